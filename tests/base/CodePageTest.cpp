@@ -1,0 +1,50 @@
+#include "base/CodePage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string everyByte() {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.push_back(static_cast<char>(b));
+    return bytes;
+}
+
+TEST(CodePageTest, Cp1251RoundTripsEveryByte) {
+    const std::string bytes = everyByte();
+    EXPECT_EQ(base::utf8ToCp1251(base::cp1251ToUtf8(bytes)), bytes);
+    for (int b = 0; b < 256; ++b)
+        EXPECT_EQ(base::unicodeToCp1251(base::cp1251ToUnicode(static_cast<unsigned char>(b))), b) << b;
+}
+
+TEST(CodePageTest, Cp866RoundTripsEveryByte) {
+    const std::string bytes = everyByte();
+    EXPECT_EQ(base::utf8ToCp866(base::cp866ToUtf8(bytes)), bytes);
+}
+
+TEST(CodePageTest, RussianTextConvertsBothWays) {
+    const std::string utf8 = "Объект не найден! Ёлка №5";
+    const std::string cp = base::utf8ToCp1251(utf8);
+    EXPECT_EQ(cp.size(), 25u);
+    EXPECT_EQ(static_cast<unsigned char>(cp[0]), 0xCE); // О
+    EXPECT_EQ(static_cast<unsigned char>(cp[18]), 0xA8); // Ё
+    EXPECT_EQ(static_cast<unsigned char>(cp[23]), 0xB9); // №
+    EXPECT_EQ(base::cp1251ToUtf8(cp), utf8);
+    EXPECT_EQ(base::cp866ToUtf8(base::utf8ToCp866("Привет")), "Привет");
+}
+
+TEST(CodePageTest, UnmappableCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(base::utf8ToCp1251("a\xE4\xB8\xAD" "b"), "a?b");    // a CJK ideograph
+    EXPECT_EQ(base::utf8ToCp1251("x\xF0\x9F\x98\x80"), "x?");      // outside the BMP
+    EXPECT_EQ(base::utf8ToCp866("\xE2\x80\x94"), "?");             // em dash is not in 866
+}
+
+TEST(CodePageTest, MalformedUtf8NeverReadsPastTheEnd) {
+    EXPECT_EQ(base::utf8ToCp1251("\xD0"), "?");          // cut two-byte sequence
+    EXPECT_EQ(base::utf8ToCp1251("\xE2\x80"), "?");      // cut three-byte sequence
+    EXPECT_EQ(base::utf8ToCp1251("\xFF" "A"), "?A");     // invalid lead byte
+    EXPECT_EQ(base::utf8ToCp1251("\xD0" "A"), "?A");     // lead byte without continuation
+}
+
+} // namespace

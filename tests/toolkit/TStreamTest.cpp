@@ -1,0 +1,85 @@
+#include "toolkit/Exception.h"
+#include "toolkit/TFileStream.h"
+#include "toolkit/TMemoryStream.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TStreamTest, MemoryStreamShortReadReturnsWhatIsThere) {
+    TMemoryStream stream;
+    stream.WriteBuffer("abcdef", 6);
+    stream.SetPosition(4);
+    char buffer[8] = {};
+    EXPECT_EQ(stream.Read(buffer, 8), 2);
+    EXPECT_EQ(std::string(buffer, 2), "ef");
+    EXPECT_EQ(stream.Read(buffer, 8), 0);
+}
+
+TEST(TStreamTest, ReadBufferRaisesOnShortReadAndKeepsTheBytes) {
+    TMemoryStream stream;
+    stream.WriteBuffer("abc", 3);
+    stream.SetPosition(1);
+    char buffer[4] = {};
+    EXPECT_THROW(stream.ReadBuffer(buffer, 4), EReadError);
+    stream.SetPosition(0);
+    EXPECT_NO_THROW(stream.ReadBuffer(buffer, 3));
+    EXPECT_EQ(std::string(buffer, 3), "abc");
+}
+
+TEST(TStreamTest, ReadPastASeekBeyondTheEndMovesNothing) {
+    TMemoryStream stream;
+    stream.WriteBuffer("abc", 3);
+    EXPECT_EQ(stream.Seek(10, TSeekOrigin::soBeginning), 10);
+    char c = 0;
+    EXPECT_EQ(stream.Read(&c, 1), 0);
+    EXPECT_EQ(stream.Seek(-100, TSeekOrigin::soEnd), 0);
+}
+
+TEST(TStreamTest, WriteBeyondTheEndFillsTheGapWithZeros) {
+    TMemoryStream stream;
+    stream.SetPosition(3);
+    stream.WriteBuffer("x", 1);
+    ASSERT_EQ(stream.Size(), 4);
+    EXPECT_EQ(std::string(stream.Memory(), 4), std::string("\0\0\0x", 4));
+}
+
+TEST(TStreamTest, FileStreamAcceptsBackslashNamesAndRoundTrips) {
+    const auto dir = std::filesystem::temp_directory_path() / "valdren_stream_test";
+    std::filesystem::create_directories(dir / "data");
+    const AnsiString name = dir.string() + "\\data\\blob.bin";
+    {
+        TMemoryStream memory;
+        memory.WriteBuffer("hello", 5);
+        memory.SaveToFile(name);
+    }
+    TMemoryStream loaded;
+    loaded.LoadFromFile(name);
+    EXPECT_EQ(std::string(loaded.Memory(), static_cast<size_t>(loaded.Size())), "hello");
+    EXPECT_TRUE(std::filesystem::exists(dir / "data" / "blob.bin"));
+    std::filesystem::remove_all(dir);
+}
+
+TEST(TStreamTest, MissingFileRaisesOpenErrorNamingIt) {
+    try {
+        TFileStream stream("no\\such\\file.bin", fmOpenRead);
+        FAIL() << "opened a missing file";
+    } catch (const EFOpenError& error) {
+        EXPECT_NE(error.Message.find("no\\such\\file.bin"), std::string::npos);
+    }
+}
+
+TEST(TStreamTest, CopyFromMovesExactlyTheCount) {
+    TMemoryStream source;
+    source.WriteBuffer("0123456789", 10);
+    source.SetPosition(2);
+    TMemoryStream target;
+    EXPECT_EQ(target.CopyFrom(source, 5), 5);
+    EXPECT_EQ(std::string(target.Memory(), 5), "23456");
+    EXPECT_THROW(target.CopyFrom(source, 10), EReadError);
+}
+
+} // namespace
