@@ -25,7 +25,9 @@ bool hitsPolyline(const TKEXMapObjectMem& record, float x, float y) {
     const auto points = record.Points();
     const auto width = static_cast<float>(record.Pen.Width);
     for (std::size_t i = 1; i < points.size(); ++i) {
-        if (PointNearSegment(width, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, x, y))
+        const mapi::WorldPoint a = points[i - 1];
+        const mapi::WorldPoint b = points[i];
+        if (PointNearSegment(width, a.x, a.y, b.x, b.y, x, y))
             return true;
     }
     return false;
@@ -76,7 +78,8 @@ bool hits(const TKEXMapObjectMem& record, float x, float y, const mapi::ViewCont
 
 } // namespace
 
-int HitTestObject(float x, float y, int i, const TKexMapList& list, const mapi::ViewContext& context) {
+int HitTestObject(float x, float y, int i, const TKexMapList& list,
+                  const mapi::ViewContext& context) {
     if (i < 0 || i >= list.Count())
         return -1;
     const TKEXMapObjectMem& record = list[i];

@@ -110,7 +110,8 @@ void PointAlongSegment(int& x, int& y, float ax, float ay, float bx, float by, f
     y = mapi::roundToInt((double{by} - ay) * t + ay);
 }
 
-mapi::PixelRect FitPictureRect(const mapi::PixelRect& rect, std::optional<mapi::PixelSize> picture) {
+mapi::PixelRect FitPictureRect(const mapi::PixelRect& rect,
+                               std::optional<mapi::PixelSize> picture) {
     if (!picture)
         return rect;
     const int width = std::abs(rect.Right - rect.Left);

@@ -25,7 +25,8 @@ TKEXMapHeader emptyHeader() {
 
 } // namespace
 
-MapModel::MapModel() : Header(emptyHeader()), own_(std::make_unique<MapContent>()), content_(own_.get()) {}
+MapModel::MapModel()
+    : Header(emptyHeader()), own_(std::make_unique<MapContent>()), content_(own_.get()) {}
 
 void MapModel::ShareContent(MapContent* content) {
     content_ = content ? content : own_.get();
@@ -187,7 +188,8 @@ void MapModel::forEachCandidate(const WorldRect& area, Visit visit) {
         return;
     }
     // The answer lists an object once per cell, ascending: repeats are neighbours.
-    const std::span<const int> candidates = content_->Index.Query(area.x1, area.y1, area.x2, area.y2);
+    const std::span<const int> candidates =
+        content_->Index.Query(area.x1, area.y1, area.x2, area.y2);
     for (std::size_t k = 0; k < candidates.size(); ++k) {
         if (k == 0 || candidates[k] != candidates[k - 1])
             visit(candidates[k]);
@@ -218,13 +220,15 @@ std::vector<int> MapModel::ObjectsInRegion(std::span<const WorldPoint> region) {
     const TKexMapList& objects = content_->Objects;
     forEachCandidate(boundsOf(region), [&](int i) {
         const WorldRect frame = boundsOf(objects[i].Corners);
-        if (PointInPolygon(region, frame.x1, frame.y1) && PointInPolygon(region, frame.x2, frame.y2))
+        if (PointInPolygon(region, frame.x1, frame.y1) &&
+            PointInPolygon(region, frame.x2, frame.y2))
             selected.push_back(i);
     });
     return selected;
 }
 
-int MapModel::FindObjectByAddress(int category, std::string_view street, std::string_view house) const {
+int MapModel::FindObjectByAddress(int category, std::string_view street,
+                                  std::string_view house) const {
     const int streetId = FindStreetId(street);
     if (streetId < 0)
         return -1;

@@ -50,9 +50,10 @@ void StreetDictionary::AddAll(std::vector<StreetEntry> entries) {
     // Held entries come first and equal names keep their order, so the first of each run wins.
     entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
                     std::make_move_iterator(entries.end()));
-    std::stable_sort(entries_.begin(), entries_.end(), [](const StreetEntry& a, const StreetEntry& b) {
-        return base::compareTextCp1251(a.Name, b.Name) < 0;
-    });
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const StreetEntry& a, const StreetEntry& b) {
+                         return base::compareTextCp1251(a.Name, b.Name) < 0;
+                     });
     entries_.erase(std::unique(entries_.begin(), entries_.end(), isSameName), entries_.end());
 }
 

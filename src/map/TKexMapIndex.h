@@ -58,7 +58,9 @@ private:
     int columnOf(float x) const;
     int rowOf(float y) const;
     mapi::CellRect clampToGrid(mapi::CellRect range) const;
-    std::vector<int>& cell(int column, int row) { return cells_[static_cast<std::size_t>(column * rows_ + row)]; }
+    std::vector<int>& cell(int column, int row) {
+        return cells_[static_cast<std::size_t>(column * rows_ + row)];
+    }
 
     const TKexMapList& list_;
     int extent_ = 128000;

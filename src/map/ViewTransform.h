@@ -24,8 +24,8 @@ public:
 private:
     float xWind_;
     float yWind_;
-    int scale_;      // at least 1
-    float zoom_;     // Scale x 0.01, as the control keeps it
+    int scale_;  // at least 1
+    float zoom_; // Scale x 0.01, as the control keeps it
     float factor_;
 };
 

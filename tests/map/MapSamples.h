@@ -13,9 +13,11 @@
 
 namespace mapsamples {
 
-TKEXMapObjectMem pointObject(uint8_t kind, std::vector<mapi::WorldPoint> points, int32_t category = 9);
+TKEXMapObjectMem pointObject(uint8_t kind, std::vector<mapi::WorldPoint> points,
+                             int32_t category = 9);
 TKEXMapObjectMem textObject(mapi::WorldPoint anchor, int32_t angle, const char* text);
-TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char* pic, const char* text);
+TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char* pic,
+                            const char* text);
 TKEXMapObjectMem groupObject(std::vector<TKEXMapObjectMem> children);
 TKEXMapObjectMem withAddress(TKEXMapObjectMem record, uint16_t streetId, const char* house);
 

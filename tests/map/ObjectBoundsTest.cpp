@@ -64,7 +64,8 @@ TEST(ObjectBoundsTest, NothingToMeasureKeepsTheCorners) {
 TEST(ObjectBoundsTest, ScreenRectIsWidenedAndClippedToTheClient) {
     const mapi::ViewTransform view(0, 0, 200);
     const mapsamples::FixedContext context;
-    const TKEXMapObjectMem polygon = pointObject(mapi::kindPolygon, {{100, 100}, {150, 100}, {150, 120}});
+    const TKEXMapObjectMem polygon =
+        pointObject(mapi::kindPolygon, {{100, 100}, {150, 100}, {150, 120}});
     EXPECT_EQ(GetObjectScreenRect(polygon, view, context, 4, {1000, 1000}),
               (mapi::PixelRect{166, 166, 334, 274}));
     EXPECT_EQ(GetObjectScreenRect(polygon, view, context, 4, {300, 250}),
@@ -84,7 +85,8 @@ TEST(ObjectBoundsTest, ScreenRectOfANoteCoversItsIcon) {
 TEST(ObjectBoundsTest, ScreenRectOfATextSpansAllFourCorners) {
     const mapi::ViewTransform view(0, 0, 100);
     const TKEXMapObjectMem text = mapsamples::textObject({100, 100}, 900, "AB");
-    const mapi::PixelRect r = GetObjectScreenRect(text, view, mapsamples::FixedContext(), 0, {1000, 1000});
+    const mapi::PixelRect r =
+        GetObjectScreenRect(text, view, mapsamples::FixedContext(), 0, {1000, 1000});
     EXPECT_EQ(r.Top, 80 - 30);
     EXPECT_EQ(r.Bottom, 100 + 30);
 }
