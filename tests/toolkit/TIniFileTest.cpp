@@ -119,6 +119,19 @@ TEST_F(TIniFileTest, WritesCreateTheFileAndFollowItsLineEnds) {
     EXPECT_EQ(read(), "[A]\nx=1\ny=2\n[B]\nz=3\n");
 }
 
+TEST_F(TIniFileTest, WritesKeepTheFilesPermissionsAndLinks) {
+    namespace fs = std::filesystem;
+    write("[A]\nx=1\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::path link = dir_ / "link.ini";
+    fs::create_symlink(path_, link);
+    TIniFile ini(link.string());
+    ini.WriteString("A", "x", "2");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(read(), "[A]\nx=2\n");
+    EXPECT_EQ(fs::status(path_).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST_F(TIniFileTest, EraseSectionAndDeleteKeyRemoveOnlyTheirLines) {
     write("[A]\nx=1\n; about B\n[B]\ny=2\n; inside B\n[C]\nz=3\n");
     TIniFile ini(name());
