@@ -85,7 +85,7 @@ void TCollection::Update(TCollectionItem*) {}
 
 void TCollection::Changed() {
     if (updateCount_ == 0)
-        Update(nullptr);
+        Update(/*Item=*/nullptr);
 }
 
 void TCollection::insertItem(TCollectionItem* item) {

@@ -44,7 +44,7 @@ void TStringList::insertItem(int index, const AnsiString& s, void* object) {
     Changed();
 }
 
-int TStringList::Add(const AnsiString& S) { return AddObject(S, nullptr); }
+int TStringList::Add(const AnsiString& S) { return AddObject(S, /*AObject=*/nullptr); }
 
 int TStringList::AddObject(const AnsiString& S, void* AObject) {
     if (!sorted_) {
@@ -63,7 +63,7 @@ int TStringList::AddObject(const AnsiString& S, void* AObject) {
     return index;
 }
 
-void TStringList::Insert(int Index, const AnsiString& S) { InsertObject(Index, S, nullptr); }
+void TStringList::Insert(int Index, const AnsiString& S) { InsertObject(Index, S, /*AObject=*/nullptr); }
 
 void TStringList::InsertObject(int Index, const AnsiString& S, void* AObject) {
     checkUnsorted();
