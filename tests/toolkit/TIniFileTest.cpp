@@ -54,6 +54,18 @@ TEST_F(TIniFileTest, OddSpacingCaseAndQuotesAreForgiven) {
     EXPECT_EQ(ini.ReadInteger("Appearance", "Name", -5), -5) << "not a number: the default";
 }
 
+TEST_F(TIniFileTest, EveryTruncationReadsAPrefixOrTheDefault) {
+    const std::string full = "[Navigation]\r\nWeelDownDecreasesScale=1\r\n[Appearance]\r\nBackGroundColor=$00008000\r\n";
+    for (size_t length = 0; length <= full.size(); ++length) {
+        write(full.substr(0, length));
+        TIniFile ini(name());
+        const AnsiString colour = ini.ReadString("Appearance", "BackGroundColor", "default");
+        EXPECT_TRUE(colour == "default" || std::string("$00008000").rfind(colour, 0) == 0) << length << ": " << colour;
+        const AnsiString wheel = ini.ReadString("Navigation", "WeelDownDecreasesScale", "default");
+        EXPECT_TRUE(wheel == "default" || wheel == "1" || wheel.empty()) << length << ": " << wheel;
+    }
+}
+
 TEST_F(TIniFileTest, MissingFileSectionOrKeyGivesTheDefault) {
     TIniFile missing((dir_ / "none.ini").string());
     EXPECT_EQ(missing.ReadString("Navigation", "WeelDownDecreasesScale", "1"), "1");
