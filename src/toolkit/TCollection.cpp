@@ -30,8 +30,9 @@ TCollectionItem* TCollection::Add() {
 TCollectionItem* TCollection::Insert(int Index) {
     tk::checkListIndex(Index, Count() + 1);
     BeginUpdate();
-    TCollectionItem* item = itemClass_(this);
+    TCollectionItem* item = nullptr;
     try {
+        item = itemClass_(this);
         item->SetIndex(Index);
     } catch (...) {
         EndUpdate();
