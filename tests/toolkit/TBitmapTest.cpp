@@ -4,6 +4,7 @@
 
 #include "toolkit/TCanvas.h"
 #include "toolkit/TMemoryStream.h"
+#include "toolkit/TResourceStream.h"
 
 namespace {
 
@@ -99,6 +100,20 @@ TEST(TBitmapTest, SavedBitmapLoadsBackAndDamageKeepsTheOldPicture) {
     EXPECT_THROW(loaded.LoadFromStream(stream), EInvalidGraphic);
     EXPECT_EQ(loaded.Width(), 7);
     EXPECT_EQ(loaded.Canvas()->Pixels(6, 4), clRed);
+}
+
+TEST(TBitmapTest, LoadsTheBitmapResourceOfAName) {
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName("testglyph");
+    ASSERT_EQ(bitmap.Width(), 4);
+    ASSERT_EQ(bitmap.Height(), 3);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(0, 0), clRed);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(3, 0), clWhite);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(0, 2), clYellow);
+    EXPECT_EQ(bitmap.TransparentColor(), clYellow);
+    EXPECT_THROW(bitmap.LoadFromResourceName("NoSuchGlyph"), EResNotFound);
+    EXPECT_THROW(bitmap.LoadFromResourceID(4711), EResNotFound);
+    EXPECT_EQ(bitmap.Width(), 4);
 }
 
 } // namespace
