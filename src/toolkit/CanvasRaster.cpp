@@ -3,7 +3,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
 #include <cstring>
 
 #include "toolkit/TBitmap_p.h"

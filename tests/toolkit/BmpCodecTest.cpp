@@ -164,43 +164,33 @@ TEST(BmpCodecTest, EveryTruncationRaisesAClearError) {
 }
 
 TEST(BmpCodecTest, DamagedFieldsAreRefused) {
-    const auto refused = [](const std::vector<unsigned char>& bytes, const char* what) {
-        try {
-            read(bytes);
-            ADD_FAILURE() << "accepted: " << what;
-        } catch (const EInvalidGraphic& e) {
-            EXPECT_NE(std::string(e.Message).find(what), std::string::npos) << e.Message;
-        }
+    struct Damage {
+        size_t offset;
+        unsigned char value;
+        const char* named;
+    };
+    const Damage damages[] = {
+        {0, 'X', "signature"},
+        {26, 2, "plane count"},
+        {28, 16, "16 bits"},
+        {30, 1, "compression 1"},
+        {14, 64, "info header size 64"},
+        {47, 2, "palette colours"},  // 512 + 4 colours for 8 bits
+        {10, 20, "pixel offset"},    // pixels said to start inside the info header
+        {18, 0, "size 0"},
+        {19, 0x40, "pixels need"},   // far wider than the bytes there are
     };
     const std::vector<unsigned char> good = palettised(8).bytes();
-    std::vector<unsigned char> bytes = good;
-    bytes[0] = 'X';
-    refused(bytes, "signature");
-    bytes = good;
-    bytes[26] = 2;
-    refused(bytes, "plane count");
-    bytes = good;
-    bytes[28] = 16;
-    refused(bytes, "16 bits");
-    bytes = good;
-    bytes[30] = 1;
-    refused(bytes, "compression 1");
-    bytes = good;
-    bytes[14] = 64;
-    refused(bytes, "info header size 64");
-    bytes = good;
-    bytes[46] = 0;
-    bytes[47] = 2;  // 512 palette colours for 8 bits
-    refused(bytes, "palette colours");
-    bytes = good;
-    bytes[10] = 20;  // pixels said to start inside the info header
-    refused(bytes, "pixel offset");
-    bytes = good;
-    bytes[18] = 0;
-    refused(bytes, "size 0");
-    bytes = good;
-    bytes[19] = 0x40;  // far wider than the bytes there are
-    refused(bytes, "pixels need");
+    for (const Damage& damage : damages) {
+        std::vector<unsigned char> bytes = good;
+        bytes[damage.offset] = damage.value;
+        try {
+            read(bytes);
+            ADD_FAILURE() << "accepted: " << damage.named;
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_NE(std::string(e.Message).find(damage.named), std::string::npos) << e.Message;
+        }
+    }
 }
 
 TEST(BmpCodecTest, PaletteIndexBeyondTheStoredColoursReadsBlack) {
