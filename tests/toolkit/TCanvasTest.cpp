@@ -596,6 +596,22 @@ TEST_F(TCanvasTest, CopyRectStretches) {
     EXPECT_EQ(at(30, 30), clWhite);
 }
 
+TEST_F(TCanvasTest, ShapesReachingFarOutsideDrawTheirVisiblePart) {
+    for (TPenMode mode : {pmCopy, pmXor}) {
+        clear(clWhite);
+        canvas()->Pen()->SetMode(mode);
+        canvas()->Brush()->SetColor(clRed);
+        const std::array<TPoint, 3> huge = {Point(-2000000000, -2000000000), Point(2000000000, 50),
+                                            Point(-2000000000, 2000000000)};
+        canvas()->Polygon(huge);
+        EXPECT_EQ(at(10, 50), mode == pmCopy ? clRed : (clRed ^ clWhite)) << mode;
+        canvas()->Pen()->SetWidth(5);
+        canvas()->Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
+        canvas()->Pen()->SetWidth(1);
+        canvas()->Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
+    }
+}
+
 TEST_F(TCanvasTest, LinesFarOutsideTheSurfaceAreCheap) {
     canvas()->Pen()->SetStyle(psDot);
     canvas()->MoveTo(-2000000000, 50);
