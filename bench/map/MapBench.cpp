@@ -64,7 +64,7 @@ class BenchContext : public mapi::ViewContext {
 public:
     bool IsEditing() const override { return false; }
     int Scale() const override { return 100; }
-    mapi::PixelSize NoteIconSize(const TKEXMapZametka&) const override { return {32, 32}; }
+    TSize NoteIconSize(const TKEXMapZametka&) const override { return {32, 32}; }
 };
 
 void BM_LoadMap(benchmark::State& state) {

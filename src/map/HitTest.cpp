@@ -37,10 +37,10 @@ bool hitsNote(const TKEXMapObjectMem& record, float x, float y, const mapi::View
     const TKEXMapZametka* note = record.Note();
     if (!note)
         return false;
-    const mapi::PixelSize icon = context.NoteIconSize(*note);
+    const TSize icon = context.NoteIconSize(*note);
     const double unitsPerPixel = 100.0 / std::max(context.Scale(), 1);
-    const double halfWidth = icon.width * unitsPerPixel / 2;
-    const double halfHeight = icon.height * unitsPerPixel / 2;
+    const double halfWidth = icon.cx * unitsPerPixel / 2;
+    const double halfHeight = icon.cy * unitsPerPixel / 2;
     return x >= note->Anchor.x - halfWidth && x <= note->Anchor.x + halfWidth &&
            y >= note->Anchor.y - halfHeight && y <= note->Anchor.y + halfHeight;
 }

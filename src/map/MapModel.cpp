@@ -12,6 +12,7 @@
 #include "map/MapGeometry.h"
 #include "map/MapStreamReader.h"
 #include "map/QuickSort.h"
+#include "toolkit/AnsiStrings.h"
 #include "toolkit/Exception.h"
 
 namespace mapi {
@@ -71,7 +72,7 @@ void MapModel::ClearMap() {
 }
 
 uint16_t MapModel::AddStreetName(std::string_view name) {
-    AnsiString key = normalizeAddressText(name);
+    AnsiString key = AnsiUpperCase(Trim(name));
     if (const auto id = content_->StreetNames.Find(key))
         return *id;
     // Ids are 16-bit and never reused: past the last one a new name has no id to take.
@@ -86,7 +87,7 @@ uint16_t MapModel::AddStreetName(std::string_view name) {
 AnsiString MapModel::GetStreetName(uint16_t id) const { return content_->StreetNames.NameOf(id); }
 
 int MapModel::FindStreetId(std::string_view name) const {
-    const auto id = content_->StreetNames.Find(normalizeAddressText(name));
+    const auto id = content_->StreetNames.Find(AnsiUpperCase(Trim(name)));
     return id ? int{*id} : -1;
 }
 
@@ -232,7 +233,7 @@ int MapModel::FindObjectByAddress(int category, std::string_view street,
     const int streetId = FindStreetId(street);
     if (streetId < 0)
         return -1;
-    const AnsiString houseKey = normalizeAddressText(house);
+    const AnsiString houseKey = Trim(AnsiUpperCase(house));
     const TKexMapList& objects = content_->Objects;
     for (int i = 0; i < objects.Count(); ++i) {
         const TKEXMapObjectMem& record = objects[i];

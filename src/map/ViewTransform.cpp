@@ -24,7 +24,7 @@ void ViewTransform::MapToScreen(float& x, float& y) const {
 }
 
 int ViewTransform::MapToScreenPoints(std::span<const WorldPoint> points,
-                                     std::span<PixelPoint> dest) const {
+                                     std::span<TPoint> dest) const {
     const std::size_t n = std::min(points.size(), dest.size());
     const float k = zoom_ * factor_;
     for (std::size_t i = 0; i < n; ++i)

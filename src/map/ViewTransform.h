@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "map/PixelGeometry.h"
+#include "toolkit/TPoint.h"
 #include "map/WorldPoint.h"
 
 namespace mapi {
@@ -19,7 +19,7 @@ public:
     // Kept as Singles; callers round or truncate.
     void MapToScreen(float& x, float& y) const;
     // Rounded pixels of the first points that fit into dest; returns how many were written.
-    int MapToScreenPoints(std::span<const WorldPoint> points, std::span<PixelPoint> dest) const;
+    int MapToScreenPoints(std::span<const WorldPoint> points, std::span<TPoint> dest) const;
 
 private:
     float xWind_;

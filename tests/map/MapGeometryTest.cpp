@@ -104,11 +104,11 @@ TEST(MapGeometryTest, PointAlongSegmentMayPassTheEnd) {
 }
 
 TEST(MapGeometryTest, FitPictureRectShrinksNeverEnlarges) {
-    const mapi::PixelRect box{0, 0, 40, 40};
-    EXPECT_EQ(FitPictureRect(box, mapi::PixelSize{100, 50}), (mapi::PixelRect{0, 10, 40, 30}));
-    EXPECT_EQ(FitPictureRect(box, mapi::PixelSize{10, 10}), (mapi::PixelRect{15, 15, 25, 25}));
+    const TRect box{0, 0, 40, 40};
+    EXPECT_EQ(FitPictureRect(box, TSize{100, 50}), (TRect{0, 10, 40, 30}));
+    EXPECT_EQ(FitPictureRect(box, TSize{10, 10}), (TRect{15, 15, 25, 25}));
     EXPECT_EQ(FitPictureRect(box, std::nullopt), box);
-    EXPECT_EQ(FitPictureRect(box, mapi::PixelSize{0, 80}), (mapi::PixelRect{20, 0, 20, 40}));
+    EXPECT_EQ(FitPictureRect(box, TSize{0, 80}), (TRect{20, 0, 20, 40}));
 }
 
 TEST(MapGeometryTest, QuickSortIntsSortsTheRangeOnly) {

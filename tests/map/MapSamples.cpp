@@ -65,7 +65,7 @@ TKEXMapObjectMem withAddress(TKEXMapObjectMem record, uint16_t streetId, const c
     return record;
 }
 
-mapi::PixelSize FixedMetrics::TextExtent(const TKEXMapText& text) const {
+TSize FixedMetrics::TextExtent(const TKEXMapText& text) const {
     return {static_cast<int>(text.Text.length()) * 10, text.Size};
 }
 

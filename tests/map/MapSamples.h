@@ -24,18 +24,18 @@ TKEXMapObjectMem withAddress(TKEXMapObjectMem record, uint16_t streetId, const c
 // Every text is 10 units wide per character and as tall as its Size.
 class FixedMetrics : public mapi::TextMetrics {
 public:
-    mapi::PixelSize TextExtent(const TKEXMapText& text) const override;
+    TSize TextExtent(const TKEXMapText& text) const override;
 };
 
 class FixedContext : public mapi::ViewContext {
 public:
     bool editing = false;
     int scale = 100;
-    mapi::PixelSize icon{32, 32};
+    TSize icon{32, 32};
 
     bool IsEditing() const override { return editing; }
     int Scale() const override { return scale; }
-    mapi::PixelSize NoteIconSize(const TKEXMapZametka&) const override { return icon; }
+    TSize NoteIconSize(const TKEXMapZametka&) const override { return icon; }
 };
 
 // A document of the given version with the two streets "ЛЕНИНА" (1) and "САДОВАЯ" (2).
