@@ -175,10 +175,7 @@ void MapModel::SetUseIndex(bool value) {
 void MapModel::SetIndexSize(int value) {
     // Cells must keep a positive size; anything below one step of 100 takes that step.
     const int size = std::max(value / 100 * 100, 100);
-    if (size == indexSize_)
-        return;
-    indexSize_ = size;
-    content_->Index.SetCellSize(size, size);
+    content_->Index.SetCellSize(size, size); // nothing when the size is the same
 }
 
 template <typename Visit>
