@@ -1,0 +1,61 @@
+// The index definition collection and its look-up by field list.
+#include "toolkit/TIndexDefs.h"
+
+#include "toolkit/AnsiStrings.h"
+#include "toolkit/DatabaseError.h"
+#include "toolkit/TDataSet.h"
+
+TIndexDefs::TIndexDefs(TDataSet* ADataSet) : TCollection(tk::itemClass<TIndexDef>(), ADataSet), dataSet_(ADataSet) {}
+
+TIndexDef* TIndexDefs::Items(int Index) const { return static_cast<TIndexDef*>(TCollection::Items(Index)); }
+
+TIndexDef* TIndexDefs::Add(const AnsiString& Name, const AnsiString& Fields, TIndexOptions Options) {
+    auto* def = static_cast<TIndexDef*>(TCollection::Add());
+    def->SetName(Name);
+    def->SetFields(Fields);
+    def->SetOptions(Options);
+    return def;
+}
+
+int TIndexDefs::IndexOf(const AnsiString& Name) const {
+    for (int i = 0; i < Count(); ++i)
+        if (AnsiSameText(Items(i)->Name(), Name))
+            return i;
+    return -1;
+}
+
+TIndexDef* TIndexDefs::Find(const AnsiString& Name) const {
+    const int i = IndexOf(Name);
+    if (i < 0)
+        DatabaseErrorFmt("Index '%s' not found", {Name}, dataSet_);
+    return Items(i);
+}
+
+TIndexDef* TIndexDefs::GetIndexForFields(const AnsiString& Fields, bool CaseInsensitive) const {
+    const std::size_t length = Fields.size();
+    for (int i = 0; i < Count(); ++i) {
+        TIndexDef* def = Items(i);
+        if (CaseInsensitive && !(def->Options() & ixCaseInsensitive))
+            continue;
+        const AnsiString& own = def->Fields();
+        const bool startsWith = own.size() >= length && AnsiSameText(own.substr(0, length), Fields);
+        if (startsWith && (own.size() == length || own[length] == ';'))
+            return def;
+    }
+    return nullptr;
+}
+
+void TIndexDefs::Update() {
+    if (dataSet_)
+        dataSet_->UpdateIndexDefs();
+}
+
+std::unique_ptr<TIndexDefs> GetIndexDefs(const TIndexDefs& IndexDefs, TIndexOptions IndexTypes) {
+    auto result = std::make_unique<TIndexDefs>(nullptr);
+    for (int i = 0; i < IndexDefs.Count(); ++i) {
+        const TIndexDef* def = IndexDefs[i];
+        if (IndexTypes == 0 || (def->Options() & IndexTypes))
+            result->Add(def->Name(), def->Fields(), def->Options());
+    }
+    return result;
+}
