@@ -225,6 +225,8 @@ private:
         switch (def.type) {
         case ftString:
             return def.size + 1;
+        case ftBytes:
+            return def.size;
         case ftSmallint:
         case ftBoolean:
         case ftWord:
@@ -291,7 +293,8 @@ private:
             std::memcpy(slot + 1, s.data(), s.size());
             break;
         }
-        case ftSmallint: {
+        case ftSmallint:
+        case ftWord: {
             const auto x = std::int16_t(v.AsInteger());
             std::memcpy(slot + 1, &x, 2);
             break;
@@ -302,7 +305,8 @@ private:
             break;
         }
         case ftFloat:
-        case ftCurrency: {
+        case ftCurrency:
+        case ftDateTime: {
             const double x = v.AsFloat();
             std::memcpy(slot + 1, &x, 8);
             break;
