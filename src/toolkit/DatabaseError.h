@@ -33,7 +33,7 @@ inline constexpr const char* SDataSetMissing = "Field '%s' has no dataset";
 inline constexpr const char* SFieldIndexError = "Field index out of range";
 inline constexpr const char* SNoDataSet = "Missing DataSet property";
 inline constexpr const char* SDataSourceChange = "DataSource cannot be changed";
-inline constexpr const char* SNotABlob = "Field '%s' is not a blob field";
+inline constexpr const char* SNoBlobStream = "Cannot open a blob stream on field '%s'";
 
 } // namespace tk
 

@@ -15,7 +15,7 @@ std::unique_ptr<TStream> openBlob(const TBlobField& field, TBlobStreamMode mode)
         DatabaseErrorFmt(tk::SDataSetMissing, {field.DisplayName()});
     std::unique_ptr<TStream> stream = field.DataSet()->CreateBlobStream(const_cast<TBlobField*>(&field), mode);
     if (!stream)
-        DatabaseErrorFmt(tk::SNotABlob, {field.DisplayName()}, field.DataSet());
+        DatabaseErrorFmt(tk::SNoBlobStream, {field.DisplayName()}, field.DataSet());
     return stream;
 }
 

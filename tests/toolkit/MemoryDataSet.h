@@ -52,7 +52,6 @@ public:
     }
     const std::vector<Row>& rows() const { return rows_; }
     std::vector<std::string>& log() { return log_; }
-    int getRecordCalls() const { return getRecordCalls_; }
     void setReadOnly(bool value) { readOnly_ = value; }
     // The next `count` posts fail with an EDatabaseError.
     void failPosts(int count) { failPosts_ = count; }
@@ -124,7 +123,6 @@ protected:
     void SetBookmarkFlag(char* buffer, TBookmarkFlag value) override { info(buffer)[4] = char(value); }
 
     TGetResult GetRecord(char* buffer, TGetMode mode, bool) override {
-        ++getRecordCalls_;
         log_.push_back(mode == gmCurrent ? "GetRecord current" : mode == gmNext ? "GetRecord next" : "GetRecord prior");
         if (mode == gmNext)
             pos_ = std::min(pos_ + 1, int(rows_.size()));
@@ -324,7 +322,6 @@ private:
     std::vector<std::string> log_;
     int dataSize_ = 0;
     int pos_ = -1;
-    int getRecordCalls_ = 0;
     int failPosts_ = 0;
     std::int32_t nextId_ = 1;
     bool open_ = false;
