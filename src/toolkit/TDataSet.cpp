@@ -20,7 +20,7 @@
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/DatabaseError.h"
 #include "toolkit/EAbort.h"
-#include "toolkit/ExceptionHandlerHook.h"
+#include "toolkit/DataSetUiHooks.h"
 #include "toolkit/TDataLink.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"

@@ -65,7 +65,8 @@ public:
     bool IsEmpty() const { return activeRecord_ >= recordCount_; }
     int RecordCount() { CheckActive(); return GetRecordCount(); }
     int RecNo() { return GetRecNo(); }
-    void SetRecNo(int Value) { SetRecNoValue(Value); }
+    // Goes to the record of that number; the base does nothing.
+    virtual void SetRecNo(int) {}
     // Re-reads the active record and its neighbours.
     void Refresh();
     // Refills the buffers around the source's current row (see the .cpp for the fallbacks).
@@ -176,6 +177,9 @@ public:
     void SetBufListSize(int Value);
     // Recomputes the buffer count from the links of every data source.
     void UpdateBufferCount();
+    // Marks the source cursor position unknown (a blob read moved it), so that the next
+    // operation re-positions it on the active record.
+    void CursorPosChanged() { currentRecord_ = -1; }
 
     // Provider support: the defaults of a dataset that knows no SQL.
     virtual void PSEndTransaction(bool Commit);
@@ -248,7 +252,6 @@ protected:
     // -1 when unknown.
     virtual int GetRecordCount() { return -1; }
     virtual int GetRecNo() { return -1; }
-    virtual void SetRecNoValue(int) {}
     virtual bool GetCanModify() { return true; }
     virtual TDataSource* GetDataSource() const { return nullptr; }
     // With InfoQuery only the field definitions are read; else the cursor opens.
@@ -290,8 +293,6 @@ protected:
     int GetPriorRecords();
     // Puts the source cursor on the active record if it was moved elsewhere.
     void UpdateCursorPos();
-    // Marks the source cursor position unknown, so that the next operation re-positions it.
-    void CursorPosChanged() { currentRecord_ = -1; }
     void SetState(TDataSetState Value);
     // Switches the state without telling anyone (and without data events until RestoreState).
     TDataSetState SetTempState(TDataSetState Value);

@@ -66,7 +66,6 @@ public:
     using TDataSet::ActiveRecord;
     using TDataSet::BufferCount;
     using TDataSet::BufferRecordCount;
-    using TDataSet::CursorPosChanged;
 
     bool GetFieldData(TField* field, void* buffer) override {
         char* record = stateBuffer();
@@ -108,6 +107,13 @@ public:
             return a.empty() ? (b.empty() ? 0 : 1) : -1;
         const int x = indexOf(idOf(a.data())), y = indexOf(idOf(b.data()));
         return x < y ? -1 : x > y ? 1 : 0;
+    }
+    void SetRecNo(int value) override {
+        CheckBrowseMode();
+        DoBeforeScroll();
+        pos_ = std::clamp(value - 1, 0, int(rows_.size()) - 1);
+        Resync(rmCenter);
+        DoAfterScroll();
     }
     bool BookmarkValid(const TBookmark& bookmark) override { return Active() && !bookmark.empty() && indexOf(idOf(bookmark.data())) >= 0; }
 
@@ -208,13 +214,6 @@ protected:
         if (IsEmpty())
             return -1;
         return indexOf(idOf(info(ActiveBuffer()))) + 1;
-    }
-    void SetRecNoValue(int value) override {
-        CheckBrowseMode();
-        DoBeforeScroll();
-        pos_ = std::clamp(value - 1, 0, int(rows_.size()) - 1);
-        Resync(rmCenter);
-        DoAfterScroll();
     }
     void ClearCalcFields(char* buffer) override { std::memset(buffer + dataSize_, 0, std::size_t(CalcFieldsSize())); }
 
