@@ -460,39 +460,31 @@ void TDataSet::Resync(TResyncMode Mode) {
 void TDataSet::DoBeforeScroll() { fire(BeforeScroll, this); }
 void TDataSet::DoAfterScroll() { fire(AfterScroll, this); }
 
-void TDataSet::First() {
-    CheckBrowseMode();
-    DoBeforeScroll();
-    ClearBuffers();
-    auto finish = [this] {
-        bof_ = true;
-        DataEvent(deDataSetChange, 0);
-        DoAfterScroll();
-    };
-    try {
-        InternalFirst();
-        GetNextRecord();
-        GetNextRecords();
-    } catch (...) {
-        finish();
-        throw;
-    }
-    finish();
-}
+void TDataSet::First() { moveToEnd(/*ToFirst=*/true); }
 
-void TDataSet::Last() {
+void TDataSet::Last() { moveToEnd(/*ToFirst=*/false); }
+
+// Refills the buffers from one end: the first row and those after it, or the last and those
+// before it.
+void TDataSet::moveToEnd(bool toFirst) {
     CheckBrowseMode();
     DoBeforeScroll();
     ClearBuffers();
-    auto finish = [this] {
-        eof_ = true;
+    auto finish = [this, toFirst] {
+        (toFirst ? bof_ : eof_) = true;
         DataEvent(deDataSetChange, 0);
         DoAfterScroll();
     };
     try {
-        InternalLast();
-        GetPriorRecord();
-        GetPriorRecords();
+        if (toFirst) {
+            InternalFirst();
+            GetNextRecord();
+            GetNextRecords();
+        } else {
+            InternalLast();
+            GetPriorRecord();
+            GetPriorRecords();
+        }
     } catch (...) {
         finish();
         throw;

@@ -318,6 +318,7 @@ private:
     friend class TField;
 
     void setBufferCount(int Value);
+    void moveToEnd(bool toFirst);
     void moveBuffer(int curIndex, int newIndex);
     void setCurrentRecord(int index);
     void activateBuffers();

@@ -1,8 +1,8 @@
 // The field definition collection of a dataset.
 #include "toolkit/TFieldDefs.h"
 
-#include "toolkit/AnsiStrings.h"
 #include "toolkit/DatabaseError.h"
+#include "toolkit/IndexOfName.h"
 #include "toolkit/TDataSet.h"
 
 TFieldDefs::TFieldDefs(TDataSet* ADataSet) : TCollection(tk::itemClass<TFieldDef>(), ADataSet), dataSet_(ADataSet) {}
@@ -18,12 +18,7 @@ TFieldDef* TFieldDefs::Add(const AnsiString& Name, TFieldType DataType, int Size
     return def;
 }
 
-int TFieldDefs::IndexOf(const AnsiString& Name) const {
-    for (int i = 0; i < Count(); ++i)
-        if (AnsiSameText(Items(i)->Name(), Name))
-            return i;
-    return -1;
-}
+int TFieldDefs::IndexOf(const AnsiString& Name) const { return tk::indexOfName(*this, Name); }
 
 TFieldDef* TFieldDefs::Find(const AnsiString& Name) const {
     const int i = IndexOf(Name);

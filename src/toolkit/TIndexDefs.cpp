@@ -3,6 +3,7 @@
 
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/DatabaseError.h"
+#include "toolkit/IndexOfName.h"
 #include "toolkit/TDataSet.h"
 
 TIndexDefs::TIndexDefs(TDataSet* ADataSet) : TCollection(tk::itemClass<TIndexDef>(), ADataSet), dataSet_(ADataSet) {}
@@ -17,12 +18,7 @@ TIndexDef* TIndexDefs::Add(const AnsiString& Name, const AnsiString& Fields, TIn
     return def;
 }
 
-int TIndexDefs::IndexOf(const AnsiString& Name) const {
-    for (int i = 0; i < Count(); ++i)
-        if (AnsiSameText(Items(i)->Name(), Name))
-            return i;
-    return -1;
-}
+int TIndexDefs::IndexOf(const AnsiString& Name) const { return tk::indexOfName(*this, Name); }
 
 TIndexDef* TIndexDefs::Find(const AnsiString& Name) const {
     const int i = IndexOf(Name);

@@ -2,8 +2,8 @@
 // over the parts where a colon means nothing (literals, [...] names, comments).
 #include "toolkit/TParams.h"
 
-#include "toolkit/AnsiStrings.h"
 #include "toolkit/DatabaseError.h"
+#include "toolkit/IndexOfName.h"
 
 namespace {
 
@@ -41,10 +41,8 @@ TParams::TParams(TPersistent* AOwner) : TCollection(tk::itemClass<TParam>(), AOw
 TParam* TParams::Items(int Index) const { return static_cast<TParam*>(TCollection::Items(Index)); }
 
 TParam* TParams::FindParam(const AnsiString& Value) const {
-    for (int i = 0; i < Count(); ++i)
-        if (AnsiSameText(Items(i)->Name(), Value))
-            return Items(i);
-    return nullptr;
+    const int i = tk::indexOfName(*this, Value);
+    return i < 0 ? nullptr : Items(i);
 }
 
 TParam* TParams::ParamByName(const AnsiString& Value) const {
