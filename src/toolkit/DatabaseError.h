@@ -22,6 +22,7 @@ inline constexpr const char* SNotEditing = "Dataset not in edit or insert mode";
 inline constexpr const char* SDataSetReadOnly = "Cannot modify a read-only dataset";
 inline constexpr const char* SDataSetEmpty = "Cannot perform this operation on an empty dataset";
 inline constexpr const char* SRecordNotFound = "Record not found";
+inline constexpr const char* SInvalidBookmark = "Invalid bookmark";
 inline constexpr const char* SLoginError = "Cannot connect to database '%s'";
 inline constexpr const char* SCircularDataLink = "Circular Data Link";
 inline constexpr const char* SFieldRequired = "Field '%s' must have a value";

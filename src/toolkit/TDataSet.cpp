@@ -596,7 +596,8 @@ void TDataSet::endInsertAppend() {
 
 void TDataSet::Insert() {
     beginInsertAppend();
-    const TBookmark oldCurrent = Bookmark();
+    TBookmark oldCurrent = Bookmark();
+    oldCurrent.resize(std::size_t(bookmarkSize_)); // none available: a zero bookmark, never a short read
     moveBuffer(recordCount_, activeRecord_);
     char* buffer = ActiveBuffer();
     InitRecord(buffer);
@@ -732,6 +733,10 @@ TBookmark TDataSet::GetBookmark() {
 void TDataSet::GotoBookmark(const TBookmark& Bookmark) {
     if (Bookmark.empty())
         return;
+    // The descendant reads BookmarkSize bytes: a bookmark of another size (from another dataset
+    // or damaged) must not reach it.
+    if (int(Bookmark.size()) != bookmarkSize_)
+        DatabaseError(tk::SInvalidBookmark, this);
     CheckBrowseMode();
     DoBeforeScroll();
     InternalGotoBookmark(Bookmark.data());

@@ -93,6 +93,8 @@ public:
 
     // Bookmarks: the bytes of the active record's bookmark, empty when there is none.
     TBookmark GetBookmark();
+    // Raises EDatabaseError "Invalid bookmark" for one that is not BookmarkSize bytes long and
+    // "Record not found" when its row is gone.
     void GotoBookmark(const TBookmark& Bookmark);
     void FreeBookmark(TBookmark& Bookmark) { Bookmark.clear(); }
     TBookmark Bookmark() { return GetBookmark(); }

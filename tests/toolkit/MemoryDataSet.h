@@ -61,6 +61,8 @@ public:
         std::memcpy(&v, rows_[std::size_t(row)].data.data() + offsets_[std::size_t(index)] + 1, sizeof v);
         return v;
     }
+    TDataSetState setTempState(TDataSetState state) { return SetTempState(state); }
+    void restoreState(TDataSetState state) { RestoreState(state); }
     // Exposed for the suites.
     using TDataSet::ActiveBuffer;
     using TDataSet::ActiveRecord;

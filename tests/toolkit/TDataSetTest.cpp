@@ -339,6 +339,34 @@ TEST_F(TDataSetTest, GotoBookmarkOfADeletedRowRaisesRecordNotFound) {
     EXPECT_THROW(data->GotoBookmark(second), EDatabaseError);
 }
 
+TEST_F(TDataSetTest, BookmarkOfTheWrongSizeNeverReachesTheDescendant) {
+    make(3);
+    data->Open();
+    data->log().clear();
+    try {
+        data->GotoBookmark("\x01");
+        FAIL();
+    } catch (const EDatabaseError& e) {
+        EXPECT_STREQ(e.what(), "Firms: Invalid bookmark");
+    }
+    EXPECT_TRUE(data->log().empty());
+    EXPECT_EQ(id(), 1);
+}
+
+TEST_F(TDataSetTest, TemporaryStatesTellNobody) {
+    make(2);
+    link(1);
+    data->Open();
+    grid.clear();
+    const TDataSetState saved = data->setTempState(dsCalcFields);
+    EXPECT_EQ(data->State(), dsCalcFields);
+    EXPECT_TRUE(data->ControlsDisabled());
+    data->restoreState(saved);
+    EXPECT_EQ(data->State(), dsBrowse);
+    EXPECT_FALSE(data->ControlsDisabled());
+    EXPECT_TRUE(grid.events.empty());
+}
+
 TEST_F(TDataSetTest, ResyncWithoutACurrentRowFallsBackToNextThenPrior) {
     make(3);
     data->Open();
