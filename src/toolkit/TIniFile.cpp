@@ -116,12 +116,17 @@ std::optional<size_t> findKey(const IniText& ini, const SectionRange& range, con
 }
 
 void save(const AnsiString& fileName, const IniText& ini) {
-    const std::filesystem::path path = tk::nativePath(fileName);
+    namespace fs = std::filesystem;
     const auto refuse = [&] { throw EIniFileException("Unable to write to " + fileName); };
     std::error_code error;
-    if (std::filesystem::exists(path, error) && ::access(path.c_str(), W_OK) != 0)
+    // Replace the file a link points to, not the link; keep the file's permissions.
+    fs::path path = tk::nativePath(fileName);
+    if (fs::is_symlink(path, error))
+        path = fs::weakly_canonical(path, error);
+    const bool existed = fs::exists(path, error);
+    if (existed && ::access(path.c_str(), W_OK) != 0)
         refuse();
-    std::filesystem::path temporary = path;
+    fs::path temporary = path;
     temporary += ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -129,13 +134,15 @@ void save(const AnsiString& fileName, const IniText& ini) {
             out << line.text << line.ending;
         out.flush();
         if (!out) {
-            std::filesystem::remove(temporary, error);
+            fs::remove(temporary, error);
             refuse();
         }
     }
-    std::filesystem::rename(temporary, path, error);
+    if (existed)
+        fs::permissions(temporary, fs::status(path, error).permissions(), error);
+    fs::rename(temporary, path, error);
     if (error) {
-        std::filesystem::remove(temporary, error);
+        fs::remove(temporary, error);
         refuse();
     }
 }

@@ -54,6 +54,18 @@ TEST_F(TIniFileTest, OddSpacingCaseAndQuotesAreForgiven) {
     EXPECT_EQ(ini.ReadInteger("Appearance", "Name", -5), -5) << "not a number: the default";
 }
 
+TEST_F(TIniFileTest, EveryTruncationReadsAPrefixOrTheDefault) {
+    const std::string full = "[Navigation]\r\nWeelDownDecreasesScale=1\r\n[Appearance]\r\nBackGroundColor=$00008000\r\n";
+    for (size_t length = 0; length <= full.size(); ++length) {
+        write(full.substr(0, length));
+        TIniFile ini(name());
+        const AnsiString colour = ini.ReadString("Appearance", "BackGroundColor", "default");
+        EXPECT_TRUE(colour == "default" || std::string("$00008000").rfind(colour, 0) == 0) << length << ": " << colour;
+        const AnsiString wheel = ini.ReadString("Navigation", "WeelDownDecreasesScale", "default");
+        EXPECT_TRUE(wheel == "default" || wheel == "1" || wheel.empty()) << length << ": " << wheel;
+    }
+}
+
 TEST_F(TIniFileTest, MissingFileSectionOrKeyGivesTheDefault) {
     TIniFile missing((dir_ / "none.ini").string());
     EXPECT_EQ(missing.ReadString("Navigation", "WeelDownDecreasesScale", "1"), "1");
@@ -117,6 +129,19 @@ TEST_F(TIniFileTest, WritesCreateTheFileAndFollowItsLineEnds) {
     fresh.WriteString("A", "y", "2");
     fresh.WriteString("B", "z", "3");
     EXPECT_EQ(read(), "[A]\nx=1\ny=2\n[B]\nz=3\n");
+}
+
+TEST_F(TIniFileTest, WritesKeepTheFilesPermissionsAndLinks) {
+    namespace fs = std::filesystem;
+    write("[A]\nx=1\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::path link = dir_ / "link.ini";
+    fs::create_symlink(path_, link);
+    TIniFile ini(link.string());
+    ini.WriteString("A", "x", "2");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(read(), "[A]\nx=2\n");
+    EXPECT_EQ(fs::status(path_).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(TIniFileTest, EraseSectionAndDeleteKeyRemoveOnlyTheirLines) {
