@@ -25,15 +25,12 @@ inline constexpr const char* SRecordNotFound = "Record not found";
 inline constexpr const char* SInvalidBookmark = "Invalid bookmark";
 inline constexpr const char* SLoginError = "Cannot connect to database '%s'";
 inline constexpr const char* SCircularDataLink = "Circular Data Link";
-inline constexpr const char* SFieldRequired = "Field '%s' must have a value";
 inline constexpr const char* SDuplicateFieldName = "Duplicate field name '%s'";
 inline constexpr const char* SFieldTypeMismatch = "Type mismatch for field '%s'";
 inline constexpr const char* SInvalidFieldSize = "Invalid field size";
 inline constexpr const char* SFieldAccessError = "Cannot access field '%s' as type %s";
 inline constexpr const char* SDataSetMissing = "Field '%s' has no dataset";
 inline constexpr const char* SFieldIndexError = "Field index out of range";
-inline constexpr const char* SNoDataSet = "Missing DataSet property";
-inline constexpr const char* SDataSourceChange = "DataSource cannot be changed";
 inline constexpr const char* SNoBlobStream = "Cannot open a blob stream on field '%s'";
 
 } // namespace tk

@@ -33,13 +33,6 @@ TField* TFields::FieldByName(const AnsiString& FieldName) const {
     return field;
 }
 
-TField* TFields::FieldByNumber(int FieldNo) const {
-    for (TField* field : fields_)
-        if (field->FieldNo() == FieldNo)
-            return field;
-    return nullptr;
-}
-
 void TFields::Add(TField* Field) {
     fields_.push_back(Field);
     changed();

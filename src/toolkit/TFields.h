@@ -25,8 +25,6 @@ public:
     TField* FindField(const AnsiString& FieldName) const;
     // Raises EDatabaseError "Field '<name>' not found" (with the dataset's name).
     TField* FieldByName(const AnsiString& FieldName) const;
-    // The bound field of that engine number, or null.
-    TField* FieldByNumber(int FieldNo) const;
 
     void Add(TField* Field);
     void Remove(TField* Field);

@@ -66,15 +66,6 @@ void TParams::AssignValues(const TParams& Value) {
             param->Assign(*Value[i]);
 }
 
-bool TParams::IsEqual(const TParams& Value) const {
-    if (Count() != Value.Count())
-        return false;
-    for (int i = 0; i < Count(); ++i)
-        if (Items(i)->Name() != Value[i]->Name())
-            return false;
-    return true;
-}
-
 AnsiString TParams::ParseSQL(const AnsiString& SQL, bool DoCreate) {
     AnsiString out;
     out.reserve(SQL.size());

@@ -20,8 +20,6 @@ public:
 
     // For every parameter of Value, the first of this collection with its name takes it.
     void AssignValues(const TParams& Value);
-    // Whether both collections hold the same names in the same order.
-    bool IsEqual(const TParams& Value) const;
 
     // Finds the ":name" markers of SQL outside quotes, [...] names and comments ("::" is a
     // literal colon) and answers the text with each marker replaced by "?" and each "::" by ":".
