@@ -16,6 +16,7 @@
 #include "toolkit/TDataSet.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/DatabaseError.h"
@@ -85,8 +86,9 @@ bool keyMatches(const TField* field, const Variant& value, const Variant& key, T
 TDataSet::TDataSet(TComponent* AOwner) : TComponent(AOwner), fields_(this), fieldDefs_(this) {}
 
 TDataSet::~TDataSet() {
+    assert(buffers_.empty() && "a TDataSet descendant must Close() in its own destructor");
     Destroying();
-    // The cursor must be closed by now; the buffer count is not recomputed on the way out.
+    // The buffer count is not recomputed on the way out: the descendant is gone.
     while (!dataSources_.empty()) {
         TDataSource* source = dataSources_.back();
         dataSources_.pop_back();

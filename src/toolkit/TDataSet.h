@@ -3,9 +3,23 @@
 // resynchronisation after a change, and the data events that keep data sources and their links
 // (grids, master-detail) in step.
 //
-// A descendant overrides the protected "Internal" and buffer operations (the pure virtual ones at
-// least), sets BookmarkSize when it opens, and calls Close() in its own destructor: the buffers
-// and the cursor can only be released while the descendant still exists.
+// Writing a descendant: override the pure virtual operations below, and
+//  - lay out its own record buffer (AllocRecordBuffer): the source's row, then CalcFieldsSize
+//    bytes for the calculated fields (a not-null byte and the value at each field's Offset), then
+//    a bookmark and the bookmark flag; GetRecordSize answers the row's size;
+//  - InternalOpen: open the source, read FieldDefs (FieldDefs().Update()), CreateFields() when
+//    DefaultFields(), BindFields(true), SetBookmarkSize, then InternalFirst. InternalClose:
+//    BindFields(false), DestroyFields() when DefaultFields(), close the source;
+//  - GetRecord: move as the mode says, copy the row with its bookmark and bfCurrent, compute the
+//    calculated fields (GetCalcFields), and skip the rows OnFilterRecord refuses while Filtered;
+//  - GetFieldData / SetFieldData: read and write the buffer of the current state (ActiveBuffer,
+//    CalcBuffer in dsCalcFields, FilterBuffer in dsFilter) in the fields' buffer forms; a write
+//    outside the editing states raises, and a stored value is announced with
+//    DataEvent(deFieldChange, field);
+//  - InternalPost leaves the source cursor on the posted row, InternalDelete on the row after the
+//    deleted one: the dataset resynchronises on the cursor's row afterwards;
+//  - call Destroying() and Close() in its own destructor: the buffers and the cursor can only be
+//    released while the descendant still exists.
 #pragma once
 
 #include <cstdint>
