@@ -8,6 +8,7 @@
 
 #include "toolkit/DataSetTypes.h"
 #include "toolkit/TComponent.h"
+#include "toolkit/TNotifyEvent.h"
 
 class TDataLink;
 class TDataSet;
@@ -35,8 +36,8 @@ public:
     bool IsLinkedTo(TDataSet* ADataSet) const;
 
     TDataChangeEvent OnDataChange;
-    std::function<void(TPersistent* Sender)> OnStateChange;
-    std::function<void(TPersistent* Sender)> OnUpdateData;
+    TNotifyEvent OnStateChange;
+    TNotifyEvent OnUpdateData;
 
 private:
     friend class TDataLink;

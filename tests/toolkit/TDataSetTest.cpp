@@ -1,5 +1,6 @@
 #include "toolkit/TDataSet.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -224,6 +225,18 @@ TEST_F(TDataSetTest, CancelReturnsToTheRecordAsItWas) {
     data->Cancel();
     EXPECT_EQ(id(), 2) << "cancelling an insert returns to the row that was current";
     EXPECT_EQ(data->rows().size(), 3u);
+}
+
+TEST_F(TDataSetTest, CloseDuringAnEditDropsIt) {
+    make(2);
+    data->Open();
+    data->Edit();
+    data->FieldByName("Name")->SetAsString("Lost");
+    data->Close();
+    EXPECT_EQ(data->State(), dsInactive);
+    data->Open();
+    EXPECT_EQ(data->FieldByName("Name")->AsString(), "Row 1");
+    EXPECT_TRUE(std::find(data->log().begin(), data->log().end(), "InternalPost edit") == data->log().end());
 }
 
 TEST_F(TDataSetTest, CheckBrowseModePostsAModifiedEditAndCancelsAnUntouchedOne) {
