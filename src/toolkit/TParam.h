@@ -47,6 +47,7 @@ public:
     bool AsBoolean() const { return !IsNull() && value_.AsBoolean(); }
     void SetAsBoolean(bool Value) { setTyped(ftBoolean, Variant(Value)); }
     TDateTime AsDateTime() const { return IsNull() ? 0 : value_.AsDateTime(); }
+    TDateTime AsDate() const { return AsDateTime(); }
     void SetAsDate(TDateTime Value) { setTyped(ftDate, Variant::Date(Value)); }
     void SetAsTime(TDateTime Value) { setTyped(ftTime, Variant::Date(Value)); }
     void SetAsDateTime(TDateTime Value) { setTyped(ftDateTime, Variant::Date(Value)); }
