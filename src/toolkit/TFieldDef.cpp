@@ -61,16 +61,16 @@ TField* newField(TFieldType type, TComponent* owner) {
 
 } // namespace
 
-TFieldDef::TFieldDef(TCollection* Collection) : TCollectionItem(Collection) {}
+TFieldDef::TFieldDef(TCollection* Collection) : TNamedItem(Collection) {}
 
 TField* TFieldDef::CreateField(TComponent* Owner) const {
     TField* field = newField(dataType_, Owner);
     if (!field)
-        DatabaseErrorFmt("Field '%s' is of an unknown type", {name_});
+        DatabaseErrorFmt("Field '%s' is of an unknown type", {Name()});
     try {
         if (field->IsBlob() || dataType_ == ftString || dataType_ == ftFixedChar || dataType_ == ftBytes)
             field->SetSize(size_);
-        field->SetFieldName(name_);
+        field->SetFieldName(Name());
         field->SetRequired(required_);
         if (auto* defs = dynamic_cast<TFieldDefs*>(Collection()))
             field->SetDataSet(defs->DataSet());
@@ -84,10 +84,10 @@ TField* TFieldDef::CreateField(TComponent* Owner) const {
 void TFieldDef::Assign(const TPersistent& Source) {
     const auto* def = dynamic_cast<const TFieldDef*>(&Source);
     if (!def) {
-        TCollectionItem::Assign(Source);
+        TNamedItem::Assign(Source);
         return;
     }
-    name_ = def->name_;
+    SetName(def->Name());
     dataType_ = def->dataType_;
     size_ = def->size_;
     fieldNo_ = def->fieldNo_;

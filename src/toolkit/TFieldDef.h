@@ -3,17 +3,15 @@
 #pragma once
 
 #include "toolkit/DataSetTypes.h"
-#include "toolkit/TCollectionItem.h"
+#include "toolkit/TNamedItem.h"
 
 class TComponent;
 class TField;
 
-class TFieldDef : public TCollectionItem {
+class TFieldDef : public TNamedItem {
 public:
     explicit TFieldDef(TCollection* Collection);
 
-    const AnsiString& Name() const { return name_; }
-    void SetName(const AnsiString& Value) { name_ = Value; }
     TFieldType DataType() const { return dataType_; }
     void SetDataType(TFieldType Value) { dataType_ = Value; }
     int Size() const { return size_; }
@@ -31,7 +29,6 @@ public:
     void Assign(const TPersistent& Source) override;
 
 private:
-    AnsiString name_;
     TFieldType dataType_ = ftUnknown;
     int size_ = 0;
     int fieldNo_ = 0;

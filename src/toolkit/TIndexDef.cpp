@@ -1,18 +1,20 @@
 // Index definitions.
 #include "toolkit/TIndexDef.h"
 
-TIndexDef::TIndexDef(TCollection* Collection) : TCollectionItem(Collection) {}
+TIndexDef::TIndexDef(TCollection* Collection) : TNamedItem(Collection) {}
 
 TIndexDef::TIndexDef(TCollection* Collection, const AnsiString& Name, const AnsiString& Fields, TIndexOptions Options)
-    : TCollectionItem(Collection), name_(Name), fields_(Fields), options_(Options) {}
+    : TNamedItem(Collection), fields_(Fields), options_(Options) {
+    SetName(Name);
+}
 
 void TIndexDef::Assign(const TPersistent& Source) {
     const auto* def = dynamic_cast<const TIndexDef*>(&Source);
     if (!def) {
-        TCollectionItem::Assign(Source);
+        TNamedItem::Assign(Source);
         return;
     }
-    name_ = def->name_;
+    SetName(def->Name());
     fields_ = def->fields_;
     options_ = def->options_;
 }

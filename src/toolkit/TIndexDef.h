@@ -2,15 +2,13 @@
 #pragma once
 
 #include "toolkit/DataSetTypes.h"
-#include "toolkit/TCollectionItem.h"
+#include "toolkit/TNamedItem.h"
 
-class TIndexDef : public TCollectionItem {
+class TIndexDef : public TNamedItem {
 public:
     explicit TIndexDef(TCollection* Collection);
     TIndexDef(TCollection* Collection, const AnsiString& Name, const AnsiString& Fields, TIndexOptions Options);
 
-    const AnsiString& Name() const { return name_; }
-    void SetName(const AnsiString& Value) { name_ = Value; }
     const AnsiString& Fields() const { return fields_; }
     void SetFields(const AnsiString& Value) { fields_ = Value; }
     TIndexOptions Options() const { return options_; }
@@ -19,7 +17,6 @@ public:
     void Assign(const TPersistent& Source) override;
 
 private:
-    AnsiString name_;
     AnsiString fields_;
     TIndexOptions options_ = 0;
 };

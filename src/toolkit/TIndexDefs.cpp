@@ -2,13 +2,9 @@
 #include "toolkit/TIndexDefs.h"
 
 #include "toolkit/AnsiStrings.h"
-#include "toolkit/DatabaseError.h"
-#include "toolkit/IndexOfName.h"
 #include "toolkit/TDataSet.h"
 
-TIndexDefs::TIndexDefs(TDataSet* ADataSet) : TCollection(tk::itemClass<TIndexDef>(), ADataSet), dataSet_(ADataSet) {}
-
-TIndexDef* TIndexDefs::Items(int Index) const { return static_cast<TIndexDef*>(TCollection::Items(Index)); }
+TIndexDefs::TIndexDefs(TDataSet* ADataSet) : TDefCollection(tk::itemClass<TIndexDef>(), ADataSet, "Index '%s' not found") {}
 
 TIndexDef* TIndexDefs::Add(const AnsiString& Name, const AnsiString& Fields, TIndexOptions Options) {
     auto* def = static_cast<TIndexDef*>(TCollection::Add());
@@ -16,15 +12,6 @@ TIndexDef* TIndexDefs::Add(const AnsiString& Name, const AnsiString& Fields, TIn
     def->SetFields(Fields);
     def->SetOptions(Options);
     return def;
-}
-
-int TIndexDefs::IndexOf(const AnsiString& Name) const { return tk::indexOfName(*this, Name); }
-
-TIndexDef* TIndexDefs::Find(const AnsiString& Name) const {
-    const int i = IndexOf(Name);
-    if (i < 0)
-        DatabaseErrorFmt("Index '%s' not found", {Name}, dataSet_);
-    return Items(i);
 }
 
 TIndexDef* TIndexDefs::GetIndexForFields(const AnsiString& Fields, bool CaseInsensitive) const {
@@ -42,8 +29,8 @@ TIndexDef* TIndexDefs::GetIndexForFields(const AnsiString& Fields, bool CaseInse
 }
 
 void TIndexDefs::Update() {
-    if (dataSet_)
-        dataSet_->UpdateIndexDefs();
+    if (DataSet())
+        DataSet()->UpdateIndexDefs();
 }
 
 std::unique_ptr<TIndexDefs> GetIndexDefs(const TIndexDefs& IndexDefs, TIndexOptions IndexTypes) {

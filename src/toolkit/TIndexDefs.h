@@ -4,37 +4,26 @@
 
 #include <memory>
 
-#include "toolkit/TCollection.h"
+#include "toolkit/TDefCollection.h"
 #include "toolkit/TIndexDef.h"
 
-class TDataSet;
-
-class TIndexDefs : public TCollection {
+class TIndexDefs : public TDefCollection {
 public:
     explicit TIndexDefs(TDataSet* ADataSet);
 
-    TDataSet* DataSet() const { return dataSet_; }
-    TIndexDef* Items(int Index) const;
+    TIndexDef* Items(int Index) const { return static_cast<TIndexDef*>(TCollection::Items(Index)); }
     TIndexDef* operator[](int Index) const { return Items(Index); }
 
     TIndexDef* Add(const AnsiString& Name, const AnsiString& Fields, TIndexOptions Options);
-    // Without case; -1 when absent.
-    int IndexOf(const AnsiString& Name) const;
     // Raises EDatabaseError "Index '<name>' not found".
-    TIndexDef* Find(const AnsiString& Name) const;
+    TIndexDef* Find(const AnsiString& Name) const { return static_cast<TIndexDef*>(TDefCollection::Find(Name)); }
     // The first definition whose field list equals Fields or begins with it at a field boundary
     // (names compared without case); with CaseInsensitive only ixCaseInsensitive ones. Null
     // when none.
     TIndexDef* GetIndexForFields(const AnsiString& Fields, bool CaseInsensitive) const;
 
-    bool Updated() const { return updated_; }
-    void SetUpdated(bool Value) { updated_ = Value; }
     // Reads the definitions through the dataset's UpdateIndexDefs.
     void Update();
-
-private:
-    TDataSet* dataSet_;
-    bool updated_ = false;
 };
 
 // A new collection (without dataset) of copies of the definitions that have one of IndexTypes'
