@@ -74,7 +74,10 @@ bool keyMatches(const TField* field, const Variant& value, const Variant& key, T
             text = text.substr(0, wanted.size());
         return (options & loCaseInsensitive) ? AnsiSameText(text, wanted) : text == wanted;
     }
+    const TFieldType type = field->DataType();
     try {
+        if (type == ftDate || type == ftTime || type == ftDateTime)
+            return value.AsDateTime() == key.AsDateTime(); // a key may be a date text
         return value.AsFloat() == key.AsFloat();
     } catch (const EVariantError&) {
         return value == key;

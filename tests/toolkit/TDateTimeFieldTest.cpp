@@ -53,6 +53,14 @@ TEST_F(TDateTimeFieldTest, TextsFollowTheDisplayFormats) {
     EXPECT_EQ(field("DT")->AsVariant().VarType(), varDate);
 }
 
+TEST_F(TDateTimeFieldTest, LocateTakesADateKeyAsValueOrText) {
+    data.Cancel();
+    EXPECT_TRUE(data.Locate("D", Variant::Date(1.0), 0));
+    EXPECT_TRUE(data.Locate("D", Variant("31.12.1899"), 0));
+    EXPECT_FALSE(data.Locate("D", Variant("01.01.1900"), 0));
+    EXPECT_FALSE(data.Locate("D", Variant("not a date"), 0));
+}
+
 TEST_F(TDateTimeFieldTest, DamagedDayCountIsAClearError) {
     const std::int32_t zero = 0;
     field("D")->SetData(&zero);
