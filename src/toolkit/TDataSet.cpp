@@ -216,7 +216,7 @@ void TDataSet::RestoreState(TDataSetState Value) {
 }
 
 void TDataSet::DataEvent(TDataEvent Event, std::intptr_t Info) {
-    if (Event == deFieldChange) {
+    if (Event == deFieldChange && Info != 0) {
         auto* field = reinterpret_cast<TField*>(Info);
         if (field->FieldKind() == fkData || field->FieldKind() == fkInternalCalc)
             SetModified(true);

@@ -37,7 +37,6 @@ public:
     int FieldNo() const { return fieldNo_; }
     TFieldKind FieldKind() const { return fieldKind_; }
     void SetFieldKind(TFieldKind Value);
-    bool Calculated() const { return fieldKind_ == fkCalculated; }
     TFieldType DataType() const { return dataType_; }
     int Size() const { return size_; }
     void SetSize(int Value);

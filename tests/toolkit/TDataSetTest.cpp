@@ -108,6 +108,7 @@ TEST_F(TDataSetTest, MoveByAcrossTheBufferWindowSlidesIt) {
     link(5);
     data->Open();
     EXPECT_EQ(data->BufferCount(), 5);
+    EXPECT_EQ(data->BufferRecordCount(), 5);
     EXPECT_EQ(window(), (std::vector<int>{1, 2, 3, 4, 5}));
     grid.clear();
     EXPECT_EQ(data->MoveBy(6), 6);
