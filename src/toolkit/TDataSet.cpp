@@ -807,7 +807,7 @@ void TDataSet::BindFields(bool Binding) {
         const TFieldDef* def = fieldDefs_[defIndex];
         if (def->DataType() != field->DataType() && !(field->IsBlob() && def->DataType() >= ftBlob && def->DataType() <= ftTypedBinary))
             DatabaseErrorFmt(tk::SFieldTypeMismatch, {field->DisplayName()}, this);
-        field->fieldNo_ = field->FieldKind() == fkInternalCalc ? 1 : def->FieldNo();
+        field->fieldNo_ = def->FieldNo();
         if (field->IsBlob()) {
             field->size_ = def->Size();
             field->offset_ = blobFieldCount_++;
