@@ -82,6 +82,7 @@ void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem reco
 
 bool MapStreamReader::readOldRecord(uint32_t version, TKEXMapObjectMem& record) {
     ++record_;
+    recordStart_ = position_;
     const TKEXMapObjectOld old = decodeObjectOld(readPiece(kObjectOldSize, "record"));
     record = convertObjectOld(old);
     checkCount(record, 0);
@@ -98,6 +99,7 @@ bool MapStreamReader::readOldRecord(uint32_t version, TKEXMapObjectMem& record) 
 
 TKEXMapObjectMem MapStreamReader::readRecord(uint32_t version, int depth) {
     ++record_;
+    recordStart_ = position_;
     TKEXMapObjectMem record;
     const BlockFlags flags = decodeObject(readPiece(kObjectSize, "record"), record);
     checkCount(record, 0);
@@ -195,8 +197,10 @@ void MapStreamReader::checkCount(const TKEXMapObjectMem& record, int64_t unitSiz
 }
 
 void MapStreamReader::fail(const AnsiString& what) const {
-    AnsiString where = record_ < 0 ? AnsiString() : "record " + std::to_string(record_) + ", ";
-    throw StreamDamage{"map stream damaged: " + where + what + " (at byte " + std::to_string(position_) + ")"};
+    const AnsiString record = record_ < 0 ? AnsiString()
+                                          : "record " + std::to_string(record_) + " (from byte " +
+                                                std::to_string(recordStart_) + "): ";
+    throw StreamDamage{"map stream damaged at byte " + std::to_string(position_) + ": " + record + what};
 }
 
 void MapStreamReader::progress(int loaded, int32_t storedCount) {
