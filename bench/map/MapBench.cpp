@@ -33,11 +33,11 @@ mapstream::MapDocument city() {
         record.Category = 13;
         record.Plane = i % 7;
         if (i % 5 == 0) {
-            record.Kind = kindPolyline;
+            record.Kind = mapi::kindPolyline;
             record.Pen.Width = 12;
             record.SetPoints({{x, y}, {x + 300, y}, {x + 300, y + 300}});
         } else {
-            record.Kind = kindPolygon;
+            record.Kind = mapi::kindPolygon;
             record.SetPoints({{x, y}, {x + 200, y}, {x + 200, y + 150}, {x + 100, y + 220}, {x, y + 150}});
             TKEXMapAddress address;
             address.StreetId = 1;

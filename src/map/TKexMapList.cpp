@@ -68,12 +68,12 @@ int64_t TKexMapList::GetPayloadSize(const TKEXMapObjectMem& record) {
     if (mapi::isPointKind(record.Kind))
         return int64_t{record.Count} * mapi::kPointSize;
     switch (record.Kind) {
-    case kindText:
+    case mapi::kindText:
         return mapi::kTextSize;
-    case kindBitmap:
-    case kindGroup:
+    case mapi::kindBitmap:
+    case mapi::kindGroup:
         return record.Count;
-    case kindZametka:
+    case mapi::kindZametka:
         return mapi::kNoteSize;
     default:
         return 0;

@@ -26,7 +26,7 @@ TEST(MapModelTest, NewModelIsEmptyAtScaleHundred) {
 
 TEST(MapModelTest, LoadSetsHeaderCountExtentAndClearsTheHitList) {
     mapi::MapModel model;
-    model.Objects().AddObjectCopy(pointObject(kindPolygon, {{0, 0}, {10, 0}, {0, 10}}));
+    model.Objects().AddObjectCopy(pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}));
     ASSERT_TRUE(model.HitTest(1, 1, FixedContext()));
     mapstream::MapDocument map = mapsamples::richDocument(6);
     mapsamples::load(model, mapstream::WriteMapStream(map, {.ObjectCount = 3, .StreetCount = {}}));
@@ -96,7 +96,7 @@ TEST(MapModelTest, StreetNamesAreTrimmedUpperCasedAndNeverReused) {
 TEST(MapModelTest, FindObjectByAddressMatchesCategoryStreetAndHouse) {
     mapi::MapModel model;
     const uint16_t street = model.AddStreetName(cp("Ленина"));
-    TKEXMapObjectMem building = mapsamples::withAddress(pointObject(kindPolygon, {{0, 0}, {1, 0}, {1, 1}}, 3), street, "12A");
+    TKEXMapObjectMem building = mapsamples::withAddress(pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}}, 3), street, "12A");
     model.Objects().AddObjectCopy(building);
     building.Category = 5;
     model.Objects().AddObjectCopy(building);
@@ -112,7 +112,7 @@ TEST(MapModelTest, FindObjectByIdReportsEveryAnswer) {
     mapi::MapModel model;
     std::vector<bool> found;
     model.OnAfterFind = [&](bool value) { found.push_back(value); };
-    TKEXMapObjectMem record = pointObject(kindPixels, {{1, 1}});
+    TKEXMapObjectMem record = pointObject(mapi::kindPixels, {{1, 1}});
     record.Id = 40;
     model.Objects().AddObjectCopy(record);
     record.Id = 41;
@@ -132,7 +132,7 @@ TEST(MapModelTest, HitTestOnAnEmptyMapStillReports) {
 
 TEST(MapModelTest, HitListRunsBottomToTopByPlaneThenOrder) {
     mapi::MapModel model;
-    TKEXMapObjectMem square = pointObject(kindPolygon, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+    TKEXMapObjectMem square = pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
     for (int32_t plane : {5, -1, 5, -40}) {
         square.Plane = plane;
         model.Objects().AddObjectCopy(square);
@@ -172,7 +172,7 @@ TEST(MapModelTest, LinkedModelSharesObjectsAndStreetsButNotItsHeader) {
 TEST(MapModelTest, IndexOnlyAnswersWhileTheSharedIndexIsOn) {
     mapi::MapModel main;
     mapi::MapModel linked;
-    main.Objects().AddObjectCopy(pointObject(kindPolygon, {{0, 0}, {10, 0}, {0, 10}}));
+    main.Objects().AddObjectCopy(pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}));
     linked.ShareContent(&main.Content());
     linked.SetUseIndex(true);
     main.SetUseIndex(false); // switches the shared index off under the linked map
@@ -194,21 +194,21 @@ void generate(mapi::MapModel& model, std::mt19937& random) {
         const int32_t category = pick(random) < 10 ? 0 : 100 + kind;
         TKEXMapObjectMem record;
         switch (kind) {
-        case kindText:
+        case mapi::kindText:
             record = mapsamples::textObject({x, y}, pick(random) * 36, "TEXT");
             break;
-        case kindZametka:
+        case mapi::kindZametka:
             record = mapsamples::noteObject({x, y}, "DEFAULT", "1", "");
             break;
-        case kindBitmap:
-            record = pointObject(kindPixels, {{x, y}, {x + w, y + h}});
-            record.Kind = kindBitmap;
+        case mapi::kindBitmap:
+            record = pointObject(mapi::kindPixels, {{x, y}, {x + w, y + h}});
+            record.Kind = mapi::kindBitmap;
             record.Data = std::vector<uint8_t>{1, 2, 3};
             break;
-        case kindGroup:
+        case mapi::kindGroup:
             record = mapsamples::groupObject(
-                {pointObject(kindPolygon, {{x, y}, {x + w, y}, {x, y + h}}, category),
-                 pointObject(kindPolyline, {{x + w, y + h}, {x + 2 * w, y}}, category)});
+                {pointObject(mapi::kindPolygon, {{x, y}, {x + w, y}, {x, y + h}}, category),
+                 pointObject(mapi::kindPolyline, {{x + w, y + h}, {x + 2 * w, y}}, category)});
             break;
         default: {
             TKEXMapObjectMem shape;

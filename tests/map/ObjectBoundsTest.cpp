@@ -12,7 +12,7 @@ using mapsamples::pointObject;
 using Corners = std::array<WorldPoint, 4>;
 
 TEST(ObjectBoundsTest, PointListIsWidenedByHalfThePen) {
-    TKEXMapObjectMem line = pointObject(kindPolyline, {{0, 0}, {10, 5}});
+    TKEXMapObjectMem line = pointObject(mapi::kindPolyline, {{0, 0}, {10, 5}});
     line.Pen.Width = 2;
     CalcObjectBounds(line, mapsamples::FixedMetrics());
     EXPECT_EQ(line.Corners, (Corners{WorldPoint{-1, -1}, {11, -1}, {11, 6}, {-1, 6}}));
@@ -37,8 +37,8 @@ TEST(ObjectBoundsTest, NoteFrameIsItsAnchor) {
 
 TEST(ObjectBoundsTest, GroupUnitesItsChildrenRecomputedFirst) {
     TKEXMapObjectMem group = mapsamples::groupObject(
-        {pointObject(kindPolygon, {{0, 0}, {10, 0}, {0, 10}}),
-         mapsamples::groupObject({pointObject(kindPixels, {{20, 30}})})});
+        {pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}),
+         mapsamples::groupObject({pointObject(mapi::kindPixels, {{20, 30}})})});
     group.Pen.Width = 4;
     (*group.Children())[0].Pen.Width = 2;
     CalcObjectBounds(group, mapsamples::FixedMetrics());
@@ -48,15 +48,15 @@ TEST(ObjectBoundsTest, GroupUnitesItsChildrenRecomputedFirst) {
 TEST(ObjectBoundsTest, NothingToMeasureKeepsTheCorners) {
     const Corners kept{WorldPoint{1, 2}, {3, 4}, {5, 6}, {7, 8}};
     TKEXMapObjectMem empty;
-    empty.Kind = kindPolygon;
+    empty.Kind = mapi::kindPolygon;
     empty.Corners = kept;
     CalcObjectBounds(empty, mapsamples::FixedMetrics());
     EXPECT_EQ(empty.Corners, kept);
     empty.SetChildren({});
-    empty.Kind = kindGroup;
+    empty.Kind = mapi::kindGroup;
     CalcObjectBounds(empty, mapsamples::FixedMetrics());
     EXPECT_EQ(empty.Corners, kept);
-    empty.Kind = kindBitmap;
+    empty.Kind = mapi::kindBitmap;
     CalcObjectBounds(empty, mapsamples::FixedMetrics());
     EXPECT_EQ(empty.Corners, kept);
 }
@@ -64,12 +64,12 @@ TEST(ObjectBoundsTest, NothingToMeasureKeepsTheCorners) {
 TEST(ObjectBoundsTest, ScreenRectIsWidenedAndClippedToTheClient) {
     const mapi::ViewTransform view(0, 0, 200);
     const mapsamples::FixedContext context;
-    const TKEXMapObjectMem polygon = pointObject(kindPolygon, {{100, 100}, {150, 100}, {150, 120}});
+    const TKEXMapObjectMem polygon = pointObject(mapi::kindPolygon, {{100, 100}, {150, 100}, {150, 120}});
     EXPECT_EQ(GetObjectScreenRect(polygon, view, context, 4, {1000, 1000}),
               (mapi::PixelRect{166, 166, 334, 274}));
     EXPECT_EQ(GetObjectScreenRect(polygon, view, context, 4, {300, 250}),
               (mapi::PixelRect{166, 166, 300, 250}));
-    const TKEXMapObjectMem near = pointObject(kindPolygon, {{1, 1}, {5, 1}, {5, 5}});
+    const TKEXMapObjectMem near = pointObject(mapi::kindPolygon, {{1, 1}, {5, 1}, {5, 5}});
     EXPECT_EQ(GetObjectScreenRect(near, view, context, 4, {1000, 1000}).Left, 0);
 }
 

@@ -13,7 +13,7 @@ using mapsamples::pointObject;
 TEST(TKexMapListTest, CopiesNeverShareBlocks) {
     TKexMapList list;
     list.AddObjectCopy(mapsamples::withAddress(
-        mapsamples::groupObject({pointObject(kindPolygon, {{0, 0}, {1, 0}, {1, 1}})}), 1, "5"));
+        mapsamples::groupObject({pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}})}), 1, "5"));
     TKexMapList copy = list;
     list.DeleteObjectRecord(0);
     ASSERT_EQ(copy.Count(), 1);
@@ -24,7 +24,7 @@ TEST(TKexMapListTest, CopiesNeverShareBlocks) {
 
 TEST(TKexMapListTest, CloneMovesPointsTextsNotesAndChildrenButNotTheFrame) {
     const TKEXMapObjectMem group = mapsamples::groupObject(
-        {pointObject(kindPolyline, {{0, 0}, {10, 0}}), mapsamples::textObject({5, 5}, 0, "A"),
+        {pointObject(mapi::kindPolyline, {{0, 0}, {10, 0}}), mapsamples::textObject({5, 5}, 0, "A"),
          mapsamples::noteObject({7, 7}, "L", "P", "")});
     const TKEXMapObjectMem clone = TKexMapList::CloneObjectRecord(group, 10, 20);
     const TKexMapList& children = *clone.Children();
@@ -37,9 +37,9 @@ TEST(TKexMapListTest, CloneMovesPointsTextsNotesAndChildrenButNotTheFrame) {
 
 TEST(TKexMapListTest, PutReplacesInsideAndAppendsBeyond) {
     TKexMapList list;
-    list.AddObjectCopy(pointObject(kindPixels, {{1, 1}}));
-    list.PutObjectRecord(0, pointObject(kindPixels, {{2, 2}}));
-    list.PutObjectRecord(5, pointObject(kindPixels, {{3, 3}}));
+    list.AddObjectCopy(pointObject(mapi::kindPixels, {{1, 1}}));
+    list.PutObjectRecord(0, pointObject(mapi::kindPixels, {{2, 2}}));
+    list.PutObjectRecord(5, pointObject(mapi::kindPixels, {{3, 3}}));
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list[0].Points()[0], (WorldPoint{2, 2}));
     EXPECT_EQ(list[1].Points()[0], (WorldPoint{3, 3}));
@@ -49,14 +49,14 @@ TEST(TKexMapListTest, PayloadSizeByKind) {
     TKEXMapObjectMem record;
     record.Count = 5;
     const std::pair<uint8_t, int64_t> expected[] = {
-        {kindPolygon, 40}, {kindPolyline, 40}, {kindPixels, 40}, {kindText, mapi::kTextSize},
-        {kindBitmap, 5},   {kindBezier, 40},   {kindEllipse, 40}, {kindZametka, mapi::kNoteSize},
-        {kindGroup, 5},    {9, 0}};
+        {mapi::kindPolygon, 40}, {mapi::kindPolyline, 40}, {mapi::kindPixels, 40}, {mapi::kindText, mapi::kTextSize},
+        {mapi::kindBitmap, 5},   {mapi::kindBezier, 40},   {mapi::kindEllipse, 40}, {mapi::kindZametka, mapi::kNoteSize},
+        {mapi::kindGroup, 5},    {9, 0}};
     for (const auto& [kind, size] : expected) {
         record.Kind = kind;
         EXPECT_EQ(TKexMapList::GetPayloadSize(record), size) << int{kind};
     }
-    record.Kind = kindPolygon;
+    record.Kind = mapi::kindPolygon;
     record.Count = 0x7fffffff;
     EXPECT_EQ(TKexMapList::GetPayloadSize(record), int64_t{0x7fffffff} * 8);
 }

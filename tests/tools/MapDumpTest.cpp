@@ -54,7 +54,7 @@ protected:
         map.Streets = {{tk::fromUtf8("САДОВАЯ \"1\""), 1}};
         TKEXMapObjectMem house;
         house.Id = 7;
-        house.Kind = kindPolygon;
+        house.Kind = mapi::kindPolygon;
         house.Category = 13;
         house.SetPoints({{0, 0}, {10, 0}, {10, 5.5f}});
         house.Corners = {mapi::WorldPoint{0, 0}, {10, 0}, {10, 5.5f}, {0, 5.5f}};
@@ -63,7 +63,7 @@ protected:
         address.House.assign("12A");
         house.Address = address;
         TKEXMapObjectMem group;
-        group.Kind = kindGroup;
+        group.Kind = mapi::kindGroup;
         TKexMapList children;
         children.AddObjectCopy(house);
         group.SetChildren(children);

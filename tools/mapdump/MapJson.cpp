@@ -86,7 +86,7 @@ void printPayload(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObje
         }
         out << ']';
     }
-    if (const TKEXMapText* text = r.Kind == kindText ? r.Text() : nullptr) {
+    if (const TKEXMapText* text = r.Kind == mapi::kindText ? r.Text() : nullptr) {
         out << ", \"text\": {\"anchor\": ";
         json.point(text->Anchor);
         out << ", \"angle\": " << text->Angle << ", \"font\": " << int{text->FontIndex}
@@ -94,7 +94,7 @@ void printPayload(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObje
         json.text(text->Text.str());
         out << '}';
     }
-    if (const TKEXMapZametka* note = r.Kind == kindZametka ? r.Note() : nullptr) {
+    if (const TKEXMapZametka* note = r.Kind == mapi::kindZametka ? r.Note() : nullptr) {
         out << ", \"note\": {\"anchor\": ";
         json.point(note->Anchor);
         out << ", \"lib\": ";
@@ -105,9 +105,9 @@ void printPayload(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObje
         json.text(note->Text.str());
         out << '}';
     }
-    if (r.Kind == kindBitmap)
+    if (r.Kind == mapi::kindBitmap)
         out << ", \"bytes\": " << r.Bitmap().size();
-    if (const TKexMapList* children = r.Kind == kindGroup ? r.Children() : nullptr) {
+    if (const TKexMapList* children = r.Kind == mapi::kindGroup ? r.Children() : nullptr) {
         out << ", ";
         json.key("children");
         printObjects(json, map, *children, (std::string(indent) + "  ").c_str());
