@@ -64,6 +64,14 @@ void TKexMapList::PutObjectRecord(int index, TKEXMapObjectMem record) {
     AddObjectCopy(std::move(record));
 }
 
+void TKexMapList::MoveObjectRecord(int from, int to) {
+    const auto first = items_.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
 int64_t TKexMapList::GetPayloadSize(const TKEXMapObjectMem& record) {
     if (mapi::isPointKind(record.Kind))
         return int64_t{record.Count} * mapi::kPointSize;

@@ -7,6 +7,7 @@
 #include "map/MapSamples.h"
 #include "map/ObjectBounds.h"
 #include "toolkit/AnsiString.h"
+#include "toolkit/Exception.h"
 
 namespace {
 
@@ -93,6 +94,17 @@ TEST(MapModelTest, StreetNamesAreTrimmedUpperCasedAndNeverReused) {
     EXPECT_EQ(model.FindStreetId(cp("Полевая")), -1);
 }
 
+TEST(MapModelTest, StreetIdsRunOutRatherThanRepeat) {
+    mapi::MapModel model;
+    model.Header.NextStreetId = 65535;
+    EXPECT_EQ(model.AddStreetName("LAST"), 65535);
+    EXPECT_THROW(model.AddStreetName("ONE MORE"), Exception);
+    EXPECT_EQ(model.AddStreetName("last"), 65535); // known names still answer
+    model.Header.NextStreetId = -4; // a damaged header
+    EXPECT_THROW(model.AddStreetName("NEGATIVE"), Exception);
+    EXPECT_EQ(model.FindStreetId("ONE MORE"), -1);
+}
+
 TEST(MapModelTest, FindObjectByAddressMatchesCategoryStreetAndHouse) {
     mapi::MapModel model;
     const uint16_t street = model.AddStreetName(cp("Ленина"));
@@ -177,6 +189,64 @@ TEST(MapModelTest, IndexOnlyAnswersWhileTheSharedIndexIsOn) {
     linked.SetUseIndex(true);
     main.SetUseIndex(false); // switches the shared index off under the linked map
     EXPECT_TRUE(linked.HitTest(1, 1, FixedContext()));
+}
+
+// Every cell's entries, sorted, so that an index kept in step compares with one built anew.
+std::vector<std::vector<int>> cells(const TKexMapIndex& index) {
+    std::vector<std::vector<int>> all;
+    for (int column = 0; column < index.ColumnCount(); ++column)
+        for (int row = 0; row < index.RowCount(); ++row) {
+            const auto items = index.CellItems(column, row);
+            all.emplace_back(items.begin(), items.end());
+            std::ranges::sort(all.back());
+        }
+    return all;
+}
+
+TEST(MapModelTest, ListChangesKeepTheIndexAsARebuildWouldMakeIt) {
+    mapi::MapModel model;
+    model.SetUseIndex(true);
+    for (int i = 0; i < 8; ++i) {
+        const float x = static_cast<float>(i) * 700 - 2500;
+        model.AppendObject(pointObject(mapi::kindPolygon, {{x, 0}, {x + 900, 0}, {x, 1200}}));
+    }
+    const auto checkInStep = [&](const char* step) {
+        const auto kept = cells(model.Content().Index);
+        model.Content().Index.Rebuild();
+        EXPECT_EQ(kept, cells(model.Content().Index)) << step;
+        EXPECT_EQ(model.GetObjectCount(), model.Objects().Count()) << step;
+    };
+    checkInStep("append");
+    model.DeleteObject(2);
+    checkInStep("delete");
+    model.BringObjectToFront(1);
+    checkInStep("front");
+    model.SendObjectToBack(4);
+    checkInStep("back");
+    model.ReplaceObject(3, pointObject(mapi::kindPolygon, {{9000, 9000}, {9100, 9000}, {9000, 9100}}));
+    checkInStep("replace");
+    model.DeleteObject(99);
+    model.SendObjectToBack(-1);
+    checkInStep("out of range");
+}
+
+TEST(MapModelTest, FrontAndBackMoveOneRecordAndKeepTheRest) {
+    mapi::MapModel model;
+    for (uint32_t id = 1; id <= 4; ++id) {
+        TKEXMapObjectMem record = pointObject(mapi::kindPixels, {{1, 1}});
+        record.Id = id;
+        model.AppendObject(record);
+    }
+    const auto ids = [&] {
+        std::vector<uint32_t> all;
+        for (int i = 0; i < model.Objects().Count(); ++i)
+            all.push_back(model.Objects()[i].Id);
+        return all;
+    };
+    model.BringObjectToFront(1);
+    EXPECT_EQ(ids(), (std::vector<uint32_t>{1, 3, 4, 2}));
+    model.SendObjectToBack(2);
+    EXPECT_EQ(ids(), (std::vector<uint32_t>{4, 1, 3, 2}));
 }
 
 // A map of several thousand objects of every kind inside the index square, some across cell

@@ -1,5 +1,7 @@
 #include "map/MapStreamReader.h"
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "map/MapSamples.h"
@@ -286,6 +288,46 @@ TEST(MapStreamReaderTest, ReadsFromTheStreamsPosition) {
     again.result = reader.Read(again.header, again.names, again.objects);
     EXPECT_FALSE(again.result.damaged) << again.result.message;
     EXPECT_EQ(again.objects, map.Objects);
+}
+
+// Counts and payloads agree in every record the reader made, children included.
+void expectConsistent(const TKexMapList& objects) {
+    for (int i = 0; i < objects.Count(); ++i) {
+        const TKEXMapObjectMem& record = objects[i];
+        if (mapi::isPointKind(record.Kind)) {
+            ASSERT_EQ(static_cast<int64_t>(record.Points().size()), record.Count);
+        }
+        if (record.Kind == mapi::kindBitmap) {
+            ASSERT_EQ(static_cast<int64_t>(record.Bitmap().size()), record.Count);
+        }
+        if (record.Kind == mapi::kindGroup) {
+            ASSERT_NE(record.Children(), nullptr);
+            ASSERT_EQ(record.Children()->Count(), record.Count);
+            expectConsistent(*record.Children());
+        }
+    }
+}
+
+TEST(MapStreamReaderTest, CorruptedBytesGiveConsistentRecordsOrDamage) {
+    const unsigned seed = 1206;
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    for (uint32_t version : {3u, 4u, 6u}) {
+        const std::string intact = mapstream::WriteMapStream(richDocument(version));
+        std::uniform_int_distribution<std::size_t> where(0, intact.size() - 1);
+        std::uniform_int_distribution<int> byte(0, 255);
+        for (int round = 0; round < 1500; ++round) {
+            std::string bytes = intact;
+            for (int flips = 1 + round % 4; flips > 0; --flips)
+                bytes[where(random)] = static_cast<char>(byte(random));
+            const Loaded loaded = read(bytes);
+            ASSERT_EQ(loaded.header.ObjectCount, loaded.objects.Count()) << version << " round " << round;
+            expectConsistent(loaded.objects);
+            for (int position : loaded.progress) {
+                ASSERT_TRUE(position >= 0 && position <= 100);
+            }
+        }
+    }
 }
 
 } // namespace
