@@ -34,7 +34,10 @@ DumpRun mapdump(const std::filesystem::path& file) {
 
 class MapDumpTest : public testing::Test {
 protected:
-    MapDumpTest() : dir_(std::filesystem::temp_directory_path() / "valdren_mapdump_test") {
+    // A folder per test: ctest runs the tests of this suite side by side.
+    MapDumpTest()
+        : dir_(std::filesystem::temp_directory_path() /
+               (std::string("valdren_mapdump_") + testing::UnitTest::GetInstance()->current_test_info()->name())) {
         std::filesystem::create_directories(dir_);
     }
     ~MapDumpTest() override { std::filesystem::remove_all(dir_); }
