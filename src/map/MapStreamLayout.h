@@ -30,8 +30,6 @@ constexpr int kTextSize = 88;
 constexpr int kNoteSize = 330;
 constexpr int kNoteOldSize = 272; // below 5
 constexpr int kPointSize = 8;
-constexpr int kPenSize = 13;
-constexpr int kBrushSize = 5;
 
 // The block flags of a record: a value of 1 means the block follows on the stream.
 struct BlockFlags {

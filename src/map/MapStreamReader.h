@@ -16,7 +16,7 @@
 
 namespace mapi {
 
-struct MapReadResult {
+struct [[nodiscard]] MapReadResult {
     bool damaged = false;
     AnsiString message; // the damaged record and its byte offset from the map's start
 };

@@ -64,16 +64,24 @@ void TKexMapList::PutObjectRecord(int index, TKEXMapObjectMem record) {
     AddObjectCopy(std::move(record));
 }
 
+void TKexMapList::MoveObjectRecord(int from, int to) {
+    const auto first = items_.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
 int64_t TKexMapList::GetPayloadSize(const TKEXMapObjectMem& record) {
     if (mapi::isPointKind(record.Kind))
         return int64_t{record.Count} * mapi::kPointSize;
     switch (record.Kind) {
-    case kindText:
+    case mapi::kindText:
         return mapi::kTextSize;
-    case kindBitmap:
-    case kindGroup:
+    case mapi::kindBitmap:
+    case mapi::kindGroup:
         return record.Count;
-    case kindZametka:
+    case mapi::kindZametka:
         return mapi::kNoteSize;
     default:
         return 0;
