@@ -79,7 +79,7 @@ TEST(PictureSetTest, IconLibraryHoldsSixtyTwoIconsNamedByNumber) {
 TEST(PictureSetTest, VersionFourNoteWithIconTwelveFindsItsPicture) {
     TKEXMapObjectMem note;
     note.Id = 1;
-    note.Kind = kindZametka;
+    note.Kind = mapi::kindZametka;
     TKEXMapZametka payload;
     payload.PicName.assign("12");
     payload.Text.assign("note");
