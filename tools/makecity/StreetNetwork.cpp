@@ -97,12 +97,14 @@ void StreetNetwork::nameStreets(Random& random) {
             s.width = 26;
             break;
         }
-    auto shortest = std::min_element(streets_.begin(), streets_.end(), [](const Street& a, const Street& b) {
-        return (a.name.empty() ? a.last - a.first : 1 << 20) < (b.name.empty() ? b.last - b.first : 1 << 20);
-    });
-    if (shortest != streets_.end() && shortest->name.empty()) {
-        shortest->name = names.take(StreetNames::kLane);
-        shortest->width = 8;
+    // The shortest street still without a name becomes the lane.
+    Street* lane = nullptr;
+    for (Street& s : streets_)
+        if (s.name.empty() && (lane == nullptr || s.last - s.first < lane->last - lane->first))
+            lane = &s;
+    if (lane != nullptr) {
+        lane->name = names.take(StreetNames::kLane);
+        lane->width = 8;
     }
     for (Street& s : streets_)
         if (s.name.empty()) {
