@@ -161,7 +161,7 @@ void BuildingPlanner::planSide(const Side& s, float margin, int district) {
 
         // Yard houses share the front house's number with a letter.
         float yardDepth = setback + depth * 1.7f + random_.real(6, 10);
-        static constexpr std::pair<const char*, double> kYards[] = {{"А", 0.35}, {"Б", 0.25}};
+        static constexpr std::pair<const char*, double> kYards[] = {{"А", 0.42}, {"Б", 0.25}};
         for (const auto& [letter, chance] : kYards) {
             if (!random_.chance(chance))
                 break;
