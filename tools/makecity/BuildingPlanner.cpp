@@ -168,7 +168,7 @@ void BuildingPlanner::planSide(const Side& s, float margin, int district) {
             const float yardWidth = std::max(12.0f, width * 0.6f);
             const float depthHere = random_.real(10, 16);
             const Point yardOrigin = s.a + along * (t + width * 0.15f) + s.inward * yardDepth;
-            const int32_t yardCategory = houseCategory(district, false);
+            const int32_t yardCategory = houseCategory(district, /*mainStreet=*/false);
             dependents_.push_back({keep(shapeFeature(Kind::Polygon, yardCategory,
                                                      rectangle(yardOrigin, along, s.inward, yardWidth,
                                                                depthHere))),
@@ -201,7 +201,7 @@ void BuildingPlanner::planCorner(const Side& s, Point corner, Point along, int d
                                    origin + along * thick + s.inward * arm,
                                    origin + s.inward * arm};
     const size_t frontage =
-        front(s, origin, shapeFeature(Kind::Polygon, houseCategory(district, false), shape),
+        front(s, origin, shapeFeature(Kind::Polygon, houseCategory(district, /*mainStreet=*/false), shape),
               "/" + std::to_string(random_.between(1, 40)));
     if (!longHouseMade_) { // the longest house number a map holds
         longHouseMade_ = true;

@@ -29,8 +29,8 @@ int blackIn(TBitmap& bitmap, int y) {
 TEST(GlyphPainterTest, SpinGlyphsPointUpAndDown) {
     TBitmap up;
     TBitmap down;
-    paintSpinGlyph(up, true);
-    paintSpinGlyph(down, false);
+    paintSpinGlyph(up, /*up=*/true);
+    paintSpinGlyph(down, /*up=*/false);
     for (TBitmap* glyph : {&up, &down}) {
         EXPECT_EQ(glyph->Width(), 9);
         EXPECT_EQ(glyph->Height(), 6);
