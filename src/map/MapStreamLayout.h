@@ -33,39 +33,35 @@ constexpr int kNoteSize = 330;
 constexpr int kNoteOldSize = 272; // below 5
 constexpr int kPointSize = 8;
 
+// A piece of type T, or a const one for writing.
+template <typename Piece, typename T>
+concept PieceOf = std::is_same_v<std::remove_const_t<Piece>, T>;
+
 // Each visitFields hands the fields of one piece to field(...) in stream order. A field is an
 // arithmetic value, a ShortString or a std::array of bytes; Piece may be const for writing.
 
-template <typename Point, typename Field>
-void visitFields(Point& p, Field& field)
-    requires std::is_same_v<std::remove_const_t<Point>, WorldPoint>
-{
+template <PieceOf<WorldPoint> Point, typename Field>
+void visitFields(Point& p, Field& field) {
     field(p.x);
     field(p.y);
 }
 
-template <typename Pen, typename Field>
-void visitFields(Pen& pen, Field& field)
-    requires std::is_same_v<std::remove_const_t<Pen>, TKEXMapPen>
-{
+template <PieceOf<TKEXMapPen> Pen, typename Field>
+void visitFields(Pen& pen, Field& field) {
     field(pen.Color);
     field(pen.Style);
     field(pen.Width);
     field(pen.Caps);
 }
 
-template <typename Brush, typename Field>
-void visitFields(Brush& brush, Field& field)
-    requires std::is_same_v<std::remove_const_t<Brush>, TKEXMapBrush>
-{
+template <PieceOf<TKEXMapBrush> Brush, typename Field>
+void visitFields(Brush& brush, Field& field) {
     field(brush.Color);
     field(brush.Style);
 }
 
-template <typename Header, typename Field>
-void visitFields(Header& h, Field& field)
-    requires std::is_same_v<std::remove_const_t<Header>, TKEXMapHeader>
-{
+template <PieceOf<TKEXMapHeader> Header, typename Field>
+void visitFields(Header& h, Field& field) {
     field(h.Reserved0);
     field(h.Version);
     field(h.NameMap);
@@ -82,17 +78,15 @@ void visitFields(Header& h, Field& field)
     field(h.NextStreetId);
 }
 
-template <typename Street, typename Field>
-void visitFields(Street& street, Field& field)
-    requires std::is_same_v<std::remove_const_t<Street>, TKEXMapStreetName>
-{
+template <PieceOf<TKEXMapStreetName> Street, typename Field>
+void visitFields(Street& street, Field& field) {
     field(street.Id);
     field(street.Name);
 }
 
 // The record head of versions 4 to 6. The two block flags are passed apart, because the record
 // keeps its blocks themselves, not the flags.
-template <typename Record, typename Field>
+template <PieceOf<TKEXMapObjectMem> Record, typename Field>
 void visitRecordFields(Record& r, uint8_t& hasAddress, uint8_t& hasExtra, Field& field) {
     field(r.Id);
     field(r.Reserved1);
@@ -111,10 +105,8 @@ void visitRecordFields(Record& r, uint8_t& hasAddress, uint8_t& hasExtra, Field&
     field(hasExtra);
 }
 
-template <typename Old, typename Field>
-void visitFields(Old& r, Field& field)
-    requires std::is_same_v<std::remove_const_t<Old>, TKEXMapObjectOld>
-{
+template <PieceOf<TKEXMapObjectOld> Old, typename Field>
+void visitFields(Old& r, Field& field) {
     field(r.Id);
     for (auto& corner : r.Corners)
         visitFields(corner, field);
@@ -130,25 +122,19 @@ void visitFields(Old& r, Field& field)
 }
 
 template <typename Address, typename Field>
-void visitFields(Address& a, Field& field)
-    requires std::is_same_v<std::remove_const_t<Address>, TKEXMapAddress> ||
-             std::is_same_v<std::remove_const_t<Address>, TKEXMapAddressOld>
-{
+    requires PieceOf<Address, TKEXMapAddress> || PieceOf<Address, TKEXMapAddressOld>
+void visitFields(Address& a, Field& field) {
     field(a.StreetId);
     field(a.House);
 }
 
-template <typename Extra, typename Field>
-void visitFields(Extra& extra, Field& field)
-    requires std::is_same_v<std::remove_const_t<Extra>, TKEXMapExtra>
-{
+template <PieceOf<TKEXMapExtra> Extra, typename Field>
+void visitFields(Extra& extra, Field& field) {
     field(extra.Bytes);
 }
 
-template <typename Text, typename Field>
-void visitFields(Text& t, Field& field)
-    requires std::is_same_v<std::remove_const_t<Text>, TKEXMapText>
-{
+template <PieceOf<TKEXMapText> Text, typename Field>
+void visitFields(Text& t, Field& field) {
     visitFields(t.Anchor, field);
     field(t.Angle);
     field(t.FontIndex);
@@ -156,10 +142,8 @@ void visitFields(Text& t, Field& field)
     field(t.Text);
 }
 
-template <typename Note, typename Field>
-void visitFields(Note& n, Field& field)
-    requires std::is_same_v<std::remove_const_t<Note>, TKEXMapZametka>
-{
+template <PieceOf<TKEXMapZametka> Note, typename Field>
+void visitFields(Note& n, Field& field) {
     visitFields(n.Anchor, field);
     field(n.LibName);
     field(n.PicName);
@@ -167,10 +151,8 @@ void visitFields(Note& n, Field& field)
     field(n.Text);
 }
 
-template <typename Note, typename Field>
-void visitFields(Note& n, Field& field)
-    requires std::is_same_v<std::remove_const_t<Note>, TKEXMapZametkaOld>
-{
+template <PieceOf<TKEXMapZametkaOld> Note, typename Field>
+void visitFields(Note& n, Field& field) {
     visitFields(n.Anchor, field);
     field(n.IconNumber);
     field(n.Reserved);
