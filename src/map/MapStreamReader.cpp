@@ -36,7 +36,7 @@ MapReadResult MapStreamReader::Read(TKEXMapHeader& header, StreetDictionary& nam
     }
     names.AddAll(std::move(streets_));
     streets_.clear();
-    progress(header.ObjectCount == 0 ? 100 : loaded_, header.ObjectCount);
+    progress(loaded_, header.ObjectCount); // 100 for a map that says it is empty
     header.ObjectCount = objects.Count();
     return result;
 }
@@ -68,7 +68,7 @@ void MapStreamReader::readStreetNames(const TKEXMapHeader& header) {
         std::clamp<int64_t>(header.StreetCount, 0, (size_ - position_) / kStreetNameSize)));
     for (int32_t i = 0; i < header.StreetCount; ++i) {
         const TKEXMapStreetName street =
-            decodePiece<TKEXMapStreetName>(readPiece(kStreetNameSize, ("street name " + std::to_string(i)).c_str()));
+            decodePiece<TKEXMapStreetName>(readPiece(kStreetNameSize, "street name " + std::to_string(i)));
         streets_.push_back({street.Name.str(), street.Id});
     }
 }
@@ -169,21 +169,22 @@ const uint8_t* MapStreamReader::readPiece(int64_t size, const AnsiString& what) 
     return scratch_.data();
 }
 
-void MapStreamReader::readInto(void* target, int64_t size, const AnsiString& what) {
+void MapStreamReader::ensureLeft(int64_t size, const AnsiString& what) const {
     const int64_t left = size_ - position_;
     if (size > left)
         fail(what + " cut short: " + std::to_string(size) + " bytes needed, " + std::to_string(left) +
              " left");
+}
+
+void MapStreamReader::readInto(void* target, int64_t size, const AnsiString& what) {
+    ensureLeft(size, what);
     if (size > 0 && stream_.Read(target, size) != size)
         fail(what + " could not be read");
     position_ += size;
 }
 
 void MapStreamReader::skip(int64_t size, const AnsiString& what) {
-    const int64_t left = size_ - position_;
-    if (size > left)
-        fail(what + " cut short: " + std::to_string(size) + " bytes needed, " + std::to_string(left) +
-             " left");
+    ensureLeft(size, what);
     position_ += size;
     stream_.SetPosition(start_ + position_);
 }
