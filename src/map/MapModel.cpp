@@ -111,6 +111,11 @@ int64_t MapModel::GetObjectDataSize(const TKEXMapObjectMem& record) const {
     return TKexMapList::GetPayloadSize(record);
 }
 
+void MapModel::unindex(int index) {
+    TKexMapIndex& grid = content_->Index;
+    grid.UnindexObject(grid.GetCellRange(index), index);
+}
+
 int MapModel::AppendObject(TKEXMapObjectMem record) {
     const int index = content_->Objects.AddObjectCopy(std::move(record));
     content_->Index.IndexObject(index);
@@ -122,7 +127,7 @@ void MapModel::ReplaceObject(int index, TKEXMapObjectMem record) {
     if (!isInList(index))
         return;
     TKexMapIndex& grid = content_->Index;
-    grid.UnindexObject(grid.GetCellRange(index), index);
+    unindex(index);
     content_->Objects.PutObjectRecord(index, std::move(record));
     grid.IndexObject(index);
 }
@@ -131,7 +136,7 @@ void MapModel::DeleteObject(int index) {
     if (!isInList(index))
         return;
     TKexMapIndex& grid = content_->Index;
-    grid.UnindexObject(grid.GetCellRange(index), index);
+    unindex(index);
     grid.ShiftAfterDelete(index);
     content_->Objects.DeleteObjectRecord(index);
     Header.ObjectCount = content_->Objects.Count();
@@ -141,7 +146,7 @@ void MapModel::BringObjectToFront(int index) {
     if (!isInList(index))
         return;
     TKexMapIndex& grid = content_->Index;
-    grid.UnindexObject(grid.GetCellRange(index), index);
+    unindex(index);
     grid.ShiftAfterDelete(index);
     const int last = content_->Objects.Count() - 1;
     content_->Objects.MoveObjectRecord(index, last);
@@ -152,7 +157,7 @@ void MapModel::SendObjectToBack(int index) {
     if (!isInList(index))
         return;
     TKexMapIndex& grid = content_->Index;
-    grid.UnindexObject(grid.GetCellRange(index), index);
+    unindex(index);
     // The objects before it move up one place; those after it keep theirs.
     grid.ShiftAfterDelete(index + 1);
     grid.ShiftAfterInsert(0);

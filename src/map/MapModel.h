@@ -90,6 +90,7 @@ private:
     bool isInList(int index) const { return index >= 0 && index < content_->Objects.Count(); }
     bool isIndexed() const { return useIndex_ && content_->Index.Active(); }
     void fireAfterFind(bool value) const;
+    void unindex(int index);
     // Visits every object that may lie in the area: all of them, or the index's answer.
     template <typename Visit>
     void forEachCandidate(const WorldRect& area, Visit visit);

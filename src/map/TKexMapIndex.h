@@ -28,7 +28,6 @@ public:
 
     bool Active() const { return active_; }
     int CellWidth() const { return cellWidth_; }
-    int CellHeight() const { return cellHeight_; }
     int ColumnCount() const { return columns_; }
     int RowCount() const { return rows_; }
 

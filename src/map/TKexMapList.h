@@ -41,5 +41,7 @@ public:
     bool operator==(const TKexMapList& other) const;
 
 private:
+    struct PayloadShift;
+
     std::vector<std::unique_ptr<TKEXMapObjectMem>> items_;
 };

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <type_traits>
 
 #include "map/TKexMapList.h"
 #include "toolkit/AnsiString.h"
@@ -16,7 +17,10 @@ class JsonWriter {
 public:
     explicit JsonWriter(std::ostream& out) : out_(out) {}
 
-    void number(double value) {
+    // The shortest text that reads back as the same Single or Double.
+    template <typename Real>
+        requires std::is_floating_point_v<Real>
+    void number(Real value) {
         if (!std::isfinite(value)) {
             out_ << "null";
             return;
@@ -25,18 +29,6 @@ public:
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
         out_.write(buffer, end - buffer);
     }
-
-    void number(float value) {
-        if (!std::isfinite(value)) {
-            out_ << "null";
-            return;
-        }
-        char buffer[32];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-        out_.write(buffer, end - buffer);
-    }
-
-    void number(int64_t value) { out_ << value; }
 
     // A CP1251 text as a UTF-8 JSON string.
     void text(const AnsiString& ansi) {
