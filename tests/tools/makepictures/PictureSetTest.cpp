@@ -9,10 +9,12 @@
 #include <sstream>
 
 #include "IconLibrary.h"
+#include "makepictures/GlyphPainter.h"
 #include "makepictures/IconPainter.h"
 #include "map/MapModel.h"
 #include "mapstream/MapStreamWriter.h"
 #include "toolkit/BmpCodec.h"
+#include "toolkit/TBitmap.h"
 #include "toolkit/TMemoryStream.h"
 #include "toolkit/TResourceStream.h"
 
@@ -49,7 +51,19 @@ TEST(PictureSetTest, EveryPictureIsBundledUnderItsResourceName) {
         EXPECT_EQ(std::string(stream.Memory(), file.bytes.size()), file.bytes) << file.path;
     }
     EXPECT_FALSE(FindResource("cursor", "kexscrleftdown").empty());
-    EXPECT_FALSE(FindResource(RT_BITMAP, "SCROLLM").empty());
+}
+
+TEST(PictureSetTest, MapBitmapsLoadWithTheirTransparentCorner) {
+    TBitmap marker;
+    marker.LoadFromResourceName("ScrollM");
+    EXPECT_EQ(marker.Width(), 32);
+    EXPECT_EQ(marker.TransparentColor(), kMarkerTransparent); // taken from the bottom-left pixel
+    for (const char* name : {"KEXSPINUP", "KEXSPINDOWN"}) {
+        TBitmap glyph;
+        glyph.LoadFromResourceName(name);
+        EXPECT_EQ(glyph.Height(), 6) << name;
+        EXPECT_EQ(glyph.TransparentColor(), kGlyphTransparent) << name;
+    }
 }
 
 TEST(PictureSetTest, IconLibraryHoldsSixtyTwoIconsNamedByNumber) {
