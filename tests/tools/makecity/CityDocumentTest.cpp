@@ -40,6 +40,20 @@ TEST(CityDocumentTest, BundledCityLoadsIntactAsVersionSix) {
     EXPECT_GE(addressed, 3000);
 }
 
+TEST(CityDocumentTest, LargerCityLoadsIntactWithEveryStreet) {
+    const CityPlan plan = buildCity(test::kSeed, 3);
+    const std::string bytes = mapstream::WriteMapStream(cityDocument(plan, 6));
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    mapi::MapModel model;
+    model.LoadFromStream(stream);
+    ASSERT_FALSE(model.Damaged()) << model.DamageMessage();
+    EXPECT_EQ(model.Objects().Count(), static_cast<int>(plan.features.size()));
+    EXPECT_EQ(model.Content().StreetNames.Count(), static_cast<int>(plan.streets.size()));
+    EXPECT_GT(model.Objects().Count(), 3 * 4000);
+}
+
 TEST(CityDocumentTest, EveryAddressIsFoundByTheMapsAddressSearch) {
     const auto model = loadCity(6);
     const CityPlan& plan = bundledCity();
