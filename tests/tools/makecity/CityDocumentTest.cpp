@@ -42,16 +42,11 @@ TEST(CityDocumentTest, BundledCityLoadsIntactAsVersionSix) {
 
 TEST(CityDocumentTest, LargerCityLoadsIntactWithEveryStreet) {
     const CityPlan plan = buildCity(test::kSeed, 3);
-    const std::string bytes = mapstream::WriteMapStream(cityDocument(plan, 6));
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    mapi::MapModel model;
-    model.LoadFromStream(stream);
-    ASSERT_FALSE(model.Damaged()) << model.DamageMessage();
-    EXPECT_EQ(model.Objects().Count(), static_cast<int>(plan.features.size()));
-    EXPECT_EQ(model.Content().StreetNames.Count(), static_cast<int>(plan.streets.size()));
-    EXPECT_GT(model.Objects().Count(), 3 * 4000);
+    const auto model = test::loadMap(mapstream::WriteMapStream(cityDocument(plan, 6)));
+    ASSERT_FALSE(model->Damaged()) << model->DamageMessage();
+    EXPECT_EQ(model->Objects().Count(), static_cast<int>(plan.features.size()));
+    EXPECT_EQ(model->Content().StreetNames.Count(), static_cast<int>(plan.streets.size()));
+    EXPECT_GT(model->Objects().Count(), 3 * 4000);
 }
 
 TEST(CityDocumentTest, EveryAddressIsFoundByTheMapsAddressSearch) {
