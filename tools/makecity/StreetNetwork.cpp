@@ -82,8 +82,9 @@ void StreetNetwork::nameStreets(Random& random) {
             }
     };
 
-    const int middleRow = grid_.rows() / 2 - 2;
-    horizontalNamed(middleRow, StreetNames::kMain, 22);
+    // The main street runs along the river's northern quarters in the middle band.
+    const int mainRow = grid_.rows() / 2 / CityGrid::kBand * CityGrid::kBand + CityGrid::kRiverRow - 1;
+    horizontalNamed(mainRow, StreetNames::kMain, 22);
     for (int band = 0; band < grid_.rows(); band += CityGrid::kBand) {
         horizontalNamed(band + CityGrid::kRiverRow, StreetNames::kUpperEmbankment, 18);
         horizontalNamed(band + CityGrid::kRiverRow + 1, StreetNames::kLowerEmbankment, 18);
