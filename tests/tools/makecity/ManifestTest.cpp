@@ -12,9 +12,9 @@
 namespace city {
 namespace {
 
-size_t countOf(const std::string& text, const std::string& piece) {
+size_t countOf(const std::string& text, const std::string& part) {
     size_t n = 0;
-    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++n;
     return n;
 }
