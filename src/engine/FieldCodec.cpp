@@ -3,6 +3,7 @@
 #include "engine/FieldCodec.h"
 
 #include "engine/JulianDate.h"
+#include "engine/Settings.h"
 
 #include <cmath>
 #include <cstdio>
@@ -298,6 +299,57 @@ Status writeSlot(const FieldDef& field, TableFamily family, const Value& value, 
     }
     default:
         return notValid(field);
+    }
+}
+
+std::optional<Value> textValue(const FieldDef& field, std::string_view text) {
+    size_t first = 0;
+    while (first < text.size() && text[first] == ' ')
+        ++first;
+    size_t last = text.size();
+    while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\0'))
+        --last;
+    const std::string trimmed(text.substr(first, last - first));
+    switch (field.type) {
+    case kString:
+    case kRaw:
+    case kMemo:
+    case kVarchar:
+        return Value::makeText(std::string(text));
+    case kLogical:
+        return trimmed.empty() ? Value{} : Value::makeLogical(isTrueLogical(static_cast<unsigned char>(trimmed[0])));
+    case kDate:
+    case kCompactDate: {
+        if (trimmed.empty())
+            return Value{};
+        const auto julian = settings().dateFormat.read(trimmed);
+        return julian ? std::optional<Value>(Value::makeDate(*julian)) : std::nullopt;
+    }
+    case kTimestamp: {
+        if (trimmed.empty())
+            return Value{};
+        const size_t blank = trimmed.find(' ');
+        const auto julian = settings().dateFormat.read(trimmed.substr(0, blank));
+        if (!julian)
+            return std::nullopt;
+        int64_t ms = 0;
+        if (blank != std::string::npos) {
+            int h = 0, m = 0, sec = 0;
+            if (std::sscanf(trimmed.c_str() + blank + 1, "%d:%d:%d", &h, &m, &sec) < 2)
+                return std::nullopt;
+            ms = ((h * 60 + m) * 60 + sec) * 1000;
+        }
+        return Value::makeTimestamp(*julian * kMillisecondsPerDay + ms);
+    }
+    default: {
+        if (trimmed.empty())
+            return Value{};
+        char* end = nullptr;
+        const double n = std::strtod(trimmed.c_str(), &end);
+        if (end != trimmed.c_str() + trimmed.size())
+            return std::nullopt;
+        return Value::makeNumber(n);
+    }
     }
 }
 
