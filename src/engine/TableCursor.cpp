@@ -34,6 +34,10 @@ std::map<LockKey, uint32_t>& recordLocks() {
 
 Status readOnlyTable() { return Status(kTableReadOnly, "Table opened read-only"); }
 
+Status readOnlyColumn(const FieldDef& field) {
+    return Status(kReadOnlyColumn, "Cannot write read-only column \"" + field.name + "\"");
+}
+
 } // namespace
 
 TableCursor::TableCursor(uint32_t connection, std::shared_ptr<TableImage> image, uint16_t charType,
@@ -350,7 +354,7 @@ Status TableCursor::startEdit() {
 Status TableCursor::setFieldValue(int field, const Value& value) {
     const FieldDef& def = layout().fields()[static_cast<size_t>(field)];
     if (def.type == kAutoinc)
-        return Status(kReadOnlyColumn, "Column \"" + def.name + "\" is read-only");
+        return readOnlyColumn(def);
     CE_TRY(startEdit());
     return writeSlot(def, layout().family(), value, buffer_.data() + def.offset);
 }
@@ -358,7 +362,7 @@ Status TableCursor::setFieldValue(int field, const Value& value) {
 Status TableCursor::setFieldRaw(int field, const unsigned char* raw, uint32_t length) {
     const FieldDef& def = layout().fields()[static_cast<size_t>(field)];
     if (def.type == kAutoinc)
-        return Status(kReadOnlyColumn, "Column \"" + def.name + "\" is read-only");
+        return readOnlyColumn(def);
     CE_TRY(startEdit());
     // Blob slots only mirror whether data exists; their content comes through CeSetField.
     if (isBlobType(def.type))
