@@ -12,6 +12,7 @@
 #include "base/CaseMap.h"
 #include "base/CodePage.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
@@ -114,7 +115,7 @@ public:
         std::string text(sql_.substr(pos_ == 0 ? 0 : tokens_[pos_ - 1].end));
         while (!text.empty() && (text.back() == ';' || text.back() == ' '))
             text.pop_back();
-        return text;
+        return text.substr(std::min(text.find_first_not_of(' '), text.size()));
     }
 
 private:
