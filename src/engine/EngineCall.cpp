@@ -52,7 +52,9 @@ Status fieldOf(const TableCursor& table, const char* field, int& index) {
     if (index >= 0)
         return {};
     const auto value = reinterpret_cast<uintptr_t>(field);
-    const std::string name = value < 0x10000 ? "#" + std::to_string(value) : std::string(field);
+    std::string name = value < 0x10000 ? std::to_string(value) : std::string(field);
+    if (value < 0x10000)
+        name.insert(name.begin(), '#');
     return Status(kUnknownColumn, "Unknown column \"" + name + "\"");
 }
 

@@ -23,6 +23,7 @@ public:
     uint32_t id() const { return id_; }
 
     size_t size() const { return recnos_.size(); }
+    size_t memoryUsage() const { return keys_.capacity() + recnos_.capacity() * sizeof(uint32_t); }
     uint32_t recnoAt(size_t i) const { return recnos_[i]; }
     std::string_view keyAt(size_t i) const {
         return {reinterpret_cast<const char*>(keys_.data()) + i * def_.keyLength, def_.keyLength};

@@ -105,6 +105,10 @@ bool TableCursor::visibleAt(const View& view, size_t i) const {
 
 size_t TableCursor::locate(const View& view, bool& exact) const {
     exact = false;
+    if (hint_.order == view.order && hint_.version == image_->version() && hint_.recno == recno_) {
+        exact = true;
+        return hint_.index;
+    }
     if (!view.order) {
         const size_t i = image_->lowerBound(recno_);
         exact = i < image_->size() && image_->recnoAt(i) == recno_;
@@ -124,6 +128,7 @@ bool TableCursor::landFrom(const View& view, size_t i, int step) {
          at += step) {
         if (visibleAt(view, static_cast<size_t>(at))) {
             setRecord(recnoAt(view, static_cast<size_t>(at)));
+            hint_ = Hint{view.order, static_cast<size_t>(at), image_->version(), recno_};
             return true;
         }
     }

@@ -114,6 +114,15 @@ private:
     bool eof_ = false;
     uint32_t recno_ = 0;
     std::vector<unsigned char> snapshot_; // last known image of the current record
+    // Where the position was last found in an order (null: the natural order), valid while the
+    // image is unchanged; it spares the key search on every skip.
+    struct Hint {
+        const IndexOrder* order = nullptr;
+        size_t index = 0;
+        uint64_t version = ~0ull;
+        uint32_t recno = 0;
+    };
+    mutable Hint hint_;
 
     std::unique_ptr<Expression> filter_;
     std::unique_ptr<Expression> aof_;

@@ -209,6 +209,14 @@ const unsigned char* TableImage::find(uint32_t recno) const {
     return i < recnos_.size() && recnos_[i] == recno ? rowAt(i) : nullptr;
 }
 
+size_t TableImage::memoryUsage() const {
+    size_t bytes = rows_.capacity() + recnos_.capacity() * sizeof(uint32_t);
+    for (const auto& file : files_)
+        for (const auto& order : file->orders)
+            bytes += order->memoryUsage();
+    return bytes;
+}
+
 uint32_t TableImage::reserveRecordNumber() {
     if (!recnos_.empty() && recnos_.back() >= nextRecno_)
         nextRecno_ = recnos_.back() + 1;

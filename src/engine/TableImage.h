@@ -53,6 +53,9 @@ public:
     const unsigned char* find(uint32_t recno) const;
     bool isDeletedMark(const unsigned char* row) const { return isDbf() && row[0] == '*'; }
 
+    // Bytes held by the image and its orders.
+    size_t memoryUsage() const;
+
     // Counts every write, so that handles can tell whether their cached positions are still valid.
     uint64_t version() const { return version_; }
 
