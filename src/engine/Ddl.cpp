@@ -156,6 +156,18 @@ Status tableInUse(std::string_view table) {
     return Status(kTableInExclusiveUse, "Table in use: " + std::string(table));
 }
 
+// Runs body inside a savepoint, rolled back when it fails.
+template <class Body>
+Status inSavepoint(Database& db, Body body) {
+    CE_TRY(db.exec("SAVEPOINT ddl"));
+    const Status status = body();
+    if (!status.ok()) {
+        (void)db.exec("ROLLBACK TO ddl; RELEASE ddl");
+        return status;
+    }
+    return db.exec("RELEASE ddl");
+}
+
 Status parseColumns(Cursor& cursor, TableFamily family, std::vector<ColumnDecl>& columns) {
     CE_TRY(cursor.expect("("));
     do {
@@ -234,8 +246,7 @@ Status createTable(const DdlTarget& target, Cursor& cursor) {
         create += std::string(", ") + deletedColumn() + " INTEGER";
     create += ")";
 
-    CE_TRY(db->exec("SAVEPOINT ddl"));
-    auto write = [&]() -> Status {
+    return inSavepoint(*db, [&]() -> Status {
         CE_TRY(db->exec(create));
         SqlStatement table;
         CE_TRY(table.prepare(db->handle(), "INSERT INTO __ce_tables(name, type, chartype) VALUES(?, ?, 1)"));
@@ -258,33 +269,34 @@ Status createTable(const DdlTarget& target, Cursor& cursor) {
             CE_TRY(field.run());
         }
         return {};
-    };
-    const Status written = write();
-    if (!written.ok()) {
-        (void)db->exec("ROLLBACK TO ddl; RELEASE ddl");
-        return written;
-    }
-    return db->exec("RELEASE ddl");
+    });
 }
 
-// The file holding a table: the dictionary, or a free table file of the directory.
-Status openTableFile(const DdlTarget& target, const std::string& table, std::shared_ptr<Database>& db,
-                     std::string& tableName, std::string& directory) {
+// A table a statement changes: the file holding it (the dictionary, or a free table file of the
+// directory), its directory and its schema. Tables open in the process cannot be changed.
+struct TableFile {
+    std::shared_ptr<Database> db;
+    std::string directory;
+    TableSchema schema;
+};
+
+Status openIdleTable(const DdlTarget& target, const std::string& table, TableFile& out) {
+    std::string tableName = table;
     if (target.dictionary) {
-        db = target.dictionary;
-        tableName = table;
-        directory = db->path().substr(0, db->path().find_last_of('/'));
-        return {};
+        out.db = target.dictionary;
+    } else {
+        const std::string path = resolvePath(target.directory + "/" + base::utf8ToCp1251(tableFileName(table, target.tableType)));
+        CE_TRY(Database::open(path, Database::Kind::FreeTable, out.db));
+        std::vector<std::string> names;
+        CE_TRY(out.db->tableNames(names));
+        if (names.size() != 1)
+            return Status(kFileDamaged, "File damaged or not a database of this engine: " + path);
+        tableName = names[0];
     }
-    const std::string path = resolvePath(target.directory + "/" + base::utf8ToCp1251(tableFileName(table, target.tableType)));
-    CE_TRY(Database::open(path, Database::Kind::FreeTable, db));
-    std::vector<std::string> names;
-    CE_TRY(db->tableNames(names));
-    if (names.size() != 1)
-        return Status(kFileDamaged, "File damaged or not a database of this engine: " + path);
-    tableName = names[0];
-    directory = path.substr(0, path.find_last_of('/'));
-    return {};
+    out.directory = out.db->path().substr(0, out.db->path().find_last_of('/'));
+    if (imageInUse(*out.db, tableName))
+        return tableInUse(tableName);
+    return out.db->loadSchema(tableName, out.schema);
 }
 
 Status createIndex(const DdlTarget& target, Cursor& cursor, bool unique) {
@@ -293,14 +305,10 @@ Status createIndex(const DdlTarget& target, Cursor& cursor, bool unique) {
     CE_TRY(cursor.name(tag));
     CE_TRY(cursor.expect("ON"));
     CE_TRY(cursor.name(table));
-    std::shared_ptr<Database> db;
-    std::string tableName;
-    std::string directory;
-    CE_TRY(openTableFile(target, table, db, tableName, directory));
-    if (imageInUse(*db, tableName))
-        return tableInUse(tableName);
-    TableSchema schema;
-    CE_TRY(db->loadSchema(tableName, schema));
+    TableFile file;
+    CE_TRY(openIdleTable(target, table, file));
+    const TableSchema& schema = file.schema;
+    const std::string& tableName = schema.name;
 
     IndexDef def;
     def.tag = tag;
@@ -343,9 +351,9 @@ Status createIndex(const DdlTarget& target, Cursor& cursor, bool unique) {
     if (!def.computeWidths(schema.layout))
         return sqlError("index " + tag + ": key too long or field cannot be a segment");
 
-    std::shared_ptr<Database> holder = db;
+    std::shared_ptr<Database> holder = file.db;
     if (!def.file.empty()) {
-        const std::string path = resolvePath(base::utf8ToCp1251(directory) + "/" + def.file);
+        const std::string path = resolvePath(base::utf8ToCp1251(file.directory) + "/" + def.file);
         std::error_code ec;
         const Status opened = std::filesystem::exists(path, ec) ? Database::open(path, Database::Kind::IndexFile, holder)
                                                                 : Database::create(path, Database::Kind::IndexFile, holder);
@@ -379,42 +387,30 @@ Status createIndex(const DdlTarget& target, Cursor& cursor, bool unique) {
 Status dropTable(const DdlTarget& target, Cursor& cursor) {
     std::string table;
     CE_TRY(cursor.name(table));
-    std::shared_ptr<Database> db;
-    std::string tableName;
-    std::string directory;
-    CE_TRY(openTableFile(target, table, db, tableName, directory));
-    if (imageInUse(*db, tableName))
-        return tableInUse(tableName);
+    TableFile file;
+    CE_TRY(openIdleTable(target, table, file));
     if (!target.dictionary) {
-        const std::string path = db->path();
-        if (db.use_count() > 1)
-            return tableInUse(tableName);
-        db.reset();
+        const std::string path = file.db->path();
+        if (file.db.use_count() > 1)
+            return tableInUse(file.schema.name);
+        file.db.reset();
         std::error_code ec;
         std::filesystem::remove(path, ec);
         return ec ? Status(kFileNotFound, "Cannot remove " + path) : Status();
     }
-    TableSchema schema;
-    CE_TRY(db->loadSchema(tableName, schema));
-    CE_TRY(db->exec("SAVEPOINT ddl"));
-    const std::string quoted = quoteName(base::cp1251ToUtf8(schema.name));
-    Status dropped = db->exec("DROP TABLE " + quoted);
-    for (const char* meta : {"__ce_tables WHERE name", "__ce_fields WHERE tbl", "__ce_indexfiles WHERE tbl",
-                             "__ce_indexes WHERE tbl"}) {
-        if (!dropped.ok())
-            break;
-        SqlStatement stmt;
-        dropped = stmt.prepare(db->handle(), std::string("DELETE FROM ") + meta + " = ?");
-        if (dropped.ok()) {
-            stmt.bindText(1, base::cp1251ToUtf8(schema.name));
-            dropped = stmt.run();
+    Database& db = *file.db;
+    const std::string name = base::cp1251ToUtf8(file.schema.name);
+    return inSavepoint(db, [&]() -> Status {
+        CE_TRY(db.exec("DROP TABLE " + quoteName(name)));
+        for (const char* meta : {"__ce_tables WHERE name", "__ce_fields WHERE tbl", "__ce_indexfiles WHERE tbl",
+                                 "__ce_indexes WHERE tbl"}) {
+            SqlStatement stmt;
+            CE_TRY(stmt.prepare(db.handle(), std::string("DELETE FROM ") + meta + " = ?"));
+            stmt.bindText(1, name);
+            CE_TRY(stmt.run());
         }
-    }
-    if (!dropped.ok()) {
-        (void)db->exec("ROLLBACK TO ddl; RELEASE ddl");
-        return dropped;
-    }
-    return db->exec("RELEASE ddl");
+        return {};
+    });
 }
 
 Status dropIndex(const DdlTarget& target, Cursor& cursor) {
@@ -423,19 +419,14 @@ Status dropIndex(const DdlTarget& target, Cursor& cursor) {
     CE_TRY(cursor.name(table));
     CE_TRY(cursor.expect("."));
     CE_TRY(cursor.name(tag));
-    std::shared_ptr<Database> db;
-    std::string tableName;
-    std::string directory;
-    CE_TRY(openTableFile(target, table, db, tableName, directory));
-    if (imageInUse(*db, tableName))
-        return tableInUse(tableName);
-    TableSchema schema;
-    CE_TRY(db->loadSchema(tableName, schema));
+    TableFile file;
+    CE_TRY(openIdleTable(target, table, file));
+    const TableSchema& schema = file.schema;
     for (const IndexDef& def : schema.indexes) {
         if (base::upperCp1251(def.tag) != base::upperCp1251(tag))
             continue;
         SqlStatement stmt;
-        CE_TRY(stmt.prepare(db->handle(), "DELETE FROM __ce_indexes WHERE tbl = ? AND tag = ? AND file = ''"));
+        CE_TRY(stmt.prepare(file.db->handle(), "DELETE FROM __ce_indexes WHERE tbl = ? AND tag = ? AND file = ''"));
         stmt.bindText(1, base::cp1251ToUtf8(schema.name));
         stmt.bindText(2, base::cp1251ToUtf8(def.tag));
         return stmt.run();

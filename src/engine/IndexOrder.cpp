@@ -69,43 +69,18 @@ void IndexOrder::erase(std::string_view key, uint32_t recno) {
 }
 
 size_t IndexOrder::lowerBound(std::string_view key, uint32_t recno) const {
-    size_t lo = 0;
-    size_t hi = size();
-    while (lo < hi) {
-        const size_t mid = lo + (hi - lo) / 2;
-        const int c = std::memcmp(keyAt(mid).data(), key.data(), def_.keyLength);
-        if (c < 0 || (c == 0 && recnos_[mid] < recno))
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
+    return partitionPoint([&](size_t i) {
+        const int c = std::memcmp(keyAt(i).data(), key.data(), def_.keyLength);
+        return c < 0 || (c == 0 && recnos_[i] < recno);
+    });
 }
 
 size_t IndexOrder::lowerBoundPrefix(std::string_view prefix) const {
-    size_t lo = 0;
-    size_t hi = size();
-    while (lo < hi) {
-        const size_t mid = lo + (hi - lo) / 2;
-        if (comparePrefix(keyAt(mid), prefix) < 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
+    return partitionPoint([&](size_t i) { return comparePrefix(keyAt(i), prefix) < 0; });
 }
 
 size_t IndexOrder::upperBoundPrefix(std::string_view prefix) const {
-    size_t lo = 0;
-    size_t hi = size();
-    while (lo < hi) {
-        const size_t mid = lo + (hi - lo) / 2;
-        if (comparePrefix(keyAt(mid), prefix) <= 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
+    return partitionPoint([&](size_t i) { return comparePrefix(keyAt(i), prefix) <= 0; });
 }
 
 } // namespace ce

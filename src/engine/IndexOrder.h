@@ -49,6 +49,21 @@ public:
     }
 
 private:
+    // The first entry for which below(i) is false; below must be true for a prefix of entries.
+    template <class Below>
+    size_t partitionPoint(Below below) const {
+        size_t lo = 0;
+        size_t hi = size();
+        while (lo < hi) {
+            const size_t mid = lo + (hi - lo) / 2;
+            if (below(mid))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    }
+
     IndexDef def_;
     std::unique_ptr<Expression> condition_;
     uint32_t id_;
