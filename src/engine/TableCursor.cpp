@@ -8,6 +8,8 @@
 //
 // "On record r" survives r's deletion or key change: the position keeps r's number and its last
 // image, and a later skip continues from where r's key puts it in the order being walked.
+// A pending edit belongs to its record, not to the position: moving away and back finds it again,
+// and WriteRecord writes it wherever the position is.
 // The pending edit: none --SetField--> edit --WriteRecord/CancelUpdate--> none;
 // none --AppendRecord--> append --WriteRecord (success)/CancelUpdate--> none (a failed write keeps
 // it, so a retried post appends once); DeleteRecord marks a delete that WriteRecord carries out.
@@ -149,7 +151,7 @@ void TableCursor::setCrack(bool bof, bool eof) {
 }
 
 const unsigned char* TableCursor::currentRow() const {
-    if (pending_ != Pending::None)
+    if (onPendingRecord())
         return buffer_.data();
     return onRecord() ? image_->find(recno_) : nullptr;
 }
@@ -345,15 +347,24 @@ Status TableCursor::checkWritable(uint32_t recno) const {
 Status TableCursor::startEdit() {
     if (readOnly())
         return readOnlyTable();
-    if (pending_ != Pending::None)
+    if (onPendingRecord())
         return {};
     const unsigned char* row = onRecord() ? image_->find(recno_) : nullptr;
     if (!row)
         return Status(kNoCurrentRecord);
+    // Editing another record replaces a pending edit left behind on an earlier one.
+    discardPending();
     buffer_.assign(row, row + image_->rowLength());
-    blobs_.clear();
     pending_ = Pending::Edit;
+    pendingRecno_ = recno_;
     return {};
+}
+
+void TableCursor::discardPending() {
+    pending_ = Pending::None;
+    deletePending_ = false;
+    blobs_.clear();
+    buffer_.clear();
 }
 
 Status TableCursor::setFieldValue(int field, const Value& value) {
@@ -390,90 +401,82 @@ Status TableCursor::setBlob(int field, std::string content) {
 Status TableCursor::appendRecord() {
     if (readOnly())
         return readOnlyTable();
-    if (pending_ != Pending::Append) {
+    if (!(onPendingRecord() && pending_ == Pending::Append)) {
         savedRecno_ = recno_;
         savedBof_ = bof_;
         savedEof_ = eof_;
     }
+    discardPending();
     buffer_.assign(image_->rowLength(), 0);
     layout().writeEmptyRecord(buffer_.data());
-    blobs_.clear();
-    deletePending_ = false;
     pending_ = Pending::Append;
-    recno_ = image_->reserveRecordNumber();
+    recno_ = pendingRecno_ = image_->reserveRecordNumber();
     bof_ = eof_ = false;
     snapshot_ = buffer_;
     return {};
 }
 
 Status TableCursor::writeRecord() {
+    if (!hasPending())
+        return {};
+    CE_TRY(checkWritable(pendingRecno_));
     if (deletePending_) {
-        CE_TRY(checkWritable(recno_));
+        const unsigned char* row = image_->find(pendingRecno_);
+        if (!row)
+            return Status(kRecordNotFound, "Record not found: " + std::to_string(pendingRecno_));
         if (image_->isDbf()) {
-            std::vector<unsigned char> row(image_->find(recno_), image_->find(recno_) + image_->rowLength());
-            row[0] = '*';
-            CE_TRY(image_->update(recno_, row.data(), {}));
+            std::vector<unsigned char> marked(row, row + image_->rowLength());
+            marked[0] = '*';
+            CE_TRY(image_->update(pendingRecno_, marked.data(), {}));
         } else {
-            CE_TRY(image_->remove(recno_));
+            CE_TRY(image_->remove(pendingRecno_));
         }
-        deletePending_ = false;
-        pending_ = Pending::None;
-        blobs_.clear();
-        return {};
-    }
-    if (pending_ == Pending::None)
-        return {};
-    CE_TRY(checkWritable(recno_));
-    if (pending_ == Pending::Append) {
-        CE_TRY(image_->insert(recno_, buffer_.data(), blobs_));
+    } else if (pending_ == Pending::Append) {
+        CE_TRY(image_->insert(pendingRecno_, buffer_.data(), blobs_));
         if (layout().autoincField() >= 0)
-            lastAutoinc_ = recno_;
+            lastAutoinc_ = pendingRecno_;
     } else {
-        CE_TRY(image_->update(recno_, buffer_.data(), blobs_));
+        CE_TRY(image_->update(pendingRecno_, buffer_.data(), blobs_));
     }
-    pending_ = Pending::None;
-    blobs_.clear();
-    setRecord(recno_);
+    discardPending();
+    if (onRecord() && recno_ == pendingRecno_)
+        setRecord(recno_);
     return {};
 }
 
 Status TableCursor::deleteRecord() {
     if (readOnly())
         return readOnlyTable();
-    if (pending_ == Pending::Append)
+    if (onPendingRecord() && pending_ == Pending::Append)
         return cancelUpdate();
     if (!onRecord() || !image_->find(recno_))
         return Status(kNoCurrentRecord);
+    // A delete replaces the record's pending changes.
+    discardPending();
     deletePending_ = true;
+    pendingRecno_ = recno_;
     return {};
 }
 
 Status TableCursor::cancelUpdate() {
     if (!hasPending())
         return onRecord() ? Status(kNoPendingUpdate) : Status(kNoCurrentRecord);
-    if (pending_ == Pending::Append) {
+    if (onPendingRecord() && pending_ == Pending::Append) {
         recno_ = savedRecno_;
         bof_ = savedBof_;
         eof_ = savedEof_;
         if (const unsigned char* row = image_->find(recno_))
             snapshot_.assign(row, row + image_->rowLength());
     }
-    pending_ = Pending::None;
-    deletePending_ = false;
-    blobs_.clear();
-    buffer_.clear();
+    discardPending();
     return {};
 }
 
 Status TableCursor::readBlob(int field, std::string& content, bool& isText) const {
     const uint16_t type = layout().fields()[static_cast<size_t>(field)].type;
-    if (const auto it = blobs_.find(field); it != blobs_.end()) {
-        content = it->second;
-        isText = type == kMemo || type == kVarchar;
-        return {};
-    }
-    if (pending_ == Pending::Append) {
-        content.clear();
+    const auto changed = blobs_.find(field);
+    if (onPendingRecord() && (changed != blobs_.end() || pending_ == Pending::Append)) {
+        content = changed != blobs_.end() ? changed->second : std::string();
         isText = type == kMemo || type == kVarchar;
         return {};
     }

@@ -48,7 +48,8 @@ public:
     // Record number of the position (kept at a crack for reference; 0 when there is none).
     uint32_t recordNumber() const { return recno_; }
     bool onRecord() const { return !bof_ && !eof_ && recno_ != 0; }
-    // The record image at the position: the pending one, else the image's, else nullptr.
+    // The record image at the position: the pending one when the position is on the pending
+    // record, else the image's, else nullptr.
     const unsigned char* currentRow() const;
 
     Status isVisible(const OrderHandle* order, bool& visible) const;
@@ -103,6 +104,8 @@ private:
     void setCrack(bool bof, bool eof);
     Status checkWritable(uint32_t recno) const;
     Status startEdit();
+    bool onPendingRecord() const { return pending_ != Pending::None && onRecord() && recno_ == pendingRecno_; }
+    void discardPending();
 
     std::shared_ptr<TableImage> image_;
     uint16_t charType_;
@@ -129,6 +132,7 @@ private:
 
     Pending pending_ = Pending::None;
     bool deletePending_ = false;
+    uint32_t pendingRecno_ = 0; // the record the pending edit, append or delete is for
     std::vector<unsigned char> buffer_;
     BlobChanges blobs_;
     uint32_t savedRecno_ = 0; // position before a pending append
