@@ -107,6 +107,8 @@ Status Database::openFile(const std::string& nativePath, Kind kind, bool create,
     if (rc != SQLITE_OK)
         return rc == SQLITE_CANTOPEN ? Status(kFileNotFound, "File or path not found: " + nativePath)
                                      : sqliteFailure(db->db_, rc);
+    // SQLite opens a file it may not write read-only without saying so.
+    db->readOnly_ = db->readOnly_ || sqlite3_db_readonly(db->db_, "main") == 1;
     sqlite3_busy_timeout(db->db_, 2000);
     if (create) {
         std::string sql = "BEGIN;";

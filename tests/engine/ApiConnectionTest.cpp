@@ -2,6 +2,7 @@
 #include "EngineFixture.h"
 
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -43,6 +44,26 @@ TEST_F(ApiConnectionTest, LastErrorKeepsCodeAndTextUntilTheNextFailure) {
     EXPECT_EQ(CeGetServerName(d, buffer, &length), 5005u);
     EXPECT_EQ(length, 6u);
     EXPECT_EQ(lastErrorCode(), 5005u);
+}
+
+TEST_F(ApiConnectionTest, EachThreadKeepsItsOwnLastError) {
+    uint32_t seen[2] = {0, 0};
+    auto fail = [&](int i) {
+        uint16_t type = 0;
+        for (int n = 0; n < 200; ++n) {
+            const uint32_t rc = i == 0 ? CeGetHandleType(0, &type) : CeDisconnect(0);
+            EXPECT_NE(rc, 0u);
+            (void)CeGetLastError(&seen[i], nullptr, nullptr);
+            if (seen[i] != rc)
+                return;
+        }
+    };
+    std::thread first(fail, 0);
+    std::thread second(fail, 1);
+    first.join();
+    second.join();
+    EXPECT_EQ(seen[0], 5012u);
+    EXPECT_EQ(seen[1], 5024u);
 }
 
 TEST_F(ApiConnectionTest, ErrorStringsAndVersion) {
