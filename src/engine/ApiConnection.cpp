@@ -16,11 +16,9 @@ using namespace ce;
 
 namespace {
 
-Status connect(const char* path, uint16_t serverMask, const char* user, const char* password, CEHANDLE* out) {
+Status connect(const char* path, const char* user, const char* password, CEHANDLE* out) {
     if (!path || !out)
         return nullArgument();
-    if (serverMask == 0 && settings().serverType == 0)
-        return Status(kInvalidArgument, "No server type set");
     const std::string native = resolvePath(path);
     const std::string upper = base::upperCp1251(path);
     if (upper.find(".VDD") != std::string::npos) {
@@ -43,12 +41,13 @@ Status connect(const char* path, uint16_t serverMask, const char* user, const ch
 } // namespace
 
 CERESULT CeConnect(const char* path, CEHANDLE* connection) {
-    return engineCall([&] { return connect(path, 0, "", "", connection); });
+    return engineCall([&] { return connect(path, "", "", connection); });
 }
 
-CERESULT CeConnect60(const char* path, uint16_t serverMask, const char* user, const char* password, uint32_t,
+// Every server mask reaches the local engine; connect options have no meaning here.
+CERESULT CeConnect60(const char* path, uint16_t, const char* user, const char* password, uint32_t,
                      CEHANDLE* connection) {
-    return engineCall([&] { return connect(path, serverMask, user, password, connection); });
+    return engineCall([&] { return connect(path, user, password, connection); });
 }
 
 CERESULT CeDisconnect(CEHANDLE connection) {

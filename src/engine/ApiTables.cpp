@@ -161,7 +161,7 @@ CERESULT CeCloseTable(CEHANDLE table) {
     return engineCall([&]() -> Status {
         TableCursor* cursor = nullptr;
         CE_TRY(tableOf(table, cursor));
-        closeTable(table);
+        handles().remove(table);
         return {};
     });
 }

@@ -85,6 +85,4 @@ Status copyBytes(std::string_view bytes, void* buffer, uint32_t* length) {
     return {};
 }
 
-void closeTable(uint32_t handle) { handles().remove(handle); }
-
 } // namespace ce

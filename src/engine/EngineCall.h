@@ -86,7 +86,4 @@ uint32_t withTableOrOrder(uint32_t handle, Body body) {
     });
 }
 
-// Closes a table handle and its orders.
-void closeTable(uint32_t handle);
-
 } // namespace ce

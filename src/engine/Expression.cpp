@@ -355,8 +355,11 @@ bool readTime(std::string_view text, int64_t& ms) {
     while (i < text.size() && text[i] == ' ')
         ++i;
     for (; part < 4 && i < text.size() && isDigit(text[i]); ++part) {
-        while (i < text.size() && isDigit(text[i]))
+        for (int digits = 0; i < text.size() && isDigit(text[i]); ++digits) {
+            if (digits == 3)
+                return false;
             parts[part] = parts[part] * 10 + (text[i++] - '0');
+        }
         if (i < text.size() && (text[i] == ':' || text[i] == '.'))
             ++i;
     }
@@ -529,8 +532,12 @@ Value arithmetic(Op op, const Value& a, const Value& b) {
         const std::string left = rtrim(a.text);
         return Value::makeText(left + b.text + std::string(a.text.size() - left.size(), ' '));
     }
-    if (a.kind == K::Date && b.kind == K::Number && (op == Op::Add || op == Op::Sub))
+    if (a.kind == K::Date && b.kind == K::Number && (op == Op::Add || op == Op::Sub)) {
+        // Beyond about 27,000 years a date means nothing; the bound keeps the sum in range.
+        if (!(std::fabs(b.number) < 1e7))
+            return {};
         return Value::makeDate(a.integer + (op == Op::Add ? 1 : -1) * std::llround(b.number));
+    }
     if (a.kind == K::Date && b.kind == K::Date && op == Op::Sub)
         return Value::makeNumber(static_cast<double>(a.integer - b.integer));
     if (a.kind != K::Number || b.kind != K::Number)

@@ -335,7 +335,8 @@ std::optional<Value> textValue(const FieldDef& field, std::string_view text) {
         int64_t ms = 0;
         if (blank != std::string::npos) {
             int h = 0, m = 0, sec = 0;
-            if (std::sscanf(trimmed.c_str() + blank + 1, "%d:%d:%d", &h, &m, &sec) < 2)
+            if (std::sscanf(trimmed.c_str() + blank + 1, "%2d:%2d:%2d", &h, &m, &sec) < 2 || h > 23 || m > 59 ||
+                sec > 59 || h < 0 || m < 0 || sec < 0)
                 return std::nullopt;
             ms = ((h * 60 + m) * 60 + sec) * 1000;
         }

@@ -53,19 +53,12 @@ TableCursor::~TableCursor() {
     auto& locks = recordLocks();
     for (auto it = locks.begin(); it != locks.end();)
         it = it->second == self_ ? locks.erase(it) : std::next(it);
-    --image_->openHandles;
-    if (image_->exclusiveHolder == self_)
-        image_->exclusiveHolder = 0;
+    image_->release(self_);
 }
 
 Status TableCursor::attach(uint32_t self) {
-    if (image_->exclusiveHolder != 0 ||
-        ((openOptions_ & OpenOptions::kExclusive) && image_->openHandles > 0))
-        return Status(kTableInExclusiveUse, "Table in exclusive use: " + image_->schema().name);
+    CE_TRY(image_->claim(self, openOptions_ & OpenOptions::kExclusive));
     self_ = self;
-    ++image_->openHandles;
-    if (openOptions_ & OpenOptions::kExclusive)
-        image_->exclusiveHolder = self;
     return {};
 }
 

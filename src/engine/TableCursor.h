@@ -82,10 +82,10 @@ public:
     Status lockRecord(uint32_t recno);
     Status unlockRecord(uint32_t recno);
 
-    // Whether a record, given by its slot image, passes deletion hiding, the filter and the AOF.
+private:
+    // Whether a record image passes deletion hiding, the filter and the AOF.
     bool passesFilters(const unsigned char* row) const;
 
-private:
     enum class Pending { None, Edit, Append };
     struct View {
         const IndexOrder* order = nullptr; // null for the natural order

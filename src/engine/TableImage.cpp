@@ -209,6 +209,21 @@ const unsigned char* TableImage::find(uint32_t recno) const {
     return i < recnos_.size() && recnos_[i] == recno ? rowAt(i) : nullptr;
 }
 
+Status TableImage::claim(uint32_t handle, bool exclusive) {
+    if (exclusiveHolder_ != 0 || (exclusive && openHandles_ > 0))
+        return Status(kTableInExclusiveUse, "Table in exclusive use: " + schema_.name);
+    ++openHandles_;
+    if (exclusive)
+        exclusiveHolder_ = handle;
+    return {};
+}
+
+void TableImage::release(uint32_t handle) {
+    --openHandles_;
+    if (exclusiveHolder_ == handle)
+        exclusiveHolder_ = 0;
+}
+
 size_t TableImage::memoryUsage() const {
     size_t bytes = rows_.capacity() + recnos_.capacity() * sizeof(uint32_t);
     for (const auto& file : files_)

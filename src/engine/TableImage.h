@@ -73,9 +73,10 @@ public:
     // Blob content: text (CP1251) or bytes; isText tells TEXT from BLOB storage.
     Status readBlob(uint32_t recno, int field, std::string& content, bool& isText) const;
 
-    // Exclusive use: the handle holding it, 0 when none; the number of open handles.
-    uint32_t exclusiveHolder = 0;
-    int openHandles = 0;
+    // A handle starts using the table: 5036 when another holds it exclusively, or when exclusive
+    // use is asked for while others have it open.
+    Status claim(uint32_t handle, bool exclusive);
+    void release(uint32_t handle);
 
 private:
     TableImage() = default;
@@ -92,6 +93,8 @@ private:
     std::vector<std::unique_ptr<IndexFile>> files_;
     uint64_t version_ = 0;
     uint32_t nextRecno_ = 1;
+    uint32_t exclusiveHolder_ = 0;
+    int openHandles_ = 0;
 };
 
 // The column name a DBF-family table keeps its deletion mark in.

@@ -95,6 +95,7 @@ TEST_F(ExpressionTest, FalseExpressions) {
     const char* cases[] = {
         "N = 41", "GAP = 0", "GAP <> 0", "GAP < 1", "NAME = 'Ёлкаx'", "NAME = 'ёл'", "OK = .F.", ".F.",
         "N > 41 AND N > 50", "CTOD('31.02.2001') = BORN", "'zz' $ NAME", "N = 1 / 0", "NAME = N",
+        "BORN - 99999999999 > BORN", "CTOT('99999999999:00') = 0", "CTOT('25:00') = 0",
     };
     for (const char* text : cases)
         EXPECT_FALSE(test(text)) << text;
