@@ -142,6 +142,9 @@ Status TableImage::load() {
         if (isDbf())
             out[0] = stmt.columnInt(static_cast<int>(fields.size()) + 1) ? '*' : ' ';
     }
+    // Growth while loading leaves up to half the room unused; the image lives long.
+    rows_.shrink_to_fit();
+    recnos_.shrink_to_fit();
     nextRecno_ = recnos_.empty() ? 1 : recnos_.back() + 1;
     if (layout.autoincField() >= 0) {
         SqlStatement seq;

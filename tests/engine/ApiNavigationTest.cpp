@@ -329,6 +329,24 @@ TEST_F(ApiNavigationTest, SkipAfterDeleteGoesToTheNeighbours) {
     EXPECT_EQ(count, 19u);
 }
 
+TEST_F(ApiNavigationTest, StepIndexKeyMovesToTheNextDistinctKey) {
+    fill(100);
+    const CEHANDLE idd = index(table_, "IDD");
+    ASSERT_EQ(CeGotoTop(idd), 0u);
+    std::vector<int32_t> distinct;
+    while (!atEof(table_)) {
+        distinct.push_back(rows_[recno(table_) - rows_.front().recno].id);
+        ASSERT_EQ(CeStepIndexKey(idd, 1), 0u);
+    }
+    std::vector<int32_t> expected;
+    for (const Row& row : rows_)
+        expected.push_back(row.id);
+    std::sort(expected.rbegin(), expected.rend());
+    expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+    EXPECT_EQ(distinct, expected);
+    EXPECT_EQ(CeStepIndexKey(idd, 2), 5018u);
+}
+
 TEST_F(ApiNavigationTest, LogicalRecordNumbersCountVisibleRecords) {
     fill(30);
     ASSERT_EQ(CeSetFilter(table_, "ID > 0"), 0u);
