@@ -158,7 +158,7 @@ CERESULT CeClearAOF(CEHANDLE table) {
 
 CERESULT CeSetExact22(CEHANDLE table, uint16_t exact) {
     return withTable(table, [&](TableCursor& c) {
-        c.exact = exact == 1;
+        c.setExactComparison(exact == 1);
         return Status();
     });
 }
@@ -167,7 +167,7 @@ CERESULT CeGetExact22(CEHANDLE table, uint16_t* exact) {
     return withTable(table, [&](TableCursor& c) {
         if (!exact)
             return nullArgument();
-        *exact = c.exact ? 1 : 0;
+        *exact = c.exactComparison() ? 1 : 0;
         return Status();
     });
 }

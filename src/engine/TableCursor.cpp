@@ -84,7 +84,7 @@ uint32_t TableCursor::recnoAt(const View& view, size_t i) const {
 bool TableCursor::passesFilters(const unsigned char* row) const {
     if (image_->isDeletedMark(row) && !settings().showDeleted)
         return false;
-    const EvalContext context{&image_->layout(), row, exact};
+    const EvalContext context{&image_->layout(), row, exact_};
     return (!filter_ || filter_->test(context)) && (!aof_ || aof_->test(context));
 }
 

@@ -62,7 +62,9 @@ public:
     Status setFilter(std::string_view text, bool optimised);
     Status clearFilter(bool optimised);
     const Expression* aof() const { return aof_.get(); }
-    bool exact = false;
+    // String "=" in the filter and the AOF compares whole values instead of prefixes.
+    bool exactComparison() const { return exact_; }
+    void setExactComparison(bool exact) { exact_ = exact; }
 
     // Editing.
     Status setFieldValue(int field, const Value& value);
@@ -129,6 +131,7 @@ private:
 
     std::unique_ptr<Expression> filter_;
     std::unique_ptr<Expression> aof_;
+    bool exact_ = false;
 
     Pending pending_ = Pending::None;
     bool deletePending_ = false;
