@@ -182,6 +182,31 @@ TEST_F(ApiNavigationTest, SeeksMatchTheModel) {
     EXPECT_EQ(recno(table_), order.front()->recno);
 }
 
+TEST_F(ApiNavigationTest, DescendingOrdersSeekTheNextLowerValue) {
+    fill(200);
+    const CEHANDLE idd = index(table_, "IDD");
+    std::vector<int32_t> ids;
+    for (const Row& row : rows_)
+        ids.push_back(row.id);
+    std::sort(ids.rbegin(), ids.rend());
+    for (int32_t target = -105; target <= 105; target += 3) {
+        ASSERT_EQ(CeInitRawKey(idd), 0u);
+        ASSERT_EQ(CeSetFieldRaw(idd, "ID", &target, 4), 0u);
+        unsigned char key[8];
+        uint32_t length = sizeof key;
+        ASSERT_EQ(CeBuildRawKey(idd, key, &length), 0u);
+        uint16_t found = 0;
+        ASSERT_EQ(CeSeek(idd, key, length, 1, 1, &found), 0u);
+        const auto next = std::find_if(ids.begin(), ids.end(), [&](int32_t id) { return id <= target; });
+        if (next == ids.end()) {
+            EXPECT_TRUE(atEof(table_)) << target;
+            continue;
+        }
+        EXPECT_EQ(rows_[recno(table_) - rows_.front().recno].id, *next) << target;
+        EXPECT_EQ(found, *next == target ? 1 : 0) << target;
+    }
+}
+
 TEST_F(ApiNavigationTest, RawKeysFromSegmentsSeekComposite) {
     fill(300);
     const CEHANDLE name = index(table_, "NAME");
