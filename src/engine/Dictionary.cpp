@@ -205,12 +205,17 @@ Status Dictionary::addTable(std::string_view name, std::string_view path, uint16
     const std::string target = quoteName(base::cp1251ToUtf8(name));
     const std::string sourceName = base::cp1251ToUtf8(names[0]);
     const Status status = db_->inSavepoint([&]() -> Status {
-        SqlStatement create;
-        CE_TRY(create.prepare(db_->handle(), "SELECT sql FROM ce_source.sqlite_master WHERE type = 'table' AND name = ?"));
-        create.bindText(1, sourceName);
+        std::string sql;
         bool row = false;
-        CE_TRY(create.step(row));
-        const std::string sql = row ? create.columnText(0) : std::string();
+        {
+            SqlStatement create;
+            CE_TRY(create.prepare(db_->handle(),
+                                  "SELECT sql FROM ce_source.sqlite_master WHERE type = 'table' AND name = ?"));
+            create.bindText(1, sourceName);
+            CE_TRY(create.step(row));
+            if (row)
+                sql = create.columnText(0);
+        }
         const size_t open = sql.find('(', std::string("CREATE TABLE ").size() + quoteName(sourceName).size() - 1);
         if (open == std::string::npos)
             return Status(kFileDamaged, "File damaged or not a database of this engine: " + native);
@@ -274,12 +279,17 @@ Status Dictionary::removeTable(std::string_view name, bool deleteFiles) {
     CE_TRY(quotedForDdl(table.name, quoted));
     std::vector<ObjectRow> files;
     CE_TRY(list(ObjectKind::IndexFile, table.name, files));
-    SqlStatement pathOf;
-    CE_TRY(pathOf.prepare(db_->handle(), "SELECT path FROM __ce_tables WHERE rowid = ?"));
-    pathOf.bindInt(1, table.rowid);
-    bool row = false;
-    CE_TRY(pathOf.step(row));
-    const std::string sourcePath = row ? base::utf8ToCp1251(pathOf.columnText(0)) : std::string();
+    std::string sourcePath;
+    {
+        // Finalized before the drop: SQLite refuses to drop a table a live statement reads.
+        SqlStatement pathOf;
+        CE_TRY(pathOf.prepare(db_->handle(), "SELECT path FROM __ce_tables WHERE rowid = ?"));
+        pathOf.bindInt(1, table.rowid);
+        bool row = false;
+        CE_TRY(pathOf.step(row));
+        if (row)
+            sourcePath = base::utf8ToCp1251(pathOf.columnText(0));
+    }
 
     CE_TRY(db_->inSavepoint([&]() -> Status {
         CE_TRY(runDdl(DdlTarget{db_, "", 3}, "DROP TABLE " + quoted));
