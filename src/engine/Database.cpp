@@ -157,11 +157,6 @@ Status Database::validate(Kind kind) {
     return {};
 }
 
-bool Database::imageInUse(std::string_view table) const {
-    const auto it = images.find(base::upperCp1251(table));
-    return it != images.end() && !it->second.expired();
-}
-
 Status Database::exec(std::string_view sql) {
     char* message = nullptr;
     const int rc = sqlite3_exec(db_, std::string(sql).c_str(), nullptr, nullptr, &message);
@@ -313,6 +308,11 @@ Status Database::checkLogin(std::string_view user, std::string_view password, bo
         return {};
     }
     return Status(kLoginRefused, "User name or password refused: " + std::string(user));
+}
+
+bool Database::imageInUse(std::string_view table) const {
+    const auto it = images.find(base::upperCp1251(table));
+    return it != images.end() && !it->second.expired();
 }
 
 } // namespace ce
