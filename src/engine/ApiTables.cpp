@@ -4,6 +4,7 @@
 #include "engine/EngineCall.h"
 #include "engine/FindHandle.h"
 #include "engine/PathResolver.h"
+#include "engine/StatementHandle.h"
 
 #include "base/CaseMap.h"
 #include "base/CodePage.h"
@@ -211,7 +212,18 @@ CERESULT CeGetFieldOffset(CEHANDLE table, CEFIELD field, uint32_t* offset) {
 }
 
 CERESULT CeGetLastAutoinc(CEHANDLE handle, uint32_t* value) {
-    return describeTable(handle, value, [](const TableCursor& c) { return c.lastAutoinc(); });
+    return engineCall([&]() -> Status {
+        if (!value)
+            return nullArgument();
+        if (const StatementHandle* statement = handles().get<StatementHandle>(handle)) {
+            *value = statement->lastAutoinc();
+            return {};
+        }
+        TableCursor* cursor = nullptr;
+        CE_TRY(tableOf(handle, cursor));
+        *value = cursor->lastAutoinc();
+        return {};
+    });
 }
 
 CERESULT CeFindFirstTable(CEHANDLE connection, const char* mask, char* buffer, uint32_t* length, CEHANDLE* find) {

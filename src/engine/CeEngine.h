@@ -132,7 +132,6 @@ CE_API CERESULT CeGetField(CEHANDLE table, CEFIELD field, void* buffer, uint32_t
 CE_API CERESULT CeIsEmpty(CEHANDLE table, CEFIELD field, uint16_t* empty);
 CE_API CERESULT CeSetField(CEHANDLE handle, CEFIELD field, const void* buffer, uint32_t length);
 CE_API CERESULT CeSetFieldRaw(CEHANDLE handle, CEFIELD field, const void* buffer, uint32_t length);
-CE_API CERESULT CeSetEmpty(CEHANDLE handle, CEFIELD field);
 CE_API CERESULT CeClearRecordBuffer(CEHANDLE table, void* buffer, uint32_t length);
 CE_API CERESULT CeAppendRecord(CEHANDLE table);
 CE_API CERESULT CeWriteRecord(CEHANDLE table);
@@ -222,3 +221,43 @@ CE_API CERESULT CeDDGetUserGroupProperty(CEHANDLE connection, const char* group,
                                          uint32_t* length);
 CE_API CERESULT CeDDSetUserGroupProperty(CEHANDLE connection, const char* group, uint16_t property,
                                          const void* buffer, uint32_t length);
+
+// SQL statements and parameters. A statement belongs to its connection; CePrepareSQL takes a text
+// with ":name" markers (numbered 1, 2, ... by occurrence; "::" is a colon), the CeSet* binders take
+// a marker number (CE_FIELDNO) or a marker name (every marker of that name) and, on a table
+// handle, set a field of the pending record. A SELECT yields a static, read-only cursor handle
+// (open option value 2, table type 3) that outlives the statement; other statements yield cursor
+// 0 and CeGetRecordCount on the statement gives the rows they changed. CREATE TABLE, CREATE INDEX,
+// DROP TABLE and DROP INDEX run as engine DDL (see above); the statement's table type decides the
+// family of free tables. SQL text runs in SQLite with UPPER/LOWER folding Cyrillic and LIKE
+// comparing case-sensitively; text columns order as the case-insensitive indexes do.
+// CeGetSQLStmtParams returns the marker names ";"-separated (a nil buffer asks for the size and
+// succeeds); it fails only for an unterminated literal, name or comment (7210).
+CE_API CERESULT CeCreateSQLStatement(CEHANDLE connection, CEHANDLE* statement);
+CE_API CERESULT CeCloseSQLStatement(CEHANDLE statement);
+CE_API CERESULT CePrepareSQL(CEHANDLE statement, const char* sql);
+CE_API CERESULT CeExecuteSQL(CEHANDLE statement, CEHANDLE* cursor);
+CE_API CERESULT CeExecuteSQLDirect(CEHANDLE statement, const char* sql, CEHANDLE* cursor);
+CE_API CERESULT CeGetSQLStmtParams(const char* sql, char* buffer, uint32_t* length);
+CE_API CERESULT CeStmtSetTableType(CEHANDLE statement, uint16_t type);
+CE_API CERESULT CeStmtSetTableReadOnly(CEHANDLE statement, uint16_t readOnly);
+CE_API CERESULT CeStmtSetTableLockType(CEHANDLE statement, uint16_t lockType);
+CE_API CERESULT CeStmtSetTableCharType(CEHANDLE statement, uint16_t charType);
+CE_API CERESULT CeStmtSetTableRights(CEHANDLE statement, uint16_t rights);
+CE_API CERESULT CeStmtConstrainUpdates(CEHANDLE statement, uint16_t constrain);
+CE_API CERESULT CeStmtReadAllColumns(CEHANDLE statement, uint16_t readAll);
+CE_API CERESULT CeSetString(CEHANDLE handle, CEFIELD field, const char* text, uint32_t length);
+CE_API CERESULT CeSetDouble(CEHANDLE handle, CEFIELD field, double value);
+CE_API CERESULT CeSetLogical(CEHANDLE handle, CEFIELD field, uint16_t value);
+CE_API CERESULT CeSetJulian(CEHANDLE handle, CEFIELD field, int32_t julian);
+CE_API CERESULT CeSetMilliseconds(CEHANDLE handle, CEFIELD field, int32_t milliseconds);
+CE_API CERESULT CeSetTimeStampRaw(CEHANDLE handle, CEFIELD field, const void* buffer, uint32_t length);
+CE_API CERESULT CeSetBinary(CEHANDLE handle, CEFIELD field, uint16_t kind, uint32_t total, uint32_t offset,
+                            const void* buffer, uint32_t length);
+CE_API CERESULT CeSetEmpty(CEHANDLE handle, CEFIELD field);
+
+// Transactions on a connection's database (5101 already active, 5102 none active). A rollback
+// also discards the changes in the open tables, whose handles keep their record numbers.
+CE_API CERESULT CeBeginTransaction(CEHANDLE connection);
+CE_API CERESULT CeCommitTransaction(CEHANDLE connection);
+CE_API CERESULT CeRollbackTransaction(CEHANDLE connection);

@@ -2,6 +2,7 @@
 // Metadata is text in UTF-8; the engine speaks CP1251, so names are converted at this boundary.
 #include "engine/Database.h"
 
+#include "engine/SqlFunctions.h"
 #include "engine/SqlStatement.h"
 
 #include "base/CaseMap.h"
@@ -119,6 +120,8 @@ Status Database::openFile(const std::string& nativePath, Kind kind, bool create,
     // SQLite opens a file it may not write read-only without saying so.
     db->readOnly_ = db->readOnly_ || sqlite3_db_readonly(db->db_, "main") == 1;
     sqlite3_busy_timeout(db->db_, 2000);
+    // Text columns are declared with the engine's collation; every statement needs it.
+    CE_TRY(registerSqlFunctions(db->db_));
     if (create) {
         std::string sql = "BEGIN;";
         if (kind != Kind::IndexFile)
@@ -158,13 +161,16 @@ Status Database::validate(Kind kind) {
 }
 
 Status Database::exec(std::string_view sql) {
+    // Only a transaction the text itself began is rolled back: a caller's transaction (CeBeginTransaction)
+    // survives a failed statement inside it.
+    const bool wasAutocommit = sqlite3_get_autocommit(db_) != 0;
     char* message = nullptr;
     const int rc = sqlite3_exec(db_, std::string(sql).c_str(), nullptr, nullptr, &message);
     if (rc == SQLITE_OK)
         return {};
     Status failure = sqliteFailure(db_, rc);
     sqlite3_free(message);
-    if (sqlite3_get_autocommit(db_) == 0)
+    if (wasAutocommit && sqlite3_get_autocommit(db_) == 0)
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return failure;
 }

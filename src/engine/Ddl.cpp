@@ -133,8 +133,8 @@ struct TypeName {
 
 const TypeName kTypes[] = {
     {"LOGICAL", kLogical, 0, "INTEGER"},    {"NUMERIC", kNumeric, 2, "REAL"},     {"DATE", kDate, 0, "INTEGER"},
-    {"CHAR", kString, 1, "TEXT"},           {"MEMO", kMemo, 0, "TEXT"},           {"BINARY", kBinary, 0, "BLOB"},
-    {"IMAGE", kImage, 0, "BLOB"},           {"VARCHAR", kVarchar, 1, "TEXT"},     {"COMPACTDATE", kCompactDate, 0, "INTEGER"},
+    {"CHAR", kString, 1, "TEXT COLLATE CE_ANSI"},           {"MEMO", kMemo, 0, "TEXT COLLATE CE_ANSI"},           {"BINARY", kBinary, 0, "BLOB"},
+    {"IMAGE", kImage, 0, "BLOB"},           {"VARCHAR", kVarchar, 1, "TEXT COLLATE CE_ANSI"},     {"COMPACTDATE", kCompactDate, 0, "INTEGER"},
     {"DOUBLE", kDouble, 0, "REAL"},         {"INTEGER", kInteger, 0, "INTEGER"},  {"SHORTINT", kShortInt, 0, "INTEGER"},
     {"TIME", kTime, 0, "INTEGER"},          {"TIMESTAMP", kTimestamp, 0, "INTEGER"},
     {"AUTOINC", kAutoinc, 0, "INTEGER PRIMARY KEY AUTOINCREMENT"},              {"RAW", kRaw, 1, "BLOB"},
