@@ -147,25 +147,8 @@ struct ColumnDecl {
     const char* storage = "";
 };
 
-bool imageInUse(Database& db, std::string_view table) {
-    const auto it = db.images.find(base::upperCp1251(table));
-    return it != db.images.end() && !it->second.expired();
-}
-
 Status tableInUse(std::string_view table) {
     return Status(kTableInExclusiveUse, "Table in use: " + std::string(table));
-}
-
-// Runs body inside a savepoint, rolled back when it fails.
-template <class Body>
-Status inSavepoint(Database& db, Body body) {
-    CE_TRY(db.exec("SAVEPOINT ddl"));
-    const Status status = body();
-    if (!status.ok()) {
-        (void)db.exec("ROLLBACK TO ddl; RELEASE ddl");
-        return status;
-    }
-    return db.exec("RELEASE ddl");
 }
 
 Status parseColumns(Cursor& cursor, TableFamily family, std::vector<ColumnDecl>& columns) {
@@ -246,7 +229,7 @@ Status createTable(const DdlTarget& target, Cursor& cursor) {
         create += std::string(", ") + deletedColumn() + " INTEGER";
     create += ")";
 
-    return inSavepoint(*db, [&]() -> Status {
+    return db->inSavepoint([&]() -> Status {
         CE_TRY(db->exec(create));
         SqlStatement table;
         CE_TRY(table.prepare(db->handle(), "INSERT INTO __ce_tables(name, type, chartype) VALUES(?, ?, 1)"));
@@ -294,7 +277,7 @@ Status openIdleTable(const DdlTarget& target, const std::string& table, TableFil
         tableName = names[0];
     }
     out.directory = out.db->path().substr(0, out.db->path().find_last_of('/'));
-    if (imageInUse(*out.db, tableName))
+    if (out.db->imageInUse(tableName))
         return tableInUse(tableName);
     return out.db->loadSchema(tableName, out.schema);
 }
@@ -400,7 +383,7 @@ Status dropTable(const DdlTarget& target, Cursor& cursor) {
     }
     Database& db = *file.db;
     const std::string name = base::cp1251ToUtf8(file.schema.name);
-    return inSavepoint(db, [&]() -> Status {
+    return db.inSavepoint([&]() -> Status {
         CE_TRY(db.exec("DROP TABLE " + quoteName(name)));
         for (const char* meta : {"__ce_tables WHERE name", "__ce_fields WHERE tbl", "__ce_indexfiles WHERE tbl",
                                  "__ce_indexes WHERE tbl"}) {

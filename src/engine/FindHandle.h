@@ -1,5 +1,5 @@
-// A table enumeration in progress (CeFindFirstTable / CeFindNextTable): the names found when it
-// started and how many have been handed out.
+// A table or dictionary-object enumeration in progress (CeFindFirstTable, CeDDFindFirstObject):
+// the names found when it started and how many have been handed out.
 #pragma once
 
 #include "engine/HandleTable.h"
@@ -14,7 +14,9 @@ public:
     FindHandle(uint32_t connection, std::vector<std::string> names)
         : HandleObject(HandleKind::Find, connection), names_(std::move(names)) {}
 
-    // The next name, or nullptr at the end.
+    // The next name, or nullptr at the end; peek leaves it to be handed out again (a caller
+    // buffer that was too small).
+    const std::string* peek() const { return next_ < names_.size() ? &names_[next_] : nullptr; }
     const std::string* next() { return next_ < names_.size() ? &names_[next_++] : nullptr; }
 
 private:

@@ -37,6 +37,10 @@ namespace ce {
     X(RecordCountUnavailable, 5117, "Record count unavailable")                                \
     X(LoginRefused, 5120, "User name or password refused")                                     \
     X(TableNotInDictionary, 5132, "Table not in the dictionary")                               \
+    /* Dictionary administration. */                                                           \
+    X(ObjectNotFound, 5133, "Dictionary object not found")                                     \
+    X(ObjectExists, 5134, "Dictionary object already exists")                                  \
+    X(AdministratorNeeded, 5135, "Dictionary changes need an administrator connection")        \
     X(NoMoreObjects, 5137, "No more dictionary objects")                                       \
     X(PropertyNotSet, 5138, "Dictionary property not set")                                     \
     X(UnknownColumn, 5147, "Unknown column")                                                   \
