@@ -27,6 +27,8 @@ protected:
             "CREATE TABLE Office (Office_Id INTEGER, Name CHAR(60), Flags INTEGER, inetref CHAR(120))",
             "CREATE TABLE OfficeTopics (Office_Id INTEGER, Topic_Id INTEGER)",
             "CREATE TABLE Branch (Office_Id INTEGER, Street CHAR(30), House CHAR(6), Apartment CHAR(6), Contact CHAR(60))",
+            "CREATE INDEX ADDRESS ON Branch (UPPER(Street), UPPER(House))",
+            "CREATE INDEX OFFICE_ID ON Branch (Office_Id)",
         });
         const CEHANDLE s = statement(connection_);
         direct(s, "INSERT INTO Topic (Name) VALUES ('Автосервис'), ('Автозапчасти'), ('Аптеки'), ('Банки'),"
@@ -132,6 +134,12 @@ TEST_F(ApplicationQueriesTest, FirmsAtAnAddressFoldTheStoredAddress) {
     EXPECT_EQ(run(s, kObjInfo, {"ЁЛОЧНАЯ", "5"}), (std::vector<std::string>{"БАЗА СТРОЙ"}));
     EXPECT_EQ(run(s, kObjInfo, {"ЕЛОЧНАЯ", "5"}), (std::vector<std::string>{}));
     EXPECT_EQ(run(s, kObjInfo, {"МИРА", "2"}), (std::vector<std::string>{}));
+    // The address is looked up through the SQLite index mirroring the ADDRESS tag.
+    const std::vector<std::string> plan = column(direct(s, std::string("EXPLAIN QUERY PLAN ") + kObjInfo), "detail");
+    bool indexed = false;
+    for (const std::string& step : plan)
+        indexed = indexed || step.find("USING INDEX __ce_BRANCH_ADDRESS") != std::string::npos;
+    EXPECT_TRUE(indexed) << ::testing::PrintToString(plan);
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
 
