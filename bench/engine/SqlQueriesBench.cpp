@@ -7,6 +7,8 @@
 #include "engine/Ddl.h"
 #include "engine/SqlFunctions.h"
 
+#include "support/ApplicationQueries.h"
+
 #include "base/CaseMap.h"
 #include "base/CodePage.h"
 
@@ -23,16 +25,7 @@
 
 namespace {
 
-const char* const kShowCat = "select Topic_Id, Name\r\nfrom Topic\r\nwhere Upper(Name) LIKE :Name\r\norder by name";
-const char* const kShowPredpr = "select Office_Id, Name\r\nfrom  Office\r\nwhere Upper(Name) LIKE :Name\r\norder by name";
-const char* const kShowFirm = "select Office.*\r\nfrom Office, OfficeTopics\r\nwhere  OfficeTopics.Topic_Id = :Topic_Id  and\r\n"
-                              "   Office.Office_Id = OfficeTopics.Office_Id \r\norder by Office.Name";
-const char* const kShowFirm2 = "select Office.*\r\nfrom Office\r\nwhere  Office_Id = :Office_Id \r\norder by Office.Name";
-const char* const kShowInfo = "select Branch.*\r\nfrom Branch\r\nwhere  Branch.Office_Id = :Office_Id";
-const char* const kShowTopics = "select Topic.Name\r\nfrom Topic, OfficeTopics\r\nwhere Topic.Topic_Id = OfficeTopics.Topic_Id  and\r\n"
-                                "   OfficeTopics.Office_Id = :Office_Id\r\norder by Topic.Name";
-const char* const kObjInfo = "select O.*\r\nfrom Office O \r\nwhere O.Office_Id IN \r\n (select B.Office_Id \r\n  from Branch B \r\n"
-                             "  where UPPER(B.Street)=:Street and \r\n     UPPER(B.House)=:House)\r\norder by O.Name";
+using namespace appsql;
 
 const char* const kSchema[] = {
     "CREATE TABLE Topic (Topic_Id AUTOINC, Name CHAR(45))",
