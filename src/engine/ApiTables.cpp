@@ -1,7 +1,6 @@
 // Ce* entry points that open and describe tables and enumerate free tables.
 #include "engine/CeEngine.h"
 
-#include "engine/Dictionary.h"
 #include "engine/EngineCall.h"
 #include "engine/FindHandle.h"
 #include "engine/PathResolver.h"
@@ -156,13 +155,7 @@ Status noMoreTables() { return Status(kNoMoreTables); }
 
 CERESULT CeOpenTable(CEHANDLE connection, const char* name, const char*, uint16_t tableType, uint16_t charType,
                      uint16_t, uint16_t, uint32_t options, CEHANDLE* table) {
-    return engineCall([&]() -> Status {
-        const Status status = openTable(connection, name, tableType, charType, options, table);
-        // A name the dictionary has no table of may be one of its views.
-        if (status.code() != kTableNotInDictionary || tableType != 0 || !table)
-            return status;
-        return openView(connection, name, *table);
-    });
+    return engineCall([&] { return openTable(connection, name, tableType, charType, options, table); });
 }
 
 CERESULT CeCloseTable(CEHANDLE table) {

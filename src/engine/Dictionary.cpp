@@ -6,9 +6,7 @@
 #include "engine/Ddl.h"
 #include "engine/EngineCall.h"
 #include "engine/PathResolver.h"
-#include "engine/SqlSession.h"
 #include "engine/SqlStatement.h"
-#include "engine/StatementHandle.h"
 
 #include "base/CaseMap.h"
 #include "base/CodePage.h"
@@ -466,20 +464,6 @@ Status Dictionary::setRights(std::string_view object, std::string_view accessor,
         return run(*db_, "INSERT INTO __ce_rights(object, accessor, rights) VALUES(?, ?, ?)",
                    {target.name, who.name, std::string(rights)});
     });
-}
-
-Status openView(uint32_t connection, std::string_view name, uint32_t& cursor) {
-    Connection* c = nullptr;
-    CE_TRY(connectionOf(connection, c));
-    ObjectRow view;
-    if (!c->isDictionary() || !Dictionary(c->dictionary()).find(ObjectKind::View, "", name, view).ok())
-        return notFound(ObjectKind::Table, name);
-    SqlSession* session = nullptr;
-    CE_TRY(SqlSession::of(*c, session));
-    // The cursor belongs to the connection, so the statement that makes it need not outlive this call.
-    StatementHandle statement(connection);
-    CE_TRY(statement.prepare(*session, "SELECT * FROM " + quoteName(view.name)));
-    return statement.execute(*session, &cursor);
 }
 
 Status dictionaryOf(uint32_t connection, bool change, std::shared_ptr<Database>& db) {

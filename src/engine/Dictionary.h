@@ -98,10 +98,6 @@ private:
 // 5135 when a change is asked of a connection that is not an administrator's.
 Status dictionaryOf(uint32_t connection, bool change, std::shared_ptr<Database>& db);
 
-// Opens a view of the connection's dictionary as the static, read-only cursor of its query; 5132
-// when the dictionary has no view of that name.
-Status openView(uint32_t connection, std::string_view name, uint32_t& cursor);
-
 // An administration entry point: the body gets the connection's dictionary or never runs.
 template <class Body>
 uint32_t withDictionary(uint32_t connection, bool change, Body body) {
