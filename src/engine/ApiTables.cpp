@@ -5,6 +5,7 @@
 #include "engine/FindHandle.h"
 #include "engine/PathResolver.h"
 #include "engine/StatementHandle.h"
+#include "engine/ViewCursor.h"
 
 #include "base/CaseMap.h"
 #include "base/CodePage.h"
@@ -60,7 +61,10 @@ Status openTable(CEHANDLE connectionHandle, const char* name, uint16_t tableType
     if (!name || !*name || !out || tableType > 3 || charType > 2)
         return Status(kInvalidArgument, "Invalid table name, type or option");
     std::shared_ptr<TableImage> image;
-    CE_TRY(openImage(*connection, name, tableType, image));
+    const Status opened = openImage(*connection, name, tableType, image);
+    if (opened.code() == kTableNotInDictionary && tableType == 0)
+        return openViewCursor(connectionHandle, *connection, name, charType, *out);
+    CE_TRY(opened);
     if (image->database().readOnly())
         options |= OpenOptions::kReadOnly;
     const uint32_t handle = handles().add(std::make_unique<TableCursor>(connectionHandle, image, charType == 2 ? 2 : 1, options));

@@ -147,6 +147,11 @@ struct ColumnDecl {
     const char* storage = "";
 };
 
+// The SQLite index that mirrors a structural index tag: one per table and tag.
+std::string sqliteIndexName(std::string_view table, std::string_view tag) {
+    return quoteName(base::cp1251ToUtf8("__ce_" + base::upperCp1251(table) + "_" + base::upperCp1251(tag)));
+}
+
 Status tableInUse(std::string_view table) {
     return Status(kTableInExclusiveUse, "Table in use: " + std::string(table));
 }
@@ -364,7 +369,21 @@ Status createIndex(const DdlTarget& target, Cursor& cursor, bool unique) {
     insert.bindText(6, base::cp1251ToUtf8(def.condition));
     insert.bindInt(7, def.flags);
     insert.bindInt(8, static_cast<int64_t>(existing.size()));
-    return insert.run();
+    if (!def.file.empty())
+        return insert.run();
+    // SQL statements find rows through an SQLite index of the same segments (an index never
+    // changes what a statement returns); it lives in the table's own file.
+    std::string columns;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string column = quoteName(base::cp1251ToUtf8(names[i]));
+        columns += (i ? ", " : "") + (uppers[i] == '1' ? "upper(" + column + ")" : column);
+    }
+    return holder->inSavepoint([&]() -> Status {
+        CE_TRY(insert.run());
+        CE_TRY(holder->exec("DROP INDEX IF EXISTS " + sqliteIndexName(tableName, tag)));
+        return holder->exec("CREATE INDEX " + sqliteIndexName(tableName, tag) + " ON " +
+                            quoteName(base::cp1251ToUtf8(tableName)) + "(" + columns + ")");
+    });
 }
 
 Status dropTable(const DdlTarget& target, Cursor& cursor) {
@@ -412,7 +431,10 @@ Status dropIndex(const DdlTarget& target, Cursor& cursor) {
         CE_TRY(stmt.prepare(file.db->handle(), "DELETE FROM __ce_indexes WHERE tbl = ? AND tag = ? AND file = ''"));
         stmt.bindText(1, base::cp1251ToUtf8(schema.name));
         stmt.bindText(2, base::cp1251ToUtf8(def.tag));
-        return stmt.run();
+        return file.db->inSavepoint([&]() -> Status {
+            CE_TRY(stmt.run());
+            return file.db->exec("DROP INDEX IF EXISTS " + sqliteIndexName(schema.name, def.tag));
+        });
     }
     return Status(kIndexTagNotFound, "Index tag not found: " + tag);
 }

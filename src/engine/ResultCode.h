@@ -49,7 +49,7 @@ namespace ce {
     X(FileDamaged, 7008, "File damaged or not a database of this engine")                      \
     X(FileNotFound, 7041, "File or path not found")                                            \
     X(SqlError, 7200, "SQL error")                                                             \
-    X(StatementStale, 7209, "Statement must be created anew")                                  \
+    X(StatementStale, 7209, "Error 7209: statement must be created anew")                      \
     X(UnterminatedLiteral, 7210, "Unterminated literal in SQL text")
 
 enum ResultCode : uint32_t {
