@@ -86,7 +86,7 @@ CERESULT CeDDFindNextObject(CEHANDLE connection, CEHANDLE find, char* buffer, ui
         if (!name)
             return Status(kNoMoreObjects);
         CE_TRY(copyText(*name, buffer, length));
-        (void)f->next();
+        f->advance();
         return {};
     });
 }

@@ -252,8 +252,12 @@ CERESULT CeFindNextTable(CEHANDLE connection, CEHANDLE find, char* buffer, uint3
         FindHandle* f = handles().get<FindHandle>(find);
         if (!f || f->owner() != connection)
             return invalidHandle(find);
-        const std::string* name = f->next();
-        return name ? copyText(*name, buffer, length) : noMoreTables();
+        const std::string* name = f->peek();
+        if (!name)
+            return noMoreTables();
+        CE_TRY(copyText(*name, buffer, length));
+        f->advance();
+        return {};
     });
 }
 

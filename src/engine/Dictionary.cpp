@@ -401,12 +401,15 @@ Status Dictionary::createUser(std::string_view group, std::string_view user, std
     });
 }
 
-Status Dictionary::deleteUser(std::string_view user) {
+Status Dictionary::deleteUser(std::string_view user) { return deleteAccessor(ObjectKind::User, user); }
+
+Status Dictionary::deleteAccessor(ObjectKind kind, std::string_view name) {
     ObjectRow row;
-    CE_TRY(find(ObjectKind::User, "", user, row));
+    CE_TRY(find(kind, "", name, row));
+    // A user or a group leaves with its memberships and its access rights.
     return db_->inSavepoint([&]() -> Status {
-        CE_TRY(deleteRows("__ce_users", "name", row.name));
-        CE_TRY(deleteRows("__ce_members", "usr", row.name));
+        CE_TRY(deleteRows(row.metaTable, "name", row.name));
+        CE_TRY(deleteRows("__ce_members", kind == ObjectKind::User ? "usr" : "grp", row.name));
         return deleteRows("__ce_rights", "accessor", row.name);
     });
 }
@@ -416,15 +419,7 @@ Status Dictionary::createGroup(std::string_view group, std::string_view comment)
     return run(*db_, "INSERT INTO __ce_groups(name, comment) VALUES(?, ?)", {std::string(group), std::string(comment)});
 }
 
-Status Dictionary::deleteGroup(std::string_view group) {
-    ObjectRow row;
-    CE_TRY(find(ObjectKind::Group, "", group, row));
-    return db_->inSavepoint([&]() -> Status {
-        CE_TRY(deleteRows("__ce_groups", "name", row.name));
-        CE_TRY(deleteRows("__ce_members", "grp", row.name));
-        return deleteRows("__ce_rights", "accessor", row.name);
-    });
-}
+Status Dictionary::deleteGroup(std::string_view group) { return deleteAccessor(ObjectKind::Group, group); }
 
 Status Dictionary::addMember(std::string_view group, std::string_view user) {
     ObjectRow owner;

@@ -89,6 +89,7 @@ public:
 private:
     Status requireNew(ObjectKind kind, std::string_view name);
     Status deleteRows(const char* metaTable, const char* column, const std::string& name);
+    Status deleteAccessor(ObjectKind kind, std::string_view name);
 
     std::shared_ptr<Database> db_;
 };

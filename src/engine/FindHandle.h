@@ -14,10 +14,10 @@ public:
     FindHandle(uint32_t connection, std::vector<std::string> names)
         : HandleObject(HandleKind::Find, connection), names_(std::move(names)) {}
 
-    // The next name, or nullptr at the end; peek leaves it to be handed out again (a caller
-    // buffer that was too small).
+    // The next name, or nullptr at the end. It is handed out again until advance() is called,
+    // so that a name that did not fit the caller's buffer is not lost.
     const std::string* peek() const { return next_ < names_.size() ? &names_[next_] : nullptr; }
-    const std::string* next() { return next_ < names_.size() ? &names_[next_++] : nullptr; }
+    void advance() { next_ += next_ < names_.size(); }
 
 private:
     std::vector<std::string> names_;

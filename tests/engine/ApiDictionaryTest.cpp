@@ -237,7 +237,30 @@ TEST_F(ApiDictionaryTest, ViewsAreKeptWithTheirSql) {
     ASSERT_EQ(CeDDRemoveView(c, "named"), 0u);
     EXPECT_EQ(CeDDRemoveView(c, "named"), 5133u);
     EXPECT_TRUE(objects(c, 6).empty());
+    CEHANDLE gone = 0;
+    EXPECT_EQ(CeOpenTable(c, "Named", nullptr, 0, 1, 0, 2, 0, &gone), 5132u);
     ASSERT_EQ(CeDDAddView(c, "Named", "", "select Topic_Id from Topic"), 0u);
+}
+
+TEST_F(ApiDictionaryTest, ViewOpensAsAStaticCursor) {
+    const CEHANDLE c = create({"CREATE TABLE Topic (Topic_Id AUTOINC, Name CHAR(45))"});
+    const CEHANDLE topic = open(c, "Topic");
+    for (const char* name : {"Banks", "", "Cafes"})
+        append(topic, {{"Name", name}});
+    EXPECT_EQ(CeCloseTable(topic), 0u);
+    ASSERT_EQ(CeDDAddView(c, "Named", "", "select Name from Topic where Name <> '' order by Name desc"), 0u);
+
+    const CEHANDLE view = open(c, "named");
+    uint16_t type = 0;
+    ASSERT_EQ(CeGetHandleType(view, &type), 0u);
+    EXPECT_EQ(type, 5);
+    uint32_t rows = 0;
+    ASSERT_EQ(CeGetRecordCount(view, 2, &rows), 0u);
+    EXPECT_EQ(rows, 2u);
+    ASSERT_EQ(CeGotoTop(view), 0u);
+    EXPECT_EQ(text(view, "Name"), "Cafes");
+    EXPECT_EQ(CeLockRecord(view, 1), 5064u);
+    EXPECT_EQ(CeCloseTable(view), 0u);
 }
 
 TEST_F(ApiDictionaryTest, IndexFilesAndTheirTagsCanBeAddedAndRemoved) {
