@@ -1,0 +1,74 @@
+// The pixel work under the canvas: what a drawn pixel becomes (inks and raster operations), the
+// drawing of one shape in layers so that each pixel is changed once, and stretched copies.
+#pragma once
+
+#include <QImage>
+#include <QPainterPath>
+#include <QRect>
+
+#include <optional>
+
+#include "toolkit/TCanvas_p.h"
+
+namespace tk {
+
+// What the pixels of one layer are painted with: a colour, a hatch in a colour with transparent
+// gaps, or a pattern image tiled from the device origin.
+struct Ink {
+    enum class Kind { Solid, Hatch, Pattern };
+    Kind kind = Kind::Solid;
+    QRgb rgb = 0;
+    TBrushStyle hatch = bsSolid;
+    const QImage* pattern = nullptr;
+
+    static Ink solid(TColor color);
+    // The brush's ink; nullopt for a clear brush.
+    static std::optional<Ink> ofBrush(const TBrush& brush);
+};
+
+// Whether pixel (x, y) belongs to the lines of a hatch style.
+bool isHatchPixel(TBrushStyle style, int x, int y);
+
+// The raster operation of a pen mode on 0xRRGGBB values.
+QRgb applyPenMode(TPenMode mode, QRgb pen, QRgb destination);
+
+// Draws one shape: its fill, the gaps of its pen's pattern and its pen, in that order of
+// priority, through the pen mode. In copy mode every call paints at once (later layers over
+// earlier ones); otherwise the layers are gathered as coverage and combined in finish(), so that
+// each pixel is changed exactly once: XOR drawn twice gives the picture back.
+class ShapeRaster {
+public:
+    enum Layer { kFill, kGap, kPen };
+
+    ShapeRaster(CanvasImpl& canvas, TPenMode mode);
+    ~ShapeRaster();
+    ShapeRaster(const ShapeRaster&) = delete;
+    ShapeRaster& operator=(const ShapeRaster&) = delete;
+
+    void setInk(Layer layer, const Ink& ink) { inks_[layer] = ink; }
+    // The area inside path (corner coordinates, the path's own fill rule).
+    void fill(const QPainterPath& path, Layer layer);
+    void plot(int x, int y, Layer layer);
+    // Combines the gathered layers onto the surface; the destructor calls it too.
+    void finish();
+
+private:
+    void paint(int x, int y, const Ink& ink);
+    QRgb* pixelAt(int x, int y) { return reinterpret_cast<QRgb*>(bits_ + y * stride_) + x; }
+
+    CanvasImpl& canvas_;
+    TPenMode mode_;
+    bool direct_;
+    Ink inks_[3];
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    QRect dirty_;
+};
+
+// Copies sourceRect of source, stretched (nearest pixel), into dest through mode; source pixels
+// of the key colour (0xRRGGBB) are left out when one is given. Source and surface may be the
+// same image. Rectangles without width or height copy nothing.
+void stretchBlt(CanvasImpl& canvas, const TRect& dest, const QImage& source, const TRect& sourceRect,
+                TCopyMode mode, std::optional<QRgb> key);
+
+} // namespace tk

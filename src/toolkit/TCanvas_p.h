@@ -1,0 +1,55 @@
+// The canvas as the toolkit's drawing code sees it: its surface (a QImage owned by a bitmap or a
+// control) and its drawing state.
+#pragma once
+
+#include <QImage>
+#include <QPainterPath>
+#include <QRegion>
+
+#include "toolkit/FillMode.h"
+#include "toolkit/TCanvas.h"
+
+namespace tk {
+
+// Where a one-pixel pen's dash pattern stands; LineTo goes on from where the last line stopped.
+struct DashPhase {
+    int index = 0;  // entry of the pattern
+    int done = 0;   // pixels of that entry already drawn
+};
+
+struct CanvasImpl {
+    // The surface; null or empty: nothing is drawn and nothing is read.
+    QImage* image = nullptr;
+
+    TPen pen;
+    TBrush brush;
+    TFont font;
+    TCopyMode copyMode = cmSrcCopy;
+    int polyFillMode = ALTERNATE;
+    TPoint penPos;
+    DashPhase dash;
+
+    bool clipped = false;
+    QRegion clip;
+
+    bool inPath = false;
+    QPainterPath path;
+
+    // Coverage of the fill, the pen's gaps and the pen while one shape is drawn through a raster
+    // operation other than copy; the surface's size, zero outside the shape being drawn.
+    QImage masks[3];
+
+    bool hasSurface() const { return image != nullptr && !image->isNull(); }
+    // The pixels drawing may change: the surface, cut by the clip region.
+    QRegion drawableRegion() const;
+    bool isDrawable(int x, int y) const;
+};
+
+// A surface pixel (0xFFRRGGBB) as a colour, and a colour as the surface stores it.
+inline TColor colorOfPixel(QRgb pixel) { return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
+inline QRgb pixelOfColor(TColor color) {
+    const TColor rgb = ColorToRGB(color);
+    return qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+} // namespace tk
