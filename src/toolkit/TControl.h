@@ -1,0 +1,170 @@
+// The control: a component with a place on screen, backed by one widget. It owns bounds,
+// alignment, visibility, colour, cursor and hint, turns the mouse messages that reach its
+// message handler into MouseDown / MouseMove / MouseUp, clicks and wheel events, and repaints.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "toolkit/AnsiString.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Messages.h"
+#include "toolkit/TColor.h"
+#include "toolkit/TComponent.h"
+#include "toolkit/TNotifyEvent.h"
+#include "toolkit/TPoint.h"
+#include "toolkit/TRect.h"
+
+class TWinControl;
+class TPopupMenu;
+class TForm;
+
+namespace tk {
+class ControlPeer;
+}
+
+using TMouseEvent = std::function<void(TPersistent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TPersistent* Sender, TShiftState Shift, int X, int Y)>;
+using TMouseWheelEvent =
+    std::function<void(TPersistent* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = std::function<void(TPersistent* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* AOwner);
+    // Leaves the parent; the widget goes with the control.
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    // Moves the control into Value's client area (none: off screen); the parent shows it.
+    virtual void SetParent(TWinControl* Value);
+
+    int Left() const { return bounds_.Left; }
+    int Top() const { return bounds_.Top; }
+    int Width() const { return bounds_.Width(); }
+    int Height() const { return bounds_.Height(); }
+    void SetLeft(int Value);
+    void SetTop(int Value);
+    void SetWidth(int Value);
+    void SetHeight(int Value);
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect BoundsRect() const { return bounds_; }
+    int ClientWidth() const { return Width(); }
+    int ClientHeight() const { return Height(); }
+    void SetClientWidth(int Value) { SetWidth(Value); }
+    void SetClientHeight(int Value) { SetHeight(Value); }
+    TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign Value);
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors Value);
+
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool Value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible here and in every parent up to a shown window.
+    bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool Value);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor Value);
+    TCursor Cursor() const { return cursor_; }
+    // Takes effect at once, also while a modal loop runs inside a mouse handler.
+    void SetCursor(TCursor Value);
+    const AnsiString& Hint() const { return hint_; }
+    // "short|long": the tool tip shows the part before the bar.
+    void SetHint(const AnsiString& Value);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool Value);
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* Value);
+    TControlStyle ControlStyle() const { return controlStyle_; }
+    void SetControlStyle(TControlStyle Value);
+
+    TPoint ClientToScreen(TPoint Point) const;
+    TPoint ScreenToClient(TPoint Point) const;
+
+    // Marks the control for painting at the next pass of the message loop.
+    void Invalidate();
+    // Paints at once, whether or not anything was invalidated.
+    void Repaint();
+    // Paints now what has been invalidated, if anything.
+    void Update();
+    void Refresh() { Repaint(); }
+    void BringToFront();
+
+    // Runs a message through the control's message handler at once and returns its answer.
+    LRESULT Perform(unsigned Msg, WPARAM WParam, LPARAM LParam);
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnResize;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+
+    // The control's Qt side; toolkit code only.
+    tk::ControlPeer& peer() const { return *peer_; }
+
+protected:
+    // Descendants backed by a widget of their own kind pass its peer.
+    TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
+
+    // The message handler every message for this control goes through; descendants that handle
+    // messages of their own override it and call the inherited one for the rest.
+    virtual void WndProc(TMessage& Message);
+
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Click();
+    virtual void DblClick();
+    // MousePos is in screen coordinates. Returns whether a handler took the wheel.
+    virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    virtual void CMMouseEnter(TMessage& Message);
+    virtual void CMMouseLeave(TMessage& Message);
+    virtual void Resize();
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    // The form this control sits on, or null.
+    TForm* parentForm() const;
+
+private:
+    friend class TWinControl;
+    void mouseMessage(TMessage& message);
+    void wheelMessage(TMessage& message);
+    void applyVisible();
+    void applyHint();
+    void rememberAnchors();
+    void followParent(int parentWidth, int parentHeight);
+
+    std::unique_ptr<tk::ControlPeer> peer_;
+    TWinControl* parent_ = nullptr;
+    TRect bounds_;
+    // Distances to the parent's right and bottom edge, kept for right and bottom anchors.
+    int anchorRight_ = 0;
+    int anchorBottom_ = 0;
+    TAlign align_ = alNone;
+    TAnchors anchors_ = akLeft | akTop;
+    bool visible_ = true;
+    bool enabled_ = true;
+    TColor color_ = clBtnFace;
+    TCursor cursor_ = crDefault;
+    AnsiString hint_;
+    bool showHint_ = false;
+    TPopupMenu* popupMenu_ = nullptr;
+    TControlStyle controlStyle_ = csClickEvents | csDoubleClicks;
+    bool clicked_ = false;
+    int wheelAccumulator_ = 0;
+};
+
+// The control that holds the mouse capture (a button went down on it and is still down), or null.
+TControl* GetCaptureControl();

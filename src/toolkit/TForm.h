@@ -1,0 +1,92 @@
+// The form: a top-level window with a caption and border style, shown, hidden, closed, or run
+// modally until its ModalResult is set. Its layout is built in code between BeginLayout and
+// EndLayout, after which OnCreate fires.
+#pragma once
+
+#include "toolkit/TWinControl.h"
+
+namespace tk {
+class FormPeer;
+}
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+enum TFormStyle { fsNormal, fsStayOnTop };
+enum TPosition { poDesigned, poScreenCenter };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TPersistent* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TPersistent* Sender, bool& CanClose)>;
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* AOwner);
+    ~TForm() override;
+
+    const AnsiString& Caption() const { return caption_; }
+    void SetCaption(const AnsiString& Value);
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle Value);
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle Value);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition Value) { position_ = Value; }
+    TWindowState WindowState() const { return windowState_; }
+    // Maximised is applied as the screen's free area, so it holds without a window manager too.
+    void SetWindowState(TWindowState Value);
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool Value) { keyPreview_ = Value; }
+
+    // Showing fires OnShow first; a form positioned at the screen centre is centred then.
+    void SetVisible(bool Value) override;
+    // Asks OnCloseQuery, then OnClose decides: hide (the default), free, minimise or nothing.
+    // Closing the main form ends the program; closing a modal form cancels it.
+    void Close();
+    virtual bool CloseQuery();
+    // Shows the form modally, handling messages until ModalResult is set (or the program ends,
+    // which gives mrCancel), hides it and returns the result.
+    TModalResult ShowModal();
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult Value) { modalResult_ = Value; }
+    // Frees the form once the handler now running has returned.
+    void Release();
+
+    // Offers Enter or Esc to the form's default or cancel button; true when one took it.
+    bool DialogKey(std::uint16_t Key);
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    // Components created (owned by the form) between the two are read as a layout: they carry
+    // csLoading until EndLayout, which calls Loaded on the form and on each of them in creation
+    // order and then fires OnCreate; an exception from OnCreate goes to the application's
+    // exception handling.
+    void BeginLayout();
+    void EndLayout();
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& Message) override;
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void Activate();
+    virtual void DoClose(TCloseAction& Action);
+
+private:
+    friend class tk::FormPeer;
+    void applyWindowFlags();
+
+    AnsiString caption_;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TFormStyle formStyle_ = fsNormal;
+    TPosition position_ = poDesigned;
+    TWindowState windowState_ = wsNormal;
+    bool keyPreview_ = false;
+    TModalResult modalResult_ = mrNone;
+    bool modal_ = false;
+    bool positioned_ = false;
+};

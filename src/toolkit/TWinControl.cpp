@@ -1,0 +1,187 @@
+// Windowed controls: children, alignment, focus and keys.
+//
+// A key message goes first to the form when its key preview is on, then to the control; a
+// handler that sets the key to 0 swallows it there. An Enter or Esc that the control does not
+// ask for (WM_GETDLGCODE) then goes to the form's default or cancel button.
+#include "toolkit/TWinControl.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <typeinfo>
+
+#include "toolkit/TControl_p.h"
+#include "toolkit/TForm.h"
+#include "toolkit/WindowRegistry_p.h"
+
+TWinControl::TWinControl(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget>(*this)) {}
+
+TWinControl::TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
+    : TControl(AOwner, std::move(Peer)), handle_(tk::registerWindow(this)) {}
+
+TWinControl::~TWinControl() {
+    Destroying();
+    tk::unregisterWindow(handle_);
+    // The controls still sitting here go with it, as the platform destroys child windows.
+    while (!controls_.empty())
+        delete controls_.back();
+}
+
+void TWinControl::insertControl(TControl* control) { controls_.push_back(control); }
+
+void TWinControl::removeControl(TControl* control) { std::erase(controls_, control); }
+
+void TWinControl::SetTabStop(bool Value) {
+    tabStop_ = Value;
+    peer().widget()->setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c != nullptr; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+void TWinControl::SetFocus() {
+    QWidget* widget = peer().widget();
+    if (widget->focusPolicy() == Qt::NoFocus)
+        widget->setFocusPolicy(Qt::ClickFocus);
+    widget->activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+bool TWinControl::Focused() const { return peer().widget()->hasFocus(); }
+
+void TWinControl::Realign() {
+    // Placing an aligned control asks its parent to realign again.
+    if (realigning_)
+        return;
+    realigning_ = true;
+    TRect rest = ClientRect();
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* c : controls_) {
+            if (!c->Visible() || c->Align() != align)
+                continue;
+            switch (align) {
+            case alTop:
+                c->SetBounds(rest.Left, rest.Top, rest.Width(), c->Height());
+                rest.Top += c->Height();
+                break;
+            case alBottom:
+                c->SetBounds(rest.Left, rest.Bottom - c->Height(), rest.Width(), c->Height());
+                rest.Bottom -= c->Height();
+                break;
+            case alLeft:
+                c->SetBounds(rest.Left, rest.Top, c->Width(), rest.Height());
+                rest.Left += c->Width();
+                break;
+            case alRight:
+                c->SetBounds(rest.Right - c->Width(), rest.Top, c->Width(), rest.Height());
+                rest.Right -= c->Width();
+                break;
+            default:
+                c->SetBounds(rest.Left, rest.Top, rest.Width(), rest.Height());
+                break;
+            }
+        }
+    }
+    for (TControl* c : controls_)
+        if (c->Align() == alNone && (c->Anchors() & (akRight | akBottom)))
+            c->followParent(Width(), Height());
+    realigning_ = false;
+}
+
+AnsiString TWinControl::WindowClassName() const {
+    int status = 0;
+    char* name = abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status);
+    AnsiString result = status == 0 && name != nullptr ? AnsiString(name) : AnsiString(typeid(*this).name());
+    std::free(name);
+    return result;
+}
+
+void TWinControl::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+        keyMessage(Message);
+        return;
+    default:
+        TControl::WndProc(Message);
+    }
+}
+
+void TWinControl::keyMessage(TMessage& message) {
+    const TShiftState shift = tk::currentShiftState();
+    if (message.Msg == WM_CHAR) {
+        char key = static_cast<char>(message.WParam);
+        message.Result = DoKeyPress(key) ? 1 : 0;
+        return;
+    }
+    auto key = static_cast<std::uint16_t>(message.WParam);
+    if (message.Msg == WM_KEYUP) {
+        message.Result = DoKeyUp(key, shift) ? 1 : 0;
+        return;
+    }
+    if (DoKeyDown(key, shift)) {
+        message.Result = 1;
+        return;
+    }
+    if (key != VK_RETURN && key != VK_ESCAPE)
+        return;
+    if (Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS)
+        return;
+    if (TForm* form = parentForm())
+        message.Result = form->DialogKey(key) ? 1 : 0;
+}
+
+bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
+    TForm* form = parentForm();
+    if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyDown(Key, Shift))
+        return true;
+    KeyDown(Key, Shift);
+    return Key == 0;
+}
+
+bool TWinControl::DoKeyUp(std::uint16_t& Key, TShiftState Shift) {
+    TForm* form = parentForm();
+    if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyUp(Key, Shift))
+        return true;
+    KeyUp(Key, Shift);
+    return Key == 0;
+}
+
+bool TWinControl::DoKeyPress(char& Key) {
+    TForm* form = parentForm();
+    if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyPress(Key))
+        return true;
+    KeyPress(Key);
+    return Key == 0;
+}
+
+void TWinControl::KeyDown(std::uint16_t& Key, TShiftState Shift) {
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(std::uint16_t& Key, TShiftState Shift) {
+    if (OnKeyUp)
+        OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(char& Key) {
+    if (OnKeyPress)
+        OnKeyPress(this, Key);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit)
+        OnExit(this);
+}

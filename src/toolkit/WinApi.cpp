@@ -1,0 +1,105 @@
+// The window calls over the registry of our windows.
+#include "toolkit/WinApi.h"
+
+#include <QWidget>
+
+#include "toolkit/Controls.h"
+#include "toolkit/MessageQueue_p.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TControl_p.h"
+#include "toolkit/TForm.h"
+#include "toolkit/WindowRegistry_p.h"
+
+namespace {
+
+AnsiString windowTitle(const TWinControl& window) {
+    if (const auto* form = dynamic_cast<const TForm*>(&window))
+        return form->Caption();
+    return tk::ansiString(window.peer().widget()->windowTitle());
+}
+
+} // namespace
+
+HWND FindWindow(const char* ClassName, const char* WindowName) {
+    for (TWinControl* window : tk::topLevelWindows()) {
+        if (ClassName != nullptr && window->WindowClassName() != ClassName)
+            continue;
+        if (WindowName != nullptr && windowTitle(*window) != WindowName)
+            continue;
+        return window->Handle();
+    }
+    return 0;
+}
+
+bool IsWindowVisible(HWND Window) {
+    const TWinControl* window = tk::windowFromHandle(Window);
+    return window != nullptr && window->peer().widget()->isVisible();
+}
+
+LRESULT SendMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    return window == nullptr ? 0 : window->Perform(Msg, WParam, LParam);
+}
+
+bool PostMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
+    if (tk::windowFromHandle(Window) == nullptr)
+        return false;
+    tk::postToLoop([queued = TMsg{Window, Msg, WParam, LParam}]() mutable {
+        if (Application->OnMessage) {
+            bool handled = false;
+            Application->OnMessage(queued, handled);
+            if (handled)
+                return;
+        }
+        // The window may have gone while the message waited.
+        if (TWinControl* window = tk::windowFromHandle(queued.hwnd))
+            window->Perform(queued.message, queued.wParam, queued.lParam);
+    });
+    return true;
+}
+
+bool ShowWindow(HWND Window, int Command) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr)
+        return false;
+    QWidget* widget = window->peer().widget();
+    const bool wasVisible = widget->isVisible();
+    if (Command == SW_HIDE) {
+        widget->hide();
+        return wasVisible;
+    }
+    const bool activate = Command != SW_SHOWNOACTIVATE && Command != SW_SHOWNA;
+    widget->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    widget->show();
+    if (activate)
+        widget->activateWindow();
+    return wasVisible;
+}
+
+std::int16_t GetKeyState(int VirtualKey) {
+    const TShiftState shift = tk::currentShiftState();
+    TShiftState wanted = 0;
+    switch (VirtualKey) {
+    case VK_LBUTTON:
+        wanted = ssLeft;
+        break;
+    case VK_RBUTTON:
+        wanted = ssRight;
+        break;
+    case VK_MBUTTON:
+        wanted = ssMiddle;
+        break;
+    case VK_SHIFT:
+        wanted = ssShift;
+        break;
+    case VK_CONTROL:
+        wanted = ssCtrl;
+        break;
+    case VK_MENU:
+        wanted = ssAlt;
+        break;
+    default:
+        return 0;
+    }
+    return (shift & wanted) ? std::int16_t(-128) : std::int16_t(0);
+}

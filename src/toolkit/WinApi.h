@@ -1,0 +1,30 @@
+// The window calls the program makes on its own windows: finding them by class and title,
+// sending and posting numbered messages, showing and hiding without the toolkit, and asking
+// for the state of keys and mouse buttons.
+#pragma once
+
+#include <cstdint>
+
+#include "toolkit/Messages.h"
+
+// A top-level window of ours whose class (null: any) and title (null: any) match, shown or
+// hidden; 0 when there is none.
+HWND FindWindow(const char* ClassName, const char* WindowName);
+bool IsWindowVisible(HWND Window);
+// Runs the message through the window's message handler now and returns its answer; 0 for a
+// window that no longer exists.
+LRESULT SendMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam);
+// Queues the message: the application's hook sees it, then the window's handler, after the
+// handler running now has returned. False for a window that does not exist.
+bool PostMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam);
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+constexpr int SW_SHOWNA = 8;
+// Shows or hides the window itself, leaving the control's Visible as it is.
+bool ShowWindow(HWND Window, int Command);
+
+// Negative (high bit set) while the key or mouse button (VK_LBUTTON ...) is down.
+std::int16_t GetKeyState(int VirtualKey);
