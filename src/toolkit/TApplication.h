@@ -30,7 +30,9 @@ public:
     void CreateForm(F*& Reference);
     TForm* MainForm() const { return mainForm_; }
 
-    // Shows the main form and handles messages until Terminate.
+    // Shows the main form and handles messages until Terminate. The program then frees the
+    // forms with DestroyComponents before it returns from main, while the windowing system is
+    // still up (after main, Qt's own globals may be gone).
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }

@@ -216,7 +216,10 @@ void TControl::Invalidate() {
     peer_->widget()->update();
 }
 
-void TControl::Repaint() { peer_->widget()->repaint(); }
+void TControl::Repaint() {
+    peer_->dirty = true;
+    peer_->widget()->repaint();
+}
 
 void TControl::Update() {
     if (peer_->dirty)

@@ -12,14 +12,14 @@
 
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/TApplication.h"
-#include "toolkit/TControl_p.h"
+#include "toolkit/SurfacePeer_p.h"
 #include "toolkit/WindowRegistry_p.h"
 
 namespace tk {
 
-class FormPeer : public ControlPeer {
+class FormPeer : public SurfacePeer {
 public:
-    using ControlPeer::ControlPeer;
+    using SurfacePeer::SurfacePeer;
 
     bool isWindow() const override { return true; }
     // The window system's close button closes the form the toolkit's way; the widget itself is
@@ -50,6 +50,7 @@ void broadcastDialogKey(TWinControl& parent, TMessage& message) {
 } // namespace
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget, tk::FormPeer>(*this)) {
+    static_cast<tk::FormPeer&>(peer()).onPaint = [this] { Paint(); };
     TControl::SetVisible(false);
     applyWindowFlags();
 }
@@ -149,6 +150,13 @@ void TForm::SetVisible(bool Value) {
     positioned_ = true;
     TControl::SetVisible(true);
     SetWindowState(windowState_);
+}
+
+TCanvas* TForm::Canvas() const { return &static_cast<tk::FormPeer&>(peer()).canvas(); }
+
+void TForm::Paint() {
+    if (OnPaint)
+        OnPaint(this);
 }
 
 void TForm::DoShow() {

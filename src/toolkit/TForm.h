@@ -3,6 +3,7 @@
 // EndLayout, after which OnCreate fires.
 #pragma once
 
+#include "toolkit/TCanvas.h"
 #include "toolkit/TWinControl.h"
 
 namespace tk {
@@ -54,7 +55,11 @@ public:
     // Offers Enter or Esc to the form's default or cancel button; true when one took it.
     bool DialogKey(std::uint16_t Key);
 
+    // The form's own drawing surface, for OnPaint and for drawing outside it.
+    TCanvas* Canvas() const;
+
     TNotifyEvent OnCreate;
+    TNotifyEvent OnPaint;
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
     TNotifyEvent OnActivate;
@@ -71,6 +76,7 @@ protected:
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
+    virtual void Paint();
     virtual void DoShow();
     virtual void DoHide();
     virtual void Activate();

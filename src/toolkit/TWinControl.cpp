@@ -98,7 +98,9 @@ AnsiString TWinControl::WindowClassName() const {
     char* name = abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status);
     AnsiString result = status == 0 && name != nullptr ? AnsiString(name) : AnsiString(typeid(*this).name());
     std::free(name);
-    return result;
+    // The class alone, without the namespaces around it.
+    const size_t scope = result.rfind("::");
+    return scope == AnsiString::npos ? result : result.substr(scope + 2);
 }
 
 void TWinControl::WndProc(TMessage& Message) {

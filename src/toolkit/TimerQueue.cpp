@@ -11,8 +11,9 @@
 namespace tk {
 
 TimerQueue& TimerQueue::instance() {
-    static TimerQueue queue;
-    return queue;
+    // Never destroyed: timers owned by the application object leave it during static destruction.
+    static TimerQueue* queue = new TimerQueue;
+    return *queue;
 }
 
 TimerQueue::Entry* TimerQueue::find(const void* key) {

@@ -8,6 +8,7 @@
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TRegion_p.h"
 #include "toolkit/WindowRegistry_p.h"
 
 namespace {
@@ -74,6 +75,20 @@ bool ShowWindow(HWND Window, int Command) {
     if (activate)
         widget->activateWindow();
     return wasVisible;
+}
+
+bool SetWindowRgn(HWND Window, const TRegion* Region, bool Redraw) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr)
+        return false;
+    QWidget* widget = window->peer().widget();
+    if (Region == nullptr)
+        widget->clearMask();
+    else
+        widget->setMask(Region->Impl().region);
+    if (Redraw)
+        widget->update();
+    return true;
 }
 
 std::int16_t GetKeyState(int VirtualKey) {

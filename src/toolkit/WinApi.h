@@ -7,6 +7,8 @@
 
 #include "toolkit/Messages.h"
 
+class TRegion;
+
 // A top-level window of ours whose class (null: any) and title (null: any) match, shown or
 // hidden; 0 when there is none.
 HWND FindWindow(const char* ClassName, const char* WindowName);
@@ -25,6 +27,10 @@ constexpr int SW_SHOW = 5;
 constexpr int SW_SHOWNA = 8;
 // Shows or hides the window itself, leaving the control's Visible as it is.
 bool ShowWindow(HWND Window, int Command);
+
+// Shapes the window: only the pixels of the region (window coordinates) show and take input;
+// null gives back the whole rectangle. The window keeps a copy of the region.
+bool SetWindowRgn(HWND Window, const TRegion* Region, bool Redraw);
 
 // Negative (high bit set) while the key or mouse button (VK_LBUTTON ...) is down.
 std::int16_t GetKeyState(int VirtualKey);

@@ -18,6 +18,9 @@ public:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         Application->Initialize();
     }
+
+    // Forms left with the application go while the windowing system is still up.
+    void TearDown() override { Application->DestroyComponents(); }
 };
 
 [[maybe_unused]] testing::Environment* const kEnvironment = testing::AddGlobalTestEnvironment(new GuiTestEnvironment);
