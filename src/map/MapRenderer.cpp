@@ -222,12 +222,14 @@ void MapRenderer::DrawObject(const TKEXMapObjectMem& record, TCanvas& canvas) {
 }
 
 void MapRenderer::FillBackground(TCanvas& canvas, const TRect& rect, TColor color, const TBitmap* grass) {
+    const Clock::time_point start = Clock::now();
     TBrush& brush = *canvas.Brush();
     brush.SetColor(color);
     brush.SetStyle(bsSolid);
     brush.SetBitmap(grass);
     canvas.FillRect(rect);
     brush.SetBitmap(nullptr);
+    timings_.BackgroundMs = millisecondsSince(start);
 }
 
 WorldPoint MapRenderer::toScreen(WorldPoint p) const {

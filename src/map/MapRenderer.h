@@ -37,6 +37,7 @@ struct Viewport {
 // Milliseconds of the last pass's steps.
 struct RenderTimings {
     double CullMs = 0;
+    double BackgroundMs = 0;
     double DrawMs = 0;
 };
 
@@ -76,7 +77,7 @@ public:
     // Draws one object record in the current view.
     void DrawObject(const TKEXMapObjectMem& record, TCanvas& canvas);
     // Fills rect with the background colour, or with the Grass pattern when given.
-    static void FillBackground(TCanvas& canvas, const TRect& rect, TColor color, const TBitmap* grass);
+    void FillBackground(TCanvas& canvas, const TRect& rect, TColor color, const TBitmap* grass);
 
     // Black or white, whichever reads on the colour: white when its largest channel is below 150.
     static TColor ContrastColor(TColor color);
