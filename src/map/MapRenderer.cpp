@@ -99,6 +99,7 @@ void MapRenderer::SetView(const Viewport& view) {
     view_ = view;
     view_.Scale = std::max(view.Scale, 1);
     zoom_ = static_cast<float>(view_.Scale * 0.01L);
+    sizeZoom_ = view_.Scale / 100.0;
     factor_ = 1.0f;
 }
 
@@ -251,7 +252,7 @@ std::span<TPoint> MapRenderer::toPixels(std::span<const WorldPoint> points) {
 
 void MapRenderer::setUpPen(const TKEXMapObjectMem& record, TCanvas& canvas) const {
     TPen& pen = *canvas.Pen();
-    pen.SetWidth(record.Pen.Width > 0 ? roundToInt(record.Pen.Width * double{zoom_} * factor_) : 1);
+    pen.SetWidth(record.Pen.Width > 0 ? roundToInt(record.Pen.Width * sizeZoom_ * factor_) : 1);
     pen.SetColor(static_cast<TColor>(record.Pen.Color));
     pen.SetStyle(penStyleOf(record.Pen.Style));
     pen.SetMode(pmCopy);
@@ -348,7 +349,7 @@ bool MapRenderer::drawText(const TKEXMapObjectMem& record, TCanvas& canvas) {
     const TKEXMapText* text = record.Text();
     if (!text)
         return false;
-    const int height = -truncToInt(text->Size * double{zoom_} * factor_);
+    const int height = -truncToInt(text->Size * sizeZoom_ * factor_);
     if (height >= -6)
         return false;
     TBrush& brush = *canvas.Brush();

@@ -111,7 +111,8 @@ private:
     RenderEvents events_;
 
     Viewport view_;
-    float zoom_ = 1.0f;
+    float zoom_ = 1.0f;      // pixels per world unit, as coordinates are converted
+    double sizeZoom_ = 1.0;  // the same in double: sizes of Size 10 at Scale 70 are 7 pixels, not 6
     float factor_ = 1.0f;
     bool filter_ = false;
     std::bitset<kCategoryCount> categories_;
