@@ -5,6 +5,7 @@
 
 #include "toolkit/TBitmap.h"
 #include "toolkit/TCanvas.h"
+#include "toolkit/TMemoryStream.h"
 
 namespace iconsamples {
 namespace {
@@ -57,13 +58,6 @@ std::size_t recordOffset(const std::string& bytes, int i) {
         offset += 40 + (size[0] | size[1] << 8 | size[2] << 16 | static_cast<std::size_t>(size[3]) << 24);
     }
     return offset;
-}
-
-TMemoryStream streamOf(const std::string& bytes) {
-    TMemoryStream stream;
-    stream.Write(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    return stream;
 }
 
 } // namespace iconsamples

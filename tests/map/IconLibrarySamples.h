@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "toolkit/TColor.h"
-#include "toolkit/TMemoryStream.h"
 
 namespace iconsamples {
 
@@ -23,7 +22,5 @@ std::string libraryBytes(const std::string& libName, const std::vector<SampleIco
 
 // The byte offset at which icon i's record starts.
 std::size_t recordOffset(const std::string& bytes, int i);
-
-TMemoryStream streamOf(const std::string& bytes);
 
 } // namespace iconsamples

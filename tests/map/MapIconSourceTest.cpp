@@ -7,6 +7,7 @@
 #include "toolkit/TCanvas.h"
 
 #include "map/IconLibrarySamples.h"
+#include "map/MapSamples.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ TEST(MapIconSourceTest, UnknownIconGivesTheRedErrorPicture) {
 TEST(MapIconSourceTest, ExternalSetIsCurrentUntilUnsetOrFreed) {
     mapi::MapIconSource icons;
     auto external = std::make_unique<TKexIcon>(nullptr);
-    TMemoryStream stream = iconsamples::streamOf(iconsamples::libraryBytes("Park", {{"tree", clLime}}));
+    TMemoryStream stream = mapsamples::streamOf(iconsamples::libraryBytes("Park", {{"tree", clLime}}));
     external->AddLib("Park").LoadFromStream(stream);
 
     icons.SetKexMapIcon(external.get());

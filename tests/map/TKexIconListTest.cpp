@@ -5,6 +5,7 @@
 #include "toolkit/TCanvas.h"
 
 #include "map/IconLibrarySamples.h"
+#include "map/MapSamples.h"
 #include "toolkit/Exception.h"
 
 namespace {
@@ -18,7 +19,7 @@ const std::vector<SampleIcon> kThree = {{" seven ", clRed, 16, clAqua, true},
 
 TEST(TKexIconListTest, LoadReadsNamesPicturesAndTransparency) {
     TKexIconList list;
-    TMemoryStream stream = iconsamples::streamOf(libraryBytes("Default", kThree));
+    TMemoryStream stream = mapsamples::streamOf(libraryBytes("Default", kThree));
     list.LoadFromStream(stream);
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list.GetLibName(), "Default");
@@ -38,7 +39,7 @@ TEST(TKexIconListTest, LoadReadsNamesPicturesAndTransparency) {
 
 TEST(TKexIconListTest, RepeatedNameFindsTheFirstAndUnknownsGiveNothing) {
     TKexIconList list;
-    TMemoryStream stream = iconsamples::streamOf(libraryBytes("Default", kThree));
+    TMemoryStream stream = mapsamples::streamOf(libraryBytes("Default", kThree));
     list.LoadFromStream(stream);
     EXPECT_EQ(list.IndexOfName("Seven"), 0);
     EXPECT_EQ(list.GetBitmap("SEVEN")->Width(), 16);
@@ -50,7 +51,7 @@ TEST(TKexIconListTest, RepeatedNameFindsTheFirstAndUnknownsGiveNothing) {
 
 TEST(TKexIconListTest, FormatFlagOtherThanOneKeepsOnlyTheHeader) {
     TKexIconList list;
-    TMemoryStream stream = iconsamples::streamOf(libraryBytes("Old", kThree, /*formatFlag=*/0));
+    TMemoryStream stream = mapsamples::streamOf(libraryBytes("Old", kThree, /*formatFlag=*/0));
     list.LoadFromStream(stream);
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.GetLibName(), "Old");
@@ -62,7 +63,7 @@ TEST(TKexIconListTest, EveryTruncationRaisesTheReadErrorAndKeepsCompleteIcons) {
     const std::size_t ends[] = {iconsamples::recordOffset(bytes, 1), iconsamples::recordOffset(bytes, 2), bytes.size()};
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
         TKexIconList list;
-        TMemoryStream stream = iconsamples::streamOf(bytes.substr(0, cut));
+        TMemoryStream stream = mapsamples::streamOf(bytes.substr(0, cut));
         EXPECT_THROW(list.LoadFromStream(stream), EReadError) << "cut at " << cut;
         int complete = 0;
         for (std::size_t end : ends)
@@ -79,7 +80,7 @@ TEST(TKexIconListTest, ImageSizeBeyondTheStreamOrNegativeIsARefusedRead) {
         for (int k = 0; k < 4; ++k)
             bytes[at + static_cast<std::size_t>(k)] = static_cast<char>(static_cast<uint32_t>(size) >> (8 * k));
         TKexIconList list;
-        TMemoryStream stream = iconsamples::streamOf(bytes);
+        TMemoryStream stream = mapsamples::streamOf(bytes);
         EXPECT_THROW(list.LoadFromStream(stream), EReadError);
         EXPECT_EQ(list.Count(), 1);
     }
@@ -89,7 +90,7 @@ TEST(TKexIconListTest, ImageThatIsNoBitmapGivesNothing) {
     std::string bytes = libraryBytes("Default", kThree);
     bytes[iconsamples::recordOffset(bytes, 0) + 40] = 'X'; // the "BM" signature
     TKexIconList list;
-    TMemoryStream stream = iconsamples::streamOf(bytes);
+    TMemoryStream stream = mapsamples::streamOf(bytes);
     list.LoadFromStream(stream);
     EXPECT_EQ(list.GetBitmapByIndex(0), nullptr);
     EXPECT_NE(list.GetBitmapByIndex(1), nullptr);

@@ -7,6 +7,7 @@
 #include "toolkit/TCanvas.h"
 
 #include "map/IconLibrarySamples.h"
+#include "map/MapSamples.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ struct Client : mapi::IconSetClient {
 };
 
 void fill(TKexIconList& lib, const std::vector<iconsamples::SampleIcon>& icons) {
-    TMemoryStream stream = iconsamples::streamOf(iconsamples::libraryBytes(lib.GetLibName(), icons));
+    TMemoryStream stream = mapsamples::streamOf(iconsamples::libraryBytes(lib.GetLibName(), icons));
     lib.LoadFromStream(stream);
 }
 
