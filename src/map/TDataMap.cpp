@@ -368,6 +368,7 @@ void TDataMap::RefreshMap() {
     const float y2 = YWind() + static_cast<float>(static_cast<double>(Height() * 100) / Scale());
     renderer_.SetView(view);
     renderer_.CollectVisibleObjects({XWind(), YWind(), x2, y2});
+    releaseCache();
     TBitmap& target = buffer();
     target.SetSize(Width(), Height());
     TCanvas& canvas = *target.Canvas();
@@ -382,6 +383,10 @@ void TDataMap::RefreshMap() {
         reportTimings();
 }
 
+// The cache shares its pixels with the buffer until one of them is drawn on; letting it go first
+// spares the copy that drawing on a shared buffer would make. It takes the new picture at the end.
+void TDataMap::releaseCache() { cache_.SetSize(0, 0); }
+
 void TDataMap::reportTimings() const {
     const mapi::RenderTimings& t = renderer_.Timings();
     std::fprintf(stderr, "RefreshMap %dx%d scale %d: %d objects, cull %.2f ms, background %.2f ms, draw %.2f ms\n",
@@ -392,6 +397,7 @@ void TDataMap::RefreshMapRect(const TRect& Rect) {
     if (!ready_ || rebuilding_)
         return;
     FlagGuard guard(rebuilding_);
+    releaseCache();
     TBitmap& target = buffer();
     target.SetSize(Width(), Height());
     TCanvas& canvas = *target.Canvas();

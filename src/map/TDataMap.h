@@ -198,6 +198,7 @@ private:
     void paintGuideLines(TCanvas& canvas);
     void paintMeasureLine(TCanvas& canvas);
     void paintSelectionFrame(TCanvas& canvas);
+    void releaseCache();
     void reportTimings() const;
 
     mapi::MapModel model_;
