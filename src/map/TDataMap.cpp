@@ -19,6 +19,7 @@
 #include "toolkit/Format.h"
 #include "toolkit/TDateTime.h"
 #include "toolkit/TRegion.h"
+#include "toolkit/TResourceStream.h"
 #include "toolkit/TScreen.h"
 
 namespace {
@@ -86,6 +87,7 @@ TDataMap::TDataMap(TComponent* AOwner)
     for (std::size_t i = 0; i < kCursorNames.size(); ++i)
         Screen->SetCursors(kFirstCursor + static_cast<TCursor>(i), LoadCursor(HInstance, kCursorNames[i]));
 
+    loadScrollMarker();
     buffer().SetSize(Width(), Height());
     measurePoints_.clear();
 
@@ -108,6 +110,14 @@ TDataMap::~TDataMap() {
     model_.OnProgress = nullptr;
     model_.OnAfterFind = nullptr;
     model_.ClearMap();
+}
+
+// The hold-to-pan marker; a program without the picture pans without it.
+void TDataMap::loadScrollMarker() {
+    if (FindResource(RT_BITMAP, "ScrollM").empty())
+        return;
+    scrollMarker_.LoadFromResourceName("ScrollM");
+    scrollMarker_.SetTransparent(true);
 }
 
 // ---- events ----

@@ -136,6 +136,9 @@ public:
     // Milliseconds of the last full rebuild's steps.
     const mapi::RenderTimings& Timings() const { return renderer_.Timings(); }
 
+    // The picture centred on the press point while the middle button pans.
+    const TBitmap& ScrollMarker() const { return scrollMarker_; }
+
     // What the overlays show: the measuring polyline and the selected objects; the tools fill them.
     std::vector<mapi::WorldPoint>& MeasurePoints() { return measurePoints_; }
     std::vector<int>& SelectedObjects() { return selectedObjects_; }
@@ -198,6 +201,7 @@ private:
     void paintGuideLines(TCanvas& canvas);
     void paintMeasureLine(TCanvas& canvas);
     void paintSelectionFrame(TCanvas& canvas);
+    void loadScrollMarker();
     void releaseCache();
     void reportTimings() const;
 
@@ -209,6 +213,7 @@ private:
     TBitmap cache_;
     TPicture grass_;
     TBitmap grassBitmap_;
+    TBitmap scrollMarker_;
     TTimer* blinkTimer_ = nullptr;
 
     TInstrument instrument_ = iPick;

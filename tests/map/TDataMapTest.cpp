@@ -10,7 +10,9 @@
 #include "map/IconLibrarySamples.h"
 #include "map/MapSamples.h"
 #include "map/TKexMapList.h"
+#include "toolkit/TApplication.h"
 #include "toolkit/TCanvas.h"
+#include "toolkit/TForm.h"
 
 namespace {
 
@@ -325,6 +327,69 @@ TEST(TDataMapTest, OverlaysDrawTheGuideGridAndTheSelectionFrame) {
         frame.insert(screen.Pixels(x, 20));
     EXPECT_TRUE(frame.count(clBlack) == 1 && frame.size() == 2) << frame.size();
     EXPECT_EQ(screen.Pixels(50, 30), clBlack);
+}
+
+TEST(TDataMapTest, PaintOnScreenRebuildsABufferOfTheWrongSizeAndDrawsTheOverlays) {
+    TForm form(nullptr);
+    form.SetBounds(50, 50, 300, 200);
+    auto* map = new TDataMap(&form);
+    map->SetParent(&form);
+    map->SetBounds(0, 0, 120, 80);
+    map->Model().Objects().AddObjectCopy(square(0, 0, 20, 20, clRed));
+    map->SetChanged();
+    form.Show();
+    Application->ProcessMessages();
+    map->Repaint();
+    EXPECT_EQ(map->Picture()->Bitmap()->Width(), 120);
+    EXPECT_EQ(map->Picture()->Bitmap()->Height(), 80);
+    TCanvas& screen = *map->GetCanvas();
+    EXPECT_EQ(screen.Pixels(10, 10), clRed);
+    EXPECT_EQ(screen.Pixels(30, 70), clGreen);
+    int guide = 0;
+    for (int y = 0; y < 80; ++y)
+        guide += screen.Pixels(50, y) == clSilver ? 1 : 0;
+    EXPECT_GT(guide, 10);
+}
+
+// Four views drawn apart agree with one view drawn whole, borders included. Hatches are aligned
+// to each picture's origin, so the views split at multiples of 8 pixels.
+TEST(TDataMapTest, AdjacentViewsAgreeWithTheWholeView) {
+    mapstream::MapDocument document = mapsamples::document(6);
+    document.Header.Scale = 130;
+    document.Header.XWind = 0;
+    document.Header.YWind = 0;
+    TKEXMapObjectMem hatched = square(-7.3f, 3.1f, 93.7f, 61.9f, clNavy);
+    hatched.Brush.Style = bsDiagCross;
+    document.Objects.AddObjectCopy(hatched);
+    TKEXMapObjectMem street = pointObject(kindPolyline, {{-20, 40}, {76.9f, 38.2f}, {160, 2}});
+    street.Pen = {static_cast<uint32_t>(clWhite), psSolid, 6, 1};
+    document.Objects.AddObjectCopy(street);
+    TKEXMapObjectMem oval = pointObject(kindEllipse, {{50, 20}, {120, 20}, {120, 70}, {50, 70}});
+    oval.Brush = {static_cast<uint32_t>(clRed), bsSolid};
+    document.Objects.AddObjectCopy(oval);
+    const auto render = [&](TDataMap& map, int width, int height, float x, float y) {
+        map.SetBounds(0, 0, width, height);
+        map.Options()->SetmpGuideLines(false);
+        TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
+        map.LoadFromStream(stream);
+        map.SetXWind(x);
+        map.SetYWind(y);
+        map.RefreshMap();
+    };
+    TDataMap whole(nullptr);
+    render(whole, 208, 96, 0, 0);
+    TCanvas& all = *whole.Picture()->Bitmap()->Canvas();
+    const float unitsPerPixel = 100.0f / 130;
+    for (int tile = 0; tile < 4; ++tile) {
+        const int left = (tile % 2) * 104;
+        const int top = (tile / 2) * 48;
+        TDataMap part(nullptr);
+        render(part, 104, 48, static_cast<float>(left) * unitsPerPixel, static_cast<float>(top) * unitsPerPixel);
+        TCanvas& piece = *part.Picture()->Bitmap()->Canvas();
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 104; ++x)
+                ASSERT_EQ(piece.Pixels(x, y), all.Pixels(left + x, top + y)) << "tile " << tile << " at " << x << "," << y;
+    }
 }
 
 } // namespace
