@@ -27,6 +27,8 @@
 
 namespace {
 
+// The object kinds (kindPolygon ...) belong to the map's helpers.
+using namespace mapi;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 

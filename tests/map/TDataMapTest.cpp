@@ -16,6 +16,8 @@
 
 namespace {
 
+// The object kinds (kindPolygon ...) belong to the map's helpers.
+using namespace mapi;
 using mapi::WorldPoint;
 using mapsamples::pointObject;
 
