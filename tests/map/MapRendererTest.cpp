@@ -106,6 +106,33 @@ TEST(MapRendererTest, TextIsDrawnFromSevenPixelsTall) {
     }
 }
 
+TEST(MapRendererTest, TextTurnsCounterClockwiseByItsAngle) {
+    Scene s;
+    TKEXMapObjectMem upright = text(50, 80, 20, clWhite);
+    TKEXMapText payload = *upright.Text();
+    payload.Angle = 900;
+    upright.SetText(payload);
+    upright.Corners = {WorldPoint{40, 0}, WorldPoint{80, 0}, WorldPoint{80, 90}, WorldPoint{40, 90}};
+    s.add(std::move(upright));
+    s.render();
+    EXPECT_GT(s.count(clWhite, Rect(45, 20, 75, 80)), 20); // the line runs up from the anchor
+    EXPECT_EQ(s.count(clWhite, Rect(0, 82, 100, 100)), 0);
+    EXPECT_EQ(s.count(clWhite, Rect(75, 0, 100, 100)), 0);
+}
+
+TEST(MapRendererTest, PolylineEndsAreSquareForCapsOneAndRoundOtherwise) {
+    for (const auto& [caps, cornerCovered] : {std::pair{1, true}, std::pair{0, false}, std::pair{7, false}}) {
+        Scene s;
+        TKEXMapObjectMem line = pointObject(kindPolyline, {{30, 50}, {70, 50}});
+        line.Pen = {static_cast<uint32_t>(clWhite), psSolid, 12, caps};
+        s.add(std::move(line));
+        s.render();
+        EXPECT_EQ(s.pixel(25, 50), clWhite) << "caps " << caps;        // beyond the end point
+        EXPECT_EQ(s.pixel(25, 45) == clWhite, cornerCovered) << "caps " << caps;
+        EXPECT_EQ(s.pixel(50, 57), kBackground) << "caps " << caps;     // half the width is 6
+    }
+}
+
 TEST(MapRendererTest, HouseNumbersShowOnlyAboveMinScaleAddress) {
     for (const auto& [scale, shown] : {std::pair{299, false}, std::pair{300, true}}) {
         Scene s;

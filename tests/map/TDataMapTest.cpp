@@ -184,6 +184,20 @@ TEST(TDataMapTest, LoadWithAllMapAfterLoadShowsTheWholeExtent) {
     EXPECT_TRUE(x1 < 10 || y1 < 10);
 }
 
+TEST(TDataMapTest, DamagedStreamStillEndsTheLoadWithWhatWasRead) {
+    Fixture f;
+    f.map->Options()->SetmpAllMapAfterLoad(true);
+    const std::string bytes = mapstream::WriteMapStream(mapsamples::richDocument(6));
+    TMemoryStream stream = mapsamples::streamOf(bytes.substr(0, bytes.size() - 20));
+    bool after = false;
+    f.map->OnAfterLoad = [&](TPersistent*) { after = true; };
+    f.map->LoadFromStream(stream);
+    EXPECT_TRUE(after);
+    EXPECT_TRUE(f.map->Model().Damaged());
+    EXPECT_GT(f.map->Model().Objects().Count(), 0);
+    EXPECT_GE(f.map->Scale(), 1);
+}
+
 TEST(TDataMapTest, StoredScaleOfZeroLoadsAsOne) {
     Fixture f;
     mapstream::MapDocument document = mapsamples::document(6);
@@ -290,6 +304,18 @@ TEST(TDataMapTest, NotesDrawFromTheExternalSetAndAgainFromTheInternalOne) {
     f.map->RefreshMap();
     EXPECT_EQ(&f.map->GetMapIcon("Default", "5"), &f.map->GetMapIcon("none", "x"));
     EXPECT_NE(f.buffer().Pixels(100, 50), clLime);
+}
+
+TEST(TDataMapTest, MouseEnteringAndLeavingAndTheBlinkIntervalReachTheHost) {
+    Fixture f;
+    std::vector<std::string> seen;
+    f.map->OnMouseEnter = [&](TPersistent*) { seen.push_back("enter"); };
+    f.map->OnMouseLeave = [&](TPersistent*) { seen.push_back("leave"); };
+    f.map->Perform(CM_MOUSEENTER, 0, 0);
+    f.map->Perform(CM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(seen, (std::vector<std::string>{"enter", "leave"}));
+    f.map->SetTimerInterval(300);
+    EXPECT_EQ(f.map->TimerInterval(), 300);
 }
 
 TEST(TDataMapTest, ChangingTheToolTellsEvenWhenItStaysAndDropsTheMeasuringLine) {
