@@ -133,7 +133,12 @@ ControlPeer::ControlPeer(TControl& control, QWidget* widget) : control_(control)
 ControlPeer::~ControlPeer() {
     if (auto* link = dynamic_cast<BridgeLink*>(widget_))
         link->setPeer(nullptr);
-    delete widget_;
+    // A control may be freed inside one of its own event handlers (a modal loop inside a mouse
+    // handler pumps messages); Qt returns into the widget afterwards, so the widget, cut loose
+    // and hidden, goes at the next pass of the loop.
+    widget_->hide();
+    widget_->setParent(nullptr);
+    widget_->deleteLater();
 }
 
 void ControlPeer::paint(QPaintEvent* event) {

@@ -77,9 +77,21 @@ void TApplication::Terminate() {
     tk::postToLoop([] {});
 }
 
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+// Inside the handling of a queued event, Qt's dispatcher leaves the events queued before it
+// alone until something new is queued; a pump inside a handler must see them, so posted events
+// are sent first, explicitly.
+void TApplication::ProcessMessages() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-void TApplication::HandleMessage() { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }
+void TApplication::HandleMessage() {
+    const unsigned long before = tk::queuedCallsRun();
+    QCoreApplication::sendPostedEvents();
+    if (tk::queuedCallsRun() != before)
+        return;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 void TApplication::HandleException(TPersistent* Sender) {
     const std::exception_ptr current = std::current_exception();
