@@ -149,6 +149,11 @@ void ControlPeer::paint(QPaintEvent* event) {
     painter.fillRect(event->rect(), qColor(control_.Color()));
 }
 
+void ControlPeer::repaint() {
+    dirty = true;
+    widget_->repaint();
+}
+
 void ControlPeer::geometryChanged() {
     const QRect g = widget_->geometry();
     const TRect now = control_.BoundsRect();

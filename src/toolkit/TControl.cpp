@@ -216,10 +216,7 @@ void TControl::Invalidate() {
     peer_->widget()->update();
 }
 
-void TControl::Repaint() {
-    peer_->dirty = true;
-    peer_->widget()->repaint();
-}
+void TControl::Repaint() { peer_->repaint(); }
 
 void TControl::Update() {
     if (peer_->dirty)

@@ -26,6 +26,8 @@ public:
 
     // Paints a widget that has no painting of its own (a bare QWidget base).
     virtual void paint(QPaintEvent* event);
+    // Paints at once.
+    virtual void repaint();
     // Whether the widget class paints and reacts to input itself (a Qt button, an edit).
     virtual bool isNative() const { return false; }
     // The widget was resized or moved by Qt (a window manager, maximising).
