@@ -9,6 +9,16 @@ namespace {
 
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
+// Moves the letters first..last by the distance between the two cases of ASCII.
+AnsiString shiftAsciiLetters(std::string_view s, char first, char last, int shift) {
+    AnsiString result(s);
+    for (char& c : result) {
+        if (c >= first && c <= last)
+            c = static_cast<char>(c + shift);
+    }
+    return result;
+}
+
 } // namespace
 
 AnsiString AnsiUpperCase(std::string_view s) { return base::upperCp1251(s); }
@@ -19,23 +29,9 @@ int AnsiCompareText(std::string_view a, std::string_view b) { return base::compa
 
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
 
-AnsiString UpperCase(std::string_view s) {
-    AnsiString result(s);
-    for (char& c : result) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return result;
-}
+AnsiString UpperCase(std::string_view s) { return shiftAsciiLetters(s, 'a', 'z', 'A' - 'a'); }
 
-AnsiString LowerCase(std::string_view s) {
-    AnsiString result(s);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return result;
-}
+AnsiString LowerCase(std::string_view s) { return shiftAsciiLetters(s, 'A', 'Z', 'a' - 'A'); }
 
 AnsiString TrimLeft(std::string_view s) {
     std::size_t start = 0;

@@ -2,6 +2,7 @@
 // and its longer successors), a palette for 8 bits or fewer, and rows padded to 4 bytes.
 #include "toolkit/BmpCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -132,8 +133,14 @@ BmpImage readBmp(TStream& stream) {
     std::array<std::uint32_t, 256> palette;
     palette.fill(0xFF000000u);
     if (info.bits <= 8) {
-        const std::uint32_t colors = info.colorsUsed != 0 ? info.colorsUsed : (1u << info.bits);
-        for (std::uint32_t i = 0; i < colors; ++i) {
+        // Without a stored count the palette is full, unless the pixels start sooner (the core
+        // form has no count, and some writers store only the colours they use).
+        std::int64_t colors = info.colorsUsed;
+        if (colors == 0) {
+            const std::int64_t room = (static_cast<std::int64_t>(pixelOffset) - in.offset()) / info.paletteEntrySize;
+            colors = std::clamp<std::int64_t>(room, 0, std::int64_t{1} << info.bits);
+        }
+        for (std::int64_t i = 0; i < colors; ++i) {
             unsigned char entry[4];
             in.bytes(entry, info.paletteEntrySize, "palette");
             palette[i] = 0xFF000000u | (entry[2] << 16) | (entry[1] << 8) | entry[0];

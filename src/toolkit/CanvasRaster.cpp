@@ -3,7 +3,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
 #include <cstring>
 
 #include "toolkit/TBitmap_p.h"
@@ -149,8 +148,9 @@ void ShapeRaster::fill(const QPainterPath& path, Layer layer) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillPath(path, Qt::white);
     painter.end();
-    const QRect bounds = path.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1);
-    dirty_ |= bounds & canvas_.image->rect();
+    // Cut in floating point first: a far-away shape has coordinates no int can hold.
+    const QRectF bounds = path.controlPointRect().adjusted(-1, -1, 1, 1) & QRectF(canvas_.image->rect());
+    dirty_ |= bounds.toAlignedRect() & canvas_.image->rect();
 }
 
 void ShapeRaster::plot(int x, int y, Layer layer) {

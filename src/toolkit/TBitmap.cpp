@@ -8,6 +8,7 @@
 
 #include "toolkit/BmpCodec.h"
 #include "toolkit/CanvasRaster_p.h"
+#include "toolkit/TResourceStream.h"
 
 namespace tk {
 
@@ -66,6 +67,16 @@ void TBitmap::LoadFromStream(TStream& stream) {
                     static_cast<size_t>(bmp.width) * 4);
     }
     impl_->image = image;
+}
+
+void TBitmap::LoadFromResourceName(const AnsiString& resName) {
+    TResourceStream stream(resName, RT_BITMAP);
+    LoadFromStream(stream);
+}
+
+void TBitmap::LoadFromResourceID(int resId) {
+    TResourceStream stream(resId, RT_BITMAP);
+    LoadFromStream(stream);
 }
 
 void TBitmap::SaveToStream(TStream& stream) const {

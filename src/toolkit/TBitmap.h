@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "toolkit/AnsiString.h"
 #include "toolkit/TColor.h"
 #include "toolkit/TGraphic.h"
 
@@ -36,6 +37,10 @@ public:
     void LoadFromStream(TStream& stream) override;
     // A 24-bit BMP file.
     void SaveToStream(TStream& stream) const;
+    // The BMP file bundled as the program's bitmap resource of that name (or number); raises
+    // EResNotFound when there is none.
+    void LoadFromResourceName(const AnsiString& resName);
+    void LoadFromResourceID(int resId);
 
     TColor TransparentColor() const;
     // clDefault goes back to tmAuto; any other colour makes the mode tmFixed.

@@ -10,8 +10,9 @@
 #include <QPainterPathStroker>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <optional>
+#include <span>
 
 #include "toolkit/CanvasRaster_p.h"
 #include "toolkit/LineDDA.h"
@@ -265,8 +266,8 @@ TextLayout layoutText(const CanvasImpl& canvas, const AnsiString& text) {
     return layout;
 }
 
-// Text is copied whatever the pen's mode. box: the rectangle a solid brush fills first, in the
-// text's own (turned) frame; none for a clipped text, whose clip rectangle is filled instead.
+// Text is copied whatever the pen's mode. Under a solid brush a plain text first fills its box,
+// turned with the line; a clipped text (clipRect given) fills its clip rectangle instead.
 void drawText(CanvasImpl& canvas, int x, int y, const TextLayout& layout, const QRect* clipRect) {
     if (!canvas.hasSurface()) return;
     QPainter painter(canvas.image);

@@ -3,7 +3,6 @@
 #include "toolkit/TCollection.h"
 
 #include <algorithm>
-#include <string>
 
 #include "toolkit/EListError.h"
 #include "toolkit/TCollectionItem.h"
@@ -18,8 +17,7 @@ TCollection::~TCollection() {
 }
 
 TCollectionItem* TCollection::Items(int Index) const {
-    if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    tk::checkListIndex(Index, Count());
     return items_[static_cast<size_t>(Index)];
 }
 
@@ -30,11 +28,11 @@ TCollectionItem* TCollection::Add() {
 }
 
 TCollectionItem* TCollection::Insert(int Index) {
-    if (Index < 0 || Index > Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    tk::checkListIndex(Index, Count() + 1);
     BeginUpdate();
-    TCollectionItem* item = itemClass_(this);
+    TCollectionItem* item = nullptr;
     try {
+        item = itemClass_(this);
         item->SetIndex(Index);
     } catch (...) {
         EndUpdate();
@@ -88,7 +86,7 @@ void TCollection::Update(TCollectionItem*) {}
 
 void TCollection::Changed() {
     if (updateCount_ == 0)
-        Update(nullptr);
+        Update(/*Item=*/nullptr);
 }
 
 void TCollection::insertItem(TCollectionItem* item) {
@@ -103,8 +101,7 @@ void TCollection::removeItem(TCollectionItem* item) {
 }
 
 void TCollection::moveItem(TCollectionItem* item, int newIndex) {
-    if (newIndex < 0 || newIndex >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(newIndex) + ")");
+    tk::checkListIndex(newIndex, Count());
     items_.erase(std::find(items_.begin(), items_.end(), item));
     items_.insert(items_.begin() + newIndex, item);
     Changed();

@@ -5,7 +5,7 @@
 
 TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
 
-TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
+TCollectionItem::~TCollectionItem() { SetCollection(/*Value=*/nullptr); }
 
 void TCollectionItem::SetCollection(TCollection* Value) {
     if (Value == collection_)

@@ -68,8 +68,7 @@ void TComponent::SetName(const AnsiString& NewName) {
 }
 
 TComponent* TComponent::Components(int Index) const {
-    if (Index < 0 || Index >= ComponentCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    tk::checkListIndex(Index, ComponentCount());
     return components_[static_cast<size_t>(Index)];
 }
 

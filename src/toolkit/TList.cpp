@@ -6,11 +6,6 @@
 
 #include "toolkit/EListError.h"
 
-void TList::checkIndex(int index) const {
-    if (index < 0 || index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
 void TList::SetCount(int NewCount) {
     if (NewCount < 0)
         throw EListError("List count out of bounds (" + std::to_string(NewCount) + ")");
@@ -18,12 +13,12 @@ void TList::SetCount(int NewCount) {
 }
 
 void* TList::Items(int Index) const {
-    checkIndex(Index);
+    tk::checkListIndex(Index, Count());
     return items_[static_cast<size_t>(Index)];
 }
 
 void TList::SetItems(int Index, void* Item) {
-    checkIndex(Index);
+    tk::checkListIndex(Index, Count());
     items_[static_cast<size_t>(Index)] = Item;
 }
 
@@ -33,13 +28,12 @@ int TList::Add(void* Item) {
 }
 
 void TList::Insert(int Index, void* Item) {
-    if (Index < 0 || Index > Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    tk::checkListIndex(Index, Count() + 1);
     items_.insert(items_.begin() + Index, Item);
 }
 
 void TList::Delete(int Index) {
-    checkIndex(Index);
+    tk::checkListIndex(Index, Count());
     items_.erase(items_.begin() + Index);
 }
 
@@ -58,15 +52,15 @@ int TList::IndexOf(void* Item) const {
 void TList::Clear() { items_.clear(); }
 
 void TList::Exchange(int Index1, int Index2) {
-    checkIndex(Index1);
-    checkIndex(Index2);
+    tk::checkListIndex(Index1, Count());
+    tk::checkListIndex(Index2, Count());
     std::swap(items_[static_cast<size_t>(Index1)], items_[static_cast<size_t>(Index2)]);
 }
 
 void TList::Move(int CurIndex, int NewIndex) {
     if (CurIndex == NewIndex)
         return;
-    checkIndex(NewIndex);
+    tk::checkListIndex(NewIndex, Count());
     void* item = Items(CurIndex);
     Delete(CurIndex);
     Insert(NewIndex, item);

@@ -35,7 +35,5 @@ public:
     void Sort(const TListSortCompare& Compare);
 
 private:
-    void checkIndex(int index) const;
-
     std::vector<void*> items_;
 };

@@ -4,15 +4,9 @@
 
 #include <algorithm>
 #include <numeric>
-#include <string>
 
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/EListError.h"
-
-void TStringList::checkIndex(int index) const {
-    if (index < 0 || index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
 
 void TStringList::checkUnsorted() const {
     if (sorted_)
@@ -20,25 +14,25 @@ void TStringList::checkUnsorted() const {
 }
 
 AnsiString TStringList::Strings(int Index) const {
-    checkIndex(Index);
+    tk::checkListIndex(Index, Count());
     return items_[static_cast<size_t>(Index)].string;
 }
 
 void TStringList::SetStrings(int Index, const AnsiString& S) {
     checkUnsorted();
-    checkIndex(Index);
+    tk::checkListIndex(Index, Count());
     Changing();
     items_[static_cast<size_t>(Index)].string = S;
     Changed();
 }
 
 void* TStringList::Objects(int Index) const {
-    checkIndex(Index);
+    tk::checkListIndex(Index, Count());
     return items_[static_cast<size_t>(Index)].object;
 }
 
 void TStringList::SetObjects(int Index, void* AObject) {
-    checkIndex(Index);
+    tk::checkListIndex(Index, Count());
     Changing();
     items_[static_cast<size_t>(Index)].object = AObject;
     Changed();
@@ -50,12 +44,13 @@ void TStringList::insertItem(int index, const AnsiString& s, void* object) {
     Changed();
 }
 
-int TStringList::Add(const AnsiString& S) { return AddObject(S, nullptr); }
+int TStringList::Add(const AnsiString& S) { return AddObject(S, /*AObject=*/nullptr); }
 
 int TStringList::AddObject(const AnsiString& S, void* AObject) {
     if (!sorted_) {
-        insertItem(Count(), S, AObject);
-        return Count() - 1;
+        const int index = Count();
+        insertItem(index, S, AObject);
+        return index;
     }
     int index = 0;
     if (Find(S, index)) {
@@ -68,17 +63,16 @@ int TStringList::AddObject(const AnsiString& S, void* AObject) {
     return index;
 }
 
-void TStringList::Insert(int Index, const AnsiString& S) { InsertObject(Index, S, nullptr); }
+void TStringList::Insert(int Index, const AnsiString& S) { InsertObject(Index, S, /*AObject=*/nullptr); }
 
 void TStringList::InsertObject(int Index, const AnsiString& S, void* AObject) {
     checkUnsorted();
-    if (Index < 0 || Index > Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    tk::checkListIndex(Index, Count() + 1);
     insertItem(Index, S, AObject);
 }
 
 void TStringList::Delete(int Index) {
-    checkIndex(Index);
+    tk::checkListIndex(Index, Count());
     Changing();
     items_.erase(items_.begin() + Index);
     Changed();
@@ -94,8 +88,8 @@ void TStringList::Clear() {
 
 void TStringList::Exchange(int Index1, int Index2) {
     checkUnsorted();
-    checkIndex(Index1);
-    checkIndex(Index2);
+    tk::checkListIndex(Index1, Count());
+    tk::checkListIndex(Index2, Count());
     Changing();
     std::swap(items_[static_cast<size_t>(Index1)], items_[static_cast<size_t>(Index2)]);
     Changed();

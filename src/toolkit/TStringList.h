@@ -65,7 +65,6 @@ private:
         void* object = nullptr;
     };
 
-    void checkIndex(int index) const;
     void checkUnsorted() const;
     void insertItem(int index, const AnsiString& s, void* object);
 

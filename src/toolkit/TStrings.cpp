@@ -94,7 +94,7 @@ void TStrings::Assign(const TPersistent& Source) {
 
 void TStrings::BeginUpdate() {
     if (updateCount_ == 0)
-        SetUpdateState(true);
+        SetUpdateState(/*Updating=*/true);
     ++updateCount_;
 }
 
@@ -103,7 +103,7 @@ void TStrings::EndUpdate() {
         return;
     --updateCount_;
     if (updateCount_ == 0)
-        SetUpdateState(false);
+        SetUpdateState(/*Updating=*/false);
 }
 
 void TStrings::SetUpdateState(bool) {}

@@ -89,11 +89,11 @@ TEST(TCollectionTest, InsertAndSetIndexMoveItems) {
     EXPECT_EQ(columns.At(2), a);
     EXPECT_THROW(a->SetIndex(3), EListError);
     EXPECT_THROW(columns.Insert(5), EListError);
-    Column alone(nullptr);
+    Column alone(/*collection=*/nullptr);
     EXPECT_EQ(alone.Index(), -1);
     alone.SetCollection(&columns);
     EXPECT_EQ(alone.Index(), 3);
-    alone.SetCollection(nullptr);
+    alone.SetCollection(/*Value=*/nullptr);
     EXPECT_EQ(columns.Count(), 3);
 }
 

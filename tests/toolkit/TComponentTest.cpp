@@ -40,7 +40,7 @@ private:
 
 TEST(TComponentTest, OwnerFreesItsComponentsLastCreatedFirst) {
     std::vector<std::string> journal;
-    auto* owner = new TComponent(nullptr);
+    auto* owner = new TComponent(/*AOwner=*/nullptr);
     new Probe(owner, "A", journal);
     new Probe(owner, "B", journal);
     new Probe(owner, "C", journal);
@@ -51,7 +51,7 @@ TEST(TComponentTest, OwnerFreesItsComponentsLastCreatedFirst) {
 
 TEST(TComponentTest, OwnerAndSiblingsHearOfInsertAndRemove) {
     std::vector<std::string> journal;
-    Probe owner(nullptr, "Form", journal);
+    Probe owner(/*owner=*/nullptr, "Form", journal);
     auto* a = new Probe(&owner, "A", journal);
     journal.clear();
     auto* b = new Probe(&owner, "", journal);
@@ -68,8 +68,8 @@ TEST(TComponentTest, OwnerAndSiblingsHearOfInsertAndRemove) {
 
 TEST(TComponentTest, FreeNotificationReachesComponentsOfOtherOwnersOnce) {
     std::vector<std::string> journal;
-    Probe form1(nullptr, "Form1", journal);
-    Probe form2(nullptr, "Form2", journal);
+    Probe form1(/*owner=*/nullptr, "Form1", journal);
+    Probe form2(/*owner=*/nullptr, "Form2", journal);
     auto* grid = new Probe(&form1, "Grid", journal);
     auto* source = new Probe(&form2, "Source", journal);
     grid->partner = source;
@@ -87,8 +87,8 @@ TEST(TComponentTest, FreeNotificationReachesComponentsOfOtherOwnersOnce) {
 
 TEST(TComponentTest, RemovedFreeNotificationIsNotTold) {
     std::vector<std::string> journal;
-    Probe form1(nullptr, "Form1", journal);
-    auto* lonely = new Probe(nullptr, "Lonely", journal);
+    Probe form1(/*owner=*/nullptr, "Form1", journal);
+    auto* lonely = new Probe(/*owner=*/nullptr, "Lonely", journal);
     form1.FreeNotification(lonely);
     form1.RemoveFreeNotification(lonely);
     journal.clear();
@@ -98,7 +98,7 @@ TEST(TComponentTest, RemovedFreeNotificationIsNotTold) {
 
 TEST(TComponentTest, DestroyingReachesOwnedComponentsBeforeAnyIsFreed) {
     std::vector<std::string> journal;
-    auto* owner = new Probe(nullptr, "Form", journal);
+    auto* owner = new Probe(/*owner=*/nullptr, "Form", journal);
     auto* child = new Probe(owner, "Child", journal);
     auto* grandChild = new Probe(child, "GrandChild", journal);
     owner->Destroying();
@@ -109,7 +109,7 @@ TEST(TComponentTest, DestroyingReachesOwnedComponentsBeforeAnyIsFreed) {
 
 TEST(TComponentTest, NamesAreIdentifiersUniqueWithinTheOwner) {
     std::vector<std::string> journal;
-    Probe owner(nullptr, "Form", journal);
+    Probe owner(/*owner=*/nullptr, "Form", journal);
     auto* table = new Probe(&owner, "Table1", journal);
     EXPECT_THROW(new Probe(&owner, "TABLE1", journal), EComponentError);
     EXPECT_EQ(owner.ComponentCount(), 1) << "the refused one was freed by the unwinding constructor";
@@ -123,7 +123,7 @@ TEST(TComponentTest, NamesAreIdentifiersUniqueWithinTheOwner) {
 
 TEST(TComponentTest, LoadingFlagsLastUntilLoaded) {
     std::vector<std::string> journal;
-    Probe probe(nullptr, "Settings", journal);
+    Probe probe(/*owner=*/nullptr, "Settings", journal);
     probe.BeginLoading();
     EXPECT_EQ(probe.ComponentState() & (csLoading | csReading), csLoading | csReading);
     probe.EndLoading();

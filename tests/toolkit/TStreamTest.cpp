@@ -63,6 +63,24 @@ TEST(TStreamTest, FileStreamAcceptsBackslashNamesAndRoundTrips) {
     std::filesystem::remove_all(dir);
 }
 
+TEST(TStreamTest, FileStreamReadsShortAtEveryTruncation) {
+    const auto path = std::filesystem::temp_directory_path() / "valdren_stream_truncated.bin";
+    const std::string record = "0123456789";
+    for (size_t length = 0; length < record.size(); ++length) {
+        {
+            TFileStream out(path.string(), fmCreate);
+            out.WriteBuffer(record.data(), static_cast<int64_t>(length));
+        }
+        TFileStream in(path.string(), fmOpenRead);
+        char buffer[16] = {};
+        EXPECT_EQ(in.Read(buffer, 10), static_cast<int64_t>(length));
+        EXPECT_EQ(std::string(buffer, length), record.substr(0, length));
+        in.SetPosition(0);
+        EXPECT_THROW(in.ReadBuffer(buffer, 10), EReadError) << length;
+    }
+    std::filesystem::remove(path);
+}
+
 TEST(TStreamTest, MissingFileRaisesOpenErrorNamingIt) {
     try {
         TFileStream stream("no\\such\\file.bin", fmOpenRead);

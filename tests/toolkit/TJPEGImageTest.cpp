@@ -1,0 +1,114 @@
+#include "toolkit/TJPEGImage.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/TCanvas.h"
+#include "toolkit/TMemoryStream.h"
+
+namespace {
+
+// A JPEG of one colour (or grey level), made with the library's encoder.
+std::vector<unsigned char> encode(int width, int height, int components, const unsigned char* colour) {
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = components;
+    info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 90, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(static_cast<size_t>(width * components));
+    for (int x = 0; x < width; ++x) {
+        for (int c = 0; c < components; ++c) row[static_cast<size_t>(x * components + c)] = colour[c];
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW line = row.data();
+        jpeg_write_scanlines(&info, &line, 1);
+    }
+    jpeg_finish_compress(&info);
+    std::vector<unsigned char> result(buffer, buffer + size);
+    jpeg_destroy_compress(&info);
+    std::free(buffer);
+    return result;
+}
+
+void load(TJPEGImage& image, const std::vector<unsigned char>& bytes) {
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    image.LoadFromStream(stream);
+}
+
+TEST(TJPEGImageTest, ColourPictureDecodesToItsSizeAndColour) {
+    const unsigned char orange[] = {230, 120, 40};
+    TJPEGImage image;
+    load(image, encode(300, 200, 3, orange));
+    EXPECT_EQ(image.Width(), 300);
+    EXPECT_EQ(image.Height(), 200);
+    EXPECT_FALSE(image.Grayscale());
+    TBitmap bitmap;
+    bitmap.Assign(image);
+    ASSERT_EQ(bitmap.Width(), 300);
+    const TColor c = bitmap.Canvas()->Pixels(150, 100);
+    EXPECT_NEAR(GetRValue(c), 230, 4);
+    EXPECT_NEAR(GetGValue(c), 120, 4);
+    EXPECT_NEAR(GetBValue(c), 40, 4);
+}
+
+TEST(TJPEGImageTest, GreyPictureDecodesToGreyPixels) {
+    const unsigned char grey[] = {90};
+    TJPEGImage image;
+    load(image, encode(40, 30, 1, grey));
+    EXPECT_TRUE(image.Grayscale());
+    TBitmap canvasBitmap;
+    canvasBitmap.SetSize(50, 50);
+    canvasBitmap.Canvas()->Draw(5, 5, image);
+    const TColor c = canvasBitmap.Canvas()->Pixels(20, 20);
+    EXPECT_NEAR(GetRValue(c), 90, 3);
+    EXPECT_EQ(GetRValue(c), GetGValue(c));
+    EXPECT_EQ(GetRValue(c), GetBValue(c));
+    EXPECT_EQ(canvasBitmap.Canvas()->Pixels(46, 46), clWhite);
+}
+
+TEST(TJPEGImageTest, DamagedPictureRaisesTheLibrarysErrorCode) {
+    const unsigned char blue[] = {0, 0, 255};
+    std::vector<unsigned char> bytes = encode(64, 48, 3, blue);
+    bytes[2] = 0x00;  // the first marker after start-of-image is no marker
+    TJPEGImage image;
+    try {
+        load(image, bytes);
+        ADD_FAILURE() << "damaged JPEG accepted";
+    } catch (const EJPEG& e) {
+        EXPECT_EQ(std::string(e.Message).rfind("JPEG error #", 0), 0u) << e.Message;
+    }
+    EXPECT_TRUE(image.Empty());
+    EXPECT_THROW(load(image, {'n', 'o', 't'}), EJPEG);
+}
+
+TEST(TJPEGImageTest, EveryTruncationRaisesAndKeepsThePreviousPicture) {
+    const unsigned char green[] = {20, 200, 20};
+    const std::vector<unsigned char> full = encode(32, 16, 3, green);
+    TJPEGImage image;
+    load(image, full);
+    // The last two bytes are the end marker, which the decoder does not need to reach.
+    for (size_t length = 0; length + 2 < full.size(); ++length) {
+        EXPECT_THROW(load(image, std::vector<unsigned char>(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length))), EJPEG)
+            << length;
+        EXPECT_EQ(image.Width(), 32);
+    }
+}
+
+} // namespace
