@@ -12,6 +12,7 @@
 
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
+#include "toolkit/TFont_p.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TPopupMenu.h"
 #include "toolkit/TScreen_p.h"
@@ -160,6 +161,12 @@ void TControl::SetEnabled(bool Value) {
 
 void TControl::SetColor(TColor Value) {
     color_ = Value;
+    Invalidate();
+}
+
+void TControl::SetFont(const TFont& Value) {
+    font_->Assign(Value);
+    peer_->widget()->setFont(tk::qtFont(*font_));
     Invalidate();
 }
 

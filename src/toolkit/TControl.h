@@ -11,6 +11,7 @@
 #include "toolkit/Messages.h"
 #include "toolkit/TColor.h"
 #include "toolkit/TComponent.h"
+#include "toolkit/TFont.h"
 #include "toolkit/TNotifyEvent.h"
 #include "toolkit/TPoint.h"
 #include "toolkit/TRect.h"
@@ -71,6 +72,10 @@ public:
 
     TColor Color() const { return color_; }
     void SetColor(TColor Value);
+    // The control's text font. Controls that draw themselves read it when they paint; widgets
+    // that draw their own text take it through SetFont.
+    TFont* Font() const { return font_.get(); }
+    void SetFont(const TFont& Value);
     TCursor Cursor() const { return cursor_; }
     // Takes effect at once, also while a modal loop runs inside a mouse handler.
     void SetCursor(TCursor Value);
@@ -157,6 +162,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     TColor color_ = clBtnFace;
+    std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
     TCursor cursor_ = crDefault;
     AnsiString hint_;
     bool showHint_ = false;

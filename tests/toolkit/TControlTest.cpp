@@ -7,6 +7,7 @@
 
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
 #include "toolkit/WinApi.h"
 
@@ -157,6 +158,24 @@ TEST(TControlTest, AlignmentFillsTheParentInOrderAndAnchorsFollowResizes) {
     EXPECT_EQ(left->BoundsRect(), Rect(0, 20, 30, 300));
     EXPECT_EQ(client->BoundsRect(), Rect(30, 20, 400, 300));
     EXPECT_EQ(f.panel->BoundsRect(), Rect(110, 110, 160, 160));
+}
+
+TEST(TControlTest, ToolTipShowsTheShortHintOnlyWithShowHint) {
+    Fixture f;
+    f.panel->SetHint("Zoom|Changes the scale of the map");
+    EXPECT_TRUE(f.panel->peer().widget()->toolTip().isEmpty());
+    f.panel->SetShowHint(true);
+    EXPECT_EQ(f.panel->peer().widget()->toolTip(), "Zoom");
+}
+
+TEST(TControlTest, SetFontReachesTheWidget) {
+    Fixture f;
+    TFont font;
+    font.SetName("Tahoma");
+    font.SetHeight(-13);
+    f.panel->SetFont(font);
+    EXPECT_EQ(f.panel->Font()->Height(), -13);
+    EXPECT_EQ(f.panel->peer().widget()->font().pixelSize(), 13);
 }
 
 TEST(TControlTest, ClientToScreenAndBackAgree) {
