@@ -38,9 +38,9 @@ unsigned buttonMessage(Qt::MouseButton button, unsigned left, unsigned right, un
     }
 }
 
-LPARAM clientPoint(const QMouseEvent* event) {
+LPARAM clientPoint(const TControl& control, const QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    return MAKELPARAM(p.x(), p.y());
+    return MAKELPARAM(p.x(), p.y() - control.clientTop());
 }
 
 // The virtual key of a Qt key event, 0 when the key has none (a Cyrillic letter only types).
@@ -155,7 +155,9 @@ void ControlPeer::repaint() {
 }
 
 void ControlPeer::geometryChanged() {
-    const QRect g = widget_->geometry();
+    QRect g = widget_->geometry();
+    if (const TControl* parent = control_.Parent())
+        g.translate(0, -parent->clientTop());
     const TRect now = control_.BoundsRect();
     if (g.x() == now.Left && g.y() == now.Top && g.width() == now.Width() && g.height() == now.Height())
         return;
@@ -183,7 +185,7 @@ void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
                              ? buttonMessage(event->button(), WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK)
                              : buttonMessage(event->button(), WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN);
     if (msg != 0)
-        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(event));
+        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
 }
 
 void ControlPeer::mouseRelease(QMouseEvent* event) {
@@ -194,14 +196,14 @@ void ControlPeer::mouseRelease(QMouseEvent* event) {
         input.capture = nullptr;
     const unsigned msg = buttonMessage(event->button(), WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP);
     if (msg != 0)
-        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(event));
+        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
 }
 
 void ControlPeer::mouseMove(QMouseEvent* event) {
     InputState& input = inputState();
     input.buttons = event->buttons();
     input.modifiers = event->modifiers();
-    deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(event));
+    deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
 }
 
 bool ControlPeer::wheel(QWheelEvent* event) {

@@ -50,11 +50,12 @@ public:
     void SetHeight(int Value);
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
     TRect BoundsRect() const { return bounds_; }
+    // The client area is the whole control, less a form's menu bar at the top.
     int ClientWidth() const { return Width(); }
-    int ClientHeight() const { return Height(); }
+    int ClientHeight() const { return Height() - clientTop_; }
     void SetClientWidth(int Value) { SetWidth(Value); }
-    void SetClientHeight(int Value) { SetHeight(Value); }
-    TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
+    void SetClientHeight(int Value) { SetHeight(Value + clientTop_); }
+    TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign Value);
@@ -114,8 +115,10 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
-    // The control's Qt side; toolkit code only.
+    // The control's Qt side, and where its client area starts in the widget (below a form's
+    // menu bar); toolkit code only.
     tk::ControlPeer& peer() const { return *peer_; }
+    int clientTop() const { return clientTop_; }
 
 protected:
     // Descendants backed by a widget of their own kind pass its peer.
@@ -142,6 +145,9 @@ protected:
     // The form this control sits on, or null.
     TForm* parentForm() const;
 
+    // Where the client area starts in the widget: below a form's menu bar.
+    void setClientTop(int Value);
+
 private:
     friend class TWinControl;
     void mouseMessage(TMessage& message);
@@ -150,10 +156,12 @@ private:
     void applyHint();
     void rememberAnchors();
     void followParent(int parentWidth, int parentHeight);
+    void placeWidget();
 
     std::unique_ptr<tk::ControlPeer> peer_;
     TWinControl* parent_ = nullptr;
     TRect bounds_;
+    int clientTop_ = 0;
     // Distances to the parent's right and bottom edge, kept for right and bottom anchors.
     int anchorRight_ = 0;
     int anchorBottom_ = 0;

@@ -89,7 +89,7 @@ void TWinControl::Realign() {
     }
     for (TControl* c : controls_)
         if (c->Align() == alNone && (c->Anchors() & (akRight | akBottom)))
-            c->followParent(Width(), Height());
+            c->followParent(ClientWidth(), ClientHeight());
     realigning_ = false;
 }
 
