@@ -139,20 +139,20 @@ void TWinControl::keyMessage(TMessage& message) {
         message.Result = form->DialogKey(key) ? 1 : 0;
 }
 
-bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
+bool TWinControl::keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler) {
     TForm* form = parentForm();
-    if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyDown(Key, Shift))
+    if (form != nullptr && form != this && form->KeyPreview() && (form->*preview)(key, shift))
         return true;
-    KeyDown(Key, Shift);
-    return Key == 0;
+    (this->*handler)(key, shift);
+    return key == 0;
+}
+
+bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
+    return keyWithPreview(Key, Shift, &TWinControl::DoKeyDown, &TWinControl::KeyDown);
 }
 
 bool TWinControl::DoKeyUp(std::uint16_t& Key, TShiftState Shift) {
-    TForm* form = parentForm();
-    if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyUp(Key, Shift))
-        return true;
-    KeyUp(Key, Shift);
-    return Key == 0;
+    return keyWithPreview(Key, Shift, &TWinControl::DoKeyUp, &TWinControl::KeyUp);
 }
 
 bool TWinControl::DoKeyPress(char& Key) {

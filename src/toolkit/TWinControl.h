@@ -65,6 +65,9 @@ private:
     void insertControl(TControl* control);
     void removeControl(TControl* control);
     void keyMessage(TMessage& message);
+    using KeyStep = bool (TWinControl::*)(std::uint16_t&, TShiftState);
+    using KeyHandler = void (TWinControl::*)(std::uint16_t&, TShiftState);
+    bool keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler);
 
     HWND handle_ = 0;
     std::vector<TControl*> controls_;

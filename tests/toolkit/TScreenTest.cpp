@@ -42,4 +42,17 @@ TEST(TScreenTest, StandardCursorsAlwaysAnswerApplicationIdsOnlyWhenRegistered) {
     EXPECT_EQ(Screen->Cursors(1000), 0u);
 }
 
+TEST(TScreenTest, CursorResourceKeepsItsImageAndHotspot) {
+    const HCURSOR cursor = LoadCursor(HInstance, "TESTCROSS");
+    ASSERT_NE(cursor, 0u);
+    Screen->SetCursors(1008, cursor);
+    TForm form(nullptr);
+    form.SetCursor(1008);
+    const QCursor shown = form.peer().widget()->cursor();
+    EXPECT_EQ(shown.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(shown.hotSpot(), QPoint(3, 5));
+    EXPECT_EQ(shown.pixmap().size(), QSize(16, 16));
+    Screen->SetCursors(1008, 0);
+}
+
 } // namespace
