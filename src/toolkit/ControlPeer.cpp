@@ -222,9 +222,12 @@ bool ControlPeer::keyPress(QKeyEvent* event) {
     if (key != 0 && deliver(WM_KEYDOWN, key, 0) != 0)
         return false;
     const char typed = typedCharacter(event);
-    if (typed != 0 && deliver(WM_CHAR, static_cast<unsigned char>(typed), 0) != 0)
-        return false;
-    return true;
+    if (typed == 0)
+        return true;
+    const LRESULT answer = deliver(WM_CHAR, static_cast<unsigned char>(typed), 0);
+    if (answer & 0x100)
+        replaceTyped(static_cast<char>(answer & 0xFF));
+    return answer == 0;
 }
 
 bool ControlPeer::keyRelease(QKeyEvent* event) {

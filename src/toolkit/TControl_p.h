@@ -47,8 +47,10 @@ public:
     void mouseMove(QMouseEvent* event);
     // Returns whether the control took the wheel.
     bool wheel(QWheelEvent* event);
-    // Returns false when the key was swallowed (set to 0) by a handler.
+    // Returns false when the key was swallowed (set to 0) by a handler, or replaced by another
+    // character, which replaceTyped then receives.
     bool keyPress(QKeyEvent* event);
+    virtual void replaceTyped(char) {}
     bool keyRelease(QKeyEvent* event);
     void focusIn();
     void focusOut();

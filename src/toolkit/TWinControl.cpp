@@ -118,8 +118,13 @@ void TWinControl::WndProc(TMessage& Message) {
 void TWinControl::keyMessage(TMessage& message) {
     const TShiftState shift = tk::currentShiftState();
     if (message.Msg == WM_CHAR) {
-        char key = static_cast<char>(message.WParam);
-        message.Result = DoKeyPress(key) ? 1 : 0;
+        // Swallowed: 1; a handler that typed another character: that character with bit 8 set.
+        const char typed = static_cast<char>(message.WParam);
+        char key = typed;
+        if (DoKeyPress(key))
+            message.Result = 1;
+        else if (key != typed)
+            message.Result = 0x100 | static_cast<unsigned char>(key);
         return;
     }
     auto key = static_cast<std::uint16_t>(message.WParam);
