@@ -179,8 +179,11 @@ void TControl::SetColor(TColor Value) {
 void TControl::SetFont(const TFont& Value) {
     font_->Assign(Value);
     peer_->widget()->setFont(tk::qtFont(*font_));
+    FontChanged();
     Invalidate();
 }
+
+void TControl::FontChanged() {}
 
 void TControl::SetCursor(TCursor Value) {
     cursor_ = Value;

@@ -140,6 +140,8 @@ protected:
     virtual void CMMouseEnter(TMessage& Message);
     virtual void CMMouseLeave(TMessage& Message);
     virtual void Resize();
+    // After SetFont: controls whose size follows their text resize here.
+    virtual void FontChanged();
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // The form this control sits on, or null.

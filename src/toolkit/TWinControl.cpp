@@ -60,6 +60,7 @@ void TWinControl::Realign() {
         return;
     realigning_ = true;
     TRect rest = ClientRect();
+    AdjustClientRect(rest);
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : controls_) {
             if (!c->Visible() || c->Align() != align)
@@ -92,6 +93,8 @@ void TWinControl::Realign() {
             c->followParent(ClientWidth(), ClientHeight());
     realigning_ = false;
 }
+
+void TWinControl::AdjustClientRect(TRect&) const {}
 
 AnsiString TWinControl::WindowClassName() const {
     int status = 0;

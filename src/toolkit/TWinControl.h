@@ -46,6 +46,8 @@ protected:
     TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
 
     void WndProc(TMessage& Message) override;
+    // The part of the client area that aligned controls fill; a panel keeps its border free.
+    virtual void AdjustClientRect(TRect& Rect) const;
 
     virtual void KeyDown(std::uint16_t& Key, TShiftState Shift);
     virtual void KeyUp(std::uint16_t& Key, TShiftState Shift);
