@@ -55,19 +55,19 @@ bool hitsGroup(const TKEXMapObjectMem& record, float x, float y, const mapi::Vie
 }
 
 bool hits(const TKEXMapObjectMem& record, float x, float y, const mapi::ViewContext& context) {
-    if (record.Kind == kindText)
+    if (record.Kind == mapi::kindText)
         return PointInPolygon(record.Corners, x, y);
-    if (record.Kind == kindZametka)
+    if (record.Kind == mapi::kindZametka)
         return hitsNote(record, x, y, context);
     if (!PointInRect(hitBox(record), x, y))
         return false;
     switch (record.Kind) {
-    case kindPolygon:
-    case kindBezier:
+    case mapi::kindPolygon:
+    case mapi::kindBezier:
         return PointInPolygon(record.Points(), x, y);
-    case kindPolyline:
+    case mapi::kindPolyline:
         return hitsPolyline(record, x, y);
-    case kindGroup:
+    case mapi::kindGroup:
         return hitsGroup(record, x, y, context);
     default:
         return true; // pixel sets, bitmaps, ellipses and unknown kinds: the box decides

@@ -1,5 +1,9 @@
 // The map model's operations: loading and emptying, street names, extent, index switch, hit
 // testing, region selection and the look-ups by address and id.
+//
+// Content: own (after construction, and after ShareContent(nullptr)) <-> shared (ShareContent
+// with a main map's content); either way the header, extent, index switch and hit list stay this
+// map's. Load state: intact <-> damaged, set by every LoadFromStream, cleared by ClearMap.
 #include "map/MapModel.h"
 
 #include <algorithm>
@@ -8,6 +12,7 @@
 #include "map/MapGeometry.h"
 #include "map/MapStreamReader.h"
 #include "map/QuickSort.h"
+#include "toolkit/Exception.h"
 
 namespace mapi {
 namespace {
@@ -68,6 +73,9 @@ uint16_t MapModel::AddStreetName(std::string_view name) {
     AnsiString key = normalizeAddressText(name);
     if (const auto id = content_->StreetNames.Find(key))
         return *id;
+    // Ids are 16-bit and never reused: past the last one a new name has no id to take.
+    if (Header.NextStreetId < 0 || Header.NextStreetId > 0xFFFF)
+        throw Exception("No street-name id is left for \"" + key + "\"");
     const auto id = static_cast<uint16_t>(Header.NextStreetId);
     content_->StreetNames.Add(std::move(key), id);
     ++Header.NextStreetId;
@@ -101,6 +109,60 @@ void MapModel::ExtendMapBounds(WorldPoint minPoint, WorldPoint maxPoint) {
 
 int64_t MapModel::GetObjectDataSize(const TKEXMapObjectMem& record) const {
     return TKexMapList::GetPayloadSize(record);
+}
+
+void MapModel::unindex(int index) {
+    TKexMapIndex& grid = content_->Index;
+    grid.UnindexObject(grid.GetCellRange(index), index);
+}
+
+int MapModel::AppendObject(TKEXMapObjectMem record) {
+    const int index = content_->Objects.AddObjectCopy(std::move(record));
+    content_->Index.IndexObject(index);
+    Header.ObjectCount = content_->Objects.Count();
+    return index;
+}
+
+void MapModel::ReplaceObject(int index, TKEXMapObjectMem record) {
+    if (!isInList(index))
+        return;
+    TKexMapIndex& grid = content_->Index;
+    unindex(index);
+    content_->Objects.PutObjectRecord(index, std::move(record));
+    grid.IndexObject(index);
+}
+
+void MapModel::DeleteObject(int index) {
+    if (!isInList(index))
+        return;
+    TKexMapIndex& grid = content_->Index;
+    unindex(index);
+    grid.ShiftAfterDelete(index);
+    content_->Objects.DeleteObjectRecord(index);
+    Header.ObjectCount = content_->Objects.Count();
+}
+
+void MapModel::BringObjectToFront(int index) {
+    if (!isInList(index))
+        return;
+    TKexMapIndex& grid = content_->Index;
+    unindex(index);
+    grid.ShiftAfterDelete(index);
+    const int last = content_->Objects.Count() - 1;
+    content_->Objects.MoveObjectRecord(index, last);
+    grid.IndexObject(last);
+}
+
+void MapModel::SendObjectToBack(int index) {
+    if (!isInList(index))
+        return;
+    TKexMapIndex& grid = content_->Index;
+    unindex(index);
+    // The objects before it move up one place; those after it keep theirs.
+    grid.ShiftAfterDelete(index + 1);
+    grid.ShiftAfterInsert(0);
+    content_->Objects.MoveObjectRecord(index, 0);
+    grid.IndexObject(0);
 }
 
 void MapModel::SetUseIndex(bool value) {

@@ -48,6 +48,7 @@ public:
     void ClearMap();
 
     // The id of the trimmed, upper-cased name, added with the next street-name id when new.
+    // Raises Exception when that counter is past the last 16-bit id.
     uint16_t AddStreetName(std::string_view name);
     AnsiString GetStreetName(uint16_t id) const;
     // The id of the trimmed, upper-cased name, or -1.
@@ -57,6 +58,15 @@ public:
     void ExtendMapBounds(WorldPoint minPoint, WorldPoint maxPoint);
     int64_t GetObjectDataSize(const TKEXMapObjectMem& record) const;
     int GetObjectCount() const { return Header.ObjectCount; }
+
+    // Changes of the object list that keep the grid index in step and the header's object count
+    // equal to the list's. The control's own checks (locks, the edit buffer) come first; an
+    // index out of range changes nothing.
+    int AppendObject(TKEXMapObjectMem record);
+    void ReplaceObject(int index, TKEXMapObjectMem record);
+    void DeleteObject(int index);
+    void BringObjectToFront(int index);
+    void SendObjectToBack(int index);
 
     bool UseIndex() const { return useIndex_; }
     void SetUseIndex(bool value);
@@ -77,8 +87,10 @@ public:
 
 private:
     // The index answers only while this map asks for it and the shared index is on.
+    bool isInList(int index) const { return index >= 0 && index < content_->Objects.Count(); }
     bool isIndexed() const { return useIndex_ && content_->Index.Active(); }
     void fireAfterFind(bool value) const;
+    void unindex(int index);
     // Visits every object that may lie in the area: all of them, or the index's answer.
     template <typename Visit>
     void forEachCandidate(const WorldRect& area, Visit visit);

@@ -16,7 +16,7 @@
 
 namespace mapi {
 
-struct MapReadResult {
+struct [[nodiscard]] MapReadResult {
     bool damaged = false;
     AnsiString message; // the damaged record and its byte offset from the map's start
 };
@@ -43,6 +43,7 @@ private:
     const uint8_t* readPiece(int64_t size, const AnsiString& what);
     void readInto(void* target, int64_t size, const AnsiString& what);
     void skip(int64_t size, const AnsiString& what);
+    void ensureLeft(int64_t size, const AnsiString& what) const;
     void checkCount(const TKEXMapObjectMem& record, int64_t unitSize) const;
     [[noreturn]] void fail(const AnsiString& what) const;
     void progress(int loaded, int32_t storedCount);

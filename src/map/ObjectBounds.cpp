@@ -64,14 +64,14 @@ void CalcObjectBounds(TKEXMapObjectMem& record, const mapi::TextMetrics& metrics
         return;
     }
     switch (record.Kind) {
-    case kindText:
+    case mapi::kindText:
         calcTextBounds(record, metrics);
         return;
-    case kindZametka:
+    case mapi::kindZametka:
         if (const TKEXMapZametka* note = record.Note())
             record.Corners.fill(note->Anchor);
         return;
-    case kindGroup:
+    case mapi::kindGroup:
         if (TKexMapList* children = record.Children()) {
             BoxBuilder box;
             for (int i = 0; i < children->Count(); ++i) {
@@ -92,7 +92,7 @@ mapi::PixelRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::
                                     const mapi::ViewContext& context, int sizeRect,
                                     mapi::PixelSize client) {
     mapi::PixelRect r;
-    const TKEXMapZametka* note = record.Kind == kindZametka ? record.Note() : nullptr;
+    const TKEXMapZametka* note = record.Kind == mapi::kindZametka ? record.Note() : nullptr;
     if (note) {
         float x = note->Anchor.x;
         float y = note->Anchor.y;
@@ -105,7 +105,7 @@ mapi::PixelRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::
     } else {
         mapi::WorldPoint lo = record.Corners[0];
         mapi::WorldPoint hi = record.Corners[2];
-        if (record.Kind == kindText) {
+        if (record.Kind == mapi::kindText) {
             for (mapi::WorldPoint corner : record.Corners) {
                 lo = {std::min(lo.x, corner.x), std::min(lo.y, corner.y)};
                 hi = {std::max(hi.x, corner.x), std::max(hi.y, corner.y)};

@@ -1,4 +1,4 @@
-// Integer pixel geometry of a view: a point, a size and a rectangle (right and bottom exclusive).
+// Integer pixel geometry of a view: a point, a size and a rectangle.
 #pragma once
 
 namespace mapi {

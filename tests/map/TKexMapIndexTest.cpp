@@ -20,7 +20,7 @@ std::vector<int> query(TKexMapIndex& index, float x1, float y1, float x2, float 
 }
 
 TKEXMapObjectMem box(float x1, float y1, float x2, float y2) {
-    return mapsamples::pointObject(kindPixels, {{x1, y1}, {x2, y2}});
+    return mapsamples::pointObject(mapi::kindPixels, {{x1, y1}, {x2, y2}});
 }
 
 TEST(TKexMapIndexTest, DefaultGridIsCentredOnTheOrigin) {
@@ -114,7 +114,7 @@ TEST(TKexMapIndexTest, UnindexTakesTheRangeFromBeforeTheChange) {
     list.AddObjectCopy(box(0, 0, 10, 10));
     TKexMapIndex index(list);
     index.SetActive(true);
-    const TKexCellRect old = index.GetCellRange(0);
+    const mapi::CellRect old = index.GetCellRange(0);
     list[0] = box(5000, 5000, 5010, 5010);
     index.UnindexObject(old, 0);
     index.IndexObject(0);
