@@ -38,14 +38,17 @@ mapstream::MapDocument city() {
             record.SetPoints({{x, y}, {x + 300, y}, {x + 300, y + 300}});
         } else {
             record.Kind = mapi::kindPolygon;
-            record.SetPoints({{x, y}, {x + 200, y}, {x + 200, y + 150}, {x + 100, y + 220}, {x, y + 150}});
+            record.SetPoints(
+                {{x, y}, {x + 200, y}, {x + 200, y + 150}, {x + 100, y + 220}, {x, y + 150}});
             TKEXMapAddress address;
             address.StreetId = 1;
             address.House.assign(std::to_string(i % 300));
             record.Address = address;
         }
         const auto points = record.Points();
-        record.Corners = {points[0], {points[0].x + 300, points[0].y}, {points[0].x + 300, points[0].y + 300},
+        record.Corners = {points[0],
+                          {points[0].x + 300, points[0].y},
+                          {points[0].x + 300, points[0].y + 300},
                           {points[0].x, points[0].y + 300}};
         map.Objects.AddObjectCopy(std::move(record));
     }
@@ -61,7 +64,7 @@ class BenchContext : public mapi::ViewContext {
 public:
     bool IsEditing() const override { return false; }
     int Scale() const override { return 100; }
-    mapi::PixelSize NoteIconSize(const TKEXMapZametka&) const override { return {32, 32}; }
+    TSize NoteIconSize(const TKEXMapZametka&) const override { return {32, 32}; }
 };
 
 void BM_LoadMap(benchmark::State& state) {
@@ -105,7 +108,8 @@ void pick(benchmark::State& state, bool indexed) {
     for (auto _ : state) {
         hits += model.HitTest(where(random), where(random), context);
     }
-    state.counters["hit_ratio"] = benchmark::Counter(static_cast<double>(hits), benchmark::Counter::kAvgIterations);
+    state.counters["hit_ratio"] =
+        benchmark::Counter(static_cast<double>(hits), benchmark::Counter::kAvgIterations);
 }
 
 void BM_Pick(benchmark::State& state) { pick(state, /*indexed=*/true); }

@@ -12,6 +12,7 @@
 #include "map/MapGeometry.h"
 #include "map/MapStreamReader.h"
 #include "map/QuickSort.h"
+#include "toolkit/AnsiStrings.h"
 #include "toolkit/Exception.h"
 
 namespace mapi {
@@ -25,7 +26,8 @@ TKEXMapHeader emptyHeader() {
 
 } // namespace
 
-MapModel::MapModel() : Header(emptyHeader()), own_(std::make_unique<MapContent>()), content_(own_.get()) {}
+MapModel::MapModel()
+    : Header(emptyHeader()), own_(std::make_unique<MapContent>()), content_(own_.get()) {}
 
 void MapModel::ShareContent(MapContent* content) {
     content_ = content ? content : own_.get();
@@ -70,7 +72,7 @@ void MapModel::ClearMap() {
 }
 
 uint16_t MapModel::AddStreetName(std::string_view name) {
-    AnsiString key = normalizeAddressText(name);
+    AnsiString key = AnsiUpperCase(Trim(name));
     if (const auto id = content_->StreetNames.Find(key))
         return *id;
     // Ids are 16-bit and never reused: past the last one a new name has no id to take.
@@ -85,7 +87,7 @@ uint16_t MapModel::AddStreetName(std::string_view name) {
 AnsiString MapModel::GetStreetName(uint16_t id) const { return content_->StreetNames.NameOf(id); }
 
 int MapModel::FindStreetId(std::string_view name) const {
-    const auto id = content_->StreetNames.Find(normalizeAddressText(name));
+    const auto id = content_->StreetNames.Find(AnsiUpperCase(Trim(name)));
     return id ? int{*id} : -1;
 }
 
@@ -173,10 +175,7 @@ void MapModel::SetUseIndex(bool value) {
 void MapModel::SetIndexSize(int value) {
     // Cells must keep a positive size; anything below one step of 100 takes that step.
     const int size = std::max(value / 100 * 100, 100);
-    if (size == indexSize_)
-        return;
-    indexSize_ = size;
-    content_->Index.SetCellSize(size, size);
+    content_->Index.SetCellSize(size, size); // nothing when the size is the same
 }
 
 template <typename Visit>
@@ -187,7 +186,8 @@ void MapModel::forEachCandidate(const WorldRect& area, Visit visit) {
         return;
     }
     // The answer lists an object once per cell, ascending: repeats are neighbours.
-    const std::span<const int> candidates = content_->Index.Query(area.x1, area.y1, area.x2, area.y2);
+    const std::span<const int> candidates =
+        content_->Index.Query(area.x1, area.y1, area.x2, area.y2);
     for (std::size_t k = 0; k < candidates.size(); ++k) {
         if (k == 0 || candidates[k] != candidates[k - 1])
             visit(candidates[k]);
@@ -218,17 +218,19 @@ std::vector<int> MapModel::ObjectsInRegion(std::span<const WorldPoint> region) {
     const TKexMapList& objects = content_->Objects;
     forEachCandidate(boundsOf(region), [&](int i) {
         const WorldRect frame = boundsOf(objects[i].Corners);
-        if (PointInPolygon(region, frame.x1, frame.y1) && PointInPolygon(region, frame.x2, frame.y2))
+        if (PointInPolygon(region, frame.x1, frame.y1) &&
+            PointInPolygon(region, frame.x2, frame.y2))
             selected.push_back(i);
     });
     return selected;
 }
 
-int MapModel::FindObjectByAddress(int category, std::string_view street, std::string_view house) const {
+int MapModel::FindObjectByAddress(int category, std::string_view street,
+                                  std::string_view house) const {
     const int streetId = FindStreetId(street);
     if (streetId < 0)
         return -1;
-    const AnsiString houseKey = normalizeAddressText(house);
+    const AnsiString houseKey = Trim(AnsiUpperCase(house));
     const TKexMapList& objects = content_->Objects;
     for (int i = 0; i < objects.Count(); ++i) {
         const TKEXMapObjectMem& record = objects[i];

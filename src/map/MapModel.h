@@ -70,7 +70,8 @@ public:
 
     bool UseIndex() const { return useIndex_; }
     void SetUseIndex(bool value);
-    int IndexSize() const { return indexSize_; }
+    // The cell size of the index this map uses (a main map's, while linked).
+    int IndexSize() const { return content_->Index.CellWidth(); }
     // Rounded down to a multiple of 100, at least 100.
     void SetIndexSize(int value);
 
@@ -86,8 +87,8 @@ public:
     int FindObjectById(uint32_t id);
 
 private:
-    // The index answers only while this map asks for it and the shared index is on.
     bool isInList(int index) const { return index >= 0 && index < content_->Objects.Count(); }
+    // The index answers only while this map asks for it and the shared index is on.
     bool isIndexed() const { return useIndex_ && content_->Index.Active(); }
     void fireAfterFind(bool value) const;
     void unindex(int index);
@@ -98,7 +99,6 @@ private:
     std::unique_ptr<MapContent> own_;
     MapContent* content_;
     bool useIndex_ = false;
-    int indexSize_ = 1000;
     std::vector<int> hitList_;
     bool damaged_ = false;
     AnsiString damageMessage_;

@@ -17,10 +17,8 @@ public:
     explicit FieldReader(const uint8_t* bytes) : at_(bytes) {}
 
     template <typename T>
-        requires std::is_arithmetic_v<T>
-    void operator()(T& value) {
-        take(&value, sizeof(T));
-    }
+    requires std::is_arithmetic_v<T>
+    void operator()(T& value) { take(&value, sizeof(T)); }
 
     template <std::size_t Room>
     void operator()(ShortString<Room>& text) {

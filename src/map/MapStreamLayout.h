@@ -122,7 +122,7 @@ void visitFields(Old& r, Field& field) {
 }
 
 template <typename Address, typename Field>
-    requires PieceOf<Address, TKEXMapAddress> || PieceOf<Address, TKEXMapAddressOld>
+requires PieceOf<Address, TKEXMapAddress> || PieceOf<Address, TKEXMapAddressOld>
 void visitFields(Address& a, Field& field) {
     field(a.StreetId);
     field(a.House);

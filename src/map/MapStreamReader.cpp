@@ -20,7 +20,8 @@ struct StreamDamage {
 
 } // namespace
 
-MapReadResult MapStreamReader::Read(TKEXMapHeader& header, StreetDictionary& names, TKexMapList& objects) {
+MapReadResult MapStreamReader::Read(TKEXMapHeader& header, StreetDictionary& names,
+                                    TKexMapList& objects) {
     start_ = stream_.Position();
     size_ = std::max<int64_t>(0, stream_.Size() - start_);
     position_ = 0;
@@ -67,13 +68,14 @@ void MapStreamReader::readStreetNames(const TKEXMapHeader& header) {
     streets_.reserve(static_cast<std::size_t>(
         std::clamp<int64_t>(header.StreetCount, 0, (size_ - position_) / kStreetNameSize)));
     for (int32_t i = 0; i < header.StreetCount; ++i) {
-        const TKEXMapStreetName street =
-            decodePiece<TKEXMapStreetName>(readPiece(kStreetNameSize, "street name " + std::to_string(i)));
+        const TKEXMapStreetName street = decodePiece<TKEXMapStreetName>(
+            readPiece(kStreetNameSize, "street name " + std::to_string(i)));
         streets_.push_back({street.Name.str(), street.Id});
     }
 }
 
-void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record, int32_t storedCount) {
+void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record,
+                                     int32_t storedCount) {
     objects.AddObjectCopy(std::move(record));
     ++loaded_;
     if (loaded_ % 100 == 0)
@@ -118,9 +120,11 @@ TKEXMapObjectMem MapStreamReader::readRecord(uint32_t version, int depth) {
     return record;
 }
 
-void MapStreamReader::readBlocks(TKEXMapObjectMem& record, bool hasAddress, bool hasExtra, bool oldAddress) {
+void MapStreamReader::readBlocks(TKEXMapObjectMem& record, bool hasAddress, bool hasExtra,
+                                 bool oldAddress) {
     if (hasAddress && oldAddress)
-        record.Address = convertAddressOld(decodePiece<TKEXMapAddressOld>(readPiece(kAddressOldSize, "address block")));
+        record.Address = convertAddressOld(
+            decodePiece<TKEXMapAddressOld>(readPiece(kAddressOldSize, "address block")));
     else if (hasAddress)
         record.Address = decodePiece<TKEXMapAddress>(readPiece(kAddressSize, "address block"));
     if (hasExtra)
@@ -154,9 +158,11 @@ void MapStreamReader::readPayload(TKEXMapObjectMem& record, uint32_t version) {
     }
     case kindZametka:
         if (version < 5)
-            record.Data = Boxed<TKEXMapZametka>(convertNoteOld(decodePiece<TKEXMapZametkaOld>(readPiece(kNoteOldSize, "note"))));
+            record.Data = Boxed<TKEXMapZametka>(
+                convertNoteOld(decodePiece<TKEXMapZametkaOld>(readPiece(kNoteOldSize, "note"))));
         else
-            record.Data = Boxed<TKEXMapZametka>(decodePiece<TKEXMapZametka>(readPiece(kNoteSize, "note")));
+            record.Data =
+                Boxed<TKEXMapZametka>(decodePiece<TKEXMapZametka>(readPiece(kNoteSize, "note")));
         return;
     default:
         return; // other kinds carry nothing
@@ -172,8 +178,8 @@ const uint8_t* MapStreamReader::readPiece(int64_t size, const AnsiString& what) 
 void MapStreamReader::ensureLeft(int64_t size, const AnsiString& what) const {
     const int64_t left = size_ - position_;
     if (size > left)
-        fail(what + " cut short: " + std::to_string(size) + " bytes needed, " + std::to_string(left) +
-             " left");
+        fail(what + " cut short: " + std::to_string(size) + " bytes needed, " +
+             std::to_string(left) + " left");
 }
 
 void MapStreamReader::readInto(void* target, int64_t size, const AnsiString& what) {
@@ -201,7 +207,8 @@ void MapStreamReader::fail(const AnsiString& what) const {
     const AnsiString record = record_ < 0 ? AnsiString()
                                           : "record " + std::to_string(record_) + " (from byte " +
                                                 std::to_string(recordStart_) + "): ";
-    throw StreamDamage{"map stream damaged at byte " + std::to_string(position_) + ": " + record + what};
+    throw StreamDamage{"map stream damaged at byte " + std::to_string(position_) + ": " + record +
+                       what};
 }
 
 void MapStreamReader::progress(int loaded, int32_t storedCount) {

@@ -54,7 +54,7 @@ private:
     int64_t size_ = 0;     // from the map's start to the stream's end
     int64_t record_ = -1;  // records begun, in stream order, children included
     int64_t recordStart_ = 0;
-    int loaded_ = 0;       // top-level records appended
+    int loaded_ = 0; // top-level records appended
     std::vector<uint8_t> scratch_;
     std::vector<StreetEntry> streets_;
 };

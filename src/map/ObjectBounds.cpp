@@ -43,10 +43,10 @@ void calcTextBounds(TKEXMapObjectMem& record, const mapi::TextMetrics& metrics) 
     const TKEXMapText* text = record.Text();
     if (!text)
         return;
-    const mapi::PixelSize extent = metrics.TextExtent(*text);
+    const TSize extent = metrics.TextExtent(*text);
     const mapi::WorldPoint a = text->Anchor;
-    const auto w = static_cast<float>(extent.width);
-    const auto h = static_cast<float>(extent.height);
+    const auto w = static_cast<float>(extent.cx);
+    const auto h = static_cast<float>(extent.cy);
     record.Corners = {a, mapi::WorldPoint{a.x + w, a.y}, mapi::WorldPoint{a.x + w, a.y + h},
                       mapi::WorldPoint{a.x, a.y + h}};
     for (std::size_t i = 1; i < 4; ++i)
@@ -88,18 +88,17 @@ void CalcObjectBounds(TKEXMapObjectMem& record, const mapi::TextMetrics& metrics
     }
 }
 
-mapi::PixelRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::ViewTransform& view,
-                                    const mapi::ViewContext& context, int sizeRect,
-                                    mapi::PixelSize client) {
-    mapi::PixelRect r;
+TRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::ViewTransform& view,
+                          const mapi::ViewContext& context, int sizeRect, TSize client) {
+    TRect r;
     const TKEXMapZametka* note = record.Kind == mapi::kindZametka ? record.Note() : nullptr;
     if (note) {
         float x = note->Anchor.x;
         float y = note->Anchor.y;
         view.MapToScreen(x, y);
-        const mapi::PixelSize icon = context.NoteIconSize(*note);
-        const double dx = mapi::roundToInt(icon.width * double{view.Factor()}) + 30;
-        const double dy = mapi::roundToInt(icon.height * double{view.Factor()}) + 30;
+        const TSize icon = context.NoteIconSize(*note);
+        const double dx = mapi::roundToInt(icon.cx * double{view.Factor()}) + 30;
+        const double dy = mapi::roundToInt(icon.cy * double{view.Factor()}) + 30;
         r = {mapi::roundToInt(x - dx), mapi::roundToInt(y - dy), mapi::roundToInt(x + dx),
              mapi::roundToInt(y + dy)};
     } else {
@@ -119,7 +118,7 @@ mapi::PixelRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::
     }
     r.Left = std::max(r.Left, 0);
     r.Top = std::max(r.Top, 0);
-    r.Right = std::min(r.Right, client.width);
-    r.Bottom = std::min(r.Bottom, client.height);
+    r.Right = std::min(r.Right, client.cx);
+    r.Bottom = std::min(r.Bottom, client.cy);
     return r;
 }

@@ -125,23 +125,18 @@ void TKexMapIndex::RemoveFromCell(int column, int row, int i) {
     items.shrink_to_fit();
 }
 
-void TKexMapIndex::ShiftAfterDelete(int i) {
+void TKexMapIndex::shiftFrom(int i, int by) {
     if (!active_)
         return;
     for (auto& items : cells_)
         for (int& item : items)
             if (item >= i)
-                --item;
+                item += by;
 }
 
-void TKexMapIndex::ShiftAfterInsert(int i) {
-    if (!active_)
-        return;
-    for (auto& items : cells_)
-        for (int& item : items)
-            if (item >= i)
-                ++item;
-}
+void TKexMapIndex::ShiftAfterDelete(int i) { shiftFrom(i, -1); }
+
+void TKexMapIndex::ShiftAfterInsert(int i) { shiftFrom(i, 1); }
 
 std::span<const int> TKexMapIndex::Query(float x1, float y1, float x2, float y2) {
     result_.clear();

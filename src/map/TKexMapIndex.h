@@ -57,8 +57,12 @@ public:
 private:
     int columnOf(float x) const;
     int rowOf(float y) const;
+    // Moves every stored index from i on by the given step.
+    void shiftFrom(int i, int by);
     mapi::CellRect clampToGrid(mapi::CellRect range) const;
-    std::vector<int>& cell(int column, int row) { return cells_[static_cast<std::size_t>(column * rows_ + row)]; }
+    std::vector<int>& cell(int column, int row) {
+        return cells_[static_cast<std::size_t>(column * rows_ + row)];
+    }
 
     const TKexMapList& list_;
     int extent_ = 128000;

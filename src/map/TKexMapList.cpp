@@ -53,15 +53,14 @@ struct TKexMapList::PayloadShift {
     }
 };
 
-TKEXMapObjectMem TKexMapList::CloneObjectRecord(const TKEXMapObjectMem& source, float dx, float dy) {
+TKEXMapObjectMem TKexMapList::CloneObjectRecord(const TKEXMapObjectMem& source, float dx,
+                                                float dy) {
     TKEXMapObjectMem dest = source;
     std::visit(PayloadShift{dx, dy}, dest.Data);
     return dest;
 }
 
-void TKexMapList::DeleteObjectRecord(int index) {
-    items_.erase(items_.begin() + index);
-}
+void TKexMapList::DeleteObjectRecord(int index) { items_.erase(items_.begin() + index); }
 
 void TKexMapList::PutObjectRecord(int index, TKEXMapObjectMem record) {
     if (index < Count()) {

@@ -16,7 +16,8 @@ int hit(const TKEXMapObjectMem& record, float x, float y, const FixedContext& co
 }
 
 TEST(HitTestTest, CategoryZeroIsHitOnlyWhileEditing) {
-    const TKEXMapObjectMem polygon = pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 0);
+    const TKEXMapObjectMem polygon =
+        pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 0);
     FixedContext context;
     EXPECT_EQ(hit(polygon, 5, 5, context), -1);
     context.editing = true;
@@ -71,7 +72,8 @@ TEST(HitTestTest, NoteIsHitWithinItsIconAtTheScale) {
 TEST(HitTestTest, GroupIsHitThroughItsChildren) {
     const TKEXMapObjectMem group = mapsamples::groupObject(
         {pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}),
-         mapsamples::groupObject({pointObject(mapi::kindPolygon, {{20, 20}, {30, 20}, {30, 30}}, 0)})});
+         mapsamples::groupObject(
+             {pointObject(mapi::kindPolygon, {{20, 20}, {30, 20}, {30, 30}}, 0)})});
     EXPECT_EQ(hit(group, 2, 2), 0);
     EXPECT_EQ(hit(group, 9, 9), -1);   // in the group's box, in no child
     EXPECT_EQ(hit(group, 29, 21), -1); // a category-0 child while not editing

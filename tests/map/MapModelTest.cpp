@@ -100,7 +100,7 @@ TEST(MapModelTest, StreetIdsRunOutRatherThanRepeat) {
     EXPECT_EQ(model.AddStreetName("LAST"), 65535);
     EXPECT_THROW(model.AddStreetName("ONE MORE"), Exception);
     EXPECT_EQ(model.AddStreetName("last"), 65535); // known names still answer
-    model.Header.NextStreetId = -4; // a damaged header
+    model.Header.NextStreetId = -4;                // a damaged header
     EXPECT_THROW(model.AddStreetName("NEGATIVE"), Exception);
     EXPECT_EQ(model.FindStreetId("ONE MORE"), -1);
 }
@@ -108,7 +108,8 @@ TEST(MapModelTest, StreetIdsRunOutRatherThanRepeat) {
 TEST(MapModelTest, FindObjectByAddressMatchesCategoryStreetAndHouse) {
     mapi::MapModel model;
     const uint16_t street = model.AddStreetName(cp("Ленина"));
-    TKEXMapObjectMem building = mapsamples::withAddress(pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}}, 3), street, "12A");
+    TKEXMapObjectMem building = mapsamples::withAddress(
+        pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}}, 3), street, "12A");
     model.Objects().AddObjectCopy(building);
     building.Category = 5;
     model.Objects().AddObjectCopy(building);
@@ -223,7 +224,8 @@ TEST(MapModelTest, ListChangesKeepTheIndexAsARebuildWouldMakeIt) {
     checkInStep("front");
     model.SendObjectToBack(4);
     checkInStep("back");
-    model.ReplaceObject(3, pointObject(mapi::kindPolygon, {{9000, 9000}, {9100, 9000}, {9000, 9100}}));
+    model.ReplaceObject(3,
+                        pointObject(mapi::kindPolygon, {{9000, 9000}, {9100, 9000}, {9000, 9100}}));
     checkInStep("replace");
     model.DeleteObject(99);
     model.SendObjectToBack(-1);
@@ -284,7 +286,8 @@ void generate(mapi::MapModel& model, std::mt19937& random) {
             TKEXMapObjectMem shape;
             shape.Kind = static_cast<uint8_t>(kind);
             shape.Pen.Width = pick(random) % 30;
-            shape.SetPoints({{x, y}, {x + w, y + h / 3}, {x + w / 2, y + h}, {x - w / 4, y + h / 2}});
+            shape.SetPoints(
+                {{x, y}, {x + w, y + h / 3}, {x + w / 2, y + h}, {x - w / 4, y + h / 2}});
             mapsamples::FixedMetrics metrics;
             CalcObjectBounds(shape, metrics);
             record = shape;

@@ -29,7 +29,8 @@ TKEXMapObjectMem textObject(mapi::WorldPoint anchor, int32_t angle, const char* 
     return record;
 }
 
-TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char* pic, const char* text) {
+TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char* pic,
+                            const char* text) {
     TKEXMapObjectMem record;
     record.Kind = mapi::kindZametka;
     record.Category = 17;
@@ -64,7 +65,7 @@ TKEXMapObjectMem withAddress(TKEXMapObjectMem record, uint16_t streetId, const c
     return record;
 }
 
-mapi::PixelSize FixedMetrics::TextExtent(const TKEXMapText& text) const {
+TSize FixedMetrics::TextExtent(const TKEXMapText& text) const {
     return {static_cast<int>(text.Text.length()) * 10, text.Size};
 }
 
@@ -101,12 +102,14 @@ mapstream::MapDocument richDocument(uint32_t version) {
     bitmap.SetBitmap({1, 2, 3, 4, 5});
     map.Objects.AddObjectCopy(bitmap);
     map.Objects.AddObjectCopy(pointObject(mapi::kindBezier, {{0, 0}, {10, 20}, {30, 20}, {40, 0}}));
-    map.Objects.AddObjectCopy(pointObject(mapi::kindEllipse, {{200, 200}, {260, 200}, {260, 240}, {200, 240}}));
+    map.Objects.AddObjectCopy(
+        pointObject(mapi::kindEllipse, {{200, 200}, {260, 200}, {260, 240}, {200, 240}}));
     map.Objects.AddObjectCopy(noteObject({300, 300}, "DEFAULT", "12", "a note"));
     if (version >= 4) {
         map.Objects.AddObjectCopy(groupObject(
             {pointObject(mapi::kindPolygon, {{500, 500}, {510, 500}, {510, 510}}),
-             groupObject({withAddress(pointObject(mapi::kindPolyline, {{520, 520}, {530, 530}}), 2, "7")})}));
+             groupObject({withAddress(pointObject(mapi::kindPolyline, {{520, 520}, {530, 530}}), 2,
+                                      "7")})}));
     }
     for (int i = 0; i < map.Objects.Count(); ++i)
         map.Objects[i].Id = static_cast<uint32_t>(i + 1);

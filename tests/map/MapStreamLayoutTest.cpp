@@ -115,7 +115,8 @@ TEST(MapStreamLayoutTest, RecordFieldsSitAtTheirOffsets) {
 
 TEST(MapStreamLayoutTest, OldRecordFieldsSitAtTheirOffsets) {
     Bytes bytes(mapi::kObjectOldSize);
-    bytes.at<uint32_t>(0, 5).at<float>(4, 1).at<float>(32, 9).at<int32_t>(36, 2).at<int32_t>(40, 13);
+    bytes.at<uint32_t>(0, 5).at<float>(4, 1).at<float>(32, 9).at<int32_t>(36, 2).at<int32_t>(40,
+                                                                                             13);
     bytes.at<uint8_t>(44, 1).at<uint8_t>(45, 7).at<int32_t>(46, 1).at<uint32_t>(50, 0xAB);
     bytes.at<uint32_t>(63, 0xCD).at<uint8_t>(68, 1).at<uint8_t>(69, 1);
     const auto r = mapi::decodePiece<TKEXMapObjectOld>(bytes.data());
@@ -134,18 +135,27 @@ TEST(MapStreamLayoutTest, OldRecordFieldsSitAtTheirOffsets) {
 }
 
 TEST(MapStreamLayoutTest, PayloadAndBlockFieldsSitAtTheirOffsets) {
-    const auto text = mapi::decodePiece<TKEXMapText>(
-        Bytes(mapi::kTextSize).at<float>(0, 3).at<float>(4, 4).at<int32_t>(8, 450).at<uint8_t>(12, 1)
-            .at<int32_t>(13, 20).text(17, "LABEL").data());
+    const auto text = mapi::decodePiece<TKEXMapText>(Bytes(mapi::kTextSize)
+                                                         .at<float>(0, 3)
+                                                         .at<float>(4, 4)
+                                                         .at<int32_t>(8, 450)
+                                                         .at<uint8_t>(12, 1)
+                                                         .at<int32_t>(13, 20)
+                                                         .text(17, "LABEL")
+                                                         .data());
     EXPECT_EQ(text.Anchor, (mapi::WorldPoint{3, 4}));
     EXPECT_EQ(text.Angle, 450);
     EXPECT_EQ(text.FontIndex, 1);
     EXPECT_EQ(text.Size, 20);
     EXPECT_EQ(text.Text.str(), "LABEL");
 
-    const auto note = mapi::decodePiece<TKEXMapZametka>(
-        Bytes(mapi::kNoteSize).at<float>(0, 1).text(8, "LIB").text(39, "PIC").at<int32_t>(70, 330)
-            .text(74, "NOTE").data());
+    const auto note = mapi::decodePiece<TKEXMapZametka>(Bytes(mapi::kNoteSize)
+                                                            .at<float>(0, 1)
+                                                            .text(8, "LIB")
+                                                            .text(39, "PIC")
+                                                            .at<int32_t>(70, 330)
+                                                            .text(74, "NOTE")
+                                                            .data());
     EXPECT_EQ(note.LibName.str(), "LIB");
     EXPECT_EQ(note.PicName.str(), "PIC");
     EXPECT_EQ(note.Reserved, 330);

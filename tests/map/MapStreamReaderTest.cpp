@@ -137,7 +137,8 @@ TEST(MapStreamReaderTest, TwoPointEllipseGetsFourCornersLockedOrNot) {
 }
 
 TEST(MapStreamReaderTest, ZeroObjectCountReadsNothingAfterTheHeader) {
-    const Loaded loaded = read(mapstream::WriteMapStream(richDocument(6), {.ObjectCount = 0, .StreetCount = {}}));
+    const Loaded loaded =
+        read(mapstream::WriteMapStream(richDocument(6), {.ObjectCount = 0, .StreetCount = {}}));
     EXPECT_FALSE(loaded.result.damaged);
     EXPECT_TRUE(loaded.objects.IsEmpty());
     EXPECT_EQ(loaded.names.Count(), 0);
@@ -146,7 +147,8 @@ TEST(MapStreamReaderTest, ZeroObjectCountReadsNothingAfterTheHeader) {
 
 TEST(MapStreamReaderTest, OldVersionReadsToTheEndWhateverTheCount) {
     mapstream::MapDocument map = richDocument(2);
-    const Loaded loaded = read(mapstream::WriteMapStream(map, {.ObjectCount = 1, .StreetCount = {}}));
+    const Loaded loaded =
+        read(mapstream::WriteMapStream(map, {.ObjectCount = 1, .StreetCount = {}}));
     EXPECT_FALSE(loaded.result.damaged);
     EXPECT_EQ(loaded.objects.Count(), map.Objects.Count());
     EXPECT_EQ(loaded.header.ObjectCount, map.Objects.Count());
@@ -193,8 +195,9 @@ TEST(MapStreamReaderTest, ProgressEveryHundredTopLevelRecordsAndAtTheEnd) {
     EXPECT_EQ(read(mapstream::WriteMapStream(map)).progress, (std::vector<int>{40, 80, 100}));
 
     map.Header.Version = 3; // read to the end: a stored count below the records read
-    EXPECT_EQ(read(mapstream::WriteMapStream(map, {.ObjectCount = 100, .StreetCount = {}})).progress,
-              (std::vector<int>{100, 100, 100}));
+    EXPECT_EQ(
+        read(mapstream::WriteMapStream(map, {.ObjectCount = 100, .StreetCount = {}})).progress,
+        (std::vector<int>{100, 100, 100}));
 }
 
 TEST(MapStreamReaderTest, EveryPrefixOfSmallStreamsLoadsCompleteRecordsOnly) {
@@ -247,7 +250,8 @@ TEST(MapStreamReaderTest, ImpossibleCountsAreDamageNamingRecordAndByte) {
 }
 
 TEST(MapStreamReaderTest, NegativeObjectCountIsDamage) {
-    const Loaded loaded = read(mapstream::WriteMapStream(richDocument(5), {.ObjectCount = -3, .StreetCount = {}}));
+    const Loaded loaded =
+        read(mapstream::WriteMapStream(richDocument(5), {.ObjectCount = -3, .StreetCount = {}}));
     EXPECT_TRUE(loaded.result.damaged);
     EXPECT_TRUE(loaded.objects.IsEmpty());
     EXPECT_EQ(loaded.names.Count(), 2);
@@ -321,7 +325,8 @@ TEST(MapStreamReaderTest, CorruptedBytesGiveConsistentRecordsOrDamage) {
             for (int flips = 1 + round % 4; flips > 0; --flips)
                 bytes[where(random)] = static_cast<char>(byte(random));
             const Loaded loaded = read(bytes);
-            ASSERT_EQ(loaded.header.ObjectCount, loaded.objects.Count()) << version << " round " << round;
+            ASSERT_EQ(loaded.header.ObjectCount, loaded.objects.Count())
+                << version << " round " << round;
             expectConsistent(loaded.objects);
             for (int position : loaded.progress) {
                 ASSERT_TRUE(position >= 0 && position <= 100);

@@ -64,11 +64,12 @@ TEST(ObjectBoundsTest, NothingToMeasureKeepsTheCorners) {
 TEST(ObjectBoundsTest, ScreenRectIsWidenedAndClippedToTheClient) {
     const mapi::ViewTransform view(0, 0, 200);
     const mapsamples::FixedContext context;
-    const TKEXMapObjectMem polygon = pointObject(mapi::kindPolygon, {{100, 100}, {150, 100}, {150, 120}});
+    const TKEXMapObjectMem polygon =
+        pointObject(mapi::kindPolygon, {{100, 100}, {150, 100}, {150, 120}});
     EXPECT_EQ(GetObjectScreenRect(polygon, view, context, 4, {1000, 1000}),
-              (mapi::PixelRect{166, 166, 334, 274}));
+              (TRect{166, 166, 334, 274}));
     EXPECT_EQ(GetObjectScreenRect(polygon, view, context, 4, {300, 250}),
-              (mapi::PixelRect{166, 166, 300, 250}));
+              (TRect{166, 166, 300, 250}));
     const TKEXMapObjectMem near = pointObject(mapi::kindPolygon, {{1, 1}, {5, 1}, {5, 5}});
     EXPECT_EQ(GetObjectScreenRect(near, view, context, 4, {1000, 1000}).Left, 0);
 }
@@ -78,13 +79,13 @@ TEST(ObjectBoundsTest, ScreenRectOfANoteCoversItsIcon) {
     const mapsamples::FixedContext context; // 32 x 32
     const TKEXMapObjectMem note = mapsamples::noteObject({200, 300}, "L", "P", "");
     EXPECT_EQ(GetObjectScreenRect(note, view, context, 4, {1000, 1000}),
-              (mapi::PixelRect{138, 238, 262, 362}));
+              (TRect{138, 238, 262, 362}));
 }
 
 TEST(ObjectBoundsTest, ScreenRectOfATextSpansAllFourCorners) {
     const mapi::ViewTransform view(0, 0, 100);
     const TKEXMapObjectMem text = mapsamples::textObject({100, 100}, 900, "AB");
-    const mapi::PixelRect r = GetObjectScreenRect(text, view, mapsamples::FixedContext(), 0, {1000, 1000});
+    const TRect r = GetObjectScreenRect(text, view, mapsamples::FixedContext(), 0, {1000, 1000});
     EXPECT_EQ(r.Top, 80 - 30);
     EXPECT_EQ(r.Bottom, 100 + 30);
 }

@@ -35,9 +35,4 @@ TEST(StreetDictionaryTest, NameOfAnUnknownIdIsEmpty) {
     EXPECT_EQ(names.NameOf(2), "");
 }
 
-TEST(StreetDictionaryTest, AddressTextIsTrimmedAndUpperCased) {
-    EXPECT_EQ(mapi::normalizeAddressText(cp(" \tулица Ёлок  \r\n")), cp("УЛИЦА ЁЛОК"));
-    EXPECT_EQ(mapi::normalizeAddressText("   "), "");
-}
-
 } // namespace

@@ -26,7 +26,7 @@ TKEXMapObjectMem box(float x1, float y1, float x2, float y2) {
 TEST(TKexMapIndexTest, DefaultGridIsCentredOnTheOrigin) {
     TKexMapList list;
     list.AddObjectCopy(box(-400, -400, 400, 400)); // cell 64 spans -500..500
-    list.AddObjectCopy(box(600, -10, 1600, 10)); // cells 65 (500..1500) and 66
+    list.AddObjectCopy(box(600, -10, 1600, 10));   // cells 65 (500..1500) and 66
     TKexMapIndex index(list);
     EXPECT_EQ(index.ColumnCount(), 128);
     EXPECT_TRUE(items(index, 64, 64).empty()); // inactive: holds nothing
@@ -73,7 +73,7 @@ TEST(TKexMapIndexTest, CellSizeChangeRebuilds) {
     EXPECT_EQ(index.ColumnCount(), 85);
     EXPECT_EQ(index.RowCount(), 85);
     EXPECT_EQ(items(index, 43, 42), std::vector<int>{0}); // round(1600 / 1500) + 42
-    index.SetCellSize(200000, 200000); // larger than the grid: no cells at all
+    index.SetCellSize(200000, 200000);                    // larger than the grid: no cells at all
     EXPECT_EQ(index.ColumnCount(), 0);
     EXPECT_TRUE(query(index, 0, 0, 0, 0).empty());
 }

@@ -13,7 +13,8 @@ using mapsamples::pointObject;
 TEST(TKexMapListTest, CopiesNeverShareBlocks) {
     TKexMapList list;
     list.AddObjectCopy(mapsamples::withAddress(
-        mapsamples::groupObject({pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}})}), 1, "5"));
+        mapsamples::groupObject({pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}})}), 1,
+        "5"));
     TKexMapList copy = list;
     list.DeleteObjectRecord(0);
     ASSERT_EQ(copy.Count(), 1);
@@ -49,8 +50,10 @@ TEST(TKexMapListTest, PayloadSizeByKind) {
     TKEXMapObjectMem record;
     record.Count = 5;
     const std::pair<uint8_t, int64_t> expected[] = {
-        {mapi::kindPolygon, 40}, {mapi::kindPolyline, 40}, {mapi::kindPixels, 40}, {mapi::kindText, mapi::kTextSize},
-        {mapi::kindBitmap, 5},   {mapi::kindBezier, 40},   {mapi::kindEllipse, 40}, {mapi::kindZametka, mapi::kNoteSize},
+        {mapi::kindPolygon, 40}, {mapi::kindPolyline, 40},
+        {mapi::kindPixels, 40},  {mapi::kindText, mapi::kTextSize},
+        {mapi::kindBitmap, 5},   {mapi::kindBezier, 40},
+        {mapi::kindEllipse, 40}, {mapi::kindZametka, mapi::kNoteSize},
         {mapi::kindGroup, 5},    {9, 0}};
     for (const auto& [kind, size] : expected) {
         record.Kind = kind;

@@ -37,7 +37,8 @@ protected:
     // A folder per test: ctest runs the tests of this suite side by side.
     MapDumpTest()
         : dir_(std::filesystem::temp_directory_path() /
-               (std::string("valdren_mapdump_") + testing::UnitTest::GetInstance()->current_test_info()->name())) {
+               (std::string("valdren_mapdump_") +
+                testing::UnitTest::GetInstance()->current_test_info()->name())) {
         std::filesystem::create_directories(dir_);
     }
     ~MapDumpTest() override { std::filesystem::remove_all(dir_); }
@@ -98,8 +99,6 @@ TEST_F(MapDumpTest, DamagedStreamPrintsWhatLoadedAndExitsThree) {
     EXPECT_NE(run.output.find("\"damaged\": true"), std::string::npos);
 }
 
-TEST_F(MapDumpTest, MissingFileExitsTwo) {
-    EXPECT_EQ(mapdump(dir_ / "absent.bin").exitCode, 2);
-}
+TEST_F(MapDumpTest, MissingFileExitsTwo) { EXPECT_EQ(mapdump(dir_ / "absent.bin").exitCode, 2); }
 
 } // namespace

@@ -19,7 +19,7 @@ public:
 
     // The shortest text that reads back as the same Single or Double.
     template <typename Real>
-        requires std::is_floating_point_v<Real>
+    requires std::is_floating_point_v<Real>
     void number(Real value) {
         if (!std::isfinite(value)) {
             out_ << "null";
@@ -62,9 +62,11 @@ private:
     std::ostream& out_;
 };
 
-void printObjects(JsonWriter& json, const mapi::MapModel& map, const TKexMapList& objects, const char* indent);
+void printObjects(JsonWriter& json, const mapi::MapModel& map, const TKexMapList& objects,
+                  const char* indent);
 
-void printPayload(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObjectMem& r, const char* indent) {
+void printPayload(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObjectMem& r,
+                  const char* indent) {
     std::ostream& out = json.raw();
     if (mapi::isPointKind(r.Kind)) {
         out << ", ";
@@ -106,11 +108,12 @@ void printPayload(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObje
     }
 }
 
-void printObject(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObjectMem& r, const char* indent) {
+void printObject(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObjectMem& r,
+                 const char* indent) {
     std::ostream& out = json.raw();
     out << "{\"id\": " << r.Id << ", \"kind\": " << int{r.Kind} << ", \"count\": " << r.Count
-        << ", \"plane\": " << r.Plane << ", \"category\": " << r.Category << ", \"locked\": " << int{r.Locked}
-        << ", \"corners\": [";
+        << ", \"plane\": " << r.Plane << ", \"category\": " << r.Category
+        << ", \"locked\": " << int{r.Locked} << ", \"corners\": [";
     for (std::size_t i = 0; i < r.Corners.size(); ++i) {
         out << (i ? ", " : "");
         json.point(r.Corners[i]);
@@ -119,7 +122,8 @@ void printObject(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObjec
     json.point(r.Center);
     out << ", \"pen\": {\"color\": " << r.Pen.Color << ", \"style\": " << int{r.Pen.Style}
         << ", \"width\": " << r.Pen.Width << ", \"caps\": " << r.Pen.Caps << "}";
-    out << ", \"brush\": {\"color\": " << r.Brush.Color << ", \"style\": " << int{r.Brush.Style} << "}";
+    out << ", \"brush\": {\"color\": " << r.Brush.Color << ", \"style\": " << int{r.Brush.Style}
+        << "}";
     if (r.Address) {
         out << ", \"address\": {\"street_id\": " << r.Address->StreetId << ", \"street\": ";
         json.text(map.GetStreetName(r.Address->StreetId));
@@ -131,7 +135,8 @@ void printObject(JsonWriter& json, const mapi::MapModel& map, const TKEXMapObjec
     out << '}';
 }
 
-void printObjects(JsonWriter& json, const mapi::MapModel& map, const TKexMapList& objects, const char* indent) {
+void printObjects(JsonWriter& json, const mapi::MapModel& map, const TKexMapList& objects,
+                  const char* indent) {
     std::ostream& out = json.raw();
     out << '[';
     for (int i = 0; i < objects.Count(); ++i) {

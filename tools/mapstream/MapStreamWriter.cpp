@@ -9,7 +9,8 @@
 
 #include "map/MapStreamLayout.h"
 
-static_assert(std::endian::native == std::endian::little, "fields are written as they lie in memory");
+static_assert(std::endian::native == std::endian::little,
+              "fields are written as they lie in memory");
 
 namespace mapstream {
 namespace {
@@ -20,10 +21,8 @@ public:
     explicit FieldWriter(std::string& out) : out_(out) {}
 
     template <typename T>
-        requires std::is_arithmetic_v<T>
-    void operator()(const T& value) {
-        append(&value, sizeof(T));
-    }
+    requires std::is_arithmetic_v<T>
+    void operator()(const T& value) { append(&value, sizeof(T)); }
 
     template <std::size_t Room>
     void operator()(const ShortString<Room>& text) {
@@ -40,7 +39,9 @@ public:
         mapi::visitFields(p, *this);
     }
 
-    void append(const void* bytes, std::size_t size) { out_.append(static_cast<const char*>(bytes), size); }
+    void append(const void* bytes, std::size_t size) {
+        out_.append(static_cast<const char*>(bytes), size);
+    }
 
 private:
     std::string& out_;
