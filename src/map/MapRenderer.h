@@ -84,7 +84,8 @@ public:
     // The ellipse inscribed in the quadrilateral of four pixel corners, as four Bezier curves.
     static void DrawBezierEllipse(TCanvas& canvas, TPoint c0, TPoint c1, TPoint c2, TPoint c3);
     // Clips the segment to the client area and hands its pixels to OnPixelLineEvent, numbered from
-    // 0 at the segment's start.
+    // 0 at the segment's start; only while a custom polyline is being drawn (the handler receives
+    // that object).
     void DrawPixelLine(TCanvas& canvas, int x1, int y1, int x2, int y2);
 
     const RenderTimings& Timings() const { return timings_; }
