@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "map/CategoryVocabulary.h"
 #include "map/MapEvents.h"
 #include "map/MapIconSource.h"
 #include "map/MapModel.h"
@@ -23,6 +24,7 @@
 #include "toolkit/TNotifyEvent.h"
 #include "toolkit/TPicture.h"
 #include "toolkit/TStream.h"
+#include "toolkit/TStringList.h"
 #include "toolkit/TTimer.h"
 
 class TDataMap : public TMyImage {
@@ -103,6 +105,8 @@ public:
     void SetKexMapIcon(TKexIcon* Value);
 
     // ---- categories and icons ----
+    // The category names with their ids as the items' objects (the built-in vocabulary).
+    const TStringList& CategoryList() const { return categoryList_; }
     bool GetCategoryVisible(int Category) const { return renderer_.GetCategoryVisible(Category); }
     void SetCategoryVisible(int Category, bool Value);
     // The current icon set's picture, or the 32 x 32 missing-icon picture.
@@ -215,6 +219,7 @@ private:
     TBitmap grassBitmap_;
     TBitmap scrollMarker_;
     TTimer* blinkTimer_ = nullptr;
+    TStringList categoryList_;
 
     TInstrument instrument_ = iPick;
     TColor backgroundColor_ = clGreen;

@@ -73,6 +73,7 @@ TEST(TDataMapTest, NewMapHoldsItsDefaults) {
     EXPECT_TRUE(map.GetCategoryVisible(1024));
     EXPECT_FALSE(map.GetCategoryVisible(1025));
     EXPECT_EQ(map.KexMapIcon(), nullptr);
+    EXPECT_EQ(map.CategoryList().Count(), 39);
     const tKexMapOptions& o = *map.Options();
     EXPECT_TRUE(o.mpGuideLines());
     EXPECT_TRUE(o.mpEdit());
