@@ -49,16 +49,8 @@ double distance(TPoint a, TPoint b) { return std::hypot(static_cast<double>(b.X 
 
 // Outcode of a pixel against the client area 0..width, 0..height.
 int pixelCode(int x, int y, int width, int height) {
-    int code = 0;
-    if (x < 0)
-        code |= 1;
-    else if (x > width)
-        code |= 4;
-    if (y < 0)
-        code |= 2;
-    else if (y > height)
-        code |= 8;
-    return code;
+    return OutCode(0, 0, static_cast<float>(width), static_cast<float>(height), static_cast<float>(x),
+                   static_cast<float>(y));
 }
 
 // Moves (x, y) onto each edge it lies beyond, left, top, right, bottom in turn, the other
