@@ -143,8 +143,10 @@ public:
     // The picture centred on the press point while the middle button pans.
     const TBitmap& ScrollMarker() const { return scrollMarker_; }
 
-    // What the overlays show: the measuring polyline and the selected objects; the tools fill them.
+    // What the overlays show: the measuring polyline, the region polygon and the selected objects;
+    // the tools fill them.
     std::vector<mapi::WorldPoint>& MeasurePoints() { return measurePoints_; }
+    std::vector<mapi::WorldPoint>& RegionPoints() { return regionPoints_; }
     std::vector<int>& SelectedObjects() { return selectedObjects_; }
 
     // ---- events ----
@@ -203,7 +205,9 @@ private:
     TBitmap& buffer() { return *Picture()->Bitmap(); }
     void fire(const TNotifyEvent& event);
     void paintGuideLines(TCanvas& canvas);
+    std::vector<TPoint> screenPoints(std::span<const mapi::WorldPoint> points) const;
     void paintMeasureLine(TCanvas& canvas);
+    void paintRegionBand(TCanvas& canvas);
     void paintSelectionFrame(TCanvas& canvas);
     void loadScrollMarker();
     void releaseCache();
@@ -238,5 +242,6 @@ private:
     bool painting_ = false;
 
     std::vector<mapi::WorldPoint> measurePoints_;
+    std::vector<mapi::WorldPoint> regionPoints_;
     std::vector<int> selectedObjects_;
 };
