@@ -333,8 +333,8 @@ TEST(MapRendererTest, EllipseFillsTheInscribedOval) {
 
 TEST(MapRendererTest, GroupDrawsItsChildrenInOrderLeavingOutSmallOnes) {
     Scene s;
-    TKEXMapObjectMem speck = square(80, 80, 81, 81, clYellow);
-    s.add(mapsamples::groupObject({square(10, 10, 60, 60, clRed), square(30, 30, 70, 70, clBlue), speck}));
+    TKEXMapObjectMem dot = square(80, 80, 81, 81, clYellow);
+    s.add(mapsamples::groupObject({square(10, 10, 60, 60, clRed), square(30, 30, 70, 70, clBlue), dot}));
     s.render();
     EXPECT_EQ(s.pixel(20, 20), clRed);
     EXPECT_EQ(s.pixel(50, 50), clBlue);

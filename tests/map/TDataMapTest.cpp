@@ -439,10 +439,10 @@ TEST(TDataMapTest, AdjacentViewsAgreeWithTheWholeView) {
         const int top = (tile / 2) * 48;
         TDataMap part(nullptr);
         render(part, 104, 48, static_cast<float>(left) * unitsPerPixel, static_cast<float>(top) * unitsPerPixel);
-        TCanvas& piece = *part.Picture()->Bitmap()->Canvas();
+        TCanvas& tileCanvas = *part.Picture()->Bitmap()->Canvas();
         for (int y = 0; y < 48; ++y)
             for (int x = 0; x < 104; ++x)
-                ASSERT_EQ(piece.Pixels(x, y), all.Pixels(left + x, top + y)) << "tile " << tile << " at " << x << "," << y;
+                ASSERT_EQ(tileCanvas.Pixels(x, y), all.Pixels(left + x, top + y)) << "tile " << tile << " at " << x << "," << y;
     }
 }
 
