@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 using maprender::parseArguments;
 
 const std::string& cityBytes() {
-    static const std::string bytes = mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
+    static const std::string bytes =
+        mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
     return bytes;
 }
 
@@ -37,8 +38,9 @@ bool isPng(const fs::path& path) {
 }
 
 TEST(MapRenderCommandTest, ArgumentsMakeARequest) {
-    const auto request = parseArguments({"city.map", "out.png", "--width", "640", "--height", "480", "--scale",
-                                         "400", "--x", "10.5", "--y", "-20", "--background", "$00FF0000"});
+    const auto request =
+        parseArguments({"city.map", "out.png", "--width", "640", "--height", "480", "--scale",
+                        "400", "--x", "10.5", "--y", "-20", "--background", "$00FF0000"});
     ASSERT_TRUE(request);
     EXPECT_EQ(request->stream, "city.map");
     EXPECT_EQ(request->output, "out.png");
@@ -55,10 +57,14 @@ TEST(MapRenderCommandTest, ArgumentsMakeARequest) {
 }
 
 TEST(MapRenderCommandTest, ArgumentsThatMakeNoRequestAreRefused) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"only.map"}, {"a", "b", "c"}, {"a", "b", "--width"}, {"a", "b", "--width", "0"},
-        {"a", "b", "--scale", "x"}, {"a", "b", "--x", "1"}, {"a", "b", "--background", "$1000000"},
-        {"a", "b", "--colour", "1"}};
+    const std::vector<std::vector<std::string>> bad = {{"only.map"},
+                                                       {"a", "b", "c"},
+                                                       {"a", "b", "--width"},
+                                                       {"a", "b", "--width", "0"},
+                                                       {"a", "b", "--scale", "x"},
+                                                       {"a", "b", "--x", "1"},
+                                                       {"a", "b", "--background", "$1000000"},
+                                                       {"a", "b", "--colour", "1"}};
     for (const auto& arguments : bad)
         EXPECT_FALSE(parseArguments(arguments)) << arguments.size();
 }
