@@ -398,6 +398,11 @@ const TBitmap& TDataMap::GetMapIcon(std::string_view LibName, std::string_view P
 
 // ---- drawing ----
 
+void TDataMap::DrawObject(const TKEXMapObjectMem& Record, TCanvas& Canvas) {
+    renderer_.SetView(viewport());
+    renderer_.DrawObject(Record, Canvas);
+}
+
 void TDataMap::CollectVisibleObjects(float X1, float Y1, float X2, float Y2) {
     renderer_.SetView(viewport());
     renderer_.CollectVisibleObjects({X1, Y1, X2, Y2});

@@ -123,9 +123,8 @@ public:
     void RefreshMapRect(const TRect& Rect);
     // Copies Rect of the buffer to the screen and paints the overlays.
     void PaintOverlays(const TRect& Rect);
-    void DrawObject(const TKEXMapObjectMem& Record, TCanvas& Canvas) {
-        renderer_.DrawObject(Record, Canvas);
-    }
+    // Draws one record on any canvas in the current view (the blink, the preview).
+    void DrawObject(const TKEXMapObjectMem& Record, TCanvas& Canvas);
     void CollectVisibleObjects(float X1, float Y1, float X2, float Y2);
     bool IsObjectVisible(int Index) const { return renderer_.IsObjectVisible(Index); }
     int ClipCode(float X, float Y) const { return renderer_.ClipCode(X, Y); }

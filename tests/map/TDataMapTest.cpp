@@ -282,6 +282,24 @@ TEST(TDataMapTest, NothingIsRebuiltWhileTheMapIsNotReady) {
     EXPECT_EQ(f.buffer().Pixels(5, 5), clBlue);
 }
 
+TEST(TDataMapTest, DrawObjectUsesTheViewAsItIsNow) {
+    Fixture f;
+    f.map->SetReadyFlag(false); // nothing is rebuilt, so only DrawObject can take the new view
+    f.map->SetScale(200);
+    f.map->SetXWind(100);
+    TBitmap bitmap;
+    bitmap.SetSize(200, 100);
+    bitmap.Canvas()->Brush()->SetColor(clBlack);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 200, 100));
+    f.map->DrawObject(square(130, 40, 140, 50, clRed), *bitmap.Canvas());
+    const float x = f.map->XWind();
+    const float y = f.map->YWind();
+    const int left = static_cast<int>((130 - x) * 2);
+    const int top = static_cast<int>((40 - y) * 2);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(left + 10, top + 10), clRed);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(left - 3, top + 10), clBlack);
+}
+
 TEST(TDataMapTest, TextureFillsTheBackgroundWithTheGrassPattern) {
     Fixture f;
     TPicture grass;
