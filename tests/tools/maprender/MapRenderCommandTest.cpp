@@ -90,6 +90,15 @@ TEST(MapRenderCommandTest, UnreadableStreamFileEndsWithTwo) {
     EXPECT_FALSE(fs::exists(request.output));
 }
 
+TEST(MapRenderCommandTest, PictureThatCannotBeWrittenEndsWithOne) {
+    maprender::RenderRequest request;
+    request.stream = writeFile("maprender-small.map", cityBytes()).string();
+    request.output = "/no such folder/out.png";
+    request.width = 50;
+    request.height = 40;
+    EXPECT_EQ(maprender::render(request), maprender::kFailed);
+}
+
 TEST(MapRenderCommandTest, DamagedStreamEndsWithThreeAndStillWritesThePicture) {
     const std::string& bytes = cityBytes();
     maprender::RenderRequest request;
