@@ -488,11 +488,15 @@ void TDataMap::Paint() {
     if (current.Width() != Width() || current.Height() != Height())
         RefreshMap();
     TMyImage::Paint();
-    PaintOverlays(Rect(0, 0, Width(), Height()));
+    paintOverlayLayers();
 }
 
 void TDataMap::PaintOverlays(const TRect& Rect) {
     PaintRect(Rect);
+    paintOverlayLayers();
+}
+
+void TDataMap::paintOverlayLayers() {
     TCanvas& canvas = *Canvas();
     paintMeasureLine(canvas);
     paintRegionBand(canvas);

@@ -208,6 +208,8 @@ private:
     TBitmap& buffer() { return *Picture()->Bitmap(); }
     void fire(const TNotifyEvent& event);
     void paintGuideLines(TCanvas& canvas);
+    // The overlays in their order, over what the screen shows now.
+    void paintOverlayLayers();
     std::vector<TPoint> screenPoints(std::span<const mapi::WorldPoint> points) const;
     void paintMeasureLine(TCanvas& canvas);
     void paintRegionBand(TCanvas& canvas);
