@@ -11,7 +11,8 @@ template <typename T>
 class Boxed {
 public:
     explicit Boxed(T value) : value_(std::make_unique<T>(std::move(value))) {}
-    Boxed(const Boxed& other) : value_(other.value_ ? std::make_unique<T>(*other.value_) : nullptr) {}
+    Boxed(const Boxed& other)
+        : value_(other.value_ ? std::make_unique<T>(*other.value_) : nullptr) {}
     Boxed(Boxed&&) noexcept = default;
     Boxed& operator=(const Boxed& other) {
         if (this != &other)

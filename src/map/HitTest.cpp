@@ -25,7 +25,9 @@ bool hitsPolyline(const TKEXMapObjectMem& record, float x, float y) {
     const auto points = record.Points();
     const auto width = static_cast<float>(record.Pen.Width);
     for (std::size_t i = 1; i < points.size(); ++i) {
-        if (PointNearSegment(width, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, x, y))
+        const mapi::WorldPoint a = points[i - 1];
+        const mapi::WorldPoint b = points[i];
+        if (PointNearSegment(width, a.x, a.y, b.x, b.y, x, y))
             return true;
     }
     return false;
@@ -35,10 +37,10 @@ bool hitsNote(const TKEXMapObjectMem& record, float x, float y, const mapi::View
     const TKEXMapZametka* note = record.Note();
     if (!note)
         return false;
-    const mapi::PixelSize icon = context.NoteIconSize(*note);
+    const TSize icon = context.NoteIconSize(*note);
     const double unitsPerPixel = 100.0 / std::max(context.Scale(), 1);
-    const double halfWidth = icon.width * unitsPerPixel / 2;
-    const double halfHeight = icon.height * unitsPerPixel / 2;
+    const double halfWidth = icon.cx * unitsPerPixel / 2;
+    const double halfHeight = icon.cy * unitsPerPixel / 2;
     return x >= note->Anchor.x - halfWidth && x <= note->Anchor.x + halfWidth &&
            y >= note->Anchor.y - halfHeight && y <= note->Anchor.y + halfHeight;
 }
@@ -55,19 +57,19 @@ bool hitsGroup(const TKEXMapObjectMem& record, float x, float y, const mapi::Vie
 }
 
 bool hits(const TKEXMapObjectMem& record, float x, float y, const mapi::ViewContext& context) {
-    if (record.Kind == kindText)
+    if (record.Kind == mapi::kindText)
         return PointInPolygon(record.Corners, x, y);
-    if (record.Kind == kindZametka)
+    if (record.Kind == mapi::kindZametka)
         return hitsNote(record, x, y, context);
     if (!PointInRect(hitBox(record), x, y))
         return false;
     switch (record.Kind) {
-    case kindPolygon:
-    case kindBezier:
+    case mapi::kindPolygon:
+    case mapi::kindBezier:
         return PointInPolygon(record.Points(), x, y);
-    case kindPolyline:
+    case mapi::kindPolyline:
         return hitsPolyline(record, x, y);
-    case kindGroup:
+    case mapi::kindGroup:
         return hitsGroup(record, x, y, context);
     default:
         return true; // pixel sets, bitmaps, ellipses and unknown kinds: the box decides
@@ -76,7 +78,8 @@ bool hits(const TKEXMapObjectMem& record, float x, float y, const mapi::ViewCont
 
 } // namespace
 
-int HitTestObject(float x, float y, int i, const TKexMapList& list, const mapi::ViewContext& context) {
+int HitTestObject(float x, float y, int i, const TKexMapList& list,
+                  const mapi::ViewContext& context) {
     if (i < 0 || i >= list.Count())
         return -1;
     const TKEXMapObjectMem& record = list[i];

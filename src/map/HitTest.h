@@ -8,4 +8,5 @@
 
 // Returns i when the point hits record i of the list, else -1 (also for an index out of range).
 // Category-0 objects are hit only while editing is on.
-int HitTestObject(float x, float y, int i, const TKexMapList& list, const mapi::ViewContext& context);
+int HitTestObject(float x, float y, int i, const TKexMapList& list,
+                  const mapi::ViewContext& context);

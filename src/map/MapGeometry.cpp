@@ -110,7 +110,7 @@ void PointAlongSegment(int& x, int& y, float ax, float ay, float bx, float by, f
     y = mapi::roundToInt((double{by} - ay) * t + ay);
 }
 
-mapi::PixelRect FitPictureRect(const mapi::PixelRect& rect, std::optional<mapi::PixelSize> picture) {
+TRect FitPictureRect(const TRect& rect, std::optional<TSize> picture) {
     if (!picture)
         return rect;
     const int width = std::abs(rect.Right - rect.Left);
@@ -118,14 +118,14 @@ mapi::PixelRect FitPictureRect(const mapi::PixelRect& rect, std::optional<mapi::
     const int cx = rect.Left + width / 2;
     const int cy = rect.Top + height / 2;
     double k = 1;
-    if (picture->width > width || picture->height > height) {
+    if (picture->cx > width || picture->cy > height) {
         // A side of 0 never limits the factor.
-        const double kx = picture->width > 0 ? static_cast<double>(width) / picture->width : 1;
-        const double ky = picture->height > 0 ? static_cast<double>(height) / picture->height : 1;
+        const double kx = picture->cx > 0 ? static_cast<double>(width) / picture->cx : 1;
+        const double ky = picture->cy > 0 ? static_cast<double>(height) / picture->cy : 1;
         k = std::min(kx, ky);
     }
-    const int w = mapi::roundToInt(picture->width * k);
-    const int h = mapi::roundToInt(picture->height * k);
+    const int w = mapi::roundToInt(picture->cx * k);
+    const int h = mapi::roundToInt(picture->cy * k);
     return {cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2};
 }
 

@@ -5,7 +5,8 @@
 #include <optional>
 #include <span>
 
-#include "map/PixelGeometry.h"
+#include "toolkit/TRect.h"
+#include "toolkit/TSize.h"
 #include "map/WorldPoint.h"
 #include "map/WorldRect.h"
 
@@ -30,7 +31,7 @@ double VectorAngle(float x1, float y1, float x2, float y2);
 void PointAlongSegment(int& x, int& y, float ax, float ay, float bx, float by, float distance);
 // The rectangle a picture takes when centred in Rect, shrunk to fit, never enlarged; Rect itself
 // without a picture.
-mapi::PixelRect FitPictureRect(const mapi::PixelRect& rect, std::optional<mapi::PixelSize> picture);
+TRect FitPictureRect(const TRect& rect, std::optional<TSize> picture);
 // Ascending sort of values[lo..hi].
 void QuickSortInts(std::span<int> values, int lo, int hi);
 

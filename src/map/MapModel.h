@@ -48,6 +48,7 @@ public:
     void ClearMap();
 
     // The id of the trimmed, upper-cased name, added with the next street-name id when new.
+    // Raises Exception when that counter is past the last 16-bit id.
     uint16_t AddStreetName(std::string_view name);
     AnsiString GetStreetName(uint16_t id) const;
     // The id of the trimmed, upper-cased name, or -1.
@@ -58,9 +59,19 @@ public:
     int64_t GetObjectDataSize(const TKEXMapObjectMem& record) const;
     int GetObjectCount() const { return Header.ObjectCount; }
 
+    // Changes of the object list that keep the grid index in step and the header's object count
+    // equal to the list's. The control's own checks (locks, the edit buffer) come first; an
+    // index out of range changes nothing.
+    int AppendObject(TKEXMapObjectMem record);
+    void ReplaceObject(int index, TKEXMapObjectMem record);
+    void DeleteObject(int index);
+    void BringObjectToFront(int index);
+    void SendObjectToBack(int index);
+
     bool UseIndex() const { return useIndex_; }
     void SetUseIndex(bool value);
-    int IndexSize() const { return indexSize_; }
+    // The cell size of the index this map uses (a main map's, while linked).
+    int IndexSize() const { return content_->Index.CellWidth(); }
     // Rounded down to a multiple of 100, at least 100.
     void SetIndexSize(int value);
 
@@ -76,9 +87,11 @@ public:
     int FindObjectById(uint32_t id);
 
 private:
+    bool isInList(int index) const { return index >= 0 && index < content_->Objects.Count(); }
     // The index answers only while this map asks for it and the shared index is on.
     bool isIndexed() const { return useIndex_ && content_->Index.Active(); }
     void fireAfterFind(bool value) const;
+    void unindex(int index);
     // Visits every object that may lie in the area: all of them, or the index's answer.
     template <typename Visit>
     void forEachCandidate(const WorldRect& area, Visit visit);
@@ -86,7 +99,6 @@ private:
     std::unique_ptr<MapContent> own_;
     MapContent* content_;
     bool useIndex_ = false;
-    int indexSize_ = 1000;
     std::vector<int> hitList_;
     bool damaged_ = false;
     AnsiString damageMessage_;

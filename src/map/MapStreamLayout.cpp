@@ -11,188 +11,60 @@ static_assert(std::endian::native == std::endian::little,
 namespace mapi {
 namespace {
 
-// Reads consecutive little-endian fields from a piece whose size the caller has checked.
+// Reads consecutive fields from a piece whose size the caller has checked.
 class FieldReader {
 public:
     explicit FieldReader(const uint8_t* bytes) : at_(bytes) {}
 
     template <typename T>
-    T read() {
-        T value;
-        std::memcpy(&value, at_, sizeof(T));
-        at_ += sizeof(T);
-        return value;
-    }
-
-    template <typename T>
-    void readInto(T& value) {
-        value = read<T>();
-    }
+    requires std::is_arithmetic_v<T>
+    void operator()(T& value) { take(&value, sizeof(T)); }
 
     template <std::size_t Room>
-    void readString(ShortString<Room>& text) {
-        std::memcpy(text.bytes, at_, Room + 1);
-        at_ += Room + 1;
+    void operator()(ShortString<Room>& text) {
+        take(text.bytes, Room + 1);
     }
 
     template <std::size_t N>
-    void readBytes(std::array<uint8_t, N>& bytes) {
-        std::memcpy(bytes.data(), at_, N);
-        at_ += N;
-    }
-
-    WorldPoint readPoint() {
-        WorldPoint p;
-        p.x = read<float>();
-        p.y = read<float>();
-        return p;
-    }
-
-    TKEXMapPen readPen() {
-        TKEXMapPen pen;
-        readInto(pen.Color);
-        readInto(pen.Style);
-        readInto(pen.Width);
-        readInto(pen.Caps);
-        return pen;
-    }
-
-    TKEXMapBrush readBrush() {
-        TKEXMapBrush brush;
-        readInto(brush.Color);
-        readInto(brush.Style);
-        return brush;
-    }
-
-    void readCorners(std::array<WorldPoint, 4>& corners) {
-        for (WorldPoint& corner : corners)
-            corner = readPoint();
+    void operator()(std::array<uint8_t, N>& bytes) {
+        take(bytes.data(), N);
     }
 
 private:
+    void take(void* target, std::size_t size) {
+        std::memcpy(target, at_, size);
+        at_ += size;
+    }
+
     const uint8_t* at_;
 };
 
 } // namespace
 
-TKEXMapHeader decodeHeader(const uint8_t* bytes) {
+template <typename Piece>
+Piece decodePiece(const uint8_t* bytes) {
+    Piece piece;
     FieldReader in(bytes);
-    TKEXMapHeader header;
-    in.readBytes(header.Reserved0);
-    in.readInto(header.Version);
-    in.readString(header.NameMap);
-    in.readString(header.CreatedBy);
-    in.readBytes(header.Reserved1);
-    in.readInto(header.Mashtab);
-    in.readInto(header.CreateDate);
-    in.readInto(header.ObjectCount);
-    in.readInto(header.NextObjectId);
-    in.readInto(header.Scale);
-    in.readInto(header.XWind);
-    in.readInto(header.YWind);
-    in.readInto(header.StreetCount);
-    in.readInto(header.NextStreetId);
-    return header;
+    visitFields(piece, in);
+    return piece;
 }
 
-TKEXMapStreetName decodeStreetName(const uint8_t* bytes) {
-    FieldReader in(bytes);
-    TKEXMapStreetName name;
-    in.readInto(name.Id);
-    in.readString(name.Name);
-    return name;
-}
+template TKEXMapHeader decodePiece<TKEXMapHeader>(const uint8_t*);
+template TKEXMapStreetName decodePiece<TKEXMapStreetName>(const uint8_t*);
+template TKEXMapObjectOld decodePiece<TKEXMapObjectOld>(const uint8_t*);
+template TKEXMapAddress decodePiece<TKEXMapAddress>(const uint8_t*);
+template TKEXMapAddressOld decodePiece<TKEXMapAddressOld>(const uint8_t*);
+template TKEXMapExtra decodePiece<TKEXMapExtra>(const uint8_t*);
+template TKEXMapText decodePiece<TKEXMapText>(const uint8_t*);
+template TKEXMapZametka decodePiece<TKEXMapZametka>(const uint8_t*);
+template TKEXMapZametkaOld decodePiece<TKEXMapZametkaOld>(const uint8_t*);
 
-BlockFlags decodeObject(const uint8_t* bytes, TKEXMapObjectMem& record) {
+BlockFlags decodeRecord(const uint8_t* bytes, TKEXMapObjectMem& record) {
     FieldReader in(bytes);
-    in.readInto(record.Id);
-    in.readInto(record.Reserved1);
-    in.readInto(record.Reserved2);
-    in.readCorners(record.Corners);
-    record.Center = in.readPoint();
-    in.readInto(record.Plane);
-    in.readInto(record.Category);
-    in.readInto(record.Locked);
-    in.readInto(record.Kind);
-    in.readInto(record.Count);
-    record.Pen = in.readPen();
-    record.Brush = in.readBrush();
-    BlockFlags flags;
-    flags.hasAddress = in.read<uint8_t>() == 1;
-    flags.hasExtra = in.read<uint8_t>() == 1;
-    return flags;
-}
-
-TKEXMapObjectOld decodeObjectOld(const uint8_t* bytes) {
-    FieldReader in(bytes);
-    TKEXMapObjectOld record;
-    in.readInto(record.Id);
-    in.readCorners(record.Corners);
-    in.readInto(record.Plane);
-    in.readInto(record.Category);
-    in.readInto(record.Locked);
-    in.readInto(record.Kind);
-    in.readInto(record.Count);
-    record.Pen = in.readPen();
-    record.Brush = in.readBrush();
-    in.readInto(record.HasAddress);
-    in.readInto(record.HasExtra);
-    return record;
-}
-
-TKEXMapAddress decodeAddress(const uint8_t* bytes) {
-    FieldReader in(bytes);
-    TKEXMapAddress address;
-    in.readInto(address.StreetId);
-    in.readString(address.House);
-    return address;
-}
-
-TKEXMapAddressOld decodeAddressOld(const uint8_t* bytes) {
-    FieldReader in(bytes);
-    TKEXMapAddressOld address;
-    in.readInto(address.StreetId);
-    in.readString(address.House);
-    return address;
-}
-
-TKEXMapExtra decodeExtra(const uint8_t* bytes) {
-    FieldReader in(bytes);
-    TKEXMapExtra extra;
-    in.readBytes(extra.Bytes);
-    return extra;
-}
-
-TKEXMapText decodeText(const uint8_t* bytes) {
-    FieldReader in(bytes);
-    TKEXMapText text;
-    text.Anchor = in.readPoint();
-    in.readInto(text.Angle);
-    in.readInto(text.FontIndex);
-    in.readInto(text.Size);
-    in.readString(text.Text);
-    return text;
-}
-
-TKEXMapZametka decodeNote(const uint8_t* bytes) {
-    FieldReader in(bytes);
-    TKEXMapZametka note;
-    note.Anchor = in.readPoint();
-    in.readString(note.LibName);
-    in.readString(note.PicName);
-    in.readInto(note.Reserved);
-    in.readString(note.Text);
-    return note;
-}
-
-TKEXMapZametkaOld decodeNoteOld(const uint8_t* bytes) {
-    FieldReader in(bytes);
-    TKEXMapZametkaOld note;
-    note.Anchor = in.readPoint();
-    in.readInto(note.IconNumber);
-    in.readBytes(note.Reserved);
-    in.readString(note.Text);
-    return note;
+    uint8_t hasAddress = 0;
+    uint8_t hasExtra = 0;
+    visitRecordFields(record, hasAddress, hasExtra, in);
+    return {hasAddress == 1, hasExtra == 1};
 }
 
 } // namespace mapi

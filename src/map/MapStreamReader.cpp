@@ -20,7 +20,8 @@ struct StreamDamage {
 
 } // namespace
 
-MapReadResult MapStreamReader::Read(TKEXMapHeader& header, StreetDictionary& names, TKexMapList& objects) {
+MapReadResult MapStreamReader::Read(TKEXMapHeader& header, StreetDictionary& names,
+                                    TKexMapList& objects) {
     start_ = stream_.Position();
     size_ = std::max<int64_t>(0, stream_.Size() - start_);
     position_ = 0;
@@ -36,13 +37,13 @@ MapReadResult MapStreamReader::Read(TKEXMapHeader& header, StreetDictionary& nam
     }
     names.AddAll(std::move(streets_));
     streets_.clear();
-    progress(header.ObjectCount == 0 ? 100 : loaded_, header.ObjectCount);
+    progress(loaded_, header.ObjectCount); // 100 for a map that says it is empty
     header.ObjectCount = objects.Count();
     return result;
 }
 
 void MapStreamReader::readMap(TKEXMapHeader& header, TKexMapList& objects) {
-    header = decodeHeader(readPiece(kHeaderSize, "header"));
+    header = decodePiece<TKEXMapHeader>(readPiece(kHeaderSize, "header"));
     if (header.ObjectCount == 0)
         return; // an empty map: nothing more is read, not even street names
     readStreetNames(header);
@@ -67,13 +68,14 @@ void MapStreamReader::readStreetNames(const TKEXMapHeader& header) {
     streets_.reserve(static_cast<std::size_t>(
         std::clamp<int64_t>(header.StreetCount, 0, (size_ - position_) / kStreetNameSize)));
     for (int32_t i = 0; i < header.StreetCount; ++i) {
-        const TKEXMapStreetName street =
-            decodeStreetName(readPiece(kStreetNameSize, ("street name " + std::to_string(i)).c_str()));
+        const TKEXMapStreetName street = decodePiece<TKEXMapStreetName>(
+            readPiece(kStreetNameSize, "street name " + std::to_string(i)));
         streets_.push_back({street.Name.str(), street.Id});
     }
 }
 
-void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record, int32_t storedCount) {
+void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record,
+                                     int32_t storedCount) {
     objects.AddObjectCopy(std::move(record));
     ++loaded_;
     if (loaded_ % 100 == 0)
@@ -83,7 +85,7 @@ void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem reco
 bool MapStreamReader::readOldRecord(uint32_t version, TKEXMapObjectMem& record) {
     ++record_;
     recordStart_ = position_;
-    const TKEXMapObjectOld old = decodeObjectOld(readPiece(kObjectOldSize, "record"));
+    const TKEXMapObjectOld old = decodePiece<TKEXMapObjectOld>(readPiece(kObjectOldSize, "record"));
     record = convertObjectOld(old);
     checkCount(record, 0);
     readBlocks(record, old.HasAddress == 1, old.HasExtra == 1, /*oldAddress=*/true);
@@ -101,7 +103,7 @@ TKEXMapObjectMem MapStreamReader::readRecord(uint32_t version, int depth) {
     ++record_;
     recordStart_ = position_;
     TKEXMapObjectMem record;
-    const BlockFlags flags = decodeObject(readPiece(kObjectSize, "record"), record);
+    const BlockFlags flags = decodeRecord(readPiece(kObjectSize, "record"), record);
     checkCount(record, 0);
     readBlocks(record, flags.hasAddress, flags.hasExtra, /*oldAddress=*/false);
     if (record.Kind != kindGroup) {
@@ -118,13 +120,15 @@ TKEXMapObjectMem MapStreamReader::readRecord(uint32_t version, int depth) {
     return record;
 }
 
-void MapStreamReader::readBlocks(TKEXMapObjectMem& record, bool hasAddress, bool hasExtra, bool oldAddress) {
+void MapStreamReader::readBlocks(TKEXMapObjectMem& record, bool hasAddress, bool hasExtra,
+                                 bool oldAddress) {
     if (hasAddress && oldAddress)
-        record.Address = convertAddressOld(decodeAddressOld(readPiece(kAddressOldSize, "address block")));
+        record.Address = convertAddressOld(
+            decodePiece<TKEXMapAddressOld>(readPiece(kAddressOldSize, "address block")));
     else if (hasAddress)
-        record.Address = decodeAddress(readPiece(kAddressSize, "address block"));
+        record.Address = decodePiece<TKEXMapAddress>(readPiece(kAddressSize, "address block"));
     if (hasExtra)
-        record.Extra = decodeExtra(readPiece(kExtraSize, "extra block"));
+        record.Extra = decodePiece<TKEXMapExtra>(readPiece(kExtraSize, "extra block"));
 }
 
 void MapStreamReader::readPayload(TKEXMapObjectMem& record, uint32_t version) {
@@ -146,7 +150,7 @@ void MapStreamReader::readPayload(TKEXMapObjectMem& record, uint32_t version) {
         return;
     }
     case kindText: {
-        TKEXMapText text = decodeText(readPiece(kTextSize, "text"));
+        TKEXMapText text = decodePiece<TKEXMapText>(readPiece(kTextSize, "text"));
         if (version < 6)
             text.Angle = convertTextAngle(text.Angle);
         record.Data = Boxed<TKEXMapText>(text);
@@ -154,9 +158,11 @@ void MapStreamReader::readPayload(TKEXMapObjectMem& record, uint32_t version) {
     }
     case kindZametka:
         if (version < 5)
-            record.Data = Boxed<TKEXMapZametka>(convertNoteOld(decodeNoteOld(readPiece(kNoteOldSize, "note"))));
+            record.Data = Boxed<TKEXMapZametka>(
+                convertNoteOld(decodePiece<TKEXMapZametkaOld>(readPiece(kNoteOldSize, "note"))));
         else
-            record.Data = Boxed<TKEXMapZametka>(decodeNote(readPiece(kNoteSize, "note")));
+            record.Data =
+                Boxed<TKEXMapZametka>(decodePiece<TKEXMapZametka>(readPiece(kNoteSize, "note")));
         return;
     default:
         return; // other kinds carry nothing
@@ -169,21 +175,22 @@ const uint8_t* MapStreamReader::readPiece(int64_t size, const AnsiString& what) 
     return scratch_.data();
 }
 
-void MapStreamReader::readInto(void* target, int64_t size, const AnsiString& what) {
+void MapStreamReader::ensureLeft(int64_t size, const AnsiString& what) const {
     const int64_t left = size_ - position_;
     if (size > left)
-        fail(what + " cut short: " + std::to_string(size) + " bytes needed, " + std::to_string(left) +
-             " left");
+        fail(what + " cut short: " + std::to_string(size) + " bytes needed, " +
+             std::to_string(left) + " left");
+}
+
+void MapStreamReader::readInto(void* target, int64_t size, const AnsiString& what) {
+    ensureLeft(size, what);
     if (size > 0 && stream_.Read(target, size) != size)
         fail(what + " could not be read");
     position_ += size;
 }
 
 void MapStreamReader::skip(int64_t size, const AnsiString& what) {
-    const int64_t left = size_ - position_;
-    if (size > left)
-        fail(what + " cut short: " + std::to_string(size) + " bytes needed, " + std::to_string(left) +
-             " left");
+    ensureLeft(size, what);
     position_ += size;
     stream_.SetPosition(start_ + position_);
 }
@@ -200,7 +207,8 @@ void MapStreamReader::fail(const AnsiString& what) const {
     const AnsiString record = record_ < 0 ? AnsiString()
                                           : "record " + std::to_string(record_) + " (from byte " +
                                                 std::to_string(recordStart_) + "): ";
-    throw StreamDamage{"map stream damaged at byte " + std::to_string(position_) + ": " + record + what};
+    throw StreamDamage{"map stream damaged at byte " + std::to_string(position_) + ": " + record +
+                       what};
 }
 
 void MapStreamReader::progress(int loaded, int32_t storedCount) {

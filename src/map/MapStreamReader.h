@@ -16,7 +16,7 @@
 
 namespace mapi {
 
-struct MapReadResult {
+struct [[nodiscard]] MapReadResult {
     bool damaged = false;
     AnsiString message; // the damaged record and its byte offset from the map's start
 };
@@ -43,6 +43,7 @@ private:
     const uint8_t* readPiece(int64_t size, const AnsiString& what);
     void readInto(void* target, int64_t size, const AnsiString& what);
     void skip(int64_t size, const AnsiString& what);
+    void ensureLeft(int64_t size, const AnsiString& what) const;
     void checkCount(const TKEXMapObjectMem& record, int64_t unitSize) const;
     [[noreturn]] void fail(const AnsiString& what) const;
     void progress(int loaded, int32_t storedCount);
@@ -53,7 +54,7 @@ private:
     int64_t size_ = 0;     // from the map's start to the stream's end
     int64_t record_ = -1;  // records begun, in stream order, children included
     int64_t recordStart_ = 0;
-    int loaded_ = 0;       // top-level records appended
+    int loaded_ = 0; // top-level records appended
     std::vector<uint8_t> scratch_;
     std::vector<StreetEntry> streets_;
 };

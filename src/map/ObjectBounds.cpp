@@ -43,10 +43,10 @@ void calcTextBounds(TKEXMapObjectMem& record, const mapi::TextMetrics& metrics) 
     const TKEXMapText* text = record.Text();
     if (!text)
         return;
-    const mapi::PixelSize extent = metrics.TextExtent(*text);
+    const TSize extent = metrics.TextExtent(*text);
     const mapi::WorldPoint a = text->Anchor;
-    const auto w = static_cast<float>(extent.width);
-    const auto h = static_cast<float>(extent.height);
+    const auto w = static_cast<float>(extent.cx);
+    const auto h = static_cast<float>(extent.cy);
     record.Corners = {a, mapi::WorldPoint{a.x + w, a.y}, mapi::WorldPoint{a.x + w, a.y + h},
                       mapi::WorldPoint{a.x, a.y + h}};
     for (std::size_t i = 1; i < 4; ++i)
@@ -64,14 +64,14 @@ void CalcObjectBounds(TKEXMapObjectMem& record, const mapi::TextMetrics& metrics
         return;
     }
     switch (record.Kind) {
-    case kindText:
+    case mapi::kindText:
         calcTextBounds(record, metrics);
         return;
-    case kindZametka:
+    case mapi::kindZametka:
         if (const TKEXMapZametka* note = record.Note())
             record.Corners.fill(note->Anchor);
         return;
-    case kindGroup:
+    case mapi::kindGroup:
         if (TKexMapList* children = record.Children()) {
             BoxBuilder box;
             for (int i = 0; i < children->Count(); ++i) {
@@ -88,24 +88,23 @@ void CalcObjectBounds(TKEXMapObjectMem& record, const mapi::TextMetrics& metrics
     }
 }
 
-mapi::PixelRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::ViewTransform& view,
-                                    const mapi::ViewContext& context, int sizeRect,
-                                    mapi::PixelSize client) {
-    mapi::PixelRect r;
-    const TKEXMapZametka* note = record.Kind == kindZametka ? record.Note() : nullptr;
+TRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::ViewTransform& view,
+                          const mapi::ViewContext& context, int sizeRect, TSize client) {
+    TRect r;
+    const TKEXMapZametka* note = record.Kind == mapi::kindZametka ? record.Note() : nullptr;
     if (note) {
         float x = note->Anchor.x;
         float y = note->Anchor.y;
         view.MapToScreen(x, y);
-        const mapi::PixelSize icon = context.NoteIconSize(*note);
-        const double dx = mapi::roundToInt(icon.width * double{view.Factor()}) + 30;
-        const double dy = mapi::roundToInt(icon.height * double{view.Factor()}) + 30;
+        const TSize icon = context.NoteIconSize(*note);
+        const double dx = mapi::roundToInt(icon.cx * double{view.Factor()}) + 30;
+        const double dy = mapi::roundToInt(icon.cy * double{view.Factor()}) + 30;
         r = {mapi::roundToInt(x - dx), mapi::roundToInt(y - dy), mapi::roundToInt(x + dx),
              mapi::roundToInt(y + dy)};
     } else {
         mapi::WorldPoint lo = record.Corners[0];
         mapi::WorldPoint hi = record.Corners[2];
-        if (record.Kind == kindText) {
+        if (record.Kind == mapi::kindText) {
             for (mapi::WorldPoint corner : record.Corners) {
                 lo = {std::min(lo.x, corner.x), std::min(lo.y, corner.y)};
                 hi = {std::max(hi.x, corner.x), std::max(hi.y, corner.y)};
@@ -119,7 +118,7 @@ mapi::PixelRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::
     }
     r.Left = std::max(r.Left, 0);
     r.Top = std::max(r.Top, 0);
-    r.Right = std::min(r.Right, client.width);
-    r.Bottom = std::min(r.Bottom, client.height);
+    r.Right = std::min(r.Right, client.cx);
+    r.Bottom = std::min(r.Bottom, client.cy);
     return r;
 }

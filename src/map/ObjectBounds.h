@@ -2,7 +2,8 @@
 // object changed.
 #pragma once
 
-#include "map/PixelGeometry.h"
+#include "toolkit/TRect.h"
+#include "toolkit/TSize.h"
 #include "map/TKEXMapObjectMem.h"
 #include "map/TextMetrics.h"
 #include "map/ViewContext.h"
@@ -15,6 +16,5 @@ void CalcObjectBounds(TKEXMapObjectMem& record, const mapi::TextMetrics& metrics
 
 // The object's pixels, widened by the handles' room (SizeRect + 30) or, for a note, by its icon
 // plus 30, clipped to the client area.
-mapi::PixelRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::ViewTransform& view,
-                                    const mapi::ViewContext& context, int sizeRect,
-                                    mapi::PixelSize client);
+TRect GetObjectScreenRect(const TKEXMapObjectMem& record, const mapi::ViewTransform& view,
+                          const mapi::ViewContext& context, int sizeRect, TSize client);

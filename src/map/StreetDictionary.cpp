@@ -3,44 +3,34 @@
 
 #include <algorithm>
 
-#include "base/CaseMap.h"
-#include "base/SortWeight.h"
+#include "toolkit/AnsiStrings.h"
 
 namespace mapi {
 namespace {
 
 bool isSameName(const StreetEntry& a, const StreetEntry& b) {
-    return base::compareTextCp1251(a.Name, b.Name) == 0;
+    return AnsiCompareText(a.Name, b.Name) == 0;
 }
 
 } // namespace
 
-AnsiString normalizeAddressText(std::string_view text) {
-    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return base::upperCp1251(text);
-}
-
 std::vector<StreetEntry>::const_iterator StreetDictionary::lowerBound(std::string_view name) const {
     return std::lower_bound(entries_.begin(), entries_.end(), name,
                             [](const StreetEntry& entry, std::string_view key) {
-                                return base::compareTextCp1251(entry.Name, key) < 0;
+                                return AnsiCompareText(entry.Name, key) < 0;
                             });
 }
 
 std::optional<uint16_t> StreetDictionary::Find(std::string_view name) const {
     const auto it = lowerBound(name);
-    if (it == entries_.end() || base::compareTextCp1251(it->Name, name) != 0)
+    if (it == entries_.end() || AnsiCompareText(it->Name, name) != 0)
         return std::nullopt;
     return it->Id;
 }
 
 bool StreetDictionary::Add(AnsiString name, uint16_t id) {
     const auto it = lowerBound(name);
-    if (it != entries_.end() && base::compareTextCp1251(it->Name, name) == 0)
+    if (it != entries_.end() && AnsiCompareText(it->Name, name) == 0)
         return false;
     entries_.insert(it, StreetEntry{std::move(name), id});
     return true;
@@ -50,9 +40,10 @@ void StreetDictionary::AddAll(std::vector<StreetEntry> entries) {
     // Held entries come first and equal names keep their order, so the first of each run wins.
     entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
                     std::make_move_iterator(entries.end()));
-    std::stable_sort(entries_.begin(), entries_.end(), [](const StreetEntry& a, const StreetEntry& b) {
-        return base::compareTextCp1251(a.Name, b.Name) < 0;
-    });
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const StreetEntry& a, const StreetEntry& b) {
+                         return AnsiCompareText(a.Name, b.Name) < 0;
+                     });
     entries_.erase(std::unique(entries_.begin(), entries_.end(), isSameName), entries_.end());
 }
 

@@ -1,5 +1,5 @@
-// The street names of a map with their 16-bit ids, kept sorted by name (case-insensitive, code
-// page 1251) for look-up by binary search.
+// The street names of a map with their 16-bit ids, kept sorted by name (the toolkit's
+// case-insensitive comparison) for look-up by binary search.
 #pragma once
 
 #include <cstdint>
@@ -15,10 +15,6 @@ struct StreetEntry {
     AnsiString Name;
     uint16_t Id = 0;
 };
-
-// The form in which the map keeps street names and house numbers: blanks and control characters
-// trimmed from both ends, upper case.
-AnsiString normalizeAddressText(std::string_view text);
 
 class StreetDictionary {
 public:

@@ -7,8 +7,8 @@
 namespace mapi {
 
 bool isPointKind(uint8_t kind) {
-    return kind == kindPolygon || kind == kindPolyline || kind == kindPixels || kind == kindBezier ||
-           kind == kindEllipse;
+    return kind == mapi::kindPolygon || kind == mapi::kindPolyline || kind == mapi::kindPixels ||
+           kind == mapi::kindBezier || kind == mapi::kindEllipse;
 }
 
 } // namespace mapi

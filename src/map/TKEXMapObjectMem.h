@@ -20,6 +20,8 @@
 
 class TKexMapList;
 
+namespace mapi {
+
 // Object kinds, the Kind byte.
 enum : uint8_t {
     kindPolygon = 0,
@@ -32,8 +34,6 @@ enum : uint8_t {
     kindZametka = 7,
     kindGroup = 8,
 };
-
-namespace mapi {
 
 // What a record carries besides its fields: points (kinds 0, 1, 2, 5, 6), raw bitmap bytes
 // (kind 4), a text (3), a note (7), the children of a group (8), or nothing.

@@ -74,7 +74,7 @@ void TKexMapIndex::Clear() {
     result_.shrink_to_fit();
 }
 
-TKexCellRect TKexMapIndex::clampToGrid(TKexCellRect range) const {
+mapi::CellRect TKexMapIndex::clampToGrid(mapi::CellRect range) const {
     range.Left = std::max(range.Left, 0);
     range.Top = std::max(range.Top, 0);
     range.Right = std::min(range.Right, columns_ - 1);
@@ -82,7 +82,7 @@ TKexCellRect TKexMapIndex::clampToGrid(TKexCellRect range) const {
     return range;
 }
 
-TKexCellRect TKexMapIndex::GetCellRange(int i) const {
+mapi::CellRect TKexMapIndex::GetCellRange(int i) const {
     if (!active_ || i < 0 || i >= list_.Count())
         return {};
     const mapi::WorldRect frame = mapi::boundsOf(list_[i].Corners);
@@ -90,16 +90,16 @@ TKexCellRect TKexMapIndex::GetCellRange(int i) const {
 }
 
 void TKexMapIndex::IndexObject(int i) {
-    const TKexCellRect range = GetCellRange(i);
+    const mapi::CellRect range = GetCellRange(i);
     for (int column = range.Left; column <= range.Right; ++column)
         for (int row = range.Top; row <= range.Bottom; ++row)
             AddToCell(column, row, i);
 }
 
-void TKexMapIndex::UnindexObject(const TKexCellRect& range, int i) {
+void TKexMapIndex::UnindexObject(const mapi::CellRect& range, int i) {
     if (!active_)
         return;
-    const TKexCellRect r = clampToGrid(range);
+    const mapi::CellRect r = clampToGrid(range);
     for (int column = r.Left; column <= r.Right; ++column)
         for (int row = r.Top; row <= r.Bottom; ++row)
             RemoveFromCell(column, row, i);
@@ -125,29 +125,24 @@ void TKexMapIndex::RemoveFromCell(int column, int row, int i) {
     items.shrink_to_fit();
 }
 
-void TKexMapIndex::ShiftAfterDelete(int i) {
+void TKexMapIndex::shiftFrom(int i, int by) {
     if (!active_)
         return;
     for (auto& items : cells_)
         for (int& item : items)
             if (item >= i)
-                --item;
+                item += by;
 }
 
-void TKexMapIndex::ShiftAfterInsert(int i) {
-    if (!active_)
-        return;
-    for (auto& items : cells_)
-        for (int& item : items)
-            if (item >= i)
-                ++item;
-}
+void TKexMapIndex::ShiftAfterDelete(int i) { shiftFrom(i, -1); }
+
+void TKexMapIndex::ShiftAfterInsert(int i) { shiftFrom(i, 1); }
 
 std::span<const int> TKexMapIndex::Query(float x1, float y1, float x2, float y2) {
     result_.clear();
     if (!active_)
         return {};
-    TKexCellRect range{columnOf(x1) - 1, rowOf(y1) - 1, columnOf(x2) + 1, rowOf(y2) + 1};
+    mapi::CellRect range{columnOf(x1) - 1, rowOf(y1) - 1, columnOf(x2) + 1, rowOf(y2) + 1};
     if (range.Top > range.Bottom)
         std::swap(range.Top, range.Bottom);
     if (range.Left > range.Right)

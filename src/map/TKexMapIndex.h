@@ -7,9 +7,11 @@
 
 #include "map/TKexMapList.h"
 
+namespace mapi {
+
 // Cells covered by an object or a query: first and last column and row, inclusive; empty when a
 // first exceeds its last.
-struct TKexCellRect {
+struct CellRect {
     int Left = 0;
     int Top = 0;
     int Right = -1;
@@ -18,13 +20,14 @@ struct TKexCellRect {
     bool IsEmpty() const { return Left > Right || Top > Bottom; }
 };
 
+} // namespace mapi
+
 class TKexMapIndex {
 public:
     explicit TKexMapIndex(const TKexMapList& list);
 
     bool Active() const { return active_; }
     int CellWidth() const { return cellWidth_; }
-    int CellHeight() const { return cellHeight_; }
     int ColumnCount() const { return columns_; }
     int RowCount() const { return rows_; }
 
@@ -36,10 +39,10 @@ public:
     void Clear();
 
     // The cells of object i's frame, clamped to the grid; empty when inactive or outside.
-    TKexCellRect GetCellRange(int i) const;
+    mapi::CellRect GetCellRange(int i) const;
     void IndexObject(int i);
     // Takes the range GetCellRange gave before the object moved or changed.
-    void UnindexObject(const TKexCellRect& range, int i);
+    void UnindexObject(const mapi::CellRect& range, int i);
     void AddToCell(int column, int row, int i);
     void RemoveFromCell(int column, int row, int i);
     void ShiftAfterDelete(int i);
@@ -54,8 +57,12 @@ public:
 private:
     int columnOf(float x) const;
     int rowOf(float y) const;
-    TKexCellRect clampToGrid(TKexCellRect range) const;
-    std::vector<int>& cell(int column, int row) { return cells_[static_cast<std::size_t>(column * rows_ + row)]; }
+    // Moves every stored index from i on by the given step.
+    void shiftFrom(int i, int by);
+    mapi::CellRect clampToGrid(mapi::CellRect range) const;
+    std::vector<int>& cell(int column, int row) {
+        return cells_[static_cast<std::size_t>(column * rows_ + row)];
+    }
 
     const TKexMapList& list_;
     int extent_ = 128000;

@@ -22,39 +22,45 @@ int TKexMapList::AddObjectCopy(TKEXMapObjectMem record) {
     return Count() - 1;
 }
 
-TKEXMapObjectMem TKexMapList::CloneObjectRecord(const TKEXMapObjectMem& source, float dx, float dy) {
+// Moves a payload, held by a fresh deep copy, by (dx, dy).
+struct TKexMapList::PayloadShift {
+    float dx;
+    float dy;
+
+    void move(mapi::WorldPoint& p) const {
+        p.x += dx;
+        p.y += dy;
+    }
+    void operator()(std::monostate) const {}
+    void operator()(std::vector<uint8_t>&) const {} // bitmap bytes have no coordinates
+    void operator()(std::vector<mapi::WorldPoint>& points) const {
+        for (mapi::WorldPoint& p : points)
+            move(p);
+    }
+    void operator()(mapi::Boxed<TKEXMapText>& text) const {
+        if (text.get())
+            move(text.get()->Anchor);
+    }
+    void operator()(mapi::Boxed<TKEXMapZametka>& note) const {
+        if (note.get())
+            move(note.get()->Anchor);
+    }
+    void operator()(mapi::Boxed<TKexMapList>& children) const {
+        if (!children.get())
+            return;
+        for (auto& child : children.get()->items_)
+            std::visit(*this, child->Data);
+    }
+};
+
+TKEXMapObjectMem TKexMapList::CloneObjectRecord(const TKEXMapObjectMem& source, float dx,
+                                                float dy) {
     TKEXMapObjectMem dest = source;
-    if (TKexMapList* children = dest.Children()) {
-        for (auto& child : children->items_)
-            *child = CloneObjectRecord(*child, dx, dy);
-        return dest;
-    }
-    if (const TKEXMapText* text = source.Text()) {
-        TKEXMapText moved = *text;
-        moved.Anchor.x += dx;
-        moved.Anchor.y += dy;
-        dest.Data = mapi::Boxed<TKEXMapText>(moved);
-        return dest;
-    }
-    if (const TKEXMapZametka* note = source.Note()) {
-        TKEXMapZametka moved = *note;
-        moved.Anchor.x += dx;
-        moved.Anchor.y += dy;
-        dest.Data = mapi::Boxed<TKEXMapZametka>(moved);
-        return dest;
-    }
-    if (auto* points = std::get_if<std::vector<mapi::WorldPoint>>(&dest.Data)) {
-        for (mapi::WorldPoint& p : *points) {
-            p.x += dx;
-            p.y += dy;
-        }
-    }
+    std::visit(PayloadShift{dx, dy}, dest.Data);
     return dest;
 }
 
-void TKexMapList::DeleteObjectRecord(int index) {
-    items_.erase(items_.begin() + index);
-}
+void TKexMapList::DeleteObjectRecord(int index) { items_.erase(items_.begin() + index); }
 
 void TKexMapList::PutObjectRecord(int index, TKEXMapObjectMem record) {
     if (index < Count()) {
@@ -64,16 +70,24 @@ void TKexMapList::PutObjectRecord(int index, TKEXMapObjectMem record) {
     AddObjectCopy(std::move(record));
 }
 
+void TKexMapList::MoveObjectRecord(int from, int to) {
+    const auto first = items_.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
 int64_t TKexMapList::GetPayloadSize(const TKEXMapObjectMem& record) {
     if (mapi::isPointKind(record.Kind))
         return int64_t{record.Count} * mapi::kPointSize;
     switch (record.Kind) {
-    case kindText:
+    case mapi::kindText:
         return mapi::kTextSize;
-    case kindBitmap:
-    case kindGroup:
+    case mapi::kindBitmap:
+    case mapi::kindGroup:
         return record.Count;
-    case kindZametka:
+    case mapi::kindZametka:
         return mapi::kNoteSize;
     default:
         return 0;

@@ -31,6 +31,8 @@ public:
     // Replaces record Index, or appends the record when Index is at or beyond the end.
     void PutObjectRecord(int index, TKEXMapObjectMem record);
     const TKEXMapObjectMem& GetObjectRecord(int index) const { return *items_[index]; }
+    // Moves record From to position To; the records between shift by one place.
+    void MoveObjectRecord(int from, int to);
     // The payload's byte count on the stream, by kind and Count.
     static int64_t GetPayloadSize(const TKEXMapObjectMem& record);
 
@@ -39,5 +41,7 @@ public:
     bool operator==(const TKexMapList& other) const;
 
 private:
+    struct PayloadShift;
+
     std::vector<std::unique_ptr<TKEXMapObjectMem>> items_;
 };

@@ -2,7 +2,7 @@
 // (FontIndex), at height Size, unrotated, weight 400. Pixels of that font count as world units.
 #pragma once
 
-#include "map/PixelGeometry.h"
+#include "toolkit/TSize.h"
 #include "map/TKEXMapText.h"
 
 namespace mapi {
@@ -10,7 +10,7 @@ namespace mapi {
 class TextMetrics {
 public:
     virtual ~TextMetrics() = default;
-    virtual PixelSize TextExtent(const TKEXMapText& text) const = 0;
+    virtual TSize TextExtent(const TKEXMapText& text) const = 0;
 };
 
 } // namespace mapi

@@ -2,7 +2,7 @@
 // editing is on, the current scale and the size of a note's icon.
 #pragma once
 
-#include "map/PixelGeometry.h"
+#include "toolkit/TSize.h"
 #include "map/TKEXMapZametka.h"
 
 namespace mapi {
@@ -14,7 +14,7 @@ public:
     virtual bool IsEditing() const = 0;
     virtual int Scale() const = 0;
     // The pixel size of the icon the note is drawn with (the default icon when it has none).
-    virtual PixelSize NoteIconSize(const TKEXMapZametka& note) const = 0;
+    virtual TSize NoteIconSize(const TKEXMapZametka& note) const = 0;
 };
 
 } // namespace mapi

@@ -8,11 +8,9 @@
 namespace mapi {
 
 ViewTransform::ViewTransform(float xWind, float yWind, int scale, float factor)
-    : xWind_(xWind),
-      yWind_(yWind),
+    : xWind_(xWind), yWind_(yWind),
       scale_(std::max(scale, 1)), // a stored Scale of 0 must not divide
-      zoom_(static_cast<float>(scale_ * 0.01L)),
-      factor_(factor) {}
+      zoom_(static_cast<float>(scale_ * 0.01L)), factor_(factor) {}
 
 void ViewTransform::ScreenToMap(float& x, float& y) const {
     const double unitsPerPixel = 100.0 / scale_;
@@ -25,7 +23,8 @@ void ViewTransform::MapToScreen(float& x, float& y) const {
     y = (y - yWind_) * zoom_ * factor_;
 }
 
-int ViewTransform::MapToScreenPoints(std::span<const WorldPoint> points, std::span<PixelPoint> dest) const {
+int ViewTransform::MapToScreenPoints(std::span<const WorldPoint> points,
+                                     std::span<TPoint> dest) const {
     const std::size_t n = std::min(points.size(), dest.size());
     const float k = zoom_ * factor_;
     for (std::size_t i = 0; i < n; ++i)

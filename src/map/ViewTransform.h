@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "map/PixelGeometry.h"
+#include "toolkit/TPoint.h"
 #include "map/WorldPoint.h"
 
 namespace mapi {
@@ -19,13 +19,13 @@ public:
     // Kept as Singles; callers round or truncate.
     void MapToScreen(float& x, float& y) const;
     // Rounded pixels of the first points that fit into dest; returns how many were written.
-    int MapToScreenPoints(std::span<const WorldPoint> points, std::span<PixelPoint> dest) const;
+    int MapToScreenPoints(std::span<const WorldPoint> points, std::span<TPoint> dest) const;
 
 private:
     float xWind_;
     float yWind_;
-    int scale_;      // at least 1
-    float zoom_;     // Scale x 0.01, as the control keeps it
+    int scale_;  // at least 1
+    float zoom_; // Scale x 0.01, as the control keeps it
     float factor_;
 };
 

@@ -38,9 +38,9 @@ unsigned buttonMessage(Qt::MouseButton button, unsigned left, unsigned right, un
     }
 }
 
-LPARAM clientPoint(const QMouseEvent* event) {
+LPARAM clientPoint(const TControl& control, const QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    return MAKELPARAM(p.x(), p.y());
+    return MAKELPARAM(p.x(), p.y() - control.clientTop());
 }
 
 // The virtual key of a Qt key event, 0 when the key has none (a Cyrillic letter only types).
@@ -133,7 +133,12 @@ ControlPeer::ControlPeer(TControl& control, QWidget* widget) : control_(control)
 ControlPeer::~ControlPeer() {
     if (auto* link = dynamic_cast<BridgeLink*>(widget_))
         link->setPeer(nullptr);
-    delete widget_;
+    // A control may be freed inside one of its own event handlers (a modal loop inside a mouse
+    // handler pumps messages); Qt returns into the widget afterwards, so the widget, cut loose
+    // and hidden, goes at the next pass of the loop.
+    widget_->hide();
+    widget_->setParent(nullptr);
+    widget_->deleteLater();
 }
 
 void ControlPeer::paint(QPaintEvent* event) {
@@ -144,8 +149,15 @@ void ControlPeer::paint(QPaintEvent* event) {
     painter.fillRect(event->rect(), qColor(control_.Color()));
 }
 
+void ControlPeer::repaint() {
+    dirty = true;
+    widget_->repaint();
+}
+
 void ControlPeer::geometryChanged() {
-    const QRect g = widget_->geometry();
+    QRect g = widget_->geometry();
+    if (const TControl* parent = control_.Parent())
+        g.translate(0, -parent->clientTop());
     const TRect now = control_.BoundsRect();
     if (g.x() == now.Left && g.y() == now.Top && g.width() == now.Width() && g.height() == now.Height())
         return;
@@ -173,7 +185,7 @@ void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
                              ? buttonMessage(event->button(), WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK)
                              : buttonMessage(event->button(), WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN);
     if (msg != 0)
-        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(event));
+        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
 }
 
 void ControlPeer::mouseRelease(QMouseEvent* event) {
@@ -184,14 +196,14 @@ void ControlPeer::mouseRelease(QMouseEvent* event) {
         input.capture = nullptr;
     const unsigned msg = buttonMessage(event->button(), WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP);
     if (msg != 0)
-        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(event));
+        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
 }
 
 void ControlPeer::mouseMove(QMouseEvent* event) {
     InputState& input = inputState();
     input.buttons = event->buttons();
     input.modifiers = event->modifiers();
-    deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(event));
+    deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
 }
 
 bool ControlPeer::wheel(QWheelEvent* event) {
@@ -210,9 +222,12 @@ bool ControlPeer::keyPress(QKeyEvent* event) {
     if (key != 0 && deliver(WM_KEYDOWN, key, 0) != 0)
         return false;
     const char typed = typedCharacter(event);
-    if (typed != 0 && deliver(WM_CHAR, static_cast<unsigned char>(typed), 0) != 0)
-        return false;
-    return true;
+    if (typed == 0)
+        return true;
+    const LRESULT answer = deliver(WM_CHAR, static_cast<unsigned char>(typed), 0);
+    if (answer & 0x100)
+        replaceTyped(static_cast<char>(answer & 0xFF));
+    return answer == 0;
 }
 
 bool ControlPeer::keyRelease(QKeyEvent* event) {

@@ -24,6 +24,8 @@ constexpr TShiftState ssMiddle = 0x20;
 constexpr TShiftState ssDouble = 0x40;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 // Sides of the parent a control keeps its distance to when the parent is resized.
 using TAnchors = unsigned;

@@ -12,11 +12,15 @@ namespace tk {
 namespace {
 
 const QEvent::Type callEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
+unsigned long callsRun = 0;
 
 class CallEvent : public QEvent {
 public:
     explicit CallEvent(std::function<void()> call) : QEvent(callEventType), call_(std::move(call)) {}
-    void run() { guarded(Application, call_); }
+    void run() {
+        ++callsRun;
+        guarded(Application, call_);
+    }
 
 private:
     std::function<void()> call_;
@@ -43,6 +47,8 @@ CallReceiver* receiver() {
 }
 
 } // namespace
+
+unsigned long queuedCallsRun() { return callsRun; }
 
 void postToLoop(std::function<void()> call) {
     QCoreApplication::postEvent(receiver(), new CallEvent(std::move(call)));

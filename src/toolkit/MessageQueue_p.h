@@ -10,4 +10,7 @@ namespace tk {
 // goes to the application's exception handling.
 void postToLoop(std::function<void()> call);
 
+// How many queued calls have run so far; a pump compares it to tell whether it did anything.
+unsigned long queuedCallsRun();
+
 } // namespace tk

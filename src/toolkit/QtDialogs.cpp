@@ -1,6 +1,5 @@
 // The presenter that asks the user through Qt's dialogs and menus; the one in use unless a test
 // puts its own in place.
-#include <QActionGroup>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -13,6 +12,7 @@
 #include <map>
 
 #include "toolkit/Dialogs.h"
+#include "toolkit/MenuBuilder_p.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TPopupMenu.h"
@@ -77,46 +77,6 @@ bool parseCustomColor(const AnsiString& entry, int& slot, TColor& color) {
     return slot >= 0 && slot < customColorCount;
 }
 
-void addMenuItems(QMenu& menu, const TMenuItem& parent, std::map<QAction*, TMenuItem*>& actions) {
-    for (int i = 0; i < parent.Count(); ++i) {
-        TMenuItem* item = parent.Items(i);
-        if (!item->Visible())
-            continue;
-        if (item->IsLine()) {
-            menu.addSeparator();
-            continue;
-        }
-        if (item->Count() > 0) {
-            QMenu* sub = menu.addMenu(qString(item->Caption()));
-            sub->setEnabled(item->Enabled());
-            addMenuItems(*sub, *item, actions);
-            continue;
-        }
-        QAction* action = menu.addAction(qString(item->Caption()));
-        action->setEnabled(item->Enabled());
-        action->setCheckable(item->Checked());
-        action->setChecked(item->Checked());
-        if (item->RadioItem()) {
-            // An exclusive group draws the dot of a radio item.
-            auto* group = new QActionGroup(&menu);
-            group->setExclusive(true);
-            group->addAction(action);
-        }
-        if (item->ShortCut() != 0) {
-            const TShortCut sc = item->ShortCut();
-            int key = sc & 0xFF;
-            if (sc & scShift)
-                key |= Qt::SHIFT;
-            if (sc & scCtrl)
-                key |= Qt::CTRL;
-            if (sc & scAlt)
-                key |= Qt::ALT;
-            action->setShortcut(QKeySequence(key));
-        }
-        actions[action] = item;
-    }
-}
-
 class QtPresenter : public DialogPresenter {
 public:
     int messageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) override {
@@ -173,7 +133,7 @@ public:
     TMenuItem* trackPopup(TPopupMenu& menu, int x, int y) override {
         QMenu popup;
         std::map<QAction*, TMenuItem*> actions;
-        addMenuItems(popup, *menu.Items(), actions);
+        fillMenu(popup, *menu.Items(), [&actions](QAction* action, TMenuItem* item) { actions[action] = item; });
         QAction* chosen = popup.exec(QPoint(x, y));
         const auto it = actions.find(chosen);
         return it == actions.end() ? nullptr : it->second;

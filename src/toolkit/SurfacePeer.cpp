@@ -35,7 +35,7 @@ void SurfacePeer::fitSurface() {
     dirty = true;
 }
 
-void SurfacePeer::paint(QPaintEvent* event) {
+void SurfacePeer::renderIfDirty() {
     fitSurface();
     if (dirty) {
         dirty = false;
@@ -51,6 +51,18 @@ void SurfacePeer::paint(QPaintEvent* event) {
         }
         painting_ = false;
     }
+}
+
+void SurfacePeer::repaint() {
+    if (!widget()->isVisible())
+        return;
+    dirty = true;
+    renderIfDirty();
+    widget()->repaint();
+}
+
+void SurfacePeer::paint(QPaintEvent* event) {
+    renderIfDirty();
     QPainter painter(widget());
     painter.drawImage(event->rect(), surface_, event->rect());
 }

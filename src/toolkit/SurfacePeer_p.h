@@ -24,9 +24,12 @@ public:
     // Runs Paint when the control was invalidated or resized (erasing the surface first unless
     // the control is opaque), then shows the surface.
     void paint(QPaintEvent* event) override;
+    // Paints the surface now, even before the window system has shown the window, then shows it.
+    void repaint() override;
 
 private:
     void fitSurface();
+    void renderIfDirty();
 
     QImage surface_;
     TCanvas canvas_;

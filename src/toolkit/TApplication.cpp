@@ -1,5 +1,5 @@
 // The application object and the Qt application under it. The Qt application is made by
-// Initialize and outlives every window.
+// Initialize and outlives every window; shutDownApplication takes it down.
 //
 //   created --Initialize--> ready --Run--> running --Terminate / main form closed--> terminated
 #include "toolkit/TApplication.h"
@@ -21,6 +21,7 @@ char* qtArgv[] = {qtArg0, nullptr};
 // Tool tips show only while the application's ShowHint is on.
 class HintFilter : public QObject {
 public:
+    using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ToolTip && !Application->ShowHint())
             return true;
@@ -28,8 +29,8 @@ public:
     }
 };
 
-// The Qt application lives until the process ends: it is never destroyed, because Qt's own
-// globals may be gone by the time static destructors run.
+// Made by Initialize, destroyed by shutDownApplication before main returns: Qt's own globals
+// may be gone by the time static destructors run.
 QApplication* qtApplication = nullptr;
 TApplication applicationObject(nullptr);
 
@@ -50,7 +51,7 @@ void TApplication::Initialize() {
     qtApplication = new QApplication(qtArgc, qtArgv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationDisplayName(tk::qString(title_));
-    qtApplication->installEventFilter(new HintFilter);
+    qtApplication->installEventFilter(new HintFilter(qtApplication));
 }
 
 void TApplication::SetTitle(const AnsiString& Value) {
@@ -77,9 +78,21 @@ void TApplication::Terminate() {
     tk::postToLoop([] {});
 }
 
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+// Inside the handling of a queued event, Qt's dispatcher leaves the events queued before it
+// alone until something new is queued; a pump inside a handler must see them, so posted events
+// are sent first, explicitly.
+void TApplication::ProcessMessages() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-void TApplication::HandleMessage() { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }
+void TApplication::HandleMessage() {
+    const unsigned long before = tk::queuedCallsRun();
+    QCoreApplication::sendPostedEvents();
+    if (tk::queuedCallsRun() != before)
+        return;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 void TApplication::HandleException(TPersistent* Sender) {
     const std::exception_ptr current = std::current_exception();
@@ -118,3 +131,17 @@ void TApplication::SetShowHint(bool Value) { showHint_ = Value; }
 bool TApplication::Active() const {
     return QCoreApplication::instance() != nullptr && QApplication::activeWindow() != nullptr;
 }
+
+namespace tk {
+
+void shutDownApplication() {
+    Application->DestroyComponents();
+    if (qtApplication == nullptr)
+        return;
+    // Widgets of freed controls are deleted at the next pass of the loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete qtApplication;
+    qtApplication = nullptr;
+}
+
+} // namespace tk

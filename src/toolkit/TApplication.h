@@ -30,9 +30,8 @@ public:
     void CreateForm(F*& Reference);
     TForm* MainForm() const { return mainForm_; }
 
-    // Shows the main form and handles messages until Terminate. The program then frees the
-    // forms with DestroyComponents before it returns from main, while the windowing system is
-    // still up (after main, Qt's own globals may be gone).
+    // Shows the main form and handles messages until Terminate. The program then calls
+    // tk::shutDownApplication before it returns from main.
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
@@ -72,6 +71,14 @@ private:
 };
 
 extern TApplication* Application;
+
+namespace tk {
+
+// Frees the application's forms and takes the windowing system down, while Qt's own globals are
+// still there (they may be gone when static objects are destroyed after main).
+void shutDownApplication();
+
+} // namespace tk
 
 template <class F>
 void TApplication::CreateForm(F*& Reference) {

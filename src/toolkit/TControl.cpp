@@ -12,6 +12,7 @@
 
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
+#include "toolkit/TFont_p.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TPopupMenu.h"
 #include "toolkit/TScreen_p.h"
@@ -68,7 +69,7 @@ void TControl::SetParent(TWinControl* Value) {
     parent_ = Value;
     QWidget* widget = peer_->widget();
     widget->setParent(Value != nullptr ? Value->peer().widget() : nullptr);
-    widget->setGeometry(Left(), Top(), Width(), Height());
+    placeWidget();
     if (Value != nullptr) {
         Value->insertControl(this);
         rememberAnchors();
@@ -89,7 +90,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     AHeight = std::max(AHeight, 0);
     const bool resized = AWidth != Width() || AHeight != Height();
     bounds_ = Rect(ALeft, ATop, ALeft + AWidth, ATop + AHeight);
-    peer_->widget()->setGeometry(ALeft, ATop, AWidth, AHeight);
+    placeWidget();
     rememberAnchors();
     if (parent_ != nullptr && align_ != alNone)
         parent_->Realign();
@@ -98,6 +99,18 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (auto* self = dynamic_cast<TWinControl*>(this))
         self->Realign();
     Resize();
+}
+
+void TControl::placeWidget() {
+    const int top = parent_ != nullptr ? parent_->clientTop_ : 0;
+    peer_->widget()->setGeometry(Left(), Top() + top, Width(), Height());
+}
+
+void TControl::setClientTop(int Value) {
+    clientTop_ = Value;
+    for (TControl* child : dynamic_cast<TWinControl&>(*this).controls_)
+        child->placeWidget();
+    dynamic_cast<TWinControl&>(*this).Realign();
 }
 
 void TControl::SetAlign(TAlign Value) {
@@ -114,8 +127,8 @@ void TControl::SetAnchors(TAnchors Value) {
 void TControl::rememberAnchors() {
     if (parent_ == nullptr)
         return;
-    anchorRight_ = parent_->Width() - bounds_.Right;
-    anchorBottom_ = parent_->Height() - bounds_.Bottom;
+    anchorRight_ = parent_->ClientWidth() - bounds_.Right;
+    anchorBottom_ = parent_->ClientHeight() - bounds_.Bottom;
 }
 
 void TControl::followParent(int parentWidth, int parentHeight) {
@@ -163,6 +176,15 @@ void TControl::SetColor(TColor Value) {
     Invalidate();
 }
 
+void TControl::SetFont(const TFont& Value) {
+    font_->Assign(Value);
+    peer_->widget()->setFont(tk::qtFont(*font_));
+    FontChanged();
+    Invalidate();
+}
+
+void TControl::FontChanged() {}
+
 void TControl::SetCursor(TCursor Value) {
     cursor_ = Value;
     tk::applyCursor(*peer_->widget(), Value);
@@ -202,13 +224,13 @@ void TControl::SetControlStyle(TControlStyle Value) {
 }
 
 TPoint TControl::ClientToScreen(TPoint Point) const {
-    const QPoint p = peer_->widget()->mapToGlobal(QPoint(Point.X, Point.Y));
+    const QPoint p = peer_->widget()->mapToGlobal(QPoint(Point.X, Point.Y + clientTop_));
     return ::Point(p.x(), p.y());
 }
 
 TPoint TControl::ScreenToClient(TPoint Point) const {
     const QPoint p = peer_->widget()->mapFromGlobal(QPoint(Point.X, Point.Y));
-    return ::Point(p.x(), p.y());
+    return ::Point(p.x(), p.y() - clientTop_);
 }
 
 void TControl::Invalidate() {
@@ -216,10 +238,7 @@ void TControl::Invalidate() {
     peer_->widget()->update();
 }
 
-void TControl::Repaint() {
-    peer_->dirty = true;
-    peer_->widget()->repaint();
-}
+void TControl::Repaint() { peer_->repaint(); }
 
 void TControl::Update() {
     if (peer_->dirty)

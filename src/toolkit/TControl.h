@@ -11,6 +11,7 @@
 #include "toolkit/Messages.h"
 #include "toolkit/TColor.h"
 #include "toolkit/TComponent.h"
+#include "toolkit/TFont.h"
 #include "toolkit/TNotifyEvent.h"
 #include "toolkit/TPoint.h"
 #include "toolkit/TRect.h"
@@ -49,11 +50,12 @@ public:
     void SetHeight(int Value);
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
     TRect BoundsRect() const { return bounds_; }
+    // The client area is the whole control, less a form's menu bar at the top.
     int ClientWidth() const { return Width(); }
-    int ClientHeight() const { return Height(); }
+    int ClientHeight() const { return Height() - clientTop_; }
     void SetClientWidth(int Value) { SetWidth(Value); }
-    void SetClientHeight(int Value) { SetHeight(Value); }
-    TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
+    void SetClientHeight(int Value) { SetHeight(Value + clientTop_); }
+    TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign Value);
@@ -71,6 +73,10 @@ public:
 
     TColor Color() const { return color_; }
     void SetColor(TColor Value);
+    // The control's text font. Controls that draw themselves read it when they paint; widgets
+    // that draw their own text take it through SetFont.
+    TFont* Font() const { return font_.get(); }
+    void SetFont(const TFont& Value);
     TCursor Cursor() const { return cursor_; }
     // Takes effect at once, also while a modal loop runs inside a mouse handler.
     void SetCursor(TCursor Value);
@@ -109,8 +115,10 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
-    // The control's Qt side; toolkit code only.
+    // The control's Qt side, and where its client area starts in the widget (below a form's
+    // menu bar); toolkit code only.
     tk::ControlPeer& peer() const { return *peer_; }
+    int clientTop() const { return clientTop_; }
 
 protected:
     // Descendants backed by a widget of their own kind pass its peer.
@@ -132,10 +140,15 @@ protected:
     virtual void CMMouseEnter(TMessage& Message);
     virtual void CMMouseLeave(TMessage& Message);
     virtual void Resize();
+    // After SetFont: controls whose size follows their text resize here.
+    virtual void FontChanged();
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // The form this control sits on, or null.
     TForm* parentForm() const;
+
+    // Where the client area starts in the widget: below a form's menu bar.
+    void setClientTop(int Value);
 
 private:
     friend class TWinControl;
@@ -145,10 +158,12 @@ private:
     void applyHint();
     void rememberAnchors();
     void followParent(int parentWidth, int parentHeight);
+    void placeWidget();
 
     std::unique_ptr<tk::ControlPeer> peer_;
     TWinControl* parent_ = nullptr;
     TRect bounds_;
+    int clientTop_ = 0;
     // Distances to the parent's right and bottom edge, kept for right and bottom anchors.
     int anchorRight_ = 0;
     int anchorBottom_ = 0;
@@ -157,6 +172,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     TColor color_ = clBtnFace;
+    std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
     TCursor cursor_ = crDefault;
     AnsiString hint_;
     bool showHint_ = false;

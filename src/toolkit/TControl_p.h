@@ -26,6 +26,8 @@ public:
 
     // Paints a widget that has no painting of its own (a bare QWidget base).
     virtual void paint(QPaintEvent* event);
+    // Paints at once.
+    virtual void repaint();
     // Whether the widget class paints and reacts to input itself (a Qt button, an edit).
     virtual bool isNative() const { return false; }
     // The widget was resized or moved by Qt (a window manager, maximising).
@@ -45,8 +47,10 @@ public:
     void mouseMove(QMouseEvent* event);
     // Returns whether the control took the wheel.
     bool wheel(QWheelEvent* event);
-    // Returns false when the key was swallowed (set to 0) by a handler.
+    // Returns false when the key was swallowed (set to 0) by a handler, or replaced by another
+    // character, which replaceTyped then receives.
     bool keyPress(QKeyEvent* event);
+    virtual void replaceTyped(char) {}
     bool keyRelease(QKeyEvent* event);
     void focusIn();
     void focusOut();

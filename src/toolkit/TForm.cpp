@@ -7,11 +7,14 @@
 #include "toolkit/TForm.h"
 
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
 
+#include "toolkit/MenuBuilder_p.h"
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TMainMenu.h"
 #include "toolkit/SurfacePeer_p.h"
 #include "toolkit/WindowRegistry_p.h"
 
@@ -29,6 +32,8 @@ public:
         return false;
     }
     void activated() override { form().Activate(); }
+
+    QMenuBar* menuBar = nullptr;
 
 private:
     TForm& form() const { return static_cast<TForm&>(control()); }
@@ -113,8 +118,48 @@ void TForm::SetWindowState(TWindowState Value) {
     }
 }
 
+void TForm::SetMenu(TMainMenu* Value) {
+    menu_ = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(this);
+    buildMenuBar();
+}
+
+void TForm::buildMenuBar() {
+    auto& formPeer = static_cast<tk::FormPeer&>(peer());
+    if (menu_ == nullptr) {
+        delete formPeer.menuBar;
+        formPeer.menuBar = nullptr;
+        setClientTop(0);
+        return;
+    }
+    if (formPeer.menuBar == nullptr)
+        formPeer.menuBar = new QMenuBar(formPeer.widget());
+    QMenuBar* bar = formPeer.menuBar;
+    tk::fillMenuBar(*bar, *menu_->Items(), [this](QAction* action, TMenuItem* item) {
+        QObject::connect(action, &QAction::triggered, [this, item, life = item->lifeToken()] {
+            if (!life.expired())
+                tk::guarded(this, [item] { item->Click(); });
+        });
+    });
+    const int height = bar->sizeHint().height();
+    bar->setGeometry(0, 0, Width(), height);
+    bar->show();
+    setClientTop(height);
+}
+
+void TForm::Resize() {
+    if (QMenuBar* bar = static_cast<tk::FormPeer&>(peer()).menuBar)
+        bar->setGeometry(0, 0, Width(), clientTop());
+    TWinControl::Resize();
+}
+
 void TForm::Notification(TComponent* AComponent, TOperation Operation) {
     TWinControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == menu_) {
+        menu_ = nullptr;
+        buildMenuBar();
+    }
     if (Operation == opInsert && (ComponentState() & csReading) && AComponent != this)
         AComponent->BeginLoading();
 }
@@ -148,6 +193,8 @@ void TForm::SetVisible(bool Value) {
         SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
     }
     positioned_ = true;
+    if (menu_ != nullptr)
+        buildMenuBar();
     TControl::SetVisible(true);
     SetWindowState(windowState_);
 }

@@ -6,6 +6,8 @@
 #include "toolkit/TCanvas.h"
 #include "toolkit/TWinControl.h"
 
+class TMainMenu;
+
 namespace tk {
 class FormPeer;
 }
@@ -37,6 +39,10 @@ public:
     void SetWindowState(TWindowState Value);
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool Value) { keyPreview_ = Value; }
+    // The menu bar above the client area; its entries are read again each time the form is shown
+    // and each time one of its menus opens.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* Value);
 
     // Showing fires OnShow first; a form positioned at the screen centre is centred then.
     void SetVisible(bool Value) override;
@@ -81,10 +87,12 @@ protected:
     virtual void DoHide();
     virtual void Activate();
     virtual void DoClose(TCloseAction& Action);
+    void Resize() override;
 
 private:
     friend class tk::FormPeer;
     void applyWindowFlags();
+    void buildMenuBar();
 
     AnsiString caption_;
     TFormBorderStyle borderStyle_ = bsSizeable;
@@ -92,6 +100,7 @@ private:
     TPosition position_ = poDesigned;
     TWindowState windowState_ = wsNormal;
     bool keyPreview_ = false;
+    TMainMenu* menu_ = nullptr;
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool positioned_ = false;

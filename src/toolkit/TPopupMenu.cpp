@@ -5,7 +5,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/MessageQueue_p.h"
 
-TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), items_(new TMenuItem(this)) {}
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
 void TPopupMenu::SetPopupComponent(TComponent* Value) {
     popupComponent_ = Value;
@@ -14,7 +14,7 @@ void TPopupMenu::SetPopupComponent(TComponent* Value) {
 }
 
 void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
-    TComponent::Notification(AComponent, Operation);
+    TMenu::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == popupComponent_)
         popupComponent_ = nullptr;
 }

@@ -2,15 +2,12 @@
 // after the menu has closed and Popup has returned, as the platform queues the menu command.
 #pragma once
 
-#include "toolkit/TMenuItem.h"
+#include "toolkit/TMenu.h"
 #include "toolkit/TPoint.h"
 
-class TPopupMenu : public TComponent {
+class TPopupMenu : public TMenu {
 public:
     explicit TPopupMenu(TComponent* AOwner);
-
-    // The root entry whose submenu is the menu.
-    TMenuItem* Items() const { return items_; }
     // Right-clicking a control that has this menu pops it up by itself.
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool Value) { autoPopup_ = Value; }
@@ -28,7 +25,6 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    TMenuItem* items_;
     bool autoPopup_ = true;
     TComponent* popupComponent_ = nullptr;
     TPoint popupPoint_;

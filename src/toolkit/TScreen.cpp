@@ -4,13 +4,13 @@
 #include "toolkit/TScreen.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QScreen>
 #include <map>
 
 #include "toolkit/TForm.h"
+#include "toolkit/TResourceStream.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TScreen_p.h"
 #include "toolkit/WindowRegistry_p.h"
@@ -68,22 +68,14 @@ bool readCursorFile(const QByteArray& bytes, QImage& image, QPoint& hotspot) {
     return !image.isNull();
 }
 
-QString resourceFile(const char* name) {
-    const QString wanted = QString::fromLatin1(name) + ".cur";
-    for (const QString& entry : QDir(":/cursors").entryList(QDir::Files))
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return ":/cursors/" + entry;
-    return {};
-}
-
 } // namespace
 
 TScreen* Screen = &screenObject;
 
 HCURSOR LoadCursor(HINSTANCE, const char* Name) {
-    const QString path = resourceFile(Name);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    const AnsiString path = Name != nullptr ? FindResource(RT_CURSOR, Name) : AnsiString();
+    QFile file(QString::fromStdString(path));
+    if (path.empty() || !file.open(QIODevice::ReadOnly))
         return 0;
     QImage image;
     QPoint hotspot;

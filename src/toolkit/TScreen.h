@@ -14,7 +14,7 @@ using HINSTANCE = std::uintptr_t;
 // The program's own module: its resources are the bundled ones.
 constexpr HINSTANCE HInstance = 0;
 
-// A cursor resource of the program (":/cursors/<Name>.cur", the name without case), or 0.
+// A cursor resource of the program (type CURSOR, the name without case, a .cur file), or 0.
 HCURSOR LoadCursor(HINSTANCE Instance, const char* Name);
 
 class TScreen {

@@ -60,6 +60,7 @@ void TWinControl::Realign() {
         return;
     realigning_ = true;
     TRect rest = ClientRect();
+    AdjustClientRect(rest);
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : controls_) {
             if (!c->Visible() || c->Align() != align)
@@ -89,9 +90,11 @@ void TWinControl::Realign() {
     }
     for (TControl* c : controls_)
         if (c->Align() == alNone && (c->Anchors() & (akRight | akBottom)))
-            c->followParent(Width(), Height());
+            c->followParent(ClientWidth(), ClientHeight());
     realigning_ = false;
 }
+
+void TWinControl::AdjustClientRect(TRect&) const {}
 
 AnsiString TWinControl::WindowClassName() const {
     int status = 0;
@@ -118,8 +121,13 @@ void TWinControl::WndProc(TMessage& Message) {
 void TWinControl::keyMessage(TMessage& message) {
     const TShiftState shift = tk::currentShiftState();
     if (message.Msg == WM_CHAR) {
-        char key = static_cast<char>(message.WParam);
-        message.Result = DoKeyPress(key) ? 1 : 0;
+        // Swallowed: 1; a handler that typed another character: that character with bit 8 set.
+        const char typed = static_cast<char>(message.WParam);
+        char key = typed;
+        if (DoKeyPress(key))
+            message.Result = 1;
+        else if (key != typed)
+            message.Result = 0x100 | static_cast<unsigned char>(key);
         return;
     }
     auto key = static_cast<std::uint16_t>(message.WParam);
@@ -139,20 +147,20 @@ void TWinControl::keyMessage(TMessage& message) {
         message.Result = form->DialogKey(key) ? 1 : 0;
 }
 
-bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
+bool TWinControl::keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler) {
     TForm* form = parentForm();
-    if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyDown(Key, Shift))
+    if (form != nullptr && form != this && form->KeyPreview() && (form->*preview)(key, shift))
         return true;
-    KeyDown(Key, Shift);
-    return Key == 0;
+    (this->*handler)(key, shift);
+    return key == 0;
+}
+
+bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
+    return keyWithPreview(Key, Shift, &TWinControl::DoKeyDown, &TWinControl::KeyDown);
 }
 
 bool TWinControl::DoKeyUp(std::uint16_t& Key, TShiftState Shift) {
-    TForm* form = parentForm();
-    if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyUp(Key, Shift))
-        return true;
-    KeyUp(Key, Shift);
-    return Key == 0;
+    return keyWithPreview(Key, Shift, &TWinControl::DoKeyUp, &TWinControl::KeyUp);
 }
 
 bool TWinControl::DoKeyPress(char& Key) {

@@ -46,6 +46,8 @@ protected:
     TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
 
     void WndProc(TMessage& Message) override;
+    // The part of the client area that aligned controls fill; a panel keeps its border free.
+    virtual void AdjustClientRect(TRect& Rect) const;
 
     virtual void KeyDown(std::uint16_t& Key, TShiftState Shift);
     virtual void KeyUp(std::uint16_t& Key, TShiftState Shift);
@@ -65,6 +67,9 @@ private:
     void insertControl(TControl* control);
     void removeControl(TControl* control);
     void keyMessage(TMessage& message);
+    using KeyStep = bool (TWinControl::*)(std::uint16_t&, TShiftState);
+    using KeyHandler = void (TWinControl::*)(std::uint16_t&, TShiftState);
+    bool keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler);
 
     HWND handle_ = 0;
     std::vector<TControl*> controls_;

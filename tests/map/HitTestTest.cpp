@@ -16,7 +16,8 @@ int hit(const TKEXMapObjectMem& record, float x, float y, const FixedContext& co
 }
 
 TEST(HitTestTest, CategoryZeroIsHitOnlyWhileEditing) {
-    const TKEXMapObjectMem polygon = pointObject(kindPolygon, {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 0);
+    const TKEXMapObjectMem polygon =
+        pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 0);
     FixedContext context;
     EXPECT_EQ(hit(polygon, 5, 5, context), -1);
     context.editing = true;
@@ -30,7 +31,7 @@ TEST(HitTestTest, IndexOutOfRangeIsNoHit) {
 }
 
 TEST(HitTestTest, PolygonAndBezierUseTheirPoints) {
-    for (uint8_t kind : {kindPolygon, kindBezier}) {
+    for (uint8_t kind : {mapi::kindPolygon, mapi::kindBezier}) {
         const TKEXMapObjectMem triangle = pointObject(kind, {{0, 0}, {10, 0}, {0, 10}});
         EXPECT_EQ(hit(triangle, 2, 2), 0);
         EXPECT_EQ(hit(triangle, 8, 8), -1); // in the box, outside the triangle
@@ -38,16 +39,16 @@ TEST(HitTestTest, PolygonAndBezierUseTheirPoints) {
 }
 
 TEST(HitTestTest, HorizontalPolylineGetsABoxTwoUnitsTall) {
-    TKEXMapObjectMem line = pointObject(kindPolyline, {{0, 5}, {10, 5}});
+    TKEXMapObjectMem line = pointObject(mapi::kindPolyline, {{0, 5}, {10, 5}});
     EXPECT_EQ(hit(line, 5, 5.5f), 0); // width 0 counts as 1
     EXPECT_EQ(hit(line, 5, 6.5f), -1);
-    const TKEXMapObjectMem pixels = pointObject(kindPixels, {{0, 5}, {10, 5}});
+    const TKEXMapObjectMem pixels = pointObject(mapi::kindPixels, {{0, 5}, {10, 5}});
     EXPECT_EQ(hit(pixels, 5, 5.9f), 0); // the box alone decides
     EXPECT_EQ(hit(pixels, 5, 6.1f), -1);
 }
 
 TEST(HitTestTest, OnePointPolylineIsNeverHit) {
-    EXPECT_EQ(hit(pointObject(kindPolyline, {{3, 3}}), 3, 3), -1);
+    EXPECT_EQ(hit(pointObject(mapi::kindPolyline, {{3, 3}}), 3, 3), -1);
 }
 
 TEST(HitTestTest, TextIsTestedAgainstItsTurnedFrameOnly) {
@@ -70,8 +71,9 @@ TEST(HitTestTest, NoteIsHitWithinItsIconAtTheScale) {
 
 TEST(HitTestTest, GroupIsHitThroughItsChildren) {
     const TKEXMapObjectMem group = mapsamples::groupObject(
-        {pointObject(kindPolygon, {{0, 0}, {10, 0}, {0, 10}}),
-         mapsamples::groupObject({pointObject(kindPolygon, {{20, 20}, {30, 20}, {30, 30}}, 0)})});
+        {pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}),
+         mapsamples::groupObject(
+             {pointObject(mapi::kindPolygon, {{20, 20}, {30, 20}, {30, 30}}, 0)})});
     EXPECT_EQ(hit(group, 2, 2), 0);
     EXPECT_EQ(hit(group, 9, 9), -1);   // in the group's box, in no child
     EXPECT_EQ(hit(group, 29, 21), -1); // a category-0 child while not editing
@@ -81,7 +83,7 @@ TEST(HitTestTest, GroupIsHitThroughItsChildren) {
 }
 
 TEST(HitTestTest, EllipseBitmapAndUnknownKindsUseTheBox) {
-    TKEXMapObjectMem ellipse = pointObject(kindEllipse, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+    TKEXMapObjectMem ellipse = pointObject(mapi::kindEllipse, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
     EXPECT_EQ(hit(ellipse, 0.5f, 0.5f), 0);
     ellipse.Kind = 42;
     EXPECT_EQ(hit(ellipse, 10, 10), 0);

@@ -23,7 +23,8 @@ TEST(MapGeometryTest, PointInConcavePolygon) {
     EXPECT_FALSE(PointInPolygon(bent, 20, 5));
     EXPECT_TRUE(PointInPolygon(bent, 5, 5));
     // A U shape: the notch between the arms is outside, the arms inside.
-    const std::vector<WorldPoint> u{{0, 0}, {3, 0}, {3, 7}, {7, 7}, {7, 0}, {10, 0}, {10, 10}, {0, 10}};
+    const std::vector<WorldPoint> u{{0, 0}, {3, 0},  {3, 7},   {7, 7},
+                                    {7, 0}, {10, 0}, {10, 10}, {0, 10}};
     EXPECT_FALSE(PointInPolygon(u, 5, 3));
     EXPECT_TRUE(PointInPolygon(u, 1.5f, 3));
     EXPECT_TRUE(PointInPolygon(u, 8.5f, 3));
@@ -41,8 +42,8 @@ TEST(MapGeometryTest, PointNearThickSegment) {
     EXPECT_FALSE(PointNearSegment(2, 0, 0, 10, 0, 5, 1.5f));
     EXPECT_FALSE(PointNearSegment(2, 0, 0, 10, 0, 11.5f, 0));
     EXPECT_TRUE(PointNearSegment(0, 0, 0, 10, 0, 5, 0.5f)); // width 0 counts as 1
-    EXPECT_TRUE(PointNearSegment(4, 0, 0, 0, 10, 2, 5));     // vertical
-    EXPECT_TRUE(PointNearSegment(1, 0, 0, 10, 10, 5, 5));    // on a diagonal: no negative radicand
+    EXPECT_TRUE(PointNearSegment(4, 0, 0, 0, 10, 2, 5));    // vertical
+    EXPECT_TRUE(PointNearSegment(1, 0, 0, 10, 10, 5, 5));   // on a diagonal: no negative radicand
 }
 
 TEST(MapGeometryTest, ZeroLengthSegmentMeasuresToItsEnd) {
@@ -103,11 +104,11 @@ TEST(MapGeometryTest, PointAlongSegmentMayPassTheEnd) {
 }
 
 TEST(MapGeometryTest, FitPictureRectShrinksNeverEnlarges) {
-    const mapi::PixelRect box{0, 0, 40, 40};
-    EXPECT_EQ(FitPictureRect(box, mapi::PixelSize{100, 50}), (mapi::PixelRect{0, 10, 40, 30}));
-    EXPECT_EQ(FitPictureRect(box, mapi::PixelSize{10, 10}), (mapi::PixelRect{15, 15, 25, 25}));
+    const TRect box{0, 0, 40, 40};
+    EXPECT_EQ(FitPictureRect(box, TSize{100, 50}), (TRect{0, 10, 40, 30}));
+    EXPECT_EQ(FitPictureRect(box, TSize{10, 10}), (TRect{15, 15, 25, 25}));
     EXPECT_EQ(FitPictureRect(box, std::nullopt), box);
-    EXPECT_EQ(FitPictureRect(box, mapi::PixelSize{0, 80}), (mapi::PixelRect{20, 0, 20, 40}));
+    EXPECT_EQ(FitPictureRect(box, TSize{0, 80}), (TRect{20, 0, 20, 40}));
 }
 
 TEST(MapGeometryTest, QuickSortIntsSortsTheRangeOnly) {

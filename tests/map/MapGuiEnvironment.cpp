@@ -1,13 +1,12 @@
-// The Qt application of the map suites (fonts and controls need it), created once for the whole
-// run on the offscreen platform and destroyed at the end, so that the font system's caches go
-// with it and the leak check sees none of them. Text is drawn without smoothing so that its
+// The windowing system of the map suites (fonts and controls need it), brought up once for the
+// whole run on the offscreen platform and taken down at the end, so that the font system's caches
+// go with it and the leak check sees none of them. Text is drawn without smoothing so that its
 // pixels are certain.
-#include <QApplication>
-
-#include <memory>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
+#include "toolkit/TApplication.h"
 #include "toolkit/TFont.h"
 
 namespace {
@@ -16,20 +15,11 @@ class MapGuiEnvironment : public testing::Environment {
 public:
     void SetUp() override {
         tk::setTextAntialiasing(false);
-        if (QCoreApplication::instance() != nullptr)
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "test_map";
-        static char* argv[] = {name, nullptr};
-        application_ = std::make_unique<QApplication>(argc, argv);
+        setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+        Application->Initialize();
     }
 
-    void TearDown() override { application_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> application_;
+    void TearDown() override { tk::shutDownApplication(); }
 };
 
 [[maybe_unused]] testing::Environment* const kEnvironment = testing::AddGlobalTestEnvironment(new MapGuiEnvironment);

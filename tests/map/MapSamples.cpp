@@ -17,7 +17,7 @@ TKEXMapObjectMem pointObject(uint8_t kind, std::vector<mapi::WorldPoint> points,
 
 TKEXMapObjectMem textObject(mapi::WorldPoint anchor, int32_t angle, const char* text) {
     TKEXMapObjectMem record;
-    record.Kind = kindText;
+    record.Kind = mapi::kindText;
     record.Category = 9;
     TKEXMapText payload;
     payload.Anchor = anchor;
@@ -29,9 +29,10 @@ TKEXMapObjectMem textObject(mapi::WorldPoint anchor, int32_t angle, const char* 
     return record;
 }
 
-TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char* pic, const char* text) {
+TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char* pic,
+                            const char* text) {
     TKEXMapObjectMem record;
-    record.Kind = kindZametka;
+    record.Kind = mapi::kindZametka;
     record.Category = 17;
     TKEXMapZametka note;
     note.Anchor = anchor;
@@ -46,7 +47,7 @@ TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char
 
 TKEXMapObjectMem groupObject(std::vector<TKEXMapObjectMem> children) {
     TKEXMapObjectMem record;
-    record.Kind = kindGroup;
+    record.Kind = mapi::kindGroup;
     record.Category = 9;
     TKexMapList list;
     for (auto& child : children)
@@ -64,7 +65,7 @@ TKEXMapObjectMem withAddress(TKEXMapObjectMem record, uint16_t streetId, const c
     return record;
 }
 
-mapi::PixelSize FixedMetrics::TextExtent(const TKEXMapText& text) const {
+TSize FixedMetrics::TextExtent(const TKEXMapText& text) const {
     return {static_cast<int>(text.Text.length()) * 10, text.Size};
 }
 
@@ -86,27 +87,29 @@ mapstream::MapDocument document(uint32_t version) {
 mapstream::MapDocument richDocument(uint32_t version) {
     mapstream::MapDocument map = document(version);
     TKEXMapObjectMem polygon = withAddress(
-        pointObject(kindPolygon, {{0, 0}, {100, 0}, {100, 50}, {0, 50}}), 1, "12A");
+        pointObject(mapi::kindPolygon, {{0, 0}, {100, 0}, {100, 50}, {0, 50}}), 1, "12A");
     polygon.Pen = {0x0000FF, 0, 2, 0};
     polygon.Brush = {0x00FF00, 0};
     TKEXMapExtra extra;
     extra.Bytes.fill(7);
     polygon.Extra = extra;
     map.Objects.AddObjectCopy(polygon);
-    map.Objects.AddObjectCopy(pointObject(kindPolyline, {{-10, -10}, {40, 30}, {80, -5}}));
-    map.Objects.AddObjectCopy(pointObject(kindPixels, {{5, 5}}));
+    map.Objects.AddObjectCopy(pointObject(mapi::kindPolyline, {{-10, -10}, {40, 30}, {80, -5}}));
+    map.Objects.AddObjectCopy(pointObject(mapi::kindPixels, {{5, 5}}));
     map.Objects.AddObjectCopy(textObject({20, 20}, 450, "TEXT"));
     TKEXMapObjectMem bitmap;
-    bitmap.Kind = kindBitmap;
+    bitmap.Kind = mapi::kindBitmap;
     bitmap.SetBitmap({1, 2, 3, 4, 5});
     map.Objects.AddObjectCopy(bitmap);
-    map.Objects.AddObjectCopy(pointObject(kindBezier, {{0, 0}, {10, 20}, {30, 20}, {40, 0}}));
-    map.Objects.AddObjectCopy(pointObject(kindEllipse, {{200, 200}, {260, 200}, {260, 240}, {200, 240}}));
+    map.Objects.AddObjectCopy(pointObject(mapi::kindBezier, {{0, 0}, {10, 20}, {30, 20}, {40, 0}}));
+    map.Objects.AddObjectCopy(
+        pointObject(mapi::kindEllipse, {{200, 200}, {260, 200}, {260, 240}, {200, 240}}));
     map.Objects.AddObjectCopy(noteObject({300, 300}, "DEFAULT", "12", "a note"));
     if (version >= 4) {
         map.Objects.AddObjectCopy(groupObject(
-            {pointObject(kindPolygon, {{500, 500}, {510, 500}, {510, 510}}),
-             groupObject({withAddress(pointObject(kindPolyline, {{520, 520}, {530, 530}}), 2, "7")})}));
+            {pointObject(mapi::kindPolygon, {{500, 500}, {510, 500}, {510, 510}}),
+             groupObject({withAddress(pointObject(mapi::kindPolyline, {{520, 520}, {530, 530}}), 2,
+                                      "7")})}));
     }
     for (int i = 0; i < map.Objects.Count(); ++i)
         map.Objects[i].Id = static_cast<uint32_t>(i + 1);

@@ -13,27 +13,29 @@
 
 namespace mapsamples {
 
-TKEXMapObjectMem pointObject(uint8_t kind, std::vector<mapi::WorldPoint> points, int32_t category = 9);
+TKEXMapObjectMem pointObject(uint8_t kind, std::vector<mapi::WorldPoint> points,
+                             int32_t category = 9);
 TKEXMapObjectMem textObject(mapi::WorldPoint anchor, int32_t angle, const char* text);
-TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char* pic, const char* text);
+TKEXMapObjectMem noteObject(mapi::WorldPoint anchor, const char* lib, const char* pic,
+                            const char* text);
 TKEXMapObjectMem groupObject(std::vector<TKEXMapObjectMem> children);
 TKEXMapObjectMem withAddress(TKEXMapObjectMem record, uint16_t streetId, const char* house);
 
 // Every text is 10 units wide per character and as tall as its Size.
 class FixedMetrics : public mapi::TextMetrics {
 public:
-    mapi::PixelSize TextExtent(const TKEXMapText& text) const override;
+    TSize TextExtent(const TKEXMapText& text) const override;
 };
 
 class FixedContext : public mapi::ViewContext {
 public:
     bool editing = false;
     int scale = 100;
-    mapi::PixelSize icon{32, 32};
+    TSize icon{32, 32};
 
     bool IsEditing() const override { return editing; }
     int Scale() const override { return scale; }
-    mapi::PixelSize NoteIconSize(const TKEXMapZametka&) const override { return icon; }
+    TSize NoteIconSize(const TKEXMapZametka&) const override { return icon; }
 };
 
 // A document of the given version with the two streets "ЛЕНИНА" (1) and "САДОВАЯ" (2).

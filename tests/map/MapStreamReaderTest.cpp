@@ -1,5 +1,7 @@
 #include "map/MapStreamReader.h"
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "map/MapSamples.h"
@@ -103,7 +105,7 @@ TEST(MapStreamReaderTest, OldNoteBecomesDefaultLibraryNote) {
 TEST(MapStreamReaderTest, OldRecordGetsReservedFieldsCentreAndAddress) {
     mapstream::MapDocument map = document(3);
     map.Objects.AddObjectCopy(mapsamples::withAddress(
-        pointObject(kindPolygon, {{10, 20}, {30, 20}, {30, 60}}), 2, "123456"));
+        pointObject(mapi::kindPolygon, {{10, 20}, {30, 20}, {30, 60}}), 2, "123456"));
     map.Objects.AddObjectCopy(mapsamples::textObject({7, 8}, 0, "T"));
     const Loaded loaded = read(mapstream::WriteMapStream(map));
     ASSERT_EQ(loaded.objects.Count(), 2);
@@ -120,7 +122,7 @@ TEST(MapStreamReaderTest, OldRecordGetsReservedFieldsCentreAndAddress) {
 TEST(MapStreamReaderTest, TwoPointEllipseGetsFourCornersLockedOrNot) {
     for (uint32_t version : {3u, 6u}) {
         mapstream::MapDocument map = document(version);
-        TKEXMapObjectMem ellipse = pointObject(kindEllipse, {{10, 20}, {30, 40}});
+        TKEXMapObjectMem ellipse = pointObject(mapi::kindEllipse, {{10, 20}, {30, 40}});
         map.Objects.AddObjectCopy(ellipse);
         ellipse.Locked = 1;
         map.Objects.AddObjectCopy(ellipse);
@@ -135,7 +137,8 @@ TEST(MapStreamReaderTest, TwoPointEllipseGetsFourCornersLockedOrNot) {
 }
 
 TEST(MapStreamReaderTest, ZeroObjectCountReadsNothingAfterTheHeader) {
-    const Loaded loaded = read(mapstream::WriteMapStream(richDocument(6), {.ObjectCount = 0, .StreetCount = {}}));
+    const Loaded loaded =
+        read(mapstream::WriteMapStream(richDocument(6), {.ObjectCount = 0, .StreetCount = {}}));
     EXPECT_FALSE(loaded.result.damaged);
     EXPECT_TRUE(loaded.objects.IsEmpty());
     EXPECT_EQ(loaded.names.Count(), 0);
@@ -144,7 +147,8 @@ TEST(MapStreamReaderTest, ZeroObjectCountReadsNothingAfterTheHeader) {
 
 TEST(MapStreamReaderTest, OldVersionReadsToTheEndWhateverTheCount) {
     mapstream::MapDocument map = richDocument(2);
-    const Loaded loaded = read(mapstream::WriteMapStream(map, {.ObjectCount = 1, .StreetCount = {}}));
+    const Loaded loaded =
+        read(mapstream::WriteMapStream(map, {.ObjectCount = 1, .StreetCount = {}}));
     EXPECT_FALSE(loaded.result.damaged);
     EXPECT_EQ(loaded.objects.Count(), map.Objects.Count());
     EXPECT_EQ(loaded.header.ObjectCount, map.Objects.Count());
@@ -172,8 +176,8 @@ TEST(MapStreamReaderTest, DuplicateStreetNameKeepsTheFirstId) {
 TEST(MapStreamReaderTest, NestedGroupsLoadAsOneTopLevelRecord) {
     mapstream::MapDocument map = document(5);
     map.Objects.AddObjectCopy(mapsamples::groupObject(
-        {pointObject(kindPolygon, {{0, 0}, {1, 0}, {1, 1}}),
-         mapsamples::groupObject({pointObject(kindPixels, {{3, 3}})})}));
+        {pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}}),
+         mapsamples::groupObject({pointObject(mapi::kindPixels, {{3, 3}})})}));
     const Loaded loaded = read(mapstream::WriteMapStream(map));
     ASSERT_EQ(loaded.objects.Count(), 1);
     const TKexMapList* children = loaded.objects[0].Children();
@@ -187,12 +191,13 @@ TEST(MapStreamReaderTest, NestedGroupsLoadAsOneTopLevelRecord) {
 TEST(MapStreamReaderTest, ProgressEveryHundredTopLevelRecordsAndAtTheEnd) {
     mapstream::MapDocument map = document(5);
     for (int i = 0; i < 250; ++i)
-        map.Objects.AddObjectCopy(pointObject(kindPixels, {{float(i), 0}}));
+        map.Objects.AddObjectCopy(pointObject(mapi::kindPixels, {{float(i), 0}}));
     EXPECT_EQ(read(mapstream::WriteMapStream(map)).progress, (std::vector<int>{40, 80, 100}));
 
     map.Header.Version = 3; // read to the end: a stored count below the records read
-    EXPECT_EQ(read(mapstream::WriteMapStream(map, {.ObjectCount = 100, .StreetCount = {}})).progress,
-              (std::vector<int>{100, 100, 100}));
+    EXPECT_EQ(
+        read(mapstream::WriteMapStream(map, {.ObjectCount = 100, .StreetCount = {}})).progress,
+        (std::vector<int>{100, 100, 100}));
 }
 
 TEST(MapStreamReaderTest, EveryPrefixOfSmallStreamsLoadsCompleteRecordsOnly) {
@@ -220,9 +225,9 @@ TEST(MapStreamReaderTest, EveryPrefixOfSmallStreamsLoadsCompleteRecordsOnly) {
 
 TEST(MapStreamReaderTest, OldStreamCutAtARecordBoundaryIsIntact) {
     mapstream::MapDocument map = document(3);
-    map.Objects.AddObjectCopy(pointObject(kindPixels, {{1, 1}}));
+    map.Objects.AddObjectCopy(pointObject(mapi::kindPixels, {{1, 1}}));
     const std::string one = mapstream::WriteMapStream(map);
-    map.Objects.AddObjectCopy(pointObject(kindPixels, {{2, 2}}));
+    map.Objects.AddObjectCopy(pointObject(mapi::kindPixels, {{2, 2}}));
     const Loaded loaded = read(mapstream::WriteMapStream(map).substr(0, one.size()));
     EXPECT_FALSE(loaded.result.damaged);
     EXPECT_EQ(loaded.objects.Count(), 1);
@@ -230,8 +235,8 @@ TEST(MapStreamReaderTest, OldStreamCutAtARecordBoundaryIsIntact) {
 
 TEST(MapStreamReaderTest, ImpossibleCountsAreDamageNamingRecordAndByte) {
     mapstream::MapDocument map = document(6);
-    map.Objects.AddObjectCopy(pointObject(kindPixels, {{1, 1}}));
-    TKEXMapObjectMem broken = pointObject(kindPolygon, {{0, 0}, {1, 0}, {1, 1}});
+    map.Objects.AddObjectCopy(pointObject(mapi::kindPixels, {{1, 1}}));
+    TKEXMapObjectMem broken = pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}});
     for (int32_t count : {-1, 0x7fffffff, 1000}) {
         broken.Count = count;
         map.Objects.PutObjectRecord(1, broken);
@@ -245,7 +250,8 @@ TEST(MapStreamReaderTest, ImpossibleCountsAreDamageNamingRecordAndByte) {
 }
 
 TEST(MapStreamReaderTest, NegativeObjectCountIsDamage) {
-    const Loaded loaded = read(mapstream::WriteMapStream(richDocument(5), {.ObjectCount = -3, .StreetCount = {}}));
+    const Loaded loaded =
+        read(mapstream::WriteMapStream(richDocument(5), {.ObjectCount = -3, .StreetCount = {}}));
     EXPECT_TRUE(loaded.result.damaged);
     EXPECT_TRUE(loaded.objects.IsEmpty());
     EXPECT_EQ(loaded.names.Count(), 2);
@@ -253,7 +259,7 @@ TEST(MapStreamReaderTest, NegativeObjectCountIsDamage) {
 
 TEST(MapStreamReaderTest, GroupsNestedDeeperThanSixtyFourLevelsAreDamage) {
     for (int depth : {64, 65}) {
-        TKEXMapObjectMem nested = pointObject(kindPixels, {{1, 1}});
+        TKEXMapObjectMem nested = pointObject(mapi::kindPixels, {{1, 1}});
         for (int level = 0; level < depth; ++level)
             nested = mapsamples::groupObject({nested});
         mapstream::MapDocument map = document(6);
@@ -268,13 +274,13 @@ TEST(MapStreamReaderTest, GroupKindBelowVersionFourIsSkippedAndReadingGoesOn) {
     mapstream::MapDocument map = document(3);
     TKEXMapObjectMem raw;
     raw.SetBitmap({1, 2, 3, 4, 5, 6, 7});
-    raw.Kind = kindGroup;
+    raw.Kind = mapi::kindGroup;
     map.Objects.AddObjectCopy(raw);
-    map.Objects.AddObjectCopy(pointObject(kindPixels, {{4, 4}}));
+    map.Objects.AddObjectCopy(pointObject(mapi::kindPixels, {{4, 4}}));
     const Loaded loaded = read(mapstream::WriteMapStream(map));
     EXPECT_FALSE(loaded.result.damaged);
     ASSERT_EQ(loaded.objects.Count(), 1);
-    EXPECT_EQ(loaded.objects[0].Kind, kindPixels);
+    EXPECT_EQ(loaded.objects[0].Kind, mapi::kindPixels);
 }
 
 TEST(MapStreamReaderTest, ReadsFromTheStreamsPosition) {
@@ -286,6 +292,47 @@ TEST(MapStreamReaderTest, ReadsFromTheStreamsPosition) {
     again.result = reader.Read(again.header, again.names, again.objects);
     EXPECT_FALSE(again.result.damaged) << again.result.message;
     EXPECT_EQ(again.objects, map.Objects);
+}
+
+// Counts and payloads agree in every record the reader made, children included.
+void expectConsistent(const TKexMapList& objects) {
+    for (int i = 0; i < objects.Count(); ++i) {
+        const TKEXMapObjectMem& record = objects[i];
+        if (mapi::isPointKind(record.Kind)) {
+            ASSERT_EQ(static_cast<int64_t>(record.Points().size()), record.Count);
+        }
+        if (record.Kind == mapi::kindBitmap) {
+            ASSERT_EQ(static_cast<int64_t>(record.Bitmap().size()), record.Count);
+        }
+        if (record.Kind == mapi::kindGroup) {
+            ASSERT_NE(record.Children(), nullptr);
+            ASSERT_EQ(record.Children()->Count(), record.Count);
+            expectConsistent(*record.Children());
+        }
+    }
+}
+
+TEST(MapStreamReaderTest, CorruptedBytesGiveConsistentRecordsOrDamage) {
+    const unsigned seed = 1206;
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    for (uint32_t version : {3u, 4u, 6u}) {
+        const std::string intact = mapstream::WriteMapStream(richDocument(version));
+        std::uniform_int_distribution<std::size_t> where(0, intact.size() - 1);
+        std::uniform_int_distribution<int> byte(0, 255);
+        for (int round = 0; round < 1500; ++round) {
+            std::string bytes = intact;
+            for (int flips = 1 + round % 4; flips > 0; --flips)
+                bytes[where(random)] = static_cast<char>(byte(random));
+            const Loaded loaded = read(bytes);
+            ASSERT_EQ(loaded.header.ObjectCount, loaded.objects.Count())
+                << version << " round " << round;
+            expectConsistent(loaded.objects);
+            for (int position : loaded.progress) {
+                ASSERT_TRUE(position >= 0 && position <= 100);
+            }
+        }
+    }
 }
 
 } // namespace

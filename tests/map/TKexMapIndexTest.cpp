@@ -20,13 +20,13 @@ std::vector<int> query(TKexMapIndex& index, float x1, float y1, float x2, float 
 }
 
 TKEXMapObjectMem box(float x1, float y1, float x2, float y2) {
-    return mapsamples::pointObject(kindPixels, {{x1, y1}, {x2, y2}});
+    return mapsamples::pointObject(mapi::kindPixels, {{x1, y1}, {x2, y2}});
 }
 
 TEST(TKexMapIndexTest, DefaultGridIsCentredOnTheOrigin) {
     TKexMapList list;
     list.AddObjectCopy(box(-400, -400, 400, 400)); // cell 64 spans -500..500
-    list.AddObjectCopy(box(600, -10, 1600, 10)); // cells 65 (500..1500) and 66
+    list.AddObjectCopy(box(600, -10, 1600, 10));   // cells 65 (500..1500) and 66
     TKexMapIndex index(list);
     EXPECT_EQ(index.ColumnCount(), 128);
     EXPECT_TRUE(items(index, 64, 64).empty()); // inactive: holds nothing
@@ -73,7 +73,7 @@ TEST(TKexMapIndexTest, CellSizeChangeRebuilds) {
     EXPECT_EQ(index.ColumnCount(), 85);
     EXPECT_EQ(index.RowCount(), 85);
     EXPECT_EQ(items(index, 43, 42), std::vector<int>{0}); // round(1600 / 1500) + 42
-    index.SetCellSize(200000, 200000); // larger than the grid: no cells at all
+    index.SetCellSize(200000, 200000);                    // larger than the grid: no cells at all
     EXPECT_EQ(index.ColumnCount(), 0);
     EXPECT_TRUE(query(index, 0, 0, 0, 0).empty());
 }
@@ -114,7 +114,7 @@ TEST(TKexMapIndexTest, UnindexTakesTheRangeFromBeforeTheChange) {
     list.AddObjectCopy(box(0, 0, 10, 10));
     TKexMapIndex index(list);
     index.SetActive(true);
-    const TKexCellRect old = index.GetCellRange(0);
+    const mapi::CellRect old = index.GetCellRange(0);
     list[0] = box(5000, 5000, 5010, 5010);
     index.UnindexObject(old, 0);
     index.IndexObject(0);

@@ -29,13 +29,13 @@ TEST(ViewTransformTest, ScaleZeroIsTakenAsOne) {
 TEST(ViewTransformTest, MapToScreenPointsRoundsAndNeverOverruns) {
     const mapi::ViewTransform view(0, 0, 100, 0.5f);
     const std::vector<mapi::WorldPoint> points{{3, 5}, {5, 7}, {9, 11}, {1e30f, -1e30f}};
-    std::vector<mapi::PixelPoint> dest(3);
+    std::vector<TPoint> dest(3);
     EXPECT_EQ(view.MapToScreenPoints(points, dest), 3);
-    EXPECT_EQ(dest[0], (mapi::PixelPoint{2, 2})); // 1.5 and 2.5 tie to even
-    EXPECT_EQ(dest[1], (mapi::PixelPoint{2, 4}));
-    std::vector<mapi::PixelPoint> room(4);
+    EXPECT_EQ(dest[0], (TPoint{2, 2})); // 1.5 and 2.5 tie to even
+    EXPECT_EQ(dest[1], (TPoint{2, 4}));
+    std::vector<TPoint> room(4);
     EXPECT_EQ(view.MapToScreenPoints(points, room), 4);
-    EXPECT_EQ(room[3].x, std::numeric_limits<int>::max()); // saturates, no overflow
+    EXPECT_EQ(room[3].X, std::numeric_limits<int>::max()); // saturates, no overflow
 }
 
 } // namespace

@@ -19,8 +19,7 @@ public:
         Application->Initialize();
     }
 
-    // Forms left with the application go while the windowing system is still up.
-    void TearDown() override { Application->DestroyComponents(); }
+    void TearDown() override { tk::shutDownApplication(); }
 };
 
 [[maybe_unused]] testing::Environment* const kEnvironment = testing::AddGlobalTestEnvironment(new GuiTestEnvironment);

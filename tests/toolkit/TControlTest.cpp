@@ -7,7 +7,9 @@
 
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TScreen.h"
 #include "toolkit/WinApi.h"
 
 namespace {
@@ -159,11 +161,69 @@ TEST(TControlTest, AlignmentFillsTheParentInOrderAndAnchorsFollowResizes) {
     EXPECT_EQ(f.panel->BoundsRect(), Rect(110, 110, 160, 160));
 }
 
+TEST(TControlTest, ToolTipShowsTheShortHintOnlyWithShowHint) {
+    Fixture f;
+    f.panel->SetHint("Zoom|Changes the scale of the map");
+    EXPECT_TRUE(f.panel->peer().widget()->toolTip().isEmpty());
+    f.panel->SetShowHint(true);
+    EXPECT_EQ(f.panel->peer().widget()->toolTip(), "Zoom");
+}
+
+TEST(TControlTest, SetFontReachesTheWidget) {
+    Fixture f;
+    TFont font;
+    font.SetName("Tahoma");
+    font.SetHeight(-13);
+    f.panel->SetFont(font);
+    EXPECT_EQ(f.panel->Font()->Height(), -13);
+    EXPECT_EQ(f.panel->peer().widget()->font().pixelSize(), 13);
+}
+
 TEST(TControlTest, ClientToScreenAndBackAgree) {
     Fixture f;
     const TPoint screen = f.panel->ClientToScreen(Point(3, 4));
     EXPECT_EQ(screen, Point(113, 114));
     EXPECT_EQ(f.panel->ScreenToClient(screen), Point(3, 4));
+}
+
+} // namespace
+
+namespace {
+
+// Records the enter and leave notifications it gets.
+class TWatched : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    std::vector<std::string> seen;
+
+protected:
+    void CMMouseEnter(TMessage&) override { seen.push_back("enter"); }
+    void CMMouseLeave(TMessage&) override { seen.push_back("leave"); }
+};
+
+TEST(TControlTest, MouseEnterAndLeaveReachTheControl) {
+    Fixture f;
+    auto* watched = new TWatched(f.form.get());
+    watched->SetParent(f.form.get());
+    watched->SetBounds(100, 10, 50, 50);
+    tk::input::move(*f.form, 5, 150);
+    tk::input::move(*watched, 10, 10);
+    tk::input::move(*watched, 20, 20);
+    tk::input::move(*f.form, 5, 150);
+    Application->ProcessMessages();
+    EXPECT_EQ(watched->seen, (std::vector<std::string>{"enter", "leave"}));
+}
+
+TEST(TControlTest, ShownFormIsActivatedAndFiresOnActivate) {
+    TForm form(nullptr);
+    int activations = 0;
+    form.OnActivate = [&](TPersistent*) { ++activations; };
+    form.Show();
+    form.SetFocus();
+    Application->ProcessMessages();
+    EXPECT_EQ(activations, 1);
+    EXPECT_TRUE(Application->Active());
+    EXPECT_EQ(Screen->ActiveForm(), &form);
 }
 
 } // namespace

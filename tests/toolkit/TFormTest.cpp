@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include "toolkit/Dialogs.h"
@@ -12,6 +16,8 @@
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TButton.h"
+#include "toolkit/TControl_p.h"
+#include "toolkit/TMainMenu.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/WinApi.h"
 
@@ -207,6 +213,49 @@ TEST(TFormTest, MaximisedFormCoversTheScreensFreeArea) {
     form.Show();
     EXPECT_GT(form.Width(), 200);
     EXPECT_GT(form.Height(), 120);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TFormTest, MainMenuSitsAboveTheClientAreaAndClicksItsEntries) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* panel = new TWinControl(&form);
+    panel->SetParent(&form);
+    panel->SetAlign(alClient);
+    auto* menu = new TMainMenu(&form);
+    auto* file = new TMenuItem(&form);
+    file->SetCaption("&File");
+    auto* quit = new TMenuItem(&form);
+    quit->SetCaption("E&xit");
+    std::vector<std::string> clicks;
+    quit->OnClick = [&](TPersistent* sender) { clicks.push_back(static_cast<TMenuItem*>(sender)->Caption()); };
+    file->Add(quit);
+    menu->Items()->Add(file);
+    form.SetMenu(menu);
+    form.Show();
+
+    auto* bar = form.peer().widget()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    const int barHeight = bar->height();
+    EXPECT_GT(barHeight, 0);
+    EXPECT_EQ(form.ClientHeight(), 200 - barHeight);
+    EXPECT_EQ(panel->BoundsRect(), Rect(0, 0, 300, 200 - barHeight));
+    EXPECT_EQ(panel->peer().widget()->geometry().top(), barHeight);
+    EXPECT_EQ(panel->ClientToScreen(Point(0, 0)), form.ClientToScreen(Point(0, 0)));
+
+    QMenu* fileMenu = bar->actions().at(0)->menu();
+    ASSERT_NE(fileMenu, nullptr);
+    emit fileMenu->aboutToShow();
+    ASSERT_EQ(fileMenu->actions().size(), 1);
+    fileMenu->actions().at(0)->trigger();
+    EXPECT_EQ(clicks, std::vector<std::string>{"E&xit"});
+
+    delete menu;
+    EXPECT_EQ(form.Menu(), nullptr);
+    EXPECT_EQ(form.ClientHeight(), 200);
 }
 
 } // namespace

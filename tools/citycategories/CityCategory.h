@@ -5,22 +5,19 @@
 #include <cstdint>
 #include <span>
 
-namespace city {
+#include "toolkit/TBrush.h"
+#include "toolkit/TPen.h"
 
-// Pen and brush style ordinals as the map stream stores them.
-enum PenStyle : uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum BrushStyle : uint8_t {
-    bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
-};
+namespace city {
 
 struct CityCategory {
     int32_t id;
     const char* name; // UTF-8, at most 40 characters (Category.Name)
     uint32_t penColor; // 0x00BBGGRR
-    PenStyle penStyle;
+    TPenStyle penStyle;
     int32_t penWidth; // world units
     uint32_t brushColor;
-    BrushStyle brushStyle;
+    TBrushStyle brushStyle;
     int16_t layer; // the plane the city draws the category in
 };
 

@@ -145,12 +145,12 @@ size_t BuildingPlanner::front(const Side& side, Point where, Feature feature, st
 }
 
 void BuildingPlanner::planSide(const Side& s, float margin, int district) {
-    const float length = ::city::length(s.b - s.a);
+    const float sideLength = length(s.b - s.a);
     const Point along = unit(s.b - s.a);
     const StreetNetwork::Street& street = streets_.streets()[static_cast<size_t>(s.street)];
     const bool mainStreet = street.width >= 18;
-    for (float t = margin; t + 20 <= length - margin;) {
-        const float width = std::min(random_.real(20, 45), length - margin - t);
+    for (float t = margin; t + 20 <= sideLength - margin;) {
+        const float width = std::min(random_.real(20, 45), sideLength - margin - t);
         const float setback = street.width / 2 + random_.real(4, 8);
         const float depth = random_.real(16, 34);
         const Point origin = s.a + along * t + s.inward * setback;
@@ -161,14 +161,14 @@ void BuildingPlanner::planSide(const Side& s, float margin, int district) {
 
         // Yard houses share the front house's number with a letter.
         float yardDepth = setback + depth * 1.7f + random_.real(6, 10);
-        static constexpr std::pair<const char*, double> kYards[] = {{"А", 0.35}, {"Б", 0.25}};
+        static constexpr std::pair<const char*, double> kYards[] = {{"А", 0.42}, {"Б", 0.25}};
         for (const auto& [letter, chance] : kYards) {
             if (!random_.chance(chance))
                 break;
             const float yardWidth = std::max(12.0f, width * 0.6f);
             const float depthHere = random_.real(10, 16);
             const Point yardOrigin = s.a + along * (t + width * 0.15f) + s.inward * yardDepth;
-            const int32_t yardCategory = houseCategory(district, false);
+            const int32_t yardCategory = houseCategory(district, /*mainStreet=*/false);
             dependents_.push_back({keep(shapeFeature(Kind::Polygon, yardCategory,
                                                      rectangle(yardOrigin, along, s.inward, yardWidth,
                                                                depthHere))),
@@ -201,7 +201,7 @@ void BuildingPlanner::planCorner(const Side& s, Point corner, Point along, int d
                                    origin + along * thick + s.inward * arm,
                                    origin + s.inward * arm};
     const size_t frontage =
-        front(s, origin, shapeFeature(Kind::Polygon, houseCategory(district, false), shape),
+        front(s, origin, shapeFeature(Kind::Polygon, houseCategory(district, /*mainStreet=*/false), shape),
               "/" + std::to_string(random_.between(1, 40)));
     if (!longHouseMade_) { // the longest house number a map holds
         longHouseMade_ = true;
@@ -265,10 +265,10 @@ void BuildingPlanner::planStation(int column, int row) {
     if (north.street < 0)
         return;
     const Point along = unit(north.b - north.a);
-    const float length = ::city::length(north.b - north.a);
-    const Point origin = north.a + along * (length * 0.3f) + north.inward * 30;
+    const float sideLength = length(north.b - north.a);
+    const Point origin = north.a + along * (sideLength * 0.3f) + north.inward * 30;
     front(north, origin, shapeFeature(Kind::Polygon, cat::Transport,
-                                      rectangle(origin, along, north.inward, length * 0.4f, 45)));
+                                      rectangle(origin, along, north.inward, sideLength * 0.4f, 45)));
 }
 
 void BuildingPlanner::number() {

@@ -44,9 +44,14 @@ void LandmarkPlanner::addTo(CityPlan& plan) {
 // with two platforms beside the station.
 void LandmarkPlanner::addRailway(CityPlan& plan, int row) {
     const float middle = -grid_.height() / 2 + (row + 0.5f) * CityGrid::kCell;
+    constexpr float kStep = 190;
+    const float west = -grid_.width() / 2 - 40;
+    const int steps = static_cast<int>(std::ceil((grid_.width() + 80) / kStep));
     std::vector<Point> line;
-    for (float x = -grid_.width() / 2 - 20; x <= grid_.width() / 2 + 20; x += 190)
+    for (int i = 0; i <= steps; ++i) {
+        const float x = west + i * kStep;
         line.push_back({x, middle + 20 * std::sin(x / 900)});
+    }
     Feature railway = shapeFeature(Kind::Polyline, cat::Transport, std::move(line));
     railway.style.caps = -1;
     railway.style.penWidth = 5;

@@ -112,7 +112,7 @@ void NaturePlanner::addRiver(CityPlan& plan, int row) {
     const float middle = -grid_.height() / 2 + (row + 0.5f) * CityGrid::kCell;
     const float phase = random_.real(0, 6);
     const float west = -grid_.width() / 2 - 40;
-    const int steps = static_cast<int>((grid_.width() + 80) / kRiverStep);
+    const int steps = static_cast<int>(std::ceil((grid_.width() + 80) / kRiverStep));
     std::vector<Point> north;
     std::vector<Point> south;
     for (int i = 0; i <= steps; ++i) {

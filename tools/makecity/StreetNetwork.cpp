@@ -1,4 +1,4 @@
-// Streets of the city. Pieces are short enough that house numbers stay within 1 to 120 on
+// Streets of the city. Sections are short enough that house numbers stay within 1 to 120 on
 // either side; a few streets have fixed roles (the main street, the prospect, the embankments,
 // the station street, the factory street, the shortest lane), the rest take names in the
 // order of the seed.
@@ -50,13 +50,13 @@ void StreetNetwork::cutLine(bool horizontal, int line) {
         while (end + 1 < length && exists(end + 1))
             ++end;
         const int run = end - start + 1;
-        const int pieces = (run + longest - 1) / longest;
-        for (int piece = 0; piece < pieces; ++piece) {
+        const int sections = (run + longest - 1) / longest;
+        for (int section = 0; section < sections; ++section) {
             Street street;
             street.horizontal = horizontal;
             street.line = line;
-            street.first = start + run * piece / pieces;
-            street.last = start + run * (piece + 1) / pieces - 1;
+            street.first = start + run * section / sections;
+            street.last = start + run * (section + 1) / sections - 1;
             const int index = static_cast<int>(streets_.size());
             for (int i = street.first; i <= street.last; ++i) {
                 if (horizontal)
@@ -72,7 +72,7 @@ void StreetNetwork::cutLine(bool horizontal, int line) {
 
 void StreetNetwork::nameStreets(Random& random) {
     StreetNames names(random);
-    // A role names the first piece of its line; further pieces take ordinary names.
+    // A role names the first section of its line; further sections take ordinary names.
     auto horizontalNamed = [&](int row, std::string_view name, float width) {
         for (Street& s : streets_)
             if (s.horizontal && s.line == row && s.name.empty()) {
@@ -82,8 +82,9 @@ void StreetNetwork::nameStreets(Random& random) {
             }
     };
 
-    const int middleRow = grid_.rows() / 2 - 2;
-    horizontalNamed(middleRow, StreetNames::kMain, 22);
+    // The main street runs along the river's northern quarters in the middle band.
+    const int mainRow = grid_.rows() / 2 / CityGrid::kBand * CityGrid::kBand + CityGrid::kRiverRow - 1;
+    horizontalNamed(mainRow, StreetNames::kMain, 22);
     for (int band = 0; band < grid_.rows(); band += CityGrid::kBand) {
         horizontalNamed(band + CityGrid::kRiverRow, StreetNames::kUpperEmbankment, 18);
         horizontalNamed(band + CityGrid::kRiverRow + 1, StreetNames::kLowerEmbankment, 18);
@@ -97,12 +98,14 @@ void StreetNetwork::nameStreets(Random& random) {
             s.width = 26;
             break;
         }
-    auto shortest = std::min_element(streets_.begin(), streets_.end(), [](const Street& a, const Street& b) {
-        return (a.name.empty() ? a.last - a.first : 1 << 20) < (b.name.empty() ? b.last - b.first : 1 << 20);
-    });
-    if (shortest != streets_.end() && shortest->name.empty()) {
-        shortest->name = names.take(StreetNames::kLane);
-        shortest->width = 8;
+    // The shortest street still without a name becomes the lane.
+    Street* lane = nullptr;
+    for (Street& s : streets_)
+        if (s.name.empty() && (lane == nullptr || s.last - s.first < lane->last - lane->first))
+            lane = &s;
+    if (lane != nullptr) {
+        lane->name = names.take(StreetNames::kLane);
+        lane->width = 8;
     }
     for (Street& s : streets_)
         if (s.name.empty()) {

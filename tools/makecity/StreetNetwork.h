@@ -1,5 +1,5 @@
 // The named streets: every grid line is cut into runs of existing segments, long runs into
-// pieces of a few quarters, and each piece becomes one named street with its label texts.
+// sections of a few quarters, and each section becomes one named street with its label texts.
 #pragma once
 
 #include <cstdint>

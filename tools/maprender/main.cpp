@@ -18,5 +18,7 @@ int main(int argc, char** argv) {
     // Offscreen: the tool draws into bitmaps and shows no window.
     setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
     Application->Initialize();
-    return maprender::render(*request);
+    const int code = maprender::render(*request);
+    tk::shutDownApplication();
+    return code;
 }

@@ -6,6 +6,25 @@
 // street names in the given order, and every record with its Count, blocks and payload as they
 // stand. So a test makes a damaged stream by overriding a count, by giving a record a Count its
 // payload does not have, or by cutting the returned bytes anywhere.
+//
+// Making a map that the program shows as its own editing would have made it:
+//   mapstream::MapDocument map;
+//   map.Header.Version = 6;               // the current layout
+//   map.Header.Scale = 100;               // and XWind, YWind: the view the map opens with
+//   map.Header.Mashtab = 1644;            // metres per 1000 world units
+//   map.Header.NextObjectId = ...;        // above every Id used
+//   map.Header.NextStreetId = ...;        // above every street id used
+//   map.Streets.push_back({tk::fromUtf8("САДОВАЯ"), 1});    // upper case, trimmed, CP1251
+//   TKEXMapObjectMem house;
+//   house.Id = 1;
+//   house.Kind = mapi::kindPolygon;
+//   house.Category = 13;                  // the Category table's id
+//   house.SetPoints({{0, 0}, {20, 0}, {20, 15}, {0, 15}});  // sets Count
+//   house.Address = TKEXMapAddress{1, ...};                 // House: upper case, at most 6
+//   CalcObjectBounds(house, metrics);     // map/ObjectBounds.h: the frame in Corners
+//   house.Center = ...;                   // middle of corners 0 and 2; texts and notes: corner 0
+//   map.Objects.AddObjectCopy(std::move(house));
+//   const std::string bytes = mapstream::WriteMapStream(map);
 #pragma once
 
 #include <cstdint>

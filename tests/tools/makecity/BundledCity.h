@@ -25,8 +25,8 @@ inline std::string cityStream(uint32_t version) {
     return mapstream::WriteMapStream(cityDocument(bundledCity(), version));
 }
 
-inline std::unique_ptr<mapi::MapModel> loadCity(uint32_t version) {
-    const std::string bytes = cityStream(version);
+// A map read by the program's reader from the bytes of a stream.
+inline std::unique_ptr<mapi::MapModel> loadMap(const std::string& bytes) {
     TMemoryStream stream;
     stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
     stream.SetPosition(0);
@@ -34,5 +34,7 @@ inline std::unique_ptr<mapi::MapModel> loadCity(uint32_t version) {
     model->LoadFromStream(stream);
     return model;
 }
+
+inline std::unique_ptr<mapi::MapModel> loadCity(uint32_t version) { return loadMap(cityStream(version)); }
 
 } // namespace city::test

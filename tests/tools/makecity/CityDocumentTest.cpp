@@ -40,6 +40,15 @@ TEST(CityDocumentTest, BundledCityLoadsIntactAsVersionSix) {
     EXPECT_GE(addressed, 3000);
 }
 
+TEST(CityDocumentTest, LargerCityLoadsIntactWithEveryStreet) {
+    const CityPlan plan = buildCity(test::kSeed, 3);
+    const auto model = test::loadMap(mapstream::WriteMapStream(cityDocument(plan, 6)));
+    ASSERT_FALSE(model->Damaged()) << model->DamageMessage();
+    EXPECT_EQ(model->Objects().Count(), static_cast<int>(plan.features.size()));
+    EXPECT_EQ(model->Content().StreetNames.Count(), static_cast<int>(plan.streets.size()));
+    EXPECT_GT(model->Objects().Count(), 3 * 4000);
+}
+
 TEST(CityDocumentTest, EveryAddressIsFoundByTheMapsAddressSearch) {
     const auto model = loadCity(6);
     const CityPlan& plan = bundledCity();
@@ -60,7 +69,7 @@ TEST(CityDocumentTest, EveryAddressIsFoundByTheMapsAddressSearch) {
 // old notes of the "DEFAULT" library by icon number, and below 4 no centre, short house
 // numbers and no groups.
 void asOlderLayout(const TKEXMapObjectMem& r, uint32_t version, TKexMapList& into) {
-    if (version < 4 && r.Kind == kindGroup) {
+    if (version < 4 && r.Kind == mapi::kindGroup) {
         for (int i = 0; i < r.Children()->Count(); ++i)
             asOlderLayout((*r.Children())[i], version, into);
         return;
@@ -90,7 +99,7 @@ void asOlderLayout(const TKEXMapObjectMem& r, uint32_t version, TKexMapList& int
         old.Reserved1 = -1;
         const auto c0 = r.Corners[0];
         const auto c2 = r.Corners[2];
-        old.Center = r.Kind == kindText
+        old.Center = r.Kind == mapi::kindText
                          ? c0
                          : mapi::WorldPoint{c0.x + std::abs(c0.x - c2.x) / 2, c0.y + std::abs(c0.y - c2.y) / 2};
         if (old.Address)

@@ -1,4 +1,4 @@
-// The named streets of the bundled city: roles, pieces, labels and pens.
+// The named streets of the bundled city: roles, sections, labels and pens.
 #include "makecity/StreetNetwork.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,70 @@
+// Edits over Qt line edits: Qt keeps the text and the caret; the key messages reach the edit
+// first, so handlers can swallow or replace keys before Qt sees them.
+#include "toolkit/TEdit.h"
+
+#include <QLineEdit>
+
+#include "toolkit/TControl_p.h"
+
+namespace tk {
+namespace {
+
+class EditPeer : public ControlPeer {
+public:
+    using ControlPeer::ControlPeer;
+    bool isNative() const override { return true; }
+    void replaceTyped(char typed) override { lineEdit().insert(qString(AnsiString(1, typed))); }
+    QLineEdit& lineEdit() const { return static_cast<QLineEdit&>(*widget()); }
+};
+
+QLineEdit& lineEdit(const TEdit& edit) { return static_cast<EditPeer&>(edit.peer()).lineEdit(); }
+
+} // namespace
+} // namespace tk
+
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QLineEdit, tk::EditPeer>(*this)) {
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetBounds(0, 0, 121, 21);
+    QLineEdit& edit = tk::lineEdit(*this);
+    QObject::connect(&edit, &QLineEdit::textEdited, [this] { modified_ = true; });
+    QObject::connect(&edit, &QLineEdit::textChanged, [this] { tk::guarded(this, [this] { Change(); }); });
+}
+
+AnsiString TEdit::Text() const { return tk::ansiString(tk::lineEdit(*this).text()); }
+
+void TEdit::SetText(const AnsiString& Value) { tk::lineEdit(*this).setText(tk::qString(Value)); }
+
+int TEdit::MaxLength() const {
+    const int length = tk::lineEdit(*this).maxLength();
+    return length == 32767 ? 0 : length;
+}
+
+void TEdit::SetMaxLength(int Value) { tk::lineEdit(*this).setMaxLength(Value > 0 ? Value : 32767); }
+
+bool TEdit::ReadOnly() const { return tk::lineEdit(*this).isReadOnly(); }
+
+void TEdit::SetReadOnly(bool Value) { tk::lineEdit(*this).setReadOnly(Value); }
+
+void TEdit::SetPasswordChar(char Value) {
+    passwordChar_ = Value;
+    tk::lineEdit(*this).setEchoMode(Value != 0 ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+int TEdit::SelStart() const {
+    const QLineEdit& edit = tk::lineEdit(*this);
+    return edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
+}
+
+void TEdit::SetSelStart(int Value) { tk::lineEdit(*this).setCursorPosition(Value); }
+
+int TEdit::SelLength() const { return static_cast<int>(tk::lineEdit(*this).selectedText().size()); }
+
+void TEdit::SetSelLength(int Value) { tk::lineEdit(*this).setSelection(SelStart(), Value); }
+
+void TEdit::SelectAll() { tk::lineEdit(*this).selectAll(); }
+
+void TEdit::Change() {
+    if (OnChange)
+        OnChange(this);
+}
