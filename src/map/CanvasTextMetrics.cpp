@@ -5,7 +5,7 @@
 
 namespace mapi {
 
-PixelSize CanvasTextMetrics::TextExtent(const TKEXMapText& text) const {
+TSize CanvasTextMetrics::TextExtent(const TKEXMapText& text) const {
     TFont& font = *canvas_.Font();
     font.SetName(text.FontIndex == 1 ? options_.FontSystem1() : options_.FontSystem());
     font.SetHeight(text.Size);
@@ -13,8 +13,7 @@ PixelSize CanvasTextMetrics::TextExtent(const TKEXMapText& text) const {
     font.SetOrientation(0);
     font.SetStyle({});
     font.SetCharset(RUSSIAN_CHARSET);
-    const TSize extent = canvas_.TextExtent(text.Text.str());
-    return {extent.cx, extent.cy};
+    return canvas_.TextExtent(text.Text.str());
 }
 
 } // namespace mapi

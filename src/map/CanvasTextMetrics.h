@@ -12,7 +12,7 @@ class CanvasTextMetrics : public TextMetrics {
 public:
     CanvasTextMetrics(TCanvas& canvas, const tKexMapOptions& options) : canvas_(canvas), options_(options) {}
 
-    PixelSize TextExtent(const TKEXMapText& text) const override;
+    TSize TextExtent(const TKEXMapText& text) const override;
 
 private:
     TCanvas& canvas_;

@@ -15,21 +15,21 @@ namespace {
 uint8_t kindForTool(TInstrument tool) {
     switch (tool) {
     case iLine:
-        return kindPolyline;
+        return mapi::kindPolyline;
     case iPixel:
-        return kindPixels;
+        return mapi::kindPixels;
     case iBezier:
-        return kindBezier;
+        return mapi::kindBezier;
     case iEllipse:
-        return kindEllipse;
+        return mapi::kindEllipse;
     case iText:
-        return kindText;
+        return mapi::kindText;
     case iBitmap:
-        return kindBitmap;
+        return mapi::kindBitmap;
     case iZametka:
-        return kindZametka;
+        return mapi::kindZametka;
     default:
-        return kindPolygon;
+        return mapi::kindPolygon;
     }
 }
 
@@ -75,14 +75,10 @@ void TDataMap::PostEditObject() {
 }
 
 void TDataMap::DeleteObject(int Index, bool RecalcExtent) {
-    TKexMapList& objects = model_.Objects();
+    const TKexMapList& objects = model_.Objects();
     if (Index < 0 || Index >= objects.Count() || isEditRefused(objects[Index]))
         return;
-    TKexMapIndex& index = model_.Content().Index;
-    index.UnindexObject(index.GetCellRange(Index), Index);
-    index.ShiftAfterDelete(Index);
-    objects.DeleteObjectRecord(Index);
-    model_.Header.ObjectCount = objects.Count();
+    model_.DeleteObject(Index);
     dropIndex(selectedObjects_, Index);
     dropIndex(blinkObjects_, Index);
     selectedObject_ = false;

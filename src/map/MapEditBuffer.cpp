@@ -12,8 +12,8 @@
 #include <cmath>
 
 #include "map/ObjectBounds.h"
-#include "map/StreetDictionary.h"
 #include "map/TKexMapList.h"
+#include "toolkit/AnsiStrings.h"
 
 namespace mapi {
 namespace {
@@ -58,39 +58,34 @@ void MapEditBuffer::Load(const MapModel& model, int index) {
 }
 
 void MapEditBuffer::storeAddress(MapModel& model) {
-    if (normalizeAddressText(StreetName).empty()) {
+    if (Trim(StreetName).empty()) {
         record_.Address.reset();
         return;
     }
     TKEXMapAddress address;
     address.StreetId = model.AddStreetName(StreetName);
     // Kept as the address search looks for it: trimmed and upper-cased.
-    address.House.assign(normalizeAddressText(HouseNumber).substr(0, kHouseLength));
+    address.House.assign(AnsiUpperCase(Trim(HouseNumber)).substr(0, kHouseLength));
     record_.Address = address;
 }
 
 bool MapEditBuffer::Post(MapModel& model, const TextMetrics& metrics) {
     if (!isStorable(record_))
         return false;
-    TKexMapList& objects = model.Objects();
-    TKexMapIndex& index = model.Content().Index;
+    const TKexMapList& objects = model.Objects();
     CalcObjectBounds(record_, metrics);
     storeAddress(model);
     if (sourceIndex_ >= 0 && sourceIndex_ < objects.Count()) {
-        index.UnindexObject(index.GetCellRange(sourceIndex_), sourceIndex_);
-        objects.PutObjectRecord(sourceIndex_, record_);
-        index.IndexObject(sourceIndex_);
+        model.ReplaceObject(sourceIndex_, record_);
     } else {
         const WorldPoint c1 = record_.Corners[0];
         const WorldPoint c3 = record_.Corners[2];
         record_.Center = record_.Kind == kindText || record_.Kind == kindZametka
                              ? c1
                              : WorldPoint{c1.x + std::abs(c1.x - c3.x) / 2, c1.y + std::abs(c1.y - c3.y) / 2};
-        sourceIndex_ = objects.AddObjectCopy(record_);
-        index.IndexObject(sourceIndex_);
+        sourceIndex_ = model.AppendObject(record_);
         ++model.Header.NextObjectId;
     }
-    model.Header.ObjectCount = objects.Count();
     // The extent of an empty map is no rectangle yet: the first object makes it.
     if (objects.Count() == 1)
         model.CalcMapBounds();

@@ -18,7 +18,7 @@ std::unique_ptr<TDataMap> makeMap(int width, int height) {
 }
 
 TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill) {
-    TKEXMapObjectMem record = mapsamples::pointObject(kindPolygon, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}});
+    TKEXMapObjectMem record = mapsamples::pointObject(mapi::kindPolygon, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}});
     record.Brush = {static_cast<uint32_t>(fill), bsSolid};
     record.Pen = {static_cast<uint32_t>(fill), psSolid, 0, 0};
     return record;
@@ -26,9 +26,7 @@ TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill) 
 
 int addObject(TDataMap& map, TKEXMapObjectMem record) {
     mapi::MapModel& model = map.Model();
-    const int i = model.Objects().AddObjectCopy(std::move(record));
-    model.Content().Index.IndexObject(i);
-    model.Header.ObjectCount = model.Objects().Count();
+    const int i = model.AppendObject(std::move(record));
     model.CalcMapBounds();
     map.SetChanged();
     return i;

@@ -15,7 +15,7 @@ std::unique_ptr<TDataMap> makeMap(int width, int height);
 // A filled square-cornered polygon whose pen and brush take the colour.
 TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill);
 
-// Appends the record (indexed when the index is on) and returns its index.
+// Appends the record, widens the extent and returns its index.
 int addObject(TDataMap& map, TKEXMapObjectMem record);
 
 TColor bufferPixel(TDataMap& map, int x, int y);
