@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "map/CategoryVocabulary.h"
 #include "map/MapEditBuffer.h"
 #include "map/MapEvents.h"
 #include "map/MapIconSource.h"
@@ -105,6 +106,8 @@ public:
     void SetKexMapIcon(TKexIcon* Value);
 
     // ---- categories and icons ----
+    // The category names with their ids as the items' objects (the built-in vocabulary).
+    const TStringList& CategoryList() const { return categoryList_; }
     bool GetCategoryVisible(int Category) const { return renderer_.GetCategoryVisible(Category); }
     void SetCategoryVisible(int Category, bool Value);
     // The current icon set's picture, or the 32 x 32 missing-icon picture.
@@ -159,8 +162,6 @@ public:
     int ScrollDirection() const { return scrollDirection_; }
     // Fits the view to the objects' frames; a negative Scale chooses one, at most ScaleFind.
     void ZoomToObjects(std::span<const int> Indices, int Scale);
-    static void FillCategoryList(TStrings& List);
-    const TStringList& CategoryList();
     void SetBlinkObjects(std::span<const int> Indices);
     void ClearBlinkObjects() { blinkObjects_.clear(); }
     const std::vector<int>& BlinkObjects() const { return blinkObjects_; }
@@ -260,6 +261,7 @@ private:
     TBitmap grassBitmap_;
     TBitmap scrollMarker_;
     TTimer* blinkTimer_ = nullptr;
+    TStringList categoryList_;
 
     TInstrument instrument_ = iPick;
     TColor backgroundColor_ = clGreen;
@@ -283,7 +285,6 @@ private:
     // Viewport, search, blinking and the edit buffer.
     bool isEditRefused(const TKEXMapObjectMem& Rec) const;
     int scrollDirection_ = 0;
-    TStringList categoryList_;
     std::vector<int> blinkObjects_;
     bool blinkPhase_ = false; // true: the inverted phase
     mapi::MapEditBuffer editBuffer_;

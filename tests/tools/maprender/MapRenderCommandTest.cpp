@@ -10,6 +10,7 @@
 
 #include "makecity/CityBuilder.h"
 #include "makecity/CityDocument.h"
+#include "map/TDataMap.h"
 #include "mapstream/MapStreamWriter.h"
 #include "toolkit/AnsiString.h"
 
@@ -65,6 +66,18 @@ TEST(MapRenderCommandTest, ArgumentsThatMakeNoRequestAreRefused) {
         {"a", "b", "--colour", "1"}, {"a", "b", "--address", "STREET"}};
     for (const auto& arguments : bad)
         EXPECT_FALSE(parseArguments(arguments)) << arguments.size();
+}
+
+// The renderer links the program's pictures: a map finds the built-in library "Default" there.
+TEST(MapRenderCommandTest, MapsDrawNotesFromTheBundledLibrary) {
+    TDataMap map(nullptr);
+    EXPECT_EQ(map.KexMapIcon(), nullptr);
+    const TBitmap& icon = map.GetMapIcon("default", " 7 ");
+    EXPECT_NE(&icon, &map.GetMapIcon("none", "7"));
+    EXPECT_EQ(icon.Width(), 32);
+    EXPECT_EQ(icon.Height(), 32);
+    EXPECT_TRUE(icon.Transparent());
+    EXPECT_EQ(icon.TransparentColor(), 0x00FFFF00);
 }
 
 TEST(MapRenderCommandTest, UnreadableStreamFileEndsWithTwo) {
