@@ -8,6 +8,8 @@
 namespace {
 
 constexpr TCursor kLinzaCursor = 1008;
+// The lens never zooms in beyond this scale.
+constexpr int kLinzaMaxScale = 10000;
 // The strips a step uncovers are redrawn this many pixels wider, so that objects cut at the
 // strip's inner edge join the shifted picture without a seam.
 constexpr int kStripOverlap = 10;
@@ -33,6 +35,16 @@ void TDataMap::ZoomAtPoint(int NewScale, float X, float Y) {
     model_.Header.YWind = Y - static_cast<float>((Height() * 100) / s) / 2;
     model_.Header.Scale = s;
     SetScale(s);
+}
+
+void TDataMap::LinzaZoomIn(float X, float Y) {
+    const int step = options_.mpLinzaDouble() ? Scale() : options_.StepLinza();
+    ZoomAtPoint(std::min(Scale() + step, kLinzaMaxScale), X, Y);
+}
+
+void TDataMap::LinzaZoomOut(float X, float Y) {
+    const int step = options_.mpLinzaDouble() ? Scale() / 2 : options_.StepLinza();
+    ZoomAtPoint(std::max(Scale() - step, 1), X, Y);
 }
 
 bool TDataMap::CheckScrollZone(int X, int Y) {

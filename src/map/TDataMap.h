@@ -152,6 +152,10 @@ public:
     // (DataMapViewport.cpp, DataMapSearch.cpp, DataMapBlink.cpp, DataMapEdit.cpp)
     // The scale (at least 1) with the world point (X, Y) at the view centre.
     void ZoomAtPoint(int NewScale, float X, float Y);
+    // The lens tool's steps about a world point: in by StepLinza (or to double the scale with
+    // mpLinzaDouble), at most 10000; out by StepLinza (or to half), at least 1.
+    void LinzaZoomIn(float X, float Y);
+    void LinzaZoomOut(float X, float Y);
     // One step of Step pixels in Direction 0..7 (left, up, right, down, left-up, right-up,
     // right-down, left-down), redrawing only the uncovered strips; nothing beyond the map extent
     // widened by half the view's width.
