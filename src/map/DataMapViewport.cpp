@@ -68,7 +68,8 @@ bool TDataMap::CheckScrollZone(int X, int Y) {
             {0, z, h - h / 3, h, 1007},
             {0, w / 3, h - z, h, 1007},
         }};
-        const auto zone = std::find_if(zones.begin(), zones.end(), [&](const Zone& z) { return z.contains(X, Y); });
+        const auto zone =
+            std::find_if(zones.begin(), zones.end(), [&](const Zone& candidate) { return candidate.contains(X, Y); });
         if (zone != zones.end()) {
             scrollDirection_ = zone->id;
             SetCursor(static_cast<TCursor>(zone->id));
