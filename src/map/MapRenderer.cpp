@@ -103,6 +103,12 @@ void MapRenderer::SetView(const Viewport& view) {
     factor_ = 1.0f;
 }
 
+void MapRenderer::SetView(const Viewport& view, double pixelsPerUnit) {
+    SetView(view);
+    zoom_ = static_cast<float>(pixelsPerUnit);
+    sizeZoom_ = pixelsPerUnit;
+}
+
 bool MapRenderer::GetCategoryVisible(int category) const {
     return category >= 0 && category < kCategoryCount && categories_.test(static_cast<std::size_t>(category));
 }

@@ -52,6 +52,9 @@ public:
 
     // The view of the following culling and drawing; the extra zoom factor returns to 1.
     void SetView(const Viewport& view);
+    // The same at a zoom between whole percents (a whole map fitted into a small picture): pixels
+    // per world unit in place of the viewport's Scale / 100.
+    void SetView(const Viewport& view, double pixelsPerUnit);
     const Viewport& View() const { return view_; }
     void SetZoomFactor(float factor) { factor_ = factor; }
     float ZoomFactor() const { return factor_; }
