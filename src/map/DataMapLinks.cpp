@@ -32,6 +32,7 @@ void TDataMap::SetMainDataMap(TDataMap* Value) {
         Value->AddLinkedMap(this);
         model_.ShareContent(&Value->model_.Content());
         model_.Header = Value->model_.Header;
+        editBuffer_.StreetName = Value->editBuffer_.StreetName;
         model_.MapExtent = Value->model_.MapExtent;
         shareWithLinkedMaps();
         SyncLinkedMaps();
@@ -79,7 +80,11 @@ void TDataMap::SyncLinkedMaps() {
 void TDataMap::pushStateTo(TDataMap& other) {
     other.model_.Header.ObjectCount = model_.Header.ObjectCount;
     other.model_.Header.NextStreetId = model_.Header.NextStreetId;
+    // The maps share one object list: a new object's id must be new on every one of them.
+    other.model_.Header.NextObjectId = std::max(other.model_.Header.NextObjectId, model_.Header.NextObjectId);
     other.model_.MapExtent = model_.MapExtent;
+    if (other.editBuffer_.SourceIndex() == editBuffer_.SourceIndex())
+        other.editBuffer_ = editBuffer_;
     other.changed_ = true;
     other.RefreshMap();
     other.Repaint();
