@@ -1,9 +1,10 @@
 // maprender: renders a map stream through a real map control (offscreen) with the main window's
 // settings and writes the picture to a PNG file.
 //   maprender STREAM OUT.png [--width W] [--height H] [--scale S] [--x X --y Y | --fit]
-//             [--background $BBGGRR] [--index]
+//             [--background $BBGGRR] [--index] [--preview]
 // The view fits the whole map unless --x and --y name the world point for the picture's centre;
-// --scale then zooms about that centre.
+// --scale then zooms about that centre. --preview writes the mini-map of that view instead: the
+// whole map at the picture's size with the frame of the view.
 #pragma once
 
 #include <optional>
@@ -30,6 +31,7 @@ struct RenderRequest {
     std::optional<float> y;
     TColor background = 0x00008000;
     bool useIndex = false;
+    bool preview = false;
 };
 
 // Nullopt when the arguments do not make a request.

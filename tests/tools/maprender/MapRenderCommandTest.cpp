@@ -106,4 +106,23 @@ TEST(MapRenderCommandTest, SampleCityRendersAtThreeScales) {
     }
 }
 
+// The mini-map of the sample city at the size of the program's mini-map window.
+TEST(MapRenderCommandTest, PreviewWritesTheMiniMapAtThePicturesSize) {
+    fs::create_directories(VALDREN_RENDER_DIR);
+    const fs::path stream = writeFile("maprender-preview-city.map", cityBytes());
+    const fs::path output = fs::path(VALDREN_RENDER_DIR) / "city-preview.png";
+    const auto request =
+        parseArguments({stream.string(), output.string(), "--preview", "--width", "199", "--height", "158"});
+    ASSERT_TRUE(request);
+    EXPECT_TRUE(request->preview);
+    EXPECT_EQ(maprender::render(*request), maprender::kOk);
+    ASSERT_TRUE(isPng(output));
+    // The size stands big-endian in the header chunk after the signature.
+    std::ifstream in(output, std::ios::binary);
+    unsigned char header[24] = {};
+    in.read(reinterpret_cast<char*>(header), sizeof header);
+    EXPECT_EQ((header[18] << 8) | header[19], 199);
+    EXPECT_EQ((header[22] << 8) | header[23], 158);
+}
+
 } // namespace
