@@ -1,64 +1,14 @@
-// The map control's zoom to a set of objects and its vocabulary of object categories.
+// The map control's zoom to a set of objects, as the address search and the links to the map use it.
 #include "map/TDataMap.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdint>
 #include <optional>
 
 #include "map/Rounding.h"
 #include "map/TKexMapList.h"
 
 namespace {
-
-struct CategoryName {
-    int id;
-    const char* name;
-};
-
-// The values of the objects' Category field: kinds of city features, then kinds of business.
-constexpr std::array<CategoryName, 39> kCategories = {{
-    {0, "Не определен"},
-    {1, "Улица"},
-    {2, "Район"},
-    {3, "Телекоммуникации"},
-    {4, "Энергетика"},
-    {5, "Канализация"},
-    {6, "Водовод"},
-    {7, "Транспорт"},
-    {8, "Коммерция"},
-    {9, "Предприятия"},
-    {10, "Парки, сады"},
-    {11, "Власть"},
-    {12, "Медицина"},
-    {13, "Постройки железобетонные"},
-    {14, "Постройки деревянные"},
-    {15, "Квартал"},
-    {16, "Реки, озера, ручьи"},
-    {17, "Событие"},
-    {18, "Скалы"},
-    {19, "Овраги, лощины"},
-    {20, "Канавы"},
-    {21, "Холмы"},
-    {100, "ТВ, видео, аудио"},
-    {101, "Компьютеры и оргтехника"},
-    {102, "Автомагазины, автосервис"},
-    {103, "Бытовые товары и техника"},
-    {104, "Мебель, интерьер"},
-    {105, "Аптеки"},
-    {106, "Продукты"},
-    {107, "Одежда, обувь"},
-    {108, "Продукты"},
-    {109, "Бытовые услуги"},
-    {110, "Рестораны, кафе, бары"},
-    {111, "Медицина"},
-    {112, "Банки, обмен валюты"},
-    {113, "Ремонт техники"},
-    {114, "Образование"},
-    {115, "Парикмахерские"},
-    {116, "Культура и спорт"},
-}};
 
 // The scale at which a side of Length world units fills Pixels; none for a side without length,
 // which fits at any scale.
@@ -105,19 +55,4 @@ void TDataMap::ZoomToObjects(std::span<const int> Indices, int scale) {
     model_.Header.XWind = static_cast<float>(cx - static_cast<double>((Width() * 100) / Scale()) / 2);
     model_.Header.YWind = static_cast<float>(cy - static_cast<double>((Height() * 100) / Scale()) / 2);
     SetScale(chosen);
-}
-
-void TDataMap::FillCategoryList(TStrings& List) {
-    List.BeginUpdate();
-    List.Clear();
-    for (const CategoryName& category : kCategories)
-        List.AddObject(tk::fromUtf8(category.name), reinterpret_cast<void*>(static_cast<intptr_t>(category.id)));
-    List.EndUpdate();
-}
-
-// Filled on first use: the vocabulary never changes, so the list is the same whenever it is made.
-const TStringList& TDataMap::CategoryList() {
-    if (categoryList_.Count() == 0)
-        FillCategoryList(categoryList_);
-    return categoryList_;
 }

@@ -8,6 +8,8 @@
 namespace {
 
 constexpr TCursor kLinzaCursor = 1008;
+// The lens never zooms in beyond this scale.
+constexpr int kLinzaMaxScale = 10000;
 // The strips a step uncovers are redrawn this many pixels wider, so that objects cut at the
 // strip's inner edge join the shifted picture without a seam.
 constexpr int kStripOverlap = 10;
@@ -35,6 +37,16 @@ void TDataMap::ZoomAtPoint(int NewScale, float X, float Y) {
     SetScale(s);
 }
 
+void TDataMap::LinzaZoomIn(float X, float Y) {
+    const int step = options_.mpLinzaDouble() ? Scale() : options_.StepLinza();
+    ZoomAtPoint(std::min(Scale() + step, kLinzaMaxScale), X, Y);
+}
+
+void TDataMap::LinzaZoomOut(float X, float Y) {
+    const int step = options_.mpLinzaDouble() ? Scale() / 2 : options_.StepLinza();
+    ZoomAtPoint(std::max(Scale() - step, 1), X, Y);
+}
+
 bool TDataMap::CheckScrollZone(int X, int Y) {
     scrollDirection_ = 0;
     if (!options_.mpNoScroll()) {
@@ -56,7 +68,8 @@ bool TDataMap::CheckScrollZone(int X, int Y) {
             {0, z, h - h / 3, h, 1007},
             {0, w / 3, h - z, h, 1007},
         }};
-        const auto zone = std::find_if(zones.begin(), zones.end(), [&](const Zone& z) { return z.contains(X, Y); });
+        const auto zone =
+            std::find_if(zones.begin(), zones.end(), [&](const Zone& candidate) { return candidate.contains(X, Y); });
         if (zone != zones.end()) {
             scrollDirection_ = zone->id;
             SetCursor(static_cast<TCursor>(zone->id));

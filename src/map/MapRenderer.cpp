@@ -49,16 +49,8 @@ double distance(TPoint a, TPoint b) { return std::hypot(static_cast<double>(b.X 
 
 // Outcode of a pixel against the client area 0..width, 0..height.
 int pixelCode(int x, int y, int width, int height) {
-    int code = 0;
-    if (x < 0)
-        code |= 1;
-    else if (x > width)
-        code |= 4;
-    if (y < 0)
-        code |= 2;
-    else if (y > height)
-        code |= 8;
-    return code;
+    return OutCode(0, 0, static_cast<float>(width), static_cast<float>(height), static_cast<float>(x),
+                   static_cast<float>(y));
 }
 
 // Moves (x, y) onto each edge it lies beyond, left, top, right, bottom in turn, the other
@@ -100,7 +92,12 @@ void MapRenderer::SetView(const Viewport& view) {
     view_.Scale = std::max(view.Scale, 1);
     zoom_ = static_cast<float>(view_.Scale * 0.01L);
     sizeZoom_ = view_.Scale / 100.0;
-    factor_ = 1.0f;
+    SetZoomFactor(1.0f);
+}
+
+void MapRenderer::SetZoomFactor(float factor) {
+    factor_ = factor;
+    transform_ = ViewTransform(view_.XWind, view_.YWind, view_.Scale, factor);
 }
 
 void MapRenderer::SetView(const Viewport& view, double pixelsPerUnit) {
@@ -240,8 +237,8 @@ void MapRenderer::FillBackground(TCanvas& canvas, const TRect& rect, TColor colo
 }
 
 WorldPoint MapRenderer::toScreen(WorldPoint p) const {
-    const float k = zoom_ * factor_;
-    return {(p.x - view_.XWind) * k, (p.y - view_.YWind) * k};
+    transform_.MapToScreen(p.x, p.y);
+    return p;
 }
 
 TPoint MapRenderer::toPixel(WorldPoint p) const {
@@ -250,10 +247,8 @@ TPoint MapRenderer::toPixel(WorldPoint p) const {
 }
 
 std::span<TPoint> MapRenderer::toPixels(std::span<const WorldPoint> points) {
-    const std::size_t n = std::min(points.size(), pixels_.size());
-    for (std::size_t i = 0; i < n; ++i)
-        pixels_[i] = toPixel(points[i]);
-    return {pixels_.data(), n};
+    const int n = transform_.MapToScreenPoints(points, pixels_);
+    return {pixels_.data(), static_cast<std::size_t>(n)};
 }
 
 void MapRenderer::setUpPen(const TKEXMapObjectMem& record, TCanvas& canvas) const {

@@ -10,6 +10,7 @@
 #include "map/MapEvents.h"
 #include "map/MapIconSource.h"
 #include "map/MapModel.h"
+#include "map/ViewTransform.h"
 #include "map/WorldRect.h"
 #include "map/tKexMapOptions.h"
 #include "toolkit/TBitmap.h"
@@ -56,7 +57,7 @@ public:
     // per world unit in place of the viewport's Scale / 100.
     void SetView(const Viewport& view, double pixelsPerUnit);
     const Viewport& View() const { return view_; }
-    void SetZoomFactor(float factor) { factor_ = factor; }
+    void SetZoomFactor(float factor);
     float ZoomFactor() const { return factor_; }
 
     bool Filter() const { return filter_; }
@@ -87,7 +88,8 @@ public:
     // The ellipse inscribed in the quadrilateral of four pixel corners, as four Bezier curves.
     static void DrawBezierEllipse(TCanvas& canvas, TPoint c0, TPoint c1, TPoint c2, TPoint c3);
     // Clips the segment to the client area and hands its pixels to OnPixelLineEvent, numbered from
-    // 0 at the segment's start.
+    // 0 at the segment's start; only while a custom polyline is being drawn (the handler receives
+    // that object).
     void DrawPixelLine(TCanvas& canvas, int x1, int y1, int x2, int y2);
 
     const RenderTimings& Timings() const { return timings_; }
@@ -114,7 +116,8 @@ private:
     RenderEvents events_;
 
     Viewport view_;
-    float zoom_ = 1.0f;      // pixels per world unit, as coordinates are converted
+    ViewTransform transform_{0, 0, 100};
+    float zoom_ = 1.0f;      // pixels per world unit, as culling compares extents
     double sizeZoom_ = 1.0;  // the same in double: sizes of Size 10 at Scale 70 are 7 pixels, not 6
     float factor_ = 1.0f;
     bool filter_ = false;

@@ -87,6 +87,7 @@ TDataMap::TDataMap(TComponent* AOwner)
     cache_.SetSize(Width(), Height());
     changed_ = true;
 
+    mapi::FillCategoryList(categoryList_);
     SetFilter(false);
     renderer_.SetMinZametka(1);
     scaleFind_ = 800;

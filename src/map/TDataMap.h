@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "map/CategoryVocabulary.h"
 #include "map/MapEditBuffer.h"
 #include "map/MapEvents.h"
 #include "map/MapIconSource.h"
@@ -108,6 +109,8 @@ public:
     void SetKexMapIcon(TKexIcon* Value);
 
     // ---- categories and icons ----
+    // The category names with their ids as the items' objects (the built-in vocabulary).
+    const TStringList& CategoryList() const { return categoryList_; }
     bool GetCategoryVisible(int Category) const { return renderer_.GetCategoryVisible(Category); }
     void SetCategoryVisible(int Category, bool Value);
     // The current icon set's picture, or the 32 x 32 missing-icon picture.
@@ -152,6 +155,10 @@ public:
     // (DataMapViewport.cpp, DataMapSearch.cpp, DataMapBlink.cpp, DataMapEdit.cpp)
     // The scale (at least 1) with the world point (X, Y) at the view centre.
     void ZoomAtPoint(int NewScale, float X, float Y);
+    // The lens tool's steps about a world point: in by StepLinza (or to double the scale with
+    // mpLinzaDouble), at most 10000; out by StepLinza (or to half), at least 1.
+    void LinzaZoomIn(float X, float Y);
+    void LinzaZoomOut(float X, float Y);
     // One step of Step pixels in Direction 0..7 (left, up, right, down, left-up, right-up,
     // right-down, left-down), redrawing only the uncovered strips; nothing beyond the map extent
     // widened by half the view's width.
@@ -162,8 +169,6 @@ public:
     int ScrollDirection() const { return scrollDirection_; }
     // Fits the view to the objects' frames; a negative Scale chooses one, at most ScaleFind.
     void ZoomToObjects(std::span<const int> Indices, int Scale);
-    static void FillCategoryList(TStrings& List);
-    const TStringList& CategoryList();
     void SetBlinkObjects(std::span<const int> Indices);
     void ClearBlinkObjects() { blinkObjects_.clear(); }
     const std::vector<int>& BlinkObjects() const { return blinkObjects_; }
@@ -308,6 +313,7 @@ private:
     TBitmap grassBitmap_;
     TBitmap scrollMarker_;
     TTimer* blinkTimer_ = nullptr;
+    TStringList categoryList_;
 
     TInstrument instrument_ = iPick;
     TColor backgroundColor_ = clGreen;
@@ -331,7 +337,6 @@ private:
     // Viewport, search, blinking and the edit buffer.
     bool isEditRefused(const TKEXMapObjectMem& Rec) const;
     int scrollDirection_ = 0;
-    TStringList categoryList_;
     std::vector<int> blinkObjects_;
     bool blinkPhase_ = false; // true: the inverted phase
     mapi::MapEditBuffer editBuffer_;

@@ -1,11 +1,9 @@
-#include <cstdint>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "map/DataMapFixture.h"
 #include "map/MapSamples.h"
-#include "toolkit/TStringList.h"
 
 namespace {
 
@@ -87,29 +85,6 @@ TEST(DataMapSearchTest, ZoomToObjectsWithoutAFitLeavesTheViewOrTakesTheCap) {
     EXPECT_EQ(t.map->Scale(), 800);
     EXPECT_FLOAT_EQ(t.map->CalcViewCenter().x, 70);
     EXPECT_FLOAT_EQ(t.map->CalcViewCenter().y, 80);
-}
-
-TEST(DataMapSearchTest, CategoryListHoldsTheVocabularyWithItsIds) {
-    TStringList list;
-    list.Add("stale");
-    int changes = 0;
-    list.OnChange = [&](TPersistent*) { ++changes; };
-    TDataMap::FillCategoryList(list);
-    EXPECT_EQ(changes, 1);
-    ASSERT_EQ(list.Count(), 39);
-    auto idAt = [&](int i) { return static_cast<int>(reinterpret_cast<intptr_t>(list.Objects(i))); };
-    EXPECT_EQ(list.Strings(0), tk::fromUtf8("Не определен"));
-    EXPECT_EQ(idAt(0), 0);
-    EXPECT_EQ(list.Strings(21), tk::fromUtf8("Холмы"));
-    EXPECT_EQ(idAt(21), 21);
-    EXPECT_EQ(idAt(22), 100);
-    EXPECT_EQ(list.Strings(38), tk::fromUtf8("Культура и спорт"));
-    EXPECT_EQ(idAt(38), 116);
-    EXPECT_EQ(list.Strings(30), list.Strings(28)); // 108 repeats 106
-    EXPECT_EQ(list.Strings(33), list.Strings(12)); // 111 repeats 12
-    TDataMap map(nullptr);
-    EXPECT_EQ(map.CategoryList().Count(), 39);
-    EXPECT_EQ(map.CategoryList().Strings(16), tk::fromUtf8("Реки, озера, ручьи"));
 }
 
 } // namespace

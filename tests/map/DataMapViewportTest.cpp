@@ -144,6 +144,29 @@ TEST(DataMapViewportTest, ZoomAtPointCentresThePointAtAScaleOfAtLeastOne) {
     EXPECT_NEAR(centre.y, 0, 0.5);
 }
 
+TEST(DataMapViewportTest, LensStepsStayWithinOneAndTenThousand) {
+    auto map = mapfixture::makeMap(200, 100);
+    map->Options()->SetStepLinza(20);
+    map->SetScale(9990);
+    map->LinzaZoomIn(40, 60);
+    EXPECT_EQ(map->Scale(), 10000);
+    EXPECT_NEAR(map->CalcViewCenter().x, 40, 0.01);
+    EXPECT_NEAR(map->CalcViewCenter().y, 60, 0.01);
+    map->SetScale(10);
+    map->LinzaZoomOut(0, 0);
+    EXPECT_EQ(map->Scale(), 1);
+    map->SetScale(50);
+    map->LinzaZoomOut(0, 0);
+    EXPECT_EQ(map->Scale(), 30);
+    map->Options()->SetmpLinzaDouble(true);
+    map->SetScale(300);
+    map->LinzaZoomIn(0, 0);
+    EXPECT_EQ(map->Scale(), 600);
+    map->SetScale(301);
+    map->LinzaZoomOut(0, 0);
+    EXPECT_EQ(map->Scale(), 151);
+}
+
 TEST(DataMapViewportTest, CheckScrollZoneFindsTheZoneAndItsCursor) {
     auto map = mapfixture::makeMap(300, 150);
     // W/3 = 100, H/3 = 50, zones 30 deep.

@@ -226,6 +226,20 @@ TEST(MapRendererTest, CustomPolylineHandsEveryPixelToTheHandlerNumberedPerSegmen
     EXPECT_EQ(pixels[49], std::make_tuple(20, 39, 29));
 }
 
+TEST(MapRendererTest, SegmentLeavingTheViewIsWalkedFromItsStart) {
+    Scene s;
+    TKEXMapObjectMem line = pointObject(kindPolyline, {{90, 10}, {150, 10}});
+    line.Pen.Caps = -1;
+    line.Corners = {WorldPoint{0, 0}, WorldPoint{50, 0}, WorldPoint{50, 50}, WorldPoint{0, 50}};
+    s.add(std::move(line));
+    std::vector<std::pair<int, int>> pixels;
+    s.onPixelLine = [&](const TKEXMapObjectMem&, int x, int, int n, double, TCanvas*) { pixels.emplace_back(x, n); };
+    s.render();
+    ASSERT_EQ(pixels.size(), 10u); // up to the right edge at x = 100, which the walk leaves out
+    EXPECT_EQ(pixels.front(), std::make_pair(90, 0));
+    EXPECT_EQ(pixels.back(), std::make_pair(99, 9));
+}
+
 TEST(MapRendererTest, SegmentWhollyOutsideReachesNoHandler) {
     Scene s;
     TKEXMapObjectMem line = pointObject(kindPolyline, {{-50, -5}, {150, -5}, {150, 50}});

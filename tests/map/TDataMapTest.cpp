@@ -73,6 +73,7 @@ TEST(TDataMapTest, NewMapHoldsItsDefaults) {
     EXPECT_TRUE(map.GetCategoryVisible(1024));
     EXPECT_FALSE(map.GetCategoryVisible(1025));
     EXPECT_EQ(map.KexMapIcon(), nullptr);
+    EXPECT_EQ(map.CategoryList().Count(), 39);
     const tKexMapOptions& o = *map.Options();
     EXPECT_TRUE(o.mpGuideLines());
     EXPECT_TRUE(o.mpEdit());
@@ -302,7 +303,7 @@ TEST(TDataMapTest, NotesDrawFromTheExternalSetAndAgainFromTheInternalOne) {
     EXPECT_EQ(f.buffer().Pixels(100, 50), clLime);
     f.map->SetKexMapIcon(nullptr);
     f.map->RefreshMap();
-    EXPECT_EQ(&f.map->GetMapIcon("Default", "5"), &f.map->GetMapIcon("none", "x"));
+    EXPECT_NE(&f.map->GetMapIcon("Default", "5"), external.GetBitmap("Default", "5"));
     EXPECT_NE(f.buffer().Pixels(100, 50), clLime);
 }
 

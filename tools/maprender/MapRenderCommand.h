@@ -1,10 +1,12 @@
 // maprender: renders a map stream through a real map control (offscreen) with the main window's
 // settings and writes the picture to a PNG file.
 //   maprender STREAM OUT.png [--width W] [--height H] [--scale S] [--x X --y Y | --fit]
-//             [--background $BBGGRR] [--index] [--preview]
-// The view fits the whole map unless --x and --y name the world point for the picture's centre;
-// --scale then zooms about that centre. --preview writes the mini-map of that view instead: the
-// whole map at the picture's size with the frame of the view.
+//             [--background $BBGGRR] [--index] [--address STREET HOUSE]
+//             [--preview]
+// The view fits the whole map unless --x and --y name the world point for the picture's centre,
+// or --address names a building, which is zoomed to as the program's find does; --scale then
+// zooms about that centre. --preview writes the mini-map of that view instead: the whole map
+// at the picture's size with the frame of the view.
 #pragma once
 
 #include <optional>
@@ -20,6 +22,7 @@ constexpr int kOk = 0;
 constexpr int kUsage = 1;
 constexpr int kUnreadable = 2; // the stream file cannot be read, or the PNG cannot be written
 constexpr int kDamaged = 3;    // the picture of what loaded is still written
+constexpr int kNoAddress = 4;  // no object at the address; nothing is written
 
 struct RenderRequest {
     std::string stream;
@@ -32,6 +35,9 @@ struct RenderRequest {
     TColor background = 0x00008000;
     bool useIndex = false;
     bool preview = false;
+    // UTF-8, as typed.
+    std::optional<std::string> street;
+    std::string house;
 };
 
 // Nullopt when the arguments do not make a request.

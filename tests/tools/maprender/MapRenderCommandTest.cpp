@@ -10,7 +10,9 @@
 
 #include "makecity/CityBuilder.h"
 #include "makecity/CityDocument.h"
+#include "map/TDataMap.h"
 #include "mapstream/MapStreamWriter.h"
+#include "toolkit/AnsiString.h"
 
 namespace {
 
@@ -47,6 +49,10 @@ TEST(MapRenderCommandTest, ArgumentsMakeARequest) {
     EXPECT_FLOAT_EQ(*request->x, 10.5f);
     EXPECT_FLOAT_EQ(*request->y, -20);
     EXPECT_EQ(request->background, 0xFF0000);
+    const auto address = parseArguments({"a", "b", "--address", "САДОВАЯ", "12"});
+    ASSERT_TRUE(address);
+    EXPECT_EQ(address->street, "САДОВАЯ");
+    EXPECT_EQ(address->house, "12");
     const auto fit = parseArguments({"a", "b", "--x", "1", "--y", "2", "--fit"});
     ASSERT_TRUE(fit);
     EXPECT_FALSE(fit->x);
@@ -57,9 +63,21 @@ TEST(MapRenderCommandTest, ArgumentsThatMakeNoRequestAreRefused) {
     const std::vector<std::vector<std::string>> bad = {
         {"only.map"}, {"a", "b", "c"}, {"a", "b", "--width"}, {"a", "b", "--width", "0"},
         {"a", "b", "--scale", "x"}, {"a", "b", "--x", "1"}, {"a", "b", "--background", "$1000000"},
-        {"a", "b", "--colour", "1"}};
+        {"a", "b", "--colour", "1"}, {"a", "b", "--address", "STREET"}};
     for (const auto& arguments : bad)
         EXPECT_FALSE(parseArguments(arguments)) << arguments.size();
+}
+
+// The renderer links the program's pictures: a map finds the built-in library "Default" there.
+TEST(MapRenderCommandTest, MapsDrawNotesFromTheBundledLibrary) {
+    TDataMap map(nullptr);
+    EXPECT_EQ(map.KexMapIcon(), nullptr);
+    const TBitmap& icon = map.GetMapIcon("default", " 7 ");
+    EXPECT_NE(&icon, &map.GetMapIcon("none", "7"));
+    EXPECT_EQ(icon.Width(), 32);
+    EXPECT_EQ(icon.Height(), 32);
+    EXPECT_TRUE(icon.Transparent());
+    EXPECT_EQ(icon.TransparentColor(), 0x00FFFF00);
 }
 
 TEST(MapRenderCommandTest, UnreadableStreamFileEndsWithTwo) {
@@ -104,6 +122,35 @@ TEST(MapRenderCommandTest, SampleCityRendersAtThreeScales) {
         EXPECT_EQ(maprender::render(request), maprender::kOk) << view.name;
         EXPECT_TRUE(isPng(request.output)) << view.name;
     }
+}
+
+// The first building of the sample city with an address, found again by its street and house.
+TEST(MapRenderCommandTest, AddressZoomsToTheBuildingAsTheFindDoes) {
+    const mapstream::MapDocument document = city::cityDocument(city::buildCity(2003, 1), 6);
+    std::string street;
+    std::string house;
+    for (int i = 0; i < document.Objects.Count() && street.empty(); ++i) {
+        const TKEXMapObjectMem& record = document.Objects[i];
+        if (!record.HasAddress())
+            continue;
+        for (const mapi::StreetEntry& entry : document.Streets)
+            if (entry.Id == record.Address->StreetId)
+                street = tk::toUtf8(entry.Name);
+        house = tk::toUtf8(record.Address->House.str());
+    }
+    ASSERT_FALSE(street.empty());
+    maprender::RenderRequest request;
+    request.stream = writeFile("maprender-address.map", cityBytes()).string();
+    request.output = (fs::path(VALDREN_RENDER_DIR) / "city-address.png").string();
+    request.street = street;
+    request.house = house;
+    EXPECT_EQ(maprender::render(request), maprender::kOk);
+    EXPECT_TRUE(isPng(request.output));
+    request.house = "no such house";
+    request.output = (fs::temp_directory_path() / "maprender-no-address.png").string();
+    fs::remove(request.output);
+    EXPECT_EQ(maprender::render(request), maprender::kNoAddress);
+    EXPECT_FALSE(fs::exists(request.output));
 }
 
 // The mini-map of the sample city at the size of the program's mini-map window.
