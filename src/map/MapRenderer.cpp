@@ -104,6 +104,8 @@ void MapRenderer::SetView(const Viewport& view, double pixelsPerUnit) {
     SetView(view);
     zoom_ = static_cast<float>(pixelsPerUnit);
     sizeZoom_ = pixelsPerUnit;
+    // Points take the zoom as the transform's factor over 100 percent; sizes keep factor 1.
+    transform_ = ViewTransform(view_.XWind, view_.YWind, 100, zoom_);
 }
 
 bool MapRenderer::GetCategoryVisible(int category) const {
