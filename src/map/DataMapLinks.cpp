@@ -12,7 +12,6 @@
 
 #include "map/FlagGuard.h"
 #include "map/TKexHugeBitmap.h"
-#include "map/TSmallPreView.h"
 #include "toolkit/Exception.h"
 
 void TDataMap::SetMainDataMap(TDataMap* Value) {
