@@ -330,7 +330,8 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
         break;
     }
     case kindZametka:
-        drawNote(record, canvas);
+        if (notesShown_)
+            drawNote(record, canvas);
         return;
     default:
         return;

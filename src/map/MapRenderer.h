@@ -67,6 +67,9 @@ public:
     void SetCategoryVisible(int category, bool value);
     int MinZametka() const { return minZametka_; }
     void SetMinZametka(int value) { minZametka_ = value; }
+    // Off for the mini-map: notes are left out, also inside groups.
+    bool NotesShown() const { return notesShown_; }
+    void SetNotesShown(bool value) { notesShown_ = value; }
 
     // The culling pass over the world window: empties the level lists and fills them anew.
     void CollectVisibleObjects(const WorldRect& window);
@@ -123,6 +126,7 @@ private:
     bool filter_ = false;
     std::bitset<kCategoryCount> categories_;
     int minZametka_ = 1;
+    bool notesShown_ = true;
 
     bool culling_ = false;
     WorldRect window_;
