@@ -1,13 +1,13 @@
 // The map's side of the mini-map: the link to its preview, the whole map rendered small, the
 // recentring from a preview pixel and the frame of the view. The preview picture is drawn by a
-// renderer of its own, so that the map's culled levels and view stay as they were.
+// renderer of its own, without notes, so that the map's culled levels and view stay as they
+// were.
 #include "map/TDataMap.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "map/Rounding.h"
-#include "map/TKexMapList.h"
 #include "map/TSmallPreView.h"
 #include "toolkit/AnsiString.h"
 #include "toolkit/Dialogs.h"
@@ -87,9 +87,11 @@ void TDataMap::SetSmallView(TSmallPreView* Value) {
 }
 
 mapi::MapRenderer& TDataMap::smallRenderer() {
-    if (!smallRenderer_)
+    if (!smallRenderer_) {
         smallRenderer_ = std::make_unique<mapi::MapRenderer>(
             model_, options_, icons_, mapi::RenderEvents{&OnPaintObject, &OnFilteredObject, &OnPixelLineEvent});
+        smallRenderer_->SetNotesShown(false);
+    }
     return *smallRenderer_;
 }
 
@@ -108,13 +110,7 @@ void TDataMap::RenderSmallView() {
     renderer.FillBackground(canvas, Rect(0, 0, fit.Width, fit.Height), backgroundColor_, grassPattern());
     {
         NumbersOff numbersOff(options_);
-        const TKexMapList& objects = model_.Objects();
-        for (int level = 0; level < mapi::MapRenderer::kLevelCount; ++level) {
-            for (int i : renderer.LevelList(level)) {
-                if (i < objects.Count() && objects[i].Kind != mapi::kindZametka)
-                    renderer.DrawObject(objects[i], canvas);
-            }
-        }
+        renderer.DrawLevels(canvas);
     }
     // Remembered before the repaint, so that the preview's Paint does not render again.
     smallView_->renderedWidth_ = smallView_->Width();

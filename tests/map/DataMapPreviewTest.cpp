@@ -147,6 +147,23 @@ TEST(DataMapPreviewTest, AnEmptyMapLeavesThePreviewUntouched) {
     EXPECT_TRUE(preview->Picture()->Bitmap()->Empty());
 }
 
+TEST(DataMapPreviewTest, NotesStayOutOfThePreviewAlsoInsideGroups) {
+    auto map = makeMap(200, 100);
+    addObject(*map, mapsamples::groupObject({rectangle(0, 0, 1000, 500, clBlue),
+                                             mapsamples::noteObject({700, 250}, "NONE", "x", "in a group")}));
+    addObject(*map, mapsamples::noteObject({300, 250}, "NONE", "x", "on its own"));
+    auto preview = makePreview(100, 50);
+    map->SetSmallView(preview.get());
+    map->RenderSmallView();
+    // Each note would be the 32 x 32 missing-icon picture centred on it.
+    EXPECT_EQ(previewPixel(*preview, 70, 30), clBlue);
+    EXPECT_EQ(previewPixel(*preview, 30, 30), clBlue);
+    // The map itself still shows them.
+    map->SetXWind(600);
+    map->SetYWind(200);
+    EXPECT_EQ(mapfixture::bufferPixel(*map, 100, 50), clRed);
+}
+
 // The sample city with its notes and house numbers, and the same city without them.
 struct CityPair {
     std::unique_ptr<TDataMap> full;
