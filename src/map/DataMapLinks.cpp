@@ -27,6 +27,10 @@ void TDataMap::SetMainDataMap(TDataMap* Value) {
     if (mainDataMap_)
         mainDataMap_->RemoveLinkedMap(this);
     mainDataMap_ = Value;
+    // The buffer's object index belongs to the list the map leaves: a post must not replace an
+    // object of the other list.
+    editBuffer_ = mapi::MapEditBuffer();
+    selectedObject_ = false;
     if (Value) {
         Value->AddLinkedMap(this);
         model_.ShareContent(&Value->model_.Content());

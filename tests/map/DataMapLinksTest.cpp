@@ -29,7 +29,10 @@ TEST(DataMapLinksTest, LinkedMapSharesTheObjectsAndKeepsItsOwnView) {
     addObject(*main, rectangle(100, 10, 150, 50, clBlue));
     main->Model().AddStreetName("Ленина");
     auto linked = makeMap(200, 100);
+    addObject(*linked, rectangle(0, 0, 5, 5, clYellow));
+    linked->LoadEditObject(0);
     linked->SetMainDataMap(main.get());
+    EXPECT_FALSE(linked->EditBuffer().Valid()); // its object is not in the shared list
     EXPECT_EQ(linked->MainDataMap(), main.get());
     ASSERT_EQ(main->LinkedMaps().size(), 1u);
     EXPECT_EQ(main->LinkedMaps()[0], linked.get());
