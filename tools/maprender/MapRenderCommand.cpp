@@ -148,7 +148,7 @@ int render(const RenderRequest& request) {
     TBitmap& picture = *(request.preview ? preview.Picture() : map.Picture())->Bitmap();
     if (!writePng(picture, request.output)) {
         std::cerr << "maprender: cannot write " << request.output << "\n";
-        return kUnreadable;
+        return kFailed;
     }
     if (map.Model().Damaged()) {
         std::cerr << "maprender: damaged stream: " << map.Model().DamageMessage() << "\n";
