@@ -84,7 +84,8 @@ void TDataMap::pushStateTo(TDataMap& other) {
     other.model_.Header.ObjectCount = model_.Header.ObjectCount;
     other.model_.Header.NextStreetId = model_.Header.NextStreetId;
     // The maps share one object list: a new object's id must be new on every one of them.
-    other.model_.Header.NextObjectId = std::max(other.model_.Header.NextObjectId, model_.Header.NextObjectId);
+    other.model_.Header.NextObjectId =
+        std::max(other.model_.Header.NextObjectId, model_.Header.NextObjectId);
     other.model_.MapExtent = model_.MapExtent;
     if (other.editBuffer_.SourceIndex() == editBuffer_.SourceIndex())
         other.editBuffer_ = editBuffer_;

@@ -31,10 +31,14 @@ SmallFit fitInto(const mapi::WorldRect& extent, int previewWidth, int previewHei
     const double w = std::abs(double{extent.x2} - extent.x1);
     const double h = std::abs(double{extent.y2} - extent.y1);
     const double s = std::min(100 / (w / pw), 100 / (h / ph));
-    return {s, extent.x1 + w / 2 - (pw * 100 / s) / 2, extent.y1 + h / 2 - (ph * 100 / s) / 2, pw, ph};
+    const double originX = extent.x1 + w / 2 - (pw * 100 / s) / 2;
+    const double originY = extent.y1 + h / 2 - (ph * 100 / s) / 2;
+    return {s, originX, originY, pw, ph};
 }
 
-bool hasArea(const mapi::WorldRect& extent) { return extent.x2 - extent.x1 != 0 && extent.y2 - extent.y1 != 0; }
+bool hasArea(const mapi::WorldRect& extent) {
+    return extent.x2 - extent.x1 != 0 && extent.y2 - extent.y1 != 0;
+}
 
 // Preview pixels of a frame far outside the preview are held where lines can still be drawn and
 // their halves computed without overflow.
@@ -89,7 +93,8 @@ void TDataMap::SetSmallView(TSmallPreView* Value) {
 mapi::MapRenderer& TDataMap::smallRenderer() {
     if (!smallRenderer_) {
         smallRenderer_ = std::make_unique<mapi::MapRenderer>(
-            model_, options_, icons_, mapi::RenderEvents{&OnPaintObject, &OnFilteredObject, &OnPixelLineEvent});
+            model_, options_, icons_,
+            mapi::RenderEvents{&OnPaintObject, &OnFilteredObject, &OnPixelLineEvent});
         smallRenderer_->SetNotesShown(false);
     }
     return *smallRenderer_;
@@ -102,12 +107,14 @@ void TDataMap::RenderSmallView() {
     const SmallFit fit = fitInto(extent, smallView_->Width(), smallView_->Height());
     mapi::MapRenderer& renderer = smallRenderer();
     // Its category filter stays off: the preview shows every object.
-    renderer.SetView({static_cast<float>(fit.OriginX), static_cast<float>(fit.OriginY), Scale(), fit.Width, fit.Height},
+    renderer.SetView({static_cast<float>(fit.OriginX), static_cast<float>(fit.OriginY), Scale(),
+                      fit.Width, fit.Height},
                      fit.Scale * 0.01);
     renderer.CollectVisibleObjects(extent);
     smallBitmap_.SetSize(fit.Width, fit.Height);
     TCanvas& canvas = *smallBitmap_.Canvas();
-    renderer.FillBackground(canvas, Rect(0, 0, fit.Width, fit.Height), backgroundColor_, grassPattern());
+    renderer.FillBackground(canvas, Rect(0, 0, fit.Width, fit.Height), backgroundColor_,
+                            grassPattern());
     {
         NumbersOff numbersOff(options_);
         renderer.DrawLevels(canvas);

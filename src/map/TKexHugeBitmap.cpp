@@ -78,9 +78,12 @@ void TKexHugeBitmap::Draw(TBitmap& Target, double Zoom, float X1, float Y1, floa
         const auto sourceAt = [&](int t, int32_t origin, float scale) {
             return mapi::roundToInt((static_cast<double>(t) - origin) * scale);
         };
-        const auto destAt = [&](int t, float windowOrigin) { return mapi::roundToInt((t - windowOrigin) * Zoom); };
-        const TRect source = Rect(sourceAt(tx1, tile.X1, tile.ScaleX), sourceAt(ty1, tile.Y1, tile.ScaleY),
-                                  sourceAt(tx2, tile.X1, tile.ScaleX), sourceAt(ty2, tile.Y1, tile.ScaleY));
+        const auto destAt = [&](int t, float windowOrigin) {
+            return mapi::roundToInt((t - windowOrigin) * Zoom);
+        };
+        const TRect source =
+            Rect(sourceAt(tx1, tile.X1, tile.ScaleX), sourceAt(ty1, tile.Y1, tile.ScaleY),
+                 sourceAt(tx2, tile.X1, tile.ScaleX), sourceAt(ty2, tile.Y1, tile.ScaleY));
         const TRect dest = Rect(destAt(tx1, X1), destAt(ty1, Y1), destAt(tx2, X1), destAt(ty2, Y1));
         canvas.CopyRect(dest, *tile.Bitmap->Canvas(), source);
     }

@@ -53,7 +53,9 @@ std::unique_ptr<TDataMap> markedMap() {
     return map;
 }
 
-TColor previewPixel(TSmallPreView& preview, int x, int y) { return preview.Picture()->Bitmap()->Canvas()->Pixels(x, y); }
+TColor previewPixel(TSmallPreView& preview, int x, int y) {
+    return preview.Picture()->Bitmap()->Canvas()->Pixels(x, y);
+}
 
 TEST(DataMapPreviewTest, APreviewShowingAnotherMapIsRefusedWithTheMessage) {
     MessageLog log;
@@ -64,7 +66,9 @@ TEST(DataMapPreviewTest, APreviewShowingAnotherMapIsRefusedWithTheMessage) {
     first->SetSmallView(preview.get());
     second->SetSmallView(preview.get());
     ASSERT_EQ(log.texts.size(), 1u);
-    EXPECT_EQ(log.texts[0], tk::fromUtf8("Ошибка ! С компонентом SmallPreView1 уже связан другой компонент DataMap"));
+    EXPECT_EQ(
+        log.texts[0],
+        tk::fromUtf8("Ошибка ! С компонентом SmallPreView1 уже связан другой компонент DataMap"));
     EXPECT_EQ(log.flags[0], MB_OK | MB_ICONERROR);
     EXPECT_EQ(preview->Map(), first.get());
     EXPECT_EQ(first->SmallView(), preview.get());
@@ -149,8 +153,9 @@ TEST(DataMapPreviewTest, AnEmptyMapLeavesThePreviewUntouched) {
 
 TEST(DataMapPreviewTest, NotesStayOutOfThePreviewAlsoInsideGroups) {
     auto map = makeMap(200, 100);
-    addObject(*map, mapsamples::groupObject({rectangle(0, 0, 1000, 500, clBlue),
-                                             mapsamples::noteObject({700, 250}, "NONE", "x", "in a group")}));
+    addObject(*map, mapsamples::groupObject(
+                        {rectangle(0, 0, 1000, 500, clBlue),
+                         mapsamples::noteObject({700, 250}, "NONE", "x", "in a group")}));
     addObject(*map, mapsamples::noteObject({300, 250}, "NONE", "x", "on its own"));
     auto preview = makePreview(100, 50);
     map->SetSmallView(preview.get());
@@ -214,7 +219,8 @@ TEST(DataMapPreviewTest, TheSampleCitysPreviewHoldsNoNoteOrHouseNumberPixels) {
     // At the preview's scale the notes and house numbers do show on the map itself.
     city.full->RefreshMap();
     city.bare->RefreshMap();
-    ASSERT_GT(differingPixels(*city.full->Picture()->Bitmap(), *city.bare->Picture()->Bitmap()), 100);
+    ASSERT_GT(differingPixels(*city.full->Picture()->Bitmap(), *city.bare->Picture()->Bitmap()),
+              100);
 
     int fullRebuilds = 0;
     city.full->OnPaintBackground = [&](TCanvas*, float, float, float, float) { ++fullRebuilds; };
@@ -224,7 +230,8 @@ TEST(DataMapPreviewTest, TheSampleCitysPreviewHoldsNoNoteOrHouseNumberPixels) {
     city.bare->SetSmallView(barePreview.get());
     city.full->RenderSmallView();
     city.bare->RenderSmallView();
-    EXPECT_EQ(differingPixels(*fullPreview->Picture()->Bitmap(), *barePreview->Picture()->Bitmap()), 0);
+    EXPECT_EQ(differingPixels(*fullPreview->Picture()->Bitmap(), *barePreview->Picture()->Bitmap()),
+              0);
     // The map's own labels come back without an options-change redraw.
     EXPECT_TRUE(city.full->Options()->mpNumberDom());
     EXPECT_TRUE(city.full->Options()->Notify());
