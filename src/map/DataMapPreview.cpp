@@ -119,11 +119,12 @@ void TDataMap::RenderSmallView() {
         NumbersOff numbersOff(options_);
         renderer.DrawLevels(canvas);
     }
-    // Remembered before the repaint, so that the preview's Paint does not render again.
+    // Only a rendering that took place counts: a preview painted before its map had anything to
+    // show renders at its next paint.
     smallView_->renderedWidth_ = smallView_->Width();
     smallView_->renderedHeight_ = smallView_->Height();
     smallView_->Picture()->Bitmap()->Assign(smallBitmap_);
-    smallView_->Repaint();
+    smallView_->Invalidate();
     DrawSmallViewFrame();
 }
 
@@ -175,5 +176,7 @@ void TDataMap::DrawSmallViewFrame() {
         pen.SetColor(stroke.color);
         canvas.Rectangle(left, top, right, bottom);
     }
-    smallView_->Repaint();
+    // Painted at the next pass: the map asks from inside its own paint too, and a window must not
+    // paint again while it paints.
+    smallView_->Invalidate();
 }
