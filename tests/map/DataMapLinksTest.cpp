@@ -168,6 +168,28 @@ TEST(DataMapLinksTest, APostOnTheMainMapShowsOnALinkedMap) {
     EXPECT_EQ(bufferPixel(*linked, 30, 30), clGreen);
 }
 
+TEST(DataMapLinksTest, AChangeOnAnyMapReachesTheWholeGroup) {
+    auto main = makeMap(200, 100);
+    addObject(*main, rectangle(10, 10, 50, 50, clRed));
+    addObject(*main, rectangle(100, 10, 150, 50, clBlue));
+    auto linked = makeMap(200, 100);
+    auto grandchild = makeMap(200, 100);
+    auto sibling = makeMap(200, 100);
+    linked->SetMainDataMap(main.get());
+    grandchild->SetMainDataMap(linked.get());
+    sibling->SetMainDataMap(main.get());
+    int* mainRebuilds = countRebuilds(*main);
+    int* siblingRebuilds = countRebuilds(*sibling);
+    grandchild->DeleteObject(0, /*RecalcExtent=*/true);
+    for (TDataMap* map : {main.get(), linked.get(), sibling.get()}) {
+        EXPECT_EQ(map->GetObjectCount(), 1);
+        EXPECT_EQ(map->Model().MapExtent, grandchild->Model().MapExtent);
+        EXPECT_EQ(bufferPixel(*map, 30, 30), clGreen);
+    }
+    EXPECT_GE(*mainRebuilds, 1);
+    EXPECT_GE(*siblingRebuilds, 1);
+}
+
 TEST(DataMapLinksTest, TheRedrawBracketGivesOneRebuildAtItsEnd) {
     auto map = makeMap(200, 100);
     addObject(*map, rectangle(10, 10, 50, 50, clRed));
