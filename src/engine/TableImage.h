@@ -1,0 +1,103 @@
+// The process-wide in-memory image of one table: every record's raw image (blobs only as a "has
+// data" mark) in record-number order, and the index orders built from it. Every handle on the table
+// shares it; writes go to SQLite first and then to the image and its orders, so that a failed
+// write leaves record, orders and image as they were.
+#pragma once
+
+#include "engine/Database.h"
+#include "engine/IndexOrder.h"
+#include "engine/Status.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ce {
+
+// An open index file of a table: its name and its orders in definition order.
+struct IndexFile {
+    std::string name;       // base name with extension, CP1251
+    std::string nativePath; // empty for the structural file
+    std::vector<std::unique_ptr<IndexOrder>> orders;
+};
+
+// New blob contents of a write, by field index: bytes as stored for the handle (CP1251 text for
+// memos); an empty value stores null.
+using BlobChanges = std::map<int, std::string>;
+
+class TableImage {
+public:
+    // The shared image of a table of db, loaded at the first open.
+    static Status open(const std::shared_ptr<Database>& db, std::string_view table, std::shared_ptr<TableImage>& out);
+    ~TableImage();
+
+    // The order with a bookmark's order id and the image it belongs to, or nullptr.
+    static const IndexOrder* findOrder(uint32_t id, const TableImage*& image);
+
+    const TableSchema& schema() const { return schema_; }
+    const RecordLayout& layout() const { return schema_.layout; }
+    Database& database() const { return *db_; }
+    const std::shared_ptr<Database>& databasePtr() const { return db_; }
+    bool isDbf() const { return schema_.layout.family() == TableFamily::Dbf; }
+
+    size_t size() const { return recnos_.size(); }
+    uint32_t recnoAt(size_t i) const { return recnos_[i]; }
+    const unsigned char* rowAt(size_t i) const { return rows_.data() + i * rowLength(); }
+    uint32_t rowLength() const { return schema_.layout.recordLength(); }
+    // Slot of a record number: first slot not below it.
+    size_t lowerBound(uint32_t recno) const;
+    // The record image, or nullptr when the record does not exist.
+    const unsigned char* find(uint32_t recno) const;
+    bool isDeletedMark(const unsigned char* row) const { return isDbf() && row[0] == '*'; }
+
+    // Bytes held by the image and its orders.
+    size_t memoryUsage() const;
+
+    // Counts every write, so that handles can tell whether their cached positions are still valid.
+    uint64_t version() const { return version_; }
+
+    // Index files: the structural one first, then files opened by name, each built once.
+    const std::vector<std::unique_ptr<IndexFile>>& indexFiles() const { return files_; }
+    Status openIndexFile(const std::string& nativePath, IndexFile*& out);
+
+    uint32_t reserveRecordNumber();
+    Status insert(uint32_t recno, const unsigned char* row, const BlobChanges& blobs);
+    Status update(uint32_t recno, const unsigned char* row, const BlobChanges& blobs);
+    Status remove(uint32_t recno);
+    // The first record other than recno whose key equals key in a unique VDT order, or 5080.
+    Status checkUnique(uint32_t recno, const unsigned char* row) const;
+
+    // Blob content: text (CP1251) or bytes; isText tells TEXT from BLOB storage.
+    Status readBlob(uint32_t recno, int field, std::string& content, bool& isText) const;
+
+    // A handle starts using the table: 5036 when another holds it exclusively, or when exclusive
+    // use is asked for while others have it open.
+    Status claim(uint32_t handle, bool exclusive);
+    void release(uint32_t handle);
+
+private:
+    TableImage() = default;
+    Status load();
+    Status buildFile(IndexFile& file, std::vector<IndexDef> defs);
+    std::string sqlName() const;
+    Status bindRow(class SqlStatement& stmt, int first, const unsigned char* row) const;
+    void applyRow(uint32_t recno, const unsigned char* oldRow, const unsigned char* newRow);
+
+    std::shared_ptr<Database> db_;
+    TableSchema schema_;
+    std::vector<uint32_t> recnos_;
+    std::vector<unsigned char> rows_;
+    std::vector<std::unique_ptr<IndexFile>> files_;
+    uint64_t version_ = 0;
+    uint32_t nextRecno_ = 1;
+    uint32_t exclusiveHolder_ = 0;
+    int openHandles_ = 0;
+};
+
+// The column name a DBF-family table keeps its deletion mark in.
+inline const char* deletedColumn() { return "__ce_deleted"; }
+
+} // namespace ce

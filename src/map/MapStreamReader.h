@@ -1,0 +1,62 @@
+// Reads a map stream (header, street names, object records of every format version) into a map's
+// header, street dictionary and object list. It never reads past the end of the stream and never
+// makes a record from bytes it did not read: damage ends the reading, complete records are kept
+// and the result says where the damage is.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "map/StreetDictionary.h"
+#include "map/TKEXMapHeader.h"
+#include "map/TKexMapList.h"
+#include "toolkit/AnsiString.h"
+#include "toolkit/TStream.h"
+
+namespace mapi {
+
+struct [[nodiscard]] MapReadResult {
+    bool damaged = false;
+    AnsiString message; // the damaged record and its byte offset from the map's start
+};
+
+class MapStreamReader {
+public:
+    explicit MapStreamReader(TStream& stream) : stream_(stream) {}
+
+    // Load progress in percent (0..100): every 100 top-level records, and once at the end.
+    std::function<void(int position)> OnProgress;
+
+    // Reads from the stream's position into an emptied map. The header's object count becomes
+    // the number of top-level records read.
+    MapReadResult Read(TKEXMapHeader& header, StreetDictionary& names, TKexMapList& objects);
+
+private:
+    void readMap(TKEXMapHeader& header, TKexMapList& objects);
+    void readStreetNames(const TKEXMapHeader& header);
+    void appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record, int32_t storedCount);
+    bool readOldRecord(uint32_t version, TKEXMapObjectMem& record);
+    TKEXMapObjectMem readRecord(uint32_t version, int depth);
+    void readBlocks(TKEXMapObjectMem& record, bool hasAddress, bool hasExtra, bool oldAddress);
+    void readPayload(TKEXMapObjectMem& record, uint32_t version);
+    const uint8_t* readPiece(int64_t size, const AnsiString& what);
+    void readInto(void* target, int64_t size, const AnsiString& what);
+    void skip(int64_t size, const AnsiString& what);
+    void ensureLeft(int64_t size, const AnsiString& what) const;
+    void checkCount(const TKEXMapObjectMem& record, int64_t unitSize) const;
+    [[noreturn]] void fail(const AnsiString& what) const;
+    void progress(int loaded, int32_t storedCount);
+
+    TStream& stream_;
+    int64_t start_ = 0;
+    int64_t position_ = 0; // from the map's start
+    int64_t size_ = 0;     // from the map's start to the stream's end
+    int64_t record_ = -1;  // records begun, in stream order, children included
+    int64_t recordStart_ = 0;
+    int loaded_ = 0; // top-level records appended
+    std::vector<uint8_t> scratch_;
+    std::vector<StreetEntry> streets_;
+};
+
+} // namespace mapi

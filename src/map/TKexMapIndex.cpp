@@ -1,0 +1,170 @@
+// The grid index. States: inactive (holds nothing; only SetActive, SetCellSize and Clear act) and
+// active (every object of the list is in the cells its frame touches). SetActive(true) moves from
+// inactive to active through a full rebuild; SetActive(false) empties and deactivates.
+#include "map/TKexMapIndex.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+
+#include "map/MapGeometry.h"
+#include "map/Rounding.h"
+
+namespace {
+
+// Coordinates that are no number fall before every cell, so that nothing is indexed for them.
+constexpr int kOutside = -(1 << 28);
+
+int cellOf(float v, int cellSize, int origin) {
+    if (std::isnan(v))
+        return kOutside;
+    const int cell = mapi::roundToInt(double{v} / cellSize);
+    return std::clamp(cell, kOutside, -kOutside) + origin;
+}
+
+} // namespace
+
+TKexMapIndex::TKexMapIndex(const TKexMapList& list) : list_(list) { SetCellSize(1000, 1000); }
+
+int TKexMapIndex::columnOf(float x) const { return cellOf(x, cellWidth_, columnOrigin_); }
+
+int TKexMapIndex::rowOf(float y) const { return cellOf(y, cellHeight_, rowOrigin_); }
+
+void TKexMapIndex::SetCellSize(int width, int height) {
+    assert(width > 0 && height > 0 && "cell sizes are positive");
+    if (width == cellWidth_ && height == cellHeight_)
+        return;
+    Clear();
+    cellWidth_ = width;
+    cellHeight_ = height;
+    columns_ = extent_ / width;
+    rows_ = extent_ / height;
+    columnOrigin_ = columns_ / 2;
+    rowOrigin_ = rows_ / 2;
+    cells_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), {});
+    Rebuild();
+}
+
+void TKexMapIndex::SetActive(bool value) {
+    if (value == active_)
+        return;
+    if (value) {
+        active_ = true;
+        Rebuild();
+        return;
+    }
+    Clear();
+    active_ = false;
+}
+
+void TKexMapIndex::Rebuild() {
+    Clear();
+    if (!active_)
+        return;
+    for (int i = 0; i < list_.Count(); ++i)
+        IndexObject(i);
+}
+
+void TKexMapIndex::Clear() {
+    for (auto& items : cells_) {
+        items.clear();
+        items.shrink_to_fit();
+    }
+    result_.clear();
+    result_.shrink_to_fit();
+}
+
+mapi::CellRect TKexMapIndex::clampToGrid(mapi::CellRect range) const {
+    range.Left = std::max(range.Left, 0);
+    range.Top = std::max(range.Top, 0);
+    range.Right = std::min(range.Right, columns_ - 1);
+    range.Bottom = std::min(range.Bottom, rows_ - 1);
+    return range;
+}
+
+mapi::CellRect TKexMapIndex::GetCellRange(int i) const {
+    if (!active_ || i < 0 || i >= list_.Count())
+        return {};
+    const mapi::WorldRect frame = mapi::boundsOf(list_[i].Corners);
+    return clampToGrid({columnOf(frame.x1), rowOf(frame.y1), columnOf(frame.x2), rowOf(frame.y2)});
+}
+
+void TKexMapIndex::IndexObject(int i) {
+    const mapi::CellRect range = GetCellRange(i);
+    for (int column = range.Left; column <= range.Right; ++column)
+        for (int row = range.Top; row <= range.Bottom; ++row)
+            AddToCell(column, row, i);
+}
+
+void TKexMapIndex::UnindexObject(const mapi::CellRect& range, int i) {
+    if (!active_)
+        return;
+    const mapi::CellRect r = clampToGrid(range);
+    for (int column = r.Left; column <= r.Right; ++column)
+        for (int row = r.Top; row <= r.Bottom; ++row)
+            RemoveFromCell(column, row, i);
+}
+
+void TKexMapIndex::AddToCell(int column, int row, int i) {
+    if (!active_ || column < 0 || column >= columns_ || row < 0 || row >= rows_)
+        return;
+    std::vector<int>& items = cell(column, row);
+    if (std::find(items.begin(), items.end(), i) != items.end())
+        return;
+    items.push_back(i);
+}
+
+void TKexMapIndex::RemoveFromCell(int column, int row, int i) {
+    if (!active_ || column < 0 || column >= columns_ || row < 0 || row >= rows_)
+        return;
+    std::vector<int>& items = cell(column, row);
+    const auto it = std::find(items.begin(), items.end(), i);
+    if (it == items.end())
+        return;
+    items.erase(it);
+    items.shrink_to_fit();
+}
+
+void TKexMapIndex::shiftFrom(int i, int by) {
+    if (!active_)
+        return;
+    for (auto& items : cells_)
+        for (int& item : items)
+            if (item >= i)
+                item += by;
+}
+
+void TKexMapIndex::ShiftAfterDelete(int i) { shiftFrom(i, -1); }
+
+void TKexMapIndex::ShiftAfterInsert(int i) { shiftFrom(i, 1); }
+
+std::span<const int> TKexMapIndex::Query(float x1, float y1, float x2, float y2) {
+    result_.clear();
+    if (!active_)
+        return {};
+    mapi::CellRect range{columnOf(x1) - 1, rowOf(y1) - 1, columnOf(x2) + 1, rowOf(y2) + 1};
+    if (range.Top > range.Bottom)
+        std::swap(range.Top, range.Bottom);
+    if (range.Left > range.Right)
+        std::swap(range.Left, range.Right);
+    range = clampToGrid(range);
+    std::size_t total = 0;
+    for (int column = range.Left; column <= range.Right; ++column)
+        for (int row = range.Top; row <= range.Bottom; ++row)
+            total += cell(column, row).size();
+    result_.reserve(total);
+    for (int column = range.Left; column <= range.Right; ++column)
+        for (int row = range.Top; row <= range.Bottom; ++row) {
+            const std::vector<int>& items = cell(column, row);
+            result_.insert(result_.end(), items.begin(), items.end());
+        }
+    if (result_.size() >= 2)
+        QuickSortInts(result_, 0, static_cast<int>(result_.size()) - 1);
+    return result_;
+}
+
+std::span<const int> TKexMapIndex::CellItems(int column, int row) const {
+    if (column < 0 || column >= columns_ || row < 0 || row >= rows_)
+        return {};
+    return cells_[static_cast<std::size_t>(column * rows_ + row)];
+}

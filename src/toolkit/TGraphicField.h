@@ -1,0 +1,9 @@
+// A picture blob.
+#pragma once
+
+#include "toolkit/TBlobField.h"
+
+class TGraphicField : public TBlobField {
+public:
+    explicit TGraphicField(TComponent* AOwner) : TBlobField(AOwner, ftGraphic) {}
+};

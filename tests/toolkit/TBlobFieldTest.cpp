@@ -1,0 +1,110 @@
+#include "toolkit/TBlobField.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "MemoryDataSet.h"
+#include "toolkit/TMemoField.h"
+#include "toolkit/TMemoryStream.h"
+
+namespace {
+
+// Blobs kept beside the rows, by the row's position; a write stream stores its bytes when freed.
+class BlobDataSet : public tktest::MemoryDataSet {
+public:
+    BlobDataSet(TComponent* owner) : MemoryDataSet(owner, {{"Id", ftInteger}, {"Memo", ftMemo}}) {}
+    ~BlobDataSet() override {
+        Destroying();
+        Close();
+    }
+    std::map<int, std::string> blobs;
+
+    std::unique_ptr<TStream> CreateBlobStream(TField* field, TBlobStreamMode mode) override {
+        const int row = RecNo();
+        auto stream = std::make_unique<BlobStream>(*this, field, row, mode != bmRead);
+        if (mode != bmWrite)
+            stream->WriteBuffer(blobs[row].data(), std::int64_t(blobs[row].size()));
+        stream->SetPosition(0);
+        return stream;
+    }
+
+private:
+    struct BlobStream : TMemoryStream {
+        BlobStream(BlobDataSet& owner, TField* field, int row, bool writes) : owner(owner), field(field), row(row), writes(writes) {}
+        ~BlobStream() override {
+            if (!writes)
+                return;
+            owner.blobs[row].assign(Memory(), std::size_t(Size()));
+            const char notEmpty = Size() > 0;
+            owner.SetFieldData(field, notEmpty ? &notEmpty : nullptr);
+        }
+        BlobDataSet& owner;
+        TField* field;
+        int row;
+        bool writes;
+    };
+};
+
+class TBlobFieldTest : public testing::Test {
+protected:
+    TBlobFieldTest() {
+        data.addRow({Variant(1)});
+        data.Open();
+        memo = static_cast<TBlobField*>(data.FieldByName("Memo"));
+    }
+    TComponent owner{nullptr};
+    BlobDataSet data{&owner};
+    TBlobField* memo = nullptr;
+};
+
+TEST_F(TBlobFieldTest, DefaultFieldOfAMemoIsAMemoField) {
+    EXPECT_NE(dynamic_cast<TMemoField*>(memo), nullptr);
+    EXPECT_TRUE(memo->IsBlob());
+    EXPECT_EQ(memo->BlobType(), ftMemo);
+    EXPECT_EQ(memo->DataSize(), 0);
+    EXPECT_EQ(memo->Offset(), 0) << "the first blob field has blob index 0";
+    EXPECT_EQ(data.BlobFieldCount(), 1);
+}
+
+TEST_F(TBlobFieldTest, ValueTravelsThroughBlobStreams) {
+    EXPECT_TRUE(memo->IsNull());
+    EXPECT_EQ(memo->DisplayText(), "(Memo)");
+    data.Edit();
+    memo->SetAsString("Hello, memo");
+    data.Post();
+    EXPECT_EQ(memo->AsString(), "Hello, memo");
+    EXPECT_EQ(memo->DisplayText(), "(MEMO)");
+
+    TMemoryStream out;
+    out.WriteBuffer(">", 1);
+    memo->SaveToStream(out);
+    EXPECT_EQ(std::string(out.Memory(), std::size_t(out.Size())), ">Hello, memo");
+
+    TMemoryStream in;
+    in.WriteBuffer("skip:new text", 13);
+    in.SetPosition(5);
+    data.Edit();
+    memo->LoadFromStream(in);
+    EXPECT_EQ(memo->AsString(), "new text");
+    memo->Clear();
+    EXPECT_EQ(memo->AsString(), "");
+    EXPECT_TRUE(memo->IsNull());
+}
+
+TEST(TBlobFieldStandaloneTest, BlobWithoutStreamsIsReported) {
+    TComponent owner(nullptr);
+    tktest::MemoryDataSet plain(&owner, {{"B", ftBlob}});
+    plain.addRow({});
+    plain.Open();
+    try {
+        (void)plain.FieldByName("B")->AsString();
+        FAIL();
+    } catch (const EDatabaseError& e) {
+        EXPECT_STREQ(e.what(), "Cannot open a blob stream on field 'B'");
+    }
+}
+
+} // namespace

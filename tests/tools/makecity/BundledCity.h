@@ -1,0 +1,40 @@
+// The bundled city (seed and size of the build) planned once for all suites, and loaded back
+// from the map stream of any layout version.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "makecity/CityBuilder.h"
+#include "makecity/CityDocument.h"
+#include "map/MapModel.h"
+#include "mapstream/MapStreamWriter.h"
+#include "toolkit/TMemoryStream.h"
+
+namespace city::test {
+
+constexpr uint64_t kSeed = 2003;
+
+inline const CityPlan& bundledCity() {
+    static const CityPlan plan = buildCity(kSeed, 1);
+    return plan;
+}
+
+inline std::string cityStream(uint32_t version) {
+    return mapstream::WriteMapStream(cityDocument(bundledCity(), version));
+}
+
+// A map read by the program's reader from the bytes of a stream.
+inline std::unique_ptr<mapi::MapModel> loadMap(const std::string& bytes) {
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    auto model = std::make_unique<mapi::MapModel>();
+    model->LoadFromStream(stream);
+    return model;
+}
+
+inline std::unique_ptr<mapi::MapModel> loadCity(uint32_t version) { return loadMap(cityStream(version)); }
+
+} // namespace city::test

@@ -1,0 +1,66 @@
+// Notes, the railway and the undrawn kinds of the bundled city.
+#include "makecity/LandmarkPlanner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "BundledCity.h"
+#include "citycategories/CityCategory.h"
+#include "makecity/StreetNames.h"
+
+namespace city {
+namespace {
+
+TEST(LandmarkPlannerTest, NotesUseTheBuiltInLibraryAndItsGaps) {
+    std::set<std::string> icons;
+    int unknownIcon = 0;
+    int unknownLibrary = 0;
+    size_t longest = 0;
+    int notes = 0;
+    for (const Feature& f : test::bundledCity().features) {
+        if (!f.is(Kind::Note))
+            continue;
+        ++notes;
+        const Feature::Note& note = *f.note;
+        longest = std::max(longest, StreetNames::characters(note.text));
+        EXPECT_EQ(f.center, note.anchor);
+        if (note.library != LandmarkPlanner::kLibrary) {
+            ++unknownLibrary;
+            continue;
+        }
+        if (std::stoi(note.icon) >= LandmarkPlanner::kIcons)
+            ++unknownIcon;
+        icons.insert(note.icon);
+    }
+    EXPECT_EQ(notes, 30);
+    EXPECT_EQ(unknownIcon, 1);
+    EXPECT_EQ(unknownLibrary, 1);
+    EXPECT_EQ(longest, 255u);
+    EXPECT_GT(icons.size(), 20u);
+}
+
+TEST(LandmarkPlannerTest, RailwayIsACustomPixelLineAcrossTheCity) {
+    const CityPlan& plan = test::bundledCity();
+    const auto railway = std::find_if(plan.features.begin(), plan.features.end(), [](const Feature& f) {
+        return f.category == cat::Transport && f.is(Kind::Polyline);
+    });
+    ASSERT_NE(railway, plan.features.end());
+    EXPECT_EQ(railway->style.caps, -1);
+    EXPECT_LE(railway->corners[0].x, plan.view.x);
+    EXPECT_GE(railway->corners[2].x, -plan.view.x);
+}
+
+TEST(LandmarkPlannerTest, UndrawnKindsAreKept) {
+    std::multiset<uint8_t> kinds;
+    for (const Feature& f : test::bundledCity().features)
+        kinds.insert(f.kind);
+    EXPECT_EQ(kinds.count(static_cast<uint8_t>(Kind::Bezier)), 3u);
+    EXPECT_EQ(kinds.count(static_cast<uint8_t>(Kind::Bitmap)), 2u);
+    EXPECT_EQ(kinds.count(9), 1u);
+    EXPECT_EQ(kinds.count(200), 1u);
+}
+
+} // namespace
+} // namespace city

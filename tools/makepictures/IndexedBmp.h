@@ -1,0 +1,19 @@
+// A bitmap as a Windows BMP file of 8 bits per pixel: a fixed palette of the 6 x 6 x 6 colour
+// cube and 40 greys, each pixel its nearest palette entry. The icons of the library take this
+// form (2,102 bytes for 32 x 32 pixels).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit/TBitmap.h"
+
+namespace pictures {
+
+std::string indexedBmp(TBitmap& bitmap);
+
+// The palette entry nearest to a colour (0x00BBGGRR), and the entry's colour.
+uint8_t nearestIndex(TColor color);
+TColor paletteColor(uint8_t index);
+
+} // namespace pictures

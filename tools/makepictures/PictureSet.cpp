@@ -1,0 +1,56 @@
+// Draws every picture and encodes it in the form its reader expects: icons as 8-bit BMPs inside
+// the icon library stream, cursors as cursor files, bitmaps as BMP files.
+#include "makepictures/PictureSet.h"
+
+#include "makepictures/CursorFile.h"
+#include "makepictures/CursorPainter.h"
+#include "makepictures/GlyphPainter.h"
+#include "makepictures/IconLibraryStream.h"
+#include "makepictures/IconPainter.h"
+#include "makepictures/IndexedBmp.h"
+#include "toolkit/TMemoryStream.h"
+
+namespace pictures {
+namespace {
+
+std::string bmpFile(const TBitmap& bitmap) {
+    TMemoryStream stream;
+    bitmap.SaveToStream(stream);
+    return std::string(stream.Memory(), static_cast<size_t>(stream.Size()));
+}
+
+} // namespace
+
+std::vector<ResourceFile> builtInPictures() {
+    std::vector<ResourceFile> files;
+
+    std::vector<LibraryIcon> icons;
+    for (int i = 0; i < kIconCount; ++i) {
+        TBitmap bitmap;
+        bitmap.SetSize(kIconSize, kIconSize);
+        paintIcon(i, *bitmap.Canvas());
+        icons.push_back({std::to_string(i), kIconTransparent, true, indexedBmp(bitmap)});
+    }
+    files.push_back({"ICONLIB/ICON.bin", iconLibraryStream("Default", icons)});
+
+    const auto cursors = mapCursors();
+    for (size_t i = 0; i < cursors.size(); ++i) {
+        TBitmap bitmap;
+        bitmap.SetSize(kCursorSize, kCursorSize);
+        paintCursor(static_cast<int>(i), *bitmap.Canvas());
+        files.push_back({std::string("CURSOR/") + cursors[i].name + ".cur",
+                         cursorFile(bitmap, kCursorTransparent, cursors[i].hotspot)});
+    }
+
+    TBitmap marker;
+    paintScrollMarker(marker);
+    files.push_back({"BITMAP/ScrollM.bmp", bmpFile(marker)});
+    for (const bool up : {true, false}) {
+        TBitmap glyph;
+        paintSpinGlyph(glyph, up);
+        files.push_back({up ? "BITMAP/KEXSPINUP.bmp" : "BITMAP/KEXSPINDOWN.bmp", bmpFile(glyph)});
+    }
+    return files;
+}
+
+} // namespace pictures
