@@ -7,19 +7,12 @@
 
 namespace tk {
 namespace {
-
-class CheckBoxPeer : public ControlPeer {
-public:
-    using ControlPeer::ControlPeer;
-    bool isNative() const override { return true; }
-};
-
 QCheckBox& checkBox(const TCheckBox& box) { return static_cast<QCheckBox&>(*box.peer().widget()); }
 
 } // namespace
 } // namespace tk
 
-TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QCheckBox, tk::CheckBoxPeer>(*this)) {
+TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QCheckBox, tk::NativePeer>(*this)) {
     // Qt reports the change; a press-and-release click of the toolkit would come as well.
     SetControlStyle(ControlStyle() & ~csClickEvents);
     SetTabStop(true);

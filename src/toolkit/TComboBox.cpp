@@ -9,13 +9,6 @@
 
 namespace tk {
 namespace {
-
-class ComboPeer : public ControlPeer {
-public:
-    using ControlPeer::ControlPeer;
-    bool isNative() const override { return true; }
-};
-
 QComboBox& comboBox(const TComboBox& box) { return static_cast<QComboBox&>(*box.peer().widget()); }
 
 } // namespace
@@ -36,7 +29,7 @@ private:
 };
 
 TComboBox::TComboBox(TComponent* AOwner)
-    : TWinControl(AOwner, tk::makePeer<QComboBox, tk::ComboPeer>(*this)), items_(std::make_unique<ItemList>(*this)) {
+    : TWinControl(AOwner, tk::makePeer<QComboBox, tk::NativePeer>(*this)), items_(std::make_unique<ItemList>(*this)) {
     SetTabStop(true);
     SetBounds(0, 0, 145, 21);
     SetStyle(csDropDown);

@@ -63,6 +63,13 @@ private:
     QWidget* widget_;
 };
 
+// The peer of a control over a Qt widget that paints and takes input itself (a button, an edit).
+class NativePeer : public ControlPeer {
+public:
+    using ControlPeer::ControlPeer;
+    bool isNative() const override { return true; }
+};
+
 // Runs f, handing an exception that escapes it to the application's exception handling, as the
 // message loop does for every message: exceptions never cross Qt's event dispatch.
 template <class F>

@@ -9,10 +9,9 @@
 namespace tk {
 namespace {
 
-class EditPeer : public ControlPeer {
+class EditPeer : public NativePeer {
 public:
-    using ControlPeer::ControlPeer;
-    bool isNative() const override { return true; }
+    using NativePeer::NativePeer;
     void replaceTyped(char typed) override { lineEdit().insert(qString(AnsiString(1, typed))); }
     QLineEdit& lineEdit() const { return static_cast<QLineEdit&>(*widget()); }
 };

@@ -6,6 +6,7 @@
 //   down --click with AllowAllUp--> up;  down --another of the group goes down--> up
 #include "toolkit/TSpeedButton.h"
 
+#include "toolkit/Frame3D.h"
 #include "toolkit/TWinControl.h"
 
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 23, 22); }
@@ -83,15 +84,8 @@ void TSpeedButton::Paint() {
     const bool sunken = pressed_ || down_;
     const bool framed = !flat_ || hot_ || sunken;
     if (framed) {
-        const TColor light = sunken ? clBtnShadow : clBtnHighlight;
-        const TColor dark = sunken ? clBtnHighlight : clBtnShadow;
-        canvas.Pen()->SetColor(light);
-        canvas.MoveTo(0, Height() - 1);
-        canvas.LineTo(0, 0);
-        canvas.LineTo(Width() - 1, 0);
-        canvas.Pen()->SetColor(dark);
-        canvas.LineTo(Width() - 1, Height() - 1);
-        canvas.LineTo(-1, Height() - 1);
+        TRect edge = ClientRect();
+        Frame3D(&canvas, edge, sunken ? clBtnShadow : clBtnHighlight, sunken ? clBtnHighlight : clBtnShadow, 1);
     }
     const int shift = sunken ? 1 : 0;
     canvas.Font()->Assign(*Font());

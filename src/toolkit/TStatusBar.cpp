@@ -2,6 +2,8 @@
 // vertically.
 #include "toolkit/TStatusBar.h"
 
+#include "toolkit/Frame3D.h"
+
 TStatusBar::TStatusBar(TComponent* AOwner)
     : TCustomControl(AOwner), panels_(std::make_unique<TStatusPanels>([this] { Invalidate(); })) {
     SetHeight(19);
@@ -21,14 +23,8 @@ void TStatusBar::SetSimpleText(const AnsiString& Value) {
 }
 
 void TStatusBar::drawPanel(TCanvas& canvas, const TRect& rect, const AnsiString& text) {
-    canvas.Pen()->SetColor(clBtnShadow);
-    canvas.MoveTo(rect.Left, rect.Bottom - 1);
-    canvas.LineTo(rect.Left, rect.Top);
-    canvas.LineTo(rect.Right - 1, rect.Top);
-    canvas.Pen()->SetColor(clBtnHighlight);
-    canvas.LineTo(rect.Right - 1, rect.Bottom - 1);
-    canvas.LineTo(rect.Left - 1, rect.Bottom - 1);
-    const TRect inside = Rect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1);
+    TRect inside = rect;
+    Frame3D(&canvas, inside, clBtnShadow, clBtnHighlight, 1);
     canvas.TextRect(inside, inside.Left + 2, inside.Top + (inside.Height() - canvas.TextHeight("Wg")) / 2, text);
 }
 
