@@ -18,6 +18,7 @@
 #include "toolkit/TButton.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TMainMenu.h"
+#include "toolkit/TScreen.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/WinApi.h"
 
@@ -205,6 +206,14 @@ TEST(TFormTest, ClosingTheMainFormEndsTheProgram) {
     Application->Run();
     EXPECT_TRUE(Application->Terminated());
     EXPECT_TRUE(main->Visible());
+}
+
+TEST(TFormTest, FormAtTheScreenCentreIsCentredWhenFirstShown) {
+    TfmProbe form(nullptr);
+    form.SetPosition(poScreenCenter);
+    form.Show();
+    EXPECT_EQ(form.Left(), (Screen->Width() - 200) / 2);
+    EXPECT_EQ(form.Top(), (Screen->Height() - 120) / 2);
 }
 
 TEST(TFormTest, MaximisedFormCoversTheScreensFreeArea) {
