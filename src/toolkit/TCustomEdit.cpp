@@ -1,6 +1,6 @@
 // Edits over Qt line edits: Qt keeps the text and the caret; the key messages reach the edit
 // first, so handlers can swallow or replace keys before Qt sees them.
-#include "toolkit/TEdit.h"
+#include "toolkit/TCustomEdit.h"
 
 #include <QLineEdit>
 
@@ -16,12 +16,12 @@ public:
     QLineEdit& lineEdit() const { return static_cast<QLineEdit&>(*widget()); }
 };
 
-QLineEdit& lineEdit(const TEdit& edit) { return static_cast<EditPeer&>(edit.peer()).lineEdit(); }
+QLineEdit& lineEdit(const TCustomEdit& edit) { return static_cast<EditPeer&>(edit.peer()).lineEdit(); }
 
 } // namespace
 } // namespace tk
 
-TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QLineEdit, tk::EditPeer>(*this)) {
+TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QLineEdit, tk::EditPeer>(*this)) {
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
@@ -30,40 +30,40 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QLineEdit, t
     QObject::connect(&edit, &QLineEdit::textChanged, [this] { tk::guarded(this, [this] { Change(); }); });
 }
 
-AnsiString TEdit::Text() const { return tk::ansiString(tk::lineEdit(*this).text()); }
+AnsiString TCustomEdit::Text() const { return tk::ansiString(tk::lineEdit(*this).text()); }
 
-void TEdit::SetText(const AnsiString& Value) { tk::lineEdit(*this).setText(tk::qString(Value)); }
+void TCustomEdit::SetText(const AnsiString& Value) { tk::lineEdit(*this).setText(tk::qString(Value)); }
 
-int TEdit::MaxLength() const {
+int TCustomEdit::MaxLength() const {
     const int length = tk::lineEdit(*this).maxLength();
     return length == 32767 ? 0 : length;
 }
 
-void TEdit::SetMaxLength(int Value) { tk::lineEdit(*this).setMaxLength(Value > 0 ? Value : 32767); }
+void TCustomEdit::SetMaxLength(int Value) { tk::lineEdit(*this).setMaxLength(Value > 0 ? Value : 32767); }
 
-bool TEdit::ReadOnly() const { return tk::lineEdit(*this).isReadOnly(); }
+bool TCustomEdit::ReadOnly() const { return tk::lineEdit(*this).isReadOnly(); }
 
-void TEdit::SetReadOnly(bool Value) { tk::lineEdit(*this).setReadOnly(Value); }
+void TCustomEdit::SetReadOnly(bool Value) { tk::lineEdit(*this).setReadOnly(Value); }
 
-void TEdit::SetPasswordChar(char Value) {
+void TCustomEdit::SetPasswordChar(char Value) {
     passwordChar_ = Value;
     tk::lineEdit(*this).setEchoMode(Value != 0 ? QLineEdit::Password : QLineEdit::Normal);
 }
 
-int TEdit::SelStart() const {
+int TCustomEdit::SelStart() const {
     const QLineEdit& edit = tk::lineEdit(*this);
     return edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
 }
 
-void TEdit::SetSelStart(int Value) { tk::lineEdit(*this).setCursorPosition(Value); }
+void TCustomEdit::SetSelStart(int Value) { tk::lineEdit(*this).setCursorPosition(Value); }
 
-int TEdit::SelLength() const { return static_cast<int>(tk::lineEdit(*this).selectedText().size()); }
+int TCustomEdit::SelLength() const { return static_cast<int>(tk::lineEdit(*this).selectedText().size()); }
 
-void TEdit::SetSelLength(int Value) { tk::lineEdit(*this).setSelection(SelStart(), Value); }
+void TCustomEdit::SetSelLength(int Value) { tk::lineEdit(*this).setSelection(SelStart(), Value); }
 
-void TEdit::SelectAll() { tk::lineEdit(*this).selectAll(); }
+void TCustomEdit::SelectAll() { tk::lineEdit(*this).selectAll(); }
 
-void TEdit::Change() {
+void TCustomEdit::Change() {
     if (OnChange)
         OnChange(this);
 }

@@ -1,4 +1,4 @@
-#include "toolkit/TEdit.h"
+#include "toolkit/TCustomEdit.h"
 
 #include <memory>
 
@@ -7,6 +7,7 @@
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TButton.h"
+#include "toolkit/TEdit.h"
 #include "toolkit/TForm.h"
 
 namespace {
@@ -26,7 +27,7 @@ struct Fixture {
     void type(char c) { tk::input::key(*form, 0, 0, c); }
 };
 
-TEST(TEditTest, TypedCharactersIncludingCyrillicReachTheText) {
+TEST(TCustomEditTest, TypedCharactersIncludingCyrillicReachTheText) {
     Fixture f;
     f.type('a');
     f.type(tk::fromUtf8("я")[0]);
@@ -36,7 +37,7 @@ TEST(TEditTest, TypedCharactersIncludingCyrillicReachTheText) {
     EXPECT_TRUE(f.edit->Modified());
 }
 
-TEST(TEditTest, KeyPressCanSwallowOrReplaceACharacter) {
+TEST(TCustomEditTest, KeyPressCanSwallowOrReplaceACharacter) {
     Fixture f;
     f.edit->OnKeyPress = [](TPersistent*, char& key) {
         if (key >= '0' && key <= '9')
@@ -51,7 +52,7 @@ TEST(TEditTest, KeyPressCanSwallowOrReplaceACharacter) {
     EXPECT_EQ(f.edit->Text(), "Bc");
 }
 
-TEST(TEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {
+TEST(TCustomEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {
     Fixture f;
     auto* ok = new TButton(f.form.get());
     ok->SetParent(f.form.get());
@@ -70,7 +71,7 @@ TEST(TEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(TEditTest, SettingTextFiresChangeAndLimitsHold) {
+TEST(TCustomEditTest, SettingTextFiresChangeAndLimitsHold) {
     Fixture f;
     f.edit->SetMaxLength(3);
     f.edit->SetText("abcdef");
