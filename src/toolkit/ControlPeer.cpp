@@ -246,8 +246,6 @@ void ControlPeer::focusOut() {
         w->DoExit();
 }
 
-void handleGuardedException(TPersistent* sender) { Application->HandleException(sender); }
-
 QColor qColor(TColor color) {
     const auto rgb = static_cast<std::uint32_t>(ColorToRGB(color));
     return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));

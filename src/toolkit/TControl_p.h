@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <type_traits>
 
+#include "toolkit/Guarded_p.h"
 #include "toolkit/TControl.h"
 
 namespace tk {
@@ -69,21 +70,6 @@ public:
     using ControlPeer::ControlPeer;
     bool isNative() const override { return true; }
 };
-
-// Runs f, handing an exception that escapes it to the application's exception handling, as the
-// message loop does for every message: exceptions never cross Qt's event dispatch.
-template <class F>
-void guarded(TPersistent* sender, F&& f);
-void handleGuardedException(TPersistent* sender);
-
-template <class F>
-void guarded(TPersistent* sender, F&& f) {
-    try {
-        f();
-    } catch (...) {
-        handleGuardedException(sender);
-    }
-}
 
 // The peer link of every bridge widget, cut by the peer before it deletes the widget.
 class BridgeLink {

@@ -24,6 +24,7 @@ using TCloseQueryEvent = std::function<void(TPersistent* Sender, bool& CanClose)
 class TForm : public TWinControl {
 public:
     explicit TForm(TComponent* AOwner);
+    // Fires OnDestroy while the form's components are all still there.
     ~TForm() override;
 
     const AnsiString& Caption() const { return caption_; }
@@ -65,6 +66,7 @@ public:
     TCanvas* Canvas() const;
 
     TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
     TNotifyEvent OnPaint;
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;

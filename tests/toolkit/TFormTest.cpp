@@ -100,6 +100,17 @@ TEST(TFormTest, ExceptionInCreateGoesToTheApplicationsHandling) {
     EXPECT_EQ(answers.boxes, std::vector<std::string>{"Probe: no data."});
 }
 
+TEST(TFormTest, DestroyFiresWhileTheComponentsAreStillThere) {
+    bool timerThere = false;
+    {
+        TfmProbe form(nullptr);
+        form.OnDestroy = [&](TPersistent* sender) {
+            timerThere = static_cast<TForm*>(sender)->ComponentCount() > 0;
+        };
+    }
+    EXPECT_TRUE(timerThere);
+}
+
 TEST(TFormTest, FindWindowFindsShownAndHiddenFormsByClassAndTitle) {
     TfmProbe form(nullptr);
     const HWND found = FindWindow("TfmProbe", "fmProbe");
