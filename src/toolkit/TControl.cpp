@@ -7,10 +7,9 @@
 // A double click fires DblClick and a press with ssDouble, and starts no click.
 #include "toolkit/TControl.h"
 
-#include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
-#include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TFont_p.h"
 #include "toolkit/TForm.h"
