@@ -2,6 +2,7 @@
 // shift states and client coordinates, and go through the application's hook to the control.
 #include "toolkit/TControl_p.h"
 
+#include <QApplication>
 #include <QPainter>
 
 #include "toolkit/TApplication.h"
@@ -175,10 +176,21 @@ LRESULT ControlPeer::deliver(unsigned msg, WPARAM wParam, LPARAM lParam) {
     return control_.Perform(queued.message, queued.wParam, queued.lParam);
 }
 
-void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
+namespace {
+
+void rememberMouse(const QMouseEvent* event) {
     InputState& input = inputState();
     input.buttons = event->buttons();
     input.modifiers = event->modifiers();
+    input.cursor = event->globalPosition().toPoint();
+    input.cursorKnown = true;
+}
+
+} // namespace
+
+void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
+    InputState& input = inputState();
+    rememberMouse(event);
     if (input.capture == nullptr)
         input.capture = &control_;
     const unsigned msg = doubleClick
@@ -190,9 +202,8 @@ void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
 
 void ControlPeer::mouseRelease(QMouseEvent* event) {
     InputState& input = inputState();
-    input.buttons = event->buttons();
-    input.modifiers = event->modifiers();
-    if (event->buttons() == Qt::NoButton)
+    rememberMouse(event);
+    if (event->buttons() == Qt::NoButton && !input.explicitCapture)
         input.capture = nullptr;
     const unsigned msg = buttonMessage(event->button(), WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP);
     if (msg != 0)
@@ -200,9 +211,7 @@ void ControlPeer::mouseRelease(QMouseEvent* event) {
 }
 
 void ControlPeer::mouseMove(QMouseEvent* event) {
-    InputState& input = inputState();
-    input.buttons = event->buttons();
-    input.modifiers = event->modifiers();
+    rememberMouse(event);
     deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
 }
 
@@ -234,6 +243,13 @@ bool ControlPeer::keyRelease(QKeyEvent* event) {
     inputState().modifiers = event->modifiers();
     const std::uint16_t key = virtualKey(event);
     return key == 0 || deliver(WM_KEYUP, key, 0) == 0;
+}
+
+TControl* controlAt(const QPoint& screenPoint) {
+    for (QWidget* widget = QApplication::widgetAt(screenPoint); widget != nullptr; widget = widget->parentWidget())
+        if (auto* link = dynamic_cast<BridgeLink*>(widget); link != nullptr && link->peer() != nullptr)
+            return &link->peer()->control();
+    return nullptr;
 }
 
 void ControlPeer::focusIn() {

@@ -50,9 +50,9 @@ TControl::TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
 
 TControl::~TControl() {
     Destroying();
-    tk::InputState& input = tk::inputState();
-    if (input.capture == this)
-        input.capture = nullptr;
+    SetMouseCapture(false);
+    if (tk::inputState().capture == this)
+        tk::inputState().capture = nullptr;
     if (parent_ != nullptr)
         parent_->removeControl(this);
     parent_ = nullptr;
@@ -220,6 +220,23 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 void TControl::SetControlStyle(TControlStyle Value) {
     controlStyle_ = Value;
     peer_->widget()->setAttribute(Qt::WA_OpaquePaintEvent, (Value & csOpaque) != 0);
+}
+
+bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
+
+void TControl::SetMouseCapture(bool Value) {
+    tk::InputState& input = tk::inputState();
+    if (Value) {
+        input.capture = this;
+        input.explicitCapture = true;
+        peer_->widget()->grabMouse();
+        return;
+    }
+    if (input.capture != this)
+        return;
+    input.capture = nullptr;
+    input.explicitCapture = false;
+    peer_->widget()->releaseMouse();
 }
 
 TPoint TControl::ClientToScreen(TPoint Point) const {
@@ -416,3 +433,13 @@ TForm* TControl::parentForm() const {
 }
 
 TControl* GetCaptureControl() { return tk::inputState().capture; }
+
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
+    TControl* control = tk::controlAt(QPoint(Pos.X, Pos.Y));
+    if (control == nullptr || AllowDisabled)
+        return control;
+    for (TControl* c = control; c != nullptr; c = c->Parent())
+        if (!c->Enabled())
+            return nullptr;
+    return control;
+}

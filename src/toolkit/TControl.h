@@ -90,6 +90,11 @@ public:
     TControlStyle ControlStyle() const { return controlStyle_; }
     void SetControlStyle(TControlStyle Value);
 
+    // Holds the mouse: every mouse message goes to this control, wherever the mouse is, until
+    // the capture is released (a press takes the capture by itself until its release).
+    bool MouseCapture() const;
+    void SetMouseCapture(bool Value);
+
     TPoint ClientToScreen(TPoint Point) const;
     TPoint ScreenToClient(TPoint Point) const;
 
@@ -182,5 +187,8 @@ private:
     int wheelAccumulator_ = 0;
 };
 
-// The control that holds the mouse capture (a button went down on it and is still down), or null.
+// The control that holds the mouse capture (a button went down on it and is still down, or it
+// asked for it), or null.
 TControl* GetCaptureControl();
+// The control under the screen point, disabled ones included when AllowDisabled, or null.
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);

@@ -76,6 +76,7 @@ class BridgeLink {
 public:
     virtual ~BridgeLink() = default;
     void setPeer(ControlPeer* peer) { peer_ = peer; }
+    ControlPeer* peer() const { return peer_; }
 
 protected:
     ControlPeer* peer_ = nullptr;
@@ -226,9 +227,17 @@ struct InputState {
     Qt::MouseButtons buttons;
     Qt::KeyboardModifiers modifiers;
     TControl* capture = nullptr;
+    // The capture was asked for (MouseCapture), not taken by a press: a release keeps it.
+    bool explicitCapture = false;
+    // Where the latest mouse event was, on the screen; synthetic input moves no real pointer.
+    QPoint cursor;
+    bool cursorKnown = false;
 };
 InputState& inputState();
 TShiftState currentShiftState();
+
+// The control whose widget is at the screen point (the topmost), or null.
+TControl* controlAt(const QPoint& screenPoint);
 
 // Qt conversions shared by the window classes.
 QColor qColor(TColor color);

@@ -13,6 +13,7 @@
 #include "toolkit/TResourceStream.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TScreen_p.h"
+#include "toolkit/WinApi.h"
 #include "toolkit/WindowRegistry_p.h"
 
 namespace {
@@ -124,13 +125,7 @@ int TScreen::Width() const { return QGuiApplication::primaryScreen()->geometry()
 
 int TScreen::Height() const { return QGuiApplication::primaryScreen()->geometry().height(); }
 
-TForm* TScreen::ActiveForm() const {
-    const QWidget* active = QApplication::activeWindow();
-    for (TWinControl* window : tk::topLevelWindows())
-        if (window->peer().widget() == active)
-            return dynamic_cast<TForm*>(window);
-    return nullptr;
-}
+TForm* TScreen::ActiveForm() const { return dynamic_cast<TForm*>(tk::windowFromHandle(GetActiveWindow())); }
 
 namespace tk {
 

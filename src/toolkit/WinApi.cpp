@@ -1,7 +1,10 @@
 // The window calls over the registry of our windows.
 #include "toolkit/WinApi.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QWidget>
+#include <vector>
 
 #include "toolkit/Controls.h"
 #include "toolkit/MessageQueue_p.h"
@@ -88,6 +91,50 @@ bool SetWindowRgn(HWND Window, const TRegion* Region, bool Redraw) {
         widget->setMask(Region->Impl().region);
     if (Redraw)
         widget->update();
+    return true;
+}
+
+HWND SetCapture(HWND Window) {
+    const HWND previous = GetCapture();
+    if (TWinControl* window = tk::windowFromHandle(Window))
+        window->SetMouseCapture(true);
+    return previous;
+}
+
+bool ReleaseCapture() {
+    if (TControl* holder = GetCaptureControl())
+        holder->SetMouseCapture(false);
+    return true;
+}
+
+HWND GetCapture() {
+    const auto* window = dynamic_cast<const TWinControl*>(GetCaptureControl());
+    return window != nullptr ? window->Handle() : 0;
+}
+
+bool GetCursorPos(TPoint* Point) {
+    const tk::InputState& input = tk::inputState();
+    const QPoint at = input.cursorKnown ? input.cursor : QCursor::pos();
+    *Point = ::Point(at.x(), at.y());
+    return true;
+}
+
+HWND GetActiveWindow() {
+    const QWidget* active = QApplication::activeWindow();
+    for (TWinControl* window : tk::topLevelWindows())
+        if (window->peer().widget() == active)
+            return window->Handle();
+    return 0;
+}
+
+bool EnumThreadWindows(const std::function<bool(HWND Window)>& Callback) {
+    // Handles first: the callback may close and free windows on the way.
+    std::vector<HWND> handles;
+    for (const TWinControl* window : tk::topLevelWindows())
+        handles.push_back(window->Handle());
+    for (HWND handle : handles)
+        if (tk::windowFromHandle(handle) != nullptr && !Callback(handle))
+            return false;
     return true;
 }
 
