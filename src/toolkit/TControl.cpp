@@ -45,6 +45,7 @@ TControl::TControl(TComponent* AOwner) : TControl(AOwner, tk::makePeer<QWidget>(
 
 TControl::TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
     : TComponent(AOwner), peer_(std::move(Peer)) {
+    WindowProc = [this](TMessage& message) { WndProc(message); };
     peer_->widget()->hide();
 }
 
@@ -265,7 +266,7 @@ void TControl::BringToFront() { peer_->widget()->raise(); }
 
 LRESULT TControl::Perform(unsigned Msg, WPARAM WParam, LPARAM LParam) {
     TMessage message{Msg, WParam, LParam, 0};
-    WndProc(message);
+    WindowProc(message);
     return message.Result;
 }
 

@@ -24,6 +24,7 @@ namespace tk {
 class ControlPeer;
 }
 
+using TWndMethod = std::function<void(TMessage& Message)>;
 using TMouseEvent = std::function<void(TPersistent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TPersistent* Sender, TShiftState Shift, int X, int Y)>;
 using TMouseWheelEvent =
@@ -107,8 +108,13 @@ public:
     void Refresh() { Repaint(); }
     void BringToFront();
 
-    // Runs a message through the control's message handler at once and returns its answer.
+    // Runs a message through WindowProc at once and returns its answer.
     LRESULT Perform(unsigned Msg, WPARAM WParam, LPARAM LParam);
+
+    // Where every message for the control goes; it starts as the control's own message handler
+    // (WndProc). A component that watches the control's messages keeps the old value, puts its
+    // own in place and passes the messages on to the kept one.
+    TWndMethod WindowProc;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

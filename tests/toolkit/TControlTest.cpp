@@ -227,3 +227,27 @@ TEST(TControlTest, ShownFormIsActivatedAndFiresOnActivate) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TControlTest, ReplacedWindowProcSeesMessagesFirstAndPassesThemOn) {
+    Fixture f;
+    std::vector<unsigned> watched;
+    int downs = 0;
+    f.panel->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState, int, int) { ++downs; };
+    TWndMethod saved = f.panel->WindowProc;
+    f.panel->WindowProc = [&](TMessage& message) {
+        watched.push_back(message.Msg);
+        if (message.Msg != WM_RBUTTONDOWN)
+            saved(message);
+    };
+    tk::input::press(*f.panel, mbLeft, 5, 5);
+    tk::input::release(*f.panel, mbLeft, 5, 5);
+    SendMessage(f.panel->Handle(), WM_RBUTTONDOWN, 0, 0);
+    Application->ProcessMessages();
+    f.panel->WindowProc = saved;
+    EXPECT_EQ(watched, (std::vector<unsigned>{WM_RBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(downs, 1);
+}
+
+} // namespace
