@@ -138,6 +138,52 @@ bool EnumThreadWindows(const std::function<bool(HWND Window)>& Callback) {
     return true;
 }
 
+bool GetWindowPlacement(HWND Window, WINDOWPLACEMENT* Placement) {
+    const TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr || Placement == nullptr)
+        return false;
+    const QWidget* widget = window->peer().widget();
+    const QRect normal = widget->isWindow() ? widget->normalGeometry() : widget->geometry();
+    const QRect bounds = normal.isValid() ? normal : widget->geometry();
+    Placement->rcNormalPosition = Rect(bounds.left(), bounds.top(), bounds.left() + bounds.width(),
+                                       bounds.top() + bounds.height());
+    if (!widget->isVisible())
+        Placement->showCmd = SW_HIDE;
+    else if (widget->isMaximized())
+        Placement->showCmd = SW_SHOWMAXIMIZED;
+    else if (widget->isMinimized())
+        Placement->showCmd = SW_SHOWMINIMIZED;
+    else
+        Placement->showCmd = SW_SHOWNORMAL;
+    return true;
+}
+
+bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr || Placement == nullptr)
+        return false;
+    const TRect& r = Placement->rcNormalPosition;
+    window->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    auto* form = dynamic_cast<TForm*>(window);
+    switch (Placement->showCmd) {
+    case SW_HIDE:
+        return true;
+    case SW_SHOWMAXIMIZED:
+        if (form != nullptr)
+            form->SetWindowState(wsMaximized);
+        break;
+    case SW_SHOWMINIMIZED:
+        if (form != nullptr)
+            form->SetWindowState(wsMinimized);
+        break;
+    default:
+        if (form != nullptr)
+            form->SetWindowState(wsNormal);
+        break;
+    }
+    return true;
+}
+
 std::int16_t GetKeyState(int VirtualKey) {
     const TShiftState shift = tk::currentShiftState();
     TShiftState wanted = 0;

@@ -8,6 +8,7 @@
 
 #include "toolkit/Messages.h"
 #include "toolkit/TPoint.h"
+#include "toolkit/TRect.h"
 
 class TRegion;
 
@@ -45,6 +46,22 @@ bool GetCursorPos(TPoint* Point);
 HWND GetActiveWindow();
 // Calls Callback for each of our top-level windows, shown or hidden, until it returns false.
 bool EnumThreadWindows(const std::function<bool(HWND Window)>& Callback);
+
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+
+// A top-level window's normal (restored) bounds on the screen and how it is shown.
+struct WINDOWPLACEMENT {
+    unsigned length = sizeof(WINDOWPLACEMENT);
+    unsigned flags = 0;
+    unsigned showCmd = SW_SHOWNORMAL;
+    TPoint ptMinPosition;
+    TPoint ptMaxPosition;
+    TRect rcNormalPosition;
+};
+bool GetWindowPlacement(HWND Window, WINDOWPLACEMENT* Placement);
+// Gives the window its normal bounds, then shows it as showCmd says (SW_HIDE leaves it hidden).
+bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement);
 
 // Negative (high bit set) while the key or mouse button (VK_LBUTTON ...) is down.
 std::int16_t GetKeyState(int VirtualKey);

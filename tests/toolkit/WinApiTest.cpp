@@ -162,3 +162,24 @@ TEST(WinApiTest, EnumerationVisitsEveryTopLevelWindowAndStopsWhenAsked) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WinApiTest, PlacementGivesAndTakesTheNormalBounds) {
+    TForm form(nullptr);
+    form.SetBounds(40, 50, 300, 200);
+    WINDOWPLACEMENT placement;
+    ASSERT_TRUE(GetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(placement.showCmd, unsigned(SW_HIDE));
+    EXPECT_EQ(placement.rcNormalPosition, Rect(40, 50, 340, 250));
+    placement.rcNormalPosition = Rect(10, 20, 210, 120);
+    placement.showCmd = SW_SHOWNORMAL;
+    ASSERT_TRUE(SetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(form.BoundsRect(), Rect(10, 20, 210, 120));
+    form.Show();
+    ASSERT_TRUE(GetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(placement.showCmd, unsigned(SW_SHOWNORMAL));
+    EXPECT_FALSE(GetWindowPlacement(0, &placement));
+}
+
+} // namespace
