@@ -219,6 +219,19 @@ TEST(TFormTest, ClosingTheMainFormEndsTheProgram) {
     EXPECT_TRUE(main->Visible());
 }
 
+TEST(TFormTest, BorderAndFormStylesBecomeWindowFlags) {
+    TfmProbe form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetFormStyle(fsStayOnTop);
+    const Qt::WindowFlags flags = form.peer().widget()->windowFlags();
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    form.SetBorderStyle(bsToolWindow);
+    EXPECT_EQ(form.peer().widget()->windowType(), Qt::Tool);
+    form.SetBorderStyle(bsDialog);
+    EXPECT_EQ(form.peer().widget()->windowType(), Qt::Dialog);
+}
+
 TEST(TFormTest, FormAtTheScreenCentreIsCentredWhenFirstShown) {
     TfmProbe form(nullptr);
     form.SetPosition(poScreenCenter);
