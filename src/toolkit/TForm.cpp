@@ -304,6 +304,8 @@ TModalResult TForm::ShowModal() {
 
 void TForm::Release() {
     const HWND self = Handle();
+    peer().widget()->hide();
+    tk::markReleased(self);
     tk::postToLoop([self] { delete tk::windowFromHandle(self); });
 }
 
