@@ -11,19 +11,16 @@
 namespace tk {
 namespace {
 
+struct KeyBit {
+    WPARAM key;
+    TShiftState shift;
+};
+constexpr KeyBit keyBits[] = {
+    {MK_SHIFT, ssShift}, {MK_CONTROL, ssCtrl}, {MK_LBUTTON, ssLeft}, {MK_RBUTTON, ssRight}, {MK_MBUTTON, ssMiddle},
+};
+
 WPARAM mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    WPARAM keys = 0;
-    if (buttons & Qt::LeftButton)
-        keys |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        keys |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton)
-        keys |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier)
-        keys |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier)
-        keys |= MK_CONTROL;
-    return keys;
+    return keysOfShift(shiftState(modifiers, buttons));
 }
 
 unsigned buttonMessage(Qt::MouseButton button, unsigned left, unsigned right, unsigned middle) {
@@ -118,6 +115,22 @@ HWND messageWindow(const TControl& control) {
 }
 
 } // namespace
+
+WPARAM keysOfShift(TShiftState shift) {
+    WPARAM keys = 0;
+    for (const KeyBit& bit : keyBits)
+        if (shift & bit.shift)
+            keys |= bit.key;
+    return keys;
+}
+
+TShiftState shiftOfKeys(WPARAM keys) {
+    TShiftState shift = 0;
+    for (const KeyBit& bit : keyBits)
+        if (keys & bit.key)
+            shift |= bit.shift;
+    return shift;
+}
 
 InputState& inputState() {
     static InputState state;

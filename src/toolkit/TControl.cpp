@@ -21,20 +21,8 @@ namespace {
 
 constexpr int wheelNotch = 120;
 
-TShiftState shiftFromKeys(WPARAM keys) {
-    TShiftState shift = tk::currentShiftState() & ssAlt;
-    if (keys & MK_SHIFT)
-        shift |= ssShift;
-    if (keys & MK_CONTROL)
-        shift |= ssCtrl;
-    if (keys & MK_LBUTTON)
-        shift |= ssLeft;
-    if (keys & MK_RBUTTON)
-        shift |= ssRight;
-    if (keys & MK_MBUTTON)
-        shift |= ssMiddle;
-    return shift;
-}
+// Mouse messages carry no Alt bit; it comes from the latest input.
+TShiftState shiftFromKeys(WPARAM keys) { return tk::shiftOfKeys(keys) | (tk::currentShiftState() & ssAlt); }
 
 // The short hint: the text before a "|".
 AnsiString shortHint(const AnsiString& hint) { return hint.substr(0, hint.find('|')); }

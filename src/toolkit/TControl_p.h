@@ -239,6 +239,10 @@ TShiftState currentShiftState();
 // The control whose widget is at the screen point (the topmost), or null.
 TControl* controlAt(const QPoint& screenPoint);
 
+// The key and button bits of a mouse message's WPARAM and the shift states they stand for.
+WPARAM keysOfShift(TShiftState shift);
+TShiftState shiftOfKeys(WPARAM keys);
+
 // Qt conversions shared by the window classes.
 QColor qColor(TColor color);
 QString qString(const AnsiString& text);
