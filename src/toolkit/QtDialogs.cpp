@@ -1,5 +1,8 @@
 // The presenter that asks the user through Qt's dialogs and menus; the one in use unless a test
 // puts its own in place.
+#include "toolkit/Dialogs.h"
+
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -12,7 +15,6 @@
 #include <cstdio>
 #include <map>
 
-#include "toolkit/Dialogs.h"
 #include "toolkit/MenuBuilder_p.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
@@ -78,10 +80,12 @@ bool parseCustomColor(const AnsiString& entry, int& slot, TColor& color) {
     return slot >= 0 && slot < customColorCount;
 }
 
-// On a platform without a screen (the tests' offscreen one) nobody can answer a dialog, and a
-// dialog left open would stop the program for good: the question is written to the error
-// output and gets the answer that changes nothing.
+// Without the windowing system, or on a platform without a screen (the tests' offscreen one),
+// nobody can answer a dialog, and a dialog left open would stop the program for good: the
+// question is written to the error output and gets the answer that changes nothing.
 bool nobodyToAsk() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+        return true;
     const QString platform = QGuiApplication::platformName();
     return platform == "offscreen" || platform == "minimal";
 }
