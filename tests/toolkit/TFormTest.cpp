@@ -164,6 +164,22 @@ TEST(TFormTest, ShowModalReturnsTheResultOfTheButtonClicked) {
     EXPECT_EQ(form.ShowModal(), mrOk);
 }
 
+TEST(TFormTest, ModalFormOpenedFromAButtonClickRunsItsOwnLoop) {
+    TfmProbe owner(nullptr);
+    TModalResult inner = mrNone;
+    owner.ok->SetModalResult(mrNone);
+    owner.ok->OnClick = [&](TPersistent*) {
+        TfmProbe dialog(nullptr);
+        dialog.OnShow = [&](TPersistent*) { tk::input::click(*dialog.ok, 5, 5); };
+        inner = dialog.ShowModal();
+    };
+    owner.Show();
+    tk::input::click(*owner.ok, 5, 5);
+    Application->ProcessMessages();
+    EXPECT_EQ(inner, mrOk);
+    EXPECT_TRUE(owner.Visible());
+}
+
 TEST(TFormTest, ShowModalKeepsRunningWhileCloseQueryRefuses) {
     TfmProbe form(nullptr);
     int asked = 0;
