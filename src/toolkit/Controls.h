@@ -49,6 +49,8 @@ constexpr TCursor crUpArrow = -10;
 constexpr TCursor crHourGlass = -11;
 constexpr TCursor crDrag = -12;
 constexpr TCursor crNoDrop = -13;
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 

@@ -32,7 +32,9 @@ AnsiString shortHint(const AnsiString& hint) { return hint.substr(0, hint.find('
 TControl::TControl(TComponent* AOwner) : TControl(AOwner, tk::makePeer<QWidget>(*this)) {}
 
 TControl::TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
-    : TComponent(AOwner), peer_(std::move(Peer)) {
+    : TComponent(AOwner),
+      peer_(std::move(Peer)),
+      constraints_(std::make_unique<TSizeConstraints>([this] { applyConstraints(); })) {
     WindowProc = [this](TMessage& message) { WndProc(message); };
     peer_->widget()->hide();
 }
@@ -74,8 +76,8 @@ void TControl::SetWidth(int Value) { SetBounds(Left(), Top(), Value, Height()); 
 void TControl::SetHeight(int Value) { SetBounds(Left(), Top(), Width(), Value); }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    AWidth = std::max(AWidth, 0);
-    AHeight = std::max(AHeight, 0);
+    AWidth = std::max(constraints_->ConstrainWidth(AWidth), 0);
+    AHeight = std::max(constraints_->ConstrainHeight(AHeight), 0);
     const bool resized = AWidth != Width() || AHeight != Height();
     bounds_ = Rect(ALeft, ATop, ALeft + AWidth, ATop + AHeight);
     placeWidget();
@@ -87,6 +89,15 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (auto* self = dynamic_cast<TWinControl*>(this))
         self->Realign();
     Resize();
+}
+
+void TControl::applyConstraints() {
+    QWidget* widget = peer_->widget();
+    const TSizeConstraints& c = *constraints_;
+    widget->setMinimumSize(c.MinWidth(), c.MinHeight());
+    widget->setMaximumSize(c.MaxWidth() > 0 ? c.MaxWidth() : QWIDGETSIZE_MAX,
+                           c.MaxHeight() > 0 ? c.MaxHeight() : QWIDGETSIZE_MAX);
+    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TControl::placeWidget() {

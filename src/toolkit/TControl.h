@@ -15,6 +15,7 @@
 #include "toolkit/TNotifyEvent.h"
 #include "toolkit/TPoint.h"
 #include "toolkit/TRect.h"
+#include "toolkit/TSizeConstraints.h"
 
 class TWinControl;
 class TPopupMenu;
@@ -57,6 +58,9 @@ public:
     void SetClientWidth(int Value) { SetWidth(Value); }
     void SetClientHeight(int Value) { SetHeight(Value + clientTop_); }
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+
+    // Bounds that SetBounds keeps; a window also keeps the user from resizing past them.
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign Value);
@@ -170,6 +174,7 @@ private:
     void rememberAnchors();
     void followParent(int parentWidth, int parentHeight);
     void placeWidget();
+    void applyConstraints();
 
     std::unique_ptr<tk::ControlPeer> peer_;
     TWinControl* parent_ = nullptr;
@@ -184,6 +189,7 @@ private:
     bool enabled_ = true;
     TColor color_ = clBtnFace;
     std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
+    std::unique_ptr<TSizeConstraints> constraints_;
     TCursor cursor_ = crDefault;
     AnsiString hint_;
     bool showHint_ = false;

@@ -40,7 +40,8 @@ bool standardShape(TCursor id, Qt::CursorShape& shape) {
         {crCross, Qt::CrossCursor},     {crIBeam, Qt::IBeamCursor},      {crSizeNESW, Qt::SizeBDiagCursor},
         {crSizeNS, Qt::SizeVerCursor},  {crSizeNWSE, Qt::SizeFDiagCursor}, {crSizeWE, Qt::SizeHorCursor},
         {crUpArrow, Qt::UpArrowCursor}, {crHourGlass, Qt::WaitCursor},   {crDrag, Qt::DragMoveCursor},
-        {crNoDrop, Qt::ForbiddenCursor}, {crHandPoint, Qt::PointingHandCursor}, {crSizeAll, Qt::SizeAllCursor},
+        {crNoDrop, Qt::ForbiddenCursor}, {crHSplit, Qt::SplitHCursor},   {crVSplit, Qt::SplitVCursor},
+        {crHandPoint, Qt::PointingHandCursor}, {crSizeAll, Qt::SizeAllCursor},
     };
     const auto it = shapes.find(id);
     if (it == shapes.end())

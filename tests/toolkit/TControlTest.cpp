@@ -179,6 +179,19 @@ TEST(TControlTest, SetFontReachesTheWidget) {
     EXPECT_EQ(f.panel->peer().widget()->font().pixelSize(), 13);
 }
 
+TEST(TControlTest, ConstraintsBoundTheSizeAndTheWindow) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    form.Constraints()->SetMinWidth(640);
+    form.Constraints()->SetMinHeight(480);
+    EXPECT_EQ(form.BoundsRect(), Rect(0, 0, 640, 480));
+    form.SetBounds(10, 10, 100, 900);
+    EXPECT_EQ(form.BoundsRect(), Rect(10, 10, 650, 910));
+    EXPECT_EQ(form.peer().widget()->minimumSize(), QSize(640, 480));
+    form.Constraints()->SetMaxHeight(600);
+    EXPECT_EQ(form.Height(), 600);
+}
+
 TEST(TControlTest, ClientToScreenAndBackAgree) {
     Fixture f;
     const TPoint screen = f.panel->ClientToScreen(Point(3, 4));
