@@ -12,7 +12,6 @@ namespace tk {
 class FormPeer;
 }
 
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poScreenCenter };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
