@@ -2,6 +2,7 @@
 // and starred destinations are read or skipped as groups; text is CP1251 with \'hh escapes.
 #include "toolkit/RtfReader_p.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@ namespace tk {
 namespace {
 
 enum class Destination { text, fontTable, colorTable, skip };
+
+// Font numbers beyond this are not kept (a damaged table would otherwise grow without end).
+constexpr int maxFonts = 256;
 
 struct CharState {
     int font = 0;
@@ -111,9 +115,11 @@ private:
             negative = true;
             ++pos_;
         }
+        // Parameters are small numbers; longer digit runs stop growing instead of overflowing.
+        constexpr int largestParam = 1 << 20;
         while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) {
             hasParam = true;
-            param = param * 10 + (text_[pos_++] - '0');
+            param = std::min(param * 10 + (text_[pos_++] - '0'), largestParam);
         }
         if (negative)
             param = -param;
@@ -179,7 +185,7 @@ private:
         case Destination::fontTable:
             if (c == ';')
                 currentFont_ = -1;
-            else if (currentFont_ >= 0)
+            else if (currentFont_ >= 0 && currentFont_ < maxFonts)
                 fontName(currentFont_) += c;
             break;
         case Destination::colorTable:

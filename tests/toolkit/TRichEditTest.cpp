@@ -117,3 +117,28 @@ TEST(TRichEditTest, PlainLinesAddAndDelete) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
+    TRichEdit edit(nullptr);
+    const std::string card = kCard;
+    std::vector<std::string> inputs;
+    for (size_t length = 0; length <= card.size(); ++length)
+        inputs.push_back(card.substr(0, length));
+    inputs.push_back("{\\rtf1}}}}{{{\\'");
+    inputs.push_back("{\\rtf1 \\'zz\\'4\\fs-999999999999\\cf99 text\\par");
+    inputs.push_back("{\\rtf1\\fs-99999999999999\\f99999999999 x\\b2147483648}");
+    inputs.push_back("{\\rtf1{\\fonttbl{\\f99999999 huge;}}x}");
+    inputs.push_back("{\\rtf1{\\colortbl;\\red300;}{\\fonttbl{\\f-5 x;}}\\f-5\\cf1 a}");
+    for (const std::string& input : inputs) {
+        TMemoryStream stream;
+        stream.WriteBuffer(input.data(), static_cast<int64_t>(input.size()));
+        stream.SetPosition(0);
+        edit.Lines()->LoadFromStream(stream);
+        EXPECT_GE(edit.Lines()->Count(), 0);
+    }
+    EXPECT_EQ(edit.Lines()->Strings(0), "a");
+}
+
+} // namespace
