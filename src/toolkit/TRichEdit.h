@@ -52,7 +52,8 @@ private:
     int lineCount() const;
 
     std::unique_ptr<TRichEditStrings> lines_;
-    std::uint32_t eventMask_ = 0;
+    // Changes and selection changes are always reported; links only when asked for.
+    std::uint32_t eventMask_ = ENM_CHANGE | ENM_SELCHANGE;
     bool plainText_ = false;
     TScrollStyle scrollBars_ = ssNone;
     TFormBorderStyle borderStyle_ = bsSingle;
