@@ -1,0 +1,252 @@
+// The map control: it owns the view (Scale, XWind, YWind), the back buffer and its cache, the
+// options, the printer settings and the icon sets, loads and empties the map model, and asks the
+// renderer to rebuild the picture whenever objects, view or options changed.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "map/CategoryVocabulary.h"
+#include "map/MapEvents.h"
+#include "map/MapIconSource.h"
+#include "map/MapModel.h"
+#include "map/MapRenderer.h"
+#include "map/TKexIcon.h"
+#include "map/TMyImage.h"
+#include "map/WorldPoint.h"
+#include "map/tKexMapOptions.h"
+#include "map/tKexMapPrinterSettings.h"
+#include "toolkit/AnsiString.h"
+#include "toolkit/TBitmap.h"
+#include "toolkit/TColor.h"
+#include "toolkit/TNotifyEvent.h"
+#include "toolkit/TPicture.h"
+#include "toolkit/TStream.h"
+#include "toolkit/TStringList.h"
+#include "toolkit/TTimer.h"
+
+class TDataMap : public TMyImage {
+public:
+    explicit TDataMap(TComponent* AOwner);
+    ~TDataMap() override;
+
+    // ---- content ----
+    mapi::MapModel& Model() { return model_; }
+    const mapi::MapModel& Model() const { return model_; }
+    // Replaces the map by the one read from the stream's position. A damaged stream keeps what was
+    // read before the damage; Model().Damaged() tells.
+    void LoadFromStream(TStream& Stream);
+    void ClearMap();
+    int GetObjectCount() const { return model_.GetObjectCount(); }
+
+    // ---- view ----
+    int Scale() const { return model_.Header.Scale; }
+    // Zooms about the view centre; values below 1 count as 1.
+    void SetScale(int Value);
+    float XWind() const { return model_.Header.XWind; }
+    void SetXWind(float Value);
+    float YWind() const { return model_.Header.YWind; }
+    void SetYWind(float Value);
+    float ViewWidth() const { return viewWidth_; }
+    float ViewHeight() const { return viewHeight_; }
+    // Recomputes ViewWidth and ViewHeight and returns the world point at the control's centre.
+    mapi::WorldPoint CalcViewCenter();
+    // Fits the world rectangle (corners in any order) into the view.
+    void ZoomToRect(float X1, float Y1, float X2, float Y2);
+    // The drawing scale factor of the renderer (1.0 in every rendering path).
+    void SetZoomFactor(float Factor) { renderer_.SetZoomFactor(Factor); }
+    void ScreenToMap(float& X, float& Y) const;
+    void MapToScreen(float& X, float& Y) const;
+
+    TInstrument Instrument() const { return instrument_; }
+    void SetInstrument(TInstrument Value);
+
+    // ---- properties ----
+    TColor BackgroundColor() const { return backgroundColor_; }
+    void SetBackgroundColor(TColor Value);
+    bool SelectedObject() const { return selectedObject_; }
+    void SetSelectedObject(bool Value) { selectedObject_ = Value; }
+    const AnsiString& FileName() const { return fileName_; }
+    // Trimmed; at most 255 characters kept.
+    void SetFileName(std::string_view Value);
+    AnsiString NameMap() const { return model_.Header.NameMap.str(); }
+    void SetNameMap(std::string_view Value) { model_.Header.NameMap.assign(Value); }
+    AnsiString CreatedBy() const { return model_.Header.CreatedBy.str(); }
+    void SetCreatedBy(std::string_view Value) { model_.Header.CreatedBy.assign(Value); }
+    int Mashtab() const { return model_.Header.Mashtab; }
+    // Also the printer settings' CustomMashtab; nothing is redrawn.
+    void SetMashtab(int Value);
+    TColor GuideColor() const { return guideColor_; }
+    void SetGuideColor(TColor Value);
+    int GuideStepX() const { return guideStepX_; }
+    void SetGuideStepX(int Value);
+    int GuideStepY() const { return guideStepY_; }
+    void SetGuideStepY(int Value);
+    bool Filter() const { return renderer_.Filter(); }
+    void SetFilter(bool Value);
+    int MinZametka() const { return renderer_.MinZametka(); }
+    // Values of 0 or less are ignored.
+    void SetMinZametka(int Value);
+    int ScaleFind() const { return scaleFind_; }
+    void SetScaleFind(int Value) { scaleFind_ = Value; }
+    TPicture* Grass() { return &grass_; }
+    void SetGrass(const TPicture& Value);
+    int TimerInterval() const;
+    void SetTimerInterval(int Value);
+    tKexMapOptions* Options() { return &options_; }
+    tKexMapPrinterSettings* PrinterSettings() { return &printerSettings_; }
+    bool UseIndex() const { return model_.UseIndex(); }
+    void SetUseIndex(bool Value);
+    int IndexSize() const { return model_.IndexSize(); }
+    void SetIndexSize(int Value);
+    TKexIcon* KexMapIcon() const { return icons_.KexMapIcon(); }
+    void SetKexMapIcon(TKexIcon* Value);
+
+    // ---- categories and icons ----
+    // The category names with their ids as the items' objects (the built-in vocabulary).
+    const TStringList& CategoryList() const { return categoryList_; }
+    bool GetCategoryVisible(int Category) const { return renderer_.GetCategoryVisible(Category); }
+    void SetCategoryVisible(int Category, bool Value);
+    // The current icon set's picture, or the 32 x 32 missing-icon picture.
+    const TBitmap& GetMapIcon(std::string_view LibName, std::string_view PicName);
+
+    // ---- drawing ----
+    // The changed flag: the next rebuild culls and draws anew instead of restoring the cache.
+    bool Changed() const { return changed_; }
+    void SetChanged() { changed_ = true; }
+    // The redraw bracket: while not ready, rebuilds do nothing.
+    bool Ready() const { return ready_; }
+    void SetReadyFlag(bool Value) { ready_ = Value; }
+    void RefreshMap();
+    void RefreshMapRect(const TRect& Rect);
+    // Copies Rect of the buffer to the screen and paints the overlays.
+    void PaintOverlays(const TRect& Rect);
+    // Draws one record on any canvas in the current view (the blink, the preview).
+    void DrawObject(const TKEXMapObjectMem& Record, TCanvas& Canvas);
+    void CollectVisibleObjects(float X1, float Y1, float X2, float Y2);
+    bool IsObjectVisible(int Index) const { return renderer_.IsObjectVisible(Index); }
+    int ClipCode(float X, float Y) const { return renderer_.ClipCode(X, Y); }
+    const std::vector<int>& LevelLists(int Level) const { return renderer_.LevelList(Level); }
+    static TColor ContrastColor(TColor Color) { return mapi::MapRenderer::ContrastColor(Color); }
+    void DrawBezierEllipse(TCanvas& Canvas, TPoint C0, TPoint C1, TPoint C2, TPoint C3) {
+        mapi::MapRenderer::DrawBezierEllipse(Canvas, C0, C1, C2, C3);
+    }
+    void DrawPixelLine(TCanvas& Canvas, int X1, int Y1, int X2, int Y2) {
+        renderer_.DrawPixelLine(Canvas, X1, Y1, X2, Y2);
+    }
+    // A square handle (SizeRect pixels round the point) and a round one (2 pixels larger), at a
+    // world point on the control's canvas, drawn with the given pen mode.
+    void DrawPointHandle(TPenMode Mode, float X, float Y);
+    void DrawRoundHandle(TPenMode Mode, float X, float Y);
+    // Milliseconds of the last full rebuild's steps.
+    const mapi::RenderTimings& Timings() const { return renderer_.Timings(); }
+
+    // The picture centred on the press point while the middle button pans.
+    const TBitmap& ScrollMarker() const { return scrollMarker_; }
+
+    // What the overlays show: the measuring polyline, the region polygon and the selected objects;
+    // the tools fill them.
+    std::vector<mapi::WorldPoint>& MeasurePoints() { return measurePoints_; }
+    std::vector<mapi::WorldPoint>& RegionPoints() { return regionPoints_; }
+    std::vector<int>& SelectedObjects() { return selectedObjects_; }
+
+    // ---- events ----
+    TProgressEvent OnProgress;
+    TNotifyEvent OnBeforeLoad;
+    TNotifyEvent OnAfterLoad;
+    TNotifyEvent OnBeforeSave;
+    TNotifyEvent OnAfterSave;
+    TChangeInstrumentEvent OnChangeInstrument;
+    TNotifyEvent OnChangeScale;
+    TNotifyEvent OnBeforeScroll;
+    TNotifyEvent OnAfterScroll;
+    TFindEvent OnAfterFind;
+    TFindEvent OnAfterLocate;
+    TDragObjectEvent OnDragObject;
+    TNotifyEvent OnEndDragObject;
+    TMeasureEvent OnMeasure;
+    TRegionEvent OnRegion;
+    TRegionEvent OnAfterRegion;
+    TNotifyEvent OnBeforePostObject;
+    TNotifyEvent OnAfterPostObject;
+    TNotifyEvent OnAfterAppendObject;
+    TPaintObjectEvent OnPaintObject;
+    TPaintBackground OnPaintBackground;
+    TFilteredObjectEvent OnFilteredObject;
+    TPixelLineEvent OnPixelLineEvent;
+    TBlinkObjectEvent OnBlinkObject;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+    void DoProgress(int Position);
+    void DoBeforeLoad();
+    void DoAfterLoad();
+    void DoAfterFind(bool Value);
+    void DoAfterLocate(bool Value);
+    void DoBeforePostObject();
+    void DoAfterPostObject();
+    void DoAfterAppendObject();
+    void DoBeforeScroll();
+    void DoAfterScroll();
+    void DoChangeScale();
+    void DoChangeInstrument();
+
+protected:
+    void Paint() override;
+    void CMMouseEnter(TMessage& Message) override;
+    void CMMouseLeave(TMessage& Message) override;
+
+private:
+    // The change handler of the options: redraw at once.
+    void OptionsChanged();
+    // Marks the map changed, rebuilds the buffer and repaints the control.
+    void redraw();
+    mapi::Viewport viewport() const;
+    const TBitmap* grassPattern();
+    TBitmap& buffer() { return *Picture()->Bitmap(); }
+    void fire(const TNotifyEvent& event);
+    void paintGuideLines(TCanvas& canvas);
+    // The overlays in their order, over what the screen shows now.
+    void paintOverlayLayers();
+    std::vector<TPoint> screenPoints(std::span<const mapi::WorldPoint> points) const;
+    void paintMeasureLine(TCanvas& canvas);
+    void paintRegionBand(TCanvas& canvas);
+    void paintSelectionFrame(TCanvas& canvas);
+    void loadScrollMarker();
+    void releaseCache();
+    void reportTimings() const;
+
+    mapi::MapModel model_;
+    tKexMapOptions options_;
+    tKexMapPrinterSettings printerSettings_;
+    mapi::MapIconSource icons_;
+    mapi::MapRenderer renderer_;
+    TBitmap cache_;
+    TPicture grass_;
+    TBitmap grassBitmap_;
+    TBitmap scrollMarker_;
+    TTimer* blinkTimer_ = nullptr;
+    TStringList categoryList_;
+
+    TInstrument instrument_ = iPick;
+    TColor backgroundColor_ = clGreen;
+    bool selectedObject_ = false;
+    AnsiString fileName_;
+    TColor guideColor_ = clSilver;
+    int guideStepX_ = 50;
+    int guideStepY_ = 50;
+    int scaleFind_ = 800;
+    float viewWidth_ = 0;
+    float viewHeight_ = 0;
+
+    bool changed_ = true;
+    bool ready_ = true;
+    bool rebuilding_ = false;
+    bool painting_ = false;
+
+    std::vector<mapi::WorldPoint> measurePoints_;
+    std::vector<mapi::WorldPoint> regionPoints_;
+    std::vector<int> selectedObjects_;
+};
