@@ -3,6 +3,7 @@
 #include "toolkit/TCustomEdit.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 #include "toolkit/TControl_p.h"
 
@@ -62,6 +63,29 @@ int TCustomEdit::SelLength() const { return static_cast<int>(tk::lineEdit(*this)
 void TCustomEdit::SetSelLength(int Value) { tk::lineEdit(*this).setSelection(SelStart(), Value); }
 
 void TCustomEdit::SelectAll() { tk::lineEdit(*this).selectAll(); }
+
+void TCustomEdit::SetAlignment(TAlignment Value) {
+    alignment_ = Value;
+    const Qt::Alignment horizontal = Value == taCenter         ? Qt::AlignHCenter
+                                     : Value == taRightJustify ? Qt::AlignRight
+                                                               : Qt::AlignLeft;
+    tk::lineEdit(*this).setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void TCustomEdit::WndProc(TMessage& Message) {
+    QLineEdit& edit = tk::lineEdit(*this);
+    if (Message.Msg == EM_SETRECTNP) {
+        const TRect& r = *reinterpret_cast<const TRect*>(Message.LParam);
+        edit.setTextMargins(r.Left, r.Top, std::max(Width() - r.Right, 0), std::max(Height() - r.Bottom, 0));
+        return;
+    }
+    if (Message.Msg == EM_GETRECT) {
+        const QMargins m = edit.textMargins();
+        *reinterpret_cast<TRect*>(Message.LParam) = Rect(m.left(), m.top(), Width() - m.right(), Height() - m.bottom());
+        return;
+    }
+    TWinControl::WndProc(Message);
+}
 
 void TCustomEdit::Change() {
     if (OnChange)

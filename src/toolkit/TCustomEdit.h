@@ -27,13 +27,20 @@ public:
     void SetSelLength(int Value);
     void SelectAll();
     void Clear() { SetText(AnsiString()); }
+    // Where the text stands within the edit.
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment Value);
 
     TNotifyEvent OnChange;
 
 protected:
     virtual void Change();
+    // EM_SETRECTNP (LParam: the TRect the text keeps to, in client coordinates) and EM_GETRECT
+    // (LParam: the TRect to fill), so that controls placed on the edit are not written over.
+    void WndProc(TMessage& Message) override;
 
 private:
     char passwordChar_ = 0;
+    TAlignment alignment_ = taLeftJustify;
     bool modified_ = false;
 };

@@ -89,3 +89,23 @@ TEST(TCustomEditTest, SettingTextFiresChangeAndLimitsHold) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TCustomEditTest, EditRectangleLeavesRoomForAButtonOnTheEdit) {
+    Fixture f;
+    f.edit->SetBounds(0, 0, 121, 21);
+    const TRect room = Rect(0, 0, 121 - 21 - 2, 22);
+    f.edit->Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&room));
+    TRect back;
+    f.edit->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&back));
+    EXPECT_EQ(back, Rect(0, 0, 98, 21));
+    auto* button = new TWinControl(f.form.get());
+    button->SetParent(f.edit);
+    button->SetBounds(100, 0, 21, 21);
+    EXPECT_EQ(button->Parent(), f.edit);
+    f.edit->SetAlignment(taRightJustify);
+    EXPECT_EQ(f.edit->Alignment(), taRightJustify);
+}
+
+} // namespace
