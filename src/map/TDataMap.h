@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "map/CategoryVocabulary.h"
+#include "map/MapEditBuffer.h"
 #include "map/MapEvents.h"
 #include "map/MapIconSource.h"
 #include "map/MapModel.h"
@@ -152,6 +153,51 @@ public:
     std::vector<mapi::WorldPoint>& RegionPoints() { return regionPoints_; }
     std::vector<int>& SelectedObjects() { return selectedObjects_; }
 
+    // ---- viewport, search, blinking and the edit buffer ----
+    // (DataMapViewport.cpp, DataMapSearch.cpp, DataMapBlink.cpp, DataMapEdit.cpp)
+    // The scale (at least 1) with the world point (X, Y) at the view centre.
+    void ZoomAtPoint(int NewScale, float X, float Y);
+    // The lens tool's steps about a world point: in by StepLinza (or to double the scale with
+    // mpLinzaDouble), at most 10000; out by StepLinza (or to half), at least 1.
+    void LinzaZoomIn(float X, float Y);
+    void LinzaZoomOut(float X, float Y);
+    // One step of Step pixels in Direction 0..7 (left, up, right, down, left-up, right-up,
+    // right-down, left-down), redrawing only the uncovered strips; nothing beyond the map extent
+    // widened by half the view's width.
+    void ScrollStep(int Direction, int Step);
+    // Sets the cursor and the scroll direction (1000..1007, or 0) for a pixel position; true in an
+    // edge zone.
+    bool CheckScrollZone(int X, int Y);
+    int ScrollDirection() const { return scrollDirection_; }
+    // Fits the view to the objects' frames; a negative Scale chooses one, at most ScaleFind.
+    void ZoomToObjects(std::span<const int> Indices, int Scale);
+    void SetBlinkObjects(std::span<const int> Indices);
+    void ClearBlinkObjects() { blinkObjects_.clear(); }
+    const std::vector<int>& BlinkObjects() const { return blinkObjects_; }
+    void BlinkTimer();
+    const mapi::MapEditBuffer& EditBuffer() const { return editBuffer_; }
+    mapi::MapEditBuffer& EditBuffer() { return editBuffer_; }
+    void NewEditObject();
+    void LoadEditObject(int Index);
+    void PostEditObject();
+    void DeleteObject(int Index, bool RecalcExtent);
+    void GetObjectPoint(const TKEXMapObjectMem& Rec, int I, float& X, float& Y) const;
+    void SetObjectPoint(TKEXMapObjectMem& Rec, int I, float X, float Y) const;
+    void InsertObjectPoint(TKEXMapObjectMem& Rec, int I, float X, float Y) const;
+    void DeleteObjectPoint(TKEXMapObjectMem& Rec, int I) const;
+    void GetObjectText(const TKEXMapObjectMem& Rec, TKEXMapText& Text) const;
+    void SetObjectText(TKEXMapObjectMem& Rec, const TKEXMapText& Text) const;
+    void GetObjectNote(const TKEXMapObjectMem& Rec, TKEXMapZametka& Note) const;
+    void SetObjectNote(TKEXMapObjectMem& Rec, const TKEXMapZametka& Note) const;
+    void GetEditPoint(int I, float& X, float& Y) const { GetObjectPoint(editBuffer_.Record(), I, X, Y); }
+    void SetEditPoint(int I, float X, float Y) { SetObjectPoint(editBuffer_.Record(), I, X, Y); }
+    void InsertEditPoint(int I, float X, float Y) { InsertObjectPoint(editBuffer_.Record(), I, X, Y); }
+    void DeleteEditPoint(int I) { DeleteObjectPoint(editBuffer_.Record(), I); }
+    void GetEditText(TKEXMapText& Text) const { GetObjectText(editBuffer_.Record(), Text); }
+    void SetEditText(const TKEXMapText& Text) { SetObjectText(editBuffer_.Record(), Text); }
+    void GetEditNote(TKEXMapZametka& Note) const { GetObjectNote(editBuffer_.Record(), Note); }
+    void SetEditNote(const TKEXMapZametka& Note) { SetObjectNote(editBuffer_.Record(), Note); }
+
     // ---- events ----
     TProgressEvent OnProgress;
     TNotifyEvent OnBeforeLoad;
@@ -249,4 +295,11 @@ private:
     std::vector<mapi::WorldPoint> measurePoints_;
     std::vector<mapi::WorldPoint> regionPoints_;
     std::vector<int> selectedObjects_;
+
+    // Viewport, search, blinking and the edit buffer.
+    bool isEditRefused(const TKEXMapObjectMem& Rec) const;
+    int scrollDirection_ = 0;
+    std::vector<int> blinkObjects_;
+    bool blinkPhase_ = false; // true: the inverted phase
+    mapi::MapEditBuffer editBuffer_;
 };

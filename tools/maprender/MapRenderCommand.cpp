@@ -7,11 +7,15 @@
 #include "map/TDataMap.h"
 #include "maprender/PngFile.h"
 #include "maprender/ViewerSettings.h"
+#include "toolkit/AnsiString.h"
 #include "toolkit/Exception.h"
 #include "toolkit/TMemoryStream.h"
 
 namespace maprender {
 namespace {
+
+// The program's find shows a found building at this scale at most.
+constexpr int kFindScale = 250;
 
 bool parseInt(const std::string& text, int& value) {
     char* end = nullptr;
@@ -63,6 +67,13 @@ std::optional<RenderRequest> parseArguments(const std::vector<std::string>& argu
             positional.push_back(name);
             continue;
         }
+        if (name == "--address") {
+            if (i + 2 >= arguments.size())
+                return std::nullopt;
+            request.street = arguments[++i];
+            request.house = arguments[++i];
+            continue;
+        }
         if (i + 1 >= arguments.size())
             return std::nullopt;
         const std::string& value = arguments[++i];
@@ -109,6 +120,16 @@ int render(const RenderRequest& request) {
         const int scale = map.Scale();
         map.SetXWind(*request.x - static_cast<float>(request.width * 50.0 / scale));
         map.SetYWind(*request.y - static_cast<float>(request.height * 50.0 / scale));
+    }
+    if (request.street) {
+        const int found = map.Model().FindObjectByAddress(-1, tk::fromUtf8(*request.street), tk::fromUtf8(request.house));
+        if (found < 0) {
+            std::cerr << "maprender: no object at " << *request.street << " " << request.house << "\n";
+            return kNoAddress;
+        }
+        map.ZoomToObjects(std::vector<int>{found}, -1);
+        if (map.Scale() > kFindScale)
+            map.SetScale(kFindScale);
     }
     if (request.scale)
         map.SetScale(*request.scale);

@@ -1,9 +1,10 @@
 // maprender: renders a map stream through a real map control (offscreen) with the main window's
 // settings and writes the picture to a PNG file.
 //   maprender STREAM OUT.png [--width W] [--height H] [--scale S] [--x X --y Y | --fit]
-//             [--background $BBGGRR] [--index]
-// The view fits the whole map unless --x and --y name the world point for the picture's centre;
-// --scale then zooms about that centre.
+//             [--background $BBGGRR] [--index] [--address STREET HOUSE]
+// The view fits the whole map unless --x and --y name the world point for the picture's centre,
+// or --address names a building, which is zoomed to as the program's find does; --scale then
+// zooms about that centre.
 #pragma once
 
 #include <optional>
@@ -19,6 +20,7 @@ constexpr int kOk = 0;
 constexpr int kFailed = 1;     // arguments that make no request, or a PNG that cannot be written
 constexpr int kUnreadable = 2; // the stream file cannot be read
 constexpr int kDamaged = 3;    // the picture of what loaded is still written
+constexpr int kNoAddress = 4;  // no object at the address; nothing is written
 
 struct RenderRequest {
     std::string stream;
@@ -30,6 +32,9 @@ struct RenderRequest {
     std::optional<float> y;
     TColor background = 0x00008000;
     bool useIndex = false;
+    // UTF-8, as typed.
+    std::optional<std::string> street;
+    std::string house;
 };
 
 // Nullopt when the arguments do not make a request.

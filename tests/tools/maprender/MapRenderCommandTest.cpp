@@ -12,6 +12,7 @@
 #include "makecity/CityDocument.h"
 #include "map/TDataMap.h"
 #include "mapstream/MapStreamWriter.h"
+#include "toolkit/AnsiString.h"
 
 namespace {
 
@@ -50,6 +51,10 @@ TEST(MapRenderCommandTest, ArgumentsMakeARequest) {
     EXPECT_FLOAT_EQ(*request->x, 10.5f);
     EXPECT_FLOAT_EQ(*request->y, -20);
     EXPECT_EQ(request->background, 0xFF0000);
+    const auto address = parseArguments({"a", "b", "--address", "САДОВАЯ", "12"});
+    ASSERT_TRUE(address);
+    EXPECT_EQ(address->street, "САДОВАЯ");
+    EXPECT_EQ(address->house, "12");
     const auto fit = parseArguments({"a", "b", "--x", "1", "--y", "2", "--fit"});
     ASSERT_TRUE(fit);
     EXPECT_FALSE(fit->x);
@@ -57,14 +62,10 @@ TEST(MapRenderCommandTest, ArgumentsMakeARequest) {
 }
 
 TEST(MapRenderCommandTest, ArgumentsThatMakeNoRequestAreRefused) {
-    const std::vector<std::vector<std::string>> bad = {{"only.map"},
-                                                       {"a", "b", "c"},
-                                                       {"a", "b", "--width"},
-                                                       {"a", "b", "--width", "0"},
-                                                       {"a", "b", "--scale", "x"},
-                                                       {"a", "b", "--x", "1"},
-                                                       {"a", "b", "--background", "$1000000"},
-                                                       {"a", "b", "--colour", "1"}};
+    const std::vector<std::vector<std::string>> bad = {
+        {"only.map"}, {"a", "b", "c"}, {"a", "b", "--width"}, {"a", "b", "--width", "0"},
+        {"a", "b", "--scale", "x"}, {"a", "b", "--x", "1"}, {"a", "b", "--background", "$1000000"},
+        {"a", "b", "--colour", "1"}, {"a", "b", "--address", "STREET"}};
     for (const auto& arguments : bad)
         EXPECT_FALSE(parseArguments(arguments)) << arguments.size();
 }
@@ -132,6 +133,35 @@ TEST(MapRenderCommandTest, SampleCityRendersAtThreeScales) {
         EXPECT_EQ(maprender::render(request), maprender::kOk) << view.name;
         EXPECT_TRUE(isPng(request.output)) << view.name;
     }
+}
+
+// The first building of the sample city with an address, found again by its street and house.
+TEST(MapRenderCommandTest, AddressZoomsToTheBuildingAsTheFindDoes) {
+    const mapstream::MapDocument document = city::cityDocument(city::buildCity(2003, 1), 6);
+    std::string street;
+    std::string house;
+    for (int i = 0; i < document.Objects.Count() && street.empty(); ++i) {
+        const TKEXMapObjectMem& record = document.Objects[i];
+        if (!record.HasAddress())
+            continue;
+        for (const mapi::StreetEntry& entry : document.Streets)
+            if (entry.Id == record.Address->StreetId)
+                street = tk::toUtf8(entry.Name);
+        house = tk::toUtf8(record.Address->House.str());
+    }
+    ASSERT_FALSE(street.empty());
+    maprender::RenderRequest request;
+    request.stream = writeFile("maprender-address.map", cityBytes()).string();
+    request.output = (fs::path(VALDREN_RENDER_DIR) / "city-address.png").string();
+    request.street = street;
+    request.house = house;
+    EXPECT_EQ(maprender::render(request), maprender::kOk);
+    EXPECT_TRUE(isPng(request.output));
+    request.house = "no such house";
+    request.output = (fs::temp_directory_path() / "maprender-no-address.png").string();
+    fs::remove(request.output);
+    EXPECT_EQ(maprender::render(request), maprender::kNoAddress);
+    EXPECT_FALSE(fs::exists(request.output));
 }
 
 } // namespace
