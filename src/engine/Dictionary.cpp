@@ -68,6 +68,25 @@ Status quotedForDdl(std::string_view name, std::string& out) {
     return {};
 }
 
+// The CREATE INDEX statement of a structural tag on table.
+Status indexDdl(std::string_view table, const IndexDef& def, const RecordLayout& layout, std::string& out) {
+    std::string quoted;
+    CE_TRY(quotedForDdl(def.tag, quoted));
+    out = std::string("CREATE ") + (def.unique() ? "UNIQUE " : "") + "INDEX " + quoted + " ON ";
+    CE_TRY(quotedForDdl(table, quoted));
+    out += quoted + " (";
+    for (size_t i = 0; i < def.segments.size(); ++i) {
+        CE_TRY(quotedForDdl(layout.fields()[static_cast<size_t>(def.segments[i].field)].name, quoted));
+        out += (i ? ", " : "") + (def.segments[i].upper ? "UPPER(" + quoted + ")" : quoted);
+    }
+    out += ")";
+    if (def.descending())
+        out += " DESC";
+    if (!def.condition.empty())
+        out += " FOR " + def.condition;
+    return {};
+}
+
 std::vector<std::string> splitFileList(std::string_view text) {
     std::vector<std::string> files;
     std::string current;
@@ -130,7 +149,7 @@ Status Dictionary::list(ObjectKind kind, std::string_view parent, std::vector<Ob
     CE_TRY(list(ObjectKind::IndexFile, table.name, files));
     for (const ObjectRow& file : files) {
         std::shared_ptr<Database> holder;
-        CE_TRY(Database::open(indexFilePath(file.name), Database::Kind::IndexFile, holder));
+        CE_TRY(Database::open(pathBeside(file.name), Database::Kind::IndexFile, holder));
         CE_TRY(rowsOf(holder, "__ce_indexes", "tag", "ORDER BY position, rowid", {}, rows, file.name));
     }
     return {};
@@ -149,7 +168,7 @@ Status Dictionary::find(ObjectKind kind, std::string_view parent, std::string_vi
     return notFound(kind, name);
 }
 
-std::string Dictionary::indexFilePath(std::string_view file) const {
+std::string Dictionary::pathBeside(std::string_view file) const {
     const std::string directory = base::utf8ToCp1251(db_->path().substr(0, db_->path().find_last_of('/')));
     return resolvePath(directory + "/" + std::string(file));
 }
@@ -180,7 +199,7 @@ Status Dictionary::addTable(std::string_view name, std::string_view path, uint16
     std::string native = resolvePath(file);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(native, ec))
-        native = indexFilePath(file);
+        native = pathBeside(file);
     std::shared_ptr<Database> source;
     CE_TRY(Database::open(native, Database::Kind::FreeTable, source));
     std::vector<std::string> names;
@@ -194,7 +213,7 @@ Status Dictionary::addTable(std::string_view name, std::string_view path, uint16
     const std::vector<std::string> files = splitFileList(indexFiles);
     for (const std::string& indexFile : files) {
         std::shared_ptr<Database> holder;
-        CE_TRY(Database::open(indexFilePath(indexFile), Database::Kind::IndexFile, holder));
+        CE_TRY(Database::open(pathBeside(indexFile), Database::Kind::IndexFile, holder));
     }
 
     // SQLite copies between files it has attached; ATTACH is not allowed inside the savepoint.
@@ -257,11 +276,12 @@ Status Dictionary::addTable(std::string_view name, std::string_view path, uint16
                    " SELECT ?, num, name, cetype, length, decimals, defval, nullable, comment"
                    " FROM ce_source.__ce_fields ORDER BY num",
                    {std::string(name)}));
-        CE_TRY(run(*db_,
-                   "INSERT INTO main.__ce_indexes(tbl, file, tag, segments, uppers, condition, flags, position)"
-                   " SELECT ?, '', tag, segments, uppers, condition, flags, position FROM ce_source.__ce_indexes"
-                   " WHERE file = '' ORDER BY position, rowid",
-                   {std::string(name)}));
+        // The structural tags are made again by the DDL, which also gives SQL its indexes.
+        for (const IndexDef& def : schema.indexes) {
+            std::string ddl;
+            CE_TRY(indexDdl(name, def, schema.layout, ddl));
+            CE_TRY(runDdl(DdlTarget{db_, "", 3}, ddl));
+        }
         for (const std::string& indexFile : files)
             CE_TRY(run(*db_, "INSERT INTO main.__ce_indexfiles(tbl, file, comment) VALUES(?, ?, '')",
                        {std::string(name), indexFile}));
@@ -298,7 +318,7 @@ Status Dictionary::removeTable(std::string_view name, bool deleteFiles) {
     if (!deleteFiles)
         return {};
     for (const ObjectRow& file : files)
-        removeFile(indexFilePath(file.name));
+        removeFile(pathBeside(file.name));
     if (!sourcePath.empty())
         removeFile(resolvePath(sourcePath));
     return {};
@@ -333,7 +353,7 @@ Status Dictionary::addIndexFile(std::string_view table, std::string_view file, s
     if (find(ObjectKind::IndexFile, owner.name, file, existing).ok())
         return Status(kObjectExists, "Index file already in the dictionary: " + std::string(file));
     std::shared_ptr<Database> holder;
-    CE_TRY(Database::open(indexFilePath(file), Database::Kind::IndexFile, holder));
+    CE_TRY(Database::open(pathBeside(file), Database::Kind::IndexFile, holder));
     return run(*db_, "INSERT INTO __ce_indexfiles(tbl, file, comment) VALUES(?, ?, ?)",
                {owner.name, std::string(file), std::string(comment)});
 }
@@ -350,7 +370,7 @@ Status Dictionary::removeIndexFile(std::string_view table, std::string_view file
     remove.bindInt(1, row.rowid);
     CE_TRY(remove.run());
     if (deleteFile)
-        removeFile(indexFilePath(row.name));
+        removeFile(pathBeside(row.name));
     return {};
 }
 
@@ -361,6 +381,14 @@ Status Dictionary::deleteIndex(std::string_view table, std::string_view tag) {
     CE_TRY(find(ObjectKind::Index, owner.name, tag, index));
     if (db_->imageInUse(owner.name))
         return Status(kTableInExclusiveUse, "Table in use: " + owner.name);
+    if (index.container.empty()) {
+        // A structural tag goes through the DDL, which also drops the index SQL uses.
+        std::string table;
+        std::string quotedTag;
+        CE_TRY(quotedForDdl(owner.name, table));
+        CE_TRY(quotedForDdl(index.name, quotedTag));
+        return runDdl(DdlTarget{db_, "", 3}, "DROP INDEX " + table + "." + quotedTag);
+    }
     SqlStatement remove;
     CE_TRY(remove.prepare(index.file->handle(), "DELETE FROM __ce_indexes WHERE rowid = ?"));
     remove.bindInt(1, index.rowid);

@@ -83,8 +83,9 @@ public:
     Status removeMember(std::string_view group, std::string_view user);
     Status setRights(std::string_view object, std::string_view accessor, std::string_view rights);
 
-    // The native path of an index file named in the dictionary (relative to its directory).
-    std::string indexFilePath(std::string_view file) const;
+    // The native path of a file named relative to the dictionary's folder (index files, tables
+    // to add).
+    std::string pathBeside(std::string_view file) const;
 
 private:
     Status requireNew(ObjectKind kind, std::string_view name);

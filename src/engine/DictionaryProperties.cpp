@@ -170,7 +170,7 @@ Status DictionaryProperties::derived(std::string_view parent, const ObjectRow& r
         return value.empty() ? notSet(property) : Status();
     case 451: {
         std::shared_ptr<Database> holder;
-        CE_TRY(Database::open(dictionary_.indexFilePath(row.name), Database::Kind::IndexFile, holder));
+        CE_TRY(Database::open(dictionary_.pathBeside(row.name), Database::Kind::IndexFile, holder));
         SqlStatement tags;
         CE_TRY(tags.prepare(holder->handle(), "SELECT tag FROM __ce_indexes ORDER BY position, rowid"));
         bool found = false;

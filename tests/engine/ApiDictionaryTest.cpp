@@ -58,6 +58,20 @@ protected:
         return std::to_string(code) + " " + std::string(text, length);
     }
 
+    // SQLite indexes SQL can use on a table, counted through the engine's SQL.
+    static uint32_t sqlIndexes(CEHANDLE c, const std::string& table) {
+        CEHANDLE statement = 0;
+        CEHANDLE cursor = 0;
+        EXPECT_EQ(CeCreateSQLStatement(c, &statement), 0u);
+        const std::string sql = "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = '" + table + "'";
+        EXPECT_EQ(CeExecuteSQLDirect(statement, sql.c_str(), &cursor), 0u);
+        uint32_t rows = 0;
+        EXPECT_EQ(CeGetRecordCount(cursor, 2, &rows), 0u);
+        EXPECT_EQ(CeCloseTable(cursor), 0u);
+        EXPECT_EQ(CeCloseSQLStatement(statement), 0u);
+        return rows;
+    }
+
     static uint16_t handleType(CEHANDLE h) {
         uint16_t type = 0;
         EXPECT_EQ(CeGetHandleType(h, &type), 0u);
@@ -211,6 +225,7 @@ TEST_F(ApiDictionaryTest, FreeTableIsCopiedInWithItsRecordNumbers) {
     EXPECT_EQ(CeDDAddTable(c, "PERSONS", path("people.vdt").c_str(), 3, 0, "", ""), 5134u);
     EXPECT_EQ(objects(c, 10), (Names{"Persons"}));
     EXPECT_EQ(objects(c, 5, "Persons"), (Names{"NAME"}));
+    EXPECT_EQ(sqlIndexes(c, "Persons"), 1u);
 
     const CEHANDLE t = open(c, "persons");
     EXPECT_EQ(CeGotoRecord(t, 3), 0u);
@@ -286,7 +301,9 @@ TEST_F(ApiDictionaryTest, IndexFilesAndTheirTagsCanBeAddedAndRemoved) {
 
     ASSERT_EQ(CeDDDeleteIndex(c, "Branch", "house"), 0u);
     EXPECT_EQ(CeDDDeleteIndex(c, "Branch", "HOUSE"), 5004u);
+    EXPECT_EQ(sqlIndexes(c, "Branch"), 1u);
     ASSERT_EQ(CeDDDeleteIndex(c, "Branch", "OFFICE"), 0u);
+    EXPECT_EQ(sqlIndexes(c, "Branch"), 0u);
     EXPECT_EQ(objects(c, 5, "Branch"), (Names{"ADDRESS"}));
     ASSERT_EQ(CeDDRemoveIndexFile(c, "Branch", "Extra.vdi", 1), 0u);
     EXPECT_TRUE(objects(c, 4, "Branch").empty());

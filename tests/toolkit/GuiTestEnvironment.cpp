@@ -1,12 +1,11 @@
-// The Qt application that text drawing needs, created once for the whole run on the offscreen
-// platform (unless a suite made one already); text is drawn without smoothing so that its pixels
-// are certain.
-#include <QApplication>
-
-#include <memory>
+// The Qt application of the toolkit tests, created once for the whole run through the
+// application object on the offscreen platform; text is drawn without smoothing so that its
+// pixels are certain.
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
+#include "toolkit/TApplication.h"
 #include "toolkit/TFont.h"
 
 namespace {
@@ -15,18 +14,12 @@ class GuiTestEnvironment : public testing::Environment {
 public:
     void SetUp() override {
         tk::setTextAntialiasing(false);
-        if (QCoreApplication::instance() != nullptr) return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "test_toolkit";
-        static char* argv[] = {name, nullptr};
-        application_ = std::make_unique<QApplication>(argc, argv);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        Application->Initialize();
     }
 
-    void TearDown() override { application_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> application_;
+    void TearDown() override { tk::shutDownApplication(); }
 };
 
 [[maybe_unused]] testing::Environment* const kEnvironment = testing::AddGlobalTestEnvironment(new GuiTestEnvironment);

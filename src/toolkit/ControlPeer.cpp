@@ -1,0 +1,304 @@
+// The Qt side of controls: Qt input events become window messages with the toolkit's key codes,
+// shift states and client coordinates, and go through the application's hook to the control.
+#include "toolkit/TControl_p.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include "toolkit/TApplication.h"
+#include "toolkit/TWinControl.h"
+
+namespace tk {
+namespace {
+
+struct KeyBit {
+    WPARAM key;
+    TShiftState shift;
+};
+constexpr KeyBit keyBits[] = {
+    {MK_SHIFT, ssShift}, {MK_CONTROL, ssCtrl}, {MK_LBUTTON, ssLeft}, {MK_RBUTTON, ssRight}, {MK_MBUTTON, ssMiddle},
+};
+
+WPARAM mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    return keysOfShift(shiftState(modifiers, buttons));
+}
+
+unsigned buttonMessage(Qt::MouseButton button, unsigned left, unsigned right, unsigned middle) {
+    switch (button) {
+    case Qt::LeftButton:
+        return left;
+    case Qt::RightButton:
+        return right;
+    case Qt::MiddleButton:
+        return middle;
+    default:
+        return 0;
+    }
+}
+
+LPARAM clientPoint(const TControl& control, const QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    return MAKELPARAM(p.x(), p.y() - control.clientTop());
+}
+
+// The virtual key of a Qt key event, 0 when the key has none (a Cyrillic letter only types).
+std::uint16_t virtualKey(const QKeyEvent* event) {
+    const int key = event->key();
+    const bool keypad = (event->modifiers() & Qt::KeypadModifier) != 0;
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<std::uint16_t>(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return static_cast<std::uint16_t>(VK_F1 + (key - Qt::Key_F1));
+    switch (key) {
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Shift:
+        return VK_SHIFT;
+    case Qt::Key_Control:
+        return VK_CONTROL;
+    case Qt::Key_Alt:
+        return VK_MENU;
+    case Qt::Key_Plus:
+        return keypad ? VK_ADD : 0;
+    case Qt::Key_Minus:
+        return keypad ? VK_SUBTRACT : 0;
+    default:
+        return 0;
+    }
+}
+
+// The one CP1251 character a key types, or 0.
+char typedCharacter(const QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() != 1)
+        return 0;
+    const AnsiString ansi = ansiString(text);
+    return ansi.size() == 1 ? ansi[0] : 0;
+}
+
+// The handle a control's input messages are addressed to: its own window, or its parent's.
+HWND messageWindow(const TControl& control) {
+    for (const TControl* c = &control; c != nullptr; c = c->Parent())
+        if (const auto* w = dynamic_cast<const TWinControl*>(c))
+            return w->Handle();
+    return 0;
+}
+
+} // namespace
+
+WPARAM keysOfShift(TShiftState shift) {
+    WPARAM keys = 0;
+    for (const KeyBit& bit : keyBits)
+        if (shift & bit.shift)
+            keys |= bit.key;
+    return keys;
+}
+
+TShiftState shiftOfKeys(WPARAM keys) {
+    TShiftState shift = 0;
+    for (const KeyBit& bit : keyBits)
+        if (keys & bit.key)
+            shift |= bit.shift;
+    return shift;
+}
+
+InputState& inputState() {
+    static InputState state;
+    return state;
+}
+
+TShiftState currentShiftState() {
+    const InputState& input = inputState();
+    return shiftState(input.modifiers, input.buttons);
+}
+
+ControlPeer::ControlPeer(TControl& control, QWidget* widget) : control_(control), widget_(widget) {}
+
+ControlPeer::~ControlPeer() {
+    if (auto* link = dynamic_cast<BridgeLink*>(widget_))
+        link->setPeer(nullptr);
+    // A control may be freed inside one of its own event handlers (a modal loop inside a mouse
+    // handler pumps messages); Qt returns into the widget afterwards, so the widget, cut loose
+    // and hidden, goes at the next pass of the loop.
+    widget_->hide();
+    widget_->setParent(nullptr);
+    widget_->deleteLater();
+}
+
+void ControlPeer::paint(QPaintEvent* event) {
+    dirty = false;
+    if (control_.ControlStyle() & csOpaque)
+        return;
+    QPainter painter(widget_);
+    painter.fillRect(event->rect(), qColor(control_.Color()));
+}
+
+void ControlPeer::repaint() {
+    dirty = true;
+    widget_->repaint();
+}
+
+void ControlPeer::geometryChanged() {
+    QRect g = widget_->geometry();
+    if (const TControl* parent = control_.Parent())
+        g.translate(0, -parent->clientTop());
+    const TRect now = control_.BoundsRect();
+    if (g.x() == now.Left && g.y() == now.Top && g.width() == now.Width() && g.height() == now.Height())
+        return;
+    control_.SetBounds(g.x(), g.y(), g.width(), g.height());
+}
+
+LRESULT ControlPeer::deliver(unsigned msg, WPARAM wParam, LPARAM lParam) {
+    TMsg queued{messageWindow(control_), msg, wParam, lParam};
+    if (Application->OnMessage) {
+        bool handled = false;
+        Application->OnMessage(queued, handled);
+        if (handled)
+            return -1;
+    }
+    return control_.Perform(queued.message, queued.wParam, queued.lParam);
+}
+
+namespace {
+
+void rememberMouse(const QMouseEvent* event) {
+    InputState& input = inputState();
+    input.buttons = event->buttons();
+    input.modifiers = event->modifiers();
+    input.cursor = event->globalPosition().toPoint();
+    input.cursorKnown = true;
+}
+
+} // namespace
+
+void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
+    InputState& input = inputState();
+    rememberMouse(event);
+    if (input.capture == nullptr)
+        input.capture = &control_;
+    const unsigned msg = doubleClick
+                             ? buttonMessage(event->button(), WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK)
+                             : buttonMessage(event->button(), WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN);
+    if (msg != 0)
+        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
+}
+
+void ControlPeer::mouseRelease(QMouseEvent* event) {
+    InputState& input = inputState();
+    rememberMouse(event);
+    if (event->buttons() == Qt::NoButton && !input.explicitCapture)
+        input.capture = nullptr;
+    const unsigned msg = buttonMessage(event->button(), WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP);
+    if (msg != 0)
+        deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
+}
+
+void ControlPeer::mouseMove(QMouseEvent* event) {
+    rememberMouse(event);
+    deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
+}
+
+bool ControlPeer::wheel(QWheelEvent* event) {
+    InputState& input = inputState();
+    input.buttons = event->buttons();
+    input.modifiers = event->modifiers();
+    const int delta = event->angleDelta().y();
+    const WPARAM wParam = (WPARAM(std::uint16_t(delta)) << 16) | mouseKeys(event->buttons(), event->modifiers());
+    const QPoint at = event->globalPosition().toPoint();
+    return deliver(WM_MOUSEWHEEL, wParam, MAKELPARAM(at.x(), at.y())) == 1;
+}
+
+bool ControlPeer::keyPress(QKeyEvent* event) {
+    inputState().modifiers = event->modifiers();
+    const std::uint16_t key = virtualKey(event);
+    if (key != 0 && deliver(WM_KEYDOWN, key, 0) != 0)
+        return false;
+    const char typed = typedCharacter(event);
+    if (typed == 0)
+        return true;
+    const LRESULT answer = deliver(WM_CHAR, static_cast<unsigned char>(typed), 0);
+    if (answer & 0x100)
+        replaceTyped(static_cast<char>(answer & 0xFF));
+    return answer == 0;
+}
+
+bool ControlPeer::keyRelease(QKeyEvent* event) {
+    inputState().modifiers = event->modifiers();
+    const std::uint16_t key = virtualKey(event);
+    return key == 0 || deliver(WM_KEYUP, key, 0) == 0;
+}
+
+TControl* controlAt(const QPoint& screenPoint) {
+    for (QWidget* widget = QApplication::widgetAt(screenPoint); widget != nullptr; widget = widget->parentWidget())
+        if (auto* link = dynamic_cast<BridgeLink*>(widget); link != nullptr && link->peer() != nullptr)
+            return &link->peer()->control();
+    return nullptr;
+}
+
+void ControlPeer::focusIn() {
+    if (auto* w = dynamic_cast<TWinControl*>(&control_))
+        w->DoEnter();
+}
+
+void ControlPeer::focusOut() {
+    if (auto* w = dynamic_cast<TWinControl*>(&control_))
+        w->DoExit();
+}
+
+QColor qColor(TColor color) {
+    const auto rgb = static_cast<std::uint32_t>(ColorToRGB(color));
+    return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
+}
+
+QString qString(const AnsiString& text) { return QString::fromStdString(toUtf8(text)); }
+
+AnsiString ansiString(const QString& text) { return fromUtf8(text.toStdString()); }
+
+TShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    TShiftState shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (modifiers & Qt::AltModifier)
+        shift |= ssAlt;
+    if (modifiers & Qt::ControlModifier)
+        shift |= ssCtrl;
+    if (buttons & Qt::LeftButton)
+        shift |= ssLeft;
+    if (buttons & Qt::RightButton)
+        shift |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        shift |= ssMiddle;
+    return shift;
+}
+
+} // namespace tk

@@ -1,0 +1,74 @@
+// Numbered window messages and the records that carry them: the toolkit's user messages and the
+// few system ones the program sends, posts or hooks (close, keys, mouse buttons, timer).
+#pragma once
+
+#include <cstdint>
+
+// A window of ours, as the registry numbers it; 0 is no window.
+using HWND = std::uint32_t;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+
+constexpr unsigned WM_CLOSE = 0x0010;
+constexpr unsigned WM_GETDLGCODE = 0x0087;
+constexpr unsigned EM_GETRECT = 0x00B2;
+constexpr unsigned EM_SETRECTNP = 0x00B4;
+constexpr unsigned WM_KEYDOWN = 0x0100;
+constexpr unsigned WM_KEYUP = 0x0101;
+constexpr unsigned WM_CHAR = 0x0102;
+constexpr unsigned WM_TIMER = 0x0113;
+constexpr unsigned WM_MOUSEMOVE = 0x0200;
+constexpr unsigned WM_LBUTTONDOWN = 0x0201;
+constexpr unsigned WM_LBUTTONUP = 0x0202;
+constexpr unsigned WM_LBUTTONDBLCLK = 0x0203;
+constexpr unsigned WM_RBUTTONDOWN = 0x0204;
+constexpr unsigned WM_RBUTTONUP = 0x0205;
+constexpr unsigned WM_RBUTTONDBLCLK = 0x0206;
+constexpr unsigned WM_MBUTTONDOWN = 0x0207;
+constexpr unsigned WM_MBUTTONUP = 0x0208;
+constexpr unsigned WM_MBUTTONDBLCLK = 0x0209;
+constexpr unsigned WM_MOUSEWHEEL = 0x020A;
+constexpr unsigned WM_USER = 0x0400;
+
+// The toolkit's own notifications, numbered above the system's as the original toolkit does.
+constexpr unsigned CM_BASE = 0xB000;
+constexpr unsigned CM_DIALOGKEY = CM_BASE + 5;
+constexpr unsigned CM_MOUSEENTER = CM_BASE + 19;
+constexpr unsigned CM_MOUSELEAVE = CM_BASE + 20;
+
+// Key and button state in a mouse message's WPARAM.
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_RBUTTON = 0x0002;
+constexpr WPARAM MK_SHIFT = 0x0004;
+constexpr WPARAM MK_CONTROL = 0x0008;
+constexpr WPARAM MK_MBUTTON = 0x0010;
+
+// Answers to WM_GETDLGCODE: which keys a control takes instead of the dialog navigation.
+constexpr LRESULT DLGC_WANTARROWS = 0x0001;
+constexpr LRESULT DLGC_WANTTAB = 0x0002;
+constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
+constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+
+// A message as a control's message handler receives it; Result is the answer of a sent message.
+struct TMessage {
+    unsigned Msg = 0;
+    WPARAM WParam = 0;
+    LPARAM LParam = 0;
+    LRESULT Result = 0;
+};
+
+// A message as the application's loop takes it from the queue, before it is dispatched.
+struct TMsg {
+    HWND hwnd = 0;
+    unsigned message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+// Client coordinates packed into an LPARAM as signed 16-bit halves (x low, y high).
+constexpr LPARAM MAKELPARAM(int x, int y) {
+    return LPARAM(std::uint32_t(std::uint16_t(x)) | (std::uint32_t(std::uint16_t(y)) << 16));
+}
+constexpr int GET_X_LPARAM(LPARAM l) { return std::int16_t(std::uint16_t(l & 0xFFFF)); }
+constexpr int GET_Y_LPARAM(LPARAM l) { return std::int16_t(std::uint16_t((l >> 16) & 0xFFFF)); }

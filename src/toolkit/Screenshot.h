@@ -1,0 +1,13 @@
+// A picture of a window as it is on screen, for the test-form tool and for looking at UI tests.
+#pragma once
+
+#include "toolkit/AnsiString.h"
+
+class TControl;
+
+namespace tk {
+
+// Writes the control's window, with everything on it, to a PNG file; false when it cannot.
+bool saveScreenshot(const TControl& window, const AnsiString& fileName);
+
+} // namespace tk

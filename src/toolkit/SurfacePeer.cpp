@@ -1,0 +1,70 @@
+// The surface follows the widget's size, keeping what was drawn where it still fits. A resize or
+// an invalidation makes the next paint run the control's Paint; drawing outside Paint only asks
+// for the surface to be shown again.
+#include "toolkit/SurfacePeer_p.h"
+
+#include <QPainter>
+
+#include "toolkit/TCanvas_p.h"
+
+namespace tk {
+
+SurfacePeer::SurfacePeer(TControl& control, QWidget* widget) : ControlPeer(control, widget) {
+    canvas_.Impl().image = &surface_;
+    dirty = true;
+}
+
+TCanvas& SurfacePeer::canvas() {
+    fitSurface();
+    if (!painting_)
+        widget()->update();
+    return canvas_;
+}
+
+void SurfacePeer::fitSurface() {
+    const QSize size = widget()->size().expandedTo(QSize(1, 1));
+    if (surface_.size() == size)
+        return;
+    QImage grown(size, QImage::Format_RGB32);
+    grown.fill(qColor(control().Color()));
+    if (!surface_.isNull()) {
+        QPainter copy(&grown);
+        copy.drawImage(0, 0, surface_);
+    }
+    surface_ = std::move(grown);
+    dirty = true;
+}
+
+void SurfacePeer::renderIfDirty() {
+    fitSurface();
+    if (dirty) {
+        dirty = false;
+        if (!(control().ControlStyle() & csOpaque))
+            surface_.fill(qColor(control().Color()));
+        painting_ = true;
+        try {
+            if (onPaint)
+                onPaint();
+        } catch (...) {
+            painting_ = false;
+            throw;
+        }
+        painting_ = false;
+    }
+}
+
+void SurfacePeer::repaint() {
+    if (!widget()->isVisible())
+        return;
+    dirty = true;
+    renderIfDirty();
+    widget()->repaint();
+}
+
+void SurfacePeer::paint(QPaintEvent* event) {
+    renderIfDirty();
+    QPainter painter(widget());
+    painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+} // namespace tk

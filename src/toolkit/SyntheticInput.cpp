@@ -1,0 +1,159 @@
+// Synthetic input is queued and then sent as Qt events to the control's top-level window, where Qt
+// routes it as it routes real input: to the widget under the point or holding the mouse, or to
+// the focus.
+#include "toolkit/SyntheticInput.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+#include <QPointer>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+#include "toolkit/MessageQueue_p.h"
+#include "toolkit/TControl_p.h"
+
+namespace tk::input {
+namespace {
+
+Qt::MouseButtons held;
+
+Qt::MouseButton qtButton(TMouseButton button) {
+    switch (button) {
+    case mbRight:
+        return Qt::RightButton;
+    case mbMiddle:
+        return Qt::MiddleButton;
+    default:
+        return Qt::LeftButton;
+    }
+}
+
+Qt::KeyboardModifiers modifiers(TShiftState shift) {
+    Qt::KeyboardModifiers result;
+    if (shift & ssShift)
+        result |= Qt::ShiftModifier;
+    if (shift & ssCtrl)
+        result |= Qt::ControlModifier;
+    if (shift & ssAlt)
+        result |= Qt::AltModifier;
+    return result;
+}
+
+QWindow* windowOf(TControl& control) {
+    QWidget* top = control.peer().widget()->window();
+    if (top->windowHandle() == nullptr)
+        top->winId();
+    return top->windowHandle();
+}
+
+// Qt keeps one live point per pointing device, so an event made now would read the position of
+// the latest one when delivered; each event is made only when its turn comes.
+void postEvent(TControl& control, std::function<std::unique_ptr<QEvent>(QWidget& widget)> make) {
+    QWindow* window = windowOf(control);
+    QWidget* widget = control.peer().widget();
+    QPointer<QWindow> alive(window);
+    postToLoop([alive, widget, make] {
+        if (alive.isNull())
+            return;
+        std::unique_ptr<QEvent> event = make(*widget);
+        QCoreApplication::sendEvent(alive.data(), event.get());
+    });
+}
+
+void postMouse(TControl& control, QEvent::Type type, Qt::MouseButton button, int x, int y, TShiftState shift) {
+    const Qt::MouseButtons buttons = held;
+    postEvent(control, [=](QWidget& widget) {
+        const QPoint inWindow = widget.mapTo(widget.window(), QPoint(x, y));
+        const QPoint global = widget.mapToGlobal(QPoint(x, y));
+        return std::make_unique<QMouseEvent>(type, inWindow, inWindow, global, button, buttons, modifiers(shift));
+    });
+}
+
+int qtKey(std::uint16_t vk) {
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        return vk;
+    if (vk >= VK_F1 && vk < VK_F1 + 24)
+        return Qt::Key_F1 + (vk - VK_F1);
+    switch (vk) {
+    case VK_LEFT:
+        return Qt::Key_Left;
+    case VK_RIGHT:
+        return Qt::Key_Right;
+    case VK_UP:
+        return Qt::Key_Up;
+    case VK_DOWN:
+        return Qt::Key_Down;
+    case VK_HOME:
+        return Qt::Key_Home;
+    case VK_END:
+        return Qt::Key_End;
+    case VK_RETURN:
+        return Qt::Key_Return;
+    case VK_ESCAPE:
+        return Qt::Key_Escape;
+    case VK_BACK:
+        return Qt::Key_Backspace;
+    case VK_TAB:
+        return Qt::Key_Tab;
+    case VK_SPACE:
+        return Qt::Key_Space;
+    case VK_ADD:
+        return Qt::Key_Plus;
+    case VK_SUBTRACT:
+        return Qt::Key_Minus;
+    default:
+        return Qt::Key_unknown;
+    }
+}
+
+} // namespace
+
+void press(TControl& control, TMouseButton button, int x, int y, TShiftState shift) {
+    held |= qtButton(button);
+    postMouse(control, QEvent::MouseButtonPress, qtButton(button), x, y, shift);
+}
+
+void move(TControl& control, int x, int y, TShiftState shift) {
+    postMouse(control, QEvent::MouseMove, Qt::NoButton, x, y, shift);
+}
+
+void release(TControl& control, TMouseButton button, int x, int y, TShiftState shift) {
+    held &= ~qtButton(button);
+    postMouse(control, QEvent::MouseButtonRelease, qtButton(button), x, y, shift);
+}
+
+void doubleClick(TControl& control, TMouseButton button, int x, int y, TShiftState shift) {
+    held |= qtButton(button);
+    postMouse(control, QEvent::MouseButtonDblClick, qtButton(button), x, y, shift);
+}
+
+void click(TControl& control, int x, int y, TShiftState shift) {
+    press(control, mbLeft, x, y, shift);
+    release(control, mbLeft, x, y, shift);
+}
+
+void wheel(TControl& control, int delta, int x, int y, TShiftState shift) {
+    const Qt::MouseButtons buttons = held;
+    postEvent(control, [=](QWidget& widget) {
+        const QPoint inWindow = widget.mapTo(widget.window(), QPoint(x, y));
+        const QPoint global = widget.mapToGlobal(QPoint(x, y));
+        return std::make_unique<QWheelEvent>(inWindow, global, QPoint(), QPoint(0, delta), buttons, modifiers(shift),
+                                             Qt::NoScrollPhase, false);
+    });
+}
+
+void key(TControl& window, std::uint16_t virtualKey, TShiftState shift, char typed) {
+    Qt::KeyboardModifiers mods = modifiers(shift);
+    if (virtualKey == VK_ADD || virtualKey == VK_SUBTRACT)
+        mods |= Qt::KeypadModifier;
+    const QString text = typed != 0 ? qString(AnsiString(1, typed)) : QString();
+    const int code = qtKey(virtualKey);
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        postEvent(window, [=](QWidget&) { return std::make_unique<QKeyEvent>(type, code, mods, text); });
+}
+
+} // namespace tk::input

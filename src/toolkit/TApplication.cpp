@@ -1,0 +1,149 @@
+// The application object and the Qt application under it. The Qt application is made by
+// Initialize and outlives every window; shutDownApplication takes it down.
+//
+//   created --Initialize--> ready --Run--> running --Terminate / main form closed--> terminated
+#include "toolkit/TApplication.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include "toolkit/Dialogs.h"
+#include "toolkit/MessageQueue_p.h"
+#include "toolkit/TControl_p.h"
+
+namespace {
+
+// Qt keeps references to argc and argv for the application's lifetime.
+int qtArgc = 1;
+char qtArg0[] = "valinfo";
+char* qtArgv[] = {qtArg0, nullptr};
+
+// Tool tips show only while the application's ShowHint is on.
+class HintFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip && !Application->ShowHint())
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Made by Initialize, destroyed by shutDownApplication before main returns: Qt's own globals
+// may be gone by the time static destructors run.
+QApplication* qtApplication = nullptr;
+TApplication applicationObject(nullptr);
+
+} // namespace
+
+TApplication* Application = &applicationObject;
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+
+TApplication::~TApplication() {
+    Destroying();
+    DestroyComponents();
+}
+
+void TApplication::Initialize() {
+    if (QCoreApplication::instance() != nullptr)
+        return;
+    qtApplication = new QApplication(qtArgc, qtArgv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationDisplayName(tk::qString(title_));
+    qtApplication->installEventFilter(new HintFilter(qtApplication));
+}
+
+void TApplication::SetTitle(const AnsiString& Value) {
+    title_ = Value;
+    if (QCoreApplication::instance() != nullptr)
+        QGuiApplication::setApplicationDisplayName(tk::qString(Value));
+}
+
+void TApplication::formCreated(TForm* form) {
+    if (mainForm_ == nullptr)
+        mainForm_ = form;
+}
+
+void TApplication::Run() {
+    if (mainForm_ != nullptr)
+        mainForm_->Show();
+    while (!terminated_)
+        HandleMessage();
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    // Wakes a loop that is waiting for messages.
+    tk::postToLoop([] {});
+}
+
+// Inside the handling of a queued event, Qt's dispatcher leaves the events queued before it
+// alone until something new is queued; a pump inside a handler must see them, so posted events
+// are sent first, explicitly.
+void TApplication::ProcessMessages() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TApplication::HandleMessage() {
+    const unsigned long before = tk::queuedCallsRun();
+    QCoreApplication::sendPostedEvents();
+    if (tk::queuedCallsRun() != before)
+        return;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void TApplication::HandleException(TPersistent* Sender) {
+    const std::exception_ptr current = std::current_exception();
+    if (!current)
+        return;
+    try {
+        std::rethrow_exception(current);
+    } catch (const std::exception& e) {
+        if (OnException)
+            OnException(Sender, e);
+        else
+            ShowException(e);
+    } catch (...) {
+        const Exception unknown("Unknown exception");
+        if (OnException)
+            OnException(Sender, unknown);
+        else
+            ShowException(unknown);
+    }
+}
+
+void TApplication::ShowException(const std::exception& E) {
+    AnsiString text = E.what();
+    // The platform's sentences end with a full stop; a message that has none gets one.
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
+        text += '.';
+    MessageBox(text, title_, MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {
+    return tk::dialogPresenter().messageBox(Text, Caption.empty() ? title_ : Caption, Flags);
+}
+
+void TApplication::SetShowHint(bool Value) { showHint_ = Value; }
+
+bool TApplication::Active() const {
+    return QCoreApplication::instance() != nullptr && QApplication::activeWindow() != nullptr;
+}
+
+namespace tk {
+
+void handleGuardedException(TPersistent* sender) { Application->HandleException(sender); }
+
+void shutDownApplication() {
+    Application->DestroyComponents();
+    if (qtApplication == nullptr)
+        return;
+    // Widgets of freed controls are deleted at the next pass of the loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete qtApplication;
+    qtApplication = nullptr;
+}
+
+} // namespace tk

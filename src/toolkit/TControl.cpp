@@ -1,0 +1,445 @@
+// Controls: bounds and alignment kept in step with the widget, and the mouse messages turned
+// into the control's handlers and events.
+//
+// A left press starts a click (csClickEvents); the release inside the client area finishes it:
+//   idle --WM_LBUTTONDOWN--> clicked --WM_LBUTTONUP inside--> Click, idle
+//                                    --WM_LBUTTONUP outside--> idle
+// A double click fires DblClick and a press with ssDouble, and starts no click.
+#include "toolkit/TControl.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "toolkit/TControl_p.h"
+#include "toolkit/TFont_p.h"
+#include "toolkit/TForm.h"
+#include "toolkit/TPopupMenu.h"
+#include "toolkit/TScreen_p.h"
+#include "toolkit/TWinControl.h"
+
+namespace {
+
+constexpr int wheelNotch = 120;
+
+// Mouse messages carry no Alt bit; it comes from the latest input.
+TShiftState shiftFromKeys(WPARAM keys) { return tk::shiftOfKeys(keys) | (tk::currentShiftState() & ssAlt); }
+
+// The short hint: the text before a "|".
+AnsiString shortHint(const AnsiString& hint) { return hint.substr(0, hint.find('|')); }
+
+} // namespace
+
+TControl::TControl(TComponent* AOwner) : TControl(AOwner, tk::makePeer<QWidget>(*this)) {}
+
+TControl::TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
+    : TComponent(AOwner),
+      peer_(std::move(Peer)),
+      constraints_(std::make_unique<TSizeConstraints>([this] { applyConstraints(); })) {
+    WindowProc = [this](TMessage& message) { WndProc(message); };
+    peer_->widget()->hide();
+}
+
+TControl::~TControl() {
+    Destroying();
+    SetMouseCapture(false);
+    if (tk::inputState().capture == this)
+        tk::inputState().capture = nullptr;
+    if (parent_ != nullptr)
+        parent_->removeControl(this);
+    parent_ = nullptr;
+    peer_.reset();
+}
+
+void TControl::SetParent(TWinControl* Value) {
+    if (Value == parent_)
+        return;
+    TWinControl* old = parent_;
+    if (old != nullptr)
+        old->removeControl(this);
+    parent_ = Value;
+    QWidget* widget = peer_->widget();
+    widget->setParent(Value != nullptr ? Value->peer().widget() : nullptr);
+    placeWidget();
+    if (Value != nullptr) {
+        Value->insertControl(this);
+        rememberAnchors();
+        Value->Realign();
+    }
+    applyVisible();
+    if (old != nullptr)
+        old->Realign();
+}
+
+void TControl::SetLeft(int Value) { SetBounds(Value, Top(), Width(), Height()); }
+void TControl::SetTop(int Value) { SetBounds(Left(), Value, Width(), Height()); }
+void TControl::SetWidth(int Value) { SetBounds(Left(), Top(), Value, Height()); }
+void TControl::SetHeight(int Value) { SetBounds(Left(), Top(), Width(), Value); }
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    AWidth = std::max(constraints_->ConstrainWidth(AWidth), 0);
+    AHeight = std::max(constraints_->ConstrainHeight(AHeight), 0);
+    const bool resized = AWidth != Width() || AHeight != Height();
+    bounds_ = Rect(ALeft, ATop, ALeft + AWidth, ATop + AHeight);
+    placeWidget();
+    rememberAnchors();
+    if (parent_ != nullptr && align_ != alNone)
+        parent_->Realign();
+    if (!resized)
+        return;
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        self->Realign();
+    Resize();
+}
+
+void TControl::applyConstraints() {
+    QWidget* widget = peer_->widget();
+    const TSizeConstraints& c = *constraints_;
+    widget->setMinimumSize(c.MinWidth(), c.MinHeight());
+    widget->setMaximumSize(c.MaxWidth() > 0 ? c.MaxWidth() : QWIDGETSIZE_MAX,
+                           c.MaxHeight() > 0 ? c.MaxHeight() : QWIDGETSIZE_MAX);
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TControl::placeWidget() {
+    const int top = parent_ != nullptr ? parent_->clientTop_ : 0;
+    peer_->widget()->setGeometry(Left(), Top() + top, Width(), Height());
+}
+
+void TControl::setClientTop(int Value) {
+    clientTop_ = Value;
+    for (TControl* child : dynamic_cast<TWinControl&>(*this).controls_)
+        child->placeWidget();
+    dynamic_cast<TWinControl&>(*this).Realign();
+}
+
+void TControl::SetAlign(TAlign Value) {
+    align_ = Value;
+    if (parent_ != nullptr)
+        parent_->Realign();
+}
+
+void TControl::SetAnchors(TAnchors Value) {
+    anchors_ = Value;
+    rememberAnchors();
+}
+
+void TControl::rememberAnchors() {
+    if (parent_ == nullptr)
+        return;
+    anchorRight_ = parent_->ClientWidth() - bounds_.Right;
+    anchorBottom_ = parent_->ClientHeight() - bounds_.Bottom;
+}
+
+void TControl::followParent(int parentWidth, int parentHeight) {
+    int left = Left(), top = Top(), width = Width(), height = Height();
+    if (anchors_ & akRight) {
+        if (anchors_ & akLeft)
+            width = parentWidth - anchorRight_ - left;
+        else
+            left = parentWidth - anchorRight_ - width;
+    }
+    if (anchors_ & akBottom) {
+        if (anchors_ & akTop)
+            height = parentHeight - anchorBottom_ - top;
+        else
+            top = parentHeight - anchorBottom_ - height;
+    }
+    const int keepRight = anchorRight_, keepBottom = anchorBottom_;
+    SetBounds(left, top, width, height);
+    anchorRight_ = keepRight;
+    anchorBottom_ = keepBottom;
+}
+
+void TControl::SetVisible(bool Value) {
+    if (Value == visible_)
+        return;
+    visible_ = Value;
+    applyVisible();
+    if (parent_ != nullptr && align_ != alNone)
+        parent_->Realign();
+}
+
+void TControl::applyVisible() {
+    peer_->widget()->setVisible(visible_ && (parent_ != nullptr || peer_->isWindow()));
+}
+
+bool TControl::Showing() const { return peer_->widget()->isVisible(); }
+
+void TControl::SetEnabled(bool Value) {
+    enabled_ = Value;
+    peer_->widget()->setEnabled(Value);
+}
+
+void TControl::SetColor(TColor Value) {
+    color_ = Value;
+    Invalidate();
+}
+
+void TControl::SetFont(const TFont& Value) {
+    font_->Assign(Value);
+    peer_->widget()->setFont(tk::qtFont(*font_));
+    FontChanged();
+    Invalidate();
+}
+
+void TControl::FontChanged() {}
+
+void TControl::SetCursor(TCursor Value) {
+    cursor_ = Value;
+    tk::applyCursor(*peer_->widget(), Value);
+}
+
+void TControl::SetHint(const AnsiString& Value) {
+    hint_ = Value;
+    applyHint();
+}
+
+void TControl::SetShowHint(bool Value) {
+    showHint_ = Value;
+    applyHint();
+}
+
+void TControl::applyHint() {
+    // Qt shows the tool tip after its usual delay, while the application's ShowHint is on.
+    const bool show = showHint_ && !hint_.empty();
+    peer_->widget()->setToolTip(show ? tk::qString(shortHint(hint_)) : QString());
+}
+
+void TControl::SetPopupMenu(TPopupMenu* Value) {
+    popupMenu_ = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
+void TControl::SetControlStyle(TControlStyle Value) {
+    controlStyle_ = Value;
+    peer_->widget()->setAttribute(Qt::WA_OpaquePaintEvent, (Value & csOpaque) != 0);
+}
+
+bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
+
+void TControl::SetMouseCapture(bool Value) {
+    tk::InputState& input = tk::inputState();
+    if (Value) {
+        input.capture = this;
+        input.explicitCapture = true;
+        peer_->widget()->grabMouse();
+        return;
+    }
+    if (input.capture != this)
+        return;
+    input.capture = nullptr;
+    input.explicitCapture = false;
+    peer_->widget()->releaseMouse();
+}
+
+TPoint TControl::ClientToScreen(TPoint Point) const {
+    const QPoint p = peer_->widget()->mapToGlobal(QPoint(Point.X, Point.Y + clientTop_));
+    return ::Point(p.x(), p.y());
+}
+
+TPoint TControl::ScreenToClient(TPoint Point) const {
+    const QPoint p = peer_->widget()->mapFromGlobal(QPoint(Point.X, Point.Y));
+    return ::Point(p.x(), p.y() - clientTop_);
+}
+
+void TControl::Invalidate() {
+    peer_->dirty = true;
+    peer_->widget()->update();
+}
+
+void TControl::Repaint() { peer_->repaint(); }
+
+void TControl::Update() {
+    if (peer_->dirty)
+        Repaint();
+}
+
+void TControl::BringToFront() { peer_->widget()->raise(); }
+
+LRESULT TControl::Perform(unsigned Msg, WPARAM WParam, LPARAM LParam) {
+    TMessage message{Msg, WParam, LParam, 0};
+    WindowProc(message);
+    return message.Result;
+}
+
+void TControl::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        mouseMessage(Message);
+        break;
+    case WM_MOUSEWHEEL:
+        wheelMessage(Message);
+        break;
+    case CM_MOUSEENTER:
+        CMMouseEnter(Message);
+        break;
+    case CM_MOUSELEAVE:
+        CMMouseLeave(Message);
+        break;
+    default:
+        break;
+    }
+}
+
+void TControl::mouseMessage(TMessage& message) {
+    const int x = GET_X_LPARAM(message.LParam);
+    const int y = GET_Y_LPARAM(message.LParam);
+    const TShiftState shift = shiftFromKeys(message.WParam);
+    const bool clicks = (controlStyle_ & csClickEvents) != 0;
+    const bool doubles = (controlStyle_ & csDoubleClicks) != 0;
+    switch (message.Msg) {
+    case WM_MOUSEMOVE:
+        MouseMove(shift, x, y);
+        return;
+    case WM_LBUTTONDOWN:
+        clicked_ = clicks;
+        MouseDown(mbLeft, shift, x, y);
+        return;
+    case WM_LBUTTONDBLCLK:
+        if (!doubles) {
+            clicked_ = clicks;
+            MouseDown(mbLeft, shift, x, y);
+            return;
+        }
+        if (clicks)
+            DblClick();
+        MouseDown(mbLeft, shift | ssDouble, x, y);
+        return;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        MouseDown(mbRight, shift | (message.Msg == WM_RBUTTONDBLCLK && doubles ? ssDouble : 0), x, y);
+        return;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        MouseDown(mbMiddle, shift | (message.Msg == WM_MBUTTONDBLCLK && doubles ? ssDouble : 0), x, y);
+        return;
+    case WM_LBUTTONUP:
+        if (clicked_) {
+            clicked_ = false;
+            if (x >= 0 && y >= 0 && x < Width() && y < Height())
+                Click();
+        }
+        MouseUp(mbLeft, shift, x, y);
+        return;
+    case WM_RBUTTONUP:
+        MouseUp(mbRight, shift, x, y);
+        // The context menu follows the release, as the platform's context-menu message does.
+        if (popupMenu_ != nullptr && popupMenu_->AutoPopup()) {
+            const TPoint at = ClientToScreen(Point(x, y));
+            popupMenu_->SetPopupComponent(this);
+            popupMenu_->Popup(at.X, at.Y);
+        }
+        return;
+    case WM_MBUTTONUP:
+        MouseUp(mbMiddle, shift, x, y);
+        return;
+    default:
+        return;
+    }
+}
+
+void TControl::wheelMessage(TMessage& message) {
+    const int delta = static_cast<std::int16_t>((message.WParam >> 16) & 0xFFFF);
+    const TShiftState shift = shiftFromKeys(message.WParam & 0xFFFF);
+    const TPoint at = Point(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+    message.Result = DoMouseWheel(shift, delta, at) ? 1 : 0;
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseDown)
+        OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+    if (OnMouseMove)
+        OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseUp)
+        OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::Click() {
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::DblClick() {
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+    bool handled = false;
+    if (OnMouseWheel)
+        OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    if (handled)
+        return true;
+    // Wheels that report finer steps than a notch add up until a notch is full.
+    wheelAccumulator_ += WheelDelta;
+    while (std::abs(wheelAccumulator_) >= wheelNotch) {
+        const bool down = wheelAccumulator_ < 0;
+        wheelAccumulator_ += down ? wheelNotch : -wheelNotch;
+        handled = down ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
+    }
+    return handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+    bool handled = false;
+    if (OnMouseWheelDown)
+        OnMouseWheelDown(this, Shift, MousePos, handled);
+    return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+    bool handled = false;
+    if (OnMouseWheelUp)
+        OnMouseWheelUp(this, Shift, MousePos, handled);
+    return handled;
+}
+
+void TControl::CMMouseEnter(TMessage&) {}
+
+void TControl::CMMouseLeave(TMessage&) {}
+
+void TControl::Resize() {
+    if (OnResize)
+        OnResize(this);
+}
+
+TForm* TControl::parentForm() const {
+    const TControl* control = this;
+    while (control->parent_ != nullptr)
+        control = control->parent_;
+    return dynamic_cast<TForm*>(const_cast<TControl*>(control));
+}
+
+TControl* GetCaptureControl() { return tk::inputState().capture; }
+
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
+    TControl* control = tk::controlAt(QPoint(Pos.X, Pos.Y));
+    if (control == nullptr || AllowDisabled)
+        return control;
+    for (TControl* c = control; c != nullptr; c = c->Parent())
+        if (!c->Enabled())
+            return nullptr;
+    return control;
+}

@@ -1,0 +1,206 @@
+// The control: a component with a place on screen, backed by one widget. It owns bounds,
+// alignment, visibility, colour, cursor and hint, turns the mouse messages that reach its
+// message handler into MouseDown / MouseMove / MouseUp, clicks and wheel events, and repaints.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "toolkit/AnsiString.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Messages.h"
+#include "toolkit/TColor.h"
+#include "toolkit/TComponent.h"
+#include "toolkit/TFont.h"
+#include "toolkit/TNotifyEvent.h"
+#include "toolkit/TPoint.h"
+#include "toolkit/TRect.h"
+#include "toolkit/TSizeConstraints.h"
+
+class TWinControl;
+class TPopupMenu;
+class TForm;
+
+namespace tk {
+class ControlPeer;
+}
+
+using TWndMethod = std::function<void(TMessage& Message)>;
+using TMouseEvent = std::function<void(TPersistent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TPersistent* Sender, TShiftState Shift, int X, int Y)>;
+using TMouseWheelEvent =
+    std::function<void(TPersistent* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = std::function<void(TPersistent* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* AOwner);
+    // Leaves the parent; the widget goes with the control.
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    // Moves the control into Value's client area (none: off screen); the parent shows it.
+    virtual void SetParent(TWinControl* Value);
+
+    int Left() const { return bounds_.Left; }
+    int Top() const { return bounds_.Top; }
+    int Width() const { return bounds_.Width(); }
+    int Height() const { return bounds_.Height(); }
+    void SetLeft(int Value);
+    void SetTop(int Value);
+    void SetWidth(int Value);
+    void SetHeight(int Value);
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect BoundsRect() const { return bounds_; }
+    // The client area is the whole control, less a form's menu bar at the top.
+    int ClientWidth() const { return Width(); }
+    int ClientHeight() const { return Height() - clientTop_; }
+    void SetClientWidth(int Value) { SetWidth(Value); }
+    void SetClientHeight(int Value) { SetHeight(Value + clientTop_); }
+    TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+
+    // Bounds that SetBounds keeps; a window also keeps the user from resizing past them.
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign Value);
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors Value);
+
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool Value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible here and in every parent up to a shown window.
+    bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool Value);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor Value);
+    // The control's text font. Controls that draw themselves read it when they paint; widgets
+    // that draw their own text take it through SetFont.
+    TFont* Font() const { return font_.get(); }
+    void SetFont(const TFont& Value);
+    TCursor Cursor() const { return cursor_; }
+    // Takes effect at once, also while a modal loop runs inside a mouse handler.
+    void SetCursor(TCursor Value);
+    const AnsiString& Hint() const { return hint_; }
+    // "short|long": the tool tip shows the part before the bar.
+    void SetHint(const AnsiString& Value);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool Value);
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* Value);
+    TControlStyle ControlStyle() const { return controlStyle_; }
+    void SetControlStyle(TControlStyle Value);
+
+    // Holds the mouse: every mouse message goes to this control, wherever the mouse is, until
+    // the capture is released (a press takes the capture by itself until its release).
+    bool MouseCapture() const;
+    void SetMouseCapture(bool Value);
+
+    TPoint ClientToScreen(TPoint Point) const;
+    TPoint ScreenToClient(TPoint Point) const;
+
+    // Marks the control for painting at the next pass of the message loop.
+    void Invalidate();
+    // Paints at once, whether or not anything was invalidated.
+    void Repaint();
+    // Paints now what has been invalidated, if anything.
+    void Update();
+    void Refresh() { Repaint(); }
+    void BringToFront();
+
+    // Runs a message through WindowProc at once and returns its answer.
+    LRESULT Perform(unsigned Msg, WPARAM WParam, LPARAM LParam);
+
+    // Where every message for the control goes; it starts as the control's own message handler
+    // (WndProc). A component that watches the control's messages keeps the old value, puts its
+    // own in place and passes the messages on to the kept one.
+    TWndMethod WindowProc;
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnResize;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+
+    // The control's Qt side, and where its client area starts in the widget (below a form's
+    // menu bar); toolkit code only.
+    tk::ControlPeer& peer() const { return *peer_; }
+    int clientTop() const { return clientTop_; }
+
+protected:
+    // Descendants backed by a widget of their own kind pass its peer.
+    TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
+
+    // The message handler every message for this control goes through; descendants that handle
+    // messages of their own override it and call the inherited one for the rest.
+    virtual void WndProc(TMessage& Message);
+
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Click();
+    virtual void DblClick();
+    // MousePos is in screen coordinates. Returns whether a handler took the wheel.
+    virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    virtual void CMMouseEnter(TMessage& Message);
+    virtual void CMMouseLeave(TMessage& Message);
+    virtual void Resize();
+    // After SetFont: controls whose size follows their text resize here.
+    virtual void FontChanged();
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    // The form this control sits on, or null.
+    TForm* parentForm() const;
+
+    // Where the client area starts in the widget: below a form's menu bar.
+    void setClientTop(int Value);
+
+private:
+    friend class TWinControl;
+    void mouseMessage(TMessage& message);
+    void wheelMessage(TMessage& message);
+    void applyVisible();
+    void applyHint();
+    void rememberAnchors();
+    void followParent(int parentWidth, int parentHeight);
+    void placeWidget();
+    void applyConstraints();
+
+    std::unique_ptr<tk::ControlPeer> peer_;
+    TWinControl* parent_ = nullptr;
+    TRect bounds_;
+    int clientTop_ = 0;
+    // Distances to the parent's right and bottom edge, kept for right and bottom anchors.
+    int anchorRight_ = 0;
+    int anchorBottom_ = 0;
+    TAlign align_ = alNone;
+    TAnchors anchors_ = akLeft | akTop;
+    bool visible_ = true;
+    bool enabled_ = true;
+    TColor color_ = clBtnFace;
+    std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
+    std::unique_ptr<TSizeConstraints> constraints_;
+    TCursor cursor_ = crDefault;
+    AnsiString hint_;
+    bool showHint_ = false;
+    TPopupMenu* popupMenu_ = nullptr;
+    TControlStyle controlStyle_ = csClickEvents | csDoubleClicks;
+    bool clicked_ = false;
+    int wheelAccumulator_ = 0;
+};
+
+// The control that holds the mouse capture (a button went down on it and is still down, or it
+// asked for it), or null.
+TControl* GetCaptureControl();
+// The control under the screen point, disabled ones included when AllowDisabled, or null.
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);

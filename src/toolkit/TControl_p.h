@@ -1,0 +1,252 @@
+// The Qt side of a control: the peer owns the control's widget, and the bridge widget turns Qt's
+// input events into the window messages that the control's message handler receives.
+#pragma once
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QWidget>
+#include <type_traits>
+
+#include "toolkit/Guarded_p.h"
+#include "toolkit/TControl.h"
+
+namespace tk {
+
+class ControlPeer {
+public:
+    // Takes the widget, made by the descendant's peer, and deletes it with the peer.
+    ControlPeer(TControl& control, QWidget* widget);
+    virtual ~ControlPeer();
+    ControlPeer(const ControlPeer&) = delete;
+    ControlPeer& operator=(const ControlPeer&) = delete;
+
+    TControl& control() const { return control_; }
+    QWidget* widget() const { return widget_; }
+
+    // Paints a widget that has no painting of its own (a bare QWidget base).
+    virtual void paint(QPaintEvent* event);
+    // Paints at once.
+    virtual void repaint();
+    // Whether the widget class paints and reacts to input itself (a Qt button, an edit).
+    virtual bool isNative() const { return false; }
+    // The widget was resized or moved by Qt (a window manager, maximising).
+    void geometryChanged();
+    // A Qt input event as a message: through the application's hook, then the control's message
+    // handler. Returns the message's result, or -1 when the hook swallowed it.
+    LRESULT deliver(unsigned msg, WPARAM wParam, LPARAM lParam);
+
+    // Hooks for top-level windows; controls ignore them.
+    virtual bool isWindow() const { return false; }
+    virtual bool closeRequested() { return true; }
+    virtual void activated() {}
+    virtual void shown() {}
+
+    void mousePress(QMouseEvent* event, bool doubleClick);
+    void mouseRelease(QMouseEvent* event);
+    void mouseMove(QMouseEvent* event);
+    // Returns whether the control took the wheel.
+    bool wheel(QWheelEvent* event);
+    // Returns false when the key was swallowed (set to 0) by a handler, or replaced by another
+    // character, which replaceTyped then receives.
+    bool keyPress(QKeyEvent* event);
+    virtual void replaceTyped(char) {}
+    bool keyRelease(QKeyEvent* event);
+    void focusIn();
+    void focusOut();
+
+    // Set by Invalidate, cleared by a paint: what Update paints now.
+    bool dirty = false;
+
+private:
+    TControl& control_;
+    QWidget* widget_;
+};
+
+// The peer of a control over a Qt widget that paints and takes input itself (a button, an edit).
+class NativePeer : public ControlPeer {
+public:
+    using ControlPeer::ControlPeer;
+    bool isNative() const override { return true; }
+};
+
+// The peer link of every bridge widget, cut by the peer before it deletes the widget.
+class BridgeLink {
+public:
+    virtual ~BridgeLink() = default;
+    void setPeer(ControlPeer* peer) { peer_ = peer; }
+    ControlPeer* peer() const { return peer_; }
+
+protected:
+    ControlPeer* peer_ = nullptr;
+};
+
+// A widget of kind Base that passes its events to its control's peer. Native bases also get
+// their own handling, unless a handler swallowed the key.
+template <class Base>
+class Bridge : public Base, public BridgeLink {
+public:
+    template <class... Args>
+    explicit Bridge(Args&&... args) : Base(std::forward<Args>(args)...) {
+        this->setMouseTracking(true);
+    }
+
+protected:
+    static constexpr bool native = !std::is_same_v<Base, QWidget>;
+
+    bool event(QEvent* e) override {
+        if (peer_ && e->type() == QEvent::WindowActivate)
+            guarded(&peer_->control(), [&] { peer_->activated(); });
+        return Base::event(e);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mousePress(e, false); });
+        if constexpr (native)
+            Base::mousePressEvent(e);
+        e->accept();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mousePress(e, true); });
+        if constexpr (native)
+            Base::mouseDoubleClickEvent(e);
+        e->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mouseRelease(e); });
+        if constexpr (native)
+            Base::mouseReleaseEvent(e);
+        e->accept();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mouseMove(e); });
+        if constexpr (native)
+            Base::mouseMoveEvent(e);
+        e->accept();
+    }
+    void wheelEvent(QWheelEvent* e) override {
+        bool taken = false;
+        if (peer_)
+            guarded(&peer_->control(), [&] { taken = peer_->wheel(e); });
+        // A wheel nobody took goes on to the parent, as the platform passes it up.
+        if (taken)
+            e->accept();
+        else
+            e->ignore();
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        bool pass = true;
+        if (peer_)
+            guarded(&peer_->control(), [&] { pass = peer_->keyPress(e); });
+        if constexpr (native) {
+            if (pass)
+                Base::keyPressEvent(e);
+        }
+        e->accept();
+    }
+    void keyReleaseEvent(QKeyEvent* e) override {
+        bool pass = true;
+        if (peer_)
+            guarded(&peer_->control(), [&] { pass = peer_->keyRelease(e); });
+        if constexpr (native) {
+            if (pass)
+                Base::keyReleaseEvent(e);
+        }
+        e->accept();
+    }
+    void enterEvent(QEnterEvent* e) override {
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->deliver(CM_MOUSEENTER, 0, 0); });
+        Base::enterEvent(e);
+    }
+    void leaveEvent(QEvent* e) override {
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->deliver(CM_MOUSELEAVE, 0, 0); });
+        Base::leaveEvent(e);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        if constexpr (native) {
+            Base::paintEvent(e);
+        } else {
+            if (peer_)
+                guarded(&peer_->control(), [&] { peer_->paint(e); });
+        }
+    }
+    void resizeEvent(QResizeEvent* e) override {
+        Base::resizeEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->geometryChanged(); });
+    }
+    void moveEvent(QMoveEvent* e) override {
+        Base::moveEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->geometryChanged(); });
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        Base::focusInEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->focusIn(); });
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        Base::focusOutEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->focusOut(); });
+    }
+    void showEvent(QShowEvent* e) override {
+        Base::showEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->shown(); });
+    }
+    void closeEvent(QCloseEvent* e) override {
+        bool close = true;
+        if (peer_)
+            guarded(&peer_->control(), [&] { close = peer_->closeRequested(); });
+        if (close)
+            e->accept();
+        else
+            e->ignore();
+    }
+};
+
+// Makes a peer over a new Bridge<Base> widget.
+template <class Base, class Peer = ControlPeer>
+std::unique_ptr<Peer> makePeer(TControl& control) {
+    auto* widget = new Bridge<Base>();
+    auto peer = std::make_unique<Peer>(control, widget);
+    widget->setPeer(peer.get());
+    return peer;
+}
+
+// What the latest input event said about the mouse buttons and modifier keys, and which control
+// holds the mouse capture; GetKeyState and GetCaptureControl read it.
+struct InputState {
+    Qt::MouseButtons buttons;
+    Qt::KeyboardModifiers modifiers;
+    TControl* capture = nullptr;
+    // The capture was asked for (MouseCapture), not taken by a press: a release keeps it.
+    bool explicitCapture = false;
+    // Where the latest mouse event was, on the screen; synthetic input moves no real pointer.
+    QPoint cursor;
+    bool cursorKnown = false;
+};
+InputState& inputState();
+TShiftState currentShiftState();
+
+// The control whose widget is at the screen point (the topmost), or null.
+TControl* controlAt(const QPoint& screenPoint);
+
+// The key and button bits of a mouse message's WPARAM and the shift states they stand for.
+WPARAM keysOfShift(TShiftState shift);
+TShiftState shiftOfKeys(WPARAM keys);
+
+// Qt conversions shared by the window classes.
+QColor qColor(TColor color);
+QString qString(const AnsiString& text);
+AnsiString ansiString(const QString& text);
+TShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+
+} // namespace tk

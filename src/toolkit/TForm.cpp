@@ -1,0 +1,324 @@
+// Forms.
+//
+//   hidden --Show / Visible := true (OnShow)--> shown --Hide / Close with caHide (OnHide)--> hidden
+//   hidden --ShowModal--> modal --ModalResult set, OnCloseQuery agrees--> hidden, result returned
+//   shown --Close of the main form--> program terminating
+//   any --Release / Close with caFree--> freed once the running handler has returned
+#include "toolkit/TForm.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWidget>
+
+#include "toolkit/MenuBuilder_p.h"
+#include "toolkit/MessageQueue_p.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TMainMenu.h"
+#include "toolkit/SurfacePeer_p.h"
+#include "toolkit/WindowRegistry_p.h"
+
+namespace tk {
+
+class FormPeer : public SurfacePeer {
+public:
+    using SurfacePeer::SurfacePeer;
+
+    bool isWindow() const override { return true; }
+    // The window system's close button closes the form the toolkit's way; the widget itself is
+    // hidden, or not, by that.
+    bool closeRequested() override {
+        form().Close();
+        return false;
+    }
+    void activated() override { form().Activate(); }
+
+    QMenuBar* menuBar = nullptr;
+
+private:
+    TForm& form() const { return static_cast<TForm&>(control()); }
+};
+
+} // namespace tk
+
+namespace {
+
+void broadcastDialogKey(TWinControl& parent, TMessage& message) {
+    for (int i = 0; i < parent.ControlCount() && message.Result == 0; ++i) {
+        TControl* child = parent.Controls(i);
+        message.Result = child->Perform(message.Msg, message.WParam, message.LParam);
+        if (auto* w = dynamic_cast<TWinControl*>(child); w != nullptr && message.Result == 0)
+            broadcastDialogKey(*w, message);
+    }
+}
+
+} // namespace
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget, tk::FormPeer>(*this)) {
+    static_cast<tk::FormPeer&>(peer()).onPaint = [this] { Paint(); };
+    TControl::SetVisible(false);
+    applyWindowFlags();
+}
+
+TForm::~TForm() {
+    Destroying();
+    if (OnDestroy)
+        tk::guarded(this, [this] { OnDestroy(this); });
+}
+
+void TForm::SetCaption(const AnsiString& Value) {
+    caption_ = Value;
+    peer().widget()->setWindowTitle(tk::qString(Value));
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle Value) {
+    borderStyle_ = Value;
+    applyWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle Value) {
+    formStyle_ = Value;
+    applyWindowFlags();
+}
+
+void TForm::applyWindowFlags() {
+    Qt::WindowFlags flags = Qt::Window;
+    switch (borderStyle_) {
+    case bsNone:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case bsDialog:
+        flags = Qt::Dialog;
+        break;
+    case bsToolWindow:
+        flags = Qt::Tool;
+        break;
+    default:
+        break;
+    }
+    if (formStyle_ == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    QWidget* widget = peer().widget();
+    const bool shown = widget->isVisible();
+    widget->setWindowFlags(flags);
+    // Changing the flags hides a window; it comes back as it was.
+    if (shown)
+        widget->show();
+}
+
+void TForm::SetWindowState(TWindowState Value) {
+    windowState_ = Value;
+    if (!Visible())
+        return;
+    QWidget* widget = peer().widget();
+    if (Value == wsMaximized) {
+        const QRect area = widget->screen()->availableGeometry();
+        SetBounds(area.x(), area.y(), area.width(), area.height());
+        widget->showMaximized();
+    } else if (Value == wsMinimized) {
+        widget->showMinimized();
+    } else {
+        widget->showNormal();
+    }
+}
+
+void TForm::SetMenu(TMainMenu* Value) {
+    menu_ = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(this);
+    buildMenuBar();
+}
+
+void TForm::buildMenuBar() {
+    auto& formPeer = static_cast<tk::FormPeer&>(peer());
+    if (menu_ == nullptr) {
+        delete formPeer.menuBar;
+        formPeer.menuBar = nullptr;
+        setClientTop(0);
+        return;
+    }
+    if (formPeer.menuBar == nullptr)
+        formPeer.menuBar = new QMenuBar(formPeer.widget());
+    QMenuBar* bar = formPeer.menuBar;
+    tk::fillMenuBar(*bar, *menu_->Items(), [this](QAction* action, TMenuItem* item) {
+        QObject::connect(action, &QAction::triggered, [this, item, life = item->lifeToken()] {
+            if (!life.expired())
+                tk::guarded(this, [item] { item->Click(); });
+        });
+    });
+    const int height = bar->sizeHint().height();
+    bar->setGeometry(0, 0, Width(), height);
+    bar->show();
+    setClientTop(height);
+}
+
+void TForm::Resize() {
+    if (QMenuBar* bar = static_cast<tk::FormPeer&>(peer()).menuBar)
+        bar->setGeometry(0, 0, Width(), clientTop());
+    TWinControl::Resize();
+}
+
+void TForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TWinControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == menu_) {
+        menu_ = nullptr;
+        buildMenuBar();
+    }
+    if (Operation == opInsert && (ComponentState() & csReading) && AComponent != this)
+        AComponent->BeginLoading();
+}
+
+void TForm::BeginLayout() { BeginLoading(); }
+
+void TForm::EndLayout() {
+    EndLoading();
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (Components(i)->ComponentState() & csLoading)
+            Components(i)->EndLoading();
+    try {
+        if (OnCreate)
+            OnCreate(this);
+    } catch (...) {
+        Application->HandleException(this);
+    }
+}
+
+void TForm::SetVisible(bool Value) {
+    if (Value == Visible())
+        return;
+    if (!Value) {
+        TControl::SetVisible(false);
+        DoHide();
+        return;
+    }
+    DoShow();
+    if (position_ == poScreenCenter && !positioned_) {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
+    }
+    positioned_ = true;
+    if (menu_ != nullptr)
+        buildMenuBar();
+    TControl::SetVisible(true);
+    SetWindowState(windowState_);
+}
+
+TCanvas* TForm::Canvas() const { return &static_cast<tk::FormPeer&>(peer()).canvas(); }
+
+void TForm::Paint() {
+    if (OnPaint)
+        OnPaint(this);
+}
+
+void TForm::DoShow() {
+    if (OnShow)
+        OnShow(this);
+}
+
+void TForm::DoHide() {
+    if (OnHide)
+        OnHide(this);
+}
+
+void TForm::Activate() {
+    if (OnActivate)
+        OnActivate(this);
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TForm::DoClose(TCloseAction& Action) {
+    if (OnClose)
+        OnClose(this, Action);
+}
+
+void TForm::Close() {
+    if (modal_) {
+        modalResult_ = mrCancel;
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone)
+        return;
+    if (Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caHide:
+        Hide();
+        break;
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        break;
+    default:
+        Release();
+        break;
+    }
+}
+
+TModalResult TForm::ShowModal() {
+    if (Visible() || modal_)
+        throw EInvalidOperation("Cannot make a visible window modal");
+    modal_ = true;
+    modalResult_ = mrNone;
+    QWidget* widget = peer().widget();
+    widget->setWindowModality(Qt::ApplicationModal);
+    Show();
+    const HWND self = Handle();
+    for (;;) {
+        Application->HandleMessage();
+        if (tk::windowFromHandle(self) != this)
+            return mrCancel;
+        if (Application->Terminated())
+            modalResult_ = mrCancel;
+        if (modalResult_ == mrNone)
+            continue;
+        // The result stands only when the form agrees to close.
+        TCloseAction action = caNone;
+        if (CloseQuery()) {
+            action = caHide;
+            DoClose(action);
+        }
+        if (action == caNone && !Application->Terminated()) {
+            modalResult_ = mrNone;
+            continue;
+        }
+        if (action == caFree)
+            Release();
+        break;
+    }
+    modal_ = false;
+    Hide();
+    widget->setWindowModality(Qt::NonModal);
+    return modalResult_;
+}
+
+void TForm::Release() {
+    const HWND self = Handle();
+    peer().widget()->hide();
+    tk::markReleased(self);
+    tk::postToLoop([self] { delete tk::windowFromHandle(self); });
+}
+
+bool TForm::DialogKey(std::uint16_t Key) {
+    TMessage message{CM_DIALOGKEY, Key, 0, 0};
+    broadcastDialogKey(*this, message);
+    return message.Result != 0;
+}
+
+void TForm::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_CLOSE) {
+        Close();
+        return;
+    }
+    TWinControl::WndProc(Message);
+}

@@ -1,0 +1,108 @@
+// The form: a top-level window with a caption and border style, shown, hidden, closed, or run
+// modally until its ModalResult is set. Its layout is built in code between BeginLayout and
+// EndLayout, after which OnCreate fires.
+#pragma once
+
+#include "toolkit/TCanvas.h"
+#include "toolkit/TWinControl.h"
+
+class TMainMenu;
+
+namespace tk {
+class FormPeer;
+}
+
+enum TFormStyle { fsNormal, fsStayOnTop };
+enum TPosition { poDesigned, poScreenCenter };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TPersistent* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TPersistent* Sender, bool& CanClose)>;
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* AOwner);
+    // Fires OnDestroy while the form's components are all still there.
+    ~TForm() override;
+
+    const AnsiString& Caption() const { return caption_; }
+    void SetCaption(const AnsiString& Value);
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle Value);
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle Value);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition Value) { position_ = Value; }
+    TWindowState WindowState() const { return windowState_; }
+    // Maximised is applied as the screen's free area, so it holds without a window manager too.
+    void SetWindowState(TWindowState Value);
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool Value) { keyPreview_ = Value; }
+    // The menu bar above the client area; its entries are read again each time the form is shown
+    // and each time one of its menus opens.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* Value);
+
+    // Showing fires OnShow first; a form positioned at the screen centre is centred then.
+    void SetVisible(bool Value) override;
+    // Asks OnCloseQuery, then OnClose decides: hide (the default), free, minimise or nothing.
+    // Closing the main form ends the program; closing a modal form cancels it.
+    void Close();
+    virtual bool CloseQuery();
+    // Shows the form modally, handling messages until ModalResult is set (or the program ends,
+    // which gives mrCancel), hides it and returns the result.
+    TModalResult ShowModal();
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult Value) { modalResult_ = Value; }
+    // Frees the form once the handler now running has returned.
+    void Release();
+
+    // Offers Enter or Esc to the form's default or cancel button; true when one took it.
+    bool DialogKey(std::uint16_t Key);
+
+    // The form's own drawing surface, for OnPaint and for drawing outside it.
+    TCanvas* Canvas() const;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnPaint;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    // Components created (owned by the form) between the two are read as a layout: they carry
+    // csLoading until EndLayout, which calls Loaded on the form and on each of them in creation
+    // order and then fires OnCreate; an exception from OnCreate goes to the application's
+    // exception handling.
+    void BeginLayout();
+    void EndLayout();
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& Message) override;
+    virtual void Paint();
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void Activate();
+    virtual void DoClose(TCloseAction& Action);
+    void Resize() override;
+
+private:
+    friend class tk::FormPeer;
+    void applyWindowFlags();
+    void buildMenuBar();
+
+    AnsiString caption_;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TFormStyle formStyle_ = fsNormal;
+    TPosition position_ = poDesigned;
+    TWindowState windowState_ = wsNormal;
+    bool keyPreview_ = false;
+    TMainMenu* menu_ = nullptr;
+    TModalResult modalResult_ = mrNone;
+    bool modal_ = false;
+    bool positioned_ = false;
+};

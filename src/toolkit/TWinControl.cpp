@@ -1,0 +1,202 @@
+// Windowed controls: children, alignment, focus and keys.
+//
+// A key message goes first to the form when its key preview is on, then to the control; a
+// handler that sets the key to 0 swallows it there. An Enter or Esc that the control does not
+// ask for (WM_GETDLGCODE) then goes to the form's default or cancel button.
+#include "toolkit/TWinControl.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <typeinfo>
+
+#include "toolkit/TControl_p.h"
+#include "toolkit/TForm.h"
+#include "toolkit/WindowRegistry_p.h"
+
+TWinControl::TWinControl(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget>(*this)) {}
+
+TWinControl::TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
+    : TControl(AOwner, std::move(Peer)), handle_(tk::registerWindow(this)) {}
+
+TWinControl::~TWinControl() {
+    Destroying();
+    tk::unregisterWindow(handle_);
+    // The controls still sitting here go with it, as the platform destroys child windows.
+    while (!controls_.empty())
+        delete controls_.back();
+}
+
+void TWinControl::insertControl(TControl* control) { controls_.push_back(control); }
+
+void TWinControl::removeControl(TControl* control) { std::erase(controls_, control); }
+
+void TWinControl::SetTabStop(bool Value) {
+    tabStop_ = Value;
+    peer().widget()->setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c != nullptr; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+void TWinControl::SetFocus() {
+    QWidget* widget = peer().widget();
+    if (widget->focusPolicy() == Qt::NoFocus)
+        widget->setFocusPolicy(Qt::ClickFocus);
+    widget->activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+// The window's focus control, which holds the keyboard while the window is active (Qt activates
+// a window asynchronously, after SetFocus has asked for it).
+bool TWinControl::Focused() const {
+    const QWidget* widget = peer().widget();
+    return widget->window()->focusWidget() == widget;
+}
+
+void TWinControl::Realign() {
+    // Placing an aligned control asks its parent to realign again.
+    if (realigning_)
+        return;
+    realigning_ = true;
+    TRect rest = ClientRect();
+    AdjustClientRect(rest);
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* c : controls_) {
+            if (!c->Visible() || c->Align() != align)
+                continue;
+            switch (align) {
+            case alTop:
+                c->SetBounds(rest.Left, rest.Top, rest.Width(), c->Height());
+                rest.Top += c->Height();
+                break;
+            case alBottom:
+                c->SetBounds(rest.Left, rest.Bottom - c->Height(), rest.Width(), c->Height());
+                rest.Bottom -= c->Height();
+                break;
+            case alLeft:
+                c->SetBounds(rest.Left, rest.Top, c->Width(), rest.Height());
+                rest.Left += c->Width();
+                break;
+            case alRight:
+                c->SetBounds(rest.Right - c->Width(), rest.Top, c->Width(), rest.Height());
+                rest.Right -= c->Width();
+                break;
+            default:
+                c->SetBounds(rest.Left, rest.Top, rest.Width(), rest.Height());
+                break;
+            }
+        }
+    }
+    for (TControl* c : controls_)
+        if (c->Align() == alNone && (c->Anchors() & (akRight | akBottom)))
+            c->followParent(ClientWidth(), ClientHeight());
+    realigning_ = false;
+}
+
+void TWinControl::AdjustClientRect(TRect&) const {}
+
+AnsiString TWinControl::WindowClassName() const {
+    int status = 0;
+    char* name = abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status);
+    AnsiString result = status == 0 && name != nullptr ? AnsiString(name) : AnsiString(typeid(*this).name());
+    std::free(name);
+    // The class alone, without the namespaces around it.
+    const size_t scope = result.rfind("::");
+    return scope == AnsiString::npos ? result : result.substr(scope + 2);
+}
+
+void TWinControl::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+        keyMessage(Message);
+        return;
+    default:
+        TControl::WndProc(Message);
+    }
+}
+
+void TWinControl::keyMessage(TMessage& message) {
+    const TShiftState shift = tk::currentShiftState();
+    if (message.Msg == WM_CHAR) {
+        // Swallowed: 1; a handler that typed another character: that character with bit 8 set.
+        const char typed = static_cast<char>(message.WParam);
+        char key = typed;
+        if (DoKeyPress(key))
+            message.Result = 1;
+        else if (key != typed)
+            message.Result = 0x100 | static_cast<unsigned char>(key);
+        return;
+    }
+    auto key = static_cast<std::uint16_t>(message.WParam);
+    if (message.Msg == WM_KEYUP) {
+        message.Result = DoKeyUp(key, shift) ? 1 : 0;
+        return;
+    }
+    if (DoKeyDown(key, shift)) {
+        message.Result = 1;
+        return;
+    }
+    if (key != VK_RETURN && key != VK_ESCAPE)
+        return;
+    if (Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS)
+        return;
+    if (TForm* form = parentForm())
+        message.Result = form->DialogKey(key) ? 1 : 0;
+}
+
+bool TWinControl::keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler) {
+    TForm* form = parentForm();
+    if (form != nullptr && form != this && form->KeyPreview() && (form->*preview)(key, shift))
+        return true;
+    (this->*handler)(key, shift);
+    return key == 0;
+}
+
+bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
+    return keyWithPreview(Key, Shift, &TWinControl::DoKeyDown, &TWinControl::KeyDown);
+}
+
+bool TWinControl::DoKeyUp(std::uint16_t& Key, TShiftState Shift) {
+    return keyWithPreview(Key, Shift, &TWinControl::DoKeyUp, &TWinControl::KeyUp);
+}
+
+bool TWinControl::DoKeyPress(char& Key) {
+    TForm* form = parentForm();
+    if (form != nullptr && form != this && form->KeyPreview() && form->DoKeyPress(Key))
+        return true;
+    KeyPress(Key);
+    return Key == 0;
+}
+
+void TWinControl::KeyDown(std::uint16_t& Key, TShiftState Shift) {
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(std::uint16_t& Key, TShiftState Shift) {
+    if (OnKeyUp)
+        OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(char& Key) {
+    if (OnKeyPress)
+        OnKeyPress(this, Key);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit)
+        OnExit(this);
+}

@@ -1,0 +1,78 @@
+// The windowed control: a control with a window handle that other controls can sit on, that
+// can take the keyboard focus and receives the key messages, with the form's key preview first.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "toolkit/TControl.h"
+
+using TKeyEvent = std::function<void(TPersistent* Sender, std::uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TPersistent* Sender, char& Key)>;
+
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* AOwner);
+    // Frees the controls still sitting on it, then leaves the window registry.
+    ~TWinControl() override;
+
+    // The window's number in the registry of our windows; FindWindow, SendMessage and
+    // PostMessage take it.
+    HWND Handle() const { return handle_; }
+    // The window class FindWindow matches: the class's own name ("TfmSplash"), unless a window
+    // says otherwise.
+    virtual AnsiString WindowClassName() const;
+
+    int ControlCount() const { return static_cast<int>(controls_.size()); }
+    TControl* Controls(int Index) const { return controls_.at(static_cast<size_t>(Index)); }
+
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool Value);
+    // Shown, enabled, and on a shown, enabled parent.
+    virtual bool CanFocus() const;
+    void SetFocus();
+    bool Focused() const;
+
+    // Places the aligned controls and follows the anchored ones; runs by itself on resizes.
+    void Realign();
+
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+protected:
+    TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
+
+    void WndProc(TMessage& Message) override;
+    // The part of the client area that aligned controls fill; a panel keeps its border free.
+    virtual void AdjustClientRect(TRect& Rect) const;
+
+    virtual void KeyDown(std::uint16_t& Key, TShiftState Shift);
+    virtual void KeyUp(std::uint16_t& Key, TShiftState Shift);
+    virtual void KeyPress(char& Key);
+    virtual void DoEnter();
+    virtual void DoExit();
+
+    // Key handling with the form's key preview first; each returns true when the key was
+    // swallowed (set to 0) on the way.
+    bool DoKeyDown(std::uint16_t& Key, TShiftState Shift);
+    bool DoKeyUp(std::uint16_t& Key, TShiftState Shift);
+    bool DoKeyPress(char& Key);
+
+private:
+    friend class TControl;
+    friend class tk::ControlPeer;
+    void insertControl(TControl* control);
+    void removeControl(TControl* control);
+    void keyMessage(TMessage& message);
+    using KeyStep = bool (TWinControl::*)(std::uint16_t&, TShiftState);
+    using KeyHandler = void (TWinControl::*)(std::uint16_t&, TShiftState);
+    bool keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler);
+
+    HWND handle_ = 0;
+    std::vector<TControl*> controls_;
+    bool tabStop_ = false;
+    bool realigning_ = false;
+};

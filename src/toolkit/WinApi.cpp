@@ -1,0 +1,213 @@
+// The window calls over the registry of our windows.
+#include "toolkit/WinApi.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QWidget>
+#include <vector>
+
+#include "toolkit/Controls.h"
+#include "toolkit/MessageQueue_p.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TControl_p.h"
+#include "toolkit/TForm.h"
+#include "toolkit/TRegion_p.h"
+#include "toolkit/WindowRegistry_p.h"
+
+namespace {
+
+AnsiString windowTitle(const TWinControl& window) {
+    if (const auto* form = dynamic_cast<const TForm*>(&window))
+        return form->Caption();
+    return tk::ansiString(window.peer().widget()->windowTitle());
+}
+
+} // namespace
+
+HWND FindWindow(const char* ClassName, const char* WindowName) {
+    for (TWinControl* window : tk::topLevelWindows()) {
+        if (ClassName != nullptr && window->WindowClassName() != ClassName)
+            continue;
+        if (WindowName != nullptr && windowTitle(*window) != WindowName)
+            continue;
+        return window->Handle();
+    }
+    return 0;
+}
+
+bool IsWindowVisible(HWND Window) {
+    const TWinControl* window = tk::windowFromHandle(Window);
+    return window != nullptr && window->peer().widget()->isVisible();
+}
+
+LRESULT SendMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    return window == nullptr ? 0 : window->Perform(Msg, WParam, LParam);
+}
+
+bool PostMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
+    if (tk::windowFromHandle(Window) == nullptr)
+        return false;
+    tk::postToLoop([queued = TMsg{Window, Msg, WParam, LParam}]() mutable {
+        if (Application->OnMessage) {
+            bool handled = false;
+            Application->OnMessage(queued, handled);
+            if (handled)
+                return;
+        }
+        // The window may have gone while the message waited.
+        if (TWinControl* window = tk::windowFromHandle(queued.hwnd))
+            window->Perform(queued.message, queued.wParam, queued.lParam);
+    });
+    return true;
+}
+
+bool ShowWindow(HWND Window, int Command) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr)
+        return false;
+    QWidget* widget = window->peer().widget();
+    const bool wasVisible = widget->isVisible();
+    if (Command == SW_HIDE) {
+        widget->hide();
+        return wasVisible;
+    }
+    const bool activate = Command != SW_SHOWNOACTIVATE && Command != SW_SHOWNA;
+    widget->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    widget->show();
+    if (activate)
+        widget->activateWindow();
+    return wasVisible;
+}
+
+bool SetWindowRgn(HWND Window, const TRegion* Region, bool Redraw) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr)
+        return false;
+    QWidget* widget = window->peer().widget();
+    if (Region == nullptr)
+        widget->clearMask();
+    else
+        widget->setMask(Region->Impl().region);
+    if (Redraw)
+        widget->update();
+    return true;
+}
+
+HWND SetCapture(HWND Window) {
+    const HWND previous = GetCapture();
+    if (TWinControl* window = tk::windowFromHandle(Window))
+        window->SetMouseCapture(true);
+    return previous;
+}
+
+bool ReleaseCapture() {
+    if (TControl* holder = GetCaptureControl())
+        holder->SetMouseCapture(false);
+    return true;
+}
+
+HWND GetCapture() {
+    const auto* window = dynamic_cast<const TWinControl*>(GetCaptureControl());
+    return window != nullptr ? window->Handle() : 0;
+}
+
+bool GetCursorPos(TPoint* Point) {
+    const tk::InputState& input = tk::inputState();
+    const QPoint at = input.cursorKnown ? input.cursor : QCursor::pos();
+    *Point = ::Point(at.x(), at.y());
+    return true;
+}
+
+HWND GetActiveWindow() {
+    const QWidget* active = QApplication::activeWindow();
+    for (TWinControl* window : tk::topLevelWindows())
+        if (window->peer().widget() == active)
+            return window->Handle();
+    return 0;
+}
+
+bool EnumThreadWindows(const std::function<bool(HWND Window)>& Callback) {
+    // Handles first: the callback may close and free windows on the way.
+    std::vector<HWND> handles;
+    for (const TWinControl* window : tk::topLevelWindows())
+        handles.push_back(window->Handle());
+    for (HWND handle : handles)
+        if (tk::windowFromHandle(handle) != nullptr && !Callback(handle))
+            return false;
+    return true;
+}
+
+bool GetWindowPlacement(HWND Window, WINDOWPLACEMENT* Placement) {
+    const TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr || Placement == nullptr)
+        return false;
+    const QWidget* widget = window->peer().widget();
+    const QRect normal = widget->isWindow() ? widget->normalGeometry() : widget->geometry();
+    const QRect bounds = normal.isValid() ? normal : widget->geometry();
+    Placement->rcNormalPosition = Rect(bounds.left(), bounds.top(), bounds.left() + bounds.width(),
+                                       bounds.top() + bounds.height());
+    if (!widget->isVisible())
+        Placement->showCmd = SW_HIDE;
+    else if (widget->isMaximized())
+        Placement->showCmd = SW_SHOWMAXIMIZED;
+    else if (widget->isMinimized())
+        Placement->showCmd = SW_SHOWMINIMIZED;
+    else
+        Placement->showCmd = SW_SHOWNORMAL;
+    return true;
+}
+
+bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr || Placement == nullptr)
+        return false;
+    const TRect& r = Placement->rcNormalPosition;
+    window->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    auto* form = dynamic_cast<TForm*>(window);
+    switch (Placement->showCmd) {
+    case SW_HIDE:
+        return true;
+    case SW_SHOWMAXIMIZED:
+        if (form != nullptr)
+            form->SetWindowState(wsMaximized);
+        break;
+    case SW_SHOWMINIMIZED:
+        if (form != nullptr)
+            form->SetWindowState(wsMinimized);
+        break;
+    default:
+        if (form != nullptr)
+            form->SetWindowState(wsNormal);
+        break;
+    }
+    return true;
+}
+
+std::int16_t GetKeyState(int VirtualKey) {
+    const TShiftState shift = tk::currentShiftState();
+    TShiftState wanted = 0;
+    switch (VirtualKey) {
+    case VK_LBUTTON:
+        wanted = ssLeft;
+        break;
+    case VK_RBUTTON:
+        wanted = ssRight;
+        break;
+    case VK_MBUTTON:
+        wanted = ssMiddle;
+        break;
+    case VK_SHIFT:
+        wanted = ssShift;
+        break;
+    case VK_CONTROL:
+        wanted = ssCtrl;
+        break;
+    case VK_MENU:
+        wanted = ssAlt;
+        break;
+    default:
+        return 0;
+    }
+    return (shift & wanted) ? std::int16_t(-128) : std::int16_t(0);
+}

@@ -1,0 +1,37 @@
+// The map control of the viewport, search, blink and edit suites.
+#include "map/DataMapFixture.h"
+
+#include "map/MapSamples.h"
+#include "map/TKexMapList.h"
+#include "toolkit/TCanvas.h"
+
+namespace mapfixture {
+
+std::unique_ptr<TDataMap> makeMap(int width, int height) {
+    auto map = std::make_unique<TDataMap>(nullptr);
+    map->SetBounds(0, 0, width, height);
+    map->Options()->SetmpGuideLines(false);
+    map->SetScale(100);
+    map->SetXWind(0);
+    map->SetYWind(0);
+    return map;
+}
+
+TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill) {
+    TKEXMapObjectMem record = mapsamples::pointObject(mapi::kindPolygon, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}});
+    record.Brush = {static_cast<uint32_t>(fill), bsSolid};
+    record.Pen = {static_cast<uint32_t>(fill), psSolid, 0, 0};
+    return record;
+}
+
+int addObject(TDataMap& map, TKEXMapObjectMem record) {
+    mapi::MapModel& model = map.Model();
+    const int i = model.AppendObject(std::move(record));
+    model.CalcMapBounds();
+    map.SetChanged();
+    return i;
+}
+
+TColor bufferPixel(TDataMap& map, int x, int y) { return map.Picture()->Bitmap()->Canvas()->Pixels(x, y); }
+
+} // namespace mapfixture

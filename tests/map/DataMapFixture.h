@@ -1,0 +1,23 @@
+// A map control for the viewport, search, blink and edit suites: a given pixel size, no guide
+// lines, the world origin at the top-left pixel at Scale 100, and objects added straight to its
+// model with the header count and the extent kept in step.
+#pragma once
+
+#include <memory>
+
+#include "map/TDataMap.h"
+#include "toolkit/TColor.h"
+
+namespace mapfixture {
+
+std::unique_ptr<TDataMap> makeMap(int width, int height);
+
+// A filled square-cornered polygon whose pen and brush take the colour.
+TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill);
+
+// Appends the record, widens the extent and returns its index.
+int addObject(TDataMap& map, TKEXMapObjectMem record);
+
+TColor bufferPixel(TDataMap& map, int x, int y);
+
+} // namespace mapfixture

@@ -1,0 +1,385 @@
+#include "map/MapRenderer.h"
+
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "map/MapSamples.h"
+#include "map/TKexMapList.h"
+#include "toolkit/TCanvas.h"
+
+namespace {
+
+// The object kinds (kindPolygon ...) belong to the map's helpers.
+using namespace mapi;
+using mapi::WorldPoint;
+using mapsamples::pointObject;
+
+constexpr TColor kBackground = clBlack;
+
+// A model with a renderer drawing a 100 x 100 bitmap; world units are pixels at Scale 100.
+struct Scene {
+    mapi::MapModel model;
+    tKexMapOptions options;
+    mapi::MapIconSource icons;
+    TPaintObjectEvent onPaintObject;
+    TFilteredObjectEvent onFilteredObject;
+    TPixelLineEvent onPixelLine;
+    mapi::MapRenderer renderer{
+        model, options, icons, {&onPaintObject, &onFilteredObject, &onPixelLine}};
+    TBitmap bitmap;
+
+    Scene() {
+        bitmap.SetSize(100, 100);
+        options.SetFontSystem("DejaVu Sans");
+        options.SetFontSystem1("DejaVu Serif");
+    }
+
+    int add(TKEXMapObjectMem record) { return model.Objects().AddObjectCopy(std::move(record)); }
+
+    void render(int scale = 100) {
+        renderer.SetView({0, 0, scale, 100, 100});
+        const float extent = 100 * 100.0f / static_cast<float>(scale);
+        renderer.CollectVisibleObjects({0, 0, extent, extent});
+        renderer.FillBackground(*bitmap.Canvas(), Rect(0, 0, 100, 100), kBackground, nullptr);
+        renderer.DrawLevels(*bitmap.Canvas());
+    }
+
+    TColor pixel(int x, int y) { return bitmap.Canvas()->Pixels(x, y); }
+
+    int count(TColor color, TRect area = Rect(0, 0, 100, 100)) {
+        int n = 0;
+        for (int y = area.Top; y < area.Bottom; ++y)
+            for (int x = area.Left; x < area.Right; ++x)
+                n += pixel(x, y) == color ? 1 : 0;
+        return n;
+    }
+};
+
+TKEXMapObjectMem square(float x1, float y1, float x2, float y2, TColor fill, int plane = 0) {
+    TKEXMapObjectMem record = pointObject(kindPolygon, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}});
+    record.Brush = {static_cast<uint32_t>(fill), bsSolid};
+    record.Pen = {static_cast<uint32_t>(fill), psSolid, 0, 0};
+    record.Plane = plane;
+    return record;
+}
+
+TKEXMapObjectMem text(float x, float y, int32_t size, TColor color) {
+    TKEXMapObjectMem record = mapsamples::textObject({x, y}, 0, "HHHH");
+    TKEXMapText payload = *record.Text();
+    payload.Size = size;
+    record.SetText(payload);
+    record.Pen.Color = static_cast<uint32_t>(color);
+    record.Brush.Style = bsClear;
+    return record;
+}
+
+TEST(MapRendererTest, HigherPlaneLiesOverLowerWhateverTheListOrder) {
+    Scene s;
+    s.add(square(10, 10, 60, 60, clRed, 5));
+    s.add(square(30, 30, 90, 90, clBlue, 4));
+    s.add(square(0, 0, 20, 20, clLime, -40)); // below every plane: the lowest level
+    s.add(square(70, 0, 95, 20, clYellow, 99));
+    s.render();
+    EXPECT_EQ(s.pixel(45, 45), clRed);
+    EXPECT_EQ(s.pixel(80, 80), clBlue);
+    EXPECT_EQ(s.pixel(5, 5), clLime);
+    EXPECT_EQ(s.renderer.LevelList(0), std::vector<int>{2});
+    EXPECT_EQ(s.renderer.LevelList(64), std::vector<int>{3});
+    EXPECT_EQ(s.renderer.LevelList(37), std::vector<int>{0});
+}
+
+TEST(MapRendererTest, LaterObjectLiesOverEarlierOnTheSamePlane) {
+    Scene s;
+    s.add(square(10, 10, 60, 60, clRed));
+    s.add(square(30, 30, 90, 90, clBlue));
+    s.render();
+    EXPECT_EQ(s.pixel(45, 45), clBlue);
+}
+
+TEST(MapRendererTest, TextIsDrawnFromSevenPixelsTall) {
+    for (const auto& [scale, drawn] : {std::pair{60, false}, std::pair{70, true}}) {
+        Scene s;
+        s.add(text(5, 5, 10, clWhite));
+        s.render(scale);
+        EXPECT_EQ(s.count(clWhite) > 0, drawn) << "scale " << scale;
+    }
+}
+
+TEST(MapRendererTest, TextTurnsCounterClockwiseByItsAngle) {
+    Scene s;
+    TKEXMapObjectMem upright = text(50, 80, 20, clWhite);
+    TKEXMapText payload = *upright.Text();
+    payload.Angle = 900;
+    upright.SetText(payload);
+    upright.Corners = {WorldPoint{40, 0}, WorldPoint{80, 0}, WorldPoint{80, 90},
+                       WorldPoint{40, 90}};
+    s.add(std::move(upright));
+    s.render();
+    EXPECT_GT(s.count(clWhite, Rect(45, 20, 75, 80)), 20); // the line runs up from the anchor
+    EXPECT_EQ(s.count(clWhite, Rect(0, 82, 100, 100)), 0);
+    EXPECT_EQ(s.count(clWhite, Rect(75, 0, 100, 100)), 0);
+}
+
+TEST(MapRendererTest, PolylineEndsAreSquareForCapsOneAndRoundOtherwise) {
+    for (const auto& [caps, cornerCovered] :
+         {std::pair{1, true}, std::pair{0, false}, std::pair{7, false}}) {
+        Scene s;
+        TKEXMapObjectMem line = pointObject(kindPolyline, {{30, 50}, {70, 50}});
+        line.Pen = {static_cast<uint32_t>(clWhite), psSolid, 12, caps};
+        s.add(std::move(line));
+        s.render();
+        EXPECT_EQ(s.pixel(25, 50), clWhite) << "caps " << caps; // beyond the end point
+        EXPECT_EQ(s.pixel(25, 45) == clWhite, cornerCovered) << "caps " << caps;
+        EXPECT_EQ(s.pixel(50, 57), kBackground) << "caps " << caps; // half the width is 6
+    }
+}
+
+TEST(MapRendererTest, HouseNumbersShowOnlyAboveMinScaleAddress) {
+    for (const auto& [scale, shown] : {std::pair{299, false}, std::pair{300, true}}) {
+        Scene s;
+        s.options.SetmpNumberDom(true);
+        s.options.SetMinScaleAddress(299);
+        s.add(mapsamples::withAddress(square(0, 0, 30, 30, clNavy), 1, "12"));
+        s.render(scale);
+        EXPECT_EQ(s.count(clWhite) > 0, shown) << "scale " << scale;
+    }
+}
+
+TEST(MapRendererTest, HouseNumbersNeedTheOptionAndAnAddress) {
+    Scene s;
+    s.options.SetMinScaleAddress(0);
+    s.add(mapsamples::withAddress(square(0, 0, 90, 90, clNavy), 1, "12"));
+    s.add(square(0, 0, 5, 5, clNavy));
+    s.render();
+    EXPECT_EQ(s.count(clWhite), 0);
+    s.options.SetmpNumberDom(true);
+    s.render();
+    EXPECT_GT(s.count(clWhite), 0);
+}
+
+TEST(MapRendererTest, TextTooSmallToDrawGetsNoHouseNumber) {
+    Scene s;
+    s.options.SetmpNumberDom(true);
+    s.options.SetMinScaleAddress(0);
+    TKEXMapObjectMem small = mapsamples::withAddress(text(0, 0, 2, clRed), 1, "7");
+    small.Corners = {WorldPoint{0, 0}, WorldPoint{90, 0}, WorldPoint{90, 90}, WorldPoint{0, 90}};
+    small.Brush.Color = clBlue;
+    s.add(small);
+    s.render();
+    EXPECT_EQ(s.count(kBackground), 100 * 100);
+}
+
+TEST(MapRendererTest, LabelTakesBlackOrWhiteByTheFillsLargestChannel) {
+    EXPECT_EQ(mapi::MapRenderer::ContrastColor(0x00909090), clWhite);
+    EXPECT_EQ(mapi::MapRenderer::ContrastColor(0x0096FF00), clBlack);
+    EXPECT_EQ(mapi::MapRenderer::ContrastColor(0x00000095), clWhite);
+    EXPECT_EQ(mapi::MapRenderer::ContrastColor(0x00000096), clBlack);
+
+    Scene s;
+    s.options.SetmpNumberDom(true);
+    s.options.SetMinScaleAddress(0);
+    s.add(mapsamples::withAddress(square(0, 0, 99, 99, 0x00909090), 1, "88"));
+    s.render();
+    EXPECT_GT(s.count(clWhite, Rect(30, 30, 70, 70)), 0);
+    EXPECT_EQ(s.count(clBlack), 0);
+}
+
+TEST(MapRendererTest, HatchBrushFillsWithItsPattern) {
+    Scene s;
+    TKEXMapObjectMem hatched = square(0, 0, 80, 80, clRed);
+    hatched.Brush.Style = bsCross;
+    hatched.Pen.Style = psClear;
+    s.add(std::move(hatched));
+    s.render();
+    EXPECT_EQ(s.pixel(16, 21), clRed); // a vertical line of the cross
+    EXPECT_EQ(s.pixel(21, 24), clRed); // a horizontal one
+    EXPECT_EQ(s.pixel(21, 21), kBackground);
+    EXPECT_EQ(s.pixel(90, 90), kBackground);
+}
+
+TEST(MapRendererTest, CustomPolylineWithoutHandlerIsAnOrdinaryLine) {
+    Scene s;
+    TKEXMapObjectMem line = pointObject(kindPolyline, {{10, 10}, {60, 10}});
+    line.Pen = {static_cast<uint32_t>(clWhite), psSolid, 0, -1};
+    s.add(std::move(line));
+    s.render();
+    EXPECT_EQ(s.pixel(30, 10), clWhite);
+}
+
+TEST(MapRendererTest, CustomPolylineHandsEveryPixelToTheHandlerNumberedPerSegment) {
+    Scene s;
+    TKEXMapObjectMem line = pointObject(kindPolyline, {{-10, 10}, {20, 10}, {20, 40}});
+    line.Pen = {static_cast<uint32_t>(clWhite), psSolid, 5, -1};
+    line.Corners = {WorldPoint{0, 0}, WorldPoint{50, 0}, WorldPoint{50, 50}, WorldPoint{0, 50}};
+    s.add(std::move(line));
+    std::vector<std::tuple<int, int, int>> pixels;
+    s.onPixelLine = [&](const TKEXMapObjectMem&, int x, int y, int n, double koef, TCanvas*) {
+        EXPECT_EQ(koef, 1.0);
+        pixels.emplace_back(x, y, n);
+    };
+    s.render();
+    EXPECT_EQ(s.count(clWhite), 0);
+    ASSERT_EQ(pixels.size(), 50u);
+    // The first segment starts outside: its walk begins at the left edge.
+    EXPECT_EQ(pixels[0], std::make_tuple(0, 10, 0));
+    EXPECT_EQ(pixels[19], std::make_tuple(19, 10, 19));
+    EXPECT_EQ(pixels[20], std::make_tuple(20, 10, 0));
+    EXPECT_EQ(pixels[49], std::make_tuple(20, 39, 29));
+}
+
+TEST(MapRendererTest, SegmentLeavingTheViewIsWalkedFromItsStart) {
+    Scene s;
+    TKEXMapObjectMem line = pointObject(kindPolyline, {{90, 10}, {150, 10}});
+    line.Pen.Caps = -1;
+    line.Corners = {WorldPoint{0, 0}, WorldPoint{50, 0}, WorldPoint{50, 50}, WorldPoint{0, 50}};
+    s.add(std::move(line));
+    std::vector<std::pair<int, int>> pixels;
+    s.onPixelLine = [&](const TKEXMapObjectMem&, int x, int, int n, double, TCanvas*) {
+        pixels.emplace_back(x, n);
+    };
+    s.render();
+    ASSERT_EQ(pixels.size(), 10u); // up to the right edge at x = 100, which the walk leaves out
+    EXPECT_EQ(pixels.front(), std::make_pair(90, 0));
+    EXPECT_EQ(pixels.back(), std::make_pair(99, 9));
+}
+
+TEST(MapRendererTest, SegmentWhollyOutsideReachesNoHandler) {
+    Scene s;
+    TKEXMapObjectMem line = pointObject(kindPolyline, {{-50, -5}, {150, -5}, {150, 50}});
+    line.Pen.Caps = -1;
+    line.Corners = {WorldPoint{0, 0}, WorldPoint{50, 0}, WorldPoint{50, 50}, WorldPoint{0, 50}};
+    s.add(std::move(line));
+    int calls = 0;
+    s.onPixelLine = [&](const TKEXMapObjectMem&, int, int, int, double, TCanvas*) { ++calls; };
+    s.render();
+    EXPECT_EQ(calls, 0);
+}
+
+TEST(MapRendererTest, ObjectsNoLargerThanObjectViewAreCulled) {
+    Scene s;
+    s.options.SetObjectView(3);
+    TKEXMapObjectMem tiny = square(10, 10, 13, 13, clRed);
+    tiny.Corners = {WorldPoint{10, 10}, WorldPoint{13, 10}, WorldPoint{13, 13}, WorldPoint{10, 13}};
+    s.add(tiny);
+    TKEXMapObjectMem larger = square(50, 50, 54, 53, clBlue);
+    larger.Corners = {WorldPoint{50, 50}, WorldPoint{54, 50}, WorldPoint{54, 53},
+                      WorldPoint{50, 53}};
+    s.add(larger);
+    s.render();
+    EXPECT_EQ(s.count(clRed), 0);
+    EXPECT_GT(s.count(clBlue), 0);
+    EXPECT_EQ(s.renderer.CollectedCount(), 1);
+}
+
+TEST(MapRendererTest, NotesShowFromMinZametkaAndUnknownIconsAsTheErrorPicture) {
+    Scene s;
+    s.add(mapsamples::noteObject({50, 50}, "nowhere", "1", "note"));
+    s.renderer.SetMinZametka(150);
+    s.render(100);
+    EXPECT_EQ(s.count(clRed), 0);
+    s.renderer.SetMinZametka(100);
+    s.render(100);
+    // 32 x 32 centred on the anchor: the white frame at (34, 34), red inside.
+    EXPECT_EQ(s.pixel(34, 34), clWhite);
+    EXPECT_EQ(s.pixel(35, 35), clBlack);
+    EXPECT_EQ(s.pixel(37, 62), clRed);
+    EXPECT_EQ(s.pixel(33, 33), kBackground);
+}
+
+TEST(MapRendererTest, FilterDropsSwitchedOffCategoriesWithoutAskingTheHandler) {
+    Scene s;
+    TKEXMapObjectMem seven = square(0, 0, 40, 40, clRed);
+    seven.Category = 7;
+    s.add(seven);
+    TKEXMapObjectMem eight = square(50, 50, 90, 90, clBlue);
+    eight.Category = 8;
+    s.add(eight);
+    std::vector<int> asked;
+    s.onFilteredObject = [&](const TKEXMapObjectMem& record, bool& visible) {
+        asked.push_back(record.Category);
+        visible = record.Category != 8;
+    };
+    s.renderer.SetCategoryVisible(7, false);
+    s.render();
+    EXPECT_TRUE(asked.empty());
+    EXPECT_GT(s.count(clRed), 0);
+    EXPECT_GT(s.count(clBlue), 0);
+    s.renderer.SetFilter(true);
+    s.render();
+    EXPECT_EQ(asked, std::vector<int>{8});
+    EXPECT_EQ(s.count(clRed) + s.count(clBlue), 0);
+}
+
+TEST(MapRendererTest, PaintObjectHandlerMayChangeThePenAndBrush) {
+    Scene s;
+    s.add(square(10, 10, 60, 60, clRed));
+    s.onPaintObject = [](const TKEXMapObjectMem&, TPen* pen, TBrush* brush) {
+        brush->SetColor(clLime);
+        pen->SetColor(clLime);
+    };
+    s.render();
+    EXPECT_EQ(s.pixel(30, 30), clLime);
+    EXPECT_EQ(s.count(clRed), 0);
+}
+
+TEST(MapRendererTest, EllipseFillsTheInscribedOval) {
+    Scene s;
+    TKEXMapObjectMem oval = pointObject(kindEllipse, {{10, 20}, {90, 20}, {90, 80}, {10, 80}});
+    oval.Brush = {static_cast<uint32_t>(clBlue), bsSolid};
+    oval.Pen = {static_cast<uint32_t>(clWhite), psSolid, 0, 0};
+    s.add(std::move(oval));
+    s.render();
+    EXPECT_EQ(s.pixel(50, 50), clBlue);
+    EXPECT_EQ(s.pixel(50, 20), clWhite); // the middle of the top side
+    EXPECT_EQ(s.pixel(12, 22), kBackground);
+    EXPECT_EQ(s.pixel(88, 78), kBackground);
+}
+
+TEST(MapRendererTest, GroupDrawsItsChildrenInOrderLeavingOutSmallOnes) {
+    Scene s;
+    TKEXMapObjectMem dot = square(80, 80, 81, 81, clYellow);
+    s.add(mapsamples::groupObject(
+        {square(10, 10, 60, 60, clRed), square(30, 30, 70, 70, clBlue), dot}));
+    s.render();
+    EXPECT_EQ(s.pixel(20, 20), clRed);
+    EXPECT_EQ(s.pixel(50, 50), clBlue);
+    EXPECT_EQ(s.count(clYellow), 0);
+}
+
+TEST(MapRendererTest, GridIndexCullsToTheSameLevelLists) {
+    Scene s;
+    for (int i = 0; i < 40; ++i) {
+        const float x = static_cast<float>(i % 8) * 300 - 1000;
+        const float y = static_cast<float>(i / 8) * 300 - 600;
+        s.add(square(x, y, x + 50, y + 50, clRed, i % 3));
+    }
+    s.render(10);
+    std::vector<std::vector<int>> plain;
+    for (int level = 0; level < mapi::MapRenderer::kLevelCount; ++level)
+        plain.push_back(s.renderer.LevelList(level));
+    s.model.SetUseIndex(true);
+    s.render(10);
+    for (int level = 0; level < mapi::MapRenderer::kLevelCount; ++level)
+        EXPECT_EQ(s.renderer.LevelList(level), plain[static_cast<std::size_t>(level)])
+            << "level " << level;
+    EXPECT_EQ(s.renderer.CollectedCount(), 9);
+}
+
+TEST(MapRendererTest, PointListsLongerThanThePixelRoomAreDrawnWhole) {
+    Scene s;
+    std::vector<WorldPoint> points;
+    const std::size_t n = mapi::MapRenderer::kPixelRoom + 10;
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        points.push_back({5.0f + static_cast<float>(i % 2),
+                          5.0f + static_cast<float>(i) * 80.0f / static_cast<float>(n)});
+    points.push_back({95, 85}); // only the last point reaches the right
+    TKEXMapObjectMem line = pointObject(kindPolyline, points);
+    line.Pen = {static_cast<uint32_t>(clWhite), psSolid, 0, 0};
+    s.add(std::move(line));
+    s.render();
+    EXPECT_EQ(s.pixel(90, 85), clWhite);
+}
+
+} // namespace

@@ -1,0 +1,475 @@
+#include "map/TDataMap.h"
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "map/IconLibrarySamples.h"
+#include "map/MapSamples.h"
+#include "map/TKexMapList.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TCanvas.h"
+#include "toolkit/TForm.h"
+
+namespace {
+
+// The object kinds (kindPolygon ...) belong to the map's helpers.
+using namespace mapi;
+using mapi::WorldPoint;
+using mapsamples::pointObject;
+
+TKEXMapObjectMem square(float x1, float y1, float x2, float y2, TColor fill) {
+    TKEXMapObjectMem record = pointObject(kindPolygon, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}});
+    record.Brush = {static_cast<uint32_t>(fill), bsSolid};
+    record.Pen = {static_cast<uint32_t>(fill), psSolid, 0, 0};
+    return record;
+}
+
+// A map of 200 x 100 pixels, no guide lines, showing world 0..200 x 0..100 at Scale 100.
+struct Fixture {
+    std::unique_ptr<TDataMap> map = std::make_unique<TDataMap>(nullptr);
+
+    Fixture() {
+        map->SetBounds(0, 0, 200, 100);
+        map->Options()->SetmpGuideLines(false);
+        map->SetScale(100);
+        map->SetXWind(0);
+        map->SetYWind(0);
+    }
+
+    void add(TKEXMapObjectMem record) {
+        map->Model().Objects().AddObjectCopy(std::move(record));
+        map->SetChanged();
+    }
+
+    void load(const mapstream::MapDocument& document) {
+        TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
+        map->LoadFromStream(stream);
+    }
+
+    TCanvas& buffer() { return *map->Picture()->Bitmap()->Canvas(); }
+};
+
+TEST(TDataMapTest, NewMapHoldsItsDefaults) {
+    TDataMap map(nullptr);
+    EXPECT_EQ(map.Width(), 305);
+    EXPECT_EQ(map.Height(), 305);
+    EXPECT_EQ(map.Scale(), 100);
+    EXPECT_EQ(map.Instrument(), iPick);
+    EXPECT_EQ(map.BackgroundColor(), 0x008000);
+    EXPECT_EQ(map.GuideColor(), 0xC0C0C0);
+    EXPECT_EQ(map.GuideStepX(), 50);
+    EXPECT_EQ(map.GuideStepY(), 50);
+    EXPECT_EQ(map.TimerInterval(), 750);
+    EXPECT_EQ(map.MinZametka(), 1);
+    EXPECT_EQ(map.ScaleFind(), 800);
+    EXPECT_EQ(map.GetObjectCount(), 0);
+    EXPECT_FALSE(map.Filter());
+    EXPECT_FALSE(map.SelectedObject());
+    EXPECT_TRUE(map.GetCategoryVisible(0));
+    EXPECT_TRUE(map.GetCategoryVisible(1024));
+    EXPECT_FALSE(map.GetCategoryVisible(1025));
+    EXPECT_EQ(map.KexMapIcon(), nullptr);
+    EXPECT_EQ(map.CategoryList().Count(), 39);
+    const tKexMapOptions& o = *map.Options();
+    EXPECT_TRUE(o.mpGuideLines());
+    EXPECT_TRUE(o.mpEdit());
+    EXPECT_EQ(o.FontSystem(), "Arial Cyr");
+    EXPECT_EQ(o.FontSystem1(), "Times New Roman Cyr");
+    EXPECT_EQ(o.ZoneScroll(), 30);
+    EXPECT_EQ(o.WidthRectLinza(), 3);
+    EXPECT_TRUE(o.BorderSelectedObject());
+    EXPECT_FLOAT_EQ(map.ViewWidth(), 305);
+}
+
+TEST(TDataMapTest, SettersKeepTheirRules) {
+    TDataMap map(nullptr);
+    map.SetMinZametka(0);
+    map.SetMinZametka(-5);
+    EXPECT_EQ(map.MinZametka(), 1);
+    map.SetMinZametka(40);
+    EXPECT_EQ(map.MinZametka(), 40);
+    map.SetFileName("  city.map  ");
+    EXPECT_EQ(map.FileName(), "city.map");
+    map.SetFileName(std::string(300, 'f'));
+    EXPECT_EQ(map.FileName().size(), 255u);
+    map.SetSelectedObject(true);
+    map.SetFilter(true);
+    EXPECT_FALSE(map.SelectedObject());
+    map.SetMashtab(1644);
+    EXPECT_EQ(map.Mashtab(), 1644);
+    EXPECT_EQ(map.PrinterSettings()->CustomMashtab(), 1644);
+    EXPECT_EQ(map.PrinterSettings()->MashtabPrint(), S_Custom);
+    map.PrinterSettings()->SetMashtabPrint(S_x1);
+    map.SetMashtab(1644);
+    EXPECT_EQ(map.PrinterSettings()->MashtabPrint(), S_x1);
+}
+
+TEST(TDataMapTest, ScaleZoomsAboutTheViewCentreAndTellsAfterwards) {
+    TDataMap map(nullptr);
+    map.SetBounds(0, 0, 800, 600);
+    map.SetXWind(1000);
+    map.SetYWind(2000);
+    const WorldPoint centre = map.CalcViewCenter();
+    EXPECT_FLOAT_EQ(map.ViewWidth(), 800);
+    EXPECT_FLOAT_EQ(map.ViewHeight(), 600);
+    int calls = 0;
+    map.OnChangeScale = [&](TPersistent* sender) {
+        ++calls;
+        EXPECT_EQ(sender, &map);
+        EXPECT_EQ(map.Scale(), 200);
+        EXPECT_FLOAT_EQ(map.ViewWidth(), 400);
+    };
+    map.SetScale(200);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FLOAT_EQ(map.ViewHeight(), 300);
+    const WorldPoint after = map.CalcViewCenter();
+    EXPECT_FLOAT_EQ(after.x, centre.x);
+    EXPECT_FLOAT_EQ(after.y, centre.y);
+    map.OnChangeScale = nullptr;
+    map.SetScale(0);
+    EXPECT_EQ(map.Scale(), 1);
+}
+
+TEST(TDataMapTest, ZoomToRectFitsTheRectangleWhicheverWayItIsGiven) {
+    TDataMap a(nullptr);
+    TDataMap b(nullptr);
+    a.SetBounds(0, 0, 800, 600);
+    b.SetBounds(0, 0, 800, 600);
+    a.ZoomToRect(0, 0, 1600, 600);
+    b.ZoomToRect(1600, 600, 0, 0);
+    EXPECT_EQ(a.Scale(), 50); // fitted by its width
+    EXPECT_EQ(b.Scale(), 50);
+    EXPECT_FLOAT_EQ(a.XWind(), b.XWind());
+    EXPECT_FLOAT_EQ(a.YWind(), b.YWind());
+    const WorldPoint centre = a.CalcViewCenter();
+    EXPECT_FLOAT_EQ(centre.x, 800);
+    EXPECT_FLOAT_EQ(centre.y, 300);
+    a.ZoomToRect(10, 10, 10, 10); // no width, no height: the scale stays, the view is centred
+    EXPECT_EQ(a.Scale(), 50);
+    EXPECT_FLOAT_EQ(a.CalcViewCenter().x, 10);
+}
+
+TEST(TDataMapTest, LoadFiresItsEventsInOrderAndKeepsTheStoredView) {
+    Fixture f;
+    std::vector<std::string> seen;
+    f.map->OnBeforeLoad = [&](TPersistent*) { seen.push_back("before"); };
+    f.map->OnProgress = [&](TPersistent*, int position) {
+        seen.push_back("progress " + std::to_string(position));
+    };
+    f.map->OnChangeScale = [&](TPersistent*) {
+        seen.push_back("scale " + std::to_string(f.map->Scale()));
+    };
+    f.map->OnAfterLoad = [&](TPersistent*) { seen.push_back("after"); };
+    f.load(mapsamples::richDocument(6));
+    EXPECT_EQ(seen, (std::vector<std::string>{"before", "progress 100", "scale 250", "after"}));
+    EXPECT_FLOAT_EQ(f.map->XWind(), -100);
+    EXPECT_FLOAT_EQ(f.map->YWind(), 50);
+    EXPECT_EQ(f.map->PrinterSettings()->CustomMashtab(), 1644);
+    EXPECT_EQ(f.map->GetObjectCount(), 9);
+    EXPECT_TRUE(f.map->Changed());
+}
+
+TEST(TDataMapTest, LoadWithAllMapAfterLoadShowsTheWholeExtent) {
+    Fixture f;
+    f.map->Options()->SetmpAllMapAfterLoad(true);
+    f.load(mapsamples::richDocument(6));
+    const mapi::WorldRect& extent = f.map->Model().MapExtent;
+    float x1 = extent.x1, y1 = extent.y1, x2 = extent.x2, y2 = extent.y2;
+    f.map->MapToScreen(x1, y1);
+    f.map->MapToScreen(x2, y2);
+    // The whole scale rounds to the nearest: the extent may overhang by a few hundredths.
+    EXPECT_GE(x1, -3);
+    EXPECT_LE(x2, 203);
+    EXPECT_GE(y1, -2);
+    EXPECT_LE(y2, 102);
+    EXPECT_TRUE(x1 < 10 || y1 < 10);
+}
+
+TEST(TDataMapTest, DamagedStreamStillEndsTheLoadWithWhatWasRead) {
+    Fixture f;
+    f.map->Options()->SetmpAllMapAfterLoad(true);
+    const std::string bytes = mapstream::WriteMapStream(mapsamples::richDocument(6));
+    TMemoryStream stream = mapsamples::streamOf(bytes.substr(0, bytes.size() - 20));
+    bool after = false;
+    f.map->OnAfterLoad = [&](TPersistent*) { after = true; };
+    f.map->LoadFromStream(stream);
+    EXPECT_TRUE(after);
+    EXPECT_TRUE(f.map->Model().Damaged());
+    EXPECT_GT(f.map->Model().Objects().Count(), 0);
+    EXPECT_GE(f.map->Scale(), 1);
+}
+
+TEST(TDataMapTest, StoredScaleOfZeroLoadsAsOne) {
+    Fixture f;
+    mapstream::MapDocument document = mapsamples::document(6);
+    document.Header.Scale = 0;
+    f.load(document);
+    EXPECT_EQ(f.map->Scale(), 1);
+}
+
+TEST(TDataMapTest, ClearMapEmptiesAndResetsTheScaleWithItsEvent) {
+    Fixture f;
+    f.load(mapsamples::richDocument(6));
+    f.map->SetFileName("x.map");
+    int calls = 0;
+    f.map->OnChangeScale = [&](TPersistent*) { ++calls; };
+    f.map->ClearMap();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(f.map->Scale(), 100);
+    EXPECT_EQ(f.map->GetObjectCount(), 0);
+    EXPECT_EQ(f.map->FileName(), "");
+    f.map->Model().CalcMapBounds();
+    EXPECT_EQ(f.map->Model().MapExtent, mapi::WorldRect{});
+    EXPECT_EQ(f.map->LevelLists(32).size(), 0u);
+}
+
+TEST(TDataMapTest, UnchangedMapIsRestoredFromTheCacheWithoutPaintingTheBackground) {
+    Fixture f;
+    f.add(square(10, 10, 50, 50, clRed));
+    int backgrounds = 0;
+    f.map->OnPaintBackground = [&](TCanvas*, float x, float y, float x1, float y1) {
+        ++backgrounds;
+        EXPECT_FLOAT_EQ(x, 0);
+        EXPECT_FLOAT_EQ(y, 0);
+        EXPECT_FLOAT_EQ(x1, 200);
+        EXPECT_FLOAT_EQ(y1, 100);
+    };
+    f.map->RefreshMap();
+    EXPECT_EQ(backgrounds, 1);
+    f.buffer().Brush()->SetColor(clFuchsia);
+    f.buffer().FillRect(Rect(0, 0, 200, 100));
+    f.map->RefreshMap();
+    EXPECT_EQ(backgrounds, 1);
+    EXPECT_EQ(f.buffer().Pixels(30, 30), clRed);
+    EXPECT_EQ(f.buffer().Pixels(100, 80), clGreen);
+    f.map->SetChanged();
+    f.map->RefreshMap();
+    EXPECT_EQ(backgrounds, 2);
+}
+
+TEST(TDataMapTest, RefreshMapRectChangesNoPixelOutsideItsRectangle) {
+    Fixture f;
+    f.add(square(0, 0, 200, 100, clRed));
+    f.map->RefreshMap();
+    f.buffer().Brush()->SetColor(clFuchsia);
+    f.buffer().FillRect(Rect(0, 0, 200, 100));
+    const TRect rect = Rect(40, 20, 90, 70);
+    f.map->RefreshMapRect(rect);
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            const bool inside =
+                x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
+            ASSERT_EQ(f.buffer().Pixels(x, y), inside ? clRed : clFuchsia) << x << "," << y;
+        }
+    }
+}
+
+TEST(TDataMapTest, NothingIsRebuiltWhileTheMapIsNotReady) {
+    Fixture f;
+    int backgrounds = 0;
+    f.map->OnPaintBackground = [&](TCanvas*, float, float, float, float) { ++backgrounds; };
+    f.map->SetReadyFlag(false);
+    f.map->SetBackgroundColor(clBlue);
+    f.map->SetScale(300);
+    EXPECT_EQ(backgrounds, 0);
+    f.map->SetReadyFlag(true);
+    f.map->RefreshMap();
+    EXPECT_EQ(backgrounds, 1);
+    EXPECT_EQ(f.buffer().Pixels(5, 5), clBlue);
+}
+
+TEST(TDataMapTest, DrawObjectUsesTheViewAsItIsNow) {
+    Fixture f;
+    f.map->SetReadyFlag(false); // nothing is rebuilt, so only DrawObject can take the new view
+    f.map->SetScale(200);
+    f.map->SetXWind(100);
+    TBitmap bitmap;
+    bitmap.SetSize(200, 100);
+    bitmap.Canvas()->Brush()->SetColor(clBlack);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 200, 100));
+    f.map->DrawObject(square(130, 40, 140, 50, clRed), *bitmap.Canvas());
+    const float x = f.map->XWind();
+    const float y = f.map->YWind();
+    const int left = static_cast<int>((130 - x) * 2);
+    const int top = static_cast<int>((40 - y) * 2);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(left + 10, top + 10), clRed);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(left - 3, top + 10), clBlack);
+}
+
+TEST(TDataMapTest, TextureFillsTheBackgroundWithTheGrassPattern) {
+    Fixture f;
+    TPicture grass;
+    TBitmap* tile = grass.Bitmap();
+    tile->SetSize(2, 1);
+    tile->Canvas()->SetPixels(0, 0, clYellow);
+    tile->Canvas()->SetPixels(1, 0, clBlue);
+    f.map->SetGrass(grass);
+    f.map->RefreshMap();
+    EXPECT_EQ(f.buffer().Pixels(10, 10), clGreen);
+    f.map->Options()->SetTexture(true);
+    EXPECT_EQ(f.buffer().Pixels(10, 10), clYellow);
+    EXPECT_EQ(f.buffer().Pixels(11, 10), clBlue);
+}
+
+TEST(TDataMapTest, NotesDrawFromTheExternalSetAndAgainFromTheInternalOne) {
+    Fixture f;
+    f.add(mapsamples::noteObject({100, 50}, "Default", "5", "note"));
+    TKexIcon external(nullptr);
+    TMemoryStream stream = mapsamples::streamOf(
+        iconsamples::libraryBytes("Default", {{"5", clLime, 16, clAqua, false}}));
+    external.AddLib("Default").LoadFromStream(stream);
+    f.map->SetKexMapIcon(&external);
+    f.map->RefreshMap();
+    EXPECT_EQ(f.buffer().Pixels(100, 50), clLime);
+    f.map->SetKexMapIcon(nullptr);
+    f.map->RefreshMap();
+    EXPECT_NE(&f.map->GetMapIcon("Default", "5"), external.GetBitmap("Default", "5"));
+    EXPECT_NE(f.buffer().Pixels(100, 50), clLime);
+}
+
+TEST(TDataMapTest, MouseEnteringAndLeavingAndTheBlinkIntervalReachTheHost) {
+    Fixture f;
+    std::vector<std::string> seen;
+    f.map->OnMouseEnter = [&](TPersistent*) { seen.push_back("enter"); };
+    f.map->OnMouseLeave = [&](TPersistent*) { seen.push_back("leave"); };
+    f.map->Perform(CM_MOUSEENTER, 0, 0);
+    f.map->Perform(CM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(seen, (std::vector<std::string>{"enter", "leave"}));
+    f.map->SetTimerInterval(300);
+    EXPECT_EQ(f.map->TimerInterval(), 300);
+}
+
+TEST(TDataMapTest, ChangingTheToolTellsEvenWhenItStaysAndDropsTheMeasuringLine) {
+    Fixture f;
+    int calls = 0;
+    f.map->OnChangeInstrument = [&](TPersistent*) { ++calls; };
+    f.map->SetInstrument(iMeasure);
+    f.map->MeasurePoints() = {{0, 0}, {50, 50}};
+    f.map->SetInstrument(iMeasure);
+    EXPECT_EQ(calls, 2);
+    EXPECT_TRUE(f.map->MeasurePoints().empty());
+}
+
+TEST(TDataMapTest, OverlaysDrawTheMeasuringLineAndTheRegionBandOnlyForTheirTools) {
+    Fixture f;
+    f.map->RefreshMap();
+    TCanvas& screen = *f.map->GetCanvas();
+    const TColor inverted = clGreen ^ clWhite;
+    f.map->MeasurePoints() = {{10, 10}, {90, 10}};
+    f.map->RegionPoints() = {{20, 40}, {180, 40}, {180, 90}};
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    EXPECT_EQ(screen.Pixels(50, 10), clGreen); // the pick tool shows neither
+    EXPECT_EQ(screen.Pixels(100, 40), clGreen);
+    f.map->SetInstrument(iMeasure);
+    f.map->MeasurePoints() = {{10, 10}, {90, 10}};
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    EXPECT_EQ(screen.Pixels(50, 10), inverted);
+    EXPECT_EQ(screen.Pixels(50, 11), inverted); // three pixels wide
+    f.map->SetInstrument(iRegion);
+    EXPECT_TRUE(f.map->MeasurePoints().empty());
+    f.map->RegionPoints() = {{20, 40}, {180, 40}, {180, 90}};
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    EXPECT_EQ(screen.Pixels(100, 40), inverted);
+    EXPECT_EQ(screen.Pixels(150, 50), clGreen); // a hollow band
+    f.map->SetInstrument(iPick);
+    EXPECT_TRUE(f.map->RegionPoints().empty());
+}
+
+TEST(TDataMapTest, OverlaysDrawTheGuideGridAndTheSelectionFrame) {
+    Fixture f;
+    f.map->SetBackgroundColor(clBlack);
+    f.map->RefreshMap();
+    TCanvas& screen = *f.map->GetCanvas();
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    EXPECT_EQ(screen.Pixels(50, 30), clBlack);
+    f.map->Options()->SetmpGuideLines(true);
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    int guide = 0;
+    for (int y = 20; y < 100; ++y)
+        guide += screen.Pixels(50, y) == clSilver ? 1 : 0;
+    EXPECT_GT(guide, 20);
+    f.map->Options()->SetmpGuideLines(false);
+
+    f.add(square(20, 20, 40, 40, clBlack));
+    f.add(square(60, 50, 80, 80, clBlack));
+    f.map->RefreshMap();
+    f.map->SelectedObjects() = {0, 1};
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    // A dotted XOR frame round both: black XOR the background colour, gaps its complement.
+    std::set<TColor> frame;
+    for (int x = 25; x < 75; ++x)
+        frame.insert(screen.Pixels(x, 20));
+    EXPECT_TRUE(frame.count(clBlack) == 1 && frame.size() == 2) << frame.size();
+    EXPECT_EQ(screen.Pixels(50, 30), clBlack);
+}
+
+TEST(TDataMapTest, PaintOnScreenRebuildsABufferOfTheWrongSizeAndDrawsTheOverlays) {
+    TForm form(nullptr);
+    form.SetBounds(50, 50, 300, 200);
+    auto* map = new TDataMap(&form);
+    map->SetParent(&form);
+    map->SetBounds(0, 0, 120, 80);
+    map->Model().Objects().AddObjectCopy(square(0, 0, 20, 20, clRed));
+    map->SetChanged();
+    form.Show();
+    Application->ProcessMessages();
+    map->Repaint();
+    EXPECT_EQ(map->Picture()->Bitmap()->Width(), 120);
+    EXPECT_EQ(map->Picture()->Bitmap()->Height(), 80);
+    TCanvas& screen = *map->GetCanvas();
+    EXPECT_EQ(screen.Pixels(10, 10), clRed);
+    EXPECT_EQ(screen.Pixels(30, 70), clGreen);
+    int guide = 0;
+    for (int y = 0; y < 80; ++y)
+        guide += screen.Pixels(50, y) == clSilver ? 1 : 0;
+    EXPECT_GT(guide, 10);
+}
+
+// Four views drawn apart agree with one view drawn whole, borders included. Hatches are aligned
+// to each picture's origin, so the views split at multiples of 8 pixels.
+TEST(TDataMapTest, AdjacentViewsAgreeWithTheWholeView) {
+    mapstream::MapDocument document = mapsamples::document(6);
+    document.Header.Scale = 130;
+    document.Header.XWind = 0;
+    document.Header.YWind = 0;
+    TKEXMapObjectMem hatched = square(-7.3f, 3.1f, 93.7f, 61.9f, clNavy);
+    hatched.Brush.Style = bsDiagCross;
+    document.Objects.AddObjectCopy(hatched);
+    TKEXMapObjectMem street = pointObject(kindPolyline, {{-20, 40}, {76.9f, 38.2f}, {160, 2}});
+    street.Pen = {static_cast<uint32_t>(clWhite), psSolid, 6, 1};
+    document.Objects.AddObjectCopy(street);
+    TKEXMapObjectMem oval = pointObject(kindEllipse, {{50, 20}, {120, 20}, {120, 70}, {50, 70}});
+    oval.Brush = {static_cast<uint32_t>(clRed), bsSolid};
+    document.Objects.AddObjectCopy(oval);
+    const auto render = [&](TDataMap& map, int width, int height, float x, float y) {
+        map.SetBounds(0, 0, width, height);
+        map.Options()->SetmpGuideLines(false);
+        TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
+        map.LoadFromStream(stream);
+        map.SetXWind(x);
+        map.SetYWind(y);
+        map.RefreshMap();
+    };
+    TDataMap whole(nullptr);
+    render(whole, 208, 96, 0, 0);
+    TCanvas& all = *whole.Picture()->Bitmap()->Canvas();
+    const float unitsPerPixel = 100.0f / 130;
+    for (int tile = 0; tile < 4; ++tile) {
+        const int left = (tile % 2) * 104;
+        const int top = (tile / 2) * 48;
+        TDataMap part(nullptr);
+        render(part, 104, 48, static_cast<float>(left) * unitsPerPixel,
+               static_cast<float>(top) * unitsPerPixel);
+        TCanvas& tileCanvas = *part.Picture()->Bitmap()->Canvas();
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 104; ++x)
+                ASSERT_EQ(tileCanvas.Pixels(x, y), all.Pixels(left + x, top + y))
+                    << "tile " << tile << " at " << x << "," << y;
+    }
+}
+
+} // namespace

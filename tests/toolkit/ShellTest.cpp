@@ -1,0 +1,34 @@
+#include "toolkit/Shell.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ShellTest, OpenGoesToTheDesktopOpenerAndReportsItsSuccess) {
+    std::vector<std::string> opened;
+    tk::setShellOpener([&](const AnsiString& target) {
+        opened.push_back(target);
+        return target != "missing.chm";
+    });
+    EXPECT_GT(ShellExecute(0, "open", "mailto:info@valdren.example", nullptr, nullptr, 1), 32);
+    EXPECT_LE(ShellExecute(0, "open", "missing.chm", nullptr, nullptr, 1), 32);
+    EXPECT_LE(ShellExecute(0, "print", "help\\valinfo.chm", nullptr, nullptr, 1), 32);
+    tk::setShellOpener(nullptr);
+    EXPECT_EQ(opened, (std::vector<std::string>{"mailto:info@valdren.example", "missing.chm"}));
+}
+
+TEST(ShellTest, KeyboardLayoutIsRecorded) {
+    EXPECT_EQ(LoadKeyboardLayout("00000419", KLF_ACTIVATE), 0x419u);
+    EXPECT_EQ(tk::activeKeyboardLayout(), "00000419");
+}
+
+TEST(ShellTest, ScrollBarMetricIsAPlausibleWidth) {
+    EXPECT_GT(GetSystemMetrics(SM_CXVSCROLL), 5);
+    EXPECT_LT(GetSystemMetrics(SM_CXVSCROLL), 40);
+    EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#include "toolkit/TApplication.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/Dialogs.h"
+#include "toolkit/TColorDialog.h"
+
+namespace {
+
+// Answers every question from a script and keeps what was asked.
+struct ScriptedAnswers : tk::DialogPresenter {
+    std::vector<std::string> asked;
+    int boxAnswer = IDOK;
+    TColor colorAnswer = clNone;
+    bool loginAnswer = true;
+
+    ScriptedAnswers() { tk::setDialogPresenter(this); }
+    ~ScriptedAnswers() override { tk::setDialogPresenter(nullptr); }
+
+    int messageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) override {
+        asked.push_back(caption + "|" + text + "|" + std::to_string(flags));
+        return boxAnswer;
+    }
+    bool chooseColor(TColor& color, TStrings& customColors) override {
+        asked.push_back("colour " + std::to_string(color) + " " + customColors.Strings(0));
+        if (colorAnswer == clNone)
+            return false;
+        color = colorAnswer;
+        return true;
+    }
+    bool login(const AnsiString& database, AnsiString& user, AnsiString& password) override {
+        asked.push_back("login " + database + " " + user);
+        user = "USER";
+        password = "secret";
+        return loginAnswer;
+    }
+    TMenuItem* trackPopup(TPopupMenu&, int, int) override { return nullptr; }
+};
+
+TEST(TApplicationTest, UnhandledExceptionShowsItsTextUnderTheTitle) {
+    ScriptedAnswers answers;
+    Application->SetTitle(tk::fromUtf8("ВалдренИнфо"));
+    try {
+        throw std::runtime_error("Table not found");
+    } catch (...) {
+        Application->HandleException(Application);
+    }
+    try {
+        throw Exception("Already said.");
+    } catch (...) {
+        Application->HandleException(Application);
+    }
+    const std::string title = tk::fromUtf8("ВалдренИнфо");
+    EXPECT_EQ(answers.asked, (std::vector<std::string>{title + "|Table not found.|16", title + "|Already said.|16"}));
+}
+
+TEST(TApplicationTest, OnExceptionReplacesTheMessageBox) {
+    ScriptedAnswers answers;
+    std::string caught;
+    Application->OnException = [&](TPersistent* sender, const std::exception& e) {
+        caught = std::string(e.what()) + (sender == Application ? " from application" : "");
+    };
+    try {
+        throw Exception("Cannot connect");
+    } catch (...) {
+        Application->HandleException(Application);
+    }
+    Application->OnException = nullptr;
+    EXPECT_EQ(caught, "Cannot connect from application");
+    EXPECT_TRUE(answers.asked.empty());
+}
+
+TEST(TApplicationTest, MessageBoxReturnsThePresentersAnswer) {
+    ScriptedAnswers answers;
+    answers.boxAnswer = IDNO;
+    Application->SetTitle("Title");
+    EXPECT_EQ(Application->MessageBox("Delete record?", "", MB_YESNO | MB_ICONQUESTION), IDNO);
+    ShowMessage("Done");
+    EXPECT_EQ(answers.asked, (std::vector<std::string>{"Title|Delete record?|36", "Title|Done|0"}));
+}
+
+TEST(TApplicationTest, ColourDialogTakesTheColourOnlyWhenConfirmed) {
+    ScriptedAnswers answers;
+    TColorDialog dialog(nullptr);
+    dialog.SetColor(clGreen);
+    dialog.CustomColors()->Add("ColorA=00008000");
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), clGreen);
+    answers.colorAnswer = clRed;
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), clRed);
+    EXPECT_EQ(answers.asked.front(), "colour 32768 ColorA=00008000");
+}
+
+TEST(TApplicationTest, LoginDialogEditsUserAndPasswordInPlace) {
+    ScriptedAnswers answers;
+    AnsiString user = "guest";
+    AnsiString password;
+    EXPECT_TRUE(LoginDialog("mapdata", user, password));
+    EXPECT_EQ(user, "USER");
+    EXPECT_EQ(password, "secret");
+    answers.loginAnswer = false;
+    EXPECT_FALSE(LoginDialog("mapdata", user, password));
+    EXPECT_EQ(answers.asked.front(), "login mapdata guest");
+}
+
+} // namespace
+
+namespace {
+
+TEST(TApplicationTest, WithoutAScreenQuestionsGetTheAnswerThatChangesNothing) {
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    EXPECT_EQ(Application->MessageBox("Delete record?", "", MB_YESNO), IDNO);
+    EXPECT_EQ(Application->MessageBox("Go on?", "", MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(Application->MessageBox("Done", "", MB_OK), IDOK);
+    AnsiString user = "USER";
+    AnsiString password;
+    EXPECT_FALSE(LoginDialog("mapdata", user, password));
+    TColorDialog dialog(nullptr);
+    EXPECT_FALSE(dialog.Execute());
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+#include "toolkit/TCustomControl.h"
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TForm.h"
+#include "toolkit/TGraphicControl.h"
+
+namespace {
+
+// Paints a red square in the top-left corner and counts its paints.
+class TProbe : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    int paints = 0;
+
+protected:
+    void Paint() override {
+        ++paints;
+        Canvas()->Brush()->SetColor(clRed);
+        Canvas()->FillRect(Rect(0, 0, 10, 10));
+    }
+};
+
+class TMark : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+
+protected:
+    void Paint() override {
+        Canvas()->Brush()->SetColor(clBlue);
+        Canvas()->FillRect(ClientRect());
+    }
+};
+
+struct Fixture {
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TProbe* probe = new TProbe(form.get());
+
+    Fixture() {
+        form->SetBounds(0, 0, 200, 200);
+        probe->SetParent(form.get());
+        probe->SetBounds(10, 10, 100, 80);
+        probe->SetColor(clWhite);
+        form->Show();
+        Application->ProcessMessages();
+    }
+};
+
+TEST(TCustomControlTest, PaintDrawsOnTheCanvasOverTheErasedBackground) {
+    Fixture f;
+    EXPECT_GE(f.probe->paints, 1);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(5, 5), clRed);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clWhite);
+}
+
+TEST(TCustomControlTest, DrawingOutsidePaintStaysUntilTheNextInvalidation) {
+    Fixture f;
+    const int paints = f.probe->paints;
+    f.probe->Canvas()->Brush()->SetColor(clLime);
+    f.probe->Canvas()->FillRect(Rect(40, 40, 60, 60));
+    Application->ProcessMessages();
+    EXPECT_EQ(f.probe->paints, paints);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clLime);
+    f.probe->Invalidate();
+    f.probe->Update();
+    EXPECT_EQ(f.probe->paints, paints + 1);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clWhite);
+}
+
+TEST(TCustomControlTest, OpaqueControlKeepsWhatItDidNotPaint) {
+    Fixture f;
+    const int paints = f.probe->paints;
+    f.probe->SetControlStyle(f.probe->ControlStyle() | csOpaque);
+    f.probe->Canvas()->Brush()->SetColor(clLime);
+    f.probe->Canvas()->FillRect(Rect(40, 40, 60, 60));
+    f.probe->Repaint();
+    EXPECT_EQ(f.probe->paints, paints + 1);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clLime);
+}
+
+TEST(TCustomControlTest, ResizeRepaintsAtTheNewSize) {
+    Fixture f;
+    const int paints = f.probe->paints;
+    f.probe->SetBounds(10, 10, 150, 120);
+    Application->ProcessMessages();
+    EXPECT_GT(f.probe->paints, paints);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(140, 110), clWhite);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(150, 110), -1);
+}
+
+TEST(TCustomControlTest, RepaintPaintsAtOnceRightAfterShowing) {
+    TForm form(nullptr);
+    auto* probe = new TProbe(&form);
+    probe->SetParent(&form);
+    probe->SetBounds(0, 0, 40, 40);
+    form.Show();
+    probe->Repaint();
+    EXPECT_EQ(probe->paints, 1);
+    EXPECT_EQ(probe->Canvas()->Pixels(5, 5), clRed);
+}
+
+TEST(TCustomControlTest, GraphicControlPaintsItsCanvasToo) {
+    Fixture f;
+    auto* mark = new TMark(f.form.get());
+    mark->SetParent(f.form.get());
+    mark->SetBounds(120, 10, 20, 20);
+    mark->Repaint();
+    EXPECT_EQ(mark->Canvas()->Pixels(10, 10), clBlue);
+}
+
+} // namespace
+
+namespace {
+
+// Invalidates itself and pumps messages inside its press handling until a paint has come.
+class TPumpingProbe : public TProbe {
+public:
+    using TProbe::TProbe;
+    bool paintedInLoop = false;
+
+protected:
+    void MouseDown(TMouseButton, TShiftState, int, int) override {
+        const int before = paints;
+        Invalidate();
+        for (int pass = 0; pass < 100000 && paints == before; ++pass)
+            Application->ProcessMessages();
+        paintedInLoop = paints > before;
+    }
+};
+
+TEST(TCustomControlTest, PaintComesThroughAPumpInsideAMouseHandler) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 100);
+    auto* probe = new TPumpingProbe(&form);
+    probe->SetParent(&form);
+    probe->SetBounds(0, 0, 50, 50);
+    form.Show();
+    Application->ProcessMessages();
+    tk::input::press(*probe, mbLeft, 5, 5);
+    tk::input::release(*probe, mbLeft, 5, 5);
+    Application->ProcessMessages();
+    EXPECT_TRUE(probe->paintedInLoop);
+}
+
+} // namespace

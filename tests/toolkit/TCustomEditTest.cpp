@@ -1,0 +1,111 @@
+#include "toolkit/TCustomEdit.h"
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TButton.h"
+#include "toolkit/TEdit.h"
+#include "toolkit/TForm.h"
+
+namespace {
+
+struct Fixture {
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TEdit* edit = new TEdit(form.get());
+    int changes = 0;
+
+    Fixture() {
+        form->SetBounds(0, 0, 200, 100);
+        edit->SetParent(form.get());
+        edit->OnChange = [this](TPersistent*) { ++changes; };
+        form->Show();
+        edit->SetFocus();
+    }
+    void type(char c) { tk::input::key(*form, 0, 0, c); }
+};
+
+TEST(TCustomEditTest, TypedCharactersIncludingCyrillicReachTheText) {
+    Fixture f;
+    f.type('a');
+    f.type(tk::fromUtf8("я")[0]);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.edit->Text(), "a" + tk::fromUtf8("я"));
+    EXPECT_EQ(f.changes, 2);
+    EXPECT_TRUE(f.edit->Modified());
+}
+
+TEST(TCustomEditTest, KeyPressCanSwallowOrReplaceACharacter) {
+    Fixture f;
+    f.edit->OnKeyPress = [](TPersistent*, char& key) {
+        if (key >= '0' && key <= '9')
+            key = 0;
+        else if (key == 'b')
+            key = 'B';
+    };
+    f.type('1');
+    f.type('b');
+    f.type('c');
+    Application->ProcessMessages();
+    EXPECT_EQ(f.edit->Text(), "Bc");
+}
+
+TEST(TCustomEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {
+    Fixture f;
+    auto* ok = new TButton(f.form.get());
+    ok->SetParent(f.form.get());
+    ok->SetDefault(true);
+    int clicks = 0;
+    ok->OnClick = [&](TPersistent*) { ++clicks; };
+    tk::input::key(*f.form, VK_RETURN, 0, '\r');
+    Application->ProcessMessages();
+    EXPECT_EQ(clicks, 1);
+    f.edit->OnKeyDown = [](TPersistent*, std::uint16_t& key, TShiftState shift) {
+        if (key == VK_RETURN && !(shift & ssAlt))
+            key = 0;
+    };
+    tk::input::key(*f.form, VK_RETURN, 0, '\r');
+    Application->ProcessMessages();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(TCustomEditTest, SettingTextFiresChangeAndLimitsHold) {
+    Fixture f;
+    f.edit->SetMaxLength(3);
+    f.edit->SetText("abcdef");
+    EXPECT_EQ(f.edit->Text(), "abc");
+    EXPECT_EQ(f.changes, 1);
+    EXPECT_FALSE(f.edit->Modified());
+    f.edit->SetReadOnly(true);
+    f.type('x');
+    Application->ProcessMessages();
+    EXPECT_EQ(f.edit->Text(), "abc");
+    f.edit->SetSelStart(1);
+    f.edit->SetSelLength(2);
+    EXPECT_EQ(f.edit->SelStart(), 1);
+    EXPECT_EQ(f.edit->SelLength(), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TCustomEditTest, EditRectangleLeavesRoomForAButtonOnTheEdit) {
+    Fixture f;
+    f.edit->SetBounds(0, 0, 121, 21);
+    const TRect room = Rect(0, 0, 121 - 21 - 2, 22);
+    f.edit->Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&room));
+    TRect back;
+    f.edit->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&back));
+    EXPECT_EQ(back, Rect(0, 0, 98, 21));
+    auto* button = new TWinControl(f.form.get());
+    button->SetParent(f.edit);
+    button->SetBounds(100, 0, 21, 21);
+    EXPECT_EQ(button->Parent(), f.edit);
+    f.edit->SetAlignment(taRightJustify);
+    EXPECT_EQ(f.edit->Alignment(), taRightJustify);
+}
+
+} // namespace

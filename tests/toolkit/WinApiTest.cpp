@@ -1,0 +1,185 @@
+#include "toolkit/WinApi.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TControl_p.h"
+#include "toolkit/TForm.h"
+#include "toolkit/TRegion.h"
+
+namespace {
+
+constexpr unsigned WM_PROBE = WM_USER + 7;
+
+class TfmReceiver : public TForm {
+public:
+    using TForm::TForm;
+    std::vector<std::string> log;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg != WM_PROBE) {
+            TForm::WndProc(Message);
+            return;
+        }
+        log.push_back("probe " + std::to_string(Message.WParam));
+        Message.Result = 42;
+    }
+};
+
+TEST(WinApiTest, SentMessageArrivesAtOncePostedOneAfterTheHandler) {
+    TfmReceiver form(nullptr);
+    EXPECT_EQ(SendMessage(form.Handle(), WM_PROBE, 1, 0), 42);
+    EXPECT_TRUE(PostMessage(form.Handle(), WM_PROBE, 2, 0));
+    form.log.push_back("handler returns");
+    Application->ProcessMessages();
+    EXPECT_EQ(form.log, (std::vector<std::string>{"probe 1", "handler returns", "probe 2"}));
+}
+
+TEST(WinApiTest, HookSeesPostedMessagesButNotSentOnes) {
+    TfmReceiver form(nullptr);
+    std::vector<unsigned> hooked;
+    Application->OnMessage = [&](TMsg& msg, bool& handled) {
+        hooked.push_back(static_cast<unsigned>(msg.wParam));
+        handled = msg.wParam == 3;
+    };
+    SendMessage(form.Handle(), WM_PROBE, 1, 0);
+    PostMessage(form.Handle(), WM_PROBE, 2, 0);
+    PostMessage(form.Handle(), WM_PROBE, 3, 0);
+    Application->ProcessMessages();
+    Application->OnMessage = nullptr;
+    EXPECT_EQ(hooked, (std::vector<unsigned>{2, 3}));
+    EXPECT_EQ(form.log, (std::vector<std::string>{"probe 1", "probe 2"}));
+}
+
+TEST(WinApiTest, MessagesToAGoneWindowAreDropped) {
+    auto form = std::make_unique<TfmReceiver>(nullptr);
+    const HWND handle = form->Handle();
+    EXPECT_TRUE(PostMessage(handle, WM_PROBE, 1, 0));
+    form.reset();
+    Application->ProcessMessages();
+    EXPECT_EQ(SendMessage(handle, WM_PROBE, 1, 0), 0);
+    EXPECT_FALSE(PostMessage(handle, WM_PROBE, 1, 0));
+    EXPECT_FALSE(IsWindowVisible(handle));
+}
+
+TEST(WinApiTest, ShowWindowHidesWithoutTouchingVisible) {
+    TForm form(nullptr);
+    form.Show();
+    ShowWindow(form.Handle(), SW_HIDE);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(form.Visible());
+    ShowWindow(form.Handle(), SW_SHOWNOACTIVATE);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+}
+
+TEST(WinApiTest, WindowRegionShapesTheWindow) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 120);
+    const std::array<TPoint, 4> tail = {Point(0, 0), Point(100, 30), Point(100, 120), Point(0, 120)};
+    const TRegion region = CreatePolygonRgn(tail, WINDING);
+    ASSERT_TRUE(SetWindowRgn(form.Handle(), &region, true));
+    const QRegion mask = form.peer().widget()->mask();
+    EXPECT_TRUE(mask.contains(QPoint(50, 100)));
+    EXPECT_FALSE(mask.contains(QPoint(200, 100)));
+    SetWindowRgn(form.Handle(), nullptr, true);
+    EXPECT_TRUE(form.peer().widget()->mask().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+struct TwoPanels {
+    TForm form{nullptr};
+    TWinControl* left = new TWinControl(&form);
+    TWinControl* right = new TWinControl(&form);
+    std::vector<std::string> seen;
+
+    TwoPanels() {
+        form.SetBounds(100, 100, 200, 100);
+        left->SetParent(&form);
+        left->SetBounds(0, 0, 100, 100);
+        right->SetParent(&form);
+        right->SetBounds(100, 0, 100, 100);
+        left->OnMouseMove = [this](TPersistent*, TShiftState, int x, int) { seen.push_back("left " + std::to_string(x)); };
+        right->OnMouseMove = [this](TPersistent*, TShiftState, int, int) { seen.push_back("right"); };
+        form.Show();
+        Application->ProcessMessages();
+    }
+};
+
+TEST(WinApiTest, CapturedWindowGetsTheMouseUntilReleased) {
+    TwoPanels f;
+    EXPECT_EQ(SetCapture(f.left->Handle()), 0u);
+    EXPECT_EQ(GetCapture(), f.left->Handle());
+    tk::input::move(*f.right, 50, 50);
+    tk::input::press(*f.right, mbLeft, 50, 50);
+    tk::input::release(*f.right, mbLeft, 50, 50);
+    Application->ProcessMessages();
+    EXPECT_EQ(GetCapture(), f.left->Handle());
+    ReleaseCapture();
+    EXPECT_EQ(GetCapture(), 0u);
+    tk::input::move(*f.right, 60, 50);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.seen, (std::vector<std::string>{"left 150", "right"}));
+    TPoint at;
+    GetCursorPos(&at);
+    EXPECT_EQ(at, Point(260, 150));
+}
+
+TEST(WinApiTest, DragTargetIsTheControlUnderThePointUnlessDisabled) {
+    TwoPanels f;
+    EXPECT_EQ(FindDragTarget(Point(250, 150), false), f.right);
+    f.right->SetEnabled(false);
+    EXPECT_EQ(FindDragTarget(Point(250, 150), false), nullptr);
+    EXPECT_EQ(FindDragTarget(Point(250, 150), true), f.right);
+    EXPECT_EQ(FindDragTarget(Point(5, 5), true), nullptr);
+}
+
+TEST(WinApiTest, EnumerationVisitsEveryTopLevelWindowAndStopsWhenAsked) {
+    TForm first(nullptr);
+    TForm second(nullptr);
+    std::vector<HWND> visited;
+    EnumThreadWindows([&](HWND window) {
+        visited.push_back(window);
+        return true;
+    });
+    EXPECT_NE(std::find(visited.begin(), visited.end(), first.Handle()), visited.end());
+    EXPECT_NE(std::find(visited.begin(), visited.end(), second.Handle()), visited.end());
+    int calls = 0;
+    EXPECT_FALSE(EnumThreadWindows([&](HWND) { return ++calls < 1; }));
+    EXPECT_EQ(calls, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(WinApiTest, PlacementGivesAndTakesTheNormalBounds) {
+    TForm form(nullptr);
+    form.SetBounds(40, 50, 300, 200);
+    WINDOWPLACEMENT placement;
+    ASSERT_TRUE(GetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(placement.showCmd, unsigned(SW_HIDE));
+    EXPECT_EQ(placement.rcNormalPosition, Rect(40, 50, 340, 250));
+    placement.rcNormalPosition = Rect(10, 20, 210, 120);
+    placement.showCmd = SW_SHOWNORMAL;
+    ASSERT_TRUE(SetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(form.BoundsRect(), Rect(10, 20, 210, 120));
+    form.Show();
+    ASSERT_TRUE(GetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(placement.showCmd, unsigned(SW_SHOWNORMAL));
+    EXPECT_FALSE(GetWindowPlacement(0, &placement));
+}
+
+} // namespace
