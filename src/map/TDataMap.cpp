@@ -90,6 +90,7 @@ TDataMap::TDataMap(TComponent* AOwner)
     loadScrollMarker();
     buffer().SetSize(Width(), Height());
     measurePoints_.clear();
+    regionPoints_.clear();
 
     options_.SetmpGuideLines(true);
     options_.SetmpEdit(true);
@@ -255,6 +256,11 @@ void TDataMap::MapToScreen(float& X, float& Y) const {
 void TDataMap::SetInstrument(TInstrument Value) {
     if (instrument_ == iMeasure && !measurePoints_.empty()) {
         measurePoints_.clear();
+        RefreshMap();
+        Repaint();
+    }
+    if ((instrument_ == iRegion || instrument_ == iRegionRect) && !regionPoints_.empty()) {
+        regionPoints_.clear();
         RefreshMap();
         Repaint();
     }
@@ -446,25 +452,39 @@ void TDataMap::PaintOverlays(const TRect& Rect) {
     PaintRect(Rect);
     TCanvas& canvas = *Canvas();
     paintMeasureLine(canvas);
+    paintRegionBand(canvas);
     paintGuideLines(canvas);
     paintSelectionFrame(canvas);
+}
+
+std::vector<TPoint> TDataMap::screenPoints(std::span<const mapi::WorldPoint> points) const {
+    std::vector<TPoint> pixels(points.size());
+    mapi::ViewTransform(XWind(), YWind(), Scale(), renderer_.ZoomFactor()).MapToScreenPoints(points, pixels);
+    return pixels;
 }
 
 void TDataMap::paintMeasureLine(TCanvas& canvas) {
     if (instrument_ != iMeasure || measurePoints_.size() < 2)
         return;
-    std::vector<TPoint> points;
-    points.reserve(measurePoints_.size());
-    for (mapi::WorldPoint p : measurePoints_) {
-        MapToScreen(p.x, p.y);
-        points.push_back(Point(mapi::roundToInt(p.x), mapi::roundToInt(p.y)));
-    }
     TPen& pen = *canvas.Pen();
     pen.SetMode(pmXor);
     pen.SetWidth(3);
     pen.SetColor(clWhite);
     pen.SetStyle(psSolid);
-    canvas.Polyline(points);
+    canvas.Polyline(screenPoints(measurePoints_));
+    pen.SetMode(pmCopy);
+}
+
+void TDataMap::paintRegionBand(TCanvas& canvas) {
+    if ((instrument_ != iRegion && instrument_ != iRegionRect) || regionPoints_.size() < 2)
+        return;
+    TPen& pen = *canvas.Pen();
+    pen.SetMode(pmXor);
+    pen.SetWidth(options_.WidthRectLinza());
+    pen.SetColor(clWhite);
+    pen.SetStyle(psSolid);
+    canvas.Brush()->SetStyle(bsClear);
+    canvas.Polygon(screenPoints(regionPoints_));
     pen.SetMode(pmCopy);
 }
 

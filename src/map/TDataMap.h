@@ -144,8 +144,10 @@ public:
     // The picture centred on the press point while the middle button pans.
     const TBitmap& ScrollMarker() const { return scrollMarker_; }
 
-    // What the overlays show: the measuring polyline and the selected objects; the tools fill them.
+    // What the overlays show: the measuring polyline, the region polygon and the selected objects;
+    // the tools fill them.
     std::vector<mapi::WorldPoint>& MeasurePoints() { return measurePoints_; }
+    std::vector<mapi::WorldPoint>& RegionPoints() { return regionPoints_; }
     std::vector<int>& SelectedObjects() { return selectedObjects_; }
 
     // ---- viewport, search, blinking and the edit buffer ----
@@ -249,7 +251,9 @@ private:
     TBitmap& buffer() { return *Picture()->Bitmap(); }
     void fire(const TNotifyEvent& event);
     void paintGuideLines(TCanvas& canvas);
+    std::vector<TPoint> screenPoints(std::span<const mapi::WorldPoint> points) const;
     void paintMeasureLine(TCanvas& canvas);
+    void paintRegionBand(TCanvas& canvas);
     void paintSelectionFrame(TCanvas& canvas);
     void loadScrollMarker();
     void releaseCache();
@@ -284,6 +288,7 @@ private:
     bool painting_ = false;
 
     std::vector<mapi::WorldPoint> measurePoints_;
+    std::vector<mapi::WorldPoint> regionPoints_;
     std::vector<int> selectedObjects_;
 
     // Viewport, search, blinking and the edit buffer.

@@ -330,6 +330,31 @@ TEST(TDataMapTest, ChangingTheToolTellsEvenWhenItStaysAndDropsTheMeasuringLine) 
     EXPECT_TRUE(f.map->MeasurePoints().empty());
 }
 
+TEST(TDataMapTest, OverlaysDrawTheMeasuringLineAndTheRegionBandOnlyForTheirTools) {
+    Fixture f;
+    f.map->RefreshMap();
+    TCanvas& screen = *f.map->GetCanvas();
+    const TColor inverted = clGreen ^ clWhite;
+    f.map->MeasurePoints() = {{10, 10}, {90, 10}};
+    f.map->RegionPoints() = {{20, 40}, {180, 40}, {180, 90}};
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    EXPECT_EQ(screen.Pixels(50, 10), clGreen); // the pick tool shows neither
+    EXPECT_EQ(screen.Pixels(100, 40), clGreen);
+    f.map->SetInstrument(iMeasure);
+    f.map->MeasurePoints() = {{10, 10}, {90, 10}};
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    EXPECT_EQ(screen.Pixels(50, 10), inverted);
+    EXPECT_EQ(screen.Pixels(50, 11), inverted); // three pixels wide
+    f.map->SetInstrument(iRegion);
+    EXPECT_TRUE(f.map->MeasurePoints().empty());
+    f.map->RegionPoints() = {{20, 40}, {180, 40}, {180, 90}};
+    f.map->PaintOverlays(Rect(0, 0, 200, 100));
+    EXPECT_EQ(screen.Pixels(100, 40), inverted);
+    EXPECT_EQ(screen.Pixels(150, 50), clGreen); // a hollow band
+    f.map->SetInstrument(iPick);
+    EXPECT_TRUE(f.map->RegionPoints().empty());
+}
+
 TEST(TDataMapTest, OverlaysDrawTheGuideGridAndTheSelectionFrame) {
     Fixture f;
     f.map->SetBackgroundColor(clBlack);
