@@ -72,6 +72,7 @@ TDataMap::TDataMap(TComponent* AOwner)
 
     blinkTimer_ = new TTimer(this);
     blinkTimer_->SetInterval(750);
+    blinkTimer_->OnTimer = [this](TPersistent*) { BlinkTimer(); };
     blinkTimer_->SetEnabled(true);
 
     model_.Header.CreateDate = std::floor(Now());
