@@ -186,6 +186,7 @@ void TDataMap::LoadFromStream(TStream& Stream) {
 
 void TDataMap::ClearMap() {
     model_.ClearMap();
+    blinkObjects_.clear();
     renderer_.CollectVisibleObjects({});
     // Scale 99 first, so that the setter sees a change and recomputes the view.
     model_.Header.Scale = 99;
