@@ -170,7 +170,7 @@ void TDataMap::CMMouseLeave(TMessage& Message) {
 void TDataMap::LoadFromStream(TStream& Stream) {
     DoBeforeLoad();
     model_.LoadFromStream(Stream);
-    selectedObject_ = false;
+    forgetObjects();
     // A stored Scale below 1 (a zero header) must not divide the view.
     model_.Header.Scale = std::max(model_.Header.Scale, 1);
     if (options_.mpAllMapAfterLoad()) {
@@ -187,12 +187,20 @@ void TDataMap::LoadFromStream(TStream& Stream) {
 void TDataMap::ClearMap() {
     model_.ClearMap();
     blinkObjects_.clear();
+    forgetObjects();
     renderer_.CollectVisibleObjects({});
     // Scale 99 first, so that the setter sees a change and recomputes the view.
     model_.Header.Scale = 99;
     SetScale(100);
     fileName_.clear();
     redraw();
+}
+
+// The indices and the record the map held refer to objects that are gone.
+void TDataMap::forgetObjects() {
+    editBuffer_.Clear();
+    selectedObjects_.clear();
+    selectedObject_ = false;
 }
 
 // ---- view ----

@@ -257,6 +257,7 @@ private:
     void paintSelectionFrame(TCanvas& canvas);
     void loadScrollMarker();
     void releaseCache();
+    void forgetObjects();
     void reportTimings() const;
 
     mapi::MapModel model_;
