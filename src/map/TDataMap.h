@@ -10,6 +10,7 @@
 
 #include "map/CategoryVocabulary.h"
 #include "map/MapEditBuffer.h"
+#include "map/MapInteraction.h"
 #include "map/MapEvents.h"
 #include "map/MapIconSource.h"
 #include "map/MapModel.h"
@@ -298,4 +299,7 @@ private:
     std::vector<int> blinkObjects_;
     bool blinkPhase_ = false; // true: the inverted phase
     mapi::MapEditBuffer editBuffer_;
+
+    // Mouse tools, scroll loops, selection and editing.
+    mapi::MapInteraction mouse_;
 };
