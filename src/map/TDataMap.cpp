@@ -276,6 +276,7 @@ void TDataMap::SetInstrument(TInstrument Value) {
     }
     instrument_ = Value;
     SetCursor(Value == iLinza ? kLinzaCursor : crDefault);
+    mouse_.LensShown = false;
     DoChangeInstrument();
 }
 
