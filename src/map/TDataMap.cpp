@@ -88,6 +88,7 @@ TDataMap::TDataMap(TComponent* AOwner)
     for (std::size_t i = 0; i < kCursorNames.size(); ++i)
         Screen->SetCursors(kFirstCursor + static_cast<TCursor>(i), LoadCursor(HInstance, kCursorNames[i]));
 
+    createMenus();
     loadScrollMarker();
     buffer().SetSize(Width(), Height());
     measurePoints_.clear();
