@@ -49,7 +49,8 @@ TDataMap& cityMap(int size) {
     if (map)
         return *map;
     ensureApplication();
-    const std::string bytes = mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, size), 6));
+    const std::string bytes =
+        mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, size), 6));
     TMemoryStream stream;
     stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
     stream.SetPosition(0);
@@ -69,7 +70,9 @@ void setView(TDataMap& map, int scale, bool useIndex) {
         map.SetScale(scale);
 }
 
-QColor qColor(uint32_t color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+QColor qColor(uint32_t color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
 
 // What the baseline draws: the visible objects' shapes in pixels, with their pens and brushes.
 struct Primitive {
@@ -85,15 +88,16 @@ struct Primitive {
 };
 
 Qt::BrushStyle brushStyle(uint8_t style) {
-    static constexpr Qt::BrushStyle kStyles[] = {Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
-                                                 Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern,
-                                                 Qt::DiagCrossPattern};
+    static constexpr Qt::BrushStyle kStyles[] = {
+        Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
+        Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
     return style < 8 ? kStyles[style] : Qt::SolidPattern;
 }
 
 Qt::PenStyle penStyle(uint8_t style) {
-    static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
-                                               Qt::DashDotDotLine, Qt::NoPen, Qt::SolidLine};
+    static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                               Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
+                                               Qt::SolidLine};
     return style < 7 ? kStyles[style] : Qt::SolidLine;
 }
 
@@ -111,8 +115,9 @@ void collect(TDataMap& map, const TKEXMapObjectMem& r, std::vector<Primitive>& o
         return;
     }
     Primitive p;
-    p.pen = QPen(qColor(r.Pen.Color), r.Pen.Width > 0 ? qRound(r.Pen.Width * zoom) : 1, penStyle(r.Pen.Style),
-                 r.Pen.Caps == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin);
+    p.pen =
+        QPen(qColor(r.Pen.Color), r.Pen.Width > 0 ? qRound(r.Pen.Width * zoom) : 1,
+             penStyle(r.Pen.Style), r.Pen.Caps == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin);
     p.brush = QBrush(qColor(r.Brush.Color), brushStyle(r.Brush.Style));
     for (mapi::WorldPoint w : r.Points())
         p.points << pixel(map, w);
@@ -154,7 +159,8 @@ void collect(TDataMap& map, const TKEXMapObjectMem& r, std::vector<Primitive>& o
         label.font = QFont(QString::fromStdString(tk::toUtf8(options.FontSystem())));
         label.font.setPointSize(options.mpNumberDomSizeFont());
         label.text = QString::fromStdString(r.Address->House.str());
-        label.at = pixel(map, {(r.Corners[0].x + r.Corners[2].x) / 2, (r.Corners[0].y + r.Corners[2].y) / 2});
+        label.at = pixel(
+            map, {(r.Corners[0].x + r.Corners[2].x) / 2, (r.Corners[0].y + r.Corners[2].y) / 2});
         out.push_back(label);
     }
 }
@@ -240,20 +246,44 @@ void runBaseline(benchmark::State& state, int size, int scale, bool useIndex) {
     state.counters["primitives"] = static_cast<double>(primitives.size());
 }
 
-void BM_RefreshWholeMap(benchmark::State& state) { runMap(state, 1, 0, false); }
-void BM_RefreshWholeMap_Baseline(benchmark::State& state) { runBaseline(state, 1, 0, false); }
-void BM_RefreshScale100(benchmark::State& state) { runMap(state, 1, 100, false); }
-void BM_RefreshScale100_Baseline(benchmark::State& state) { runBaseline(state, 1, 100, false); }
-void BM_RefreshScale400(benchmark::State& state) { runMap(state, 1, 400, false); }
-void BM_RefreshScale400_Baseline(benchmark::State& state) { runBaseline(state, 1, 400, false); }
+void BM_RefreshWholeMap(benchmark::State& state) {
+    runMap(state, 1, 0, false);
+}
+void BM_RefreshWholeMap_Baseline(benchmark::State& state) {
+    runBaseline(state, 1, 0, false);
+}
+void BM_RefreshScale100(benchmark::State& state) {
+    runMap(state, 1, 100, false);
+}
+void BM_RefreshScale100_Baseline(benchmark::State& state) {
+    runBaseline(state, 1, 100, false);
+}
+void BM_RefreshScale400(benchmark::State& state) {
+    runMap(state, 1, 400, false);
+}
+void BM_RefreshScale400_Baseline(benchmark::State& state) {
+    runBaseline(state, 1, 400, false);
+}
 
 // Size 10: the grid index on, so that a zoomed-in view costs what its visible objects cost.
-void BM_RefreshWholeMap10(benchmark::State& state) { runMap(state, 10, 0, true); }
-void BM_RefreshWholeMap10_Baseline(benchmark::State& state) { runBaseline(state, 10, 0, true); }
-void BM_RefreshScale100Size10(benchmark::State& state) { runMap(state, 10, 100, true); }
-void BM_RefreshScale100Size10_Baseline(benchmark::State& state) { runBaseline(state, 10, 100, true); }
-void BM_RefreshScale400Size10(benchmark::State& state) { runMap(state, 10, 400, true); }
-void BM_RefreshScale400Size10_Baseline(benchmark::State& state) { runBaseline(state, 10, 400, true); }
+void BM_RefreshWholeMap10(benchmark::State& state) {
+    runMap(state, 10, 0, true);
+}
+void BM_RefreshWholeMap10_Baseline(benchmark::State& state) {
+    runBaseline(state, 10, 0, true);
+}
+void BM_RefreshScale100Size10(benchmark::State& state) {
+    runMap(state, 10, 100, true);
+}
+void BM_RefreshScale100Size10_Baseline(benchmark::State& state) {
+    runBaseline(state, 10, 100, true);
+}
+void BM_RefreshScale400Size10(benchmark::State& state) {
+    runMap(state, 10, 400, true);
+}
+void BM_RefreshScale400Size10_Baseline(benchmark::State& state) {
+    runBaseline(state, 10, 400, true);
+}
 
 // Nothing changed: the buffer comes back from the cache and is copied to the control's canvas
 // with the overlays.

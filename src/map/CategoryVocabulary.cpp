@@ -63,7 +63,8 @@ void FillCategoryList(TStrings& list) {
     try {
         list.Clear();
         for (const CategoryName& category : kVocabulary)
-            list.AddObject(tk::fromUtf8(category.Name), reinterpret_cast<void*>(static_cast<std::intptr_t>(category.Id)));
+            list.AddObject(tk::fromUtf8(category.Name),
+                           reinterpret_cast<void*>(static_cast<std::intptr_t>(category.Id)));
     } catch (...) {
         list.EndUpdate();
         throw;

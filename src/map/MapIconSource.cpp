@@ -41,7 +41,8 @@ void loadBuiltInLibrary(TKexIconList& library) {
 
 } // namespace
 
-MapIconSource::MapIconSource() : internal_(std::make_unique<TKexIcon>(nullptr)), missing_(missingIconPicture()) {
+MapIconSource::MapIconSource()
+    : internal_(std::make_unique<TKexIcon>(nullptr)), missing_(missingIconPicture()) {
     loadBuiltInLibrary(internal_->AddLib("Default"));
 }
 

@@ -24,10 +24,16 @@ double millisecondsSince(Clock::time_point start) {
 }
 
 // Pen and brush ordinals from the stream, kept inside the toolkit's enumerations.
-TPenStyle penStyleOf(uint8_t style) { return style <= psInsideFrame ? static_cast<TPenStyle>(style) : psSolid; }
-TBrushStyle brushStyleOf(uint8_t style) { return style <= bsDiagCross ? static_cast<TBrushStyle>(style) : bsSolid; }
+TPenStyle penStyleOf(uint8_t style) {
+    return style <= psInsideFrame ? static_cast<TPenStyle>(style) : psSolid;
+}
+TBrushStyle brushStyleOf(uint8_t style) {
+    return style <= bsDiagCross ? static_cast<TBrushStyle>(style) : bsSolid;
+}
 
-int levelOf(int32_t plane) { return std::clamp(plane, -32, 32) + 32; }
+int levelOf(int32_t plane) {
+    return std::clamp(plane, -32, 32) + 32;
+}
 
 // Pixel sets draw each point as a circle of this radius in world units; nothing gives it another
 // value, so the circles are empty.
@@ -40,24 +46,27 @@ constexpr double kBezierCircle = 0.2761423749154;
 TPoint along(TPoint a, TPoint b, double d) {
     int x = 0;
     int y = 0;
-    PointAlongSegment(x, y, static_cast<float>(a.X), static_cast<float>(a.Y), static_cast<float>(b.X),
-                      static_cast<float>(b.Y), static_cast<float>(d));
+    PointAlongSegment(x, y, static_cast<float>(a.X), static_cast<float>(a.Y),
+                      static_cast<float>(b.X), static_cast<float>(b.Y), static_cast<float>(d));
     return Point(x, y);
 }
 
-double distance(TPoint a, TPoint b) { return std::hypot(static_cast<double>(b.X - a.X), static_cast<double>(b.Y - a.Y)); }
+double distance(TPoint a, TPoint b) {
+    return std::hypot(static_cast<double>(b.X - a.X), static_cast<double>(b.Y - a.Y));
+}
 
 // Outcode of a pixel against the client area 0..width, 0..height.
 int pixelCode(int x, int y, int width, int height) {
-    return OutCode(0, 0, static_cast<float>(width), static_cast<float>(height), static_cast<float>(x),
-                   static_cast<float>(y));
+    return OutCode(0, 0, static_cast<float>(width), static_cast<float>(height),
+                   static_cast<float>(x), static_cast<float>(y));
 }
 
 // Moves (x, y) onto each edge it lies beyond, left, top, right, bottom in turn, the other
 // coordinate interpolated along the segment towards (ox, oy) and truncated.
 void moveOntoEdges(int code, int& x, int& y, int ox, int oy, int width, int height) {
     const auto interpolate = [](int from, int to, int edge, int start, int end) {
-        return truncToInt(from + static_cast<double>(to - from) * (static_cast<double>(edge) - start) /
+        return truncToInt(from + static_cast<double>(to - from) *
+                                     (static_cast<double>(edge) - start) /
                                      (static_cast<double>(end) - start));
     };
     const auto onVertical = [&](int edge) {
@@ -82,7 +91,8 @@ void moveOntoEdges(int code, int& x, int& y, int ox, int oy, int width, int heig
 
 } // namespace
 
-MapRenderer::MapRenderer(MapModel& model, const tKexMapOptions& options, MapIconSource& icons, RenderEvents events)
+MapRenderer::MapRenderer(MapModel& model, const tKexMapOptions& options, MapIconSource& icons,
+                         RenderEvents events)
     : model_(model), options_(options), icons_(icons), events_(events), pixels_(kPixelRoom) {
     categories_.set();
 }
@@ -101,7 +111,8 @@ void MapRenderer::SetZoomFactor(float factor) {
 }
 
 bool MapRenderer::GetCategoryVisible(int category) const {
-    return category >= 0 && category < kCategoryCount && categories_.test(static_cast<std::size_t>(category));
+    return category >= 0 && category < kCategoryCount &&
+           categories_.test(static_cast<std::size_t>(category));
 }
 
 void MapRenderer::SetCategoryVisible(int category, bool value) {
@@ -125,7 +136,8 @@ void MapRenderer::CollectVisibleObjects(const WorldRect& window) {
     TKexMapIndex& index = model_.Content().Index;
     if (model_.UseIndex() && index.Active()) {
         // The answer lists an object once per cell, ascending: repeats are neighbours.
-        const std::span<const int> candidates = index.Query(window.x1, window.y1, window.x2, window.y2);
+        const std::span<const int> candidates =
+            index.Query(window.x1, window.y1, window.x2, window.y2);
         for (std::size_t k = 0; k < candidates.size(); ++k) {
             const int i = candidates[k];
             if ((k > 0 && i == candidates[k - 1]) || i < 0 || i >= objects.Count())
@@ -190,7 +202,8 @@ bool MapRenderer::IsObjectVisible(int index) const {
     if (index < 0 || index >= objects.Count())
         return false;
     const TKEXMapObjectMem& record = objects[index];
-    return (ClipCode(record.Corners[0].x, record.Corners[0].y) & ClipCode(record.Corners[2].x, record.Corners[2].y)) == 0;
+    return (ClipCode(record.Corners[0].x, record.Corners[0].y) &
+            ClipCode(record.Corners[2].x, record.Corners[2].y)) == 0;
 }
 
 int MapRenderer::ClipCode(float x, float y) const {
@@ -219,7 +232,8 @@ void MapRenderer::DrawObject(const TKEXMapObjectMem& record, TCanvas& canvas) {
     drawRecord(record, canvas);
 }
 
-void MapRenderer::FillBackground(TCanvas& canvas, const TRect& rect, TColor color, const TBitmap* grass) {
+void MapRenderer::FillBackground(TCanvas& canvas, const TRect& rect, TColor color,
+                                 const TBitmap* grass) {
     const Clock::time_point start = Clock::now();
     TBrush& brush = *canvas.Brush();
     brush.SetColor(color);
@@ -335,7 +349,8 @@ void MapRenderer::drawPolyline(const TKEXMapObjectMem& record, TCanvas& canvas) 
     paintObject(record, canvas);
     // Caps 1 ends square; round ends for 0 and for every value without an end style of its own.
     TPen& pen = *canvas.Pen();
-    pen.SetGeometric(pen.Style(), std::max(pen.Width(), 1), record.Pen.Caps == 1 ? pecSquare : pecRound, pen.Color());
+    pen.SetGeometric(pen.Style(), std::max(pen.Width(), 1),
+                     record.Pen.Caps == 1 ? pecSquare : pecRound, pen.Color());
     canvas.Polyline(points);
 }
 
@@ -382,11 +397,13 @@ void MapRenderer::drawNote(const TKEXMapObjectMem& record, TCanvas& canvas) {
 }
 
 void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas) const {
-    if (!record.HasAddress() || !options_.mpNumberDom() || !(view_.Scale > options_.MinScaleAddress()))
+    if (!record.HasAddress() || !options_.mpNumberDom() ||
+        !(view_.Scale > options_.MinScaleAddress()))
         return;
     const WorldPoint c0 = record.Corners[0];
     const WorldPoint c2 = record.Corners[2];
-    const WorldPoint at = toScreen({c0.x + std::abs(c2.x - c0.x) / 2, c0.y + std::abs(c2.y - c0.y) / 2});
+    const WorldPoint at =
+        toScreen({c0.x + std::abs(c2.x - c0.x) / 2, c0.y + std::abs(c2.y - c0.y) / 2});
     TFont& font = *canvas.Font();
     font.SetColor(ContrastColor(static_cast<TColor>(record.Brush.Color)));
     font.SetName(options_.FontSystem());

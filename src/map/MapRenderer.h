@@ -49,7 +49,8 @@ public:
     // Point lists are converted into one reused pixel array of at least this many points.
     static constexpr std::size_t kPixelRoom = 30000;
 
-    MapRenderer(MapModel& model, const tKexMapOptions& options, MapIconSource& icons, RenderEvents events);
+    MapRenderer(MapModel& model, const tKexMapOptions& options, MapIconSource& icons,
+                RenderEvents events);
 
     // The view of the following culling and drawing; the extra zoom factor returns to 1.
     void SetView(const Viewport& view);
@@ -70,7 +71,9 @@ public:
     bool IsObjectVisible(int index) const;
     // 1 left of x1, 4 right of x2, 2 above y1, 8 below y2 of the last culled window.
     int ClipCode(float x, float y) const;
-    const std::vector<int>& LevelList(int level) const { return levels_[static_cast<std::size_t>(level)]; }
+    const std::vector<int>& LevelList(int level) const {
+        return levels_[static_cast<std::size_t>(level)];
+    }
     int CollectedCount() const { return collected_; }
 
     // Draws the level lists 0 to 64 in order, each in list order.
@@ -114,8 +117,8 @@ private:
 
     Viewport view_;
     ViewTransform transform_{0, 0, 100};
-    float zoom_ = 1.0f;      // pixels per world unit, as culling compares extents
-    double sizeZoom_ = 1.0;  // the same in double: sizes of Size 10 at Scale 70 are 7 pixels, not 6
+    float zoom_ = 1.0f;     // pixels per world unit, as culling compares extents
+    double sizeZoom_ = 1.0; // the same in double: sizes of Size 10 at Scale 70 are 7 pixels, not 6
     float factor_ = 1.0f;
     bool filter_ = false;
     std::bitset<kCategoryCount> categories_;

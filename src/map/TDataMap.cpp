@@ -27,9 +27,9 @@ namespace {
 // The cursors of the edge scroll, the lens, rotation, point moves, hold-to-pan and the colour
 // picker, registered under 1000 + their position.
 constexpr std::array<const char*, 20> kCursorNames = {
-    "KEXLEFT",     "KEXUP",         "KEXRight",        "KEXDown",        "KEXLeftUp",
-    "KEXRightUp",  "KEXRightDown",  "KEXLeftDown",     "Linza",          "Rotate",
-    "MovePixel",   "KEXSCRLEFT",    "KEXSCRUP",        "KEXSCRRIGHT",    "KEXSCRDOWN",
+    "KEXLEFT",      "KEXUP",         "KEXRight",        "KEXDown",        "KEXLeftUp",
+    "KEXRightUp",   "KEXRightDown",  "KEXLeftDown",     "Linza",          "Rotate",
+    "MovePixel",    "KEXSCRLEFT",    "KEXSCRUP",        "KEXSCRRIGHT",    "KEXSCRDOWN",
     "KEXSCRLEFTUP", "KEXSCRRIGHTUP", "KEXSCRRIGHTDOWN", "KEXSCRLEFTDOWN", "EYEDROPPER"};
 constexpr TCursor kFirstCursor = 1000;
 constexpr TCursor kLinzaCursor = 1008;
@@ -86,7 +86,8 @@ TDataMap::TDataMap(TComponent* AOwner)
     guideStepY_ = 50;
 
     for (std::size_t i = 0; i < kCursorNames.size(); ++i)
-        Screen->SetCursors(kFirstCursor + static_cast<TCursor>(i), LoadCursor(HInstance, kCursorNames[i]));
+        Screen->SetCursors(kFirstCursor + static_cast<TCursor>(i),
+                           LoadCursor(HInstance, kCursorNames[i]));
 
     createMenus();
     loadScrollMarker();
@@ -135,8 +136,12 @@ void TDataMap::DoProgress(int Position) {
     if (OnProgress)
         OnProgress(this, Position);
 }
-void TDataMap::DoBeforeLoad() { fire(OnBeforeLoad); }
-void TDataMap::DoAfterLoad() { fire(OnAfterLoad); }
+void TDataMap::DoBeforeLoad() {
+    fire(OnBeforeLoad);
+}
+void TDataMap::DoAfterLoad() {
+    fire(OnAfterLoad);
+}
 void TDataMap::DoAfterFind(bool Value) {
     if (OnAfterFind)
         OnAfterFind(this, Value);
@@ -145,12 +150,24 @@ void TDataMap::DoAfterLocate(bool Value) {
     if (OnAfterLocate)
         OnAfterLocate(this, Value);
 }
-void TDataMap::DoBeforePostObject() { fire(OnBeforePostObject); }
-void TDataMap::DoAfterPostObject() { fire(OnAfterPostObject); }
-void TDataMap::DoAfterAppendObject() { fire(OnAfterAppendObject); }
-void TDataMap::DoBeforeScroll() { fire(OnBeforeScroll); }
-void TDataMap::DoAfterScroll() { fire(OnAfterScroll); }
-void TDataMap::DoChangeScale() { fire(OnChangeScale); }
+void TDataMap::DoBeforePostObject() {
+    fire(OnBeforePostObject);
+}
+void TDataMap::DoAfterPostObject() {
+    fire(OnAfterPostObject);
+}
+void TDataMap::DoAfterAppendObject() {
+    fire(OnAfterAppendObject);
+}
+void TDataMap::DoBeforeScroll() {
+    fire(OnBeforeScroll);
+}
+void TDataMap::DoAfterScroll() {
+    fire(OnAfterScroll);
+}
+void TDataMap::DoChangeScale() {
+    fire(OnChangeScale);
+}
 void TDataMap::DoChangeInstrument() {
     if (OnChangeInstrument)
         OnChangeInstrument(this);
@@ -206,7 +223,9 @@ void TDataMap::forgetObjects() {
 
 // ---- view ----
 
-mapi::Viewport TDataMap::viewport() const { return {XWind(), YWind(), Scale(), Width(), Height()}; }
+mapi::Viewport TDataMap::viewport() const {
+    return {XWind(), YWind(), Scale(), Width(), Height()};
+}
 
 mapi::WorldPoint TDataMap::CalcViewCenter() {
     viewWidth_ = static_cast<float>(static_cast<double>(Width() * 100) / Scale());
@@ -246,7 +265,8 @@ void TDataMap::ZoomToRect(float X1, float Y1, float X2, float Y2) {
     // scale stays and the view is centred on the point.
     int scale = Scale();
     if (dx > 0 && dy > 0)
-        scale = std::min(mapi::roundToInt(100 / (dx / Width())), mapi::roundToInt(100 / (dy / Height())));
+        scale = std::min(mapi::roundToInt(100 / (dx / Width())),
+                         mapi::roundToInt(100 / (dy / Height())));
     else if (dx > 0)
         scale = mapi::roundToInt(100 / (dx / Width()));
     else if (dy > 0)
@@ -254,11 +274,14 @@ void TDataMap::ZoomToRect(float X1, float Y1, float X2, float Y2) {
     const double cx = X1 + dx / 2;
     const double cy = Y1 + dy / 2;
     model_.Header.XWind = static_cast<float>(cx - static_cast<double>(Width() * 100) / Scale() / 2);
-    model_.Header.YWind = static_cast<float>(cy - static_cast<double>(Height() * 100) / Scale() / 2);
+    model_.Header.YWind =
+        static_cast<float>(cy - static_cast<double>(Height() * 100) / Scale() / 2);
     SetScale(scale);
 }
 
-void TDataMap::ScreenToMap(float& X, float& Y) const { mapi::ViewTransform(XWind(), YWind(), Scale()).ScreenToMap(X, Y); }
+void TDataMap::ScreenToMap(float& X, float& Y) const {
+    mapi::ViewTransform(XWind(), YWind(), Scale()).ScreenToMap(X, Y);
+}
 
 void TDataMap::MapToScreen(float& X, float& Y) const {
     mapi::ViewTransform(XWind(), YWind(), Scale(), renderer_.ZoomFactor()).MapToScreen(X, Y);
@@ -289,14 +312,18 @@ void TDataMap::redraw() {
     Repaint();
 }
 
-void TDataMap::OptionsChanged() { redraw(); }
+void TDataMap::OptionsChanged() {
+    redraw();
+}
 
 void TDataMap::SetBackgroundColor(TColor Value) {
     backgroundColor_ = Value;
     redraw();
 }
 
-void TDataMap::SetFileName(std::string_view Value) { fileName_ = Trim(Value).substr(0, 255); }
+void TDataMap::SetFileName(std::string_view Value) {
+    fileName_ = Trim(Value).substr(0, 255);
+}
 
 void TDataMap::SetMashtab(int Value) {
     if (Value == model_.Header.Mashtab)
@@ -349,9 +376,13 @@ const TBitmap* TDataMap::grassPattern() {
     return options_.Texture() && !grassBitmap_.Empty() ? &grassBitmap_ : nullptr;
 }
 
-int TDataMap::TimerInterval() const { return static_cast<int>(blinkTimer_->Interval()); }
+int TDataMap::TimerInterval() const {
+    return static_cast<int>(blinkTimer_->Interval());
+}
 
-void TDataMap::SetTimerInterval(int Value) { blinkTimer_->SetInterval(static_cast<unsigned>(std::max(Value, 0))); }
+void TDataMap::SetTimerInterval(int Value) {
+    blinkTimer_->SetInterval(static_cast<unsigned>(std::max(Value, 0)));
+}
 
 void TDataMap::SetUseIndex(bool Value) {
     model_.SetUseIndex(Value);
@@ -379,6 +410,11 @@ const TBitmap& TDataMap::GetMapIcon(std::string_view LibName, std::string_view P
 
 // ---- drawing ----
 
+void TDataMap::DrawObject(const TKEXMapObjectMem& Record, TCanvas& Canvas) {
+    renderer_.SetView(viewport());
+    renderer_.DrawObject(Record, Canvas);
+}
+
 void TDataMap::CollectVisibleObjects(float X1, float Y1, float X2, float Y2) {
     renderer_.SetView(viewport());
     renderer_.CollectVisibleObjects({X1, Y1, X2, Y2});
@@ -401,7 +437,8 @@ void TDataMap::RefreshMap() {
     TBitmap& target = buffer();
     target.SetSize(Width(), Height());
     TCanvas& canvas = *target.Canvas();
-    renderer_.FillBackground(canvas, Rect(0, 0, Width(), Height()), backgroundColor_, grassPattern());
+    renderer_.FillBackground(canvas, Rect(0, 0, Width(), Height()), backgroundColor_,
+                             grassPattern());
     if (OnPaintBackground)
         OnPaintBackground(&canvas, XWind(), YWind(), x2, y2);
     renderer_.SetZoomFactor(1.0f);
@@ -414,12 +451,16 @@ void TDataMap::RefreshMap() {
 
 // The cache shares its pixels with the buffer until one of them is drawn on; letting it go first
 // spares the copy that drawing on a shared buffer would make. It takes the new picture at the end.
-void TDataMap::releaseCache() { cache_.SetSize(0, 0); }
+void TDataMap::releaseCache() {
+    cache_.SetSize(0, 0);
+}
 
 void TDataMap::reportTimings() const {
     const mapi::RenderTimings& t = renderer_.Timings();
-    std::fprintf(stderr, "RefreshMap %dx%d scale %d: %d objects, cull %.2f ms, background %.2f ms, draw %.2f ms\n",
-                 Width(), Height(), Scale(), renderer_.CollectedCount(), t.CullMs, t.BackgroundMs, t.DrawMs);
+    std::fprintf(
+        stderr,
+        "RefreshMap %dx%d scale %d: %d objects, cull %.2f ms, background %.2f ms, draw %.2f ms\n",
+        Width(), Height(), Scale(), renderer_.CollectedCount(), t.CullMs, t.BackgroundMs, t.DrawMs);
 }
 
 void TDataMap::RefreshMapRect(const TRect& Rect) {
@@ -434,13 +475,15 @@ void TDataMap::RefreshMapRect(const TRect& Rect) {
     SelectClipRgn(canvas, &clip);
     const double unitsPerPixel = 100.0 / Scale();
     renderer_.SetView(viewport());
-    renderer_.CollectVisibleObjects({static_cast<float>(Rect.Left * unitsPerPixel + XWind() - 50),
-                                     static_cast<float>(Rect.Top * unitsPerPixel + YWind() - 50),
-                                     static_cast<float>(Rect.Right * unitsPerPixel + XWind() + 50),
-                                     static_cast<float>(Rect.Bottom * unitsPerPixel + YWind() + 50)});
+    renderer_.CollectVisibleObjects(
+        {static_cast<float>(Rect.Left * unitsPerPixel + XWind() - 50),
+         static_cast<float>(Rect.Top * unitsPerPixel + YWind() - 50),
+         static_cast<float>(Rect.Right * unitsPerPixel + XWind() + 50),
+         static_cast<float>(Rect.Bottom * unitsPerPixel + YWind() + 50)});
     renderer_.FillBackground(canvas, Rect, backgroundColor_, grassPattern());
     if (OnPaintBackground)
-        OnPaintBackground(&canvas, XWind(), YWind(), static_cast<float>(XWind() + Width() * unitsPerPixel),
+        OnPaintBackground(&canvas, XWind(), YWind(),
+                          static_cast<float>(XWind() + Width() * unitsPerPixel),
                           static_cast<float>(YWind() + Height() * unitsPerPixel));
     renderer_.SetZoomFactor(1.0f);
     renderer_.DrawLevels(canvas);
@@ -457,11 +500,15 @@ void TDataMap::Paint() {
     if (current.Width() != Width() || current.Height() != Height())
         RefreshMap();
     TMyImage::Paint();
-    PaintOverlays(Rect(0, 0, Width(), Height()));
+    paintOverlayLayers();
 }
 
 void TDataMap::PaintOverlays(const TRect& Rect) {
     PaintRect(Rect);
+    paintOverlayLayers();
+}
+
+void TDataMap::paintOverlayLayers() {
     TCanvas& canvas = *Canvas();
     paintMeasureLine(canvas);
     paintRegionBand(canvas);
@@ -471,7 +518,8 @@ void TDataMap::PaintOverlays(const TRect& Rect) {
 
 std::vector<TPoint> TDataMap::screenPoints(std::span<const mapi::WorldPoint> points) const {
     std::vector<TPoint> pixels(points.size());
-    mapi::ViewTransform(XWind(), YWind(), Scale(), renderer_.ZoomFactor()).MapToScreenPoints(points, pixels);
+    mapi::ViewTransform(XWind(), YWind(), Scale(), renderer_.ZoomFactor())
+        .MapToScreenPoints(points, pixels);
     return pixels;
 }
 
@@ -527,11 +575,13 @@ void TDataMap::paintGuideLines(TCanvas& canvas) {
     const double unitsPerPixel = 100.0 / Scale();
     if (guideStepX_ > 20) {
         for (int i = 0; i <= Width() / guideStepX_; ++i)
-            canvas.TextOut(i * guideStepX_ + 2, 1, Format("%n", XWind() + i * guideStepX_ * unitsPerPixel));
+            canvas.TextOut(i * guideStepX_ + 2, 1,
+                           Format("%n", XWind() + i * guideStepX_ * unitsPerPixel));
     }
     if (guideStepY_ > 20) {
         for (int i = 1; i <= Height() / guideStepY_; ++i)
-            canvas.TextOut(2, i * guideStepY_ + 2, Format("%n", YWind() + i * guideStepY_ * unitsPerPixel));
+            canvas.TextOut(2, i * guideStepY_ + 2,
+                           Format("%n", YWind() + i * guideStepY_ * unitsPerPixel));
     }
 }
 
@@ -549,7 +599,8 @@ void TDataMap::paintSelectionFrame(TCanvas& canvas) {
                 frame = {c.x, c.y, c.x, c.y};
                 any = true;
             }
-            frame = {std::min(frame.x1, c.x), std::min(frame.y1, c.y), std::max(frame.x2, c.x), std::max(frame.y2, c.y)};
+            frame = {std::min(frame.x1, c.x), std::min(frame.y1, c.y), std::max(frame.x2, c.x),
+                     std::max(frame.y2, c.y)};
         }
     }
     if (!any)
@@ -560,7 +611,8 @@ void TDataMap::paintSelectionFrame(TCanvas& canvas) {
     const int t = mapi::roundToInt(frame.y1);
     const int r = mapi::roundToInt(frame.x2);
     const int b = mapi::roundToInt(frame.y2);
-    const std::array<TPoint, 5> outline = {Point(l, t), Point(r, t), Point(r, b), Point(l, b), Point(l, t)};
+    const std::array<TPoint, 5> outline = {Point(l, t), Point(r, t), Point(r, b), Point(l, b),
+                                           Point(l, t)};
     TPen& pen = *canvas.Pen();
     pen.SetWidth(1);
     pen.SetStyle(psDot);

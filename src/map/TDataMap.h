@@ -127,7 +127,8 @@ public:
     void RefreshMapRect(const TRect& Rect);
     // Copies Rect of the buffer to the screen and paints the overlays.
     void PaintOverlays(const TRect& Rect);
-    void DrawObject(const TKEXMapObjectMem& Record, TCanvas& Canvas) { renderer_.DrawObject(Record, Canvas); }
+    // Draws one record on any canvas in the current view (the blink, the preview).
+    void DrawObject(const TKEXMapObjectMem& Record, TCanvas& Canvas);
     void CollectVisibleObjects(float X1, float Y1, float X2, float Y2);
     bool IsObjectVisible(int Index) const { return renderer_.IsObjectVisible(Index); }
     int ClipCode(float X, float Y) const { return renderer_.ClipCode(X, Y); }
@@ -136,7 +137,9 @@ public:
     void DrawBezierEllipse(TCanvas& Canvas, TPoint C0, TPoint C1, TPoint C2, TPoint C3) {
         mapi::MapRenderer::DrawBezierEllipse(Canvas, C0, C1, C2, C3);
     }
-    void DrawPixelLine(TCanvas& Canvas, int X1, int Y1, int X2, int Y2) { renderer_.DrawPixelLine(Canvas, X1, Y1, X2, Y2); }
+    void DrawPixelLine(TCanvas& Canvas, int X1, int Y1, int X2, int Y2) {
+        renderer_.DrawPixelLine(Canvas, X1, Y1, X2, Y2);
+    }
     // A square handle (SizeRect pixels round the point) and a round one (2 pixels larger), at a
     // world point on the control's canvas, drawn with the given pen mode.
     void DrawPointHandle(TPenMode Mode, float X, float Y);
@@ -306,6 +309,8 @@ private:
     TBitmap& buffer() { return *Picture()->Bitmap(); }
     void fire(const TNotifyEvent& event);
     void paintGuideLines(TCanvas& canvas);
+    // The overlays in their order, over what the screen shows now.
+    void paintOverlayLayers();
     std::vector<TPoint> screenPoints(std::span<const mapi::WorldPoint> points) const;
     void paintMeasureLine(TCanvas& canvas);
     void paintRegionBand(TCanvas& canvas);

@@ -35,7 +35,9 @@ void TKexIcon::AddClient(mapi::IconSetClient* client) {
         clients_.push_back(client);
 }
 
-void TKexIcon::RemoveClient(mapi::IconSetClient* client) { std::erase(clients_, client); }
+void TKexIcon::RemoveClient(mapi::IconSetClient* client) {
+    std::erase(clients_, client);
+}
 
 void TKexIcon::RefreshClients() {
     for (mapi::IconSetClient* client : std::vector(clients_))
@@ -70,7 +72,9 @@ int TKexIcon::GetCount(std::string_view libName) const {
     return lib ? lib->Count() : 0;
 }
 
-int TKexIcon::IndexOfLib(std::string_view libName) const { return indexOfKey(AnsiUpperCase(libName)); }
+int TKexIcon::IndexOfLib(std::string_view libName) const {
+    return indexOfKey(AnsiUpperCase(libName));
+}
 
 AnsiString TKexIcon::GetPicName(std::string_view libName, int index) const {
     const TKexIconList* lib = findLib(AnsiUpperCase(libName));

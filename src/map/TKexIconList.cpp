@@ -12,8 +12,8 @@
 namespace {
 
 int32_t int32At(const uint8_t* bytes) {
-    return static_cast<int32_t>(uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 |
-                                uint32_t{bytes[3]} << 24);
+    return static_cast<int32_t>(uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 |
+                                uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24);
 }
 
 template <std::size_t Room>
@@ -40,7 +40,9 @@ TKexIconRecord recordOf(const std::array<uint8_t, TKexIconList::kRecordSize>& by
     return record;
 }
 
-AnsiString iconKey(std::string_view name) { return AnsiUpperCase(Trim(name)).substr(0, 30); }
+AnsiString iconKey(std::string_view name) {
+    return AnsiUpperCase(Trim(name)).substr(0, 30);
+}
 
 } // namespace
 
@@ -108,9 +110,13 @@ int TKexIconList::IndexOfName(std::string_view name) const {
     return -1;
 }
 
-const AnsiString& TKexIconList::Names(int index) const { return items_.at(static_cast<std::size_t>(index))->name; }
+const AnsiString& TKexIconList::Names(int index) const {
+    return items_.at(static_cast<std::size_t>(index))->name;
+}
 
-TBitmap* TKexIconList::GetBitmap(std::string_view name) { return GetBitmapByIndex(IndexOfName(name)); }
+TBitmap* TKexIconList::GetBitmap(std::string_view name) {
+    return GetBitmapByIndex(IndexOfName(name));
+}
 
 TBitmap* TKexIconList::GetBitmapByIndex(int index) {
     if (index < 0 || index >= Count())

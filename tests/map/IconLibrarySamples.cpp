@@ -33,7 +33,8 @@ std::string bmpOf(const SampleIcon& icon) {
 
 } // namespace
 
-std::string libraryBytes(const std::string& libName, const std::vector<SampleIcon>& icons, int formatFlag) {
+std::string libraryBytes(const std::string& libName, const std::vector<SampleIcon>& icons,
+                         int formatFlag) {
     std::string out;
     putShortString(out, "Icon library", 70);
     putInt32(out, formatFlag);
@@ -55,7 +56,8 @@ std::size_t recordOffset(const std::string& bytes, int i) {
     std::size_t offset = 181;
     for (int k = 0; k < i; ++k) {
         const auto* size = reinterpret_cast<const unsigned char*>(bytes.data() + offset + 36);
-        offset += 40 + (size[0] | size[1] << 8 | size[2] << 16 | static_cast<std::size_t>(size[3]) << 24);
+        offset +=
+            40 + (size[0] | size[1] << 8 | size[2] << 16 | static_cast<std::size_t>(size[3]) << 24);
     }
     return offset;
 }

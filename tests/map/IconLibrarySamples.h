@@ -18,7 +18,8 @@ struct SampleIcon {
 };
 
 // The stream's bytes; formatFlag 1 makes the icons follow.
-std::string libraryBytes(const std::string& libName, const std::vector<SampleIcon>& icons, int formatFlag = 1);
+std::string libraryBytes(const std::string& libName, const std::vector<SampleIcon>& icons,
+                         int formatFlag = 1);
 
 // The byte offset at which icon i's record starts.
 std::size_t recordOffset(const std::string& bytes, int i);

@@ -22,6 +22,7 @@ public:
     void TearDown() override { tk::shutDownApplication(); }
 };
 
-[[maybe_unused]] testing::Environment* const kEnvironment = testing::AddGlobalTestEnvironment(new MapGuiEnvironment);
+[[maybe_unused]] testing::Environment* const kEnvironment =
+    testing::AddGlobalTestEnvironment(new MapGuiEnvironment);
 
 } // namespace

@@ -35,7 +35,8 @@ TEST(MapIconSourceTest, UnknownIconGivesTheRedErrorPicture) {
 TEST(MapIconSourceTest, ExternalSetIsCurrentUntilUnsetOrFreed) {
     mapi::MapIconSource icons;
     auto external = std::make_unique<TKexIcon>(nullptr);
-    TMemoryStream stream = mapsamples::streamOf(iconsamples::libraryBytes("Park", {{"tree", clLime}}));
+    TMemoryStream stream =
+        mapsamples::streamOf(iconsamples::libraryBytes("Park", {{"tree", clLime}}));
     external->AddLib("Park").LoadFromStream(stream);
 
     icons.SetKexMapIcon(external.get());

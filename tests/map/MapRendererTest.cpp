@@ -26,7 +26,8 @@ struct Scene {
     TPaintObjectEvent onPaintObject;
     TFilteredObjectEvent onFilteredObject;
     TPixelLineEvent onPixelLine;
-    mapi::MapRenderer renderer{model, options, icons, {&onPaintObject, &onFilteredObject, &onPixelLine}};
+    mapi::MapRenderer renderer{
+        model, options, icons, {&onPaintObject, &onFilteredObject, &onPixelLine}};
     TBitmap bitmap;
 
     Scene() {
@@ -112,7 +113,8 @@ TEST(MapRendererTest, TextTurnsCounterClockwiseByItsAngle) {
     TKEXMapText payload = *upright.Text();
     payload.Angle = 900;
     upright.SetText(payload);
-    upright.Corners = {WorldPoint{40, 0}, WorldPoint{80, 0}, WorldPoint{80, 90}, WorldPoint{40, 90}};
+    upright.Corners = {WorldPoint{40, 0}, WorldPoint{80, 0}, WorldPoint{80, 90},
+                       WorldPoint{40, 90}};
     s.add(std::move(upright));
     s.render();
     EXPECT_GT(s.count(clWhite, Rect(45, 20, 75, 80)), 20); // the line runs up from the anchor
@@ -121,15 +123,16 @@ TEST(MapRendererTest, TextTurnsCounterClockwiseByItsAngle) {
 }
 
 TEST(MapRendererTest, PolylineEndsAreSquareForCapsOneAndRoundOtherwise) {
-    for (const auto& [caps, cornerCovered] : {std::pair{1, true}, std::pair{0, false}, std::pair{7, false}}) {
+    for (const auto& [caps, cornerCovered] :
+         {std::pair{1, true}, std::pair{0, false}, std::pair{7, false}}) {
         Scene s;
         TKEXMapObjectMem line = pointObject(kindPolyline, {{30, 50}, {70, 50}});
         line.Pen = {static_cast<uint32_t>(clWhite), psSolid, 12, caps};
         s.add(std::move(line));
         s.render();
-        EXPECT_EQ(s.pixel(25, 50), clWhite) << "caps " << caps;        // beyond the end point
+        EXPECT_EQ(s.pixel(25, 50), clWhite) << "caps " << caps; // beyond the end point
         EXPECT_EQ(s.pixel(25, 45) == clWhite, cornerCovered) << "caps " << caps;
-        EXPECT_EQ(s.pixel(50, 57), kBackground) << "caps " << caps;     // half the width is 6
+        EXPECT_EQ(s.pixel(50, 57), kBackground) << "caps " << caps; // half the width is 6
     }
 }
 
@@ -233,7 +236,9 @@ TEST(MapRendererTest, SegmentLeavingTheViewIsWalkedFromItsStart) {
     line.Corners = {WorldPoint{0, 0}, WorldPoint{50, 0}, WorldPoint{50, 50}, WorldPoint{0, 50}};
     s.add(std::move(line));
     std::vector<std::pair<int, int>> pixels;
-    s.onPixelLine = [&](const TKEXMapObjectMem&, int x, int, int n, double, TCanvas*) { pixels.emplace_back(x, n); };
+    s.onPixelLine = [&](const TKEXMapObjectMem&, int x, int, int n, double, TCanvas*) {
+        pixels.emplace_back(x, n);
+    };
     s.render();
     ASSERT_EQ(pixels.size(), 10u); // up to the right edge at x = 100, which the walk leaves out
     EXPECT_EQ(pixels.front(), std::make_pair(90, 0));
@@ -259,7 +264,8 @@ TEST(MapRendererTest, ObjectsNoLargerThanObjectViewAreCulled) {
     tiny.Corners = {WorldPoint{10, 10}, WorldPoint{13, 10}, WorldPoint{13, 13}, WorldPoint{10, 13}};
     s.add(tiny);
     TKEXMapObjectMem larger = square(50, 50, 54, 53, clBlue);
-    larger.Corners = {WorldPoint{50, 50}, WorldPoint{54, 50}, WorldPoint{54, 53}, WorldPoint{50, 53}};
+    larger.Corners = {WorldPoint{50, 50}, WorldPoint{54, 50}, WorldPoint{54, 53},
+                      WorldPoint{50, 53}};
     s.add(larger);
     s.render();
     EXPECT_EQ(s.count(clRed), 0);
@@ -333,8 +339,9 @@ TEST(MapRendererTest, EllipseFillsTheInscribedOval) {
 
 TEST(MapRendererTest, GroupDrawsItsChildrenInOrderLeavingOutSmallOnes) {
     Scene s;
-    TKEXMapObjectMem speck = square(80, 80, 81, 81, clYellow);
-    s.add(mapsamples::groupObject({square(10, 10, 60, 60, clRed), square(30, 30, 70, 70, clBlue), speck}));
+    TKEXMapObjectMem dot = square(80, 80, 81, 81, clYellow);
+    s.add(mapsamples::groupObject(
+        {square(10, 10, 60, 60, clRed), square(30, 30, 70, 70, clBlue), dot}));
     s.render();
     EXPECT_EQ(s.pixel(20, 20), clRed);
     EXPECT_EQ(s.pixel(50, 50), clBlue);
@@ -355,7 +362,8 @@ TEST(MapRendererTest, GridIndexCullsToTheSameLevelLists) {
     s.model.SetUseIndex(true);
     s.render(10);
     for (int level = 0; level < mapi::MapRenderer::kLevelCount; ++level)
-        EXPECT_EQ(s.renderer.LevelList(level), plain[static_cast<std::size_t>(level)]) << "level " << level;
+        EXPECT_EQ(s.renderer.LevelList(level), plain[static_cast<std::size_t>(level)])
+            << "level " << level;
     EXPECT_EQ(s.renderer.CollectedCount(), 9);
 }
 
@@ -364,7 +372,8 @@ TEST(MapRendererTest, PointListsLongerThanThePixelRoomAreDrawnWhole) {
     std::vector<WorldPoint> points;
     const std::size_t n = mapi::MapRenderer::kPixelRoom + 10;
     for (std::size_t i = 0; i + 1 < n; ++i)
-        points.push_back({5.0f + static_cast<float>(i % 2), 5.0f + static_cast<float>(i) * 80.0f / static_cast<float>(n)});
+        points.push_back({5.0f + static_cast<float>(i % 2),
+                          5.0f + static_cast<float>(i) * 80.0f / static_cast<float>(n)});
     points.push_back({95, 85}); // only the last point reaches the right
     TKEXMapObjectMem line = pointObject(kindPolyline, points);
     line.Pen = {static_cast<uint32_t>(clWhite), psSolid, 0, 0};

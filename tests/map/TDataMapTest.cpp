@@ -157,8 +157,12 @@ TEST(TDataMapTest, LoadFiresItsEventsInOrderAndKeepsTheStoredView) {
     Fixture f;
     std::vector<std::string> seen;
     f.map->OnBeforeLoad = [&](TPersistent*) { seen.push_back("before"); };
-    f.map->OnProgress = [&](TPersistent*, int position) { seen.push_back("progress " + std::to_string(position)); };
-    f.map->OnChangeScale = [&](TPersistent*) { seen.push_back("scale " + std::to_string(f.map->Scale())); };
+    f.map->OnProgress = [&](TPersistent*, int position) {
+        seen.push_back("progress " + std::to_string(position));
+    };
+    f.map->OnChangeScale = [&](TPersistent*) {
+        seen.push_back("scale " + std::to_string(f.map->Scale()));
+    };
     f.map->OnAfterLoad = [&](TPersistent*) { seen.push_back("after"); };
     f.load(mapsamples::richDocument(6));
     EXPECT_EQ(seen, (std::vector<std::string>{"before", "progress 100", "scale 250", "after"}));
@@ -257,7 +261,8 @@ TEST(TDataMapTest, RefreshMapRectChangesNoPixelOutsideItsRectangle) {
     f.map->RefreshMapRect(rect);
     for (int y = 0; y < 100; ++y) {
         for (int x = 0; x < 200; ++x) {
-            const bool inside = x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
+            const bool inside =
+                x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
             ASSERT_EQ(f.buffer().Pixels(x, y), inside ? clRed : clFuchsia) << x << "," << y;
         }
     }
@@ -275,6 +280,24 @@ TEST(TDataMapTest, NothingIsRebuiltWhileTheMapIsNotReady) {
     f.map->RefreshMap();
     EXPECT_EQ(backgrounds, 1);
     EXPECT_EQ(f.buffer().Pixels(5, 5), clBlue);
+}
+
+TEST(TDataMapTest, DrawObjectUsesTheViewAsItIsNow) {
+    Fixture f;
+    f.map->SetReadyFlag(false); // nothing is rebuilt, so only DrawObject can take the new view
+    f.map->SetScale(200);
+    f.map->SetXWind(100);
+    TBitmap bitmap;
+    bitmap.SetSize(200, 100);
+    bitmap.Canvas()->Brush()->SetColor(clBlack);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 200, 100));
+    f.map->DrawObject(square(130, 40, 140, 50, clRed), *bitmap.Canvas());
+    const float x = f.map->XWind();
+    const float y = f.map->YWind();
+    const int left = static_cast<int>((130 - x) * 2);
+    const int top = static_cast<int>((40 - y) * 2);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(left + 10, top + 10), clRed);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(left - 3, top + 10), clBlack);
 }
 
 TEST(TDataMapTest, TextureFillsTheBackgroundWithTheGrassPattern) {
@@ -296,7 +319,8 @@ TEST(TDataMapTest, NotesDrawFromTheExternalSetAndAgainFromTheInternalOne) {
     Fixture f;
     f.add(mapsamples::noteObject({100, 50}, "Default", "5", "note"));
     TKexIcon external(nullptr);
-    TMemoryStream stream = mapsamples::streamOf(iconsamples::libraryBytes("Default", {{"5", clLime, 16, clAqua, false}}));
+    TMemoryStream stream = mapsamples::streamOf(
+        iconsamples::libraryBytes("Default", {{"5", clLime, 16, clAqua, false}}));
     external.AddLib("Default").LoadFromStream(stream);
     f.map->SetKexMapIcon(&external);
     f.map->RefreshMap();
@@ -438,11 +462,13 @@ TEST(TDataMapTest, AdjacentViewsAgreeWithTheWholeView) {
         const int left = (tile % 2) * 104;
         const int top = (tile / 2) * 48;
         TDataMap part(nullptr);
-        render(part, 104, 48, static_cast<float>(left) * unitsPerPixel, static_cast<float>(top) * unitsPerPixel);
-        TCanvas& piece = *part.Picture()->Bitmap()->Canvas();
+        render(part, 104, 48, static_cast<float>(left) * unitsPerPixel,
+               static_cast<float>(top) * unitsPerPixel);
+        TCanvas& tileCanvas = *part.Picture()->Bitmap()->Canvas();
         for (int y = 0; y < 48; ++y)
             for (int x = 0; x < 104; ++x)
-                ASSERT_EQ(piece.Pixels(x, y), all.Pixels(left + x, top + y)) << "tile " << tile << " at " << x << "," << y;
+                ASSERT_EQ(tileCanvas.Pixels(x, y), all.Pixels(left + x, top + y))
+                    << "tile " << tile << " at " << x << "," << y;
     }
 }
 

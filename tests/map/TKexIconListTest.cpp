@@ -60,7 +60,8 @@ TEST(TKexIconListTest, FormatFlagOtherThanOneKeepsOnlyTheHeader) {
 
 TEST(TKexIconListTest, EveryTruncationRaisesTheReadErrorAndKeepsCompleteIcons) {
     const std::string bytes = libraryBytes("Default", kThree);
-    const std::size_t ends[] = {iconsamples::recordOffset(bytes, 1), iconsamples::recordOffset(bytes, 2), bytes.size()};
+    const std::size_t ends[] = {iconsamples::recordOffset(bytes, 1),
+                                iconsamples::recordOffset(bytes, 2), bytes.size()};
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
         TKexIconList list;
         TMemoryStream stream = mapsamples::streamOf(bytes.substr(0, cut));
@@ -78,7 +79,8 @@ TEST(TKexIconListTest, ImageSizeBeyondTheStreamOrNegativeIsARefusedRead) {
         std::string bytes = libraryBytes("Default", kThree);
         const std::size_t at = iconsamples::recordOffset(bytes, 1) + 36;
         for (int k = 0; k < 4; ++k)
-            bytes[at + static_cast<std::size_t>(k)] = static_cast<char>(static_cast<uint32_t>(size) >> (8 * k));
+            bytes[at + static_cast<std::size_t>(k)] =
+                static_cast<char>(static_cast<uint32_t>(size) >> (8 * k));
         TKexIconList list;
         TMemoryStream stream = mapsamples::streamOf(bytes);
         EXPECT_THROW(list.LoadFromStream(stream), EReadError);

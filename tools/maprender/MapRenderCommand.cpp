@@ -136,7 +136,7 @@ int render(const RenderRequest& request) {
     map.RefreshMap();
     if (!writePng(*map.Picture()->Bitmap(), request.output)) {
         std::cerr << "maprender: cannot write " << request.output << "\n";
-        return kUnreadable;
+        return kFailed;
     }
     if (map.Model().Damaged()) {
         std::cerr << "maprender: damaged stream: " << map.Model().DamageMessage() << "\n";

@@ -17,8 +17,8 @@ namespace maprender {
 
 // Exit codes.
 constexpr int kOk = 0;
-constexpr int kUsage = 1;
-constexpr int kUnreadable = 2; // the stream file cannot be read, or the PNG cannot be written
+constexpr int kFailed = 1;     // arguments that make no request, or a PNG that cannot be written
+constexpr int kUnreadable = 2; // the stream file cannot be read
 constexpr int kDamaged = 3;    // the picture of what loaded is still written
 constexpr int kNoAddress = 4;  // no object at the address; nothing is written
 

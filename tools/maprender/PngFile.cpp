@@ -95,14 +95,16 @@ bool writePng(TBitmap& bitmap, const std::string& path) {
     Bytes header;
     putBig32(header, static_cast<uint32_t>(width));
     putBig32(header, static_cast<uint32_t>(height));
-    header.insert(header.end(), {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, no filter set, no interlace
+    header.insert(header.end(),
+                  {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, no filter set, no interlace
 
     Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     putChunk(file, "IHDR", header);
     putChunk(file, "IDAT", storedZlib(raw));
     putChunk(file, "IEND", {});
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    out.write(reinterpret_cast<const char*>(file.data()),
+              static_cast<std::streamsize>(file.size()));
     return static_cast<bool>(out);
 }
 

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     if (!request) {
         std::cerr << "usage: maprender STREAM OUT.png [--width W] [--height H] [--scale S] "
                      "[--x X --y Y | --fit] [--background $BBGGRR] [--index] [--address STREET HOUSE]\n";
-        return maprender::kUsage;
+        return maprender::kFailed;
     }
     // Offscreen: the tool draws into bitmaps and shows no window.
     setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);

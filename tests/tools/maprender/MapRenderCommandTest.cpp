@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 using maprender::parseArguments;
 
 const std::string& cityBytes() {
-    static const std::string bytes = mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
+    static const std::string bytes =
+        mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
     return bytes;
 }
 
@@ -38,8 +39,9 @@ bool isPng(const fs::path& path) {
 }
 
 TEST(MapRenderCommandTest, ArgumentsMakeARequest) {
-    const auto request = parseArguments({"city.map", "out.png", "--width", "640", "--height", "480", "--scale",
-                                         "400", "--x", "10.5", "--y", "-20", "--background", "$00FF0000"});
+    const auto request =
+        parseArguments({"city.map", "out.png", "--width", "640", "--height", "480", "--scale",
+                        "400", "--x", "10.5", "--y", "-20", "--background", "$00FF0000"});
     ASSERT_TRUE(request);
     EXPECT_EQ(request->stream, "city.map");
     EXPECT_EQ(request->output, "out.png");
@@ -87,6 +89,15 @@ TEST(MapRenderCommandTest, UnreadableStreamFileEndsWithTwo) {
     fs::remove(request.output);
     EXPECT_EQ(maprender::render(request), maprender::kUnreadable);
     EXPECT_FALSE(fs::exists(request.output));
+}
+
+TEST(MapRenderCommandTest, PictureThatCannotBeWrittenEndsWithOne) {
+    maprender::RenderRequest request;
+    request.stream = writeFile("maprender-small.map", cityBytes()).string();
+    request.output = "/no such folder/out.png";
+    request.width = 50;
+    request.height = 40;
+    EXPECT_EQ(maprender::render(request), maprender::kFailed);
 }
 
 TEST(MapRenderCommandTest, DamagedStreamEndsWithThreeAndStillWritesThePicture) {

@@ -14,7 +14,8 @@ namespace {
 uint32_t big32(const std::string& bytes, std::size_t at) {
     return static_cast<uint32_t>(static_cast<uint8_t>(bytes[at])) << 24 |
            static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 1])) << 16 |
-           static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 2])) << 8 | static_cast<uint8_t>(bytes[at + 3]);
+           static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 2])) << 8 |
+           static_cast<uint8_t>(bytes[at + 3]);
 }
 
 TEST(PngFileTest, StoredImageHoldsEveryPixelRowByRow) {
