@@ -93,6 +93,33 @@ TEST(DataMapEditingTest, RotationHandleTurnsTheObjectWithTheMouse) {
     EXPECT_NEAR(points[0].y, 100, 0.01);
 }
 
+TEST(DataMapEditingTest, HandlesCycleAndMoveAPointOrTheCentre) {
+    MouseMap f;
+    TKEXMapObjectMem square = rectangle(100, 100, 200, 200, clBlue);
+    f.map->CalcObjectCenter(square);
+    addObject(*f.map, square);
+    std::vector<int> modes;
+    for (int i = 0; i < 4; ++i) {
+        f.click(mbLeft, 130, 130);
+        modes.push_back(f.map->Interaction().Handles);
+    }
+    EXPECT_EQ(modes, (std::vector<int>{0, 1, 2, 0}));
+    f.click(mbLeft, 130, 130); // point handles
+    f.press(mbLeft, 200, 200);
+    f.move(220, 230);
+    f.release(mbLeft, 220, 230);
+    f.run();
+    EXPECT_EQ(f.map->Model().Objects()[0].Points()[2], (mapi::WorldPoint{220, 230}));
+    EXPECT_EQ(f.map->Model().Objects()[0].Points()[0], (mapi::WorldPoint{100, 100}));
+    f.click(mbLeft, 130, 130); // rotation handles and the centre mark
+    f.press(mbLeft, 150, 150);
+    f.move(170, 140);
+    f.release(mbLeft, 170, 140);
+    f.run();
+    EXPECT_EQ(f.map->Model().Objects()[0].Center, (mapi::WorldPoint{170, 140}));
+    EXPECT_EQ(f.map->Model().Objects()[0].Points()[0], (mapi::WorldPoint{100, 100}));
+}
+
 TEST(DataMapEditingTest, TextTurnAddsTenthsOfItsDegreesAndATinyTurnChangesNothing) {
     MouseMap f;
     addObject(*f.map, mapsamples::textObject({100, 100}, 0, "TEXT"));

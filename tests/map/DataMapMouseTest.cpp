@@ -169,6 +169,36 @@ TEST(DataMapMouseTest, RegionRectangleSelectsWhatLiesInsideAndReleaseEndsIt) {
     EXPECT_TRUE(f.map->RegionPoints().empty());
 }
 
+TEST(DataMapMouseTest, RegionPolygonGrowsByPressesAndEveryReleaseEndsIt) {
+    MouseMap f;
+    addObject(*f.map, rectangle(10, 10, 20, 20, clBlue));
+    f.map->SetInstrument(iRegion);
+    std::vector<int> after;
+    int afterCount = 0;
+    f.map->OnAfterRegion = [&](TPersistent*, std::span<const int> s) {
+        ++afterCount;
+        after.assign(s.begin(), s.end());
+    };
+    f.press(mbLeft, 5, 5);
+    f.run();
+    EXPECT_EQ(f.map->RegionPoints().size(), 3u);
+    f.press(mbLeft, 100, 5); // a second press before the release appends
+    f.run();
+    EXPECT_EQ(f.map->RegionPoints().size(), 4u);
+    f.release(mbLeft, 100, 5);
+    f.run();
+    EXPECT_EQ(afterCount, 1);
+    EXPECT_TRUE(after.empty()); // the polygon had no area
+    EXPECT_TRUE(f.map->RegionPoints().empty());
+    f.press(mbLeft, 5, 5);
+    f.press(mbRight, 5, 5);
+    f.run();
+    EXPECT_TRUE(f.map->RegionPoints().empty());
+    f.release(mbRight, 5, 5);
+    f.release(mbLeft, 5, 5);
+    f.run();
+}
+
 TEST(DataMapMouseTest, PolygonFinishedRightAfterItsStartBecomesALine) {
     MouseMap f;
     f.map->SetInstrument(iPolygon);

@@ -73,6 +73,21 @@ TEST(DataMapScrollLoopsTest, LoopEndsOnceTheButtonIsUpThoughTheReleaseNeverCame)
     EXPECT_FALSE(f.map->Interaction().AutoScrolling);
 }
 
+TEST(DataMapScrollLoopsTest, PressHandledInsideTheLoopIsConsumed) {
+    ScrollMap f;
+    f.map->SetInstrument(iLinza);
+    f.map->OnBeforeScroll = [&](TPersistent*) {
+        f.press(mbRight, 200, 150); // would zoom out one lens step
+        f.release(mbRight, 200, 150);
+        f.release(mbLeft, 5, 150);
+    };
+    f.move(5, 150);
+    f.press(mbLeft, 5, 150);
+    f.run();
+    EXPECT_EQ(f.map->Scale(), 100);
+    EXPECT_FALSE(f.map->Interaction().AutoScrollBusy);
+}
+
 TEST(DataMapScrollLoopsTest, HoldToPanMovesTowardTheMouseUntilRelease) {
     ScrollMap f;
     int passes = 0;
