@@ -83,6 +83,22 @@ void scaleRecord(TKEXMapObjectMem& rec, const Scaling& s) {
     s.apply(rec.Center);
 }
 
+// Changes the anchor of a text or a note through the map's accessors, which refuse locked records.
+template <typename Change>
+void changeAnchor(TDataMap& map, TKEXMapObjectMem& rec, Change change) {
+    if (rec.Kind == mapi::kindText) {
+        TKEXMapText text;
+        map.GetObjectText(rec, text);
+        change(text.Anchor);
+        map.SetObjectText(rec, text);
+        return;
+    }
+    TKEXMapZametka note;
+    map.GetObjectNote(rec, note);
+    change(note.Anchor);
+    map.SetObjectNote(rec, note);
+}
+
 // The stored position of an object that moved from one place of the list to another.
 void moveIndex(std::vector<int>& indices, int from, int to) {
     for (int& i : indices) {
@@ -209,20 +225,10 @@ void TDataMap::ResizeObject(const TKEXMapObjectMem& Reference, TKEXMapObjectMem&
 
 void TDataMap::MoveObject(TKEXMapObjectMem& Rec, float DX, float DY) {
     switch (Rec.Kind) {
-    case mapi::kindText: {
-        TKEXMapText text;
-        GetObjectText(Rec, text);
-        text.Anchor = {text.Anchor.x + DX, text.Anchor.y + DY};
-        SetObjectText(Rec, text);
+    case mapi::kindText:
+    case mapi::kindZametka:
+        changeAnchor(*this, Rec, [&](mapi::WorldPoint& p) { p = {p.x + DX, p.y + DY}; });
         break;
-    }
-    case mapi::kindZametka: {
-        TKEXMapZametka note;
-        GetObjectNote(Rec, note);
-        note.Anchor = {note.Anchor.x + DX, note.Anchor.y + DY};
-        SetObjectNote(Rec, note);
-        break;
-    }
     case mapi::kindGroup:
         if (TKexMapList* children = Rec.Children()) {
             for (int i = 0; i < children->Count(); ++i)
@@ -259,13 +265,9 @@ void TDataMap::RotateObject(TKEXMapObjectMem& Rec, float Angle, float CX, float 
         SetObjectText(Rec, text);
         break;
     }
-    case mapi::kindZametka: {
-        TKEXMapZametka note;
-        GetObjectNote(Rec, note);
-        RotatePoint(note.Anchor.x, note.Anchor.y, Angle, centre);
-        SetObjectNote(Rec, note);
+    case mapi::kindZametka:
+        changeAnchor(*this, Rec, [&](mapi::WorldPoint& p) { RotatePoint(p.x, p.y, Angle, centre); });
         break;
-    }
     case mapi::kindGroup:
         if (TKexMapList* children = Rec.Children()) {
             for (int i = 0; i < children->Count(); ++i)

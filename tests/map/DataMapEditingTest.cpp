@@ -133,6 +133,20 @@ TEST(DataMapEditingTest, TextTurnAddsTenthsOfItsDegreesAndATinyTurnChangesNothin
     EXPECT_EQ(f.map->EditBuffer().Record().Text()->Angle, 3150);
 }
 
+TEST(DataMapEditingTest, MovingAndTurningTextsAndNotesMovesTheirAnchors) {
+    MouseMap f;
+    TKEXMapObjectMem text = mapsamples::textObject({100, 100}, 0, "TEXT");
+    f.map->MoveObject(text, 5, -5);
+    EXPECT_EQ(text.Text()->Anchor, (mapi::WorldPoint{105, 95}));
+    EXPECT_EQ(text.Corners[0], (mapi::WorldPoint{105, 95}));
+    TKEXMapObjectMem note = mapsamples::noteObject({10, 20}, "Default", "pic", "");
+    f.map->MoveObject(note, 10, 10);
+    EXPECT_EQ(note.Note()->Anchor, (mapi::WorldPoint{20, 30}));
+    f.map->RotateObject(note, 90, 0, 0); // a quarter turn counter-clockwise about the origin
+    EXPECT_NEAR(note.Note()->Anchor.x, 30, 1e-3);
+    EXPECT_NEAR(note.Note()->Anchor.y, -20, 1e-3);
+}
+
 TEST(DataMapEditingTest, ResizeHandleScalesTowardTheMouseAndAFlatFrameIsNotDividedBy) {
     MouseMap f;
     addObject(*f.map, rectangle(100, 100, 200, 200, clBlue));
