@@ -18,6 +18,7 @@
 //   drawing:  idle --press (mpEdit)--> creating --press (right for polygons and lines)--> idle
 #include "map/TDataMap.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -178,7 +179,6 @@ void TDataMap::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     }
     if (instrument_ == iRegion || instrument_ == iRegionRect) {
         DoAfterRegion();
-        mouse_.MeasureOrRegionActive = false;
         regionPoints_.clear();
         Repaint();
     }
@@ -317,12 +317,12 @@ bool TDataMap::pressOnHandle(TMouseButton button, int x, int y) {
     const int size = options_.SizeRect();
     const auto over = [&](mapi::WorldPoint p) { return isNear(at, pixelOf(*this, p), size); };
     if (mouse_.Handles == mapi::handlesRotate && over(rec.Center)) {
-        if (button == mbLeft)
+        if (button == mbLeft) {
             mouse_.CentreMoving = true;
-        else {
-            const TPoint screen = ClientToScreen(at);
-            mouse_.CentreMenu->Popup(screen.X, screen.Y);
+            return true;
         }
+        const TPoint screen = ClientToScreen(at);
+        mouse_.CentreMenu->Popup(screen.X, screen.Y);
         return true;
     }
     if (!mouse_.Rotating && mouse_.Handles == mapi::handlesRotate) {
@@ -352,16 +352,12 @@ bool TDataMap::pressOnHandle(TMouseButton button, int x, int y) {
     }
     if (!mouse_.PointGrabbed && mouse_.Handles == mapi::handlesResize) {
         const std::array<mapi::WorldPoint, 8> handles = resizeHandles(rec.Corners);
-        for (int i = 0; i < 8; ++i) {
-            const TPoint pixel = pixelOf(*this, handles[static_cast<std::size_t>(i)]);
-            if (!isNear(at, pixel, size))
-                continue;
-            mouse_.ResizeHandle = i;
-            mouse_.ResizeHandlePixel = pixel;
-            mouse_.Resizing = true;
+        const auto hit = std::find_if(handles.begin(), handles.end(), over);
+        mouse_.Resizing = hit != handles.end();
+        if (mouse_.Resizing) {
+            mouse_.ResizeHandle = static_cast<int>(hit - handles.begin());
             return true;
         }
-        mouse_.Resizing = false;
     }
     return false;
 }
@@ -410,7 +406,6 @@ void TDataMap::pickOnMouseDown(TMouseButton button, int x, int y) {
     mouse_.LastDrag = mouse_.MouseWorld;
     mouse_.PressWorld = mouse_.MouseWorld;
     mouse_.PressPixel = Point(x, y);
-    mouse_.PressFrameCentre = {middle(rec.Corners[0], rec.Corners[1]).x, middle(rec.Corners[0], rec.Corners[3]).y};
     if (button == mbLeft || !options_.mpEdit()) {
         refresh();
         return;
@@ -444,12 +439,10 @@ void TDataMap::measureClick(TMouseButton button) {
         refresh();
         return;
     }
-    if (measurePoints_.empty()) {
+    if (measurePoints_.empty())
         measurePoints_ = {mouse_.MouseWorld, mouse_.MouseWorld};
-        mouse_.MeasureOrRegionActive = true;
-    } else {
+    else
         measurePoints_.push_back(mouse_.MouseWorld);
-    }
     refresh();
     UpdateMeasure();
 }
@@ -508,7 +501,6 @@ void TDataMap::regionClick(TMouseButton button) {
         regionPoints_.clear();
     } else if (regionPoints_.empty()) {
         regionPoints_.assign(3, mouse_.MouseWorld);
-        mouse_.MeasureOrRegionActive = true;
     } else {
         regionPoints_.push_back(mouse_.MouseWorld);
     }
@@ -542,7 +534,6 @@ void TDataMap::startObject() {
     mouse_.Creating = true;
     selectedObject_ = true;
     mouse_.Handles = mapi::handlesPoints;
-    mouse_.CreationStart = mouse_.MouseWorld;
     NewEditObject();
 }
 

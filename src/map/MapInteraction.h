@@ -44,7 +44,6 @@ struct MapInteraction {
     int Handles = handlesResize;
     bool Resizing = false;
     int ResizeHandle = 0;
-    TPoint ResizeHandlePixel;
     bool PointGrabbed = false;
     int GrabbedPoint = -1;
     bool Rotating = false;
@@ -56,7 +55,6 @@ struct MapInteraction {
     WorldPoint LastDrag;
     WorldPoint PressWorld;
     TPoint PressPixel;
-    WorldPoint PressFrameCentre;
     bool LockHorizontal = false;
     bool LockVertical = false;
 
@@ -64,9 +62,6 @@ struct MapInteraction {
     bool Creating = false;
     int CreationIndex = -1;
     int CreationPoint = 0;
-    WorldPoint CreationStart;
-
-    bool MeasureOrRegionActive = false;
 
     bool LensActive = false;
     WorldPoint LensCorner1;

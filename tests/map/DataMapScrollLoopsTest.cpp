@@ -7,6 +7,7 @@
 #include "map/MouseFixture.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TForm.h"
 
 namespace {
 
@@ -120,6 +121,24 @@ TEST(DataMapScrollLoopsTest, HoldToPanEndsWhenTheMapIsHidden) {
     EXPECT_EQ(passes, 1);
     EXPECT_FALSE(f.map->Interaction().Panning);
     f.release(mbMiddle, 200, 100);
+    f.run();
+}
+
+TEST(DataMapScrollLoopsTest, HoldToPanEndsWhenTheMapIsFreedInsideIt) {
+    ScrollMap f;
+    TForm* form = f.form.release(); // freed by its own release from inside the loop
+    int passes = 0;
+    f.map->OnAfterScroll = [&passes, form](TPersistent*) {
+        ++passes;
+        form->Release();
+    };
+    f.press(mbMiddle, 200, 150);
+    f.run();
+    EXPECT_EQ(passes, 1);
+    // The button comes up elsewhere.
+    TForm other(nullptr);
+    other.Show();
+    tk::input::release(other, mbMiddle, 5, 5);
     f.run();
 }
 
