@@ -55,6 +55,17 @@ TEST(DataMapEditingTest, ShiftLocksTheDragToTheAxisOfItsFirstMoveUntilRelease) {
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{115, 110}));
 }
 
+TEST(DataMapEditingTest, MoveCellSnapsTheDragToThreePixels) {
+    MouseMap f;
+    addObject(*f.map, rectangle(100, 100, 200, 200, clBlue));
+    f.map->Options()->SetMoveCell(true);
+    f.press(mbLeft, 150, 150);
+    f.move(155, 150);
+    f.release(mbLeft, 155, 150);
+    f.run();
+    EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{103, 100}));
+}
+
 TEST(DataMapEditingTest, LockedObjectStaysWhileLocksAreOn) {
     MouseMap f;
     TKEXMapObjectMem locked = rectangle(100, 100, 200, 200, clBlue);

@@ -62,6 +62,21 @@ TEST(DataMapPopupMenuTest, EntriesDeleteCloneLockAndReorder) {
     EXPECT_EQ(f.map->GetObjectCount(), 2);
 }
 
+TEST(DataMapPopupMenuTest, LockEntryLocksEverySelectedObjectAndUnlocksThemAgain) {
+    MouseMap f;
+    addObject(*f.map, rectangle(0, 0, 100, 100, clBlue));
+    addObject(*f.map, rectangle(200, 0, 300, 100, clRed));
+    f.click(mbLeft, 50, 50);
+    f.click(mbLeft, 250, 50, ssShift);
+    rightClick(f, 50, 50, "kexMapMenuLock");
+    EXPECT_EQ(f.map->Model().Objects()[0].Locked, 1);
+    EXPECT_EQ(f.map->Model().Objects()[1].Locked, 1);
+    EXPECT_EQ(f.map->EditBuffer().Record().Locked, 1); // the buffer took the new record
+    rightClick(f, 50, 50, "kexMapMenuLock");
+    EXPECT_EQ(f.map->Model().Objects()[0].Locked, 0);
+    EXPECT_EQ(f.map->Model().Objects()[1].Locked, 0);
+}
+
 TEST(DataMapPopupMenuTest, GroupAndUngroupThroughTheMenu) {
     MouseMap f;
     addObject(*f.map, rectangle(0, 0, 100, 100, clBlue));

@@ -5,6 +5,7 @@
 
 #include "map/DataMapFixture.h"
 #include "map/MouseFixture.h"
+#include "toolkit/Clock.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
@@ -106,6 +107,24 @@ TEST(DataMapScrollLoopsTest, HoldToPanMovesTowardTheMouseUntilRelease) {
     EXPECT_FLOAT_EQ(f.map->YWind(), -150);
     EXPECT_FALSE(f.map->Interaction().Panning);
     EXPECT_EQ(f.map->Cursor(), crDefault);
+}
+
+TEST(DataMapScrollLoopsTest, PauseOfASecondOrMoreEndsByTheMonotonicClock) {
+    ScrollMap f;
+    f.map->Options()->SetDelayScroll(1500);
+    tk::useManualClock(true);
+    int passes = 0;
+    f.map->OnMouseMove = [](TPersistent*, TShiftState, int, int) { tk::advanceClock(1500); };
+    f.map->OnAfterScroll = [&](TPersistent*) {
+        if (++passes == 2)
+            f.release(mbMiddle, 250, 150);
+    };
+    f.press(mbMiddle, 200, 150);
+    f.move(250, 150);
+    f.run();
+    tk::useManualClock(false);
+    EXPECT_EQ(passes, 2);
+    EXPECT_FLOAT_EQ(f.map->XWind(), -150);
 }
 
 TEST(DataMapScrollLoopsTest, HoldToPanEndsWhenTheMapIsHidden) {
