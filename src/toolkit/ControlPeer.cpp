@@ -2,6 +2,7 @@
 // shift states and client coordinates, and go through the application's hook to the control.
 #include "toolkit/TControl_p.h"
 
+#include <QApplication>
 #include <QPainter>
 
 #include "toolkit/TApplication.h"
@@ -10,19 +11,16 @@
 namespace tk {
 namespace {
 
+struct KeyBit {
+    WPARAM key;
+    TShiftState shift;
+};
+constexpr KeyBit keyBits[] = {
+    {MK_SHIFT, ssShift}, {MK_CONTROL, ssCtrl}, {MK_LBUTTON, ssLeft}, {MK_RBUTTON, ssRight}, {MK_MBUTTON, ssMiddle},
+};
+
 WPARAM mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    WPARAM keys = 0;
-    if (buttons & Qt::LeftButton)
-        keys |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        keys |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton)
-        keys |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier)
-        keys |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier)
-        keys |= MK_CONTROL;
-    return keys;
+    return keysOfShift(shiftState(modifiers, buttons));
 }
 
 unsigned buttonMessage(Qt::MouseButton button, unsigned left, unsigned right, unsigned middle) {
@@ -118,6 +116,22 @@ HWND messageWindow(const TControl& control) {
 
 } // namespace
 
+WPARAM keysOfShift(TShiftState shift) {
+    WPARAM keys = 0;
+    for (const KeyBit& bit : keyBits)
+        if (shift & bit.shift)
+            keys |= bit.key;
+    return keys;
+}
+
+TShiftState shiftOfKeys(WPARAM keys) {
+    TShiftState shift = 0;
+    for (const KeyBit& bit : keyBits)
+        if (keys & bit.key)
+            shift |= bit.shift;
+    return shift;
+}
+
 InputState& inputState() {
     static InputState state;
     return state;
@@ -175,10 +189,21 @@ LRESULT ControlPeer::deliver(unsigned msg, WPARAM wParam, LPARAM lParam) {
     return control_.Perform(queued.message, queued.wParam, queued.lParam);
 }
 
-void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
+namespace {
+
+void rememberMouse(const QMouseEvent* event) {
     InputState& input = inputState();
     input.buttons = event->buttons();
     input.modifiers = event->modifiers();
+    input.cursor = event->globalPosition().toPoint();
+    input.cursorKnown = true;
+}
+
+} // namespace
+
+void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
+    InputState& input = inputState();
+    rememberMouse(event);
     if (input.capture == nullptr)
         input.capture = &control_;
     const unsigned msg = doubleClick
@@ -190,9 +215,8 @@ void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
 
 void ControlPeer::mouseRelease(QMouseEvent* event) {
     InputState& input = inputState();
-    input.buttons = event->buttons();
-    input.modifiers = event->modifiers();
-    if (event->buttons() == Qt::NoButton)
+    rememberMouse(event);
+    if (event->buttons() == Qt::NoButton && !input.explicitCapture)
         input.capture = nullptr;
     const unsigned msg = buttonMessage(event->button(), WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP);
     if (msg != 0)
@@ -200,9 +224,7 @@ void ControlPeer::mouseRelease(QMouseEvent* event) {
 }
 
 void ControlPeer::mouseMove(QMouseEvent* event) {
-    InputState& input = inputState();
-    input.buttons = event->buttons();
-    input.modifiers = event->modifiers();
+    rememberMouse(event);
     deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
 }
 
@@ -236,6 +258,13 @@ bool ControlPeer::keyRelease(QKeyEvent* event) {
     return key == 0 || deliver(WM_KEYUP, key, 0) == 0;
 }
 
+TControl* controlAt(const QPoint& screenPoint) {
+    for (QWidget* widget = QApplication::widgetAt(screenPoint); widget != nullptr; widget = widget->parentWidget())
+        if (auto* link = dynamic_cast<BridgeLink*>(widget); link != nullptr && link->peer() != nullptr)
+            return &link->peer()->control();
+    return nullptr;
+}
+
 void ControlPeer::focusIn() {
     if (auto* w = dynamic_cast<TWinControl*>(&control_))
         w->DoEnter();
@@ -245,8 +274,6 @@ void ControlPeer::focusOut() {
     if (auto* w = dynamic_cast<TWinControl*>(&control_))
         w->DoExit();
 }
-
-void handleGuardedException(TPersistent* sender) { Application->HandleException(sender); }
 
 QColor qColor(TColor color) {
     const auto rgb = static_cast<std::uint32_t>(ColorToRGB(color));

@@ -24,6 +24,9 @@ constexpr TShiftState ssMiddle = 0x20;
 constexpr TShiftState ssDouble = 0x40;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// Borders of forms (all of them) and of edits (bsNone or bsSingle).
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
@@ -49,6 +52,8 @@ constexpr TCursor crUpArrow = -10;
 constexpr TCursor crHourGlass = -11;
 constexpr TCursor crDrag = -12;
 constexpr TCursor crNoDrop = -13;
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 

@@ -42,7 +42,9 @@ public:
     virtual TMenuItem* trackPopup(TPopupMenu& menu, int x, int y) = 0;
 };
 
-// The presenter in use.
+// The presenter in use. Qt's presenter asks nobody before Application->Initialize or on a
+// platform without a screen (the tests' offscreen one): it writes message boxes to the error output and answers OK, Cancel or
+// No, and cancels the other dialogs.
 DialogPresenter& dialogPresenter();
 // Puts a presenter in place (not owned); null brings back Qt's dialogs.
 void setDialogPresenter(DialogPresenter* presenter);

@@ -6,7 +6,7 @@
 #include <QEvent>
 
 #include "toolkit/TApplication.h"
-#include "toolkit/TControl_p.h"
+#include "toolkit/Guarded_p.h"
 
 namespace tk {
 namespace {

@@ -12,6 +12,8 @@ using LRESULT = std::intptr_t;
 
 constexpr unsigned WM_CLOSE = 0x0010;
 constexpr unsigned WM_GETDLGCODE = 0x0087;
+constexpr unsigned EM_GETRECT = 0x00B2;
+constexpr unsigned EM_SETRECTNP = 0x00B4;
 constexpr unsigned WM_KEYDOWN = 0x0100;
 constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned WM_CHAR = 0x0102;

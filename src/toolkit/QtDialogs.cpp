@@ -1,9 +1,13 @@
 // The presenter that asks the user through Qt's dialogs and menus; the one in use unless a test
 // puts its own in place.
+#include "toolkit/Dialogs.h"
+
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,7 +15,6 @@
 #include <cstdio>
 #include <map>
 
-#include "toolkit/Dialogs.h"
 #include "toolkit/MenuBuilder_p.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
@@ -77,14 +80,42 @@ bool parseCustomColor(const AnsiString& entry, int& slot, TColor& color) {
     return slot >= 0 && slot < customColorCount;
 }
 
+// Without the windowing system, or on a platform without a screen (the tests' offscreen one),
+// nobody can answer a dialog, and a dialog left open would stop the program for good: the
+// question is written to the error output and gets the answer that changes nothing.
+bool nobodyToAsk() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+        return true;
+    const QString platform = QGuiApplication::platformName();
+    return platform == "offscreen" || platform == "minimal";
+}
+
+int cautiousAnswer(unsigned flags) {
+    switch (flags & 0x0F) {
+    case MB_OKCANCEL:
+    case MB_YESNOCANCEL:
+        return IDCANCEL;
+    case MB_YESNO:
+        return IDNO;
+    default:
+        return IDOK;
+    }
+}
+
 class QtPresenter : public DialogPresenter {
 public:
     int messageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) override {
+        if (nobodyToAsk()) {
+            std::fprintf(stderr, "message box \"%s\": %s\n", toUtf8(caption).c_str(), toUtf8(text).c_str());
+            return cautiousAnswer(flags);
+        }
         QMessageBox box(messageIcon(flags), qString(caption), qString(text), messageButtons(flags));
         return messageAnswer(box.exec());
     }
 
     bool chooseColor(TColor& color, TStrings& customColors) override {
+        if (nobodyToAsk())
+            return false;
         for (int i = 0; i < customColors.Count(); ++i) {
             int slot = 0;
             TColor custom = 0;
@@ -106,6 +137,8 @@ public:
     }
 
     bool login(const AnsiString& databaseName, AnsiString& userName, AnsiString& password) override {
+        if (nobodyToAsk())
+            return false;
         QDialog dialog;
         dialog.setWindowTitle("Database Login");
         auto* form = new QFormLayout(&dialog);
@@ -131,6 +164,8 @@ public:
     }
 
     TMenuItem* trackPopup(TPopupMenu& menu, int x, int y) override {
+        if (nobodyToAsk())
+            return nullptr;
         QMenu popup;
         std::map<QAction*, TMenuItem*> actions;
         fillMenu(popup, *menu.Items(), [&actions](QAction* action, TMenuItem* item) { actions[action] = item; });

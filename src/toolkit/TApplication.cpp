@@ -134,6 +134,8 @@ bool TApplication::Active() const {
 
 namespace tk {
 
+void handleGuardedException(TPersistent* sender) { Application->HandleException(sender); }
+
 void shutDownApplication() {
     Application->DestroyComponents();
     if (qtApplication == nullptr)

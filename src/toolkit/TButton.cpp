@@ -6,19 +6,7 @@
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
 
-namespace tk {
-namespace {
-
-class ButtonPeer : public ControlPeer {
-public:
-    using ControlPeer::ControlPeer;
-    bool isNative() const override { return true; }
-};
-
-} // namespace
-} // namespace tk
-
-TButton::TButton(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QPushButton, tk::ButtonPeer>(*this)) {
+TButton::TButton(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QPushButton, tk::NativePeer>(*this)) {
     // Qt reports the click; the toolkit's own press-and-release click would come twice.
     SetControlStyle(ControlStyle() & ~csClickEvents);
     SetTabStop(true);

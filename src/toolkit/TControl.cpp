@@ -7,10 +7,9 @@
 // A double click fires DblClick and a press with ssDouble, and starts no click.
 #include "toolkit/TControl.h"
 
-#include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
-#include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TFont_p.h"
 #include "toolkit/TForm.h"
@@ -22,20 +21,8 @@ namespace {
 
 constexpr int wheelNotch = 120;
 
-TShiftState shiftFromKeys(WPARAM keys) {
-    TShiftState shift = tk::currentShiftState() & ssAlt;
-    if (keys & MK_SHIFT)
-        shift |= ssShift;
-    if (keys & MK_CONTROL)
-        shift |= ssCtrl;
-    if (keys & MK_LBUTTON)
-        shift |= ssLeft;
-    if (keys & MK_RBUTTON)
-        shift |= ssRight;
-    if (keys & MK_MBUTTON)
-        shift |= ssMiddle;
-    return shift;
-}
+// Mouse messages carry no Alt bit; it comes from the latest input.
+TShiftState shiftFromKeys(WPARAM keys) { return tk::shiftOfKeys(keys) | (tk::currentShiftState() & ssAlt); }
 
 // The short hint: the text before a "|".
 AnsiString shortHint(const AnsiString& hint) { return hint.substr(0, hint.find('|')); }
@@ -45,15 +32,18 @@ AnsiString shortHint(const AnsiString& hint) { return hint.substr(0, hint.find('
 TControl::TControl(TComponent* AOwner) : TControl(AOwner, tk::makePeer<QWidget>(*this)) {}
 
 TControl::TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
-    : TComponent(AOwner), peer_(std::move(Peer)) {
+    : TComponent(AOwner),
+      peer_(std::move(Peer)),
+      constraints_(std::make_unique<TSizeConstraints>([this] { applyConstraints(); })) {
+    WindowProc = [this](TMessage& message) { WndProc(message); };
     peer_->widget()->hide();
 }
 
 TControl::~TControl() {
     Destroying();
-    tk::InputState& input = tk::inputState();
-    if (input.capture == this)
-        input.capture = nullptr;
+    SetMouseCapture(false);
+    if (tk::inputState().capture == this)
+        tk::inputState().capture = nullptr;
     if (parent_ != nullptr)
         parent_->removeControl(this);
     parent_ = nullptr;
@@ -86,8 +76,8 @@ void TControl::SetWidth(int Value) { SetBounds(Left(), Top(), Value, Height()); 
 void TControl::SetHeight(int Value) { SetBounds(Left(), Top(), Width(), Value); }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    AWidth = std::max(AWidth, 0);
-    AHeight = std::max(AHeight, 0);
+    AWidth = std::max(constraints_->ConstrainWidth(AWidth), 0);
+    AHeight = std::max(constraints_->ConstrainHeight(AHeight), 0);
     const bool resized = AWidth != Width() || AHeight != Height();
     bounds_ = Rect(ALeft, ATop, ALeft + AWidth, ATop + AHeight);
     placeWidget();
@@ -99,6 +89,15 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (auto* self = dynamic_cast<TWinControl*>(this))
         self->Realign();
     Resize();
+}
+
+void TControl::applyConstraints() {
+    QWidget* widget = peer_->widget();
+    const TSizeConstraints& c = *constraints_;
+    widget->setMinimumSize(c.MinWidth(), c.MinHeight());
+    widget->setMaximumSize(c.MaxWidth() > 0 ? c.MaxWidth() : QWIDGETSIZE_MAX,
+                           c.MaxHeight() > 0 ? c.MaxHeight() : QWIDGETSIZE_MAX);
+    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TControl::placeWidget() {
@@ -223,6 +222,23 @@ void TControl::SetControlStyle(TControlStyle Value) {
     peer_->widget()->setAttribute(Qt::WA_OpaquePaintEvent, (Value & csOpaque) != 0);
 }
 
+bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
+
+void TControl::SetMouseCapture(bool Value) {
+    tk::InputState& input = tk::inputState();
+    if (Value) {
+        input.capture = this;
+        input.explicitCapture = true;
+        peer_->widget()->grabMouse();
+        return;
+    }
+    if (input.capture != this)
+        return;
+    input.capture = nullptr;
+    input.explicitCapture = false;
+    peer_->widget()->releaseMouse();
+}
+
 TPoint TControl::ClientToScreen(TPoint Point) const {
     const QPoint p = peer_->widget()->mapToGlobal(QPoint(Point.X, Point.Y + clientTop_));
     return ::Point(p.x(), p.y());
@@ -249,7 +265,7 @@ void TControl::BringToFront() { peer_->widget()->raise(); }
 
 LRESULT TControl::Perform(unsigned Msg, WPARAM WParam, LPARAM LParam) {
     TMessage message{Msg, WParam, LParam, 0};
-    WndProc(message);
+    WindowProc(message);
     return message.Result;
 }
 
@@ -417,3 +433,13 @@ TForm* TControl::parentForm() const {
 }
 
 TControl* GetCaptureControl() { return tk::inputState().capture; }
+
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
+    TControl* control = tk::controlAt(QPoint(Pos.X, Pos.Y));
+    if (control == nullptr || AllowDisabled)
+        return control;
+    for (TControl* c = control; c != nullptr; c = c->Parent())
+        if (!c->Enabled())
+            return nullptr;
+    return control;
+}

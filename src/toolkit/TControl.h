@@ -15,6 +15,7 @@
 #include "toolkit/TNotifyEvent.h"
 #include "toolkit/TPoint.h"
 #include "toolkit/TRect.h"
+#include "toolkit/TSizeConstraints.h"
 
 class TWinControl;
 class TPopupMenu;
@@ -24,6 +25,7 @@ namespace tk {
 class ControlPeer;
 }
 
+using TWndMethod = std::function<void(TMessage& Message)>;
 using TMouseEvent = std::function<void(TPersistent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TPersistent* Sender, TShiftState Shift, int X, int Y)>;
 using TMouseWheelEvent =
@@ -56,6 +58,9 @@ public:
     void SetClientWidth(int Value) { SetWidth(Value); }
     void SetClientHeight(int Value) { SetHeight(Value + clientTop_); }
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+
+    // Bounds that SetBounds keeps; a window also keeps the user from resizing past them.
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign Value);
@@ -90,6 +95,11 @@ public:
     TControlStyle ControlStyle() const { return controlStyle_; }
     void SetControlStyle(TControlStyle Value);
 
+    // Holds the mouse: every mouse message goes to this control, wherever the mouse is, until
+    // the capture is released (a press takes the capture by itself until its release).
+    bool MouseCapture() const;
+    void SetMouseCapture(bool Value);
+
     TPoint ClientToScreen(TPoint Point) const;
     TPoint ScreenToClient(TPoint Point) const;
 
@@ -102,8 +112,13 @@ public:
     void Refresh() { Repaint(); }
     void BringToFront();
 
-    // Runs a message through the control's message handler at once and returns its answer.
+    // Runs a message through WindowProc at once and returns its answer.
     LRESULT Perform(unsigned Msg, WPARAM WParam, LPARAM LParam);
+
+    // Where every message for the control goes; it starts as the control's own message handler
+    // (WndProc). A component that watches the control's messages keeps the old value, puts its
+    // own in place and passes the messages on to the kept one.
+    TWndMethod WindowProc;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -159,6 +174,7 @@ private:
     void rememberAnchors();
     void followParent(int parentWidth, int parentHeight);
     void placeWidget();
+    void applyConstraints();
 
     std::unique_ptr<tk::ControlPeer> peer_;
     TWinControl* parent_ = nullptr;
@@ -173,6 +189,7 @@ private:
     bool enabled_ = true;
     TColor color_ = clBtnFace;
     std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
+    std::unique_ptr<TSizeConstraints> constraints_;
     TCursor cursor_ = crDefault;
     AnsiString hint_;
     bool showHint_ = false;
@@ -182,5 +199,8 @@ private:
     int wheelAccumulator_ = 0;
 };
 
-// The control that holds the mouse capture (a button went down on it and is still down), or null.
+// The control that holds the mouse capture (a button went down on it and is still down, or it
+// asked for it), or null.
 TControl* GetCaptureControl();
+// The control under the screen point, disabled ones included when AllowDisabled, or null.
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);

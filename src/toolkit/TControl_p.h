@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <type_traits>
 
+#include "toolkit/Guarded_p.h"
 #include "toolkit/TControl.h"
 
 namespace tk {
@@ -63,26 +64,19 @@ private:
     QWidget* widget_;
 };
 
-// Runs f, handing an exception that escapes it to the application's exception handling, as the
-// message loop does for every message: exceptions never cross Qt's event dispatch.
-template <class F>
-void guarded(TPersistent* sender, F&& f);
-void handleGuardedException(TPersistent* sender);
-
-template <class F>
-void guarded(TPersistent* sender, F&& f) {
-    try {
-        f();
-    } catch (...) {
-        handleGuardedException(sender);
-    }
-}
+// The peer of a control over a Qt widget that paints and takes input itself (a button, an edit).
+class NativePeer : public ControlPeer {
+public:
+    using ControlPeer::ControlPeer;
+    bool isNative() const override { return true; }
+};
 
 // The peer link of every bridge widget, cut by the peer before it deletes the widget.
 class BridgeLink {
 public:
     virtual ~BridgeLink() = default;
     void setPeer(ControlPeer* peer) { peer_ = peer; }
+    ControlPeer* peer() const { return peer_; }
 
 protected:
     ControlPeer* peer_ = nullptr;
@@ -233,9 +227,21 @@ struct InputState {
     Qt::MouseButtons buttons;
     Qt::KeyboardModifiers modifiers;
     TControl* capture = nullptr;
+    // The capture was asked for (MouseCapture), not taken by a press: a release keeps it.
+    bool explicitCapture = false;
+    // Where the latest mouse event was, on the screen; synthetic input moves no real pointer.
+    QPoint cursor;
+    bool cursorKnown = false;
 };
 InputState& inputState();
 TShiftState currentShiftState();
+
+// The control whose widget is at the screen point (the topmost), or null.
+TControl* controlAt(const QPoint& screenPoint);
+
+// The key and button bits of a mouse message's WPARAM and the shift states they stand for.
+WPARAM keysOfShift(TShiftState shift);
+TShiftState shiftOfKeys(WPARAM keys);
 
 // Qt conversions shared by the window classes.
 QColor qColor(TColor color);

@@ -1,39 +1,9 @@
-// The one-line edit: text typed by the user, with OnChange on every change of the text (typed or
-// set), a maximum length, read-only state and the selection. A KeyPress handler may swallow a
-// character (set it to 0) or type another one instead.
+// The edit the windows place: the custom edit as it is.
 #pragma once
 
-#include "toolkit/TWinControl.h"
+#include "toolkit/TCustomEdit.h"
 
-class TEdit : public TWinControl {
+class TEdit : public TCustomEdit {
 public:
-    explicit TEdit(TComponent* AOwner);
-
-    AnsiString Text() const;
-    void SetText(const AnsiString& Value);
-    int MaxLength() const;
-    // 0: no limit.
-    void SetMaxLength(int Value);
-    bool ReadOnly() const;
-    void SetReadOnly(bool Value);
-    // A character shown for each typed one (passwords); 0 shows the text.
-    char PasswordChar() const { return passwordChar_; }
-    void SetPasswordChar(char Value);
-    bool Modified() const { return modified_; }
-    void SetModified(bool Value) { modified_ = Value; }
-    int SelStart() const;
-    void SetSelStart(int Value);
-    int SelLength() const;
-    void SetSelLength(int Value);
-    void SelectAll();
-    void Clear() { SetText(AnsiString()); }
-
-    TNotifyEvent OnChange;
-
-protected:
-    virtual void Change();
-
-private:
-    char passwordChar_ = 0;
-    bool modified_ = false;
+    using TCustomEdit::TCustomEdit;
 };

@@ -60,7 +60,11 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget, tk:
     applyWindowFlags();
 }
 
-TForm::~TForm() { Destroying(); }
+TForm::~TForm() {
+    Destroying();
+    if (OnDestroy)
+        tk::guarded(this, [this] { OnDestroy(this); });
+}
 
 void TForm::SetCaption(const AnsiString& Value) {
     caption_ = Value;
@@ -300,6 +304,8 @@ TModalResult TForm::ShowModal() {
 
 void TForm::Release() {
     const HWND self = Handle();
+    peer().widget()->hide();
+    tk::markReleased(self);
     tk::postToLoop([self] { delete tk::windowFromHandle(self); });
 }
 

@@ -12,7 +12,6 @@ namespace tk {
 class FormPeer;
 }
 
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poScreenCenter };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
@@ -24,6 +23,7 @@ using TCloseQueryEvent = std::function<void(TPersistent* Sender, bool& CanClose)
 class TForm : public TWinControl {
 public:
     explicit TForm(TComponent* AOwner);
+    // Fires OnDestroy while the form's components are all still there.
     ~TForm() override;
 
     const AnsiString& Caption() const { return caption_; }
@@ -65,6 +65,7 @@ public:
     TCanvas* Canvas() const;
 
     TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
     TNotifyEvent OnPaint;
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;

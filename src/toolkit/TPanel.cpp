@@ -3,27 +3,15 @@
 
 #include <algorithm>
 
-namespace {
+#include "toolkit/Frame3D.h"
 
-// Draws width rings inside rect: top and left in one colour, bottom and right in the other.
-void frame3D(TCanvas& canvas, TRect& rect, TColor topLeft, TColor bottomRight, int width) {
-    for (int i = 0; i < width; ++i) {
-        canvas.Pen()->SetColor(topLeft);
-        canvas.MoveTo(rect.Left, rect.Bottom - 1);
-        canvas.LineTo(rect.Left, rect.Top);
-        canvas.LineTo(rect.Right - 1, rect.Top);
-        canvas.Pen()->SetColor(bottomRight);
-        canvas.LineTo(rect.Right - 1, rect.Bottom - 1);
-        canvas.LineTo(rect.Left - 1, rect.Bottom - 1);
-        rect = Rect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1);
-    }
-}
+namespace {
 
 void drawBevel(TCanvas& canvas, TRect& rect, TPanelBevel bevel, int width) {
     if (bevel == bvNone)
         return;
     const bool raised = bevel == bvRaised;
-    frame3D(canvas, rect, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight, width);
+    Frame3D(&canvas, rect, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight, width);
 }
 
 } // namespace

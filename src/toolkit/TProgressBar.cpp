@@ -7,20 +7,8 @@
 
 #include "toolkit/TControl_p.h"
 
-namespace tk {
-namespace {
-
-class ProgressPeer : public ControlPeer {
-public:
-    using ControlPeer::ControlPeer;
-    bool isNative() const override { return true; }
-};
-
-} // namespace
-} // namespace tk
-
 TProgressBar::TProgressBar(TComponent* AOwner)
-    : TWinControl(AOwner, tk::makePeer<QProgressBar, tk::ProgressPeer>(*this)) {
+    : TWinControl(AOwner, tk::makePeer<QProgressBar, tk::NativePeer>(*this)) {
     static_cast<QProgressBar*>(peer().widget())->setTextVisible(false);
     SetBounds(0, 0, 150, 16);
     apply();

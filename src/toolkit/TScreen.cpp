@@ -13,6 +13,7 @@
 #include "toolkit/TResourceStream.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TScreen_p.h"
+#include "toolkit/WinApi.h"
 #include "toolkit/WindowRegistry_p.h"
 
 namespace {
@@ -39,7 +40,8 @@ bool standardShape(TCursor id, Qt::CursorShape& shape) {
         {crCross, Qt::CrossCursor},     {crIBeam, Qt::IBeamCursor},      {crSizeNESW, Qt::SizeBDiagCursor},
         {crSizeNS, Qt::SizeVerCursor},  {crSizeNWSE, Qt::SizeFDiagCursor}, {crSizeWE, Qt::SizeHorCursor},
         {crUpArrow, Qt::UpArrowCursor}, {crHourGlass, Qt::WaitCursor},   {crDrag, Qt::DragMoveCursor},
-        {crNoDrop, Qt::ForbiddenCursor}, {crHandPoint, Qt::PointingHandCursor}, {crSizeAll, Qt::SizeAllCursor},
+        {crNoDrop, Qt::ForbiddenCursor}, {crHSplit, Qt::SplitHCursor},   {crVSplit, Qt::SplitVCursor},
+        {crHandPoint, Qt::PointingHandCursor}, {crSizeAll, Qt::SizeAllCursor},
     };
     const auto it = shapes.find(id);
     if (it == shapes.end())
@@ -124,13 +126,7 @@ int TScreen::Width() const { return QGuiApplication::primaryScreen()->geometry()
 
 int TScreen::Height() const { return QGuiApplication::primaryScreen()->geometry().height(); }
 
-TForm* TScreen::ActiveForm() const {
-    const QWidget* active = QApplication::activeWindow();
-    for (TWinControl* window : tk::topLevelWindows())
-        if (window->peer().widget() == active)
-            return dynamic_cast<TForm*>(window);
-    return nullptr;
-}
+TForm* TScreen::ActiveForm() const { return dynamic_cast<TForm*>(tk::windowFromHandle(GetActiveWindow())); }
 
 namespace tk {
 

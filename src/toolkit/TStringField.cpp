@@ -11,11 +11,12 @@
 TStringField::TStringField(TComponent* AOwner) : TField(AOwner, ftString, 20) {}
 
 AnsiString TStringField::AsString() const {
-    std::vector<char> buffer(std::size_t(DataSize()), '\0');
+    const std::size_t room = std::size_t(DataSize());
+    std::vector<char> buffer(room, '\0');
     if (!GetData(buffer.data()))
         return "";
-    buffer.back() = '\0'; // a buffer without its terminator still ends here
-    return AnsiString(buffer.data());
+    // A value that fills its whole room carries no terminator of its own.
+    return AnsiString(buffer.data(), strnlen(buffer.data(), room));
 }
 
 void TStringField::SetAsString(const AnsiString& Value) {

@@ -6,6 +6,7 @@
 //   running --(Enabled false, Interval 0, destroyed)--> stopped
 #include "toolkit/TTimer.h"
 
+#include "toolkit/Guarded_p.h"
 #include "toolkit/TimerQueue_p.h"
 
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) { update(); }
@@ -38,5 +39,5 @@ void TTimer::update() {
         queue.stop(this);
         return;
     }
-    queue.start(this, interval_, [this] { Timer(); });
+    queue.start(this, interval_, [this] { tk::guarded(this, [this] { Timer(); }); });
 }

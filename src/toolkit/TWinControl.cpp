@@ -52,7 +52,12 @@ void TWinControl::SetFocus() {
     widget->setFocus(Qt::OtherFocusReason);
 }
 
-bool TWinControl::Focused() const { return peer().widget()->hasFocus(); }
+// The window's focus control, which holds the keyboard while the window is active (Qt activates
+// a window asynchronously, after SetFocus has asked for it).
+bool TWinControl::Focused() const {
+    const QWidget* widget = peer().widget();
+    return widget->window()->focusWidget() == widget;
+}
 
 void TWinControl::Realign() {
     // Placing an aligned control asks its parent to realign again.

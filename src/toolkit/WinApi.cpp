@@ -1,7 +1,10 @@
 // The window calls over the registry of our windows.
 #include "toolkit/WinApi.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QWidget>
+#include <vector>
 
 #include "toolkit/Controls.h"
 #include "toolkit/MessageQueue_p.h"
@@ -88,6 +91,96 @@ bool SetWindowRgn(HWND Window, const TRegion* Region, bool Redraw) {
         widget->setMask(Region->Impl().region);
     if (Redraw)
         widget->update();
+    return true;
+}
+
+HWND SetCapture(HWND Window) {
+    const HWND previous = GetCapture();
+    if (TWinControl* window = tk::windowFromHandle(Window))
+        window->SetMouseCapture(true);
+    return previous;
+}
+
+bool ReleaseCapture() {
+    if (TControl* holder = GetCaptureControl())
+        holder->SetMouseCapture(false);
+    return true;
+}
+
+HWND GetCapture() {
+    const auto* window = dynamic_cast<const TWinControl*>(GetCaptureControl());
+    return window != nullptr ? window->Handle() : 0;
+}
+
+bool GetCursorPos(TPoint* Point) {
+    const tk::InputState& input = tk::inputState();
+    const QPoint at = input.cursorKnown ? input.cursor : QCursor::pos();
+    *Point = ::Point(at.x(), at.y());
+    return true;
+}
+
+HWND GetActiveWindow() {
+    const QWidget* active = QApplication::activeWindow();
+    for (TWinControl* window : tk::topLevelWindows())
+        if (window->peer().widget() == active)
+            return window->Handle();
+    return 0;
+}
+
+bool EnumThreadWindows(const std::function<bool(HWND Window)>& Callback) {
+    // Handles first: the callback may close and free windows on the way.
+    std::vector<HWND> handles;
+    for (const TWinControl* window : tk::topLevelWindows())
+        handles.push_back(window->Handle());
+    for (HWND handle : handles)
+        if (tk::windowFromHandle(handle) != nullptr && !Callback(handle))
+            return false;
+    return true;
+}
+
+bool GetWindowPlacement(HWND Window, WINDOWPLACEMENT* Placement) {
+    const TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr || Placement == nullptr)
+        return false;
+    const QWidget* widget = window->peer().widget();
+    const QRect normal = widget->isWindow() ? widget->normalGeometry() : widget->geometry();
+    const QRect bounds = normal.isValid() ? normal : widget->geometry();
+    Placement->rcNormalPosition = Rect(bounds.left(), bounds.top(), bounds.left() + bounds.width(),
+                                       bounds.top() + bounds.height());
+    if (!widget->isVisible())
+        Placement->showCmd = SW_HIDE;
+    else if (widget->isMaximized())
+        Placement->showCmd = SW_SHOWMAXIMIZED;
+    else if (widget->isMinimized())
+        Placement->showCmd = SW_SHOWMINIMIZED;
+    else
+        Placement->showCmd = SW_SHOWNORMAL;
+    return true;
+}
+
+bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement) {
+    TWinControl* window = tk::windowFromHandle(Window);
+    if (window == nullptr || Placement == nullptr)
+        return false;
+    const TRect& r = Placement->rcNormalPosition;
+    window->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    auto* form = dynamic_cast<TForm*>(window);
+    switch (Placement->showCmd) {
+    case SW_HIDE:
+        return true;
+    case SW_SHOWMAXIMIZED:
+        if (form != nullptr)
+            form->SetWindowState(wsMaximized);
+        break;
+    case SW_SHOWMINIMIZED:
+        if (form != nullptr)
+            form->SetWindowState(wsMinimized);
+        break;
+    default:
+        if (form != nullptr)
+            form->SetWindowState(wsNormal);
+        break;
+    }
     return true;
 }
 

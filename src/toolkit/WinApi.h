@@ -4,8 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "toolkit/Messages.h"
+#include "toolkit/TPoint.h"
+#include "toolkit/TRect.h"
 
 class TRegion;
 
@@ -31,6 +34,34 @@ bool ShowWindow(HWND Window, int Command);
 // Shapes the window: only the pixels of the region (window coordinates) show and take input;
 // null gives back the whole rectangle. The window keeps a copy of the region.
 bool SetWindowRgn(HWND Window, const TRegion* Region, bool Redraw);
+
+// The mouse capture by window: SetCapture gives it to the window (returning the one that had
+// it), ReleaseCapture frees it, GetCapture tells who has it (0: nobody).
+HWND SetCapture(HWND Window);
+bool ReleaseCapture();
+HWND GetCapture();
+// Where the mouse last was, on the screen.
+bool GetCursorPos(TPoint* Point);
+// The active window of ours, or 0.
+HWND GetActiveWindow();
+// Calls Callback for each of our top-level windows, shown or hidden, until it returns false.
+bool EnumThreadWindows(const std::function<bool(HWND Window)>& Callback);
+
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+
+// A top-level window's normal (restored) bounds on the screen and how it is shown.
+struct WINDOWPLACEMENT {
+    unsigned length = sizeof(WINDOWPLACEMENT);
+    unsigned flags = 0;
+    unsigned showCmd = SW_SHOWNORMAL;
+    TPoint ptMinPosition;
+    TPoint ptMaxPosition;
+    TRect rcNormalPosition;
+};
+bool GetWindowPlacement(HWND Window, WINDOWPLACEMENT* Placement);
+// Gives the window its normal bounds, then shows it as showCmd says (SW_HIDE leaves it hidden).
+bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement);
 
 // Negative (high bit set) while the key or mouse button (VK_LBUTTON ...) is down.
 std::int16_t GetKeyState(int VirtualKey);

@@ -3,6 +3,7 @@
 #include "toolkit/WindowRegistry_p.h"
 
 #include <map>
+#include <set>
 
 #include "toolkit/TWinControl.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 struct Registry {
     std::map<HWND, TWinControl*> windows;
+    std::set<HWND> released;
     HWND next = 2;
 };
 
@@ -29,7 +31,12 @@ HWND registerWindow(TWinControl* control) {
     return handle;
 }
 
-void unregisterWindow(HWND handle) { registry().windows.erase(handle); }
+void unregisterWindow(HWND handle) {
+    registry().windows.erase(handle);
+    registry().released.erase(handle);
+}
+
+void markReleased(HWND handle) { registry().released.insert(handle); }
 
 TWinControl* windowFromHandle(HWND handle) {
     const auto& windows = registry().windows;
@@ -38,9 +45,10 @@ TWinControl* windowFromHandle(HWND handle) {
 }
 
 std::vector<TWinControl*> topLevelWindows() {
+    const Registry& r = registry();
     std::vector<TWinControl*> result;
-    for (const auto& [handle, control] : registry().windows)
-        if (control->Parent() == nullptr)
+    for (const auto& [handle, control] : r.windows)
+        if (control->Parent() == nullptr && !r.released.contains(handle))
             result.push_back(control);
     return result;
 }

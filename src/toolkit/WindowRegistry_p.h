@@ -14,7 +14,10 @@ HWND registerWindow(TWinControl* control);
 void unregisterWindow(HWND handle);
 // The live control with that number, or null.
 TWinControl* windowFromHandle(HWND handle);
-// Every live control without a parent, in the order they were created.
+// Every live control without a parent, in the order they were created, less those released.
 std::vector<TWinControl*> topLevelWindows();
+// A released window is freed at the next pass of the loop; until then it is hidden and no
+// search finds it, as a destroyed window would not be found.
+void markReleased(HWND handle);
 
 } // namespace tk

@@ -1,7 +1,10 @@
 #include "toolkit/LoopGuard.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
+#include "toolkit/MessageQueue_p.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
@@ -24,12 +27,14 @@ public:
     using TWinControl::TWinControl;
     int* passes = nullptr;
     bool* gone = nullptr;
+    std::function<void()> onLoopStart;
 
 protected:
     void MouseDown(TMouseButton, TShiftState, int, int) override {
         int* passCount = passes;
         bool* goneFlag = gone;
         tk::LoopGuard guard(*this);
+        onLoopStart();
         while (guard.keepsRunning()) {
             ++*passCount;
             Application->ProcessMessages();
@@ -50,9 +55,9 @@ TEST(LoopGuardTest, LoopInsideAHandlerEndsWhenItsControlIsFreedMeanwhile) {
     bool gone = false;
     looper->passes = &passes;
     looper->gone = &gone;
-    // The press comes first; the form is freed from inside the press's loop.
+    // Something queued while the loop runs frees the form.
+    looper->onLoopStart = [form] { tk::postToLoop([form] { delete form; }); };
     tk::input::press(*looper, mbLeft, 5, 5);
-    form->Release();
     Application->ProcessMessages();
     EXPECT_TRUE(gone);
     EXPECT_GE(passes, 1);

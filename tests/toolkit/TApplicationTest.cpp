@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <QGuiApplication>
+
 #include <gtest/gtest.h>
 
 #include "toolkit/Dialogs.h"
@@ -106,6 +108,22 @@ TEST(TApplicationTest, LoginDialogEditsUserAndPasswordInPlace) {
     answers.loginAnswer = false;
     EXPECT_FALSE(LoginDialog("mapdata", user, password));
     EXPECT_EQ(answers.asked.front(), "login mapdata guest");
+}
+
+} // namespace
+
+namespace {
+
+TEST(TApplicationTest, WithoutAScreenQuestionsGetTheAnswerThatChangesNothing) {
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    EXPECT_EQ(Application->MessageBox("Delete record?", "", MB_YESNO), IDNO);
+    EXPECT_EQ(Application->MessageBox("Go on?", "", MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(Application->MessageBox("Done", "", MB_OK), IDOK);
+    AnsiString user = "USER";
+    AnsiString password;
+    EXPECT_FALSE(LoginDialog("mapdata", user, password));
+    TColorDialog dialog(nullptr);
+    EXPECT_FALSE(dialog.Execute());
 }
 
 } // namespace

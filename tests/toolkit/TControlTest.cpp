@@ -179,6 +179,19 @@ TEST(TControlTest, SetFontReachesTheWidget) {
     EXPECT_EQ(f.panel->peer().widget()->font().pixelSize(), 13);
 }
 
+TEST(TControlTest, ConstraintsBoundTheSizeAndTheWindow) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    form.Constraints()->SetMinWidth(640);
+    form.Constraints()->SetMinHeight(480);
+    EXPECT_EQ(form.BoundsRect(), Rect(0, 0, 640, 480));
+    form.SetBounds(10, 10, 100, 900);
+    EXPECT_EQ(form.BoundsRect(), Rect(10, 10, 650, 910));
+    EXPECT_EQ(form.peer().widget()->minimumSize(), QSize(640, 480));
+    form.Constraints()->SetMaxHeight(600);
+    EXPECT_EQ(form.Height(), 600);
+}
+
 TEST(TControlTest, ClientToScreenAndBackAgree) {
     Fixture f;
     const TPoint screen = f.panel->ClientToScreen(Point(3, 4));
@@ -224,6 +237,30 @@ TEST(TControlTest, ShownFormIsActivatedAndFiresOnActivate) {
     EXPECT_EQ(activations, 1);
     EXPECT_TRUE(Application->Active());
     EXPECT_EQ(Screen->ActiveForm(), &form);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TControlTest, ReplacedWindowProcSeesMessagesFirstAndPassesThemOn) {
+    Fixture f;
+    std::vector<unsigned> watched;
+    int downs = 0;
+    f.panel->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState, int, int) { ++downs; };
+    TWndMethod saved = f.panel->WindowProc;
+    f.panel->WindowProc = [&](TMessage& message) {
+        watched.push_back(message.Msg);
+        if (message.Msg != WM_RBUTTONDOWN)
+            saved(message);
+    };
+    tk::input::press(*f.panel, mbLeft, 5, 5);
+    tk::input::release(*f.panel, mbLeft, 5, 5);
+    SendMessage(f.panel->Handle(), WM_RBUTTONDOWN, 0, 0);
+    Application->ProcessMessages();
+    f.panel->WindowProc = saved;
+    EXPECT_EQ(watched, (std::vector<unsigned>{WM_RBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(downs, 1);
 }
 
 } // namespace

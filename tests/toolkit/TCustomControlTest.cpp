@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TGraphicControl.h"
@@ -109,6 +110,40 @@ TEST(TCustomControlTest, GraphicControlPaintsItsCanvasToo) {
     mark->SetBounds(120, 10, 20, 20);
     mark->Repaint();
     EXPECT_EQ(mark->Canvas()->Pixels(10, 10), clBlue);
+}
+
+} // namespace
+
+namespace {
+
+// Invalidates itself and pumps messages inside its press handling until a paint has come.
+class TPumpingProbe : public TProbe {
+public:
+    using TProbe::TProbe;
+    bool paintedInLoop = false;
+
+protected:
+    void MouseDown(TMouseButton, TShiftState, int, int) override {
+        const int before = paints;
+        Invalidate();
+        for (int pass = 0; pass < 100000 && paints == before; ++pass)
+            Application->ProcessMessages();
+        paintedInLoop = paints > before;
+    }
+};
+
+TEST(TCustomControlTest, PaintComesThroughAPumpInsideAMouseHandler) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 100);
+    auto* probe = new TPumpingProbe(&form);
+    probe->SetParent(&form);
+    probe->SetBounds(0, 0, 50, 50);
+    form.Show();
+    Application->ProcessMessages();
+    tk::input::press(*probe, mbLeft, 5, 5);
+    tk::input::release(*probe, mbLeft, 5, 5);
+    Application->ProcessMessages();
+    EXPECT_TRUE(probe->paintedInLoop);
 }
 
 } // namespace

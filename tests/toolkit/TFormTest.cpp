@@ -18,6 +18,7 @@
 #include "toolkit/TButton.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TMainMenu.h"
+#include "toolkit/TScreen.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/WinApi.h"
 
@@ -99,6 +100,17 @@ TEST(TFormTest, ExceptionInCreateGoesToTheApplicationsHandling) {
     EXPECT_EQ(answers.boxes, std::vector<std::string>{"Probe: no data."});
 }
 
+TEST(TFormTest, DestroyFiresWhileTheComponentsAreStillThere) {
+    bool timerThere = false;
+    {
+        TfmProbe form(nullptr);
+        form.OnDestroy = [&](TPersistent* sender) {
+            timerThere = static_cast<TForm*>(sender)->ComponentCount() > 0;
+        };
+    }
+    EXPECT_TRUE(timerThere);
+}
+
 TEST(TFormTest, FindWindowFindsShownAndHiddenFormsByClassAndTitle) {
     TfmProbe form(nullptr);
     const HWND found = FindWindow("TfmProbe", "fmProbe");
@@ -130,10 +142,17 @@ TEST(TFormTest, CloseWithFreeActionFreesTheFormAfterTheHandler) {
     const HWND handle = form->Handle();
     form->OnClose = [](TPersistent*, TCloseAction& action) { action = caFree; };
     form->Show();
-    form->Close();
-    EXPECT_EQ(FindWindow("TfmProbe", nullptr), handle);
+    // A window that frees itself on the close message is gone for every search at once, so a
+    // loop that closes windows until none is found ends.
+    int closed = 0;
+    while (HWND found = FindWindow("TfmProbe", nullptr)) {
+        SendMessage(found, WM_CLOSE, 0, 0);
+        ++closed;
+    }
+    EXPECT_EQ(closed, 1);
+    EXPECT_FALSE(IsWindowVisible(handle));
     Application->ProcessMessages();
-    EXPECT_EQ(FindWindow("TfmProbe", nullptr), 0u);
+    EXPECT_EQ(SendMessage(handle, WM_CLOSE, 0, 0), 0);
 }
 
 TEST(TFormTest, ShowModalReturnsTheResultOfTheButtonClicked) {
@@ -143,6 +162,22 @@ TEST(TFormTest, ShowModalReturnsTheResultOfTheButtonClicked) {
     EXPECT_FALSE(form.Visible());
     form.OnShow = [&](TPersistent*) { tk::input::click(*form.ok, 5, 5); };
     EXPECT_EQ(form.ShowModal(), mrOk);
+}
+
+TEST(TFormTest, ModalFormOpenedFromAButtonClickRunsItsOwnLoop) {
+    TfmProbe owner(nullptr);
+    TModalResult inner = mrNone;
+    owner.ok->SetModalResult(mrNone);
+    owner.ok->OnClick = [&](TPersistent*) {
+        TfmProbe dialog(nullptr);
+        dialog.OnShow = [&](TPersistent*) { tk::input::click(*dialog.ok, 5, 5); };
+        inner = dialog.ShowModal();
+    };
+    owner.Show();
+    tk::input::click(*owner.ok, 5, 5);
+    Application->ProcessMessages();
+    EXPECT_EQ(inner, mrOk);
+    EXPECT_TRUE(owner.Visible());
 }
 
 TEST(TFormTest, ShowModalKeepsRunningWhileCloseQueryRefuses) {
@@ -205,6 +240,27 @@ TEST(TFormTest, ClosingTheMainFormEndsTheProgram) {
     Application->Run();
     EXPECT_TRUE(Application->Terminated());
     EXPECT_TRUE(main->Visible());
+}
+
+TEST(TFormTest, BorderAndFormStylesBecomeWindowFlags) {
+    TfmProbe form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetFormStyle(fsStayOnTop);
+    const Qt::WindowFlags flags = form.peer().widget()->windowFlags();
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    form.SetBorderStyle(bsToolWindow);
+    EXPECT_EQ(form.peer().widget()->windowType(), Qt::Tool);
+    form.SetBorderStyle(bsDialog);
+    EXPECT_EQ(form.peer().widget()->windowType(), Qt::Dialog);
+}
+
+TEST(TFormTest, FormAtTheScreenCentreIsCentredWhenFirstShown) {
+    TfmProbe form(nullptr);
+    form.SetPosition(poScreenCenter);
+    form.Show();
+    EXPECT_EQ(form.Left(), (Screen->Width() - 200) / 2);
+    EXPECT_EQ(form.Top(), (Screen->Height() - 120) / 2);
 }
 
 TEST(TFormTest, MaximisedFormCoversTheScreensFreeArea) {

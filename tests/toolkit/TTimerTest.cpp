@@ -97,3 +97,23 @@ TEST(TTimerTest, RealTimerFiresFromTheMessageLoop) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TTimerTest, ExceptionInAHandlerIsReportedAndOtherTimersGoOn) {
+    ManualClock clock;
+    TComponent owner(nullptr);
+    std::vector<std::string> log;
+    auto* failing = new TTimer(&owner);
+    failing->SetInterval(100);
+    failing->OnTimer = [](TPersistent*) { throw Exception("tick failed"); };
+    makeTimer(owner, 150, "healthy", log);
+    Application->OnException = [&](TPersistent* sender, const std::exception& e) {
+        log.push_back(std::string(e.what()) + (sender == failing ? " in timer" : ""));
+    };
+    tk::advanceClock(200);
+    Application->OnException = nullptr;
+    EXPECT_EQ(log, (std::vector<std::string>{"tick failed in timer", "healthy", "tick failed in timer"}));
+}
+
+} // namespace

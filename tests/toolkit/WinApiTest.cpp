@@ -1,5 +1,6 @@
 #include "toolkit/WinApi.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
@@ -91,6 +93,93 @@ TEST(WinApiTest, WindowRegionShapesTheWindow) {
     EXPECT_FALSE(mask.contains(QPoint(200, 100)));
     SetWindowRgn(form.Handle(), nullptr, true);
     EXPECT_TRUE(form.peer().widget()->mask().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+struct TwoPanels {
+    TForm form{nullptr};
+    TWinControl* left = new TWinControl(&form);
+    TWinControl* right = new TWinControl(&form);
+    std::vector<std::string> seen;
+
+    TwoPanels() {
+        form.SetBounds(100, 100, 200, 100);
+        left->SetParent(&form);
+        left->SetBounds(0, 0, 100, 100);
+        right->SetParent(&form);
+        right->SetBounds(100, 0, 100, 100);
+        left->OnMouseMove = [this](TPersistent*, TShiftState, int x, int) { seen.push_back("left " + std::to_string(x)); };
+        right->OnMouseMove = [this](TPersistent*, TShiftState, int, int) { seen.push_back("right"); };
+        form.Show();
+        Application->ProcessMessages();
+    }
+};
+
+TEST(WinApiTest, CapturedWindowGetsTheMouseUntilReleased) {
+    TwoPanels f;
+    EXPECT_EQ(SetCapture(f.left->Handle()), 0u);
+    EXPECT_EQ(GetCapture(), f.left->Handle());
+    tk::input::move(*f.right, 50, 50);
+    tk::input::press(*f.right, mbLeft, 50, 50);
+    tk::input::release(*f.right, mbLeft, 50, 50);
+    Application->ProcessMessages();
+    EXPECT_EQ(GetCapture(), f.left->Handle());
+    ReleaseCapture();
+    EXPECT_EQ(GetCapture(), 0u);
+    tk::input::move(*f.right, 60, 50);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.seen, (std::vector<std::string>{"left 150", "right"}));
+    TPoint at;
+    GetCursorPos(&at);
+    EXPECT_EQ(at, Point(260, 150));
+}
+
+TEST(WinApiTest, DragTargetIsTheControlUnderThePointUnlessDisabled) {
+    TwoPanels f;
+    EXPECT_EQ(FindDragTarget(Point(250, 150), false), f.right);
+    f.right->SetEnabled(false);
+    EXPECT_EQ(FindDragTarget(Point(250, 150), false), nullptr);
+    EXPECT_EQ(FindDragTarget(Point(250, 150), true), f.right);
+    EXPECT_EQ(FindDragTarget(Point(5, 5), true), nullptr);
+}
+
+TEST(WinApiTest, EnumerationVisitsEveryTopLevelWindowAndStopsWhenAsked) {
+    TForm first(nullptr);
+    TForm second(nullptr);
+    std::vector<HWND> visited;
+    EnumThreadWindows([&](HWND window) {
+        visited.push_back(window);
+        return true;
+    });
+    EXPECT_NE(std::find(visited.begin(), visited.end(), first.Handle()), visited.end());
+    EXPECT_NE(std::find(visited.begin(), visited.end(), second.Handle()), visited.end());
+    int calls = 0;
+    EXPECT_FALSE(EnumThreadWindows([&](HWND) { return ++calls < 1; }));
+    EXPECT_EQ(calls, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(WinApiTest, PlacementGivesAndTakesTheNormalBounds) {
+    TForm form(nullptr);
+    form.SetBounds(40, 50, 300, 200);
+    WINDOWPLACEMENT placement;
+    ASSERT_TRUE(GetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(placement.showCmd, unsigned(SW_HIDE));
+    EXPECT_EQ(placement.rcNormalPosition, Rect(40, 50, 340, 250));
+    placement.rcNormalPosition = Rect(10, 20, 210, 120);
+    placement.showCmd = SW_SHOWNORMAL;
+    ASSERT_TRUE(SetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(form.BoundsRect(), Rect(10, 20, 210, 120));
+    form.Show();
+    ASSERT_TRUE(GetWindowPlacement(form.Handle(), &placement));
+    EXPECT_EQ(placement.showCmd, unsigned(SW_SHOWNORMAL));
+    EXPECT_FALSE(GetWindowPlacement(0, &placement));
 }
 
 } // namespace

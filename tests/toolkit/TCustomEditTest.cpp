@@ -1,4 +1,4 @@
-#include "toolkit/TEdit.h"
+#include "toolkit/TCustomEdit.h"
 
 #include <memory>
 
@@ -7,6 +7,7 @@
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TButton.h"
+#include "toolkit/TEdit.h"
 #include "toolkit/TForm.h"
 
 namespace {
@@ -26,7 +27,7 @@ struct Fixture {
     void type(char c) { tk::input::key(*form, 0, 0, c); }
 };
 
-TEST(TEditTest, TypedCharactersIncludingCyrillicReachTheText) {
+TEST(TCustomEditTest, TypedCharactersIncludingCyrillicReachTheText) {
     Fixture f;
     f.type('a');
     f.type(tk::fromUtf8("я")[0]);
@@ -36,7 +37,7 @@ TEST(TEditTest, TypedCharactersIncludingCyrillicReachTheText) {
     EXPECT_TRUE(f.edit->Modified());
 }
 
-TEST(TEditTest, KeyPressCanSwallowOrReplaceACharacter) {
+TEST(TCustomEditTest, KeyPressCanSwallowOrReplaceACharacter) {
     Fixture f;
     f.edit->OnKeyPress = [](TPersistent*, char& key) {
         if (key >= '0' && key <= '9')
@@ -51,7 +52,7 @@ TEST(TEditTest, KeyPressCanSwallowOrReplaceACharacter) {
     EXPECT_EQ(f.edit->Text(), "Bc");
 }
 
-TEST(TEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {
+TEST(TCustomEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {
     Fixture f;
     auto* ok = new TButton(f.form.get());
     ok->SetParent(f.form.get());
@@ -70,7 +71,7 @@ TEST(TEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(TEditTest, SettingTextFiresChangeAndLimitsHold) {
+TEST(TCustomEditTest, SettingTextFiresChangeAndLimitsHold) {
     Fixture f;
     f.edit->SetMaxLength(3);
     f.edit->SetText("abcdef");
@@ -85,6 +86,26 @@ TEST(TEditTest, SettingTextFiresChangeAndLimitsHold) {
     f.edit->SetSelLength(2);
     EXPECT_EQ(f.edit->SelStart(), 1);
     EXPECT_EQ(f.edit->SelLength(), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TCustomEditTest, EditRectangleLeavesRoomForAButtonOnTheEdit) {
+    Fixture f;
+    f.edit->SetBounds(0, 0, 121, 21);
+    const TRect room = Rect(0, 0, 121 - 21 - 2, 22);
+    f.edit->Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&room));
+    TRect back;
+    f.edit->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&back));
+    EXPECT_EQ(back, Rect(0, 0, 98, 21));
+    auto* button = new TWinControl(f.form.get());
+    button->SetParent(f.edit);
+    button->SetBounds(100, 0, 21, 21);
+    EXPECT_EQ(button->Parent(), f.edit);
+    f.edit->SetAlignment(taRightJustify);
+    EXPECT_EQ(f.edit->Alignment(), taRightJustify);
 }
 
 } // namespace

@@ -1,0 +1,222 @@
+// Rich edits over Qt text edits. Character positions count one for each paragraph break, as the
+// platform's rich edit does and as Qt's document positions do.
+#include "toolkit/TRichEdit.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <algorithm>
+#include <cstring>
+
+#include "toolkit/RtfReader_p.h"
+#include "toolkit/TControl_p.h"
+
+namespace tk {
+namespace {
+
+QTextEdit& textEdit(const TRichEdit& edit) { return static_cast<QTextEdit&>(*edit.peer().widget()); }
+
+QColor formatColor(TColor color) { return qColor(color); }
+
+bool isMouseMessage(unsigned msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK; }
+
+} // namespace
+} // namespace tk
+
+TRichEdit::TRichEdit(TComponent* AOwner)
+    : TWinControl(AOwner, tk::makePeer<QTextEdit, tk::NativePeer>(*this)),
+      lines_(std::make_unique<TRichEditStrings>(*this)) {
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetBounds(0, 0, 185, 89);
+    QTextEdit& edit = tk::textEdit(*this);
+    edit.setAcceptRichText(false);
+    edit.viewport()->setMouseTracking(true);
+    SetScrollBars(ssNone);
+    QObject::connect(&edit, &QTextEdit::textChanged, [this] {
+        tk::guarded(this, [this] {
+            if (OnChange)
+                OnChange(this);
+        });
+    });
+    QObject::connect(&edit, &QTextEdit::cursorPositionChanged, [this] {
+        tk::guarded(this, [this] {
+            if (OnSelectionChange)
+                OnSelectionChange(this);
+        });
+    });
+}
+
+TRichEdit::~TRichEdit() {
+    Destroying();
+    tk::textEdit(*this).disconnect();
+}
+
+AnsiString TRichEdit::Text() const {
+    AnsiString text;
+    for (int i = 0; i < lines_->Count(); ++i)
+        text += lines_->Strings(i) + "\r\n";
+    return text;
+}
+
+void TRichEdit::SetText(const AnsiString& Value) { lines_->SetText(Value); }
+
+void TRichEdit::Clear() { lines_->Clear(); }
+
+bool TRichEdit::ReadOnly() const { return tk::textEdit(*this).isReadOnly(); }
+
+void TRichEdit::SetReadOnly(bool Value) { tk::textEdit(*this).setReadOnly(Value); }
+
+bool TRichEdit::WordWrap() const { return tk::textEdit(*this).lineWrapMode() != QTextEdit::NoWrap; }
+
+void TRichEdit::SetWordWrap(bool Value) {
+    tk::textEdit(*this).setLineWrapMode(Value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+void TRichEdit::SetScrollBars(TScrollStyle Value) {
+    scrollBars_ = Value;
+    QTextEdit& edit = tk::textEdit(*this);
+    const bool vertical = Value == ssVertical || Value == ssBoth;
+    const bool horizontal = Value == ssHorizontal || Value == ssBoth;
+    edit.setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    edit.setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void TRichEdit::SetBorderStyle(TFormBorderStyle Value) {
+    borderStyle_ = Value;
+    tk::textEdit(*this).setFrameShape(Value == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+}
+
+int TRichEdit::SelStart() const { return tk::textEdit(*this).textCursor().selectionStart(); }
+
+void TRichEdit::SetSelStart(int Value) {
+    QTextEdit& edit = tk::textEdit(*this);
+    QTextCursor cursor = edit.textCursor();
+    cursor.setPosition(std::clamp(Value, 0, edit.document()->characterCount() - 1));
+    edit.setTextCursor(cursor);
+}
+
+int TRichEdit::SelLength() const {
+    const QTextCursor cursor = tk::textEdit(*this).textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void TRichEdit::SetSelLength(int Value) {
+    QTextEdit& edit = tk::textEdit(*this);
+    QTextCursor cursor = edit.textCursor();
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    cursor.setPosition(std::clamp(start + Value, 0, edit.document()->characterCount() - 1), QTextCursor::KeepAnchor);
+    edit.setTextCursor(cursor);
+}
+
+void TRichEdit::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case EM_GETEVENTMASK:
+        Message.Result = eventMask_;
+        return;
+    case EM_SETEVENTMASK:
+        Message.Result = eventMask_;
+        eventMask_ = static_cast<std::uint32_t>(Message.LParam);
+        return;
+    case EM_SETCHARFORMAT:
+        setCharFormat(Message.WParam, *reinterpret_cast<const CHARFORMATA*>(Message.LParam));
+        Message.Result = 1;
+        return;
+    case EM_GETTEXTRANGE:
+        Message.Result = textRange(*reinterpret_cast<TEXTRANGEA*>(Message.LParam));
+        return;
+    case EM_GETLINECOUNT:
+        Message.Result = lineCount();
+        return;
+    default:
+        break;
+    }
+    if (tk::isMouseMessage(Message.Msg) && (eventMask_ & ENM_LINK))
+        notifyLink(Message);
+    TWinControl::WndProc(Message);
+}
+
+void TRichEdit::notifyLink(const TMessage& mouse) {
+    const QTextEdit& edit = tk::textEdit(*this);
+    const QPoint at(GET_X_LPARAM(mouse.LParam), GET_Y_LPARAM(mouse.LParam));
+    const QTextCursor hit = edit.cursorForPosition(at);
+    // The character under the point is the one after the cursor's position when the point is on
+    // its left half, and the one before it otherwise; a link is hit when either is link text
+    // and the point lies within the text's rectangle.
+    QTextDocument& document = *edit.document();
+    const auto isLinkAt = [&document](int position) {
+        if (position < 0 || position >= document.characterCount() - 1)
+            return false;
+        QTextCursor probe(&document);
+        probe.setPosition(position + 1);
+        return tk::isLinkFormat(probe.charFormat());
+    };
+    int position = hit.position();
+    if (!isLinkAt(position))
+        --position;
+    if (!isLinkAt(position) || !edit.cursorRect(hit).adjusted(-20, 0, 20, 0).contains(at))
+        return;
+    ENLINK link;
+    link.nmhdr = NMHDR{Handle(), 0, EN_LINK};
+    link.msg = mouse.Msg;
+    link.wParam = mouse.WParam;
+    link.lParam = mouse.LParam;
+    int first = position, last = position;
+    while (isLinkAt(first - 1))
+        --first;
+    while (isLinkAt(last + 1))
+        ++last;
+    link.chrg = CHARRANGE{first, last + 1};
+    Perform(CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&link));
+}
+
+void TRichEdit::setCharFormat(WPARAM scope, const CHARFORMATA& format) {
+    QTextEdit& edit = tk::textEdit(*this);
+    QTextCursor cursor = edit.textCursor();
+    if (scope & SCF_ALL)
+        cursor.select(QTextCursor::Document);
+    QTextCharFormat change;
+    if (format.dwMask & CFM_BOLD)
+        change.setFontWeight(format.dwEffects & CFE_BOLD ? QFont::Bold : QFont::Normal);
+    if (format.dwMask & CFM_ITALIC)
+        change.setFontItalic((format.dwEffects & CFE_ITALIC) != 0);
+    if (format.dwMask & CFM_UNDERLINE)
+        change.setFontUnderline((format.dwEffects & CFE_UNDERLINE) != 0);
+    if (format.dwMask & CFM_COLOR)
+        change.setForeground(tk::formatColor(format.crTextColor));
+    if (format.dwMask & CFM_LINK)
+        tk::setLinkFormat(change, (format.dwEffects & CFE_LINK) != 0);
+    cursor.mergeCharFormat(change);
+    // An empty selection sets the format of what is typed next.
+    if (!cursor.hasSelection())
+        edit.mergeCurrentCharFormat(change);
+}
+
+LRESULT TRichEdit::textRange(TEXTRANGEA& range) const {
+    const QTextDocument& document = *tk::textEdit(*this).document();
+    const int end = std::min(range.chrg.cpMax < 0 ? document.characterCount() - 1 : range.chrg.cpMax,
+                             document.characterCount() - 1);
+    const int start = std::clamp(range.chrg.cpMin, 0, end);
+    QTextCursor cursor(const_cast<QTextDocument*>(&document));
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    // Paragraph breaks come back as CR, as the platform's rich edit gives them.
+    QString text = cursor.selectedText();
+    text.replace(QChar::ParagraphSeparator, QChar('\r'));
+    const AnsiString bytes = tk::ansiString(text);
+    std::memcpy(range.lpstrText, bytes.c_str(), bytes.size() + 1);
+    return static_cast<LRESULT>(bytes.size());
+}
+
+int TRichEdit::lineCount() const {
+    const QTextEdit& edit = tk::textEdit(*this);
+    QTextDocument& document = *edit.document();
+    // Laying the whole document out makes every block's line count known.
+    document.documentLayout()->documentSize();
+    int lines = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        lines += std::max(block.layout()->lineCount(), 1);
+    return lines;
+}

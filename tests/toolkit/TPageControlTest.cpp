@@ -1,0 +1,68 @@
+#include "toolkit/TPageControl.h"
+
+#include <QTabBar>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/TApplication.h"
+#include "toolkit/TControl_p.h"
+#include "toolkit/TForm.h"
+#include "toolkit/TTabSheet.h"
+
+namespace {
+
+struct Fixture {
+    TForm form{nullptr};
+    TPageControl* pages = new TPageControl(&form);
+    TTabSheet* rubrics = new TTabSheet(&form);
+    TTabSheet* alphabet = new TTabSheet(&form);
+    int changes = 0;
+
+    Fixture() {
+        form.SetBounds(0, 0, 300, 300);
+        pages->SetParent(&form);
+        pages->SetBounds(0, 0, 289, 200);
+        rubrics->SetPageControl(pages);
+        rubrics->SetCaption(tk::fromUtf8("Рубрики"));
+        alphabet->SetPageControl(pages);
+        alphabet->SetCaption("A-Z");
+        pages->OnChange = [this](TPersistent*) { ++changes; };
+        form.Show();
+    }
+    QTabBar& bar() { return *pages->peer().widget()->findChild<QTabBar*>(); }
+};
+
+TEST(TPageControlTest, FirstPageIsActiveAndFillsTheAreaBelowTheTabs) {
+    Fixture f;
+    EXPECT_EQ(f.pages->ActivePage(), f.rubrics);
+    EXPECT_TRUE(f.rubrics->Visible());
+    EXPECT_FALSE(f.alphabet->Visible());
+    const int tabs = f.bar().height();
+    EXPECT_GT(tabs, 0);
+    EXPECT_EQ(f.rubrics->BoundsRect(), Rect(0, 0, 289, 200 - tabs));
+    EXPECT_EQ(f.bar().tabText(0), QString::fromUtf8("Рубрики"));
+}
+
+TEST(TPageControlTest, PickingATabShowsItsPageAndFiresChangeSettingDoesNot) {
+    Fixture f;
+    f.bar().setCurrentIndex(1);
+    EXPECT_EQ(f.pages->ActivePage(), f.alphabet);
+    EXPECT_TRUE(f.alphabet->Visible());
+    EXPECT_FALSE(f.rubrics->Visible());
+    EXPECT_EQ(f.changes, 1);
+    f.pages->SetActivePageIndex(0);
+    EXPECT_EQ(f.bar().currentIndex(), 0);
+    EXPECT_EQ(f.changes, 1);
+}
+
+TEST(TPageControlTest, FreeingTheActivePageActivatesAnother) {
+    Fixture f;
+    delete f.rubrics;
+    EXPECT_EQ(f.pages->PageCount(), 1);
+    EXPECT_EQ(f.pages->ActivePage(), f.alphabet);
+    EXPECT_EQ(f.alphabet->PageIndex(), 0);
+    EXPECT_EQ(f.bar().count(), 1);
+}
+
+} // namespace

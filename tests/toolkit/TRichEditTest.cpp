@@ -1,0 +1,144 @@
+#include "toolkit/TRichEdit.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TForm.h"
+#include "toolkit/TMemoryStream.h"
+
+namespace {
+
+// A rich edit that records the link notifications it gets, as a link-reporting edit would.
+class TLinkProbe : public TRichEdit {
+public:
+    using TRichEdit::TRichEdit;
+    std::vector<std::string> links;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg != CN_NOTIFY) {
+            TRichEdit::WndProc(Message);
+            return;
+        }
+        const auto& link = *reinterpret_cast<const ENLINK*>(Message.LParam);
+        if (link.nmhdr.code != EN_LINK || link.msg != WM_LBUTTONDOWN)
+            return;
+        std::vector<char> text(static_cast<size_t>(link.chrg.cpMax - link.chrg.cpMin + 2));
+        TEXTRANGEA range{link.chrg, text.data()};
+        Perform(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+        links.push_back(text.data());
+    }
+};
+
+const char* const kCard =
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil MS Sans Serif;}{\\f3\\fswiss\\fcharset204{\\*\\fname MS Sans Serif;}"
+    "MS Shell Dlg;}}{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;}\\deflang1033\\pard"
+    "\\plain\\f3\\fs16\\cf1\\lnkd\\ul www.valdren.example\\plain\\f3\\fs16\\par"
+    "\\~\\plain\\f3\\fs16 \\'cc\\'e8\\'f0\\'e0, 7\\tab 22-33-44\\par}";
+
+struct Fixture {
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TLinkProbe* edit = new TLinkProbe(form.get());
+
+    Fixture() {
+        form->SetBounds(0, 0, 400, 200);
+        edit->SetParent(form.get());
+        edit->SetBounds(0, 0, 400, 200);
+        edit->SetReadOnly(true);
+        edit->SetWordWrap(true);
+        TMemoryStream stream;
+        const std::string card = kCard;
+        stream.WriteBuffer(card.data(), static_cast<int64_t>(card.size()));
+        stream.SetPosition(0);
+        edit->Lines()->LoadFromStream(stream);
+        form->Show();
+        Application->ProcessMessages();
+    }
+};
+
+TEST(TRichEditTest, RichTextLoadsIntoParagraphs) {
+    Fixture f;
+    ASSERT_EQ(f.edit->Lines()->Count(), 3);
+    EXPECT_EQ(f.edit->Lines()->Strings(0), "www.valdren.example");
+    // The blank after a control word only ends it.
+    EXPECT_EQ(f.edit->Lines()->Strings(1), "\xA0" + tk::fromUtf8("Мира, 7") + "\t22-33-44");
+    EXPECT_EQ(f.edit->Lines()->Strings(2), "");
+    EXPECT_EQ(f.edit->Perform(EM_GETLINECOUNT, 0, 0), 3);
+}
+
+TEST(TRichEditTest, LeftPressOnLinkTextSendsItsRangeOnlyWhileTheMaskAsks) {
+    Fixture f;
+    tk::input::press(*f.edit, mbLeft, 12, 10);
+    tk::input::release(*f.edit, mbLeft, 12, 10);
+    Application->ProcessMessages();
+    EXPECT_TRUE(f.edit->links.empty());
+    const LRESULT mask = f.edit->Perform(EM_GETEVENTMASK, 0, 0);
+    f.edit->Perform(EM_SETEVENTMASK, 0, mask | ENM_LINK);
+    tk::input::move(*f.edit, 14, 10);
+    tk::input::press(*f.edit, mbLeft, 12, 10);
+    tk::input::release(*f.edit, mbLeft, 12, 10);
+    tk::input::press(*f.edit, mbLeft, 300, 150);
+    tk::input::release(*f.edit, mbLeft, 300, 150);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.edit->links, std::vector<std::string>{"www.valdren.example"});
+}
+
+TEST(TRichEditTest, CharFormatTakesTheLinkEffectOffTheSelection) {
+    Fixture f;
+    f.edit->Perform(EM_SETEVENTMASK, 0, ENM_LINK);
+    f.edit->SetSelStart(0);
+    f.edit->SetSelLength(19);
+    CHARFORMATA format;
+    format.dwMask = CFM_LINK | CFM_UNDERLINE | CFM_COLOR;
+    f.edit->Perform(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    tk::input::press(*f.edit, mbLeft, 12, 10);
+    tk::input::release(*f.edit, mbLeft, 12, 10);
+    Application->ProcessMessages();
+    EXPECT_TRUE(f.edit->links.empty());
+}
+
+TEST(TRichEditTest, PlainLinesAddAndDelete) {
+    TRichEdit edit(nullptr);
+    EXPECT_EQ(edit.Lines()->Count(), 0);
+    edit.Lines()->Add("");
+    edit.Lines()->Add("second");
+    EXPECT_EQ(edit.Lines()->Count(), 2);
+    edit.Lines()->Insert(0, "first");
+    EXPECT_EQ(edit.Text(), "first\r\n\r\nsecond\r\n");
+    edit.Lines()->Delete(1);
+    EXPECT_EQ(edit.Text(), "first\r\nsecond\r\n");
+    edit.Clear();
+    EXPECT_EQ(edit.Lines()->Count(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
+    TRichEdit edit(nullptr);
+    const std::string card = kCard;
+    std::vector<std::string> inputs;
+    for (size_t length = 0; length <= card.size(); ++length)
+        inputs.push_back(card.substr(0, length));
+    inputs.push_back("{\\rtf1}}}}{{{\\'");
+    inputs.push_back("{\\rtf1 \\'zz\\'4\\fs-999999999999\\cf99 text\\par");
+    inputs.push_back("{\\rtf1\\fs-99999999999999\\f99999999999 x\\b2147483648}");
+    inputs.push_back("{\\rtf1{\\fonttbl{\\f99999999 huge;}}x}");
+    inputs.push_back("{\\rtf1{\\colortbl;\\red300;}{\\fonttbl{\\f-5 x;}}\\f-5\\cf1 a}");
+    for (const std::string& input : inputs) {
+        TMemoryStream stream;
+        stream.WriteBuffer(input.data(), static_cast<int64_t>(input.size()));
+        stream.SetPosition(0);
+        edit.Lines()->LoadFromStream(stream);
+        EXPECT_GE(edit.Lines()->Count(), 0);
+    }
+    EXPECT_EQ(edit.Lines()->Strings(0), "a");
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "toolkit/TWinControl.h"
+
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TForm.h"
+
+namespace {
+
+struct Fixture {
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TWinControl* first = new TWinControl(form.get());
+    TWinControl* second = new TWinControl(form.get());
+    std::vector<std::uint16_t> keys;
+    std::vector<TShiftState> shifts;
+
+    Fixture() {
+        form->SetBounds(0, 0, 200, 100);
+        for (TWinControl* c : {first, second}) {
+            c->SetParent(form.get());
+            c->SetTabStop(true);
+        }
+        first->SetBounds(0, 0, 50, 50);
+        second->SetBounds(60, 0, 50, 50);
+        first->OnKeyDown = [this](TPersistent*, std::uint16_t& key, TShiftState shift) {
+            keys.push_back(key);
+            shifts.push_back(shift);
+        };
+        form->Show();
+    }
+};
+
+TEST(TWinControlTest, NavigationKeysArriveWithTheToolkitsCodes) {
+    Fixture f;
+    f.first->SetFocus();
+    for (std::uint16_t key : {VK_ADD, VK_SUBTRACT, VK_F1, VK_HOME, VK_END, VK_BACK, std::uint16_t('I')})
+        tk::input::key(*f.form, key, key == 'I' ? ssCtrl : 0);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.keys, (std::vector<std::uint16_t>{VK_ADD, VK_SUBTRACT, VK_F1, VK_HOME, VK_END, VK_BACK, 'I'}));
+    EXPECT_EQ(f.shifts.back(), ssCtrl);
+}
+
+TEST(TWinControlTest, FocusMovesBetweenControlsWithEnterAndExit) {
+    Fixture f;
+    std::vector<std::string> seen;
+    f.first->OnExit = [&](TPersistent*) { seen.push_back("exit first"); };
+    f.second->OnEnter = [&](TPersistent*) { seen.push_back("enter second"); };
+    f.first->SetFocus();
+    Application->ProcessMessages();
+    EXPECT_TRUE(f.first->Focused());
+    f.second->SetFocus();
+    Application->ProcessMessages();
+    EXPECT_TRUE(f.second->Focused());
+    EXPECT_FALSE(f.first->Focused());
+    EXPECT_EQ(seen, (std::vector<std::string>{"exit first", "enter second"}));
+    f.second->SetEnabled(false);
+    EXPECT_FALSE(f.second->CanFocus());
+    f.form->Hide();
+    EXPECT_FALSE(f.first->CanFocus());
+}
+
+TEST(TWinControlTest, MouseShiftStateCarriesKeysAndButtons) {
+    Fixture f;
+    TShiftState pressed = 0;
+    f.first->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState shift, int, int) { pressed = shift; };
+    tk::input::press(*f.first, mbMiddle, 5, 5, ssShift | ssCtrl);
+    tk::input::release(*f.first, mbMiddle, 5, 5);
+    Application->ProcessMessages();
+    EXPECT_EQ(pressed, ssShift | ssCtrl | ssMiddle);
+}
+
+} // namespace
