@@ -90,6 +90,24 @@ TEST(DataMapScrollLoopsTest, PressHandledInsideTheLoopIsConsumed) {
     EXPECT_FALSE(f.map->Interaction().AutoScrollBusy);
 }
 
+TEST(DataMapScrollLoopsTest, LoopEndsWhenTheMapLosesTheMouse) {
+    ScrollMap f;
+    int moves = 0;
+    f.map->OnMouseMove = [&](TPersistent*, TShiftState, int, int) {
+        if (++moves == 2)
+            f.map->SetMouseCapture(false);
+    };
+    f.move(5, 150);
+    f.run();
+    f.press(mbLeft, 5, 150);
+    f.move(6, 150);
+    f.run();
+    EXPECT_EQ(f.events, (std::vector<std::string>{"before", "after"}));
+    EXPECT_FALSE(f.map->Interaction().AutoScrolling);
+    f.release(mbLeft, 6, 150);
+    f.run();
+}
+
 TEST(DataMapScrollLoopsTest, HoldToPanMovesTowardTheMouseUntilRelease) {
     ScrollMap f;
     int passes = 0;
