@@ -186,10 +186,7 @@ void TDataMap::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
         DoEndDragObject();
         mouse_.Dragging = false;
     }
-    if (mouse_.Rotating) {
-        mouse_.Rotating = false;
-        mouse_.CentreMoving = false;
-    }
+    mouse_.Rotating = false;
     if (!mouse_.AutoScrolling) {
         mouse_.LastDrag = mouse_.MouseWorld;
         mouse_.PointGrabbed = false;
