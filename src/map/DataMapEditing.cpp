@@ -48,7 +48,8 @@ float factor(float anchor, float handle, float mouse) {
     return span > 0 ? std::abs(anchor - mouse) / span : 1.0f;
 }
 
-Scaling scalingFor(const std::array<mapi::WorldPoint, 4>& c, int handle, mapi::WorldPoint m, bool proportional) {
+Scaling scalingFor(const std::array<mapi::WorldPoint, 4>& c, int handle, mapi::WorldPoint m,
+                   bool proportional) {
     // Per handle: the corner whose opposite anchors it, and the side it pulls on each axis.
     struct HandleSide {
         int corner;
@@ -56,8 +57,9 @@ Scaling scalingFor(const std::array<mapi::WorldPoint, 4>& c, int handle, mapi::W
         int sx;
         int sy;
     };
-    static constexpr HandleSide kSides[8] = {{0, 2, -1, -1}, {0, 2, 0, -1}, {1, 3, 1, -1}, {1, 0, 1, 0},
-                                             {2, 0, 1, 1},   {2, 0, 0, 1},  {3, 1, -1, 1}, {3, 1, -1, 0}};
+    static constexpr HandleSide kSides[8] = {{0, 2, -1, -1}, {0, 2, 0, -1}, {1, 3, 1, -1},
+                                             {1, 0, 1, 0},   {2, 0, 1, 1},  {2, 0, 0, 1},
+                                             {3, 1, -1, 1},  {3, 1, -1, 0}};
     const HandleSide side = kSides[std::clamp(handle, 0, 7)];
     const mapi::WorldPoint corner = c[static_cast<std::size_t>(side.corner)];
     Scaling s;
@@ -84,8 +86,7 @@ void scaleRecord(TKEXMapObjectMem& rec, const Scaling& s) {
 }
 
 // Changes the anchor of a text or a note through the map's accessors, which refuse locked records.
-template <typename Change>
-void changeAnchor(TDataMap& map, TKEXMapObjectMem& rec, Change change) {
+template <typename Change> void changeAnchor(TDataMap& map, TKEXMapObjectMem& rec, Change change) {
     if (rec.Kind == mapi::kindText) {
         TKEXMapText text;
         map.GetObjectText(rec, text);
@@ -115,8 +116,8 @@ void moveIndex(std::vector<int>& indices, int from, int to) {
 
 TRect TDataMap::editObjectScreenRect() {
     mapi::ControlViewContext context(*this);
-    return GetObjectScreenRect(editBuffer_.Record(), mapi::ViewTransform(XWind(), YWind(), Scale()), context,
-                               options_.SizeRect(), {Width(), Height()});
+    return GetObjectScreenRect(editBuffer_.Record(), mapi::ViewTransform(XWind(), YWind(), Scale()),
+                               context, options_.SizeRect(), {Width(), Height()});
 }
 
 // Posts the buffer and redraws where the object was and where it is now.
@@ -141,7 +142,8 @@ void TDataMap::dragEditObject() {
         snapped = {x, y};
     }
     const mapi::WorldPoint m = mouse_.MouseWorld;
-    const bool wholeObject = !mouse_.PointGrabbed || isTextOrNote(rec.Kind) || rec.Kind == mapi::kindGroup;
+    const bool wholeObject =
+        !mouse_.PointGrabbed || isTextOrNote(rec.Kind) || rec.Kind == mapi::kindGroup;
     const TRect before = editObjectScreenRect();
     if (mouse_.CentreMoving) {
         float cx = rec.Center.x;
@@ -151,7 +153,8 @@ void TDataMap::dragEditObject() {
         const TPoint old = Point(mapi::roundToInt(cx), mapi::roundToInt(cy));
         rec.Center = snapped;
         PaintOverlays(Rect(old.X - r, old.Y - r, old.X + r, old.Y + r));
-        PaintOverlays(Rect(mouse_.Mouse.X - r, mouse_.Mouse.Y - r, mouse_.Mouse.X + r, mouse_.Mouse.Y + r));
+        PaintOverlays(
+            Rect(mouse_.Mouse.X - r, mouse_.Mouse.Y - r, mouse_.Mouse.X + r, mouse_.Mouse.Y + r));
         PostEditObject();
         PaintOverlays(editObjectScreenRect());
         return;
@@ -216,8 +219,8 @@ void TDataMap::dragEditObject() {
     postAndRedraw(before);
 }
 
-void TDataMap::ResizeObject(const TKEXMapObjectMem& Reference, TKEXMapObjectMem& Target, bool Proportional,
-                            int Handle) {
+void TDataMap::ResizeObject(const TKEXMapObjectMem& Reference, TKEXMapObjectMem& Target,
+                            bool Proportional, int Handle) {
     // Reference may be Target itself: the scaling is fixed before anything moves.
     const Scaling s = scalingFor(Reference.Corners, Handle, mouse_.MouseWorld, Proportional);
     scaleRecord(Target, s);
@@ -259,14 +262,16 @@ void TDataMap::RotateObject(TKEXMapObjectMem& Rec, float Angle, float CX, float 
         RotatePoint(corner.x, corner.y, Angle, centre);
         // The text's base line runs from its anchor to its second corner; its angle is counted
         // counter-clockwise from the x axis, the bearing clockwise from up.
-        const int tenths = mapi::roundToInt(10 * (90 - VectorAngle(text.Anchor.x, text.Anchor.y, corner.x, corner.y)));
+        const int tenths = mapi::roundToInt(
+            10 * (90 - VectorAngle(text.Anchor.x, text.Anchor.y, corner.x, corner.y)));
         text.Angle = ((tenths % 3600) + 3600) % 3600;
         Rec.Corners[1] = corner;
         SetObjectText(Rec, text);
         break;
     }
     case mapi::kindZametka:
-        changeAnchor(*this, Rec, [&](mapi::WorldPoint& p) { RotatePoint(p.x, p.y, Angle, centre); });
+        changeAnchor(*this, Rec,
+                     [&](mapi::WorldPoint& p) { RotatePoint(p.x, p.y, Angle, centre); });
         break;
     case mapi::kindGroup:
         if (TKexMapList* children = Rec.Children()) {
@@ -295,7 +300,8 @@ void TDataMap::CalcObjectCenter(TKEXMapObjectMem& Rec) const {
     const mapi::WorldPoint c1 = Rec.Corners[0];
     const mapi::WorldPoint c3 = Rec.Corners[2];
     Rec.Center = isTextOrNote(Rec.Kind) ? c1
-                                        : mapi::WorldPoint{c1.x + std::abs(c1.x - c3.x) / 2, c1.y + std::abs(c1.y - c3.y) / 2};
+                                        : mapi::WorldPoint{c1.x + std::abs(c1.x - c3.x) / 2,
+                                                           c1.y + std::abs(c1.y - c3.y) / 2};
 }
 
 void TDataMap::CloneEditObject() {
@@ -309,7 +315,8 @@ void TDataMap::CloneEditObject() {
     NewEditObject();
     TKEXMapObjectMem copy = TKexMapList::CloneObjectRecord(kept, d, d);
     copy.Id = editBuffer_.Record().Id;
-    editBuffer_.StreetName = copy.HasAddress() ? model_.GetStreetName(copy.Address->StreetId) : AnsiString();
+    editBuffer_.StreetName =
+        copy.HasAddress() ? model_.GetStreetName(copy.Address->StreetId) : AnsiString();
     editBuffer_.HouseNumber = copy.HasAddress() ? copy.Address->House.str() : AnsiString();
     editBuffer_.Record() = std::move(copy);
     PostEditObject();
@@ -318,7 +325,8 @@ void TDataMap::CloneEditObject() {
 
 void TDataMap::BringObjectToFront(int Index) {
     const TKexMapList& objects = model_.Objects();
-    if (!editBuffer_.Valid() || Index < 0 || Index >= objects.Count() || isEditRefused(objects[Index]))
+    if (!editBuffer_.Valid() || Index < 0 || Index >= objects.Count() ||
+        isEditRefused(objects[Index]))
         return;
     const int last = objects.Count() - 1;
     model_.BringObjectToFront(Index);
@@ -329,7 +337,8 @@ void TDataMap::BringObjectToFront(int Index) {
 
 void TDataMap::SendObjectToBack(int Index) {
     const TKexMapList& objects = model_.Objects();
-    if (!editBuffer_.Valid() || Index < 0 || Index >= objects.Count() || isEditRefused(objects[Index]))
+    if (!editBuffer_.Valid() || Index < 0 || Index >= objects.Count() ||
+        isEditRefused(objects[Index]))
         return;
     model_.SendObjectToBack(Index);
     moveIndex(selectedObjects_, Index, 0);
@@ -369,8 +378,8 @@ void TDataMap::UnGroupEditObject() {
     const TKEXMapObjectMem& rec = editBuffer_.Record();
     const int source = editBuffer_.SourceIndex();
     // A group that may not be deleted may not be taken apart either: its members would be doubled.
-    if (!editBuffer_.Valid() || rec.Kind != mapi::kindGroup || !rec.Children() || isEditRefused(rec) ||
-        source < 0 || source >= model_.Objects().Count())
+    if (!editBuffer_.Valid() || rec.Kind != mapi::kindGroup || !rec.Children() ||
+        isEditRefused(rec) || source < 0 || source >= model_.Objects().Count())
         return;
     const TKexMapList children = *rec.Children();
     const bool indexed = model_.UseIndex();

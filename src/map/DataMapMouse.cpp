@@ -50,6 +50,16 @@ TPoint pixelOf(const TDataMap& map, mapi::WorldPoint p) {
     return Point(mapi::roundToInt(p.x), mapi::roundToInt(p.y));
 }
 
+// The topmost object at the world point when it is of the kind, else -1.
+int topmostOfKind(TDataMap& map, mapi::WorldPoint p, uint8_t kind) {
+    mapi::ControlViewContext context(map);
+    mapi::MapModel& model = map.Model();
+    if (!model.HitTest(p.x, p.y, context))
+        return -1;
+    const int top = model.HitList().back();
+    return model.Objects()[top].Kind == kind ? top : -1;
+}
+
 } // namespace
 
 void TDataMap::storeMouse(TShiftState shift, int x, int y) {
@@ -238,14 +248,9 @@ namespace {
 
 // The eight resize handles of a frame, in handle order (corners and side middles).
 std::array<mapi::WorldPoint, 8> resizeHandles(const std::array<mapi::WorldPoint, 4>& c) {
-    return {c[0],
-            {middle(c[0], c[1]).x, c[0].y},
-            c[1],
-            {c[1].x, middle(c[1], c[2]).y},
-            c[2],
-            {middle(c[0], c[1]).x, c[2].y},
-            c[3],
-            {c[0].x, middle(c[1], c[2]).y}};
+    const float midX = middle(c[0], c[1]).x;
+    const float midY = middle(c[1], c[2]).y;
+    return {c[0], {midX, c[0].y}, c[1], {c[1].x, midY}, c[2], {midX, c[2].y}, c[3], {c[0].x, midY}};
 }
 
 } // namespace
@@ -327,11 +332,13 @@ bool TDataMap::pressOnHandle(TMouseButton button, int x, int y) {
             if (!over(p))
                 continue;
             mouse_.Rotating = true;
-            mouse_.ReferenceAngle = VectorAngle(rec.Center.x, rec.Center.y, mouse_.MouseWorld.x, mouse_.MouseWorld.y);
+            mouse_.ReferenceAngle =
+                VectorAngle(rec.Center.x, rec.Center.y, mouse_.MouseWorld.x, mouse_.MouseWorld.y);
             return true;
         }
     }
-    const bool noPoints = rec.Kind == mapi::kindText || rec.Kind == mapi::kindZametka || rec.Kind == mapi::kindGroup;
+    const bool noPoints =
+        rec.Kind == mapi::kindText || rec.Kind == mapi::kindZametka || rec.Kind == mapi::kindGroup;
     if (!mouse_.PointGrabbed && !noPoints && mouse_.Handles == mapi::handlesPoints) {
         const std::span<const mapi::WorldPoint> points = rec.Points();
         for (int i = static_cast<int>(points.size()) - 1; i >= 0; --i) {
@@ -367,7 +374,8 @@ void TDataMap::pickOnMouseDown(TMouseButton button, int x, int y) {
         if (kind == mapi::kindZametka)
             mouse_.Handles = mapi::handlesPoints;
         else if (kind == mapi::kindGroup)
-            mouse_.Handles = mouse_.Handles == mapi::handlesResize ? mapi::handlesRotate : mapi::handlesResize;
+            mouse_.Handles =
+                mouse_.Handles == mapi::handlesResize ? mapi::handlesRotate : mapi::handlesResize;
         else
             mouse_.Handles = (mouse_.Handles + 1) % 3;
         if (kind == mapi::kindText && mouse_.Handles == mapi::handlesResize)
@@ -622,10 +630,9 @@ void TDataMap::moveRectCorner() {
 void TDataMap::textClick() {
     if (!options_.mpEdit())
         return;
-    mapi::ControlViewContext context(*this);
     const mapi::WorldPoint m = mouse_.MouseWorld;
-    if (model_.HitTest(m.x, m.y, context) && model_.Objects()[model_.HitList().back()].Kind == mapi::kindText) {
-        LoadEditObject(model_.HitList().back());
+    if (const int hit = topmostOfKind(*this, m, mapi::kindText); hit >= 0) {
+        LoadEditObject(hit);
         selectedObject_ = true;
         if (editDialogs_)
             editDialogs_->ShowTextDialog(*this, /*IsNew=*/false);
@@ -648,10 +655,9 @@ void TDataMap::textClick() {
 void TDataMap::noteClick() {
     if (!options_.mpEdit())
         return;
-    mapi::ControlViewContext context(*this);
     const mapi::WorldPoint m = mouse_.MouseWorld;
-    if (model_.HitTest(m.x, m.y, context) && model_.Objects()[model_.HitList().back()].Kind == mapi::kindZametka) {
-        LoadEditObject(model_.HitList().back());
+    if (const int hit = topmostOfKind(*this, m, mapi::kindZametka); hit >= 0) {
+        LoadEditObject(hit);
         selectedObject_ = true;
     } else {
         NewEditObject();

@@ -15,7 +15,8 @@ namespace {
 const char* const kCentreCaption = "Реинициализировать локальный центр объекта";
 const char* const kHostPrefix = "_KexMapPopUp";
 
-TMenuItem* addItem(TPopupMenu& menu, const AnsiString& caption, const AnsiString& name, TNotifyEvent onClick) {
+TMenuItem* addItem(TPopupMenu& menu, const AnsiString& caption, const AnsiString& name,
+                   TNotifyEvent onClick) {
     auto* item = new TMenuItem(&menu);
     item->SetCaption(caption);
     item->SetName(name);
@@ -59,8 +60,9 @@ void TDataMap::createMenus() {
 }
 
 void TDataMap::SetPopupItemVisible(std::string_view Name, bool Visible) {
-    const auto it = std::find_if(mouse_.MenuEntries.begin(), mouse_.MenuEntries.end(),
-                                 [&](const mapi::MapMenuEntry& e) { return AnsiSameText(e.Name, Name); });
+    const auto it =
+        std::find_if(mouse_.MenuEntries.begin(), mouse_.MenuEntries.end(),
+                     [&](const mapi::MapMenuEntry& e) { return AnsiSameText(e.Name, Name); });
     if (it != mouse_.MenuEntries.end())
         it->Visible = Visible;
 }
@@ -161,7 +163,8 @@ void TDataMap::PopupMenuClick(TPersistent* Sender) {
             for (int i : selectedObjects_)
                 if (i >= 0 && i < objects.Count())
                     objects[i].Locked = value;
-            if (std::find(selectedObjects_.begin(), selectedObjects_.end(), source) != selectedObjects_.end())
+            if (std::find(selectedObjects_.begin(), selectedObjects_.end(), source) !=
+                selectedObjects_.end())
                 LoadEditObject(source);
         } else {
             rec.Locked = rec.Locked == 1 ? 0 : 1;
@@ -183,8 +186,8 @@ void TDataMap::PopupMenuClick(TPersistent* Sender) {
     } else if (name == "ToFront" || name == "ToBack") {
         const bool front = name == "ToFront";
         const TKexMapList& objects = model_.Objects();
-        const bool movable =
-            editBuffer_.Valid() && source >= 0 && source < objects.Count() && !isEditRefused(objects[source]);
+        const bool movable = editBuffer_.Valid() && source >= 0 && source < objects.Count() &&
+                             !isEditRefused(objects[source]);
         if (front)
             BringObjectToFront(source);
         else

@@ -70,7 +70,8 @@ PanStep panStep(TPoint a, TPoint m) {
 // map has the mouse, and the map is shown in a running program. A release that never reached the
 // map (taken by another window or a message hook) thus still ends it.
 bool TDataMap::isLoopHeld(const tk::LoopGuard& guard, TMouseButton button) const {
-    return guard.keepsRunning() && GetCaptureControl() == this && GetKeyState(buttonKey(button)) < 0;
+    return guard.keepsRunning() && GetCaptureControl() == this &&
+           GetKeyState(buttonKey(button)) < 0;
 }
 
 // Pumps messages for DelayScroll milliseconds of the monotonic clock, or until the loop's flag is
@@ -81,7 +82,8 @@ bool TDataMap::pauseLoop(const tk::LoopGuard& guard, TMouseButton button, const 
     for (;;) {
         if (!isLoopHeld(guard, button) || !running)
             return false;
-        if (tk::clockMs() - start >= static_cast<std::uint64_t>(std::max(options_.DelayScroll(), 0)))
+        if (tk::clockMs() - start >=
+            static_cast<std::uint64_t>(std::max(options_.DelayScroll(), 0)))
             return true;
         Application->ProcessMessages();
         if (guard.controlGone())

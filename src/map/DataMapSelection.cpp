@@ -5,7 +5,8 @@
 #include <algorithm>
 
 void TDataMap::AddSelected(int Index) {
-    if (std::find(selectedObjects_.begin(), selectedObjects_.end(), Index) == selectedObjects_.end())
+    if (std::find(selectedObjects_.begin(), selectedObjects_.end(), Index) ==
+        selectedObjects_.end())
         selectedObjects_.push_back(Index);
 }
 

@@ -229,7 +229,8 @@ public:
     void ToggleSelected(int Index);
     void RemoveSelected(int Index);
     // Scales Target by the frame handle Handle (0..7) of Reference toward the mouse.
-    void ResizeObject(const TKEXMapObjectMem& Reference, TKEXMapObjectMem& Target, bool Proportional, int Handle);
+    void ResizeObject(const TKEXMapObjectMem& Reference, TKEXMapObjectMem& Target,
+                      bool Proportional, int Handle);
     void MoveObject(TKEXMapObjectMem& Rec, float DX, float DY);
     // Turns the record by Angle degrees (counter-clockwise on the screen) about (CX, CY).
     void RotateObject(TKEXMapObjectMem& Rec, float Angle, float CX, float CY);

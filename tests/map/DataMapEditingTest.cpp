@@ -14,7 +14,9 @@ using mapfixture::addObject;
 using mapfixture::rectangle;
 using mousefixture::MouseMap;
 
-mapi::WorldPoint firstPoint(const TDataMap& map, int i) { return map.Model().Objects()[i].Points()[0]; }
+mapi::WorldPoint firstPoint(const TDataMap& map, int i) {
+    return map.Model().Objects()[i].Points()[0];
+}
 
 TEST(DataMapEditingTest, DragWaitsForFourPixelsThenFollowsEveryMove) {
     MouseMap f;

@@ -20,7 +20,8 @@ using mapfixture::rectangle;
 using mousefixture::MouseMap;
 
 void loadCity(TDataMap& map) {
-    static const std::string bytes = mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
+    static const std::string bytes =
+        mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
     TMemoryStream stream;
     stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
     stream.SetPosition(0);
@@ -35,7 +36,8 @@ int pickableBuilding(TDataMap& map) {
         const TKEXMapObjectMem& r = objects[i];
         if (!r.HasAddress() || r.Kind != mapi::kindPolygon || r.Category == 0)
             continue;
-        if (map.Model().HitTest(r.Center.x, r.Center.y, context) && map.Model().HitList().back() == i)
+        if (map.Model().HitTest(r.Center.x, r.Center.y, context) &&
+            map.Model().HitList().back() == i)
             return i;
     }
     return -1;
@@ -57,7 +59,8 @@ TEST(DataMapMouseTest, LeftClickOnABuildingLocatesItAndOnEmptyGroundFindsNothing
     f.click(mbLeft, 200, 150);
     ASSERT_EQ(located, std::vector<bool>{true});
     EXPECT_EQ(f.map->EditBuffer().Record().Id, record.Id);
-    EXPECT_EQ(f.map->EditBuffer().StreetName, f.map->Model().GetStreetName(record.Address->StreetId));
+    EXPECT_EQ(f.map->EditBuffer().StreetName,
+              f.map->Model().GetStreetName(record.Address->StreetId));
     EXPECT_EQ(f.map->EditBuffer().HouseNumber, record.Address->House.str());
     EXPECT_TRUE(f.map->SelectedObject());
     EXPECT_EQ(f.map->SelectedObjects(), std::vector<int>{building});
@@ -72,7 +75,7 @@ TEST(DataMapMouseTest, LeftClickOnABuildingLocatesItAndOnEmptyGroundFindsNothing
 
 TEST(DataMapMouseTest, FilteredLocateSkipsHiddenCategoriesAndWhatTheHandlerRefuses) {
     MouseMap f;
-    addObject(*f.map, rectangle(0, 0, 100, 100, clBlue));    // category 9
+    addObject(*f.map, rectangle(0, 0, 100, 100, clBlue)); // category 9
     TKEXMapObjectMem top = rectangle(0, 0, 100, 100, clRed);
     top.Category = 5;
     addObject(*f.map, top);
@@ -156,8 +159,12 @@ TEST(DataMapMouseTest, RegionRectangleSelectsWhatLiesInsideAndReleaseEndsIt) {
     f.map->SetInstrument(iRegionRect);
     std::vector<int> during;
     std::vector<int> after;
-    f.map->OnRegion = [&](TPersistent*, std::span<const int> s) { during.assign(s.begin(), s.end()); };
-    f.map->OnAfterRegion = [&](TPersistent*, std::span<const int> s) { after.assign(s.begin(), s.end()); };
+    f.map->OnRegion = [&](TPersistent*, std::span<const int> s) {
+        during.assign(s.begin(), s.end());
+    };
+    f.map->OnAfterRegion = [&](TPersistent*, std::span<const int> s) {
+        after.assign(s.begin(), s.end());
+    };
     f.press(mbLeft, 5, 5);
     f.move(200, 100);
     f.run();

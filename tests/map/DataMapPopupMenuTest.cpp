@@ -31,8 +31,9 @@ TEST(DataMapPopupMenuTest, ObjectMenuShowsWhatAppliesToTheObject) {
     locked.Locked = 1;
     addObject(*f.map, locked);
     rightClick(f, 50, 50, "");
-    EXPECT_EQ(f.picker.shown, (Names{"kexMapMenuLock", "kexMapMenuLine1", "CloneObject", "DeleteObject",
-                                     "kexMapMenuLine2", "ToFront", "ToBack", "kexMapMenuLine3", "ReinitCentre1"}));
+    EXPECT_EQ(f.picker.shown,
+              (Names{"kexMapMenuLock", "kexMapMenuLine1", "CloneObject", "DeleteObject",
+                     "kexMapMenuLine2", "ToFront", "ToBack", "kexMapMenuLine3", "ReinitCentre1"}));
     rightClick(f, 250, 50, "");
     EXPECT_EQ(f.picker.shown, Names{"kexMapMenuLock*"});
     // Two selected objects can be grouped.
@@ -111,9 +112,11 @@ TEST(DataMapPopupMenuTest, HostMenuItemsFollowTheMapsOwnAndReachTheirHandlers) {
     rightClick(f, 50, 50, "_KexMapPopUp1");
     const Names& shown = f.picker.shown;
     ASSERT_GE(shown.size(), 3u);
-    EXPECT_EQ(Names(shown.end() - 3, shown.end()), (Names{"_KexMapPopUp", "_KexMapPopUp0", "_KexMapPopUp1"}));
+    EXPECT_EQ(Names(shown.end() - 3, shown.end()),
+              (Names{"_KexMapPopUp", "_KexMapPopUp0", "_KexMapPopUp1"}));
     EXPECT_EQ(clicks, Names{"B"});
-    EXPECT_EQ(f.map->ObjectMenu()->Items()->Items(static_cast<int>(shown.size()) - 2)->Caption(), "A");
+    EXPECT_EQ(f.map->ObjectMenu()->Items()->Items(static_cast<int>(shown.size()) - 2)->Caption(),
+              "A");
     EXPECT_FALSE(f.map->SelectedObject());
 }
 
