@@ -50,10 +50,7 @@ TEST(DataMapEditingTest, ShiftLocksTheDragToTheAxisOfItsFirstMoveUntilRelease) {
     f.run();
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{115, 100}));
     EXPECT_FALSE(f.map->Interaction().LockHorizontal);
-    f.press(mbLeft, 150, 150, ssShift);
-    f.move(152, 160, ssShift);
-    f.release(mbLeft, 152, 160, ssShift);
-    f.run();
+    f.drag(150, 150, 152, 160, ssShift);
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{115, 110}));
 }
 
@@ -61,10 +58,7 @@ TEST(DataMapEditingTest, MoveCellSnapsTheDragToThreePixels) {
     MouseMap f;
     addObject(*f.map, rectangle(100, 100, 200, 200, clBlue));
     f.map->Options()->SetMoveCell(true);
-    f.press(mbLeft, 150, 150);
-    f.move(155, 150);
-    f.release(mbLeft, 155, 150);
-    f.run();
+    f.drag(150, 150, 155, 150);
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{103, 100}));
 }
 
@@ -74,16 +68,10 @@ TEST(DataMapEditingTest, LockedObjectStaysWhileLocksAreOn) {
     locked.Locked = 1;
     addObject(*f.map, locked);
     f.map->Options()->SetmpLocked(true);
-    f.press(mbLeft, 150, 150);
-    f.move(180, 150);
-    f.release(mbLeft, 180, 150);
-    f.run();
+    f.drag(150, 150, 180, 150);
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{100, 100}));
     f.map->Options()->SetmpLocked(false);
-    f.press(mbLeft, 150, 150);
-    f.move(180, 150);
-    f.release(mbLeft, 180, 150);
-    f.run();
+    f.drag(150, 150, 180, 150);
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{130, 100}));
 }
 
@@ -118,17 +106,11 @@ TEST(DataMapEditingTest, HandlesCycleAndMoveAPointOrTheCentre) {
     }
     EXPECT_EQ(modes, (std::vector<int>{0, 1, 2, 0}));
     f.click(mbLeft, 130, 130); // point handles
-    f.press(mbLeft, 200, 200);
-    f.move(220, 230);
-    f.release(mbLeft, 220, 230);
-    f.run();
+    f.drag(200, 200, 220, 230);
     EXPECT_EQ(f.map->Model().Objects()[0].Points()[2], (mapi::WorldPoint{220, 230}));
     EXPECT_EQ(f.map->Model().Objects()[0].Points()[0], (mapi::WorldPoint{100, 100}));
     f.click(mbLeft, 130, 130); // rotation handles and the centre mark
-    f.press(mbLeft, 150, 150);
-    f.move(170, 140);
-    f.release(mbLeft, 170, 140);
-    f.run();
+    f.drag(150, 150, 170, 140);
     EXPECT_EQ(f.map->Model().Objects()[0].Center, (mapi::WorldPoint{170, 140}));
     EXPECT_EQ(f.map->Model().Objects()[0].Points()[0], (mapi::WorldPoint{100, 100}));
 }

@@ -32,6 +32,21 @@ struct ScrollMap : MouseMap {
         };
         map->OnAfterScroll = [this](TPersistent*) { events.push_back("after"); };
     }
+
+    // Holds the middle button at (200, 150) with the mouse 50 pixels right of it: the first pass
+    // finds the mouse on the anchor, the second steps, and the release follows. The passes made.
+    int panOnce() {
+        int passes = 0;
+        map->OnAfterScroll = [this, &passes](TPersistent*) {
+            if (++passes == 2)
+                release(mbMiddle, 250, 150);
+        };
+        press(mbMiddle, 200, 150);
+        move(250, 150);
+        run();
+        map->OnAfterScroll = nullptr;
+        return passes;
+    }
 };
 
 TEST(DataMapScrollLoopsTest, PressInTheLeftZoneScrollsUntilReleaseAndTellsOnce) {
@@ -110,17 +125,8 @@ TEST(DataMapScrollLoopsTest, LoopEndsWhenTheMapLosesTheMouse) {
 
 TEST(DataMapScrollLoopsTest, HoldToPanMovesTowardTheMouseUntilRelease) {
     ScrollMap f;
-    int passes = 0;
-    f.map->OnAfterScroll = [&](TPersistent*) {
-        // The first pass finds the mouse on the anchor; the release comes after a step.
-        if (++passes == 2)
-            f.release(mbMiddle, 250, 150);
-    };
-    f.press(mbMiddle, 200, 150);
-    f.move(250, 150);
-    f.run();
+    EXPECT_EQ(f.panOnce(), 2);
     EXPECT_EQ(f.events, std::vector<std::string>{"before"});
-    EXPECT_EQ(passes, 2);
     EXPECT_FLOAT_EQ(f.map->XWind(), -150); // 50 pixels to the right
     EXPECT_FLOAT_EQ(f.map->YWind(), -150);
     EXPECT_FALSE(f.map->Interaction().Panning);
@@ -131,15 +137,8 @@ TEST(DataMapScrollLoopsTest, PauseOfASecondOrMoreEndsByTheMonotonicClock) {
     ScrollMap f;
     f.map->Options()->SetDelayScroll(1500);
     tk::useManualClock(true);
-    int passes = 0;
     f.map->OnMouseMove = [](TPersistent*, TShiftState, int, int) { tk::advanceClock(1500); };
-    f.map->OnAfterScroll = [&](TPersistent*) {
-        if (++passes == 2)
-            f.release(mbMiddle, 250, 150);
-    };
-    f.press(mbMiddle, 200, 150);
-    f.move(250, 150);
-    f.run();
+    const int passes = f.panOnce();
     tk::useManualClock(false);
     EXPECT_EQ(passes, 2);
     EXPECT_FLOAT_EQ(f.map->XWind(), -150);

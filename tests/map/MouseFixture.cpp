@@ -57,6 +57,12 @@ void MouseMap::click(TMouseButton button, int x, int y, TShiftState shift) {
     release(button, x, y, shift);
     run();
 }
+void MouseMap::drag(int x1, int y1, int x2, int y2, TShiftState shift) {
+    press(mbLeft, x1, y1, shift);
+    move(x2, y2, shift);
+    release(mbLeft, x2, y2, shift);
+    run();
+}
 void MouseMap::run() { Application->ProcessMessages(); }
 
 } // namespace mousefixture

@@ -37,6 +37,8 @@ struct MouseMap {
     void move(int x, int y, TShiftState shift = 0);
     void release(TMouseButton button, int x, int y, TShiftState shift = 0);
     void click(TMouseButton button, int x, int y, TShiftState shift = 0);
+    // A left press at one point, a move to another, the release there, all run.
+    void drag(int x1, int y1, int x2, int y2, TShiftState shift = 0);
     // Runs the queued input.
     void run();
 };
