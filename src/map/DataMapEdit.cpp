@@ -72,6 +72,7 @@ void TDataMap::PostEditObject() {
     editBuffer_.Post(model_, metrics);
     changed_ = true;
     DoAfterPostObject();
+    SyncLinkedMaps();
 }
 
 void TDataMap::DeleteObject(int Index, bool RecalcExtent) {
@@ -86,6 +87,7 @@ void TDataMap::DeleteObject(int Index, bool RecalcExtent) {
         model_.CalcMapBounds();
     editBuffer_.ObjectDeleted(objects.Count());
     changed_ = true;
+    SyncLinkedMaps();
 }
 
 // ---- record accessors ----

@@ -110,6 +110,14 @@ void MapRenderer::SetZoomFactor(float factor) {
     transform_ = ViewTransform(view_.XWind, view_.YWind, view_.Scale, factor);
 }
 
+void MapRenderer::SetView(const Viewport& view, double pixelsPerUnit) {
+    SetView(view);
+    zoom_ = static_cast<float>(pixelsPerUnit);
+    sizeZoom_ = pixelsPerUnit;
+    // Points take the zoom as the transform's factor over 100 percent; sizes keep factor 1.
+    transform_ = ViewTransform(view_.XWind, view_.YWind, 100, zoom_);
+}
+
 bool MapRenderer::GetCategoryVisible(int category) const {
     return category >= 0 && category < kCategoryCount &&
            categories_.test(static_cast<std::size_t>(category));
@@ -336,7 +344,8 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
         break;
     }
     case kindZametka:
-        drawNote(record, canvas);
+        if (notesShown_)
+            drawNote(record, canvas);
         return;
     default:
         return;

@@ -54,6 +54,9 @@ public:
 
     // The view of the following culling and drawing; the extra zoom factor returns to 1.
     void SetView(const Viewport& view);
+    // The same at a zoom between whole percents (a whole map fitted into a small picture): pixels
+    // per world unit in place of the viewport's Scale / 100.
+    void SetView(const Viewport& view, double pixelsPerUnit);
     const Viewport& View() const { return view_; }
     void SetZoomFactor(float factor);
     float ZoomFactor() const { return factor_; }
@@ -65,6 +68,9 @@ public:
     void SetCategoryVisible(int category, bool value);
     int MinZametka() const { return minZametka_; }
     void SetMinZametka(int value) { minZametka_ = value; }
+    // Off for the mini-map: notes are left out, also inside groups.
+    bool NotesShown() const { return notesShown_; }
+    void SetNotesShown(bool value) { notesShown_ = value; }
 
     // The culling pass over the world window: empties the level lists and fills them anew.
     void CollectVisibleObjects(const WorldRect& window);
@@ -123,6 +129,7 @@ private:
     bool filter_ = false;
     std::bitset<kCategoryCount> categories_;
     int minZametka_ = 1;
+    bool notesShown_ = true;
 
     bool culling_ = false;
     WorldRect window_;

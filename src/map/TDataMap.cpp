@@ -12,8 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "map/FlagGuard.h"
 #include "map/Rounding.h"
 #include "map/ViewTransform.h"
+#include "map/TKexHugeBitmap.h"
 #include "map/TKexMapList.h"
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/Format.h"
@@ -39,18 +41,6 @@ bool timingReportOn() {
     static const bool on = std::getenv("VALDREN_MAP_TIMING") != nullptr;
     return on;
 }
-
-// Clears a flag when the scope ends, however it ends.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagGuard() { flag_ = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -107,11 +97,13 @@ TDataMap::TDataMap(TComponent* AOwner)
     scaleFind_ = 800;
     selectedObjects_.clear();
     CalcViewCenter();
+    ownHeader_ = model_.Header;
 }
 
 TDataMap::~TDataMap() {
     icons_.SetKexMapIcon(nullptr);
     ready_ = false; // nothing is drawn while the map goes
+    leaveLinks();
     model_.OnProgress = nullptr;
     model_.OnAfterFind = nullptr;
     model_.ClearMap();
@@ -200,6 +192,7 @@ void TDataMap::LoadFromStream(TStream& Stream) {
     changed_ = true;
     DoAfterLoad();
     printerSettings_.SetCustomMashtab(model_.Header.Mashtab);
+    SyncLinkedMaps();
 }
 
 void TDataMap::ClearMap() {
@@ -212,6 +205,7 @@ void TDataMap::ClearMap() {
     SetScale(100);
     fileName_.clear();
     redraw();
+    SyncLinkedMaps();
 }
 
 // The indices and the record the map held refer to objects that are gone.
@@ -241,16 +235,19 @@ void TDataMap::SetScale(int Value) {
     model_.Header.YWind = centre.y - viewHeight_ / 2;
     renderer_.SetView(viewport());
     DoChangeScale();
+    DrawSmallViewFrame();
     redraw();
 }
 
 void TDataMap::SetXWind(float Value) {
     model_.Header.XWind = Value;
+    DrawSmallViewFrame();
     redraw();
 }
 
 void TDataMap::SetYWind(float Value) {
     model_.Header.YWind = Value;
+    DrawSmallViewFrame();
     redraw();
 }
 
@@ -423,7 +420,7 @@ void TDataMap::CollectVisibleObjects(float X1, float Y1, float X2, float Y2) {
 void TDataMap::RefreshMap() {
     if (!ready_ || rebuilding_)
         return;
-    FlagGuard guard(rebuilding_);
+    mapi::FlagGuard guard(rebuilding_);
     if (!changed_ && !cache_.Empty() && cache_.Width() == Width() && cache_.Height() == Height()) {
         buffer().Assign(cache_);
         return;
@@ -441,6 +438,8 @@ void TDataMap::RefreshMap() {
                              grassPattern());
     if (OnPaintBackground)
         OnPaintBackground(&canvas, XWind(), YWind(), x2, y2);
+    else if (scanMap_)
+        scanMap_->Draw(target, Scale() * 0.01, XWind(), YWind(), x2, y2);
     renderer_.SetZoomFactor(1.0f);
     renderer_.DrawLevels(canvas);
     cache_.Assign(target);
@@ -466,7 +465,7 @@ void TDataMap::reportTimings() const {
 void TDataMap::RefreshMapRect(const TRect& Rect) {
     if (!ready_ || rebuilding_)
         return;
-    FlagGuard guard(rebuilding_);
+    mapi::FlagGuard guard(rebuilding_);
     releaseCache();
     TBitmap& target = buffer();
     target.SetSize(Width(), Height());
@@ -481,10 +480,12 @@ void TDataMap::RefreshMapRect(const TRect& Rect) {
          static_cast<float>(Rect.Right * unitsPerPixel + XWind() + 50),
          static_cast<float>(Rect.Bottom * unitsPerPixel + YWind() + 50)});
     renderer_.FillBackground(canvas, Rect, backgroundColor_, grassPattern());
+    const float x2 = static_cast<float>(XWind() + Width() * unitsPerPixel);
+    const float y2 = static_cast<float>(YWind() + Height() * unitsPerPixel);
     if (OnPaintBackground)
-        OnPaintBackground(&canvas, XWind(), YWind(),
-                          static_cast<float>(XWind() + Width() * unitsPerPixel),
-                          static_cast<float>(YWind() + Height() * unitsPerPixel));
+        OnPaintBackground(&canvas, XWind(), YWind(), x2, y2);
+    else if (scanMap_)
+        scanMap_->Draw(target, Scale() * 0.01, XWind(), YWind(), x2, y2);
     renderer_.SetZoomFactor(1.0f);
     renderer_.DrawLevels(canvas);
     SelectClipRgn(canvas, nullptr);
@@ -495,10 +496,12 @@ void TDataMap::RefreshMapRect(const TRect& Rect) {
 void TDataMap::Paint() {
     if (painting_)
         return;
-    FlagGuard guard(painting_);
+    mapi::FlagGuard guard(painting_);
     const TBitmap& current = buffer();
-    if (current.Width() != Width() || current.Height() != Height())
+    if (current.Width() != Width() || current.Height() != Height()) {
         RefreshMap();
+        DrawSmallViewFrame();
+    }
     TMyImage::Paint();
     paintOverlayLayers();
 }

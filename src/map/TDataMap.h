@@ -31,6 +31,9 @@
 #include "toolkit/TStringList.h"
 #include "toolkit/TTimer.h"
 
+class TKexHugeBitmap;
+class TSmallPreView;
+
 class TDataMap : public TMyImage {
 public:
     explicit TDataMap(TComponent* AOwner);
@@ -292,6 +295,32 @@ public:
     void DoDragObject();
     void DoEndDragObject();
 
+    // ---- preview, linked maps and the raster layer (DataMapPreview.cpp, DataMapLinks.cpp) ----
+    TSmallPreView* SmallView() const { return smallView_; }
+    // A preview that shows another map is refused with an error message; a preview this map
+    // showed before is let go.
+    void SetSmallView(TSmallPreView* Value);
+    // The whole map, without notes and house numbers, at the preview's size, then the frame.
+    void RenderSmallView();
+    // Centres the map on the world point under the preview pixel (X, Y).
+    void CenterFromSmallView(float X, float Y);
+    // The preview's picture with the frame and crosshair of the map's view.
+    void DrawSmallViewFrame();
+    TDataMap* MainDataMap() const { return mainDataMap_; }
+    // Shares Value's objects, index and street names, with a copy of its header; none returns to
+    // this map's own. A main map that is this map, or linked to it, is refused.
+    void SetMainDataMap(TDataMap* Value);
+    const std::vector<TDataMap*>& LinkedMaps() const { return linkedMaps_; }
+    // Pushes object count, street-name counter, extent and the edit buffer to the main map and
+    // the linked maps, and redraws them.
+    void SyncLinkedMaps();
+    // The redraw bracket over this map and its linked maps.
+    void ClearReady();
+    void SetReady();
+    TKexHugeBitmap* ScanMap() const { return scanMap_; }
+    // Leaves the old layer's clients, joins the new one's; no redraw.
+    void SetScanMap(TKexHugeBitmap* Value);
+
 protected:
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -320,6 +349,25 @@ private:
     void releaseCache();
     void forgetObjects();
     void reportTimings() const;
+
+    // Preview, linked maps and the raster layer.
+    mapi::MapRenderer& smallRenderer();
+    // Only SetMainDataMap keeps the list, so that a map is in it exactly while it names this map
+    // as its main map.
+    void AddLinkedMap(TDataMap* Map);
+    void RemoveLinkedMap(TDataMap* Map);
+    void shareWithLinkedMaps();
+    void pushStateTo(TDataMap& other);
+    void leaveLinks();
+    TSmallPreView* smallView_ = nullptr;
+    TBitmap smallBitmap_; // the last preview rendering, without the frame
+    std::unique_ptr<mapi::MapRenderer> smallRenderer_;
+    TDataMap* mainDataMap_ = nullptr;
+    std::vector<TDataMap*> linkedMaps_;
+    bool syncing_ = false;
+    TKEXMapHeader ownHeader_; // taken at construction, given back when unlinked
+    mapi::WorldRect ownExtent_;
+    TKexHugeBitmap* scanMap_ = nullptr;
 
     mapi::MapModel model_;
     tKexMapOptions options_;

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "map/TDataMap.h"
+#include "map/TSmallPreView.h"
 #include "maprender/PngFile.h"
 #include "maprender/ViewerSettings.h"
 #include "toolkit/AnsiString.h"
@@ -61,6 +62,10 @@ std::optional<RenderRequest> parseArguments(const std::vector<std::string>& argu
         }
         if (name == "--index") {
             request.useIndex = true;
+            continue;
+        }
+        if (name == "--preview") {
+            request.preview = true;
             continue;
         }
         if (!name.starts_with("--")) {
@@ -134,7 +139,14 @@ int render(const RenderRequest& request) {
     if (request.scale)
         map.SetScale(*request.scale);
     map.RefreshMap();
-    if (!writePng(*map.Picture()->Bitmap(), request.output)) {
+    TSmallPreView preview(nullptr);
+    if (request.preview) {
+        preview.SetBounds(0, 0, request.width, request.height);
+        map.SetSmallView(&preview);
+        map.RenderSmallView();
+    }
+    TBitmap& picture = *(request.preview ? preview.Picture() : map.Picture())->Bitmap();
+    if (!writePng(picture, request.output)) {
         std::cerr << "maprender: cannot write " << request.output << "\n";
         return kFailed;
     }

@@ -2,9 +2,11 @@
 // settings and writes the picture to a PNG file.
 //   maprender STREAM OUT.png [--width W] [--height H] [--scale S] [--x X --y Y | --fit]
 //             [--background $BBGGRR] [--index] [--address STREET HOUSE]
+//             [--preview]
 // The view fits the whole map unless --x and --y name the world point for the picture's centre,
 // or --address names a building, which is zoomed to as the program's find does; --scale then
-// zooms about that centre.
+// zooms about that centre. --preview writes the mini-map of that view instead: the whole map
+// at the picture's size with the frame of the view.
 #pragma once
 
 #include <optional>
@@ -32,6 +34,7 @@ struct RenderRequest {
     std::optional<float> y;
     TColor background = 0x00008000;
     bool useIndex = false;
+    bool preview = false;
     // UTF-8, as typed.
     std::optional<std::string> street;
     std::string house;

@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     const auto request = maprender::parseArguments(arguments);
     if (!request) {
         std::cerr << "usage: maprender STREAM OUT.png [--width W] [--height H] [--scale S] "
-                     "[--x X --y Y | --fit] [--background $BBGGRR] [--index] [--address STREET HOUSE]\n";
+                     "[--x X --y Y | --fit] [--background $BBGGRR] [--index] [--address STREET HOUSE] "
+                     "[--preview]\n";
         return maprender::kFailed;
     }
     // Offscreen: the tool draws into bitmaps and shows no window.

@@ -62,10 +62,15 @@ TEST(MapRenderCommandTest, ArgumentsMakeARequest) {
 }
 
 TEST(MapRenderCommandTest, ArgumentsThatMakeNoRequestAreRefused) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"only.map"}, {"a", "b", "c"}, {"a", "b", "--width"}, {"a", "b", "--width", "0"},
-        {"a", "b", "--scale", "x"}, {"a", "b", "--x", "1"}, {"a", "b", "--background", "$1000000"},
-        {"a", "b", "--colour", "1"}, {"a", "b", "--address", "STREET"}};
+    const std::vector<std::vector<std::string>> bad = {{"only.map"},
+                                                       {"a", "b", "c"},
+                                                       {"a", "b", "--width"},
+                                                       {"a", "b", "--width", "0"},
+                                                       {"a", "b", "--scale", "x"},
+                                                       {"a", "b", "--x", "1"},
+                                                       {"a", "b", "--background", "$1000000"},
+                                                       {"a", "b", "--colour", "1"},
+                                                       {"a", "b", "--address", "STREET"}};
     for (const auto& arguments : bad)
         EXPECT_FALSE(parseArguments(arguments)) << arguments.size();
 }
@@ -162,6 +167,25 @@ TEST(MapRenderCommandTest, AddressZoomsToTheBuildingAsTheFindDoes) {
     fs::remove(request.output);
     EXPECT_EQ(maprender::render(request), maprender::kNoAddress);
     EXPECT_FALSE(fs::exists(request.output));
+}
+
+// The mini-map of the sample city at the size of the program's mini-map window.
+TEST(MapRenderCommandTest, PreviewWritesTheMiniMapAtThePicturesSize) {
+    fs::create_directories(VALDREN_RENDER_DIR);
+    const fs::path stream = writeFile("maprender-preview-city.map", cityBytes());
+    const fs::path output = fs::path(VALDREN_RENDER_DIR) / "city-preview.png";
+    const auto request =
+        parseArguments({stream.string(), output.string(), "--preview", "--width", "199", "--height", "158"});
+    ASSERT_TRUE(request);
+    EXPECT_TRUE(request->preview);
+    EXPECT_EQ(maprender::render(*request), maprender::kOk);
+    ASSERT_TRUE(isPng(output));
+    // The size stands big-endian in the header chunk after the signature.
+    std::ifstream in(output, std::ios::binary);
+    unsigned char header[24] = {};
+    in.read(reinterpret_cast<char*>(header), sizeof header);
+    EXPECT_EQ((header[18] << 8) | header[19], 199);
+    EXPECT_EQ((header[22] << 8) | header[23], 158);
 }
 
 } // namespace

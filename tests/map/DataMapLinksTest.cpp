@@ -1,0 +1,234 @@
+#include "map/TDataMap.h"
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "map/DataMapFixture.h"
+#include "map/MapSamples.h"
+#include "toolkit/Exception.h"
+#include "toolkit/TMemoryStream.h"
+
+namespace {
+
+using mapfixture::addObject;
+using mapfixture::bufferPixel;
+using mapfixture::makeMap;
+using mapfixture::rectangle;
+
+// Full rebuilds of a map: each one paints the background, a restore from the cache does not.
+int* countRebuilds(TDataMap& map) {
+    auto counter = std::make_shared<int>(0);
+    map.OnPaintBackground = [counter](TCanvas*, float, float, float, float) { ++*counter; };
+    return counter.get();
+}
+
+TEST(DataMapLinksTest, LinkedMapSharesTheObjectsAndKeepsItsOwnView) {
+    auto main = makeMap(200, 100);
+    addObject(*main, rectangle(10, 10, 50, 50, clRed));
+    addObject(*main, rectangle(100, 10, 150, 50, clBlue));
+    main->Model().AddStreetName("Ленина");
+    auto linked = makeMap(200, 100);
+    addObject(*linked, rectangle(0, 0, 5, 5, clYellow));
+    linked->LoadEditObject(0);
+    linked->SetMainDataMap(main.get());
+    EXPECT_FALSE(linked->EditBuffer().Valid()); // its object is not in the shared list
+    EXPECT_EQ(linked->MainDataMap(), main.get());
+    ASSERT_EQ(main->LinkedMaps().size(), 1u);
+    EXPECT_EQ(main->LinkedMaps()[0], linked.get());
+    EXPECT_EQ(&linked->Model().Objects(), &main->Model().Objects());
+    EXPECT_EQ(&linked->Model().Content(), &main->Model().Content());
+    EXPECT_EQ(linked->GetObjectCount(), 2);
+    EXPECT_EQ(linked->Model().MapExtent, main->Model().MapExtent);
+    EXPECT_EQ(bufferPixel(*linked, 30, 30), clRed);
+    // Its header is a copy: zooming it leaves the main map's view alone.
+    linked->SetScale(200);
+    linked->SetXWind(0);
+    linked->SetYWind(0);
+    EXPECT_EQ(main->Scale(), 100);
+    EXPECT_EQ(main->XWind(), 0);
+    EXPECT_EQ(bufferPixel(*linked, 90, 90), clRed);
+    EXPECT_EQ(bufferPixel(*main, 90, 90), clGreen);
+}
+
+TEST(DataMapLinksTest, UnlinkingGivesBackTheOwnContentAndTheConstructionHeader) {
+    auto main = makeMap(200, 100);
+    addObject(*main, rectangle(10, 10, 50, 50, clRed));
+    auto linked = makeMap(200, 100);
+    const TKEXMapHeader constructed = linked->Model().Header;
+    linked->Model().Objects().AddObjectCopy(rectangle(0, 0, 5, 5, clBlue));
+    linked->Model().MapExtent = {0, 0, 5, 5};
+    const TKexMapList* own = &linked->Model().Objects();
+
+    linked->SetMainDataMap(main.get());
+    linked->SetScale(300);
+    linked->SetMainDataMap(nullptr);
+    EXPECT_EQ(linked->MainDataMap(), nullptr);
+    EXPECT_TRUE(main->LinkedMaps().empty());
+    EXPECT_EQ(&linked->Model().Objects(), own);
+    ASSERT_EQ(own->Count(), 1);
+    EXPECT_EQ((*own)[0].Brush.Color, static_cast<uint32_t>(clBlue));
+    EXPECT_EQ(linked->Model().Header, constructed);
+    EXPECT_EQ(linked->Model().MapExtent, (mapi::WorldRect{0, 0, 5, 5}));
+    EXPECT_EQ(main->GetObjectCount(), 1);
+    // Unlinking a map that is not linked changes nothing.
+    linked->Model().Header.Scale = 250;
+    linked->SetMainDataMap(nullptr);
+    EXPECT_EQ(linked->Scale(), 250);
+}
+
+TEST(DataMapLinksTest, DestroyingAMainMapLeavesItsLinkedMapsWithoutOne) {
+    auto main = makeMap(200, 100);
+    addObject(*main, rectangle(10, 10, 50, 50, clRed));
+    auto first = makeMap(200, 100);
+    auto second = makeMap(200, 100);
+    auto third = makeMap(200, 100); // linked to a linked map
+    first->SetMainDataMap(main.get());
+    second->SetMainDataMap(main.get());
+    third->SetMainDataMap(first.get());
+    EXPECT_EQ(&third->Model().Objects(), &main->Model().Objects());
+
+    main.reset();
+    EXPECT_EQ(first->MainDataMap(), nullptr);
+    EXPECT_EQ(second->MainDataMap(), nullptr);
+    EXPECT_EQ(third->MainDataMap(), first.get());
+    // Nothing reaches the freed map's objects (the sanitizer build would tell).
+    EXPECT_EQ(&third->Model().Objects(), &first->Model().Objects());
+    for (TDataMap* map : {first.get(), second.get(), third.get()}) {
+        EXPECT_EQ(map->Model().Objects().Count(), 0);
+        map->SetChanged();
+        map->RefreshMap();
+        EXPECT_EQ(bufferPixel(*map, 30, 30), clGreen);
+    }
+    second->SetMainDataMap(first.get());
+    first.reset();
+    EXPECT_EQ(second->MainDataMap(), nullptr);
+    EXPECT_EQ(third->MainDataMap(), nullptr);
+}
+
+TEST(DataMapLinksTest, DestroyingALinkedMapTakesItOffTheMainMapsList) {
+    auto main = makeMap(200, 100);
+    auto linked = makeMap(200, 100);
+    linked->SetMainDataMap(main.get());
+    linked.reset();
+    EXPECT_TRUE(main->LinkedMaps().empty());
+    main->SyncLinkedMaps();
+}
+
+TEST(DataMapLinksTest, ARingOfMainMapsIsRefused) {
+    auto a = makeMap(50, 50);
+    auto b = makeMap(50, 50);
+    EXPECT_THROW(a->SetMainDataMap(a.get()), Exception);
+    b->SetMainDataMap(a.get());
+    EXPECT_THROW(a->SetMainDataMap(b.get()), Exception);
+    EXPECT_EQ(a->MainDataMap(), nullptr);
+    EXPECT_EQ(b->MainDataMap(), a.get());
+}
+
+TEST(DataMapLinksTest, ALoadOnTheMainMapReachesItsLinkedMaps) {
+    auto main = makeMap(200, 100);
+    auto linked = makeMap(200, 100);
+    linked->SetMainDataMap(main.get());
+    int* rebuilds = countRebuilds(*linked);
+    mapstream::MapDocument document = mapsamples::document(6);
+    document.Objects.AddObjectCopy(rectangle(10, 10, 50, 50, clRed));
+    document.Header.NextObjectId = 40;
+    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
+    main->LoadFromStream(stream);
+    EXPECT_EQ(linked->GetObjectCount(), 1);
+    EXPECT_EQ(linked->Model().MapExtent, main->Model().MapExtent);
+    EXPECT_EQ(linked->Model().Header.NextObjectId, 40u);
+    EXPECT_GE(*rebuilds, 1);
+    EXPECT_EQ(bufferPixel(*linked, 30, 30), clRed);
+}
+
+TEST(DataMapLinksTest, APostOnTheMainMapShowsOnALinkedMap) {
+    auto main = makeMap(200, 100);
+    const int index = addObject(*main, rectangle(10, 10, 50, 50, clBlue));
+    auto linked = makeMap(200, 100);
+    linked->SetMainDataMap(main.get());
+    EXPECT_EQ(bufferPixel(*linked, 30, 30), clBlue);
+    main->LoadEditObject(index);
+    main->EditBuffer().Record().Brush.Color = static_cast<uint32_t>(clRed);
+    main->PostEditObject();
+    EXPECT_EQ(bufferPixel(*linked, 30, 30), clRed);
+
+    // A new object posted on the linked map takes an id the main map will not hand out again.
+    linked->SetInstrument(iRectangle);
+    linked->NewEditObject();
+    linked->EditBuffer().Record() = rectangle(100, 10, 150, 50, clYellow);
+    linked->EditBuffer().Record().Id = linked->Model().Header.NextObjectId;
+    linked->PostEditObject();
+    EXPECT_EQ(main->GetObjectCount(), 2);
+    EXPECT_EQ(main->Model().Header.NextObjectId, linked->Model().Header.NextObjectId);
+    EXPECT_EQ(bufferPixel(*main, 120, 30), clYellow);
+
+    main->DeleteObject(0, /*RecalcExtent=*/true);
+    EXPECT_EQ(linked->GetObjectCount(), 1);
+    EXPECT_EQ(bufferPixel(*linked, 30, 30), clGreen);
+}
+
+TEST(DataMapLinksTest, AChangeOnAnyMapReachesTheWholeGroup) {
+    auto main = makeMap(200, 100);
+    addObject(*main, rectangle(10, 10, 50, 50, clRed));
+    addObject(*main, rectangle(100, 10, 150, 50, clBlue));
+    auto linked = makeMap(200, 100);
+    auto grandchild = makeMap(200, 100);
+    auto sibling = makeMap(200, 100);
+    linked->SetMainDataMap(main.get());
+    grandchild->SetMainDataMap(linked.get());
+    sibling->SetMainDataMap(main.get());
+    int* mainRebuilds = countRebuilds(*main);
+    int* siblingRebuilds = countRebuilds(*sibling);
+    grandchild->DeleteObject(0, /*RecalcExtent=*/true);
+    for (TDataMap* map : {main.get(), linked.get(), sibling.get()}) {
+        EXPECT_EQ(map->GetObjectCount(), 1);
+        EXPECT_EQ(map->Model().MapExtent, grandchild->Model().MapExtent);
+        EXPECT_EQ(bufferPixel(*map, 30, 30), clGreen);
+    }
+    EXPECT_GE(*mainRebuilds, 1);
+    EXPECT_GE(*siblingRebuilds, 1);
+}
+
+TEST(DataMapLinksTest, TheRedrawBracketGivesOneRebuildAtItsEnd) {
+    auto map = makeMap(200, 100);
+    addObject(*map, rectangle(10, 10, 50, 50, clRed));
+    map->RefreshMap();
+    int* rebuilds = countRebuilds(*map);
+    map->ClearReady();
+    EXPECT_FALSE(map->Ready());
+    map->SetXWind(5);
+    map->SetYWind(7);
+    map->SetScale(150);
+    EXPECT_EQ(*rebuilds, 0);
+    map->SetReady();
+    EXPECT_TRUE(map->Ready());
+    EXPECT_EQ(*rebuilds, 1);
+    // Nothing changed: the next bracket restores the cache.
+    map->ClearReady();
+    map->SetReady();
+    EXPECT_EQ(*rebuilds, 1);
+}
+
+TEST(DataMapLinksTest, TheRedrawBracketHoldsTheLinkedMapsToo) {
+    auto main = makeMap(200, 100);
+    addObject(*main, rectangle(10, 10, 50, 50, clRed));
+    auto linked = makeMap(200, 100);
+    linked->SetMainDataMap(main.get());
+    int* mainRebuilds = countRebuilds(*main);
+    int* linkedRebuilds = countRebuilds(*linked);
+    main->ClearReady();
+    EXPECT_FALSE(linked->Ready());
+    main->SetXWind(5);
+    linked->SetXWind(5);
+    main->SyncLinkedMaps();
+    EXPECT_EQ(*mainRebuilds, 0);
+    EXPECT_EQ(*linkedRebuilds, 0);
+    main->SetReady();
+    EXPECT_TRUE(linked->Ready());
+    EXPECT_GE(*mainRebuilds, 1);
+    EXPECT_GE(*linkedRebuilds, 1);
+    EXPECT_EQ(bufferPixel(*linked, 30, 30), clRed);
+}
+
+} // namespace
