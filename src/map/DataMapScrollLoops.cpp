@@ -111,6 +111,7 @@ bool TDataMap::AutoScroll() {
             changed_ = true;
         }
         Repaint();
+        DrawSmallViewFrame();
         if (!pauseLoop(guard, button, mouse_.AutoScrolling))
             break;
     }
@@ -135,6 +136,9 @@ void TDataMap::HoldPan() {
         changed_ = true;
         Repaint();
         DoAfterScroll();
+        if (guard.controlGone())
+            return;
+        DrawSmallViewFrame();
         if (!pauseLoop(guard, mbMiddle, mouse_.Panning))
             break;
     }
