@@ -13,6 +13,7 @@
 //               panning --release | button up | capture lost | hidden or freed | quit--> idle
 #include "map/TDataMap.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "map/Rounding.h"

@@ -160,6 +160,22 @@ TEST(DataMapEditingTest, ResizeHandleScalesTowardTheMouseAndAFlatFrameIsNotDivid
     EXPECT_EQ(line.Points()[1], (mapi::WorldPoint{100, 250}));
 }
 
+TEST(DataMapEditingTest, ShiftResizeKeepsTheProportionsAndAGroupScalesItsMembers) {
+    MouseMap f;
+    addObject(*f.map, rectangle(100, 100, 200, 200, clBlue));
+    f.click(mbLeft, 150, 150);
+    f.drag(200, 200, 300, 250, ssShift); // factors 2 and 1.5: both take 1.5
+    EXPECT_EQ(f.map->Model().Objects()[0].Corners[2], (mapi::WorldPoint{250, 250}));
+
+    TKEXMapObjectMem group = mapsamples::groupObject(
+        {rectangle(0, 0, 10, 10, clBlue), rectangle(10, 10, 20, 20, clBlue)});
+    f.move(40, 40);
+    f.run();
+    f.map->ResizeObject(group, group, /*Proportional=*/false, 4); // the corner at (20, 20) to (40, 40)
+    EXPECT_EQ((*group.Children())[1].Points()[2], (mapi::WorldPoint{40, 40}));
+    EXPECT_EQ((*group.Children())[0].Points()[2], (mapi::WorldPoint{20, 20}));
+}
+
 // Every object is found by the grid index over its own frame, and the index names no object
 // that is not there.
 void expectIndexMatchesObjects(TDataMap& map) {

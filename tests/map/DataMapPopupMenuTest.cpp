@@ -120,6 +120,18 @@ TEST(DataMapPopupMenuTest, HostMenuItemsFollowTheMapsOwnAndReachTheirHandlers) {
     EXPECT_FALSE(f.map->SelectedObject());
 }
 
+TEST(DataMapPopupMenuTest, CentreMenuPutsTheCentreBackInTheMiddle) {
+    MouseMap f;
+    TKEXMapObjectMem square = rectangle(100, 100, 200, 200, clBlue);
+    square.Center = {120, 130};
+    addObject(*f.map, square);
+    for (int i = 0; i < 3; ++i) // select, then handles 1, then handles 2
+        f.click(mbLeft, 150, 150);
+    rightClick(f, 120, 130, "ReinitCentre");
+    EXPECT_EQ(f.picker.shown, Names{"ReinitCentre"});
+    EXPECT_EQ(f.map->Model().Objects()[0].Center, (mapi::WorldPoint{150, 150}));
+}
+
 TEST(DataMapPopupMenuTest, PointMenuInsertsAPointTenPixelsOnAndDeletesOne) {
     MouseMap f;
     addObject(*f.map, rectangle(100, 100, 200, 200, clBlue));
