@@ -24,6 +24,14 @@ void rightClick(MouseMap& f, int x, int y, const char* pick) {
     f.run(); // the chosen entry's click comes after the menu has closed
 }
 
+// Two squares side by side, both selected by a click and a Shift-click.
+void selectTwoSquares(MouseMap& f) {
+    addObject(*f.map, rectangle(0, 0, 100, 100, clBlue));
+    addObject(*f.map, rectangle(200, 0, 300, 100, clRed));
+    f.click(mbLeft, 50, 50);
+    f.click(mbLeft, 250, 50, ssShift);
+}
+
 TEST(DataMapPopupMenuTest, ObjectMenuShowsWhatAppliesToTheObject) {
     MouseMap f;
     addObject(*f.map, rectangle(0, 0, 100, 100, clBlue));
@@ -65,10 +73,7 @@ TEST(DataMapPopupMenuTest, EntriesDeleteCloneLockAndReorder) {
 
 TEST(DataMapPopupMenuTest, LockEntryLocksEverySelectedObjectAndUnlocksThemAgain) {
     MouseMap f;
-    addObject(*f.map, rectangle(0, 0, 100, 100, clBlue));
-    addObject(*f.map, rectangle(200, 0, 300, 100, clRed));
-    f.click(mbLeft, 50, 50);
-    f.click(mbLeft, 250, 50, ssShift);
+    selectTwoSquares(f);
     rightClick(f, 50, 50, "kexMapMenuLock");
     EXPECT_EQ(f.map->Model().Objects()[0].Locked, 1);
     EXPECT_EQ(f.map->Model().Objects()[1].Locked, 1);
@@ -80,10 +85,7 @@ TEST(DataMapPopupMenuTest, LockEntryLocksEverySelectedObjectAndUnlocksThemAgain)
 
 TEST(DataMapPopupMenuTest, GroupAndUngroupThroughTheMenu) {
     MouseMap f;
-    addObject(*f.map, rectangle(0, 0, 100, 100, clBlue));
-    addObject(*f.map, rectangle(200, 0, 300, 100, clRed));
-    f.click(mbLeft, 50, 50);
-    f.click(mbLeft, 250, 50, ssShift);
+    selectTwoSquares(f);
     rightClick(f, 50, 50, "Group");
     ASSERT_EQ(f.map->GetObjectCount(), 1);
     EXPECT_EQ(f.map->Model().Objects()[0].Kind, mapi::kindGroup);
