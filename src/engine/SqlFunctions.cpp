@@ -22,6 +22,7 @@ constexpr char32_t kDirectLimit = 0x500;
 
 struct CodeTables {
     unsigned char weight[kDirectLimit];
+    unsigned char ansi[kDirectLimit]; // the CP1251 byte of a code point, '?' for none
     char32_t upper[kDirectLimit];
     char32_t lower[kDirectLimit];
     std::vector<std::pair<char32_t, unsigned char>> farWeights; // sorted, code points from U+0500
@@ -30,6 +31,7 @@ struct CodeTables {
     CodeTables() {
         unknownWeight = base::sortWeightCp1251('?');
         for (char32_t cp = 0; cp < kDirectLimit; ++cp) {
+            ansi[cp] = base::unicodeToCp1251(cp);
             weight[cp] = unknownWeight;
             upper[cp] = lower[cp] = cp;
         }
@@ -59,10 +61,10 @@ struct CodeTables {
     }
 };
 
-const CodeTables& tables() {
-    static const CodeTables instance;
-    return instance;
-}
+// Built at start-up from src/base, before any statement runs.
+const CodeTables kTables;
+
+const CodeTables& tables() { return kTables; }
 
 // One code point from p (advanced past it); a malformed sequence gives U+FFFD and one byte.
 inline char32_t decode(const unsigned char*& p, const unsigned char* end) {
@@ -173,12 +175,32 @@ int collateAnsi(void*, int n1, const void* s1, int n2, const void* s2) {
 std::string upperUtf8(std::string_view utf8) { return fold(utf8, tables().upper); }
 std::string lowerUtf8(std::string_view utf8) { return fold(utf8, tables().lower); }
 
+void utf8ToCp1251Slot(std::string_view utf8, unsigned char* slot, uint32_t length) {
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* end = p + utf8.size();
+    uint32_t n = 0;
+    while (p < end && n < length) {
+        const char32_t cp = decode(p, end);
+        slot[n++] = cp < kDirectLimit ? kTables.ansi[cp] : base::unicodeToCp1251(cp);
+    }
+    std::memset(slot + n, ' ', length - n);
+}
+
 int compareAnsiUtf8(std::string_view a, std::string_view b) {
     const CodeTables& t = tables();
-    const auto* pa = reinterpret_cast<const unsigned char*>(a.data());
-    const auto* pb = reinterpret_cast<const unsigned char*>(b.data());
-    const auto* ea = pa + a.size();
-    const auto* eb = pb + b.size();
+    // Equal leading bytes weigh the same: start at the character where the texts part.
+    size_t same = 0;
+    const size_t common = std::min(a.size(), b.size());
+    while (same < common && a[same] == b[same])
+        ++same;
+    while (same > 0 && same < common && (static_cast<unsigned char>(a[same]) & 0xC0) == 0x80)
+        --same;
+    if (same == common && a.size() == b.size())
+        return 0;
+    const auto* pa = reinterpret_cast<const unsigned char*>(a.data()) + same;
+    const auto* pb = reinterpret_cast<const unsigned char*>(b.data()) + same;
+    const auto* ea = reinterpret_cast<const unsigned char*>(a.data()) + a.size();
+    const auto* eb = reinterpret_cast<const unsigned char*>(b.data()) + b.size();
     while (pa < ea && pb < eb) {
         if (*pa < 0x80 && *pb < 0x80) {
             if (*pa != *pb && t.weight[*pa] != t.weight[*pb])

@@ -9,6 +9,7 @@
 
 #include "engine/Status.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ std::string lowerUtf8(std::string_view utf8);
 // Negative, zero or positive: sort weights of code page 1251 first (base::compareTextCp1251 on
 // the text's CP1251 form), then bytes; zero only for equal texts.
 int compareAnsiUtf8(std::string_view a, std::string_view b);
+// SQLite's UTF-8 text into a CP1251 string slot of length bytes, blank-padded and cut to fit:
+// the bytes base::utf8ToCp1251 gives, without building a string (rows are read in bulk).
+void utf8ToCp1251Slot(std::string_view utf8, unsigned char* slot, uint32_t length);
 // SQL LIKE without case folding: "%" any run, "_" one character, escape (0 for none) quoting the
 // next pattern character.
 bool likeUtf8(std::string_view pattern, std::string_view text, char32_t escape);

@@ -146,9 +146,11 @@ std::shared_ptr<Database> SqlSession::fileOf(std::string_view databaseName) cons
     return it == attached_.end() ? nullptr : it->second;
 }
 
-void SqlSession::startTracking(ChangeSet& changes) { sqlite3_update_hook(handle_, trackChange, &changes); }
+SqlSession::Tracking::Tracking(SqlSession& session, ChangeSet& changes) : handle_(session.handle_) {
+    sqlite3_update_hook(handle_, trackChange, &changes);
+}
 
-void SqlSession::stopTracking() { sqlite3_update_hook(handle_, nullptr, nullptr); }
+SqlSession::Tracking::~Tracking() { sqlite3_update_hook(handle_, nullptr, nullptr); }
 
 Status SqlSession::syncImages(const ChangeSet& changes) {
     std::set<std::pair<std::string, std::string>> tables(changes.truncated);

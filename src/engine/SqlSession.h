@@ -55,9 +55,17 @@ public:
     // The engine file behind an SQLite database name of this session ("main" or an attachment).
     std::shared_ptr<Database> fileOf(std::string_view databaseName) const;
 
-    // Collects the rows the statements run between them change.
-    void startTracking(ChangeSet& changes);
-    void stopTracking();
+    // Collects the rows the statements run while it lives change.
+    class Tracking {
+    public:
+        Tracking(SqlSession& session, ChangeSet& changes);
+        ~Tracking();
+        Tracking(const Tracking&) = delete;
+        Tracking& operator=(const Tracking&) = delete;
+
+    private:
+        sqlite3* handle_;
+    };
     // Brings the open images of the changed tables in step with the file.
     Status syncImages(const ChangeSet& changes);
 

@@ -116,6 +116,7 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     if (next.get())
         return Status(kSqlError, "SQL error: more than one statement in the text");
     CE_TRY(describeColumns(session));
+    reprepared_ = sqlite3_stmt_status(stmt_.get(), SQLITE_STMTSTATUS_REPREPARE, 0);
     utf8_ = utf8;
     prepared_ = true;
     return {};
@@ -229,23 +230,34 @@ Status StatementHandle::runSql(SqlSession& session, uint32_t* cursor) {
     sqlite3* db = session.handle();
     const int64_t changesBefore = sqlite3_total_changes64(db);
     ChangeSet changes;
-    session.startTracking(changes);
     std::shared_ptr<TableImage> image;
     Status status;
     uint32_t rows = 0;
-    if (sqlite3_column_count(stmt) > 0 && cursor) {
-        status = readResult(stmt, columns_, resultName_, session.directory(), image);
-        rows = image ? static_cast<uint32_t>(image->size()) : 0;
-    } else {
-        int rc = SQLITE_ROW;
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-            ++rows;
-        if (rc != SQLITE_DONE)
-            status = sqliteFailure(db, rc);
+    bool schemaChanged = false;
+    {
+        const SqlSession::Tracking tracking(session, changes);
+        if (sqlite3_column_count(stmt) > 0 && cursor) {
+            status = readResult(stmt, columns_, resultName_, session.directory(), image);
+            // SQLite prepares the text again when the schema changed since; the fields are
+            // described again and a query that changes nothing is read again with them.
+            const int reprepared = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+            if (status.ok() && reprepared != reprepared_ && sqlite3_stmt_readonly(stmt)) {
+                reprepared_ = reprepared;
+                sqlite3_reset(stmt);
+                CE_TRY(describeColumns(session));
+                status = readResult(stmt, columns_, resultName_, session.directory(), image);
+            }
+            rows = image ? static_cast<uint32_t>(image->size()) : 0;
+        } else {
+            int rc = SQLITE_ROW;
+            while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+                ++rows;
+            if (rc != SQLITE_DONE)
+                status = sqliteFailure(db, rc);
+        }
+        schemaChanged = sqlite3_errcode(db) == SQLITE_SCHEMA;
+        sqlite3_reset(stmt);
     }
-    session.stopTracking();
-    const bool schemaChanged = sqlite3_errcode(db) == SQLITE_SCHEMA;
-    sqlite3_reset(stmt);
     const int64_t changed = sqlite3_total_changes64(db) - changesBefore;
     if (changed > 0)
         changes.truncated = deletes_;

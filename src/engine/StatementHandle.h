@@ -75,6 +75,7 @@ private:
     std::string utf8_;  // the text SQLite prepared
     SqlStatement stmt_;
     std::vector<ResultColumn> columns_;
+    int reprepared_ = 0; // SQLite's count of automatic re-preparations when columns_ was made
     std::string resultName_;
     std::set<std::pair<std::string, std::string>> deletes_; // tables the text may delete from
     std::vector<BoundValue> values_;

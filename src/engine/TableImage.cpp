@@ -4,6 +4,7 @@
 #include "engine/TableImage.h"
 
 #include "engine/FieldCodec.h"
+#include "engine/SqlFunctions.h"
 #include "engine/SqlStatement.h"
 
 #include "base/CaseMap.h"
@@ -44,8 +45,8 @@ void readStoredValue(sqlite3_value* stored, const FieldDef& field, TableFamily f
         switch (field.type) {
         case kString: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
-            value = Value::makeText(base::utf8ToCp1251(std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(stored)))));
-            break;
+            utf8ToCp1251Slot(std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(stored))), slot, field.length);
+            return;
         }
         case kRaw: {
             const auto* bytes = static_cast<const char*>(sqlite3_value_blob(stored));

@@ -245,13 +245,7 @@ TEST_F(ApiSqlTest, SqlWritesReachOpenTableHandles) {
     direct(s, "UPDATE FIRMS SET NAME = 'Аист' WHERE NAME = 'Ёлка'");
     direct(s, "INSERT INTO FIRMS (NAME) VALUES ('Яхта')");
     direct(s, "DELETE FROM FIRMS WHERE NAME = 'Банк'");
-    std::vector<std::string> names;
-    ASSERT_EQ(CeGotoTop(orders[0]), 0u);
-    while (!atEof(orders[0])) {
-        names.push_back(utf8(text(t, "NAME")));
-        ASSERT_EQ(CeSkip(orders[0], 1), 0u);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"автомир", "Аист", "Яхта"}));
+    EXPECT_EQ(inOrder(t, orders[0], "NAME"), (std::vector<std::string>{"автомир", "Аист", "Яхта"}));
     // A delete without a condition empties the open image too.
     direct(s, "DELETE FROM FIRMS");
     uint32_t count = 9;
@@ -328,6 +322,24 @@ TEST_F(ApiSqlTest, DirectoryConnectionRunsSqlOnFreeTables) {
     EXPECT_EQ(fields, 2) << "the deletion mark is no column";
     EXPECT_EQ(column(cursor, "NAME"), (std::vector<std::string>{"Анна", "Иван"}));
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
+}
+
+TEST_F(ApiSqlTest, RepreparedTextFollowsAChangedTable) {
+    const CEHANDLE c = dictionary({"CREATE TABLE T (A CHAR(3))"});
+    const CEHANDLE s = statement(c);
+    const CEHANDLE other = statement(c);
+    direct(s, "INSERT INTO T VALUES ('abc')");
+    EXPECT_EQ(column(direct(s, "SELECT * FROM T"), "A"), (std::vector<std::string>{"abc"}));
+    direct(other, "DROP TABLE T");
+    direct(other, "CREATE TABLE T (A CHAR(8), B INTEGER)");
+    direct(other, "INSERT INTO T VALUES ('abcdefgh', 5)");
+    const CEHANDLE cursor = direct(s, "SELECT * FROM T");
+    uint32_t length = 0;
+    ASSERT_EQ(CeGetFieldLength(cursor, "A", &length), 0u);
+    EXPECT_EQ(length, 8u);
+    EXPECT_EQ(column(cursor, "A"), (std::vector<std::string>{"abcdefgh"}));
+    EXPECT_EQ(CeCloseSQLStatement(s), 0u);
+    EXPECT_EQ(CeCloseSQLStatement(other), 0u);
 }
 
 TEST_F(ApiSqlTest, DisconnectClosesStatementsAndCursors) {

@@ -15,17 +15,6 @@ protected:
         EXPECT_EQ(CeCloseSQLStatement(s), 0u);
         return c;
     }
-
-    // Names of a table's records in an order of it.
-    static std::vector<std::string> names(CEHANDLE table, CEHANDLE order) {
-        std::vector<std::string> values;
-        EXPECT_EQ(CeGotoTop(order), 0u);
-        while (!atEof(order)) {
-            values.push_back(utf8(text(table, "NAME")));
-            EXPECT_EQ(CeSkip(order, 1), 0u);
-        }
-        return values;
-    }
 };
 
 TEST_F(ApiTransactionsTest, BeginAndEndCodes) {
@@ -71,7 +60,7 @@ TEST_F(ApiTransactionsTest, RollbackDiscardsWritesAndOpenHandlesSeeIt) {
     direct(s, "UPDATE TOWNS SET NAME = 'Ахтуба' WHERE NAME = 'Ольск'");
     direct(s, "INSERT INTO TOWNS VALUES ('Яр', 1)");
     append(t, {{"NAME", ansi("Бор")}});
-    EXPECT_EQ(names(t, order), (std::vector<std::string>{"Ахтуба", "Бор", "Валдрен", "Яр"}));
+    EXPECT_EQ(inOrder(t, order, "NAME"), (std::vector<std::string>{"Ахтуба", "Бор", "Валдрен", "Яр"}));
     // Positioned on record 1 (Валдрен) when the rollback comes.
     ASSERT_EQ(CeGotoRecord(t, 1), 0u);
     ASSERT_EQ(CeRollbackTransaction(c), 0u);
@@ -79,7 +68,7 @@ TEST_F(ApiTransactionsTest, RollbackDiscardsWritesAndOpenHandlesSeeIt) {
     EXPECT_EQ(utf8(text(t, "NAME")), "Валдрен");
     ASSERT_EQ(CeSkip(order, 1), 0u);
     EXPECT_EQ(utf8(text(t, "NAME")), "Ольск");
-    EXPECT_EQ(names(t, order), (std::vector<std::string>{"Валдрен", "Ольск"}));
+    EXPECT_EQ(inOrder(t, order, "NAME"), (std::vector<std::string>{"Валдрен", "Ольск"}));
     uint32_t count = 0;
     ASSERT_EQ(CeGetRecordCount(t, 2, &count), 0u);
     EXPECT_EQ(count, 2u);

@@ -3,18 +3,11 @@
 // Cyrillic case folding, Ё and the order of the NAME indexes.
 #include "SqlTestSupport.h"
 
+#include "support/ApplicationQueries.h"
+
 namespace {
 
-const char* const kShowCat = "select Topic_Id, Name\r\nfrom Topic\r\nwhere Upper(Name) LIKE :Name\r\norder by name";
-const char* const kShowPredpr = "select Office_Id, Name\r\nfrom  Office\r\nwhere Upper(Name) LIKE :Name\r\norder by name";
-const char* const kShowFirm = "select Office.*\r\nfrom Office, OfficeTopics\r\nwhere  OfficeTopics.Topic_Id = :Topic_Id  and\r\n"
-                              "   Office.Office_Id = OfficeTopics.Office_Id \r\norder by Office.Name";
-const char* const kShowFirm2 = "select Office.*\r\nfrom Office\r\nwhere  Office_Id = :Office_Id \r\norder by Office.Name";
-const char* const kShowInfo = "select Branch.*\r\nfrom Branch\r\nwhere  Branch.Office_Id = :Office_Id";
-const char* const kShowTopics = "select Topic.Name\r\nfrom Topic, OfficeTopics\r\nwhere Topic.Topic_Id = OfficeTopics.Topic_Id  and\r\n"
-                                "   OfficeTopics.Office_Id = :Office_Id\r\norder by Topic.Name";
-const char* const kObjInfo = "select O.*\r\nfrom Office O \r\nwhere O.Office_Id IN \r\n (select B.Office_Id \r\n  from Branch B \r\n"
-                             "  where UPPER(B.Street)=:Street and \r\n     UPPER(B.House)=:House)\r\norder by O.Name";
+using namespace appsql;
 
 class ApplicationQueriesTest : public SqlFixture {
 protected:
@@ -69,14 +62,7 @@ TEST_F(ApplicationQueriesTest, RubricSearchFoldsCyrillicAndSortsAsTheNameIndex) 
     EXPECT_EQ(run(s, kShowCat, {"%ПИЦЦА%"}), (std::vector<std::string>{}));
     // The rubric list follows the Topic table's NAME index.
     const CEHANDLE t = open(connection_, "Topic");
-    const CEHANDLE order = index(t, "NAME");
-    std::vector<std::string> byIndex;
-    ASSERT_EQ(CeGotoTop(order), 0u);
-    while (!atEof(order)) {
-        byIndex.push_back(utf8(text(t, "Name")));
-        ASSERT_EQ(CeSkip(order, 1), 0u);
-    }
-    EXPECT_EQ(byIndex, run(s, kShowCat, {"%"}));
+    EXPECT_EQ(inOrder(t, index(t, "NAME"), "Name"), run(s, kShowCat, {"%"}));
     EXPECT_EQ(CeCloseTable(t), 0u);
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }

@@ -4,75 +4,19 @@
 
 #include "base/CodePage.h"
 
+#include "support/SqlParamVectors.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct MarkerCase {
-    int line = 0;
-    std::string sql;
-    std::string out;
-    std::vector<std::string> names;
-};
-
-std::string unescape(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == '\\')) {
-            out += text[i + 1] == 'n' ? '\n' : '\\';
-            ++i;
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
-std::string after(const std::string& line, const std::string& tag) {
-    if (line.compare(0, tag.size(), tag) != 0)
-        throw std::runtime_error("expected \"" + tag + "\" in: " + line);
-    return line.size() > tag.size() ? line.substr(tag.size() + 1) : "";
-}
-
-// The shared file, as UTF-8.
-std::vector<MarkerCase> loadMarkerCases() {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / ".." / "support" / "SqlParamVectors.txt";
-    std::ifstream in(path);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    std::vector<std::string> lines;
-    std::vector<int> numbers;
-    std::string line;
-    for (int n = 1; std::getline(in, line); ++n)
-        if (!line.empty() && line[0] != '#') {
-            lines.push_back(line);
-            numbers.push_back(n);
-        }
-    std::vector<MarkerCase> cases;
-    for (size_t i = 0; i + 2 < lines.size(); i += 3) {
-        MarkerCase c;
-        c.line = numbers[i];
-        c.sql = unescape(after(lines[i], "sql:"));
-        c.out = unescape(after(lines[i + 1], "out:"));
-        const std::string names = after(lines[i + 2], "names:");
-        for (size_t p = 0; p < names.size();) {
-            const size_t blank = std::min(names.find(' ', p), names.size());
-            c.names.push_back(names.substr(p, blank - p));
-            p = blank + 1;
-        }
-        cases.push_back(c);
-    }
-    return cases;
-}
+using sqlvectors::MarkerCase;
 
 TEST(ParamScannerTest, AgreesWithTheSharedMarkerVectorsInCp1251) {
-    const std::vector<MarkerCase> cases = loadMarkerCases();
+    const std::vector<MarkerCase> cases = sqlvectors::load();
     ASSERT_GE(cases.size(), 15u);
     for (const MarkerCase& c : cases) {
         const ce::ScannedSql scanned = ce::scanParams(base::utf8ToCp1251(c.sql), ce::MarkerStyle::Plain);
@@ -85,7 +29,7 @@ TEST(ParamScannerTest, AgreesWithTheSharedMarkerVectorsInCp1251) {
 }
 
 TEST(ParamScannerTest, AgreesWithTheSharedMarkerVectorsInUtf8) {
-    for (const MarkerCase& c : loadMarkerCases()) {
+    for (const MarkerCase& c : sqlvectors::load()) {
         const ce::ScannedSql scanned = ce::scanParams(c.sql, ce::MarkerStyle::Plain);
         EXPECT_EQ(scanned.text, c.out) << "case at line " << c.line;
         EXPECT_EQ(scanned.names, c.names) << "case at line " << c.line;

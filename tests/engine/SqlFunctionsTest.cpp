@@ -39,6 +39,20 @@ TEST(SqlFunctionsTest, CollationSortsLikeIndexKeysAndIsExactOnTies) {
     EXPECT_EQ(ce::compareAnsiUtf8(u("Кафе"), u("Кафе")), 0);
     EXPECT_NE(ce::compareAnsiUtf8(u("Кафе"), u("КАФЕ")), 0);
     EXPECT_LT(ce::compareAnsiUtf8(u("Каф"), u("Кафе")), 0);
+    // Texts that part inside a character: "Ж" (D0 96) and "Я" (D0 AF) share their first byte.
+    EXPECT_LT(ce::compareAnsiUtf8(u("ЕЖ"), u("ЕЯ")), 0);
+    EXPECT_LT(ce::compareAnsiUtf8(u("Ёж"), u("ж")), 0);
+    EXPECT_GT(ce::compareAnsiUtf8(u("яa"), u("Я")), 0);
+}
+
+TEST(SqlFunctionsTest, SlotConversionAgreesWithTheCodePage) {
+    for (const char* text : {"", "abc", "Ёлка & «Co» №1", "é€ 中", "\xD0", "\xC0\x80x"}) {
+        unsigned char slot[12];
+        ce::utf8ToCp1251Slot(text, slot, sizeof slot);
+        std::string expected = base::utf8ToCp1251(text).substr(0, sizeof slot);
+        expected.resize(sizeof slot, ' ');
+        EXPECT_EQ(std::string(reinterpret_cast<char*>(slot), sizeof slot), expected) << text;
+    }
 }
 
 TEST(SqlFunctionsTest, LikeIsCaseSensitiveWithWildcardsAndEscape) {

@@ -49,6 +49,17 @@ protected:
         return values;
     }
 
+    // The trimmed UTF-8 text of a table's field on every record in one of its orders.
+    static std::vector<std::string> inOrder(CEHANDLE table, CEHANDLE order, const char* field) {
+        std::vector<std::string> values;
+        EXPECT_EQ(CeGotoTop(order), 0u);
+        while (!atEof(order)) {
+            values.push_back(utf8(text(table, field)));
+            EXPECT_EQ(CeSkip(order, 1), 0u);
+        }
+        return values;
+    }
+
     static uint32_t affected(CEHANDLE statement) {
         uint32_t n = 0;
         EXPECT_EQ(CeGetRecordCount(statement, 2, &n), 0u);
