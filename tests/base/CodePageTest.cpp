@@ -1,3 +1,5 @@
+// Code pages 1251 and 866 to and from UTF-8: every byte round-trips, unmappable characters and
+// malformed UTF-8 are replaced.
 #include "base/CodePage.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// File names with either separator, relative names and the executable's directory.
 #include "toolkit/FilePath.h"
 
 #include <filesystem>

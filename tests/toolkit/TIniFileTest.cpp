@@ -1,3 +1,4 @@
+// INI files read forgivingly, at every truncation, and written without losing what else they hold.
 #include "toolkit/TIniFile.h"
 
 #include <filesystem>

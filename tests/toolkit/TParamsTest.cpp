@@ -1,3 +1,4 @@
+// SQL parameter lists: parsing the markers of a statement and copying values by name.
 #include "toolkit/TParams.h"
 
 #include <filesystem>

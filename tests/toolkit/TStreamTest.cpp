@@ -1,3 +1,4 @@
+// Memory and file streams: short reads, seeks, gaps, file names and truncated files.
 #include "toolkit/Exception.h"
 #include "toolkit/TFileStream.h"
 #include "toolkit/TMemoryStream.h"

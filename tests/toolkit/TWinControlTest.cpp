@@ -1,3 +1,4 @@
+// Windowed controls: key codes, focus changes and mouse shift states.
 #include "toolkit/TWinControl.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// The mapdump tool run as a process on intact, damaged and missing map files: its JSON and its exit
 // codes.
 #include <sys/wait.h>
 

@@ -1,3 +1,4 @@
+// The maprender command: its arguments, its exit codes, and pictures of the sample city.
 #include "maprender/MapRenderCommand.h"
 
 #include <filesystem>

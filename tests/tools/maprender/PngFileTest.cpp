@@ -1,3 +1,4 @@
+// The PNG writer of maprender: the chunks and pixels it stores, and what it refuses.
 #include "maprender/PngFile.h"
 
 #include <filesystem>
