@@ -4,6 +4,7 @@
 #include "engine/Database.h"
 #include "engine/Ddl.h"
 #include "engine/EngineCall.h"
+#include "engine/SqlFunctions.h"
 #include "engine/TableCursor.h"
 
 #include <benchmark/benchmark.h>
@@ -36,6 +37,9 @@ struct Fixture {
             !ce::runDdl(target, "CREATE INDEX NAME ON FIRMS (UPPER(NAME))").ok())
             std::abort();
         sqlite3_open(path.c_str(), &db);
+        // The engine's text columns and expression indexes need its collation and functions.
+        if (!ce::registerSqlFunctions(db).ok())
+            std::abort();
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt* insert = nullptr;
         sqlite3_prepare_v2(db, "INSERT INTO FIRMS VALUES(?, ?, ?, ?)", -1, &insert, nullptr);

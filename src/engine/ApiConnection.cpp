@@ -25,8 +25,7 @@ Status connect(const char* path, const char* user, const char* password, CEHANDL
         std::shared_ptr<Database> db;
         CE_TRY(Database::open(native, Database::Kind::Dictionary, db));
         bool administrator = false;
-        if (user && *user)
-            CE_TRY(db->checkLogin(user, password ? password : "", administrator));
+        CE_TRY(db->checkLogin(user ? user : "", password ? password : "", administrator));
         const HandleKind kind = administrator ? HandleKind::DictionaryAdmin : HandleKind::Dictionary;
         *out = handles().add(std::make_unique<Connection>(kind, native.substr(0, native.find_last_of('/')), db));
         return {};

@@ -21,8 +21,7 @@ std::string indexPath(const TableCursor& cursor, const char* path) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(direct, ec) || path[0] == '/' || path[0] == '\\')
         return direct;
-    const std::string& file = cursor.image().database().path();
-    return resolvePath(base::utf8ToCp1251(file.substr(0, file.find_last_of('/'))) + "/" + path);
+    return resolvePath(base::utf8ToCp1251(cursor.image().directory()) + "/" + path);
 }
 
 Status fillHandles(const std::vector<CEHANDLE>& all, CEHANDLE* out, uint16_t* count) {

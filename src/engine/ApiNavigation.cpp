@@ -3,6 +3,7 @@
 #include "engine/CeEngine.h"
 
 #include "engine/EngineCall.h"
+#include "engine/StatementHandle.h"
 
 #include <cstring>
 
@@ -91,12 +92,17 @@ CERESULT CeGetRecordNum(CEHANDLE table, uint16_t option, uint32_t* recordNumber)
 }
 
 CERESULT CeGetRecordCount(CEHANDLE handle, uint16_t option, uint32_t* count) {
-    return withTableOrOrder(handle, [&](TableCursor& c, const OrderHandle* o) {
+    return engineCall([&]() -> Status {
         if (!count)
             return nullArgument();
+        if (const StatementHandle* statement = handles().get<StatementHandle>(handle))
+            return statement->affectedRows(*count);
+        TableCursor* c = nullptr;
+        OrderHandle* o = nullptr;
+        CE_TRY(tableOrOrder(handle, c, o));
         if ((option & 3) == 0)
             return Status(kInvalidArgument, "Invalid record count option " + std::to_string(option));
-        *count = c.count(o, option);
+        *count = c->count(o, option);
         return Status();
     });
 }

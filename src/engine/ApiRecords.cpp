@@ -56,7 +56,9 @@ Status readField(const TableCursor& c, int index, const FieldDef& def, void* buf
     return copyText(text, static_cast<char*>(buffer), length);
 }
 
-Status writeField(TableCursor& c, int index, const FieldDef& def, const void* buffer, uint32_t length) {
+} // namespace
+
+Status ce::writeFieldText(TableCursor& c, int index, const FieldDef& def, const void* buffer, uint32_t length) {
     if (!buffer && length > 0)
         return nullArgument();
     std::string text(static_cast<const char*>(buffer), length);
@@ -74,6 +76,8 @@ Status writeField(TableCursor& c, int index, const FieldDef& def, const void* bu
         return Status(kInvalidColumnValue, "Value not valid for column \"" + def.name + "\"");
     return c.setFieldValue(index, *value);
 }
+
+namespace {
 
 Status blobLength(const TableCursor& c, int index, uint32_t* length) {
     if (!length)
@@ -130,7 +134,7 @@ CERESULT CeSetField(CEHANDLE handle, CEFIELD field, const void* buffer, uint32_t
         CE_TRY(fieldOf(c, field, index));
         if (o)
             return buffer ? o->assignText(c.layout(), index, static_cast<const char*>(buffer), length) : nullArgument();
-        return writeField(c, index, c.layout().fields()[static_cast<size_t>(index)], buffer, length);
+        return writeFieldText(c, index, c.layout().fields()[static_cast<size_t>(index)], buffer, length);
     });
 }
 
@@ -149,12 +153,6 @@ CERESULT CeSetFieldRaw(CEHANDLE handle, CEFIELD field, const void* buffer, uint3
             return c.setFieldRaw(index, reinterpret_cast<const unsigned char*>(ansi.data()), static_cast<uint32_t>(ansi.size()));
         }
         return c.setFieldRaw(index, raw, length);
-    });
-}
-
-CERESULT CeSetEmpty(CEHANDLE handle, CEFIELD field) {
-    return withField(handle, field, [&](TableCursor& c, int index, const FieldDef& def) {
-        return isBlobType(def.type) ? c.setBlob(index, {}) : c.setFieldValue(index, Value{});
     });
 }
 

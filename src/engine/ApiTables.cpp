@@ -4,6 +4,8 @@
 #include "engine/EngineCall.h"
 #include "engine/FindHandle.h"
 #include "engine/PathResolver.h"
+#include "engine/StatementHandle.h"
+#include "engine/ViewCursor.h"
 
 #include "base/CaseMap.h"
 #include "base/CodePage.h"
@@ -59,7 +61,10 @@ Status openTable(CEHANDLE connectionHandle, const char* name, uint16_t tableType
     if (!name || !*name || !out || tableType > 3 || charType > 2)
         return Status(kInvalidArgument, "Invalid table name, type or option");
     std::shared_ptr<TableImage> image;
-    CE_TRY(openImage(*connection, name, tableType, image));
+    const Status opened = openImage(*connection, name, tableType, image);
+    if (opened.code() == kTableNotInDictionary && tableType == 0)
+        return openViewCursor(connectionHandle, *connection, name, charType, *out);
+    CE_TRY(opened);
     if (image->database().readOnly())
         options |= OpenOptions::kReadOnly;
     const uint32_t handle = handles().add(std::make_unique<TableCursor>(connectionHandle, image, charType == 2 ? 2 : 1, options));
@@ -211,7 +216,18 @@ CERESULT CeGetFieldOffset(CEHANDLE table, CEFIELD field, uint32_t* offset) {
 }
 
 CERESULT CeGetLastAutoinc(CEHANDLE handle, uint32_t* value) {
-    return describeTable(handle, value, [](const TableCursor& c) { return c.lastAutoinc(); });
+    return engineCall([&]() -> Status {
+        if (!value)
+            return nullArgument();
+        if (const StatementHandle* statement = handles().get<StatementHandle>(handle)) {
+            *value = statement->lastAutoinc();
+            return {};
+        }
+        TableCursor* cursor = nullptr;
+        CE_TRY(tableOf(handle, cursor));
+        *value = cursor->lastAutoinc();
+        return {};
+    });
 }
 
 CERESULT CeFindFirstTable(CEHANDLE connection, const char* mask, char* buffer, uint32_t* length, CEHANDLE* find) {
@@ -236,8 +252,12 @@ CERESULT CeFindNextTable(CEHANDLE connection, CEHANDLE find, char* buffer, uint3
         FindHandle* f = handles().get<FindHandle>(find);
         if (!f || f->owner() != connection)
             return invalidHandle(find);
-        const std::string* name = f->next();
-        return name ? copyText(*name, buffer, length) : noMoreTables();
+        const std::string* name = f->peek();
+        if (!name)
+            return noMoreTables();
+        CE_TRY(copyText(*name, buffer, length));
+        f->advance();
+        return {};
     });
 }
 

@@ -10,6 +10,8 @@
 
 namespace ce {
 
+class SqlSession;
+
 class Connection : public HandleObject {
 public:
     Connection(HandleKind kind, std::string directory, std::shared_ptr<Database> dictionary)
@@ -19,10 +21,13 @@ public:
     // Native path of the directory (of the dictionary file for a dictionary connection).
     const std::string& directory() const { return directory_; }
     const std::shared_ptr<Database>& dictionary() const { return dictionary_; }
+    // The connection's SQL state (engine/SqlSession.h), made by its first statement or transaction.
+    std::shared_ptr<SqlSession>& sqlSession() { return sqlSession_; }
 
 private:
     std::string directory_;
     std::shared_ptr<Database> dictionary_;
+    std::shared_ptr<SqlSession> sqlSession_;
 };
 
 } // namespace ce

@@ -2,6 +2,7 @@
 // Metadata is text in UTF-8; the engine speaks CP1251, so names are converted at this boundary.
 #include "engine/Database.h"
 
+#include "engine/SqlFunctions.h"
 #include "engine/SqlStatement.h"
 
 #include "base/CaseMap.h"
@@ -22,17 +23,26 @@ std::map<std::string, std::weak_ptr<Database>>& openFiles() {
 
 const char* const kTableMetadata =
     "CREATE TABLE __ce_tables(name TEXT, type INTEGER, chartype INTEGER, comment TEXT,"
-    " defaultindex TEXT, validation TEXT);"
+    " defaultindex TEXT, validation TEXT, validationmsg TEXT, primarykey TEXT, encryption INTEGER,"
+    " path TEXT);"
     "CREATE TABLE __ce_fields(tbl TEXT, num INTEGER, name TEXT, cetype INTEGER, length INTEGER,"
-    " decimals INTEGER, defval TEXT, nullable INTEGER, comment TEXT);"
+    " decimals INTEGER, defval TEXT, nullable INTEGER, comment TEXT, minimum TEXT, maximum TEXT,"
+    " validationmsg TEXT);"
     "CREATE TABLE __ce_indexfiles(tbl TEXT, file TEXT, comment TEXT);";
 const char* const kIndexMetadata =
     "CREATE TABLE __ce_indexes(tbl TEXT, file TEXT, tag TEXT, segments TEXT, uppers TEXT,"
     " condition TEXT, flags INTEGER, position INTEGER);";
 const char* const kDictionaryMetadata =
     "CREATE TABLE __ce_db(name TEXT PRIMARY KEY, value TEXT);"
-    "CREATE TABLE __ce_users(name TEXT PRIMARY KEY, password TEXT, admin INTEGER);"
-    "INSERT INTO __ce_users VALUES('ADMIN', '', 1);";
+    "CREATE TABLE __ce_users(name TEXT PRIMARY KEY, password TEXT, admin INTEGER, comment TEXT);"
+    "INSERT INTO __ce_users(name, password, admin) VALUES('ADMIN', '', 1);"
+    "CREATE TABLE __ce_groups(name TEXT PRIMARY KEY, comment TEXT);"
+    "CREATE TABLE __ce_members(grp TEXT, usr TEXT);"
+    "CREATE TABLE __ce_rights(object TEXT, accessor TEXT, rights TEXT);"
+    "CREATE TABLE __ce_views(name TEXT, comment TEXT, sql TEXT);"
+    "CREATE TABLE __ce_ri(name TEXT, failtable TEXT, parenttable TEXT, parentindex TEXT,"
+    " childtable TEXT, childindex TEXT, updaterule INTEGER, deleterule INTEGER);"
+    "CREATE TABLE __ce_procs(name TEXT, comment TEXT, input TEXT, output TEXT);";
 
 bool sameName(std::string_view a, std::string_view b) { return base::upperCp1251(a) == base::upperCp1251(b); }
 
@@ -110,6 +120,8 @@ Status Database::openFile(const std::string& nativePath, Kind kind, bool create,
     // SQLite opens a file it may not write read-only without saying so.
     db->readOnly_ = db->readOnly_ || sqlite3_db_readonly(db->db_, "main") == 1;
     sqlite3_busy_timeout(db->db_, 2000);
+    // Text columns are declared with the engine's collation; every statement needs it.
+    CE_TRY(registerSqlFunctions(db->db_));
     if (create) {
         std::string sql = "BEGIN;";
         if (kind != Kind::IndexFile)
@@ -149,13 +161,16 @@ Status Database::validate(Kind kind) {
 }
 
 Status Database::exec(std::string_view sql) {
+    // Only a transaction the text itself began is rolled back: a caller's transaction (CeBeginTransaction)
+    // survives a failed statement inside it.
+    const bool wasAutocommit = sqlite3_get_autocommit(db_) != 0;
     char* message = nullptr;
     const int rc = sqlite3_exec(db_, std::string(sql).c_str(), nullptr, nullptr, &message);
     if (rc == SQLITE_OK)
         return {};
     Status failure = sqliteFailure(db_, rc);
     sqlite3_free(message);
-    if (sqlite3_get_autocommit(db_) == 0)
+    if (wasAutocommit && sqlite3_get_autocommit(db_) == 0)
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return failure;
 }
@@ -272,6 +287,18 @@ Status Database::loadIndexDefs(std::string_view table, std::string_view file, co
 }
 
 Status Database::checkLogin(std::string_view user, std::string_view password, bool& administrator) {
+    administrator = false;
+    if (user.empty()) {
+        // The components' implicit connections carry no user; a dictionary that sets its
+        // "log-ins required" property (104) refuses them.
+        SqlStatement required;
+        CE_TRY(required.prepare(db_, "SELECT value FROM __ce_db WHERE name = '104'"));
+        bool row = false;
+        CE_TRY(required.step(row));
+        if (row && required.columnInt(0) != 0)
+            return Status(kLoginRefused, "User name or password refused: this dictionary needs a log-in");
+        return {};
+    }
     SqlStatement stmt;
     CE_TRY(stmt.prepare(db_, "SELECT name, password, admin FROM __ce_users"));
     bool row = false;
@@ -287,6 +314,11 @@ Status Database::checkLogin(std::string_view user, std::string_view password, bo
         return {};
     }
     return Status(kLoginRefused, "User name or password refused: " + std::string(user));
+}
+
+bool Database::imageInUse(std::string_view table) const {
+    const auto it = images.find(base::upperCp1251(table));
+    return it != images.end() && !it->second.expired();
 }
 
 } // namespace ce

@@ -47,6 +47,18 @@ public:
     bool readOnly() const { return readOnly_; }
 
     Status exec(std::string_view sql);
+    // Runs body inside a savepoint, rolled back when it fails, so that a failed change leaves
+    // the file as it was.
+    template <class Body>
+    Status inSavepoint(Body body) {
+        CE_TRY(exec("SAVEPOINT ce_change"));
+        const Status status = body();
+        if (!status.ok()) {
+            (void)exec("ROLLBACK TO ce_change; RELEASE ce_change");
+            return status;
+        }
+        return exec("RELEASE ce_change");
+    }
 
     // Data tables named in the metadata, CP1251.
     Status tableNames(std::vector<std::string>& names);
@@ -60,6 +72,8 @@ public:
 
     // Images of this file's tables, keyed by upper-case table name.
     std::map<std::string, std::weak_ptr<TableImage>> images;
+    // Whether a handle has the table open (its structure may not change then).
+    bool imageInUse(std::string_view table) const;
 
 private:
     Database() = default;

@@ -133,8 +133,8 @@ struct TypeName {
 
 const TypeName kTypes[] = {
     {"LOGICAL", kLogical, 0, "INTEGER"},    {"NUMERIC", kNumeric, 2, "REAL"},     {"DATE", kDate, 0, "INTEGER"},
-    {"CHAR", kString, 1, "TEXT"},           {"MEMO", kMemo, 0, "TEXT"},           {"BINARY", kBinary, 0, "BLOB"},
-    {"IMAGE", kImage, 0, "BLOB"},           {"VARCHAR", kVarchar, 1, "TEXT"},     {"COMPACTDATE", kCompactDate, 0, "INTEGER"},
+    {"CHAR", kString, 1, "TEXT COLLATE CE_ANSI"},           {"MEMO", kMemo, 0, "TEXT COLLATE CE_ANSI"},           {"BINARY", kBinary, 0, "BLOB"},
+    {"IMAGE", kImage, 0, "BLOB"},           {"VARCHAR", kVarchar, 1, "TEXT COLLATE CE_ANSI"},     {"COMPACTDATE", kCompactDate, 0, "INTEGER"},
     {"DOUBLE", kDouble, 0, "REAL"},         {"INTEGER", kInteger, 0, "INTEGER"},  {"SHORTINT", kShortInt, 0, "INTEGER"},
     {"TIME", kTime, 0, "INTEGER"},          {"TIMESTAMP", kTimestamp, 0, "INTEGER"},
     {"AUTOINC", kAutoinc, 0, "INTEGER PRIMARY KEY AUTOINCREMENT"},              {"RAW", kRaw, 1, "BLOB"},
@@ -147,25 +147,13 @@ struct ColumnDecl {
     const char* storage = "";
 };
 
-bool imageInUse(Database& db, std::string_view table) {
-    const auto it = db.images.find(base::upperCp1251(table));
-    return it != db.images.end() && !it->second.expired();
+// The SQLite index that mirrors a structural index tag: one per table and tag.
+std::string sqliteIndexName(std::string_view table, std::string_view tag) {
+    return quoteName(base::cp1251ToUtf8("__ce_" + base::upperCp1251(table) + "_" + base::upperCp1251(tag)));
 }
 
 Status tableInUse(std::string_view table) {
     return Status(kTableInExclusiveUse, "Table in use: " + std::string(table));
-}
-
-// Runs body inside a savepoint, rolled back when it fails.
-template <class Body>
-Status inSavepoint(Database& db, Body body) {
-    CE_TRY(db.exec("SAVEPOINT ddl"));
-    const Status status = body();
-    if (!status.ok()) {
-        (void)db.exec("ROLLBACK TO ddl; RELEASE ddl");
-        return status;
-    }
-    return db.exec("RELEASE ddl");
 }
 
 Status parseColumns(Cursor& cursor, TableFamily family, std::vector<ColumnDecl>& columns) {
@@ -246,7 +234,7 @@ Status createTable(const DdlTarget& target, Cursor& cursor) {
         create += std::string(", ") + deletedColumn() + " INTEGER";
     create += ")";
 
-    return inSavepoint(*db, [&]() -> Status {
+    return db->inSavepoint([&]() -> Status {
         CE_TRY(db->exec(create));
         SqlStatement table;
         CE_TRY(table.prepare(db->handle(), "INSERT INTO __ce_tables(name, type, chartype) VALUES(?, ?, 1)"));
@@ -294,7 +282,7 @@ Status openIdleTable(const DdlTarget& target, const std::string& table, TableFil
         tableName = names[0];
     }
     out.directory = out.db->path().substr(0, out.db->path().find_last_of('/'));
-    if (imageInUse(*out.db, tableName))
+    if (out.db->imageInUse(tableName))
         return tableInUse(tableName);
     return out.db->loadSchema(tableName, out.schema);
 }
@@ -381,7 +369,21 @@ Status createIndex(const DdlTarget& target, Cursor& cursor, bool unique) {
     insert.bindText(6, base::cp1251ToUtf8(def.condition));
     insert.bindInt(7, def.flags);
     insert.bindInt(8, static_cast<int64_t>(existing.size()));
-    return insert.run();
+    if (!def.file.empty())
+        return insert.run();
+    // SQL statements find rows through an SQLite index of the same segments (an index never
+    // changes what a statement returns); it lives in the table's own file.
+    std::string columns;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string column = quoteName(base::cp1251ToUtf8(names[i]));
+        columns += (i ? ", " : "") + (uppers[i] == '1' ? "upper(" + column + ")" : column);
+    }
+    return holder->inSavepoint([&]() -> Status {
+        CE_TRY(insert.run());
+        CE_TRY(holder->exec("DROP INDEX IF EXISTS " + sqliteIndexName(tableName, tag)));
+        return holder->exec("CREATE INDEX " + sqliteIndexName(tableName, tag) + " ON " +
+                            quoteName(base::cp1251ToUtf8(tableName)) + "(" + columns + ")");
+    });
 }
 
 Status dropTable(const DdlTarget& target, Cursor& cursor) {
@@ -400,7 +402,7 @@ Status dropTable(const DdlTarget& target, Cursor& cursor) {
     }
     Database& db = *file.db;
     const std::string name = base::cp1251ToUtf8(file.schema.name);
-    return inSavepoint(db, [&]() -> Status {
+    return db.inSavepoint([&]() -> Status {
         CE_TRY(db.exec("DROP TABLE " + quoteName(name)));
         for (const char* meta : {"__ce_tables WHERE name", "__ce_fields WHERE tbl", "__ce_indexfiles WHERE tbl",
                                  "__ce_indexes WHERE tbl"}) {
@@ -429,7 +431,10 @@ Status dropIndex(const DdlTarget& target, Cursor& cursor) {
         CE_TRY(stmt.prepare(file.db->handle(), "DELETE FROM __ce_indexes WHERE tbl = ? AND tag = ? AND file = ''"));
         stmt.bindText(1, base::cp1251ToUtf8(schema.name));
         stmt.bindText(2, base::cp1251ToUtf8(def.tag));
-        return stmt.run();
+        return file.db->inSavepoint([&]() -> Status {
+            CE_TRY(stmt.run());
+            return file.db->exec("DROP INDEX IF EXISTS " + sqliteIndexName(schema.name, def.tag));
+        });
     }
     return Status(kIndexTagNotFound, "Index tag not found: " + tag);
 }

@@ -51,6 +51,10 @@ Status tableOrOrder(uint32_t handle, TableCursor*& table, OrderHandle*& order);
 // A field argument of a table, or 5147.
 Status fieldOf(const TableCursor& table, const char* field, int& index);
 
+// A field of a table handle's pending record from text, as CeSetField and CeSetString give it
+// (CP866 for an OEM handle's memos; a string ends at its first zero).
+Status writeFieldText(TableCursor& table, int index, const FieldDef& field, const void* buffer, uint32_t length);
+
 // Text into a caller buffer, zero-terminated; 5005 and the required capacity when it does not fit.
 Status copyText(std::string_view text, char* buffer, uint32_t* length);
 // Bytes into a caller buffer; 5005 and the required size when they do not fit.

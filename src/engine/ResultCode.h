@@ -37,6 +37,10 @@ namespace ce {
     X(RecordCountUnavailable, 5117, "Record count unavailable")                                \
     X(LoginRefused, 5120, "User name or password refused")                                     \
     X(TableNotInDictionary, 5132, "Table not in the dictionary")                               \
+    /* Dictionary administration. */                                                           \
+    X(ObjectNotFound, 5133, "Dictionary object not found")                                     \
+    X(ObjectExists, 5134, "Dictionary object already exists")                                  \
+    X(AdministratorNeeded, 5135, "Dictionary changes need an administrator connection")        \
     X(NoMoreObjects, 5137, "No more dictionary objects")                                       \
     X(PropertyNotSet, 5138, "Dictionary property not set")                                     \
     X(UnknownColumn, 5147, "Unknown column")                                                   \
@@ -45,7 +49,7 @@ namespace ce {
     X(FileDamaged, 7008, "File damaged or not a database of this engine")                      \
     X(FileNotFound, 7041, "File or path not found")                                            \
     X(SqlError, 7200, "SQL error")                                                             \
-    X(StatementStale, 7209, "Statement must be created anew")                                  \
+    X(StatementStale, 7209, "Error 7209: statement must be created anew")                      \
     X(UnterminatedLiteral, 7210, "Unterminated literal in SQL text")
 
 enum ResultCode : uint32_t {

@@ -34,8 +34,6 @@ std::map<LockKey, uint32_t>& recordLocks() {
     return locks;
 }
 
-Status readOnlyTable() { return Status(kTableReadOnly, "Table opened read-only"); }
-
 Status readOnlyColumn(const FieldDef& field) {
     return Status(kReadOnlyColumn, "Cannot write read-only column \"" + field.name + "\"");
 }
@@ -43,9 +41,14 @@ Status readOnlyColumn(const FieldDef& field) {
 } // namespace
 
 TableCursor::TableCursor(uint32_t connection, std::shared_ptr<TableImage> image, uint16_t charType,
-                         uint32_t openOptions)
-    : HandleObject(HandleKind::Table, connection), image_(std::move(image)), charType_(charType),
-      openOptions_(openOptions) {}
+                         uint32_t openOptions, HandleKind kind)
+    : HandleObject(kind, connection), image_(std::move(image)), charType_(charType), openOptions_(openOptions) {}
+
+Status TableCursor::readOnlyTable() const {
+    if (kind() == HandleKind::SqlCursor)
+        return Status(kStaticView);
+    return Status(kTableReadOnly, "Table opened read-only");
+}
 
 TableCursor::~TableCursor() {
     if (self_ == 0)
@@ -481,6 +484,8 @@ Status TableCursor::readBlob(int field, std::string& content, bool& isText) cons
 // ---- locks ----
 
 Status TableCursor::lockRecord(uint32_t recno) {
+    if (kind() == HandleKind::SqlCursor)
+        return Status(kStaticView);
     if (!image_->find(recno))
         return Status(kRecordNotFound, "Record not found: " + std::to_string(recno));
     auto [it, inserted] = recordLocks().try_emplace(LockKey{image_.get(), recno}, self_);

@@ -22,7 +22,9 @@ struct OpenOptions {
 
 class TableCursor : public HandleObject {
 public:
-    TableCursor(uint32_t connection, std::shared_ptr<TableImage> image, uint16_t charType, uint32_t openOptions);
+    // kind SqlCursor makes the handle a static SQL result: writes and locks give 5064.
+    TableCursor(uint32_t connection, std::shared_ptr<TableImage> image, uint16_t charType, uint32_t openOptions,
+                HandleKind kind = HandleKind::Table);
     ~TableCursor() override;
 
     // Claims the table for this handle (exclusive use, open count); 5036 when it is in exclusive use.
@@ -105,6 +107,7 @@ private:
     void setRecord(uint32_t recno);
     void setCrack(bool bof, bool eof);
     Status checkWritable(uint32_t recno) const;
+    Status readOnlyTable() const;
     Status startEdit();
     bool onPendingRecord() const { return pending_ != Pending::None && onRecord() && recno_ == pendingRecno_; }
     void discardPending();

@@ -4,6 +4,7 @@
 #include "engine/TableImage.h"
 
 #include "engine/FieldCodec.h"
+#include "engine/SqlFunctions.h"
 #include "engine/SqlStatement.h"
 
 #include "base/CaseMap.h"
@@ -26,39 +27,44 @@ std::string columnName(const FieldDef& field) { return quoteName(base::cp1251ToU
 
 bool isTextBlob(uint16_t type) { return type == kMemo || type == kVarchar; }
 
-// A column of the load query into a slot; values that do not fit show as empty (numbers too wide
-// for their field as asterisks), so that rows written by SQL never stop a table from opening.
-void readColumn(sqlite3_stmt* stmt, int col, const FieldDef& field, TableFamily family, unsigned char* slot) {
+std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>>& orderRegistry() {
+    static std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>> orders;
+    return orders;
+}
+
+} // namespace
+
+void readStoredValue(sqlite3_value* stored, const FieldDef& field, TableFamily family, unsigned char* slot) {
     if (isBlobType(field.type)) {
-        std::memset(slot, sqlite3_column_int(stmt, col) ? 0xFF : 0, field.length);
+        std::memset(slot, sqlite3_value_int(stored) ? 0xFF : 0, field.length);
         return;
     }
-    const int storage = sqlite3_column_type(stmt, col);
+    const int storage = sqlite3_value_type(stored);
     Value value;
     if (storage != SQLITE_NULL) {
         switch (field.type) {
         case kString: {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
-            value = Value::makeText(base::utf8ToCp1251(std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(stmt, col)))));
-            break;
+            const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+            utf8ToCp1251Slot(std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(stored))), slot, field.length);
+            return;
         }
         case kRaw: {
-            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, col));
-            value = Value::makeText(std::string(bytes ? bytes : "", static_cast<size_t>(sqlite3_column_bytes(stmt, col))));
+            const auto* bytes = static_cast<const char*>(sqlite3_value_blob(stored));
+            value = Value::makeText(std::string(bytes ? bytes : "", static_cast<size_t>(sqlite3_value_bytes(stored))));
             break;
         }
         case kLogical:
-            value = Value::makeLogical(sqlite3_column_int64(stmt, col) != 0);
+            value = Value::makeLogical(sqlite3_value_int64(stored) != 0);
             break;
         case kDate:
         case kCompactDate:
-            value = Value::makeDate(sqlite3_column_int64(stmt, col));
+            value = Value::makeDate(sqlite3_value_int64(stored));
             break;
         case kTimestamp:
-            value = Value::makeTimestamp(sqlite3_column_int64(stmt, col));
+            value = Value::makeTimestamp(sqlite3_value_int64(stored));
             break;
         default:
-            value = Value::makeNumber(sqlite3_column_double(stmt, col));
+            value = Value::makeNumber(sqlite3_value_double(stored));
         }
     }
     if (!writeSlot(field, family, value, slot).ok()) {
@@ -68,17 +74,12 @@ void readColumn(sqlite3_stmt* stmt, int col, const FieldDef& field, TableFamily 
     }
 }
 
-std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>>& orderRegistry() {
-    static std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>> orders;
-    return orders;
-}
-
-} // namespace
-
 TableImage::~TableImage() {
     for (const auto& file : files_)
         for (const auto& order : file->orders)
             orderRegistry().erase(order->id());
+    if (!db_)
+        return;
     auto it = db_->images.find(base::upperCp1251(schema_.name));
     if (it != db_->images.end() && it->second.expired())
         db_->images.erase(it);
@@ -99,6 +100,7 @@ Status TableImage::open(const std::shared_ptr<Database>& db, std::string_view ta
             return {};
     std::shared_ptr<TableImage> image(new TableImage);
     image->db_ = db;
+    image->directory_ = db->path().substr(0, db->path().find_last_of('/'));
     CE_TRY(db->loadSchema(table, image->schema_));
     CE_TRY(image->load());
     auto structural = std::make_unique<IndexFile>();
@@ -112,47 +114,130 @@ Status TableImage::open(const std::shared_ptr<Database>& db, std::string_view ta
 
 std::string TableImage::sqlName() const { return quoteName(base::cp1251ToUtf8(schema_.name)); }
 
-Status TableImage::load() {
-    const RecordLayout& layout = schema_.layout;
+std::shared_ptr<TableImage> TableImage::makeStatic(TableSchema schema, std::string directory, std::vector<unsigned char> rows,
+                                                   StaticBlobs blobs) {
+    std::shared_ptr<TableImage> image(new TableImage);
+    image->schema_ = std::move(schema);
+    image->directory_ = std::move(directory);
+    image->rows_ = std::move(rows);
+    image->staticBlobs_ = std::move(blobs);
+    const size_t count = image->rowLength() == 0 ? 0 : image->rows_.size() / image->rowLength();
+    image->recnos_.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        image->recnos_[i] = static_cast<uint32_t>(i + 1);
+    image->nextRecno_ = static_cast<uint32_t>(count + 1);
+    auto structural = std::make_unique<IndexFile>();
+    structural->name = image->schema_.name + ".vdi";
+    (void)image->buildFile(*structural, {});
+    image->files_.push_back(std::move(structural));
+    return image;
+}
+
+std::string TableImage::loadQuery() const {
     std::string sql = "SELECT rowid";
-    for (const FieldDef& field : layout.fields()) {
+    for (const FieldDef& field : layout().fields()) {
         const std::string column = columnName(field);
         sql += isBlobType(field.type) ? ", (" + column + " IS NOT NULL AND length(" + column + ") > 0)" : ", " + column;
     }
     if (isDbf())
         sql += std::string(", ") + deletedColumn();
-    sql += " FROM " + sqlName() + " ORDER BY rowid";
+    return sql + " FROM " + sqlName();
+}
+
+void TableImage::readRow(SqlStatement& stmt, std::vector<unsigned char>& row) const {
+    const RecordLayout& l = layout();
+    row.resize(rowLength());
+    const auto& fields = l.fields();
+    for (size_t i = 0; i < fields.size(); ++i)
+        readStoredValue(sqlite3_column_value(stmt.get(), static_cast<int>(i) + 1), fields[i], l.family(),
+                        row.data() + fields[i].offset);
+    if (isDbf())
+        row[0] = stmt.columnInt(static_cast<int>(fields.size()) + 1) ? '*' : ' ';
+}
+
+Status TableImage::load() {
     SqlStatement stmt;
-    CE_TRY(stmt.prepare(db_->handle(), sql));
+    CE_TRY(stmt.prepare(db_->handle(), loadQuery() + " ORDER BY rowid"));
     const uint32_t length = rowLength();
-    bool row = false;
+    std::vector<unsigned char> row;
+    bool more = false;
     for (;;) {
-        CE_TRY(stmt.step(row));
-        if (!row)
+        CE_TRY(stmt.step(more));
+        if (!more)
             break;
         const int64_t rowid = stmt.columnInt(0);
         if (rowid < 1 || rowid > 0x7FFFFFFF)
             return Status(kFileDamaged, "Record number out of range in table " + schema_.name);
+        readRow(stmt, row);
         recnos_.push_back(static_cast<uint32_t>(rowid));
-        rows_.resize(rows_.size() + length);
-        unsigned char* out = rows_.data() + rows_.size() - length;
-        const auto& fields = layout.fields();
-        for (size_t i = 0; i < fields.size(); ++i)
-            readColumn(stmt.get(), static_cast<int>(i) + 1, fields[i], layout.family(), out + fields[i].offset);
-        if (isDbf())
-            out[0] = stmt.columnInt(static_cast<int>(fields.size()) + 1) ? '*' : ' ';
+        rows_.insert(rows_.end(), row.begin(), row.begin() + length);
     }
     // Growth while loading leaves up to half the room unused; the image lives long.
     rows_.shrink_to_fit();
     recnos_.shrink_to_fit();
-    nextRecno_ = recnos_.empty() ? 1 : recnos_.back() + 1;
-    if (layout.autoincField() >= 0) {
+    nextRecno_ = std::max(nextRecno_, recnos_.empty() ? 1u : recnos_.back() + 1);
+    if (layout().autoincField() >= 0) {
         SqlStatement seq;
         CE_TRY(seq.prepare(db_->handle(), "SELECT seq FROM sqlite_sequence WHERE name = ?"));
         seq.bindText(1, base::cp1251ToUtf8(schema_.name));
-        CE_TRY(seq.step(row));
-        if (row && seq.columnInt(0) >= nextRecno_ && seq.columnInt(0) < 0x7FFFFFFF)
+        CE_TRY(seq.step(more));
+        if (more && seq.columnInt(0) >= nextRecno_ && seq.columnInt(0) < 0x7FFFFFFF)
             nextRecno_ = static_cast<uint32_t>(seq.columnInt(0)) + 1;
+    }
+    return {};
+}
+
+Status TableImage::reload() {
+    if (isStatic())
+        return {};
+    std::vector<uint32_t> oldRecnos;
+    std::vector<unsigned char> oldRows;
+    oldRecnos.swap(recnos_);
+    oldRows.swap(rows_);
+    const Status status = load();
+    if (!status.ok()) {
+        recnos_.swap(oldRecnos);
+        rows_.swap(oldRows);
+        return status;
+    }
+    for (const auto& file : files_)
+        for (const auto& order : file->orders)
+            order->build(layout(), recnos_, rows_.data(), rowLength());
+    ++version_;
+    return {};
+}
+
+Status TableImage::refreshRecords(const std::vector<uint32_t>& recnos) {
+    if (isStatic())
+        return {};
+    SqlStatement stmt;
+    CE_TRY(stmt.prepare(db_->handle(), loadQuery() + " WHERE rowid = ?"));
+    std::vector<unsigned char> row;
+    for (uint32_t recno : recnos) {
+        stmt.reset();
+        stmt.bindInt(1, recno);
+        bool found = false;
+        CE_TRY(stmt.step(found));
+        const size_t at = lowerBound(recno);
+        const bool present = at < recnos_.size() && recnos_[at] == recno;
+        std::vector<unsigned char> previous;
+        if (present)
+            previous.assign(rowAt(at), rowAt(at) + rowLength());
+        if (found) {
+            readRow(stmt, row);
+            if (present) {
+                std::memcpy(rows_.data() + at * rowLength(), row.data(), rowLength());
+            } else {
+                recnos_.insert(recnos_.begin() + static_cast<ptrdiff_t>(at), recno);
+                rows_.insert(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()), row.begin(), row.end());
+            }
+            applyRow(recno, present ? previous.data() : nullptr, row.data());
+        } else if (present) {
+            recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
+            rows_.erase(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()),
+                        rows_.begin() + static_cast<ptrdiff_t>((at + 1) * rowLength()));
+            applyRow(recno, previous.data(), nullptr);
+        }
     }
     return {};
 }
@@ -344,6 +429,8 @@ void TableImage::applyRow(uint32_t recno, const unsigned char* oldRow, const uns
 }
 
 Status TableImage::insert(uint32_t recno, const unsigned char* row, const BlobChanges& blobs) {
+    if (isStatic())
+        return Status(kStaticView);
     std::vector<unsigned char> image(row, row + rowLength());
     const RecordLayout& l = layout();
     if (l.autoincField() >= 0)
@@ -381,6 +468,8 @@ Status TableImage::insert(uint32_t recno, const unsigned char* row, const BlobCh
 }
 
 Status TableImage::update(uint32_t recno, const unsigned char* row, const BlobChanges& blobs) {
+    if (isStatic())
+        return Status(kStaticView);
     const size_t at = lowerBound(recno);
     if (at >= recnos_.size() || recnos_[at] != recno)
         return Status(kRecordNotFound, "Record not found: " + std::to_string(recno));
@@ -415,6 +504,8 @@ Status TableImage::update(uint32_t recno, const unsigned char* row, const BlobCh
 }
 
 Status TableImage::remove(uint32_t recno) {
+    if (isStatic())
+        return Status(kStaticView);
     const size_t at = lowerBound(recno);
     if (at >= recnos_.size() || recnos_[at] != recno)
         return Status(kRecordNotFound, "Record not found: " + std::to_string(recno));
@@ -432,6 +523,14 @@ Status TableImage::remove(uint32_t recno) {
 
 Status TableImage::readBlob(uint32_t recno, int field, std::string& content, bool& isText) const {
     const FieldDef& def = layout().fields()[static_cast<size_t>(field)];
+    if (isStatic()) {
+        if (!find(recno))
+            return Status(kRecordNotFound, "Record not found: " + std::to_string(recno));
+        const auto it = staticBlobs_.find({recno, field});
+        content = it == staticBlobs_.end() ? std::string() : it->second.first;
+        isText = it == staticBlobs_.end() ? isTextBlob(def.type) : it->second.second;
+        return {};
+    }
     SqlStatement stmt;
     CE_TRY(stmt.prepare(db_->handle(), "SELECT " + columnName(def) + " FROM " + sqlName() + " WHERE rowid = ?"));
     stmt.bindInt(1, recno);

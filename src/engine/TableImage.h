@@ -15,7 +15,14 @@
 #include <string>
 #include <vector>
 
+struct sqlite3_value;
+
 namespace ce {
+
+// A stored SQLite value into a field's slot; values that do not fit show as empty (numbers too
+// wide for their field as asterisks), so that rows written by SQL never stop a table from opening.
+// A blob field's slot only marks whether the value is true (has data).
+void readStoredValue(sqlite3_value* stored, const FieldDef& field, TableFamily family, unsigned char* slot);
 
 // An open index file of a table: its name and its orders in definition order.
 struct IndexFile {
@@ -28,15 +35,26 @@ struct IndexFile {
 // memos); an empty value stores null.
 using BlobChanges = std::map<int, std::string>;
 
+// Blob contents of a static image by (record number, field index): bytes, and whether they are text.
+using StaticBlobs = std::map<std::pair<uint32_t, int>, std::pair<std::string, bool>>;
+
 class TableImage {
 public:
     // The shared image of a table of db, loaded at the first open.
     static Status open(const std::shared_ptr<Database>& db, std::string_view table, std::shared_ptr<TableImage>& out);
+    // A read-only image of rows held only in memory (an SQL result set), records numbered from 1,
+    // with its blobs in memory too. It is never written, never shared and never reloaded; index
+    // files named relative to directory can be opened on it.
+    static std::shared_ptr<TableImage> makeStatic(TableSchema schema, std::string directory, std::vector<unsigned char> rows,
+                                                  StaticBlobs blobs);
     ~TableImage();
 
     // The order with a bookmark's order id and the image it belongs to, or nullptr.
     static const IndexOrder* findOrder(uint32_t id, const TableImage*& image);
 
+    bool isStatic() const { return db_ == nullptr; }
+    // Native directory of the table's file, where its index files are looked for.
+    const std::string& directory() const { return directory_; }
     const TableSchema& schema() const { return schema_; }
     const RecordLayout& layout() const { return schema_.layout; }
     Database& database() const { return *db_; }
@@ -63,6 +81,13 @@ public:
     const std::vector<std::unique_ptr<IndexFile>>& indexFiles() const { return files_; }
     Status openIndexFile(const std::string& nativePath, IndexFile*& out);
 
+    // Re-reads every record from the file and rebuilds the orders (a rolled-back transaction);
+    // handles keep their record numbers. On failure the image stays as it was.
+    Status reload();
+    // Re-reads the given records after SQL wrote them: changed ones are replaced, new ones added,
+    // vanished ones removed, and the orders follow.
+    Status refreshRecords(const std::vector<uint32_t>& recnos);
+
     uint32_t reserveRecordNumber();
     Status insert(uint32_t recno, const unsigned char* row, const BlobChanges& blobs);
     Status update(uint32_t recno, const unsigned char* row, const BlobChanges& blobs);
@@ -80,14 +105,18 @@ public:
 
 private:
     TableImage() = default;
+    std::string loadQuery() const;
+    void readRow(class SqlStatement& stmt, std::vector<unsigned char>& row) const;
     Status load();
     Status buildFile(IndexFile& file, std::vector<IndexDef> defs);
     std::string sqlName() const;
     Status bindRow(class SqlStatement& stmt, int first, const unsigned char* row) const;
     void applyRow(uint32_t recno, const unsigned char* oldRow, const unsigned char* newRow);
 
-    std::shared_ptr<Database> db_;
+    std::shared_ptr<Database> db_; // null for a static image
+    std::string directory_;
     TableSchema schema_;
+    StaticBlobs staticBlobs_;
     std::vector<uint32_t> recnos_;
     std::vector<unsigned char> rows_;
     std::vector<std::unique_ptr<IndexFile>> files_;

@@ -13,9 +13,6 @@ uint32_t inverted(uint32_t color) { return ~color & 0xFFFFFF; }
 
 void TDataMap::SetBlinkObjects(std::span<const int> Indices) {
     blinkObjects_.assign(Indices.begin(), Indices.end());
-    // The timer ticks from the map's creation; only a map that blinks needs to hear it.
-    if (!blinkTimer_->OnTimer)
-        blinkTimer_->OnTimer = [this](TPersistent*) { BlinkTimer(); };
 }
 
 void TDataMap::BlinkTimer() {

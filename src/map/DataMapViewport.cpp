@@ -76,7 +76,9 @@ bool TDataMap::CheckScrollZone(int X, int Y) {
             return true;
         }
     }
-    SetCursor(instrument_ == iLinza ? kLinzaCursor : crDefault);
+    // The pan's direction cursor stays while the middle button pans.
+    if (!mouse_.Panning)
+        SetCursor(instrument_ == iLinza ? kLinzaCursor : crDefault);
     return false;
 }
 

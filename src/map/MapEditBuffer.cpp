@@ -7,6 +7,7 @@
 //   new --Post, stored--> loaded (source index = its new list index)
 //   loaded --Post--> loaded (the stored object replaced)
 //   new, loaded --ObjectDeleted--> invalid (source index kept below the count)
+//   any --Clear--> invalid (source index -1)
 #include "map/MapEditBuffer.h"
 
 #include <cmath>

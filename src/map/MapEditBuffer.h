@@ -39,6 +39,8 @@ public:
     // Object Index is gone from the model: the buffer is no longer valid, and its source index
     // stays below the new count.
     void ObjectDeleted(int count);
+    // The map was emptied or replaced: no object in the buffer, as after construction.
+    void Clear() { *this = MapEditBuffer(); }
 
 private:
     void storeAddress(MapModel& model);

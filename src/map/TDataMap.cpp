@@ -62,6 +62,7 @@ TDataMap::TDataMap(TComponent* AOwner)
 
     blinkTimer_ = new TTimer(this);
     blinkTimer_->SetInterval(750);
+    blinkTimer_->OnTimer = [this](TPersistent*) { BlinkTimer(); };
     blinkTimer_->SetEnabled(true);
 
     model_.Header.CreateDate = std::floor(Now());
@@ -78,6 +79,7 @@ TDataMap::TDataMap(TComponent* AOwner)
         Screen->SetCursors(kFirstCursor + static_cast<TCursor>(i),
                            LoadCursor(HInstance, kCursorNames[i]));
 
+    createMenus();
     loadScrollMarker();
     buffer().SetSize(Width(), Height());
     measurePoints_.clear();
@@ -178,7 +180,7 @@ void TDataMap::CMMouseLeave(TMessage& Message) {
 void TDataMap::LoadFromStream(TStream& Stream) {
     DoBeforeLoad();
     model_.LoadFromStream(Stream);
-    selectedObject_ = false;
+    forgetObjects();
     // A stored Scale below 1 (a zero header) must not divide the view.
     model_.Header.Scale = std::max(model_.Header.Scale, 1);
     if (options_.mpAllMapAfterLoad()) {
@@ -195,6 +197,8 @@ void TDataMap::LoadFromStream(TStream& Stream) {
 
 void TDataMap::ClearMap() {
     model_.ClearMap();
+    blinkObjects_.clear();
+    forgetObjects();
     renderer_.CollectVisibleObjects({});
     // Scale 99 first, so that the setter sees a change and recomputes the view.
     model_.Header.Scale = 99;
@@ -202,6 +206,13 @@ void TDataMap::ClearMap() {
     fileName_.clear();
     redraw();
     SyncLinkedMaps();
+}
+
+// The indices and the record the map held refer to objects that are gone.
+void TDataMap::forgetObjects() {
+    editBuffer_.Clear();
+    selectedObjects_.clear();
+    selectedObject_ = false;
 }
 
 // ---- view ----
@@ -286,6 +297,7 @@ void TDataMap::SetInstrument(TInstrument Value) {
     }
     instrument_ = Value;
     SetCursor(Value == iLinza ? kLinzaCursor : crDefault);
+    mouse_.LensShown = false;
     DoChangeInstrument();
 }
 

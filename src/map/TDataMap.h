@@ -10,6 +10,8 @@
 
 #include "map/CategoryVocabulary.h"
 #include "map/MapEditBuffer.h"
+#include "map/MapEditDialogs.h"
+#include "map/MapInteraction.h"
 #include "map/MapEvents.h"
 #include "map/MapIconSource.h"
 #include "map/MapModel.h"
@@ -20,6 +22,7 @@
 #include "map/tKexMapOptions.h"
 #include "map/tKexMapPrinterSettings.h"
 #include "toolkit/AnsiString.h"
+#include "toolkit/LoopGuard.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TColor.h"
 #include "toolkit/TNotifyEvent.h"
@@ -201,6 +204,54 @@ public:
     void GetEditNote(TKEXMapZametka& Note) const { GetObjectNote(editBuffer_.Record(), Note); }
     void SetEditNote(const TKEXMapZametka& Note) { SetObjectNote(editBuffer_.Record(), Note); }
 
+    // ---- mouse tools, scroll loops, selection and editing ----
+    // (DataMapMouse.cpp, DataMapScrollLoops.cpp, DataMapSelection.cpp, DataMapEditing.cpp,
+    // DataMapPopupMenu.cpp)
+    // The tool state between mouse messages: handle mode, drag, lens frame, the loops' flags.
+    const mapi::MapInteraction& Interaction() const { return mouse_; }
+    // The text and note tools show their dialogs through this; none: nothing is shown.
+    mapi::MapEditDialogs* EditDialogs() const { return editDialogs_; }
+    void SetEditDialogs(mapi::MapEditDialogs* Value) { editDialogs_ = Value; }
+    // Loads the topmost object at the world point (among the visible categories and those
+    // OnFilteredObject lets through, while Filter is on) and fires OnAfterLocate; its index or -1.
+    int LocateObjectAt(float X, float Y);
+    // Sets the cursor over the selected object's handles; true over one.
+    bool CheckHandleCursor(int X, int Y);
+    // The edge auto-scroll: steps while the pressed button stays down in an edge zone.
+    bool AutoScroll();
+    // The middle-button pan: steps toward the mouse until the button is released.
+    void HoldPan();
+    // The measuring polyline's length in metres (Mashtab per 1000 world units).
+    double MeasureLength(std::span<const mapi::WorldPoint> Points) const;
+    void UpdateMeasure();
+    // Fills the selection list with the objects whose frames lie inside the world polygon.
+    void SelectInRegion(std::span<const mapi::WorldPoint> Points);
+    void UpdateRegion();
+    void DoAfterRegion();
+    void AddSelected(int Index);
+    void ToggleSelected(int Index);
+    void RemoveSelected(int Index);
+    // Scales Target by the frame handle Handle (0..7) of Reference toward the mouse.
+    void ResizeObject(const TKEXMapObjectMem& Reference, TKEXMapObjectMem& Target,
+                      bool Proportional, int Handle);
+    void MoveObject(TKEXMapObjectMem& Rec, float DX, float DY);
+    // Turns the record by Angle degrees (counter-clockwise on the screen) about (CX, CY).
+    void RotateObject(TKEXMapObjectMem& Rec, float Angle, float CX, float CY);
+    void RotateEditObject(float Angle);
+    void CalcObjectCenter(TKEXMapObjectMem& Rec) const;
+    // Appends a copy of the buffer's object 20 pixels right and down.
+    void CloneEditObject();
+    void BringObjectToFront(int Index);
+    void SendObjectToBack(int Index);
+    void GroupObjects(std::span<const int> Indices);
+    void UnGroupEditObject();
+    void SetPopupItemVisible(std::string_view Name, bool Visible);
+    void BuildPopupMenu();
+    void MergeHostPopup();
+    void PopupMenuClick(TPersistent* Sender);
+    TPopupMenu* ObjectMenu() const { return mouse_.ObjectMenu; }
+    const std::vector<mapi::tKexMapMenu>& HostMenuItems() const { return mouse_.HostItems; }
+
     // ---- events ----
     TProgressEvent OnProgress;
     TNotifyEvent OnBeforeLoad;
@@ -241,6 +292,8 @@ public:
     void DoAfterScroll();
     void DoChangeScale();
     void DoChangeInstrument();
+    void DoDragObject();
+    void DoEndDragObject();
 
     // ---- preview, linked maps and the raster layer (DataMapPreview.cpp, DataMapLinks.cpp) ----
     TSmallPreView* SmallView() const { return smallView_; }
@@ -270,6 +323,9 @@ public:
 
 protected:
     void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void CMMouseEnter(TMessage& Message) override;
     void CMMouseLeave(TMessage& Message) override;
 
@@ -291,6 +347,7 @@ private:
     void paintSelectionFrame(TCanvas& canvas);
     void loadScrollMarker();
     void releaseCache();
+    void forgetObjects();
     void reportTimings() const;
 
     // Preview, linked maps and the raster layer.
@@ -350,4 +407,34 @@ private:
     std::vector<int> blinkObjects_;
     bool blinkPhase_ = false; // true: the inverted phase
     mapi::MapEditBuffer editBuffer_;
+
+    // Mouse tools, scroll loops, selection and editing.
+    void storeMouse(TShiftState shift, int x, int y);
+    void refresh();
+    void createMenus();
+    bool isLoopHeld(const tk::LoopGuard& guard, TMouseButton button) const;
+    bool pauseLoop(const tk::LoopGuard& guard, TMouseButton button, const bool& running);
+    void measureClick(TMouseButton button);
+    void moveMeasurePoint();
+    void pickOnMouseDown(TMouseButton button, int x, int y);
+    bool pressOnHandle(TMouseButton button, int x, int y);
+    void showObjectMenu(int x, int y);
+    void polyClick(TMouseButton button);
+    void moveEditPoint();
+    void rectangleClick();
+    void moveRectCorner();
+    void textClick();
+    void noteClick();
+    void lensClick(TMouseButton button);
+    void moveLensFrame();
+    void paintLensFrame();
+    void regionClick(TMouseButton button);
+    void regionRectClick();
+    void moveRegionRect();
+    void dragEditObject();
+    void postAndRedraw(const TRect& before);
+    TRect editObjectScreenRect();
+    void startObject();
+    mapi::MapInteraction mouse_;
+    mapi::MapEditDialogs* editDialogs_ = nullptr;
 };

@@ -1,0 +1,87 @@
+// An SQL statement handle (kind 4): the text it was prepared with, its ":name" markers and the
+// values bound to them, the options its cursors are made with, and what its last execution did.
+// A SELECT yields a new static cursor handle (kind 5) owned by the connection, so that it outlives
+// the statement and the statement's later executions. State of a statement:
+//   created --Prepare--> prepared --Execute--> executed --Prepare--> prepared ...
+//   created --Execute--> 5018 (nothing prepared);  any --its connection closed--> gone
+#pragma once
+
+#include "engine/HandleTable.h"
+#include "engine/ParamScanner.h"
+#include "engine/ResultImage.h"
+#include "engine/SqlStatement.h"
+#include "engine/Status.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace ce {
+
+class SqlSession;
+
+struct StatementOptions {
+    uint16_t tableType = 0; // free tables named in the SQL: 1 NTX, 2 CDX, 3 (and 0) VDT
+    uint16_t readOnly = 1;
+    uint16_t lockType = 1;
+    uint16_t charType = 1;  // 2: cursors hand out OEM images
+    uint16_t rights = 1;
+    uint16_t constrain = 2;
+    uint16_t readAllColumns = 2;
+};
+
+// A value bound to a marker; a marker never bound is null.
+struct BoundValue {
+    enum class Kind { Null, Text, Integer, Real, Blob } kind = Kind::Null;
+    std::string bytes; // UTF-8 text or blob bytes
+    int64_t integer = 0;
+    double real = 0;
+};
+
+class StatementHandle : public HandleObject {
+public:
+    explicit StatementHandle(uint32_t connection) : HandleObject(HandleKind::Statement, connection) {}
+
+    StatementOptions& options() { return options_; }
+
+    // Parses and prepares a CP1251 text; the bindings start empty.
+    Status prepare(SqlSession& session, std::string_view sql);
+    // The markers a field argument names: a 1-based marker number, or every marker of a name.
+    Status markersOf(const char* field, std::vector<size_t>& markers) const;
+    void bind(const std::vector<size_t>& markers, const BoundValue& value);
+    BoundValue* markerValue(size_t marker) { return &values_[marker]; }
+
+    // Runs the prepared text; a result set becomes a cursor handle when cursor is given (0 for a
+    // statement without one).
+    Status execute(SqlSession& session, uint32_t* cursor);
+
+    // Rows the last execution changed (or, for a query, returned); 5117 before any.
+    Status affectedRows(uint32_t& count) const;
+    uint32_t lastAutoinc() const { return lastAutoinc_; }
+
+private:
+    Status describeColumns(SqlSession& session);
+    Status runDdl(SqlSession& session);
+    Status runSql(SqlSession& session, uint32_t* cursor);
+
+    StatementOptions options_;
+    bool prepared_ = false;
+    bool ddl_ = false;
+    std::string sql_;   // CP1251 as given
+    ScannedSql scanned_; // markers numbered, CP1251
+    std::string utf8_;  // the text SQLite prepared
+    SqlStatement stmt_;
+    std::vector<ResultColumn> columns_;
+    int reprepared_ = 0; // SQLite's count of automatic re-preparations when columns_ was made
+    std::string resultName_;
+    std::set<std::pair<std::string, std::string>> deletes_; // tables the text may delete from
+    std::vector<BoundValue> values_;
+    bool executed_ = false;
+    uint32_t affected_ = 0;
+    uint32_t lastAutoinc_ = 0;
+};
+
+} // namespace ce

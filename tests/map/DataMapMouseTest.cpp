@@ -1,0 +1,265 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "makecity/CityBuilder.h"
+#include "makecity/CityDocument.h"
+#include "map/ControlViewContext.h"
+#include "map/DataMapFixture.h"
+#include "map/MapSamples.h"
+#include "map/MouseFixture.h"
+#include "map/TKexMapList.h"
+#include "mapstream/MapStreamWriter.h"
+#include "toolkit/TMemoryStream.h"
+
+namespace {
+
+using mapfixture::addObject;
+using mapfixture::rectangle;
+using mousefixture::MouseMap;
+
+void loadCity(TDataMap& map) {
+    static const std::string bytes =
+        mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    map.LoadFromStream(stream);
+}
+
+// A building with an address that is the topmost object at its own centre.
+int pickableBuilding(TDataMap& map) {
+    mapi::ControlViewContext context(map);
+    const TKexMapList& objects = map.Model().Objects();
+    for (int i = 0; i < objects.Count(); ++i) {
+        const TKEXMapObjectMem& r = objects[i];
+        if (!r.HasAddress() || r.Kind != mapi::kindPolygon || r.Category == 0)
+            continue;
+        if (map.Model().HitTest(r.Center.x, r.Center.y, context) &&
+            map.Model().HitList().back() == i)
+            return i;
+    }
+    return -1;
+}
+
+TEST(DataMapMouseTest, LeftClickOnABuildingLocatesItAndOnEmptyGroundFindsNothing) {
+    MouseMap f;
+    loadCity(*f.map);
+    f.map->Options()->SetmpEdit(false);
+    const int building = pickableBuilding(*f.map);
+    ASSERT_GE(building, 0);
+    const TKEXMapObjectMem record = f.map->Model().Objects()[building];
+    f.map->ZoomAtPoint(100, record.Center.x, record.Center.y);
+    std::vector<bool> located;
+    f.map->OnAfterLocate = [&](TPersistent* sender, bool value) {
+        EXPECT_EQ(sender, f.map);
+        located.push_back(value);
+    };
+    f.click(mbLeft, 200, 150);
+    ASSERT_EQ(located, std::vector<bool>{true});
+    EXPECT_EQ(f.map->EditBuffer().Record().Id, record.Id);
+    EXPECT_EQ(f.map->EditBuffer().StreetName,
+              f.map->Model().GetStreetName(record.Address->StreetId));
+    EXPECT_EQ(f.map->EditBuffer().HouseNumber, record.Address->House.str());
+    EXPECT_TRUE(f.map->SelectedObject());
+    EXPECT_EQ(f.map->SelectedObjects(), std::vector<int>{building});
+
+    const mapi::WorldRect extent = f.map->Model().MapExtent;
+    f.map->ZoomAtPoint(100, extent.x2 + 5000, extent.y2 + 5000);
+    f.click(mbLeft, 200, 150);
+    EXPECT_EQ(located, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(f.map->SelectedObject());
+    EXPECT_TRUE(f.map->SelectedObjects().empty());
+}
+
+TEST(DataMapMouseTest, FilteredLocateSkipsHiddenCategoriesAndWhatTheHandlerRefuses) {
+    MouseMap f;
+    addObject(*f.map, rectangle(0, 0, 100, 100, clBlue)); // category 9
+    TKEXMapObjectMem top = rectangle(0, 0, 100, 100, clRed);
+    top.Category = 5;
+    addObject(*f.map, top);
+    EXPECT_EQ(f.map->LocateObjectAt(50, 50), 1);
+    f.map->SetFilter(true);
+    f.map->SetCategoryVisible(5, false);
+    EXPECT_EQ(f.map->LocateObjectAt(50, 50), 0);
+    f.map->OnFilteredObject = [](const TKEXMapObjectMem&, bool& visible) { visible = false; };
+    bool found = true;
+    f.map->OnAfterLocate = [&](TPersistent*, bool value) { found = value; };
+    EXPECT_EQ(f.map->LocateObjectAt(50, 50), -1);
+    EXPECT_FALSE(found);
+}
+
+TEST(DataMapMouseTest, MeasuringReportsMetresThroughMashtabAndARightClickClears) {
+    MouseMap f;
+    f.map->SetMashtab(1644);
+    f.map->SetScale(10); // world (100, 100) is pixel (10, 10) with the origin kept at the top left
+    f.map->SetXWind(0);
+    f.map->SetYWind(0);
+    f.map->SetInstrument(iMeasure);
+    std::vector<double> lengths;
+    f.map->OnMeasure = [&](TPersistent*, double dlina) { lengths.push_back(dlina); };
+    f.click(mbLeft, 10, 10);
+    f.move(110, 10);
+    f.run();
+    ASSERT_EQ(lengths.size(), 2u);
+    EXPECT_EQ(lengths[0], 0);
+    EXPECT_NEAR(lengths[1], 1644, 1e-3);
+    EXPECT_EQ(f.map->MeasurePoints().size(), 2u);
+    f.click(mbLeft, 110, 10);
+    EXPECT_EQ(f.map->MeasurePoints().size(), 3u);
+    f.click(mbRight, 50, 50);
+    EXPECT_TRUE(f.map->MeasurePoints().empty());
+}
+
+TEST(DataMapMouseTest, LensClickStepsInAFrameFitsAndARightClickStepsOutNeverBelowOne) {
+    MouseMap f;
+    addObject(*f.map, rectangle(0, 0, 4000, 3000, clBlue));
+    f.map->Options()->SetStepLinza(20);
+    f.map->SetInstrument(iLinza);
+    f.click(mbLeft, 100, 100);
+    EXPECT_EQ(f.map->Scale(), 120);
+    // The click point (world 100, 100) went to the view centre.
+    EXPECT_NEAR(f.map->CalcViewCenter().x, 100, 1);
+    EXPECT_NEAR(f.map->CalcViewCenter().y, 100, 1);
+
+    f.map->SetScale(100);
+    f.map->SetXWind(0);
+    f.map->SetYWind(0);
+    f.press(mbLeft, 0, 0);
+    f.move(200, 150);
+    f.release(mbLeft, 200, 150);
+    f.run();
+    EXPECT_EQ(f.map->Scale(), 200); // the 200 x 150 frame fills the 400 x 300 view
+    EXPECT_FALSE(f.map->Interaction().LensActive);
+
+    f.map->SetScale(10);
+    f.click(mbRight, 100, 100);
+    EXPECT_EQ(f.map->Scale(), 1);
+}
+
+TEST(DataMapMouseTest, ShiftClickTogglesTheSelectionAndTellsOnRegion) {
+    MouseMap f;
+    addObject(*f.map, rectangle(0, 0, 100, 100, clBlue));
+    addObject(*f.map, rectangle(200, 0, 300, 100, clRed));
+    std::vector<std::vector<int>> reported;
+    f.map->OnRegion = [&](TPersistent*, std::span<const int> selected) {
+        reported.emplace_back(selected.begin(), selected.end());
+    };
+    f.click(mbLeft, 50, 50);
+    f.click(mbLeft, 250, 50, ssShift);
+    f.click(mbLeft, 50, 50, ssShift);
+    EXPECT_EQ(reported, (std::vector<std::vector<int>>{{0}, {0, 1}, {1}}));
+}
+
+TEST(DataMapMouseTest, RegionRectangleSelectsWhatLiesInsideAndReleaseEndsIt) {
+    MouseMap f;
+    addObject(*f.map, rectangle(10, 10, 50, 50, clBlue));
+    addObject(*f.map, rectangle(100, 10, 300, 50, clRed)); // reaches out of the band
+    f.map->SetInstrument(iRegionRect);
+    std::vector<int> during;
+    std::vector<int> after;
+    f.map->OnRegion = [&](TPersistent*, std::span<const int> s) {
+        during.assign(s.begin(), s.end());
+    };
+    f.map->OnAfterRegion = [&](TPersistent*, std::span<const int> s) {
+        after.assign(s.begin(), s.end());
+    };
+    f.press(mbLeft, 5, 5);
+    f.move(200, 100);
+    f.run();
+    EXPECT_EQ(during, std::vector<int>{0});
+    EXPECT_EQ(f.map->RegionPoints().size(), 4u);
+    f.release(mbLeft, 200, 100);
+    f.run();
+    EXPECT_EQ(after, std::vector<int>{0});
+    EXPECT_TRUE(f.map->RegionPoints().empty());
+}
+
+TEST(DataMapMouseTest, RegionPolygonGrowsByPressesAndEveryReleaseEndsIt) {
+    MouseMap f;
+    addObject(*f.map, rectangle(10, 10, 20, 20, clBlue));
+    f.map->SetInstrument(iRegion);
+    std::vector<int> after;
+    int afterCount = 0;
+    f.map->OnAfterRegion = [&](TPersistent*, std::span<const int> s) {
+        ++afterCount;
+        after.assign(s.begin(), s.end());
+    };
+    f.press(mbLeft, 5, 5);
+    f.run();
+    EXPECT_EQ(f.map->RegionPoints().size(), 3u);
+    f.press(mbLeft, 100, 5); // a second press before the release appends
+    f.run();
+    EXPECT_EQ(f.map->RegionPoints().size(), 4u);
+    f.release(mbLeft, 100, 5);
+    f.run();
+    EXPECT_EQ(afterCount, 1);
+    EXPECT_TRUE(after.empty()); // the polygon had no area
+    EXPECT_TRUE(f.map->RegionPoints().empty());
+    f.press(mbLeft, 5, 5);
+    f.press(mbRight, 5, 5);
+    f.run();
+    EXPECT_TRUE(f.map->RegionPoints().empty());
+    f.release(mbRight, 5, 5);
+    f.release(mbLeft, 5, 5);
+    f.run();
+}
+
+TEST(DataMapMouseTest, PolygonFinishedRightAfterItsStartBecomesALine) {
+    MouseMap f;
+    f.map->SetInstrument(iPolygon);
+    f.click(mbLeft, 10, 10);
+    f.move(60, 40);
+    f.run();
+    f.click(mbRight, 60, 40);
+    ASSERT_EQ(f.map->GetObjectCount(), 1);
+    const TKEXMapObjectMem& line = f.map->Model().Objects()[0];
+    EXPECT_EQ(line.Kind, mapi::kindPolyline);
+    ASSERT_EQ(line.Points().size(), 2u);
+    EXPECT_EQ(line.Points()[1], (mapi::WorldPoint{60, 40}));
+    EXPECT_FALSE(f.map->SelectedObject());
+
+    f.map->SetInstrument(iRectangle);
+    f.click(mbLeft, 100, 100);
+    f.move(150, 130);
+    f.run();
+    f.click(mbLeft, 150, 130);
+    ASSERT_EQ(f.map->GetObjectCount(), 2);
+    const TKEXMapObjectMem& box = f.map->Model().Objects()[1];
+    EXPECT_EQ(box.Kind, mapi::kindPolygon);
+    EXPECT_EQ(box.Corners[2], (mapi::WorldPoint{150, 130}));
+}
+
+// The text and note tools hand their object to the dialogs.
+struct DialogLog : mapi::MapEditDialogs {
+    std::vector<std::string> shown;
+    void ShowTextDialog(TDataMap& map, bool isNew) override {
+        shown.push_back(isNew ? "new text" : "text");
+        TKEXMapText text;
+        map.GetEditText(text);
+        text.Text.assign("ПЛОЩАДЬ");
+        map.SetEditText(text);
+        map.PostEditObject();
+    }
+    void ShowNoteDialog(TDataMap&) override { shown.push_back("note"); }
+};
+
+TEST(DataMapMouseTest, TextAndNoteToolsOpenTheirDialogsOnNewAndExistingObjects) {
+    MouseMap f;
+    DialogLog dialogs;
+    f.map->SetEditDialogs(&dialogs);
+    f.map->SetInstrument(iText);
+    f.click(mbLeft, 100, 100);
+    ASSERT_EQ(f.map->GetObjectCount(), 1); // stored once the dialog gave it a text
+    EXPECT_EQ(f.map->Model().Objects()[0].Text()->Anchor, (mapi::WorldPoint{100, 100}));
+    f.click(mbLeft, 102, 103);
+    EXPECT_EQ(f.map->GetObjectCount(), 1);
+    f.map->SetInstrument(iZametka);
+    f.click(mbLeft, 300, 200);
+    ASSERT_EQ(f.map->GetObjectCount(), 2);
+    EXPECT_EQ(f.map->Model().Objects()[1].Note()->Anchor, (mapi::WorldPoint{300, 200}));
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"new text", "text", "note"}));
+}
+
+} // namespace

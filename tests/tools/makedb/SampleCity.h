@@ -1,0 +1,65 @@
+// The bundled city and word lists as the build lays them out, loaded once for all suites, and the
+// addresses of a map stream as the program's reader sees them.
+#pragma once
+
+#include "makedb/CityManifest.h"
+#include "makedb/WordLists.h"
+
+#include "map/MapStreamReader.h"
+#include "toolkit/TMemoryStream.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace makedb::test {
+
+inline std::string fileBytes(const char* path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+inline const CityManifest& bundledManifest() {
+    static const CityManifest manifest = [] {
+        CityManifest m;
+        std::string error;
+        EXPECT_TRUE(CityManifest::load(CITY_MANIFEST, m, error)) << error;
+        return m;
+    }();
+    return manifest;
+}
+
+inline const WordLists& wordLists() {
+    static const WordLists words = [] {
+        WordLists w;
+        std::string error;
+        EXPECT_TRUE(WordLists::load(WORDS_DIR, w, error)) << error;
+        return w;
+    }();
+    return words;
+}
+
+// Category of every addressed top-level object of a map stream, by (street, house) in CP1251;
+// an empty map when the stream is damaged.
+inline std::multimap<std::pair<std::string, std::string>, int32_t> mapAddresses(const std::string& stream) {
+    TMemoryStream in;
+    in.Write(stream.data(), static_cast<int64_t>(stream.size()));
+    in.Seek(0, TSeekOrigin::soBeginning);
+    TKEXMapHeader header;
+    mapi::StreetDictionary names;
+    TKexMapList objects;
+    std::multimap<std::pair<std::string, std::string>, int32_t> out;
+    if (mapi::MapStreamReader(in).Read(header, names, objects).damaged)
+        return out;
+    for (int i = 0; i < objects.Count(); ++i)
+        if (objects[i].HasAddress())
+            out.insert({{names.NameOf(objects[i].Address->StreetId), objects[i].Address->House.str()},
+                        objects[i].Category});
+    return out;
+}
+
+} // namespace makedb::test
