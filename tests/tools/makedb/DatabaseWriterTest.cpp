@@ -115,19 +115,19 @@ TEST_F(DatabaseWriterTest, TablesHaveTheFieldsAndTagsTheProgramNames) {
         {"Branch", {{"Office_Id", 11}, {"Street", 4}, {"House", 4}, {"Apartment", 4}, {"Contact", 4}}, {}, nullptr},
         {"mapOffices", {{"Map_Id", 11}, {"Office_Id", 11}, {"ApartNo", 4}, {"Id", 15}}, {}, nullptr},
     };
-    for (const auto& spec : tables) {
-        const CEHANDLE t = open(spec.table);
-        for (const FieldSpec& f : spec.fields) {
+    for (const auto& expected : tables) {
+        const CEHANDLE t = open(expected.table);
+        for (const FieldSpec& f : expected.fields) {
             uint16_t type = 0;
-            EXPECT_EQ(CeGetFieldType(t, f.name, &type), 0u) << spec.table << "." << f.name;
-            EXPECT_EQ(type, f.type) << spec.table << "." << f.name;
+            EXPECT_EQ(CeGetFieldType(t, f.name, &type), 0u) << expected.table << "." << f.name;
+            EXPECT_EQ(type, f.type) << expected.table << "." << f.name;
         }
-        for (const char* tag : spec.tags) {
+        for (const char* tag : expected.tags) {
             CEHANDLE order = 0;
-            EXPECT_EQ(CeGetIndexHandle(t, tag, &order), 0u) << spec.table << " " << tag;
+            EXPECT_EQ(CeGetIndexHandle(t, tag, &order), 0u) << expected.table << " " << tag;
             uint32_t flags = 0;
             EXPECT_EQ(CeGetIndexFlags(order, &flags), 0u);
-            EXPECT_EQ((flags & 1) != 0, spec.uniqueTag && std::string(spec.uniqueTag) == tag) << tag;
+            EXPECT_EQ((flags & 1) != 0, expected.uniqueTag && std::string(expected.uniqueTag) == tag) << tag;
         }
         EXPECT_EQ(CeCloseTable(t), 0u);
     }
