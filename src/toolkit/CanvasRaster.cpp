@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 
 #include "toolkit/TBitmap_p.h"
@@ -13,13 +14,17 @@ namespace {
 
 constexpr QRgb kRgbMask = 0x00FFFFFF;
 
-QImage hatchTexture(TBrushStyle style, QRgb rgb) {
+// The hatch as a texture brush, transparent between its lines; the canvas keeps the last one,
+// as a map fills many areas alike one after another.
+const QBrush& hatchBrush(HatchBrush& cache, TBrushStyle style, QRgb rgb) {
+    if (!cache.brush.textureImage().isNull() && cache.style == style && cache.rgb == rgb) return cache.brush;
     QImage texture(8, 8, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < 8; ++y) {
         auto* line = reinterpret_cast<QRgb*>(texture.scanLine(y));
         for (int x = 0; x < 8; ++x) line[x] = isHatchPixel(style, x, y) ? (rgb | 0xFF000000) : 0;
     }
-    return texture;
+    cache = {style, rgb, QBrush(texture)};
+    return cache.brush;
 }
 
 // The raster operation of a copy mode on 0xRRGGBB source and destination values.
@@ -111,6 +116,11 @@ ShapeRaster::ShapeRaster(CanvasImpl& canvas, TPenMode mode)
     if (!canvas_.hasSurface()) return;
     bits_ = canvas_.image->bits();
     stride_ = canvas_.image->bytesPerLine();
+    bounds_ = canvas_.image->rect();
+    if (canvas_.clipped) {
+        bounds_ &= canvas_.clip.boundingRect();
+        clipIsComplex_ = canvas_.clip.rectCount() > 1;
+    }
     if (direct_) return;
     for (QImage& mask : canvas_.masks) {
         if (mask.size() == canvas_.image->size()) continue;
@@ -121,50 +131,69 @@ ShapeRaster::ShapeRaster(CanvasImpl& canvas, TPenMode mode)
 
 ShapeRaster::~ShapeRaster() { finish(); }
 
-void ShapeRaster::fill(const QPainterPath& path, Layer layer) {
-    if (bits_ == nullptr || path.isEmpty()) return;
+// Paints an area with draw(painter, brush): onto the surface through the canvas's painter in
+// copy mode, as coverage into the layer's mask otherwise (bounds: the area's control points).
+template <typename Draw>
+void ShapeRaster::fillWith(const QRectF& bounds, Layer layer, Draw&& draw) {
     const Ink& ink = inks_[layer];
-    QPainter painter;
     if (direct_) {
-        painter.begin(canvas_.image);
-        if (canvas_.clipped) painter.setClipRegion(canvas_.clip);
+        QPainter& painter = *canvas_.shapePainter.open(canvas_);
         switch (ink.kind) {
         case Ink::Kind::Solid:
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillPath(path, QColor::fromRgb(ink.rgb));
+            draw(painter, QBrush(QColor::fromRgb(ink.rgb)));
             break;
         case Ink::Kind::Hatch:
-            painter.fillPath(path, QBrush(hatchTexture(ink.hatch, ink.rgb)));
+            // The hatch's gaps are transparent and leave the surface as it was.
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            draw(painter, hatchBrush(canvas_.hatch, ink.hatch, ink.rgb));
             break;
         case Ink::Kind::Pattern:
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillPath(path, QBrush(*ink.pattern));
+            draw(painter, QBrush(*ink.pattern));
             break;
         }
         return;
     }
-    painter.begin(&canvas_.masks[layer]);
+    QPainter painter(&canvas_.masks[layer]);
     if (canvas_.clipped) painter.setClipRegion(canvas_.clip);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillPath(path, Qt::white);
+    painter.setPen(Qt::NoPen);
+    draw(painter, QBrush(Qt::white));
     painter.end();
     // Cut in floating point first: a far-away shape has coordinates no int can hold.
-    const QRectF bounds = path.controlPointRect().adjusted(-1, -1, 1, 1) & QRectF(canvas_.image->rect());
-    dirty_ |= bounds.toAlignedRect() & canvas_.image->rect();
+    const QRectF cut = bounds.adjusted(-1, -1, 1, 1) & QRectF(canvas_.image->rect());
+    dirty_ |= cut.toAlignedRect() & canvas_.image->rect();
 }
 
-void ShapeRaster::plot(int x, int y, Layer layer) {
-    if (bits_ == nullptr || !canvas_.isDrawable(x, y)) return;
-    if (direct_) {
-        paint(x, y, inks_[layer]);
-        return;
+void ShapeRaster::fill(const QPainterPath& path, Layer layer) {
+    if (bits_ == nullptr || path.isEmpty()) return;
+    fillWith(path.controlPointRect(), layer,
+             [&](QPainter& painter, const QBrush& brush) { painter.fillPath(path, brush); });
+}
+
+void ShapeRaster::fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule, Layer layer) {
+    if (bits_ == nullptr || corners.size() < 2) return;
+    QPointF low = corners.front();
+    QPointF high = low;
+    for (const QPoint& p : corners) {
+        low = QPointF(std::min<qreal>(low.x(), p.x()), std::min<qreal>(low.y(), p.y()));
+        high = QPointF(std::max<qreal>(high.x(), p.x()), std::max<qreal>(high.y(), p.y()));
     }
+    fillWith(QRectF(low, high), layer, [&](QPainter& painter, const QBrush& brush) {
+        painter.setBrush(brush);
+        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()), rule);
+    });
+}
+
+bool ShapeRaster::isInClip(int x, int y) const { return canvas_.clip.contains(QPoint(x, y)); }
+
+void ShapeRaster::mark(int x, int y, Layer layer) {
     canvas_.masks[layer].scanLine(y)[x] = 0xFF;
     dirty_ |= QRect(x, y, 1, 1);
 }
 
-void ShapeRaster::paint(int x, int y, const Ink& ink) {
-    QRgb* pixel = pixelAt(x, y);
+void ShapeRaster::paintThroughMode(QRgb* pixel, int x, int y, const Ink& ink) {
     QRgb source = ink.rgb;
     if (ink.kind == Ink::Kind::Hatch && !isHatchPixel(ink.hatch, x, y)) return;
     if (ink.kind == Ink::Kind::Pattern) {

@@ -4,9 +4,11 @@
 
 #include <QImage>
 #include <QPainterPath>
+#include <QPoint>
 #include <QRect>
 
 #include <optional>
+#include <span>
 
 #include "toolkit/TCanvas_p.h"
 
@@ -34,8 +36,9 @@ QRgb applyPenMode(TPenMode mode, QRgb pen, QRgb destination);
 
 // Draws one shape: its fill, the gaps of its pen's pattern and its pen, in that order of
 // priority, through the pen mode. In copy mode every call paints at once (later layers over
-// earlier ones); otherwise the layers are gathered as coverage and combined in finish(), so that
-// each pixel is changed exactly once: XOR drawn twice gives the picture back.
+// earlier ones): areas through the canvas's open painter, pixels straight into the surface's
+// scanlines. Otherwise the layers are gathered as coverage and combined in finish(), so that each
+// pixel is changed exactly once: XOR drawn twice gives the picture back.
 class ShapeRaster {
 public:
     enum Layer { kFill, kGap, kPen };
@@ -48,13 +51,33 @@ public:
     void setInk(Layer layer, const Ink& ink) { inks_[layer] = ink; }
     // The area inside path (corner coordinates, the path's own fill rule).
     void fill(const QPainterPath& path, Layer layer);
-    void plot(int x, int y, Layer layer);
+    // The area inside the polygon through corners (closed implicitly), under rule.
+    void fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule, Layer layer);
+    void plot(int x, int y, Layer layer) {
+        if (!bounds_.contains(x, y) || (clipIsComplex_ && !isInClip(x, y))) return;
+        if (direct_) {
+            paint(x, y, inks_[layer]);
+            return;
+        }
+        mark(x, y, layer);
+    }
     // Combines the gathered layers onto the surface; the destructor calls it too.
     void finish();
 
 private:
-    void paint(int x, int y, const Ink& ink);
-    QRgb* pixelAt(int x, int y) { return reinterpret_cast<QRgb*>(bits_ + y * stride_) + x; }
+    template <typename Draw>
+    void fillWith(const QRectF& bounds, Layer layer, Draw&& draw);
+    bool isInClip(int x, int y) const;
+    void mark(int x, int y, Layer layer);
+    void paint(int x, int y, const Ink& ink) {
+        QRgb* pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x;
+        if (ink.kind == Ink::Kind::Solid && mode_ == pmCopy) {
+            *pixel = 0xFF000000 | ink.rgb;
+            return;
+        }
+        paintThroughMode(pixel, x, y, ink);
+    }
+    void paintThroughMode(QRgb* pixel, int x, int y, const Ink& ink);
 
     CanvasImpl& canvas_;
     TPenMode mode_;
@@ -62,6 +85,10 @@ private:
     Ink inks_[3];
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
+    // The pixels plot() may change: the surface, cut by the clip region's bounds; a clip of more
+    // than one rectangle is tested pixel by pixel as well.
+    QRect bounds_;
+    bool clipIsComplex_ = false;
     QRect dirty_;
 };
 

@@ -142,34 +142,37 @@ void advanceDash(tk::DashPhase& dash, std::span<const int> pattern, std::int64_t
     }
 }
 
-// One-pixel lines through the figures of geometry, the end pixel of each line left out; the dash
+// One-pixel lines through a figure's corners, the end pixel of each line left out; the dash
 // pattern goes on from the canvas's phase.
-void walkThin(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geometry) {
+void walkThin(CanvasImpl& canvas, ShapeRaster& raster, std::span<const QPoint> figure) {
     const std::span<const int> pattern = cosmeticPattern(canvas.pen.Style());
     const bool opaque = isOpaque(canvas.brush);
     const QRect surface = canvas.image->rect();
-    for (const QPolygonF& figure : geometry.toSubpathPolygons()) {
-        QPoint from = figure.first().toPoint();
-        for (const QPointF& corner : figure) {
-            const QPoint to = corner.toPoint();
-            if (to == from) continue;
-            const std::int64_t steps = tk::lineSteps(from.x(), from.y(), to.x(), to.y());
-            const auto [first, last] = visibleSteps(from, to, surface);
-            const std::int64_t begin = std::clamp<std::int64_t>(first, 0, steps);
-            const std::int64_t end = std::clamp<std::int64_t>(last, begin, steps);
-            advanceDash(canvas.dash, pattern, begin);
-            tk::walkLineSteps(from.x(), from.y(), to.x(), to.y(), begin, end, [&](int x, int y) {
-                const bool on = pattern.empty() || canvas.dash.index % 2 == 0;
-                if (on) {
-                    raster.plot(x, y, ShapeRaster::kPen);
-                } else if (opaque) {
-                    raster.plot(x, y, ShapeRaster::kGap);
-                }
-                advanceDash(canvas.dash, pattern, 1);
-            });
-            advanceDash(canvas.dash, pattern, steps - end);
+    QPoint from = figure.front();
+    for (const QPoint& to : figure) {
+        if (to == from) continue;
+        const std::int64_t steps = tk::lineSteps(from.x(), from.y(), to.x(), to.y());
+        const auto [first, last] = visibleSteps(from, to, surface);
+        const std::int64_t begin = std::clamp<std::int64_t>(first, 0, steps);
+        const std::int64_t end = std::clamp<std::int64_t>(last, begin, steps);
+        if (pattern.empty()) {
+            tk::walkLineSteps(from.x(), from.y(), to.x(), to.y(), begin, end,
+                              [&](int x, int y) { raster.plot(x, y, ShapeRaster::kPen); });
             from = to;
+            continue;
         }
+        advanceDash(canvas.dash, pattern, begin);
+        tk::walkLineSteps(from.x(), from.y(), to.x(), to.y(), begin, end, [&](int x, int y) {
+            const bool on = canvas.dash.index % 2 == 0;
+            if (on) {
+                raster.plot(x, y, ShapeRaster::kPen);
+            } else if (opaque) {
+                raster.plot(x, y, ShapeRaster::kGap);
+            }
+            advanceDash(canvas.dash, pattern, 1);
+        });
+        advanceDash(canvas.dash, pattern, steps - end);
+        from = to;
     }
 }
 
@@ -202,21 +205,56 @@ void strokeWide(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geo
     raster.fill(stroker.createStroke(centred), ShapeRaster::kPen);
 }
 
+bool hasOutline(const CanvasImpl& canvas) { return canvas.pen.Style() != psClear && canvas.hasSurface(); }
+
+// The outline of curved or boxed geometry: thin pens walk its figures flattened to corners.
 void outline(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geometry) {
-    if (canvas.pen.Style() == psClear || geometry.isEmpty() || !canvas.hasSurface()) return;
-    if (isThin(canvas.pen)) {
-        walkThin(canvas, raster, geometry);
+    if (!hasOutline(canvas) || geometry.isEmpty()) return;
+    if (!isThin(canvas.pen)) {
+        strokeWide(canvas, raster, geometry);
         return;
     }
-    strokeWide(canvas, raster, geometry);
+    for (const QPolygonF& figure : geometry.toSubpathPolygons()) {
+        std::vector<QPoint>& corners = canvas.corners;
+        corners.clear();
+        for (const QPointF& corner : figure) corners.push_back(corner.toPoint());
+        walkThin(canvas, raster, corners);
+    }
+}
+
+// The outline of one figure of straight lines, its corners given, as Polyline and Polygon draw
+// it; a closed figure's corners end with the first one again.
+void outline(CanvasImpl& canvas, ShapeRaster& raster, std::span<const TPoint> points, std::span<const QPoint> corners,
+             bool closed) {
+    if (!hasOutline(canvas)) return;
+    if (isThin(canvas.pen)) {
+        walkThin(canvas, raster, corners);
+        return;
+    }
+    const QPainterPath geometry = figurePath(points, closed);
+    if (!geometry.isEmpty()) strokeWide(canvas, raster, geometry);
+}
+
+// The corners of points in the canvas's reused buffer, the first repeated at the end when closed.
+std::span<const QPoint> cornersOf(CanvasImpl& canvas, std::span<const TPoint> points, bool closed) {
+    std::vector<QPoint>& corners = canvas.corners;
+    corners.clear();
+    for (const TPoint& p : points) corners.emplace_back(p.X, p.Y);
+    if (closed) corners.push_back(corners.front());
+    return corners;
+}
+
+// The inks of a shape's lines: the pen, and the brush's colour in the gaps of a styled pen.
+void setLineInks(const CanvasImpl& canvas, ShapeRaster& raster) {
+    raster.setInk(ShapeRaster::kPen, Ink::solid(canvas.pen.Color()));
+    raster.setInk(ShapeRaster::kGap, Ink::solid(canvas.brush.Color()));
 }
 
 // A shape through the pen's mode: the fill (when given and the brush is not clear), then the
 // outline. A new shape starts its dash pattern afresh.
 void drawShape(CanvasImpl& canvas, const QPainterPath* fill, const QPainterPath& geometry) {
     ShapeRaster raster(canvas, canvas.pen.Mode());
-    raster.setInk(ShapeRaster::kPen, Ink::solid(canvas.pen.Color()));
-    raster.setInk(ShapeRaster::kGap, Ink::solid(canvas.brush.Color()));
+    setLineInks(canvas, raster);
     if (fill != nullptr) {
         if (const std::optional<Ink> ink = Ink::ofBrush(canvas.brush)) {
             raster.setInk(ShapeRaster::kFill, *ink);
@@ -247,44 +285,64 @@ QRectF outlineBox(const TPen& pen, int x1, int y1, int x2, int y2) {
     return box;
 }
 
+// The Qt font of the canvas's font, made again only when the face, height or style changed.
+const tk::TextFont& textFont(CanvasImpl& canvas) {
+    tk::TextFont& cache = canvas.textFont;
+    const TFont& font = canvas.font;
+    const bool antialiased = tk::textAntialiasing();
+    if (cache.valid && cache.height == font.Height() && cache.style == font.Style() &&
+        cache.antialiased == antialiased && cache.name == font.Name()) {
+        return cache;
+    }
+    cache.font = tk::qtFont(font);
+    const QFontMetrics metrics(cache.font);
+    cache.ascent = metrics.ascent();
+    cache.descent = metrics.descent();
+    cache.name = font.Name();
+    cache.height = font.Height();
+    cache.style = font.Style();
+    cache.antialiased = antialiased;
+    cache.valid = true;
+    return cache;
+}
+
 struct TextLayout {
-    QFont font;
+    const QFont* font = nullptr;
     QString text;
     int width = 0;
     int height = 0;
     int ascent = 0;
 };
 
-TextLayout layoutText(const CanvasImpl& canvas, const AnsiString& text) {
+TextLayout layoutText(CanvasImpl& canvas, const AnsiString& text) {
+    const tk::TextFont& font = textFont(canvas);
     TextLayout layout;
-    layout.font = tk::qtFont(canvas.font);
+    layout.font = &font.font;
     layout.text = QString::fromStdString(tk::toUtf8(text));
-    const QFontMetrics metrics(layout.font);
-    layout.width = metrics.horizontalAdvance(layout.text);
-    layout.ascent = metrics.ascent();
-    layout.height = metrics.ascent() + metrics.descent();
+    layout.width = QFontMetrics(font.font).horizontalAdvance(layout.text);
+    layout.ascent = font.ascent;
+    layout.height = font.ascent + font.descent;
     return layout;
 }
 
 // Text is copied whatever the pen's mode. Under a solid brush a plain text first fills its box,
 // turned with the line; a clipped text (clipRect given) fills its clip rectangle instead.
 void drawText(CanvasImpl& canvas, int x, int y, const TextLayout& layout, const QRect* clipRect) {
-    if (!canvas.hasSurface()) return;
-    QPainter painter(canvas.image);
-    QRegion region = canvas.drawableRegion();
-    if (clipRect != nullptr) region &= *clipRect;
-    painter.setClipRegion(region);
+    QPainter* const painter = canvas.textPainter.open(canvas, clipRect);
+    if (painter == nullptr) return;
     const QColor background = QColor::fromRgb(tk::pixelOfColor(canvas.brush.Color()));
-    if (clipRect != nullptr && isOpaque(canvas.brush)) painter.fillRect(*clipRect, background);
-    painter.translate(x, y);
-    painter.rotate(-canvas.font.Escapement() / 10.0);
+    if (clipRect != nullptr && isOpaque(canvas.brush)) painter->fillRect(*clipRect, background);
+    painter->translate(x, y);
+    painter->rotate(-canvas.font.Escapement() / 10.0);
     if (clipRect == nullptr && isOpaque(canvas.brush)) {
-        painter.fillRect(QRect(0, 0, layout.width, layout.height), background);
+        painter->fillRect(QRect(0, 0, layout.width, layout.height), background);
     }
-    painter.setRenderHint(QPainter::TextAntialiasing, tk::textAntialiasing());
-    painter.setFont(layout.font);
-    painter.setPen(QColor::fromRgb(tk::pixelOfColor(canvas.font.Color())));
-    painter.drawText(QPoint(0, layout.ascent), layout.text);
+    painter->setRenderHint(QPainter::TextAntialiasing, tk::textAntialiasing());
+    painter->setFont(*layout.font);
+    painter->setPen(QColor::fromRgb(tk::pixelOfColor(canvas.font.Color())));
+    painter->drawText(QPoint(0, layout.ascent), layout.text);
+    painter->setPen(Qt::NoPen);
+    painter->resetTransform();
 }
 
 } // namespace
@@ -324,13 +382,10 @@ void TCanvas::LineTo(int x, int y) {
         canvas.path.lineTo(x, y);
         return;
     }
-    QPainterPath line;
-    line.moveTo(from.X, from.Y);
-    line.lineTo(x, y);
+    const TPoint ends[] = {from, canvas.penPos};
     ShapeRaster raster(canvas, canvas.pen.Mode());
-    raster.setInk(ShapeRaster::kPen, Ink::solid(canvas.pen.Color()));
-    raster.setInk(ShapeRaster::kGap, Ink::solid(canvas.brush.Color()));
-    outline(canvas, raster, line);
+    setLineInks(canvas, raster);
+    outline(canvas, raster, ends, cornersOf(canvas, ends, /*closed=*/false), /*closed=*/false);
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
@@ -339,7 +394,11 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
         impl_->path.addPath(figurePath(points, /*closed=*/false));
         return;
     }
-    drawShape(*impl_, nullptr, figurePath(points, /*closed=*/false));
+    tk::CanvasImpl& canvas = *impl_;
+    ShapeRaster raster(canvas, canvas.pen.Mode());
+    setLineInks(canvas, raster);
+    canvas.dash = {};
+    outline(canvas, raster, points, cornersOf(canvas, points, /*closed=*/false), /*closed=*/false);
 }
 
 void TCanvas::PolyBezier(std::span<const TPoint> points) {
@@ -355,9 +414,16 @@ void TCanvas::PolyBezier(std::span<const TPoint> points) {
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
     if (points.size() < 2) return;
-    QPainterPath figure = figurePath(points, /*closed=*/true);
-    figure.setFillRule(fillRule(impl_->polyFillMode));
-    drawShape(*impl_, &figure, figure);
+    tk::CanvasImpl& canvas = *impl_;
+    ShapeRaster raster(canvas, canvas.pen.Mode());
+    setLineInks(canvas, raster);
+    const std::span<const QPoint> corners = cornersOf(canvas, points, /*closed=*/true);
+    if (const std::optional<Ink> ink = Ink::ofBrush(canvas.brush)) {
+        raster.setInk(ShapeRaster::kFill, *ink);
+        raster.fillPolygon(corners.first(points.size()), fillRule(canvas.polyFillMode), ShapeRaster::kFill);
+    }
+    canvas.dash = {};
+    outline(canvas, raster, points, corners, /*closed=*/true);
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
@@ -407,7 +473,7 @@ TColor TCanvas::Pixels(int x, int y) const {
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
     if (!impl_->isDrawable(x, y)) return;
-    impl_->image->setPixel(x, y, tk::pixelOfColor(color));
+    reinterpret_cast<QRgb*>(impl_->image->scanLine(y))[x] = tk::pixelOfColor(color);
 }
 
 void TCanvas::BeginPath() {
@@ -451,7 +517,7 @@ TSize TCanvas::TextExtent(const AnsiString& text) {
 }
 
 TTextMetric TCanvas::TextMetric() {
-    const QFont font = tk::qtFont(impl_->font);
+    const QFont& font = textFont(*impl_).font;
     const QFontMetrics metrics(font);
     TTextMetric result;
     result.tmAscent = metrics.ascent();

@@ -2,10 +2,16 @@
 // control) and its drawing state.
 #pragma once
 
+#include <QBrush>
+#include <QFont>
 #include <QImage>
 #include <QPainterPath>
+#include <QPoint>
 #include <QRegion>
 
+#include <vector>
+
+#include "toolkit/CanvasPainter_p.h"
 #include "toolkit/FillMode.h"
 #include "toolkit/TCanvas.h"
 
@@ -17,8 +23,27 @@ struct DashPhase {
     int done = 0;   // pixels of that entry already drawn
 };
 
+// The last hatch brush made, kept while areas of the same hatch and colour follow.
+struct HatchBrush {
+    TBrushStyle style = bsSolid;
+    QRgb rgb = 0;
+    QBrush brush;
+};
+
+// The Qt font of the last text, kept while texts in the same face, size and style follow.
+struct TextFont {
+    bool valid = false;
+    AnsiString name;
+    int height = 0;
+    TFontStyles style;
+    bool antialiased = false;
+    QFont font;
+    int ascent = 0;
+    int descent = 0;
+};
+
 struct CanvasImpl {
-    // The surface; null or empty: nothing is drawn and nothing is read.
+    // The surface, of 32-bit pixels; null or empty: nothing is drawn and nothing is read.
     QImage* image = nullptr;
 
     TPen pen;
@@ -38,6 +63,13 @@ struct CanvasImpl {
     // Coverage of the fill, the pen's gaps and the pen while one shape is drawn through a raster
     // operation other than copy; the surface's size, zero outside the shape being drawn.
     QImage masks[3];
+
+    // Kept from call to call, so that drawing allocates as little as it can.
+    CanvasPainter shapePainter{CanvasPainter::Clip::Region};
+    CanvasPainter textPainter{CanvasPainter::Clip::Drawable};
+    HatchBrush hatch;
+    TextFont textFont;
+    std::vector<QPoint> corners;  // the corners of the figure being drawn
 
     bool hasSurface() const { return image != nullptr && !image->isNull(); }
     // The pixels drawing may change: the surface, cut by the clip region.
