@@ -19,8 +19,8 @@ QPainter* CanvasPainter::open(CanvasImpl& canvas, const QRect* within) {
     const bool moved = !painter_.isActive() || view_.constBits() != bits || view_.size() != surface.size() ||
                        view_.bytesPerLine() != surface.bytesPerLine() || view_.format() != surface.format();
     if (!moved && isClipSame(canvas, within)) return &painter_;
-    // A new clip gets a new painter: Qt's raster painter, given one clip region after another,
-    // can paint outside the second.
+    // A new clip gets a new painter: Qt's raster painter, its clipping switched off and then
+    // given a region, can paint outside that region.
     if (painter_.isActive()) painter_.end();
     if (moved) view_ = QImage(bits, surface.width(), surface.height(), surface.bytesPerLine(), surface.format());
     painter_.begin(&view_);
