@@ -14,6 +14,7 @@ constexpr int kParks = 1000;
 constexpr int kLabels = 600;
 constexpr int kPixels = 200000;
 constexpr int kIcons = 2000;
+constexpr int kDots = 10000;
 
 class Maker {
 public:
@@ -88,6 +89,9 @@ Scene makeScene() {
     for (int i = 0; i < kPixels; ++i) {
         s.pixels.push_back(Point(make.between(0, kFrameWidth - 1), make.between(0, kFrameHeight - 1)));
         s.pixelColors.push_back(make.color());
+    }
+    for (int i = 0; i < kDots; ++i) {
+        s.dots.push_back(Point(make.between(0, kFrameWidth - 1), make.between(0, kFrameHeight - 1)));
     }
     for (int i = 0; i < kIcons; ++i) {
         s.icons.push_back(Point(make.between(-8, kFrameWidth - 8), make.between(-8, kFrameHeight - 8)));

@@ -42,6 +42,7 @@ struct Scene {
     std::vector<Label> labels;
     std::vector<TPoint> pixels;
     std::vector<TColor> pixelColors;
+    std::vector<TPoint> dots;       // centres of point objects, coloured like the first pixels
     std::vector<TPoint> icons;      // top-left corners of blitted icons
 };
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "toolkit/TBitmap_p.h"
@@ -226,30 +227,75 @@ void ShapeRaster::finish() {
     dirty_ = QRect();
 }
 
+namespace {
+
+// The part of a stretched copy that falls in one rectangle of the surface: each pixel of dest
+// takes the source pixel its position scales to (nearest below), through combine.
+struct StretchCopy {
+    const QImage& from;
+    const TRect& dest;
+    const TRect& sourceRect;
+    std::optional<QRgb> key;
+
+    template <typename Combine>
+    void operator()(QImage& surface, const QRect& part, Combine combine) const {
+        const std::int64_t dw = dest.Width(), dh = dest.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
+        const bool keyed = key.has_value();
+        const QRgb keyRgb = key.value_or(0);
+        // The source column steps by sw / dw per pixel; carried as quotient and remainder, so
+        // that a row needs no division per pixel.
+        const std::int64_t whole = sw / dw;
+        const std::int64_t rest = sw % dw;
+        const std::int64_t start = (part.left() - dest.Left) * sw;
+        const int width = from.width();
+        const int height = from.height();
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            const std::int64_t sy = sourceRect.Top + (y - dest.Top) * sh / dh;
+            if (sy < 0 || sy >= height) continue;
+            const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(static_cast<int>(sy)));
+            auto* out = reinterpret_cast<QRgb*>(surface.scanLine(y));
+            std::int64_t column = sourceRect.Left + start / dw;
+            std::int64_t remainder = start % dw;
+            for (int x = part.left(); x <= part.right(); ++x) {
+                if (column >= 0 && column < width) {
+                    const QRgb s = in[column] & kRgbMask;
+                    if (!keyed || s != keyRgb) out[x] = 0xFF000000 | (combine(s, out[x] & kRgbMask) & kRgbMask);
+                }
+                column += whole;
+                remainder += rest;
+                if (remainder >= dw) {
+                    remainder -= dw;
+                    ++column;
+                }
+            }
+        }
+    }
+};
+
+} // namespace
+
 void stretchBlt(CanvasImpl& canvas, const TRect& dest, const QImage& source, const TRect& sourceRect,
                 TCopyMode mode, std::optional<QRgb> key) {
     if (!canvas.hasSurface() || source.isNull()) return;
     if (dest.Width() <= 0 || dest.Height() <= 0 || sourceRect.Width() <= 0 || sourceRect.Height() <= 0) return;
     // Copying a canvas onto itself reads from a copy, so that moved pixels are not read again.
     const QImage own = &source == canvas.image ? source.copy() : QImage();
-    const QImage& from = own.isNull() ? source : own;
-    const QRegion target = canvas.drawableRegion() & QRect(dest.Left, dest.Top, dest.Width(), dest.Height());
-    const int64_t dw = dest.Width(), dh = dest.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
-    for (const QRect& part : target) {
-        for (int y = part.top(); y <= part.bottom(); ++y) {
-            const int sy = sourceRect.Top + static_cast<int>((y - dest.Top) * sh / dh);
-            if (sy < 0 || sy >= from.height()) continue;
-            const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(sy));
-            auto* out = reinterpret_cast<QRgb*>(canvas.image->scanLine(y));
-            for (int x = part.left(); x <= part.right(); ++x) {
-                const int sx = sourceRect.Left + static_cast<int>((x - dest.Left) * sw / dw);
-                if (sx < 0 || sx >= from.width()) continue;
-                const QRgb s = in[sx] & kRgbMask;
-                if (key && s == *key) continue;
-                out[x] = 0xFF000000 | (applyCopyMode(mode, s, out[x] & kRgbMask) & kRgbMask);
-            }
+    const StretchCopy copy{own.isNull() ? source : own, dest, sourceRect, key};
+    QImage& surface = *canvas.image;
+    const QRect visible = surface.rect() & QRect(dest.Left, dest.Top, dest.Width(), dest.Height());
+    const auto copyPart = [&](const QRect& part) {
+        if (part.isEmpty()) return;
+        if (mode == cmSrcCopy) {
+            copy(surface, part, [](QRgb s, QRgb) { return s; });
+            return;
         }
+        copy(surface, part, [mode](QRgb s, QRgb d) { return applyCopyMode(mode, s, d); });
+    };
+    if (!canvas.clipped) {
+        copyPart(visible);
+        return;
     }
+    for (const QRect& rect : canvas.clip) copyPart(rect & visible);
 }
 
 } // namespace tk
