@@ -11,18 +11,17 @@ bool CanvasPainter::isClipSame(const CanvasImpl& canvas, const QRect* within) co
     return within == nullptr ? !within_.has_value() : within_ == *within;
 }
 
-QPainter* CanvasPainter::open(CanvasImpl& canvas, const QRect* within) {
-    if (!canvas.hasSurface()) return nullptr;
-    QImage& surface = *canvas.image;
-    // bits() first: a surface shared with a copy gets pixels of its own before anything is drawn.
-    uchar* const bits = surface.bits();
-    const bool moved = !painter_.isActive() || view_.constBits() != bits || view_.size() != surface.size() ||
-                       view_.bytesPerLine() != surface.bytesPerLine() || view_.format() != surface.format();
+QPainter* CanvasPainter::open(QImage* target, const CanvasImpl& canvas, const QRect* within) {
+    if (target == nullptr || target->isNull()) return nullptr;
+    // bits() first: a target shared with a copy gets pixels of its own before anything is drawn.
+    uchar* const bits = target->bits();
+    const bool moved = !painter_.isActive() || view_.constBits() != bits || view_.size() != target->size() ||
+                       view_.bytesPerLine() != target->bytesPerLine() || view_.format() != target->format();
     if (!moved && isClipSame(canvas, within)) return &painter_;
     // A new clip gets a new painter: Qt's raster painter, its clipping switched off and then
     // given a region, can paint outside that region.
     if (painter_.isActive()) painter_.end();
-    if (moved) view_ = QImage(bits, surface.width(), surface.height(), surface.bytesPerLine(), surface.format());
+    if (moved) view_ = QImage(bits, target->width(), target->height(), target->bytesPerLine(), target->format());
     painter_.begin(&view_);
     painter_.setPen(Qt::NoPen);
     clipped_ = canvas.clipped;

@@ -1,5 +1,5 @@
-// The QPainters a canvas draws its shapes and texts through, each kept open from call to call,
-// since opening a painter costs more than filling a small shape.
+// The QPainters a canvas draws its shapes, texts and coverage masks through, each kept open from
+// call to call, since opening a painter costs more than filling a small shape.
 #pragma once
 
 #include <QImage>
@@ -13,9 +13,9 @@ namespace tk {
 
 struct CanvasImpl;
 
-// The painter works on a view of the surface's pixels, never on the surface QImage itself: the
+// The painter works on a view of its target's pixels, never on the target QImage itself: the
 // surface's owner may resize, replace or share its image at any time without knowing about the
-// painter, and each open() checks that the view still shows the surface's current pixels.
+// painter, and each open() checks that the view still shows the target's current pixels.
 //
 // Between calls the painter rests untransformed, with no pen and with its clip; a caller that
 // changes more than the brush and the composition mode puts the rest back before it returns.
@@ -30,9 +30,9 @@ public:
     CanvasPainter(const CanvasPainter&) = delete;
     CanvasPainter& operator=(const CanvasPainter&) = delete;
 
-    // The painter on the canvas's surface, clipped further to within when given; nullptr without
-    // a surface.
-    QPainter* open(CanvasImpl& canvas, const QRect* within = nullptr);
+    // The painter on target (the canvas's surface, or a mask of the same size), clipped further
+    // to within when given; nullptr when target is null or empty.
+    QPainter* open(QImage* target, const CanvasImpl& canvas, const QRect* within = nullptr);
 
 private:
     bool isClipSame(const CanvasImpl& canvas, const QRect* within) const;

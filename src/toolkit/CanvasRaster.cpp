@@ -123,10 +123,14 @@ ShapeRaster::ShapeRaster(CanvasImpl& canvas, TPenMode mode)
         clipIsComplex_ = canvas_.clip.rectCount() > 1;
     }
     if (direct_) return;
-    for (QImage& mask : canvas_.masks) {
-        if (mask.size() == canvas_.image->size()) continue;
-        mask = QImage(canvas_.image->size(), QImage::Format_Alpha8);
-        mask.fill(0);
+    for (int layer = kFill; layer <= kPen; ++layer) {
+        QImage& mask = canvas_.masks[layer];
+        if (mask.size() != canvas_.image->size()) {
+            mask = QImage(canvas_.image->size(), QImage::Format_Alpha8);
+            mask.fill(0);
+        }
+        masks_[layer] = mask.bits();
+        maskStride_ = mask.bytesPerLine();
     }
 }
 
@@ -138,7 +142,7 @@ template <typename Draw>
 void ShapeRaster::fillWith(const QRectF& bounds, Layer layer, Draw&& draw) {
     const Ink& ink = inks_[layer];
     if (direct_) {
-        QPainter& painter = *canvas_.shapePainter.open(canvas_);
+        QPainter& painter = *canvas_.shapePainter.open(canvas_.image, canvas_);
         switch (ink.kind) {
         case Ink::Kind::Solid:
             painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -156,12 +160,9 @@ void ShapeRaster::fillWith(const QRectF& bounds, Layer layer, Draw&& draw) {
         }
         return;
     }
-    QPainter painter(&canvas_.masks[layer]);
-    if (canvas_.clipped) painter.setClipRegion(canvas_.clip);
+    QPainter& painter = *canvas_.maskPainters[layer].open(&canvas_.masks[layer], canvas_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setPen(Qt::NoPen);
     draw(painter, QBrush(Qt::white));
-    painter.end();
     // Cut in floating point first: a far-away shape has coordinates no int can hold.
     const QRectF cut = bounds.adjusted(-1, -1, 1, 1) & QRectF(canvas_.image->rect());
     dirty_ |= cut.toAlignedRect() & canvas_.image->rect();
@@ -189,11 +190,6 @@ void ShapeRaster::fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule
 
 bool ShapeRaster::isInClip(int x, int y) const { return canvas_.clip.contains(QPoint(x, y)); }
 
-void ShapeRaster::mark(int x, int y, Layer layer) {
-    canvas_.masks[layer].scanLine(y)[x] = 0xFF;
-    dirty_ |= QRect(x, y, 1, 1);
-}
-
 void ShapeRaster::paintThroughMode(QRgb* pixel, int x, int y, const Ink& ink) {
     QRgb source = ink.rgb;
     if (ink.kind == Ink::Kind::Hatch && !isHatchPixel(ink.hatch, x, y)) return;
@@ -207,9 +203,9 @@ void ShapeRaster::paintThroughMode(QRgb* pixel, int x, int y, const Ink& ink) {
 void ShapeRaster::finish() {
     if (direct_ || dirty_.isEmpty()) return;
     for (int y = dirty_.top(); y <= dirty_.bottom(); ++y) {
-        uchar* fill = canvas_.masks[kFill].scanLine(y);
-        uchar* gap = canvas_.masks[kGap].scanLine(y);
-        uchar* pen = canvas_.masks[kPen].scanLine(y);
+        uchar* fill = masks_[kFill] + y * maskStride_;
+        uchar* gap = masks_[kGap] + y * maskStride_;
+        uchar* pen = masks_[kPen] + y * maskStride_;
         for (int x = dirty_.left(); x <= dirty_.right(); ++x) {
             if (pen[x] != 0) {
                 paint(x, y, inks_[kPen]);

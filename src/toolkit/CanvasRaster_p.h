@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -54,7 +55,7 @@ public:
     // The area inside the polygon through corners (closed implicitly), under rule.
     void fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule, Layer layer);
     void plot(int x, int y, Layer layer) {
-        if (!bounds_.contains(x, y) || (clipIsComplex_ && !isInClip(x, y))) return;
+        if (!isInBounds(x, y) || (clipIsComplex_ && !isInClip(x, y))) return;
         if (direct_) {
             paint(x, y, inks_[layer]);
             return;
@@ -67,8 +68,21 @@ public:
 private:
     template <typename Draw>
     void fillWith(const QRectF& bounds, Layer layer, Draw&& draw);
+    bool isInBounds(int x, int y) const {
+        return x >= bounds_.left() && x <= bounds_.right() && y >= bounds_.top() && y <= bounds_.bottom();
+    }
     bool isInClip(int x, int y) const;
-    void mark(int x, int y, Layer layer);
+    void mark(int x, int y, Layer layer) {
+        masks_[layer][y * maskStride_ + x] = 0xFF;
+        if (dirty_.isNull()) {
+            dirty_ = QRect(x, y, 1, 1);
+            return;
+        }
+        dirty_.setLeft(std::min(dirty_.left(), x));
+        dirty_.setRight(std::max(dirty_.right(), x));
+        dirty_.setTop(std::min(dirty_.top(), y));
+        dirty_.setBottom(std::max(dirty_.bottom(), y));
+    }
     void paint(int x, int y, const Ink& ink) {
         QRgb* pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x;
         if (ink.kind == Ink::Kind::Solid && mode_ == pmCopy) {
@@ -85,6 +99,9 @@ private:
     Ink inks_[3];
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
+    // The coverage masks' bytes, gathered when the mode is not copy.
+    uchar* masks_[3] = {};
+    qsizetype maskStride_ = 0;
     // The pixels plot() may change: the surface, cut by the clip region's bounds; a clip of more
     // than one rectangle is tested pixel by pixel as well.
     QRect bounds_;

@@ -274,15 +274,29 @@ void fillWithBrush(CanvasImpl& canvas, const QPainterPath& area) {
     raster.fill(area, ShapeRaster::kFill);
 }
 
-// A box's outline geometry: its outermost pixels, moved inwards for a wide inside-frame pen so
-// that the stroke stays inside the box.
-QRectF outlineBox(const TPen& pen, int x1, int y1, int x2, int y2) {
-    QRectF box(x1, y1, x2 - 1 - x1, y2 - 1 - y1);
-    if (pen.Style() == psInsideFrame && !isThin(pen)) {
-        const qreal inset = std::min({(penWidth(pen) - 1) / 2.0, box.width() / 2, box.height() / 2});
-        box.adjust(inset, inset, -inset, -inset);
-    }
+// A wide inside-frame pen moves a box's outline inwards, so that the stroke stays inside the box.
+bool isInsetFrame(const TPen& pen) { return pen.Style() == psInsideFrame && !isThin(pen); }
+
+QRectF insetBox(const TPen& pen, QRectF box) {
+    const qreal inset = std::min({(penWidth(pen) - 1) / 2.0, box.width() / 2, box.height() / 2});
+    box.adjust(inset, inset, -inset, -inset);
     return box;
+}
+
+// A rectangle or an ellipse (put into a path by addShape) in the box of its outermost pixels:
+// filled there, and outlined there unless the pen is an inset frame.
+template <typename AddShape>
+void drawBoxed(CanvasImpl& canvas, int x1, int y1, int x2, int y2, AddShape addShape) {
+    const QRectF box(x1, y1, x2 - 1 - x1, y2 - 1 - y1);
+    QPainterPath fill;
+    addShape(fill, box);
+    if (!isInsetFrame(canvas.pen)) {
+        drawShape(canvas, &fill, fill);
+        return;
+    }
+    QPainterPath geometry;
+    addShape(geometry, insetBox(canvas.pen, box));
+    drawShape(canvas, &fill, geometry);
 }
 
 // The Qt font of the canvas's font, made again only when the face, height or style changed.
@@ -328,7 +342,7 @@ TextLayout layoutText(CanvasImpl& canvas, const AnsiString& text) {
 // Text is copied whatever the pen's mode. Under a solid brush a plain text first fills its box,
 // turned with the line; a clipped text (clipRect given) fills its clip rectangle instead.
 void drawText(CanvasImpl& canvas, int x, int y, const TextLayout& layout, const QRect* clipRect) {
-    QPainter* const painter = canvas.textPainter.open(canvas, clipRect);
+    QPainter* const painter = canvas.textPainter.open(canvas.image, canvas, clipRect);
     if (painter == nullptr) return;
     const QColor background = QColor::fromRgb(tk::pixelOfColor(canvas.brush.Color()));
     if (clipRect != nullptr && isOpaque(canvas.brush)) painter->fillRect(*clipRect, background);
@@ -430,22 +444,14 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x2 == x1 || y2 == y1) return;
-    QPainterPath fill;
-    fill.addRect(QRectF(x1, y1, x2 - 1 - x1, y2 - 1 - y1));
-    QPainterPath geometry;
-    geometry.addRect(outlineBox(impl_->pen, x1, y1, x2, y2));
-    drawShape(*impl_, &fill, geometry);
+    drawBoxed(*impl_, x1, y1, x2, y2, [](QPainterPath& path, const QRectF& box) { path.addRect(box); });
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x2 - x1 < 2 || y2 - y1 < 2) return;
-    QPainterPath fill;
-    fill.addEllipse(QRectF(x1, y1, x2 - 1 - x1, y2 - 1 - y1));
-    QPainterPath geometry;
-    geometry.addEllipse(outlineBox(impl_->pen, x1, y1, x2, y2));
-    drawShape(*impl_, &fill, geometry);
+    drawBoxed(*impl_, x1, y1, x2, y2, [](QPainterPath& path, const QRectF& box) { path.addEllipse(box); });
 }
 
 void TCanvas::FillRect(const TRect& rect) {

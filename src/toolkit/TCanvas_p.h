@@ -67,6 +67,9 @@ struct CanvasImpl {
     // Kept from call to call, so that drawing allocates as little as it can.
     CanvasPainter shapePainter{CanvasPainter::Clip::Region};
     CanvasPainter textPainter{CanvasPainter::Clip::Drawable};
+    CanvasPainter maskPainters[3] = {CanvasPainter(CanvasPainter::Clip::Region),
+                                     CanvasPainter(CanvasPainter::Clip::Region),
+                                     CanvasPainter(CanvasPainter::Clip::Region)};
     HatchBrush hatch;
     TextFont textFont;
     std::vector<QPoint> corners;  // the corners of the figure being drawn
