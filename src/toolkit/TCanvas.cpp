@@ -16,7 +16,6 @@
 
 #include "toolkit/CanvasRaster_p.h"
 #include "toolkit/LineDDA.h"
-#include "toolkit/TFont_p.h"
 #include "toolkit/TGraphic.h"
 
 namespace tk {
@@ -299,27 +298,6 @@ void drawBoxed(CanvasImpl& canvas, int x1, int y1, int x2, int y2, AddShape addS
     drawShape(canvas, &fill, geometry);
 }
 
-// The Qt font of the canvas's font, made again only when the face, height or style changed.
-const tk::TextFont& textFont(CanvasImpl& canvas) {
-    tk::TextFont& cache = canvas.textFont;
-    const TFont& font = canvas.font;
-    const bool antialiased = tk::textAntialiasing();
-    if (cache.valid && cache.height == font.Height() && cache.style == font.Style() &&
-        cache.antialiased == antialiased && cache.name == font.Name()) {
-        return cache;
-    }
-    cache.font = tk::qtFont(font);
-    const QFontMetrics metrics(cache.font);
-    cache.ascent = metrics.ascent();
-    cache.descent = metrics.descent();
-    cache.name = font.Name();
-    cache.height = font.Height();
-    cache.style = font.Style();
-    cache.antialiased = antialiased;
-    cache.valid = true;
-    return cache;
-}
-
 struct TextLayout {
     const QFont* font = nullptr;
     QString text;
@@ -329,11 +307,11 @@ struct TextLayout {
 };
 
 TextLayout layoutText(CanvasImpl& canvas, const AnsiString& text) {
-    const tk::TextFont& font = textFont(canvas);
+    const tk::TextFonts::Font& font = canvas.fonts.of(canvas.font);
     TextLayout layout;
     layout.font = &font.font;
     layout.text = QString::fromStdString(tk::toUtf8(text));
-    layout.width = QFontMetrics(font.font).horizontalAdvance(layout.text);
+    layout.width = canvas.fonts.width(canvas.font, text);
     layout.ascent = font.ascent;
     layout.height = font.ascent + font.descent;
     return layout;
@@ -518,12 +496,12 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const AnsiString& text) 
 }
 
 TSize TCanvas::TextExtent(const AnsiString& text) {
-    const TextLayout layout = layoutText(*impl_, text);
-    return TSize{layout.width, layout.height};
+    const tk::TextFonts::Font& font = impl_->fonts.of(impl_->font);
+    return TSize{impl_->fonts.width(impl_->font, text), font.ascent + font.descent};
 }
 
 TTextMetric TCanvas::TextMetric() {
-    const QFont& font = textFont(*impl_).font;
+    const QFont& font = impl_->fonts.of(impl_->font).font;
     const QFontMetrics metrics(font);
     TTextMetric result;
     result.tmAscent = metrics.ascent();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QBrush>
-#include <QFont>
 #include <QImage>
 #include <QPainterPath>
 #include <QPoint>
@@ -14,6 +13,7 @@
 #include "toolkit/CanvasPainter_p.h"
 #include "toolkit/FillMode.h"
 #include "toolkit/TCanvas.h"
+#include "toolkit/TextFonts_p.h"
 
 namespace tk {
 
@@ -28,18 +28,6 @@ struct HatchBrush {
     TBrushStyle style = bsSolid;
     QRgb rgb = 0;
     QBrush brush;
-};
-
-// The Qt font of the last text, kept while texts in the same face, size and style follow.
-struct TextFont {
-    bool valid = false;
-    AnsiString name;
-    int height = 0;
-    TFontStyles style;
-    bool antialiased = false;
-    QFont font;
-    int ascent = 0;
-    int descent = 0;
 };
 
 struct CanvasImpl {
@@ -71,7 +59,7 @@ struct CanvasImpl {
                                      CanvasPainter(CanvasPainter::Clip::Region),
                                      CanvasPainter(CanvasPainter::Clip::Region)};
     HatchBrush hatch;
-    TextFont textFont;
+    TextFonts fonts;
     std::vector<QPoint> corners;  // the corners of the figure being drawn
 
     bool hasSurface() const { return image != nullptr && !image->isNull(); }
