@@ -43,9 +43,12 @@ void countItems(benchmark::State& state, std::size_t perIteration) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(perIteration));
 }
 
+// Buildings in the pen mode given (pmCopy, or pmXor as a rubber band draws them); XOR on the
+// baseline is QPainter's raster operation.
 void BM_Polygons(benchmark::State& state) {
     Frame frame;
     TCanvas& canvas = frame.canvas();
+    canvas.Pen()->SetMode(static_cast<TPenMode>(state.range(0)));
     for (auto _ : state) {
         for (const Figure& f : scene().buildings) {
             canvas.Pen()->SetColor(f.line);
@@ -57,38 +60,11 @@ void BM_Polygons(benchmark::State& state) {
 }
 
 void BM_Polygons_Baseline(benchmark::State& state) {
+    const bool isXor = state.range(0) == pmXor;
     QImage image = baselineFrame();
     for (auto _ : state) {
         QPainter painter(&image);
-        for (const Figure& f : scene().buildings) {
-            painter.setPen(QPen(QColor::fromRgb(qtColor(f.line)), 1));
-            painter.setBrush(QColor::fromRgb(qtColor(f.fill)));
-            painter.drawPolygon(f.qpoints.data(), static_cast<int>(f.qpoints.size()));
-        }
-    }
-    countItems(state, scene().buildings.size());
-}
-
-// Buildings drawn as a rubber band would be: XOR pen and fill, each pixel changed once.
-void BM_XorPolygons(benchmark::State& state) {
-    Frame frame;
-    TCanvas& canvas = frame.canvas();
-    canvas.Pen()->SetMode(pmXor);
-    for (auto _ : state) {
-        for (const Figure& f : scene().buildings) {
-            canvas.Pen()->SetColor(f.line);
-            canvas.Brush()->SetColor(f.fill);
-            canvas.Polygon(f.points);
-        }
-    }
-    countItems(state, scene().buildings.size());
-}
-
-void BM_XorPolygons_Baseline(benchmark::State& state) {
-    QImage image = baselineFrame();
-    for (auto _ : state) {
-        QPainter painter(&image);
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        if (isXor) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         for (const Figure& f : scene().buildings) {
             painter.setPen(QPen(QColor::fromRgb(qtColor(f.line)), 1));
             painter.setBrush(QColor::fromRgb(qtColor(f.fill)));
@@ -281,10 +257,8 @@ void BM_Blit_Baseline(benchmark::State& state) {
 }
 
 // Real time, as Qt may hand large fills to worker threads.
-BENCHMARK(BM_Polygons)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_Polygons_Baseline)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_XorPolygons)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_XorPolygons_Baseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Polygons)->Arg(pmCopy)->Arg(pmXor)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Polygons_Baseline)->Arg(pmCopy)->Arg(pmXor)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WidePolylines)->Arg(pecRound)->Arg(pecSquare)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WidePolylines_Baseline)->Arg(pecRound)->Arg(pecSquare)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_HatchedPolygons)->Arg(bsFDiagonal)->Arg(bsCross)->Unit(benchmark::kMillisecond)->UseRealTime();

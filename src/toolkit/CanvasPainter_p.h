@@ -26,7 +26,7 @@ public:
     // surface's edge is smoothed.
     enum class Clip { Region, Drawable };
 
-    explicit CanvasPainter(Clip clip) : clipKind_(clip) {}
+    explicit CanvasPainter(Clip clip = Clip::Region) : clipKind_(clip) {}
     CanvasPainter(const CanvasPainter&) = delete;
     CanvasPainter& operator=(const CanvasPainter&) = delete;
 

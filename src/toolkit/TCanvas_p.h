@@ -53,11 +53,9 @@ struct CanvasImpl {
     QImage masks[3];
 
     // Kept from call to call, so that drawing allocates as little as it can.
-    CanvasPainter shapePainter{CanvasPainter::Clip::Region};
+    CanvasPainter shapePainter;
     CanvasPainter textPainter{CanvasPainter::Clip::Drawable};
-    CanvasPainter maskPainters[3] = {CanvasPainter(CanvasPainter::Clip::Region),
-                                     CanvasPainter(CanvasPainter::Clip::Region),
-                                     CanvasPainter(CanvasPainter::Clip::Region)};
+    CanvasPainter maskPainters[3];
     HatchBrush hatch;
     TextFonts fonts;
     std::vector<QPoint> corners;  // the corners of the figure being drawn
