@@ -13,8 +13,6 @@ namespace tk {
 
 namespace {
 
-constexpr QRgb kRgbMask = 0x00FFFFFF;
-
 // The hatch as a texture brush, transparent between its lines; the canvas keeps the last one,
 // as a map fills many areas alike one after another.
 const QBrush& hatchBrush(HatchBrush& cache, TBrushStyle style, QRgb rgb) {
@@ -88,28 +86,6 @@ bool isHatchPixel(TBrushStyle style, int x, int y) {
     case bsClear: return false;
     }
     return false;
-}
-
-QRgb applyPenMode(TPenMode mode, QRgb p, QRgb d) {
-    switch (mode) {
-    case pmBlack: return 0;
-    case pmWhite: return kRgbMask;
-    case pmNop: return d;
-    case pmNot: return ~d;
-    case pmCopy: return p;
-    case pmNotCopy: return ~p;
-    case pmMergePenNot: return p | ~d;
-    case pmMaskPenNot: return p & ~d;
-    case pmMergeNotPen: return ~p | d;
-    case pmMaskNotPen: return ~p & d;
-    case pmMerge: return p | d;
-    case pmNotMerge: return ~(p | d);
-    case pmMask: return p & d;
-    case pmNotMask: return ~(p & d);
-    case pmXor: return p ^ d;
-    case pmNotXor: return ~(p ^ d);
-    }
-    return p;
 }
 
 ShapeRaster::ShapeRaster(CanvasImpl& canvas, TPenMode mode)
@@ -190,7 +166,7 @@ void ShapeRaster::fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule
 
 bool ShapeRaster::isInClip(int x, int y) const { return canvas_.clip.contains(QPoint(x, y)); }
 
-void ShapeRaster::paintThroughMode(QRgb* pixel, int x, int y, const Ink& ink) {
+void ShapeRaster::paintPattern(QRgb* pixel, int x, int y, const Ink& ink) {
     QRgb source = ink.rgb;
     if (ink.kind == Ink::Kind::Hatch && !isHatchPixel(ink.hatch, x, y)) return;
     if (ink.kind == Ink::Kind::Pattern) {

@@ -32,8 +32,32 @@ struct Ink {
 // Whether pixel (x, y) belongs to the lines of a hatch style.
 bool isHatchPixel(TBrushStyle style, int x, int y);
 
-// The raster operation of a pen mode on 0xRRGGBB values.
-QRgb applyPenMode(TPenMode mode, QRgb pen, QRgb destination);
+constexpr QRgb kRgbMask = 0x00FFFFFF;
+
+// The raster operation of a pen mode on the 0xRRGGBB values of the pen p and the destination d
+// (inline: it runs once a pixel).
+inline QRgb applyPenMode(TPenMode mode, QRgb p, QRgb d) {
+    switch (mode) {
+    case pmBlack: return 0;
+    case pmWhite: return kRgbMask;
+    case pmNop: return d;
+    case pmNot: return ~d;
+    case pmCopy: return p;
+    case pmNotCopy: return ~p;
+    case pmMergePenNot: return p | ~d;
+    case pmMaskPenNot: return p & ~d;
+    case pmMergeNotPen: return ~p | d;
+    case pmMaskNotPen: return ~p & d;
+    case pmMerge: return p | d;
+    case pmNotMerge: return ~(p | d);
+    case pmMask: return p & d;
+    case pmNotMask: return ~(p & d);
+    case pmXor: return p ^ d;
+    case pmNotXor: return ~(p ^ d);
+    }
+    return p;
+}
+
 
 // Draws one shape: its fill, the gaps of its pen's pattern and its pen, in that order of
 // priority, through the pen mode. In copy mode every call paints at once (later layers over
@@ -85,13 +109,18 @@ private:
     }
     void paint(int x, int y, const Ink& ink) {
         QRgb* pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x;
-        if (ink.kind == Ink::Kind::Solid && mode_ == pmCopy) {
+        if (ink.kind != Ink::Kind::Solid) {
+            paintPattern(pixel, x, y, ink);
+            return;
+        }
+        if (mode_ == pmCopy) {
             *pixel = 0xFF000000 | ink.rgb;
             return;
         }
-        paintThroughMode(pixel, x, y, ink);
+        *pixel = 0xFF000000 | (applyPenMode(mode_, ink.rgb, *pixel & kRgbMask) & kRgbMask);
     }
-    void paintThroughMode(QRgb* pixel, int x, int y, const Ink& ink);
+    // A hatch or pattern pixel through the pen mode.
+    void paintPattern(QRgb* pixel, int x, int y, const Ink& ink);
 
     CanvasImpl& canvas_;
     TPenMode mode_;
