@@ -84,10 +84,14 @@ Qt::PenCapStyle capStyle(const TPen& pen) {
     return Qt::RoundCap;
 }
 
-QPainterPath figurePath(std::span<const TPoint> points, bool closed) {
+// Wide strokes are laid along the pixel centres, half a pixel right of and below the corners.
+constexpr qreal kPixelCentre = 0.5;
+
+// A figure through points, moved by offset along both axes.
+QPainterPath figurePath(std::span<const TPoint> points, bool closed, qreal offset = 0) {
     QPainterPath path;
-    path.moveTo(points[0].X, points[0].Y);
-    for (const TPoint& p : points.subspan(1)) path.lineTo(p.X, p.Y);
+    path.moveTo(points[0].X + offset, points[0].Y + offset);
+    for (const TPoint& p : points.subspan(1)) path.lineTo(p.X + offset, p.Y + offset);
     if (closed) path.closeSubpath();
     return path;
 }
@@ -175,15 +179,16 @@ void walkThin(CanvasImpl& canvas, ShapeRaster& raster, std::span<const QPoint> f
     }
 }
 
-// A pen wider than one pixel, or a geometric one: the stroke's outline filled. Dashed geometric
-// pens over a solid brush also fill their gaps, stroked with the complementary pattern.
-void strokeWide(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geometry) {
+// A pen wider than one pixel, or a geometric one: the outline of the stroke along centred (the
+// geometry on the pixel centres) filled. Dashed geometric pens over a solid brush also fill their
+// gaps, stroked with the complementary pattern.
+void strokeWide(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& centred) {
     const TPen& pen = canvas.pen;
-    const QPainterPath centred = geometry.translated(0.5, 0.5);
-    QPainterPathStroker stroker;
+    QPainterPathStroker& stroker = canvas.stroker;
     stroker.setWidth(penWidth(pen));
     stroker.setJoinStyle(Qt::RoundJoin);
     stroker.setCapStyle(capStyle(pen));
+    stroker.setDashPattern(Qt::SolidLine);
     const QList<qreal> pattern = pen.Geometric() ? geometricPattern(pen.Style()) : QList<qreal>();
     if (!pattern.isEmpty()) {
         stroker.setDashPattern(pattern);
@@ -210,7 +215,7 @@ bool hasOutline(const CanvasImpl& canvas) { return canvas.pen.Style() != psClear
 void outline(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geometry) {
     if (!hasOutline(canvas) || geometry.isEmpty()) return;
     if (!isThin(canvas.pen)) {
-        strokeWide(canvas, raster, geometry);
+        strokeWide(canvas, raster, geometry.translated(kPixelCentre, kPixelCentre));
         return;
     }
     for (const QPolygonF& figure : geometry.toSubpathPolygons()) {
@@ -230,8 +235,8 @@ void outline(CanvasImpl& canvas, ShapeRaster& raster, std::span<const TPoint> po
         walkThin(canvas, raster, corners);
         return;
     }
-    const QPainterPath geometry = figurePath(points, closed);
-    if (!geometry.isEmpty()) strokeWide(canvas, raster, geometry);
+    const QPainterPath centred = figurePath(points, closed, kPixelCentre);
+    if (!centred.isEmpty()) strokeWide(canvas, raster, centred);
 }
 
 // The corners of points in the canvas's reused buffer, the first repeated at the end when closed.

@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QImage>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPoint>
 #include <QRegion>
 
@@ -59,6 +60,7 @@ struct CanvasImpl {
     HatchBrush hatch;
     TextFonts fonts;
     std::vector<QPoint> corners;  // the corners of the figure being drawn
+    QPainterPathStroker stroker;  // of wide pens
 
     bool hasSurface() const { return image != nullptr && !image->isNull(); }
     // The pixels drawing may change: the surface, cut by the clip region.
