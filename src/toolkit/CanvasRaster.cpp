@@ -226,13 +226,22 @@ struct StretchCopy {
             if (sy < 0 || sy >= height) continue;
             const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(static_cast<int>(sy)));
             auto* out = reinterpret_cast<QRgb*>(surface.scanLine(y));
+            const auto copyPixel = [&](int x, std::int64_t column) {
+                const QRgb s = in[column] & kRgbMask;
+                if (!keyed || s != keyRgb) out[x] = 0xFF000000 | (combine(s, out[x] & kRgbMask) & kRgbMask);
+            };
+            if (sw == dw) {
+                // Not stretched across: the source column is x shifted, over the columns it has.
+                const std::int64_t shift = std::int64_t{sourceRect.Left} - dest.Left;
+                const std::int64_t first = std::max<std::int64_t>(part.left(), -shift);
+                const std::int64_t last = std::min<std::int64_t>(part.right(), width - 1 - shift);
+                for (std::int64_t x = first; x <= last; ++x) copyPixel(static_cast<int>(x), x + shift);
+                continue;
+            }
             std::int64_t column = sourceRect.Left + start / dw;
             std::int64_t remainder = start % dw;
             for (int x = part.left(); x <= part.right(); ++x) {
-                if (column >= 0 && column < width) {
-                    const QRgb s = in[column] & kRgbMask;
-                    if (!keyed || s != keyRgb) out[x] = 0xFF000000 | (combine(s, out[x] & kRgbMask) & kRgbMask);
-                }
+                if (column >= 0 && column < width) copyPixel(x, column);
                 column += whole;
                 remainder += rest;
                 if (remainder >= dw) {
