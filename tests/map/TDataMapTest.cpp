@@ -1,7 +1,6 @@
 #include "map/TDataMap.h"
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -352,59 +351,6 @@ TEST(TDataMapTest, ChangingTheToolTellsEvenWhenItStaysAndDropsTheMeasuringLine) 
     f.map->SetInstrument(iMeasure);
     EXPECT_EQ(calls, 2);
     EXPECT_TRUE(f.map->MeasurePoints().empty());
-}
-
-TEST(TDataMapTest, OverlaysDrawTheMeasuringLineAndTheRegionBandOnlyForTheirTools) {
-    Fixture f;
-    f.map->RefreshMap();
-    TCanvas& screen = *f.map->GetCanvas();
-    const TColor inverted = clGreen ^ clWhite;
-    f.map->MeasurePoints() = {{10, 10}, {90, 10}};
-    f.map->RegionPoints() = {{20, 40}, {180, 40}, {180, 90}};
-    f.map->PaintOverlays(Rect(0, 0, 200, 100));
-    EXPECT_EQ(screen.Pixels(50, 10), clGreen); // the pick tool shows neither
-    EXPECT_EQ(screen.Pixels(100, 40), clGreen);
-    f.map->SetInstrument(iMeasure);
-    f.map->MeasurePoints() = {{10, 10}, {90, 10}};
-    f.map->PaintOverlays(Rect(0, 0, 200, 100));
-    EXPECT_EQ(screen.Pixels(50, 10), inverted);
-    EXPECT_EQ(screen.Pixels(50, 11), inverted); // three pixels wide
-    f.map->SetInstrument(iRegion);
-    EXPECT_TRUE(f.map->MeasurePoints().empty());
-    f.map->RegionPoints() = {{20, 40}, {180, 40}, {180, 90}};
-    f.map->PaintOverlays(Rect(0, 0, 200, 100));
-    EXPECT_EQ(screen.Pixels(100, 40), inverted);
-    EXPECT_EQ(screen.Pixels(150, 50), clGreen); // a hollow band
-    f.map->SetInstrument(iPick);
-    EXPECT_TRUE(f.map->RegionPoints().empty());
-}
-
-TEST(TDataMapTest, OverlaysDrawTheGuideGridAndTheSelectionFrame) {
-    Fixture f;
-    f.map->SetBackgroundColor(clBlack);
-    f.map->RefreshMap();
-    TCanvas& screen = *f.map->GetCanvas();
-    f.map->PaintOverlays(Rect(0, 0, 200, 100));
-    EXPECT_EQ(screen.Pixels(50, 30), clBlack);
-    f.map->Options()->SetmpGuideLines(true);
-    f.map->PaintOverlays(Rect(0, 0, 200, 100));
-    int guide = 0;
-    for (int y = 20; y < 100; ++y)
-        guide += screen.Pixels(50, y) == clSilver ? 1 : 0;
-    EXPECT_GT(guide, 20);
-    f.map->Options()->SetmpGuideLines(false);
-
-    f.add(square(20, 20, 40, 40, clBlack));
-    f.add(square(60, 50, 80, 80, clBlack));
-    f.map->RefreshMap();
-    f.map->SelectedObjects() = {0, 1};
-    f.map->PaintOverlays(Rect(0, 0, 200, 100));
-    // A dotted XOR frame round both: black XOR the background colour, gaps its complement.
-    std::set<TColor> frame;
-    for (int x = 25; x < 75; ++x)
-        frame.insert(screen.Pixels(x, 20));
-    EXPECT_TRUE(frame.count(clBlack) == 1 && frame.size() == 2) << frame.size();
-    EXPECT_EQ(screen.Pixels(50, 30), clBlack);
 }
 
 TEST(TDataMapTest, PaintOnScreenRebuildsABufferOfTheWrongSizeAndDrawsTheOverlays) {
