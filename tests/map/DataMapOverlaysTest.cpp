@@ -248,4 +248,18 @@ TEST(DataMapOverlaysTest, PartialRepaintLeavesTheOverlaysOutsideItAndRedrawsThem
     EXPECT_EQ(differingPixels(pixelsOf(screenOf(*f.map), whole(*f.map)), full), 0);
 }
 
+TEST(DataMapOverlaysTest, DraggingOneOfTwoSelectedObjectsLeavesTheScreenAsAFullPaintDrawsIt) {
+    EditMap f;
+    addObject(*f.map, rectangle(250, 50, 300, 100, clRed));
+    f.click(mbLeft, 275, 75);
+    // Shift adds the blue one to the selection and keeps its drag on one axis.
+    f.drag(150, 130, 210, 140, ssShift);
+    ASSERT_EQ(f.map->SelectedObjects(), (std::vector<int>{1, 0}));
+    ASSERT_EQ(f.map->Model().Objects()[0].Corners[0], (mapi::WorldPoint{160, 100}));
+    // The frame round the selection grew shorter on the left, far from the object's own redraw.
+    const std::vector<TColor> dragged = pixelsOf(screenOf(*f.map), whole(*f.map));
+    f.map->Repaint();
+    EXPECT_EQ(differingPixels(pixelsOf(screenOf(*f.map), whole(*f.map)), dragged), 0);
+}
+
 } // namespace
