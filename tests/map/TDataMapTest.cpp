@@ -8,6 +8,7 @@
 
 #include "map/IconLibrarySamples.h"
 #include "map/MapSamples.h"
+#include "map/MouseFixture.h"
 #include "map/TKexMapList.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCanvas.h"
@@ -351,6 +352,31 @@ TEST(TDataMapTest, ChangingTheToolTellsEvenWhenItStaysAndDropsTheMeasuringLine) 
     f.map->SetInstrument(iMeasure);
     EXPECT_EQ(calls, 2);
     EXPECT_TRUE(f.map->MeasurePoints().empty());
+}
+
+TEST(TDataMapTest, ChangingTheToolWhileTheLensFrameShowsTakesTheFrameOffTheScreen) {
+    mousefixture::MouseMap f;
+    f.map->SetInstrument(iLinza);
+    f.press(mbLeft, 100, 100);
+    f.move(300, 250);
+    f.run();
+    TCanvas& screen = *f.map->GetCanvas();
+    TCanvas& buffer = *f.map->Picture()->Bitmap()->Canvas();
+    const auto frameShows = [&] {
+        for (int x = 100; x < 300; ++x) {
+            for (int y = 97; y < 104; ++y) {
+                if (screen.Pixels(x, y) != buffer.Pixels(x, y))
+                    return true;
+            }
+        }
+        return false;
+    };
+    ASSERT_TRUE(frameShows());
+    f.map->SetInstrument(iPick);
+    EXPECT_FALSE(f.map->Interaction().LensShown);
+    EXPECT_FALSE(frameShows());
+    f.release(mbLeft, 300, 250);
+    f.run();
 }
 
 TEST(TDataMapTest, PaintOnScreenRebuildsABufferOfTheWrongSizeAndDrawsTheOverlays) {
