@@ -123,6 +123,7 @@ TEST(DataMapOverlaysTest, ResizeHandlesInvertTheirOutlineAtTheCornersAndSideMidd
     EXPECT_EQ(screen.Pixels(146, 162), kInvertedGreen); // bottom middle (150, 160)
     EXPECT_EQ(screen.Pixels(96, 128), kInvertedGreen);  // left middle (100, 130)
     EXPECT_EQ(screen.Pixels(204, 164), kInvertedGreen); // corner (200, 160)
+    EXPECT_EQ(screen.Pixels(205, 164), clGreen);
     EXPECT_EQ(screen.Pixels(150, 130), clBlue);
 
     f.click(mbLeft, 350, 250); // empty ground
