@@ -4,6 +4,8 @@
 // brackets with its range keeps the meaning of the text.
 #include "engine/PrefixLike.h"
 
+#include "engine/ParamScanner.h"
+
 #include "base/CaseMap.h"
 
 #include <cctype>
@@ -26,27 +28,13 @@ std::vector<Token> tokenize(std::string_view text) {
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
         const size_t begin = i;
-        if (c <= ' ') {
+        bool unterminated = false;
+        if (const size_t skipped = skippedEnd(text, i, unterminated); skipped != i) {
+            i = skipped;
+            if (c != '-' && c != '/')
+                tokens.push_back({Token::Kind::Quoted, begin, i});
+        } else if (c <= ' ') {
             ++i;
-        } else if (text.substr(i, 2) == "--") {
-            const size_t end = text.find('\n', i);
-            i = end == std::string_view::npos ? text.size() : end;
-        } else if (text.substr(i, 2) == "/*") {
-            const size_t end = text.find("*/", i + 2);
-            i = end == std::string_view::npos ? text.size() : end + 2;
-        } else if (c == '\'' || c == '"' || c == '[' || c == '`') {
-            const char close = c == '[' ? ']' : static_cast<char>(c);
-            for (++i; i < text.size(); ++i) {
-                if (text[i] != close)
-                    continue;
-                if (close != ']' && i + 1 < text.size() && text[i + 1] == close) {
-                    ++i; // a doubled quote stays inside
-                    continue;
-                }
-                break;
-            }
-            i = std::min(i + 1, text.size());
-            tokens.push_back({Token::Kind::Quoted, begin, i});
         } else if (c == '?') {
             for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));)
                 ++i;
