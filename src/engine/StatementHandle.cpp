@@ -133,6 +133,12 @@ void StatementHandle::preparePrefixForm(SqlSession& session, const std::string& 
     if (!sqlite3_stmt_readonly(stmt) || sqlite3_column_count(stmt) == 0 ||
         static_cast<size_t>(sqlite3_bind_parameter_count(stmt)) != values_.size())
         return;
+    // The ranges are byte ranges of UTF-8 text; a file in another encoding compares otherwise.
+    SqlStatement encoding;
+    bool row = false;
+    if (!encoding.prepare(session.handle(), "PRAGMA encoding").ok() || !encoding.step(row).ok() || !row ||
+        encoding.columnText(0) != "UTF-8")
+        return;
     PrefixLikeForm form = prefixLikeForm(utf8, values_.size());
     if (form.terms.empty())
         return;
