@@ -76,24 +76,20 @@ const unsigned char kLowerCp1251[256] = {
     0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF,
 };
 
+std::string mapBytes(std::string_view text, const unsigned char (&table)[256]) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+    return out;
+}
+
 } // namespace
 
 unsigned char upperCp1251(unsigned char byte) { return kUpperCp1251[byte]; }
 unsigned char lowerCp1251(unsigned char byte) { return kLowerCp1251[byte]; }
 
-std::string upperCp1251(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(kUpperCp1251[static_cast<unsigned char>(c)]);
-    return out;
-}
-
-std::string lowerCp1251(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(kLowerCp1251[static_cast<unsigned char>(c)]);
-    return out;
-}
+std::string upperCp1251(std::string_view text) { return mapBytes(text, kUpperCp1251); }
+std::string lowerCp1251(std::string_view text) { return mapBytes(text, kLowerCp1251); }
 
 bool isLetterCp1251(unsigned char byte) { return kUpperCp1251[byte] != kLowerCp1251[byte]; }
 

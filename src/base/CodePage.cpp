@@ -8,24 +8,12 @@
 namespace base {
 namespace {
 
+// Both code pages are ASCII below 0x80; the tables hold the high halves, bytes 0x80 to 0xFF.
+constexpr unsigned kAsciiEnd = 0x80;
+using HighHalf = char16_t[256 - kAsciiEnd];
+
 // Byte 0x98 has no character in code page 1251; it maps to U+0098 so that every byte round-trips.
-const char16_t kCp1251ToUnicode[256] = {
-    0x0000, 0x0001, 0x0002, 0x0003, 0x0004, 0x0005, 0x0006, 0x0007,
-    0x0008, 0x0009, 0x000A, 0x000B, 0x000C, 0x000D, 0x000E, 0x000F,
-    0x0010, 0x0011, 0x0012, 0x0013, 0x0014, 0x0015, 0x0016, 0x0017,
-    0x0018, 0x0019, 0x001A, 0x001B, 0x001C, 0x001D, 0x001E, 0x001F,
-    0x0020, 0x0021, 0x0022, 0x0023, 0x0024, 0x0025, 0x0026, 0x0027,
-    0x0028, 0x0029, 0x002A, 0x002B, 0x002C, 0x002D, 0x002E, 0x002F,
-    0x0030, 0x0031, 0x0032, 0x0033, 0x0034, 0x0035, 0x0036, 0x0037,
-    0x0038, 0x0039, 0x003A, 0x003B, 0x003C, 0x003D, 0x003E, 0x003F,
-    0x0040, 0x0041, 0x0042, 0x0043, 0x0044, 0x0045, 0x0046, 0x0047,
-    0x0048, 0x0049, 0x004A, 0x004B, 0x004C, 0x004D, 0x004E, 0x004F,
-    0x0050, 0x0051, 0x0052, 0x0053, 0x0054, 0x0055, 0x0056, 0x0057,
-    0x0058, 0x0059, 0x005A, 0x005B, 0x005C, 0x005D, 0x005E, 0x005F,
-    0x0060, 0x0061, 0x0062, 0x0063, 0x0064, 0x0065, 0x0066, 0x0067,
-    0x0068, 0x0069, 0x006A, 0x006B, 0x006C, 0x006D, 0x006E, 0x006F,
-    0x0070, 0x0071, 0x0072, 0x0073, 0x0074, 0x0075, 0x0076, 0x0077,
-    0x0078, 0x0079, 0x007A, 0x007B, 0x007C, 0x007D, 0x007E, 0x007F,
+const HighHalf kCp1251High = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -44,23 +32,7 @@ const char16_t kCp1251ToUnicode[256] = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-const char16_t kCp866ToUnicode[256] = {
-    0x0000, 0x0001, 0x0002, 0x0003, 0x0004, 0x0005, 0x0006, 0x0007,
-    0x0008, 0x0009, 0x000A, 0x000B, 0x000C, 0x000D, 0x000E, 0x000F,
-    0x0010, 0x0011, 0x0012, 0x0013, 0x0014, 0x0015, 0x0016, 0x0017,
-    0x0018, 0x0019, 0x001A, 0x001B, 0x001C, 0x001D, 0x001E, 0x001F,
-    0x0020, 0x0021, 0x0022, 0x0023, 0x0024, 0x0025, 0x0026, 0x0027,
-    0x0028, 0x0029, 0x002A, 0x002B, 0x002C, 0x002D, 0x002E, 0x002F,
-    0x0030, 0x0031, 0x0032, 0x0033, 0x0034, 0x0035, 0x0036, 0x0037,
-    0x0038, 0x0039, 0x003A, 0x003B, 0x003C, 0x003D, 0x003E, 0x003F,
-    0x0040, 0x0041, 0x0042, 0x0043, 0x0044, 0x0045, 0x0046, 0x0047,
-    0x0048, 0x0049, 0x004A, 0x004B, 0x004C, 0x004D, 0x004E, 0x004F,
-    0x0050, 0x0051, 0x0052, 0x0053, 0x0054, 0x0055, 0x0056, 0x0057,
-    0x0058, 0x0059, 0x005A, 0x005B, 0x005C, 0x005D, 0x005E, 0x005F,
-    0x0060, 0x0061, 0x0062, 0x0063, 0x0064, 0x0065, 0x0066, 0x0067,
-    0x0068, 0x0069, 0x006A, 0x006B, 0x006C, 0x006D, 0x006E, 0x006F,
-    0x0070, 0x0071, 0x0072, 0x0073, 0x0074, 0x0075, 0x0076, 0x0077,
-    0x0078, 0x0079, 0x007A, 0x007B, 0x007C, 0x007D, 0x007E, 0x007F,
+const HighHalf kCp866High = {
     0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
     0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
     0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
@@ -79,12 +51,16 @@ const char16_t kCp866ToUnicode[256] = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x2116, 0x00A4, 0x25A0, 0x00A0,
 };
 
-// Unicode to byte: the table's pairs sorted by code point, searched by bisection. Built once.
+char32_t toUnicode(unsigned char byte, const HighHalf& high) {
+    return byte < kAsciiEnd ? byte : high[byte - kAsciiEnd];
+}
+
+// Unicode to byte: the code page's pairs sorted by code point, searched by bisection. Built once.
 class ReverseTable {
 public:
-    explicit ReverseTable(const char16_t (&forward)[256]) {
+    explicit ReverseTable(const HighHalf& high) {
         for (int byte = 0; byte < 256; ++byte)
-            entries_[byte] = {forward[byte], static_cast<unsigned char>(byte)};
+            entries_[byte] = {toUnicode(static_cast<unsigned char>(byte), high), static_cast<unsigned char>(byte)};
         std::stable_sort(entries_.begin(), entries_.end(),
                          [](const Entry& a, const Entry& b) { return a.codePoint < b.codePoint; });
     }
@@ -106,38 +82,20 @@ private:
 };
 
 const ReverseTable& cp1251Reverse() {
-    static const ReverseTable table(kCp1251ToUnicode);
+    static const ReverseTable table(kCp1251High);
     return table;
 }
 
 const ReverseTable& cp866Reverse() {
-    static const ReverseTable table(kCp866ToUnicode);
+    static const ReverseTable table(kCp866High);
     return table;
 }
 
-void appendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out.push_back(static_cast<char>(codePoint));
-    } else if (codePoint < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else if (codePoint < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
-}
-
-std::string toUtf8(std::string_view bytes, const char16_t (&table)[256]) {
+std::string toUtf8(std::string_view bytes, const HighHalf& high) {
     std::string out;
     out.reserve(bytes.size() * 2);
     for (char c : bytes)
-        appendUtf8(out, table[static_cast<unsigned char>(c)]);
+        appendUtf8(out, toUnicode(static_cast<unsigned char>(c), high));
     return out;
 }
 
@@ -152,8 +110,8 @@ std::string fromUtf8(std::string_view utf8, const ReverseTable& reverse) {
 
 } // namespace
 
-char32_t cp1251ToUnicode(unsigned char byte) { return kCp1251ToUnicode[byte]; }
-char32_t cp866ToUnicode(unsigned char byte) { return kCp866ToUnicode[byte]; }
+char32_t cp1251ToUnicode(unsigned char byte) { return toUnicode(byte, kCp1251High); }
+char32_t cp866ToUnicode(unsigned char byte) { return toUnicode(byte, kCp866High); }
 unsigned char unicodeToCp1251(char32_t codePoint) { return cp1251Reverse().find(codePoint); }
 unsigned char unicodeToCp866(char32_t codePoint) { return cp866Reverse().find(codePoint); }
 
@@ -185,8 +143,26 @@ char32_t decodeUtf8(std::string_view utf8, size_t& pos) {
     return codePoint;
 }
 
-std::string cp1251ToUtf8(std::string_view bytes) { return toUtf8(bytes, kCp1251ToUnicode); }
-std::string cp866ToUtf8(std::string_view bytes) { return toUtf8(bytes, kCp866ToUnicode); }
+void appendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out.push_back(static_cast<char>(codePoint));
+    } else if (codePoint < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else if (codePoint < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    }
+}
+
+std::string cp1251ToUtf8(std::string_view bytes) { return toUtf8(bytes, kCp1251High); }
+std::string cp866ToUtf8(std::string_view bytes) { return toUtf8(bytes, kCp866High); }
 std::string utf8ToCp1251(std::string_view utf8) { return fromUtf8(utf8, cp1251Reverse()); }
 std::string utf8ToCp866(std::string_view utf8) { return fromUtf8(utf8, cp866Reverse()); }
 

@@ -18,6 +18,9 @@ std::string cp866ToUtf8(std::string_view bytes);
 std::string utf8ToCp1251(std::string_view utf8);
 std::string utf8ToCp866(std::string_view utf8);
 
+// Appends the code point's UTF-8 bytes.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 // Decodes one code point at pos and advances pos; a malformed sequence yields U+FFFD and
 // consumes at least one byte. pos must be below utf8.size().
 char32_t decodeUtf8(std::string_view utf8, size_t& pos);

@@ -108,6 +108,13 @@ void removeFile(const std::string& native) {
     std::filesystem::remove(native, ec); // a file already gone is what was asked for
 }
 
+Status deleteRow(const ObjectRow& row) {
+    SqlStatement remove;
+    CE_TRY(remove.prepare(row.file->handle(), std::string("DELETE FROM ") + row.metaTable + " WHERE rowid = ?"));
+    remove.bindInt(1, row.rowid);
+    return remove.run();
+}
+
 } // namespace
 
 Status Dictionary::list(ObjectKind kind, std::string_view parent, std::vector<ObjectRow>& rows) {
@@ -358,17 +365,20 @@ Status Dictionary::addIndexFile(std::string_view table, std::string_view file, s
                {owner.name, std::string(file), std::string(comment)});
 }
 
-Status Dictionary::removeIndexFile(std::string_view table, std::string_view file, bool deleteFile) {
-    ObjectRow owner;
+Status Dictionary::findOfIdleTable(ObjectKind kind, std::string_view table, std::string_view name, ObjectRow& owner,
+                                   ObjectRow& row) {
     CE_TRY(find(ObjectKind::Table, "", table, owner));
-    ObjectRow row;
-    CE_TRY(find(ObjectKind::IndexFile, owner.name, file, row));
+    CE_TRY(find(kind, owner.name, name, row));
     if (db_->imageInUse(owner.name))
         return Status(kTableInExclusiveUse, "Table in use: " + owner.name);
-    SqlStatement remove;
-    CE_TRY(remove.prepare(db_->handle(), "DELETE FROM __ce_indexfiles WHERE rowid = ?"));
-    remove.bindInt(1, row.rowid);
-    CE_TRY(remove.run());
+    return {};
+}
+
+Status Dictionary::removeIndexFile(std::string_view table, std::string_view file, bool deleteFile) {
+    ObjectRow owner;
+    ObjectRow row;
+    CE_TRY(findOfIdleTable(ObjectKind::IndexFile, table, file, owner, row));
+    CE_TRY(deleteRow(row));
     if (deleteFile)
         removeFile(pathBeside(row.name));
     return {};
@@ -376,11 +386,8 @@ Status Dictionary::removeIndexFile(std::string_view table, std::string_view file
 
 Status Dictionary::deleteIndex(std::string_view table, std::string_view tag) {
     ObjectRow owner;
-    CE_TRY(find(ObjectKind::Table, "", table, owner));
     ObjectRow index;
-    CE_TRY(find(ObjectKind::Index, owner.name, tag, index));
-    if (db_->imageInUse(owner.name))
-        return Status(kTableInExclusiveUse, "Table in use: " + owner.name);
+    CE_TRY(findOfIdleTable(ObjectKind::Index, table, tag, owner, index));
     if (index.container.empty()) {
         // A structural tag goes through the DDL, which also drops the index SQL uses.
         std::string table;
@@ -389,10 +396,7 @@ Status Dictionary::deleteIndex(std::string_view table, std::string_view tag) {
         CE_TRY(quotedForDdl(index.name, quotedTag));
         return runDdl(DdlTarget{db_, "", 3}, "DROP INDEX " + table + "." + quotedTag);
     }
-    SqlStatement remove;
-    CE_TRY(remove.prepare(index.file->handle(), "DELETE FROM __ce_indexes WHERE rowid = ?"));
-    remove.bindInt(1, index.rowid);
-    return remove.run();
+    return deleteRow(index);
 }
 
 Status Dictionary::createRefIntegrity(const RefIntegrityRule& rule) {
@@ -470,10 +474,7 @@ Status Dictionary::removeMember(std::string_view group, std::string_view user) {
     for (const ObjectRow& member : members) {
         if (!sameName(member.name, user))
             continue;
-        SqlStatement remove;
-        CE_TRY(remove.prepare(db_->handle(), "DELETE FROM __ce_members WHERE rowid = ?"));
-        remove.bindInt(1, member.rowid);
-        return remove.run();
+        return deleteRow(member);
     }
     return Status(kObjectNotFound, std::string(user) + " is not a member of " + owner.name);
 }

@@ -91,6 +91,9 @@ private:
     Status requireNew(ObjectKind kind, std::string_view name);
     Status deleteRows(const char* metaTable, const char* column, const std::string& name);
     Status deleteAccessor(ObjectKind kind, std::string_view name);
+    // An object of a table whose structure may change (no handle has the table open).
+    Status findOfIdleTable(ObjectKind kind, std::string_view table, std::string_view name, ObjectRow& owner,
+                           ObjectRow& row);
 
     std::shared_ptr<Database> db_;
 };

@@ -120,12 +120,18 @@ TRect TDataMap::editObjectScreenRect() {
                                context, options_.SizeRect(), {Width(), Height()});
 }
 
-// Posts the buffer and redraws where the object was and where it is now.
+// Posts the buffer and redraws the map where the object was and where it is now. The frame
+// round a selection of several objects changes with the object wherever its sides run, so then
+// the overlays are painted over the whole control.
 void TDataMap::postAndRedraw(const TRect& before) {
     PostEditObject();
     const TRect after = editObjectScreenRect();
     RefreshMapRect(before);
     RefreshMapRect(after);
+    if (selectedObjects_.size() >= 2) {
+        PaintOverlays(Rect(0, 0, Width(), Height()));
+        return;
+    }
     PaintOverlays(before);
     PaintOverlays(after);
 }

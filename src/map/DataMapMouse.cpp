@@ -23,8 +23,8 @@
 #include <cmath>
 
 #include "map/ControlViewContext.h"
+#include "map/EditHandles.h"
 #include "map/MapGeometry.h"
-#include "map/Rounding.h"
 #include "map/TKexMapList.h"
 #include "toolkit/TPopupMenu.h"
 
@@ -36,18 +36,8 @@ constexpr TCursor kMovePixelCursor = 1010;
 // A lens frame smaller than this (world units) on either side is a click: one zoom step.
 constexpr float kLensMinFrame = 3;
 
-mapi::WorldPoint middle(mapi::WorldPoint a, mapi::WorldPoint b) {
-    return {a.x + std::abs(a.x - b.x) / 2, a.y + std::abs(a.y - b.y) / 2};
-}
-
 bool isNear(TPoint press, TPoint handle, int size) {
     return std::abs(press.X - handle.X) <= size && std::abs(press.Y - handle.Y) <= size;
-}
-
-// The pixel position of a world point, rounded.
-TPoint pixelOf(const TDataMap& map, mapi::WorldPoint p) {
-    map.MapToScreen(p.x, p.y);
-    return Point(mapi::roundToInt(p.x), mapi::roundToInt(p.y));
 }
 
 // The topmost object at the world point when it is of the kind, else -1.
@@ -244,17 +234,6 @@ int TDataMap::LocateObjectAt(float X, float Y) {
 
 // ---- handles ----
 
-namespace {
-
-// The eight resize handles of a frame, in handle order (corners and side middles).
-std::array<mapi::WorldPoint, 8> resizeHandles(const std::array<mapi::WorldPoint, 4>& c) {
-    const float midX = middle(c[0], c[1]).x;
-    const float midY = middle(c[1], c[2]).y;
-    return {c[0], {midX, c[0].y}, c[1], {c[1].x, midY}, c[2], {midX, c[2].y}, c[3], {c[0].x, midY}};
-}
-
-} // namespace
-
 bool TDataMap::CheckHandleCursor(int X, int Y) {
     const TKEXMapObjectMem& rec = editBuffer_.Record();
     if (isEditRefused(rec))
@@ -268,7 +247,7 @@ bool TDataMap::CheckHandleCursor(int X, int Y) {
         return reset();
     const TPoint at = Point(X, Y);
     const int size = options_.SizeRect();
-    const auto over = [&](mapi::WorldPoint p) { return isNear(at, pixelOf(*this, p), size); };
+    const auto over = [&](mapi::WorldPoint p) { return isNear(at, pixelOf(p), size); };
     const bool textOrNote = rec.Kind == mapi::kindText || rec.Kind == mapi::kindZametka;
     if (mouse_.Handles == mapi::handlesRotate && over(rec.Center)) {
         SetCursor(crSizeAll);
@@ -292,8 +271,8 @@ bool TDataMap::CheckHandleCursor(int X, int Y) {
     }
     if (mouse_.Handles == mapi::handlesResize) {
         const auto& c = rec.Corners;
-        const float midX = middle(c[0], c[1]).x;
-        const float midY = middle(c[0], c[2]).y;
+        const float midX = mapi::HandleMiddle(c[0], c[1]).x;
+        const float midY = mapi::HandleMiddle(c[0], c[2]).y;
         const std::array<std::pair<std::array<mapi::WorldPoint, 2>, TCursor>, 4> tests = {{
             {{c[0], c[2]}, crSizeNWSE},
             {{c[1], c[3]}, crSizeNESW},
@@ -317,7 +296,7 @@ bool TDataMap::pressOnHandle(TMouseButton button, int x, int y) {
     TKEXMapObjectMem& rec = editBuffer_.Record();
     const TPoint at = Point(x, y);
     const int size = options_.SizeRect();
-    const auto over = [&](mapi::WorldPoint p) { return isNear(at, pixelOf(*this, p), size); };
+    const auto over = [&](mapi::WorldPoint p) { return isNear(at, pixelOf(p), size); };
     if (mouse_.Handles == mapi::handlesRotate && over(rec.Center)) {
         if (button == mbLeft) {
             mouse_.CentreMoving = true;
@@ -355,7 +334,7 @@ bool TDataMap::pressOnHandle(TMouseButton button, int x, int y) {
         }
     }
     if (!mouse_.PointGrabbed && mouse_.Handles == mapi::handlesResize) {
-        const std::array<mapi::WorldPoint, 8> handles = resizeHandles(rec.Corners);
+        const std::array<mapi::WorldPoint, 8> handles = mapi::ResizeHandles(rec.Corners);
         const auto hit = std::find_if(handles.begin(), handles.end(), over);
         mouse_.Resizing = hit != handles.end();
         if (mouse_.Resizing) {
@@ -480,23 +459,17 @@ void TDataMap::moveLensFrame() {
     paintLensFrame();
 }
 
-// A rubber band in xor: drawing the last rectangle again erases it.
+// A rubber band in xor: drawing the last rectangle again erases it. Every paint of the control
+// draws the shown rectangle among the overlays, so the last one is on the screen when this runs.
 void TDataMap::paintLensFrame() {
     TCanvas& canvas = *Canvas();
-    TPen& pen = *canvas.Pen();
-    pen.SetMode(pmXor);
-    pen.SetStyle(psDot);
-    pen.SetColor(clWhite);
-    pen.SetWidth(options_.WidthRectLinza());
-    canvas.Brush()->SetStyle(bsClear);
     if (mouse_.LensShown)
-        canvas.Rectangle(mouse_.LensRect);
-    const TPoint a = pixelOf(*this, mouse_.LensCorner1);
-    const TPoint b = pixelOf(*this, mouse_.LensCorner2);
+        drawLensRect(canvas, mouse_.LensRect);
+    const TPoint a = pixelOf(mouse_.LensCorner1);
+    const TPoint b = pixelOf(mouse_.LensCorner2);
     mouse_.LensRect = Rect(a.X, a.Y, b.X, b.Y);
-    canvas.Rectangle(mouse_.LensRect);
+    drawLensRect(canvas, mouse_.LensRect);
     mouse_.LensShown = true;
-    pen.SetMode(pmCopy);
 }
 
 // ---- region tools ----

@@ -81,16 +81,18 @@ bool TDataMap::isLoopHeld(const tk::LoopGuard& guard, TMouseButton button) const
 bool TDataMap::pauseLoop(const tk::LoopGuard& guard, TMouseButton button, const bool& running) {
     const std::uint64_t start = tk::clockMs();
     for (;;) {
-        if (!isLoopHeld(guard, button) || !running)
-            return false;
-        if (tk::clockMs() - start >=
-            static_cast<std::uint64_t>(std::max(options_.DelayScroll(), 0)))
-            return true;
+        // Pump at least once a pass: on a busy machine the pause can be over before it is first
+        // checked, and the loop must still see the moves and the release.
         Application->ProcessMessages();
         if (guard.controlGone())
             return false;
         // The moves handled meanwhile steer the auto-scroll; out of every zone it makes no step.
         CheckScrollZone(mouse_.Mouse.X, mouse_.Mouse.Y);
+        if (!isLoopHeld(guard, button) || !running)
+            return false;
+        if (tk::clockMs() - start >=
+            static_cast<std::uint64_t>(std::max(options_.DelayScroll(), 0)))
+            return true;
     }
 }
 

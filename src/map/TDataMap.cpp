@@ -1,5 +1,6 @@
 // The map control: construction and destruction, properties, loading and emptying, the view, and
-// the rebuild of the back buffer with its overlays.
+// the rebuild of the back buffer and its copy to the screen (the overlays over it are in
+// DataMapOverlays.cpp).
 //
 // Buffer states:  changed --RefreshMap--> drawn (cache holds a copy) --any change--> changed
 //                 drawn --RefreshMap--> drawn (restored from the cache, nothing culled or drawn)
@@ -16,9 +17,7 @@
 #include "map/Rounding.h"
 #include "map/ViewTransform.h"
 #include "map/TKexHugeBitmap.h"
-#include "map/TKexMapList.h"
 #include "toolkit/AnsiStrings.h"
-#include "toolkit/Format.h"
 #include "toolkit/TDateTime.h"
 #include "toolkit/TRegion.h"
 #include "toolkit/TResourceStream.h"
@@ -297,7 +296,11 @@ void TDataMap::SetInstrument(TInstrument Value) {
     }
     instrument_ = Value;
     SetCursor(Value == iLinza ? kLinzaCursor : crDefault);
-    mouse_.LensShown = false;
+    if (mouse_.LensShown) {
+        // The lens frame goes with the tool that drew it.
+        mouse_.LensShown = false;
+        Repaint();
+    }
     DoChangeInstrument();
 }
 
@@ -504,148 +507,4 @@ void TDataMap::Paint() {
     }
     TMyImage::Paint();
     paintOverlayLayers();
-}
-
-void TDataMap::PaintOverlays(const TRect& Rect) {
-    PaintRect(Rect);
-    paintOverlayLayers();
-}
-
-void TDataMap::paintOverlayLayers() {
-    TCanvas& canvas = *Canvas();
-    paintMeasureLine(canvas);
-    paintRegionBand(canvas);
-    paintGuideLines(canvas);
-    paintSelectionFrame(canvas);
-}
-
-std::vector<TPoint> TDataMap::screenPoints(std::span<const mapi::WorldPoint> points) const {
-    std::vector<TPoint> pixels(points.size());
-    mapi::ViewTransform(XWind(), YWind(), Scale(), renderer_.ZoomFactor())
-        .MapToScreenPoints(points, pixels);
-    return pixels;
-}
-
-void TDataMap::paintMeasureLine(TCanvas& canvas) {
-    if (instrument_ != iMeasure || measurePoints_.size() < 2)
-        return;
-    TPen& pen = *canvas.Pen();
-    pen.SetMode(pmXor);
-    pen.SetWidth(3);
-    pen.SetColor(clWhite);
-    pen.SetStyle(psSolid);
-    canvas.Polyline(screenPoints(measurePoints_));
-    pen.SetMode(pmCopy);
-}
-
-void TDataMap::paintRegionBand(TCanvas& canvas) {
-    if ((instrument_ != iRegion && instrument_ != iRegionRect) || regionPoints_.size() < 2)
-        return;
-    TPen& pen = *canvas.Pen();
-    pen.SetMode(pmXor);
-    pen.SetWidth(options_.WidthRectLinza());
-    pen.SetColor(clWhite);
-    pen.SetStyle(psSolid);
-    canvas.Brush()->SetStyle(bsClear);
-    canvas.Polygon(screenPoints(regionPoints_));
-    pen.SetMode(pmCopy);
-}
-
-void TDataMap::paintGuideLines(TCanvas& canvas) {
-    // A step of 0 or less has no lines to divide the control into.
-    if (!options_.mpGuideLines() || guideStepX_ <= 0 || guideStepY_ <= 0)
-        return;
-    TPen& pen = *canvas.Pen();
-    pen.SetWidth(1);
-    pen.SetColor(guideColor_);
-    pen.SetStyle(psDot);
-    pen.SetMode(pmCopy);
-    canvas.Brush()->SetStyle(bsClear);
-    for (int i = 0; i <= Width() / guideStepX_; ++i) {
-        canvas.MoveTo(i * guideStepX_, 0);
-        canvas.LineTo(i * guideStepX_, Height());
-    }
-    for (int i = 1; i <= Height() / guideStepY_; ++i) {
-        canvas.MoveTo(0, i * guideStepY_);
-        canvas.LineTo(Width(), i * guideStepY_);
-    }
-    TFont& font = *canvas.Font();
-    font.SetName(options_.FontSystem());
-    font.SetSize(7);
-    font.SetColor(guideColor_);
-    font.SetEscapement(0);
-    font.SetOrientation(0);
-    const double unitsPerPixel = 100.0 / Scale();
-    if (guideStepX_ > 20) {
-        for (int i = 0; i <= Width() / guideStepX_; ++i)
-            canvas.TextOut(i * guideStepX_ + 2, 1,
-                           Format("%n", XWind() + i * guideStepX_ * unitsPerPixel));
-    }
-    if (guideStepY_ > 20) {
-        for (int i = 1; i <= Height() / guideStepY_; ++i)
-            canvas.TextOut(2, i * guideStepY_ + 2,
-                           Format("%n", YWind() + i * guideStepY_ * unitsPerPixel));
-    }
-}
-
-void TDataMap::paintSelectionFrame(TCanvas& canvas) {
-    const TKexMapList& objects = model_.Objects();
-    if (selectedObjects_.size() < 2)
-        return;
-    bool any = false;
-    mapi::WorldRect frame;
-    for (int i : selectedObjects_) {
-        if (i < 0 || i >= objects.Count())
-            continue;
-        for (mapi::WorldPoint c : objects[i].Corners) {
-            if (!any) {
-                frame = {c.x, c.y, c.x, c.y};
-                any = true;
-            }
-            frame = {std::min(frame.x1, c.x), std::min(frame.y1, c.y), std::max(frame.x2, c.x),
-                     std::max(frame.y2, c.y)};
-        }
-    }
-    if (!any)
-        return;
-    MapToScreen(frame.x1, frame.y1);
-    MapToScreen(frame.x2, frame.y2);
-    const int l = mapi::roundToInt(frame.x1);
-    const int t = mapi::roundToInt(frame.y1);
-    const int r = mapi::roundToInt(frame.x2);
-    const int b = mapi::roundToInt(frame.y2);
-    const std::array<TPoint, 5> outline = {Point(l, t), Point(r, t), Point(r, b), Point(l, b),
-                                           Point(l, t)};
-    TPen& pen = *canvas.Pen();
-    pen.SetWidth(1);
-    pen.SetStyle(psDot);
-    pen.SetMode(pmXor);
-    pen.SetColor(backgroundColor_);
-    // The complement of the plain colour: the dots' gaps take it.
-    canvas.Brush()->SetColor(static_cast<TColor>(~ColorToRGB(backgroundColor_) & 0xFFFFFF));
-    canvas.Brush()->SetStyle(bsSolid);
-    canvas.Polyline(outline);
-    pen.SetMode(pmCopy);
-}
-
-void TDataMap::DrawPointHandle(TPenMode Mode, float X, float Y) {
-    MapToScreen(X, Y);
-    const int x = mapi::roundToInt(X);
-    const int y = mapi::roundToInt(Y);
-    const int s = options_.SizeRect();
-    TCanvas& canvas = *Canvas();
-    canvas.Pen()->SetMode(Mode);
-    canvas.Rectangle(x - s, y - s, x + s, y + s);
-    canvas.Pen()->SetMode(pmCopy);
-}
-
-void TDataMap::DrawRoundHandle(TPenMode Mode, float X, float Y) {
-    MapToScreen(X, Y);
-    const int x = mapi::roundToInt(X);
-    const int y = mapi::roundToInt(Y);
-    const int s = options_.SizeRect() + 2;
-    TCanvas& canvas = *Canvas();
-    canvas.Pen()->SetMode(Mode);
-    canvas.Ellipse(x - s, y - s, x + s, y + s);
-    canvas.Pen()->SetMode(pmCopy);
 }

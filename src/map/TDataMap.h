@@ -128,7 +128,8 @@ public:
     void SetReadyFlag(bool Value) { ready_ = Value; }
     void RefreshMap();
     void RefreshMapRect(const TRect& Rect);
-    // Copies Rect of the buffer to the screen and paints the overlays.
+    // Copies Rect of the buffer to the screen and paints the overlays inside it; the screen
+    // outside Rect keeps what it shows.
     void PaintOverlays(const TRect& Rect);
     // Draws one record on any canvas in the current view (the blink, the preview).
     void DrawObject(const TKEXMapObjectMem& Record, TCanvas& Canvas);
@@ -144,7 +145,8 @@ public:
         renderer_.DrawPixelLine(Canvas, X1, Y1, X2, Y2);
     }
     // A square handle (SizeRect pixels round the point) and a round one (2 pixels larger), at a
-    // world point on the control's canvas, drawn with the given pen mode.
+    // world point on the control's canvas, drawn with the given pen mode and the canvas's pen
+    // and brush.
     void DrawPointHandle(TPenMode Mode, float X, float Y);
     void DrawRoundHandle(TPenMode Mode, float X, float Y);
     // Milliseconds of the last full rebuild's steps.
@@ -338,13 +340,19 @@ private:
     const TBitmap* grassPattern();
     TBitmap& buffer() { return *Picture()->Bitmap(); }
     void fire(const TNotifyEvent& event);
-    void paintGuideLines(TCanvas& canvas);
-    // The overlays in their order, over what the screen shows now.
+    // The overlays (DataMapOverlays.cpp) in their order, over the buffer just copied.
     void paintOverlayLayers();
+    TPoint pixelOf(mapi::WorldPoint p) const;
     std::vector<TPoint> screenPoints(std::span<const mapi::WorldPoint> points) const;
     void paintMeasureLine(TCanvas& canvas);
     void paintRegionBand(TCanvas& canvas);
+    void paintScrollMarker(TCanvas& canvas);
+    void paintGuideLines(TCanvas& canvas);
+    void setFramePen(TCanvas& canvas);
     void paintSelectionFrame(TCanvas& canvas);
+    void paintEditObject(TCanvas& canvas);
+    void paintCentreMark(TCanvas& canvas, TPoint centre);
+    void drawLensRect(TCanvas& canvas, const TRect& rect);
     void loadScrollMarker();
     void releaseCache();
     void forgetObjects();

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "toolkit/TBitmap_p.h"
@@ -11,15 +13,17 @@ namespace tk {
 
 namespace {
 
-constexpr QRgb kRgbMask = 0x00FFFFFF;
-
-QImage hatchTexture(TBrushStyle style, QRgb rgb) {
+// The hatch as a texture brush, transparent between its lines; the canvas keeps the last one,
+// as a map fills many areas alike one after another.
+const QBrush& hatchBrush(HatchBrush& cache, TBrushStyle style, QRgb rgb) {
+    if (!cache.brush.textureImage().isNull() && cache.style == style && cache.rgb == rgb) return cache.brush;
     QImage texture(8, 8, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < 8; ++y) {
         auto* line = reinterpret_cast<QRgb*>(texture.scanLine(y));
         for (int x = 0; x < 8; ++x) line[x] = isHatchPixel(style, x, y) ? (rgb | 0xFF000000) : 0;
     }
-    return texture;
+    cache = {style, rgb, QBrush(texture)};
+    return cache.brush;
 }
 
 // The raster operation of a copy mode on 0xRRGGBB source and destination values.
@@ -84,87 +88,85 @@ bool isHatchPixel(TBrushStyle style, int x, int y) {
     return false;
 }
 
-QRgb applyPenMode(TPenMode mode, QRgb p, QRgb d) {
-    switch (mode) {
-    case pmBlack: return 0;
-    case pmWhite: return kRgbMask;
-    case pmNop: return d;
-    case pmNot: return ~d;
-    case pmCopy: return p;
-    case pmNotCopy: return ~p;
-    case pmMergePenNot: return p | ~d;
-    case pmMaskPenNot: return p & ~d;
-    case pmMergeNotPen: return ~p | d;
-    case pmMaskNotPen: return ~p & d;
-    case pmMerge: return p | d;
-    case pmNotMerge: return ~(p | d);
-    case pmMask: return p & d;
-    case pmNotMask: return ~(p & d);
-    case pmXor: return p ^ d;
-    case pmNotXor: return ~(p ^ d);
-    }
-    return p;
-}
-
 ShapeRaster::ShapeRaster(CanvasImpl& canvas, TPenMode mode)
     : canvas_(canvas), mode_(mode), direct_(mode == pmCopy) {
     if (!canvas_.hasSurface()) return;
     bits_ = canvas_.image->bits();
     stride_ = canvas_.image->bytesPerLine();
+    bounds_ = canvas_.image->rect();
+    if (canvas_.clipped) {
+        bounds_ &= canvas_.clip.boundingRect();
+        clipIsComplex_ = canvas_.clip.rectCount() > 1;
+    }
     if (direct_) return;
-    for (QImage& mask : canvas_.masks) {
-        if (mask.size() == canvas_.image->size()) continue;
-        mask = QImage(canvas_.image->size(), QImage::Format_Alpha8);
-        mask.fill(0);
+    for (int layer = kFill; layer <= kPen; ++layer) {
+        QImage& mask = canvas_.masks[layer];
+        if (mask.size() != canvas_.image->size()) {
+            mask = QImage(canvas_.image->size(), QImage::Format_Alpha8);
+            mask.fill(0);
+        }
+        masks_[layer] = mask.bits();
+        maskStride_ = mask.bytesPerLine();
     }
 }
 
 ShapeRaster::~ShapeRaster() { finish(); }
 
-void ShapeRaster::fill(const QPainterPath& path, Layer layer) {
-    if (bits_ == nullptr || path.isEmpty()) return;
+// Paints an area with draw(painter, brush): onto the surface through the canvas's painter in
+// copy mode, as coverage into the layer's mask otherwise (bounds: the area's control points).
+template <typename Draw>
+void ShapeRaster::fillWith(const QRectF& bounds, Layer layer, Draw&& draw) {
     const Ink& ink = inks_[layer];
-    QPainter painter;
     if (direct_) {
-        painter.begin(canvas_.image);
-        if (canvas_.clipped) painter.setClipRegion(canvas_.clip);
+        QPainter& painter = *canvas_.shapePainter.open(canvas_.image, canvas_);
         switch (ink.kind) {
         case Ink::Kind::Solid:
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillPath(path, QColor::fromRgb(ink.rgb));
+            draw(painter, QBrush(QColor::fromRgb(ink.rgb)));
             break;
         case Ink::Kind::Hatch:
-            painter.fillPath(path, QBrush(hatchTexture(ink.hatch, ink.rgb)));
+            // The hatch's gaps are transparent and leave the surface as it was.
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            draw(painter, hatchBrush(canvas_.hatch, ink.hatch, ink.rgb));
             break;
         case Ink::Kind::Pattern:
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillPath(path, QBrush(*ink.pattern));
+            draw(painter, QBrush(*ink.pattern));
             break;
         }
         return;
     }
-    painter.begin(&canvas_.masks[layer]);
-    if (canvas_.clipped) painter.setClipRegion(canvas_.clip);
+    QPainter& painter = *canvas_.maskPainters[layer].open(&canvas_.masks[layer], canvas_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillPath(path, Qt::white);
-    painter.end();
+    draw(painter, QBrush(Qt::white));
     // Cut in floating point first: a far-away shape has coordinates no int can hold.
-    const QRectF bounds = path.controlPointRect().adjusted(-1, -1, 1, 1) & QRectF(canvas_.image->rect());
-    dirty_ |= bounds.toAlignedRect() & canvas_.image->rect();
+    const QRectF cut = bounds.adjusted(-1, -1, 1, 1) & QRectF(canvas_.image->rect());
+    dirty_ |= cut.toAlignedRect() & canvas_.image->rect();
 }
 
-void ShapeRaster::plot(int x, int y, Layer layer) {
-    if (bits_ == nullptr || !canvas_.isDrawable(x, y)) return;
-    if (direct_) {
-        paint(x, y, inks_[layer]);
-        return;
+void ShapeRaster::fill(const QPainterPath& path, Layer layer) {
+    if (bits_ == nullptr || path.isEmpty()) return;
+    fillWith(path.controlPointRect(), layer,
+             [&](QPainter& painter, const QBrush& brush) { painter.fillPath(path, brush); });
+}
+
+void ShapeRaster::fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule, Layer layer) {
+    if (bits_ == nullptr || corners.size() < 2) return;
+    QPointF low = corners.front();
+    QPointF high = low;
+    for (const QPoint& p : corners) {
+        low = QPointF(std::min<qreal>(low.x(), p.x()), std::min<qreal>(low.y(), p.y()));
+        high = QPointF(std::max<qreal>(high.x(), p.x()), std::max<qreal>(high.y(), p.y()));
     }
-    canvas_.masks[layer].scanLine(y)[x] = 0xFF;
-    dirty_ |= QRect(x, y, 1, 1);
+    fillWith(QRectF(low, high), layer, [&](QPainter& painter, const QBrush& brush) {
+        painter.setBrush(brush);
+        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()), rule);
+    });
 }
 
-void ShapeRaster::paint(int x, int y, const Ink& ink) {
-    QRgb* pixel = pixelAt(x, y);
+bool ShapeRaster::isInClip(int x, int y) const { return canvas_.clip.contains(QPoint(x, y)); }
+
+void ShapeRaster::paintPattern(QRgb* pixel, int x, int y, const Ink& ink) {
     QRgb source = ink.rgb;
     if (ink.kind == Ink::Kind::Hatch && !isHatchPixel(ink.hatch, x, y)) return;
     if (ink.kind == Ink::Kind::Pattern) {
@@ -177,9 +179,9 @@ void ShapeRaster::paint(int x, int y, const Ink& ink) {
 void ShapeRaster::finish() {
     if (direct_ || dirty_.isEmpty()) return;
     for (int y = dirty_.top(); y <= dirty_.bottom(); ++y) {
-        uchar* fill = canvas_.masks[kFill].scanLine(y);
-        uchar* gap = canvas_.masks[kGap].scanLine(y);
-        uchar* pen = canvas_.masks[kPen].scanLine(y);
+        uchar* fill = masks_[kFill] + y * maskStride_;
+        uchar* gap = masks_[kGap] + y * maskStride_;
+        uchar* pen = masks_[kPen] + y * maskStride_;
         for (int x = dirty_.left(); x <= dirty_.right(); ++x) {
             if (pen[x] != 0) {
                 paint(x, y, inks_[kPen]);
@@ -197,30 +199,84 @@ void ShapeRaster::finish() {
     dirty_ = QRect();
 }
 
+namespace {
+
+// The part of a stretched copy that falls in one rectangle of the surface: each pixel of dest
+// takes the source pixel its position scales to (nearest below), through combine.
+struct StretchCopy {
+    const QImage& from;
+    const TRect& dest;
+    const TRect& sourceRect;
+    std::optional<QRgb> key;
+
+    template <typename Combine>
+    void operator()(QImage& surface, const QRect& part, Combine combine) const {
+        const std::int64_t dw = dest.Width(), dh = dest.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
+        const bool keyed = key.has_value();
+        const QRgb keyRgb = key.value_or(0);
+        // The source column steps by sw / dw per pixel; carried as quotient and remainder, so
+        // that a row needs no division per pixel.
+        const std::int64_t whole = sw / dw;
+        const std::int64_t rest = sw % dw;
+        const std::int64_t start = (part.left() - dest.Left) * sw;
+        const int width = from.width();
+        const int height = from.height();
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            const std::int64_t sy = sourceRect.Top + (y - dest.Top) * sh / dh;
+            if (sy < 0 || sy >= height) continue;
+            const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(static_cast<int>(sy)));
+            auto* out = reinterpret_cast<QRgb*>(surface.scanLine(y));
+            const auto copyPixel = [&](int x, std::int64_t column) {
+                const QRgb s = in[column] & kRgbMask;
+                if (!keyed || s != keyRgb) out[x] = 0xFF000000 | (combine(s, out[x] & kRgbMask) & kRgbMask);
+            };
+            if (sw == dw) {
+                // Not stretched across: the source column is x shifted, over the columns it has.
+                const std::int64_t shift = std::int64_t{sourceRect.Left} - dest.Left;
+                const std::int64_t first = std::max<std::int64_t>(part.left(), -shift);
+                const std::int64_t last = std::min<std::int64_t>(part.right(), width - 1 - shift);
+                for (std::int64_t x = first; x <= last; ++x) copyPixel(static_cast<int>(x), x + shift);
+                continue;
+            }
+            std::int64_t column = sourceRect.Left + start / dw;
+            std::int64_t remainder = start % dw;
+            for (int x = part.left(); x <= part.right(); ++x) {
+                if (column >= 0 && column < width) copyPixel(x, column);
+                column += whole;
+                remainder += rest;
+                if (remainder >= dw) {
+                    remainder -= dw;
+                    ++column;
+                }
+            }
+        }
+    }
+};
+
+} // namespace
+
 void stretchBlt(CanvasImpl& canvas, const TRect& dest, const QImage& source, const TRect& sourceRect,
                 TCopyMode mode, std::optional<QRgb> key) {
     if (!canvas.hasSurface() || source.isNull()) return;
     if (dest.Width() <= 0 || dest.Height() <= 0 || sourceRect.Width() <= 0 || sourceRect.Height() <= 0) return;
     // Copying a canvas onto itself reads from a copy, so that moved pixels are not read again.
     const QImage own = &source == canvas.image ? source.copy() : QImage();
-    const QImage& from = own.isNull() ? source : own;
-    const QRegion target = canvas.drawableRegion() & QRect(dest.Left, dest.Top, dest.Width(), dest.Height());
-    const int64_t dw = dest.Width(), dh = dest.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
-    for (const QRect& part : target) {
-        for (int y = part.top(); y <= part.bottom(); ++y) {
-            const int sy = sourceRect.Top + static_cast<int>((y - dest.Top) * sh / dh);
-            if (sy < 0 || sy >= from.height()) continue;
-            const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(sy));
-            auto* out = reinterpret_cast<QRgb*>(canvas.image->scanLine(y));
-            for (int x = part.left(); x <= part.right(); ++x) {
-                const int sx = sourceRect.Left + static_cast<int>((x - dest.Left) * sw / dw);
-                if (sx < 0 || sx >= from.width()) continue;
-                const QRgb s = in[sx] & kRgbMask;
-                if (key && s == *key) continue;
-                out[x] = 0xFF000000 | (applyCopyMode(mode, s, out[x] & kRgbMask) & kRgbMask);
-            }
+    const StretchCopy copy{own.isNull() ? source : own, dest, sourceRect, key};
+    QImage& surface = *canvas.image;
+    const QRect visible = surface.rect() & QRect(dest.Left, dest.Top, dest.Width(), dest.Height());
+    const auto copyPart = [&](const QRect& part) {
+        if (part.isEmpty()) return;
+        if (mode == cmSrcCopy) {
+            copy(surface, part, [](QRgb s, QRgb) { return s; });
+            return;
         }
+        copy(surface, part, [mode](QRgb s, QRgb d) { return applyCopyMode(mode, s, d); });
+    };
+    if (!canvas.clipped) {
+        copyPart(visible);
+        return;
     }
+    for (const QRect& rect : canvas.clip) copyPart(rect & visible);
 }
 
 } // namespace tk

@@ -4,9 +4,12 @@
 
 #include <QImage>
 #include <QPainterPath>
+#include <QPoint>
 #include <QRect>
 
+#include <algorithm>
 #include <optional>
+#include <span>
 
 #include "toolkit/TCanvas_p.h"
 
@@ -29,13 +32,38 @@ struct Ink {
 // Whether pixel (x, y) belongs to the lines of a hatch style.
 bool isHatchPixel(TBrushStyle style, int x, int y);
 
-// The raster operation of a pen mode on 0xRRGGBB values.
-QRgb applyPenMode(TPenMode mode, QRgb pen, QRgb destination);
+constexpr QRgb kRgbMask = 0x00FFFFFF;
+
+// The raster operation of a pen mode on the 0xRRGGBB values of the pen p and the destination d
+// (inline: it runs once a pixel).
+inline QRgb applyPenMode(TPenMode mode, QRgb p, QRgb d) {
+    switch (mode) {
+    case pmBlack: return 0;
+    case pmWhite: return kRgbMask;
+    case pmNop: return d;
+    case pmNot: return ~d;
+    case pmCopy: return p;
+    case pmNotCopy: return ~p;
+    case pmMergePenNot: return p | ~d;
+    case pmMaskPenNot: return p & ~d;
+    case pmMergeNotPen: return ~p | d;
+    case pmMaskNotPen: return ~p & d;
+    case pmMerge: return p | d;
+    case pmNotMerge: return ~(p | d);
+    case pmMask: return p & d;
+    case pmNotMask: return ~(p & d);
+    case pmXor: return p ^ d;
+    case pmNotXor: return ~(p ^ d);
+    }
+    return p;
+}
+
 
 // Draws one shape: its fill, the gaps of its pen's pattern and its pen, in that order of
 // priority, through the pen mode. In copy mode every call paints at once (later layers over
-// earlier ones); otherwise the layers are gathered as coverage and combined in finish(), so that
-// each pixel is changed exactly once: XOR drawn twice gives the picture back.
+// earlier ones): areas through the canvas's open painter, pixels straight into the surface's
+// scanlines. Otherwise the layers are gathered as coverage and combined in finish(), so that each
+// pixel is changed exactly once: XOR drawn twice gives the picture back.
 class ShapeRaster {
 public:
     enum Layer { kFill, kGap, kPen };
@@ -48,13 +76,51 @@ public:
     void setInk(Layer layer, const Ink& ink) { inks_[layer] = ink; }
     // The area inside path (corner coordinates, the path's own fill rule).
     void fill(const QPainterPath& path, Layer layer);
-    void plot(int x, int y, Layer layer);
+    // The area inside the polygon through corners (closed implicitly), under rule.
+    void fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule, Layer layer);
+    void plot(int x, int y, Layer layer) {
+        if (!isInBounds(x, y) || (clipIsComplex_ && !isInClip(x, y))) return;
+        if (direct_) {
+            paint(x, y, inks_[layer]);
+            return;
+        }
+        mark(x, y, layer);
+    }
     // Combines the gathered layers onto the surface; the destructor calls it too.
     void finish();
 
 private:
-    void paint(int x, int y, const Ink& ink);
-    QRgb* pixelAt(int x, int y) { return reinterpret_cast<QRgb*>(bits_ + y * stride_) + x; }
+    template <typename Draw>
+    void fillWith(const QRectF& bounds, Layer layer, Draw&& draw);
+    bool isInBounds(int x, int y) const {
+        return x >= bounds_.left() && x <= bounds_.right() && y >= bounds_.top() && y <= bounds_.bottom();
+    }
+    bool isInClip(int x, int y) const;
+    void mark(int x, int y, Layer layer) {
+        masks_[layer][y * maskStride_ + x] = 0xFF;
+        if (dirty_.isNull()) {
+            dirty_ = QRect(x, y, 1, 1);
+            return;
+        }
+        dirty_.setLeft(std::min(dirty_.left(), x));
+        dirty_.setRight(std::max(dirty_.right(), x));
+        dirty_.setTop(std::min(dirty_.top(), y));
+        dirty_.setBottom(std::max(dirty_.bottom(), y));
+    }
+    void paint(int x, int y, const Ink& ink) {
+        QRgb* pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x;
+        if (ink.kind != Ink::Kind::Solid) {
+            paintPattern(pixel, x, y, ink);
+            return;
+        }
+        if (mode_ == pmCopy) {
+            *pixel = 0xFF000000 | ink.rgb;
+            return;
+        }
+        *pixel = 0xFF000000 | (applyPenMode(mode_, ink.rgb, *pixel & kRgbMask) & kRgbMask);
+    }
+    // A hatch or pattern pixel through the pen mode.
+    void paintPattern(QRgb* pixel, int x, int y, const Ink& ink);
 
     CanvasImpl& canvas_;
     TPenMode mode_;
@@ -62,6 +128,13 @@ private:
     Ink inks_[3];
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
+    // The coverage masks' bytes, gathered when the mode is not copy.
+    uchar* masks_[3] = {};
+    qsizetype maskStride_ = 0;
+    // The pixels plot() may change: the surface, cut by the clip region's bounds; a clip of more
+    // than one rectangle is tested pixel by pixel as well.
+    QRect bounds_;
+    bool clipIsComplex_ = false;
     QRect dirty_;
 };
 

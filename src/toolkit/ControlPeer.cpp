@@ -43,58 +43,7 @@ LPARAM clientPoint(const TControl& control, const QMouseEvent* event) {
 
 // The virtual key of a Qt key event, 0 when the key has none (a Cyrillic letter only types).
 std::uint16_t virtualKey(const QKeyEvent* event) {
-    const int key = event->key();
-    const bool keypad = (event->modifiers() & Qt::KeypadModifier) != 0;
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<std::uint16_t>(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return static_cast<std::uint16_t>(VK_F1 + (key - Qt::Key_F1));
-    switch (key) {
-    case Qt::Key_Left:
-        return VK_LEFT;
-    case Qt::Key_Right:
-        return VK_RIGHT;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    case Qt::Key_Home:
-        return VK_HOME;
-    case Qt::Key_End:
-        return VK_END;
-    case Qt::Key_PageUp:
-        return VK_PRIOR;
-    case Qt::Key_PageDown:
-        return VK_NEXT;
-    case Qt::Key_Insert:
-        return VK_INSERT;
-    case Qt::Key_Delete:
-        return VK_DELETE;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return VK_RETURN;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    case Qt::Key_Backspace:
-        return VK_BACK;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return VK_TAB;
-    case Qt::Key_Space:
-        return VK_SPACE;
-    case Qt::Key_Shift:
-        return VK_SHIFT;
-    case Qt::Key_Control:
-        return VK_CONTROL;
-    case Qt::Key_Alt:
-        return VK_MENU;
-    case Qt::Key_Plus:
-        return keypad ? VK_ADD : 0;
-    case Qt::Key_Minus:
-        return keypad ? VK_SUBTRACT : 0;
-    default:
-        return 0;
-    }
+    return virtualKeyOf(event->key(), (event->modifiers() & Qt::KeypadModifier) != 0);
 }
 
 // The one CP1251 character a key types, or 0.
@@ -283,6 +232,57 @@ QColor qColor(TColor color) {
 QString qString(const AnsiString& text) { return QString::fromStdString(toUtf8(text)); }
 
 AnsiString ansiString(const QString& text) { return fromUtf8(text.toStdString()); }
+
+namespace {
+
+// Keys other than letters, digits and function keys. A virtual key's first pair gives the Qt key
+// that synthetic input sends for it.
+struct KeyPair {
+    int qt;
+    std::uint16_t vk;
+    bool keypad; // the Qt key means this virtual key only on the keypad
+};
+constexpr KeyPair kKeyPairs[] = {
+    {Qt::Key_Left, VK_LEFT, false},       {Qt::Key_Right, VK_RIGHT, false},
+    {Qt::Key_Up, VK_UP, false},           {Qt::Key_Down, VK_DOWN, false},
+    {Qt::Key_Home, VK_HOME, false},       {Qt::Key_End, VK_END, false},
+    {Qt::Key_PageUp, VK_PRIOR, false},    {Qt::Key_PageDown, VK_NEXT, false},
+    {Qt::Key_Insert, VK_INSERT, false},   {Qt::Key_Delete, VK_DELETE, false},
+    {Qt::Key_Return, VK_RETURN, false},   {Qt::Key_Enter, VK_RETURN, false},
+    {Qt::Key_Escape, VK_ESCAPE, false},   {Qt::Key_Backspace, VK_BACK, false},
+    {Qt::Key_Tab, VK_TAB, false},         {Qt::Key_Backtab, VK_TAB, false},
+    {Qt::Key_Space, VK_SPACE, false},     {Qt::Key_Shift, VK_SHIFT, false},
+    {Qt::Key_Control, VK_CONTROL, false}, {Qt::Key_Alt, VK_MENU, false},
+    {Qt::Key_Plus, VK_ADD, true},         {Qt::Key_Minus, VK_SUBTRACT, true},
+};
+
+bool isLetterOrDigitKey(int key) { return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'); }
+
+constexpr int kFunctionKeys = 24;
+
+} // namespace
+
+std::uint16_t virtualKeyOf(int qtKey, bool keypad) {
+    if (isLetterOrDigitKey(qtKey))
+        return static_cast<std::uint16_t>(qtKey);
+    if (qtKey >= Qt::Key_F1 && qtKey < Qt::Key_F1 + kFunctionKeys)
+        return static_cast<std::uint16_t>(VK_F1 + (qtKey - Qt::Key_F1));
+    for (const KeyPair& pair : kKeyPairs)
+        if (pair.qt == qtKey && (keypad || !pair.keypad))
+            return pair.vk;
+    return 0;
+}
+
+QtKey qtKeyOf(std::uint16_t vk) {
+    if (isLetterOrDigitKey(vk))
+        return {vk, false};
+    if (vk >= VK_F1 && vk < VK_F1 + kFunctionKeys)
+        return {Qt::Key_F1 + (vk - VK_F1), false};
+    for (const KeyPair& pair : kKeyPairs)
+        if (pair.vk == vk)
+            return {pair.qt, pair.keypad};
+    return {Qt::Key_unknown, false};
+}
 
 TShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
     TShiftState shift = 0;

@@ -73,43 +73,6 @@ void postMouse(TControl& control, QEvent::Type type, Qt::MouseButton button, int
     });
 }
 
-int qtKey(std::uint16_t vk) {
-    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
-        return vk;
-    if (vk >= VK_F1 && vk < VK_F1 + 24)
-        return Qt::Key_F1 + (vk - VK_F1);
-    switch (vk) {
-    case VK_LEFT:
-        return Qt::Key_Left;
-    case VK_RIGHT:
-        return Qt::Key_Right;
-    case VK_UP:
-        return Qt::Key_Up;
-    case VK_DOWN:
-        return Qt::Key_Down;
-    case VK_HOME:
-        return Qt::Key_Home;
-    case VK_END:
-        return Qt::Key_End;
-    case VK_RETURN:
-        return Qt::Key_Return;
-    case VK_ESCAPE:
-        return Qt::Key_Escape;
-    case VK_BACK:
-        return Qt::Key_Backspace;
-    case VK_TAB:
-        return Qt::Key_Tab;
-    case VK_SPACE:
-        return Qt::Key_Space;
-    case VK_ADD:
-        return Qt::Key_Plus;
-    case VK_SUBTRACT:
-        return Qt::Key_Minus;
-    default:
-        return Qt::Key_unknown;
-    }
-}
-
 } // namespace
 
 void press(TControl& control, TMouseButton button, int x, int y, TShiftState shift) {
@@ -147,13 +110,13 @@ void wheel(TControl& control, int delta, int x, int y, TShiftState shift) {
 }
 
 void key(TControl& window, std::uint16_t virtualKey, TShiftState shift, char typed) {
+    const QtKey code = qtKeyOf(virtualKey);
     Qt::KeyboardModifiers mods = modifiers(shift);
-    if (virtualKey == VK_ADD || virtualKey == VK_SUBTRACT)
+    if (code.keypad)
         mods |= Qt::KeypadModifier;
     const QString text = typed != 0 ? qString(AnsiString(1, typed)) : QString();
-    const int code = qtKey(virtualKey);
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-        postEvent(window, [=](QWidget&) { return std::make_unique<QKeyEvent>(type, code, mods, text); });
+        postEvent(window, [=](QWidget&) { return std::make_unique<QKeyEvent>(type, code.key, mods, text); });
 }
 
 } // namespace tk::input

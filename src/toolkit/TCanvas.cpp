@@ -16,7 +16,6 @@
 
 #include "toolkit/CanvasRaster_p.h"
 #include "toolkit/LineDDA.h"
-#include "toolkit/TFont_p.h"
 #include "toolkit/TGraphic.h"
 
 namespace tk {
@@ -85,10 +84,14 @@ Qt::PenCapStyle capStyle(const TPen& pen) {
     return Qt::RoundCap;
 }
 
-QPainterPath figurePath(std::span<const TPoint> points, bool closed) {
+// Wide strokes are laid along the pixel centres, half a pixel right of and below the corners.
+constexpr qreal kPixelCentre = 0.5;
+
+// A figure through points, moved by offset along both axes.
+QPainterPath figurePath(std::span<const TPoint> points, bool closed, qreal offset = 0) {
     QPainterPath path;
-    path.moveTo(points[0].X, points[0].Y);
-    for (const TPoint& p : points.subspan(1)) path.lineTo(p.X, p.Y);
+    path.moveTo(points[0].X + offset, points[0].Y + offset);
+    for (const TPoint& p : points.subspan(1)) path.lineTo(p.X + offset, p.Y + offset);
     if (closed) path.closeSubpath();
     return path;
 }
@@ -142,46 +145,50 @@ void advanceDash(tk::DashPhase& dash, std::span<const int> pattern, std::int64_t
     }
 }
 
-// One-pixel lines through the figures of geometry, the end pixel of each line left out; the dash
+// One-pixel lines through a figure's corners, the end pixel of each line left out; the dash
 // pattern goes on from the canvas's phase.
-void walkThin(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geometry) {
+void walkThin(CanvasImpl& canvas, ShapeRaster& raster, std::span<const QPoint> figure) {
     const std::span<const int> pattern = cosmeticPattern(canvas.pen.Style());
     const bool opaque = isOpaque(canvas.brush);
     const QRect surface = canvas.image->rect();
-    for (const QPolygonF& figure : geometry.toSubpathPolygons()) {
-        QPoint from = figure.first().toPoint();
-        for (const QPointF& corner : figure) {
-            const QPoint to = corner.toPoint();
-            if (to == from) continue;
-            const std::int64_t steps = tk::lineSteps(from.x(), from.y(), to.x(), to.y());
-            const auto [first, last] = visibleSteps(from, to, surface);
-            const std::int64_t begin = std::clamp<std::int64_t>(first, 0, steps);
-            const std::int64_t end = std::clamp<std::int64_t>(last, begin, steps);
-            advanceDash(canvas.dash, pattern, begin);
-            tk::walkLineSteps(from.x(), from.y(), to.x(), to.y(), begin, end, [&](int x, int y) {
-                const bool on = pattern.empty() || canvas.dash.index % 2 == 0;
-                if (on) {
-                    raster.plot(x, y, ShapeRaster::kPen);
-                } else if (opaque) {
-                    raster.plot(x, y, ShapeRaster::kGap);
-                }
-                advanceDash(canvas.dash, pattern, 1);
-            });
-            advanceDash(canvas.dash, pattern, steps - end);
+    QPoint from = figure.front();
+    for (const QPoint& to : figure) {
+        if (to == from) continue;
+        const std::int64_t steps = tk::lineSteps(from.x(), from.y(), to.x(), to.y());
+        const auto [first, last] = visibleSteps(from, to, surface);
+        const std::int64_t begin = std::clamp<std::int64_t>(first, 0, steps);
+        const std::int64_t end = std::clamp<std::int64_t>(last, begin, steps);
+        if (pattern.empty()) {
+            tk::walkLineSteps(from.x(), from.y(), to.x(), to.y(), begin, end,
+                              [&](int x, int y) { raster.plot(x, y, ShapeRaster::kPen); });
             from = to;
+            continue;
         }
+        advanceDash(canvas.dash, pattern, begin);
+        tk::walkLineSteps(from.x(), from.y(), to.x(), to.y(), begin, end, [&](int x, int y) {
+            const bool on = canvas.dash.index % 2 == 0;
+            if (on) {
+                raster.plot(x, y, ShapeRaster::kPen);
+            } else if (opaque) {
+                raster.plot(x, y, ShapeRaster::kGap);
+            }
+            advanceDash(canvas.dash, pattern, 1);
+        });
+        advanceDash(canvas.dash, pattern, steps - end);
+        from = to;
     }
 }
 
-// A pen wider than one pixel, or a geometric one: the stroke's outline filled. Dashed geometric
-// pens over a solid brush also fill their gaps, stroked with the complementary pattern.
-void strokeWide(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geometry) {
+// A pen wider than one pixel, or a geometric one: the outline of the stroke along centred (the
+// geometry on the pixel centres) filled. Dashed geometric pens over a solid brush also fill their
+// gaps, stroked with the complementary pattern.
+void strokeWide(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& centred) {
     const TPen& pen = canvas.pen;
-    const QPainterPath centred = geometry.translated(0.5, 0.5);
-    QPainterPathStroker stroker;
+    QPainterPathStroker& stroker = canvas.stroker;
     stroker.setWidth(penWidth(pen));
     stroker.setJoinStyle(Qt::RoundJoin);
     stroker.setCapStyle(capStyle(pen));
+    stroker.setDashPattern(Qt::SolidLine);
     const QList<qreal> pattern = pen.Geometric() ? geometricPattern(pen.Style()) : QList<qreal>();
     if (!pattern.isEmpty()) {
         stroker.setDashPattern(pattern);
@@ -202,21 +209,56 @@ void strokeWide(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geo
     raster.fill(stroker.createStroke(centred), ShapeRaster::kPen);
 }
 
+bool hasOutline(const CanvasImpl& canvas) { return canvas.pen.Style() != psClear && canvas.hasSurface(); }
+
+// The outline of curved or boxed geometry: thin pens walk its figures flattened to corners.
 void outline(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geometry) {
-    if (canvas.pen.Style() == psClear || geometry.isEmpty() || !canvas.hasSurface()) return;
-    if (isThin(canvas.pen)) {
-        walkThin(canvas, raster, geometry);
+    if (!hasOutline(canvas) || geometry.isEmpty()) return;
+    if (!isThin(canvas.pen)) {
+        strokeWide(canvas, raster, geometry.translated(kPixelCentre, kPixelCentre));
         return;
     }
-    strokeWide(canvas, raster, geometry);
+    for (const QPolygonF& figure : geometry.toSubpathPolygons()) {
+        std::vector<QPoint>& corners = canvas.corners;
+        corners.clear();
+        for (const QPointF& corner : figure) corners.push_back(corner.toPoint());
+        walkThin(canvas, raster, corners);
+    }
+}
+
+// The outline of one figure of straight lines, its corners given, as Polyline and Polygon draw
+// it; a closed figure's corners end with the first one again.
+void outline(CanvasImpl& canvas, ShapeRaster& raster, std::span<const TPoint> points, std::span<const QPoint> corners,
+             bool closed) {
+    if (!hasOutline(canvas)) return;
+    if (isThin(canvas.pen)) {
+        walkThin(canvas, raster, corners);
+        return;
+    }
+    const QPainterPath centred = figurePath(points, closed, kPixelCentre);
+    if (!centred.isEmpty()) strokeWide(canvas, raster, centred);
+}
+
+// The corners of points in the canvas's reused buffer, the first repeated at the end when closed.
+std::span<const QPoint> cornersOf(CanvasImpl& canvas, std::span<const TPoint> points, bool closed) {
+    std::vector<QPoint>& corners = canvas.corners;
+    corners.clear();
+    for (const TPoint& p : points) corners.emplace_back(p.X, p.Y);
+    if (closed) corners.push_back(corners.front());
+    return corners;
+}
+
+// The inks of a shape's lines: the pen, and the brush's colour in the gaps of a styled pen.
+void setLineInks(const CanvasImpl& canvas, ShapeRaster& raster) {
+    raster.setInk(ShapeRaster::kPen, Ink::solid(canvas.pen.Color()));
+    raster.setInk(ShapeRaster::kGap, Ink::solid(canvas.brush.Color()));
 }
 
 // A shape through the pen's mode: the fill (when given and the brush is not clear), then the
 // outline. A new shape starts its dash pattern afresh.
 void drawShape(CanvasImpl& canvas, const QPainterPath* fill, const QPainterPath& geometry) {
     ShapeRaster raster(canvas, canvas.pen.Mode());
-    raster.setInk(ShapeRaster::kPen, Ink::solid(canvas.pen.Color()));
-    raster.setInk(ShapeRaster::kGap, Ink::solid(canvas.brush.Color()));
+    setLineInks(canvas, raster);
     if (fill != nullptr) {
         if (const std::optional<Ink> ink = Ink::ofBrush(canvas.brush)) {
             raster.setInk(ShapeRaster::kFill, *ink);
@@ -236,55 +278,68 @@ void fillWithBrush(CanvasImpl& canvas, const QPainterPath& area) {
     raster.fill(area, ShapeRaster::kFill);
 }
 
-// A box's outline geometry: its outermost pixels, moved inwards for a wide inside-frame pen so
-// that the stroke stays inside the box.
-QRectF outlineBox(const TPen& pen, int x1, int y1, int x2, int y2) {
-    QRectF box(x1, y1, x2 - 1 - x1, y2 - 1 - y1);
-    if (pen.Style() == psInsideFrame && !isThin(pen)) {
-        const qreal inset = std::min({(penWidth(pen) - 1) / 2.0, box.width() / 2, box.height() / 2});
-        box.adjust(inset, inset, -inset, -inset);
-    }
+// A wide inside-frame pen moves a box's outline inwards, so that the stroke stays inside the box.
+bool isInsetFrame(const TPen& pen) { return pen.Style() == psInsideFrame && !isThin(pen); }
+
+QRectF insetBox(const TPen& pen, QRectF box) {
+    const qreal inset = std::min({(penWidth(pen) - 1) / 2.0, box.width() / 2, box.height() / 2});
+    box.adjust(inset, inset, -inset, -inset);
     return box;
 }
 
+// A rectangle or an ellipse (put into a path by addShape) in the box of its outermost pixels:
+// filled there, and outlined there unless the pen is an inset frame.
+template <typename AddShape>
+void drawBoxed(CanvasImpl& canvas, int x1, int y1, int x2, int y2, AddShape addShape) {
+    const QRectF box(x1, y1, x2 - 1 - x1, y2 - 1 - y1);
+    QPainterPath fill;
+    addShape(fill, box);
+    if (!isInsetFrame(canvas.pen)) {
+        drawShape(canvas, &fill, fill);
+        return;
+    }
+    QPainterPath geometry;
+    addShape(geometry, insetBox(canvas.pen, box));
+    drawShape(canvas, &fill, geometry);
+}
+
 struct TextLayout {
-    QFont font;
+    const QFont* font = nullptr;
     QString text;
     int width = 0;
     int height = 0;
     int ascent = 0;
 };
 
-TextLayout layoutText(const CanvasImpl& canvas, const AnsiString& text) {
+TextLayout layoutText(CanvasImpl& canvas, const AnsiString& text) {
+    const tk::TextFonts::Font& font = canvas.fonts.of(canvas.font);
     TextLayout layout;
-    layout.font = tk::qtFont(canvas.font);
+    layout.font = &font.font;
     layout.text = QString::fromStdString(tk::toUtf8(text));
-    const QFontMetrics metrics(layout.font);
-    layout.width = metrics.horizontalAdvance(layout.text);
-    layout.ascent = metrics.ascent();
-    layout.height = metrics.ascent() + metrics.descent();
+    layout.width = canvas.fonts.width(canvas.font, text);
+    layout.ascent = font.ascent;
+    layout.height = font.ascent + font.descent;
     return layout;
 }
 
 // Text is copied whatever the pen's mode. Under a solid brush a plain text first fills its box,
 // turned with the line; a clipped text (clipRect given) fills its clip rectangle instead.
 void drawText(CanvasImpl& canvas, int x, int y, const TextLayout& layout, const QRect* clipRect) {
-    if (!canvas.hasSurface()) return;
-    QPainter painter(canvas.image);
-    QRegion region = canvas.drawableRegion();
-    if (clipRect != nullptr) region &= *clipRect;
-    painter.setClipRegion(region);
+    QPainter* const painter = canvas.textPainter.open(canvas.image, canvas, clipRect);
+    if (painter == nullptr) return;
     const QColor background = QColor::fromRgb(tk::pixelOfColor(canvas.brush.Color()));
-    if (clipRect != nullptr && isOpaque(canvas.brush)) painter.fillRect(*clipRect, background);
-    painter.translate(x, y);
-    painter.rotate(-canvas.font.Escapement() / 10.0);
+    if (clipRect != nullptr && isOpaque(canvas.brush)) painter->fillRect(*clipRect, background);
+    painter->translate(x, y);
+    painter->rotate(-canvas.font.Escapement() / 10.0);
     if (clipRect == nullptr && isOpaque(canvas.brush)) {
-        painter.fillRect(QRect(0, 0, layout.width, layout.height), background);
+        painter->fillRect(QRect(0, 0, layout.width, layout.height), background);
     }
-    painter.setRenderHint(QPainter::TextAntialiasing, tk::textAntialiasing());
-    painter.setFont(layout.font);
-    painter.setPen(QColor::fromRgb(tk::pixelOfColor(canvas.font.Color())));
-    painter.drawText(QPoint(0, layout.ascent), layout.text);
+    painter->setRenderHint(QPainter::TextAntialiasing, tk::textAntialiasing());
+    painter->setFont(*layout.font);
+    painter->setPen(QColor::fromRgb(tk::pixelOfColor(canvas.font.Color())));
+    painter->drawText(QPoint(0, layout.ascent), layout.text);
+    painter->setPen(Qt::NoPen);
+    painter->resetTransform();
 }
 
 } // namespace
@@ -324,13 +379,10 @@ void TCanvas::LineTo(int x, int y) {
         canvas.path.lineTo(x, y);
         return;
     }
-    QPainterPath line;
-    line.moveTo(from.X, from.Y);
-    line.lineTo(x, y);
+    const TPoint ends[] = {from, canvas.penPos};
     ShapeRaster raster(canvas, canvas.pen.Mode());
-    raster.setInk(ShapeRaster::kPen, Ink::solid(canvas.pen.Color()));
-    raster.setInk(ShapeRaster::kGap, Ink::solid(canvas.brush.Color()));
-    outline(canvas, raster, line);
+    setLineInks(canvas, raster);
+    outline(canvas, raster, ends, cornersOf(canvas, ends, /*closed=*/false), /*closed=*/false);
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
@@ -339,7 +391,11 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
         impl_->path.addPath(figurePath(points, /*closed=*/false));
         return;
     }
-    drawShape(*impl_, nullptr, figurePath(points, /*closed=*/false));
+    tk::CanvasImpl& canvas = *impl_;
+    ShapeRaster raster(canvas, canvas.pen.Mode());
+    setLineInks(canvas, raster);
+    canvas.dash = {};
+    outline(canvas, raster, points, cornersOf(canvas, points, /*closed=*/false), /*closed=*/false);
 }
 
 void TCanvas::PolyBezier(std::span<const TPoint> points) {
@@ -355,31 +411,30 @@ void TCanvas::PolyBezier(std::span<const TPoint> points) {
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
     if (points.size() < 2) return;
-    QPainterPath figure = figurePath(points, /*closed=*/true);
-    figure.setFillRule(fillRule(impl_->polyFillMode));
-    drawShape(*impl_, &figure, figure);
+    tk::CanvasImpl& canvas = *impl_;
+    ShapeRaster raster(canvas, canvas.pen.Mode());
+    setLineInks(canvas, raster);
+    const std::span<const QPoint> corners = cornersOf(canvas, points, /*closed=*/true);
+    if (const std::optional<Ink> ink = Ink::ofBrush(canvas.brush)) {
+        raster.setInk(ShapeRaster::kFill, *ink);
+        raster.fillPolygon(corners.first(points.size()), fillRule(canvas.polyFillMode), ShapeRaster::kFill);
+    }
+    canvas.dash = {};
+    outline(canvas, raster, points, corners, /*closed=*/true);
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x2 == x1 || y2 == y1) return;
-    QPainterPath fill;
-    fill.addRect(QRectF(x1, y1, x2 - 1 - x1, y2 - 1 - y1));
-    QPainterPath geometry;
-    geometry.addRect(outlineBox(impl_->pen, x1, y1, x2, y2));
-    drawShape(*impl_, &fill, geometry);
+    drawBoxed(*impl_, x1, y1, x2, y2, [](QPainterPath& path, const QRectF& box) { path.addRect(box); });
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x2 - x1 < 2 || y2 - y1 < 2) return;
-    QPainterPath fill;
-    fill.addEllipse(QRectF(x1, y1, x2 - 1 - x1, y2 - 1 - y1));
-    QPainterPath geometry;
-    geometry.addEllipse(outlineBox(impl_->pen, x1, y1, x2, y2));
-    drawShape(*impl_, &fill, geometry);
+    drawBoxed(*impl_, x1, y1, x2, y2, [](QPainterPath& path, const QRectF& box) { path.addEllipse(box); });
 }
 
 void TCanvas::FillRect(const TRect& rect) {
@@ -407,7 +462,7 @@ TColor TCanvas::Pixels(int x, int y) const {
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
     if (!impl_->isDrawable(x, y)) return;
-    impl_->image->setPixel(x, y, tk::pixelOfColor(color));
+    reinterpret_cast<QRgb*>(impl_->image->scanLine(y))[x] = tk::pixelOfColor(color);
 }
 
 void TCanvas::BeginPath() {
@@ -446,12 +501,12 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const AnsiString& text) 
 }
 
 TSize TCanvas::TextExtent(const AnsiString& text) {
-    const TextLayout layout = layoutText(*impl_, text);
-    return TSize{layout.width, layout.height};
+    const tk::TextFonts::Font& font = impl_->fonts.of(impl_->font);
+    return TSize{impl_->fonts.width(impl_->font, text), font.ascent + font.descent};
 }
 
 TTextMetric TCanvas::TextMetric() {
-    const QFont font = tk::qtFont(impl_->font);
+    const QFont& font = impl_->fonts.of(impl_->font).font;
     const QFontMetrics metrics(font);
     TTextMetric result;
     result.tmAscent = metrics.ascent();

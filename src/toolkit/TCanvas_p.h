@@ -2,12 +2,19 @@
 // control) and its drawing state.
 #pragma once
 
+#include <QBrush>
 #include <QImage>
 #include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QPoint>
 #include <QRegion>
 
+#include <vector>
+
+#include "toolkit/CanvasPainter_p.h"
 #include "toolkit/FillMode.h"
 #include "toolkit/TCanvas.h"
+#include "toolkit/TextFonts_p.h"
 
 namespace tk {
 
@@ -17,8 +24,15 @@ struct DashPhase {
     int done = 0;   // pixels of that entry already drawn
 };
 
+// The last hatch brush made, kept while areas of the same hatch and colour follow.
+struct HatchBrush {
+    TBrushStyle style = bsSolid;
+    QRgb rgb = 0;
+    QBrush brush;
+};
+
 struct CanvasImpl {
-    // The surface; null or empty: nothing is drawn and nothing is read.
+    // The surface, of 32-bit pixels; null or empty: nothing is drawn and nothing is read.
     QImage* image = nullptr;
 
     TPen pen;
@@ -38,6 +52,15 @@ struct CanvasImpl {
     // Coverage of the fill, the pen's gaps and the pen while one shape is drawn through a raster
     // operation other than copy; the surface's size, zero outside the shape being drawn.
     QImage masks[3];
+
+    // Kept from call to call, so that drawing allocates as little as it can.
+    CanvasPainter shapePainter;
+    CanvasPainter textPainter{CanvasPainter::Clip::Drawable};
+    CanvasPainter maskPainters[3];
+    HatchBrush hatch;
+    TextFonts fonts;
+    std::vector<QPoint> corners;  // the corners of the figure being drawn
+    QPainterPathStroker stroker;  // of wide pens
 
     bool hasSurface() const { return image != nullptr && !image->isNull(); }
     // The pixels drawing may change: the surface, cut by the clip region.

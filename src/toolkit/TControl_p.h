@@ -249,4 +249,14 @@ QString qString(const AnsiString& text);
 AnsiString ansiString(const QString& text);
 TShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 
+// Virtual keys and Qt keys, both ways through one table: the peers read key events with it and
+// synthetic input makes them. A key without a virtual key gives 0; one without a Qt key gives
+// Qt::Key_unknown.
+std::uint16_t virtualKeyOf(int qtKey, bool keypad);
+struct QtKey {
+    int key;
+    bool keypad; // the key is sent with the keypad modifier
+};
+QtKey qtKeyOf(std::uint16_t vk);
+
 } // namespace tk

@@ -1,3 +1,5 @@
+// Upper and lower case of code page 1251: the Russian alphabet, the Ukrainian, Belarusian and Serbian
+// letters, and the non-letters they leave alone.
 #include "base/CaseMap.h"
 #include "base/CodePage.h"
 

@@ -1,3 +1,5 @@
+// Code pages 1251 and 866 to and from UTF-8: every byte round-trips, unmappable characters and
+// malformed UTF-8 are replaced.
 #include "base/CodePage.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +47,17 @@ TEST(CodePageTest, MalformedUtf8NeverReadsPastTheEnd) {
     EXPECT_EQ(base::utf8ToCp1251("\xE2\x80"), "?");      // cut three-byte sequence
     EXPECT_EQ(base::utf8ToCp1251("\xFF" "A"), "?A");     // invalid lead byte
     EXPECT_EQ(base::utf8ToCp1251("\xD0" "A"), "?A");     // lead byte without continuation
+}
+
+TEST(CodePageTest, AppendUtf8WritesOneToFourBytesThatDecodeBack) {
+    std::string out;
+    for (const char32_t codePoint : {U'A', U'\u00E9', U'\u0416', U'\u20AC', U'\U0001F600'})
+        base::appendUtf8(out, codePoint);
+    EXPECT_EQ(out, "A\xC3\xA9\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80");
+    size_t pos = 0;
+    for (const char32_t codePoint : {U'A', U'\u00E9', U'\u0416', U'\u20AC', U'\U0001F600'})
+        EXPECT_EQ(base::decodeUtf8(out, pos), codePoint);
+    EXPECT_EQ(pos, out.size());
 }
 
 } // namespace

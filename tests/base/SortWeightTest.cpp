@@ -1,3 +1,5 @@
+// Sort weights of code page 1251: Russian alphabet order, case blindness, and keys that compare as
+// bytes the way the texts do.
 #include "base/SortWeight.h"
 #include "base/CodePage.h"
 

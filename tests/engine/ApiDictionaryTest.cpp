@@ -343,4 +343,23 @@ TEST_F(ApiDictionaryTest, FailedChangeLeavesTheDictionaryAsItWas) {
     ASSERT_EQ(CeDDAddView(c, "Twice", "", "select Name from Topic"), 0u);
 }
 
+TEST_F(ApiDictionaryTest, MissingMetadataGivesAnErrorNotACrash) {
+    const CEHANDLE c = create();
+    CEHANDLE statement = 0;
+    ASSERT_EQ(CeCreateSQLStatement(c, &statement), 0u);
+    for (const char* sql : {"ALTER TABLE __ce_groups RENAME TO gone1", "ALTER TABLE __ce_views RENAME TO gone2", "DELETE FROM __ce_db"})
+        ASSERT_EQ(CeExecuteSQLDirect(statement, sql, nullptr), 0u) << sql;
+    EXPECT_EQ(CeCloseSQLStatement(statement), 0u);
+    EXPECT_EQ(CeDDCreateUserGroup(c, "Staff", ""), 7200u);
+    EXPECT_EQ(CeDDCreateUser(c, "Staff", "ANNA", "", ""), 7200u);
+    EXPECT_TRUE(objects(c, 8).size() == 1);
+    char name[200];
+    uint32_t length = sizeof name;
+    CEHANDLE find = 0;
+    EXPECT_EQ(CeDDFindFirstObject(c, 6, "", name, &length, &find), 7200u);
+    EXPECT_EQ(find, kNoFind);
+    length = sizeof name;
+    EXPECT_EQ(CeDDGetDatabaseProperty(c, 100, name, &length), 5138u);
+}
+
 } // namespace

@@ -1,3 +1,4 @@
+// Hit testing of one record at a world point, kind by kind.
 #include "map/HitTest.h"
 
 #include <gtest/gtest.h>

@@ -1,25 +1,13 @@
-// Builders of icon-library streams for the map suites.
+// Icon-library streams for the map suites, written by the same writer as the built-in library.
 #include "map/IconLibrarySamples.h"
 
-#include <cstdint>
-
+#include "makepictures/IconLibraryStream.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TMemoryStream.h"
 
 namespace iconsamples {
 namespace {
-
-void putInt32(std::string& out, int32_t v) {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<char>(static_cast<uint32_t>(v) >> shift));
-}
-
-void putShortString(std::string& out, const std::string& text, std::size_t room) {
-    out.push_back(static_cast<char>(text.size()));
-    out += text;
-    out.append(room - text.size(), '\0');
-}
 
 std::string bmpOf(const SampleIcon& icon) {
     TBitmap bitmap;
@@ -35,21 +23,10 @@ std::string bmpOf(const SampleIcon& icon) {
 
 std::string libraryBytes(const std::string& libName, const std::vector<SampleIcon>& icons,
                          int formatFlag) {
-    std::string out;
-    putShortString(out, "Icon library", 70);
-    putInt32(out, formatFlag);
-    putShortString(out, libName, 30);
-    out.append(71, '\0');
-    putInt32(out, static_cast<int32_t>(icons.size()));
-    for (const SampleIcon& icon : icons) {
-        const std::string bmp = bmpOf(icon);
-        putShortString(out, icon.name, 30);
-        putInt32(out, icon.transparentColor);
-        out.push_back(icon.transparent ? 1 : 0);
-        putInt32(out, static_cast<int32_t>(bmp.size()));
-        out += bmp;
-    }
-    return out;
+    std::vector<pictures::LibraryIcon> stored;
+    for (const SampleIcon& icon : icons)
+        stored.push_back({icon.name, icon.transparentColor, icon.transparent, bmpOf(icon)});
+    return pictures::iconLibraryStream(libName, stored, formatFlag);
 }
 
 std::size_t recordOffset(const std::string& bytes, int i) {

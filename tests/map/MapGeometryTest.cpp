@@ -1,3 +1,5 @@
+// The geometry helpers of the map: points in polygons and near segments, clipping codes, angles,
+// rotation and picture fitting.
 #include "map/MapGeometry.h"
 
 #include <vector>

@@ -1,3 +1,5 @@
+// The map model: loading, street names, finding objects, the hit list and the grid index answering
+// as a linear scan would.
 #include "map/MapModel.h"
 
 #include <random>

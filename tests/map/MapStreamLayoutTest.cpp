@@ -1,3 +1,4 @@
+// The packed layout of the map stream's pieces: every field at its byte offset.
 #include "map/MapStreamLayout.h"
 
 #include <cstring>

@@ -1,3 +1,5 @@
+// Reading map streams of every version, and of every truncation and corruption, into complete
+// records or a clear report of the damage.
 #include "map/MapStreamReader.h"
 
 #include <random>

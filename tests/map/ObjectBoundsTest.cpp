@@ -1,3 +1,4 @@
+// The world frame and the screen rectangle of a record, kind by kind.
 #include "map/ObjectBounds.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The street dictionary: case-blind Cyrillic look-up and the ids it keeps.
 #include "map/StreetDictionary.h"
 
 #include <gtest/gtest.h>

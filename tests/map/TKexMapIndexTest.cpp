@@ -1,3 +1,4 @@
+// The grid index of the map: cells, shifts, rebuilds and clamped queries.
 #include "map/TKexMapIndex.h"
 
 #include <cmath>

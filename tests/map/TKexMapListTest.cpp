@@ -1,3 +1,4 @@
+// The map's record list: copies that share nothing, cloning, replacing and payload sizes.
 #include "map/TKexMapList.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Screen to world and back at a scale and a view origin.
 #include "map/ViewTransform.h"
 
 #include <vector>

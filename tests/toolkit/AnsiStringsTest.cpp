@@ -1,3 +1,4 @@
+// The CP1251 string functions: case, comparison and trimming.
 #include "toolkit/AnsiStrings.h"
 
 #include <gtest/gtest.h>

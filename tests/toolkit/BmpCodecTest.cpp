@@ -1,3 +1,4 @@
+// Reading and writing BMP files of every depth, truncated and damaged ones included.
 #include "toolkit/BmpCodec.h"
 
 #include <cstdint>

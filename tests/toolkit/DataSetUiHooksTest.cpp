@@ -1,3 +1,4 @@
+// The hooks by which a dataset reaches the user interface: exception handling and the login dialog.
 #include "toolkit/DataSetUiHooks.h"
 
 #include <string>

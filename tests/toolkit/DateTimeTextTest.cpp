@@ -1,3 +1,4 @@
+// Dates and times as text: the Russian display conventions, format letters and parsing.
 #include "toolkit/DateTimeText.h"
 
 #include <gtest/gtest.h>

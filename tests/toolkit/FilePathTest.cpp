@@ -1,9 +1,12 @@
+// File names with either separator, relative names and the executable's directory.
 #include "toolkit/FilePath.h"
 
 #include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
+
+#include "support/TempDirectory.h"
 
 namespace {
 
@@ -19,18 +22,17 @@ TEST(FilePathTest, PathPartsSplitAtEitherSeparator) {
 }
 
 TEST(FilePathTest, RelativeNamesResolveAgainstTheCurrentDirectory) {
-    const auto dir = std::filesystem::temp_directory_path() / "valdren_filepath_test";
+    const testsupport::TempDirectory dir;
     std::filesystem::create_directories(dir / "data");
     std::ofstream(dir / "data" / "mapdata.vdd") << "x";
     const AnsiString before = GetCurrentDir();
-    ASSERT_TRUE(SetCurrentDir(dir.string()));
+    ASSERT_TRUE(SetCurrentDir(dir.path().string()));
     EXPECT_TRUE(FileExists("data\\mapdata.vdd"));
     EXPECT_TRUE(FileExists("data/mapdata.vdd"));
     EXPECT_FALSE(FileExists("data")) << "a directory is not a file";
     EXPECT_FALSE(FileExists("data\\missing.vdd"));
     EXPECT_FALSE(SetCurrentDir("no\\such\\dir"));
     ASSERT_TRUE(SetCurrentDir(before));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(FilePathTest, ExecutableDirectoryHoldsTheRunningProgram) {

@@ -1,3 +1,4 @@
+// The Format function's directives and its errors.
 #include "toolkit/Format.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// The line walker: which pixels it visits, in every direction and at huge coordinates.
 #include "toolkit/LineDDA.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Nested message loops that end when their control is hidden or freed.
 #include "toolkit/LoopGuard.h"
 
 #include <functional>

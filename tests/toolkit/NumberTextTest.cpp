@@ -1,3 +1,4 @@
+// Numbers as text and back: integers, hexadecimal and floating point with their separators.
 #include "toolkit/NumberText.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The shell calls: opening with the desktop, keyboard layouts and system metrics.
 #include "toolkit/Shell.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Length-prefixed strings of a fixed room, as the map stream stores them.
 #include "toolkit/ShortString.h"
 
 #include <gtest/gtest.h>

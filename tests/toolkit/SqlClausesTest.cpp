@@ -1,3 +1,4 @@
+// The table name and ORDER BY of a SQL statement, as the datasets read them.
 #include "toolkit/SqlClauses.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The application object: exception reporting, message box, colour and login dialogs.
 #include "toolkit/TApplication.h"
 
 #include <stdexcept>

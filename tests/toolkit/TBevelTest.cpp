@@ -1,3 +1,4 @@
+// The bevel control's light and dark edges.
 #include "toolkit/TBevel.h"
 
 #include <gtest/gtest.h>

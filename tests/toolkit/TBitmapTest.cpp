@@ -1,3 +1,4 @@
+// Off-screen bitmaps: size, canvas state, copies, transparency, files and resources.
 #include "toolkit/TBitmap.h"
 
 #include <gtest/gtest.h>

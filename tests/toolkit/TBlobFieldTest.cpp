@@ -1,3 +1,4 @@
+// Blob and memo fields and their streams.
 #include "toolkit/TBlobField.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// Boolean fields: their buffer values and display texts.
 #include "toolkit/TBooleanField.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Fields of raw bytes.
 #include "toolkit/TBytesField.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The check box: clicks switch the tick and fire the click event.
 #include "toolkit/TCheckBox.h"
 
 #include <gtest/gtest.h>

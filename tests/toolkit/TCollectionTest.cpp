@@ -1,3 +1,4 @@
+// Collections: ownership of their items, change notification, order and assignment.
 #include "toolkit/TCollection.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// Colours: plain values, system colours and their channels.
 #include "toolkit/TColor.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The combo box: its list, its text and the pick-only style.
 #include "toolkit/TComboBox.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The component model: ownership, notifications of freeing, names and loading.
 #include "toolkit/TComponent.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Controls: mouse, wheel and hook routing, clicks, alignment, anchors and hints.
 #include "toolkit/TControl.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// Painting of custom and graphic controls: when, where and over what background.
 #include "toolkit/TCustomControl.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// Edits: typed Cyrillic text, key events, change events, limits and the edit rectangle.
 #include "toolkit/TCustomEdit.h"
 
 #include <memory>

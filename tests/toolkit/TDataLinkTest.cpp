@@ -1,3 +1,4 @@
+// Data links between a dataset and its controls: buffer windows, event order and lifetimes.
 #include "toolkit/TDataLink.h"
 
 #include <memory>

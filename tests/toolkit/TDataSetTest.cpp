@@ -1,3 +1,4 @@
+// The dataset's states, navigation, record buffer window and editing.
 #include "toolkit/TDataSet.h"
 
 #include <algorithm>

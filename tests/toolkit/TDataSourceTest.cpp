@@ -1,3 +1,4 @@
+// Data sources between a dataset and its links: state, changes, auto-edit and freeing.
 #include "toolkit/TDataSource.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Date and time fields: buffers, display texts, locating and damaged values.
 #include "toolkit/TDateTimeField.h"
 
 #include <cstdint>

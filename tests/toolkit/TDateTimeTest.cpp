@@ -1,3 +1,4 @@
+// Encoding and decoding dates and times over the whole range.
 #include "toolkit/TDateTime.h"
 
 #include <cmath>

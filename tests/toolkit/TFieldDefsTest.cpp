@@ -1,3 +1,4 @@
+// Field definitions: the field classes they create and finding them by name.
 #include "toolkit/TFieldDefs.h"
 
 #include <gtest/gtest.h>

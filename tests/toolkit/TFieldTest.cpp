@@ -1,3 +1,4 @@
+// The field base: values, validation, text events, conversions and layout changes.
 #include "toolkit/TField.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// Float fields: display texts and the values they refuse.
 #include "toolkit/TFloatField.h"
 
 #include <cmath>

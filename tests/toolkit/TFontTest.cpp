@@ -1,3 +1,4 @@
+// Fonts: size and height, the installed faces that stand in for the system's, and their Qt form.
 #include "toolkit/TFont.h"
 #include "toolkit/TFont_p.h"
 

@@ -1,3 +1,4 @@
+// Forms: creation and destruction, finding and closing windows, modal loops and menus.
 #include "toolkit/TForm.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// The group box keeps aligned controls inside its frame.
 #include "toolkit/TGroupBox.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The image control shows its picture and the canvas drawn on it.
 #include "toolkit/TImage.h"
 
 #include <gtest/gtest.h>

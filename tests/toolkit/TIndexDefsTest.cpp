@@ -1,3 +1,4 @@
+// Index definitions: finding the index for fields and by name.
 #include "toolkit/TIndexDefs.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// INI files read forgivingly, at every truncation, and written without losing what else they hold.
 #include "toolkit/TIniFile.h"
 
 #include <filesystem>
@@ -7,20 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TempDirectory.h"
 #include "toolkit/TStringList.h"
 
 namespace {
 
 class TIniFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("valdren_ini_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-        path_ = dir_ / "ValInfo.ini";
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     void write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
     std::string read() const {
@@ -29,8 +23,8 @@ protected:
     }
     AnsiString name() const { return path_.string(); }
 
-    std::filesystem::path dir_;
-    std::filesystem::path path_;
+    testsupport::TempDirectory dir_;
+    std::filesystem::path path_ = dir_ / "ValInfo.ini";
 };
 
 TEST_F(TIniFileTest, OddSpacingCaseAndQuotesAreForgiven) {

@@ -1,3 +1,4 @@
+// Integer fields: buffer widths, ranges and conversions.
 #include "toolkit/TIntegerField.h"
 
 #include <cstdint>

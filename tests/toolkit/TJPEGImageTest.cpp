@@ -1,3 +1,4 @@
+// JPEG decoding of colour and grey pictures, and of damaged and truncated ones.
 #include "toolkit/TJPEGImage.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// Labels: auto size over every line and alignment.
 #include "toolkit/TLabel.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The pointer list: editing, range errors and sorting.
 #include "toolkit/TList.h"
 
 #include <gtest/gtest.h>

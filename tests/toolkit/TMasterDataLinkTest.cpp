@@ -1,3 +1,4 @@
+// Master-detail links: the detail follows the master's link fields.
 #include "toolkit/TMasterDataLink.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// The page control: tabs, the active page and freeing pages.
 #include "toolkit/TPageControl.h"
 
 #include <QTabBar>

@@ -1,3 +1,4 @@
+// Panels: the client area their border and bevels leave, and the bevels' colours.
 #include "toolkit/TPanel.h"
 
 #include <memory>

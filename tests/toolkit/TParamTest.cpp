@@ -1,3 +1,4 @@
+// A SQL parameter: its type, value and field-buffer form.
 #include "toolkit/TParam.h"
 
 #include <cstdint>

@@ -1,81 +1,26 @@
+// SQL parameter lists: parsing the markers of a statement and copying values by name.
 #include "toolkit/TParams.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/SqlParamVectors.h"
 #include "toolkit/Exception.h"
 
 namespace {
 
-// One case of the marker vectors shared with the engine.
-struct MarkerCase {
-    int line = 0;
-    std::string sql, out;
-    std::vector<std::string> names;
-};
-
-std::string unescape(const std::string& s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\\' && i + 1 < s.size()) {
-            out += s[i + 1] == 'n' ? '\n' : s[i + 1];
-            ++i;
-            continue;
-        }
-        out += s[i];
-    }
-    return out;
-}
-
-std::string after(const std::string& line, const std::string& tag) {
-    if (line.rfind(tag, 0) != 0)
-        throw std::runtime_error("expected \"" + tag + "\" in: " + line);
-    return line.size() > tag.size() ? line.substr(tag.size() + 1) : "";
-}
-
-std::vector<MarkerCase> loadMarkerCases() {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / ".." / "support" / "SqlParamVectors.txt";
-    std::ifstream in(path);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    std::vector<std::string> lines;
-    std::vector<int> numbers;
-    std::string line;
-    for (int n = 1; std::getline(in, line); ++n)
-        if (!line.empty() && line[0] != '#') {
-            lines.push_back(line);
-            numbers.push_back(n);
-        }
-    std::vector<MarkerCase> cases;
-    for (std::size_t i = 0; i + 2 < lines.size(); i += 3) {
-        MarkerCase c;
-        c.line = numbers[i];
-        c.sql = tk::fromUtf8(unescape(after(lines[i], "sql:")));
-        c.out = tk::fromUtf8(unescape(after(lines[i + 1], "out:")));
-        std::string names = after(lines[i + 2], "names:");
-        for (std::size_t p = 0; p < names.size();) {
-            const std::size_t blank = std::min(names.find(' ', p), names.size());
-            c.names.push_back(tk::fromUtf8(names.substr(p, blank - p)));
-            p = blank + 1;
-        }
-        cases.push_back(c);
-    }
-    return cases;
-}
-
 TEST(TParamsTest, ParseSqlAgreesWithTheSharedMarkerVectors) {
-    const std::vector<MarkerCase> cases = loadMarkerCases();
+    const std::vector<sqlvectors::MarkerCase> cases = sqlvectors::load();
     ASSERT_GE(cases.size(), 15u);
-    for (const MarkerCase& c : cases) {
+    for (const sqlvectors::MarkerCase& c : cases) {
         TParams params;
-        EXPECT_EQ(params.ParseSQL(c.sql, /*DoCreate=*/true), c.out) << "case at line " << c.line;
+        EXPECT_EQ(params.ParseSQL(tk::fromUtf8(c.sql), /*DoCreate=*/true), tk::fromUtf8(c.out))
+            << "case at line " << c.line;
         std::vector<std::string> names;
         for (int i = 0; i < params.Count(); ++i)
-            names.push_back(params[i]->Name());
+            names.push_back(tk::toUtf8(params[i]->Name()));
         EXPECT_EQ(names, c.names) << "case at line " << c.line;
     }
 }

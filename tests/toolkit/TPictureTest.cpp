@@ -1,3 +1,4 @@
+// Pictures hold a copy of the graphic they are given.
 #include "toolkit/TPicture.h"
 
 #include <gtest/gtest.h>

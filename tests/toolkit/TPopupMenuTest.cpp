@@ -1,3 +1,4 @@
+// Popup menus: when the clicked item runs, and popping up on a right click.
 #include "toolkit/TPopupMenu.h"
 
 #include <memory>

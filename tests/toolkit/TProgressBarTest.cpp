@@ -1,3 +1,4 @@
+// The progress bar stays within its range.
 #include "toolkit/TProgressBar.h"
 
 #include <gtest/gtest.h>

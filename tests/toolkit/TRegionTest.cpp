@@ -1,3 +1,4 @@
+// Regions: rectangle edges, polygon fill modes and copies.
 #include "toolkit/TRegion.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// Streams over the bundled resources: finding them and reading them.
 #include "toolkit/TResourceStream.h"
 
 #include <string>

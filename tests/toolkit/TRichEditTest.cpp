@@ -1,3 +1,4 @@
+// The rich edit: loading rich text, links, character formats and damaged input.
 #include "toolkit/TRichEdit.h"
 
 #include <memory>

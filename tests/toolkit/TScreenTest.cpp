@@ -1,3 +1,4 @@
+// The screen object's cursors: standard, registered and from resources.
 #include "toolkit/TScreen.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The shape control fills its figure with its brush.
 #include "toolkit/TShape.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Speed buttons: groups with one button down, and the sunken look while pressed.
 #include "toolkit/TSpeedButton.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The status bar's panels and their texts.
 #include "toolkit/TStatusBar.h"
 
 #include <gtest/gtest.h>

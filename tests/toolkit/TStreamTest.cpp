@@ -1,3 +1,4 @@
+// Memory and file streams: short reads, seeks, gaps, file names and truncated files.
 #include "toolkit/Exception.h"
 #include "toolkit/TFileStream.h"
 #include "toolkit/TMemoryStream.h"
@@ -6,6 +7,8 @@
 #include <filesystem>
 
 #include <gtest/gtest.h>
+
+#include "support/TempDirectory.h"
 
 namespace {
 
@@ -48,9 +51,9 @@ TEST(TStreamTest, WriteBeyondTheEndFillsTheGapWithZeros) {
 }
 
 TEST(TStreamTest, FileStreamAcceptsBackslashNamesAndRoundTrips) {
-    const auto dir = std::filesystem::temp_directory_path() / "valdren_stream_test";
+    const testsupport::TempDirectory dir;
     std::filesystem::create_directories(dir / "data");
-    const AnsiString name = dir.string() + "\\data\\blob.bin";
+    const AnsiString name = dir.path().string() + "\\data\\blob.bin";
     {
         TMemoryStream memory;
         memory.WriteBuffer("hello", 5);
@@ -60,11 +63,11 @@ TEST(TStreamTest, FileStreamAcceptsBackslashNamesAndRoundTrips) {
     loaded.LoadFromFile(name);
     EXPECT_EQ(std::string(loaded.Memory(), static_cast<size_t>(loaded.Size())), "hello");
     EXPECT_TRUE(std::filesystem::exists(dir / "data" / "blob.bin"));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(TStreamTest, FileStreamReadsShortAtEveryTruncation) {
-    const auto path = std::filesystem::temp_directory_path() / "valdren_stream_truncated.bin";
+    const testsupport::TempDirectory dir;
+    const auto path = dir / "truncated.bin";
     const std::string record = "0123456789";
     for (size_t length = 0; length < record.size(); ++length) {
         {
@@ -78,7 +81,6 @@ TEST(TStreamTest, FileStreamReadsShortAtEveryTruncation) {
         in.SetPosition(0);
         EXPECT_THROW(in.ReadBuffer(buffer, 10), EReadError) << length;
     }
-    std::filesystem::remove(path);
 }
 
 TEST(TStreamTest, MissingFileRaisesOpenErrorNamingIt) {

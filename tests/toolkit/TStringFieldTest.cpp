@@ -1,3 +1,4 @@
+// String fields: buffer form, conversions and Cyrillic bytes.
 #include "toolkit/TStringField.h"
 
 #include <gtest/gtest.h>

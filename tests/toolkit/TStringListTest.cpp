@@ -1,3 +1,4 @@
+// String lists: sorting in Russian alphabet order, finding, duplicates, objects and text.
 #include "toolkit/TStringList.h"
 
 #include <string>

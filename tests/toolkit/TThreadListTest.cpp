@@ -1,3 +1,4 @@
+// The thread-safe list: duplicates and concurrent use.
 #include "toolkit/TThreadList.h"
 
 #include <thread>

@@ -1,3 +1,4 @@
+// Timers: order, intervals, enabling and exceptions in handlers.
 #include "toolkit/TTimer.h"
 
 #include <string>

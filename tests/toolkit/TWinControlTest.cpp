@@ -1,3 +1,4 @@
+// Windowed controls: key codes, focus changes and mouse shift states.
 #include "toolkit/TWinControl.h"
 
 #include <memory>
@@ -37,10 +38,12 @@ struct Fixture {
 TEST(TWinControlTest, NavigationKeysArriveWithTheToolkitsCodes) {
     Fixture f;
     f.first->SetFocus();
-    for (std::uint16_t key : {VK_ADD, VK_SUBTRACT, VK_F1, VK_HOME, VK_END, VK_BACK, std::uint16_t('I')})
+    const std::vector<std::uint16_t> sent{VK_ADD,  VK_SUBTRACT, VK_F1,     VK_HOME,   VK_END, VK_PRIOR,
+                                          VK_NEXT, VK_INSERT,   VK_DELETE, VK_BACK,   'I'};
+    for (std::uint16_t key : sent)
         tk::input::key(*f.form, key, key == 'I' ? ssCtrl : 0);
     Application->ProcessMessages();
-    EXPECT_EQ(f.keys, (std::vector<std::uint16_t>{VK_ADD, VK_SUBTRACT, VK_F1, VK_HOME, VK_END, VK_BACK, 'I'}));
+    EXPECT_EQ(f.keys, sent);
     EXPECT_EQ(f.shifts.back(), ssCtrl);
 }
 

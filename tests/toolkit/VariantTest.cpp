@@ -1,3 +1,4 @@
+// Variants: kinds, text forms, conversions and equality.
 #include "toolkit/Variant.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The window calls: sent and posted messages, the hook, showing, regions, capture and enumeration.
 #include "toolkit/WinApi.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The mapdump tool run as a process on intact, damaged and missing map files: its JSON and its exit
+// codes.
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "mapstream/MapStreamWriter.h"
+#include "support/TempDirectory.h"
 #include "toolkit/AnsiString.h"
 
 namespace {
@@ -34,15 +37,6 @@ DumpRun mapdump(const std::filesystem::path& file) {
 
 class MapDumpTest : public testing::Test {
 protected:
-    // A folder per test: ctest runs the tests of this suite side by side.
-    MapDumpTest()
-        : dir_(std::filesystem::temp_directory_path() /
-               (std::string("valdren_mapdump_") +
-                testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        std::filesystem::create_directories(dir_);
-    }
-    ~MapDumpTest() override { std::filesystem::remove_all(dir_); }
-
     std::filesystem::path write(const std::string& bytes) {
         const auto file = dir_ / "map.bin";
         std::ofstream(file, std::ios::binary) << bytes;
@@ -76,7 +70,7 @@ protected:
         return map;
     }
 
-    std::filesystem::path dir_;
+    testsupport::TempDirectory dir_;
 };
 
 TEST_F(MapDumpTest, IntactStreamPrintsEveryFieldAndExitsZero) {

@@ -6,6 +6,7 @@
 #include "engine/JulianDate.h"
 
 #include "base/CodePage.h"
+#include "jsontext/JsonText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -14,23 +15,6 @@
 
 namespace cesql {
 namespace {
-
-std::string quoted(const std::string& utf8) {
-    std::string out = "\"";
-    for (unsigned char c : utf8) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + '"';
-}
 
 std::string number(double n) {
     if (!std::isfinite(n))
@@ -104,7 +88,7 @@ CERESULT blobValue(CEHANDLE cursor, uint16_t number, const ce::FieldDef& def, st
         return rc;
     content.resize(length);
     const bool text = def.type == ce::kMemo || def.type == ce::kVarchar;
-    json = text ? quoted(base::cp1251ToUtf8(content)) : quoted(hex(content));
+    json = text ? jsontext::quoted(base::cp1251ToUtf8(content)) : jsontext::quoted(hex(content));
     return 0;
 }
 
@@ -116,19 +100,19 @@ std::string slotJson(const ce::FieldDef& def, const unsigned char* slot) {
     case ce::Value::Kind::Text: {
         std::string text = value.text;
         if (def.type == ce::kRaw)
-            return quoted(hex(text));
+            return jsontext::quoted(hex(text));
         while (!text.empty() && (text.back() == ' ' || text.back() == '\0'))
             text.pop_back();
-        return quoted(base::cp1251ToUtf8(text));
+        return jsontext::quoted(base::cp1251ToUtf8(text));
     }
     case ce::Value::Kind::Logical:
         return value.logical ? "true" : "false";
     case ce::Value::Kind::Date:
-        return quoted(date(value.integer));
+        return jsontext::quoted(date(value.integer));
     case ce::Value::Kind::Timestamp:
-        return quoted(date(value.integer / ce::kMillisecondsPerDay) + " " + timeOfDay(value.integer % ce::kMillisecondsPerDay));
+        return jsontext::quoted(date(value.integer / ce::kMillisecondsPerDay) + " " + timeOfDay(value.integer % ce::kMillisecondsPerDay));
     case ce::Value::Kind::Number:
-        return def.type == ce::kTime ? quoted(timeOfDay(static_cast<int64_t>(value.number))) : number(value.number);
+        return def.type == ce::kTime ? jsontext::quoted(timeOfDay(static_cast<int64_t>(value.number))) : number(value.number);
     }
     return "null";
 }
@@ -163,7 +147,7 @@ CERESULT writeRows(CEHANDLE cursor, std::ostream& out) {
             } else {
                 value = slotJson(fields[i], row.data() + fields[i].offset);
             }
-            line += (i ? "," : "") + quoted(base::cp1251ToUtf8(fields[i].name)) + ":" + value;
+            line += (i ? "," : "") + jsontext::quoted(base::cp1251ToUtf8(fields[i].name)) + ":" + value;
         }
         out << line << "}\n";
         if (CERESULT rc = CeSkip(cursor, 1))

@@ -2,31 +2,14 @@
 // the ones the map's address search finds; each names the district its object stands in.
 #include "makecity/Manifest.h"
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "citycategories/CityCategory.h"
+#include "jsontext/JsonText.h"
 
 namespace city {
 namespace {
-
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 bool contains(const std::vector<Point>& polygon, Point p) {
     bool in = false;
@@ -50,7 +33,7 @@ uint32_t districtOf(const std::vector<const Feature*>& districts, Point p) {
 class Elements {
 public:
     Elements(std::ostream& out, std::string_view name, bool last = false) : out_(out), last_(last) {
-        out_ << "  " << quoted(name) << ": [";
+        out_ << "  " << jsontext::quoted(name) << ": [";
     }
     ~Elements() { out_ << (first_ ? "]" : "\n  ]") << (last_ ? "\n" : ",\n"); }
     Elements(const Elements&) = delete;
@@ -78,12 +61,12 @@ void writeObjects(Elements& objects, const Feature& f, uint32_t parent) {
 } // namespace
 
 void writeManifest(const CityPlan& plan, std::ostream& out) {
-    out << "{\n  \"city\": " << quoted(plan.name) << ",\n  \"seed\": " << plan.seed
+    out << "{\n  \"city\": " << jsontext::quoted(plan.name) << ",\n  \"seed\": " << plan.seed
         << ",\n  \"sizeFactor\": " << plan.sizeFactor << ",\n  \"mashtab\": " << plan.mashtab << ",\n";
     {
         Elements categories(out, "categories");
         for (const CityCategory& c : cityCategories())
-            categories.next() << "{\"id\": " << c.id << ", \"name\": " << quoted(c.name)
+            categories.next() << "{\"id\": " << c.id << ", \"name\": " << jsontext::quoted(c.name)
                               << ", \"penColor\": " << c.penColor << ", \"penStyle\": " << int{c.penStyle}
                               << ", \"penWidth\": " << c.penWidth << ", \"brushColor\": " << c.brushColor
                               << ", \"brushStyle\": " << int{c.brushStyle} << ", \"layer\": " << c.layer
@@ -92,12 +75,12 @@ void writeManifest(const CityPlan& plan, std::ostream& out) {
     {
         Elements districts(out, "districts");
         for (const CityPlan::District& d : plan.districts)
-            districts.next() << "{\"id\": " << d.id << ", \"name\": " << quoted(d.name) << "}";
+            districts.next() << "{\"id\": " << d.id << ", \"name\": " << jsontext::quoted(d.name) << "}";
     }
     {
         Elements streets(out, "streets");
         for (const CityPlan::Street& s : plan.streets)
-            streets.next() << "{\"id\": " << s.id << ", \"name\": " << quoted(s.name) << "}";
+            streets.next() << "{\"id\": " << s.id << ", \"name\": " << jsontext::quoted(s.name) << "}";
     }
     {
         std::vector<const Feature*> districts;
@@ -110,8 +93,8 @@ void writeManifest(const CityPlan& plan, std::ostream& out) {
                 continue;
             const CityPlan::Street* street = plan.findStreet(f.address->streetId);
             addresses.next() << "{\"objectId\": " << f.id << ", \"streetId\": " << f.address->streetId
-                             << ", \"street\": " << quoted(street ? street->name : "")
-                             << ", \"house\": " << quoted(f.address->house) << ", \"category\": " << f.category
+                             << ", \"street\": " << jsontext::quoted(street ? street->name : "")
+                             << ", \"house\": " << jsontext::quoted(f.address->house) << ", \"category\": " << f.category
                              << ", \"district\": " << districtOf(districts, f.center) << "}";
         }
     }

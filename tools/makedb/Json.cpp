@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "base/CodePage.h"
+
 namespace makedb {
 
 class JsonParser {
@@ -41,19 +43,6 @@ private:
         return true;
     }
 
-    static void appendUtf8(uint32_t code, std::string& out) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
     bool string(std::string& out) {
         if (!take('"'))
             return false;
@@ -76,7 +65,7 @@ private:
                 const unsigned long code = std::strtoul(hex.c_str(), &end, 16);
                 if (end != hex.c_str() + 4)
                     return false;
-                appendUtf8(static_cast<uint32_t>(code), out);
+                base::appendUtf8(out, static_cast<char32_t>(code));
                 pos_ += 4;
                 continue;
             }

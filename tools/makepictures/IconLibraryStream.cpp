@@ -20,10 +20,11 @@ void put32(std::string& out, int32_t v) { out.append(reinterpret_cast<const char
 
 } // namespace
 
-std::string iconLibraryStream(std::string_view libraryName, const std::vector<LibraryIcon>& icons) {
+std::string iconLibraryStream(std::string_view libraryName, const std::vector<LibraryIcon>& icons,
+                              int32_t formatFlag) {
     std::string out;
     putShortString(out, kSignature, 70);
-    put32(out, 1); // icons follow
+    put32(out, formatFlag);
     putShortString(out, libraryName, 30);
     out.append(71, '\0');
     put32(out, static_cast<int32_t>(icons.size()));

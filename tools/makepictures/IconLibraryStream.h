@@ -19,6 +19,8 @@ struct LibraryIcon {
     std::string bmp; // a complete BMP file
 };
 
-std::string iconLibraryStream(std::string_view libraryName, const std::vector<LibraryIcon>& icons);
+// formatFlag 1 tells the reader that the icons follow; the tests write others to see them ignored.
+std::string iconLibraryStream(std::string_view libraryName, const std::vector<LibraryIcon>& icons,
+                              int32_t formatFlag = 1);
 
 } // namespace pictures

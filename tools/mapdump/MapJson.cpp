@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "jsontext/JsonText.h"
 #include "map/TKexMapList.h"
 #include "toolkit/AnsiString.h"
 
@@ -31,21 +32,7 @@ public:
     }
 
     // A CP1251 text as a UTF-8 JSON string.
-    void text(const AnsiString& ansi) {
-        out_ << '"';
-        for (const char c : tk::toUtf8(ansi)) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                out_ << '\\' << c;
-            } else if (byte < 0x20) {
-                static const char* hex = "0123456789abcdef";
-                out_ << "\\u00" << hex[byte >> 4] << hex[byte & 15];
-            } else {
-                out_ << c;
-            }
-        }
-        out_ << '"';
-    }
+    void text(const AnsiString& ansi) { out_ << jsontext::quoted(tk::toUtf8(ansi)); }
 
     void point(mapi::WorldPoint p) {
         out_ << '[';

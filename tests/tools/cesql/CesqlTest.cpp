@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TempDirectory.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -45,19 +47,11 @@ ToolRun cesql(const std::vector<std::string>& args, bool errors = false) {
 
 class CesqlTest : public testing::Test {
 protected:
-    CesqlTest()
-        : dir_(std::filesystem::temp_directory_path() /
-               (std::string("valdren_cesql_") + testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    ~CesqlTest() override { std::filesystem::remove_all(dir_); }
-
-    std::filesystem::path dir_;
+    testsupport::TempDirectory dir_;
 };
 
 TEST_F(CesqlTest, DirectoryTablesAsJsonLines) {
-    const ToolRun run = cesql({dir_.string(), "--type", "3", "CREATE TABLE streets (NAME CHAR(20), LEN DOUBLE, OPENED DATE, OK LOGICAL)",
+    const ToolRun run = cesql({dir_.path().string(), "--type", "3", "CREATE TABLE streets (NAME CHAR(20), LEN DOUBLE, OPENED DATE, OK LOGICAL)",
                            "INSERT INTO streets VALUES ('ЛЕСНАЯ', 1.5, 2451545, 1), ('Садовая \"2\"', 2, NULL, 0)",
                            "SELECT * FROM streets ORDER BY NAME"});
     EXPECT_EQ(run.exitCode, 0);
@@ -67,8 +61,8 @@ TEST_F(CesqlTest, DirectoryTablesAsJsonLines) {
 }
 
 TEST_F(CesqlTest, ParametersAreBoundByName) {
-    ASSERT_EQ(cesql({dir_.string(), "CREATE TABLE t (A CHAR(5))", "INSERT INTO t VALUES ('ёж'), ('кот')"}).exitCode, 0);
-    const ToolRun run = cesql({dir_.string(), "--param", "name=ЁЖ", "SELECT A FROM t WHERE upper(A) = :Name"});
+    ASSERT_EQ(cesql({dir_.path().string(), "CREATE TABLE t (A CHAR(5))", "INSERT INTO t VALUES ('ёж'), ('кот')"}).exitCode, 0);
+    const ToolRun run = cesql({dir_.path().string(), "--param", "name=ЁЖ", "SELECT A FROM t WHERE upper(A) = :Name"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output, "{\"A\":\"ёж\"}\n");
 }

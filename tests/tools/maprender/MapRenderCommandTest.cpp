@@ -1,3 +1,4 @@
+// The maprender command: its arguments, its exit codes, and pictures of the sample city.
 #include "maprender/MapRenderCommand.h"
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "makecity/CityDocument.h"
 #include "map/TDataMap.h"
 #include "mapstream/MapStreamWriter.h"
+#include "support/TempDirectory.h"
 #include "toolkit/AnsiString.h"
 
 namespace {
@@ -25,8 +27,8 @@ const std::string& cityBytes() {
     return bytes;
 }
 
-fs::path writeFile(const std::string& name, const std::string& bytes) {
-    const fs::path path = fs::temp_directory_path() / name;
+fs::path writeFile(const testsupport::TempDirectory& dir, const std::string& name, const std::string& bytes) {
+    const fs::path path = dir / name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
@@ -88,17 +90,18 @@ TEST(MapRenderCommandTest, MapsDrawNotesFromTheBundledLibrary) {
 }
 
 TEST(MapRenderCommandTest, UnreadableStreamFileEndsWithTwo) {
+    const testsupport::TempDirectory dir;
     maprender::RenderRequest request;
-    request.stream = (fs::temp_directory_path() / "no such map").string();
-    request.output = (fs::temp_directory_path() / "maprender-none.png").string();
-    fs::remove(request.output);
+    request.stream = (dir / "no such map").string();
+    request.output = (dir / "maprender-none.png").string();
     EXPECT_EQ(maprender::render(request), maprender::kUnreadable);
     EXPECT_FALSE(fs::exists(request.output));
 }
 
 TEST(MapRenderCommandTest, PictureThatCannotBeWrittenEndsWithOne) {
+    const testsupport::TempDirectory dir;
     maprender::RenderRequest request;
-    request.stream = writeFile("maprender-small.map", cityBytes()).string();
+    request.stream = writeFile(dir, "maprender-small.map", cityBytes()).string();
     request.output = "/no such folder/out.png";
     request.width = 50;
     request.height = 40;
@@ -106,13 +109,13 @@ TEST(MapRenderCommandTest, PictureThatCannotBeWrittenEndsWithOne) {
 }
 
 TEST(MapRenderCommandTest, DamagedStreamEndsWithThreeAndStillWritesThePicture) {
+    const testsupport::TempDirectory dir;
     const std::string& bytes = cityBytes();
     maprender::RenderRequest request;
-    request.stream = writeFile("maprender-damaged.map", bytes.substr(0, bytes.size() / 2)).string();
-    request.output = (fs::temp_directory_path() / "maprender-damaged.png").string();
+    request.stream = writeFile(dir, "maprender-damaged.map", bytes.substr(0, bytes.size() / 2)).string();
+    request.output = (dir / "maprender-damaged.png").string();
     request.width = 200;
     request.height = 150;
-    fs::remove(request.output);
     EXPECT_EQ(maprender::render(request), maprender::kDamaged);
     EXPECT_TRUE(isPng(request.output));
 }
@@ -120,7 +123,8 @@ TEST(MapRenderCommandTest, DamagedStreamEndsWithThreeAndStillWritesThePicture) {
 // The sample city at the whole-map scale, at Scale 100 and at Scale 400 about its centre.
 TEST(MapRenderCommandTest, SampleCityRendersAtThreeScales) {
     fs::create_directories(VALDREN_RENDER_DIR);
-    const fs::path stream = writeFile("maprender-city.map", cityBytes());
+    const testsupport::TempDirectory dir;
+    const fs::path stream = writeFile(dir, "maprender-city.map", cityBytes());
     struct View {
         const char* name;
         std::optional<int> scale;
@@ -155,16 +159,16 @@ TEST(MapRenderCommandTest, AddressZoomsToTheBuildingAsTheFindDoes) {
         house = tk::toUtf8(record.Address->House.str());
     }
     ASSERT_FALSE(street.empty());
+    const testsupport::TempDirectory dir;
     maprender::RenderRequest request;
-    request.stream = writeFile("maprender-address.map", cityBytes()).string();
+    request.stream = writeFile(dir, "maprender-address.map", cityBytes()).string();
     request.output = (fs::path(VALDREN_RENDER_DIR) / "city-address.png").string();
     request.street = street;
     request.house = house;
     EXPECT_EQ(maprender::render(request), maprender::kOk);
     EXPECT_TRUE(isPng(request.output));
     request.house = "no such house";
-    request.output = (fs::temp_directory_path() / "maprender-no-address.png").string();
-    fs::remove(request.output);
+    request.output = (dir / "maprender-no-address.png").string();
     EXPECT_EQ(maprender::render(request), maprender::kNoAddress);
     EXPECT_FALSE(fs::exists(request.output));
 }
@@ -172,7 +176,8 @@ TEST(MapRenderCommandTest, AddressZoomsToTheBuildingAsTheFindDoes) {
 // The mini-map of the sample city at the size of the program's mini-map window.
 TEST(MapRenderCommandTest, PreviewWritesTheMiniMapAtThePicturesSize) {
     fs::create_directories(VALDREN_RENDER_DIR);
-    const fs::path stream = writeFile("maprender-preview-city.map", cityBytes());
+    const testsupport::TempDirectory dir;
+    const fs::path stream = writeFile(dir, "maprender-preview-city.map", cityBytes());
     const fs::path output = fs::path(VALDREN_RENDER_DIR) / "city-preview.png";
     const auto request =
         parseArguments({stream.string(), output.string(), "--preview", "--width", "199", "--height", "158"});

@@ -1,3 +1,4 @@
+// The PNG writer of maprender: the chunks and pixels it stores, and what it refuses.
 #include "maprender/PngFile.h"
 
 #include <filesystem>
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TempDirectory.h"
 #include "toolkit/TCanvas.h"
 
 namespace {
@@ -23,7 +25,8 @@ TEST(PngFileTest, StoredImageHoldsEveryPixelRowByRow) {
     bitmap.SetSize(3, 2);
     bitmap.Canvas()->SetPixels(0, 0, RGB(1, 2, 3));
     bitmap.Canvas()->SetPixels(2, 1, RGB(250, 128, 7));
-    const std::string path = (std::filesystem::temp_directory_path() / "pngfile-test.png").string();
+    const testsupport::TempDirectory dir;
+    const std::string path = (dir / "pngfile-test.png").string();
     ASSERT_TRUE(maprender::writePng(bitmap, path));
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -43,8 +46,9 @@ TEST(PngFileTest, StoredImageHoldsEveryPixelRowByRow) {
 }
 
 TEST(PngFileTest, EmptyBitmapOrUnwritablePathIsRefused) {
+    const testsupport::TempDirectory dir;
     TBitmap empty;
-    EXPECT_FALSE(maprender::writePng(empty, "/tmp/never.png"));
+    EXPECT_FALSE(maprender::writePng(empty, (dir / "never.png").string()));
     TBitmap bitmap;
     bitmap.SetSize(1, 1);
     EXPECT_FALSE(maprender::writePng(bitmap, "/no such folder/x.png"));

@@ -1,6 +1,6 @@
-// The windowing system of the map suites (fonts and controls need it), brought up once for the
-// whole run on the offscreen platform and taken down at the end, so that the font system's caches
-// go with it and the leak check sees none of them. Text is drawn without smoothing so that its
+// The windowing system of the suites that draw or build controls, brought up once for the whole
+// run on the offscreen platform and taken down at the end, so that the font system's caches go
+// with it and the leak check sees none of them. Text is drawn without smoothing so that its
 // pixels are certain.
 #include <cstdlib>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-class MapGuiEnvironment : public testing::Environment {
+class GuiTestEnvironment : public testing::Environment {
 public:
     void SetUp() override {
         tk::setTextAntialiasing(false);
@@ -23,6 +23,6 @@ public:
 };
 
 [[maybe_unused]] testing::Environment* const kEnvironment =
-    testing::AddGlobalTestEnvironment(new MapGuiEnvironment);
+    testing::AddGlobalTestEnvironment(new GuiTestEnvironment);
 
 } // namespace
