@@ -8,8 +8,8 @@ bool isNameChar(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c >= 0x80;
 }
 
-// The end of a skipped part starting at i (just past its closing characters), or the text's end
-// with unterminated set. Returns i unchanged when no skipped part starts there.
+} // namespace
+
 size_t skippedEnd(std::string_view sql, size_t i, bool& unterminated) {
     const char c = sql[i];
     const auto runTo = [&](size_t end, size_t closeLength) {
@@ -43,8 +43,6 @@ size_t skippedEnd(std::string_view sql, size_t i, bool& unterminated) {
         return runTo(sql.find("*/", i + 2), 2);
     return i;
 }
-
-} // namespace
 
 ScannedSql scanParams(std::string_view sql, MarkerStyle style) {
     ScannedSql out;

@@ -21,6 +21,10 @@ struct ScannedSql {
     bool unterminated = false;      // a literal, [name] or comment runs to the end of the text
 };
 
+// The end of a literal, [name] or comment starting at i (just past its closing characters), or the
+// text's end with unterminated set; i unchanged when none starts there.
+size_t skippedEnd(std::string_view sql, size_t i, bool& unterminated);
+
 // Works on CP1251 and on UTF-8 alike: every byte from 0x80 up is a name character.
 ScannedSql scanParams(std::string_view sql, MarkerStyle style);
 

@@ -98,6 +98,8 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     const std::string utf8 = base::cp1251ToUtf8(scanned_.text);
     if (utf8 == utf8_ && stmt_.get()) {
         stmt_.reset();
+        if (prefixStmt_.get())
+            prefixStmt_.reset();
         prepared_ = true;
         return {};
     }
@@ -115,15 +117,55 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     CE_TRY(next.prepare(session.handle(), rest));
     if (next.get())
         return Status(kSqlError, "SQL error: more than one statement in the text");
-    CE_TRY(describeColumns(session));
+    CE_TRY(describeColumns(session, stmt_.get()));
     reprepared_ = sqlite3_stmt_status(stmt_.get(), SQLITE_STMTSTATUS_REPREPARE, 0);
+    preparePrefixForm(session, utf8);
     utf8_ = utf8;
     prepared_ = true;
     return {};
 }
 
-Status StatementHandle::describeColumns(SqlSession& session) {
+void StatementHandle::preparePrefixForm(SqlSession& session, const std::string& utf8) {
+    prefixStmt_ = SqlStatement();
+    prefixTerms_.clear();
     sqlite3_stmt* stmt = stmt_.get();
+    // Only a query whose parameters are all markers, so that the range parameters come after them.
+    if (!sqlite3_stmt_readonly(stmt) || sqlite3_column_count(stmt) == 0 ||
+        static_cast<size_t>(sqlite3_bind_parameter_count(stmt)) != values_.size())
+        return;
+    // The ranges are byte ranges of UTF-8 text; a file in another encoding compares otherwise.
+    SqlStatement encoding;
+    bool row = false;
+    if (!encoding.prepare(session.handle(), "PRAGMA encoding").ok() || !encoding.step(row).ok() || !row ||
+        encoding.columnText(0) != "UTF-8")
+        return;
+    PrefixLikeForm form = prefixLikeForm(utf8, values_.size());
+    if (form.terms.empty())
+        return;
+    SqlStatement variant;
+    // Without the second form the statement runs as written.
+    if (!variant.prepare(session.handle(), form.text).ok() || !variant.get())
+        return;
+    prefixStmt_ = std::move(variant);
+    prefixTerms_ = std::move(form.terms);
+    prefixReprepared_ = sqlite3_stmt_status(prefixStmt_.get(), SQLITE_STMTSTATUS_REPREPARE, 0);
+}
+
+bool StatementHandle::prefixRanges(std::vector<std::pair<std::string, std::string>>& ranges) const {
+    ranges.clear();
+    if (!prefixStmt_.get())
+        return false;
+    for (const PrefixLikeTerm& term : prefixTerms_) {
+        const BoundValue& value = values_[term.marker];
+        std::string low, high;
+        if (value.kind != BoundValue::Kind::Text || !prefixLikeRange(value.bytes, low, high))
+            return false;
+        ranges.emplace_back(std::move(low), std::move(high));
+    }
+    return true;
+}
+
+Status StatementHandle::describeColumns(SqlSession& session, sqlite3_stmt* stmt) {
     columns_.clear();
     resultName_.clear();
     std::map<std::pair<std::string, std::string>, TableSchema> schemas;
@@ -205,8 +247,16 @@ Status StatementHandle::runDdl(SqlSession& session) {
 }
 
 Status StatementHandle::runSql(SqlSession& session, uint32_t* cursor) {
-    sqlite3_stmt* stmt = stmt_.get();
-    stmt_.reset();
+    std::vector<std::pair<std::string, std::string>> ranges;
+    const bool prefix = cursor && prefixRanges(ranges);
+    SqlStatement& chosen = prefix ? prefixStmt_ : stmt_;
+    int& reprepared = prefix ? prefixReprepared_ : reprepared_;
+    sqlite3_stmt* stmt = chosen.get();
+    chosen.reset();
+    for (size_t i = 0; i < ranges.size(); ++i) {
+        chosen.bindText(prefixTerms_[i].low, ranges[i].first);
+        chosen.bindText(prefixTerms_[i].high, ranges[i].second);
+    }
     for (size_t i = 0; i < values_.size(); ++i) {
         const BoundValue& v = values_[i];
         const int at = static_cast<int>(i) + 1;
@@ -240,11 +290,11 @@ Status StatementHandle::runSql(SqlSession& session, uint32_t* cursor) {
             status = readResult(stmt, columns_, resultName_, session.directory(), image);
             // SQLite prepares the text again when the schema changed since; the fields are
             // described again and a query that changes nothing is read again with them.
-            const int reprepared = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
-            if (status.ok() && reprepared != reprepared_ && sqlite3_stmt_readonly(stmt)) {
-                reprepared_ = reprepared;
+            const int count = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+            if (status.ok() && count != reprepared && sqlite3_stmt_readonly(stmt)) {
+                reprepared = count;
                 sqlite3_reset(stmt);
-                CE_TRY(describeColumns(session));
+                CE_TRY(describeColumns(session, stmt));
                 status = readResult(stmt, columns_, resultName_, session.directory(), image);
             }
             rows = image ? static_cast<uint32_t>(image->size()) : 0;

@@ -8,6 +8,7 @@
 
 #include "engine/HandleTable.h"
 #include "engine/ParamScanner.h"
+#include "engine/PrefixLike.h"
 #include "engine/ResultImage.h"
 #include "engine/SqlStatement.h"
 #include "engine/Status.h"
@@ -63,7 +64,10 @@ public:
     uint32_t lastAutoinc() const { return lastAutoinc_; }
 
 private:
-    Status describeColumns(SqlSession& session);
+    Status describeColumns(SqlSession& session, sqlite3_stmt* stmt);
+    void preparePrefixForm(SqlSession& session, const std::string& utf8);
+    // The range of each prefix comparison when every pattern bound to one is a plain beginning.
+    bool prefixRanges(std::vector<std::pair<std::string, std::string>>& ranges) const;
     Status runDdl(SqlSession& session);
     Status runSql(SqlSession& session, uint32_t* cursor);
 
@@ -76,6 +80,9 @@ private:
     SqlStatement stmt_;
     std::vector<ResultColumn> columns_;
     int reprepared_ = 0; // SQLite's count of automatic re-preparations when columns_ was made
+    SqlStatement prefixStmt_; // the text with index ranges for plain-beginning patterns, or none
+    std::vector<PrefixLikeTerm> prefixTerms_;
+    int prefixReprepared_ = 0;
     std::string resultName_;
     std::set<std::pair<std::string, std::string>> deletes_; // tables the text may delete from
     std::vector<BoundValue> values_;
