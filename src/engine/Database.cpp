@@ -120,9 +120,10 @@ Status Database::openFile(const std::string& nativePath, Kind kind, bool create,
     // SQLite opens a file it may not write read-only without saying so.
     db->readOnly_ = db->readOnly_ || sqlite3_db_readonly(db->db_, "main") == 1;
     sqlite3_busy_timeout(db->db_, 2000);
-    // Queries that visit rows all over a large table (an index range, then each row) read pages
-    // straight from the mapped file instead of one system call per page the small cache lacks.
-    sqlite3_exec(db->db_, "PRAGMA mmap_size = 268435456", nullptr, nullptr, nullptr);
+    // Queries that visit rows all over a large table (an index range, then each row) find their
+    // pages in a cache large enough for the city instead of one system call per page. Not a
+    // mapped file: a file cut short by someone else while open must give an error, not a crash.
+    sqlite3_exec(db->db_, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
     // Text columns are declared with the engine's collation; every statement needs it.
     CE_TRY(registerSqlFunctions(db->db_));
     if (create) {
