@@ -152,6 +152,13 @@ std::string sqliteIndexName(std::string_view table, std::string_view tag) {
     return quoteName(base::cp1251ToUtf8("__ce_" + base::upperCp1251(table) + "_" + base::upperCp1251(tag)));
 }
 
+// The SQLite index on the raw text column a tag starts with: it holds the rows in the column's
+// CE_ANSI order with the row id last, so "ORDER BY column" walks it instead of sorting, and equal
+// texts keep record-number order. Its own prefix keeps it apart from every tag's mirror.
+std::string sqliteOrderIndexName(std::string_view table, std::string_view tag) {
+    return quoteName(base::cp1251ToUtf8("__ceo_" + base::upperCp1251(table) + "_" + base::upperCp1251(tag)));
+}
+
 Status tableInUse(std::string_view table) {
     return Status(kTableInExclusiveUse, "Table in use: " + std::string(table));
 }
@@ -378,11 +385,20 @@ Status createIndex(const DdlTarget& target, Cursor& cursor, bool unique) {
         const std::string column = quoteName(base::cp1251ToUtf8(names[i]));
         columns += (i ? ", " : "") + (uppers[i] == '1' ? "upper(" + column + ")" : column);
     }
+    // A tag whose mirror already is the bare column needs no second index for the order.
+    const FieldDef& first = schema.layout.fields()[static_cast<size_t>(def.segments[0].field)];
+    const bool orderIndex = (first.type == kString || first.type == kVarchar) && (uppers[0] == '1' || names.size() > 1);
     return holder->inSavepoint([&]() -> Status {
         CE_TRY(insert.run());
         CE_TRY(holder->exec("DROP INDEX IF EXISTS " + sqliteIndexName(tableName, tag)));
-        return holder->exec("CREATE INDEX " + sqliteIndexName(tableName, tag) + " ON " +
-                            quoteName(base::cp1251ToUtf8(tableName)) + "(" + columns + ")");
+        CE_TRY(holder->exec("DROP INDEX IF EXISTS " + sqliteOrderIndexName(tableName, tag)));
+        CE_TRY(holder->exec("CREATE INDEX " + sqliteIndexName(tableName, tag) + " ON " +
+                            quoteName(base::cp1251ToUtf8(tableName)) + "(" + columns + ")"));
+        if (!orderIndex)
+            return {};
+        return holder->exec("CREATE INDEX " + sqliteOrderIndexName(tableName, tag) + " ON " +
+                            quoteName(base::cp1251ToUtf8(tableName)) + "(" +
+                            quoteName(base::cp1251ToUtf8(names[0])) + ")");
     });
 }
 
@@ -433,7 +449,8 @@ Status dropIndex(const DdlTarget& target, Cursor& cursor) {
         stmt.bindText(2, base::cp1251ToUtf8(def.tag));
         return file.db->inSavepoint([&]() -> Status {
             CE_TRY(stmt.run());
-            return file.db->exec("DROP INDEX IF EXISTS " + sqliteIndexName(schema.name, def.tag));
+            CE_TRY(file.db->exec("DROP INDEX IF EXISTS " + sqliteIndexName(schema.name, def.tag)));
+            return file.db->exec("DROP INDEX IF EXISTS " + sqliteOrderIndexName(schema.name, def.tag));
         });
     }
     return Status(kIndexTagNotFound, "Index tag not found: " + tag);
