@@ -30,6 +30,21 @@ TEST(TRegionTest, PolygonFillModesDifferOnTheStarCentre) {
     EXPECT_TRUE(CreatePolygonRgn(line, ALTERNATE).IsEmpty());
 }
 
+TEST(TRegionTest, ShapesFarBeyondAnySurfaceKeepTheirVisiblePart) {
+    const TRegion rect = CreateRectRgn(-2000000000, -2000000000, 2000000000, 2000000000);
+    EXPECT_TRUE(rect.Contains(0, 0));
+    EXPECT_TRUE(rect.Contains(3000, -3000));
+    // A thin wedge from far away: inside the surface its edges must stay where they were.
+    const std::array<TPoint, 3> wedge = {Point(-2000000000, 0), Point(100, 50), Point(100, -50)};
+    const TRegion region = CreatePolygonRgn(wedge, ALTERNATE);
+    EXPECT_TRUE(region.Contains(99, 0));
+    EXPECT_FALSE(region.Contains(101, 0));
+    EXPECT_FALSE(region.Contains(50, 60));
+    const std::array<TPoint, 3> huge = {Point(-2000000000, -2000000000), Point(2000000000, -2000000000),
+                                        Point(0, 2000000000)};
+    EXPECT_TRUE(CreatePolygonRgn(huge, WINDING).Contains(0, 0));
+}
+
 TEST(TRegionTest, CopiesAreIndependent) {
     TRegion region = CreateRectRgn(0, 0, 2, 2);
     const TRegion copy = region;
