@@ -10,7 +10,9 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
+constexpr unsigned WM_SIZE = 0x0005;
 constexpr unsigned WM_CLOSE = 0x0010;
+constexpr unsigned WM_CANCELMODE = 0x001F;
 constexpr unsigned WM_GETDLGCODE = 0x0087;
 constexpr unsigned EM_GETRECT = 0x00B2;
 constexpr unsigned EM_SETRECTNP = 0x00B4;
