@@ -144,17 +144,18 @@ protected:
     // Moves a column or a row to another index, then ColumnMoved / RowMoved.
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
-    // Shows the editor over the current cell (with Text, when given) or hides it, storing its
-    // text through SetEditText first when Store.
+    // Shows the editor over the current cell (ShowEditorChar: with that character typed), or
+    // hides it, storing its text through SetEditText first when Store.
     void ShowEditor();
     void ShowEditorChar(char Ch);
     void HideEditor(bool Store);
-    // Lays out again after a change of sizes or of the client area: scroll bars, the top-left
-    // kept inside the grid, the editor over its cell.
-    void LayoutGrid();
+    // Lays out again after a change of sizes or of the client area: scroll bars, the editor
+    // over its cell, a full repaint. The data grid first fits its rows to the height.
+    virtual void LayoutGrid();
     // The scroll bars' ranges and positions; the data grid shows its dataset's position instead.
     virtual void UpdateScrollBars();
-    // A scroll bar moved by the user (Final: the thumb was let go, or tracking is on).
+    // A scroll bar moved by the user (to where the thumb was let go, or each step of a drag with
+    // goThumbTracking).
     virtual void ScrollBarMoved(bool Vertical, int Position);
     void SetVerticalScrollBar(int Min, int Max, int Page, int Position);
     // The rows and columns the keys and scroll bars stop at: the top-left of the last full page.

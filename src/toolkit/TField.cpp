@@ -5,12 +5,15 @@
 #include <cstring>
 
 #include "toolkit/AnsiStrings.h"
+#include "toolkit/TADTField.h"
 #include "toolkit/DatabaseError.h"
 #include "toolkit/TDataSet.h"
 
 TField::TField(TComponent* AOwner, TFieldType DataType, int Size) : TComponent(AOwner), dataType_(DataType), size_(Size) {}
 
 TField::~TField() {
+    if (parentField_)
+        parentField_->RemoveField(this);
     if (dataSet_)
         dataSet_->Fields().Remove(this);
 }

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 #include "toolkit/TMemoField.h"
 #include "toolkit/TMemoryStream.h"
 
