@@ -3,11 +3,16 @@
 #pragma once
 
 #include <QTextCharFormat>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "toolkit/TFont.h"
 
 namespace tk {
+
+// The format of the character at the position; a paragraph break's is that of the paragraph
+// it starts.
+QTextCharFormat formatAt(const QTextDocument& document, int position);
 
 // The format of the selection's first character; with an empty selection the one before the
 // caret (the first character at the start of a paragraph), or the one set for what comes next.

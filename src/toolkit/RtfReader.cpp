@@ -239,7 +239,8 @@ private:
         if (state_.destination != Destination::text)
             return;
         flush();
-        cursor_.insertBlock();
+        // The break takes the state it is written in, not the format of the text before it.
+        cursor_.insertBlock(cursor_.blockFormat(), format(sameFormat(state_)));
     }
 
     Font& font(int index) {

@@ -192,11 +192,8 @@ void TRichEdit::notifyLink(const TMessage& mouse) {
     // and the point lies within the text's rectangle.
     QTextDocument& document = *edit.document();
     const auto isLinkAt = [&document](int position) {
-        if (position < 0 || position >= document.characterCount() - 1)
-            return false;
-        QTextCursor probe(&document);
-        probe.setPosition(position + 1);
-        return tk::isLinkFormat(probe.charFormat());
+        return position >= 0 && position < document.characterCount() - 1 &&
+               tk::isLinkFormat(tk::formatAt(document, position));
     };
     int position = hit.position();
     if (!isLinkAt(position))
