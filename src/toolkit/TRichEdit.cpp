@@ -78,6 +78,8 @@ void TRichEdit::applyHideSelection() {
     const QPalette active = edit.style()->standardPalette();
     palette.setBrush(QPalette::Inactive, QPalette::Highlight,
                      hideSelection_ ? QBrush(Qt::transparent) : active.brush(QPalette::Active, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     hideSelection_ ? QBrush() : active.brush(QPalette::Active, QPalette::HighlightedText));
     edit.setPalette(palette);
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <QImage>
+#include <QPixmap>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -229,6 +231,37 @@ TEST(TRichEditTest, LineCountGivesTheDisplayLinesOfWrappedText) {
     Application->ProcessMessages();
     EXPECT_EQ(f.edit->Lines()->Count(), 5);
     EXPECT_GT(f.edit->Perform(EM_GETLINECOUNT, 0, 0), 6);
+}
+
+// Pixels of the edit's text area: those of the highlight, and those of the colour given.
+std::pair<int, int> countHighlightAndColour(const TRichEdit& edit, QColor colour) {
+    QWidget& widget = *edit.peer().widget();
+    const QImage image = widget.grab().toImage();
+    const QColor highlight = widget.palette().color(QPalette::Active, QPalette::Highlight);
+    int highlighted = 0, coloured = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            highlighted += image.pixelColor(x, y) == highlight ? 1 : 0;
+            coloured += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    return {highlighted, coloured};
+}
+
+TEST(TRichEditTest, UnfocusedSelectionHidesOnlyWhileHideSelectionIsOn) {
+    for (const bool hide : {true, false}) {
+        Fixture f;
+        auto* other = new TRichEdit(f.form.get());
+        other->SetParent(f.form.get());
+        f.edit->SetHideSelection(hide);
+        f.edit->SetSelStart(0);
+        f.edit->SetSelLength(f.edit->GetTextLen());
+        other->SetFocus();
+        Application->ProcessMessages();
+        const auto [highlighted, blue] = countHighlightAndColour(*f.edit, QColor(0, 0, 255));
+        EXPECT_EQ(highlighted > 0, !hide);
+        // A hidden selection leaves the links in their own colour.
+        EXPECT_EQ(blue > 0, hide);
+    }
 }
 
 // A rich edit that asks for links at every window creation, as a link-reporting edit does.
