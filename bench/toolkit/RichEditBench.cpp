@@ -13,6 +13,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/CardRtf.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TMemoryStream.h"
 #include "toolkit/TRichEdit.h"
@@ -38,32 +39,13 @@ const std::vector<CardRun>& cardRuns() {
         {"Рестораны и бары", kDarkRed, false, true}, {"\n⊕", kBlack},
         {"www.valdren.example", kBlue, false, true}, {"\n✉", kBlack},
         {"info@valdren.example", kBlue, false, true}, {"\n\n\u00A0", kBlack},
-        {"Мира, 7", kBlue, false, true},          {"\t☎", kBlack},
+        {"Мира, 7", kBlue, false, true},          {"\u00A0-12 \t", kBlue},
+        {"☎", kBlack},
         {"\u00A022-33-44 ", kGreen, true},        {"\t☎", kBlack},
         {"\u00A08-(8452)22-33-45 ", kGreen, true}, {"\n\u00A0", kBlack},
         {"Набережная, 15", kBlue, false, true},   {"\t☎", kBlack},
         {"\u00A024-56-78 ", kGreen, true}};
     return runs;
-}
-
-// The same card as the program writes it.
-std::string cardRtf() {
-    const std::string plain = "\\plain\\f3\\fs16 ";
-    const std::string rubric = "\\plain\\f3\\fs16\\cf3\\lnkd\\ul ";
-    const std::string address = "\\plain\\lang1049\\f3\\fs16\\cf1\\lnkd\\ul ";
-    const std::string phone = "\\tab\\plain\\f4(\\f3\\fs16\\cf2\\b\\~";
-    return "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil MS Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}"
-           "{\\f2\\fswiss\\fcharset1 MS Sans Serif;}{\\f3\\fswiss\\fcharset204{\\*\\fname MS Sans Serif;}MS Shell Dlg;}"
-           "{\\f4\\fnil\\fprq2\\fcharset2 Wingdings;}{\\f5\\froman\\fprq2\\fcharset2 Webdings;}}"
-           "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green128\\blue0;\\red140\\green0\\blue0;"
-           "\\red150\\green63\\blue10;}\\deflang1033\\pard" +
-           plain + rubric + "\\'ca\\'e0\\'f4\\'e5" + plain + "; " + rubric +
-           "\\'d0\\'e5\\'f1\\'f2\\'ee\\'f0\\'e0\\'ed\\'fb \\'e8 \\'e1\\'e0\\'f0\\'fb" + plain + "\\par" +
-           "\\plain\\f5\\'fe\\plain\\f3\\fs16\\cf1\\lnkd\\ul www.valdren.example" + plain + "\\par" +
-           "\\plain\\f4+\\plain\\f3\\fs16\\cf1\\lnkd\\ul info@valdren.example" + plain + "\\par" +
-           "\\par\\~" + address + "\\'cc\\'e8\\'f0\\'e0, 7" + plain + phone + "22-33-44 " + plain + phone +
-           "8-(8452)22-33-45 " + plain + "\\par\\~" + address + "\\'cd\\'e0\\'e1\\'e5\\'f0\\'e5\\'e6\\'ed\\'e0\\'ff, 15" +
-           plain + phone + "24-56-78 " + plain + "}";
 }
 
 void loadCard(TRichEdit& edit, const std::string& rtf) {
@@ -107,7 +89,7 @@ void insertCard(QTextEdit& edit) {
 // weight and link mark.
 void checkSameCard() {
     TRichEdit card(nullptr);
-    loadCard(card, cardRtf());
+    loadCard(card, testsupport::sampleCard());
     QTextEdit baseline;
     insertCard(baseline);
     const QTextDocument& a = *static_cast<QTextEdit&>(*card.peer().widget()).document();
@@ -134,7 +116,7 @@ void deleteFreedWidgets() { QCoreApplication::sendPostedEvents(nullptr, QEvent::
 
 void BM_RichEditLoadCard(benchmark::State& state) {
     checkSameCard();
-    const std::string rtf = cardRtf();
+    const std::string rtf = testsupport::sampleCard();
     for (auto _ : state) {
         {
             TRichEdit card(nullptr);

@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
+#include "support/CardRtf.h"
 #include "toolkit/RichEditFormat_p.h"
 #include "toolkit/RtfReader_p.h"
 #include "toolkit/SyntheticInput.h"
@@ -45,19 +46,11 @@ protected:
 
 // A firm card in the form the program writes it: a rubric link, web and e-mail links, an address
 // link and two telephones.
-const std::string kHeader =
-    "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fnil MS Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}"
-    "{\\f2\\fswiss\\fcharset1 MS Sans Serif;}{\\f3\\fswiss\\fcharset204{\\*\\fname MS Sans Serif;}MS Shell Dlg;}"
-    "{\\f4\\fnil\\fprq2\\fcharset2 Wingdings;}{\\f5\\froman\\fprq2\\fcharset2 Webdings;}}"
-    "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green128\\blue0;\\red140\\green0\\blue0;"
-    "\\red150\\green63\\blue10;}\\deflang1033\\pard";
-const std::string kPlain = "\\plain\\f3\\fs16 ";
-const std::string kCard = kHeader + kPlain + "\\plain\\f3\\fs16\\cf3\\lnkd\\ul \\'ca\\'e0\\'f4\\'e5" + kPlain + "\\par" +
-                          "\\plain\\f5\\'fe\\plain\\f3\\fs16\\cf1\\lnkd\\ul www.valdren.example" + kPlain + "\\par" +
-                          "\\plain\\f4+\\plain\\f3\\fs16\\cf1\\lnkd\\ul info@valdren.example" + kPlain + "\\par" +
-                          "\\par\\~\\plain\\lang1049\\f3\\fs16\\cf1\\lnkd\\ul \\'cc\\'e8\\'f0\\'e0, 7" + kPlain +
-                          "\\tab\\plain\\f4(\\f3\\fs16\\cf2\\b\\~22-33-44 " + kPlain +
-                          "\\tab\\plain\\f4(\\f3\\fs16\\cf2\\b\\~8-(8452)22-33-45 " + kPlain + "}";
+const std::string kCard = testsupport::kCardHeader + testsupport::kCardPlain +
+                          testsupport::cardRubric(tk::fromUtf8("Кафе")) + "\\par" +
+                          testsupport::cardWeb("www.valdren.example") + testsupport::cardMail("info@valdren.example") +
+                          testsupport::cardAddress(tk::fromUtf8("Мира"), "7") + testsupport::cardPhone("22-33-44") +
+                          testsupport::cardPhone("8-(8452)22-33-45") + "}";
 
 struct Fixture {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
