@@ -295,7 +295,7 @@ TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
     inputs.push_back("{\\rtf1\\fs-99999999999999\\f99999999999 x\\b2147483648}");
     inputs.push_back("{\\rtf1{\\fonttbl{\\f99999999 huge;}}x}");
     inputs.push_back("{\\rtf1{\\fonttbl{\\f1\\fcharset2 S;}}\\f1\\fs99999 (+\\'fe\\fs0 x}");
-    inputs.push_back("{\\rtf1{\\colortbl;\\red300;}{\\fonttbl{\\f-5 x;}}\\f-5\\cf1 a}");
+    inputs.push_back("{\\rtf1{\\colortbl;\\red300;}{\\fonttbl{\\f-5 x;}}\\f-5\\cf1 a\\\\\\{\\}}");
     for (const std::string& input : inputs) {
         TMemoryStream stream;
         stream.WriteBuffer(input.data(), static_cast<int64_t>(input.size()));
@@ -303,7 +303,8 @@ TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
         edit.Lines()->LoadFromStream(stream);
         EXPECT_GE(edit.Lines()->Count(), 0);
     }
-    EXPECT_EQ(edit.Lines()->Strings(0), "a");
+    // Escaped backslashes and braces are text.
+    EXPECT_EQ(edit.Lines()->Strings(0), "a\\{}");
 }
 
 } // namespace
