@@ -550,16 +550,15 @@ void TCustomGrid::UpdateScrollBars() {
     const bool horizontal = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
     // Each bar takes room from the other's direction: a second pass settles both.
     for (int pass = 0; pass < 2; ++pass) {
-        const int maxTop = std::max(MaxTopRow(), topLeft_.Y);
-        bars_->set(true, vertical && maxTop > fixedRows_, fixedRows_, maxTop, VisibleRowCount(), topLeft_.Y);
+        const ScrollRange rows = VerticalScrollRange();
+        bars_->set(true, vertical && rows.Max > rows.Min, rows.Min, rows.Max, rows.Page, rows.Position);
         const int maxLeft = std::max(MaxLeftCol(), topLeft_.X);
         bars_->set(false, horizontal && maxLeft > fixedCols_, fixedCols_, maxLeft, VisibleColCount(), topLeft_.X);
     }
 }
 
-void TCustomGrid::SetVerticalScrollBar(int Min, int Max, int Page, int Position) {
-    const bool shown = (scrollBars_ == ssVertical || scrollBars_ == ssBoth) && Max > Min;
-    bars_->set(true, shown, Min, Max, Page, Position);
+TCustomGrid::ScrollRange TCustomGrid::VerticalScrollRange() const {
+    return ScrollRange{fixedRows_, std::max(MaxTopRow(), topLeft_.Y), VisibleRowCount(), topLeft_.Y};
 }
 
 void TCustomGrid::ScrollBarMoved(bool Vertical, int Position) {

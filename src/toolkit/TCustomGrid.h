@@ -152,12 +152,20 @@ protected:
     // Lays out again after a change of sizes or of the client area: scroll bars, the editor
     // over its cell, a full repaint. The data grid first fits its rows to the height.
     virtual void LayoutGrid();
-    // The scroll bars' ranges and positions; the data grid shows its dataset's position instead.
-    virtual void UpdateScrollBars();
+    // The scroll bars' ranges and positions.
+    void UpdateScrollBars();
+    // What the vertical bar shows: the rows by default; the data grid shows its dataset's
+    // position instead. The bar shows while Max > Min.
+    struct ScrollRange {
+        int Min = 0;
+        int Max = 0;
+        int Page = 1;
+        int Position = 0;
+    };
+    virtual ScrollRange VerticalScrollRange() const;
     // A scroll bar moved by the user (to where the thumb was let go, or each step of a drag with
     // goThumbTracking).
     virtual void ScrollBarMoved(bool Vertical, int Position);
-    void SetVerticalScrollBar(int Min, int Max, int Page, int Position);
     // The rows and columns the keys and scroll bars stop at: the top-left of the last full page.
     int MaxTopRow() const;
     int MaxLeftCol() const;

@@ -249,20 +249,14 @@ void TDBGrid::ColumnMoved(int FromIndex, int ToIndex) {
 
 void TDBGrid::TopLeftChanged() { TCustomGrid::TopLeftChanged(); }
 
-void TDBGrid::UpdateScrollBars() {
-    TCustomGrid::UpdateScrollBars();
-    if (!linkActive()) {
-        SetVerticalScrollBar(0, 0, 1, 0);
-        return;
-    }
+TCustomGrid::ScrollRange TDBGrid::VerticalScrollRange() const {
+    if (!linkActive())
+        return ScrollRange{};
     TDataSet* data = dataSet();
-    if (data->IsSequenced()) {
-        const int count = data->RecordCount();
-        SetVerticalScrollBar(1, std::max(1, count), dataLink_->RecordCount(), std::max(1, data->RecNo()));
-        return;
-    }
+    if (data->IsSequenced())
+        return ScrollRange{1, std::max(1, data->RecordCount()), dataLink_->RecordCount(), std::max(1, data->RecNo())};
     // Without record numbers the bar only tells the first, the last and between.
-    SetVerticalScrollBar(0, 2, 1, data->Bof() ? 0 : data->Eof() ? 2 : 1);
+    return ScrollRange{0, 2, 1, data->Bof() ? 0 : data->Eof() ? 2 : 1};
 }
 
 void TDBGrid::ScrollBarMoved(bool Vertical, int Position) {

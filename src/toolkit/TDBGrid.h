@@ -88,7 +88,7 @@ protected:
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void DoExit() override;
     void LayoutGrid() override;
-    void UpdateScrollBars() override;
+    ScrollRange VerticalScrollRange() const override;
     void ScrollBarMoved(bool Vertical, int Position) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
