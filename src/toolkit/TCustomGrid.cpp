@@ -33,10 +33,6 @@ constexpr int sizingSlack = 2;
 constexpr TColor lineColor = clSilver;
 constexpr TColor fixedLineColor = clBlack;
 
-bool meets(const TRect& a, const TRect& b) {
-    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-
 TRect unite(const TRect& a, const TRect& b) {
     return Rect(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom));
 }
@@ -625,45 +621,64 @@ void TCustomGrid::Paint() {
     const int gh = GridHeight();
     const int vLine = vertLineWidth();
     const int hLine = horzLineWidth();
-    auto nextIndex = [](int i, int fixed, int first) { return i + 1 == fixed ? std::max(first, fixed) : i + 1; };
-    int right = 0;
-    int bottom = 0;
-    int y = 0;
-    for (int r = fixedRows_ > 0 ? 0 : topLeft_.Y; r < rowCount_ && y < gh; r = nextIndex(r, fixedRows_, topLeft_.Y)) {
-        const int h = rowHeights_[std::size_t(r)];
-        if (h < 0)
+    // The shown columns and rows: the fixed ones, then the scrolling ones from the top-left.
+    struct Line {
+        int index, start, size;
+    };
+    auto shownLines = [](int fixed, int first, int count, int limit, const std::vector<int>& sizes, int line) {
+        std::vector<Line> lines;
+        int pos = 0;
+        auto take = [&](int i) {
+            const int size = sizes[std::size_t(i)];
+            if (size < 0)
+                return;
+            lines.push_back({i, pos, size});
+            pos += size + line;
+        };
+        for (int i = 0; i < fixed && pos < limit; ++i)
+            take(i);
+        for (int i = std::max(first, fixed); i < count && pos < limit; ++i)
+            take(i);
+        return lines;
+    };
+    const std::vector<Line> cols = shownLines(fixedCols_, topLeft_.X, colCount_, gw, colWidths_, vLine);
+    const std::vector<Line> rows = shownLines(fixedRows_, topLeft_.Y, rowCount_, gh, rowHeights_, hLine);
+    for (const Line& row : rows) {
+        if (row.start >= area.Bottom || row.start + row.size + hLine <= area.Top)
             continue;
-        int x = 0;
-        for (int c = fixedCols_ > 0 ? 0 : topLeft_.X; c < colCount_ && x < gw; c = nextIndex(c, fixedCols_, topLeft_.X)) {
-            const int w = colWidths_[std::size_t(c)];
-            if (w < 0)
-                continue;
-            const TRect cell = Rect(x, y, x + w, y + h);
-            // The grid lines right of and below the cell belong to it: in the cell's kind of
-            // line where the options draw it, else in the background.
-            const TRect withLines = Rect(x, y, x + w + vLine, y + h + hLine);
-            if (meets(withLines, area)) {
-                paintCell(c, r, cell);
-                const bool fixed = c < fixedCols_ || r < fixedRows_;
-                auto lineFill = [&](TGridOptions option) {
-                    canvas->Brush()->SetStyle(bsSolid);
-                    canvas->Brush()->SetColor((options_ & option) ? (fixed ? fixedLineColor : lineColor) : Color());
-                };
-                if (vLine > 0) {
-                    lineFill(fixed ? goFixedVertLine : goVertLine);
-                    canvas->FillRect(Rect(x + w, y, x + w + vLine, y + h + hLine));
-                }
-                if (hLine > 0) {
-                    lineFill(fixed ? goFixedHorzLine : goHorzLine);
-                    canvas->FillRect(Rect(x, y + h, x + w + vLine, y + h + hLine));
-                }
-            }
-            x += w + vLine;
-        }
-        right = std::max(right, x);
-        y += h + hLine;
+        for (const Line& col : cols)
+            if (col.start < area.Right && col.start + col.size + vLine > area.Left)
+                paintCell(col.index, row.index, Rect(col.start, row.start, col.start + col.size, row.start + row.size));
     }
-    bottom = y;
+    const int right = cols.empty() ? 0 : cols.back().start + cols.back().size + vLine;
+    const int bottom = rows.empty() ? 0 : rows.back().start + rows.back().size + hLine;
+    const int fixedRight = fixedWidth();
+    const int fixedBottom = fixedHeight();
+    // The grid lines, each run across the cells it borders: in the line colour where the options
+    // draw that kind of line, else in the background.
+    auto lineRun = [&](const TRect& run, TGridOptions option, bool fixed) {
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor((options_ & option) ? (fixed ? fixedLineColor : lineColor) : Color());
+        canvas->FillRect(run);
+    };
+    if (hLine > 0) {
+        for (const Line& row : rows) {
+            const int y = row.start + row.size;
+            const bool fixedRow = row.index < fixedRows_;
+            lineRun(Rect(0, y, std::min(fixedRight, right), y + hLine), goFixedHorzLine, true);
+            if (right > fixedRight)
+                lineRun(Rect(fixedRight, y, right, y + hLine), fixedRow ? goFixedHorzLine : goHorzLine, fixedRow);
+        }
+    }
+    if (vLine > 0) {
+        for (const Line& col : cols) {
+            const int x = col.start + col.size;
+            const bool fixedCol = col.index < fixedCols_;
+            lineRun(Rect(x, 0, x + vLine, std::min(fixedBottom, bottom)), goFixedVertLine, true);
+            if (bottom > fixedBottom)
+                lineRun(Rect(x, fixedBottom, x + vLine, bottom), fixedCol ? goFixedVertLine : goVertLine, fixedCol);
+        }
+    }
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Brush()->SetColor(Color());
     if (right < gw)
@@ -730,6 +745,7 @@ void TCustomGrid::ShowEditor() {
         editor_->grid_ = this;
         editor_->SetParent(this);
     }
+    editor_->SetFont(*Font());
     editorOriginal_ = GetEditText(current_.X, current_.Y);
     editor_->SetText(editorOriginal_);
     editorMode_ = true;

@@ -292,7 +292,7 @@ void TDBGrid::DefaultDrawColumnCell(const TRect& Rect, int, TColumn* Column, TGr
         x = Rect.Right - 2 - canvas->TextWidth(text);
     else if (alignment == taCenter)
         x = Rect.Left + (Rect.Width() - canvas->TextWidth(text)) / 2;
-    canvas->FillRect(Rect);
+    // With the solid brush, the text call fills the cell behind the text.
     canvas->TextRect(Rect, x, Rect.Top + 2, text);
 }
 
