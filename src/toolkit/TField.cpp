@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "toolkit/AnsiStrings.h"
-#include "toolkit/TADTField.h"
 #include "toolkit/DatabaseError.h"
+#include "toolkit/TADTField.h"
 #include "toolkit/TDataSet.h"
 
 TField::TField(TComponent* AOwner, TFieldType DataType, int Size) : TComponent(AOwner), dataType_(DataType), size_(Size) {}
