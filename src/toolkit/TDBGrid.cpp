@@ -247,8 +247,6 @@ void TDBGrid::ColumnMoved(int FromIndex, int ToIndex) {
     EndLayout();
 }
 
-void TDBGrid::TopLeftChanged() { TCustomGrid::TopLeftChanged(); }
-
 TCustomGrid::ScrollRange TDBGrid::VerticalScrollRange() const {
     if (!linkActive())
         return ScrollRange{};

@@ -79,7 +79,6 @@ protected:
     AnsiString GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const AnsiString& Value) override;
     void ColWidthsChanged() override;
-    void TopLeftChanged() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -28,7 +28,6 @@ protected:
 
 private:
     friend class TColumn;
-    friend class TDBGrid;
     void addFieldColumns(TField* field, TColumn* parent);
 
     TDBGrid* grid_;
