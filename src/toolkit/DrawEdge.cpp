@@ -42,17 +42,19 @@ void ring(SolidFill& paint, const TRect& r, unsigned flags, EdgeColors colors) {
 }
 
 // The arrow's rows, each two pixels narrower than the one before, centred on the button.
-void arrow(SolidFill& paint, const TRect& r, unsigned direction) {
+void arrow(SolidFill& paint, const TRect& r, unsigned state) {
     const int size = std::max(1, std::min(r.Width(), r.Height()) / 4);
-    const int cx = r.Left + r.Width() / 2;
-    const int cy = r.Top + r.Height() / 2;
+    const int shift = (state & DFCS_PUSHED) != 0 ? 1 : 0;
+    const int cx = r.Left + r.Width() / 2 + shift;
+    const int cy = r.Top + r.Height() / 2 + shift;
+    const TColor color = (state & DFCS_INACTIVE) != 0 ? clBtnShadow : clBlack;
     for (int i = 0; i < size; ++i) {
         const int along = i - size / 2;  // from the tip side to the base side
-        switch (direction) {
-        case DFCS_SCROLLUP: paint.fill(cx - i, cy + along, cx + i + 1, cy + along + 1, clBlack); break;
-        case DFCS_SCROLLDOWN: paint.fill(cx - i, cy - along, cx + i + 1, cy - along + 1, clBlack); break;
-        case DFCS_SCROLLLEFT: paint.fill(cx + along, cy - i, cx + along + 1, cy + i + 1, clBlack); break;
-        default: paint.fill(cx - along, cy - i, cx - along + 1, cy + i + 1, clBlack); break;
+        switch (state & 0x3) {
+        case DFCS_SCROLLUP: paint.fill(cx - i, cy + along, cx + i + 1, cy + along + 1, color); break;
+        case DFCS_SCROLLDOWN: paint.fill(cx - i, cy - along, cx + i + 1, cy - along + 1, color); break;
+        case DFCS_SCROLLLEFT: paint.fill(cx + along, cy - i, cx + along + 1, cy + i + 1, color); break;
+        default: paint.fill(cx - along, cy - i, cx - along + 1, cy + i + 1, color); break;
         }
     }
 }
@@ -82,11 +84,11 @@ bool DrawFrameControl(TCanvas& Canvas, TRect& Rect, unsigned Type, unsigned Stat
     if (Rect.Width() <= 0 || Rect.Height() <= 0) return true;
     SolidFill paint(Canvas);
     paint.fill(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom, clBtnFace);
-    if ((State & DFCS_FLAT) != 0) {
+    if ((State & (DFCS_FLAT | DFCS_PUSHED)) != 0) {
         ring(paint, Rect, BF_RECT, {clBtnShadow, clBtnShadow});
     } else {
         edge(paint, Rect, EDGE_RAISED, BF_RECT);
     }
-    arrow(paint, Rect, State & 0x3);
+    arrow(paint, Rect, State);
     return true;
 }

@@ -31,8 +31,12 @@ constexpr unsigned DFCS_SCROLLUP = 0x0;
 constexpr unsigned DFCS_SCROLLDOWN = 0x1;
 constexpr unsigned DFCS_SCROLLLEFT = 0x2;
 constexpr unsigned DFCS_SCROLLRIGHT = 0x3;
+constexpr unsigned DFCS_INACTIVE = 0x100;
+constexpr unsigned DFCS_PUSHED = 0x200;
 constexpr unsigned DFCS_FLAT = 0x4000;
 
-// A scroll-arrow button filling Rect: a button-face square with a raised edge (with DFCS_FLAT a
-// one-pixel shadow frame) and a black arrow centred on it. False for any type but DFC_SCROLL.
+// A scroll-arrow button filling Rect: a button-face square with a raised edge (with DFCS_FLAT or
+// DFCS_PUSHED a one-pixel shadow frame) and an arrow centred on it, black, or in the shadow colour
+// with DFCS_INACTIVE; pushed, the arrow sits a pixel lower and to the right. False for any type
+// but DFC_SCROLL.
 bool DrawFrameControl(TCanvas& Canvas, TRect& Rect, unsigned Type, unsigned State);
