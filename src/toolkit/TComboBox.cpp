@@ -116,6 +116,7 @@ private:
 TComboBox::TComboBox(TComponent* AOwner)
     : TWinControl(AOwner, tk::makePeer<tk::ComboWidget, tk::ComboPeer>(*this)), items_(std::make_unique<ItemList>(*this)) {
     SetTabStop(true);
+    SetColor(clWindow);
     SetBounds(0, 0, 145, 21);
     SetStyle(csDropDown);
     auto& box = static_cast<tk::ComboWidget&>(tk::comboBox(*this));
