@@ -1,6 +1,8 @@
-// Layout runs in three steps: the text is cut into paragraphs at line breaks, each paragraph
-// loses its "&" prefixes (remembering the one underlined character), and word breaking cuts it
-// into lines at blanks. Lines are then measured and drawn one by one with the canvas's painter.
+// Layout runs in three steps on the CP1251 text, where a byte is a character: the text is cut
+// into paragraphs at line breaks, each paragraph loses its "&" prefixes (remembering the one
+// underlined character), and word breaking cuts it into lines at blanks. Widths come from the
+// canvas's width cache, so a list drawing the same names again measures nothing again; each
+// line is then drawn with the canvas's painter.
 #include "toolkit/DrawText.h"
 
 #include <QFontMetrics>
@@ -8,6 +10,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "toolkit/TCanvas.h"
@@ -16,100 +19,119 @@
 namespace {
 
 struct Line {
-    QString text;
+    AnsiString text;
     int underlined = -1;  // index of the character a prefix marked, or -1
+    int width = 0;
 };
 
 constexpr int kTabColumns = 8;
 
 // Removes the prefixes: "&x" keeps x and marks it (the last such mark wins), "&&" is one "&".
-Line stripPrefixes(const QString& paragraph) {
+Line stripPrefixes(std::string_view paragraph) {
     Line line;
     line.text.reserve(paragraph.size());
-    for (qsizetype i = 0; i < paragraph.size(); ++i) {
-        if (paragraph[i] == u'&' && i + 1 < paragraph.size()) {
+    for (std::size_t i = 0; i < paragraph.size(); ++i) {
+        if (paragraph[i] == '&' && i + 1 < paragraph.size()) {
             ++i;
-            if (paragraph[i] != u'&') line.underlined = static_cast<int>(line.text.size());
+            if (paragraph[i] != '&') line.underlined = static_cast<int>(line.text.size());
         }
         line.text += paragraph[i];
     }
     return line;
 }
 
-class LineMetrics {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+class Measure {
 public:
-    LineMetrics(const QFont& font, bool expandTabs)
-        : metrics_(font), tabWidth_(expandTabs ? kTabColumns * metrics_.averageCharWidth() : 0) {}
+    Measure(tk::CanvasImpl& canvas, bool expandTabs) : canvas_(canvas) {
+        if (!expandTabs) return;
+        QFontMetrics metrics(canvas.fonts.of(canvas.font).font);
+        tabWidth_ = kTabColumns * metrics.averageCharWidth();
+    }
 
     // The advance of the first count characters of text; with tab stops, a tab moves to the next.
-    int advance(const QString& text, qsizetype count) const {
-        if (tabWidth_ <= 0) return metrics_.horizontalAdvance(text.left(count));
+    int advance(const AnsiString& text, std::size_t count) const {
+        if (tabWidth_ <= 0) return width(text.substr(0, count));
         int x = 0;
-        qsizetype start = 0;
+        std::size_t start = 0;
         while (start < count) {
-            const qsizetype tab = text.indexOf(u'\t', start);
-            const qsizetype end = tab < 0 || tab >= count ? count : tab;
-            x += metrics_.horizontalAdvance(text.mid(start, end - start));
+            const std::size_t tab = text.find('\t', start);
+            const std::size_t end = std::min(tab, count);
+            x += width(text.substr(start, end - start));
             if (end == count) break;
             x = (x / tabWidth_ + 1) * tabWidth_;
             start = end + 1;
         }
         return x;
     }
-    int width(const QString& text) const { return advance(text, text.size()); }
+    int lineWidth(const AnsiString& text) const { return advance(text, text.size()); }
     bool expandsTabs() const { return tabWidth_ > 0; }
-    const QFontMetrics& metrics() const { return metrics_; }
 
 private:
-    QFontMetrics metrics_;
-    int tabWidth_;
-};
+    int width(const AnsiString& text) const { return canvas_.fonts.width(canvas_.font, text); }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+    tk::CanvasImpl& canvas_;
+    int tabWidth_ = 0;
+};
 
 // Cuts line at blanks so that each piece fits maxWidth; a word wider than that stays whole on a
 // line of its own. The blanks at a break go.
-void wrap(const Line& line, const LineMetrics& metrics, int maxWidth, std::vector<Line>& out) {
-    const QString& text = line.text;
-    const qsizetype n = text.size();
-    qsizetype start = 0;
+void wrap(const Line& line, const Measure& measure, int maxWidth, std::vector<Line>& out) {
+    const AnsiString& text = line.text;
+    const std::size_t n = text.size();
+    std::size_t start = 0;
     do {
-        qsizetype fit = -1;
-        qsizetype pos = start;
+        std::size_t fit = 0;
+        int fitWidth = 0;
+        bool fitted = false;
+        std::size_t pos = start;
         while (pos < n) {
-            qsizetype wordEnd = pos;
+            std::size_t wordEnd = pos;
             while (wordEnd < n && isBlank(text[wordEnd])) ++wordEnd;
             while (wordEnd < n && !isBlank(text[wordEnd])) ++wordEnd;
-            if (fit >= 0 && metrics.width(text.mid(start, wordEnd - start)) > maxWidth) break;
+            const int width = measure.lineWidth(text.substr(start, wordEnd - start));
+            if (fitted && width > maxWidth) break;
             fit = wordEnd;
+            fitWidth = width;
+            fitted = true;
             pos = wordEnd;
         }
-        if (fit < 0) fit = n;
-        Line piece{text.mid(start, fit - start)};
-        if (line.underlined >= start && line.underlined < fit) piece.underlined = static_cast<int>(line.underlined - start);
+        Line piece{text.substr(start, fit - start), -1, fitWidth};
+        const auto underlined = static_cast<std::size_t>(line.underlined);
+        if (line.underlined >= 0 && underlined >= start && underlined < fit) {
+            piece.underlined = static_cast<int>(underlined - start);
+        }
         out.push_back(std::move(piece));
         start = fit;
         while (start < n && isBlank(text[start])) ++start;
     } while (start < n);
 }
 
-std::vector<Line> layOut(const QString& text, unsigned format, const LineMetrics& metrics, int maxWidth) {
-    QStringList paragraphs;
+std::vector<Line> layOut(const AnsiString& text, unsigned format, const Measure& measure, int maxWidth) {
+    std::vector<std::string_view> paragraphs;
+    const std::string_view all(text);
     if ((format & DT_SINGLELINE) != 0) {
-        paragraphs.append(text);
+        paragraphs.push_back(all);
     } else {
-        QString normalised = text;
-        normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        paragraphs = normalised.split(u'\n');
+        std::size_t start = 0;
+        for (std::size_t lf = all.find('\n'); lf != std::string_view::npos; lf = all.find('\n', start)) {
+            const std::size_t end = lf > start && all[lf - 1] == '\r' ? lf - 1 : lf;
+            paragraphs.push_back(all.substr(start, end - start));
+            start = lf + 1;
+        }
+        paragraphs.push_back(all.substr(start));
     }
+    const bool wraps = (format & DT_WORDBREAK) != 0 && (format & DT_SINGLELINE) == 0;
     std::vector<Line> lines;
-    for (const QString& paragraph : paragraphs) {
-        Line line = (format & DT_NOPREFIX) != 0 ? Line{paragraph} : stripPrefixes(paragraph);
-        if ((format & DT_WORDBREAK) == 0 || (format & DT_SINGLELINE) != 0 || line.text.isEmpty()) {
+    for (const std::string_view paragraph : paragraphs) {
+        Line line = (format & DT_NOPREFIX) != 0 ? Line{AnsiString(paragraph)} : stripPrefixes(paragraph);
+        if (!wraps || line.text.empty()) {
+            line.width = measure.lineWidth(line.text);
             lines.push_back(std::move(line));
             continue;
         }
-        wrap(line, metrics, maxWidth, lines);
+        wrap(line, measure, maxWidth, lines);
     }
     return lines;
 }
@@ -127,17 +149,19 @@ int textTop(const TRect& rect, unsigned format, int height) {
     return rect.Top;
 }
 
-void drawLine(QPainter& painter, const Line& line, int x, int baseline, const LineMetrics& metrics) {
-    if (!metrics.expandsTabs()) {
-        painter.drawText(QPoint(x, baseline), line.text);
+QString qString(std::string_view text) { return QString::fromStdString(tk::toUtf8(text)); }
+
+void drawLine(QPainter& painter, const Line& line, int x, int baseline, const Measure& measure) {
+    if (!measure.expandsTabs()) {
+        painter.drawText(QPoint(x, baseline), qString(line.text));
         return;
     }
-    qsizetype start = 0;
+    std::size_t start = 0;
     while (start <= line.text.size()) {
-        const qsizetype tab = line.text.indexOf(u'\t', start);
-        const qsizetype end = tab < 0 ? line.text.size() : tab;
-        painter.drawText(QPoint(x + metrics.advance(line.text, start), baseline), line.text.mid(start, end - start));
-        start = end + 1;
+        const std::size_t tab = std::min(line.text.find('\t', start), line.text.size());
+        const std::string_view piece = std::string_view(line.text).substr(start, tab - start);
+        painter.drawText(QPoint(x + measure.advance(line.text, start), baseline), qString(piece));
+        start = tab + 1;
     }
 }
 
@@ -145,16 +169,16 @@ void drawLine(QPainter& painter, const Line& line, int x, int baseline, const Li
 
 int DrawText(TCanvas& Canvas, const AnsiString& Text, TRect& Rect, unsigned Format) {
     tk::CanvasImpl& canvas = Canvas.Impl();
+    const Measure measure(canvas, (Format & DT_EXPANDTABS) != 0);
+    const std::vector<Line> lines = layOut(Text, Format, measure, Rect.Width());
     const tk::TextFonts::Font& font = canvas.fonts.of(canvas.font);
-    const LineMetrics metrics(font.font, (Format & DT_EXPANDTABS) != 0);
-    const std::vector<Line> lines = layOut(QString::fromStdString(tk::toUtf8(Text)), Format, metrics, Rect.Width());
     const int lineHeight = font.ascent + font.descent;
     const int height = lineHeight * static_cast<int>(lines.size());
 
     if ((Format & DT_CALCRECT) != 0) {
         if ((Format & DT_WORDBREAK) == 0) {
             int widest = 0;
-            for (const Line& line : lines) widest = std::max(widest, metrics.width(line.text));
+            for (const Line& line : lines) widest = std::max(widest, line.width);
             Rect.Right = Rect.Left + widest;
         }
         Rect.Bottom = Rect.Top + height;
@@ -170,22 +194,20 @@ int DrawText(TCanvas& Canvas, const AnsiString& Text, TRect& Rect, unsigned Form
     const QColor ink = QColor::fromRgb(tk::pixelOfColor(canvas.font.Color()));
     painter->setRenderHint(QPainter::TextAntialiasing, tk::textAntialiasing());
     painter->setFont(font.font);
+    painter->setPen(ink);
     int top = textTop(Rect, Format, height);
     for (const Line& line : lines) {
-        const int width = metrics.width(line.text);
-        const int left = lineLeft(Rect, Format, width);
-        if (opaque) painter->fillRect(QRect(left, top, width, lineHeight), background);
-        painter->setPen(ink);
-        drawLine(*painter, line, left, top + font.ascent, metrics);
+        const int left = lineLeft(Rect, Format, line.width);
+        if (opaque) painter->fillRect(QRect(left, top, line.width, lineHeight), background);
+        drawLine(*painter, line, left, top + font.ascent, measure);
         if (line.underlined >= 0) {
-            const int from = left + metrics.advance(line.text, line.underlined);
-            const int to = left + metrics.advance(line.text, line.underlined + 1);
-            const int y = top + font.ascent + std::max(1, metrics.metrics().underlinePos());
-            painter->setPen(Qt::NoPen);
-            painter->fillRect(QRect(from, y, std::max(1, to - from), 1), ink);
+            const auto index = static_cast<std::size_t>(line.underlined);
+            const int from = left + measure.advance(line.text, index);
+            const int to = left + measure.advance(line.text, index + 1);
+            painter->fillRect(QRect(from, top + font.ascent + 1, std::max(1, to - from), 1), ink);
         }
-        painter->setPen(Qt::NoPen);
         top += lineHeight;
     }
+    painter->setPen(Qt::NoPen);
     return height;
 }
