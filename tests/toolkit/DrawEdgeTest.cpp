@@ -22,7 +22,7 @@ protected:
     TBitmap bitmap;
 };
 
-TEST_F(DrawEdgeTest, SunkenEdgePutsEachColourOnItsSides) {
+TEST_F(DrawEdgeTest, EdgesPutEachColourOnTheirSides) {
     TRect rect = Rect(10, 10, 30, 30);
     DrawEdge(canvas(), rect, EDGE_SUNKEN, BF_RECT);
     // Outer ring on the border: shadow top-left, highlight bottom-right and at the two corners.
@@ -38,10 +38,9 @@ TEST_F(DrawEdgeTest, SunkenEdgePutsEachColourOnItsSides) {
     EXPECT_EQ(at(20, 20), clWhite);
     EXPECT_EQ(at(9, 20), clWhite);
     EXPECT_EQ(canvas().Brush()->Color(), clYellow);
-}
 
-TEST_F(DrawEdgeTest, InnerEdgeAloneTakesTheBorderOnTheSidesAsked) {
-    TRect rect = Rect(10, 10, 30, 30);
+    // An inner edge given alone takes the border, on the sides asked only.
+    SetUp();
     DrawEdge(canvas(), rect, BDR_RAISEDINNER, BF_BOTTOMRIGHT);
     EXPECT_EQ(at(29, 20), rgb(clBtnShadow));
     EXPECT_EQ(at(20, 29), rgb(clBtnShadow));
