@@ -136,12 +136,15 @@ SHOTS_SCENE(controls) {
     auto* edit = place<TEdit>(f, 0, y, 135, 21);
     edit->SetCharCase(ecUpperCase);
     edit->SetText(fromUtf8("ул. Мира"));
-    auto* bare = place<TEdit>(f, 1, y, 135, 21);
-    bare->SetBorderStyle(bsNone);
-    bare->SetText(fromUtf8("без рамки"));
     auto* disabledEdit = place<TEdit>(f, 2, y, 135, 21);
     disabledEdit->SetText(fromUtf8("недоступно"));
     disabledEdit->SetEnabled(false);
+
+    y += 28;
+    label(f, 8, y + 3, "Без рамки");
+    auto* bare = place<TEdit>(f, 0, y, 135, 21);
+    bare->SetBorderStyle(bsNone);
+    bare->SetText(fromUtf8("поле без рамки"));
 
     y += 32;
     label(f, 8, y + 3, "Список");
@@ -233,8 +236,10 @@ SHOTS_SCENE(controls) {
     place<DrawingBox>(f, 0, y, 260, 70);
 
     form->Show();
-    Application->ProcessMessages();
+    // The window must be active before a control in it can show the focus.
+    for (int pass = 0; pass < 3; ++pass) Application->ProcessMessages();
     focused->SetFocus();
+    Application->ProcessMessages();
     // One button can be held at a time: the up-down shows its pressed arrow.
     tk::input::press(*pressedUpDown, mbLeft, 8, 4);
     Application->ProcessMessages();
