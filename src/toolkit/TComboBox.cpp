@@ -24,6 +24,8 @@ class ComboWidget : public QComboBox {
 public:
     void setBox(TComboBox* box) { box_ = box; }
     bool isOwnerDrawn() const { return box_ != nullptr && box_->Style() == csOwnerDrawFixed; }
+    // Puts the owner-drawing delegate in place of Qt's own, or Qt's back.
+    void setOwnerDrawn(bool on);
 
     // Lets the program draw row index into target's rect on painter.
     void drawItem(QPainter& painter, const QRect& target, int index, TOwnerDrawState state) {
@@ -62,6 +64,8 @@ protected:
 
 private:
     TComboBox* box_ = nullptr;
+    QAbstractItemDelegate* plainDelegate_ = nullptr;  // Qt's, while the owner's is in place
+    QAbstractItemDelegate* ownerDelegate_ = nullptr;
 };
 
 namespace {
@@ -97,6 +101,23 @@ private:
 };
 
 } // namespace
+
+void ComboWidget::setOwnerDrawn(bool on) {
+    if (on == (plainDelegate_ != nullptr)) {
+        update();
+        return;
+    }
+    if (on) {
+        if (ownerDelegate_ == nullptr) ownerDelegate_ = new OwnerDrawDelegate(*this, *box_);
+        plainDelegate_ = itemDelegate();
+        setItemDelegate(ownerDelegate_);
+    } else {
+        setItemDelegate(plainDelegate_);
+        plainDelegate_ = nullptr;
+    }
+    update();
+}
+
 } // namespace tk
 
 class TComboBox::ItemList : public TStringList {
@@ -152,12 +173,7 @@ void TComboBox::SetStyle(TComboBoxStyle Value) {
     box.setEditable(Value == csDropDown);
     if (Value == csDropDown)
         box.setInsertPolicy(QComboBox::NoInsert);
-    if (Value == csOwnerDrawFixed) {
-        box.setItemDelegate(new tk::OwnerDrawDelegate(box, *this));
-    } else {
-        box.setItemDelegate(new QStyledItemDelegate(&box));
-    }
-    box.update();
+    box.setOwnerDrawn(Value == csOwnerDrawFixed);
 }
 
 AnsiString TComboBox::Text() const { return tk::ansiString(tk::comboBox(*this).currentText()); }
