@@ -1,6 +1,8 @@
 // The controls scene: the toolkit's newer controls and drawing calls side by side, each in the
 // states it can show (normal, focused, disabled, pressed), on one form.
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "Scene.h"
 #include "toolkit/DrawEdge.h"
@@ -236,9 +238,13 @@ SHOTS_SCENE(controls) {
     place<DrawingBox>(f, 0, y, 260, 70);
 
     form->Show();
-    // The window must be active before a control in it can show the focus.
-    for (int pass = 0; pass < 3; ++pass) Application->ProcessMessages();
-    focused->SetFocus();
+    // The window server activates the window in its own time, and only then can a control in
+    // it show the focus: wait for that, a second at most.
+    for (int pass = 0; pass < 50 && !focused->Focused(); ++pass) {
+        Application->ProcessMessages();
+        focused->SetFocus();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     Application->ProcessMessages();
     // One button can be held at a time: the up-down shows its pressed arrow.
     tk::input::press(*pressedUpDown, mbLeft, 8, 4);
