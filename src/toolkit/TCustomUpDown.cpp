@@ -2,8 +2,6 @@
 // slowly at first and then faster, as the platform's spin buttons do.
 #include "toolkit/TCustomUpDown.h"
 
-#include <algorithm>
-
 #include "toolkit/DrawEdge.h"
 #include "toolkit/TTimer.h"
 
@@ -23,20 +21,6 @@ TCustomUpDown::TCustomUpDown(TComponent* AOwner) : TCustomControl(AOwner), repea
     };
 }
 
-void TCustomUpDown::SetMin(int Value) {
-    min_ = Value;
-    max_ = std::max(max_, min_);
-    SetPosition(position_);
-}
-
-void TCustomUpDown::SetMax(int Value) {
-    max_ = Value;
-    min_ = std::min(min_, max_);
-    SetPosition(position_);
-}
-
-void TCustomUpDown::SetPosition(int Value) { position_ = std::clamp(Value, min_, max_); }
-
 void TCustomUpDown::SetOrientation(TUDOrientation Value) {
     orientation_ = Value;
     Invalidate();
@@ -54,7 +38,7 @@ void TCustomUpDown::WndProc(TMessage& Message) {
         return;
     }
     if (Message.Msg == UDM_SETPOS) {
-        Message.Result = position_;
+        Message.Result = Position();
         SetPosition(static_cast<int>(Message.LParam));
         return;
     }
@@ -63,9 +47,9 @@ void TCustomUpDown::WndProc(TMessage& Message) {
 
 void TCustomUpDown::press(TUDBtnType button) {
     button_ = button;
-    SetPosition(position_ + (button == btNext ? 1 : -1));
+    SetPosition(Position() + (button == btNext ? 1 : -1));
     const unsigned message = orientation_ == udVertical ? WM_VSCROLL : WM_HSCROLL;
-    Perform(message, MAKEWPARAM(SB_THUMBPOSITION, position_), 0);
+    Perform(message, MAKEWPARAM(SB_THUMBPOSITION, Position()), 0);
 }
 
 TUDBtnType TCustomUpDown::buttonAt(int x, int y) const {

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "toolkit/BoundedValue.h"
 #include "toolkit/TCustomControl.h"
 
 class TTimer;
@@ -22,13 +23,13 @@ class TCustomUpDown : public TCustomControl {
 public:
     explicit TCustomUpDown(TComponent* AOwner);
 
-    int Min() const { return min_; }
-    void SetMin(int Value);
-    int Max() const { return max_; }
-    void SetMax(int Value);
+    int Min() const { return position_.min(); }
+    void SetMin(int Value) { position_.setMin(Value); }
+    int Max() const { return position_.max(); }
+    void SetMax(int Value) { position_.setMax(Value); }
     // Kept within Min .. Max.
-    int Position() const { return position_; }
-    void SetPosition(int Value);
+    int Position() const { return position_.value(); }
+    void SetPosition(int Value) { position_.setValue(Value); }
     TUDOrientation Orientation() const { return orientation_; }
     void SetOrientation(TUDOrientation Value);
 
@@ -47,9 +48,7 @@ private:
     void press(TUDBtnType button);
     TUDBtnType buttonAt(int x, int y) const;
 
-    int min_ = 0;
-    int max_ = 100;
-    int position_ = 0;
+    tk::BoundedValue position_{0, 100};
     TUDOrientation orientation_ = udVertical;
     bool pressed_ = false;
     TUDBtnType button_ = btNext;  // the arrow pressed last
