@@ -5,12 +5,18 @@
 #include <QImage>
 
 #include <array>
+#include <cmath>
+#include <numbers>
+#include <random>
+#include <span>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "toolkit/TBitmap.h"
 #include "toolkit/TBitmap_p.h"
+#include "toolkit/TCanvas_p.h"
 #include "toolkit/TRegion.h"
 
 namespace {
@@ -460,6 +466,27 @@ TEST_F(TCanvasTest, PolygonRegionClipsToItsInside) {
     EXPECT_EQ(at(90, 90), clWhite);
 }
 
+TEST_F(TCanvasTest, FillsKeepToAClipRegionOfManyRectangles) {
+    const std::array<TPoint, 5> star = {Point(60, 0), Point(95, 99), Point(5, 35), Point(115, 35), Point(25, 99)};
+    const TRegion clip = CreatePolygonRgn(star, ALTERNATE);
+    canvas()->Pen()->SetStyle(psClear);
+    const std::array<TPoint, 4> cover = {Point(-10, -10), Point(130, -10), Point(130, 110), Point(-10, 110)};
+    for (TPenMode mode : {pmCopy, pmXor}) {
+        clear(clWhite);
+        canvas()->Brush()->SetColor(clRed);
+        SelectClipRgn(*canvas(), &clip);
+        canvas()->Pen()->SetMode(mode);
+        canvas()->Polygon(cover);
+        SelectClipRgn(*canvas(), nullptr);
+        const TColor inside = mode == pmCopy ? clRed : (clRed ^ clWhite);
+        for (int y = 0; y < bitmap.Height(); ++y) {
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                ASSERT_EQ(at(x, y), clip.Contains(x, y) ? inside : clWhite) << mode << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(TCanvasTest, TextOutPaintsItsBoxUnderASolidBrushOnly) {
     clear(kBackground);
     canvas()->Font()->SetColor(clBlack);
@@ -610,6 +637,145 @@ TEST_F(TCanvasTest, ShapesReachingFarOutsideDrawTheirVisiblePart) {
         canvas()->Pen()->SetWidth(1);
         canvas()->Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
     }
+}
+
+// Where a filled shape fails to meet its one-pixel outline, or "" where it meets it: along every
+// row and column each stretch of non-background pixels begins and ends with the pen, so no brush
+// pixel lies outside the outline and no background pixel between it and the fill; a convex shape
+// makes at most one stretch per line.
+std::string seamOf(const QImage& image, TColor pen, TColor brush, bool convex) {
+    const auto kindAt = [&](int x, int y) {
+        const TColor c = tk::colorOfPixel(image.pixel(x, y));
+        return c == pen ? 'p' : c == brush ? 'b' : c == kBackground ? '.' : '?';
+    };
+    const auto check = [&](const char* axis, int index, int length, auto&& kindOf) -> std::string {
+        std::string line = ".";
+        for (int i = 0; i < length; ++i) line += kindOf(i);
+        line += '.';
+        int stretches = 0;
+        for (size_t i = 1; i < line.size(); ++i) stretches += line[i - 1] == '.' && line[i] != '.';
+        const bool leaks = line.find('?') != std::string::npos || line.find(".b") != std::string::npos ||
+                           line.find("b.") != std::string::npos;
+        if (!leaks && (!convex || stretches <= 1)) return {};
+        return std::string(axis) + " " + std::to_string(index) + ": " + line;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        std::string fault = check("row", y, image.width(), [&](int x) { return kindAt(x, y); });
+        if (!fault.empty()) return fault;
+    }
+    for (int x = 0; x < image.width(); ++x) {
+        std::string fault = check("column", x, image.height(), [&](int y) { return kindAt(x, y); });
+        if (!fault.empty()) return fault;
+    }
+    return {};
+}
+
+// Random shapes, each drawn alone with a black one-pixel pen and a red brush on the background;
+// the seed is fixed unless one is given with --gtest_random_seed.
+class FilledShapeTest : public TCanvasTest {
+protected:
+    FilledShapeTest() {
+        const int given = GTEST_FLAG_GET(random_seed);
+        seed = given != 0 ? static_cast<unsigned>(given) : 20261206u;
+        random.seed(seed);
+    }
+
+    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    double angle() { return std::uniform_real_distribution<double>(0, 2 * std::numbers::pi)(random); }
+
+    // Draws `count` shapes with draw(), checking each against its outline.
+    template <typename Draw>
+    void expectSeamless(const char* name, int count, bool convex, Draw&& draw) {
+        for (int i = 0; i < count; ++i) {
+            clear(kBackground);
+            canvas()->Pen()->SetColor(clBlack);
+            canvas()->Brush()->SetColor(clRed);
+            const std::string shape = draw();
+            ASSERT_EQ(seamOf(snapshot(), clBlack, clRed, convex), "")
+                << name << " " << shape << " (seed " << seed << ")";
+        }
+    }
+
+    static std::string describe(std::span<const TPoint> points) {
+        std::string text;
+        for (const TPoint& p : points) text += "(" + std::to_string(p.X) + "," + std::to_string(p.Y) + ")";
+        return text;
+    }
+
+    unsigned seed = 0;
+    std::mt19937 random;
+};
+
+TEST_F(FilledShapeTest, PolygonsMeetTheirOutlines) {
+    expectSeamless("triangle", 120, /*convex=*/true, [&] {
+        const std::array<TPoint, 3> corners = {Point(between(2, 117), between(2, 97)),
+                                               Point(between(2, 117), between(2, 97)),
+                                               Point(between(2, 117), between(2, 97))};
+        canvas()->Polygon(corners);
+        return describe(corners);
+    });
+    for (const int mode : {ALTERNATE, WINDING}) {
+        expectSeamless(mode == WINDING ? "winding pentagram" : "alternate pentagram", 20, /*convex=*/false, [&] {
+            const int radius = between(25, 45);
+            const TPoint centre = Point(between(2 + radius, 117 - radius), between(2 + radius, 97 - radius));
+            const double turn = angle();
+            std::array<TPoint, 5> tips;
+            for (int i = 0; i < 5; ++i) {
+                const double a = turn + i * 4 * std::numbers::pi / 5;
+                tips[i] = Point(centre.X + static_cast<int>(std::lround(radius * std::cos(a))),
+                                centre.Y + static_cast<int>(std::lround(radius * std::sin(a))));
+            }
+            canvas()->SetPolyFillMode(mode);
+            canvas()->Polygon(tips);
+            EXPECT_EQ(at(centre.X, centre.Y), mode == WINDING ? clRed : kBackground) << describe(tips);
+            return describe(tips);
+        });
+    }
+}
+
+TEST_F(FilledShapeTest, EllipsesAndFilledPathsMeetTheirOutlines) {
+    expectSeamless("ellipse", 160, /*convex=*/true, [&] {
+        const std::array<TPoint, 2> box = {Point(between(2, 117), between(2, 97)), Point(between(2, 117), between(2, 97))};
+        canvas()->Ellipse(box[0].X, box[0].Y, box[1].X, box[1].Y);
+        return describe(box);
+    });
+    // Turned ellipses of four Bezier curves, filled as a path and then outlined, as the map draws them.
+    expectSeamless("filled path", 40, /*convex=*/true, [&] {
+        const double rx = between(4, 40);
+        const double ry = between(4, 30);
+        const double cx = between(50, 70);
+        const double cy = between(45, 55);
+        const double turn = angle();
+        const double k = 0.5522847498;
+        const auto at = [&](double u, double v) {
+            return Point(static_cast<int>(std::lround(cx + u * std::cos(turn) - v * std::sin(turn))),
+                         static_cast<int>(std::lround(cy + u * std::sin(turn) + v * std::cos(turn))));
+        };
+        const std::array<TPoint, 13> curve = {at(rx, 0),  at(rx, k * ry),   at(k * rx, ry),  at(0, ry),    at(-k * rx, ry),
+                                              at(-rx, k * ry), at(-rx, 0), at(-rx, -k * ry), at(-k * rx, -ry), at(0, -ry),
+                                              at(k * rx, -ry), at(rx, -k * ry), at(rx, 0)};
+        canvas()->BeginPath();
+        canvas()->PolyBezier(curve);
+        canvas()->EndPath();
+        canvas()->FillPath();
+        canvas()->PolyBezier(curve);
+        return describe(curve);
+    });
+}
+
+TEST_F(TCanvasTest, BoxesSpanningTheWholeCoordinateRangeFillTheSurface) {
+    const auto expectFilled = [&](const char* shape) {
+        for (int y = 0; y < bitmap.Height(); ++y) {
+            for (int x = 0; x < bitmap.Width(); ++x) ASSERT_EQ(at(x, y), clRed) << shape << " " << x << "," << y;
+        }
+    };
+    canvas()->Brush()->SetColor(clRed);
+    canvas()->Rectangle(-2000000000, -2000000000, 2000000000, 2000000000);
+    expectFilled("rectangle");
+    clear(clWhite);
+    canvas()->Brush()->SetColor(clRed);
+    canvas()->Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+    expectFilled("ellipse");
 }
 
 TEST_F(TCanvasTest, LinesFarOutsideTheSurfaceAreCheap) {
