@@ -172,11 +172,24 @@ void ShapeRaster::paintSpan(int y, int left, int right, Layer layer) {
         return;
     }
     const Ink& ink = inks_[layer];
-    if (ink.kind == Ink::Kind::Solid) {
-        std::fill_n(reinterpret_cast<QRgb*>(bits_ + y * stride_) + left, length, 0xFF000000 | ink.rgb);
+    QRgb* const line = reinterpret_cast<QRgb*>(bits_ + y * stride_);
+    switch (ink.kind) {
+    case Ink::Kind::Solid:
+        std::fill_n(line + left, length, 0xFF000000 | ink.rgb);
+        return;
+    case Ink::Kind::Hatch: {
+        // A hatch repeats every eight pixels: the row's eight are looked up once.
+        bool isLine[8];
+        for (int x = 0; x < 8; ++x) isLine[x] = isHatchPixel(ink.hatch, x, y);
+        for (int x = left; x <= right; ++x) {
+            if (isLine[x & 7]) line[x] = 0xFF000000 | ink.rgb;
+        }
         return;
     }
-    for (int x = left; x <= right; ++x) paint(x, y, ink);
+    case Ink::Kind::Pattern:
+        for (int x = left; x <= right; ++x) paintPattern(line + x, x, y, ink);
+        return;
+    }
 }
 
 bool ShapeRaster::isInClip(int x, int y) const { return canvas_.clip.contains(QPoint(x, y)); }
