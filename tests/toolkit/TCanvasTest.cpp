@@ -763,19 +763,27 @@ TEST_F(FilledShapeTest, EllipsesAndFilledPathsMeetTheirOutlines) {
     });
 }
 
-TEST_F(TCanvasTest, BoxesSpanningTheWholeCoordinateRangeFillTheSurface) {
-    const auto expectFilled = [&](const char* shape) {
+TEST_F(TCanvasTest, ShapesSpanningTheWholeCoordinateRangeFillTheirVisiblePartExactly) {
+    const auto expectPixels = [&](const char* shape, auto&& expected) {
         for (int y = 0; y < bitmap.Height(); ++y) {
-            for (int x = 0; x < bitmap.Width(); ++x) ASSERT_EQ(at(x, y), clRed) << shape << " " << x << "," << y;
+            for (int x = 0; x < bitmap.Width(); ++x) ASSERT_EQ(at(x, y), expected(x, y)) << shape << " " << x << "," << y;
         }
     };
+    const auto red = [](int, int) { return clRed; };
     canvas()->Brush()->SetColor(clRed);
     canvas()->Rectangle(-2000000000, -2000000000, 2000000000, 2000000000);
-    expectFilled("rectangle");
+    expectPixels("rectangle", red);
     clear(clWhite);
     canvas()->Brush()->SetColor(clRed);
     canvas()->Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
-    expectFilled("ellipse");
+    expectPixels("ellipse", red);
+    // The long side runs along x = y across the surface: the pen on it, the fill left of it.
+    clear(clWhite);
+    canvas()->Brush()->SetColor(clRed);
+    const std::array<TPoint, 3> triangle = {Point(-2000000000, -2000000000), Point(2000000000, 2000000000),
+                                            Point(-2000000000, 2000000000)};
+    canvas()->Polygon(triangle);
+    expectPixels("triangle", [](int x, int y) { return x < y ? clRed : x == y ? clBlack : clWhite; });
 }
 
 TEST_F(TCanvasTest, LinesFarOutsideTheSurfaceAreCheap) {
