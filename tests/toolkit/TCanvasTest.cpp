@@ -6,9 +6,9 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <random>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -639,16 +639,16 @@ TEST_F(TCanvasTest, ShapesReachingFarOutsideDrawTheirVisiblePart) {
     }
 }
 
-// Where a filled shape fails to meet its one-pixel outline, or "" where it meets it: along every
-// row and column each stretch of non-background pixels begins and ends with the pen, so no brush
-// pixel lies outside the outline and no background pixel between it and the fill; a convex shape
-// makes at most one stretch per line.
-std::string seamOf(const QImage& image, TColor pen, TColor brush, bool convex) {
+// Where a shape drawn with a black one-pixel pen and a red brush fails to meet its outline, or ""
+// where it meets it: along every row and column each stretch of non-background pixels begins and
+// ends with the pen, so no brush pixel lies outside the outline and no background pixel between it
+// and the fill; a convex shape makes at most one stretch per line.
+std::string seamOf(const QImage& image, bool convex) {
     const auto kindAt = [&](int x, int y) {
         const TColor c = tk::colorOfPixel(image.pixel(x, y));
-        return c == pen ? 'p' : c == brush ? 'b' : c == kBackground ? '.' : '?';
+        return c == clBlack ? 'p' : c == clRed ? 'b' : c == kBackground ? '.' : '?';
     };
-    const auto check = [&](const char* axis, int index, int length, auto&& kindOf) -> std::string {
+    const auto check = [&](const std::string& name, int length, auto&& kindOf) -> std::string {
         std::string line = ".";
         for (int i = 0; i < length; ++i) line += kindOf(i);
         line += '.';
@@ -656,111 +656,87 @@ std::string seamOf(const QImage& image, TColor pen, TColor brush, bool convex) {
         for (size_t i = 1; i < line.size(); ++i) stretches += line[i - 1] == '.' && line[i] != '.';
         const bool leaks = line.find('?') != std::string::npos || line.find(".b") != std::string::npos ||
                            line.find("b.") != std::string::npos;
-        if (!leaks && (!convex || stretches <= 1)) return {};
-        return std::string(axis) + " " + std::to_string(index) + ": " + line;
+        return leaks || (convex && stretches > 1) ? name + ": " + line : "";
     };
-    for (int y = 0; y < image.height(); ++y) {
-        std::string fault = check("row", y, image.width(), [&](int x) { return kindAt(x, y); });
-        if (!fault.empty()) return fault;
+    std::string fault;
+    for (int y = 0; y < image.height() && fault.empty(); ++y) {
+        fault = check("row " + std::to_string(y), image.width(), [&](int x) { return kindAt(x, y); });
     }
-    for (int x = 0; x < image.width(); ++x) {
-        std::string fault = check("column", x, image.height(), [&](int y) { return kindAt(x, y); });
-        if (!fault.empty()) return fault;
+    for (int x = 0; x < image.width() && fault.empty(); ++x) {
+        fault = check("column " + std::to_string(x), image.height(), [&](int y) { return kindAt(x, y); });
     }
-    return {};
+    return fault;
 }
 
-// Random shapes, each drawn alone with a black one-pixel pen and a red brush on the background;
-// the seed is fixed unless one is given with --gtest_random_seed.
-class FilledShapeTest : public TCanvasTest {
-protected:
-    FilledShapeTest() {
-        const int given = GTEST_FLAG_GET(random_seed);
-        seed = given != 0 ? static_cast<unsigned>(given) : 20261206u;
-        random.seed(seed);
-    }
-
-    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
-    double angle() { return std::uniform_real_distribution<double>(0, 2 * std::numbers::pi)(random); }
-
-    // Draws `count` shapes with draw(), checking each against its outline.
-    template <typename Draw>
-    void expectSeamless(const char* name, int count, bool convex, Draw&& draw) {
-        for (int i = 0; i < count; ++i) {
+// Random shapes, each drawn alone on the background and checked against its outline; the seed is
+// fixed unless one is given with --gtest_random_seed.
+TEST_F(TCanvasTest, RandomFilledShapesMeetTheirOutlines) {
+    const int given = GTEST_FLAG_GET(random_seed);
+    const unsigned seed = given != 0 ? static_cast<unsigned>(given) : 20261206u;
+    std::mt19937 random(seed);
+    const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto turned = [&](double cx, double cy, double turn, double u, double v) {
+        return Point(static_cast<int>(std::lround(cx + u * std::cos(turn) - v * std::sin(turn))),
+                     static_cast<int>(std::lround(cy + u * std::sin(turn) + v * std::cos(turn))));
+    };
+    const auto anyPoint = [&] { return Point(between(2, 117), between(2, 97)); };
+    const auto pentagram = [&](int mode) {
+        const int radius = between(25, 45);
+        const TPoint centre = Point(between(2 + radius, 117 - radius), between(2 + radius, 97 - radius));
+        const double turn = between(0, 359) * std::numbers::pi / 180;
+        std::vector<TPoint> tips;
+        for (int i = 0; i < 5; ++i) tips.push_back(turned(centre.X, centre.Y, turn + i * 4 * std::numbers::pi / 5, radius, 0));
+        canvas()->SetPolyFillMode(mode);
+        canvas()->Polygon(tips);
+        EXPECT_EQ(at(centre.X, centre.Y), mode == WINDING ? clRed : kBackground);
+        return tips;
+    };
+    struct Case {
+        const char* shape;
+        int count;
+        bool convex;
+        std::function<std::vector<TPoint>()> draw;  // draws one shape, returns its points
+    };
+    const Case cases[] = {
+        {"triangle", 120, true, [&] {
+             const std::vector<TPoint> corners = {anyPoint(), anyPoint(), anyPoint()};
+             canvas()->Polygon(corners);
+             return corners;
+         }},
+        {"alternate pentagram", 20, false, [&] { return pentagram(ALTERNATE); }},
+        {"winding pentagram", 20, false, [&] { return pentagram(WINDING); }},
+        {"ellipse", 160, true, [&] {
+             const std::vector<TPoint> box = {anyPoint(), anyPoint()};
+             canvas()->Ellipse(box[0].X, box[0].Y, box[1].X, box[1].Y);
+             return box;
+         }},
+        // A turned ellipse of four Bezier curves, filled as a path, then outlined, as the map draws it.
+        {"filled path", 40, true, [&] {
+             const double rx = between(4, 40), ry = between(4, 30), cx = between(50, 70), cy = between(45, 55);
+             const double turn = between(0, 359) * std::numbers::pi / 180, k = 0.5522847498;
+             const auto at = [&](double u, double v) { return turned(cx, cy, turn, u, v); };
+             const std::vector<TPoint> curve = {
+                 at(rx, 0),   at(rx, k * ry),   at(k * rx, ry),   at(0, ry),  at(-k * rx, ry),   at(-rx, k * ry), at(-rx, 0),
+                 at(-rx, -k * ry), at(-k * rx, -ry), at(0, -ry), at(k * rx, -ry), at(rx, -k * ry), at(rx, 0)};
+             canvas()->BeginPath();
+             canvas()->PolyBezier(curve);
+             canvas()->EndPath();
+             canvas()->FillPath();
+             canvas()->PolyBezier(curve);
+             return curve;
+         }},
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < c.count; ++i) {
+            SCOPED_TRACE(testing::Message() << c.shape << " " << i << ", seed " << seed);
             clear(kBackground);
             canvas()->Pen()->SetColor(clBlack);
             canvas()->Brush()->SetColor(clRed);
-            const std::string shape = draw();
-            ASSERT_EQ(seamOf(snapshot(), clBlack, clRed, convex), "")
-                << name << " " << shape << " (seed " << seed << ")";
+            std::string points;
+            for (const TPoint& p : c.draw()) points += "(" + std::to_string(p.X) + "," + std::to_string(p.Y) + ")";
+            ASSERT_EQ(seamOf(snapshot(), c.convex), "") << points;
         }
     }
-
-    static std::string describe(std::span<const TPoint> points) {
-        std::string text;
-        for (const TPoint& p : points) text += "(" + std::to_string(p.X) + "," + std::to_string(p.Y) + ")";
-        return text;
-    }
-
-    unsigned seed = 0;
-    std::mt19937 random;
-};
-
-TEST_F(FilledShapeTest, PolygonsMeetTheirOutlines) {
-    expectSeamless("triangle", 120, /*convex=*/true, [&] {
-        const std::array<TPoint, 3> corners = {Point(between(2, 117), between(2, 97)),
-                                               Point(between(2, 117), between(2, 97)),
-                                               Point(between(2, 117), between(2, 97))};
-        canvas()->Polygon(corners);
-        return describe(corners);
-    });
-    for (const int mode : {ALTERNATE, WINDING}) {
-        expectSeamless(mode == WINDING ? "winding pentagram" : "alternate pentagram", 20, /*convex=*/false, [&] {
-            const int radius = between(25, 45);
-            const TPoint centre = Point(between(2 + radius, 117 - radius), between(2 + radius, 97 - radius));
-            const double turn = angle();
-            std::array<TPoint, 5> tips;
-            for (int i = 0; i < 5; ++i) {
-                const double a = turn + i * 4 * std::numbers::pi / 5;
-                tips[i] = Point(centre.X + static_cast<int>(std::lround(radius * std::cos(a))),
-                                centre.Y + static_cast<int>(std::lround(radius * std::sin(a))));
-            }
-            canvas()->SetPolyFillMode(mode);
-            canvas()->Polygon(tips);
-            EXPECT_EQ(at(centre.X, centre.Y), mode == WINDING ? clRed : kBackground) << describe(tips);
-            return describe(tips);
-        });
-    }
-}
-
-TEST_F(FilledShapeTest, EllipsesAndFilledPathsMeetTheirOutlines) {
-    expectSeamless("ellipse", 160, /*convex=*/true, [&] {
-        const std::array<TPoint, 2> box = {Point(between(2, 117), between(2, 97)), Point(between(2, 117), between(2, 97))};
-        canvas()->Ellipse(box[0].X, box[0].Y, box[1].X, box[1].Y);
-        return describe(box);
-    });
-    // Turned ellipses of four Bezier curves, filled as a path and then outlined, as the map draws them.
-    expectSeamless("filled path", 40, /*convex=*/true, [&] {
-        const double rx = between(4, 40);
-        const double ry = between(4, 30);
-        const double cx = between(50, 70);
-        const double cy = between(45, 55);
-        const double turn = angle();
-        const double k = 0.5522847498;
-        const auto at = [&](double u, double v) {
-            return Point(static_cast<int>(std::lround(cx + u * std::cos(turn) - v * std::sin(turn))),
-                         static_cast<int>(std::lround(cy + u * std::sin(turn) + v * std::cos(turn))));
-        };
-        const std::array<TPoint, 13> curve = {at(rx, 0),  at(rx, k * ry),   at(k * rx, ry),  at(0, ry),    at(-k * rx, ry),
-                                              at(-rx, k * ry), at(-rx, 0), at(-rx, -k * ry), at(-k * rx, -ry), at(0, -ry),
-                                              at(k * rx, -ry), at(rx, -k * ry), at(rx, 0)};
-        canvas()->BeginPath();
-        canvas()->PolyBezier(curve);
-        canvas()->EndPath();
-        canvas()->FillPath();
-        canvas()->PolyBezier(curve);
-        return describe(curve);
-    });
 }
 
 TEST_F(TCanvasTest, ShapesSpanningTheWholeCoordinateRangeFillTheirVisiblePartExactly) {
