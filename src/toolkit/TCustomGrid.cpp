@@ -20,7 +20,7 @@
 #include <functional>
 
 #include "toolkit/EInvalidGridOperation.h"
-#include "toolkit/Frame3D.h"
+#include "toolkit/DrawEdge.h"
 #include "toolkit/GridScrollBars_p.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TInplaceEdit.h"
@@ -600,10 +600,15 @@ void TCustomGrid::paintCell(int col, int row, const TRect& rect) {
         canvas->FillRect(rect);
     }
     DrawCell(col, row, rect, state);
-    if (defaultDrawing_ && (state & gdFixed)) {
-        TRect edge = rect;
-        Frame3D(canvas, edge, clBtnHighlight, clBtnShadow, 1);
+    if (!defaultDrawing_)
+        return;
+    TRect edge = rect;
+    if (state & gdFixed) {
+        DrawEdge(*canvas, edge, BDR_RAISEDINNER, BF_BOTTOMRIGHT);
+        DrawEdge(*canvas, edge, BDR_RAISEDINNER, BF_TOPLEFT);
     }
+    if ((state & gdFocused) && !(options_ & goRowSelect) && !isEditorShowing())
+        canvas->DrawFocusRect(rect);
 }
 
 void TCustomGrid::DrawCell(int, int, TRect, TGridDrawState) {}
@@ -1013,13 +1018,14 @@ void TCustomGrid::Resize() {
     TCustomControl::Resize();
 }
 
+// The focus shows on the current cell, or around the whole row in a data grid's row selection.
 void TCustomGrid::DoEnter() {
-    InvalidateCell(current_.X, current_.Y);
+    InvalidateRow(current_.Y);
     TCustomControl::DoEnter();
 }
 
 void TCustomGrid::DoExit() {
-    InvalidateCell(current_.X, current_.Y);
+    InvalidateRow(current_.Y);
     TCustomControl::DoExit();
 }
 

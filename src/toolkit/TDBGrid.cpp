@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "toolkit/Dialogs.h"
-#include "toolkit/Frame3D.h"
+#include "toolkit/DrawEdge.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBookmarkList.h"
 #include "toolkit/TColumn.h"
@@ -344,6 +344,25 @@ void TDBGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
         throw;
     }
     dataLink_->SetActiveRecord(current);
+    if (dbDefaultDrawing_ && (AState & gdFocused) && !(dbOptions_ & dgRowSelect) && !EditorMode())
+        canvas->DrawFocusRect(ARect);
+}
+
+// With whole rows selected, the focus frames the current row.
+void TDBGrid::Paint() {
+    TCustomGrid::Paint();
+    if (!dbDefaultDrawing_ || !(dbOptions_ & dgRowSelect) || !Focused() || FieldCount() == 0)
+        return;
+    const TRect first = CellRect(indicatorOffset(), Row());
+    const TRect last = CellRect(ColCount() - 1, Row());
+    if (first.Width() > 0)
+        Canvas()->DrawFocusRect(Rect(first.Left, first.Top, std::max(first.Right, last.Right), first.Bottom));
+}
+
+void TDBGrid::raisedEdge(const TRect& rect) {
+    TRect edge = rect;
+    DrawEdge(*Canvas(), edge, BDR_RAISEDINNER, BF_BOTTOMRIGHT);
+    DrawEdge(*Canvas(), edge, BDR_RAISEDINNER, BF_TOPLEFT);
 }
 
 // A title cell shows the title of the column it heads at this depth (a part's parent above the
@@ -391,8 +410,7 @@ void TDBGrid::drawTitle(int col, int row, const TRect& rect) {
     else if (master->Title()->Alignment() == taCenter)
         x = span.Left + (span.Width() - canvas->TextWidth(caption)) / 2;
     canvas->TextRect(rect, x, span.Top + 2, caption);
-    TRect edge = rect;
-    Frame3D(canvas, edge, clBtnHighlight, clBtnShadow, 1);
+    raisedEdge(rect);
 }
 
 // The indicator: an arrow on the current record, an I-beam while it is edited, a star while it
@@ -402,8 +420,7 @@ void TDBGrid::drawIndicator(int row, const TRect& rect) {
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Brush()->SetColor(FixedColor());
     canvas->FillRect(rect);
-    TRect edge = rect;
-    Frame3D(canvas, edge, clBtnHighlight, clBtnShadow, 1);
+    raisedEdge(rect);
     if (!linkActive() || row - titleOffset() != dataLink_->ActiveRecord())
         return;
     const int cx = (rect.Left + rect.Right) / 2;

@@ -74,6 +74,7 @@ protected:
     // Takes the focus when the grid may; false when it cannot have it.
     bool AcquireFocus();
 
+    void Paint() override;
     void DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
     bool CanEditShow() override;
     AnsiString GetEditText(int ACol, int ARow) override;
@@ -106,6 +107,7 @@ private:
     void syncRow();
     void drawTitle(int col, int row, const TRect& rect);
     void drawIndicator(int row, const TRect& rect);
+    void raisedEdge(const TRect& rect);
     void postEditor();
     void cancelEdit();
     void moveColumnByTab(bool forward);

@@ -13,10 +13,8 @@ void TGridDataLink::DataSetChanged() {
 
 void TGridDataLink::DataSetScrolled(int Distance) { grid_->Scroll(Distance); }
 
-void TGridDataLink::EditingChanged() {
-    if (grid_->indicatorOffset() > 0)
-        grid_->InvalidateCol(0);
-}
+// The indicator's mark changes; the whole row repaints so that a row's focus frame stays whole.
+void TGridDataLink::EditingChanged() { grid_->InvalidateRow(grid_->Row()); }
 
 void TGridDataLink::FocusControl(TField** Field) {
     if (!*Field || !grid_->CanFocus())
