@@ -30,7 +30,8 @@ namespace {
 using LockKey = std::pair<const TableImage*, uint32_t>;
 
 std::map<LockKey, uint32_t>& recordLocks() {
-    static std::map<LockKey, uint32_t> locks;
+    // Never destroyed: callers\' own static objects may still call the engine at process end.
+    static auto& locks = *new std::map<LockKey, uint32_t>;
     return locks;
 }
 
