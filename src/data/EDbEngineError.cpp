@@ -29,8 +29,12 @@ AnsiString columnNameOf(const AnsiString& text) {
 
 // Clears the flag of the thread that set it when the last copy of the exception goes.
 struct PendingToken {
-    bool* flag;
+    explicit PendingToken(bool* f) : flag(f) { *flag = true; }
     ~PendingToken() { *flag = false; }
+    PendingToken(const PendingToken&) = delete;
+    PendingToken& operator=(const PendingToken&) = delete;
+
+    bool* flag;
 };
 
 bool errorPending() { return pendingFlag; }
@@ -40,8 +44,7 @@ bool errorPending() { return pendingFlag; }
 EDbEngineError::EDbEngineError(TDbDataSet* DataSet, const AnsiString& Text, int Code) : EDatabaseError("") {
     if (db::pendingFlag)
         return;
-    db::pendingFlag = true;
-    pending_ = std::make_shared<db::PendingToken>(db::PendingToken{&db::pendingFlag});
+    pending_ = std::make_shared<db::PendingToken>(&db::pendingFlag);
     ErrorCode = Code;
     if (DataSet != nullptr) {
         try {
