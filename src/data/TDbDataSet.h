@@ -113,6 +113,8 @@ public:
 
     // --- Toolkit overrides. ---
     bool GetFieldData(TField* Field, void* Buffer) override;
+    // Calculated fields only, for now: data fields are written by the editing half.
+    void SetFieldData(TField* Field, const void* Buffer) override;
     std::unique_ptr<TStream> CreateBlobStream(TField* Field, TBlobStreamMode Mode) override;
     bool GetIsIndexField(TField* Field) override;
     void InitFieldDefs() override;

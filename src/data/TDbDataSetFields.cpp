@@ -1,6 +1,6 @@
-// The dataset core's reading of fields: the buffer of the current state, the empty test of each
-// engine type in both table families, and the conversion of raw images into the toolkit's
-// field-buffer forms.
+// The dataset core's fields: the buffer of the current state, the empty test of each engine type
+// in both table families, the conversion of raw images into the toolkit's field-buffer forms,
+// and the calculated area.
 #include "data/TDbDataSet.h"
 
 #include <charconv>
@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/DbTexts.h"
 #include "data/EDbEngineError.h"
 #include "data/TDbBlobCache.h"
+#include "toolkit/DatabaseError.h"
 #include "toolkit/Exception.h"
 #include "toolkit/TField.h"
 
@@ -106,6 +108,28 @@ bool TDbDataSet::GetFieldData(TField* Field, void* Buffer) {
     if (Buffer == nullptr)
         return true;
     return rawToField(*def, Field, record + def->Offset, Buffer);
+}
+
+void TDbDataSet::SetFieldData(TField* Field, const void* Buffer) {
+    const TDataSetState state = State();
+    if (state != dsEdit && state != dsInsert && state != dsSetKey && state != dsCalcFields && state != dsFilter &&
+        state != dsNewValue && state != dsInternalCalc)
+        DbMisuse(this, db::SNotInEditMode);
+    char* record = GetStateRecordBuffer();
+    if (record == nullptr)
+        return;
+    if (Field->FieldNo() >= 1) {
+        // Writing data fields comes with the editing half of the components.
+        if (state == dsCalcFields)
+            DbMisuse(this, db::SNotInEditMode);
+        DatabaseError(tk::SDataSetReadOnly, this);
+    }
+    char* slot = record + rawSize_ + Field->Offset();
+    slot[0] = Buffer != nullptr ? 1 : 0;
+    if (Buffer != nullptr)
+        std::memcpy(slot + 1, Buffer, std::size_t(Field->DataSize()));
+    if (state != dsCalcFields && state != dsFilter && state != dsNewValue)
+        DataEvent(deFieldChange, reinterpret_cast<std::intptr_t>(Field));
 }
 
 bool TDbDataSet::isEmptyRaw(const TEngineFieldDef& def, const TField* field, char* record, bool vdt) {

@@ -192,7 +192,9 @@ void TDbDataSet::SetRecNo(int Value) {
         EngineCheck(this, CeGotoTop(tableHandle_));
         EngineCheck(this, CeSkip(tableHandle_, Value - 1));
     } else {
-        EngineCheck(this, CeGotoRecord(tableHandle_, uint32_t(Value)));
+        // A number past the last record lands on the last row, as the index branch does.
+        const CERESULT result = CeGotoRecord(tableHandle_, uint32_t(std::max(Value, 1)));
+        EngineCheck(this, result == kRecordNotFound ? CeGotoBottom(tableHandle_) : result);
     }
     Resync(rmCenter);
     DoAfterScroll();
