@@ -298,22 +298,17 @@ void TDbConnection::BeginTransaction() {
     transactionActive_ = true;
 }
 
-void TDbConnection::Commit() {
-    checkConnected();
-    DoBeforeCommit();
-    ClearStatementCache();
-    checkDb(CeCommitTransaction(handle_));
-    transactionActive_ = false;
-    DoAfterCommit();
-}
+void TDbConnection::Commit() { endTransaction(/*Commit=*/true); }
 
-void TDbConnection::Rollback() {
+void TDbConnection::Rollback() { endTransaction(/*Commit=*/false); }
+
+void TDbConnection::endTransaction(bool commit) {
     checkConnected();
-    DoBeforeRollback();
+    commit ? DoBeforeCommit() : DoBeforeRollback();
     ClearStatementCache();
-    checkDb(CeRollbackTransaction(handle_));
+    checkDb(commit ? CeCommitTransaction(handle_) : CeRollbackTransaction(handle_));
     transactionActive_ = false;
-    DoAfterRollback();
+    commit ? DoAfterCommit() : DoAfterRollback();
 }
 
 void TDbConnection::ClearStatementCache() { cache_.clear(); }

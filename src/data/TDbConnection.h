@@ -94,6 +94,8 @@ private:
     void connect();
     void disconnect();
     void checkConnected();
+    // Commit or Rollback: the before-event, the statement cache cleared, the engine, the after-event.
+    void endTransaction(bool commit);
     // Closes every registered dataset and lets it free what survives a close.
     void closeDataSets();
     void fire(const TNotifyEvent& event);

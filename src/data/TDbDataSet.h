@@ -203,6 +203,13 @@ private:
     bool rawToField(const TEngineFieldDef& def, TField* field, const char* raw, void* target);
     bool isEmptyRaw(const TEngineFieldDef& def, const TField* field, char* record, bool vdt);
     void selectIndex();
+    struct IndexChoice {
+        AnsiString name;
+        AnsiString fieldNames;
+        IndexMode mode;
+    };
+    // Switches an open cursor to the index now chosen; a failure puts the previous choice back.
+    void applyIndexChoice(const IndexChoice& previous);
     // Whether a DatabaseName leaves the bound connection in charge (empty, its name, "Owner.Name").
     bool namesBoundConnection(const AnsiString& name) const;
 

@@ -27,44 +27,33 @@ AnsiString trimBlanks(const AnsiString& value) {
 } // namespace
 
 void TDbDataSet::SetIndexFieldNames(const AnsiString& Value) {
-    const AnsiString previousFields = indexFieldNames_;
-    const AnsiString previousName = indexName_;
-    const IndexMode previousMode = indexMode_;
+    const IndexChoice previous{indexName_, indexFieldNames_, indexMode_};
     scoped_ = false;
     indexFieldNames_ = trimBlanks(Value);
     indexName_.clear();
     indexMode_ = indexFieldNames_.empty() ? IndexMode::None : IndexMode::ByFields;
-    if (IsCursorOpen()) {
-        try {
-            SwitchToIndex();
-        } catch (...) {
-            indexFieldNames_ = previousFields;
-            indexName_ = previousName;
-            indexMode_ = previousMode;
-            throw;
-        }
-    }
-    if (Active())
-        Resync(0);
+    applyIndexChoice(previous);
 }
 
 void TDbDataSet::SetIndexName(const AnsiString& Value) {
-    const AnsiString previousFields = indexFieldNames_;
-    const AnsiString previousName = indexName_;
-    const IndexMode previousMode = indexMode_;
+    const IndexChoice previous{indexName_, indexFieldNames_, indexMode_};
     indexName_ = Value;
     indexFieldNames_.clear();
     if (Value.empty())
         indexMode_ = IndexMode::None;
     else
         indexMode_ = UpperCase(Value) == "CE_DEFAULT" ? IndexMode::Default : IndexMode::ByName;
+    applyIndexChoice(previous);
+}
+
+void TDbDataSet::applyIndexChoice(const IndexChoice& previous) {
     if (IsCursorOpen()) {
         try {
             SwitchToIndex();
         } catch (...) {
-            indexFieldNames_ = previousFields;
-            indexName_ = previousName;
-            indexMode_ = previousMode;
+            indexName_ = previous.name;
+            indexFieldNames_ = previous.fieldNames;
+            indexMode_ = previous.mode;
             throw;
         }
     }
