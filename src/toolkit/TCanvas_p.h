@@ -13,6 +13,7 @@
 
 #include "toolkit/CanvasPainter_p.h"
 #include "toolkit/FillMode.h"
+#include "toolkit/PolygonSpans_p.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TextFonts_p.h"
 
@@ -29,6 +30,16 @@ struct HatchBrush {
     TBrushStyle style = bsSolid;
     QRgb rgb = 0;
     QBrush brush;
+};
+
+// What SaveDC keeps and RestoreDC puts back.
+struct SavedCanvasState {
+    TPen pen;
+    TBrush brush;
+    TFont font;
+    TCopyMode copyMode = cmSrcCopy;
+    bool clipped = false;
+    QRegion clip;
 };
 
 struct CanvasImpl {
@@ -49,6 +60,9 @@ struct CanvasImpl {
     bool inPath = false;
     QPainterPath path;
 
+    // SaveDC's levels, the latest last.
+    std::vector<SavedCanvasState> saved;
+
     // Coverage of the fill, the pen's gaps and the pen while one shape is drawn through a raster
     // operation other than copy; the surface's size, zero outside the shape being drawn.
     QImage masks[3];
@@ -60,6 +74,7 @@ struct CanvasImpl {
     HatchBrush hatch;
     TextFonts fonts;
     std::vector<QPoint> corners;  // the corners of the figure being drawn
+    PolygonSpans figures;         // the figures of the fill being drawn
     QPainterPathStroker stroker;  // of wide pens
 
     bool hasSurface() const { return image != nullptr && !image->isNull(); }
