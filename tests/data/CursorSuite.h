@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "DataFixture.h"
@@ -43,6 +44,9 @@ struct CursorFactory {
     // holding table N; the suite opens it.
     std::function<CursorProbe*(TComponent& owner, TDbConnection& connection)> make;
 };
+
+// Test names and messages show the factory's name.
+inline void PrintTo(const CursorFactory& factory, std::ostream* os) { *os << factory.name; }
 
 class CursorSuite : public DataFixture, public testing::WithParamInterface<CursorFactory> {
 protected:
