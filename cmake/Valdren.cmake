@@ -11,7 +11,9 @@ function(valdren_add_layer name)
 endfunction()
 
 # valdren_add_tests(<layer> [LIBS <targets>...]): the test executable test_<layer> from every .cpp
-# of the calling folder, registered with CTest test by test. Tests run on Qt's offscreen platform.
+# of the calling folder, registered with CTest test by test. Tests run on Qt's offscreen platform,
+# each under a two-minute limit, so that a modal dialog or a loop nobody ends fails instead of
+# holding the run.
 function(valdren_add_tests layer)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -21,5 +23,5 @@ function(valdren_add_tests layer)
   gtest_discover_tests(test_${layer}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1" TIMEOUT 120)
 endfunction()
