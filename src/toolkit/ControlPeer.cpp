@@ -216,7 +216,12 @@ TControl* controlAt(const QPoint& screenPoint) {
 
 void ControlPeer::focusIn() {
     if (auto* w = dynamic_cast<TWinControl*>(&control_))
-        w->DoEnter();
+        w->focusEntered();
+}
+
+bool ControlPeer::tabKey(bool forward) {
+    auto* w = dynamic_cast<TWinControl*>(&control_);
+    return w != nullptr && w->tabKey(forward);
 }
 
 void ControlPeer::focusOut() {

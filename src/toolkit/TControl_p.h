@@ -55,6 +55,9 @@ public:
     bool keyRelease(QKeyEvent* event);
     void focusIn();
     void focusOut();
+    // Tab or Shift+Tab at this control: true when it moved the focus, false when the control
+    // takes the key itself.
+    bool tabKey(bool forward);
 
     // Set by Invalidate, cleared by a paint: what Update paints now.
     bool dirty = false;
@@ -98,6 +101,20 @@ protected:
     bool event(QEvent* e) override {
         if (peer_ && e->type() == QEvent::WindowActivate)
             guarded(&peer_->control(), [&] { peer_->activated(); });
+        // Tab navigation is the toolkit's, not Qt's focus chain.
+        if (peer_ && e->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(e);
+            const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+                const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+                bool moved = false;
+                guarded(&peer_->control(), [&] { moved = peer_->tabKey(forward); });
+                if (!moved)
+                    keyPressEvent(key);
+                e->accept();
+                return true;
+            }
+        }
         return Base::event(e);
     }
     void mousePressEvent(QMouseEvent* e) override {

@@ -52,6 +52,13 @@ void broadcastDialogKey(TWinControl& parent, TMessage& message) {
     }
 }
 
+void broadcast(TControl& control, TMessage& message) {
+    control.Perform(message.Msg, message.WParam, message.LParam);
+    if (auto* w = dynamic_cast<TWinControl*>(&control))
+        for (int i = 0; i < w->ControlCount(); ++i)
+            broadcast(*w->Controls(i), message);
+}
+
 } // namespace
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget, tk::FormPeer>(*this)) {
@@ -201,6 +208,25 @@ void TForm::SetVisible(bool Value) {
         buildMenuBar();
     TControl::SetVisible(true);
     SetWindowState(windowState_);
+    if (activeControl_ != nullptr && activeControl_->CanFocus())
+        activeControl_->SetFocus();
+}
+
+void TForm::SetActiveControl(TWinControl* Value) {
+    activeControl_ = Value;
+    if (Value != nullptr && Visible() && Value->CanFocus())
+        Value->SetFocus();
+}
+
+void TForm::focusChanged(TWinControl* control) {
+    activeControl_ = control;
+    TMessage message{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control), 0};
+    broadcast(*this, message);
+}
+
+void TForm::controlGone(TWinControl* control) {
+    if (activeControl_ == control)
+        activeControl_ = nullptr;
 }
 
 TCanvas* TForm::Canvas() const { return &static_cast<tk::FormPeer&>(peer()).canvas(); }

@@ -58,6 +58,11 @@ public:
     // Frees the form once the handler now running has returned.
     void Release();
 
+    // The control that has, or at the next show takes, the focus on this form; it follows the
+    // focus. Set while the form is shown, it takes the focus at once.
+    TWinControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TWinControl* Value);
+
     // Offers Enter or Esc to the form's default or cancel button; true when one took it.
     bool DialogKey(std::uint16_t Key);
 
@@ -92,6 +97,11 @@ protected:
 
 private:
     friend class tk::FormPeer;
+    friend class TWinControl;
+    // A control of the form took the focus: it becomes the active control, and every control
+    // of the form, windowless ones included, receives CM_FOCUSCHANGED.
+    void focusChanged(TWinControl* control);
+    void controlGone(TWinControl* control);
     void applyWindowFlags();
     void buildMenuBar();
 
@@ -102,6 +112,7 @@ private:
     TWindowState windowState_ = wsNormal;
     bool keyPreview_ = false;
     TMainMenu* menu_ = nullptr;
+    TWinControl* activeControl_ = nullptr;
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool positioned_ = false;

@@ -1,5 +1,9 @@
 // Windowed controls: children, alignment, focus and keys.
 //
+// Tab and Shift+Tab move the focus through the form's windowed controls in tab order, unless the
+// focused control asks for them (WM_GETDLGCODE with DLGC_WANTTAB or DLGC_WANTALLKEYS) and gets
+// them as WM_KEYDOWN.
+//
 // A key message goes first to the form when its key preview is on, then to the control; a
 // handler that sets the key to 0 swallows it there. An Enter or Esc that the control does not
 // ask for (WM_GETDLGCODE) then goes to the form's default or cancel button.
@@ -22,15 +26,81 @@ TWinControl::TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Pe
 
 TWinControl::~TWinControl() {
     Destroying();
+    if (TForm* form = parentForm(); form != nullptr && form != this)
+        form->controlGone(this);
     tk::unregisterWindow(handle_);
     // The controls still sitting here go with it, as the platform destroys child windows.
     while (!controls_.empty())
         delete controls_.back();
 }
 
-void TWinControl::insertControl(TControl* control) { controls_.push_back(control); }
+void TWinControl::insertControl(TControl* control) {
+    controls_.push_back(control);
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+        tabList_.push_back(windowed);
+}
 
-void TWinControl::removeControl(TControl* control) { std::erase(controls_, control); }
+void TWinControl::removeControl(TControl* control) {
+    std::erase(controls_, control);
+    std::erase(tabList_, control);
+}
+
+int TWinControl::TabOrder() const {
+    if (Parent() == nullptr)
+        return -1;
+    const auto& siblings = Parent()->tabList_;
+    return static_cast<int>(std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+    if (Parent() == nullptr)
+        return;
+    auto& siblings = Parent()->tabList_;
+    std::erase(siblings, this);
+    const auto at = static_cast<size_t>(std::clamp(Value, 0, static_cast<int>(siblings.size())));
+    siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(at), this);
+}
+
+void TWinControl::collectTabOrder(std::vector<TWinControl*>& order) {
+    for (TWinControl* child : tabList_) {
+        order.push_back(child);
+        child->collectTabOrder(order);
+    }
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+    std::vector<TWinControl*> order;
+    collectTabOrder(order);
+    const size_t count = order.size();
+    const auto current = std::find(order.begin(), order.end(), CurControl);
+    const bool found = current != order.end();
+    // Without a current control the walk starts just outside the list's ends.
+    const size_t start = found ? static_cast<size_t>(current - order.begin()) : GoForward ? count - 1 : 0;
+    const size_t steps = found ? count - 1 : count;
+    for (size_t n = 1; n <= steps; ++n) {
+        TWinControl* candidate = order[(start + (GoForward ? n : count - n)) % count];
+        if (candidate->CanFocus() && (!CheckTabStop || candidate->TabStop())) {
+            candidate->SetFocus();
+            return;
+        }
+    }
+}
+
+bool TWinControl::tabKey(bool forward) {
+    if (Perform(WM_GETDLGCODE, 0, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+        return false;
+    TWinControl* top = this;
+    while (top->Parent() != nullptr)
+        top = top->Parent();
+    top->SelectNext(this, forward, /*CheckTabStop=*/true);
+    return true;
+}
+
+void TWinControl::focusEntered() {
+    if (TForm* form = parentForm(); form != nullptr && form != this)
+        form->focusChanged(this);
+    DoEnter();
+}
 
 void TWinControl::SetTabStop(bool Value) {
     tabStop_ = Value;

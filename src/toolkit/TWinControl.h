@@ -28,6 +28,14 @@ public:
 
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool Value);
+    // The place among the windowed siblings that Tab walks: creation order unless set; setting
+    // it moves the control there and renumbers the siblings. -1 without a parent.
+    int TabOrder() const;
+    void SetTabOrder(int Value);
+    // Focuses the control after (or before) CurControl among this control's windowed
+    // descendants in tab order, depth-first, wrapping round; only ones that can take the focus,
+    // and with TabStop when CheckTabStop. Null CurControl starts at the ends.
+    void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
     // Shown, enabled, and on a shown, enabled parent.
     virtual bool CanFocus() const;
     void SetFocus();
@@ -67,12 +75,20 @@ private:
     void insertControl(TControl* control);
     void removeControl(TControl* control);
     void keyMessage(TMessage& message);
+    // Tab or Shift+Tab at the focused control: false when the control takes it as a key
+    // (WM_GETDLGCODE), otherwise the focus moves on its form.
+    bool tabKey(bool forward);
+    // The focus came to this control: its form learns it, then OnEnter.
+    void focusEntered();
+    void collectTabOrder(std::vector<TWinControl*>& order);
     using KeyStep = bool (TWinControl::*)(std::uint16_t&, TShiftState);
     using KeyHandler = void (TWinControl::*)(std::uint16_t&, TShiftState);
     bool keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler);
 
     HWND handle_ = 0;
     std::vector<TControl*> controls_;
+    // The windowed children in tab order.
+    std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
     bool realigning_ = false;
 };
