@@ -292,6 +292,9 @@ void TControl::WndProc(TMessage& Message) {
     case CM_MOUSELEAVE:
         CMMouseLeave(Message);
         break;
+    case WM_CANCELMODE:
+        SetMouseCapture(false);
+        break;
     default:
         break;
     }
@@ -433,6 +436,20 @@ TForm* TControl::parentForm() const {
 }
 
 TControl* GetCaptureControl() { return tk::inputState().capture; }
+
+namespace tk {
+
+void cancelMode() {
+    TControl* holder = inputState().capture;
+    if (holder == nullptr)
+        return;
+    holder->Perform(WM_CANCELMODE, 0, 0);
+    // A handler that kept the message to itself still loses the capture.
+    if (inputState().capture == holder)
+        holder->SetMouseCapture(false);
+}
+
+} // namespace tk
 
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
     TControl* control = tk::controlAt(QPoint(Pos.X, Pos.Y));

@@ -253,6 +253,10 @@ struct InputState {
 InputState& inputState();
 TShiftState currentShiftState();
 
+// Before a modal window, a message box or a popup menu opens: the control holding the mouse
+// capture receives WM_CANCELMODE and loses the capture, so that no drag outlives the press.
+void cancelMode();
+
 // The control whose widget is at the screen point (the topmost), or null.
 TControl* controlAt(const QPoint& screenPoint);
 

@@ -294,6 +294,7 @@ void TForm::Close() {
 TModalResult TForm::ShowModal() {
     if (Visible() || modal_)
         throw EInvalidOperation("Cannot make a visible window modal");
+    tk::cancelMode();
     modal_ = true;
     modalResult_ = mrNone;
     QWidget* widget = peer().widget();

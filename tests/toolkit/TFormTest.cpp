@@ -1,6 +1,7 @@
 // Forms: creation and destruction, finding and closing windows, modal loops and menus.
 #include "toolkit/TForm.h"
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -19,6 +20,7 @@
 #include "toolkit/TButton.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TMainMenu.h"
+#include "toolkit/TPopupMenu.h"
 #include "toolkit/TScreen.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/WinApi.h"
@@ -179,6 +181,48 @@ TEST(TFormTest, ModalFormOpenedFromAButtonClickRunsItsOwnLoop) {
     Application->ProcessMessages();
     EXPECT_EQ(inner, mrOk);
     EXPECT_TRUE(owner.Visible());
+}
+
+// A control that notes the cancel-mode message it receives.
+class CaptureHolder : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    int cancels = 0;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == WM_CANCELMODE)
+            ++cancels;
+        TWinControl::WndProc(Message);
+    }
+};
+
+TEST(TFormTest, ModalFormMessageBoxAndPopupMenuCancelTheCaptureFirst) {
+    AnswerLog answers;
+    tk::setDialogPresenter(&answers);
+    TfmProbe owner(nullptr);
+    auto* holder = new CaptureHolder(&owner);
+    holder->SetParent(&owner);
+    TPopupMenu menu(nullptr);
+    owner.Show();
+    const std::vector<std::function<void()>> openers{
+        [] {
+            TfmProbe dialog(nullptr);
+            dialog.OnShow = [&](TPersistent*) { dialog.SetModalResult(mrOk); };
+            dialog.ShowModal();
+        },
+        [] { Application->MessageBox("?", "", MB_OK); },
+        [&] { menu.Popup(0, 0); },
+    };
+    for (size_t i = 0; i < openers.size(); ++i) {
+        holder->SetMouseCapture(true);
+        openers[i]();
+        EXPECT_EQ(holder->cancels, static_cast<int>(i + 1));
+        EXPECT_EQ(GetCaptureControl(), nullptr);
+    }
+    openers[1]();
+    EXPECT_EQ(holder->cancels, 3);
+    tk::setDialogPresenter(nullptr);
 }
 
 TEST(TFormTest, ShowModalKeepsRunningWhileCloseQueryRefuses) {
