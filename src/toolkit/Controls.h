@@ -57,6 +57,9 @@ constexpr TCursor crVSplit = -15;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 
+// What a drag started with BeginDrag is for: moving something onto a drop target, or docking.
+enum TDragKind { dkDrag, dkDock };
+
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
 constexpr TModalResult mrOk = 1;

@@ -5,6 +5,11 @@
 //   idle --WM_LBUTTONDOWN--> clicked --WM_LBUTTONUP inside--> Click, idle
 //                                    --WM_LBUTTONUP outside--> idle
 // A double click fires DblClick and a press with ssDouble, and starts no click.
+//
+// A drag holds the mouse from BeginDrag to the release:
+//   none --BeginDrag(false)--> pending --moved 5 pixels--> dragging --WM_LBUTTONUP--> none
+//   none --BeginDrag(true)--> dragging;  pending --WM_LBUTTONUP--> none (the release passes on)
+// While dragging, moves and the release go to the drag alone.
 #include "toolkit/TControl.h"
 
 #include <algorithm>
@@ -20,6 +25,8 @@
 namespace {
 
 constexpr int wheelNotch = 120;
+// How far the mouse moves before a pending drag starts.
+constexpr int dragThreshold = 5;
 
 // Mouse messages carry no Alt bit; it comes from the latest input.
 TShiftState shiftFromKeys(WPARAM keys) { return tk::shiftOfKeys(keys) | (tk::currentShiftState() & ssAlt); }
@@ -281,6 +288,8 @@ void TControl::WndProc(TMessage& Message) {
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK:
+        if (drag_ != DragState::none && dragMessage(Message))
+            break;
         mouseMessage(Message);
         break;
     case WM_MOUSEWHEEL:
@@ -293,11 +302,50 @@ void TControl::WndProc(TMessage& Message) {
         CMMouseLeave(Message);
         break;
     case WM_CANCELMODE:
+        endDrag();
         SetMouseCapture(false);
         break;
     default:
         break;
     }
+}
+
+void TControl::BeginDrag(bool Immediate) {
+    const tk::InputState& input = tk::inputState();
+    dragStart_ = Point(input.cursor.x(), input.cursor.y());
+    drag_ = DragState::pending;
+    SetMouseCapture(true);
+    if (Immediate)
+        startDragging();
+}
+
+bool TControl::dragMessage(const TMessage& message) {
+    if (message.Msg == WM_LBUTTONUP) {
+        const bool running = Dragging();
+        endDrag();
+        return running;
+    }
+    if (message.Msg != WM_MOUSEMOVE)
+        return false;
+    if (drag_ == DragState::pending) {
+        const TPoint at = ClientToScreen(Point(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)));
+        if (std::abs(at.X - dragStart_.X) >= dragThreshold || std::abs(at.Y - dragStart_.Y) >= dragThreshold)
+            startDragging();
+    }
+    return Dragging();
+}
+
+void TControl::startDragging() {
+    drag_ = DragState::dragging;
+    tk::applyCursor(*peer_->widget(), crDrag);
+}
+
+void TControl::endDrag() {
+    if (drag_ == DragState::none)
+        return;
+    drag_ = DragState::none;
+    tk::applyCursor(*peer_->widget(), cursor_);
+    SetMouseCapture(false);
 }
 
 void TControl::mouseMessage(TMessage& message) {

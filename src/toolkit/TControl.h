@@ -100,6 +100,14 @@ public:
     bool MouseCapture() const;
     void SetMouseCapture(bool Value);
 
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind Value) { dragKind_ = Value; }
+    // Starts a drag with the left button held: at once, or once the mouse has moved 5 pixels.
+    // While it runs the control holds the mouse and shows crDrag; the release ends it. There are
+    // no drop targets or dock sites, so it changes nothing else.
+    void BeginDrag(bool Immediate);
+    bool Dragging() const { return drag_ == DragState::dragging; }
+
     TPoint ClientToScreen(TPoint Point) const;
     TPoint ScreenToClient(TPoint Point) const;
 
@@ -168,6 +176,10 @@ protected:
 private:
     friend class TWinControl;
     void mouseMessage(TMessage& message);
+    // A mouse message while a drag is pending or running; true when the drag took it.
+    bool dragMessage(const TMessage& message);
+    void startDragging();
+    void endDrag();
     void wheelMessage(TMessage& message);
     void applyVisible();
     void applyHint();
@@ -196,6 +208,11 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     TControlStyle controlStyle_ = csClickEvents | csDoubleClicks;
     bool clicked_ = false;
+    enum class DragState { none, pending, dragging };
+    DragState drag_ = DragState::none;
+    TDragKind dragKind_ = dkDrag;
+    // Where the drag began, on the screen.
+    TPoint dragStart_;
     int wheelAccumulator_ = 0;
 };
 
