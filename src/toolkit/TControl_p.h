@@ -117,32 +117,34 @@ protected:
         }
         return Base::event(e);
     }
+    // A native widget reacts to the mouse first (the tick switches and clicks, the caret moves);
+    // the control's handlers come after it, as on the platform.
     void mousePressEvent(QMouseEvent* e) override {
-        if (peer_)
-            guarded(&peer_->control(), [&] { peer_->mousePress(e, false); });
         if constexpr (native)
             Base::mousePressEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mousePress(e, false); });
         e->accept();
     }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
-        if (peer_)
-            guarded(&peer_->control(), [&] { peer_->mousePress(e, true); });
         if constexpr (native)
             Base::mouseDoubleClickEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mousePress(e, true); });
         e->accept();
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        if (peer_)
-            guarded(&peer_->control(), [&] { peer_->mouseRelease(e); });
         if constexpr (native)
             Base::mouseReleaseEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mouseRelease(e); });
         e->accept();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
-        if (peer_)
-            guarded(&peer_->control(), [&] { peer_->mouseMove(e); });
         if constexpr (native)
             Base::mouseMoveEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mouseMove(e); });
         e->accept();
     }
     void wheelEvent(QWheelEvent* e) override {
