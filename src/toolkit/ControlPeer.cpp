@@ -3,9 +3,12 @@
 #include "toolkit/TControl_p.h"
 
 #include <QApplication>
+#include <QPalette>
+#include <algorithm>
 #include <QPainter>
 
 #include "toolkit/TApplication.h"
+#include "toolkit/TScreen_p.h"
 #include "toolkit/TWinControl.h"
 
 namespace tk {
@@ -110,6 +113,44 @@ void ControlPeer::paint(QPaintEvent* event) {
         return;
     QPainter painter(widget_);
     painter.fillRect(event->rect(), qColor(control_.Color()));
+}
+
+void ControlPeer::cursorChanged() { applyCursor(*widget_, control_.Cursor()); }
+
+void NativePeer::colorChanged() {
+    // Text areas draw on Base, the rest of the widget on Window; children take the palette.
+    QPalette palette = widget()->palette();
+    const QColor color = qColor(control().Color());
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Window, color);
+    widget()->setPalette(palette);
+    widget()->setAutoFillBackground(true);
+}
+
+void NativePeer::cursorChanged() {
+    QList<QWidget*> parts = widget()->findChildren<QWidget*>();
+    parts.prepend(widget());
+    for (QWidget* part : parts) {
+        // Controls placed on this one keep their own cursors.
+        if (part != widget() && dynamic_cast<BridgeLink*>(part) != nullptr)
+            continue;
+        const bool known = std::any_of(ownCursors_.begin(), ownCursors_.end(),
+                                       [part](const auto& entry) { return entry.first == part; });
+        if (!known)
+            ownCursors_.emplace_back(part, part->testAttribute(Qt::WA_SetCursor) ? std::optional(part->cursor())
+                                                                                 : std::nullopt);
+    }
+    const TCursor id = control().Cursor();
+    for (const auto& [part, own] : ownCursors_) {
+        if (part.isNull())
+            continue;
+        if (id != crDefault)
+            part->setCursor(qCursor(id));
+        else if (own)
+            part->setCursor(*own);
+        else
+            part->unsetCursor();
+    }
 }
 
 void ControlPeer::repaint() {

@@ -179,6 +179,7 @@ void TControl::SetEnabled(bool Value) {
 
 void TControl::SetColor(TColor Value) {
     color_ = Value;
+    peer_->colorChanged();
     Invalidate();
 }
 
@@ -193,7 +194,7 @@ void TControl::FontChanged() {}
 
 void TControl::SetCursor(TCursor Value) {
     cursor_ = Value;
-    tk::applyCursor(*peer_->widget(), Value);
+    peer_->cursorChanged();
 }
 
 void TControl::SetHint(const AnsiString& Value) {
@@ -344,7 +345,7 @@ void TControl::endDrag() {
     if (drag_ == DragState::none)
         return;
     drag_ = DragState::none;
-    tk::applyCursor(*peer_->widget(), cursor_);
+    peer_->cursorChanged();
     SetMouseCapture(false);
 }
 

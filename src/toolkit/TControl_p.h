@@ -6,8 +6,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "toolkit/Guarded_p.h"
 #include "toolkit/TControl.h"
@@ -31,6 +35,10 @@ public:
     virtual void repaint();
     // Whether the widget class paints and reacts to input itself (a Qt button, an edit).
     virtual bool isNative() const { return false; }
+    // The control's Color and Cursor changed: shown by the widget (controls that paint
+    // themselves read the colour when they paint).
+    virtual void colorChanged() {}
+    virtual void cursorChanged();
     // The widget was resized or moved by Qt (a window manager, maximising).
     void geometryChanged();
     // A Qt input event as a message: through the application's hook, then the control's message
@@ -68,10 +76,19 @@ private:
 };
 
 // The peer of a control over a Qt widget that paints and takes input itself (a button, an edit).
+// Colour and cursor cover the whole widget, its inner parts (a text area, a combo box's edit)
+// included.
 class NativePeer : public ControlPeer {
 public:
     using ControlPeer::ControlPeer;
     bool isNative() const override { return true; }
+    void colorChanged() override;
+    void cursorChanged() override;
+
+private:
+    // The widget and its inner parts with the cursor each had of its own before the control's
+    // Cursor replaced it (none: it showed its parent's), so that crDefault brings it back.
+    std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> ownCursors_;
 };
 
 // The peer link of every bridge widget, cut by the peer before it deletes the widget.

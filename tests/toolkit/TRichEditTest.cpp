@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include <QImage>
+#include <QTextEdit>
+
 #include <gtest/gtest.h>
 
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TMemoryStream.h"
 
@@ -61,6 +65,19 @@ struct Fixture {
         Application->ProcessMessages();
     }
 };
+
+TEST(TRichEditTest, TextAreaShowsTheControlsColorAndCursor) {
+    Fixture f;
+    f.edit->SetColor(TColor(0x00E0FFFF));
+    f.edit->SetCursor(crArrow);
+    Application->ProcessMessages();
+    auto& widget = static_cast<QTextEdit&>(*f.edit->peer().widget());
+    const QImage shot = widget.grab().toImage();
+    EXPECT_EQ(shot.pixel(300, 150) & 0xFFFFFF, 0xFFFFE0u);
+    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::ArrowCursor);
+    f.edit->SetCursor(crDefault);
+    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::IBeamCursor);
+}
 
 TEST(TRichEditTest, RichTextLoadsIntoParagraphs) {
     Fixture f;
