@@ -115,7 +115,17 @@ void ControlPeer::paint(QPaintEvent* event) {
     painter.fillRect(event->rect(), qColor(control_.Color()));
 }
 
-void ControlPeer::cursorChanged() { applyCursor(*widget_, control_.Cursor()); }
+void ControlPeer::cursorChanged() {
+    const TCursor id = control_.Cursor();
+    showCursor(id == crDefault ? std::nullopt : std::optional(qCursor(id)));
+}
+
+void ControlPeer::showCursor(const std::optional<QCursor>& cursor) {
+    if (cursor)
+        widget_->setCursor(*cursor);
+    else
+        widget_->unsetCursor();
+}
 
 void NativePeer::colorChanged() {
     // Text areas draw on Base, the rest of the widget on Window; children take the palette.
@@ -127,7 +137,7 @@ void NativePeer::colorChanged() {
     widget()->setAutoFillBackground(true);
 }
 
-void NativePeer::cursorChanged() {
+void NativePeer::showCursor(const std::optional<QCursor>& cursor) {
     QList<QWidget*> parts = widget()->findChildren<QWidget*>();
     parts.prepend(widget());
     for (QWidget* part : parts) {
@@ -140,12 +150,11 @@ void NativePeer::cursorChanged() {
             ownCursors_.emplace_back(part, part->testAttribute(Qt::WA_SetCursor) ? std::optional(part->cursor())
                                                                                  : std::nullopt);
     }
-    const TCursor id = control().Cursor();
     for (const auto& [part, own] : ownCursors_) {
         if (part.isNull())
             continue;
-        if (id != crDefault)
-            part->setCursor(qCursor(id));
+        if (cursor)
+            part->setCursor(*cursor);
         else if (own)
             part->setCursor(*own);
         else
@@ -215,7 +224,26 @@ void ControlPeer::mouseRelease(QMouseEvent* event) {
 
 void ControlPeer::mouseMove(QMouseEvent* event) {
     rememberMouse(event);
+    // A control holding the mouse keeps the cursor it shows.
+    if (inputState().capture == nullptr)
+        negotiateCursor(event->globalPosition().toPoint());
     deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
+}
+
+void ControlPeer::negotiateCursor(const QPoint& screenPoint) {
+    auto* window = dynamic_cast<TWinControl*>(&control_);
+    if (window == nullptr)
+        return;
+    const LRESULT hit = window->Perform(WM_NCHITTEST, 0, MAKELPARAM(screenPoint.x(), screenPoint.y()));
+    takeChosenCursor();
+    const LPARAM where = LPARAM(hit & 0xFFFF) | (LPARAM(WM_MOUSEMOVE) << 16);
+    const LRESULT answer = window->Perform(WM_SETCURSOR, window->Handle(), where);
+    const HCURSOR chosen = takeChosenCursor();
+    // An answer of 1 without a choice leaves what shows (the screen's cursor, for one).
+    if (answer == 0)
+        cursorChanged();
+    else if (chosen != 0)
+        showCursor(qCursorOfHandle(chosen));
 }
 
 bool ControlPeer::wheel(QWheelEvent* event) {

@@ -38,7 +38,9 @@ public:
     // The control's Color and Cursor changed: shown by the widget (controls that paint
     // themselves read the colour when they paint).
     virtual void colorChanged() {}
-    virtual void cursorChanged();
+    void cursorChanged();
+    // Shows the cursor over the widget; none gives back the control's own.
+    virtual void showCursor(const std::optional<QCursor>& cursor);
     // The widget was resized or moved by Qt (a window manager, maximising).
     void geometryChanged();
     // A Qt input event as a message: through the application's hook, then the control's message
@@ -54,6 +56,9 @@ public:
     void mousePress(QMouseEvent* event, bool doubleClick);
     void mouseRelease(QMouseEvent* event);
     void mouseMove(QMouseEvent* event);
+    // The mouse moved over a windowed control while nothing holds the capture: it answers
+    // WM_SETCURSOR, and the cursor it chose, or its own, shows.
+    void negotiateCursor(const QPoint& screenPoint);
     // Returns whether the control took the wheel.
     bool wheel(QWheelEvent* event);
     // Returns false when the key was swallowed (set to 0) by a handler, or replaced by another
@@ -83,7 +88,7 @@ public:
     using ControlPeer::ControlPeer;
     bool isNative() const override { return true; }
     void colorChanged() override;
-    void cursorChanged() override;
+    void showCursor(const std::optional<QCursor>& cursor) override;
 
 private:
     // The widget and its inner parts with the cursor each had of its own before the control's

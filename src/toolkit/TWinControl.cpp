@@ -9,6 +9,8 @@
 // ask for (WM_GETDLGCODE) then goes to the form's default or cancel button.
 #include "toolkit/TWinControl.h"
 
+#include <QAbstractScrollArea>
+#include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
@@ -17,6 +19,7 @@
 
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TScreen.h"
 #include "toolkit/WindowRegistry_p.h"
 
 TWinControl::TWinControl(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget>(*this)) {}
@@ -188,6 +191,13 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_CHAR:
         keyMessage(Message);
         return;
+    case WM_NCHITTEST:
+        Message.Result = hitTest(Message.LParam);
+        return;
+    case WM_SETCURSOR:
+        // The screen's cursor, when set, shows over every control.
+        Message.Result = Screen->Cursor() != crDefault ? 1 : 0;
+        return;
     default:
         TControl::WndProc(Message);
     }
@@ -220,6 +230,23 @@ void TWinControl::keyMessage(TMessage& message) {
         return;
     if (TForm* form = parentForm())
         message.Result = form->DialogKey(key) ? 1 : 0;
+}
+
+LRESULT TWinControl::hitTest(LPARAM screenPoint) const {
+    const QWidget* widget = peer().widget();
+    const QPoint at = widget->mapFromGlobal(QPoint(GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)));
+    if (!widget->rect().contains(at))
+        return HTNOWHERE;
+    if (const auto* area = dynamic_cast<const QAbstractScrollArea*>(widget)) {
+        const auto over = [&](const QScrollBar* bar) {
+            return bar->isVisible() && bar->geometry().contains(bar->parentWidget()->mapFrom(widget, at));
+        };
+        if (over(area->verticalScrollBar()))
+            return HTVSCROLL;
+        if (over(area->horizontalScrollBar()))
+            return HTHSCROLL;
+    }
+    return HTCLIENT;
 }
 
 bool TWinControl::keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler) {

@@ -75,6 +75,7 @@ private:
     void insertControl(TControl* control);
     void removeControl(TControl* control);
     void keyMessage(TMessage& message);
+    LRESULT hitTest(LPARAM screenPoint) const;
     // Tab or Shift+Tab at the focused control: false when the control takes it as a key
     // (WM_GETDLGCODE), otherwise the focus moves on its form.
     bool tabKey(bool forward);

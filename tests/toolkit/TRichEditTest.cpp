@@ -15,6 +15,8 @@
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TMemoryStream.h"
+#include "toolkit/TScreen.h"
+#include "toolkit/WinApi.h"
 
 namespace {
 
@@ -77,6 +79,52 @@ TEST(TRichEditTest, TextAreaShowsTheControlsColorAndCursor) {
     EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::ArrowCursor);
     f.edit->SetCursor(crDefault);
     EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::IBeamCursor);
+}
+
+// Keeps the arrow over its text and scroll bars, as the card's rich edit does.
+class TArrowEdit : public TRichEdit {
+public:
+    using TRichEdit::TRichEdit;
+    int arrows = 0;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        TRichEdit::WndProc(Message);
+        if (Message.Msg != WM_SETCURSOR || Message.Result != 0)
+            return;
+        Message.Result = 1;
+        TPoint at;
+        GetCursorPos(&at);
+        const LRESULT hit = Perform(WM_NCHITTEST, 0, MAKELPARAM(at.X, at.Y));
+        if (hit == HTCLIENT || hit == HTVSCROLL || hit == HTHSCROLL) {
+            ::SetCursor(Screen->Cursors(crArrow));
+            ++arrows;
+        }
+    }
+};
+
+TEST(TRichEditTest, ArrowChosenOnSetCursorHoldsOverTheTextUnlessTheScreenCursorIsSet) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* edit = new TArrowEdit(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(0, 0, 300, 200);
+    edit->SetScrollBars(ssVertical);
+    edit->SetText("text");
+    form.Show();
+    Application->ProcessMessages();
+    auto& widget = static_cast<QTextEdit&>(*edit->peer().widget());
+    tk::input::move(*edit, 20, 10);
+    Application->ProcessMessages();
+    EXPECT_EQ(edit->arrows, 1);
+    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::ArrowCursor);
+    const TPoint bar = edit->ClientToScreen(Point(widget.width() - 5, 100));
+    EXPECT_EQ(edit->Perform(WM_NCHITTEST, 0, MAKELPARAM(bar.X, bar.Y)), HTVSCROLL);
+    Screen->SetCursor(crHourGlass);
+    tk::input::move(*edit, 30, 10);
+    Application->ProcessMessages();
+    Screen->SetCursor(crDefault);
+    EXPECT_EQ(edit->arrows, 1);
 }
 
 TEST(TRichEditTest, RichTextLoadsIntoParagraphs) {
