@@ -43,12 +43,13 @@ private:
 
 namespace {
 
-void broadcastDialogKey(TWinControl& parent, TMessage& message) {
+// Offers the message to the controls in order, depth-first, until one answers non-zero.
+void offerToControls(TWinControl& parent, TMessage& message) {
     for (int i = 0; i < parent.ControlCount() && message.Result == 0; ++i) {
         TControl* child = parent.Controls(i);
         message.Result = child->Perform(message.Msg, message.WParam, message.LParam);
         if (auto* w = dynamic_cast<TWinControl*>(child); w != nullptr && message.Result == 0)
-            broadcastDialogKey(*w, message);
+            offerToControls(*w, message);
     }
 }
 
@@ -338,7 +339,13 @@ void TForm::Release() {
 
 bool TForm::DialogKey(std::uint16_t Key) {
     TMessage message{CM_DIALOGKEY, Key, 0, 0};
-    broadcastDialogKey(*this, message);
+    offerToControls(*this, message);
+    return message.Result != 0;
+}
+
+bool TForm::dialogChar(char Key) {
+    TMessage message{CM_DIALOGCHAR, static_cast<unsigned char>(Key), 0, 0};
+    offerToControls(*this, message);
     return message.Result != 0;
 }
 

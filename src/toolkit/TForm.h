@@ -102,6 +102,8 @@ private:
     // of the form, windowless ones included, receives CM_FOCUSCHANGED.
     void focusChanged(TWinControl* control);
     void controlGone(TWinControl* control);
+    // Offers a typed character to the form's controls (CM_DIALOGCHAR); true when one took it.
+    bool dialogChar(char Key);
     void applyWindowFlags();
     void buildMenuBar();
 

@@ -1,5 +1,10 @@
 // Windowed controls: children, alignment, focus and keys.
 //
+// A character that no handler swallowed or replaced is offered to the form's controls as
+// CM_DIALOGCHAR (accelerators): always with Alt, otherwise only when the focused control does
+// not take characters (WM_GETDLGCODE without DLGC_WANTCHARS; controls over Qt widgets that take
+// typed text, edits and editable combo boxes, answer with it).
+//
 // Tab and Shift+Tab move the focus through the form's windowed controls in tab order, unless the
 // focused control asks for them (WM_GETDLGCODE with DLGC_WANTTAB or DLGC_WANTALLKEYS) and gets
 // them as WM_KEYDOWN.
@@ -17,6 +22,7 @@
 #include <cxxabi.h>
 #include <typeinfo>
 
+#include "base/CaseMap.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TScreen.h"
@@ -194,6 +200,9 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_NCHITTEST:
         Message.Result = hitTest(Message.LParam);
         return;
+    case WM_GETDLGCODE:
+        Message.Result = peer().widget()->testAttribute(Qt::WA_InputMethodEnabled) ? DLGC_WANTCHARS : 0;
+        return;
     case WM_SETCURSOR:
         // The screen's cursor, when set, shows over every control.
         Message.Result = Screen->Cursor() != crDefault ? 1 : 0;
@@ -213,6 +222,8 @@ void TWinControl::keyMessage(TMessage& message) {
             message.Result = 1;
         else if (key != typed)
             message.Result = 0x100 | static_cast<unsigned char>(key);
+        else if (TForm* form = parentForm(); form != nullptr && offersDialogChar(shift) && form->dialogChar(key))
+            message.Result = 1;
         return;
     }
     auto key = static_cast<std::uint16_t>(message.WParam);
@@ -230,6 +241,25 @@ void TWinControl::keyMessage(TMessage& message) {
         return;
     if (TForm* form = parentForm())
         message.Result = form->DialogKey(key) ? 1 : 0;
+}
+
+bool TWinControl::offersDialogChar(TShiftState Shift) {
+    return (Shift & ssAlt) || !(Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS);
+}
+
+bool IsAccel(unsigned Key, const AnsiString& Caption) {
+    const unsigned char wanted = base::upperCp1251(static_cast<unsigned char>(Key));
+    for (size_t i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption[i] != '&')
+            continue;
+        if (Caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        if (base::upperCp1251(static_cast<unsigned char>(Caption[i + 1])) == wanted)
+            return true;
+    }
+    return false;
 }
 
 LRESULT TWinControl::hitTest(LPARAM screenPoint) const {

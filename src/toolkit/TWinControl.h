@@ -76,6 +76,9 @@ private:
     void removeControl(TControl* control);
     void keyMessage(TMessage& message);
     LRESULT hitTest(LPARAM screenPoint) const;
+    // Whether a typed character goes on to the form's controls as CM_DIALOGCHAR: with Alt
+    // always, otherwise unless the control answers WM_GETDLGCODE with DLGC_WANTCHARS.
+    bool offersDialogChar(TShiftState shift);
     // Tab or Shift+Tab at the focused control: false when the control takes it as a key
     // (WM_GETDLGCODE), otherwise the focus moves on its form.
     bool tabKey(bool forward);
@@ -93,3 +96,7 @@ private:
     bool tabStop_ = false;
     bool realigning_ = false;
 };
+
+// Whether Key is the accelerator of Caption: the character after a single "&", without regard
+// to case ("&&" shows an ampersand and marks nothing).
+bool IsAccel(unsigned Key, const AnsiString& Caption);

@@ -2,6 +2,7 @@
 #include "toolkit/TWinControl.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomEdit.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TGraphicControl.h"
 
 namespace {
 
@@ -130,6 +132,59 @@ TEST(TWinControlTest, TabFollowsTabOrderSkipsWhatCannotFocusAndGoesToAControlTha
     Application->ProcessMessages();
     EXPECT_TRUE(edits[0]->Focused());
     EXPECT_EQ(form.ActiveControl(), edits[0]);
+}
+
+// A windowless control that notes focus changes and takes its caption's accelerator.
+class TAccelLabel : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    std::vector<TControl*> focused;
+    std::string accelerated;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == CM_FOCUSCHANGED)
+            focused.push_back(reinterpret_cast<TControl*>(Message.LParam));
+        if (Message.Msg == CM_DIALOGCHAR && IsAccel(static_cast<unsigned>(Message.WParam), tk::fromUtf8("&Найти && найти"))) {
+            accelerated += static_cast<char>(Message.WParam);
+            Message.Result = 1;
+            return;
+        }
+        TGraphicControl::WndProc(Message);
+    }
+};
+
+TEST(TWinControlTest, FocusChangesAndAcceleratorsReachAWindowlessControl) {
+    TForm form(nullptr);
+    auto* panel = new TWinControl(&form);
+    panel->SetParent(&form);
+    auto* label = new TAccelLabel(&form);
+    label->SetParent(panel);
+    auto* plain = new TWinControl(&form);
+    plain->SetParent(&form);
+    plain->SetTabStop(true);
+    auto* edit = new TCustomEdit(&form);
+    edit->SetParent(&form);
+    form.Show();
+    plain->SetFocus();
+    Application->ProcessMessages();
+    EXPECT_EQ(label->focused, (std::vector<TControl*>{plain}));
+    const char lowerN = tk::fromUtf8("н")[0];
+    const char upperN = tk::fromUtf8("Н")[0];
+    // Alt always offers; a plain character only from a control that takes no characters.
+    tk::input::key(form, 0, ssAlt, lowerN);
+    tk::input::key(form, 0, 0, upperN);
+    tk::input::key(form, 0, 0, 'x');
+    Application->ProcessMessages();
+    edit->SetFocus();
+    Application->ProcessMessages();
+    tk::input::key(form, 0, 0, lowerN);
+    tk::input::key(form, 0, ssAlt, upperN);
+    Application->ProcessMessages();
+    EXPECT_EQ(label->accelerated, (std::string{lowerN, upperN, upperN}));
+    EXPECT_EQ(edit->Text(), tk::fromUtf8("н"));
+    EXPECT_EQ(label->focused, (std::vector<TControl*>{plain, edit}));
+    EXPECT_FALSE(IsAccel('a', "&&a"));
 }
 
 TEST(TWinControlTest, ActiveControlSetWhileHiddenTakesTheFocusAtTheShow) {
