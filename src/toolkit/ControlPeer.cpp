@@ -288,6 +288,11 @@ void ControlPeer::focusIn() {
         w->focusEntered();
 }
 
+void ControlPeer::shown() {
+    if (auto* w = dynamic_cast<TWinControl*>(&control_))
+        w->HandleNeeded();
+}
+
 bool ControlPeer::tabKey(bool forward) {
     auto* w = dynamic_cast<TWinControl*>(&control_);
     return w != nullptr && w->tabKey(forward);

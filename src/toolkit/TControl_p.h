@@ -47,11 +47,12 @@ public:
     // handler. Returns the message's result, or -1 when the hook swallowed it.
     LRESULT deliver(unsigned msg, WPARAM wParam, LPARAM lParam);
 
-    // Hooks for top-level windows; controls ignore them.
+    // Hooks for top-level windows; controls ignore them (shown excepted).
     virtual bool isWindow() const { return false; }
     virtual bool closeRequested() { return true; }
     virtual void activated() {}
-    virtual void shown() {}
+    // The widget was shown on screen: a windowed control's window is created then.
+    void shown();
 
     void mousePress(QMouseEvent* event, bool doubleClick);
     void mouseRelease(QMouseEvent* event);

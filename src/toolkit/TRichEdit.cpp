@@ -138,6 +138,11 @@ void TRichEdit::WndProc(TMessage& Message) {
     TWinControl::WndProc(Message);
 }
 
+void TRichEdit::DestroyWnd() {
+    eventMask_ = initialEventMask;
+    TWinControl::DestroyWnd();
+}
+
 void TRichEdit::notifyLink(const TMessage& mouse) {
     const QTextEdit& edit = tk::textEdit(*this);
     const QPoint at(GET_X_LPARAM(mouse.LParam), GET_Y_LPARAM(mouse.LParam));

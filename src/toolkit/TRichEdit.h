@@ -43,6 +43,8 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
+    // A new window reports changes and selection changes, not links.
+    void DestroyWnd() override;
 
 private:
     friend class TRichEditStrings;
@@ -53,7 +55,8 @@ private:
 
     std::unique_ptr<TRichEditStrings> lines_;
     // Changes and selection changes are always reported; links only when asked for.
-    std::uint32_t eventMask_ = ENM_CHANGE | ENM_SELCHANGE;
+    static constexpr std::uint32_t initialEventMask = ENM_CHANGE | ENM_SELCHANGE;
+    std::uint32_t eventMask_ = initialEventMask;
     bool plainText_ = false;
     TScrollStyle scrollBars_ = ssNone;
     TFormBorderStyle borderStyle_ = bsSingle;

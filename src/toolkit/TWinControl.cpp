@@ -138,6 +138,26 @@ bool TWinControl::Focused() const {
     return widget->window()->focusWidget() == widget;
 }
 
+void TWinControl::HandleNeeded() {
+    if (handleAllocated_)
+        return;
+    if (Parent() != nullptr)
+        Parent()->HandleNeeded();
+    handleAllocated_ = true;
+    CreateWnd();
+}
+
+void TWinControl::RecreateWnd() {
+    if (!handleAllocated_)
+        return;
+    DestroyWnd();
+    CreateWnd();
+}
+
+void TWinControl::CreateWnd() {}
+
+void TWinControl::DestroyWnd() {}
+
 void TWinControl::Realign() {
     // Placing an aligned control asks its parent to realign again.
     if (realigning_)

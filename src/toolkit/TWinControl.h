@@ -22,6 +22,12 @@ public:
     // The window class FindWindow matches: the class's own name ("TfmSplash"), unless a window
     // says otherwise.
     virtual AnsiString WindowClassName() const;
+    // The native window's life. CreateWnd runs once: at the first show on screen, or at
+    // HandleNeeded, whichever comes first (a parent's window first). RecreateWnd resets the
+    // window's state (DestroyWnd) and runs CreateWnd again, if the window was created.
+    bool HandleAllocated() const { return handleAllocated_; }
+    void HandleNeeded();
+    void RecreateWnd();
 
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int Index) const { return controls_.at(static_cast<size_t>(Index)); }
@@ -54,6 +60,10 @@ protected:
     TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
 
     void WndProc(TMessage& Message) override;
+    // Descendants set up what lives with the window (message masks) after the inherited call.
+    virtual void CreateWnd();
+    // Puts back the state a new window starts with.
+    virtual void DestroyWnd();
     // The part of the client area that aligned controls fill; a panel keeps its border free.
     virtual void AdjustClientRect(TRect& Rect) const;
 
@@ -95,6 +105,7 @@ private:
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
     bool realigning_ = false;
+    bool handleAllocated_ = false;
 };
 
 // Whether Key is the accelerator of Caption: the character after a single "&", without regard

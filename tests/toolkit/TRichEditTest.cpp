@@ -127,6 +127,40 @@ TEST(TRichEditTest, ArrowChosenOnSetCursorHoldsOverTheTextUnlessTheScreenCursorI
     EXPECT_EQ(edit->arrows, 1);
 }
 
+// Asks for links each time its window is created, as the card's rich edit does.
+class TLinkAsker : public TRichEdit {
+public:
+    using TRichEdit::TRichEdit;
+    int created = 0;
+
+protected:
+    void CreateWnd() override {
+        TRichEdit::CreateWnd();
+        ++created;
+        Perform(EM_SETEVENTMASK, 0, Perform(EM_GETEVENTMASK, 0, 0) | ENM_LINK);
+    }
+};
+
+TEST(TRichEditTest, WindowIsCreatedAtTheFirstShowAndRecreatedWithAFreshEventMask) {
+    TForm form(nullptr);
+    auto* edit = new TLinkAsker(&form);
+    edit->SetParent(&form);
+    EXPECT_FALSE(edit->HandleAllocated());
+    form.Show();
+    Application->ProcessMessages();
+    form.Hide();
+    form.Show();
+    EXPECT_TRUE(edit->HandleAllocated());
+    EXPECT_EQ(edit->created, 1);
+    edit->Perform(EM_SETEVENTMASK, 0, 0);
+    edit->RecreateWnd();
+    EXPECT_EQ(edit->created, 2);
+    EXPECT_EQ(static_cast<std::uint32_t>(edit->Perform(EM_GETEVENTMASK, 0, 0)), ENM_CHANGE | ENM_SELCHANGE | ENM_LINK);
+    auto* hidden = new TLinkAsker(&form);
+    hidden->HandleNeeded();
+    EXPECT_EQ(hidden->created, 1);
+}
+
 TEST(TRichEditTest, RichTextLoadsIntoParagraphs) {
     Fixture f;
     ASSERT_EQ(f.edit->Lines()->Count(), 3);
