@@ -57,6 +57,9 @@ constexpr TCursor crVSplit = -15;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 
+// Controls take the look of the current desktop; there is no older look to fall back to.
+inline constexpr bool NewStyleControls = true;
+
 // What a drag started with BeginDrag is for: moving something onto a drop target, or docking.
 enum TDragKind { dkDrag, dkDock };
 

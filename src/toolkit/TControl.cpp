@@ -68,6 +68,8 @@ void TControl::SetParent(TWinControl* Value) {
     widget->setParent(Value != nullptr ? Value->peer().widget() : nullptr);
     placeWidget();
     if (Value != nullptr) {
+        if (parentColor_)
+            applyColor(Value->Color());
         Value->insertControl(this);
         rememberAnchors();
         Value->Realign();
@@ -178,9 +180,24 @@ void TControl::SetEnabled(bool Value) {
 }
 
 void TControl::SetColor(TColor Value) {
-    color_ = Value;
+    parentColor_ = false;
+    applyColor(Value);
+}
+
+void TControl::SetParentColor(bool Value) {
+    parentColor_ = Value;
+    if (Value && parent_ != nullptr)
+        applyColor(parent_->Color());
+}
+
+void TControl::applyColor(TColor color) {
+    color_ = color;
     peer_->colorChanged();
     Invalidate();
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : self->controls_)
+            if (child->parentColor_)
+                child->applyColor(color);
 }
 
 void TControl::SetFont(const TFont& Value) {

@@ -77,7 +77,11 @@ public:
     virtual void SetEnabled(bool Value);
 
     TColor Color() const { return color_; }
+    // Turns ParentColor off.
     void SetColor(TColor Value);
+    // While on, the control's Color is its parent's and follows it.
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool Value);
     // The control's text font. Controls that draw themselves read it when they paint; widgets
     // that draw their own text take it through SetFont.
     TFont* Font() const { return font_.get(); }
@@ -182,6 +186,8 @@ private:
     void endDrag();
     void wheelMessage(TMessage& message);
     void applyVisible();
+    // Shows the colour and hands it on to the children that follow their parent's.
+    void applyColor(TColor color);
     void applyHint();
     void rememberAnchors();
     void followParent(int parentWidth, int parentHeight);
@@ -200,6 +206,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     TColor color_ = clBtnFace;
+    bool parentColor_ = false;
     std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
     std::unique_ptr<TSizeConstraints> constraints_;
     TCursor cursor_ = crDefault;

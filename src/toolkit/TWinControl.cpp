@@ -45,8 +45,11 @@ TWinControl::~TWinControl() {
 
 void TWinControl::insertControl(TControl* control) {
     controls_.push_back(control);
-    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
         tabList_.push_back(windowed);
+        if (windowed->parentCtl3D_)
+            windowed->applyCtl3D(ctl3D_);
+    }
 }
 
 void TWinControl::removeControl(TControl* control) {
@@ -158,9 +161,37 @@ void TWinControl::CreateWnd() {}
 
 void TWinControl::DestroyWnd() {}
 
+void TWinControl::DisableAlign() { ++alignDisabled_; }
+
+void TWinControl::EnableAlign() {
+    if (alignDisabled_ > 0 && --alignDisabled_ == 0)
+        Realign();
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+    parentCtl3D_ = false;
+    applyCtl3D(Value);
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+    parentCtl3D_ = Value;
+    if (Value && Parent() != nullptr)
+        applyCtl3D(Parent()->Ctl3D());
+}
+
+void TWinControl::applyCtl3D(bool value) {
+    if (value == ctl3D_)
+        return;
+    ctl3D_ = value;
+    Perform(CM_CTL3DCHANGED, 0, 0);
+    for (TWinControl* child : tabList_)
+        if (child->parentCtl3D_)
+            child->applyCtl3D(value);
+}
+
 void TWinControl::Realign() {
     // Placing an aligned control asks its parent to realign again.
-    if (realigning_)
+    if (realigning_ || alignDisabled_ > 0)
         return;
     realigning_ = true;
     TRect rest = ClientRect();

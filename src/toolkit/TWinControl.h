@@ -49,6 +49,16 @@ public:
 
     // Places the aligned controls and follows the anchored ones; runs by itself on resizes.
     void Realign();
+    // Between the two, realigning waits; they nest, and the last EnableAlign realigns once.
+    void DisableAlign();
+    void EnableAlign();
+
+    // The 3-D look, stored only (the desktop's look applies). A change sends CM_CTL3DCHANGED
+    // and turns ParentCtl3D off; children with ParentCtl3D follow their parent.
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool Value);
+    bool ParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool Value);
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
@@ -89,6 +99,7 @@ private:
     // Whether a typed character goes on to the form's controls as CM_DIALOGCHAR: with Alt
     // always, otherwise unless the control answers WM_GETDLGCODE with DLGC_WANTCHARS.
     bool offersDialogChar(TShiftState shift);
+    void applyCtl3D(bool value);
     // Tab or Shift+Tab at the focused control: false when the control takes it as a key
     // (WM_GETDLGCODE), otherwise the focus moves on its form.
     bool tabKey(bool forward);
@@ -105,6 +116,9 @@ private:
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
     bool realigning_ = false;
+    int alignDisabled_ = 0;
+    bool ctl3D_ = true;
+    bool parentCtl3D_ = true;
     bool handleAllocated_ = false;
 };
 

@@ -183,6 +183,25 @@ TEST(TControlTest, AlignmentFillsTheParentInOrderAndAnchorsFollowResizes) {
     EXPECT_EQ(f.panel->BoundsRect(), Rect(110, 110, 160, 160));
 }
 
+TEST(TControlTest, ResizesInsideDisableAlignRealignOnceAtTheLastEnableAlign) {
+    Fixture f;
+    auto* filler = new TWinControl(f.form.get());
+    filler->SetParent(f.panel);
+    filler->SetAlign(alClient);
+    int resizes = 0;
+    filler->OnResize = [&](TPersistent*) { ++resizes; };
+    f.panel->DisableAlign();
+    f.panel->DisableAlign();
+    f.panel->SetBounds(10, 10, 80, 60);
+    f.panel->SetBounds(10, 10, 120, 90);
+    f.panel->EnableAlign();
+    EXPECT_EQ(resizes, 0);
+    f.panel->EnableAlign();
+    EXPECT_EQ(resizes, 1);
+    EXPECT_EQ(filler->Width(), 120);
+    EXPECT_EQ(filler->Height(), 90);
+}
+
 TEST(TControlTest, ToolTipShowsTheShortHintOnlyWithShowHint) {
     Fixture f;
     f.panel->SetHint("Zoom|Changes the scale of the map");
