@@ -25,7 +25,7 @@ constexpr TShiftState ssDouble = 0x40;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // Borders of forms (all of them) and of edits (bsNone or bsSingle).
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };

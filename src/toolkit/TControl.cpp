@@ -101,12 +101,16 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TControl::applyConstraints() {
+    applySizeLimits();
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TControl::applySizeLimits() {
     QWidget* widget = peer_->widget();
     const TSizeConstraints& c = *constraints_;
     widget->setMinimumSize(c.MinWidth(), c.MinHeight());
     widget->setMaximumSize(c.MaxWidth() > 0 ? c.MaxWidth() : QWIDGETSIZE_MAX,
                            c.MaxHeight() > 0 ? c.MaxHeight() : QWIDGETSIZE_MAX);
-    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TControl::placeWidget() {

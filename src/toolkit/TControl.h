@@ -176,6 +176,8 @@ protected:
 
     // Where the client area starts in the widget: below a form's menu bar.
     void setClientTop(int Value);
+    // Lets the user size the window within Constraints.
+    void applySizeLimits();
 
 private:
     friend class TWinControl;

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "toolkit/MenuBuilder_p.h"
 #include "toolkit/MessageQueue_p.h"
@@ -89,6 +90,11 @@ void TForm::SetFormStyle(TFormStyle Value) {
     applyWindowFlags();
 }
 
+void TForm::SetBorderIcons(TBorderIcons Value) {
+    borderIcons_ = Value;
+    applyWindowFlags();
+}
+
 void TForm::applyWindowFlags() {
     Qt::WindowFlags flags = Qt::Window;
     switch (borderStyle_) {
@@ -99,16 +105,28 @@ void TForm::applyWindowFlags() {
         flags = Qt::Dialog;
         break;
     case bsToolWindow:
+    case bsSizeToolWin:
         flags = Qt::Tool;
         break;
     default:
         break;
+    }
+    // The title bar shows only the buttons asked for; a window without a border has none.
+    if (borderStyle_ != bsNone) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (borderIcons_ & biSystemMenu)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if ((borderIcons_ & biMinimize) && borderStyle_ != bsDialog)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if ((borderIcons_ & biMaximize) && borderStyle_ != bsDialog)
+            flags |= Qt::WindowMaximizeButtonHint;
     }
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
     QWidget* widget = peer().widget();
     const bool shown = widget->isVisible();
     widget->setWindowFlags(flags);
+    applySizeLock();
     // Changing the flags hides a window; it comes back as it was.
     if (shown)
         widget->show();
@@ -158,6 +176,25 @@ void TForm::buildMenuBar() {
     bar->setGeometry(0, 0, Width(), height);
     bar->show();
     setClientTop(height);
+}
+
+bool TForm::userSizeable() const {
+    return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin || borderStyle_ == bsNone;
+}
+
+void TForm::applySizeLock() {
+    if (userSizeable())
+        applySizeLimits();
+    else
+        peer().widget()->setFixedSize(Width(), Height());
+}
+
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    // A fixed window takes a new size from code only once its fixed size is the new one.
+    if (!userSizeable())
+        peer().widget()->setFixedSize(std::max(Constraints()->ConstrainWidth(AWidth), 0),
+                                      std::max(Constraints()->ConstrainHeight(AHeight), 0));
+    TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
 void TForm::Resize() {

@@ -17,6 +17,12 @@ enum TPosition { poDesigned, poScreenCenter };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// The buttons of the window's title bar: the system menu stands for the close button too.
+using TBorderIcons = unsigned;
+constexpr TBorderIcons biSystemMenu = 0x01;
+constexpr TBorderIcons biMinimize = 0x02;
+constexpr TBorderIcons biMaximize = 0x04;
+
 using TCloseEvent = std::function<void(TPersistent* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TPersistent* Sender, bool& CanClose)>;
 
@@ -28,8 +34,11 @@ public:
 
     const AnsiString& Caption() const { return caption_; }
     void SetCaption(const AnsiString& Value);
+    // The user resizes only bsSizeable and bsSizeToolWin forms; code always may.
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle Value);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons Value);
     TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle Value);
     TPosition Position() const { return position_; }
@@ -44,6 +53,7 @@ public:
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* Value);
 
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // Showing fires OnShow first; a form positioned at the screen centre is centred then.
     void SetVisible(bool Value) override;
     // Asks OnCloseQuery, then OnClose decides: hide (the default), free, minimise or nothing.
@@ -105,10 +115,13 @@ private:
     // Offers a typed character to the form's controls (CM_DIALOGCHAR); true when one took it.
     bool dialogChar(char Key);
     void applyWindowFlags();
+    void applySizeLock();
+    bool userSizeable() const;
     void buildMenuBar();
 
     AnsiString caption_;
     TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TFormStyle formStyle_ = fsNormal;
     TPosition position_ = poDesigned;
     TWindowState windowState_ = wsNormal;

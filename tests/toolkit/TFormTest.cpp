@@ -300,6 +300,28 @@ TEST(TFormTest, BorderAndFormStylesBecomeWindowFlags) {
     EXPECT_EQ(form.peer().widget()->windowType(), Qt::Dialog);
 }
 
+TEST(TFormTest, BorderIconsAndStylesDecideTheButtonsAndWhetherTheUserResizes) {
+    TfmProbe form(nullptr);
+    QWidget& widget = *form.peer().widget();
+    EXPECT_TRUE(widget.windowFlags() & Qt::WindowCloseButtonHint);
+    form.SetBorderIcons(0);
+    EXPECT_FALSE(widget.windowFlags() & Qt::WindowCloseButtonHint);
+    struct Case {
+        TFormBorderStyle style;
+        bool fixed;
+    };
+    for (const Case c : {Case{bsDialog, true}, Case{bsSingle, true}, Case{bsToolWindow, true},
+                         Case{bsSizeToolWin, false}, Case{bsSizeable, false}}) {
+        form.SetBorderStyle(c.style);
+        form.SetBounds(40, 40, 230, 140);
+        EXPECT_EQ(widget.size(), QSize(230, 140)) << c.style;
+        EXPECT_EQ(widget.minimumSize() == widget.maximumSize(), c.fixed) << c.style;
+        form.SetBounds(40, 40, 200, 120);
+    }
+    form.SetBorderStyle(bsSizeToolWin);
+    EXPECT_EQ(widget.windowType(), Qt::Tool);
+}
+
 TEST(TFormTest, FormAtTheScreenCentreIsCentredWhenFirstShown) {
     TfmProbe form(nullptr);
     form.SetPosition(poScreenCenter);
