@@ -151,9 +151,11 @@ void TWinControl::HandleNeeded() {
 }
 
 void TWinControl::RecreateWnd() {
-    if (!handleAllocated_)
-        return;
     DestroyWnd();
+    if (!handleAllocated_) {
+        HandleNeeded();
+        return;
+    }
     CreateWnd();
 }
 

@@ -24,7 +24,7 @@ public:
     virtual AnsiString WindowClassName() const;
     // The native window's life. CreateWnd runs once: at the first show on screen, or at
     // HandleNeeded, whichever comes first (a parent's window first). RecreateWnd resets the
-    // window's state (DestroyWnd) and runs CreateWnd again, if the window was created.
+    // window's state (DestroyWnd) and runs CreateWnd again, creating the window if need be.
     bool HandleAllocated() const { return handleAllocated_; }
     void HandleNeeded();
     void RecreateWnd();

@@ -77,3 +77,7 @@ int ReleaseDC(HWND Window, TCanvas* Canvas);
 
 // Negative (high bit set) while the key or mouse button (VK_LBUTTON ...) is down.
 std::int16_t GetKeyState(int VirtualKey);
+
+class TWinControl;
+// The live window of ours with that number, or null.
+TWinControl* FindControl(HWND Window);
