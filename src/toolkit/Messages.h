@@ -21,6 +21,8 @@ constexpr unsigned WM_KEYDOWN = 0x0100;
 constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned WM_CHAR = 0x0102;
 constexpr unsigned WM_TIMER = 0x0113;
+constexpr unsigned WM_HSCROLL = 0x0114;
+constexpr unsigned WM_VSCROLL = 0x0115;
 constexpr unsigned WM_MOUSEMOVE = 0x0200;
 constexpr unsigned WM_LBUTTONDOWN = 0x0201;
 constexpr unsigned WM_LBUTTONUP = 0x0202;
@@ -32,6 +34,8 @@ constexpr unsigned WM_MBUTTONDOWN = 0x0207;
 constexpr unsigned WM_MBUTTONUP = 0x0208;
 constexpr unsigned WM_MBUTTONDBLCLK = 0x0209;
 constexpr unsigned WM_MOUSEWHEEL = 0x020A;
+constexpr unsigned WM_CUT = 0x0300;
+constexpr unsigned WM_PASTE = 0x0302;
 constexpr unsigned WM_USER = 0x0400;
 
 // The toolkit's own notifications, numbered above the system's as the original toolkit does.
@@ -84,5 +88,12 @@ struct TMsg {
 constexpr LPARAM MAKELPARAM(int x, int y) {
     return LPARAM(std::uint32_t(std::uint16_t(x)) | (std::uint32_t(std::uint16_t(y)) << 16));
 }
+// The scroll code in the low word of a WM_HSCROLL / WM_VSCROLL WParam: the high word holds the
+// position reached.
+constexpr int SB_THUMBPOSITION = 4;
+constexpr WPARAM MAKEWPARAM(int low, int high) {
+    return WPARAM(std::uint32_t(std::uint16_t(low)) | (std::uint32_t(std::uint16_t(high)) << 16));
+}
+
 constexpr int GET_X_LPARAM(LPARAM l) { return std::int16_t(std::uint16_t(l & 0xFFFF)); }
 constexpr int GET_Y_LPARAM(LPARAM l) { return std::int16_t(std::uint16_t((l >> 16) & 0xFFFF)); }
