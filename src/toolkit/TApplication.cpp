@@ -133,6 +133,7 @@ void TApplication::ShowException(const std::exception& E) {
 }
 
 int TApplication::MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {
+    tk::cancelMode();
     return tk::dialogPresenter().messageBox(Text, Caption.empty() ? title_ : Caption, Flags);
 }
 
