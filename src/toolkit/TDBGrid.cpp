@@ -241,10 +241,9 @@ void TDBGrid::ColumnMoved(int FromIndex, int ToIndex) {
     const TColumn* target = columnAt(ToIndex);
     if (!moved || !target)
         return;
-    BeginLayout();
+    // The moved column keeps its new place: the set is customised from now on.
     moved->SetIndex(target->Index());
     moved->changedByHand();
-    EndLayout();
 }
 
 TCustomGrid::ScrollRange TDBGrid::VerticalScrollRange() const {
