@@ -162,6 +162,8 @@ void TDBGrid::LayoutChanged() {
 }
 
 void TDBGrid::linkActiveChanged() {
+    if (ComponentState() & csDestroying)
+        return;
     if (!linkActive())
         selectedRows_->Clear();
     LayoutChanged();
