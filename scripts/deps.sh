@@ -1,17 +1,31 @@
 #!/usr/bin/env bash
 # Installs whatever the build, the tests and the screenshots need and is not there yet.
 # Does nothing (and needs no network) when everything is installed.
+#   deps.sh              the build, the tests and the screenshot tool's X server
+#   deps.sh screenshots  only what the run command needs to photograph the program without a
+#                        display (window search and input, screen capture)
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
-  libsqlite3-dev libjpeg62-turbo-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core
-  xvfb xauth
-  python3
-)
+case "${1:-build}" in
+  build)
+    packages=(
+      cmake ninja-build g++ pkg-config
+      qt6-base-dev libgl-dev
+      libsqlite3-dev libjpeg62-turbo-dev
+      libgtest-dev libgmock-dev libbenchmark-dev
+      fonts-liberation fonts-dejavu-core
+      xvfb xauth
+      python3
+    )
+    ;;
+  screenshots)
+    packages=(xdotool imagemagick)
+    ;;
+  *)
+    echo "usage: deps.sh [screenshots]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
