@@ -1,31 +1,29 @@
 #!/usr/bin/env bash
-# Installs whatever the build, the tests and the screenshots need and is not there yet.
+# Installs whatever the build, the tests and the screenshots need and is not there yet; named
+# groups add the packages of one script only ("coverage": scripts/coverage.sh; "screenshots": the
+# window search, input and screen capture with which scripts/run.sh photographs the program when
+# there is no display).
 # Does nothing (and needs no network) when everything is installed.
-#   deps.sh              the build, the tests and the screenshot tool's X server
-#   deps.sh screenshots  only what the run command needs to photograph the program without a
-#                        display (window search and input, screen capture)
+# Usage: scripts/deps.sh [GROUP...]
 set -euo pipefail
 
-case "${1:-build}" in
-  build)
-    packages=(
-      cmake ninja-build g++ pkg-config
-      qt6-base-dev libgl-dev
-      libsqlite3-dev libjpeg62-turbo-dev
-      libgtest-dev libgmock-dev libbenchmark-dev
-      fonts-liberation fonts-dejavu-core
-      xvfb xauth
-      python3
-    )
-    ;;
-  screenshots)
-    packages=(xdotool imagemagick)
-    ;;
-  *)
-    echo "usage: deps.sh [screenshots]" >&2
-    exit 2
-    ;;
-esac
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev
+  libsqlite3-dev libjpeg62-turbo-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+  xvfb xauth
+  python3
+)
+
+for group in "$@"; do
+  case "$group" in
+    coverage) packages+=(gcovr) ;;
+    screenshots) packages+=(xdotool imagemagick) ;;
+    *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
