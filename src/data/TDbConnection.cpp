@@ -397,7 +397,7 @@ int TDbConnection::Execute(const AnsiString& SQL, TParams* Params, bool UseCache
     }
     try {
         if (Params != nullptr && Params->Count() > 0) {
-            db::bindParams(statement, *Params, db::ProviderTypes::Refuse);
+            db::bindParams(nullptr, statement, *Params, db::ProviderTypes::Refuse);
             EngineCheck(nullptr, CeExecuteSQL(statement, Cursor));
         } else {
             EngineCheck(nullptr, CeExecuteSQLDirect(statement, SQL.c_str(), Cursor));
