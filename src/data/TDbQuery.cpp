@@ -16,6 +16,7 @@
 //     handle when one is held
 #include "data/TDbQuery.h"
 
+#include "data/BusyCursor.h"
 #include "data/DbTexts.h"
 #include "data/EDbEngineError.h"
 #include "data/ParamBinder.h"
@@ -28,7 +29,6 @@
 #include "toolkit/SqlClauses.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
-#include "toolkit/TScreen.h"
 #include "toolkit/TStringList.h"
 
 namespace {
@@ -38,18 +38,6 @@ constexpr CERESULT kStatementClosed = 5106;
 constexpr uint32_t kReadOnlyOption = 2;
 constexpr uint16_t kMaxIndexes = 50;
 constexpr CERESULT kNoRelativePosition = 5041;
-
-// Shows a screen cursor for its lifetime and puts the previous one back, also after an error.
-class ScreenCursor {
-public:
-    explicit ScreenCursor(TCursor cursor) : saved_(Screen->Cursor()) { Screen->SetCursor(cursor); }
-    ~ScreenCursor() { Screen->SetCursor(saved_); }
-    ScreenCursor(const ScreenCursor&) = delete;
-    ScreenCursor& operator=(const ScreenCursor&) = delete;
-
-private:
-    TCursor saved_;
-};
 
 } // namespace
 
@@ -225,7 +213,7 @@ CEHANDLE TDbQuery::execute() {
 }
 
 CEHANDLE TDbQuery::OpenHandle() {
-    const ScreenCursor busy(WaitCursor);
+    const db::BusyCursor busy(WaitCursor);
     const CEHANDLE cursor = execute();
     if (cursor == db::kNoHandle)
         DbMisuse(this, db::SNoCursorHandle);
@@ -245,7 +233,7 @@ CEHANDLE TDbQuery::OpenHandle() {
 void TDbQuery::ExecSQL() {
     CEHANDLE cursor = db::kNoHandle;
     {
-        const ScreenCursor busy(WaitCursor);
+        const db::BusyCursor busy(WaitCursor);
         cursor = execute();
     }
     if (cursor != db::kNoHandle)
