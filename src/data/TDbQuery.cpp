@@ -290,7 +290,7 @@ int TDbQuery::GetCurrentRecNum() {
 TDataSource* TDbQuery::GetDataSource() const { return dataLink_->DataSource(); }
 
 void TDbQuery::SetDataSource(TDataSource* Value) {
-    if (Value != nullptr && Value->IsLinkedTo(this))
+    if (IsLinkedTo(Value))
         DbMisuse(this, db::SCircularDataLink);
     dataLink_->SetDataSource(Value);
 }
