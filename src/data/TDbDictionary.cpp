@@ -171,11 +171,9 @@ void TDbDictionary::SetDbServerTypes(TDbServerTypes Value) {
     if (Value == serverTypes_)
         return;
     const uint16_t mask = db::serverTypeMask(Value);
-    if (mask == 0) {
-        if (serverTypes_ == 0)
-            serverTypes_ = stCE_REMOTE;
+    // The set stays as it was.
+    if (mask == 0)
         throw DbSettingsError(db::SNoServerType);
-    }
     serverTypes_ = Value;
     EngineCheck(nullptr, CeSetServerType(mask));
 }

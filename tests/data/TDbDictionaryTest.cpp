@@ -1,0 +1,291 @@
+// The dictionary administration component: every wrapper by its effect, the object lists, the
+// alias and path rules, the refused free-table connection, and the deferred connect.
+#include "data/TDbDictionary.h"
+
+#include <fstream>
+#include <functional>
+
+#include "DataFixture.h"
+#include "data/DbErrors.h"
+#include "toolkit/Controls.h"
+#include "toolkit/TScreen.h"
+#include "toolkit/TStringList.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class TDbDictionaryTest : public DataFixture {
+protected:
+    static size_t dictionaryConnections() {
+        return handlesOf(ce::HandleKind::Dictionary) + handlesOf(ce::HandleKind::DictionaryAdmin);
+    }
+
+    TDbDictionary* component() {
+        auto* d = new TDbDictionary(&owner);
+        d->SetName("DbDictionary1");
+        return d;
+    }
+
+    static Names list(const std::function<void(TStrings*)>& fill) {
+        TStringList names;
+        fill(&names);
+        Names out;
+        for (int i = 0; i < names.Count(); ++i)
+            out.push_back(names.Strings(i));
+        return out;
+    }
+
+    // A text property read through one of the component's getters.
+    static std::string text(const std::function<void(char*, uint32_t*)>& get) {
+        char buffer[261] = {};
+        uint32_t length = 260;
+        get(buffer, &length);
+        return buffer;
+    }
+
+    static void expectMisuse(const std::function<void()>& action, const std::string& message) {
+        try {
+            action();
+            ADD_FAILURE() << "no error: " << message;
+        } catch (const EDbEngineError& e) {
+            EXPECT_EQ(e.ErrorCode, 5121);
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+    }
+};
+
+TEST_F(TDbDictionaryTest, EveryWrapperReachesTheEngine) {
+    directory({"CREATE TABLE people (ID INTEGER, NAME CHAR(10))"});
+    TDbDictionary* d = component();
+    d->CreateDictionary(path("admin.vdd"), false, "administration");
+    ASSERT_TRUE(d->IsConnected());
+    EXPECT_EQ(d->GetConnectPath(), path("admin.vdd"));
+    sql(d->Handle(), "CREATE TABLE Office (Office_Id INTEGER)");
+    sql(d->Handle(), "CREATE TABLE Branch (Office_Id INTEGER, Street CHAR(30), House CHAR(10))");
+    sql(d->Handle(), "CREATE INDEX OFFICE ON Branch (Office_Id)");
+    sql(d->Handle(), "CREATE INDEX ADDRESS ON Branch (UPPER(Street), UPPER(House)) IN FILE 'extra.vdi'");
+    sql(d->Handle(), "CREATE INDEX HOUSE ON Branch (House) IN FILE 'extra.vdi'");
+
+    struct Row {
+        const char* wrappers;
+        std::function<void(TDbDictionary&)> run;
+    };
+    const Row rows[] = {
+        {"SetDatabaseProperty, GetDatabaseProperty",
+         [](TDbDictionary& d) {
+             d.SetDatabaseProperty(100, "admin db", 9);
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetDatabaseProperty(100, b, n); }), "admin db");
+         }},
+        {"AddTable, GetTableProperty",
+         [&](TDbDictionary& d) {
+             d.AddTable("Persons", path("people.vdt"), 3, 0, "", "copied");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetTableProperty("Persons", 200, b, n); }), "copied");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind3("Persons", l); }), (Names{"ID", "NAME"}));
+         }},
+        {"SetTableProperty",
+         [](TDbDictionary& d) {
+             d.SetTableProperty("Persons", 200, "people", 7, 0, "");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetTableProperty("Persons", 200, b, n); }), "people");
+         }},
+        {"SetFieldProperty, GetFieldProperty",
+         [](TDbDictionary& d) {
+             d.SetFieldProperty("Persons", "NAME", 300, "name", 5, 0, "");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetFieldProperty("Persons", "NAME", 300, b, n); }), "name");
+         }},
+        {"AddIndexFile, GetIndexFileProperty, GetIndexProperty",
+         [](TDbDictionary& d) {
+             d.AddIndexFile("Branch", "extra.vdi", "addresses");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetIndexFileProperty("Branch", "extra.vdi", 450, b, n); }),
+                       "addresses");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetIndexProperty("Branch", "HOUSE", 400, b, n); }),
+                       "extra.vdi");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind4("Branch", l); }), (Names{"extra.vdi"}));
+             EXPECT_EQ(list([&](TStrings* l) { d.GetIndexPropertyEx("Branch", "EXTRA.VDI", l); }),
+                       (Names{"ADDRESS", "HOUSE"}));
+         }},
+        {"DeleteIndex",
+         [](TDbDictionary& d) {
+             d.DeleteIndex("Branch", "OFFICE");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind5("Branch", l); }), (Names{"ADDRESS", "HOUSE"}));
+         }},
+        {"RemoveIndexFile",
+         [](TDbDictionary& d) {
+             d.RemoveIndexFile("Branch", "extra.vdi", 0);
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind4("Branch", l); }), Names{});
+         }},
+        {"CreateRefIntegrity, GetRefIntegrityProperty",
+         [](TDbDictionary& d) {
+             d.CreateRefIntegrity("Rule", "", "Office", "", "Branch", "", 1, 2);
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetRefIntegrityProperty("Rule", 702, b, n); }), "Office");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind1(l); }), (Names{"Rule"}));
+         }},
+        {"RemoveRefIntegrity",
+         [](TDbDictionary& d) {
+             d.RemoveRefIntegrity("Rule");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind1(l); }), Names{});
+         }},
+        {"AddView, GetViewProperty",
+         [](TDbDictionary& d) {
+             d.AddView("V", "all offices", "SELECT * FROM Office");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetViewProperty("V", 501, b, n); }), "SELECT * FROM Office");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind6(l); }), (Names{"V"}));
+         }},
+        {"RemoveView",
+         [](TDbDictionary& d) {
+             d.RemoveView("V");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind6(l); }), Names{});
+         }},
+        {"CreateUserGroup, GetUserGroupProperty, SetUserGroupProperty",
+         [](TDbDictionary& d) {
+             d.CreateUserGroup("Readers", "read");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetUserGroupProperty("Readers", 900, b, n); }), "read");
+             d.SetUserGroupProperty("Readers", 900, "r", 2);
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetUserGroupProperty("Readers", 900, b, n); }), "r");
+         }},
+        {"CreateUser, GetUserProperty, SetUserProperty",
+         [](TDbDictionary& d) {
+             d.CreateUser("Readers", "U", "pw", "one user");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 800, b, n); }), "one user");
+             d.SetUserProperty("U", 800, "renamed", 8);
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 800, b, n); }), "renamed");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind8Of("Readers", l); }), (Names{"U"}));
+         }},
+        {"AddUserToGroup, RemoveUserFromGroup, DeleteUserGroup",
+         [](TDbDictionary& d) {
+             d.CreateUserGroup("Writers", "");
+             d.AddUserToGroup("Writers", "U");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 802, b, n); }), "Readers;Writers");
+             d.RemoveUserFromGroup("Writers", "U");
+             EXPECT_EQ(text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 802, b, n); }), "Readers");
+             d.DeleteUserGroup("Writers");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind9(l); }), (Names{"Readers"}));
+         }},
+        {"SetObjectAccessRights",
+         [](TDbDictionary& d) {
+             d.SetObjectAccessRights("Office", "U", "R");
+             EXPECT_THROW(d.SetObjectAccessRights("Office", "Nobody", "R"), EDbEngineError);
+         }},
+        {"DeleteUser",
+         [](TDbDictionary& d) {
+             d.DeleteUser("U");
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind8(l); }), (Names{"ADMIN"}));
+         }},
+        {"FindFirstObject, FindNextObject, FindClose",
+         [](TDbDictionary& d) {
+             const size_t finds = handlesOf(ce::HandleKind::Find);
+             char name[201] = {};
+             uint32_t length = 200;
+             CEHANDLE find = 0;
+             d.FindFirstObject(10, "", name, &length, &find);
+             EXPECT_STREQ(name, "Office");
+             length = 200;
+             d.FindNextObject(find, name, &length);
+             EXPECT_STREQ(name, "Branch");
+             d.FindClose(find);
+             EXPECT_EQ(handlesOf(ce::HandleKind::Find), finds);
+         }},
+        {"GetProcedureProperty",
+         [](TDbDictionary& d) {
+             try {
+                 text([&](char* b, uint32_t* n) { d.GetProcedureProperty("Proc", 600, b, n); });
+                 ADD_FAILURE();
+             } catch (const EDbEngineError& e) {
+                 EXPECT_EQ(e.ErrorCode, 5133);
+             }
+         }},
+        {"RemoveTable",
+         [](TDbDictionary& d) {
+             d.RemoveTable("Persons", 0);
+             EXPECT_EQ(list([&](TStrings* l) { d.ListDDObjectsKind10(l); }), (Names{"Office", "Branch"}));
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.wrappers);
+        row.run(*d);
+    }
+
+    TStringList kept;
+    kept.Add("kept");
+    d->ListDDObjectsKind2(&kept);
+    EXPECT_EQ(kept.Count(), 1) << "no procedures: the list stays as it was";
+    expectMisuse([&] { d->CreateDictionary(path("other.vdd"), false, ""); },
+                 "IsConnected cannot be true when calling CreateDictionary");
+}
+
+TEST_F(TDbDictionaryTest, PathAndAliasFollowTheConnectionState) {
+    dictionary({});
+    SetCurrentDir(temp.path().string());
+    std::ofstream("DBALIAS.INI") << "[Databases]\nadmin=" << path("test.vdd") << ";N\n";
+    TDbDictionary* d = component();
+    expectMisuse([&] { d->SetAliasName("nosuch"); }, "TDbDictionary.AliasName is not valid");
+    d->SetAliasName("admin");
+    d->LoginPrompt = false;
+    d->SetIsConnected(true);
+    EXPECT_TRUE(d->IsConnected()) << "the alias's path without its letter";
+    expectMisuse([&] { d->SetConnectPath("x.vdd"); },
+                 "The TDbDictionary.ConnectPath may not be changed when IsConnected is TRUE");
+    expectMisuse([&] { d->SetAliasName("admin"); },
+                 "The TDbDictionary.AliasName may not be changed when IsConnected is TRUE");
+    d->SetDbServerTypes(stCE_LOCAL);
+    try {
+        d->SetDbServerTypes(0);
+        ADD_FAILURE();
+    } catch (const DbSettingsError& e) {
+        EXPECT_STREQ(e.what(), "At least one server type must be selected.");
+    }
+    EXPECT_EQ(d->DbServerTypes(), TDbServerTypes(stCE_LOCAL));
+}
+
+TEST_F(TDbDictionaryTest, FailedConnectsLeaveNoConnectionAndTheCursorAsItWas) {
+    directory({});
+    const size_t connections = handlesOf(ce::HandleKind::Directory) + dictionaryConnections();
+    Screen->SetCursor(crDefault);
+    TDbDictionary* d = component();
+    d->SetConnectPath(temp.path().string());
+    d->LoginPrompt = false;
+    expectMisuse([&] { d->SetIsConnected(true); }, "The Data Dictionary path was invalid.");
+    EXPECT_FALSE(d->IsConnected());
+    EXPECT_EQ(handlesOf(ce::HandleKind::Directory) + dictionaryConnections(), connections);
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+
+    // The login dialog answers cancelled here.
+    d->LoginPrompt = true;
+    try {
+        d->SetIsConnected(true);
+        ADD_FAILURE();
+    } catch (const EDatabaseError& e) {
+        EXPECT_STREQ(e.what(), "Cannot connect to database 'DbDictionary1'");
+    }
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+    TDbDictionary unnamed(nullptr);
+    expectMisuse([&] { unnamed.SetIsConnected(true); },
+                 "A connection string must be specified prior to connecting.");
+}
+
+TEST_F(TDbDictionaryTest, ALayoutConnectsWhenLoaded) {
+    dictionary({});
+    const size_t connections = dictionaryConnections();
+    TDbDictionary* d = component();
+    std::vector<std::string> events;
+    d->OnLogin = [&](TComponent* sender, AnsiString& user, AnsiString&) {
+        EXPECT_EQ(sender, d);
+        user = "ADMIN";
+        events.push_back("login");
+    };
+    d->OnConnect = [&](TPersistent*) { events.push_back("connect"); };
+    d->OnDisconnect = [&](TPersistent*) { events.push_back("disconnect"); };
+    d->BeginLoading();
+    d->SetConnectPath(path("test.vdd"));
+    d->SetIsConnected(true);
+    EXPECT_FALSE(d->IsConnected());
+    d->EndLoading();
+    EXPECT_TRUE(d->IsConnected());
+    EXPECT_EQ(d->UserName, "ADMIN");
+    EXPECT_EQ(dictionaryConnections(), connections + 1);
+    d->SetIsConnected(false);
+    EXPECT_EQ(dictionaryConnections(), connections);
+    EXPECT_EQ(events, (std::vector<std::string>{"login", "connect", "disconnect"}));
+}
+
+} // namespace
