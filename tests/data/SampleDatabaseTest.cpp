@@ -1,20 +1,33 @@
 // End to end on the sample database, as the main window uses it: settings and connection read in
-// layout order, the city map blob, and the Category, Street and Topic tables in index order.
+// layout order, the city map blob, the Category, Street and Topic tables in index order, and the
+// program's seven queries run as it runs them against the rows the database builder planned.
+#include <algorithm>
+#include <map>
+#include <set>
 #include <string>
 
 #include "DataFixture.h"
-#include "citycategories/CityCategory.h"
 #include "base/CodePage.h"
+#include "base/SortWeight.h"
+#include "citycategories/CityCategory.h"
 #include "data/TDbConnection.h"
+#include "data/TDbQuery.h"
 #include "data/TDbSettings.h"
 #include "data/TDbTable.h"
 #include "makedb/DatabaseWriter.h"
+#include "makedb/DirectoryPlan.h"
 #include "makedb/MapCategoryPatch.h"
+#include "support/ApplicationQueries.h"
+#include "toolkit/AnsiStrings.h"
+#include "toolkit/TDataSource.h"
+#include "toolkit/RecordingDataLink.h"
+#include "tools/makedb/SampleCity.h"
 #include "toolkit/TAutoIncField.h"
 #include "toolkit/TBlobField.h"
 #include "toolkit/TFileStream.h"
 #include "toolkit/TMemoryStream.h"
 #include "toolkit/TStringField.h"
+#include "toolkit/TStringList.h"
 
 namespace {
 
@@ -150,6 +163,219 @@ TEST_F(SampleDatabaseTest, MissingDictionaryGivesAClearErrorWithNothingOpen) {
     }
     EXPECT_FALSE(connection->IsConnected());
     EXPECT_FALSE(category->Active());
+}
+
+// The seven queries of the main window on the sample database, read from the layout with their
+// parameters and re-run as the program re-runs them.
+class SampleQueriesTest : public SampleDatabaseTest {
+protected:
+    void SetUp() override {
+        SampleDatabaseTest::SetUp();
+        loading.clear();
+        qShowCat = query("qShowCat", appsql::kShowCat, {"Name"});
+        qShowPredpr = query("qShowPredpr", appsql::kShowPredpr, {"Name"});
+        qShowFirm = query("qShowFirm", appsql::kShowFirm, {"Topic_Id"});
+        qShowFirm2 = query("qShowFirm2", appsql::kShowFirm2, {"Office_Id"});
+        qShowInfo = query("qShowInfo", appsql::kShowInfo, {"Office_Id"});
+        qShowTopics = query("qShowTopics", appsql::kShowTopics, {"Office_Id"});
+        qObjInfo = query("qObjInfo", appsql::kObjInfo, {"Street", "House"});
+        dsCat = new TDataSource(&owner);
+        dsCat->SetDataSet(qShowCat);
+        dsPredpr = new TDataSource(&owner);
+        dsPredpr->SetDataSet(qShowPredpr);
+        for (TComponent* c : loading)
+            c->EndLoading();
+        for (tktest::RecordingDataLink* grid : {&catGrid, &predprGrid})
+            grid->SetBufferCount(20);
+        catGrid.SetDataSource(dsCat);
+        predprGrid.SetDataSource(dsPredpr);
+        connection->Connect();
+        category->Open();
+        streets->Open();
+        rubrics->Open();
+        for (TDbQuery* q : {qShowCat, qShowPredpr, qShowFirm, qShowTopics, qShowInfo, qObjInfo})
+            q->Prepare();
+    }
+
+    void TearDown() override {
+        catGrid.SetDataSource(nullptr);
+        predprGrid.SetDataSource(nullptr);
+        SampleDatabaseTest::TearDown();
+    }
+
+    TDbQuery* query(const char* name, const char* text, const std::vector<const char*>& params) {
+        auto* q = add<TDbQuery>(name);
+        q->SetDatabaseName("DbConnection1");
+        q->SQL()->SetText(text);
+        TParams stored;
+        for (const char* param : params)
+            stored.CreateParam(ftUnknown, param, ptUnknown);
+        q->SetParamData(stored);
+        return q;
+    }
+
+    static const makedb::DirectoryPlan& plan() {
+        static const makedb::DirectoryPlan p =
+            makedb::DirectoryPlan::make(makedb::test::bundledManifest(), makedb::test::wordLists());
+        return p;
+    }
+
+    // The program's re-run: one parameter set as a string.
+    static void rerun(TDbQuery& q, const char* param, const AnsiString& value) {
+        q.DisableControls();
+        q.Close();
+        q.ParamByName(param)->SetAsString(value);
+        q.Open();
+        q.EnableControls();
+    }
+
+    // The query's rows (one text per row, from row()), checked to rise by the sort weights of
+    // their Name when ordered, and to be as many as RecordCount.
+    static std::vector<std::string> rows(TDbQuery& q, const std::function<std::string(TDbQuery&)>& row, bool ordered) {
+        std::vector<std::string> out;
+        std::string previous;
+        for (q.First(); !q.Eof(); q.Next()) {
+            out.push_back(row(q));
+            if (!ordered)
+                continue;
+            const std::string name = q.FieldByName("Name")->AsString();
+            EXPECT_LE(base::compareTextCp1251(previous, name), 0) << q.Name() << ": " << previous << " / " << name;
+            previous = name;
+        }
+        EXPECT_EQ(int(out.size()), q.RecordCount()) << q.Name();
+        return out;
+    }
+
+    static std::string name(TDbQuery& q) { return q.FieldByName("Name")->AsString(); }
+    static std::string firm(TDbQuery& q) {
+        return q.FieldByName("Office_Id")->AsString() + "|" + name(q) + "|" + q.FieldByName("Flags")->AsString() +
+               "|" + q.FieldByName("inetref")->AsString();
+    }
+    static std::string firmOf(const makedb::Firm& f) {
+        return std::to_string(f.id) + "|" + f.name + "|" + std::to_string(f.flags) + "|" + f.inetref;
+    }
+
+    static void expectSameRows(std::vector<std::string> actual, std::vector<std::string> expected, const char* what) {
+        std::sort(actual.begin(), actual.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(actual, expected) << what;
+    }
+
+    TDbQuery *qShowCat = nullptr, *qShowPredpr = nullptr, *qShowFirm = nullptr, *qShowFirm2 = nullptr;
+    TDbQuery *qShowInfo = nullptr, *qShowTopics = nullptr, *qObjInfo = nullptr;
+    TDataSource *dsCat = nullptr, *dsPredpr = nullptr;
+    tktest::RecordingDataLink catGrid, predprGrid;
+};
+
+TEST_F(SampleQueriesTest, SearchListsGiveThePlannedRowsAndOneGridNotice) {
+    rerun(*qShowCat, "Name", "%%");
+    expectSameRows(rows(*qShowCat, name, true), plan().rubrics, "every rubric");
+
+    const std::string part = plan().rubrics[3].substr(1, 3);
+    catGrid.clear();
+    qShowCat->DisableControls();
+    qShowCat->Close();
+    qShowCat->ParamByName("Name")->SetAsString("%" + AnsiUpperCase(part) + "%");
+    qShowCat->Open();
+    EXPECT_TRUE(catGrid.events.empty()) << "nothing inside the bracket";
+    qShowCat->EnableControls();
+    EXPECT_EQ(catGrid.events, (std::vector<std::string>{"layoutChanged"}));
+    std::vector<std::string> containing;
+    for (const std::string& r : plan().rubrics)
+        if (AnsiUpperCase(r).find(AnsiUpperCase(part)) != std::string::npos)
+            containing.push_back(r);
+    expectSameRows(rows(*qShowCat, name, true), containing, "rubrics containing a part");
+
+    rerun(*qShowPredpr, "Name", "%");
+    std::vector<std::string> firms;
+    for (const makedb::Firm& f : plan().firms)
+        firms.push_back(std::to_string(f.id) + "|" + f.name);
+    const auto idAndName = [](TDbQuery& q) { return q.FieldByName("Office_Id")->AsString() + "|" + name(q); };
+    expectSameRows(rows(*qShowPredpr, idAndName, true), firms, "every firm");
+    for (const std::string& initial : {std::string(base::utf8ToCp1251("К")), std::string("1")}) {
+        predprGrid.clear();
+        rerun(*qShowPredpr, "Name", initial + "%");
+        EXPECT_EQ(predprGrid.events, (std::vector<std::string>{"layoutChanged"}));
+        std::vector<std::string> starting;
+        for (const makedb::Firm& f : plan().firms)
+            if (AnsiUpperCase(f.name).rfind(initial, 0) == 0)
+                starting.push_back(std::to_string(f.id) + "|" + f.name);
+        expectSameRows(rows(*qShowPredpr, idAndName, true), starting, "firms by initial");
+    }
+}
+
+TEST_F(SampleQueriesTest, FirmListAndCardsGiveThePlannedRows) {
+    std::map<int32_t, std::vector<const makedb::Firm*>> byRubric;
+    for (const makedb::Firm& f : plan().firms)
+        for (int32_t t : f.topics)
+            byRubric[t].push_back(&f);
+    const auto largest = std::max_element(byRubric.begin(), byRubric.end(),
+                                          [](const auto& a, const auto& b) { return a.second.size() < b.second.size(); });
+    rerun(*qShowFirm, "Topic_Id", std::to_string(largest->first));
+    std::vector<std::string> expected;
+    for (const makedb::Firm* f : largest->second)
+        expected.push_back(firmOf(*f));
+    expectSameRows(rows(*qShowFirm, firm, true), expected, "firms of the largest rubric");
+
+    // The firm list's fill: the cards' branches and rubrics with the firm list left open.
+    for (qShowFirm->First(); !qShowFirm->Eof(); qShowFirm->Next()) {
+        const makedb::Firm& f = plan().firms.at(size_t(qShowFirm->FieldByName("Office_Id")->AsInteger() - 1));
+        qShowInfo->Close();
+        qShowInfo->ParamByName("Office_Id")->SetValue(qShowFirm->FieldByName("Office_Id")->Value());
+        qShowInfo->Open();
+        std::vector<std::string> branches;
+        for (const makedb::Branch& b : f.branches)
+            branches.push_back(b.street + "|" + b.house + "|" + b.apartment + "|" + b.contact);
+        const auto branch = [](TDbQuery& q) {
+            return q.FieldByName("Street")->AsString() + "|" + q.FieldByName("House")->AsString() + "|" +
+                   q.FieldByName("Apartment")->AsString() + "|" + q.FieldByName("Contact")->AsString();
+        };
+        expectSameRows(rows(*qShowInfo, branch, false), branches, f.name.c_str());
+        qShowTopics->Close();
+        qShowTopics->ParamByName("Office_Id")->SetAsInteger(f.id);
+        qShowTopics->Open();
+        std::vector<std::string> topics;
+        for (int32_t t : f.topics)
+            topics.push_back(plan().rubrics.at(size_t(t - 1)));
+        expectSameRows(rows(*qShowTopics, name, true), topics, f.name.c_str());
+    }
+
+    const makedb::Firm& one = *largest->second.front();
+    rerun(*qShowFirm2, "Office_Id", std::to_string(one.id));
+    EXPECT_EQ(rows(*qShowFirm2, firm, true), (std::vector<std::string>{firmOf(one)}));
+}
+
+TEST_F(SampleQueriesTest, AddressPickGivesTheFirmsThere) {
+    const makedb::Branch* mapped = nullptr;
+    for (const makedb::Firm& f : plan().firms)
+        for (const makedb::Branch& b : f.branches)
+            if (mapped == nullptr && b.mapObject != 0)
+                mapped = &b;
+    ASSERT_NE(mapped, nullptr);
+    std::vector<std::string> there;
+    std::set<std::string> houses;
+    for (const makedb::Firm& f : plan().firms)
+        for (const makedb::Branch& b : f.branches) {
+            if (b.street == mapped->street)
+                houses.insert(b.house);
+            if (b.street == mapped->street && b.house == mapped->house &&
+                std::find(there.begin(), there.end(), firmOf(f)) == there.end())
+                there.push_back(firmOf(f));
+        }
+    qObjInfo->Close();
+    qObjInfo->ParamByName("Street")->SetAsString(mapped->street);
+    qObjInfo->ParamByName("House")->SetAsString(mapped->house);
+    qObjInfo->Open();
+    expectSameRows(rows(*qObjInfo, firm, true), there, "firms at a mapped address");
+
+    std::string empty = "1";
+    while (houses.count(empty) != 0)
+        empty += "0";
+    qObjInfo->Close();
+    qObjInfo->ParamByName("House")->SetAsString(empty);
+    qObjInfo->Open();
+    EXPECT_TRUE(qObjInfo->Eof());
+    EXPECT_EQ(qObjInfo->RecordCount(), 0);
 }
 
 } // namespace
