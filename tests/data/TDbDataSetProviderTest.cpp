@@ -16,10 +16,7 @@ protected:
         DataFixture::SetUp();
         dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "INSERT INTO T VALUES (1, 'A')",
                     "INSERT INTO T VALUES (2, 'B')"});
-        connection = new TDbConnection(&owner);
-        connection->SetName("DbConnection1");
-        connection->SetConnectPath(path("test.vdd"));
-        connection->LoginPrompt = false;
+        connection = dictionaryConnection();
         table = new TDbTable(&owner);
         table->SetName("dbT");
         table->SetDatabaseName("DbConnection1");

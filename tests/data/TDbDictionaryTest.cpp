@@ -17,7 +17,7 @@ using Names = std::vector<std::string>;
 
 class TDbDictionaryTest : public DataFixture {
 protected:
-    static size_t dictionaryConnections() {
+    static size_t dictionaryHandles() {
         return handlesOf(ce::HandleKind::Dictionary) + handlesOf(ce::HandleKind::DictionaryAdmin);
     }
 
@@ -42,16 +42,6 @@ protected:
         uint32_t length = 260;
         get(buffer, &length);
         return buffer;
-    }
-
-    static void expectMisuse(const std::function<void()>& action, const std::string& message) {
-        try {
-            action();
-            ADD_FAILURE() << "no error: " << message;
-        } catch (const EDbEngineError& e) {
-            EXPECT_EQ(e.ErrorCode, 5121);
-            EXPECT_EQ(std::string(e.what()), message);
-        }
     }
 };
 
@@ -239,14 +229,14 @@ TEST_F(TDbDictionaryTest, PathAndAliasFollowTheConnectionState) {
 
 TEST_F(TDbDictionaryTest, FailedConnectsLeaveNoConnectionAndTheCursorAsItWas) {
     directory({});
-    const size_t connections = handlesOf(ce::HandleKind::Directory) + dictionaryConnections();
+    const size_t connections = handlesOf(ce::HandleKind::Directory) + dictionaryHandles();
     Screen->SetCursor(crDefault);
     TDbDictionary* d = component();
     d->SetConnectPath(temp.path().string());
     d->LoginPrompt = false;
     expectMisuse([&] { d->SetIsConnected(true); }, "The Data Dictionary path was invalid.");
     EXPECT_FALSE(d->IsConnected());
-    EXPECT_EQ(handlesOf(ce::HandleKind::Directory) + dictionaryConnections(), connections);
+    EXPECT_EQ(handlesOf(ce::HandleKind::Directory) + dictionaryHandles(), connections);
     EXPECT_EQ(Screen->Cursor(), crDefault);
 
     // The login dialog answers cancelled here.
@@ -265,7 +255,7 @@ TEST_F(TDbDictionaryTest, FailedConnectsLeaveNoConnectionAndTheCursorAsItWas) {
 
 TEST_F(TDbDictionaryTest, ALayoutConnectsWhenLoaded) {
     dictionary({});
-    const size_t connections = dictionaryConnections();
+    const size_t connections = dictionaryHandles();
     TDbDictionary* d = component();
     std::vector<std::string> events;
     d->OnLogin = [&](TComponent* sender, AnsiString& user, AnsiString&) {
@@ -282,9 +272,9 @@ TEST_F(TDbDictionaryTest, ALayoutConnectsWhenLoaded) {
     d->EndLoading();
     EXPECT_TRUE(d->IsConnected());
     EXPECT_EQ(d->UserName, "ADMIN");
-    EXPECT_EQ(dictionaryConnections(), connections + 1);
+    EXPECT_EQ(dictionaryHandles(), connections + 1);
     d->SetIsConnected(false);
-    EXPECT_EQ(dictionaryConnections(), connections);
+    EXPECT_EQ(dictionaryHandles(), connections);
     EXPECT_EQ(events, (std::vector<std::string>{"login", "connect", "disconnect"}));
 }
 

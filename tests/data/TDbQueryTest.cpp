@@ -46,10 +46,7 @@ protected:
                     "INSERT INTO C VALUES (2, 'y')", "INSERT INTO C VALUES (2, 'z')",
                     "CREATE TABLE P (K INTEGER, A CHAR(10), B CHAR(10), C CHAR(10), D CHAR(10))",
                     "CREATE TABLE AI (ID AUTOINC, NAME CHAR(10))"});
-        connection = new TDbConnection(&owner);
-        connection->SetName("DbConnection1");
-        connection->SetConnectPath(path("test.vdd"));
-        connection->LoginPrompt = false;
+        connection = dictionaryConnection();
     }
 
     // The first query of a test is named "Q", the others after it.
@@ -66,16 +63,6 @@ protected:
         for (q.First(); !q.Eof(); q.Next())
             ++n;
         return n;
-    }
-
-    static void expectMisuse(const std::function<void()>& action, const std::string& text) {
-        try {
-            action();
-            ADD_FAILURE() << "no error: " << text;
-        } catch (const EDbEngineError& e) {
-            EXPECT_EQ(e.ErrorCode, 5121);
-            EXPECT_EQ(std::string(e.what()), text);
-        }
     }
 
     TDbConnection* connection = nullptr;
