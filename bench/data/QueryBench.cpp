@@ -66,6 +66,9 @@ struct ComponentQuery {
         query->SQL()->SetText(c.sql);
         query->Prepare();
         source->SetDataSet(query);
+        // Only the two search lists have grids; the other queries are read row by row.
+        if (!c.grid)
+            return;
         grid.SetBufferCount(kGridRows);
         grid.SetDataSource(source);
     }

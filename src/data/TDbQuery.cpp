@@ -269,9 +269,11 @@ int TDbQuery::GetLastAutoInc() {
 }
 
 int TDbQuery::GetCurrentRecNum() {
+    // Asked for every fetched row: the index is looked up only when its position can matter.
     CEHANDLE index = 0;
-    EngineCheck(this, CeGetIndexHandle(TableHandle(), IndexName().empty() ? nullptr : IndexName().c_str(), &index));
-    if (!Sequenced() || index == 0) {
+    if (Sequenced())
+        EngineCheck(this, CeGetIndexHandle(TableHandle(), IndexName().empty() ? nullptr : IndexName().c_str(), &index));
+    if (index == 0) {
         uint32_t number = 0;
         EngineCheck(this, CeGetRecordNum(TableHandle(), 2, &number));
         return int(number);
