@@ -165,6 +165,10 @@ TEST_F(TDbQueryTest, ReRunsKeepOneStatementThatOutlivesAReconnect) {
     q->Open();
     EXPECT_EQ(rows(*q), 0);
     EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before + 1);
+    q->Close();
+    q->FreeStatement();
+    EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before);
+    q->Open();
     delete q;
     EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before);
 }
