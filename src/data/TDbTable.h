@@ -25,6 +25,16 @@ public:
     bool Exists();
     void RefreshDefaultIndex() override;
 
+    // Provider answers of a table.
+    // TableName without a four-character extension (".vdt").
+    AnsiString PSGetTableName() override;
+    void PSSetCommandText(const AnsiString& CommandText) override;
+    std::unique_ptr<TIndexDefs> PSGetIndexDefs(TIndexOptions IndexTypes) override;
+    // The chosen index, else the first primary, else the first unique one whose fields exist.
+    std::unique_ptr<TIndexDef> PSGetDefaultOrder() override;
+    // The inherited key fields, else those of the first unique index whose fields exist.
+    AnsiString PSGetKeyFields() override;
+
 protected:
     CEHANDLE OpenHandle() override;
 };
