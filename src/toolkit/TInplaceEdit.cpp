@@ -31,3 +31,9 @@ void TInplaceEdit::KeyPress(char& Key) {
     if (Key != 0)
         TCustomEdit::KeyPress(Key);
 }
+
+void TInplaceEdit::WndProc(TMessage& Message) {
+    TCustomEdit::WndProc(Message);
+    if (Message.Msg == WM_GETDLGCODE && grid_ && (grid_->Options() & goTabs))
+        Message.Result |= DLGC_WANTTAB;
+}

@@ -16,6 +16,8 @@ public:
 protected:
     void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
     void KeyPress(char& Key) override;
+    // Asks for Tab while the grid moves between cells with it.
+    void WndProc(TMessage& Message) override;
 
 private:
     friend class TCustomGrid;

@@ -251,14 +251,21 @@ TEST_F(TStringGridTest, EditorOpensOnF2StoresOnEnterAndRestoresOnEscape) {
 
 TEST_F(TStringGridTest, TabMovesBetweenCellsOnlyWithTheOption) {
     grid->SetOptions(grid->Options() | goTabs);
-    EXPECT_EQ(grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB, DLGC_WANTTAB);
     grid->SetCol(4);
-    std::uint16_t key = VK_TAB;
-    grid->Perform(WM_KEYDOWN, key, 0);
+    grid->SetFocus();
+    pump();
+    tk::input::key(*form, VK_TAB);
+    pump();
     EXPECT_EQ(grid->Col(), 1) << "past the last column, into the next row";
     EXPECT_EQ(grid->Row(), 2);
+    tk::input::key(*form, VK_TAB, ssShift);
+    pump();
+    EXPECT_EQ(grid->Col(), 4);
+    EXPECT_EQ(grid->Row(), 1);
     grid->SetOptions(grid->Options() & ~goTabs);
-    EXPECT_EQ(grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB, 0);
+    tk::input::key(*form, VK_TAB);
+    pump();
+    EXPECT_EQ(grid->Col(), 4) << "without the option Tab leaves the cells alone";
 }
 
 } // namespace
