@@ -156,13 +156,16 @@ int TExDBGrid::FixedCols() const { return dataActive() ? TCustomGrid::FixedCols(
 void TExDBGrid::SetFixedCols(int Value) {
     const int offset = indicatorOffset();
     int count = std::max(Value, 0) + offset;
-    if (dataActive() && !(ComponentState() & csLoading) && ColCount() > offset + 1) {
+    const bool apply = dataActive() && !(ComponentState() & csLoading) && ColCount() > offset + 1;
+    if (apply)
         count = std::min(count, ColCount() - 1);
-        TCustomGrid::SetFixedCols(count);
-        for (int i = 1; i <= std::min(FixedCols(), ColCount() - 1); ++i)
-            SetTabStops(i, false);
-    }
+    // Stored first: the base grid lays out again, and the layout puts the stored count back.
     frozenCols_ = count - offset;
+    if (!apply)
+        return;
+    TCustomGrid::SetFixedCols(count);
+    for (int i = 1; i <= std::min(FixedCols(), ColCount() - 1); ++i)
+        SetTabStops(i, false);
 }
 
 // --- Queries ------------------------------------------------------------------------------------

@@ -249,6 +249,7 @@ TEST_F(TExDBGridTest, TitleButtonsTrackThePressAndClickOnce) {
     EXPECT_EQ(beeps, 1) << "a refused title beeps";
 
     tk::input::press(*grid, mbLeft, at.X, at.Y);
+    pump();
     grid->Perform(WM_CANCELMODE, 0, 0);
     tk::input::release(*grid, mbLeft, at.X, at.Y);
     pump();
@@ -297,10 +298,12 @@ TEST_F(TExDBGridTest, CharactersReachOnKeyPressOnceAfterTheFormsPreview) {
     form->SetKeyPreview(true);
     form->OnKeyPress = [&](TPersistent*, char& k) { heard.push_back(std::string("form ") + k); };
     grid->OnKeyPress = [&](TPersistent*, char& k) { heard.push_back(std::string("grid ") + k); };
+    grid->SetOptions(grid->Options() & ~dgEditing);
     key(VK_RETURN, 0, '\r');
     key('A', 0, 'a');
     EXPECT_EQ(heard, (std::vector<std::string>{"form \r", "grid \r", "form a", "grid a"}));
 
+    grid->SetOptions(grid->Options() | dgEditing);
     grid->SetSelectedIndex(1);
     key(VK_F2);
     ASSERT_TRUE(grid->EditorMode());
@@ -349,8 +352,8 @@ TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSele
     other->SetFocus();
     grid->SetOptions(dgConfirmDelete | dgCancelOnExit | dgAlwaysShowSelection);
     repaint();
-    const TPoint current = cellCentre(0, 1);
-    EXPECT_EQ(grid->Canvas()->Pixels(current.X + 20, current.Y - 8), ColorToRGB(clHighlight));
+    const TRect current = grid->CellRect(grid->Col(), grid->Row());
+    EXPECT_EQ(grid->Canvas()->Pixels(current.Right - 3, current.Top + 3), ColorToRGB(clHighlight));
 }
 
 } // namespace
