@@ -258,9 +258,10 @@ bool TExDBGrid::HighlightCell(int DataCol, int DataRow, const AnsiString& Value,
 
 void TExDBGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
     TDBGrid::DrawCell(ACol, ARow, ARect, AState);
-    drawIndicatorMark(ARow, ARect);
-    if (ACol == 0 && indicatorOffset() > 0)
+    if (ACol == 0 && indicatorOffset() > 0) {
+        drawIndicatorMark(ARow, ARect);
         return;
+    }
     if (!(ComponentState() & csLoading) && (titleButtons_ || FixedCols() > 0) && (AState & gdFixed) &&
         (TDBGrid::Options() & dgTitles) && ARow < TitleOffset())
         drawTitleButton(ACol, ARow, ARect, AState);

@@ -326,6 +326,7 @@ TEST_F(TExDBGridTest, TheIndicatorMarksSelectedRowsAndAFailingTestKeepsTheActive
     data.MoveBy(-2);
     repaint();
     EXPECT_TRUE(anyPixelIn(grid->CellRect(0, 3), clBlack)) << "a dot on the selected row";
+    EXPECT_FALSE(anyPixelIn(grid->CellRect(2, 3), clBlack)) << "only in the indicator column";
     EXPECT_FALSE(anyPixelIn(grid->CellRect(0, 4), clBlack));
 
     const int active = grid->DataLink()->ActiveRecord();
