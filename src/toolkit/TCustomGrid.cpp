@@ -96,6 +96,8 @@ void TCustomGrid::SetFixedCols(int Value) {
     if (Value == fixedCols_)
         return;
     fixedCols_ = Value;
+    // The first scrolling column shows first again, also when fewer are fixed now.
+    topLeft_.X = Value;
     clampCurrent();
     LayoutGrid();
 }
@@ -105,6 +107,8 @@ void TCustomGrid::SetFixedRows(int Value) {
     if (Value == fixedRows_)
         return;
     fixedRows_ = Value;
+    // The first scrolling row shows first again, also when fewer are fixed now.
+    topLeft_.Y = Value;
     clampCurrent();
     LayoutGrid();
 }

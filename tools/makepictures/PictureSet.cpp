@@ -8,6 +8,7 @@
 #include "makepictures/CursorPainter.h"
 #include "makepictures/Drawing.h"
 #include "makepictures/GlyphPainter.h"
+#include "makepictures/GridGlyphPainter.h"
 #include "makepictures/IconLibraryStream.h"
 #include "makepictures/IconPainter.h"
 #include "makepictures/IndexedBmp.h"
@@ -59,6 +60,17 @@ std::vector<ResourceFile> builtInPictures() {
         TBitmap glyph;
         paintSpinGlyph(glyph, up);
         files.push_back({up ? "BITMAP/KEXSPINUP.bmp" : "BITMAP/KEXSPINDOWN.bmp", bmpFile(glyph)});
+    }
+    for (size_t i = 0; i < kGridGlyphNames.size(); ++i) {
+        TBitmap glyph;
+        paintGridGlyph(static_cast<int>(i), glyph);
+        files.push_back({std::string("BITMAP/") + kGridGlyphNames[i] + ".bmp", paletteBmp(glyph, sixteenColours(), 4)});
+    }
+    const TColor blackAndWhite[] = {clBlack, clWhite};
+    for (const bool arrow : {false, true}) {
+        TBitmap indicator;
+        paintSelectionIndicator(arrow, indicator);
+        files.push_back({arrow ? "BITMAP/DBG_MSARROW.bmp" : "BITMAP/DBG_MSDOT.bmp", paletteBmp(indicator, blackAndWhite, 1)});
     }
     const auto glyphs = toolGlyphs();
     for (size_t i = 0; i < glyphs.size(); ++i) {
