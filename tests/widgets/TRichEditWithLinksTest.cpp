@@ -11,7 +11,6 @@
 #include "support/CardRtf.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
-#include "toolkit/TMemoryStream.h"
 #include "toolkit/TScreen.h"
 
 namespace {
@@ -44,10 +43,7 @@ struct Card {
         edit->SetReadOnly(true);
         edit->SetScrollBars(ssVertical);
         edit->SetWordWrap(true);
-        TMemoryStream stream;
-        stream.WriteBuffer(kCard.data(), static_cast<int64_t>(kCard.size()));
-        stream.SetPosition(0);
-        edit->Lines()->LoadFromStream(stream);
+        testsupport::loadCard(*edit, kCard);
         form->Show();
         form->SetFocus();
         Application->ProcessMessages();
