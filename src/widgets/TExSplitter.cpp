@@ -173,8 +173,12 @@ void TExSplitter::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 void TExSplitter::startDrag(int x, int y) {
     kind_ = splitterKind();
     TForm* form = parentForm();
-    if (kind_ == 0 || form == nullptr || Parent() == nullptr)
+    if (kind_ == 0 || form == nullptr)
         return;
+    lineCanvas_ = GetDCEx(form->Handle(), nullptr, DCX_CACHE | DCX_CLIPSIBLINGS | DCX_LOCKWINDOWUPDATE);
+    if (lineCanvas_ == nullptr)
+        return;
+    drawingForm_ = form;
     sizing_ = true;
     savedShowHint_ = Application->ShowHint();
     Application->SetShowHint(false);
@@ -194,8 +198,6 @@ void TExSplitter::startDrag(int x, int y) {
         Point(parent.ClientWidth() - bottomRightLimit_, parent.ClientHeight() - bottomRightLimit_)));
     limit_ = Rect(topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y);
 
-    drawingForm_ = form;
-    lineCanvas_ = GetDCEx(form->Handle(), nullptr, DCX_CACHE | DCX_CLIPSIBLINGS | DCX_LOCKWINDOWUPDATE);
     const int thickness = resizesHeight() ? Height() : Width();
     lineCanvas_->Pen()->SetColor(clWhite);
     lineCanvas_->Pen()->SetMode(pmXor);

@@ -14,7 +14,7 @@ void TRichEditWithLinks::CreateWnd() {
 }
 
 void TRichEditWithLinks::WndProc(TMessage& Message) {
-    if (Message.Msg == CN_NOTIFY) {
+    if (Message.Msg == CN_NOTIFY && Message.LParam != 0) {
         const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
         if (header->code != EN_LINK) {
             TRichEdit::WndProc(Message);
