@@ -24,6 +24,7 @@
 #include "toolkit/TEdit.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TMemoryStream.h"
+#include "toolkit/TPanel.h"
 #include "toolkit/TParam.h"
 #include "toolkit/TPicture.h"
 #include "toolkit/TResourceStream.h"
@@ -41,6 +42,8 @@ TfmValdrenGIS* fmValdrenGIS = nullptr;
 namespace {
 
 constexpr int kMaxScale = 850;
+// Posted to the window by its first activation.
+constexpr unsigned kFirstActivation = WM_USER + 1;
 constexpr const char* kHelpViewerClass = "HH Parent";
 
 AnsiString ru(std::string_view utf8) { return tk::fromUtf8(utf8); }
@@ -143,13 +146,22 @@ void TfmValdrenGIS::LoadCityMap() {
 void TfmValdrenGIS::DataMap1AfterLoad() { DataMap1->SetMashtab(1644); }
 
 void TfmValdrenGIS::FormActivate() {
-    if (firstActivation_) {
-        N16Click();
-        minScale_ = DataMap1->Scale();
-        if (fmSmall)
-            fmSmall->PlaceAtMap(*DataMap1);
-    }
+    // The window system is still settling the maximised frame while the window first activates;
+    // the whole-city view and the mini-map's place wait for the messages queued before them.
+    if (firstActivation_)
+        PostMessage(Handle(), kFirstActivation, 0, 0);
     firstActivation_ = false;
+}
+
+void TfmValdrenGIS::WndProc(TMessage& Message) {
+    if (Message.Msg != kFirstActivation) {
+        TForm::WndProc(Message);
+        return;
+    }
+    N16Click();
+    minScale_ = DataMap1->Scale();
+    if (fmSmall)
+        fmSmall->PlaceAtMap(*DataMap1);
 }
 
 void TfmValdrenGIS::N16Click() {
@@ -282,6 +294,10 @@ void TfmValdrenGIS::DataMap1AfterScroll() {
 }
 
 void TfmValdrenGIS::DataMap1BlinkObject() {
+    // Every blink phase reports here; a running timer is left to run, as arming it again with the
+    // same values would restart its count and the blinking would never end.
+    if (Timer1->Enabled())
+        return;
     Timer1->SetInterval(unsigned(DataMap1->TimerInterval()));
     Timer1->SetEnabled(true);
 }

@@ -130,6 +130,9 @@ public:
     const AnsiString& BannerHelpFile() const { return bannerHelpFile_; }
     const AnsiString& BannerHelpTitle() const { return bannerHelpTitle_; }
 
+protected:
+    void WndProc(TMessage& Message) override;
+
 private:
     void buildLayout();
     void buildToolBar();

@@ -72,7 +72,10 @@ void ProgramFixture::freeWindows() {
 
 void ProgramFixture::showMainWindow() {
     Application->MainForm()->Show();
-    Application->ProcessMessages();
+    // The first activation's work is done when the minimum scale is known.
+    for (int round = 0; round < 50 && fmValdrenGIS->MinScale() == 0; ++round)
+        Application->ProcessMessages();
+    ASSERT_NE(fmValdrenGIS->MinScale(), 0) << "the main window was never activated";
 }
 
 void ProgramFixture::writeSettings(const std::string& text) {

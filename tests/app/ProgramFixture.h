@@ -34,7 +34,8 @@ protected:
 
     // The start-up; Dismiss gets the splash at its wait (Enter by default).
     void startProgram(const std::function<void(TfmSplash&)>& Dismiss = {});
-    // Shows the main window as the message loop does and handles what that brings.
+    // Shows the main window as the message loop does and handles messages until its first
+    // activation is done.
     void showMainWindow();
     // Frees the windows start-up made, as the end of the process would.
     void freeWindows();
