@@ -128,6 +128,9 @@ xdotool windowfocus "$found_window"
 sleep 0.2
 xdotool key Return
 wait_for_window "$main_title" 30 "the main window"
+# Xvfb has no window manager to activate the new window; its first activation shows the whole city.
+xdotool windowfocus "$found_window"
+wait_for_window "$main_title" 30 "the main window's first activation"
 import -window root "$shots_dir/run-main-window.png"
 
 echo "Splash screen: $shots_dir/run-splash.png"
