@@ -8,15 +8,17 @@
 #include <vector>
 
 #include "SampleDatabase.h"
+#include "app/QueryTexts.h"
 #include "base/CodePage.h"
 #include "data/TDbQuery.h"
 #include "data/TEngineFieldDef.h"
-#include "support/ApplicationQueries.h"
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/TDataLink.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
 #include "toolkit/TStringList.h"
+
+namespace appsql = app::sql;
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "DataFixture.h"
+#include "app/QueryTexts.h"
 #include "base/CodePage.h"
 #include "base/SortWeight.h"
 #include "citycategories/CityCategory.h"
@@ -17,7 +18,6 @@
 #include "makedb/DatabaseWriter.h"
 #include "makedb/DirectoryPlan.h"
 #include "makedb/MapCategoryPatch.h"
-#include "support/ApplicationQueries.h"
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/RecordingDataLink.h"
@@ -28,6 +28,8 @@
 #include "toolkit/TMemoryStream.h"
 #include "toolkit/TStringField.h"
 #include "toolkit/TStringList.h"
+
+namespace appsql = app::sql;
 
 namespace {
 
