@@ -13,9 +13,7 @@
 
 #include "app/ProgramDirectory.h"
 #include "app/StartUp.h"
-#include "app/TfmFindObj.h"
-#include "app/TfmParams.h"
-#include "app/TfmSmall.h"
+#include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
 #include "data/TDbConnection.h"
 #include "data/TDbTable.h"
@@ -73,14 +71,6 @@ private:
     fs::path previous_;
 };
 
-void freeWindows() {
-    delete fmSmall;
-    delete fmFindObj;
-    delete fmParams;
-    delete fmValdrenGIS;
-    Application->ProcessMessages();
-}
-
 // The city loaded the baseline's way: connection, table, blob, bare map drawn once.
 int loadBareMap(int size) {
     TComponent owner(nullptr);
@@ -134,7 +124,7 @@ void BM_StartUp(benchmark::State& state) {
             state.PauseTiming();
             if (fmValdrenGIS->DataMap1->GetObjectCount() != expected)
                 mismatch("the city's object count");
-            freeWindows();
+            app::freeWindows();
         }
         state.ResumeTiming();
     }

@@ -87,6 +87,14 @@ void startUp(const std::function<void(TfmSplash&)>& AtWait) {
     runGuarded([&AtWait] { bringUp(AtWait); });
 }
 
+void freeWindows() {
+    delete fmSmall;
+    delete fmFindObj;
+    delete fmParams;
+    delete fmValdrenGIS;
+    Application->ProcessMessages();
+}
+
 int runProgram() {
     startUp();
     Application->Run();

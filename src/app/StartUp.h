@@ -13,6 +13,9 @@ namespace app {
 // and the benchmark dismiss it there); the program passes none.
 void startUp(const std::function<void(TfmSplash&)>& AtWait = {});
 
+// Frees the windows startUp made, as the end of the process does (tests, tools, benchmarks).
+void freeWindows();
+
 // startUp, the message loop, then the toolkit's shut-down; returns the exit code 0.
 int runProgram();
 

@@ -44,6 +44,9 @@ namespace {
 
 AnsiString ru(std::string_view utf8) { return tk::fromUtf8(utf8); }
 
+// The client width of the search pages inside the 289-pixel right panel.
+constexpr int kPageWidth = 281;
+
 template <class C>
 C* place(TComponent* owner, TWinControl* parent, const char* name) {
     auto* control = new C(owner);
@@ -77,6 +80,17 @@ TExDBGrid* nameGrid(TComponent* owner, TWinControl* parent, const char* name, TD
     grid->SetHint(ru(hint));
     grid->SetShowHint(true);
     return grid;
+}
+
+// A search edit across the page: at most 50 characters, with a two-line hint.
+TEdit* searchEdit(TComponent* owner, TWinControl* parent, const char* name, int top, const char* hint) {
+    auto* edit = place<TEdit>(owner, parent, name);
+    edit->SetBounds(4, top, kPageWidth - 8, 21);
+    edit->SetAnchors(akLeft | akTop | akRight);
+    edit->SetMaxLength(50);
+    edit->SetHint(ru(hint));
+    edit->SetShowHint(true);
+    return edit;
 }
 
 TMenuItem* menuItem(TComponent* owner, TMenuItem* parent, const char* caption) {
@@ -180,17 +194,11 @@ void TfmValdrenGIS::buildRightPanel() {
     alphabetPage->SetPageControl(PageControl1);
     alphabetPage->SetCaption(ru("Алфавитный каталог"));
     PageControl1->SetActivePage(rubricPage);
-    const int pageWidth = 281;
 
     label(this, rubricPage, "Рубрика:", 4, 4);
-    Edit2 = place<TEdit>(this, rubricPage, "Edit2");
-    Edit2->SetBounds(4, 19, pageWidth - 8, 21);
-    Edit2->SetAnchors(akLeft | akTop | akRight);
-    Edit2->SetMaxLength(50);
-    Edit2->SetHint(ru("Строка поиска\r\nВведите часть названия рубрики"));
-    Edit2->SetShowHint(true);
+    Edit2 = searchEdit(this, rubricPage, "Edit2", 19, "Строка поиска\r\nВведите часть названия рубрики");
     ExDBGrid2 = nameGrid(this, rubricPage, "ExDBGrid2", dsCat, "Список рубрик\r\nВведите часть названия в строку поиска");
-    ExDBGrid2->SetBounds(4, 44, pageWidth - 8, 100);
+    ExDBGrid2->SetBounds(4, 44, kPageWidth - 8, 100);
     ExDBGrid2->SetAnchors(akLeft | akTop | akRight | akBottom);
 
     // Three rows of the alphabet bar: digits, then the letters in two halves.
@@ -212,15 +220,10 @@ void TfmValdrenGIS::buildRightPanel() {
         }
     }
     label(this, alphabetPage, "Наименование:", 4, 55);
-    Edit1 = place<TEdit>(this, alphabetPage, "Edit1");
-    Edit1->SetBounds(4, 69, pageWidth - 8, 21);
-    Edit1->SetAnchors(akLeft | akTop | akRight);
-    Edit1->SetMaxLength(50);
-    Edit1->SetHint(ru("Строка поиска\r\nВведите начало слова"));
-    Edit1->SetShowHint(true);
+    Edit1 = searchEdit(this, alphabetPage, "Edit1", 69, "Строка поиска\r\nВведите начало слова");
     ExDBGrid1 = nameGrid(this, alphabetPage, "ExDBGrid1", dsPredpr,
                          "Список предприятий, организаций, учреждений\r\nВведите начало слова в строку поиска");
-    ExDBGrid1->SetBounds(4, 94, pageWidth - 8, 50);
+    ExDBGrid1->SetBounds(4, 94, kPageWidth - 8, 50);
     ExDBGrid1->SetAnchors(akLeft | akTop | akRight | akBottom);
 
     for (TEdit* edit : {Edit2, Edit1}) {

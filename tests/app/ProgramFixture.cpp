@@ -5,9 +5,6 @@
 
 #include "app/ProgramDirectory.h"
 #include "app/StartUp.h"
-#include "app/TfmFindObj.h"
-#include "app/TfmParams.h"
-#include "app/TfmSmall.h"
 #include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
 #include "toolkit/Process.h"
@@ -62,13 +59,7 @@ void ProgramFixture::startProgram(const std::function<void(TfmSplash&)>& Dismiss
     });
 }
 
-void ProgramFixture::freeWindows() {
-    delete fmSmall;
-    delete fmFindObj;
-    delete fmParams;
-    delete fmValdrenGIS;
-    Application->ProcessMessages();
-}
+void ProgramFixture::freeWindows() { app::freeWindows(); }
 
 void ProgramFixture::showMainWindow() {
     Application->MainForm()->Show();

@@ -8,9 +8,6 @@
 
 #include "app/ProgramDirectory.h"
 #include "app/StartUp.h"
-#include "app/TfmFindObj.h"
-#include "app/TfmParams.h"
-#include "app/TfmSmall.h"
 #include "app/TfmValdrenGIS.h"
 #include "map/TDataMap.h"
 #include "app/TfmSplash.h"
@@ -41,12 +38,6 @@ bool startProgram(const std::function<void(TfmSplash&)>& AtWait) {
 
 void dismissSplash(TfmSplash& Splash) { tk::input::key(Splash, VK_RETURN); }
 
-void endProgram() {
-    delete fmSmall;
-    delete fmFindObj;
-    delete fmParams;
-    delete fmValdrenGIS;
-    Application->ProcessMessages();
-}
+void endProgram() { app::freeWindows(); }
 
 } // namespace shots
