@@ -3,6 +3,9 @@
 
 #include <fstream>
 
+#include "engine/CeEngine.h"
+#include "mapstream/MapStreamWriter.h"
+
 #include "app/ProgramDirectory.h"
 #include "app/StartUp.h"
 #include "app/TfmSplash.h"
@@ -67,6 +70,27 @@ void ProgramFixture::showMainWindow() {
     for (int round = 0; round < 50 && fmValdrenGIS->MinScale() == 0; ++round)
         Application->ProcessMessages();
     ASSERT_NE(fmValdrenGIS->MinScale(), 0) << "the main window was never activated";
+}
+
+void ProgramFixture::useCityWithMashtab(int Mashtab) {
+    const fs::path database = dir_ / "data" / "mapdata.vdd";
+    fs::remove(database);
+    fs::copy_file(fs::path(BUILD_DIR) / "data" / "mapdata.vdd", database);
+    mapstream::MapDocument document;
+    document.Header.Version = 6;
+    document.Header.Scale = 100;
+    document.Header.Mashtab = Mashtab;
+    const std::string bytes = mapstream::WriteMapStream(document);
+    CEHANDLE connection = 0;
+    CEHANDLE update = 0;
+    ASSERT_EQ(CeConnect60(database.string().c_str(), 1, "USER", "valdren", 0, &connection), 0u);
+    ASSERT_EQ(CeCreateSQLStatement(connection, &update), 0u);
+    ASSERT_EQ(CePrepareSQL(update, "UPDATE city SET citymap = :Map"), 0u);
+    const auto size = uint32_t(bytes.size());
+    ASSERT_EQ(CeSetBinary(update, CE_FIELDNO(1), 6, size, 0, bytes.data(), size), 0u);
+    ASSERT_EQ(CeExecuteSQL(update, nullptr), 0u);
+    ASSERT_EQ(CeCloseSQLStatement(update), 0u);
+    ASSERT_EQ(CeDisconnect(connection), 0u);
 }
 
 void ProgramFixture::writeSettings(const std::string& text) {

@@ -39,6 +39,9 @@ protected:
     void showMainWindow();
     // Frees the windows start-up made, as the end of the process would.
     void freeWindows();
+    // Puts a copy of the sample database in place of the link, with the city map replaced by a
+    // stream of no objects whose header holds Mashtab.
+    void useCityWithMashtab(int Mashtab);
     // Writes the settings file before start-up.
     void writeSettings(const std::string& text);
 

@@ -203,6 +203,27 @@ TEST_F(MainWindowTest, MeasureReadsMetresAndEscEndsIt) {
     EXPECT_EQ(map->Instrument(), iPick);
 }
 
+// The one case the sample city lacks: a stream whose header holds another measurement factor.
+class OtherMashtabTest : public apptest::ProgramFixture {};
+
+TEST_F(OtherMashtabTest, MeasuresWith1644WhateverTheStreamSays) {
+    useCityWithMashtab(1000);
+    startProgram();
+    showMainWindow();
+    TDataMap& map = *fmValdrenGIS->DataMap1;
+    EXPECT_EQ(map.Mashtab(), 1644);
+    fmValdrenGIS->SpeedButton6Click();
+    map.SetScale(20);
+    map.SetXWind(0);
+    map.SetYWind(0);
+    map.SetFocus();
+    tk::input::click(map, 40, 40);
+    tk::input::move(map, 240, 40);
+    tk::input::click(map, 240, 40);
+    Application->ProcessMessages();
+    EXPECT_EQ(fmValdrenGIS->StatusBar1->Panels()->Items(2)->Text(), ru("Расстояние = 1644м"));
+}
+
 TEST_F(MainWindowTest, PanStopsAtAVisibleEdgeAndRebuildsOncePerStep) {
     w->SpeedButton9Click();
     const auto& e = map->Model().MapExtent;
