@@ -10,6 +10,7 @@
 #include "map/TKEXSpinButton.h"
 
 #include "map/Rounding.h"
+#include "toolkit/TResourceStream.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/TWinControl.h"
 #include "toolkit/WinApi.h"
@@ -31,7 +32,12 @@ void polyline(TCanvas& canvas, TColor color, TPoint a, TPoint b, TPoint c) {
     canvas.Polyline(points);
 }
 
+// A program built without the glyphs gets a button without them.
 void loadBuiltIn(TBitmap& glyph, const char* name) {
+    if (FindResource(RT_BITMAP, name).empty()) {
+        glyph.SetSize(0, 0);
+        return;
+    }
     glyph.LoadFromResourceName(name);
     glyph.SetTransparent(true);
 }
