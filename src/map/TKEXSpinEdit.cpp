@@ -188,10 +188,9 @@ void TKEXSpinEdit::WndProc(TMessage& Message) {
         if (!editorEnabled_ || ReadOnly())
             return;
         break;
-    case WM_GETDLGCODE:
-        // Enter and Esc come as characters, which KeyPress hands to the form once.
+    case CM_CTL3DCHANGED:
         TCustomEdit::WndProc(Message);
-        Message.Result |= DLGC_WANTALLKEYS;
+        layOut();
         return;
     default:
         break;
@@ -250,7 +249,7 @@ void TKEXSpinEdit::createButton() {
     if (ComponentState() & csDestroying)
         return;
     freeButton();
-    const TSpinButtonKind kind = buttonKind_; // SHAREA
+    const TSpinButtonKind kind = NewStyleControls ? buttonKind_ : bkDiagonal;
     if (kind == bkStandard) {
         upDown_ = new TExUpDown(this);
         upDown_->SetBounds(0, 0, GetDefaultSpinButtonWidth(), Height());
@@ -280,7 +279,7 @@ void TKEXSpinEdit::placeButton() {
         return;
     const int w = Width();
     const int h = Height();
-    if (BorderStyle() == bsSingle) // SHAREA
+    if (NewStyleControls && Ctl3D() && BorderStyle() == bsSingle)
         container_->SetBounds(w - h - 1, -1, h - 3, h - 3);
     else
         container_->SetBounds(w - h, 0, h, h);

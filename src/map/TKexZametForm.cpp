@@ -31,7 +31,7 @@ int indexOfText(const TStrings& items, const AnsiString& text) {
 TKexZametForm::TKexZametForm(TComponent* AOwner) : TForm(AOwner) {
     SetCaption(fromUtf8("Заметка"));
     SetBorderStyle(bsDialog);
-    // SHAREA SetBorderIcons(0);
+    SetBorderIcons(0);
     SetPosition(poScreenCenter);
     SetClientWidth(392);
     SetClientHeight(376);

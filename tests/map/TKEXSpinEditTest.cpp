@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "map/TExUpDown.h"
+#include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TButton.h"
@@ -12,14 +13,17 @@
 
 namespace {
 
-// A shown form with one spin edit, focused, and a default button that counts its clicks.
+// A shown form with one spin edit, focused, and a default button that counts its clicks; beeps
+// are counted too.
 struct SpinForm {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
     TKEXSpinEdit* spin = new TKEXSpinEdit(form.get());
     TButton* ok = new TButton(form.get());
     int okClicks = 0;
+    int beeps = 0;
 
     SpinForm() {
+        tk::setBeeper([this](unsigned) { ++beeps; });
         form->SetBounds(0, 0, 240, 120);
         spin->SetParent(form.get());
         spin->SetBounds(10, 10, 120, 24);
@@ -31,6 +35,7 @@ struct SpinForm {
         spin->SetFocus();
         Application->ProcessMessages();
     }
+    ~SpinForm() { tk::setBeeper(nullptr); }
     void type(char c, std::uint16_t key = 0) {
         tk::input::key(*form, key, 0, c);
         Application->ProcessMessages();
@@ -85,12 +90,14 @@ TEST(TKEXSpinEditTest, TypingKeepsToTheCharactersOfTheForm) {
     for (char c : {'1', ',', '5', ',', 'e', 'E', '2', 'x'})
         f.type(c);
     EXPECT_EQ(f.spin->Text(), "1,5e2");
+    EXPECT_EQ(f.beeps, 3); // the second separator, the second E, the letter
 
     f.spin->SetEditorEnabled(false);
     f.spin->SelectAll();
     f.type('7');
     f.type('\b', VK_BACK);
     EXPECT_EQ(f.spin->Text(), "1,5e2");
+    EXPECT_EQ(f.beeps, 5);
     f.type('\r', VK_RETURN);
     EXPECT_EQ(f.okClicks, 1);
 
@@ -120,6 +127,7 @@ TEST(TKEXSpinEditTest, StepsComeFromArrowKeysAndTheUpDownButNotOnAReadOnlyEdit) 
     f.press(VK_UP);
     EXPECT_EQ(f.spin->Text(), "5");
     EXPECT_EQ(topClicks, 1);
+    EXPECT_EQ(f.beeps, 1);
     f.spin->SetReadOnly(false);
 
     f.spin->SetButtonKind(bkStandard);
