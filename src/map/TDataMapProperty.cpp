@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "map/DialogLayout.h"
 #include "map/Rounding.h"
 #include "map/StyleListItems.h"
 #include "map/TDataMap.h"
@@ -23,7 +24,6 @@
 #include "toolkit/TComboBox.h"
 #include "toolkit/TEdit.h"
 #include "toolkit/TGroupBox.h"
-#include "toolkit/TLabel.h"
 #include "toolkit/TPageControl.h"
 #include "toolkit/TShape.h"
 #include "toolkit/TTabSheet.h"
@@ -66,19 +66,16 @@ TDataMapProperty::~TDataMapProperty() {
 }
 
 void TDataMapProperty::createControls() {
-    const auto place = [this](auto* control, TWinControl* parent, int x, int y, int w, int h) {
-        control->SetParent(parent);
-        control->SetBounds(x, y, w, h);
-        return control;
+    const auto place = [](auto* control, TWinControl* parent, int x, int y, int w, int h) {
+        return mapi::placeControl(control, parent, x, y, w, h);
     };
     const auto group = [&](const char* caption, int y, int h) {
         auto* box = place(new TGroupBox(this), this, 4, y, 288, h);
         box->SetCaption(fromUtf8(caption));
         return box;
     };
-    const auto label = [&](TWinControl* parent, const char* caption, int x, int y) {
-        auto* text = place(new TLabel(this), parent, x, y, 60, 15);
-        text->SetCaption(fromUtf8(caption));
+    const auto label = [this](TWinControl* parent, const char* caption, int x, int y) {
+        mapi::placeLabel(this, parent, caption, x, y, 60);
     };
     const auto spin = [&](TWinControl* parent, int x, int y, double min, double max) {
         auto* edit = place(new TKEXSpinEdit(this), parent, x, y, 70, 22);
@@ -160,12 +157,7 @@ void TDataMapProperty::createControls() {
     NameLib = place(new TComboBox(this), TabIcon, 80, 6, 194, 22);
     NameLib->SetStyle(csDropDownList);
     ViewIcon = place(new TKexViewIcon(this), TabIcon, 6, 32, 268, 84);
-    ViewIcon->Options()->SetNotify(false);
-    ViewIcon->Options()->SetXSizeThumbnail(40);
-    ViewIcon->Options()->SetYSizeThumbnail(40);
-    ViewIcon->Options()->SetSizeBorder(2);
-    ViewIcon->Options()->SetColorSelect(clNavy);
-    ViewIcon->Options()->SetNotify(true);
+    mapi::setThumbnailLook(*ViewIcon->Options(), 40, 2, clNavy);
 
     ColorDialog1 = new TColorDialog(this);
     ColorDialog1->SetOptions(cdFullOpen | cdAnyColor);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "map/DialogLayout.h"
 #include "map/FlagGuard.h"
 #include "map/Rounding.h"
 #include "map/TDataMap.h"
@@ -11,7 +12,6 @@
 #include "toolkit/TBitBtn.h"
 #include "toolkit/TComboBox.h"
 #include "toolkit/TEdit.h"
-#include "toolkit/TLabel.h"
 #include "toolkit/TTrackBar.h"
 
 namespace {
@@ -30,13 +30,9 @@ TKexTextForm::TKexTextForm(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(300);
     SetClientHeight(158);
     const auto place = [this](auto* control, int x, int y, int w, int h) {
-        control->SetParent(this);
-        control->SetBounds(x, y, w, h);
-        return control;
+        return mapi::placeControl(control, this, x, y, w, h);
     };
-    const auto label = [&](const char* caption, int x, int y) {
-        place(new TLabel(this), x, y, 100, 15)->SetCaption(fromUtf8(caption));
-    };
+    const auto label = [this](const char* caption, int x, int y) { mapi::placeLabel(this, this, caption, x, y, 100); };
     label("Угол наклона", 8, 10);
     Ugol = place(new TTrackBar(this), 110, 4, 182, 26);
     Ugol->SetMax(kUgolMax);

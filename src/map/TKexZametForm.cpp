@@ -3,6 +3,7 @@
 #include "map/TKexZametForm.h"
 
 #include "map/CategoryVocabulary.h"
+#include "map/DialogLayout.h"
 #include "map/FlagGuard.h"
 #include "map/TDataMap.h"
 #include "map/TKexViewIcon.h"
@@ -10,7 +11,6 @@
 #include "toolkit/TButton.h"
 #include "toolkit/TComboBox.h"
 #include "toolkit/TEdit.h"
-#include "toolkit/TLabel.h"
 #include "toolkit/TMemo.h"
 
 namespace {
@@ -36,13 +36,9 @@ TKexZametForm::TKexZametForm(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(392);
     SetClientHeight(376);
     const auto place = [this](auto* control, int x, int y, int w, int h) {
-        control->SetParent(this);
-        control->SetBounds(x, y, w, h);
-        return control;
+        return mapi::placeControl(control, this, x, y, w, h);
     };
-    const auto label = [&](const char* caption, int x, int y) {
-        place(new TLabel(this), x, y, 160, 15)->SetCaption(fromUtf8(caption));
-    };
+    const auto label = [this](const char* caption, int x, int y) { mapi::placeLabel(this, this, caption, x, y, 160); };
     label("Категория объекта", 8, 8);
     ComboBox1 = place(new TComboBox(this), 8, 24, 376, 22);
     ComboBox1->SetStyle(csDropDownList);
@@ -57,12 +53,7 @@ TKexZametForm::TKexZametForm(TComponent* AOwner) : TForm(AOwner) {
     NameLib = place(new TComboBox(this), 8, 184, 376, 22);
     NameLib->SetStyle(csDropDownList);
     KexViewIcon = place(new TKexViewIcon(this), 8, 212, 376, 124);
-    KexViewIcon->Options()->SetNotify(false);
-    KexViewIcon->Options()->SetXSizeThumbnail(42);
-    KexViewIcon->Options()->SetYSizeThumbnail(42);
-    KexViewIcon->Options()->SetSizeBorder(1);
-    KexViewIcon->Options()->SetColorSelect(clRed);
-    KexViewIcon->Options()->SetNotify(true);
+    mapi::setThumbnailLook(*KexViewIcon->Options(), 42, 1, clRed);
     KexViewIcon->SetNameLib("DEFAULT");
     Button1 = place(new TButton(this), 228, 344, 75, 25);
     Button1->SetCaption(fromUtf8("Запись"));
