@@ -86,19 +86,15 @@ TKEXSpinButton::TKEXSpinButton(TComponent* AOwner)
 
 TKEXSpinButton::~TKEXSpinButton() { SetFocusControl(nullptr); }
 
-void TKEXSpinButton::SetUpGlyph(const TBitmap* Value) {
-    if (Value != nullptr)
-        upGlyph_->Assign(*Value);
-    else
-        loadBuiltIn(*upGlyph_, "KEXSPINUP");
-    glyphsChanged();
-}
+void TKEXSpinButton::SetUpGlyph(const TBitmap* Value) { setGlyph(*upGlyph_, Value, "KEXSPINUP"); }
 
-void TKEXSpinButton::SetDownGlyph(const TBitmap* Value) {
-    if (Value != nullptr)
-        downGlyph_->Assign(*Value);
+void TKEXSpinButton::SetDownGlyph(const TBitmap* Value) { setGlyph(*downGlyph_, Value, "KEXSPINDOWN"); }
+
+void TKEXSpinButton::setGlyph(TBitmap& glyph, const TBitmap* value, const char* builtIn) {
+    if (value != nullptr)
+        glyph.Assign(*value);
     else
-        loadBuiltIn(*downGlyph_, "KEXSPINDOWN");
+        loadBuiltIn(glyph, builtIn);
     glyphsChanged();
 }
 

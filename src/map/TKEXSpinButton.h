@@ -53,6 +53,7 @@ private:
     void clickPressed();
     void repeatTick();
     void showState(TSpinButtonState state);
+    void setGlyph(TBitmap& glyph, const TBitmap* value, const char* builtIn);
     void glyphsChanged();
     TBitmap& cached(TSpinButtonState state);
 

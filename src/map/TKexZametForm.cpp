@@ -52,7 +52,7 @@ TKexZametForm::TKexZametForm(TComponent* AOwner) : TForm(AOwner) {
     label("Имя библиотеки значков", 8, 168);
     NameLib = place(new TComboBox(this), 8, 184, 376, 22);
     NameLib->SetStyle(csDropDownList);
-    KexViewIcon = place(new TKexViewIcon(this), 8, 212, 376, 124);
+    KexViewIcon = place(new TKexViewIcon(this), 8, 210, 376, 130);
     mapi::setThumbnailLook(*KexViewIcon->Options(), 42, 1, clRed);
     KexViewIcon->SetNameLib("DEFAULT");
     Button1 = place(new TButton(this), 228, 344, 75, 25);

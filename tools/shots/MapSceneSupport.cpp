@@ -43,17 +43,23 @@ int pickFirstOfKind(TDataMap& map, std::uint8_t kind) {
     return found;
 }
 
-bool shootModal(TForm& dialog, const std::function<void()>& execute, const std::string& pngPath) {
+bool shootMapDialog(std::uint8_t kind, const std::function<TForm&(TDataMap&)>& dialog,
+                    const std::function<void(TDataMap&)>& execute, const std::string& pngPath) {
+    TForm host(nullptr);
+    TDataMap* map = cityMap(host, host, 400, 300);
+    if (map == nullptr || pickFirstOfKind(*map, kind) < 0)
+        return false;
+    TForm& shown = dialog(*map);
     bool written = false;
     Application->OnMessage = [&](TMsg&, bool&) {
-        if (!dialog.Visible() || dialog.ModalResult() != mrNone)
+        if (!shown.Visible() || shown.ModalResult() != mrNone)
             return;
-        written = tk::saveScreenshot(dialog, pngPath);
-        dialog.SetModalResult(mrOk);
+        written = tk::saveScreenshot(shown, pngPath);
+        shown.SetModalResult(mrOk);
     };
     // Handled inside the modal loop, once the dialog shows.
-    PostMessage(dialog.Handle(), WM_USER, 0, 0);
-    execute();
+    PostMessage(shown.Handle(), WM_USER, 0, 0);
+    execute(*map);
     Application->OnMessage = nullptr;
     return written;
 }

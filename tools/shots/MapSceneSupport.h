@@ -20,8 +20,10 @@ TDataMap* cityMap(TForm& owner, TWinControl& parent, int width, int height);
 // -1 when the map has none.
 int pickFirstOfKind(TDataMap& map, std::uint8_t kind);
 
-// Runs Execute, which shows Dialog modally, and writes the dialog's picture once it shows, then
-// closes it; false when the picture could not be written.
-bool shootModal(TForm& dialog, const std::function<void()>& execute, const std::string& pngPath);
+// On a map of the sample city with the first object of Kind picked, runs Execute, which shows
+// the map's Dialog modally, and writes the dialog's picture once it shows, then closes it; false
+// when the city or such an object is missing or the picture could not be written.
+bool shootMapDialog(std::uint8_t kind, const std::function<TForm&(TDataMap&)>& dialog,
+                    const std::function<void(TDataMap&)>& execute, const std::string& pngPath);
 
 } // namespace shots
