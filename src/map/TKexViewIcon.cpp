@@ -1,4 +1,5 @@
-// The icon view. Its picture is the grid drawn into the back buffer by Redraw; selecting redraws
+// The icon view. Its picture is the grid drawn into the back buffer by Redraw: the cached
+// background with the cells' frames, then the icons; selecting redraws
 // only the two cells concerned unless the grid scrolls. Cell (c, r) shows icon
 // first + r * columns + c, and the first visible icon is always at the start of a row.
 #include "map/TKexViewIcon.h"
@@ -38,6 +39,7 @@ void TKexViewIcon::SetColor(TColor Value) {
     if (color_ == Value)
         return;
     color_ = Value;
+    gridValid_ = false;
     Redraw();
 }
 
@@ -114,6 +116,7 @@ void TKexViewIcon::CalcGrid() {
 }
 
 void TKexViewIcon::UpdateLayout() {
+    gridValid_ = false;
     CalcGrid();
     Redraw();
 }
@@ -129,30 +132,43 @@ void TKexViewIcon::Redraw() {
         return;
     mapi::FlagGuard guard(redrawing_);
     CalcGrid();
-    TBitmap& buffer = *Picture()->Bitmap();
-    buffer.SetSize(Width(), Height());
-    TCanvas& canvas = *buffer.Canvas();
-    canvas.Brush()->SetStyle(bsSolid);
-    canvas.Brush()->SetColor(color_);
-    canvas.FillRect(Rect(0, 0, Width(), Height()));
+    if (!gridValid_ || grid_.Width() != Width() || grid_.Height() != Height())
+        drawGrid();
+    // A copy of the pixels, not a drawing of them.
+    Picture()->Bitmap()->Assign(grid_);
     int index = first_;
     for (int row = 0; row < rows_; ++row)
         for (int column = 0; column < columns_; ++column)
-            drawCell(column, row, index++);
+            drawIcon(column, row, index++, /*onFreshBackground=*/true);
     if (!painting_)
         Repaint();
+}
+
+// The background with every cell's frame, which only the size, Color and the options change: a
+// redraw copies it and draws the icons on it.
+void TKexViewIcon::drawGrid() {
+    grid_.SetSize(Width(), Height());
+    TCanvas& canvas = *grid_.Canvas();
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(color_);
+    canvas.FillRect(Rect(0, 0, Width(), Height()));
+    for (int row = 0; row < rows_; ++row)
+        for (int column = 0; column < columns_; ++column)
+            drawFrame(canvas, cellRect(column, row));
+    gridValid_ = true;
 }
 
 void TKexViewIcon::drawCellOf(int index) {
     const int offset = index - first_;
     if (offset < 0 || offset >= columns_ * rows_)
         return;
-    drawCell(offset % columns_, offset / columns_, index);
+    const int column = offset % columns_;
+    const int row = offset / columns_;
+    drawFrame(*Picture()->Bitmap()->Canvas(), cellRect(column, row));
+    drawIcon(column, row, index, /*onFreshBackground=*/false);
 }
 
-void TKexViewIcon::drawCell(int column, int row, int index) {
-    TCanvas& canvas = *Picture()->Bitmap()->Canvas();
-    const TRect cell = cellRect(column, row);
+void TKexViewIcon::drawFrame(TCanvas& canvas, const TRect& cell) const {
     const bool raised = options_.Grid3DStyle() == kexRaised;
     const TColor light = raised ? kFrameLight : kFrameShadow;
     const TColor dark = raised ? kFrameShadow : kFrameLight;
@@ -162,15 +178,22 @@ void TKexViewIcon::drawCell(int column, int row, int index) {
     edge(canvas, light, cell.Left, cell.Top, cell.Right, cell.Top);
     edge(canvas, dark, cell.Right, cell.Top, cell.Right, cell.Bottom);
     edge(canvas, dark, cell.Right, cell.Bottom, cell.Left, cell.Bottom);
+}
 
-    TRect inner = Rect(cell.Left + 2, cell.Top + 1, cell.Right - 1, cell.Bottom - 1);
+void TKexViewIcon::drawIcon(int column, int row, int index, bool onFreshBackground) {
     const TBitmap* icon = kexIcon_ != nullptr ? kexIcon_->GetBitmapByIndex(nameLib_, index) : nullptr;
     if (icon == nullptr)
         return;
+    TCanvas& canvas = *Picture()->Bitmap()->Canvas();
+    const TRect cell = cellRect(column, row);
+    TRect inner = Rect(cell.Left + 2, cell.Top + 1, cell.Right - 1, cell.Bottom - 1);
     const bool selected = index == nomerSelect_;
-    canvas.Brush()->SetColor(selected ? options_.ColorSelect() : color_);
-    canvas.Brush()->SetStyle(selected ? options_.StyleBrushSelect() : bsSolid);
-    canvas.FillRect(inner);
+    // On the fresh grid an unselected cell is already Color.
+    if (selected || !onFreshBackground) {
+        canvas.Brush()->SetColor(selected ? options_.ColorSelect() : color_);
+        canvas.Brush()->SetStyle(selected ? options_.StyleBrushSelect() : bsSolid);
+        canvas.FillRect(inner);
+    }
     const int border = options_.SizeBorder();
     inner = Rect(inner.Left + border, inner.Top + border, inner.Right - border, inner.Bottom - border);
     canvas.StretchDraw(FitPictureRect(inner, TSize{icon->Width(), icon->Height()}), *icon);

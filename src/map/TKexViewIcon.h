@@ -9,6 +9,7 @@
 #include "map/TKexViewOptions.h"
 #include "map/TMyImage.h"
 #include "toolkit/AnsiString.h"
+#include "toolkit/TBitmap.h"
 
 class TKexIcon;
 
@@ -59,7 +60,9 @@ protected:
 private:
     bool hasGrid() const { return columns_ > 0 && rows_ > 0; }
     TRect cellRect(int column, int row) const;
-    void drawCell(int column, int row, int index);
+    void drawGrid();
+    void drawFrame(TCanvas& canvas, const TRect& cell) const;
+    void drawIcon(int column, int row, int index, bool onFreshBackground);
     void drawCellOf(int index);
     bool scrollToSelected();
     void takeCount();
@@ -77,6 +80,8 @@ private:
     int selColumn_ = 0;
     int selRow_ = 0;
     int count_ = 0;
+    TBitmap grid_;
+    bool gridValid_ = false;
     bool redrawing_ = false;
     bool painting_ = false;
 };
