@@ -17,14 +17,14 @@ namespace {
 using tk::fromUtf8;
 
 TKEXSpinEdit* spinRow(TForm& form, int row, const char* caption, TValueType type, double value) {
-    const int y = 12 + row * 34;
+    const int y = 12 + row * 40;
     auto* label = new TLabel(&form);
     label->SetParent(&form);
-    label->SetBounds(12, y + 4, 120, 15);
+    label->SetBounds(12, y + 8, 120, 15);
     label->SetCaption(fromUtf8(caption));
     auto* spin = new TKEXSpinEdit(&form);
     spin->SetParent(&form);
-    spin->SetBounds(140, y, 110, 24);
+    spin->SetBounds(140, y, 120, 32);
     spin->SetValueType(type);
     spin->SetValue(value);
     return spin;
@@ -35,7 +35,7 @@ TKEXSpinEdit* spinRow(TForm& form, int row, const char* caption, TValueType type
 SHOTS_SCENE(spinedits) {
     auto form = std::make_unique<TForm>(nullptr);
     form->SetCaption(fromUtf8("Числовые поля"));
-    form->SetBounds(80, 60, 280, 200);
+    form->SetBounds(80, 60, 290, 230);
     spinRow(*form, 0, "Целое", vtInteger, 42);
     spinRow(*form, 1, "Дробное", vtFloat, 3.25);
     spinRow(*form, 2, "Шестнадцатеричное", vtHex, 255);
