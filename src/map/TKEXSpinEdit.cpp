@@ -31,7 +31,7 @@ int GetDefaultSpinButtonWidth() { return std::min(GetSystemMetrics(SM_CXVSCROLL)
 TKEXSpinEdit::TKEXSpinEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
     SetText("0");
     createButton();
-    setEditRect();
+    layOut();
 }
 
 TKEXSpinEdit::~TKEXSpinEdit() {

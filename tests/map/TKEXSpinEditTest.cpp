@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "map/TExUpDown.h"
+#include "map/TKEXSpinButton.h"
 #include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -81,6 +82,17 @@ TEST(TKEXSpinEditTest, ValuesAreClampedWrittenAndReadInTheirForm) {
         spin.SetValueType(vtInteger);
         EXPECT_EQ(spin.Increment(), rounded) << increment;
     }
+}
+
+TEST(TKEXSpinEditTest, DiagonalButtonSitsInsideTheRightEdgeOfTheFrame) {
+    SpinForm f; // 120 x 24
+    EXPECT_EQ(f.spin->Button()->Parent()->BoundsRect(), Rect(95, -1, 116, 20));
+    EXPECT_EQ(f.spin->Button()->Width(), 21);
+    f.spin->SetCtl3D(false);
+    EXPECT_EQ(f.spin->Button()->Parent()->BoundsRect(), Rect(96, 0, 120, 24));
+    TRect text;
+    f.spin->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    EXPECT_EQ(text.Right, 120 - 24 - 2);
 }
 
 TEST(TKEXSpinEditTest, TypingKeepsToTheCharactersOfTheForm) {
