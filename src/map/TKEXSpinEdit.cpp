@@ -53,7 +53,10 @@ double TKEXSpinEdit::Value() const {
 double TKEXSpinEdit::clamp(double value) const {
     if (minValue_ == maxValue_)
         return value;
-    return std::clamp(value, minValue_, maxValue_);
+    // Two separate rules rather than std::clamp, which a minimum above the maximum would break.
+    if (value < minValue_)
+        return minValue_;
+    return value > maxValue_ ? maxValue_ : value;
 }
 
 void TKEXSpinEdit::SetValue(double NewValue) {

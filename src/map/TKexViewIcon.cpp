@@ -1,7 +1,7 @@
 // The icon view. Its picture is the grid drawn into the back buffer by Redraw: the cached
-// background with the cells' frames, then the icons; selecting redraws
-// only the two cells concerned unless the grid scrolls. Cell (c, r) shows icon
-// first + r * columns + c, and the first visible icon is always at the start of a row.
+// background with the cells' frames, then the icons; selecting redraws only the two cells
+// concerned unless the grid scrolls. Cell (c, r) shows icon first + r * columns + c, and the
+// first visible icon is always at the start of a row.
 #include "map/TKexViewIcon.h"
 
 #include <algorithm>
@@ -13,7 +13,7 @@
 
 namespace {
 
-// The frame's dark edges: the 3-D dark shadow.
+// The frames' dark edges ($80000015).
 constexpr TColor kFrameShadow = cl3DDkShadow;
 constexpr TColor kFrameLight = clWhite;
 
