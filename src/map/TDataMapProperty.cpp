@@ -8,6 +8,7 @@
 #include "map/TDataMapProperty.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "map/DialogLayout.h"
@@ -190,7 +191,7 @@ void TDataMapProperty::wireHandlers() {
         syncThenSave([this] { Ploskost1->SetValue(Ploskost->Position() - kPlaneOffset); });
     };
     Ploskost1->OnChange = [this](TPersistent*) {
-        syncThenSave([this] { Ploskost->SetPosition(mapi::truncToInt(Ploskost1->Value()) + kPlaneOffset); });
+        syncThenSave([this] { Ploskost->SetPosition(mapi::clampToInt(std::trunc(Ploskost1->Value()) + kPlaneOffset)); });
     };
     KEXSpinEdit1->OnChange = [this](TPersistent*) {
         syncThenSave([this] { TrackBar1->SetPosition(mapi::truncToInt(KEXSpinEdit1->Value())); });
@@ -287,7 +288,8 @@ void TDataMapProperty::LoadObject() {
     EnableControls(rec.Locked != 1);
     Locked->SetChecked(rec.Locked != 0);
     ID->SetText(IntToStr(rec.Id));
-    Ploskost->SetPosition(rec.Plane + kPlaneOffset);
+    // In double: a damaged plane near the integer limits must not overflow.
+    Ploskost->SetPosition(mapi::clampToInt(static_cast<double>(rec.Plane) + kPlaneOffset));
     Ploskost1->SetValue(rec.Plane);
     STREET->SetText(buffer.StreetName);
     House->SetText(buffer.HouseNumber);
