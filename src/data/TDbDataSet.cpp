@@ -4,9 +4,11 @@
 // States (the toolkit's, as far as the cursor goes):
 //
 //   closed (table and order handle none)
-//     --InternalOpen: OpenHandle (or the handle OpenOnHandle gave), field definitions, layout,
-//       index choice, first row-->  open (table handle set, order handle set, fields bound)
-//   open --InternalClose: fields unbound, old-record copy freed, CeCloseTable-->  closed
+//     --InternalOpen: OpenHandle (or the handle OpenOnHandle gave), key buffers, field
+//       definitions, layout, index choice, stored scope and filter, first row-->  open (table
+//       handle set, order handle set, fields bound)
+//   open --InternalClose: fields unbound, key buffers and old-record copy freed,
+//     CeCloseTable-->  closed
 //   open --SwitchToIndex: new order handle, buffers rebuilt-->  open
 //
 // A failure inside InternalOpen leaves the toolkit closing the cursor again, so no handle stays.

@@ -1,8 +1,9 @@
 // The dataset core of the database components: the toolkit's dataset carried onto one engine
 // cursor. It opens the cursor (through OpenHandle of the table or the query), describes its
 // fields, lays out the record buffers, fetches rows, keeps bookmarks, record numbers and the
-// active index, and reads fields out of the engine's raw records. The table and the query derive
-// from it; its .cpp files are split by topic (TDbDataSet*.cpp).
+// active index, reads and writes fields in the engine's raw records, edits rows, searches by key,
+// range, filter, scope and Locate. The table and the query derive from it; its .cpp files are
+// split by topic (TDbDataSet*.cpp).
 #pragma once
 
 #include <array>
