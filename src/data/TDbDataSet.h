@@ -305,6 +305,8 @@ private:
         IndexMode mode;
     };
     // Switches an open cursor to the index now chosen; a failure puts the previous choice back.
+    // Seeks the lookup key (nearest: a partial key and a nearest seek); sets and answers Found.
+    bool seekLookupKey(bool nearest);
     // With LeaveRange (the IndexName setter) a scope or a range in force is removed first, inside
     // the same restore.
     void applyIndexChoice(const IndexChoice& previous, bool LeaveRange);

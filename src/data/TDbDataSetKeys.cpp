@@ -173,19 +173,23 @@ void TDbDataSet::BuildRawKey(TKeyIndex KeyIndex, bool Partial, char* Key, uint32
     EngineCheck(this, CeBuildRawKey(orderHandle_, Key, &Length));
 }
 
+bool TDbDataSet::seekLookupKey(bool nearest) {
+    char key[257];
+    uint32_t length = sizeof key;
+    BuildRawKey(kiLookup, /*Partial=*/nearest, key, length);
+    uint16_t found = 0;
+    EngineCheck(this, CeSeek(orderHandle_, key, length, 1, nearest ? 1 : 2, &found));
+    SetFound(found != 0);
+    return found != 0;
+}
+
 bool TDbDataSet::GotoKey() {
     CheckBrowseMode();
     DoBeforeScroll();
     CursorPosChanged();
     // The bookmark holds the physical record number; the record info may hold a sequenced place.
     const uint32_t recNo = BookmarkRecNo(ActiveBuffer());
-    char key[256];
-    uint32_t length = sizeof key;
-    BuildRawKey(kiLookup, /*Partial=*/false, key, length);
-    uint16_t found = 0;
-    EngineCheck(this, CeSeek(orderHandle_, key, length, 1, 2, &found));
-    SetFound(found != 0);
-    if (found) {
+    if (seekLookupKey(/*nearest=*/false)) {
         Resync(rmExact | rmCenter);
         DoAfterScroll();
         return true;
@@ -208,12 +212,7 @@ void TDbDataSet::GotoNearest() {
     CheckBrowseMode();
     DoBeforeScroll();
     CursorPosChanged();
-    char key[257];
-    uint32_t length = sizeof key;
-    BuildRawKey(kiLookup, /*Partial=*/true, key, length);
-    uint16_t found = 0;
-    EngineCheck(this, CeSeek(orderHandle_, key, length, 1, 1, &found));
-    SetFound(found != 0);
+    seekLookupKey(/*nearest=*/true);
     SetState(dsBrowse);
     Resync(rmCenter);
     DoAfterScroll();

@@ -4,9 +4,8 @@
 #include <cstring>
 
 #include "DataFixture.h"
+#include "ScratchTables.h"
 #include "base/CodePage.h"
-#include "data/TDbConnection.h"
-#include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
 #include "toolkit/TField.h"
 
@@ -17,15 +16,9 @@ protected:
 
     // A table of the scratch dictionary "test.vdd" (made by the caller).
     TDbTable* dictionaryTable(const AnsiString& name, bool open = true) {
-        if (connection == nullptr) {
-            connection = new TDbConnection(&owner);
-            connection->SetName("DbConnection1");
-            connection->SetConnectPath(path("test.vdd"));
-            connection->LoginPrompt = false;
-        }
-        auto* t = new TDbTable(&owner);
-        t->SetDatabaseName("DbConnection1");
-        t->SetTableName(name);
+        if (connection == nullptr)
+            connection = datatest::scratchConnection(owner, path("test.vdd"));
+        TDbTable* t = datatest::scratchTable(owner, name);
         if (open)
             t->Open();
         return t;

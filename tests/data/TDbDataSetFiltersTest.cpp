@@ -2,6 +2,7 @@
 // navigation suite over every cursor factory; the index choices of Locate, scopes and deleted
 // rows run on tables.
 #include "CursorSuite.h"
+#include "ScratchTables.h"
 #include "data/LocateExpression.h"
 #include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
@@ -120,17 +121,12 @@ protected:
     // Table T of a scratch dictionary made by the statements, open in natural order.
     TDbTable* open(const std::vector<std::string>& statements) {
         c = dictionary(statements);
-        auto* connection = new TDbConnection(&owner);
-        connection->SetName("DbConnection1");
-        connection->SetConnectPath(path("test.vdd"));
-        connection->LoginPrompt = false;
+        scratchConnection(owner, path("test.vdd"));
         return table("T");
     }
 
     TDbTable* table(const char* name) {
-        auto* t = new TDbTable(&owner);
-        t->SetDatabaseName("DbConnection1");
-        t->SetTableName(name);
+        TDbTable* t = scratchTable(owner, name);
         t->Open();
         return t;
     }

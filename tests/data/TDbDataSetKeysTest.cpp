@@ -7,9 +7,8 @@
 #include <random>
 
 #include "DataFixture.h"
+#include "ScratchTables.h"
 #include "base/CodePage.h"
-#include "data/TDbConnection.h"
-#include "data/TDbTable.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
 
@@ -41,18 +40,12 @@ protected:
         ASSERT_EQ(CeCloseTable(raw), 0u);
         sorted = names;
         std::sort(sorted.begin(), sorted.end());
-        connection = new TDbConnection(&owner);
-        connection->SetName("DbConnection1");
-        connection->SetConnectPath(path("test.vdd"));
-        connection->LoginPrompt = false;
+        connection = datatest::scratchConnection(owner, path("test.vdd"));
         k = table("K", "NAME");
     }
 
     TDbTable* table(const char* name, const char* index) {
-        auto* t = new TDbTable(&owner);
-        t->SetDatabaseName("DbConnection1");
-        t->SetTableName(name);
-        t->SetIndexName(index);
+        TDbTable* t = datatest::scratchTable(owner, name, index);
         t->Open();
         return t;
     }
