@@ -202,7 +202,15 @@ void TDbDataSet::InternalInitRecord(char* Buffer) {
 
 void TDbDataSet::ClearCalcFields(char* Buffer) { std::memset(Buffer + rawSize_, 0, std::size_t(CalcFieldsSize())); }
 
-void TDbDataSet::InternalInsert() { std::memset(ActiveBuffer() + bookmarkOffset_, 0, 4); }
+void TDbDataSet::InternalInsert() {
+    // Insert keeps the row that was current right after the new one; Append (bfEOF) and an
+    // insert into an empty dataset (bfBOF) have none, and the buffer there is not a fetched row.
+    char* following = Buffers(ActiveRecord() + 1);
+    insertedBefore_ = GetBookmarkFlag(ActiveBuffer()) == bfCurrent && GetBookmarkFlag(following) == bfCurrent
+                          ? BookmarkRecNo(following)
+                          : 0;
+    std::memset(ActiveBuffer() + bookmarkOffset_, 0, 4);
+}
 
 bool TDbDataSet::GetCanModify() { return openedForModification_ && !readOnly_; }
 

@@ -349,6 +349,7 @@ private:
     std::unique_ptr<TDbIndexFiles> indexFiles_;
     std::array<std::unique_ptr<char[]>, 6> keyBuffers_;
     char* keyBuffer_ = nullptr; // the one being edited in dsSetKey
+    uint32_t insertedBefore_ = 0; // the record a cancelled insert goes back to; 0: Last
     uint32_t keyBufferSize_ = 0;
     TDbConnection* dbConnection_ = nullptr;
     AnsiString aliasPath_;

@@ -125,9 +125,8 @@ void TDbDataSet::InternalPost() {
     const uint32_t recNo = BookmarkRecNo(buffer);
     if (editing) {
         EngineCheck(this, CeGotoRecord(tableHandle_, recNo));
-    } else if (recNo == 0) {
-        // The toolkit marks every new row bfInserted already, so the record number tells whether
-        // an earlier, failed post appended it.
+    } else if (GetBookmarkFlag(buffer) != bfInserted) {
+        // A post that failed after the append must not append again when retried.
         EngineCheck(this, CeAppendRecord(tableHandle_));
         SetBookmarkFlag(buffer, bfInserted);
         uint32_t appended = 0;
@@ -175,14 +174,11 @@ void TDbDataSet::InternalCancel() {
     if (State() == dsInsert) {
         uint16_t atEof = 0;
         EngineCheck(this, CeAtEOF(tableHandle_, &atEof));
-        // The toolkit keeps the row that was current after the new one; a buffer that holds no
-        // fetched row there (an insert into an empty dataset) has no bookmark to go back to.
-        char* following = Buffers(ActiveRecord() + 1);
-        if (atEof || GetBookmarkFlag(following) != bfCurrent) {
+        if (atEof || insertedBefore_ == 0) {
             InternalLast();
             return;
         }
-        EngineCheck(this, CeGotoBookmark(tableHandle_, BookmarkRecNo(following)));
+        EngineCheck(this, CeGotoBookmark(tableHandle_, insertedBefore_));
     }
     const uint32_t recNo = BookmarkRecNo(ActiveBuffer());
     FetchRecord(ActiveBuffer(), rawSize_, gmCurrent);

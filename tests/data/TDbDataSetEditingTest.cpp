@@ -103,6 +103,9 @@ TEST_F(EditingTest, EveryEngineTypeRoundTripsInBothFamilies) {
 TEST_F(EditingTest, EditCancelAndDeleteKeepTheTableTrue) {
     dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))"});
     TDbTable* t = dictionaryTable("T");
+    t->Insert();
+    t->Cancel();
+    EXPECT_TRUE(t->IsEmpty()) << "an insert into an empty table has no row to go back to";
     for (int id = 1; id <= 3; ++id) {
         t->Append();
         t->FieldByName("ID")->SetAsInteger(id);
@@ -119,10 +122,9 @@ TEST_F(EditingTest, EditCancelAndDeleteKeepTheTableTrue) {
     t->FieldByName("NAME")->SetAsString("");
     t->Post();
     EXPECT_TRUE(t->FieldByName("NAME")->IsNull()) << "an emptied text is stored empty, not as zero bytes";
-    t->Last();
     t->Insert();
     t->Cancel();
-    EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 3);
+    EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 2) << "back to the row that was current";
     t->Append();
     t->Cancel();
     EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 3) << "cancel of an insert at the end lands on the last row";
