@@ -36,6 +36,11 @@ TEST_P(CursorSuite, OptimisedAndPlainFiltersAgreeAndAStarIsAPrefix) {
         data->SetFiltered(false);
         EXPECT_EQ(rows(*data), 100);
     }
+    EXPECT_TRUE(data->FindFirst());
+    EXPECT_EQ(id(), 96) << "the filter text, in force for the search only";
+    EXPECT_TRUE(data->FindNext());
+    EXPECT_EQ(id(), 97);
+    EXPECT_EQ(rows(*data), 100);
 }
 
 TEST_P(CursorSuite, FilterRecordEventsRejectOrFailWithoutStoppingTheFetch) {
@@ -194,6 +199,9 @@ TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
     t->SetScoped(true);
     t->SetRangeStart();
     EXPECT_THROW(t->ApplyRange(), EDbEngineError);
+    t->Close();
+    t->Open();
+    EXPECT_EQ(rows(*t), 10) << "a stored scope goes into force when the table opens";
 }
 
 TEST_F(SearchTest, ABookmarkOfADeletedRowIsNotValid) {
