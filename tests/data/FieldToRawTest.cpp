@@ -1,5 +1,6 @@
 // Field-buffer values into raw slots, from one table: numeric texts and their refusals, empty
-// strings in both families, compact dates, timestamps and the null images.
+// strings in both families, compact dates, timestamps and the null images. Defaults are
+// checked where a new row takes them (TDbDataSetEditingTest).
 #include "data/FieldToRaw.h"
 
 #include <cstring>
@@ -8,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "data/DbTexts.h"
-#include "toolkit/Exception.h"
 
 namespace {
 
@@ -64,19 +64,6 @@ TEST(FieldToRawTest, ValuesAndNullsGiveTheEnginesImages) {
         if (c.refusal == nullptr) {
             EXPECT_EQ(slot, c.raw) << "type " << c.def.EngineType << (c.vdt ? " VDT" : " DBF");
         }
-    }
-}
-
-TEST(FieldToRawTest, DefaultsTakeQuotedTextsAndRefuseShortintsOutOfRange) {
-    std::string slot(5, 'x');
-    EXPECT_TRUE(db::defaultToRaw(field(db::ceString, 5), true, ftString, " 'ABC' ", slot.data()));
-    EXPECT_EQ(slot, "ABC  ");
-    EXPECT_FALSE(db::defaultToRaw(field(db::ceString, 5), true, ftString, "ABC", slot.data()));
-    try {
-        db::defaultToRaw(field(db::ceShortInt, 2), true, ftSmallint, "-32768", slot.data());
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message, "Numeric out of range:-32768");
     }
 }
 
