@@ -113,6 +113,7 @@ TEST(LocateExpressionTest, TermsOfEachType) {
         {db::ceLogical, AnsiString("T"), true, "(S=.TRUE.)"},
         {db::ceLogical, AnsiString("F"), false, "(S=.FALSE.)"},
         {db::ceDate, AnsiString("01.03.2024"), false, "(S=ctod(\"01.03.2024\"))"},
+        {db::ceCompactDate, AnsiString("01.03.2024"), false, "(S=ctod(\"01.03.2024\"))"},
         {db::ceTime, AnsiString("2:17:30"), false, "(S=ctot(\"2:17:30\"))"},
         {db::ceTimestamp, AnsiString("01.03.2024 2:17:30"), false, "(S=ctots(\"01.03.2024 2:17:30\"))"},
         {db::ceDouble, AnsiString("2.5"), true, "(S=2.5)"},
