@@ -39,9 +39,10 @@ Status orderOf(uint32_t handle, OrderHandle*& order, TableCursor*& table) {
 }
 
 Status tableOrOrder(uint32_t handle, TableCursor*& table, OrderHandle*& order) {
-    order = nullptr;
-    if (handles().get<OrderHandle>(handle))
-        return orderOf(handle, order, table);
+    // One look-up of the handle itself: navigation calls come one per row.
+    order = handles().get<OrderHandle>(handle);
+    if (order)
+        return tableOf(order->table(), table);
     return tableOf(handle, table);
 }
 
