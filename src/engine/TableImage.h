@@ -71,6 +71,13 @@ public:
     const unsigned char* find(uint32_t recno) const;
     bool isDeletedMark(const unsigned char* row) const { return isDbf() && row[0] == '*'; }
 
+    // Whether every value of a string field is its slot's text exactly (cut blanks aside): true
+    // unless a value read from the file did not fit, had characters without a CP1251 byte, ended
+    // in blanks or was no text. Values the engine writes are stored from their slots, so they are.
+    bool isExactText(int field) const {
+        return static_cast<size_t>(field) >= inexactText_.size() || !inexactText_[static_cast<size_t>(field)];
+    }
+
     // Bytes held by the image and its orders.
     size_t memoryUsage() const;
 
@@ -106,7 +113,7 @@ public:
 private:
     TableImage() = default;
     std::string loadQuery() const;
-    void readRow(class SqlStatement& stmt, std::vector<unsigned char>& row) const;
+    void readRow(class SqlStatement& stmt, unsigned char* row);
     Status load();
     Status buildFile(IndexFile& file, std::vector<IndexDef> defs);
     std::string sqlName() const;
@@ -119,6 +126,7 @@ private:
     StaticBlobs staticBlobs_;
     std::vector<uint32_t> recnos_;
     std::vector<unsigned char> rows_;
+    std::vector<bool> inexactText_; // by field
     std::vector<std::unique_ptr<IndexFile>> files_;
     uint64_t version_ = 0;
     uint32_t nextRecno_ = 1;
