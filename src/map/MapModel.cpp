@@ -197,10 +197,18 @@ void MapModel::forEachCandidate(const WorldRect& area, Visit visit) {
 bool MapModel::HitTest(float x, float y, const ViewContext& context) {
     hitList_.clear();
     const TKexMapList& objects = content_->Objects;
-    forEachCandidate(WorldRect{x, y, x, y}, [&](int i) {
+    const auto test = [&](int i) {
         if (HitTestObject(x, y, i, objects, context) >= 0)
             hitList_.push_back(i);
-    });
+    };
+    // Through the index only the objects the point can hit are tried: the same hits, ascending, as
+    // walking every object of the point's cell and its neighbours.
+    if (isIndexed()) {
+        for (int i : content_->Index.PickCandidates(x, y))
+            test(i);
+    } else {
+        forEachCandidate(WorldRect{x, y, x, y}, test);
+    }
     const bool found = !hitList_.empty();
     if (hitList_.size() >= 2) {
         const int64_t stride = int64_t{objects.Count()} + 1;
