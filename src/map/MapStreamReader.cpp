@@ -74,7 +74,7 @@ void MapStreamReader::readStreetNames(const TKEXMapHeader& header) {
     }
 }
 
-void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record,
+void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem&& record,
                                      int32_t storedCount) {
     objects.AddObjectCopy(std::move(record));
     ++loaded_;

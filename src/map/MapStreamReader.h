@@ -35,7 +35,7 @@ public:
 private:
     void readMap(TKEXMapHeader& header, TKexMapList& objects);
     void readStreetNames(const TKEXMapHeader& header);
-    void appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record, int32_t storedCount);
+    void appendTopLevel(TKexMapList& objects, TKEXMapObjectMem&& record, int32_t storedCount);
     bool readOldRecord(uint32_t version, TKEXMapObjectMem& record);
     TKEXMapObjectMem readRecord(uint32_t version, int depth);
     void readBlocks(TKEXMapObjectMem& record, bool hasAddress, bool hasExtra, bool oldAddress);
