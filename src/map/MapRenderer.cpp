@@ -222,6 +222,7 @@ int MapRenderer::ClipCode(float x, float y) const {
 
 void MapRenderer::DrawLevels(TCanvas& canvas) {
     const Clock::time_point start = Clock::now();
+    timings_.Primitives = 0;
     const TKexMapList& objects = model_.Objects();
     for (const std::vector<int>& level : levels_) {
         for (int i : level) {
@@ -299,6 +300,7 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
         const std::span<TPoint> points = toPixels(record.Points());
         paintObject(record, canvas);
         canvas.Polygon(points);
+        ++timings_.Primitives;
         break;
     }
     case kindPolyline:
@@ -312,9 +314,11 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
                 DrawPixelLine(canvas, a.X, a.Y, b.X, b.Y);
             }
             pixelLineObject_ = nullptr;
+            ++timings_.Primitives;
             return;
         }
         drawPolyline(record, canvas);
+        ++timings_.Primitives;
         break;
     case kindPixels: {
         brush.SetColor(static_cast<TColor>(record.Brush.Color));
@@ -324,12 +328,14 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
             const TPoint a = toPixel({p.x - kPixelSetRadius, p.y - kPixelSetRadius});
             const TPoint b = toPixel({p.x + kPixelSetRadius, p.y + kPixelSetRadius});
             canvas.Ellipse(a.X, a.Y, b.X, b.Y);
+            ++timings_.Primitives;
         }
         break;
     }
     case kindText:
         if (!drawText(record, canvas))
             return;
+        ++timings_.Primitives;
         break;
     case kindBitmap:
     case kindBezier:
@@ -339,13 +345,17 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
         brush.SetStyle(brushStyleOf(record.Brush.Style));
         const std::span<TPoint> corners = toPixels(record.Points());
         paintObject(record, canvas);
-        if (corners.size() >= 4)
+        if (corners.size() >= 4) {
             DrawBezierEllipse(canvas, corners[0], corners[1], corners[2], corners[3]);
+            ++timings_.Primitives;
+        }
         break;
     }
     case kindZametka:
-        if (notesShown_)
+        if (notesShown_ && record.Note()) {
             drawNote(record, canvas);
+            ++timings_.Primitives;
+        }
         return;
     default:
         return;
@@ -405,7 +415,7 @@ void MapRenderer::drawNote(const TKEXMapObjectMem& record, TCanvas& canvas) {
     canvas.StretchDraw(Rect(left, top, left + w, top + h), icon);
 }
 
-void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas) const {
+void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas) {
     if (!record.HasAddress() || !options_.mpNumberDom() ||
         !(view_.Scale > options_.MinScaleAddress()))
         return;
@@ -427,6 +437,7 @@ void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canva
     const AnsiString house = record.Address->House.str();
     const TSize extent = canvas.TextExtent(Trim(house));
     canvas.TextOut(roundToInt(at.x) - extent.cx / 2, roundToInt(at.y) - extent.cy / 2, house);
+    ++timings_.Primitives;
 }
 
 TColor MapRenderer::ContrastColor(TColor color) {

@@ -35,11 +35,13 @@ struct Viewport {
     int Height = 0;
 };
 
-// Milliseconds of the last pass's steps.
+// Milliseconds of the last pass's steps, and what its drawing step drew.
 struct RenderTimings {
     double CullMs = 0;
     double BackgroundMs = 0;
     double DrawMs = 0;
+    // Shapes, texts, icons and house numbers handed to the canvas (a pixel set's points each).
+    int Primitives = 0;
 };
 
 class MapRenderer {
@@ -114,7 +116,7 @@ private:
     void drawPolyline(const TKEXMapObjectMem& record, TCanvas& canvas);
     bool drawText(const TKEXMapObjectMem& record, TCanvas& canvas);
     void drawNote(const TKEXMapObjectMem& record, TCanvas& canvas);
-    void drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas) const;
+    void drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas);
 
     MapModel& model_;
     const tKexMapOptions& options_;
