@@ -206,6 +206,7 @@ Status TableImage::reload() {
     std::vector<uint32_t> oldRecnos;
     std::vector<unsigned char> oldRows;
     std::vector<bool> oldInexact;
+    keepCurrentRows();
     oldRecnos.swap(recnos_);
     oldRows.swap(rows_);
     oldInexact.swap(inexactText_);
@@ -249,6 +250,7 @@ Status TableImage::refreshRecords(const std::vector<uint32_t>& recnos) {
             }
             applyRow(recno, present ? previous.data() : nullptr, row.data());
         } else if (present) {
+            keepCurrentRows();
             recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
             rows_.erase(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()),
                         rows_.begin() + static_cast<ptrdiff_t>((at + 1) * rowLength()));
@@ -323,6 +325,11 @@ Status TableImage::claim(uint32_t handle, bool exclusive) {
     if (exclusive)
         exclusiveHolder_ = handle;
     return {};
+}
+
+void TableImage::keepCurrentRows() const {
+    for (RowKeeper* keeper : keepers_)
+        keeper->keepCurrentRow();
 }
 
 void TableImage::release(uint32_t handle) {
@@ -533,6 +540,7 @@ Status TableImage::remove(uint32_t recno) {
     stmt.bindInt(1, recno);
     std::vector<unsigned char> previous(rowAt(at), rowAt(at) + rowLength());
     CE_TRY(stmt.run());
+    keepCurrentRows();
     recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
     rows_.erase(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()),
                 rows_.begin() + static_cast<ptrdiff_t>((at + 1) * rowLength()));

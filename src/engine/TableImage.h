@@ -6,6 +6,7 @@
 
 #include "engine/Database.h"
 #include "engine/IndexOrder.h"
+#include "engine/RowKeeper.h"
 #include "engine/Status.h"
 
 #include <cstdint>
@@ -109,6 +110,9 @@ public:
     // use is asked for while others have it open.
     Status claim(uint32_t handle, bool exclusive);
     void release(uint32_t handle);
+    // Cursors told before records leave the image.
+    void addKeeper(RowKeeper* keeper) { keepers_.push_back(keeper); }
+    void removeKeeper(RowKeeper* keeper) { std::erase(keepers_, keeper); }
 
 private:
     TableImage() = default;
@@ -119,6 +123,7 @@ private:
     std::string sqlName() const;
     Status bindRow(class SqlStatement& stmt, int first, const unsigned char* row) const;
     void applyRow(uint32_t recno, const unsigned char* oldRow, const unsigned char* newRow);
+    void keepCurrentRows() const;
 
     std::shared_ptr<Database> db_; // null for a static image
     std::string directory_;
@@ -132,6 +137,7 @@ private:
     uint32_t nextRecno_ = 1;
     uint32_t exclusiveHolder_ = 0;
     int openHandles_ = 0;
+    std::vector<RowKeeper*> keepers_;
 };
 
 // The column name a DBF-family table keeps its deletion mark in.
