@@ -185,13 +185,8 @@ void MapModel::forEachCandidate(const WorldRect& area, Visit visit) {
             visit(i);
         return;
     }
-    // The answer lists an object once per cell, ascending: repeats are neighbours.
-    const std::span<const int> candidates =
-        content_->Index.Query(area.x1, area.y1, area.x2, area.y2);
-    for (std::size_t k = 0; k < candidates.size(); ++k) {
-        if (k == 0 || candidates[k] != candidates[k - 1])
-            visit(candidates[k]);
-    }
+    for (const int i : content_->Index.QueryDistinct(area.x1, area.y1, area.x2, area.y2))
+        visit(i);
 }
 
 bool MapModel::HitTest(float x, float y, const ViewContext& context) {

@@ -143,16 +143,9 @@ void MapRenderer::CollectVisibleObjects(const WorldRect& window) {
     const TKexMapList& objects = model_.Objects();
     TKexMapIndex& index = model_.Content().Index;
     if (model_.UseIndex() && index.Active()) {
-        // The answer lists an object once per cell, ascending: repeats are neighbours.
-        const std::span<const int> candidates =
-            index.Query(window.x1, window.y1, window.x2, window.y2);
-        for (std::size_t k = 0; k < candidates.size(); ++k) {
-            const int i = candidates[k];
-            if ((k > 0 && i == candidates[k - 1]) || i < 0 || i >= objects.Count())
-                continue;
+        for (const int i : index.QueryDistinct(window.x1, window.y1, window.x2, window.y2))
             if (isCandidate(i, objects[i]))
                 take(i, objects[i]);
-        }
     } else {
         for (int i = 0; i < objects.Count(); ++i) {
             if (isCandidate(i, objects[i]))

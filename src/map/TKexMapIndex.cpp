@@ -145,18 +145,51 @@ void TKexMapIndex::ShiftAfterDelete(int i) { shiftFrom(i, -1); }
 
 void TKexMapIndex::ShiftAfterInsert(int i) { shiftFrom(i, 1); }
 
-std::span<const int> TKexMapIndex::Query(float x1, float y1, float x2, float y2) {
-    result_.clear();
-    if (!active_)
-        return {};
+mapi::CellRect TKexMapIndex::queryRange(float x1, float y1, float x2, float y2) const {
     mapi::CellRect range{columnOf(x1) - 1, rowOf(y1) - 1, columnOf(x2) + 1, rowOf(y2) + 1};
     if (range.Top > range.Bottom)
         std::swap(range.Top, range.Bottom);
     if (range.Left > range.Right)
         std::swap(range.Left, range.Right);
-    collect(cells_, clampToGrid(range));
+    return clampToGrid(range);
+}
+
+std::span<const int> TKexMapIndex::Query(float x1, float y1, float x2, float y2) {
+    result_.clear();
+    if (!active_)
+        return {};
+    collect(cells_, queryRange(x1, y1, x2, y2));
     if (result_.size() >= 2)
         QuickSortInts(result_, 0, static_cast<int>(result_.size()) - 1);
+    return result_;
+}
+
+std::span<const int> TKexMapIndex::QueryDistinct(float x1, float y1, float x2, float y2) {
+    result_.clear();
+    if (!active_)
+        return {};
+    const mapi::CellRect range = queryRange(x1, y1, x2, y2);
+    collect(cells_, range);
+    // A few entries are sorted; entries as many as a good part of the list are marked per object
+    // and read back in list order, which costs one pass over the list instead of a sort.
+    const auto count = static_cast<std::size_t>(list_.Count());
+    if (result_.size() < count / 8) {
+        std::sort(result_.begin(), result_.end());
+        result_.erase(std::unique(result_.begin(), result_.end()), result_.end());
+        std::erase_if(result_, [&](int i) { return i < 0 || static_cast<std::size_t>(i) >= count; });
+        return result_;
+    }
+    if (seen_.size() != count || ++queryNumber_ == 0) {
+        seen_.assign(count, 0);
+        queryNumber_ = 1;
+    }
+    for (int i : result_)
+        if (i >= 0 && static_cast<std::size_t>(i) < count)
+            seen_[static_cast<std::size_t>(i)] = queryNumber_;
+    result_.clear();
+    for (std::size_t i = 0; i < count; ++i)
+        if (seen_[i] == queryNumber_)
+            result_.push_back(static_cast<int>(i));
     return result_;
 }
 
