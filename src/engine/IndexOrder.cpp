@@ -1,7 +1,10 @@
-// Sorted entries of an index order and their maintenance.
+// Sorted entries of an index order and their maintenance; keys are made from the image's records.
 #include "engine/IndexOrder.h"
 
+#include "engine/TableImage.h"
+
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 namespace ce {
@@ -22,15 +25,30 @@ uint64_t leadingBytes(const unsigned char* key, size_t keyLength) {
     return value;
 }
 
-int comparePrefix(std::string_view key, std::string_view prefix) {
-    const size_t n = std::min(key.size(), prefix.size());
-    return std::memcmp(key.data(), prefix.data(), n);
-}
-
 } // namespace
 
-IndexOrder::IndexOrder(IndexDef def, std::unique_ptr<Expression> condition, uint32_t id)
-    : def_(std::move(def)), condition_(std::move(condition)), id_(id) {}
+IndexOrder::IndexOrder(IndexDef def, std::unique_ptr<Expression> condition, uint32_t id, const TableImage& image)
+    : def_(std::move(def)), condition_(std::move(condition)), id_(id), image_(image) {}
+
+const unsigned char* IndexOrder::recordAt(size_t i) const {
+    const unsigned char* row = image_.find(recnos_[i]);
+    assert(row && "an entry's record is in the image while the entry is in the order");
+    return row;
+}
+
+std::string IndexOrder::keyAt(size_t i) const { return def_.recordKey(image_.layout(), recordAt(i)); }
+
+int IndexOrder::compareKey(size_t i, std::string_view key) const {
+    unsigned char made[kMaxKeyLength];
+    def_.writeKey(image_.layout(), recordAt(i), made);
+    return std::memcmp(made, key.data(), std::min<size_t>(key.size(), def_.keyLength));
+}
+
+bool IndexOrder::sameKeys(size_t i, size_t j) const {
+    unsigned char made[kMaxKeyLength];
+    def_.writeKey(image_.layout(), recordAt(i), made);
+    return compareKey(j, std::string_view(reinterpret_cast<const char*>(made), def_.keyLength)) == 0;
+}
 
 bool IndexOrder::includes(const RecordLayout& layout, const unsigned char* record) const {
     if (!condition_)
@@ -66,44 +84,35 @@ void IndexOrder::build(const RecordLayout& layout, const std::vector<uint32_t>& 
         }
         return a.recno < b.recno;
     });
-    keys_.resize(entries.size() * keyLength);
     recnos_.resize(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        std::memcpy(keys_.data() + i * keyLength, keys.data() + entries[i].slot * keyLength, keyLength);
+    for (size_t i = 0; i < entries.size(); ++i)
         recnos_[i] = entries[i].recno;
-    }
-    keys_.shrink_to_fit();
     recnos_.shrink_to_fit();
 }
 
 void IndexOrder::insert(std::string_view key, uint32_t recno) {
-    const size_t at = lowerBound(key, recno);
-    keys_.insert(keys_.begin() + static_cast<ptrdiff_t>(at * def_.keyLength), key.begin(), key.end());
-    recnos_.insert(recnos_.begin() + static_cast<ptrdiff_t>(at), recno);
+    recnos_.insert(recnos_.begin() + static_cast<ptrdiff_t>(lowerBound(key, recno)), recno);
 }
 
 void IndexOrder::erase(std::string_view key, uint32_t recno) {
     const size_t at = lowerBound(key, recno);
-    if (!isEntry(at, key, recno))
-        return;
-    const auto first = keys_.begin() + static_cast<ptrdiff_t>(at * def_.keyLength);
-    keys_.erase(first, first + def_.keyLength);
-    recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
+    if (isEntry(at, key, recno))
+        recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
 }
 
 size_t IndexOrder::lowerBound(std::string_view key, uint32_t recno) const {
     return partitionPoint([&](size_t i) {
-        const int c = std::memcmp(keyAt(i).data(), key.data(), def_.keyLength);
+        const int c = compareKey(i, key);
         return c < 0 || (c == 0 && recnos_[i] < recno);
     });
 }
 
 size_t IndexOrder::lowerBoundPrefix(std::string_view prefix) const {
-    return partitionPoint([&](size_t i) { return comparePrefix(keyAt(i), prefix) < 0; });
+    return partitionPoint([&](size_t i) { return compareKey(i, prefix) < 0; });
 }
 
 size_t IndexOrder::upperBoundPrefix(std::string_view prefix) const {
-    return partitionPoint([&](size_t i) { return comparePrefix(keyAt(i), prefix) <= 0; });
+    return partitionPoint([&](size_t i) { return compareKey(i, prefix) <= 0; });
 }
 
 } // namespace ce

@@ -8,6 +8,7 @@
 #include "engine/SqlFunctions.h"
 
 #include "base/CaseMap.h"
+#include "base/SortWeight.h"
 
 #include <algorithm>
 #include <cstring>
@@ -54,10 +55,21 @@ std::string_view slotText(const unsigned char* slot, uint32_t length) {
     return {reinterpret_cast<const char*>(slot), length};
 }
 
+// Whether two non-empty string slots have one key in a case-insensitive order: the same sort
+// weight at every place (a zero byte keys as a blank). Neighbours in the order mostly part at once.
+bool sameKey(const unsigned char* a, const unsigned char* b, uint32_t length) {
+    for (uint32_t i = 0; i < length; ++i) {
+        const unsigned char ca = a[i] == 0 ? ' ' : a[i];
+        const unsigned char cb = b[i] == 0 ? ' ' : b[i];
+        if (ca != cb && base::sortWeightCp1251(ca) != base::sortWeightCp1251(cb))
+            return false;
+    }
+    return true;
+}
+
 struct Entry {
     uint32_t recno;
     const unsigned char* row;
-    size_t at; // place in the order
 };
 
 } // namespace
@@ -194,9 +206,9 @@ std::shared_ptr<TableImage> OrderedListing::answer(const TableImage& image, cons
             return nullptr;
         if (isEmptySlot(text, layout.family(), row + text.offset))
             continue;
-        entries.push_back(Entry{order->recnoAt(i), row, i});
+        entries.push_back(Entry{order->recnoAt(i), row});
         const size_t last = entries.size() - 1;
-        if (last > runStart && order->keyAt(entries[last - 1].at) != order->keyAt(i)) {
+        if (last > runStart && !sameKey(entries[last - 1].row + text.offset, row + text.offset, text.length)) {
             if (!closeRun(runStart, last))
                 return nullptr;
             runStart = last;

@@ -102,7 +102,7 @@ bool TableCursor::visibleAt(const View& view, size_t i) const {
     if (!view.order)
         return passesFilters(image_->rowAt(i));
     // A unique order of the DBF family shows only the first record of each key.
-    if (image_->isDbf() && view.order->def().unique() && i > 0 && view.order->keyAt(i - 1) == view.order->keyAt(i))
+    if (image_->isDbf() && view.order->def().unique() && i > 0 && view.order->sameKeys(i - 1, i))
         return false;
     const unsigned char* row = image_->find(view.order->recnoAt(i));
     return row && passesFilters(row);

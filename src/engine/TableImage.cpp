@@ -237,9 +237,8 @@ Status TableImage::refreshRecords(const std::vector<uint32_t>& recnos) {
         CE_TRY(stmt.step(found));
         const size_t at = lowerBound(recno);
         const bool present = at < recnos_.size() && recnos_[at] == recno;
-        std::vector<unsigned char> previous;
         if (present)
-            previous.assign(rowAt(at), rowAt(at) + rowLength());
+            unlinkRow(recno, rowAt(at));
         if (found) {
             readRow(stmt, row.data());
             if (present) {
@@ -248,13 +247,12 @@ Status TableImage::refreshRecords(const std::vector<uint32_t>& recnos) {
                 recnos_.insert(recnos_.begin() + static_cast<ptrdiff_t>(at), recno);
                 rows_.insert(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()), row.begin(), row.end());
             }
-            applyRow(recno, present ? previous.data() : nullptr, row.data());
+            linkRow(recno, row.data());
         } else if (present) {
             keepCurrentRows();
             recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
             rows_.erase(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()),
                         rows_.begin() + static_cast<ptrdiff_t>((at + 1) * rowLength()));
-            applyRow(recno, previous.data(), nullptr);
         }
     }
     return {};
@@ -268,7 +266,7 @@ Status TableImage::buildFile(IndexFile& file, std::vector<IndexDef> defs) {
             if (!parsed.ok())
                 return Status(kFileDamaged, "Condition of index " + def.tag + " not valid: " + parsed.text());
         }
-        auto order = std::make_unique<IndexOrder>(std::move(def), std::move(condition), nextOrderId());
+        auto order = std::make_unique<IndexOrder>(std::move(def), std::move(condition), nextOrderId(), *this);
         order->build(layout(), recnos_, rows_.data(), rowLength());
         file.orders.push_back(std::move(order));
     }
@@ -443,14 +441,21 @@ std::vector<std::string> assignedColumns(const RecordLayout& layout, bool dbf, c
 
 } // namespace
 
-void TableImage::applyRow(uint32_t recno, const unsigned char* oldRow, const unsigned char* newRow) {
+// Orders make their keys from the image's records, so a record leaves them while the image still
+// holds it as they know it, and joins them once the image holds it anew.
+void TableImage::unlinkRow(uint32_t recno, const unsigned char* row) {
     for (const auto& file : files_)
-        for (const auto& order : file->orders) {
-            if (oldRow && order->includes(layout(), oldRow))
-                order->erase(order->def().recordKey(layout(), oldRow), recno);
-            if (newRow && order->includes(layout(), newRow))
-                order->insert(order->def().recordKey(layout(), newRow), recno);
-        }
+        for (const auto& order : file->orders)
+            if (order->includes(layout(), row))
+                order->erase(order->def().recordKey(layout(), row), recno);
+    ++version_;
+}
+
+void TableImage::linkRow(uint32_t recno, const unsigned char* row) {
+    for (const auto& file : files_)
+        for (const auto& order : file->orders)
+            if (order->includes(layout(), row))
+                order->insert(order->def().recordKey(layout(), row), recno);
     ++version_;
 }
 
@@ -489,7 +494,7 @@ Status TableImage::insert(uint32_t recno, const unsigned char* row, const BlobCh
     const size_t at = lowerBound(recno);
     recnos_.insert(recnos_.begin() + static_cast<ptrdiff_t>(at), recno);
     rows_.insert(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()), image.begin(), image.end());
-    applyRow(recno, nullptr, image.data());
+    linkRow(recno, image.data());
     return {};
 }
 
@@ -522,10 +527,10 @@ Status TableImage::update(uint32_t recno, const unsigned char* row, const BlobCh
     CE_TRY(bindRow(stmt, 1, image.data()));
     bindBlobs(stmt, static_cast<int>(n - blobs.size()) + 1, l, blobs);
     stmt.bindInt(static_cast<int>(n) + 1, recno);
-    std::vector<unsigned char> previous(old, old + rowLength());
     CE_TRY(stmt.run());
+    unlinkRow(recno, old);
     std::memcpy(rows_.data() + at * rowLength(), image.data(), rowLength());
-    applyRow(recno, previous.data(), image.data());
+    linkRow(recno, image.data());
     return {};
 }
 
@@ -538,13 +543,12 @@ Status TableImage::remove(uint32_t recno) {
     SqlStatement stmt;
     CE_TRY(stmt.prepare(db_->handle(), "DELETE FROM " + sqlName() + " WHERE rowid = ?"));
     stmt.bindInt(1, recno);
-    std::vector<unsigned char> previous(rowAt(at), rowAt(at) + rowLength());
     CE_TRY(stmt.run());
+    unlinkRow(recno, rowAt(at));
     keepCurrentRows();
     recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
     rows_.erase(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()),
                 rows_.begin() + static_cast<ptrdiff_t>((at + 1) * rowLength()));
-    applyRow(recno, previous.data(), nullptr);
     return {};
 }
 

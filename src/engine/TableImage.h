@@ -122,7 +122,8 @@ private:
     Status buildFile(IndexFile& file, std::vector<IndexDef> defs);
     std::string sqlName() const;
     Status bindRow(class SqlStatement& stmt, int first, const unsigned char* row) const;
-    void applyRow(uint32_t recno, const unsigned char* oldRow, const unsigned char* newRow);
+    void unlinkRow(uint32_t recno, const unsigned char* row);
+    void linkRow(uint32_t recno, const unsigned char* row);
     void keepCurrentRows() const;
 
     std::shared_ptr<Database> db_; // null for a static image
