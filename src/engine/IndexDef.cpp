@@ -8,6 +8,7 @@
 
 #include "base/SortWeight.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -95,6 +96,35 @@ std::string IndexDef::recordKey(const RecordLayout& layout, const unsigned char*
 void IndexDef::writeKey(const RecordLayout& layout, const unsigned char* record, unsigned char* out) const {
     for (size_t i = 0; i < segments.size(); ++i)
         out = writeSegment(i, layout, record + layout.fields()[static_cast<size_t>(segments[i].field)].offset, out);
+}
+
+int IndexDef::compareKey(const RecordLayout& layout, const unsigned char* record, std::string_view key) const {
+    const size_t length = std::min<size_t>(key.size(), keyLength);
+    const auto* wanted = reinterpret_cast<const unsigned char*>(key.data());
+    size_t at = 0;
+    for (size_t i = 0; i < segments.size() && at < length; ++i) {
+        const IndexSegment& seg = segments[i];
+        const FieldDef& field = layout.fields()[static_cast<size_t>(seg.field)];
+        const unsigned char* slot = record + field.offset;
+        const size_t n = std::min<size_t>(seg.width, length - at);
+        // Text parts at the first byte that differs, mostly the first or second.
+        if (field.type == kString && !isEmptySlot(field, layout.family(), slot)) {
+            const unsigned char flip = descending() ? 0xFF : 0;
+            for (size_t k = 0; k < n; ++k) {
+                const unsigned char c = slot[k] == 0 ? ' ' : slot[k];
+                const unsigned char byte = static_cast<unsigned char>((seg.upper ? weights()[c] : c) ^ flip);
+                if (byte != wanted[at + k])
+                    return byte < wanted[at + k] ? -1 : 1;
+            }
+        } else {
+            unsigned char made[kMaxKeyLength];
+            writeSegment(i, layout, slot, made);
+            if (const int c = std::memcmp(made, wanted + at, n))
+                return c;
+        }
+        at += seg.width;
+    }
+    return 0;
 }
 
 void IndexDef::appendSegment(size_t segment, const RecordLayout& layout, const unsigned char* slot,

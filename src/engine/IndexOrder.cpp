@@ -39,9 +39,7 @@ const unsigned char* IndexOrder::recordAt(size_t i) const {
 std::string IndexOrder::keyAt(size_t i) const { return def_.recordKey(image_.layout(), recordAt(i)); }
 
 int IndexOrder::compareKey(size_t i, std::string_view key) const {
-    unsigned char made[kMaxKeyLength];
-    def_.writeKey(image_.layout(), recordAt(i), made);
-    return std::memcmp(made, key.data(), std::min<size_t>(key.size(), def_.keyLength));
+    return def_.compareKey(image_.layout(), recordAt(i), key);
 }
 
 bool IndexOrder::sameKeys(size_t i, size_t j) const {
