@@ -17,7 +17,8 @@ namespace ce {
 namespace {
 
 std::map<std::string, std::weak_ptr<Database>>& openFiles() {
-    static std::map<std::string, std::weak_ptr<Database>> files;
+    // Never destroyed: callers\' own static objects may still call the engine at process end.
+    static auto& files = *new std::map<std::string, std::weak_ptr<Database>>;
     return files;
 }
 

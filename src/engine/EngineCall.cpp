@@ -6,7 +6,8 @@
 namespace ce {
 
 std::mutex& engineMutex() {
-    static std::mutex mutex;
+    // Never destroyed: callers\' own static objects may still call the engine at process end.
+    static auto& mutex = *new std::mutex;
     return mutex;
 }
 

@@ -47,7 +47,8 @@ size_t HandleTable::count(HandleKind kind) const {
 }
 
 HandleTable& handles() {
-    static HandleTable table;
+    // Never destroyed: callers\' own static objects may still call the engine at process end.
+    static auto& table = *new HandleTable;
     return table;
 }
 

@@ -4,7 +4,8 @@
 namespace ce {
 
 Settings& settings() {
-    static Settings instance;
+    // Never destroyed: callers\' own static objects may still call the engine at process end.
+    static auto& instance = *new Settings;
     return instance;
 }
 

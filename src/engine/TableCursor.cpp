@@ -30,7 +30,8 @@ namespace {
 using LockKey = std::pair<const TableImage*, uint32_t>;
 
 std::map<LockKey, uint32_t>& recordLocks() {
-    static std::map<LockKey, uint32_t> locks;
+    // Never destroyed: callers\' own static objects may still call the engine at process end.
+    static auto& locks = *new std::map<LockKey, uint32_t>;
     return locks;
 }
 
@@ -303,8 +304,13 @@ Status TableCursor::relativePosition(const OrderHandle& order, double& position)
 Status TableCursor::setRelativePosition(const OrderHandle& order, double position) {
     const IndexOrder& o = order.order();
     const size_t n = o.size();
-    if (n == 0 || !std::isfinite(position))
+    if (!std::isfinite(position))
         return Status(kNoRelativePosition);
+    // An empty order has no row to land on: the cursor sits at both ends, as a skip leaves it.
+    if (n == 0) {
+        setCrack(true, true);
+        return {};
+    }
     const double k = std::round(position * static_cast<double>(n) - 0.25);
     const size_t entry = static_cast<size_t>(std::clamp(k, 1.0, static_cast<double>(n))) - 1;
     const View view = viewOf(&order);

@@ -28,7 +28,8 @@ std::string columnName(const FieldDef& field) { return quoteName(base::cp1251ToU
 bool isTextBlob(uint16_t type) { return type == kMemo || type == kVarchar; }
 
 std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>>& orderRegistry() {
-    static std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>> orders;
+    // Never destroyed: callers\' own static objects may still call the engine at process end.
+    static auto& orders = *new std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>>;
     return orders;
 }
 

@@ -1,4 +1,5 @@
-// The application object: exception reporting, message box, colour and login dialogs.
+// The application object: exception reporting, message box, colour and login dialogs, and the
+// main form it keeps.
 #include "toolkit/TApplication.h"
 
 #include <stdexcept>
@@ -9,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "MemoryDataSet.h"
+#include "toolkit/DataSetUiHooks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/TColorDialog.h"
 
@@ -109,6 +112,30 @@ TEST(TApplicationTest, LoginDialogEditsUserAndPasswordInPlace) {
     answers.loginAnswer = false;
     EXPECT_FALSE(LoginDialog("mapdata", user, password));
     EXPECT_EQ(answers.asked.front(), "login mapdata guest");
+    answers.loginAnswer = true;
+    EXPECT_TRUE(LoginDialogEx("dictionary", user, password, false)) << "the dataset layer's login is the same dialog";
+    EXPECT_EQ(answers.asked.back(), "login dictionary USER");
+}
+
+TEST(TApplicationTest, DatasetExceptionsReachOnException) {
+    ScriptedAnswers answers;
+    TComponent owner(nullptr);
+    tktest::MemoryDataSet data(&owner, {{"Id", ftInteger}});
+    data.addRow({Variant(1)});
+    data.addRow({Variant(2)});
+    std::string caught;
+    TPersistent* sender = nullptr;
+    Application->OnException = [&](TPersistent* s, const std::exception& e) {
+        sender = s;
+        caught = e.what();
+    };
+    data.OnFilterRecord = [](TDataSet*, bool&) { throw Exception("filter broke"); };
+    data.SetFiltered(true);
+    data.Open();
+    Application->OnException = nullptr;
+    EXPECT_EQ(caught, "filter broke");
+    EXPECT_EQ(sender, &data);
+    EXPECT_TRUE(answers.asked.empty());
 }
 
 } // namespace
@@ -125,6 +152,21 @@ TEST(TApplicationTest, WithoutAScreenQuestionsGetTheAnswerThatChangesNothing) {
     EXPECT_FALSE(LoginDialog("mapdata", user, password));
     TColorDialog dialog(nullptr);
     EXPECT_FALSE(dialog.Execute());
+}
+
+TEST(TApplicationTest, FreedMainFormIsForgottenAndTheNextFormTakesItsPlace) {
+    Application->DestroyComponents(); // forms other tests of this process left behind
+    TForm* first = nullptr;
+    Application->CreateForm(first);
+    ASSERT_EQ(Application->MainForm(), first);
+    delete first;
+    EXPECT_EQ(Application->MainForm(), nullptr);
+
+    TForm* second = nullptr;
+    Application->CreateForm(second);
+    EXPECT_EQ(Application->MainForm(), second);
+    Application->DestroyComponents();
+    EXPECT_EQ(Application->MainForm(), nullptr);
 }
 
 } // namespace
