@@ -6,7 +6,7 @@
 
 #include "engine/OrderedListing.h"
 
-#include "support/ApplicationQueries.h"
+#include "app/QueryTexts.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ protected:
         const CEHANDLE listing = statement(connection_);
         const CEHANDLE general = statement(connection_);
         for (const char* pattern : kPatterns)
-            EXPECT_EQ(records(listing, appsql::kShowPredpr, pattern), records(general, kGeneral, pattern))
+            EXPECT_EQ(records(listing, app::sql::kShowPredpr, pattern), records(general, kGeneral, pattern))
                 << "pattern \"" << pattern << "\"";
         EXPECT_EQ(CeCloseSQLStatement(listing), 0u);
         EXPECT_EQ(CeCloseSQLStatement(general), 0u);
@@ -83,7 +83,7 @@ TEST_F(OrderedListingTest, NamesTheImageCannotHoldExactlyListAsSqliteListsThem) 
 
 TEST_F(OrderedListingTest, ListingFollowsWritesThroughTablesAndSql) {
     const CEHANDLE listing = statement(connection_);
-    EXPECT_EQ(records(listing, appsql::kShowPredpr, "%").size(), 20u);
+    EXPECT_EQ(records(listing, app::sql::kShowPredpr, "%").size(), 20u);
     const CEHANDLE table = open(connection_, "Office");
     append(table, {{"Office_Id", "40"}, {"Name", ansi("бАНК")}});
     EXPECT_EQ(CeCloseTable(table), 0u);
@@ -91,7 +91,7 @@ TEST_F(OrderedListingTest, ListingFollowsWritesThroughTablesAndSql) {
     direct(s, "UPDATE Office SET Name = 'Ёлка' WHERE Office_Id = 11");
     direct(s, "DELETE FROM Office WHERE Office_Id = 3");
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
-    EXPECT_EQ(records(listing, appsql::kShowPredpr, "%").size(), 20u);
+    EXPECT_EQ(records(listing, app::sql::kShowPredpr, "%").size(), 20u);
     EXPECT_EQ(CeCloseSQLStatement(listing), 0u);
     expectSameAsSqlite();
 }
