@@ -240,16 +240,21 @@ sqlite3_stmt* preparePlain(const Files& f, const char* sql) {
 }
 
 // A pair compares only when both sides do the same work: the first runs' row counts must agree.
-void checkSameRows(const Files& f, CEHANDLE statement, const char* sql, ParamsOf paramsOf) {
+// Returns the first run's count, which both sides report.
+uint32_t checkSameRows(const Files& f, CEHANDLE statement, const char* sql, ParamsOf paramsOf) {
     sqlite3_stmt* stmt = preparePlain(f, sql);
+    uint32_t first = 0;
     for (size_t i = 0; i < 4; ++i) {
         const Params params = paramsOf(f.directory, i);
-        if (engineRows(statement, sql, toAnsi(params)) != plainRows(stmt, params)) {
+        const uint32_t rows = engineRows(statement, sql, toAnsi(params));
+        if (rows != plainRows(stmt, params)) {
             std::fprintf(stderr, "engine and baseline disagree on the rows of: %s\n", sql);
             std::abort();
         }
+        first = i == 0 ? rows : first;
     }
     sqlite3_finalize(stmt);
+    return first;
 }
 
 void runEngine(benchmark::State& state, const char* sql, ParamsOf paramsOf) {
@@ -257,18 +262,15 @@ void runEngine(benchmark::State& state, const char* sql, ParamsOf paramsOf) {
     CEHANDLE statement = 0;
     if (CeCreateSQLStatement(f.connection, &statement))
         std::abort();
-    checkSameRows(f, statement, sql, paramsOf);
+    state.counters["rows"] = checkSameRows(f, statement, sql, paramsOf);
     size_t i = 0;
-    uint32_t rows = 0;
     for (auto _ : state) {
         const Params params = paramsOf(f.directory, i++);
         state.PauseTiming();
         const std::vector<std::string> ansi = toAnsi(params);
         state.ResumeTiming();
-        rows = engineRows(statement, sql, ansi);
-        benchmark::DoNotOptimize(rows);
+        benchmark::DoNotOptimize(engineRows(statement, sql, ansi));
     }
-    state.counters["rows"] = rows;
     (void)CeCloseSQLStatement(statement);
 }
 
@@ -277,14 +279,12 @@ void runPlain(benchmark::State& state, const char* sql, ParamsOf paramsOf) {
     CEHANDLE statement = 0;
     if (CeCreateSQLStatement(f.connection, &statement))
         std::abort();
-    checkSameRows(f, statement, sql, paramsOf);
+    state.counters["rows"] = checkSameRows(f, statement, sql, paramsOf);
     (void)CeCloseSQLStatement(statement);
     sqlite3_stmt* stmt = preparePlain(f, sql);
     size_t i = 0;
-    uint32_t rows = 0;
     for (auto _ : state)
-        rows = plainRows(stmt, paramsOf(f.directory, i++));
-    state.counters["rows"] = rows;
+        benchmark::DoNotOptimize(plainRows(stmt, paramsOf(f.directory, i++)));
     sqlite3_finalize(stmt);
 }
 
