@@ -144,11 +144,11 @@ void MapRenderer::CollectVisibleObjects(const WorldRect& window) {
     TKexMapIndex& index = model_.Content().Index;
     if (model_.UseIndex() && index.Active()) {
         for (const int i : index.QueryDistinct(window.x1, window.y1, window.x2, window.y2))
-            if (isCandidate(i, objects[i]))
+            if (isCandidate(objects[i]))
                 take(i, objects[i]);
     } else {
         for (int i = 0; i < objects.Count(); ++i) {
-            if (isCandidate(i, objects[i]))
+            if (isCandidate(objects[i]))
                 take(i, objects[i]);
         }
     }
@@ -158,7 +158,7 @@ void MapRenderer::CollectVisibleObjects(const WorldRect& window) {
     culling_ = false;
 }
 
-bool MapRenderer::isCandidate(int index, const TKEXMapObjectMem& record) {
+bool MapRenderer::isCandidate(const TKEXMapObjectMem& record) {
     if (filter_) {
         if (!GetCategoryVisible(record.Category))
             return false;
@@ -169,7 +169,7 @@ bool MapRenderer::isCandidate(int index, const TKEXMapObjectMem& record) {
                 return false;
         }
     }
-    if (!IsObjectVisible(index))
+    if (!meetsWindow(record))
         return false;
     if (record.Kind == kindZametka)
         return view_.Scale >= minZametka_;
@@ -200,9 +200,10 @@ void MapRenderer::reservePixels(const TKEXMapObjectMem& record) {
 
 bool MapRenderer::IsObjectVisible(int index) const {
     const TKexMapList& objects = model_.Objects();
-    if (index < 0 || index >= objects.Count())
-        return false;
-    const TKEXMapObjectMem& record = objects[index];
+    return index >= 0 && index < objects.Count() && meetsWindow(objects[index]);
+}
+
+bool MapRenderer::meetsWindow(const TKEXMapObjectMem& record) const {
     return (ClipCode(record.Corners[0].x, record.Corners[0].y) &
             ClipCode(record.Corners[2].x, record.Corners[2].y)) == 0;
 }

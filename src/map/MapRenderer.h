@@ -103,7 +103,9 @@ public:
     const RenderTimings& Timings() const { return timings_; }
 
 private:
-    bool isCandidate(int index, const TKEXMapObjectMem& record);
+    bool isCandidate(const TKEXMapObjectMem& record);
+    // Whether the record's frame meets the last culled window.
+    bool meetsWindow(const TKEXMapObjectMem& record) const;
     bool isLargeEnough(const TKEXMapObjectMem& record) const;
     void take(int index, const TKEXMapObjectMem& record);
     void reservePixels(const TKEXMapObjectMem& record);

@@ -169,11 +169,15 @@ std::span<const int> TKexMapIndex::QueryDistinct(float x1, float y1, float x2, f
     if (!active_)
         return {};
     const mapi::CellRect range = queryRange(x1, y1, x2, y2);
-    collect(cells_, range);
+    std::size_t total = 0;
+    for (int column = range.Left; column <= range.Right; ++column)
+        for (int row = range.Top; row <= range.Bottom; ++row)
+            total += cell(column, row).size();
     // A few entries are sorted; entries as many as a good part of the list are marked per object
     // and read back in list order, which costs one pass over the list instead of a sort.
     const auto count = static_cast<std::size_t>(list_.Count());
-    if (result_.size() < count / 8) {
+    if (total < count / 8) {
+        collect(cells_, range);
         std::sort(result_.begin(), result_.end());
         result_.erase(std::unique(result_.begin(), result_.end()), result_.end());
         std::erase_if(result_, [&](int i) { return i < 0 || static_cast<std::size_t>(i) >= count; });
@@ -183,10 +187,11 @@ std::span<const int> TKexMapIndex::QueryDistinct(float x1, float y1, float x2, f
         seen_.assign(count, 0);
         queryNumber_ = 1;
     }
-    for (int i : result_)
-        if (i >= 0 && static_cast<std::size_t>(i) < count)
-            seen_[static_cast<std::size_t>(i)] = queryNumber_;
-    result_.clear();
+    for (int column = range.Left; column <= range.Right; ++column)
+        for (int row = range.Top; row <= range.Bottom; ++row)
+            for (int i : cell(column, row))
+                if (i >= 0 && static_cast<std::size_t>(i) < count)
+                    seen_[static_cast<std::size_t>(i)] = queryNumber_;
     for (std::size_t i = 0; i < count; ++i)
         if (seen_[i] == queryNumber_)
             result_.push_back(static_cast<int>(i));
