@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 #include "toolkit/DataSetUiHooks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/TColorDialog.h"
