@@ -14,7 +14,6 @@
 
 #include "SampleDatabase.h"
 #include "data/TDbTable.h"
-#include "toolkit/FilePath.h"
 #include "toolkit/TAutoIncField.h"
 #include "toolkit/TBlobField.h"
 #include "toolkit/TMemoryStream.h"
