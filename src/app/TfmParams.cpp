@@ -7,6 +7,7 @@
 #include "toolkit/TButton.h"
 #include "toolkit/TCheckBox.h"
 #include "toolkit/TColorDialog.h"
+#include "toolkit/TFont.h"
 #include "toolkit/TGroupBox.h"
 #include "toolkit/TLabel.h"
 #include "toolkit/TShape.h"
@@ -52,7 +53,11 @@ TfmParams::TfmParams(TComponent* AOwner) : TForm(AOwner) {
     CheckBox1->SetCaption(ru("Инвертировать функцию колеса прокрутки мыши"));
     CheckBox1->SetHint(CheckBox1->Caption());
     CheckBox1->SetShowHint(true);
-    CheckBox1->SetBounds(10, 16, 315, 17);
+    CheckBox1->SetBounds(10, 16, 320, 17);
+    // The long caption fits the dialog's fixed width only in the dialog font of 8 points.
+    TFont small = *CheckBox1->Font();
+    small.SetSize(8);
+    CheckBox1->SetFont(small);
     CheckBox1->SetChecked(true);
     lScrollVal = new TLabel(this);
     lScrollVal->SetName("lScrollVal");
