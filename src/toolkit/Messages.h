@@ -10,7 +10,11 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
+constexpr unsigned WM_SIZE = 0x0005;
 constexpr unsigned WM_CLOSE = 0x0010;
+constexpr unsigned WM_CANCELMODE = 0x001F;
+constexpr unsigned WM_SETCURSOR = 0x0020;
+constexpr unsigned WM_NCHITTEST = 0x0084;
 constexpr unsigned WM_GETDLGCODE = 0x0087;
 constexpr unsigned EM_GETRECT = 0x00B2;
 constexpr unsigned EM_SETRECTNP = 0x00B4;
@@ -38,6 +42,11 @@ constexpr unsigned WM_USER = 0x0400;
 // The toolkit's own notifications, numbered above the system's as the original toolkit does.
 constexpr unsigned CM_BASE = 0xB000;
 constexpr unsigned CM_DIALOGKEY = CM_BASE + 5;
+// A character offered to the controls of a form (WParam); a control that takes it answers 1.
+constexpr unsigned CM_DIALOGCHAR = CM_BASE + 6;
+// Sent to every control of a form when one of them takes the focus; LParam is that control.
+constexpr unsigned CM_FOCUSCHANGED = CM_BASE + 7;
+constexpr unsigned CM_CTL3DCHANGED = CM_BASE + 16;
 constexpr unsigned CM_MOUSEENTER = CM_BASE + 19;
 constexpr unsigned CM_MOUSELEAVE = CM_BASE + 20;
 
@@ -53,6 +62,12 @@ constexpr LRESULT DLGC_WANTARROWS = 0x0001;
 constexpr LRESULT DLGC_WANTTAB = 0x0002;
 constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
 constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+
+// Answers to WM_NCHITTEST: where a screen point lies on a control.
+constexpr LRESULT HTNOWHERE = 0;
+constexpr LRESULT HTCLIENT = 1;
+constexpr LRESULT HTHSCROLL = 6;
+constexpr LRESULT HTVSCROLL = 7;
 
 // A message as a control's message handler receives it; Result is the answer of a sent message.
 struct TMessage {
