@@ -7,6 +7,7 @@
 #include <string>
 
 #include "DataFixture.h"
+#include "app/QueryTexts.h"
 #include "base/CodePage.h"
 #include "base/SortWeight.h"
 #include "citycategories/CityCategory.h"
@@ -17,7 +18,6 @@
 #include "makedb/DatabaseWriter.h"
 #include "makedb/DirectoryPlan.h"
 #include "makedb/MapCategoryPatch.h"
-#include "support/ApplicationQueries.h"
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/RecordingDataLink.h"
@@ -172,13 +172,13 @@ protected:
     void SetUp() override {
         SampleDatabaseTest::SetUp();
         loading.clear();
-        qShowCat = query("qShowCat", appsql::kShowCat, {"Name"});
-        qShowPredpr = query("qShowPredpr", appsql::kShowPredpr, {"Name"});
-        qShowFirm = query("qShowFirm", appsql::kShowFirm, {"Topic_Id"});
-        qShowFirm2 = query("qShowFirm2", appsql::kShowFirm2, {"Office_Id"});
-        qShowInfo = query("qShowInfo", appsql::kShowInfo, {"Office_Id"});
-        qShowTopics = query("qShowTopics", appsql::kShowTopics, {"Office_Id"});
-        qObjInfo = query("qObjInfo", appsql::kObjInfo, {"Street", "House"});
+        qShowCat = query("qShowCat", app::sql::kShowCat, {"Name"});
+        qShowPredpr = query("qShowPredpr", app::sql::kShowPredpr, {"Name"});
+        qShowFirm = query("qShowFirm", app::sql::kShowFirm, {"Topic_Id"});
+        qShowFirm2 = query("qShowFirm2", app::sql::kShowFirm2, {"Office_Id"});
+        qShowInfo = query("qShowInfo", app::sql::kShowInfo, {"Office_Id"});
+        qShowTopics = query("qShowTopics", app::sql::kShowTopics, {"Office_Id"});
+        qObjInfo = query("qObjInfo", app::sql::kObjInfo, {"Street", "House"});
         dsCat = new TDataSource(&owner);
         dsCat->SetDataSet(qShowCat);
         dsPredpr = new TDataSource(&owner);
