@@ -3,6 +3,7 @@
 // Each BM_X has a BM_X_Baseline doing the same work through direct Ce* calls; the set-up checks
 // that both sides produce the same bytes or rows and aborts otherwise.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -21,7 +22,9 @@
 
 namespace {
 
-using namespace benchdata;
+using benchdata::Sample;
+using benchdata::mismatch;
+using benchdata::sample;
 
 // --- The city map blob. ---
 

@@ -34,13 +34,13 @@ struct QueryCase {
     bool grid; // only the first kGridRows rows, through a data link
 };
 
-const QueryCase kShowCat{appsql::kShowCat, {"Name"}, {"Name"}, true};
-const QueryCase kShowPredpr{appsql::kShowPredpr, {"Name"}, {"Name"}, true};
-const QueryCase kShowFirm{appsql::kShowFirm, {"Topic_Id"}, {"Office_Id", "Name", "Flags", "inetref"}, false};
-const QueryCase kShowFirm2{appsql::kShowFirm2, {"Office_Id"}, {"Office_Id", "Name", "Flags", "inetref"}, false};
-const QueryCase kShowInfo{appsql::kShowInfo, {"Office_Id"}, {"Street", "House", "Apartment", "Contact"}, false};
-const QueryCase kShowTopics{appsql::kShowTopics, {"Office_Id"}, {"Name"}, false};
-const QueryCase kObjInfo{appsql::kObjInfo, {"Street", "House"}, {"Office_Id", "Name"}, false};
+const QueryCase kShowCat{app::sql::kShowCat, {"Name"}, {"Name"}, true};
+const QueryCase kShowPredpr{app::sql::kShowPredpr, {"Name"}, {"Name"}, true};
+const QueryCase kShowFirm{app::sql::kShowFirm, {"Topic_Id"}, {"Office_Id", "Name", "Flags", "inetref"}, false};
+const QueryCase kShowFirm2{app::sql::kShowFirm2, {"Office_Id"}, {"Office_Id", "Name", "Flags", "inetref"}, false};
+const QueryCase kShowInfo{app::sql::kShowInfo, {"Office_Id"}, {"Street", "House", "Apartment", "Contact"}, false};
+const QueryCase kShowTopics{app::sql::kShowTopics, {"Office_Id"}, {"Name"}, false};
+const QueryCase kObjInfo{app::sql::kObjInfo, {"Street", "House"}, {"Office_Id", "Name"}, false};
 
 // What a run read: rows and the bytes of every field's text.
 struct Read {

@@ -1,7 +1,6 @@
 // The sample databases the data benchmarks run on, opened once per size for the whole run
 // through a connection component and through a raw engine connection, and the check that a
-// benchmark and its baseline did the same work. A size whose database was not built (target
-// bigdatabases) is skipped.
+// benchmark and its baseline did the same work.
 #pragma once
 
 #include <cstdio>

@@ -34,6 +34,11 @@ public:
     std::unique_ptr<TIndexDef> PSGetDefaultOrder() override;
     // The inherited key fields, else those of the first unique index whose fields exist.
     AnsiString PSGetKeyFields() override;
+    // With parameters: opens the table and makes them its range (a named parameter keys the field
+    // of its name, an unnamed one the index field at its place); without: cancels the range.
+    void PSSetParams(TParams* AParams) override;
+    // MasterFields on the master, and the fields of the active index.
+    void GetDetailLinkFields(std::vector<TField*>& MasterFieldList, std::vector<TField*>& DetailFields) override;
 
 protected:
     CEHANDLE OpenHandle() override;

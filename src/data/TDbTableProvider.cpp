@@ -1,10 +1,13 @@
 // The provider answers of a table: its name, its command text, its index definitions, its
-// default order and its key fields, all taken from the table's own properties and indexes.
+// default order and its key fields, all taken from the table's own properties and indexes; its
+// parameters as a range, and the fields of its master link.
 #include "data/TDbTable.h"
 
 #include <algorithm>
 
+#include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
+#include "toolkit/TParams.h"
 
 namespace {
 
@@ -71,4 +74,40 @@ AnsiString TDbTable::PSGetKeyFields() {
     IndexDefs().Update();
     const TIndexDef* unique = firstWith(IndexDefs(), ixUnique, *this);
     return unique != nullptr ? unique->Fields() : AnsiString();
+}
+
+void TDbTable::PSSetParams(TParams* AParams) {
+    if (AParams != nullptr && AParams->Count() > 0) {
+        Open();
+        // A named parameter fills the field of its name, an unnamed one the index field at its place.
+        const auto setKey = [&] {
+            for (int i = 0; i < AParams->Count(); ++i) {
+                const TParam& param = *AParams->Items(i);
+                TField* field = param.Name().empty() ? GetSegmentField(i) : FieldByName(param.Name());
+                field->SetValue(param.Value());
+            }
+        };
+        SetRangeStart();
+        setKey();
+        SetRangeEnd();
+        setKey();
+        ApplyRange();
+    } else if (Active()) {
+        CancelRange();
+    }
+    PSReset();
+}
+
+void TDbTable::GetDetailLinkFields(std::vector<TField*>& MasterFieldList, std::vector<TField*>& DetailFields) {
+    MasterFieldList.clear();
+    DetailFields.clear();
+    TDataSet* master = MasterSource() != nullptr ? MasterSource()->DataSet() : nullptr;
+    if (master == nullptr || MasterFields().empty())
+        return;
+    master->GetFieldList(MasterFieldList, MasterFields());
+    IndexDefs().Update();
+    const TIndexDef* index = !IndexName().empty() ? IndexDefs().Find(IndexName())
+                                                  : IndexDefs().GetIndexForFields(IndexFieldNames(), false);
+    if (index != nullptr)
+        GetFieldList(DetailFields, index->Fields());
 }

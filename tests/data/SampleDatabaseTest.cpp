@@ -1,6 +1,7 @@
 // End to end on the sample database, as the main window uses it: settings and connection read in
-// layout order, the city map blob, the Category, Street and Topic tables in index order, and the
-// program's seven queries run as it runs them against the rows the database builder planned.
+// layout order, the city map blob, the Category, Street and Topic tables in index order with the
+// program's key searches, and the program's seven queries run as it runs them against the rows
+// the database builder planned.
 #include <algorithm>
 #include <map>
 #include <set>
@@ -28,8 +29,6 @@
 #include "toolkit/TMemoryStream.h"
 #include "toolkit/TStringField.h"
 #include "toolkit/TStringList.h"
-
-namespace appsql = app::sql;
 
 namespace {
 
@@ -227,13 +226,13 @@ protected:
     void SetUp() override {
         SampleDatabaseTest::SetUp();
         loading.clear();
-        qShowCat = query("qShowCat", appsql::kShowCat, {"Name"});
-        qShowPredpr = query("qShowPredpr", appsql::kShowPredpr, {"Name"});
-        qShowFirm = query("qShowFirm", appsql::kShowFirm, {"Topic_Id"});
-        qShowFirm2 = query("qShowFirm2", appsql::kShowFirm2, {"Office_Id"});
-        qShowInfo = query("qShowInfo", appsql::kShowInfo, {"Office_Id"});
-        qShowTopics = query("qShowTopics", appsql::kShowTopics, {"Office_Id"});
-        qObjInfo = query("qObjInfo", appsql::kObjInfo, {"Street", "House"});
+        qShowCat = query("qShowCat", app::sql::kShowCat, {"Name"});
+        qShowPredpr = query("qShowPredpr", app::sql::kShowPredpr, {"Name"});
+        qShowFirm = query("qShowFirm", app::sql::kShowFirm, {"Topic_Id"});
+        qShowFirm2 = query("qShowFirm2", app::sql::kShowFirm2, {"Office_Id"});
+        qShowInfo = query("qShowInfo", app::sql::kShowInfo, {"Office_Id"});
+        qShowTopics = query("qShowTopics", app::sql::kShowTopics, {"Office_Id"});
+        qObjInfo = query("qObjInfo", app::sql::kObjInfo, {"Street", "House"});
         dsCat = new TDataSource(&owner);
         dsCat->SetDataSet(qShowCat);
         dsPredpr = new TDataSource(&owner);

@@ -40,7 +40,7 @@ class TDbQueryTest : public DataFixture {
 protected:
     void SetUp() override {
         DataFixture::SetUp();
-        dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "INSERT INTO T VALUES (1, 'A')",
+        dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE INDEX ID ON T (ID)", "INSERT INTO T VALUES (1, 'A')",
                     "INSERT INTO T VALUES (2, 'B')", "INSERT INTO T VALUES (3, 'B')",
                     "CREATE TABLE C (PID INTEGER, NAME CHAR(10))", "INSERT INTO C VALUES (1, 'x')",
                     "INSERT INTO C VALUES (2, 'y')", "INSERT INTO C VALUES (2, 'z')",
@@ -284,6 +284,13 @@ TEST_F(TDbQueryTest, DetailParamsFollowTheMasterUnlessTheProgramSetThem) {
     EXPECT_EQ(detail->FieldByName("NAME")->AsString(), "y");
     EXPECT_EQ(rows(*detail), 1) << "NAME keeps the program's value";
     EXPECT_FALSE(detail->ParamByName("ID")->Bound());
+    master->SetIndexName("ID");
+    int opens = 0;
+    detail->AfterOpen = [&](TDataSet*) { ++opens; };
+    master->SetKey();
+    detail->RefreshParams();
+    EXPECT_EQ(opens, 0) << "not while the master edits a key";
+    master->Cancel();
 
     std::vector<TField*> masterFields;
     std::vector<TField*> detailFields;

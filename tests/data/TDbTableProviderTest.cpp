@@ -3,6 +3,9 @@
 #include "data/TDbTable.h"
 
 #include "DataFixture.h"
+#include "toolkit/TDataSource.h"
+#include "toolkit/TField.h"
+#include "toolkit/TParams.h"
 
 namespace {
 
@@ -35,6 +38,38 @@ TEST_F(TDbTableProviderTest, AnswersComeFromTheNameAndTheIndexes) {
     order = t->PSGetDefaultOrder();
     ASSERT_NE(order, nullptr);
     EXPECT_EQ(order->Fields(), "NAME");
+}
+
+TEST_F(TDbTableProviderTest, ParamsBecomeARangeAndAMasterLinkNamesItsFields) {
+    directory({"CREATE TABLE Category (ID INTEGER, CODE INTEGER)", "CREATE UNIQUE INDEX CODE ON Category (CODE)",
+               "INSERT INTO Category VALUES (1, 30), (2, 20), (3, 10)"});
+    TDbTable* t = table("Category");
+    t->SetIndexName("CODE");
+    TParams params;
+    params.CreateParam(ftInteger, "", ptInput)->SetAsInteger(20);
+    const auto ids = [&] {
+        std::vector<int> out;
+        for (t->First(); !t->Eof(); t->Next())
+            out.push_back(t->FieldByName("ID")->AsInteger());
+        return out;
+    };
+    t->PSSetParams(&params);
+    ASSERT_TRUE(t->Active());
+    EXPECT_EQ(ids(), (std::vector<int>{2}));
+    t->PSSetParams(nullptr);
+    EXPECT_EQ(ids(), (std::vector<int>{3, 2, 1})) << "the range is cancelled";
+
+    TDbTable* master = table("Category");
+    auto* source = new TDataSource(&owner);
+    source->SetDataSet(master);
+    master->Open();
+    t->SetMasterSource(source);
+    t->SetMasterFields("CODE");
+    std::vector<TField*> masterFields;
+    std::vector<TField*> detailFields;
+    t->GetDetailLinkFields(masterFields, detailFields);
+    EXPECT_EQ(masterFields, (std::vector<TField*>{master->FieldByName("CODE")}));
+    EXPECT_EQ(detailFields, (std::vector<TField*>{t->FieldByName("CODE")}));
 }
 
 } // namespace
