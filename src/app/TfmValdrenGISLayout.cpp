@@ -21,6 +21,7 @@
 #include "toolkit/TDBGridColumns.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TEdit.h"
+#include "toolkit/TFont.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TLabel.h"
 #include "toolkit/TMainMenu.h"
@@ -185,6 +186,10 @@ void TfmValdrenGIS::buildRightPanel() {
     PageControl1->SetHeight(180);
     PageControl1->Constraints()->SetMinHeight(160);
     PageControl1->Constraints()->SetMaxHeight(200);
+    // Both tab captions fit the panel's width in the 8-point dialog font.
+    TFont tabFont = *PageControl1->Font();
+    tabFont.SetSize(8);
+    PageControl1->SetFont(tabFont);
     auto* rubricPage = new TTabSheet(this);
     rubricPage->SetName("tsRubric");
     rubricPage->SetPageControl(PageControl1);
