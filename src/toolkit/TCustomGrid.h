@@ -133,7 +133,8 @@ protected:
     void Resize() override;
     void DoEnter() override;
     void DoExit() override;
-    // WM_SIZE lays the grid out again; WM_GETDLGCODE asks for the arrows (and Tab with goTabs).
+    // WM_SIZE lays the grid out again; WM_CANCELMODE ends a sizing, moving or selecting drag;
+    // WM_GETDLGCODE asks for the arrows (and Tab with goTabs).
     void WndProc(TMessage& Message) override;
 
     // The grid's own keys without OnKeyDown: descendants that handle some keys themselves pass

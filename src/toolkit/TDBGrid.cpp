@@ -162,6 +162,8 @@ void TDBGrid::LayoutChanged() {
 }
 
 void TDBGrid::linkActiveChanged() {
+    if (ComponentState() & csDestroying)
+        return;
     if (!linkActive())
         selectedRows_->Clear();
     LayoutChanged();
@@ -241,10 +243,9 @@ void TDBGrid::ColumnMoved(int FromIndex, int ToIndex) {
     const TColumn* target = columnAt(ToIndex);
     if (!moved || !target)
         return;
-    BeginLayout();
+    // The moved column keeps its new place: the set is customised from now on.
     moved->SetIndex(target->Index());
     moved->changedByHand();
-    EndLayout();
 }
 
 TCustomGrid::ScrollRange TDBGrid::VerticalScrollRange() const {

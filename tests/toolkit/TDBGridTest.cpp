@@ -107,6 +107,10 @@ TEST_F(TDBGridTest, TheLinkHoldsTheVisibleRowsAndDownScrollsOneRecord) {
     repaint();
     EXPECT_EQ(grid->ids(), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(grid->Row(), grid->FixedRows() + 8);
+    const TPoint p = centreOfDataRow(4);
+    tk::input::wheel(*grid, -120, p.X, p.Y);
+    pump();
+    EXPECT_EQ(id(), 11) << "a notch of the wheel moves one record";
 }
 
 TEST_F(TDBGridTest, AClickOnARowMovesTheDatasetByTheDifference) {
@@ -139,6 +143,17 @@ TEST_F(TDBGridTest, DefaultColumnsFollowTheFieldsAndCustomisedOnesSurviveReopeni
     EXPECT_EQ(grid->Columns()->Count(), 1);
     EXPECT_EQ(grid->Fields(0)->FieldName(), "Name");
     data.FieldByName("Id")->SetVisible(true);
+
+    // Dragging the first title onto the second moves its column.
+    const TRect idTitle = grid->CellRect(1, 0);
+    const TRect nameTitle = grid->CellRect(2, 0);
+    tk::input::press(*grid, mbLeft, idTitle.Left + 10, 5);
+    tk::input::move(*grid, nameTitle.Left + 10, 5, ssLeft);
+    tk::input::release(*grid, mbLeft, nameTitle.Left + 10, 5);
+    pump();
+    EXPECT_EQ(grid->Fields(0)->FieldName(), "Name");
+    EXPECT_EQ(grid->Fields(1)->FieldName(), "Id");
+    EXPECT_EQ(grid->Columns()->State(), csCustomized);
 
     grid->Columns()->Clear();
     TColumn* column = grid->Columns()->Add();
