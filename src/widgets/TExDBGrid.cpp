@@ -34,6 +34,7 @@
 #include "widgets/TFormPlacement.h"
 #include "widgets/TIniLink.h"
 #include "widgets/TransparentBitmap.h"
+#include "widgets/WidgetCursors.h"
 #include "widgets/WidgetHelpers.h"
 
 namespace {
@@ -76,6 +77,7 @@ int signOf(int value) { return (value > 0) - (value < 0); }
 
 TExDBGrid::TExDBGrid(TComponent* AOwner)
     : TDBGrid(AOwner), iniLink_(std::make_unique<TIniLink>()), indicators_(std::make_unique<TImageList>(nullptr)) {
+    RegisterWidgetCursors();
     TDBGrid::SetDefaultDrawing(false);
     iniLink_->OnSave = [this](TPersistent*) { IniSave(); };
     iniLink_->OnLoad = [this](TPersistent*) { IniLoad(); };
@@ -692,7 +694,7 @@ void TExDBGrid::baseMouseDown(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 // A press on a title with title buttons; true when the handling ends here.
-bool TExDBGrid::mouseDownOnTitle(TMouseButton& Button, TShiftState Shift, int X, int Y, const TGridCoord& cell) {
+bool TExDBGrid::mouseDownOnTitle(TMouseButton& Button, int X, int Y, const TGridCoord& cell) {
     if (Button == mbRight && (TDBGrid::Options() & dgColumnResize)) {
         // A right press sizes columns like a left one.
         swapButtons_ = true;
@@ -708,7 +710,6 @@ bool TExDBGrid::mouseDownOnTitle(TMouseButton& Button, TShiftState Shift, int X,
         DoBeep();
         return true;
     }
-    (void)Shift;
     SetMouseCapture(true);
     tracking_ = true;
     pressedColumn_ = GetMasterColumn(cell.X, cell.Y);
@@ -738,7 +739,7 @@ void TExDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
             return;
         }
         if (titleButtons_ && dataActive() && onTitle && cell.X >= offset && !designing &&
-            mouseDownOnTitle(Button, Shift, X, Y, cell))
+            mouseDownOnTitle(Button, X, Y, cell))
             return;
         if (cell.X >= 0 && cell.X < FixedCols() + offset && dataActive() && !onTitle && cell.Y >= 0) {
             if (offset > 0) {
@@ -820,8 +821,10 @@ void TExDBGrid::TitleClick(int ACol, TField* Field) {
 }
 
 void TExDBGrid::CheckTitleButton(int ACol, int, bool& Enabled) {
-    if (OnCheckButton)
-        OnCheckButton(this, ACol, showingColumn(ACol) ? showingColumn(ACol)->Field() : nullptr, Enabled);
+    if (!OnCheckButton)
+        return;
+    const TColumn* column = showingColumn(ACol);
+    OnCheckButton(this, ACol, column != nullptr ? column->Field() : nullptr, Enabled);
 }
 
 bool TExDBGrid::wheel(const TMouseWheelUpDownEvent& event, int distance, TShiftState Shift, TPoint MousePos) {

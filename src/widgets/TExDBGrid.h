@@ -127,7 +127,7 @@ private:
 
     void TrackButton(int X, int Y);
     void StopTracking();
-    bool mouseDownOnTitle(TMouseButton& Button, TShiftState Shift, int X, int Y, const TGridCoord& cell);
+    bool mouseDownOnTitle(TMouseButton& Button, int X, int Y, const TGridCoord& cell);
     void baseMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool wheel(const TMouseWheelUpDownEvent& event, int distance, TShiftState Shift, TPoint MousePos);
     bool charMessage(TMessage& Message);
