@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TScreen.h"
 #include "toolkit/WinApi.h"
@@ -79,15 +80,18 @@ void ReadFormPlacement(TForm* Form, const TIniFile* IniFile, const AnsiString& S
             if (Form->BorderStyle() != bsSizeable && Form->BorderStyle() != bsSizeToolWin)
                 r = Rect(r.Left, r.Top, r.Left + Form->Width(), r.Top + Form->Height());
             if (r.Right > r.Left) {
-                if (Form->Position() == poScreenCenter)
+                if (Form->Position() == poScreenCenter || Form->Position() == poDesktopCenter)
                     Form->SetPosition(poDesigned);
                 SetWindowPlacement(Form->Handle(), &placement);
             }
         }
     }
     if (LoadState) {
-        const TWindowState state =
-            stateOfShowCommand(IniReadInteger(IniFile, Section, "ShowCmd", SW_HIDE), Form->WindowState());
+        // The main form (or a form while there is none) placed by the window system opens maximised
+        // unless the file says otherwise.
+        const bool mainForm = Application->MainForm() == nullptr || Application->MainForm() == Form;
+        const TWindowState fallback = mainForm && Form->Position() == poDefault ? wsMaximized : wsNormal;
+        const TWindowState state = stateOfShowCommand(IniReadInteger(IniFile, Section, "ShowCmd", SW_HIDE), fallback);
         Form->SetWindowState(state);
     }
     Form->Update();
