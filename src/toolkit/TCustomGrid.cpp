@@ -95,9 +95,10 @@ void TCustomGrid::SetFixedCols(int Value) {
     Value = std::clamp(Value, 0, colCount_ - 1);
     if (Value == fixedCols_)
         return;
+    // A grid showing its first scrolling column keeps doing so, also when fewer are fixed now.
+    if (topLeft_.X == fixedCols_)
+        topLeft_.X = Value;
     fixedCols_ = Value;
-    // The first scrolling column shows first again, also when fewer are fixed now.
-    topLeft_.X = Value;
     clampCurrent();
     LayoutGrid();
 }
@@ -106,9 +107,10 @@ void TCustomGrid::SetFixedRows(int Value) {
     Value = std::clamp(Value, 0, rowCount_ - 1);
     if (Value == fixedRows_)
         return;
+    // A grid showing its first scrolling row keeps doing so, also when fewer are fixed now.
+    if (topLeft_.Y == fixedRows_)
+        topLeft_.Y = Value;
     fixedRows_ = Value;
-    // The first scrolling row shows first again, also when fewer are fixed now.
-    topLeft_.Y = Value;
     clampCurrent();
     LayoutGrid();
 }

@@ -2,7 +2,6 @@
 #include "widgets/DataSetLayout.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "toolkit/TDataSet.h"
 #include "toolkit/TField.h"
@@ -34,16 +33,6 @@ void SaveFieldsLayout(TDataSet* DataSet, TIniFile* Storage, const AnsiString& Se
 
 namespace {
 
-// The integer of a stored word, or the default when the word is missing or no number.
-int wordAsInteger(int n, const AnsiString& value, int fallback) {
-    const AnsiString word = NthWord(n, value, LayoutWordDelimiters);
-    if (word.empty())
-        return fallback;
-    char* end = nullptr;
-    const long number = std::strtol(word.c_str(), &end, 10);
-    return *end == '\0' && number >= -2147483647L && number <= 2147483647L ? int(number) : fallback;
-}
-
 struct FieldPlace {
     TField* field;
     int index;
@@ -65,10 +54,10 @@ void RestoreFieldsLayout(TDataSet* DataSet, const TIniFile* Storage, const AnsiS
             const AnsiString value = IniReadString(Storage, section, DataSet->Name() + field->FieldName(), "");
             if (value.empty())
                 continue;
-            places[i].index = wordAsInteger(1, value, field->Index());
-            field->SetDisplayWidth(wordAsInteger(2, value, field->DisplayWidth()));
+            places[i].index = NthWordAsInteger(1, value, field->Index());
+            field->SetDisplayWidth(NthWordAsInteger(2, value, field->DisplayWidth()));
             if (RestoreVisible)
-                field->SetVisible(wordAsInteger(3, value, field->Visible() ? 1 : 0) != 0);
+                field->SetVisible(NthWordAsInteger(3, value, field->Visible() ? 1 : 0) != 0);
         }
         for (int target = 0; target < count; ++target)
             for (int i = 0; i < count; ++i)

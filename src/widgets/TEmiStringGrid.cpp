@@ -2,6 +2,7 @@
 #include "widgets/TEmiStringGrid.h"
 
 #include "toolkit/DrawText.h"
+#include "widgets/WidgetCursors.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ unsigned alignmentFlags(TCellAlignment alignment) {
 
 } // namespace
 
-TEmiStringGrid::TEmiStringGrid(TComponent* AOwner) : TStringGrid(AOwner) {}
+TEmiStringGrid::TEmiStringGrid(TComponent* AOwner) : TStringGrid(AOwner) { RegisterWidgetCursors(); }
 
 TEmiStringGrid::~TEmiStringGrid() = default;
 

@@ -8,7 +8,9 @@
 #include "widgets/TExDBGrid.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
+#include <vector>
 
 #include "toolkit/Dialogs.h"
 #include "toolkit/DrawEdge.h"
@@ -28,7 +30,11 @@
 #include "widgets/CellText.h"
 #include "widgets/DBGridGlyphs.h"
 #include "widgets/DataSetLayout.h"
+#include "widgets/PlacementStorage.h"
+#include "widgets/TFormPlacement.h"
+#include "widgets/TIniLink.h"
 #include "widgets/TransparentBitmap.h"
+#include "widgets/WidgetCursors.h"
 #include "widgets/WidgetHelpers.h"
 
 namespace {
@@ -69,8 +75,12 @@ int signOf(int value) { return (value > 0) - (value < 0); }
 
 } // namespace
 
-TExDBGrid::TExDBGrid(TComponent* AOwner) : TDBGrid(AOwner), indicators_(std::make_unique<TImageList>(nullptr)) {
+TExDBGrid::TExDBGrid(TComponent* AOwner)
+    : TDBGrid(AOwner), iniLink_(std::make_unique<TIniLink>()), indicators_(std::make_unique<TImageList>(nullptr)) {
+    RegisterWidgetCursors();
     TDBGrid::SetDefaultDrawing(false);
+    iniLink_->OnSave = [this](TPersistent*) { IniSave(); };
+    iniLink_->OnLoad = [this](TPersistent*) { IniLoad(); };
     SetOptions(defaultOptions);
     for (const char* name : {wg::IndicatorDotResource, wg::IndicatorArrowResource}) {
         TBitmap picture;
@@ -167,6 +177,10 @@ void TExDBGrid::SetFixedCols(int Value) {
     for (int i = 1; i <= std::min(FixedCols(), ColCount() - 1); ++i)
         SetTabStops(i, false);
 }
+
+TFormPlacement* TExDBGrid::IniStorage() const { return iniLink_->IniObject(); }
+
+void TExDBGrid::SetIniStorage(TFormPlacement* Value) { iniLink_->SetStorage(Value); }
 
 // --- Queries ------------------------------------------------------------------------------------
 
@@ -680,7 +694,7 @@ void TExDBGrid::baseMouseDown(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 // A press on a title with title buttons; true when the handling ends here.
-bool TExDBGrid::mouseDownOnTitle(TMouseButton& Button, TShiftState Shift, int X, int Y, const TGridCoord& cell) {
+bool TExDBGrid::mouseDownOnTitle(TMouseButton& Button, int X, int Y, const TGridCoord& cell) {
     if (Button == mbRight && (TDBGrid::Options() & dgColumnResize)) {
         // A right press sizes columns like a left one.
         swapButtons_ = true;
@@ -696,7 +710,6 @@ bool TExDBGrid::mouseDownOnTitle(TMouseButton& Button, TShiftState Shift, int X,
         DoBeep();
         return true;
     }
-    (void)Shift;
     SetMouseCapture(true);
     tracking_ = true;
     pressedColumn_ = GetMasterColumn(cell.X, cell.Y);
@@ -726,7 +739,7 @@ void TExDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
             return;
         }
         if (titleButtons_ && dataActive() && onTitle && cell.X >= offset && !designing &&
-            mouseDownOnTitle(Button, Shift, X, Y, cell))
+            mouseDownOnTitle(Button, X, Y, cell))
             return;
         if (cell.X >= 0 && cell.X < FixedCols() + offset && dataActive() && !onTitle && cell.Y >= 0) {
             if (offset > 0) {
@@ -808,8 +821,10 @@ void TExDBGrid::TitleClick(int ACol, TField* Field) {
 }
 
 void TExDBGrid::CheckTitleButton(int ACol, int, bool& Enabled) {
-    if (OnCheckButton)
-        OnCheckButton(this, ACol, showingColumn(ACol) ? showingColumn(ACol)->Field() : nullptr, Enabled);
+    if (!OnCheckButton)
+        return;
+    const TColumn* column = showingColumn(ACol);
+    OnCheckButton(this, ACol, column != nullptr ? column->Field() : nullptr, Enabled);
 }
 
 bool TExDBGrid::wheel(const TMouseWheelUpDownEvent& event, int distance, TShiftState Shift, TPoint MousePos) {
@@ -827,4 +842,75 @@ bool TExDBGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
 
 bool TExDBGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     return wheel(OnMouseWheelUp, -1, Shift, MousePos);
+}
+
+// --- Layout storage -----------------------------------------------------------------------------
+
+// Customised columns go under the grid's own section; default columns store the dataset's fields
+// layout under the dataset's section (empty: the fields layout picks the dataset's own).
+AnsiString TExDBGrid::layoutSection() const {
+    const AnsiString root = iniLink_->RootSection();
+    if (Columns()->State() == csCustomized)
+        return root + GetDefaultSection(this);
+    if (root.empty() || dataSet() == nullptr)
+        return {};
+    return root + GetFormSection(dataSet());
+}
+
+void TExDBGrid::IniSave() {
+    TIniFile* storage = iniLink_->IniStorage();
+    if (Name().empty() || storage == nullptr)
+        return;
+    const AnsiString section = layoutSection();
+    if (Columns()->State() == csCustomized)
+        saveColumns(storage, section);
+    else if (dataSet() != nullptr)
+        SaveFieldsLayout(dataSet(), storage, section);
+}
+
+void TExDBGrid::IniLoad() {
+    const TIniFile* storage = iniLink_->IniStorage();
+    if (Name().empty() || storage == nullptr)
+        return;
+    const AnsiString section = layoutSection();
+    BeginLayout();
+    try {
+        if (Columns()->State() == csCustomized)
+            restoreColumns(storage, section);
+        else if (dataSet() != nullptr)
+            RestoreFieldsLayout(dataSet(), storage, section, /*RestoreVisible=*/false);
+    } catch (...) {
+        EndLayout();
+        throw;
+    }
+    EndLayout();
+}
+
+void TExDBGrid::saveColumns(TIniFile* storage, const AnsiString& section) {
+    IniEraseSection(storage, section);
+    for (int i = 0; i < Columns()->Count(); ++i) {
+        const TColumn* column = Columns()->Items(i);
+        char value[32];
+        std::snprintf(value, sizeof value, "%d,%d", column->Index(), column->Width());
+        IniWriteString(storage, section, Name() + "." + column->FieldName(), value);
+    }
+}
+
+void TExDBGrid::restoreColumns(const TIniFile* storage, const AnsiString& section) {
+    struct Place {
+        TColumn* column;
+        int index;
+    };
+    std::vector<Place> places;
+    for (int i = 0; i < Columns()->Count(); ++i) {
+        TColumn* column = Columns()->Items(i);
+        const AnsiString value = IniReadString(storage, section, Name() + "." + column->FieldName(), "");
+        column->SetWidth(NthWordAsInteger(2, value, column->Width()));
+        places.push_back({column, NthWordAsInteger(1, value, column->Index())});
+    }
+    for (int target = 0; target < int(places.size()); ++target) {
+        const auto stored = std::find_if(places.begin(), places.end(), [&](const Place& p) { return p.index == target; });
+        if (stored != places.end())
+            stored->column->SetIndex(target);
+    }
 }

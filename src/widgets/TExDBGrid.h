@@ -14,7 +14,10 @@
 
 class TBrush;
 class TFont;
+class TFormPlacement;
 class TImageList;
+class TIniFile;
+class TIniLink;
 
 enum TSortMarker { smNone, smDown, smUp };
 
@@ -51,6 +54,9 @@ public:
     void SetShowGlyphs(bool Value);
     bool TitleButtons() const { return titleButtons_; }
     void SetTitleButtons(bool Value);
+    // The placement that stores the column layout with its form's; none by default.
+    TFormPlacement* IniStorage() const;
+    void SetIniStorage(TFormPlacement* Value);
     // The data rows' height; the title row is 2 pixels higher.
     int RowsHeight() const { return DefaultRowHeight(); }
     void SetRowsHeight(int Value);
@@ -121,10 +127,16 @@ private:
 
     void TrackButton(int X, int Y);
     void StopTracking();
-    bool mouseDownOnTitle(TMouseButton& Button, TShiftState Shift, int X, int Y, const TGridCoord& cell);
+    bool mouseDownOnTitle(TMouseButton& Button, int X, int Y, const TGridCoord& cell);
     void baseMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool wheel(const TMouseWheelUpDownEvent& event, int distance, TShiftState Shift, TPoint MousePos);
     bool charMessage(TMessage& Message);
+
+    AnsiString layoutSection() const;
+    void IniSave();
+    void IniLoad();
+    void saveColumns(TIniFile* storage, const AnsiString& section);
+    void restoreColumns(const TIniFile* storage, const AnsiString& section);
 
     void drawIndicatorMark(int ARow, const TRect& ARect);
     void drawTitleButton(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
@@ -141,6 +153,7 @@ private:
     bool swapButtons_ = false;
     int disableCount_ = 0;
     int frozenCols_ = 0;
+    std::unique_ptr<TIniLink> iniLink_;
     std::unique_ptr<TImageList> indicators_;
     TBookmark selectionAnchor_;
 };

@@ -2,6 +2,7 @@
 #include "widgets/WidgetHelpers.h"
 
 #include <cstdlib>
+#include <limits>
 
 #include "toolkit/Shell.h"
 
@@ -56,4 +57,14 @@ AnsiString NthWord(int N, const AnsiString& S, std::string_view Delimiters) {
     while (end < S.size() && !isDelimiter(S[end], Delimiters))
         ++end;
     return S.substr(static_cast<std::size_t>(pos) - 1, end - (static_cast<std::size_t>(pos) - 1));
+}
+
+int NthWordAsInteger(int N, const AnsiString& S, int Default) {
+    const AnsiString word = NthWord(N, S, LayoutWordDelimiters);
+    if (word.empty())
+        return Default;
+    char* end = nullptr;
+    const long number = std::strtol(word.c_str(), &end, 10);
+    const bool fits = number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max();
+    return *end == '\0' && fits ? int(number) : Default;
 }

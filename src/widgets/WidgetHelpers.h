@@ -26,3 +26,5 @@ void GlobalFreeNil(void*& P);
 int NthWordPos(int N, const AnsiString& S, std::string_view Delimiters);
 // The N-th word, empty when there is none.
 AnsiString NthWord(int N, const AnsiString& S, std::string_view Delimiters);
+// The N-th word of a layout value as an integer; Default when the word is missing or no number.
+int NthWordAsInteger(int N, const AnsiString& S, int Default);

@@ -10,6 +10,8 @@
 
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TScreen.h"
+#include "widgets/WidgetCursors.h"
 
 namespace {
 
@@ -132,6 +134,12 @@ TEST_F(TEmiStringGridTest, OnDrawCellFiresOnlyWithoutDefaultDrawingAndTheColourE
     repaint();
     EXPECT_EQ(draws, 8);
     EXPECT_EQ(colourAsks, 8);
+}
+
+TEST_F(TEmiStringGridTest, BuildingAGridRegistersTheWidgetCursors) {
+    EXPECT_NE(Screen->Cursors(crExHand), HCURSOR(0));
+    EXPECT_NE(Screen->Cursors(crExDrag), HCURSOR(0));
+    EXPECT_NE(Screen->Cursors(crExHand), Screen->Cursors(crExDrag));
 }
 
 TEST_F(TEmiStringGridTest, TitlesGivenWhileLoadingHoldAfterLoaded) {

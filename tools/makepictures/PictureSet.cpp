@@ -15,6 +15,7 @@
 #include "makepictures/JpegFile.h"
 #include "makepictures/SplashPainter.h"
 #include "makepictures/ToolBarGlyphs.h"
+#include "makepictures/WidgetCursorPainter.h"
 #include "toolkit/TMemoryStream.h"
 
 namespace pictures {
@@ -51,6 +52,15 @@ std::vector<ResourceFile> builtInPictures() {
         paintCursor(static_cast<int>(i), *bitmap.Canvas());
         files.push_back({std::string("CURSOR/") + cursors[i].name + ".cur",
                          cursorFile(bitmap, kCursorTransparent, cursors[i].hotspot)});
+    }
+
+    const auto widgetCursorSet = widgetCursors();
+    for (size_t i = 0; i < widgetCursorSet.size(); ++i) {
+        TBitmap bitmap;
+        bitmap.SetSize(kCursorSize, kCursorSize);
+        paintWidgetCursor(static_cast<int>(i), *bitmap.Canvas());
+        files.push_back({std::string("CURSOR/") + widgetCursorSet[i].name + ".cur",
+                         cursorFile(bitmap, kCursorTransparent, widgetCursorSet[i].hotspot)});
     }
 
     TBitmap marker;

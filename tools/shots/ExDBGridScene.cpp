@@ -21,20 +21,24 @@ namespace {
 const char* const rubrics[] = {"Аптеки", "Банки", "Кафе и рестораны", "Книжные магазины", "Почта", "Ремонт обуви",
                                "Салоны связи", "Цветы", "Школы", "Юристы"};
 
-void fill(tktest::MemoryDataSet& data) {
-    for (int i = 0; i < 30; ++i)
-        data.addRow({Variant(i + 1), Variant(tk::fromUtf8(rubrics[i % 10])), Variant(100 + i * 7),
-                     Variant("memo " + std::to_string(i))});
-}
+// Thirty rubrics with their firm counts and notes, behind a data source.
+struct RubricData {
+    RubricData() {
+        for (int i = 0; i < 30; ++i)
+            data.addRow({Variant(i + 1), Variant(tk::fromUtf8(rubrics[i % 10])), Variant(100 + i * 7),
+                         Variant("memo " + std::to_string(i))});
+        source.SetDataSet(&data);
+    }
+    TComponent owner{nullptr};
+    tktest::MemoryDataSet data{&owner, {{"Id", ftInteger}, {"Name", ftString, 30}, {"Firms", ftInteger}, {"Notes", ftMemo}}};
+    TDataSource source{&owner};
+};
 
 } // namespace
 
 SHOTS_SCENE(exdbgrid) {
-    TComponent owner(nullptr);
-    tktest::MemoryDataSet data(&owner, {{"Id", ftInteger}, {"Name", ftString, 30}, {"Firms", ftInteger}, {"Notes", ftMemo}});
-    fill(data);
-    TDataSource source(&owner);
-    source.SetDataSet(&data);
+    RubricData rubricData;
+    tktest::MemoryDataSet& data = rubricData.data;
 
     TForm form(nullptr);
     form.SetCaption(tk::fromUtf8("Сетка данных"));
@@ -42,7 +46,7 @@ SHOTS_SCENE(exdbgrid) {
     auto* grid = new TExDBGrid(&form);
     grid->SetParent(&form);
     grid->SetBounds(8, 8, 444, 284);
-    grid->SetDataSource(&source);
+    grid->SetDataSource(&rubricData.source);
     grid->SetOptions(grid->Options() | dgMultiSelect);
     grid->SetTitleButtons(true);
     data.Open();
@@ -79,11 +83,8 @@ SHOTS_SCENE(exdbgrid) {
 }
 
 SHOTS_SCENE(rubricgrid) {
-    TComponent owner(nullptr);
-    tktest::MemoryDataSet data(&owner, {{"Id", ftInteger}, {"Name", ftString, 30}, {"Firms", ftInteger}, {"Notes", ftMemo}});
-    fill(data);
-    TDataSource source(&owner);
-    source.SetDataSet(&data);
+    RubricData rubricData;
+    tktest::MemoryDataSet& data = rubricData.data;
 
     TForm form(nullptr);
     form.SetCaption(tk::fromUtf8("Рубрики"));
@@ -91,7 +92,7 @@ SHOTS_SCENE(rubricgrid) {
     auto* grid = new TExDBGrid(&form);
     grid->SetParent(&form);
     grid->SetAlign(alClient);
-    grid->SetDataSource(&source);
+    grid->SetDataSource(&rubricData.source);
     grid->SetReadOnly(true);
     grid->SetOptions(dgConfirmDelete | dgCancelOnExit | dgAlwaysShowSelection);
     data.Open();
