@@ -2,6 +2,8 @@
 // Metadata is text in UTF-8; the engine speaks CP1251, so names are converted at this boundary.
 #include "engine/Database.h"
 
+#include "engine/ProcessWide.h"
+
 #include "engine/SqlFunctions.h"
 #include "engine/SqlStatement.h"
 
@@ -17,8 +19,7 @@ namespace ce {
 namespace {
 
 std::map<std::string, std::weak_ptr<Database>>& openFiles() {
-    static std::map<std::string, std::weak_ptr<Database>> files;
-    return files;
+    return processWide<std::map<std::string, std::weak_ptr<Database>>>();
 }
 
 const char* const kTableMetadata =

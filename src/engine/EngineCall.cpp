@@ -1,13 +1,14 @@
 // The engine lock, last errors, handle look-ups and caller buffers.
 #include "engine/EngineCall.h"
 
+#include "engine/ProcessWide.h"
+
 #include <cstring>
 
 namespace ce {
 
 std::mutex& engineMutex() {
-    static std::mutex mutex;
-    return mutex;
+    return processWide<std::mutex>();
 }
 
 LastError& lastError() {

@@ -2,6 +2,8 @@
 // of the process (datasets compare against stale handles).
 #include "engine/HandleTable.h"
 
+#include "engine/ProcessWide.h"
+
 namespace ce {
 
 uint32_t HandleTable::add(std::unique_ptr<HandleObject> object) {
@@ -47,8 +49,7 @@ size_t HandleTable::count(HandleKind kind) const {
 }
 
 HandleTable& handles() {
-    static HandleTable table;
-    return table;
+    return processWide<HandleTable>();
 }
 
 } // namespace ce

@@ -1,11 +1,12 @@
 // The process-wide settings instance.
 #include "engine/Settings.h"
 
+#include "engine/ProcessWide.h"
+
 namespace ce {
 
 Settings& settings() {
-    static Settings instance;
-    return instance;
+    return processWide<Settings>();
 }
 
 } // namespace ce

@@ -1,0 +1,16 @@
+// The one lifetime rule of the engine's process-wide tables (handles, open files, index orders,
+// record locks, settings, the engine lock): each is made on first use and never destroyed.
+// Destructors of handle objects reach the other tables, so with any order of destruction at exit
+// one would touch another already gone; the operating system takes them all back instead.
+#pragma once
+
+namespace ce {
+
+// The single instance of T; Tag tells apart two tables of the same type.
+template <typename T, typename Tag = T>
+T& processWide() {
+    static T* const instance = new T();
+    return *instance;
+}
+
+} // namespace ce
