@@ -1,6 +1,8 @@
 // JPEG decoding of colour and grey pictures, and of damaged and truncated ones.
 #include "toolkit/TJPEGImage.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,7 +18,8 @@
 namespace {
 
 // A JPEG of one colour (or grey level), made with the library's encoder.
-std::vector<unsigned char> encode(int width, int height, int components, const unsigned char* colour) {
+std::vector<unsigned char> encode(int width, int height, int components, const unsigned char* colour,
+                                  bool progressive = false) {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -30,6 +33,7 @@ std::vector<unsigned char> encode(int width, int height, int components, const u
     info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 90, TRUE);
+    if (progressive) jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     std::vector<unsigned char> row(static_cast<size_t>(width * components));
     for (int x = 0; x < width; ++x) {
@@ -45,6 +49,9 @@ std::vector<unsigned char> encode(int width, int height, int components, const u
     std::free(buffer);
     return result;
 }
+
+// Start-of-frame marker of a progressive picture.
+constexpr std::array<unsigned char, 2> kProgressiveFrame = {0xFF, 0xC2};
 
 void load(TJPEGImage& image, const std::vector<unsigned char>& bytes) {
     TMemoryStream stream;
@@ -110,6 +117,26 @@ TEST(TJPEGImageTest, EveryTruncationRaisesAndKeepsThePreviousPicture) {
             << length;
         EXPECT_EQ(image.Width(), 32);
     }
+}
+
+TEST(TJPEGImageTest, OversizedPictureIsRefusedBeforeDecoding) {
+    const unsigned char red[] = {255, 0, 0};
+    std::vector<unsigned char> bytes = encode(16, 16, 3, red, /*progressive=*/true);
+    // The frame header declares 65000 x 65000. A progressive picture is decoded into a whole-image
+    // buffer as soon as decompression starts, which this one's few scans could not fill: the size
+    // refusal is only reached when it comes first.
+    const auto frame = std::search(bytes.begin(), bytes.end(), kProgressiveFrame.begin(), kProgressiveFrame.end());
+    ASSERT_NE(frame, bytes.end());
+    const auto dimensions = frame + 5;
+    for (int i = 0; i < 4; ++i) dimensions[i] = i % 2 == 0 ? 0xFD : 0xE8;
+    TJPEGImage image;
+    try {
+        load(image, bytes);
+        ADD_FAILURE() << "oversized JPEG accepted";
+    } catch (const EJPEG& e) {
+        EXPECT_STREQ(e.Message.c_str(), "JPEG image 65000 x 65000 is too large");
+    }
+    EXPECT_TRUE(image.Empty());
 }
 
 } // namespace
