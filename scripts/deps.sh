@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs whatever the build, the tests and the screenshots need and is not there yet.
+# Installs whatever the build, the tests and the screenshots need and is not there yet, and the
+# packages named as arguments (scripts/fuzz.sh adds clang's).
 # Does nothing (and needs no network) when everything is installed.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   python3
+  "$@"
 )
 
 missing=()
