@@ -112,56 +112,84 @@ ShapeRaster::ShapeRaster(CanvasImpl& canvas, TPenMode mode)
 
 ShapeRaster::~ShapeRaster() { finish(); }
 
-// Paints an area with draw(painter, brush): onto the surface through the canvas's painter in
-// copy mode, as coverage into the layer's mask otherwise (bounds: the area's control points).
-template <typename Draw>
-void ShapeRaster::fillWith(const QRectF& bounds, Layer layer, Draw&& draw) {
+// Onto the surface through the canvas's painter in copy mode, as coverage into the layer's mask
+// otherwise.
+void ShapeRaster::fill(const QPainterPath& path, Layer layer) {
+    if (bits_ == nullptr || path.isEmpty()) return;
     const Ink& ink = inks_[layer];
     if (direct_) {
         QPainter& painter = *canvas_.shapePainter.open(canvas_.image, canvas_);
         switch (ink.kind) {
         case Ink::Kind::Solid:
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            draw(painter, QBrush(QColor::fromRgb(ink.rgb)));
+            painter.fillPath(path, QBrush(QColor::fromRgb(ink.rgb)));
             break;
         case Ink::Kind::Hatch:
             // The hatch's gaps are transparent and leave the surface as it was.
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            draw(painter, hatchBrush(canvas_.hatch, ink.hatch, ink.rgb));
+            painter.fillPath(path, hatchBrush(canvas_.hatch, ink.hatch, ink.rgb));
             break;
         case Ink::Kind::Pattern:
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            draw(painter, QBrush(*ink.pattern));
+            painter.fillPath(path, QBrush(*ink.pattern));
             break;
         }
         return;
     }
     QPainter& painter = *canvas_.maskPainters[layer].open(&canvas_.masks[layer], canvas_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    draw(painter, QBrush(Qt::white));
+    painter.fillPath(path, QBrush(Qt::white));
     // Cut in floating point first: a far-away shape has coordinates no int can hold.
-    const QRectF cut = bounds.adjusted(-1, -1, 1, 1) & QRectF(canvas_.image->rect());
+    const QRectF cut = path.controlPointRect().adjusted(-1, -1, 1, 1) & QRectF(canvas_.image->rect());
     dirty_ |= cut.toAlignedRect() & canvas_.image->rect();
 }
 
-void ShapeRaster::fill(const QPainterPath& path, Layer layer) {
-    if (bits_ == nullptr || path.isEmpty()) return;
-    fillWith(path.controlPointRect(), layer,
-             [&](QPainter& painter, const QBrush& brush) { painter.fillPath(path, brush); });
+void ShapeRaster::fillFigures(PolygonSpans& figures, Qt::FillRule rule, Layer layer) {
+    if (bits_ == nullptr) return;
+    for (const PixelSpan& span : figures.spans(bounds_, rule)) fillSpan(span.y, span.left, span.right, layer);
 }
 
-void ShapeRaster::fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule, Layer layer) {
-    if (bits_ == nullptr || corners.size() < 2) return;
-    QPointF low = corners.front();
-    QPointF high = low;
-    for (const QPoint& p : corners) {
-        low = QPointF(std::min<qreal>(low.x(), p.x()), std::min<qreal>(low.y(), p.y()));
-        high = QPointF(std::max<qreal>(high.x(), p.x()), std::max<qreal>(high.y(), p.y()));
+void ShapeRaster::fillSpan(int y, int left, int right, Layer layer) {
+    if (!clipIsComplex_) {
+        paintSpan(y, left, right, layer);
+        return;
     }
-    fillWith(QRectF(low, high), layer, [&](QPainter& painter, const QBrush& brush) {
-        painter.setBrush(brush);
-        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()), rule);
-    });
+    // The clip's rectangles lie in bands from the top, each band's from the left.
+    const auto band = std::lower_bound(canvas_.clip.begin(), canvas_.clip.end(), y,
+                                       [](const QRect& rect, int row) { return rect.bottom() < row; });
+    for (auto rect = band; rect != canvas_.clip.end() && rect->top() <= y; ++rect) {
+        const int from = std::max(left, rect->left());
+        const int to = std::min(right, rect->right());
+        if (from <= to) paintSpan(y, from, to, layer);
+    }
+}
+
+void ShapeRaster::paintSpan(int y, int left, int right, Layer layer) {
+    const auto length = static_cast<size_t>(right - left + 1);
+    if (!direct_) {
+        std::memset(masks_[layer] + y * maskStride_ + left, 0xFF, length);
+        dirty_ |= QRect(left, y, right - left + 1, 1);
+        return;
+    }
+    const Ink& ink = inks_[layer];
+    QRgb* const line = reinterpret_cast<QRgb*>(bits_ + y * stride_);
+    switch (ink.kind) {
+    case Ink::Kind::Solid:
+        std::fill_n(line + left, length, 0xFF000000 | ink.rgb);
+        return;
+    case Ink::Kind::Hatch: {
+        // A hatch repeats every eight pixels: the row's eight are looked up once.
+        bool isLine[8];
+        for (int x = 0; x < 8; ++x) isLine[x] = isHatchPixel(ink.hatch, x, y);
+        for (int x = left; x <= right; ++x) {
+            if (isLine[x & 7]) line[x] = 0xFF000000 | ink.rgb;
+        }
+        return;
+    }
+    case Ink::Kind::Pattern:
+        for (int x = left; x <= right; ++x) paintPattern(line + x, x, y, ink);
+        return;
+    }
 }
 
 bool ShapeRaster::isInClip(int x, int y) const { return canvas_.clip.contains(QPoint(x, y)); }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 
+#include "toolkit/PolygonSpans_p.h"
 #include "toolkit/TCanvas_p.h"
 
 namespace tk {
@@ -74,10 +75,11 @@ public:
     ShapeRaster& operator=(const ShapeRaster&) = delete;
 
     void setInk(Layer layer, const Ink& ink) { inks_[layer] = ink; }
-    // The area inside path (corner coordinates, the path's own fill rule).
+    // The area inside path (corner coordinates, the path's own fill rule), as Qt fills it: for
+    // strokes of wide pens and for rectangles of the brush alone.
     void fill(const QPainterPath& path, Layer layer);
-    // The area inside the polygon through corners (closed implicitly), under rule.
-    void fillPolygon(std::span<const QPoint> corners, Qt::FillRule rule, Layer layer);
+    // The pixels inside the figures under rule, by the platform's rule for filled shapes.
+    void fillFigures(PolygonSpans& figures, Qt::FillRule rule, Layer layer);
     void plot(int x, int y, Layer layer) {
         if (!isInBounds(x, y) || (clipIsComplex_ && !isInClip(x, y))) return;
         if (direct_) {
@@ -90,12 +92,13 @@ public:
     void finish();
 
 private:
-    template <typename Draw>
-    void fillWith(const QRectF& bounds, Layer layer, Draw&& draw);
     bool isInBounds(int x, int y) const {
         return x >= bounds_.left() && x <= bounds_.right() && y >= bounds_.top() && y <= bounds_.bottom();
     }
     bool isInClip(int x, int y) const;
+    // Pixels left to right of row y, already inside bounds_, cut by a complex clip.
+    void fillSpan(int y, int left, int right, Layer layer);
+    void paintSpan(int y, int left, int right, Layer layer);
     void mark(int x, int y, Layer layer) {
         masks_[layer][y * maskStride_ + x] = 0xFF;
         if (dirty_.isNull()) {

@@ -35,14 +35,13 @@ void walkLineSteps(int x1, int y1, int x2, int y2, std::int64_t first, std::int6
     first = std::max<std::int64_t>(first, 0);
     last = std::min(last, major);
     if (first >= last) return;
-    // Minor-axis moves before step i: round-half-down of i * minor / major. For a line across the
-    // whole coordinate range the products pass 64 bits; the moves and the error fit again.
-    using Wide = __int128;
-    const Wide a = Wide{2} * first * minor - major;
-    const Wide b = Wide{2} * major;
+    // Minor-axis moves before step i: round-half-down of i * minor / major. Across the whole
+    // coordinate range the products need more than 64 bits; the error term itself stays small.
+    const __int128 a = static_cast<__int128>(2 * first) * minor - major;
+    const std::int64_t b = 2 * major;
     std::int64_t moves = static_cast<std::int64_t>(a >= 0 ? (a + b - 1) / b : -((-a) / b));
     std::int64_t error =
-        static_cast<std::int64_t>(Wide{2} * minor * (first + 1) - major - Wide{2} * major * moves);
+        static_cast<std::int64_t>(static_cast<__int128>(2 * minor) * (first + 1) - major - static_cast<__int128>(b) * moves);
     for (std::int64_t i = first; i < last; ++i) {
         if (alongX) {
             visit(static_cast<int>(x1 + sx * i), static_cast<int>(y1 + sy * moves));

@@ -1,5 +1,6 @@
 // A small rich-text reader: groups keep a stack of character states; the font and colour tables
-// and starred destinations are read or skipped as groups; text is CP1251 with \'hh escapes.
+// and starred destinations are read or skipped as groups; text is CP1251 with \'hh escapes, but
+// the bytes of symbol fonts (\fcharset2) are signs.
 #include "toolkit/RtfReader_p.h"
 
 #include <algorithm>
@@ -7,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
+#include "toolkit/RichEditFormat_p.h"
 #include "toolkit/TControl_p.h"
 
 namespace tk {
@@ -30,9 +33,32 @@ struct CharState {
     bool operator==(const CharState&) const = default;
 };
 
+// Sizes outside this many half-points are damage; Qt would otherwise build a giant font.
+constexpr int smallestHalfPoints = 2;
+constexpr int largestHalfPoints = 2 * 1638;
+
+// The character set of symbol fonts: their bytes are pictures, not letters.
+constexpr int symbolCharset = 2;
+
 struct Font {
     std::string name;
+    bool symbol = false;
 };
+
+// The signs the program writes in symbol fonts, drawn with characters the installed fonts carry:
+// the telephone, the envelope and the web sign; any other symbol byte shows as a bullet.
+QChar symbolSign(unsigned char byte) {
+    switch (byte) {
+    case '(':
+        return QChar(0x260E);
+    case '+':
+        return QChar(0x2709);
+    case 0xFE:
+        return QChar(0x2295);
+    default:
+        return QChar(0x2022);
+    }
+}
 
 class Reader {
 public:
@@ -147,8 +173,11 @@ private:
             state_.font = param;
             if (state_.destination == Destination::fontTable)
                 currentFont_ = param;
+        } else if (word == "fcharset") {
+            if (state_.destination == Destination::fontTable && currentFont_ >= 0 && currentFont_ < maxFonts)
+                font(currentFont_).symbol = param == symbolCharset;
         } else if (word == "fs") {
-            state_.halfPoints = param;
+            state_.halfPoints = std::clamp(param, smallestHalfPoints, largestHalfPoints);
         } else if (word == "cf") {
             state_.color = param;
         } else if (word == "b") {
@@ -177,16 +206,17 @@ private:
     void character(char c) {
         switch (state_.destination) {
         case Destination::text:
-            if (!pending_.empty() && !(pendingState_ == sameFormat(state_)))
+            if (!pending_.isEmpty() && !(pendingState_ == sameFormat(state_)))
                 flush();
             pendingState_ = sameFormat(state_);
-            pending_ += c;
+            pending_ += isSymbolFont(state_.font) ? symbolSign(static_cast<unsigned char>(c))
+                                                  : QChar(static_cast<char16_t>(base::cp1251ToUnicode(static_cast<unsigned char>(c))));
             break;
         case Destination::fontTable:
             if (c == ';')
                 currentFont_ = -1;
             else if (currentFont_ >= 0 && currentFont_ < maxFonts)
-                fontName(currentFont_) += c;
+                font(currentFont_).name += c;
             break;
         case Destination::colorTable:
             if (c == ';') {
@@ -209,13 +239,18 @@ private:
         if (state_.destination != Destination::text)
             return;
         flush();
-        cursor_.insertBlock();
+        // The break takes the state it is written in, not the format of the text before it.
+        cursor_.insertBlock(cursor_.blockFormat(), format(sameFormat(state_)));
     }
 
-    std::string& fontName(int index) {
+    Font& font(int index) {
         if (index >= static_cast<int>(fonts_.size()))
             fonts_.resize(static_cast<size_t>(index) + 1);
-        return fonts_[static_cast<size_t>(index)].name;
+        return fonts_[static_cast<size_t>(index)];
+    }
+
+    bool isSymbolFont(int index) const {
+        return index >= 0 && index < static_cast<int>(fonts_.size()) && fonts_[static_cast<size_t>(index)].symbol;
     }
 
     static CharState sameFormat(CharState s) {
@@ -225,8 +260,10 @@ private:
 
     QTextCharFormat format(const CharState& s) const {
         QTextCharFormat f = base_;
-        if (s.font >= 0 && s.font < static_cast<int>(fonts_.size()) && !fonts_[static_cast<size_t>(s.font)].name.empty())
-            f.setFontFamilies({qString(fonts_[static_cast<size_t>(s.font)].name)});
+        // A symbol font keeps the base face: its signs come from the fonts that carry them.
+        if (s.font >= 0 && s.font < static_cast<int>(fonts_.size()) && !fonts_[static_cast<size_t>(s.font)].name.empty() &&
+            !fonts_[static_cast<size_t>(s.font)].symbol)
+            setFaceName(f, fonts_[static_cast<size_t>(s.font)].name);
         if (s.halfPoints > 0)
             f.setFontPointSize(s.halfPoints / 2.0);
         if (s.color > 0 && s.color < static_cast<int>(colors_.size()) && colors_[static_cast<size_t>(s.color)].isValid())
@@ -239,9 +276,9 @@ private:
     }
 
     void flush() {
-        if (pending_.empty())
+        if (pending_.isEmpty())
             return;
-        cursor_.insertText(qString(pending_), format(pendingState_));
+        cursor_.insertText(pending_, format(pendingState_));
         pending_.clear();
     }
 
@@ -256,7 +293,7 @@ private:
     std::vector<QColor> colors_;
     QColor pendingColor_;
     bool pendingColorSet_ = false;
-    AnsiString pending_;
+    QString pending_;
     CharState pendingState_;
 };
 

@@ -1,5 +1,5 @@
-// Desktop services through Qt: links and files open with QDesktopServices; metrics come from the
-// style and the screen.
+// Desktop services through Qt: links and files open with QDesktopServices, help books in our own
+// viewer; metrics come from the style and the screen.
 #include "toolkit/Shell.h"
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "toolkit/FilePath.h"
+#include "toolkit/HelpViewer_p.h"
 
 namespace tk {
 namespace {
@@ -50,6 +51,9 @@ std::intptr_t ShellExecute(HWND, const char* Operation, const char* File, const 
         return fileNotFound;
     if (Operation != nullptr && AnsiString(Operation) != "open")
         return noAssociation;
+    // Help books open in our own viewer, whatever the desktop would do with them.
+    if (tk::isHelpBook(File))
+        return tk::openHelpBook(File) ? success : fileNotFound;
     return tk::opener()(File) ? success : fileNotFound;
 }
 

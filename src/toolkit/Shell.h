@@ -8,8 +8,9 @@
 #include "toolkit/AnsiString.h"
 #include "toolkit/Messages.h"
 
-// Opens File with the desktop (Operation "open"); Parameters and Directory are unused here.
-// Returns a value above 32 on success, as the platform call does.
+// Opens File with the desktop (Operation "open"); a help book (".chm") opens in a viewer window
+// of class "HH Parent" in this process. Parameters and Directory are unused here. Returns a value
+// above 32 on success, as the platform call does, and 2 for a file that cannot be opened.
 std::intptr_t ShellExecute(HWND Window, const char* Operation, const char* File, const char* Parameters,
                            const char* Directory, int ShowCommand);
 

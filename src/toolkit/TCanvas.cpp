@@ -1,7 +1,7 @@
 // The canvas's calls: each turns its arguments into geometry with the platform's pixel
 // conventions and hands it to the shape raster. Vertices lie on pixel centres: a filled area
-// covers the pixels whose centres are inside the figure, so a polygon's fill leaves out its
-// right and bottom edge, which the pen's outline then covers.
+// covers the pixels whose centres are inside the figure or on its left or top edge, so a fill
+// leaves out its right and bottom edge, which the pen's outline then covers.
 #include "toolkit/TCanvas.h"
 #include "toolkit/TCanvas_p.h"
 
@@ -15,6 +15,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <utility>
 
 #include "toolkit/CanvasRaster_p.h"
 #include "toolkit/LineDDA.h"
@@ -39,6 +40,7 @@ namespace {
 
 using tk::CanvasImpl;
 using tk::Ink;
+using tk::PolygonSpans;
 using tk::ShapeRaster;
 
 // One-pixel dash patterns in pixels: on, off, on, off ...
@@ -213,6 +215,15 @@ void strokeWide(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& cen
 
 bool hasOutline(const CanvasImpl& canvas) { return canvas.pen.Style() != psClear && canvas.hasSurface(); }
 
+// A figure of curved or boxed geometry flattened to the nearest pixels, in the canvas's reused
+// buffer: thin outlines walk these corners and fills fill inside them, so that the two meet.
+std::span<const QPoint> pixelCorners(CanvasImpl& canvas, const QPolygonF& figure) {
+    std::vector<QPoint>& corners = canvas.corners;
+    corners.clear();
+    for (const QPointF& corner : figure) corners.push_back(corner.toPoint());
+    return corners;
+}
+
 // The outline of curved or boxed geometry: thin pens walk its figures flattened to corners.
 void outline(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geometry) {
     if (!hasOutline(canvas) || geometry.isEmpty()) return;
@@ -220,12 +231,16 @@ void outline(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& geomet
         strokeWide(canvas, raster, geometry.translated(kPixelCentre, kPixelCentre));
         return;
     }
-    for (const QPolygonF& figure : geometry.toSubpathPolygons()) {
-        std::vector<QPoint>& corners = canvas.corners;
-        corners.clear();
-        for (const QPointF& corner : figure) corners.push_back(corner.toPoint());
-        walkThin(canvas, raster, corners);
-    }
+    for (const QPolygonF& figure : geometry.toSubpathPolygons()) walkThin(canvas, raster, pixelCorners(canvas, figure));
+}
+
+// The inside of curved or boxed geometry with the brush's ink, over the corners its thin outline
+// walks; each figure is closed.
+void fillArea(CanvasImpl& canvas, ShapeRaster& raster, const QPainterPath& area, Qt::FillRule rule) {
+    PolygonSpans& figures = canvas.figures;
+    figures.clear();
+    for (const QPolygonF& figure : area.toSubpathPolygons()) figures.addFigure(pixelCorners(canvas, figure));
+    raster.fillFigures(figures, rule, ShapeRaster::kFill);
 }
 
 // The outline of one figure of straight lines, its corners given, as Polyline and Polygon draw
@@ -264,7 +279,7 @@ void drawShape(CanvasImpl& canvas, const QPainterPath* fill, const QPainterPath&
     if (fill != nullptr) {
         if (const std::optional<Ink> ink = Ink::ofBrush(canvas.brush)) {
             raster.setInk(ShapeRaster::kFill, *ink);
-            raster.fill(*fill, ShapeRaster::kFill);
+            fillArea(canvas, raster, *fill, fill->fillRule());
         }
     }
     canvas.dash = {};
@@ -293,7 +308,8 @@ QRectF insetBox(const TPen& pen, QRectF box) {
 // filled there, and outlined there unless the pen is an inset frame.
 template <typename AddShape>
 void drawBoxed(CanvasImpl& canvas, int x1, int y1, int x2, int y2, AddShape addShape) {
-    const QRectF box(x1, y1, x2 - 1 - x1, y2 - 1 - y1);
+    // Corners rather than sizes: a box across the whole coordinate range is wider than an int.
+    const QRectF box(QPointF(x1, y1), QPointF(x2 - 1, y2 - 1));
     QPainterPath fill;
     addShape(fill, box);
     if (!isInsetFrame(canvas.pen)) {
@@ -419,7 +435,9 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     const std::span<const QPoint> corners = cornersOf(canvas, points, /*closed=*/true);
     if (const std::optional<Ink> ink = Ink::ofBrush(canvas.brush)) {
         raster.setInk(ShapeRaster::kFill, *ink);
-        raster.fillPolygon(corners.first(points.size()), fillRule(canvas.polyFillMode), ShapeRaster::kFill);
+        canvas.figures.clear();
+        canvas.figures.addFigure(corners.first(points.size()));
+        raster.fillFigures(canvas.figures, fillRule(canvas.polyFillMode), ShapeRaster::kFill);
     }
     canvas.dash = {};
     outline(canvas, raster, points, corners, /*closed=*/true);
@@ -435,7 +453,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
-    if (x2 - x1 < 2 || y2 - y1 < 2) return;
+    if (std::int64_t{x2} - x1 < 2 || std::int64_t{y2} - y1 < 2) return;
     drawBoxed(*impl_, x1, y1, x2, y2, [](QPainterPath& path, const QRectF& box) { path.addEllipse(box); });
 }
 
@@ -477,18 +495,12 @@ void TCanvas::EndPath() { impl_->inPath = false; }
 void TCanvas::FillPath() {
     tk::CanvasImpl& canvas = *impl_;
     canvas.inPath = false;
-    QPainterPath area;
-    for (const QPolygonF& figure : canvas.path.toSubpathPolygons()) {
-        area.addPolygon(figure);
-        area.closeSubpath();
-    }
-    canvas.path = QPainterPath();
-    area.setFillRule(fillRule(canvas.polyFillMode));
+    const QPainterPath area = std::exchange(canvas.path, QPainterPath());
     const std::optional<Ink> ink = Ink::ofBrush(canvas.brush);
     if (area.isEmpty() || !ink) return;
     ShapeRaster raster(canvas, canvas.pen.Mode());
     raster.setInk(ShapeRaster::kFill, *ink);
-    raster.fill(area, ShapeRaster::kFill);
+    fillArea(canvas, raster, area, fillRule(canvas.polyFillMode));
 }
 
 void TCanvas::TextOut(int x, int y, const AnsiString& text) {

@@ -13,6 +13,7 @@
 
 #include "toolkit/CanvasPainter_p.h"
 #include "toolkit/FillMode.h"
+#include "toolkit/PolygonSpans_p.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TextFonts_p.h"
 
@@ -60,6 +61,7 @@ struct CanvasImpl {
     HatchBrush hatch;
     TextFonts fonts;
     std::vector<QPoint> corners;  // the corners of the figure being drawn
+    PolygonSpans figures;         // the figures of the fill being drawn
     QPainterPathStroker stroker;  // of wide pens
 
     bool hasSurface() const { return image != nullptr && !image->isNull(); }

@@ -48,6 +48,7 @@ QString fontFamily(const AnsiString& name) {
         {"TIMES NEW ROMAN CYR", "Liberation Serif"},
         {"TIMES NEW ROMAN", "Liberation Serif"},
         {"MS SANS SERIF", "Liberation Sans"},
+        {"MS SHELL DLG", "Liberation Sans"},
         {"TAHOMA", "Liberation Sans"},
         {"COURIER NEW", "Liberation Mono"},
         {"COURIER NEW CYR", "Liberation Mono"},

@@ -5,10 +5,12 @@
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QStyle>
 #include <QTextEdit>
 #include <algorithm>
 #include <cstring>
 
+#include "toolkit/RichEditFormat_p.h"
 #include "toolkit/RtfReader_p.h"
 #include "toolkit/TControl_p.h"
 
@@ -26,7 +28,9 @@ bool isMouseMessage(unsigned msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUT
 
 TRichEdit::TRichEdit(TComponent* AOwner)
     : TWinControl(AOwner, tk::makePeer<QTextEdit, tk::NativePeer>(*this)),
-      lines_(std::make_unique<TRichEditStrings>(*this)) {
+      lines_(std::make_unique<TRichEditStrings>(*this)),
+      selAttributes_(std::make_unique<TTextAttributes>(*this, atSelected)),
+      defAttributes_(std::make_unique<TTextAttributes>(*this, atDefaultText)) {
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 185, 89);
@@ -40,12 +44,11 @@ TRichEdit::TRichEdit(TComponent* AOwner)
                 OnChange(this);
         });
     });
-    QObject::connect(&edit, &QTextEdit::cursorPositionChanged, [this] {
-        tk::guarded(this, [this] {
-            if (OnSelectionChange)
-                OnSelectionChange(this);
-        });
-    });
+    // A change of the anchor alone moves no cursor position, a caret move changes no selection:
+    // both signals are watched, and the range decides whether anything changed.
+    QObject::connect(&edit, &QTextEdit::cursorPositionChanged, [this] { tk::guarded(this, [this] { selectionMoved(); }); });
+    QObject::connect(&edit, &QTextEdit::selectionChanged, [this] { tk::guarded(this, [this] { selectionMoved(); }); });
+    applyHideSelection();
 }
 
 TRichEdit::~TRichEdit() {
@@ -58,6 +61,50 @@ AnsiString TRichEdit::Text() const {
     for (int i = 0; i < lines_->Count(); ++i)
         text += lines_->Strings(i) + "\r\n";
     return text;
+}
+
+int TRichEdit::GetTextLen() const { return tk::textEdit(*this).document()->characterCount() - 1; }
+
+void TRichEdit::SetHideSelection(bool Value) {
+    hideSelection_ = Value;
+    applyHideSelection();
+}
+
+void TRichEdit::applyHideSelection() {
+    // The text control paints the selection of an unfocused edit in the inactive highlight
+    // colours; a clear brush there leaves the text in its own colours on its own background.
+    QTextEdit& edit = tk::textEdit(*this);
+    QPalette palette = edit.palette();
+    const QPalette active = edit.style()->standardPalette();
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                     hideSelection_ ? QBrush(Qt::transparent) : active.brush(QPalette::Active, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     hideSelection_ ? QBrush() : active.brush(QPalette::Active, QPalette::HighlightedText));
+    edit.setPalette(palette);
+}
+
+void TRichEdit::RecreateWnd() { CreateWnd(); }
+
+void TRichEdit::CreateWnd() { eventMask_ = defaultEventMask; }
+
+void TRichEdit::FontChanged() {
+    // Text without a colour of its own shows in the font's.
+    QTextEdit& edit = tk::textEdit(*this);
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Text, tk::qColor(Font()->Color()));
+    edit.setPalette(palette);
+}
+
+void TRichEdit::selectionMoved() {
+    const QTextCursor cursor = tk::textEdit(*this).textCursor();
+    const std::pair<int, int> range{cursor.selectionStart(), cursor.selectionEnd()};
+    if (range == reportedSelection_)
+        return;
+    // Recorded first: a handler that changes the selection again is told once more, and one
+    // that sets it to what it already is ends there.
+    reportedSelection_ = range;
+    if (OnSelectionChange)
+        OnSelectionChange(this);
 }
 
 void TRichEdit::SetText(const AnsiString& Value) { lines_->SetText(Value); }
@@ -147,11 +194,8 @@ void TRichEdit::notifyLink(const TMessage& mouse) {
     // and the point lies within the text's rectangle.
     QTextDocument& document = *edit.document();
     const auto isLinkAt = [&document](int position) {
-        if (position < 0 || position >= document.characterCount() - 1)
-            return false;
-        QTextCursor probe(&document);
-        probe.setPosition(position + 1);
-        return tk::isLinkFormat(probe.charFormat());
+        return position >= 0 && position < document.characterCount() - 1 &&
+               tk::isLinkFormat(tk::formatAt(document, position));
     };
     int position = hit.position();
     if (!isLinkAt(position))
@@ -173,10 +217,6 @@ void TRichEdit::notifyLink(const TMessage& mouse) {
 }
 
 void TRichEdit::setCharFormat(WPARAM scope, const CHARFORMATA& format) {
-    QTextEdit& edit = tk::textEdit(*this);
-    QTextCursor cursor = edit.textCursor();
-    if (scope & SCF_ALL)
-        cursor.select(QTextCursor::Document);
     QTextCharFormat change;
     if (format.dwMask & CFM_BOLD)
         change.setFontWeight(format.dwEffects & CFE_BOLD ? QFont::Bold : QFont::Normal);
@@ -188,10 +228,14 @@ void TRichEdit::setCharFormat(WPARAM scope, const CHARFORMATA& format) {
         change.setForeground(tk::formatColor(format.crTextColor));
     if (format.dwMask & CFM_LINK)
         tk::setLinkFormat(change, (format.dwEffects & CFE_LINK) != 0);
-    cursor.mergeCharFormat(change);
-    // An empty selection sets the format of what is typed next.
-    if (!cursor.hasSelection())
-        edit.mergeCurrentCharFormat(change);
+    QTextEdit& edit = tk::textEdit(*this);
+    if (scope & SCF_ALL) {
+        QTextCursor all(edit.document());
+        all.select(QTextCursor::Document);
+        all.mergeCharFormat(change);
+        return;
+    }
+    tk::mergeSelectionFormat(edit, change);
 }
 
 LRESULT TRichEdit::textRange(TEXTRANGEA& range) const {

@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "toolkit/RichEditMessages.h"
 #include "toolkit/TRichEditStrings.h"
+#include "toolkit/TTextAttributes.h"
 #include "toolkit/TWinControl.h"
 
 class TRichEdit : public TWinControl {
@@ -33,16 +35,35 @@ public:
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle Value);
 
+    // Positions in the text, a paragraph break counting one.
+    int GetTextLen() const;
+
+    // What the selection, or the caret, has and gives what is typed or added next.
+    TTextAttributes* SelAttributes() const { return selAttributes_.get(); }
+    // The control's font.
+    TTextAttributes* DefAttributes() const { return defAttributes_.get(); }
+    // While on (the default), the selection does not show when the control lacks the focus.
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool Value);
+
+    // Creates the window anew: the event mask starts over, then CreateWnd runs.
+    void RecreateWnd();
+
     int SelStart() const;
     void SetSelStart(int Value);
     int SelLength() const;
     void SetSelLength(int Value);
 
     TNotifyEvent OnChange;
+    // Once for each change of the selection range (a caret move is one); never for a selection
+    // set to what it already is.
     TNotifyEvent OnSelectionChange;
 
 protected:
     void WndProc(TMessage& Message) override;
+    // The window's creation; a descendant sets its own event mask bits here after this runs.
+    virtual void CreateWnd();
+    void FontChanged() override;
 
 private:
     friend class TRichEditStrings;
@@ -50,10 +71,18 @@ private:
     void setCharFormat(WPARAM scope, const CHARFORMATA& format);
     LRESULT textRange(TEXTRANGEA& range) const;
     int lineCount() const;
+    void selectionMoved();
+    void applyHideSelection();
 
     std::unique_ptr<TRichEditStrings> lines_;
+    std::unique_ptr<TTextAttributes> selAttributes_;
+    std::unique_ptr<TTextAttributes> defAttributes_;
     // Changes and selection changes are always reported; links only when asked for.
-    std::uint32_t eventMask_ = ENM_CHANGE | ENM_SELCHANGE;
+    static constexpr std::uint32_t defaultEventMask = ENM_CHANGE | ENM_SELCHANGE;
+    std::uint32_t eventMask_ = defaultEventMask;
+    // The selection range last reported, as (start, end).
+    std::pair<int, int> reportedSelection_{0, 0};
+    bool hideSelection_ = true;
     bool plainText_ = false;
     TScrollStyle scrollBars_ = ssNone;
     TFormBorderStyle borderStyle_ = bsSingle;

@@ -1,4 +1,5 @@
-// The paragraphs of the rich edit's document as strings. An empty document has no lines.
+// The paragraphs of the rich edit's document as strings. Each line ends in a paragraph break, as
+// on the platform, so a line added at the end starts where the text ended before.
 #include "toolkit/TRichEditStrings.h"
 
 #include <QTextBlock>
@@ -23,8 +24,9 @@ QTextBlock blockAt(const TRichEdit& edit, int index) {
 } // namespace
 
 int TRichEditStrings::Count() const {
+    // Every paragraph ends in a break, so the empty paragraph after the last break is no line.
     const QTextDocument& document = documentOf(edit_);
-    return noLines_ && document.isEmpty() ? 0 : document.blockCount();
+    return document.blockCount() - (document.lastBlock().length() == 1 ? 1 : 0);
 }
 
 AnsiString TRichEditStrings::Strings(int Index) const {
@@ -37,46 +39,34 @@ void TRichEditStrings::Insert(int Index, const AnsiString& S) {
     const int count = Count();
     if (Index < 0 || Index > count)
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
-    QTextDocument& document = documentOf(edit_);
+    QTextEdit& edit = static_cast<QTextEdit&>(*edit_.peer().widget());
+    QTextDocument& document = *edit.document();
+    // Added text takes the format set at the caret, as typed text would.
+    const QTextCharFormat format = edit.textCursor().charFormat();
     QTextCursor cursor(&document);
-    if (count == 0) {
-        noLines_ = false;
-        cursor.insertText(tk::qString(S));
-        return;
-    }
-    if (Index == count) {
+    cursor.setPosition(Index < count ? blockAt(edit_, Index).position() : document.lastBlock().position());
+    // Rich text need not end in a break: the last paragraph gets one before the new line.
+    if (Index == count && document.lastBlock().length() > 1) {
         cursor.movePosition(QTextCursor::End);
-        cursor.insertBlock();
-        cursor.insertText(tk::qString(S));
-        return;
+        cursor.insertBlock(cursor.blockFormat(), format);
     }
-    cursor.setPosition(blockAt(edit_, Index).position());
-    cursor.insertText(tk::qString(S));
-    cursor.insertBlock();
+    cursor.insertText(tk::qString(S), format);
+    cursor.insertBlock(cursor.blockFormat(), format);
 }
 
 void TRichEditStrings::Delete(int Index) {
-    if (Count() == 1 && Index == 0) {
-        Clear();
-        return;
-    }
+    if (Index < 0 || Index >= Count())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    // A line goes with the break after it; the last one of a text without a final break has none.
     const QTextBlock block = blockAt(edit_, Index);
     QTextCursor cursor(block);
-    // A paragraph goes with the break before it; the first one with the break after it.
-    if (Index == 0) {
-        cursor.setPosition(block.position());
-        cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
-    } else {
-        cursor.setPosition(block.position() - 1);
-        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-    }
+    const QTextBlock next = block.next();
+    cursor.setPosition(next.isValid() ? next.position() : block.position() + block.length() - 1,
+                       QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
 }
 
-void TRichEditStrings::Clear() {
-    documentOf(edit_).clear();
-    noLines_ = true;
-}
+void TRichEditStrings::Clear() { documentOf(edit_).clear(); }
 
 void TRichEditStrings::LoadFromStream(TStream& Stream) {
     AnsiString bytes(static_cast<size_t>(Stream.Size() - Stream.Position()), '\0');
@@ -88,6 +78,5 @@ void TRichEditStrings::LoadFromStream(TStream& Stream) {
     }
     QTextEdit& edit = static_cast<QTextEdit&>(*edit_.peer().widget());
     QTextCursor cursor(edit.document());
-    noLines_ = false;
     tk::insertRtf(cursor, bytes, edit.currentCharFormat());
 }

@@ -23,6 +23,4 @@ public:
 
 private:
     TRichEdit& edit_;
-    // An empty document holds one empty paragraph: no lines after Clear, one after Add("").
-    bool noLines_ = true;
 };

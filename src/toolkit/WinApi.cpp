@@ -211,3 +211,5 @@ std::int16_t GetKeyState(int VirtualKey) {
     }
     return (shift & wanted) ? std::int16_t(-128) : std::int16_t(0);
 }
+
+TWinControl* FindControl(HWND Window) { return tk::windowFromHandle(Window); }

@@ -65,3 +65,7 @@ bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement);
 
 // Negative (high bit set) while the key or mouse button (VK_LBUTTON ...) is down.
 std::int16_t GetKeyState(int VirtualKey);
+
+class TWinControl;
+// The live window of ours with that number, or null.
+TWinControl* FindControl(HWND Window);

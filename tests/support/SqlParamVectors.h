@@ -38,7 +38,7 @@ inline std::string after(const std::string& line, const std::string& tag) {
 }
 
 inline std::vector<MarkerCase> load() {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "SqlParamVectors.txt";
+    const auto path = std::filesystem::path(VALDREN_TEST_SUPPORT_DIR) / "SqlParamVectors.txt";
     std::ifstream in(path);
     if (!in)
         throw std::runtime_error("cannot read " + path.string());

@@ -12,13 +12,13 @@ TEST(ShellTest, OpenGoesToTheDesktopOpenerAndReportsItsSuccess) {
     std::vector<std::string> opened;
     tk::setShellOpener([&](const AnsiString& target) {
         opened.push_back(target);
-        return target != "missing.chm";
+        return target != "missing.pdf";
     });
     EXPECT_GT(ShellExecute(0, "open", "mailto:info@valdren.example", nullptr, nullptr, 1), 32);
-    EXPECT_LE(ShellExecute(0, "open", "missing.chm", nullptr, nullptr, 1), 32);
+    EXPECT_LE(ShellExecute(0, "open", "missing.pdf", nullptr, nullptr, 1), 32);
     EXPECT_LE(ShellExecute(0, "print", "help\\valinfo.chm", nullptr, nullptr, 1), 32);
     tk::setShellOpener(nullptr);
-    EXPECT_EQ(opened, (std::vector<std::string>{"mailto:info@valdren.example", "missing.chm"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"mailto:info@valdren.example", "missing.pdf"}));
 }
 
 TEST(ShellTest, KeyboardLayoutIsRecorded) {

@@ -5,12 +5,18 @@
 #include <QImage>
 
 #include <array>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "toolkit/TBitmap.h"
 #include "toolkit/TBitmap_p.h"
+#include "toolkit/TCanvas_p.h"
 #include "toolkit/TRegion.h"
 
 namespace {
@@ -460,6 +466,27 @@ TEST_F(TCanvasTest, PolygonRegionClipsToItsInside) {
     EXPECT_EQ(at(90, 90), clWhite);
 }
 
+TEST_F(TCanvasTest, FillsKeepToAClipRegionOfManyRectangles) {
+    const std::array<TPoint, 5> star = {Point(60, 0), Point(95, 99), Point(5, 35), Point(115, 35), Point(25, 99)};
+    const TRegion clip = CreatePolygonRgn(star, ALTERNATE);
+    canvas()->Pen()->SetStyle(psClear);
+    const std::array<TPoint, 4> cover = {Point(-10, -10), Point(130, -10), Point(130, 110), Point(-10, 110)};
+    for (TPenMode mode : {pmCopy, pmXor}) {
+        clear(clWhite);
+        canvas()->Brush()->SetColor(clRed);
+        SelectClipRgn(*canvas(), &clip);
+        canvas()->Pen()->SetMode(mode);
+        canvas()->Polygon(cover);
+        SelectClipRgn(*canvas(), nullptr);
+        const TColor inside = mode == pmCopy ? clRed : (clRed ^ clWhite);
+        for (int y = 0; y < bitmap.Height(); ++y) {
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                ASSERT_EQ(at(x, y), clip.Contains(x, y) ? inside : clWhite) << mode << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(TCanvasTest, TextOutPaintsItsBoxUnderASolidBrushOnly) {
     clear(kBackground);
     canvas()->Font()->SetColor(clBlack);
@@ -610,6 +637,129 @@ TEST_F(TCanvasTest, ShapesReachingFarOutsideDrawTheirVisiblePart) {
         canvas()->Pen()->SetWidth(1);
         canvas()->Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
     }
+}
+
+// Where a shape drawn with a black one-pixel pen and a red brush fails to meet its outline, or ""
+// where it meets it: along every row and column each stretch of non-background pixels begins and
+// ends with the pen, so no brush pixel lies outside the outline and no background pixel between it
+// and the fill; a convex shape makes at most one stretch per line.
+std::string seamOf(const QImage& image, bool convex) {
+    const auto kindAt = [&](int x, int y) {
+        const TColor c = tk::colorOfPixel(image.pixel(x, y));
+        return c == clBlack ? 'p' : c == clRed ? 'b' : c == kBackground ? '.' : '?';
+    };
+    const auto check = [&](const std::string& name, int length, auto&& kindOf) -> std::string {
+        std::string line = ".";
+        for (int i = 0; i < length; ++i) line += kindOf(i);
+        line += '.';
+        int stretches = 0;
+        for (size_t i = 1; i < line.size(); ++i) stretches += line[i - 1] == '.' && line[i] != '.';
+        const bool leaks = line.find('?') != std::string::npos || line.find(".b") != std::string::npos ||
+                           line.find("b.") != std::string::npos;
+        return leaks || (convex && stretches > 1) ? name + ": " + line : "";
+    };
+    std::string fault;
+    for (int y = 0; y < image.height() && fault.empty(); ++y) {
+        fault = check("row " + std::to_string(y), image.width(), [&](int x) { return kindAt(x, y); });
+    }
+    for (int x = 0; x < image.width() && fault.empty(); ++x) {
+        fault = check("column " + std::to_string(x), image.height(), [&](int y) { return kindAt(x, y); });
+    }
+    return fault;
+}
+
+// Random shapes, each drawn alone on the background and checked against its outline; the seed is
+// fixed unless one is given with --gtest_random_seed.
+TEST_F(TCanvasTest, RandomFilledShapesMeetTheirOutlines) {
+    const int given = GTEST_FLAG_GET(random_seed);
+    const unsigned seed = given != 0 ? static_cast<unsigned>(given) : 20261206u;
+    std::mt19937 random(seed);
+    const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto turned = [&](double cx, double cy, double turn, double u, double v) {
+        return Point(static_cast<int>(std::lround(cx + u * std::cos(turn) - v * std::sin(turn))),
+                     static_cast<int>(std::lround(cy + u * std::sin(turn) + v * std::cos(turn))));
+    };
+    const auto anyPoint = [&] { return Point(between(2, 117), between(2, 97)); };
+    const auto pentagram = [&](int mode) {
+        const int radius = between(25, 45);
+        const TPoint centre = Point(between(2 + radius, 117 - radius), between(2 + radius, 97 - radius));
+        const double turn = between(0, 359) * std::numbers::pi / 180;
+        std::vector<TPoint> tips;
+        for (int i = 0; i < 5; ++i) tips.push_back(turned(centre.X, centre.Y, turn + i * 4 * std::numbers::pi / 5, radius, 0));
+        canvas()->SetPolyFillMode(mode);
+        canvas()->Polygon(tips);
+        EXPECT_EQ(at(centre.X, centre.Y), mode == WINDING ? clRed : kBackground);
+        return tips;
+    };
+    struct Case {
+        const char* shape;
+        int count;
+        bool convex;
+        std::function<std::vector<TPoint>()> draw;  // draws one shape, returns its points
+    };
+    const Case cases[] = {
+        {"triangle", 120, true, [&] {
+             const std::vector<TPoint> corners = {anyPoint(), anyPoint(), anyPoint()};
+             canvas()->Polygon(corners);
+             return corners;
+         }},
+        {"alternate pentagram", 20, false, [&] { return pentagram(ALTERNATE); }},
+        {"winding pentagram", 20, false, [&] { return pentagram(WINDING); }},
+        {"ellipse", 160, true, [&] {
+             const std::vector<TPoint> box = {anyPoint(), anyPoint()};
+             canvas()->Ellipse(box[0].X, box[0].Y, box[1].X, box[1].Y);
+             return box;
+         }},
+        // A turned ellipse of four Bezier curves, filled as a path, then outlined, as the map draws it.
+        {"filled path", 40, true, [&] {
+             const double rx = between(4, 40), ry = between(4, 30), cx = between(50, 70), cy = between(45, 55);
+             const double turn = between(0, 359) * std::numbers::pi / 180, k = 0.5522847498;
+             const auto at = [&](double u, double v) { return turned(cx, cy, turn, u, v); };
+             const std::vector<TPoint> curve = {
+                 at(rx, 0),   at(rx, k * ry),   at(k * rx, ry),   at(0, ry),  at(-k * rx, ry),   at(-rx, k * ry), at(-rx, 0),
+                 at(-rx, -k * ry), at(-k * rx, -ry), at(0, -ry), at(k * rx, -ry), at(rx, -k * ry), at(rx, 0)};
+             canvas()->BeginPath();
+             canvas()->PolyBezier(curve);
+             canvas()->EndPath();
+             canvas()->FillPath();
+             canvas()->PolyBezier(curve);
+             return curve;
+         }},
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < c.count; ++i) {
+            SCOPED_TRACE(testing::Message() << c.shape << " " << i << ", seed " << seed);
+            clear(kBackground);
+            canvas()->Pen()->SetColor(clBlack);
+            canvas()->Brush()->SetColor(clRed);
+            std::string points;
+            for (const TPoint& p : c.draw()) points += "(" + std::to_string(p.X) + "," + std::to_string(p.Y) + ")";
+            ASSERT_EQ(seamOf(snapshot(), c.convex), "") << points;
+        }
+    }
+}
+
+TEST_F(TCanvasTest, ShapesSpanningTheWholeCoordinateRangeFillTheirVisiblePartExactly) {
+    const auto expectPixels = [&](const char* shape, auto&& expected) {
+        for (int y = 0; y < bitmap.Height(); ++y) {
+            for (int x = 0; x < bitmap.Width(); ++x) ASSERT_EQ(at(x, y), expected(x, y)) << shape << " " << x << "," << y;
+        }
+    };
+    const auto red = [](int, int) { return clRed; };
+    canvas()->Brush()->SetColor(clRed);
+    canvas()->Rectangle(-2000000000, -2000000000, 2000000000, 2000000000);
+    expectPixels("rectangle", red);
+    clear(clWhite);
+    canvas()->Brush()->SetColor(clRed);
+    canvas()->Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+    expectPixels("ellipse", red);
+    // The long side runs along x = y across the surface: the pen on it, the fill left of it.
+    clear(clWhite);
+    canvas()->Brush()->SetColor(clRed);
+    const std::array<TPoint, 3> triangle = {Point(-2000000000, -2000000000), Point(2000000000, 2000000000),
+                                            Point(-2000000000, 2000000000)};
+    canvas()->Polygon(triangle);
+    expectPixels("triangle", [](int x, int y) { return x < y ? clRed : x == y ? clBlack : clWhite; });
 }
 
 TEST_F(TCanvasTest, LinesFarOutsideTheSurfaceAreCheap) {

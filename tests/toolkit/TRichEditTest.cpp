@@ -5,9 +5,17 @@
 #include <string>
 #include <vector>
 
+#include <QImage>
+#include <QPixmap>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
+#include "support/CardRtf.h"
+#include "toolkit/RichEditFormat_p.h"
+#include "toolkit/RtfReader_p.h"
 #include "toolkit/SyntheticInput.h"
+#include "toolkit/TControl_p.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TMemoryStream.h"
@@ -36,11 +44,13 @@ protected:
     }
 };
 
-const char* const kCard =
-    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil MS Sans Serif;}{\\f3\\fswiss\\fcharset204{\\*\\fname MS Sans Serif;}"
-    "MS Shell Dlg;}}{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;}\\deflang1033\\pard"
-    "\\plain\\f3\\fs16\\cf1\\lnkd\\ul www.valdren.example\\plain\\f3\\fs16\\par"
-    "\\~\\plain\\f3\\fs16 \\'cc\\'e8\\'f0\\'e0, 7\\tab 22-33-44\\par}";
+// A firm card in the form the program writes it: a rubric link, web and e-mail links, an address
+// link and two telephones.
+const std::string kCard = testsupport::kCardHeader + testsupport::kCardPlain +
+                          testsupport::cardRubric(tk::fromUtf8("Кафе")) + "\\par" +
+                          testsupport::cardWeb("www.valdren.example") + testsupport::cardMail("info@valdren.example") +
+                          testsupport::cardAddress(tk::fromUtf8("Мира"), "7") + testsupport::cardPhone("22-33-44") +
+                          testsupport::cardPhone("8-(8452)22-33-45") + "}";
 
 struct Fixture {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
@@ -53,8 +63,7 @@ struct Fixture {
         edit->SetReadOnly(true);
         edit->SetWordWrap(true);
         TMemoryStream stream;
-        const std::string card = kCard;
-        stream.WriteBuffer(card.data(), static_cast<int64_t>(card.size()));
+        stream.WriteBuffer(kCard.data(), static_cast<int64_t>(kCard.size()));
         stream.SetPosition(0);
         edit->Lines()->LoadFromStream(stream);
         form->Show();
@@ -62,14 +71,58 @@ struct Fixture {
     }
 };
 
-TEST(TRichEditTest, RichTextLoadsIntoParagraphs) {
+std::string textRange(TRichEdit& edit, int first, int last) {
+    std::vector<char> text(static_cast<size_t>(last - first + 2));
+    TEXTRANGEA range{CHARRANGE{first, last}, text.data()};
+    edit.Perform(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    return text.data();
+}
+
+// The link ranges of the edit's text, as (first, after last) positions.
+std::vector<std::pair<int, int>> linkRanges(const TRichEdit& edit) {
+    QTextDocument& document = *static_cast<QTextEdit&>(*edit.peer().widget()).document();
+    std::vector<std::pair<int, int>> ranges;
+    for (int position = 0; position < document.characterCount() - 1; ++position) {
+        if (!tk::isLinkFormat(tk::formatAt(document, position)))
+            continue;
+        if (!ranges.empty() && ranges.back().second == position)
+            ranges.back().second = position + 1;
+        else
+            ranges.emplace_back(position, position + 1);
+    }
+    return ranges;
+}
+
+TEST(TRichEditTest, CardTextGivesItsSignsColoursAndLinkTexts) {
     Fixture f;
-    ASSERT_EQ(f.edit->Lines()->Count(), 3);
-    EXPECT_EQ(f.edit->Lines()->Strings(0), "www.valdren.example");
-    // The blank after a control word only ends it.
-    EXPECT_EQ(f.edit->Lines()->Strings(1), "\xA0" + tk::fromUtf8("Мира, 7") + "\t22-33-44");
-    EXPECT_EQ(f.edit->Lines()->Strings(2), "");
-    EXPECT_EQ(f.edit->Perform(EM_GETLINECOUNT, 0, 0), 3);
+    // Paragraph breaks are U+2029 in the document's raw text.
+    EXPECT_EQ(static_cast<QTextEdit&>(*f.edit->peer().widget()).document()->toRawText().toStdString(),
+              "Кафе\u2029⊕www.valdren.example\u2029✉info@valdren.example\u2029\u2029\u00A0Мира, 7\t☎\u00A0"
+              "22-33-44 \t☎\u00A08-(8452)22-33-45 ");
+    ASSERT_EQ(f.edit->Lines()->Count(), 5);
+
+    const std::vector<std::pair<int, int>> links{{0, 4}, {6, 25}, {27, 47}, {50, 57}};
+    EXPECT_EQ(linkRanges(*f.edit), links);
+    const std::vector<std::string> linkTexts{tk::fromUtf8("Кафе"), "www.valdren.example", "info@valdren.example",
+                                             tk::fromUtf8("Мира, 7")};
+    for (size_t i = 0; i < links.size(); ++i)
+        EXPECT_EQ(textRange(*f.edit, links[i].first, links[i].second), linkTexts[i]);
+
+    // Colours as the link handler reads them, with the caret at the first position + 1.
+    const auto colourAt = [&f](int first) {
+        f.edit->SetSelStart(first + 1);
+        return f.edit->SelAttributes()->Color();
+    };
+    EXPECT_EQ(colourAt(0), RGB(140, 0, 0));
+    EXPECT_EQ(colourAt(6), RGB(0, 0, 255));
+    EXPECT_EQ(colourAt(50), RGB(0, 0, 255));
+    EXPECT_EQ(colourAt(59), RGB(0, 128, 0));
+    EXPECT_EQ(colourAt(57), f.edit->Font()->Color());
+    EXPECT_FALSE(f.edit->SelAttributes()->Style().Contains(fsUnderline));
+    f.edit->SetSelStart(61);
+    EXPECT_EQ(f.edit->SelAttributes()->Style(), TFontStyles{fsBold});
+    EXPECT_EQ(f.edit->SelAttributes()->Size(), 8);
+    EXPECT_EQ(f.edit->SelAttributes()->Name(), "MS Shell Dlg");
 }
 
 TEST(TRichEditTest, LeftPressOnLinkTextSendsItsRangeOnlyWhileTheMaskAsks) {
@@ -86,14 +139,14 @@ TEST(TRichEditTest, LeftPressOnLinkTextSendsItsRangeOnlyWhileTheMaskAsks) {
     tk::input::press(*f.edit, mbLeft, 300, 150);
     tk::input::release(*f.edit, mbLeft, 300, 150);
     Application->ProcessMessages();
-    EXPECT_EQ(f.edit->links, std::vector<std::string>{"www.valdren.example"});
+    EXPECT_EQ(f.edit->links, std::vector<std::string>{tk::fromUtf8("Кафе")});
 }
 
 TEST(TRichEditTest, CharFormatTakesTheLinkEffectOffTheSelection) {
     Fixture f;
     f.edit->Perform(EM_SETEVENTMASK, 0, ENM_LINK);
     f.edit->SetSelStart(0);
-    f.edit->SetSelLength(19);
+    f.edit->SetSelLength(4);
     CHARFORMATA format;
     format.dwMask = CFM_LINK | CFM_UNDERLINE | CFM_COLOR;
     f.edit->Perform(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
@@ -117,6 +170,116 @@ TEST(TRichEditTest, PlainLinesAddAndDelete) {
     EXPECT_EQ(edit.Lines()->Count(), 0);
 }
 
+// The balloon's way of writing a bold label: remember the end, add the line, select the label.
+TEST(TRichEditTest, AddedLineStartsAtTheTextLengthAndTakesTheCaretStyle) {
+    Fixture f;
+    f.edit->Clear();
+    f.edit->SelAttributes()->SetStyle({});
+    const std::vector<std::string> lines{tk::fromUtf8("Адрес: Мира 7"), tk::fromUtf8("Назначение: кафе")};
+    const std::vector<int> labels{7, 12};
+    std::vector<int> starts;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        f.edit->SetSelStart(f.edit->GetTextLen());
+        starts.push_back(f.edit->GetTextLen());
+        f.edit->SelAttributes()->SetStyle(TFontStyles{});
+        f.edit->Lines()->Add(lines[i]);
+        f.edit->SetSelStart(starts[i]);
+        f.edit->SetSelLength(labels[i]);
+        f.edit->SelAttributes()->SetStyle(f.edit->DefAttributes()->Style() << fsBold);
+    }
+    EXPECT_EQ(f.edit->Lines()->Count(), 2);
+    EXPECT_EQ(f.edit->Text(), lines[0] + "\r\n" + lines[1] + "\r\n");
+    EXPECT_EQ(starts, (std::vector<int>{0, 14}));
+    for (int position = 0; position < f.edit->GetTextLen(); ++position) {
+        f.edit->SetSelStart(position);
+        f.edit->SetSelLength(1);
+        const bool label = (position >= starts[0] && position < starts[0] + labels[0]) ||
+                           (position >= starts[1] && position < starts[1] + labels[1]);
+        EXPECT_EQ(f.edit->SelAttributes()->Style().Contains(fsBold), label) << "at " << position;
+    }
+}
+
+// The card's handler puts the selection back to the caret; it must be told once and then end.
+TEST(TRichEditTest, SelectionChangeIsToldOncePerChangeOfTheRange) {
+    Fixture f;
+    int told = 0;
+    f.edit->OnSelectionChange = [&told, &f](TPersistent*) {
+        ++told;
+        f.edit->SetSelLength(0);
+    };
+    f.edit->SetSelStart(3);
+    EXPECT_EQ(told, 1);
+    f.edit->SetSelStart(3);
+    f.edit->SetSelLength(0);
+    EXPECT_EQ(told, 1);
+    f.edit->SetSelLength(5);
+    EXPECT_EQ(told, 3);
+    EXPECT_EQ(f.edit->SelStart(), 3);
+    EXPECT_EQ(f.edit->SelLength(), 0);
+}
+
+TEST(TRichEditTest, LineCountGivesTheDisplayLinesOfWrappedText) {
+    Fixture f;
+    f.edit->SetWidth(60);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.edit->Lines()->Count(), 5);
+    EXPECT_GT(f.edit->Perform(EM_GETLINECOUNT, 0, 0), 6);
+}
+
+// Pixels of the edit's text area: those of the highlight, and those of the colour given.
+std::pair<int, int> countHighlightAndColour(const TRichEdit& edit, QColor colour) {
+    QWidget& widget = *edit.peer().widget();
+    const QImage image = widget.grab().toImage();
+    const QColor highlight = widget.palette().color(QPalette::Active, QPalette::Highlight);
+    int highlighted = 0, coloured = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            highlighted += image.pixelColor(x, y) == highlight ? 1 : 0;
+            coloured += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    return {highlighted, coloured};
+}
+
+TEST(TRichEditTest, UnfocusedSelectionHidesOnlyWhileHideSelectionIsOn) {
+    for (const bool hide : {true, false}) {
+        Fixture f;
+        auto* other = new TRichEdit(f.form.get());
+        other->SetParent(f.form.get());
+        f.edit->SetHideSelection(hide);
+        f.edit->SetSelStart(0);
+        f.edit->SetSelLength(f.edit->GetTextLen());
+        other->SetFocus();
+        Application->ProcessMessages();
+        const auto [highlighted, blue] = countHighlightAndColour(*f.edit, QColor(0, 0, 255));
+        EXPECT_EQ(highlighted > 0, !hide);
+        // A hidden selection leaves the links in their own colour.
+        EXPECT_EQ(blue > 0, hide);
+    }
+}
+
+// A rich edit that asks for links at every window creation, as a link-reporting edit does.
+class TLinkAsker : public TRichEdit {
+public:
+    using TRichEdit::TRichEdit;
+
+protected:
+    void CreateWnd() override {
+        TRichEdit::CreateWnd();
+        Perform(EM_SETEVENTMASK, 0, Perform(EM_GETEVENTMASK, 0, 0) | ENM_LINK);
+    }
+};
+
+TEST(TRichEditTest, RecreatedWindowStartsWithTheDefaultEventMask) {
+    TRichEdit plain(nullptr);
+    plain.Perform(EM_SETEVENTMASK, 0, ENM_LINK);
+    plain.RecreateWnd();
+    EXPECT_EQ(plain.Perform(EM_GETEVENTMASK, 0, 0), LRESULT(ENM_CHANGE | ENM_SELCHANGE));
+    TLinkAsker asker(nullptr);
+    asker.Perform(EM_SETEVENTMASK, 0, 0);
+    asker.RecreateWnd();
+    EXPECT_EQ(asker.Perform(EM_GETEVENTMASK, 0, 0), LRESULT(ENM_CHANGE | ENM_SELCHANGE | ENM_LINK));
+}
+
 } // namespace
 
 namespace {
@@ -131,7 +294,8 @@ TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
     inputs.push_back("{\\rtf1 \\'zz\\'4\\fs-999999999999\\cf99 text\\par");
     inputs.push_back("{\\rtf1\\fs-99999999999999\\f99999999999 x\\b2147483648}");
     inputs.push_back("{\\rtf1{\\fonttbl{\\f99999999 huge;}}x}");
-    inputs.push_back("{\\rtf1{\\colortbl;\\red300;}{\\fonttbl{\\f-5 x;}}\\f-5\\cf1 a}");
+    inputs.push_back("{\\rtf1{\\fonttbl{\\f1\\fcharset2 S;}}\\f1\\fs99999 (+\\'fe\\fs0 x}");
+    inputs.push_back("{\\rtf1{\\colortbl;\\red300;}{\\fonttbl{\\f-5 x;}}\\f-5\\cf1 a\\\\\\{\\}}");
     for (const std::string& input : inputs) {
         TMemoryStream stream;
         stream.WriteBuffer(input.data(), static_cast<int64_t>(input.size()));
@@ -139,7 +303,8 @@ TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
         edit.Lines()->LoadFromStream(stream);
         EXPECT_GE(edit.Lines()->Count(), 0);
     }
-    EXPECT_EQ(edit.Lines()->Strings(0), "a");
+    // Escaped backslashes and braces are text.
+    EXPECT_EQ(edit.Lines()->Strings(0), "a\\{}");
 }
 
 } // namespace
