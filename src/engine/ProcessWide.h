@@ -6,8 +6,8 @@
 
 namespace ce {
 
-// The single instance of T; Tag tells apart two tables of the same type.
-template <typename T, typename Tag = T>
+// The single instance of T: each process-wide table has a type of its own.
+template <typename T>
 T& processWide() {
     static T* const instance = new T();
     return *instance;

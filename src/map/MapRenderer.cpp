@@ -368,7 +368,9 @@ bool MapRenderer::drawText(const TKEXMapObjectMem& record, TCanvas& canvas) {
     const TKEXMapText* text = record.Text();
     if (!text)
         return false;
-    const int height = truncToInt(-(text->Size * sizeZoom_ * factor_));
+    // A size beyond the pixel box is larger than any surface: kept there, it stays a font height.
+    const int height =
+        truncToInt(std::clamp(-(text->Size * sizeZoom_ * factor_), -kPixelLimit, kPixelLimit));
     if (height >= -6)
         return false;
     TBrush& brush = *canvas.Brush();

@@ -414,6 +414,7 @@ TEST(MapRendererTest, DamagedMapWithCornersNearTheLargestSingleDrawsItsVisiblePa
     EXPECT_EQ(s.pixel(5, 20), kBackground);
     EXPECT_EQ(s.pixel(48, 93), clWhite); // the line runs up-left at 45 degrees
     EXPECT_EQ(s.pixel(49, 93), kBackground);
+    s.render(400); // zoomed in, the huge text's height passes the integer range too
 }
 
 } // namespace
