@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs whatever the build, the tests and the screenshots need and is not there yet, and the
-# packages named as arguments (scripts/fuzz.sh adds clang's).
+# Installs whatever the build, the tests and the screenshots need and is not there yet; named
+# groups add the packages of one script only ("coverage": scripts/coverage.sh, "fuzz":
+# scripts/fuzz.sh).
 # Does nothing (and needs no network) when everything is installed.
+# Usage: scripts/deps.sh [GROUP...]
 set -euo pipefail
 
 packages=(
@@ -12,8 +14,15 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   python3
-  "$@"
 )
+
+for group in "$@"; do
+  case "$group" in
+    coverage) packages+=(gcovr) ;;
+    fuzz) packages+=(clang libclang-rt-dev) ;;
+    *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -13,7 +13,7 @@ all=(map_stream map_draw icon_library bmp jpeg rich_text ini engine_file sql fil
 targets=("$@")
 ((${#targets[@]})) || targets=("${all[@]}")
 
-bash scripts/deps.sh clang libclang-rt-dev
+bash scripts/deps.sh fuzz
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVALDREN_FUZZ=ON -DVALDREN_TESTS=OFF -DVALDREN_BENCH=OFF \
   -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null

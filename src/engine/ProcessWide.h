@@ -1,7 +1,8 @@
 // The one lifetime rule of the engine's process-wide tables (handles, open files, index orders,
 // record locks, settings, the engine lock): each is made on first use and never destroyed.
-// Destructors of handle objects reach the other tables, so with any order of destruction at exit
-// one would touch another already gone; the operating system takes them all back instead.
+// Destructors of handle objects reach the other tables, and callers' own static objects may still
+// call the engine at process end, so with any order of destruction at exit one would touch another
+// already gone; the operating system takes them all back instead.
 #pragma once
 
 namespace ce {

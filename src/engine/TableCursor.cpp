@@ -296,8 +296,13 @@ Status TableCursor::relativePosition(const OrderHandle& order, double& position)
 Status TableCursor::setRelativePosition(const OrderHandle& order, double position) {
     const IndexOrder& o = order.order();
     const size_t n = o.size();
-    if (n == 0 || !std::isfinite(position))
+    if (!std::isfinite(position))
         return Status(kNoRelativePosition);
+    // An empty order has no row to land on: the cursor sits at both ends, as a skip leaves it.
+    if (n == 0) {
+        setCrack(true, true);
+        return {};
+    }
     const double k = std::round(position * static_cast<double>(n) - 0.25);
     const size_t entry = static_cast<size_t>(std::clamp(k, 1.0, static_cast<double>(n))) - 1;
     const View view = viewOf(&order);

@@ -159,6 +159,7 @@ BmpImage readBmp(TStream& stream) {
 
     BmpImage image;
     image.width = static_cast<int>(info.width);
+    image.bitsPerPixel = info.bits;
     image.height = static_cast<int>(rows);
     image.pixels.resize(static_cast<size_t>(info.width * rows));
     std::vector<unsigned char> row(static_cast<size_t>(stride));

@@ -15,6 +15,8 @@ struct BmpImage {
     int height = 0;
     // Rows top-down, each pixel 0xFFRRGGBB.
     std::vector<std::uint32_t> pixels;
+    // As the file stored them (1, 4, 8, 24 or 32); writing ignores it.
+    int bitsPerPixel = 0;
 };
 
 // Reads one BMP file from the stream's position and leaves the stream after its pixels.

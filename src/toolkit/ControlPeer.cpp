@@ -3,9 +3,12 @@
 #include "toolkit/TControl_p.h"
 
 #include <QApplication>
+#include <QPalette>
+#include <algorithm>
 #include <QPainter>
 
 #include "toolkit/TApplication.h"
+#include "toolkit/TScreen_p.h"
 #include "toolkit/TWinControl.h"
 
 namespace tk {
@@ -112,6 +115,53 @@ void ControlPeer::paint(QPaintEvent* event) {
     painter.fillRect(event->rect(), qColor(control_.Color()));
 }
 
+void ControlPeer::cursorChanged() {
+    const TCursor id = control_.Cursor();
+    showCursor(id == crDefault ? std::nullopt : std::optional(qCursor(id)));
+}
+
+void ControlPeer::showCursor(const std::optional<QCursor>& cursor) {
+    if (cursor)
+        widget_->setCursor(*cursor);
+    else
+        widget_->unsetCursor();
+}
+
+void NativePeer::colorChanged() {
+    // Text areas draw on Base, the rest of the widget on Window; children take the palette.
+    QPalette palette = widget()->palette();
+    const QColor color = qColor(control().Color());
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Window, color);
+    widget()->setPalette(palette);
+    widget()->setAutoFillBackground(true);
+}
+
+void NativePeer::showCursor(const std::optional<QCursor>& cursor) {
+    QList<QWidget*> parts = widget()->findChildren<QWidget*>();
+    parts.prepend(widget());
+    for (QWidget* part : parts) {
+        // Controls placed on this one keep their own cursors.
+        if (part != widget() && dynamic_cast<BridgeLink*>(part) != nullptr)
+            continue;
+        const bool known = std::any_of(ownCursors_.begin(), ownCursors_.end(),
+                                       [part](const auto& entry) { return entry.first == part; });
+        if (!known)
+            ownCursors_.emplace_back(part, part->testAttribute(Qt::WA_SetCursor) ? std::optional(part->cursor())
+                                                                                 : std::nullopt);
+    }
+    for (const auto& [part, own] : ownCursors_) {
+        if (part.isNull())
+            continue;
+        if (cursor)
+            part->setCursor(*cursor);
+        else if (own)
+            part->setCursor(*own);
+        else
+            part->unsetCursor();
+    }
+}
+
 void ControlPeer::repaint() {
     dirty = true;
     widget_->repaint();
@@ -174,7 +224,26 @@ void ControlPeer::mouseRelease(QMouseEvent* event) {
 
 void ControlPeer::mouseMove(QMouseEvent* event) {
     rememberMouse(event);
+    // A control holding the mouse keeps the cursor it shows.
+    if (inputState().capture == nullptr)
+        negotiateCursor(event->globalPosition().toPoint());
     deliver(WM_MOUSEMOVE, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));
+}
+
+void ControlPeer::negotiateCursor(const QPoint& screenPoint) {
+    auto* window = dynamic_cast<TWinControl*>(&control_);
+    if (window == nullptr)
+        return;
+    const LRESULT hit = window->Perform(WM_NCHITTEST, 0, MAKELPARAM(screenPoint.x(), screenPoint.y()));
+    takeChosenCursor();
+    const LPARAM where = LPARAM(hit & 0xFFFF) | (LPARAM(WM_MOUSEMOVE) << 16);
+    const LRESULT answer = window->Perform(WM_SETCURSOR, window->Handle(), where);
+    const HCURSOR chosen = takeChosenCursor();
+    // An answer of 1 without a choice leaves what shows (the screen's cursor, for one).
+    if (answer == 0)
+        cursorChanged();
+    else if (chosen != 0)
+        showCursor(qCursorOfHandle(chosen));
 }
 
 bool ControlPeer::wheel(QWheelEvent* event) {
@@ -216,7 +285,17 @@ TControl* controlAt(const QPoint& screenPoint) {
 
 void ControlPeer::focusIn() {
     if (auto* w = dynamic_cast<TWinControl*>(&control_))
-        w->DoEnter();
+        w->focusEntered();
+}
+
+void ControlPeer::shown() {
+    if (auto* w = dynamic_cast<TWinControl*>(&control_))
+        w->HandleNeeded();
+}
+
+bool ControlPeer::tabKey(bool forward) {
+    auto* w = dynamic_cast<TWinControl*>(&control_);
+    return w != nullptr && w->tabKey(forward);
 }
 
 void ControlPeer::focusOut() {

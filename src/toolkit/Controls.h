@@ -25,7 +25,7 @@ constexpr TShiftState ssDouble = 0x40;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // Borders of forms (all of them) and of edits (bsNone or bsSingle).
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
@@ -56,6 +56,12 @@ constexpr TCursor crHSplit = -14;
 constexpr TCursor crVSplit = -15;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
+
+// Controls take the look of the current desktop; there is no older look to fall back to.
+inline constexpr bool NewStyleControls = true;
+
+// What a drag started with BeginDrag is for: moving something onto a drop target, or docking.
+enum TDragKind { dkDrag, dkDock };
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;

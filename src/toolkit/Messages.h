@@ -11,6 +11,9 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
 constexpr unsigned WM_CLOSE = 0x0010;
+constexpr unsigned WM_CANCELMODE = 0x001F;
+constexpr unsigned WM_SETCURSOR = 0x0020;
+constexpr unsigned WM_NCHITTEST = 0x0084;
 constexpr unsigned WM_GETDLGCODE = 0x0087;
 constexpr unsigned EM_GETRECT = 0x00B2;
 constexpr unsigned EM_SETRECTNP = 0x00B4;
@@ -18,6 +21,8 @@ constexpr unsigned WM_KEYDOWN = 0x0100;
 constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned WM_CHAR = 0x0102;
 constexpr unsigned WM_TIMER = 0x0113;
+constexpr unsigned WM_HSCROLL = 0x0114;
+constexpr unsigned WM_VSCROLL = 0x0115;
 constexpr unsigned WM_MOUSEMOVE = 0x0200;
 constexpr unsigned WM_LBUTTONDOWN = 0x0201;
 constexpr unsigned WM_LBUTTONUP = 0x0202;
@@ -29,11 +34,18 @@ constexpr unsigned WM_MBUTTONDOWN = 0x0207;
 constexpr unsigned WM_MBUTTONUP = 0x0208;
 constexpr unsigned WM_MBUTTONDBLCLK = 0x0209;
 constexpr unsigned WM_MOUSEWHEEL = 0x020A;
+constexpr unsigned WM_CUT = 0x0300;
+constexpr unsigned WM_PASTE = 0x0302;
 constexpr unsigned WM_USER = 0x0400;
 
 // The toolkit's own notifications, numbered above the system's as the original toolkit does.
 constexpr unsigned CM_BASE = 0xB000;
 constexpr unsigned CM_DIALOGKEY = CM_BASE + 5;
+// A character offered to the controls of a form (WParam); a control that takes it answers 1.
+constexpr unsigned CM_DIALOGCHAR = CM_BASE + 6;
+// Sent to every control of a form when one of them takes the focus; LParam is that control.
+constexpr unsigned CM_FOCUSCHANGED = CM_BASE + 7;
+constexpr unsigned CM_CTL3DCHANGED = CM_BASE + 16;
 constexpr unsigned CM_MOUSEENTER = CM_BASE + 19;
 constexpr unsigned CM_MOUSELEAVE = CM_BASE + 20;
 
@@ -49,6 +61,12 @@ constexpr LRESULT DLGC_WANTARROWS = 0x0001;
 constexpr LRESULT DLGC_WANTTAB = 0x0002;
 constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
 constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+
+// Answers to WM_NCHITTEST: where a screen point lies on a control.
+constexpr LRESULT HTNOWHERE = 0;
+constexpr LRESULT HTCLIENT = 1;
+constexpr LRESULT HTHSCROLL = 6;
+constexpr LRESULT HTVSCROLL = 7;
 
 // A message as a control's message handler receives it; Result is the answer of a sent message.
 struct TMessage {
@@ -70,5 +88,12 @@ struct TMsg {
 constexpr LPARAM MAKELPARAM(int x, int y) {
     return LPARAM(std::uint32_t(std::uint16_t(x)) | (std::uint32_t(std::uint16_t(y)) << 16));
 }
+// The scroll code in the low word of a WM_HSCROLL / WM_VSCROLL WParam: the high word holds the
+// position reached.
+constexpr int SB_THUMBPOSITION = 4;
+constexpr WPARAM MAKEWPARAM(int low, int high) {
+    return WPARAM(std::uint32_t(std::uint16_t(low)) | (std::uint32_t(std::uint16_t(high)) << 16));
+}
+
 constexpr int GET_X_LPARAM(LPARAM l) { return std::int16_t(std::uint16_t(l & 0xFFFF)); }
 constexpr int GET_Y_LPARAM(LPARAM l) { return std::int16_t(std::uint16_t((l >> 16) & 0xFFFF)); }

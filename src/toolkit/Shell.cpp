@@ -30,6 +30,13 @@ ShellOpener& opener() {
     return current;
 }
 
+void desktopBeep(unsigned) { QApplication::beep(); }
+
+Beeper& beeper() {
+    static Beeper current = desktopBeep;
+    return current;
+}
+
 AnsiString& keyboardLayout() {
     static AnsiString layout;
     return layout;
@@ -38,6 +45,8 @@ AnsiString& keyboardLayout() {
 } // namespace
 
 void setShellOpener(ShellOpener replacement) { opener() = replacement ? std::move(replacement) : openWithDesktop; }
+
+void setBeeper(Beeper replacement) { beeper() = replacement ? std::move(replacement) : desktopBeep; }
 
 const AnsiString& activeKeyboardLayout() { return keyboardLayout(); }
 
@@ -57,7 +66,7 @@ std::intptr_t ShellExecute(HWND, const char* Operation, const char* File, const 
     return tk::opener()(File) ? success : fileNotFound;
 }
 
-void MessageBeep(unsigned) { QApplication::beep(); }
+void MessageBeep(unsigned Type) { tk::beeper()(Type); }
 
 HKL LoadKeyboardLayout(const char* LayoutId, unsigned) {
     if (LayoutId == nullptr)

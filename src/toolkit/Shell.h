@@ -14,6 +14,7 @@
 std::intptr_t ShellExecute(HWND Window, const char* Operation, const char* File, const char* Parameters,
                            const char* Directory, int ShowCommand);
 
+// Sounds through the beeper in use (the desktop's beep unless replaced).
 void MessageBeep(unsigned Type);
 
 // Keyboard layouts are the desktop's business here: the request is recorded and nothing else.
@@ -40,6 +41,10 @@ namespace tk {
 using ShellOpener = std::function<bool(const AnsiString& target)>;
 // Null brings back the desktop.
 void setShellOpener(ShellOpener opener);
+
+// What MessageBeep sounds with; tests put a counter in place. Null brings back the desktop beep.
+using Beeper = std::function<void(unsigned type)>;
+void setBeeper(Beeper beeper);
 
 // The layout last asked for with LoadKeyboardLayout ("00000419"), empty before.
 const AnsiString& activeKeyboardLayout();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 
+#include "toolkit/DataSetUiHooks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/TControl_p.h"
@@ -38,9 +39,18 @@ TApplication applicationObject(nullptr);
 
 TApplication* Application = &applicationObject;
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+// The dataset layer lies below the windows and reaches them only through its hooks: its
+// exceptions go to HandleException and its logins to the one login dialog of the presenter.
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+    tk::setExceptionHandler([this](TPersistent* sender) { HandleException(sender); });
+    tk::setLoginDialog([](const AnsiString& database, AnsiString& user, AnsiString& password, bool) {
+        return LoginDialog(database, user, password);
+    });
+}
 
 TApplication::~TApplication() {
+    tk::setExceptionHandler({});
+    tk::setLoginDialog({});
     Destroying();
     DestroyComponents();
 }
@@ -123,6 +133,7 @@ void TApplication::ShowException(const std::exception& E) {
 }
 
 int TApplication::MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {
+    tk::cancelMode();
     return tk::dialogPresenter().messageBox(Text, Caption.empty() ? title_ : Caption, Flags);
 }
 

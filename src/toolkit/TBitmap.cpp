@@ -15,6 +15,7 @@ namespace tk {
 void setBitmapImage(TBitmap& bitmap, QImage image) {
     BitmapImpl& impl = bitmap.Impl();
     impl.image = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+    impl.monochrome = false;
 }
 
 } // namespace tk
@@ -28,6 +29,8 @@ int TBitmap::Width() const { return impl_->image.width(); }
 int TBitmap::Height() const { return impl_->image.height(); }
 
 bool TBitmap::Empty() const { return impl_->image.isNull(); }
+
+bool TBitmap::Monochrome() const { return impl_->monochrome; }
 
 void TBitmap::SetSize(int width, int height) {
     if (width == Width() && height == Height()) return;
@@ -51,6 +54,7 @@ void TBitmap::Assign(const TPersistent& source) {
     if (const auto* bitmap = dynamic_cast<const TBitmap*>(&source)) {
         if (bitmap == this) return;
         impl_->image = bitmap->impl_->image;
+        impl_->monochrome = bitmap->impl_->monochrome;
         transparent_ = bitmap->transparent_;
         transparentColor_ = bitmap->transparentColor_;
         transparentMode_ = bitmap->transparentMode_;
@@ -67,6 +71,7 @@ void TBitmap::LoadFromStream(TStream& stream) {
                     static_cast<size_t>(bmp.width) * 4);
     }
     impl_->image = image;
+    impl_->monochrome = bmp.bitsPerPixel == 1;
 }
 
 void TBitmap::LoadFromResourceName(const AnsiString& resName) {

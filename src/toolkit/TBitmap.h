@@ -31,6 +31,8 @@ public:
     void SetHeight(int value) { SetSize(Width(), value); }
 
     TCanvas* Canvas();
+    // True for a bitmap read from a 1-bit BMP file.
+    bool Monochrome() const;
 
     // From another bitmap, or from any graphic that can render itself into one.
     void Assign(const TPersistent& source) override;

@@ -11,6 +11,8 @@ namespace tk {
 struct BitmapImpl {
     // Format_RGB32; null while the bitmap is empty. The canvas draws on it.
     QImage image;
+    // Read from a 1-bit BMP file; the pixels are 32-bit all the same.
+    bool monochrome = false;
     TCanvas canvas;
 };
 

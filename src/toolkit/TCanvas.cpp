@@ -475,6 +475,25 @@ void TCanvas::FrameRect(const TRect& rect) {
     fillWithBrush(*impl_, border);
 }
 
+void TCanvas::DrawFocusRect(const TRect& rect) {
+    if (rect.Width() <= 0 || rect.Height() <= 0) return;
+    // The dots sit where x + y is even, so a frame drawn twice inverts each of them twice; each
+    // border pixel is visited once, corners included.
+    const auto invert = [this](int x, int y) {
+        if (((x + y) & 1) != 0 || !impl_->isDrawable(x, y)) return;
+        QRgb& pixel = reinterpret_cast<QRgb*>(impl_->image->scanLine(y))[x];
+        pixel = 0xFF000000 | (~pixel & tk::kRgbMask);
+    };
+    for (int x = rect.Left; x < rect.Right; ++x) {
+        invert(x, rect.Top);
+        if (rect.Height() > 1) invert(x, rect.Bottom - 1);
+    }
+    for (int y = rect.Top + 1; y < rect.Bottom - 1; ++y) {
+        invert(rect.Left, y);
+        if (rect.Width() > 1) invert(rect.Right - 1, y);
+    }
+}
+
 TColor TCanvas::Pixels(int x, int y) const {
     if (!impl_->isDrawable(x, y)) return -1;
     return tk::colorOfPixel(impl_->image->pixel(x, y));

@@ -37,6 +37,8 @@ enum TCopyMode : std::uint32_t {
     cmWhiteness = 0x00FF0062,
 };
 
+enum TCanvasOrientation { coLeftToRight, coRightToLeft };
+
 struct TTextMetric {
     int tmHeight = 0;  // ascent plus descent: the height of a text line
     int tmAscent = 0;
@@ -66,6 +68,8 @@ public:
     void SetPenPos(TPoint value);
     // The part of the surface that drawing can change: the surface, cut by the clip region.
     TRect ClipRect() const;
+    // Text and drawing always run left to right here.
+    TCanvasOrientation CanvasOrientation() const { return coLeftToRight; }
 
     // Lines: the pen from the current position; LineTo leaves out the end pixel and moves there.
     void MoveTo(int x, int y);
@@ -84,6 +88,8 @@ public:
     // The brush alone, copied whatever the pen's mode: the rectangle, or its one-pixel border.
     void FillRect(const TRect& rect);
     void FrameRect(const TRect& rect);
+    // A dotted frame just inside rect that inverts every other pixel: drawn again, it is gone.
+    void DrawFocusRect(const TRect& rect);
 
     // Outside the surface or the clip region a pixel reads as -1 and cannot be set.
     TColor Pixels(int x, int y) const;

@@ -32,6 +32,16 @@ struct HatchBrush {
     QBrush brush;
 };
 
+// What SaveDC keeps and RestoreDC puts back.
+struct SavedCanvasState {
+    TPen pen;
+    TBrush brush;
+    TFont font;
+    TCopyMode copyMode = cmSrcCopy;
+    bool clipped = false;
+    QRegion clip;
+};
+
 struct CanvasImpl {
     // The surface, of 32-bit pixels; null or empty: nothing is drawn and nothing is read.
     QImage* image = nullptr;
@@ -49,6 +59,9 @@ struct CanvasImpl {
 
     bool inPath = false;
     QPainterPath path;
+
+    // SaveDC's levels, the latest last.
+    std::vector<SavedCanvasState> saved;
 
     // Coverage of the fill, the pen's gaps and the pen while one shape is drawn through a raster
     // operation other than copy; the surface's size, zero outside the shape being drawn.

@@ -5,6 +5,11 @@
 //   idle --WM_LBUTTONDOWN--> clicked --WM_LBUTTONUP inside--> Click, idle
 //                                    --WM_LBUTTONUP outside--> idle
 // A double click fires DblClick and a press with ssDouble, and starts no click.
+//
+// A drag holds the mouse from BeginDrag to the release:
+//   none --BeginDrag(false)--> pending --moved 5 pixels--> dragging --WM_LBUTTONUP--> none
+//   none --BeginDrag(true)--> dragging;  pending --WM_LBUTTONUP--> none (the release passes on)
+// While dragging, moves and the release go to the drag alone.
 #include "toolkit/TControl.h"
 
 #include <algorithm>
@@ -20,6 +25,8 @@
 namespace {
 
 constexpr int wheelNotch = 120;
+// How far the mouse moves before a pending drag starts.
+constexpr int dragThreshold = 5;
 
 // Mouse messages carry no Alt bit; it comes from the latest input.
 TShiftState shiftFromKeys(WPARAM keys) { return tk::shiftOfKeys(keys) | (tk::currentShiftState() & ssAlt); }
@@ -61,6 +68,8 @@ void TControl::SetParent(TWinControl* Value) {
     widget->setParent(Value != nullptr ? Value->peer().widget() : nullptr);
     placeWidget();
     if (Value != nullptr) {
+        if (parentColor_)
+            applyColor(Value->Color());
         Value->insertControl(this);
         rememberAnchors();
         Value->Realign();
@@ -92,12 +101,16 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TControl::applyConstraints() {
+    applySizeLimits();
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TControl::applySizeLimits() {
     QWidget* widget = peer_->widget();
     const TSizeConstraints& c = *constraints_;
     widget->setMinimumSize(c.MinWidth(), c.MinHeight());
     widget->setMaximumSize(c.MaxWidth() > 0 ? c.MaxWidth() : QWIDGETSIZE_MAX,
                            c.MaxHeight() > 0 ? c.MaxHeight() : QWIDGETSIZE_MAX);
-    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TControl::placeWidget() {
@@ -171,8 +184,24 @@ void TControl::SetEnabled(bool Value) {
 }
 
 void TControl::SetColor(TColor Value) {
-    color_ = Value;
+    parentColor_ = false;
+    applyColor(Value);
+}
+
+void TControl::SetParentColor(bool Value) {
+    parentColor_ = Value;
+    if (Value && parent_ != nullptr)
+        applyColor(parent_->Color());
+}
+
+void TControl::applyColor(TColor color) {
+    color_ = color;
+    peer_->colorChanged();
     Invalidate();
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : self->controls_)
+            if (child->parentColor_)
+                child->applyColor(color);
 }
 
 void TControl::SetFont(const TFont& Value) {
@@ -186,7 +215,7 @@ void TControl::FontChanged() {}
 
 void TControl::SetCursor(TCursor Value) {
     cursor_ = Value;
-    tk::applyCursor(*peer_->widget(), Value);
+    peer_->cursorChanged();
 }
 
 void TControl::SetHint(const AnsiString& Value) {
@@ -281,6 +310,8 @@ void TControl::WndProc(TMessage& Message) {
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK:
+        if (drag_ != DragState::none && dragMessage(Message))
+            break;
         mouseMessage(Message);
         break;
     case WM_MOUSEWHEEL:
@@ -292,9 +323,51 @@ void TControl::WndProc(TMessage& Message) {
     case CM_MOUSELEAVE:
         CMMouseLeave(Message);
         break;
+    case WM_CANCELMODE:
+        endDrag();
+        SetMouseCapture(false);
+        break;
     default:
         break;
     }
+}
+
+void TControl::BeginDrag(bool Immediate) {
+    const tk::InputState& input = tk::inputState();
+    dragStart_ = Point(input.cursor.x(), input.cursor.y());
+    drag_ = DragState::pending;
+    SetMouseCapture(true);
+    if (Immediate)
+        startDragging();
+}
+
+bool TControl::dragMessage(const TMessage& message) {
+    if (message.Msg == WM_LBUTTONUP) {
+        const bool running = Dragging();
+        endDrag();
+        return running;
+    }
+    if (message.Msg != WM_MOUSEMOVE)
+        return false;
+    if (drag_ == DragState::pending) {
+        const TPoint at = ClientToScreen(Point(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)));
+        if (std::abs(at.X - dragStart_.X) >= dragThreshold || std::abs(at.Y - dragStart_.Y) >= dragThreshold)
+            startDragging();
+    }
+    return Dragging();
+}
+
+void TControl::startDragging() {
+    drag_ = DragState::dragging;
+    tk::applyCursor(*peer_->widget(), crDrag);
+}
+
+void TControl::endDrag() {
+    if (drag_ == DragState::none)
+        return;
+    drag_ = DragState::none;
+    peer_->cursorChanged();
+    SetMouseCapture(false);
 }
 
 void TControl::mouseMessage(TMessage& message) {
@@ -433,6 +506,20 @@ TForm* TControl::parentForm() const {
 }
 
 TControl* GetCaptureControl() { return tk::inputState().capture; }
+
+namespace tk {
+
+void cancelMode() {
+    TControl* holder = inputState().capture;
+    if (holder == nullptr)
+        return;
+    holder->Perform(WM_CANCELMODE, 0, 0);
+    // A handler that kept the message to itself still loses the capture.
+    if (inputState().capture == holder)
+        holder->SetMouseCapture(false);
+}
+
+} // namespace tk
 
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
     TControl* control = tk::controlAt(QPoint(Pos.X, Pos.Y));

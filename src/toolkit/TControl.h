@@ -77,7 +77,11 @@ public:
     virtual void SetEnabled(bool Value);
 
     TColor Color() const { return color_; }
+    // Turns ParentColor off.
     void SetColor(TColor Value);
+    // While on, the control's Color is its parent's and follows it.
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool Value);
     // The control's text font. Controls that draw themselves read it when they paint; widgets
     // that draw their own text take it through SetFont.
     TFont* Font() const { return font_.get(); }
@@ -99,6 +103,14 @@ public:
     // the capture is released (a press takes the capture by itself until its release).
     bool MouseCapture() const;
     void SetMouseCapture(bool Value);
+
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind Value) { dragKind_ = Value; }
+    // Starts a drag with the left button held: at once, or once the mouse has moved 5 pixels.
+    // While it runs the control holds the mouse and shows crDrag; the release ends it. There are
+    // no drop targets or dock sites, so it changes nothing else.
+    void BeginDrag(bool Immediate);
+    bool Dragging() const { return drag_ == DragState::dragging; }
 
     TPoint ClientToScreen(TPoint Point) const;
     TPoint ScreenToClient(TPoint Point) const;
@@ -164,12 +176,20 @@ protected:
 
     // Where the client area starts in the widget: below a form's menu bar.
     void setClientTop(int Value);
+    // Lets the user size the window within Constraints.
+    void applySizeLimits();
 
 private:
     friend class TWinControl;
     void mouseMessage(TMessage& message);
+    // A mouse message while a drag is pending or running; true when the drag took it.
+    bool dragMessage(const TMessage& message);
+    void startDragging();
+    void endDrag();
     void wheelMessage(TMessage& message);
     void applyVisible();
+    // Shows the colour and hands it on to the children that follow their parent's.
+    void applyColor(TColor color);
     void applyHint();
     void rememberAnchors();
     void followParent(int parentWidth, int parentHeight);
@@ -188,6 +208,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     TColor color_ = clBtnFace;
+    bool parentColor_ = false;
     std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
     std::unique_ptr<TSizeConstraints> constraints_;
     TCursor cursor_ = crDefault;
@@ -196,6 +217,11 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     TControlStyle controlStyle_ = csClickEvents | csDoubleClicks;
     bool clicked_ = false;
+    enum class DragState { none, pending, dragging };
+    DragState drag_ = DragState::none;
+    TDragKind dragKind_ = dkDrag;
+    // Where the drag began, on the screen.
+    TPoint dragStart_;
     int wheelAccumulator_ = 0;
 };
 

@@ -6,8 +6,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "toolkit/Guarded_p.h"
 #include "toolkit/TControl.h"
@@ -31,21 +35,31 @@ public:
     virtual void repaint();
     // Whether the widget class paints and reacts to input itself (a Qt button, an edit).
     virtual bool isNative() const { return false; }
+    // The control's Color and Cursor changed: shown by the widget (controls that paint
+    // themselves read the colour when they paint).
+    virtual void colorChanged() {}
+    void cursorChanged();
+    // Shows the cursor over the widget; none gives back the control's own.
+    virtual void showCursor(const std::optional<QCursor>& cursor);
     // The widget was resized or moved by Qt (a window manager, maximising).
     void geometryChanged();
     // A Qt input event as a message: through the application's hook, then the control's message
     // handler. Returns the message's result, or -1 when the hook swallowed it.
     LRESULT deliver(unsigned msg, WPARAM wParam, LPARAM lParam);
 
-    // Hooks for top-level windows; controls ignore them.
+    // Hooks for top-level windows; controls ignore them (shown excepted).
     virtual bool isWindow() const { return false; }
     virtual bool closeRequested() { return true; }
     virtual void activated() {}
-    virtual void shown() {}
+    // The widget was shown on screen: a windowed control's window is created then.
+    void shown();
 
     void mousePress(QMouseEvent* event, bool doubleClick);
     void mouseRelease(QMouseEvent* event);
     void mouseMove(QMouseEvent* event);
+    // The mouse moved over a windowed control while nothing holds the capture: it answers
+    // WM_SETCURSOR, and the cursor it chose, or its own, shows.
+    void negotiateCursor(const QPoint& screenPoint);
     // Returns whether the control took the wheel.
     bool wheel(QWheelEvent* event);
     // Returns false when the key was swallowed (set to 0) by a handler, or replaced by another
@@ -55,6 +69,9 @@ public:
     bool keyRelease(QKeyEvent* event);
     void focusIn();
     void focusOut();
+    // Tab or Shift+Tab at this control: true when it moved the focus, false when the control
+    // takes the key itself.
+    bool tabKey(bool forward);
 
     // Set by Invalidate, cleared by a paint: what Update paints now.
     bool dirty = false;
@@ -65,10 +82,19 @@ private:
 };
 
 // The peer of a control over a Qt widget that paints and takes input itself (a button, an edit).
+// Colour and cursor cover the whole widget, its inner parts (a text area, a combo box's edit)
+// included.
 class NativePeer : public ControlPeer {
 public:
     using ControlPeer::ControlPeer;
     bool isNative() const override { return true; }
+    void colorChanged() override;
+    void showCursor(const std::optional<QCursor>& cursor) override;
+
+private:
+    // The widget and its inner parts with the cursor each had of its own before the control's
+    // Cursor replaced it (none: it showed its parent's), so that crDefault brings it back.
+    std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> ownCursors_;
 };
 
 // The peer link of every bridge widget, cut by the peer before it deletes the widget.
@@ -98,34 +124,50 @@ protected:
     bool event(QEvent* e) override {
         if (peer_ && e->type() == QEvent::WindowActivate)
             guarded(&peer_->control(), [&] { peer_->activated(); });
+        // Tab navigation is the toolkit's, not Qt's focus chain.
+        if (peer_ && e->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(e);
+            const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+                const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+                bool moved = false;
+                guarded(&peer_->control(), [&] { moved = peer_->tabKey(forward); });
+                if (!moved)
+                    keyPressEvent(key);
+                e->accept();
+                return true;
+            }
+        }
         return Base::event(e);
     }
+    // A native widget reacts to the mouse first (the tick switches and clicks, the caret moves);
+    // the control's handlers come after it, as on the platform.
     void mousePressEvent(QMouseEvent* e) override {
-        if (peer_)
-            guarded(&peer_->control(), [&] { peer_->mousePress(e, false); });
         if constexpr (native)
             Base::mousePressEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mousePress(e, false); });
         e->accept();
     }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
-        if (peer_)
-            guarded(&peer_->control(), [&] { peer_->mousePress(e, true); });
         if constexpr (native)
             Base::mouseDoubleClickEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mousePress(e, true); });
         e->accept();
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        if (peer_)
-            guarded(&peer_->control(), [&] { peer_->mouseRelease(e); });
         if constexpr (native)
             Base::mouseReleaseEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mouseRelease(e); });
         e->accept();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
-        if (peer_)
-            guarded(&peer_->control(), [&] { peer_->mouseMove(e); });
         if constexpr (native)
             Base::mouseMoveEvent(e);
+        if (peer_)
+            guarded(&peer_->control(), [&] { peer_->mouseMove(e); });
         e->accept();
     }
     void wheelEvent(QWheelEvent* e) override {
@@ -235,6 +277,10 @@ struct InputState {
 };
 InputState& inputState();
 TShiftState currentShiftState();
+
+// Before a modal window, a message box or a popup menu opens: the control holding the mouse
+// capture receives WM_CANCELMODE and loses the capture, so that no drag outlives the press.
+void cancelMode();
 
 // The control whose widget is at the screen point (the topmost), or null.
 TControl* controlAt(const QPoint& screenPoint);

@@ -605,7 +605,13 @@ void TDataSet::Insert() {
     oldCurrent.resize(std::size_t(bookmarkSize_)); // none available: a zero bookmark, never a short read
     moveBuffer(recordCount_, activeRecord_);
     char* buffer = ActiveBuffer();
-    InitRecord(buffer);
+    try {
+        InitRecord(buffer);
+    } catch (...) {
+        // The spare buffer goes back behind the filled ones, so the active record is intact.
+        moveBuffer(activeRecord_, recordCount_);
+        throw;
+    }
     if (recordCount_ == 0)
         SetBookmarkFlag(buffer, bfBOF);
     else

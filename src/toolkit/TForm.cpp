@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "toolkit/MenuBuilder_p.h"
 #include "toolkit/MessageQueue_p.h"
@@ -43,13 +44,21 @@ private:
 
 namespace {
 
-void broadcastDialogKey(TWinControl& parent, TMessage& message) {
+// Offers the message to the controls in order, depth-first, until one answers non-zero.
+void offerToControls(TWinControl& parent, TMessage& message) {
     for (int i = 0; i < parent.ControlCount() && message.Result == 0; ++i) {
         TControl* child = parent.Controls(i);
         message.Result = child->Perform(message.Msg, message.WParam, message.LParam);
         if (auto* w = dynamic_cast<TWinControl*>(child); w != nullptr && message.Result == 0)
-            broadcastDialogKey(*w, message);
+            offerToControls(*w, message);
     }
+}
+
+void broadcast(TControl& control, TMessage& message) {
+    control.Perform(message.Msg, message.WParam, message.LParam);
+    if (auto* w = dynamic_cast<TWinControl*>(&control))
+        for (int i = 0; i < w->ControlCount(); ++i)
+            broadcast(*w->Controls(i), message);
 }
 
 } // namespace
@@ -81,6 +90,11 @@ void TForm::SetFormStyle(TFormStyle Value) {
     applyWindowFlags();
 }
 
+void TForm::SetBorderIcons(TBorderIcons Value) {
+    borderIcons_ = Value;
+    applyWindowFlags();
+}
+
 void TForm::applyWindowFlags() {
     Qt::WindowFlags flags = Qt::Window;
     switch (borderStyle_) {
@@ -91,16 +105,28 @@ void TForm::applyWindowFlags() {
         flags = Qt::Dialog;
         break;
     case bsToolWindow:
+    case bsSizeToolWin:
         flags = Qt::Tool;
         break;
     default:
         break;
+    }
+    // The title bar shows only the buttons asked for; a window without a border has none.
+    if (borderStyle_ != bsNone) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (borderIcons_ & biSystemMenu)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if ((borderIcons_ & biMinimize) && borderStyle_ != bsDialog)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if ((borderIcons_ & biMaximize) && borderStyle_ != bsDialog)
+            flags |= Qt::WindowMaximizeButtonHint;
     }
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
     QWidget* widget = peer().widget();
     const bool shown = widget->isVisible();
     widget->setWindowFlags(flags);
+    applySizeLock();
     // Changing the flags hides a window; it comes back as it was.
     if (shown)
         widget->show();
@@ -152,6 +178,25 @@ void TForm::buildMenuBar() {
     setClientTop(height);
 }
 
+bool TForm::userSizeable() const {
+    return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin || borderStyle_ == bsNone;
+}
+
+void TForm::applySizeLock() {
+    if (userSizeable())
+        applySizeLimits();
+    else
+        peer().widget()->setFixedSize(Width(), Height());
+}
+
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    // A fixed window takes a new size from code only once its fixed size is the new one.
+    if (!userSizeable())
+        peer().widget()->setFixedSize(std::max(Constraints()->ConstrainWidth(AWidth), 0),
+                                      std::max(Constraints()->ConstrainHeight(AHeight), 0));
+    TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
 void TForm::Resize() {
     if (QMenuBar* bar = static_cast<tk::FormPeer&>(peer()).menuBar)
         bar->setGeometry(0, 0, Width(), clientTop());
@@ -201,6 +246,25 @@ void TForm::SetVisible(bool Value) {
         buildMenuBar();
     TControl::SetVisible(true);
     SetWindowState(windowState_);
+    if (activeControl_ != nullptr && activeControl_->CanFocus())
+        activeControl_->SetFocus();
+}
+
+void TForm::SetActiveControl(TWinControl* Value) {
+    activeControl_ = Value;
+    if (Value != nullptr && Visible() && Value->CanFocus())
+        Value->SetFocus();
+}
+
+void TForm::focusChanged(TWinControl* control) {
+    activeControl_ = control;
+    TMessage message{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control), 0};
+    broadcast(*this, message);
+}
+
+void TForm::controlGone(TWinControl* control) {
+    if (activeControl_ == control)
+        activeControl_ = nullptr;
 }
 
 TCanvas* TForm::Canvas() const { return &static_cast<tk::FormPeer&>(peer()).canvas(); }
@@ -268,6 +332,7 @@ void TForm::Close() {
 TModalResult TForm::ShowModal() {
     if (Visible() || modal_)
         throw EInvalidOperation("Cannot make a visible window modal");
+    tk::cancelMode();
     modal_ = true;
     modalResult_ = mrNone;
     QWidget* widget = peer().widget();
@@ -311,7 +376,13 @@ void TForm::Release() {
 
 bool TForm::DialogKey(std::uint16_t Key) {
     TMessage message{CM_DIALOGKEY, Key, 0, 0};
-    broadcastDialogKey(*this, message);
+    offerToControls(*this, message);
+    return message.Result != 0;
+}
+
+bool TForm::dialogChar(char Key) {
+    TMessage message{CM_DIALOGCHAR, static_cast<unsigned char>(Key), 0, 0};
+    offerToControls(*this, message);
     return message.Result != 0;
 }
 

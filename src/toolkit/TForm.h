@@ -17,6 +17,12 @@ enum TPosition { poDesigned, poScreenCenter };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// The buttons of the window's title bar: the system menu stands for the close button too.
+using TBorderIcons = unsigned;
+constexpr TBorderIcons biSystemMenu = 0x01;
+constexpr TBorderIcons biMinimize = 0x02;
+constexpr TBorderIcons biMaximize = 0x04;
+
 using TCloseEvent = std::function<void(TPersistent* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TPersistent* Sender, bool& CanClose)>;
 
@@ -28,8 +34,11 @@ public:
 
     const AnsiString& Caption() const { return caption_; }
     void SetCaption(const AnsiString& Value);
+    // The user resizes only bsSizeable and bsSizeToolWin forms; code always may.
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle Value);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons Value);
     TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle Value);
     TPosition Position() const { return position_; }
@@ -44,6 +53,7 @@ public:
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* Value);
 
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // Showing fires OnShow first; a form positioned at the screen centre is centred then.
     void SetVisible(bool Value) override;
     // Asks OnCloseQuery, then OnClose decides: hide (the default), free, minimise or nothing.
@@ -57,6 +67,11 @@ public:
     void SetModalResult(TModalResult Value) { modalResult_ = Value; }
     // Frees the form once the handler now running has returned.
     void Release();
+
+    // The control that has, or at the next show takes, the focus on this form; it follows the
+    // focus. Set while the form is shown, it takes the focus at once.
+    TWinControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TWinControl* Value);
 
     // Offers Enter or Esc to the form's default or cancel button; true when one took it.
     bool DialogKey(std::uint16_t Key);
@@ -92,16 +107,27 @@ protected:
 
 private:
     friend class tk::FormPeer;
+    friend class TWinControl;
+    // A control of the form took the focus: it becomes the active control, and every control
+    // of the form, windowless ones included, receives CM_FOCUSCHANGED.
+    void focusChanged(TWinControl* control);
+    void controlGone(TWinControl* control);
+    // Offers a typed character to the form's controls (CM_DIALOGCHAR); true when one took it.
+    bool dialogChar(char Key);
     void applyWindowFlags();
+    void applySizeLock();
+    bool userSizeable() const;
     void buildMenuBar();
 
     AnsiString caption_;
     TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TFormStyle formStyle_ = fsNormal;
     TPosition position_ = poDesigned;
     TWindowState windowState_ = wsNormal;
     bool keyPreview_ = false;
     TMainMenu* menu_ = nullptr;
+    TWinControl* activeControl_ = nullptr;
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool positioned_ = false;

@@ -21,7 +21,10 @@ std::vector<AnsiString> captionLines(const AnsiString& caption) {
 
 } // namespace
 
-TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 65, 17); }
+TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
+    SetParentColor(true);
+    SetBounds(0, 0, 65, 17);
+}
 
 void TLabel::SetCaption(const AnsiString& Value) {
     caption_ = Value;

@@ -42,6 +42,27 @@ void TMemoryStream::SetSize(int64_t newSize) {
     position_ = std::min(position_, Size());
 }
 
+int64_t TMemoryStream::CopyFrom(TStream& source, int64_t count) {
+    if (count == 0) {
+        source.SetPosition(0);
+        count = source.Size();
+    }
+    if (count <= 0)
+        return 0;
+    const size_t oldSize = data_.size();
+    const int64_t end = position_ + count;
+    if (end > Size())
+        data_.resize(static_cast<size_t>(end));
+    try {
+        source.ReadBuffer(data_.data() + position_, count);
+    } catch (...) {
+        data_.resize(oldSize);
+        throw;
+    }
+    position_ = end;
+    return count;
+}
+
 void TMemoryStream::Clear() {
     data_.clear();
     data_.shrink_to_fit();

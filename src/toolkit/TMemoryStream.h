@@ -13,6 +13,8 @@ public:
     int64_t Write(const void* buffer, int64_t count) override;
     int64_t Seek(int64_t offset, TSeekOrigin origin) override;
     void SetSize(int64_t newSize) override;
+    // Reads straight into the block, grown once (a failed read leaves the stream as it was).
+    int64_t CopyFrom(TStream& source, int64_t count) override;
     int64_t Size() override { return static_cast<int64_t>(data_.size()); }
 
     // The bytes; valid until the next write or resize.

@@ -37,7 +37,7 @@ void TPageControl::insertPage(TTabSheet* page) {
     QTabBar& bar = tabBar(*this);
     {
         const QSignalBlocker quiet(bar);
-        bar.addTab(tk::qString(page->Caption()));
+        bar.setTabVisible(bar.addTab(tk::qString(page->Caption())), page->TabVisible());
     }
     const int height = bar.sizeHint().height();
     bar.setGeometry(0, 0, Width(), height);
@@ -45,7 +45,7 @@ void TPageControl::insertPage(TTabSheet* page) {
     page->SetVisible(false);
     page->SetParent(this);
     page->SetAlign(alClient);
-    if (active_ == nullptr)
+    if (active_ == nullptr && page->TabVisible())
         SetActivePage(page);
 }
 
@@ -70,6 +70,34 @@ void TPageControl::captionChanged(TTabSheet* page) {
     const auto it = std::find(pages_.begin(), pages_.end(), page);
     if (it != pages_.end())
         tabBar(*this).setTabText(static_cast<int>(it - pages_.begin()), tk::qString(page->Caption()));
+}
+
+void TPageControl::tabVisibilityChanged(TTabSheet* page) {
+    const auto it = std::find(pages_.begin(), pages_.end(), page);
+    if (it == pages_.end())
+        return;
+    const int index = static_cast<int>(it - pages_.begin());
+    {
+        const QSignalBlocker quiet(tabBar(*this));
+        tabBar(*this).setTabVisible(index, page->TabVisible());
+    }
+    if (page->TabVisible()) {
+        if (active_ == nullptr)
+            SetActivePage(page);
+        return;
+    }
+    if (page != active_)
+        return;
+    page->SetVisible(false);
+    active_ = nullptr;
+    // The next sheet with a tab after this one, else the nearest before it.
+    for (int step = 1; step < PageCount(); ++step) {
+        TTabSheet* candidate = Pages((index + step) % PageCount());
+        if (candidate->TabVisible()) {
+            SetActivePage(candidate);
+            return;
+        }
+    }
 }
 
 void TPageControl::SetActivePage(TTabSheet* Value) {

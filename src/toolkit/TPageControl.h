@@ -32,6 +32,7 @@ private:
     void insertPage(TTabSheet* page);
     void removePage(TTabSheet* page);
     void captionChanged(TTabSheet* page);
+    void tabVisibilityChanged(TTabSheet* page);
     void tabPicked(int index);
 
     std::vector<TTabSheet*> pages_;

@@ -4,6 +4,7 @@
 
 #include "toolkit/Dialogs.h"
 #include "toolkit/MessageQueue_p.h"
+#include "toolkit/TControl_p.h"
 
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
@@ -23,6 +24,7 @@ void TPopupMenu::Popup(int X, int Y) {
     popupPoint_ = Point(X, Y);
     if (OnPopup)
         OnPopup(this);
+    tk::cancelMode();
     TMenuItem* chosen = tk::dialogPresenter().trackPopup(*this, X, Y);
     if (chosen == nullptr || !chosen->Enabled())
         return;

@@ -3,7 +3,6 @@
 #include "toolkit/TProgressBar.h"
 
 #include <QProgressBar>
-#include <algorithm>
 
 #include "toolkit/TControl_p.h"
 
@@ -15,27 +14,24 @@ TProgressBar::TProgressBar(TComponent* AOwner)
 }
 
 void TProgressBar::SetMin(int Value) {
-    min_ = Value;
-    max_ = std::max(max_, min_);
+    position_.setMin(Value);
     apply();
 }
 
 void TProgressBar::SetMax(int Value) {
-    max_ = Value;
-    min_ = std::min(min_, max_);
+    position_.setMax(Value);
     apply();
 }
 
 void TProgressBar::SetPosition(int Value) {
-    position_ = Value;
+    position_.setValue(Value);
     apply();
 }
 
 void TProgressBar::apply() {
-    position_ = std::clamp(position_, min_, max_);
     auto* bar = static_cast<QProgressBar*>(peer().widget());
-    bar->setRange(min_, max_);
-    bar->setValue(position_);
+    bar->setRange(position_.min(), position_.max());
+    bar->setValue(position_.value());
     if (bar->isVisible())
         bar->repaint();
 }

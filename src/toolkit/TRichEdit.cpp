@@ -83,10 +83,6 @@ void TRichEdit::applyHideSelection() {
     edit.setPalette(palette);
 }
 
-void TRichEdit::RecreateWnd() { CreateWnd(); }
-
-void TRichEdit::CreateWnd() { eventMask_ = defaultEventMask; }
-
 void TRichEdit::FontChanged() {
     // Text without a colour of its own shows in the font's.
     QTextEdit& edit = tk::textEdit(*this);
@@ -183,6 +179,11 @@ void TRichEdit::WndProc(TMessage& Message) {
     if (tk::isMouseMessage(Message.Msg) && (eventMask_ & ENM_LINK))
         notifyLink(Message);
     TWinControl::WndProc(Message);
+}
+
+void TRichEdit::DestroyWnd() {
+    eventMask_ = defaultEventMask;
+    TWinControl::DestroyWnd();
 }
 
 void TRichEdit::notifyLink(const TMessage& mouse) {

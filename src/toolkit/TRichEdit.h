@@ -46,9 +46,6 @@ public:
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool Value);
 
-    // Creates the window anew: the event mask starts over, then CreateWnd runs.
-    void RecreateWnd();
-
     int SelStart() const;
     void SetSelStart(int Value);
     int SelLength() const;
@@ -61,8 +58,9 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
-    // The window's creation; a descendant sets its own event mask bits here after this runs.
-    virtual void CreateWnd();
+    // A new window reports changes and selection changes, not links; a descendant sets its own
+    // event mask bits in CreateWnd.
+    void DestroyWnd() override;
     void FontChanged() override;
 
 private:

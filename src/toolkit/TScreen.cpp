@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QScreen>
 #include <map>
+#include <utility>
 
 #include "toolkit/TForm.h"
 #include "toolkit/TResourceStream.h"
@@ -70,9 +71,16 @@ bool readCursorFile(const QByteArray& bytes, QImage& image, QPoint& hotspot) {
     return !image.isNull();
 }
 
+HCURSOR& chosenCursor() {
+    static HCURSOR chosen = 0;
+    return chosen;
+}
+
 } // namespace
 
 TScreen* Screen = &screenObject;
+
+HCURSOR SetCursor(HCURSOR Cursor) { return std::exchange(chosenCursor(), Cursor); }
 
 HCURSOR LoadCursor(HINSTANCE, const char* Name) {
     const AnsiString path = Name != nullptr ? FindResource(RT_CURSOR, Name) : AnsiString();
@@ -130,8 +138,11 @@ TForm* TScreen::ActiveForm() const { return dynamic_cast<TForm*>(tk::windowFromH
 
 namespace tk {
 
-QCursor qCursor(TCursor id) {
-    const HCURSOR handle = Screen->Cursors(id);
+QCursor qCursor(TCursor id) { return qCursorOfHandle(Screen->Cursors(id)); }
+
+HCURSOR takeChosenCursor() { return std::exchange(chosenCursor(), 0); }
+
+QCursor qCursorOfHandle(HCURSOR handle) {
     Qt::CursorShape shape;
     if ((handle & standardHandle) && standardShape(-TCursor(handle & ~standardHandle), shape))
         return QCursor(shape);

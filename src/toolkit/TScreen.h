@@ -17,6 +17,10 @@ constexpr HINSTANCE HInstance = 0;
 // A cursor resource of the program (type CURSOR, the name without case, a .cur file), or 0.
 HCURSOR LoadCursor(HINSTANCE Instance, const char* Name);
 
+// Chooses the cursor while a control answers WM_SETCURSOR with 1: it shows over that control
+// until the next negotiation. Returns the cursor chosen before.
+HCURSOR SetCursor(HCURSOR Cursor);
+
 class TScreen {
 public:
     // crDefault: every control shows its own cursor; anything else shows on every window.
@@ -29,6 +33,8 @@ public:
 
     int Width() const;
     int Height() const;
+    // Logical pixels per inch; the layouts are designed at 96.
+    int PixelsPerInch() const { return 96; }
     // The form that is the active window, or null.
     TForm* ActiveForm() const;
 

@@ -26,5 +26,5 @@ public:
     void WriteBuffer(const void* buffer, int64_t count);
 
     // Copies count bytes from source's position (count 0: all of source, from its start).
-    int64_t CopyFrom(TStream& source, int64_t count);
+    virtual int64_t CopyFrom(TStream& source, int64_t count);
 };

@@ -30,6 +30,14 @@ void TTabSheet::SetCaption(const AnsiString& Value) {
         pageControl_->captionChanged(this);
 }
 
+void TTabSheet::SetTabVisible(bool Value) {
+    if (Value == tabVisible_)
+        return;
+    tabVisible_ = Value;
+    if (pageControl_ != nullptr)
+        pageControl_->tabVisibilityChanged(this);
+}
+
 int TTabSheet::PageIndex() const {
     if (pageControl_ == nullptr)
         return -1;

@@ -17,9 +17,14 @@ public:
     const AnsiString& Caption() const { return caption_; }
     void SetCaption(const AnsiString& Value);
     int PageIndex() const;
+    // Off: the tab goes and the sheet cannot show, but keeps its controls; an active sheet
+    // hands on to the next sheet with a tab.
+    bool TabVisible() const { return tabVisible_; }
+    void SetTabVisible(bool Value);
 
 private:
     friend class TPageControl;
     TPageControl* pageControl_ = nullptr;
     AnsiString caption_;
+    bool tabVisible_ = true;
 };

@@ -1,18 +1,31 @@
 // Windowed controls: children, alignment, focus and keys.
 //
+// A character that no handler swallowed or replaced is offered to the form's controls as
+// CM_DIALOGCHAR (accelerators): always with Alt, otherwise only when the focused control does
+// not take characters (WM_GETDLGCODE without DLGC_WANTCHARS; controls over Qt widgets that take
+// typed text, edits and editable combo boxes, answer with it).
+//
+// Tab and Shift+Tab move the focus through the form's windowed controls in tab order, unless the
+// focused control asks for them (WM_GETDLGCODE with DLGC_WANTTAB or DLGC_WANTALLKEYS) and gets
+// them as WM_KEYDOWN.
+//
 // A key message goes first to the form when its key preview is on, then to the control; a
 // handler that sets the key to 0 swallows it there. An Enter or Esc that the control does not
 // ask for (WM_GETDLGCODE) then goes to the form's default or cancel button.
 #include "toolkit/TWinControl.h"
 
+#include <QAbstractScrollArea>
+#include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <typeinfo>
 
+#include "base/CaseMap.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TScreen.h"
 #include "toolkit/WindowRegistry_p.h"
 
 TWinControl::TWinControl(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget>(*this)) {}
@@ -22,15 +35,84 @@ TWinControl::TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Pe
 
 TWinControl::~TWinControl() {
     Destroying();
+    if (TForm* form = parentForm(); form != nullptr && form != this)
+        form->controlGone(this);
     tk::unregisterWindow(handle_);
     // The controls still sitting here go with it, as the platform destroys child windows.
     while (!controls_.empty())
         delete controls_.back();
 }
 
-void TWinControl::insertControl(TControl* control) { controls_.push_back(control); }
+void TWinControl::insertControl(TControl* control) {
+    controls_.push_back(control);
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+        tabList_.push_back(windowed);
+        if (windowed->parentCtl3D_)
+            windowed->applyCtl3D(ctl3D_);
+    }
+}
 
-void TWinControl::removeControl(TControl* control) { std::erase(controls_, control); }
+void TWinControl::removeControl(TControl* control) {
+    std::erase(controls_, control);
+    std::erase(tabList_, control);
+}
+
+int TWinControl::TabOrder() const {
+    if (Parent() == nullptr)
+        return -1;
+    const auto& siblings = Parent()->tabList_;
+    return static_cast<int>(std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+    if (Parent() == nullptr)
+        return;
+    auto& siblings = Parent()->tabList_;
+    std::erase(siblings, this);
+    const auto at = static_cast<size_t>(std::clamp(Value, 0, static_cast<int>(siblings.size())));
+    siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(at), this);
+}
+
+void TWinControl::collectTabOrder(std::vector<TWinControl*>& order) {
+    for (TWinControl* child : tabList_) {
+        order.push_back(child);
+        child->collectTabOrder(order);
+    }
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+    std::vector<TWinControl*> order;
+    collectTabOrder(order);
+    const size_t count = order.size();
+    const auto current = std::find(order.begin(), order.end(), CurControl);
+    const bool found = current != order.end();
+    // Without a current control the walk starts just outside the list's ends.
+    const size_t start = found ? static_cast<size_t>(current - order.begin()) : GoForward ? count - 1 : 0;
+    const size_t steps = found ? count - 1 : count;
+    for (size_t n = 1; n <= steps; ++n) {
+        TWinControl* candidate = order[(start + (GoForward ? n : count - n)) % count];
+        if (candidate->CanFocus() && (!CheckTabStop || candidate->TabStop())) {
+            candidate->SetFocus();
+            return;
+        }
+    }
+}
+
+bool TWinControl::tabKey(bool forward) {
+    if (Perform(WM_GETDLGCODE, 0, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+        return false;
+    TWinControl* top = this;
+    while (top->Parent() != nullptr)
+        top = top->Parent();
+    top->SelectNext(this, forward, /*CheckTabStop=*/true);
+    return true;
+}
+
+void TWinControl::focusEntered() {
+    if (TForm* form = parentForm(); form != nullptr && form != this)
+        form->focusChanged(this);
+    DoEnter();
+}
 
 void TWinControl::SetTabStop(bool Value) {
     tabStop_ = Value;
@@ -59,9 +141,59 @@ bool TWinControl::Focused() const {
     return widget->window()->focusWidget() == widget;
 }
 
+void TWinControl::HandleNeeded() {
+    if (handleAllocated_)
+        return;
+    if (Parent() != nullptr)
+        Parent()->HandleNeeded();
+    handleAllocated_ = true;
+    CreateWnd();
+}
+
+void TWinControl::RecreateWnd() {
+    DestroyWnd();
+    if (!handleAllocated_) {
+        HandleNeeded();
+        return;
+    }
+    CreateWnd();
+}
+
+void TWinControl::CreateWnd() {}
+
+void TWinControl::DestroyWnd() {}
+
+void TWinControl::DisableAlign() { ++alignDisabled_; }
+
+void TWinControl::EnableAlign() {
+    if (alignDisabled_ > 0 && --alignDisabled_ == 0)
+        Realign();
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+    parentCtl3D_ = false;
+    applyCtl3D(Value);
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+    parentCtl3D_ = Value;
+    if (Value && Parent() != nullptr)
+        applyCtl3D(Parent()->Ctl3D());
+}
+
+void TWinControl::applyCtl3D(bool value) {
+    if (value == ctl3D_)
+        return;
+    ctl3D_ = value;
+    Perform(CM_CTL3DCHANGED, 0, 0);
+    for (TWinControl* child : tabList_)
+        if (child->parentCtl3D_)
+            child->applyCtl3D(value);
+}
+
 void TWinControl::Realign() {
     // Placing an aligned control asks its parent to realign again.
-    if (realigning_)
+    if (realigning_ || alignDisabled_ > 0)
         return;
     realigning_ = true;
     TRect rest = ClientRect();
@@ -118,6 +250,16 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_CHAR:
         keyMessage(Message);
         return;
+    case WM_NCHITTEST:
+        Message.Result = hitTest(Message.LParam);
+        return;
+    case WM_GETDLGCODE:
+        Message.Result = peer().widget()->testAttribute(Qt::WA_InputMethodEnabled) ? DLGC_WANTCHARS : 0;
+        return;
+    case WM_SETCURSOR:
+        // The screen's cursor, when set, shows over every control.
+        Message.Result = Screen->Cursor() != crDefault ? 1 : 0;
+        return;
     default:
         TControl::WndProc(Message);
     }
@@ -133,6 +275,8 @@ void TWinControl::keyMessage(TMessage& message) {
             message.Result = 1;
         else if (key != typed)
             message.Result = 0x100 | static_cast<unsigned char>(key);
+        else if (TForm* form = parentForm(); form != nullptr && offersDialogChar(shift) && form->dialogChar(key))
+            message.Result = 1;
         return;
     }
     auto key = static_cast<std::uint16_t>(message.WParam);
@@ -150,6 +294,42 @@ void TWinControl::keyMessage(TMessage& message) {
         return;
     if (TForm* form = parentForm())
         message.Result = form->DialogKey(key) ? 1 : 0;
+}
+
+bool TWinControl::offersDialogChar(TShiftState Shift) {
+    return (Shift & ssAlt) || !(Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS);
+}
+
+bool IsAccel(unsigned Key, const AnsiString& Caption) {
+    const unsigned char wanted = base::upperCp1251(static_cast<unsigned char>(Key));
+    for (size_t i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption[i] != '&')
+            continue;
+        if (Caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        if (base::upperCp1251(static_cast<unsigned char>(Caption[i + 1])) == wanted)
+            return true;
+    }
+    return false;
+}
+
+LRESULT TWinControl::hitTest(LPARAM screenPoint) const {
+    const QWidget* widget = peer().widget();
+    const QPoint at = widget->mapFromGlobal(QPoint(GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)));
+    if (!widget->rect().contains(at))
+        return HTNOWHERE;
+    if (const auto* area = dynamic_cast<const QAbstractScrollArea*>(widget)) {
+        const auto over = [&](const QScrollBar* bar) {
+            return bar->isVisible() && bar->geometry().contains(bar->parentWidget()->mapFrom(widget, at));
+        };
+        if (over(area->verticalScrollBar()))
+            return HTVSCROLL;
+        if (over(area->horizontalScrollBar()))
+            return HTHSCROLL;
+    }
+    return HTCLIENT;
 }
 
 bool TWinControl::keyWithPreview(std::uint16_t& key, TShiftState shift, KeyStep preview, KeyHandler handler) {

@@ -10,6 +10,7 @@
 #include "toolkit/TPoint.h"
 #include "toolkit/TRect.h"
 
+class TCanvas;
 class TRegion;
 
 // A top-level window of ours whose class (null: any) and title (null: any) match, shown or
@@ -62,6 +63,17 @@ struct WINDOWPLACEMENT {
 bool GetWindowPlacement(HWND Window, WINDOWPLACEMENT* Placement);
 // Gives the window its normal bounds, then shows it as showCmd says (SW_HIDE leaves it hidden).
 bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement);
+
+constexpr unsigned DCX_CACHE = 0x00000002;
+constexpr unsigned DCX_CLIPSIBLINGS = 0x00000010;
+constexpr unsigned DCX_LOCKWINDOWUPDATE = 0x00000400;
+// A canvas over the window's client area that draws above every control on it; the window's
+// repaints stay unseen until ReleaseDC, which then shows the window as it is. Region and Flags
+// are accepted as the platform takes them (null and the DCX_ flags above). Null for a window
+// that does not exist.
+TCanvas* GetDCEx(HWND Window, const TRegion* Region, unsigned Flags);
+// Gives the canvas back (1), or 0 for one that is not out.
+int ReleaseDC(HWND Window, TCanvas* Canvas);
 
 // Negative (high bit set) while the key or mouse button (VK_LBUTTON ...) is down.
 std::int16_t GetKeyState(int VirtualKey);

@@ -306,6 +306,20 @@ TEST_F(ApiNavigationTest, RelativePositionsRoundTripEveryRecordNumber) {
     EXPECT_EQ(CeGetRelKeyPos(name, &position), 5041u);
 }
 
+TEST_F(ApiNavigationTest, RelativePositionOnAnEmptyOrderLeavesTheCursorAtBothEnds) {
+    const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER)", "CREATE INDEX NONE ON T (ID) FOR ID > 1000",
+                                   "CREATE TABLE E (ID INTEGER)", "CREATE INDEX ID ON E (ID)"});
+    table_ = open(c, "T");
+    append(table_, {{"ID", "7"}});
+    const CEHANDLE empty = open(c, "E");
+    for (const CEHANDLE order : {index(table_, "NONE"), index(empty, "ID")})
+        for (const double position : {0.0, 0.5, 1.0}) {
+            ASSERT_EQ(CeSetRelKeyPos(order, position), 0u) << position;
+            EXPECT_TRUE(atBof(order) && atEof(order)) << position;
+        }
+    EXPECT_EQ(CeCloseTable(empty), 0u);
+}
+
 TEST_F(ApiNavigationTest, BookmarksReturnAndCompareInOrder) {
     fill(50);
     const CEHANDLE name = index(table_, "NAME");

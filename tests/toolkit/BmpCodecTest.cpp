@@ -117,7 +117,9 @@ TEST(BmpCodecTest, EveryDepthLoadsBottomUpAndTopDown) {
             b.rows = {{kRed, kGreen, kBlue}, {kWhite, 0x123456, 0x000001}};
         }
         SCOPED_TRACE(bits);
-        expectPixels(b, read(b.bytes()));
+        const tk::BmpImage image = read(b.bytes());
+        expectPixels(b, image);
+        EXPECT_EQ(image.bitsPerPixel, bits);
         b.height = -b.height;
         expectPixels(b, read(b.bytes()));
     }

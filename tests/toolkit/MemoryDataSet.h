@@ -55,6 +55,8 @@ public:
     void setReadOnly(bool value) { readOnly_ = value; }
     // The next `count` posts fail with an EDatabaseError.
     void failPosts(int count) { failPosts_ = count; }
+    // The next `count` record initialisations fail with an EDatabaseError.
+    void failInitRecords(int count) { failInits_ = count; }
     // The field-buffer value of field `index` in row `row`, as the integer it holds.
     std::int32_t intAt(int row, int index) const {
         std::int32_t v = 0;
@@ -176,7 +178,13 @@ protected:
         for (const MemoryFieldDef& def : defs_)
             FieldDefs().Add(def.name, def.type, def.size);
     }
-    void InternalInitRecord(char* buffer) override { std::memset(buffer, 0, std::size_t(dataSize_)); }
+    void InternalInitRecord(char* buffer) override {
+        if (failInits_ > 0) {
+            --failInits_;
+            DatabaseError("Init failed", this);
+        }
+        std::memset(buffer, 0, std::size_t(dataSize_));
+    }
     void InternalOpen() override {
         log_.push_back("InternalOpen");
         open_ = true;
@@ -324,6 +332,7 @@ private:
     int dataSize_ = 0;
     int pos_ = -1;
     int failPosts_ = 0;
+    int failInits_ = 0;
     std::int32_t nextId_ = 1;
     bool open_ = false;
     bool readOnly_ = false;

@@ -21,6 +21,15 @@ TEST(ShellTest, OpenGoesToTheDesktopOpenerAndReportsItsSuccess) {
     EXPECT_EQ(opened, (std::vector<std::string>{"mailto:info@valdren.example", "missing.pdf"}));
 }
 
+TEST(ShellTest, MessageBeepSoundsThroughTheReplacedBeeper) {
+    std::vector<unsigned> beeps;
+    tk::setBeeper([&](unsigned type) { beeps.push_back(type); });
+    MessageBeep(0x30);
+    MessageBeep(0);
+    tk::setBeeper(nullptr);
+    EXPECT_EQ(beeps, (std::vector<unsigned>{0x30, 0}));
+}
+
 TEST(ShellTest, KeyboardLayoutIsRecorded) {
     EXPECT_EQ(LoadKeyboardLayout("00000419", KLF_ACTIVATE), 0x419u);
     EXPECT_EQ(tk::activeKeyboardLayout(), "00000419");

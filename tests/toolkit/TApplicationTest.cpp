@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "MemoryDataSet.h"
+#include "toolkit/DataSetUiHooks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/TColorDialog.h"
 
@@ -109,6 +111,30 @@ TEST(TApplicationTest, LoginDialogEditsUserAndPasswordInPlace) {
     answers.loginAnswer = false;
     EXPECT_FALSE(LoginDialog("mapdata", user, password));
     EXPECT_EQ(answers.asked.front(), "login mapdata guest");
+    answers.loginAnswer = true;
+    EXPECT_TRUE(LoginDialogEx("dictionary", user, password, false)) << "the dataset layer's login is the same dialog";
+    EXPECT_EQ(answers.asked.back(), "login dictionary USER");
+}
+
+TEST(TApplicationTest, DatasetExceptionsReachOnException) {
+    ScriptedAnswers answers;
+    TComponent owner(nullptr);
+    tktest::MemoryDataSet data(&owner, {{"Id", ftInteger}});
+    data.addRow({Variant(1)});
+    data.addRow({Variant(2)});
+    std::string caught;
+    TPersistent* sender = nullptr;
+    Application->OnException = [&](TPersistent* s, const std::exception& e) {
+        sender = s;
+        caught = e.what();
+    };
+    data.OnFilterRecord = [](TDataSet*, bool&) { throw Exception("filter broke"); };
+    data.SetFiltered(true);
+    data.Open();
+    Application->OnException = nullptr;
+    EXPECT_EQ(caught, "filter broke");
+    EXPECT_EQ(sender, &data);
+    EXPECT_TRUE(answers.asked.empty());
 }
 
 } // namespace

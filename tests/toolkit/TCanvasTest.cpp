@@ -292,6 +292,19 @@ TEST_F(TCanvasTest, XorDottedFrameDrawnTwiceRestoresTheBitmap) {
     }
 }
 
+TEST_F(TCanvasTest, FocusRectInvertsEveryOtherPixelAndTwiceRestoresTheBitmap) {
+    paintSomething();
+    const QImage before = snapshot();
+    // Rectangles of every small size too, where sides meet and corners could be inverted twice.
+    const TRect rects[] = {Rect(5, 6, 50, 40), Rect(60, 60, 61, 61), Rect(70, 60, 72, 64), Rect(80, 60, 83, 61)};
+    for (const TRect& rect : rects) canvas()->DrawFocusRect(rect);
+    EXPECT_EQ(static_cast<QRgb>(tk::bitmapImage(bitmap).pixel(6, 6)), before.pixel(6, 6) ^ 0x00FFFFFFu);
+    EXPECT_EQ(static_cast<QRgb>(tk::bitmapImage(bitmap).pixel(7, 6)), before.pixel(7, 6));
+    EXPECT_EQ(static_cast<QRgb>(tk::bitmapImage(bitmap).pixel(20, 20)), before.pixel(20, 20));
+    for (const TRect& rect : rects) canvas()->DrawFocusRect(rect);
+    EXPECT_EQ(snapshot(), before);
+}
+
 TEST_F(TCanvasTest, XorShapesChangeEachPixelOnce) {
     paintSomething();
     const QImage before = snapshot();

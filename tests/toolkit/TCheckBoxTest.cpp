@@ -1,6 +1,8 @@
 // The check box: clicks switch the tick and fire the click event.
 #include "toolkit/TCheckBox.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "toolkit/SyntheticInput.h"
@@ -16,7 +18,12 @@ TEST(TCheckBoxTest, ClickSwitchesTheTickAndEveryChangeFiresOnClick) {
     box->SetParent(&form);
     box->SetCaption("Invert");
     int clicks = 0;
+    std::vector<bool> seenAtMouse;
     box->OnClick = [&](TPersistent*) { ++clicks; };
+    // The tick switches before the mouse events, so both read the new state.
+    const auto note = [&](TPersistent*, TMouseButton, TShiftState, int, int) { seenAtMouse.push_back(box->Checked()); };
+    box->OnMouseDown = note;
+    box->OnMouseUp = note;
     form.Show();
     box->SetChecked(true);
     EXPECT_EQ(clicks, 1);
@@ -26,6 +33,7 @@ TEST(TCheckBoxTest, ClickSwitchesTheTickAndEveryChangeFiresOnClick) {
     Application->ProcessMessages();
     EXPECT_FALSE(box->Checked());
     EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(seenAtMouse, (std::vector<bool>{true, false}));
 }
 
 } // namespace

@@ -47,6 +47,27 @@ TEST(TControlTest, ReleaseOutsideGoesToTheControlThatHadThePress) {
     EXPECT_EQ(GetCaptureControl(), nullptr);
 }
 
+TEST(TControlTest, PendingDragStartsAfterFivePixelsShowsTheDragCursorAndEndsOnRelease) {
+    Fixture f;
+    std::vector<std::string> seen;
+    f.panel->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState, int, int) { f.panel->BeginDrag(false); };
+    f.panel->OnMouseMove = [&](TPersistent*, TShiftState, int x, int) { seen.push_back("move " + std::to_string(x)); };
+    f.panel->OnMouseUp = [&](TPersistent*, TMouseButton, TShiftState, int, int) { seen.push_back("up"); };
+    tk::input::press(*f.panel, mbLeft, 5, 5);
+    tk::input::move(*f.panel, 8, 5);
+    Application->ProcessMessages();
+    EXPECT_FALSE(f.panel->Dragging());
+    tk::input::move(*f.panel, 30, 5);
+    Application->ProcessMessages();
+    EXPECT_TRUE(f.panel->Dragging());
+    EXPECT_EQ(f.panel->peer().widget()->cursor().shape(), Qt::DragMoveCursor);
+    tk::input::release(*f.panel, mbLeft, 30, 5);
+    Application->ProcessMessages();
+    EXPECT_FALSE(f.panel->Dragging());
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    EXPECT_EQ(seen, (std::vector<std::string>{"move 8"}));
+}
+
 TEST(TControlTest, LoopInsideMouseDownSeesTheReleaseAndEnds) {
     Fixture f;
     bool down = false;
@@ -160,6 +181,25 @@ TEST(TControlTest, AlignmentFillsTheParentInOrderAndAnchorsFollowResizes) {
     EXPECT_EQ(left->BoundsRect(), Rect(0, 20, 30, 300));
     EXPECT_EQ(client->BoundsRect(), Rect(30, 20, 400, 300));
     EXPECT_EQ(f.panel->BoundsRect(), Rect(110, 110, 160, 160));
+}
+
+TEST(TControlTest, ResizesInsideDisableAlignRealignOnceAtTheLastEnableAlign) {
+    Fixture f;
+    auto* filler = new TWinControl(f.form.get());
+    filler->SetParent(f.panel);
+    filler->SetAlign(alClient);
+    int resizes = 0;
+    filler->OnResize = [&](TPersistent*) { ++resizes; };
+    f.panel->DisableAlign();
+    f.panel->DisableAlign();
+    f.panel->SetBounds(10, 10, 80, 60);
+    f.panel->SetBounds(10, 10, 120, 90);
+    f.panel->EnableAlign();
+    EXPECT_EQ(resizes, 0);
+    f.panel->EnableAlign();
+    EXPECT_EQ(resizes, 1);
+    EXPECT_EQ(filler->Width(), 120);
+    EXPECT_EQ(filler->Height(), 90);
 }
 
 TEST(TControlTest, ToolTipShowsTheShortHintOnlyWithShowHint) {

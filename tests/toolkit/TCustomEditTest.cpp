@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TButton.h"
@@ -107,6 +110,44 @@ TEST(TCustomEditTest, EditRectangleLeavesRoomForAButtonOnTheEdit) {
     EXPECT_EQ(button->Parent(), f.edit);
     f.edit->SetAlignment(taRightJustify);
     EXPECT_EQ(f.edit->Alignment(), taRightJustify);
+}
+
+// An edit that keeps its text from the clipboard, as a field that takes only what it checks.
+class PasteRefusingEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+    int pastes = 0;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == WM_PASTE) {
+            ++pastes;
+            return;
+        }
+        TEdit::WndProc(Message);
+    }
+};
+
+TEST(TCustomEditTest, UpperCaseTurnsTypedPastedAndAssignedCyrillicAndPasteComesAsAMessage) {
+    Fixture f;
+    f.edit->SetCharCase(ecUpperCase);
+    f.edit->SetText(tk::fromUtf8("ул"));
+    f.type(tk::fromUtf8("ё")[0]);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("мира"));
+    tk::input::key(*f.form, 'V', ssCtrl);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.edit->Text(), tk::fromUtf8("УЛЁМИРА"));
+
+    auto* refusing = new PasteRefusingEdit(f.form.get());
+    refusing->SetParent(f.form.get());
+    refusing->SetText("abc");
+    refusing->SetFocus();
+    EXPECT_EQ(refusing->SelLength(), 3);  // focus by code selects the whole text
+    tk::input::key(*f.form, 'V', ssCtrl);
+    tk::input::key(*f.form, VK_INSERT, ssShift);
+    Application->ProcessMessages();
+    EXPECT_EQ(refusing->pastes, 2);
+    EXPECT_EQ(refusing->Text(), "abc");
 }
 
 } // namespace

@@ -191,6 +191,20 @@ TEST_F(TDataSetTest, InsertAndPostLeaveTheNewRowCurrent) {
     EXPECT_EQ(window(), (std::vector<int>{1, 2, 99, 3, 4}));
 }
 
+TEST_F(TDataSetTest, InsertWhoseRecordInitFailsLeavesTheWindowAsItWas) {
+    make(5);
+    link(5);
+    data->Open();
+    data->MoveBy(2);
+    data->failInitRecords(1);
+    EXPECT_THROW(data->Insert(), EDatabaseError);
+    EXPECT_EQ(data->State(), dsBrowse);
+    EXPECT_EQ(id(), 3);
+    EXPECT_EQ(window(), (std::vector<int>{1, 2, 3, 4, 5}));
+    data->Insert();
+    EXPECT_EQ(window(), (std::vector<int>{1, 2, 0, 3, 4}));
+}
+
 TEST_F(TDataSetTest, AppendPostsAfterTheLastRow) {
     make(3);
     data->Open();

@@ -1,6 +1,7 @@
 // Forms: creation and destruction, finding and closing windows, modal loops and menus.
 #include "toolkit/TForm.h"
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -19,6 +20,7 @@
 #include "toolkit/TButton.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TMainMenu.h"
+#include "toolkit/TPopupMenu.h"
 #include "toolkit/TScreen.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/WinApi.h"
@@ -181,6 +183,48 @@ TEST(TFormTest, ModalFormOpenedFromAButtonClickRunsItsOwnLoop) {
     EXPECT_TRUE(owner.Visible());
 }
 
+// A control that notes the cancel-mode message it receives.
+class CaptureHolder : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    int cancels = 0;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == WM_CANCELMODE)
+            ++cancels;
+        TWinControl::WndProc(Message);
+    }
+};
+
+TEST(TFormTest, ModalFormMessageBoxAndPopupMenuCancelTheCaptureFirst) {
+    AnswerLog answers;
+    tk::setDialogPresenter(&answers);
+    TfmProbe owner(nullptr);
+    auto* holder = new CaptureHolder(&owner);
+    holder->SetParent(&owner);
+    TPopupMenu menu(nullptr);
+    owner.Show();
+    const std::vector<std::function<void()>> openers{
+        [] {
+            TfmProbe dialog(nullptr);
+            dialog.OnShow = [&](TPersistent*) { dialog.SetModalResult(mrOk); };
+            dialog.ShowModal();
+        },
+        [] { Application->MessageBox("?", "", MB_OK); },
+        [&] { menu.Popup(0, 0); },
+    };
+    for (size_t i = 0; i < openers.size(); ++i) {
+        holder->SetMouseCapture(true);
+        openers[i]();
+        EXPECT_EQ(holder->cancels, static_cast<int>(i + 1));
+        EXPECT_EQ(GetCaptureControl(), nullptr);
+    }
+    openers[1]();
+    EXPECT_EQ(holder->cancels, 3);
+    tk::setDialogPresenter(nullptr);
+}
+
 TEST(TFormTest, ShowModalKeepsRunningWhileCloseQueryRefuses) {
     TfmProbe form(nullptr);
     int asked = 0;
@@ -254,6 +298,28 @@ TEST(TFormTest, BorderAndFormStylesBecomeWindowFlags) {
     EXPECT_EQ(form.peer().widget()->windowType(), Qt::Tool);
     form.SetBorderStyle(bsDialog);
     EXPECT_EQ(form.peer().widget()->windowType(), Qt::Dialog);
+}
+
+TEST(TFormTest, BorderIconsAndStylesDecideTheButtonsAndWhetherTheUserResizes) {
+    TfmProbe form(nullptr);
+    QWidget& widget = *form.peer().widget();
+    EXPECT_TRUE(widget.windowFlags() & Qt::WindowCloseButtonHint);
+    form.SetBorderIcons(0);
+    EXPECT_FALSE(widget.windowFlags() & Qt::WindowCloseButtonHint);
+    struct Case {
+        TFormBorderStyle style;
+        bool fixed;
+    };
+    for (const Case c : {Case{bsDialog, true}, Case{bsSingle, true}, Case{bsToolWindow, true},
+                         Case{bsSizeToolWin, false}, Case{bsSizeable, false}}) {
+        form.SetBorderStyle(c.style);
+        form.SetBounds(40, 40, 230, 140);
+        EXPECT_EQ(widget.size(), QSize(230, 140)) << c.style;
+        EXPECT_EQ(widget.minimumSize() == widget.maximumSize(), c.fixed) << c.style;
+        form.SetBounds(40, 40, 200, 120);
+    }
+    form.SetBorderStyle(bsSizeToolWin);
+    EXPECT_EQ(widget.windowType(), Qt::Tool);
 }
 
 TEST(TFormTest, FormAtTheScreenCentreIsCentredWhenFirstShown) {

@@ -9,6 +9,7 @@
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TPanel.h"
 #include "toolkit/TTabSheet.h"
 
 namespace {
@@ -64,6 +65,26 @@ TEST(TPageControlTest, FreeingTheActivePageActivatesAnother) {
     EXPECT_EQ(f.pages->ActivePage(), f.alphabet);
     EXPECT_EQ(f.alphabet->PageIndex(), 0);
     EXPECT_EQ(f.bar().count(), 1);
+}
+
+TEST(TPageControlTest, SheetWithoutItsTabKeepsItsControlsAndHandsOnTheActivePage) {
+    Fixture f;
+    auto* panel = new TPanel(&f.form);
+    panel->SetParent(f.rubrics);
+    f.rubrics->SetTabVisible(false);
+    EXPECT_EQ(f.pages->ActivePage(), f.alphabet);
+    EXPECT_FALSE(f.rubrics->Visible());
+    EXPECT_FALSE(f.bar().isTabVisible(0));
+    EXPECT_EQ(f.rubrics->ControlCount(), 1);
+
+    f.alphabet->SetTabVisible(false);
+    EXPECT_EQ(f.pages->ActivePage(), nullptr);
+    EXPECT_FALSE(f.alphabet->Visible());
+
+    f.rubrics->SetTabVisible(true);
+    EXPECT_EQ(f.pages->ActivePage(), f.rubrics);
+    EXPECT_TRUE(f.rubrics->Visible());
+    EXPECT_EQ(f.changes, 0);
 }
 
 } // namespace

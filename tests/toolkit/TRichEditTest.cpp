@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QTextDocument>
 #include <QTextEdit>
+
 #include <gtest/gtest.h>
 
 #include "support/CardRtf.h"
@@ -17,8 +18,11 @@
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TMemoryStream.h"
+#include "toolkit/TScreen.h"
+#include "toolkit/WinApi.h"
 
 namespace {
 
@@ -70,6 +74,99 @@ struct Fixture {
         Application->ProcessMessages();
     }
 };
+
+TEST(TRichEditTest, TextAreaShowsTheControlsColorAndCursor) {
+    Fixture f;
+    f.edit->SetColor(TColor(0x00E0FFFF));
+    f.edit->SetCursor(crArrow);
+    Application->ProcessMessages();
+    auto& widget = static_cast<QTextEdit&>(*f.edit->peer().widget());
+    const QImage shot = widget.grab().toImage();
+    EXPECT_EQ(shot.pixel(300, 150) & 0xFFFFFF, 0xFFFFE0u);
+    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::ArrowCursor);
+    f.edit->SetCursor(crDefault);
+    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::IBeamCursor);
+}
+
+// Keeps the arrow over its text and scroll bars, as the card's rich edit does.
+class TArrowEdit : public TRichEdit {
+public:
+    using TRichEdit::TRichEdit;
+    int arrows = 0;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        TRichEdit::WndProc(Message);
+        if (Message.Msg != WM_SETCURSOR || Message.Result != 0)
+            return;
+        Message.Result = 1;
+        TPoint at;
+        GetCursorPos(&at);
+        const LRESULT hit = Perform(WM_NCHITTEST, 0, MAKELPARAM(at.X, at.Y));
+        if (hit == HTCLIENT || hit == HTVSCROLL || hit == HTHSCROLL) {
+            ::SetCursor(Screen->Cursors(crArrow));
+            ++arrows;
+        }
+    }
+};
+
+TEST(TRichEditTest, ArrowChosenOnSetCursorHoldsOverTheTextUnlessTheScreenCursorIsSet) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* edit = new TArrowEdit(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(0, 0, 300, 200);
+    edit->SetScrollBars(ssVertical);
+    edit->SetText("text");
+    form.Show();
+    Application->ProcessMessages();
+    auto& widget = static_cast<QTextEdit&>(*edit->peer().widget());
+    tk::input::move(*edit, 20, 10);
+    Application->ProcessMessages();
+    EXPECT_EQ(edit->arrows, 1);
+    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::ArrowCursor);
+    const TPoint bar = edit->ClientToScreen(Point(widget.width() - 5, 100));
+    EXPECT_EQ(edit->Perform(WM_NCHITTEST, 0, MAKELPARAM(bar.X, bar.Y)), HTVSCROLL);
+    Screen->SetCursor(crHourGlass);
+    tk::input::move(*edit, 30, 10);
+    Application->ProcessMessages();
+    Screen->SetCursor(crDefault);
+    EXPECT_EQ(edit->arrows, 1);
+}
+
+// Asks for links each time its window is created, as the card's rich edit does.
+class TLinkAsker : public TRichEdit {
+public:
+    using TRichEdit::TRichEdit;
+    int created = 0;
+
+protected:
+    void CreateWnd() override {
+        TRichEdit::CreateWnd();
+        ++created;
+        Perform(EM_SETEVENTMASK, 0, Perform(EM_GETEVENTMASK, 0, 0) | ENM_LINK);
+    }
+};
+
+TEST(TRichEditTest, WindowIsCreatedAtTheFirstShowAndRecreatedWithAFreshEventMask) {
+    TForm form(nullptr);
+    auto* edit = new TLinkAsker(&form);
+    edit->SetParent(&form);
+    EXPECT_FALSE(edit->HandleAllocated());
+    form.Show();
+    Application->ProcessMessages();
+    form.Hide();
+    form.Show();
+    EXPECT_TRUE(edit->HandleAllocated());
+    EXPECT_EQ(edit->created, 1);
+    edit->Perform(EM_SETEVENTMASK, 0, 0);
+    edit->RecreateWnd();
+    EXPECT_EQ(edit->created, 2);
+    EXPECT_EQ(static_cast<std::uint32_t>(edit->Perform(EM_GETEVENTMASK, 0, 0)), ENM_CHANGE | ENM_SELCHANGE | ENM_LINK);
+    auto* hidden = new TLinkAsker(&form);
+    hidden->HandleNeeded();
+    EXPECT_EQ(hidden->created, 1);
+}
 
 std::string textRange(TRichEdit& edit, int first, int last) {
     std::vector<char> text(static_cast<size_t>(last - first + 2));
@@ -255,29 +352,6 @@ TEST(TRichEditTest, UnfocusedSelectionHidesOnlyWhileHideSelectionIsOn) {
         // A hidden selection leaves the links in their own colour.
         EXPECT_EQ(blue > 0, hide);
     }
-}
-
-// A rich edit that asks for links at every window creation, as a link-reporting edit does.
-class TLinkAsker : public TRichEdit {
-public:
-    using TRichEdit::TRichEdit;
-
-protected:
-    void CreateWnd() override {
-        TRichEdit::CreateWnd();
-        Perform(EM_SETEVENTMASK, 0, Perform(EM_GETEVENTMASK, 0, 0) | ENM_LINK);
-    }
-};
-
-TEST(TRichEditTest, RecreatedWindowStartsWithTheDefaultEventMask) {
-    TRichEdit plain(nullptr);
-    plain.Perform(EM_SETEVENTMASK, 0, ENM_LINK);
-    plain.RecreateWnd();
-    EXPECT_EQ(plain.Perform(EM_GETEVENTMASK, 0, 0), LRESULT(ENM_CHANGE | ENM_SELCHANGE));
-    TLinkAsker asker(nullptr);
-    asker.Perform(EM_SETEVENTMASK, 0, 0);
-    asker.RecreateWnd();
-    EXPECT_EQ(asker.Perform(EM_GETEVENTMASK, 0, 0), LRESULT(ENM_CHANGE | ENM_SELCHANGE | ENM_LINK));
 }
 
 } // namespace

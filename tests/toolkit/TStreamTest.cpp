@@ -100,6 +100,8 @@ TEST(TStreamTest, CopyFromMovesExactlyTheCount) {
     EXPECT_EQ(target.CopyFrom(source, 5), 5);
     EXPECT_EQ(std::string(target.Memory(), 5), "23456");
     EXPECT_THROW(target.CopyFrom(source, 10), EReadError);
+    EXPECT_EQ(target.Size(), 5) << "a short source leaves the target as it was";
+    EXPECT_EQ(target.Position(), 5);
 }
 
 } // namespace

@@ -2,13 +2,16 @@
 #include "toolkit/TWinControl.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TCustomEdit.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TGraphicControl.h"
 
 namespace {
 
@@ -74,6 +77,129 @@ TEST(TWinControlTest, MouseShiftStateCarriesKeysAndButtons) {
     tk::input::release(*f.first, mbMiddle, 5, 5);
     Application->ProcessMessages();
     EXPECT_EQ(pressed, ssShift | ssCtrl | ssMiddle);
+}
+
+// A control that takes Tab as a key, as the grids do.
+class TabTaker : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == WM_GETDLGCODE) {
+            Message.Result = DLGC_WANTTAB;
+            return;
+        }
+        TWinControl::WndProc(Message);
+    }
+};
+
+TEST(TWinControlTest, TabFollowsTabOrderSkipsWhatCannotFocusAndGoesToAControlThatWantsIt) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 100);
+    auto* panel = new TWinControl(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(0, 0, 300, 100);
+    std::vector<TCustomEdit*> edits;
+    for (int i = 0; i < 3; ++i) {
+        edits.push_back(new TCustomEdit(&form));
+        edits.back()->SetParent(panel);
+        edits.back()->SetLeft(i * 60);
+    }
+    auto* taker = new TabTaker(&form);
+    taker->SetParent(&form);
+    taker->SetTabStop(true);
+    // Reversed: edits[2], edits[1], edits[0]; then the taker after the panel.
+    edits[2]->SetTabOrder(0);
+    edits[0]->SetTabOrder(2);
+    EXPECT_EQ(edits[1]->TabOrder(), 1);
+    edits[1]->SetEnabled(false);
+    std::vector<std::uint16_t> takerKeys;
+    taker->OnKeyDown = [&](TPersistent*, std::uint16_t& key, TShiftState) { takerKeys.push_back(key); };
+    form.Show();
+    edits[2]->SetFocus();
+    Application->ProcessMessages();
+
+    const std::vector<std::pair<TShiftState, TWinControl*>> steps{
+        {0, edits[0]}, {0, taker}, {0, taker}, {ssShift, taker}};
+    for (const auto& [shift, expected] : steps) {
+        tk::input::key(form, VK_TAB, shift);
+        Application->ProcessMessages();
+        EXPECT_TRUE(expected->Focused());
+    }
+    EXPECT_EQ(takerKeys, (std::vector<std::uint16_t>{VK_TAB, VK_TAB}));
+    form.SelectNext(taker, /*GoForward=*/false, /*CheckTabStop=*/true);
+    Application->ProcessMessages();
+    EXPECT_TRUE(edits[0]->Focused());
+    EXPECT_EQ(form.ActiveControl(), edits[0]);
+}
+
+// A windowless control that notes focus changes and takes its caption's accelerator.
+class TAccelLabel : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    std::vector<TControl*> focused;
+    std::string accelerated;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == CM_FOCUSCHANGED)
+            focused.push_back(reinterpret_cast<TControl*>(Message.LParam));
+        if (Message.Msg == CM_DIALOGCHAR && IsAccel(static_cast<unsigned>(Message.WParam), tk::fromUtf8("&Найти && найти"))) {
+            accelerated += static_cast<char>(Message.WParam);
+            Message.Result = 1;
+            return;
+        }
+        TGraphicControl::WndProc(Message);
+    }
+};
+
+TEST(TWinControlTest, FocusChangesAndAcceleratorsReachAWindowlessControl) {
+    TForm form(nullptr);
+    auto* panel = new TWinControl(&form);
+    panel->SetParent(&form);
+    auto* label = new TAccelLabel(&form);
+    label->SetParent(panel);
+    auto* plain = new TWinControl(&form);
+    plain->SetParent(&form);
+    plain->SetTabStop(true);
+    auto* edit = new TCustomEdit(&form);
+    edit->SetParent(&form);
+    form.Show();
+    plain->SetFocus();
+    Application->ProcessMessages();
+    EXPECT_EQ(label->focused, (std::vector<TControl*>{plain}));
+    const char lowerN = tk::fromUtf8("н")[0];
+    const char upperN = tk::fromUtf8("Н")[0];
+    // Alt always offers; a plain character only from a control that takes no characters.
+    tk::input::key(form, 0, ssAlt, lowerN);
+    tk::input::key(form, 0, 0, upperN);
+    tk::input::key(form, 0, 0, 'x');
+    Application->ProcessMessages();
+    edit->SetFocus();
+    Application->ProcessMessages();
+    tk::input::key(form, 0, 0, lowerN);
+    tk::input::key(form, 0, ssAlt, upperN);
+    Application->ProcessMessages();
+    EXPECT_EQ(label->accelerated, (std::string{lowerN, upperN, upperN}));
+    EXPECT_EQ(edit->Text(), tk::fromUtf8("н"));
+    EXPECT_EQ(label->focused, (std::vector<TControl*>{plain, edit}));
+    EXPECT_FALSE(IsAccel('a', "&&a"));
+}
+
+TEST(TWinControlTest, ActiveControlSetWhileHiddenTakesTheFocusAtTheShow) {
+    TForm form(nullptr);
+    auto* first = new TCustomEdit(&form);
+    auto* second = new TCustomEdit(&form);
+    for (TCustomEdit* edit : {first, second})
+        edit->SetParent(&form);
+    form.SetActiveControl(second);
+    form.Show();
+    Application->ProcessMessages();
+    EXPECT_TRUE(second->Focused());
+    first->SetFocus();
+    Application->ProcessMessages();
+    EXPECT_EQ(form.ActiveControl(), first);
 }
 
 } // namespace

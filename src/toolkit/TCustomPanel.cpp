@@ -1,5 +1,6 @@
-// Panels paint their bevels as light and dark edges and their caption centred vertically.
-#include "toolkit/TPanel.h"
+// Panels paint their frame, their bevels as light and dark edges, and their caption centred
+// vertically.
+#include "toolkit/TCustomPanel.h"
 
 #include <algorithm>
 
@@ -16,45 +17,52 @@ void drawBevel(TCanvas& canvas, TRect& rect, TPanelBevel bevel, int width) {
 
 } // namespace
 
-TPanel::TPanel(TComponent* AOwner) : TCustomControl(AOwner) { SetBounds(0, 0, 185, 41); }
+TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) { SetBounds(0, 0, 185, 41); }
 
-void TPanel::changed() {
+void TCustomPanel::changed() {
     Realign();
     Invalidate();
 }
 
-void TPanel::SetCaption(const AnsiString& Value) {
+void TCustomPanel::SetCaption(const AnsiString& Value) {
     caption_ = Value;
     Invalidate();
 }
 
-void TPanel::SetAlignment(TAlignment Value) {
+void TCustomPanel::SetAlignment(TAlignment Value) {
     alignment_ = Value;
     Invalidate();
 }
 
-void TPanel::SetBevelOuter(TPanelBevel Value) {
+void TCustomPanel::SetBevelOuter(TPanelBevel Value) {
     bevelOuter_ = Value;
     changed();
 }
 
-void TPanel::SetBevelInner(TPanelBevel Value) {
+void TCustomPanel::SetBevelInner(TPanelBevel Value) {
     bevelInner_ = Value;
     changed();
 }
 
-void TPanel::SetBevelWidth(int Value) {
+void TCustomPanel::SetBevelWidth(int Value) {
     bevelWidth_ = std::max(Value, 1);
     changed();
 }
 
-void TPanel::SetBorderWidth(int Value) {
+void TCustomPanel::SetBorderWidth(int Value) {
     borderWidth_ = std::max(Value, 0);
     changed();
 }
 
-void TPanel::AdjustClientRect(TRect& Rect) const {
+void TCustomPanel::SetBorderStyle(TFormBorderStyle Value) {
+    borderStyle_ = Value == bsNone ? bsNone : bsSingle;
+    changed();
+}
+
+void TCustomPanel::AdjustClientRect(TRect& Rect) const {
     int inset = borderWidth_;
+    if (borderStyle_ == bsSingle)
+        ++inset;
     if (bevelOuter_ != bvNone)
         inset += bevelWidth_;
     if (bevelInner_ != bvNone)
@@ -62,9 +70,15 @@ void TPanel::AdjustClientRect(TRect& Rect) const {
     Rect = ::Rect(Rect.Left + inset, Rect.Top + inset, Rect.Right - inset, Rect.Bottom - inset);
 }
 
-void TPanel::Paint() {
+void TCustomPanel::Paint() {
     TCanvas& canvas = *Canvas();
     TRect rect = ClientRect();
+    if (borderStyle_ == bsSingle) {
+        canvas.Brush()->SetColor(clWindowFrame);
+        canvas.FrameRect(rect);
+        canvas.Brush()->SetColor(Color());
+        rect = Rect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1);
+    }
     drawBevel(canvas, rect, bevelOuter_, bevelWidth_);
     rect = Rect(rect.Left + borderWidth_, rect.Top + borderWidth_, rect.Right - borderWidth_, rect.Bottom - borderWidth_);
     drawBevel(canvas, rect, bevelInner_, bevelWidth_);

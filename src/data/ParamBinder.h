@@ -1,0 +1,18 @@
+// Binding a parameter list to an engine statement, marker by marker (the i-th parameter is
+// marker i + 1). Shared by the connection's Execute and the query.
+#pragma once
+
+#include "engine/CeEngine.h"
+
+class TParams;
+
+namespace db {
+
+// What happens to the types that only some callers can bind (Oracle blobs and clobs, variants,
+// interfaces, GUIDs): refused like any unsupported type, or left unbound.
+enum class ProviderTypes { Refuse, Skip };
+
+// Raises EDbEngineError (no dataset) for ftUnknown and unsupported types; engine results are checked.
+void bindParams(CEHANDLE Statement, const TParams& Params, ProviderTypes Policy);
+
+} // namespace db

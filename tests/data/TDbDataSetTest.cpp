@@ -1,0 +1,302 @@
+// The dataset core: the navigation suite on tables, reading every engine type in both table
+// families, calculated and blob fields side by side, filter preparation, the version text, index
+// definitions and the three ways of choosing an index.
+#include "data/TDbDataSet.h"
+
+#include <cstring>
+
+#include "CursorSuite.h"
+#include "data/TDbTable.h"
+#include "data/TDbTableOptions.h"
+#include "toolkit/TBlobField.h"
+#include "toolkit/TDataLink.h"
+#include "toolkit/TDataSource.h"
+#include "toolkit/TIntegerField.h"
+#include "toolkit/TStringField.h"
+
+namespace datatest {
+namespace {
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, CursorSuite,
+    testing::Values(CursorFactory{"IndexedTable",
+                                  [](TComponent& owner, TDbConnection&) -> CursorProbe* {
+                                      auto* t = new ProbeOf<TDbTable>(&owner);
+                                      t->SetDatabaseName("DbConnection1");
+                                      t->SetTableName("N");
+                                      t->SetIndexName("NAME");
+                                      t->SetSequenced(true);
+                                      return t;
+                                  }},
+                    CursorFactory{"TableOnSqlCursor",
+                                  [](TComponent& owner, TDbConnection& connection) -> CursorProbe* {
+                                      auto* t = new ProbeOf<TDbTable>(&owner);
+                                      CEHANDLE cursor = 0;
+                                      connection.Execute("SELECT * FROM N ORDER BY ID", nullptr, false, &cursor);
+                                      t->OpenOnHandle(cursor);
+                                      return t;
+                                  }}),
+    [](const testing::TestParamInfo<CursorFactory>& info) { return info.param.name; });
+
+class TDbDataSetTest : public DataFixture {
+protected:
+    // A table of the scratch dictionary, through the connection "DbConnection1".
+    TDbTable* table(const AnsiString& name) {
+        if (connection == nullptr) {
+            connection = new TDbConnection(&owner);
+            connection->SetName("DbConnection1");
+            connection->SetConnectPath(path("test.vdd"));
+            connection->LoginPrompt = false;
+        }
+        auto* t = new TDbTable(&owner);
+        t->SetDatabaseName("DbConnection1");
+        t->SetTableName(name);
+        return t;
+    }
+
+    TDbTable* open(const AnsiString& name) {
+        TDbTable* t = table(name);
+        t->Open();
+        return t;
+    }
+
+    TDbConnection* connection = nullptr;
+};
+
+// Each field of row 1 written as text through the engine reads back as Expected; row 2 is blank.
+struct TypeCase {
+    const char* column;
+    const char* value; // engine text, empty: leave the field empty in row 1 too
+    TFieldType type;
+    const char* expected;
+};
+
+void readEveryType(TDbTable& t, const std::vector<TypeCase>& cases) {
+    for (const TypeCase& c : cases) {
+        TField* field = t.FieldByName(c.column);
+        EXPECT_EQ(field->DataType(), c.type) << c.column;
+        EXPECT_EQ(field->IsNull(), *c.value == '\0') << c.column;
+        EXPECT_EQ(field->AsString(), c.expected) << c.column;
+    }
+    t.Next();
+    for (const TypeCase& c : cases)
+        EXPECT_TRUE(t.FieldByName(c.column)->IsNull()) << c.column << " of a blank row";
+}
+
+void writeRows(CEHANDLE connection, const AnsiString& table, const std::vector<TypeCase>& cases,
+               uint16_t tableType = 0) {
+    CEHANDLE t = 0;
+    ASSERT_EQ(CeOpenTable(connection, table.c_str(), nullptr, tableType, 1, 0, 1, 0, &t), 0u);
+    ASSERT_EQ(CeAppendRecord(t), 0u);
+    for (const TypeCase& c : cases) {
+        if (*c.value != '\0') {
+            ASSERT_EQ(CeSetField(t, c.column, c.value, uint32_t(std::strlen(c.value))), 0u) << c.column;
+        }
+    }
+    ASSERT_EQ(CeWriteRecord(t), 0u);
+    ASSERT_EQ(CeAppendRecord(t), 0u);
+    ASSERT_EQ(CeWriteRecord(t), 0u);
+    ASSERT_EQ(CeCloseTable(t), 0u);
+}
+
+TEST_F(TDbDataSetTest, EveryEngineTypeReadsWithItsEmptyImage) {
+    const std::vector<TypeCase> vdt = {
+        {"L", "T", ftBoolean, "True"},
+        {"N4", "12", ftSmallint, "12"},
+        {"N5", "12345", ftFloat, "12345"},
+        {"ND", "-12.5", ftFloat, "-12,5"},
+        {"D", "03/01/2024", ftDate, "01.03.2024"},
+        {"S", "text", ftString, "text"},
+        {"M", "", ftMemo, ""},
+        {"M2", "memo", ftMemo, "memo"},
+        {"BI", "\x01\x02", ftBlob, "\x01\x02"},
+        {"V", "varchar", ftMemo, "varchar"},
+        {"CD", "12/31/1999", ftDate, "31.12.1999"},
+        {"DB", "2.25", ftFloat, "2,25"},
+        {"I", "-7", ftInteger, "-7"},
+        {"SI", "300", ftSmallint, "300"},
+        {"T", "8250000", ftTime, "2:17:30"},
+        {"TS", "03/01/2024 02:17:30", ftDateTime, "01.03.2024 2:17:30"},
+        {"CU", "9.5", ftCurrency, "9,5"},
+    };
+    const CEHANDLE c = dictionary({"CREATE TABLE V (L LOGICAL, N4 NUMERIC(4,0), N5 NUMERIC(5,0), ND NUMERIC(8,2),"
+                                   " D DATE, S CHAR(6), M MEMO, M2 MEMO, BI BINARY, V VARCHAR(20), CD COMPACTDATE,"
+                                   " DB DOUBLE, I INTEGER, SI SHORTINT, T TIME, TS TIMESTAMP, CU CURDOUBLE)"});
+    writeRows(c, "V", vdt);
+    readEveryType(*open("V"), vdt);
+
+    const std::vector<TypeCase> dbf = {
+        {"L", "y", ftBoolean, "True"},
+        {"N", "42", ftSmallint, "42"},
+        {"D", "03/01/2024", ftDate, "01.03.2024"},
+        {"S", "dbf", ftString, "dbf"},
+        {"M", "memo", ftMemo, "memo"},
+    };
+    const CEHANDLE d = directory({"CREATE TABLE F (L LOGICAL, N NUMERIC(3,0), D DATE, S CHAR(6), M MEMO)"}, 2);
+    writeRows(d, path("F"), dbf, 2);
+    TDbTable* t = new TDbTable(&owner);
+    t->SetDatabaseName(temp.path().string());
+    t->SetTableName("F");
+    t->SetTableType(ttDbCDX);
+    t->Open();
+    readEveryType(*t, dbf);
+}
+
+TEST_F(TDbDataSetTest, UnreadableDatesReadEmpty) {
+    const CEHANDLE d = directory({"CREATE TABLE F (D DATE)"}, 2);
+    const CEHANDLE c = dictionary({"CREATE TABLE V (CD COMPACTDATE)"});
+    const auto writeRaw = [](CEHANDLE connection, const AnsiString& name, uint16_t type, const char* field,
+                             const void* raw, uint32_t length) {
+        CEHANDLE t = 0;
+        ASSERT_EQ(CeOpenTable(connection, name.c_str(), nullptr, type, 1, 0, 1, 0, &t), 0u);
+        ASSERT_EQ(CeAppendRecord(t), 0u);
+        ASSERT_EQ(CeSetFieldRaw(t, field, raw, length), 0u);
+        ASSERT_EQ(CeWriteRecord(t), 0u);
+        ASSERT_EQ(CeCloseTable(t), 0u);
+    };
+    writeRaw(d, path("F"), 2, "D", "2024XX01", 8);
+    unsigned char month15[3];
+    TDbDataSet::TextToCompactDate("20241531", month15);
+    writeRaw(c, "V", 0, "CD", month15, 3);
+    auto* dbf = new TDbTable(&owner);
+    dbf->SetDatabaseName(temp.path().string());
+    dbf->SetTableName("F");
+    dbf->SetTableType(ttDbCDX);
+    dbf->Open();
+    EXPECT_TRUE(dbf->FieldByName("D")->IsNull()) << "not blank, but no date can be read from it";
+    EXPECT_TRUE(open("V")->FieldByName("CD")->IsNull());
+}
+
+TEST_F(TDbDataSetTest, OemStringLeavesTheFollowingFieldWhole) {
+    const CEHANDLE c = dictionary({"CREATE TABLE O (S CHAR(4), X CHAR(4))"});
+    writeRows(c, "O", {{"S", "abcd", ftString, ""}, {"X", "wxyz", ftString, ""}});
+    TDbTable* t = table("O");
+    t->DbTableOptions()->SetDbCharType(TDbCharTypes::OEM);
+    t->Open();
+    EXPECT_EQ(t->FieldByName("S")->AsString(), "abcd");
+    EXPECT_EQ(t->FieldByName("X")->AsString(), "wxyz");
+}
+
+TEST_F(TDbDataSetTest, CalculatedAndBlobFieldsReadRightThroughALinkOfTenBuffers) {
+    const CEHANDLE c = dictionary({"CREATE TABLE B (ID INTEGER, NOTE MEMO)"});
+    CEHANDLE raw = 0;
+    ASSERT_EQ(CeOpenTable(c, "B", nullptr, 0, 1, 0, 1, 0, &raw), 0u);
+    for (int32_t i = 1; i <= 30; ++i) {
+        const std::string note = "note " + std::to_string(i);
+        ASSERT_EQ(CeAppendRecord(raw), 0u);
+        ASSERT_EQ(CeSetFieldRaw(raw, "ID", &i, 4), 0u);
+        ASSERT_EQ(CeSetField(raw, "NOTE", note.data(), uint32_t(note.size())), 0u);
+        ASSERT_EQ(CeWriteRecord(raw), 0u);
+    }
+    ASSERT_EQ(CeCloseTable(raw), 0u);
+    TDbTable* t = table("B");
+    auto* idField = new TIntegerField(t);
+    idField->SetFieldName("ID");
+    idField->SetDataSet(t);
+    auto* note = new TBlobField(t);
+    note->SetFieldName("NOTE");
+    note->SetDataSet(t);
+    auto* twice = new TIntegerField(t);
+    twice->SetFieldName("Twice");
+    twice->SetFieldKind(fkCalculated);
+    twice->SetDataSet(t);
+    t->OnCalcFields = [&](TDataSet*) { twice->SetAsInteger(idField->AsInteger() * 2); };
+    TDataSource source(&owner);
+    source.SetDataSet(t);
+    TDataLink grid;
+    grid.SetBufferCount(10);
+    grid.SetDataSource(&source);
+    t->Open();
+    for (int i = 1; i <= 30; ++i, t->Next()) {
+        ASSERT_EQ(idField->AsInteger(), i);
+        EXPECT_EQ(twice->AsInteger(), 2 * i);
+        EXPECT_EQ(note->AsString(), "note " + std::to_string(i));
+    }
+    for (int row = 0; row < grid.RecordCount(); ++row) {
+        grid.SetActiveRecord(row);
+        EXPECT_EQ(twice->AsInteger(), 2 * idField->AsInteger()) << "buffer " << row;
+        EXPECT_EQ(note->AsString(), "note " + std::to_string(idField->AsInteger())) << "buffer " << row;
+    }
+    grid.SetDataSource(nullptr);
+}
+
+TEST_F(TDbDataSetTest, FilterTextPreparationTurnsATrailingStarIntoAPrefix) {
+    dictionary({"CREATE TABLE T (NAME CHAR(10))"});
+    TDbTable* t = open("T");
+    const struct {
+        const char* text;
+        const char* prepared;
+        bool exact;
+    } cases[] = {
+        {"NAME = 'ABC*'", "NAME = 'ABC'", false},
+        {"NAME = \"AB*\" .AND. NAME = 'X'", "NAME = \"AB\" .AND. NAME = 'X'", false},
+        {"NAME = '*'", "NAME = '*'", true},
+        {"NAME = '**'", "NAME = '**'", true},
+        {"NAME = 'A*B'", "NAME = 'A*B'", true},
+    };
+    for (const auto& c : cases) {
+        bool exact = true;
+        EXPECT_EQ(t->TranslateExpression(c.text, exact), c.prepared) << c.text;
+        EXPECT_EQ(exact, c.exact) << c.text;
+    }
+}
+
+TEST_F(TDbDataSetTest, VersionNamesTheEngine) {
+    EXPECT_EQ(TDbDataSet::FormatVersion(6, 11, 'a'), "6.11 (CE 6.11a)");
+    EXPECT_EQ(TDbDataSet::FormatVersion(6, 5, ' '), "6.11 (CE 6.05)");
+    EXPECT_EQ(TDbTable(nullptr).Version(), "6.11 (CE 6.11a)");
+}
+
+TEST_F(TDbDataSetTest, IndexDefinitionsAndTheThreeWaysOfChoosingAnIndex) {
+    const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE UNIQUE INDEX ID ON T (ID)",
+                                   "CREATE INDEX NAMEID ON T (UPPER(NAME), ID) DESC"});
+    ASSERT_EQ(CeDDSetTableProperty(c, "T", 213, "NAMEID", 7, 0, nullptr), 0u);
+    CEHANDLE raw = 0;
+    ASSERT_EQ(CeOpenTable(c, "T", nullptr, 0, 1, 0, 1, 0, &raw), 0u);
+    for (int32_t i = 1; i <= 3; ++i) {
+        const char* names[] = {"b", "c", "a"};
+        ASSERT_EQ(CeAppendRecord(raw), 0u);
+        ASSERT_EQ(CeSetFieldRaw(raw, "ID", &i, 4), 0u);
+        ASSERT_EQ(CeSetField(raw, "NAME", names[i - 1], 1), 0u);
+        ASSERT_EQ(CeWriteRecord(raw), 0u);
+    }
+    ASSERT_EQ(CeCloseTable(raw), 0u);
+
+    TDbTable* t = table("T");
+    t->UpdateIndexDefs();
+    ASSERT_EQ(t->IndexDefs().Count(), 2) << "read through a temporary handle";
+    EXPECT_EQ(t->IndexDefs()[1]->Fields(), "NAME;ID");
+    EXPECT_EQ(t->IndexDefs()[0]->Options(), TIndexOptions(ixUnique));
+    EXPECT_EQ(t->IndexDefs()[1]->Options(), TIndexOptions(ixDescending));
+
+    connection->Connect();
+    EXPECT_EQ(t->IndexName(), "CE_DEFAULT") << "the dictionary's default index";
+    t->Open();
+    const auto ids = [&] {
+        std::string order;
+        for (t->First(); !t->Eof(); t->Next())
+            order += std::to_string(t->FieldByName("ID")->AsInteger());
+        return order;
+    };
+    EXPECT_EQ(ids(), "213") << "NAMEID descending";
+    t->SetIndexName("");
+    EXPECT_EQ(ids(), "123");
+    t->SetIndexName("ce_default");
+    EXPECT_EQ(ids(), "213");
+    t->SetIndexFieldNames("  ID ");
+    EXPECT_EQ(t->IndexFieldNames(), "ID");
+    EXPECT_EQ(ids(), "123");
+    t->SetIndexFieldNames("NAME");
+    EXPECT_EQ(ids(), "213") << "an index that begins with the fields";
+    try {
+        t->SetIndexFieldNames("ID;NAME");
+        FAIL();
+    } catch (const EDbEngineError& e) {
+        EXPECT_NE(std::string(e.what()).find("Not a valid index field name:ID;NAME"), std::string::npos);
+    }
+    EXPECT_EQ(t->IndexFieldNames(), "NAME") << "the previous choice is back";
+    EXPECT_EQ(ids(), "213");
+}
+
+} // namespace
+} // namespace datatest

@@ -1,0 +1,73 @@
+// The engine settings component: date formats into the toolkit, server types, one instance.
+#include "data/TDbSettings.h"
+
+#include "DataFixture.h"
+#include "data/DbErrors.h"
+
+namespace {
+
+class TDbSettingsTest : public DataFixture {};
+
+TEST_F(TDbSettingsTest, DateFormatRewritesTheToolkitsShortDateFormat) {
+    FormatSettings.ShortDateFormat = "MM/dd/yyyy";
+    FormatSettings.DateSeparator = '/';
+    TDbSettings settings(nullptr);
+    EXPECT_EQ(settings.DateFormat(), "MM/dd/yyyy");
+    settings.SetDateFormat("dd.MM.ccyy");
+    EXPECT_EQ(FormatSettings.ShortDateFormat, "dd.MM.yyyy");
+    EXPECT_EQ(FormatSettings.DateSeparator, '.');
+    settings.SetDateFormat("");
+    EXPECT_EQ(settings.DateFormat(), "MM/dd/ccyy");
+    EXPECT_EQ(FormatSettings.ShortDateFormat, "MM/dd/yyyy");
+    EXPECT_EQ(FormatSettings.DateSeparator, '/');
+    EXPECT_THROW(settings.SetDateFormat("dd.MM.ccyy  xx"), dbset::DbError) << "longer than 12 characters";
+    EXPECT_EQ(settings.DateFormat(), "MM/dd/ccyy");
+    EXPECT_EQ(FormatSettings.ShortDateFormat, "MM/dd/yyyy");
+}
+
+TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
+    TDbSettings settings(nullptr);
+    settings.SetDbServerTypes(stCE_LOCAL);
+    try {
+        settings.SetDbServerTypes(0);
+        FAIL();
+    } catch (const DbSettingsError& e) {
+        EXPECT_STREQ(e.what(), "At least one server type must be selected.");
+    }
+    EXPECT_EQ(settings.DbServerTypes(), TDbServerTypes(stCE_LOCAL));
+    EXPECT_THROW(settings.SetNumCachedTables(-1), Exception);
+    settings.SetNumCachedTables(0);
+}
+
+TEST_F(TDbSettingsTest, OnlyOneInstanceLivesAtATime) {
+    auto first = std::make_unique<TDbSettings>(nullptr);
+    try {
+        TDbSettings second(nullptr);
+        FAIL();
+    } catch (const Exception& e) {
+        EXPECT_STREQ(e.what(), "Only one DbSettings component is allowed per application");
+    }
+    EXPECT_EQ(TDbSettings::Instance(), first.get());
+    first.reset();
+    EXPECT_NO_THROW(TDbSettings third(nullptr));
+}
+
+TEST_F(TDbSettingsTest, StoredSetHostDateFalseUndoesOnlyASavedConversion) {
+    FormatSettings.ShortDateFormat = "MM/dd/yyyy";
+    {
+        TDbSettings settings(nullptr);
+        settings.BeginLoading();
+        settings.SetDateFormat("dd.MM.ccyy");
+        settings.SetSetHostDate(false);
+        settings.EndLoading();
+        EXPECT_EQ(FormatSettings.ShortDateFormat, "MM/dd/yyyy");
+        EXPECT_EQ(FormatSettings.DateSeparator, '.') << "the separator is not saved";
+    }
+    TDbSettings settings(nullptr);
+    settings.BeginLoading();
+    settings.SetSetHostDate(false);
+    settings.EndLoading();
+    EXPECT_EQ(FormatSettings.ShortDateFormat, "MM/dd/yyyy") << "nothing was saved, nothing is blanked";
+}
+
+} // namespace

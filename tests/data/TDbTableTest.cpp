@@ -1,0 +1,146 @@
+// The table dataset: open options, the table type a dictionary reports, the retry beside the
+// dictionary, file names and refusals, index files, and the implicit-connection pool.
+#include "data/TDbTable.h"
+
+#include "DataFixture.h"
+#include "data/TDbConnection.h"
+#include "data/TDbIndexFiles.h"
+#include "toolkit/AnsiStrings.h"
+
+namespace {
+
+class TDbTableTest : public DataFixture {
+protected:
+    TDbConnection* dictionaryConnection() {
+        auto* c = new TDbConnection(&owner);
+        c->SetName("DbConnection1");
+        c->SetConnectPath(path("test.vdd"));
+        c->LoginPrompt = false;
+        return c;
+    }
+
+    TDbTable* table(const AnsiString& databaseName, const AnsiString& name) {
+        auto* t = new TDbTable(&owner);
+        t->SetDatabaseName(databaseName);
+        t->SetTableName(name);
+        return t;
+    }
+
+    static uint32_t openOptions(TDbTable* t) {
+        uint32_t options = 0;
+        EXPECT_EQ(CeGetTableOpenOptions(t->TableHandle(), &options), 0u);
+        return options;
+    }
+};
+
+TEST_F(TDbTableTest, OpenOptionsComeFromExclusiveReadOnlyAndTheConnection) {
+    dictionary({"CREATE TABLE T (ID INTEGER)"});
+    TDbConnection* connection = dictionaryConnection();
+    const struct {
+        bool exclusive, readOnly;
+        uint32_t options;
+    } cases[] = {{false, false, 0}, {true, false, 1}, {false, true, 2}, {true, true, 3}};
+    for (const auto& c : cases) {
+        TDbTable* t = table("DbConnection1", "T");
+        t->SetExclusive(c.exclusive);
+        t->SetReadOnly(c.readOnly);
+        t->Open();
+        EXPECT_EQ(openOptions(t), c.options);
+        EXPECT_EQ(t->CanModify(), !c.readOnly);
+        EXPECT_THROW(t->SetExclusive(!c.exclusive), EDatabaseError);
+        delete t;
+    }
+    connection->ReadOnly = true;
+    TDbTable* t = table("DbConnection1", "T");
+    t->SetExclusive(true);
+    t->Open();
+    EXPECT_EQ(openOptions(t), 3u);
+    EXPECT_TRUE(t->ReadOnly());
+}
+
+TEST_F(TDbTableTest, DictionaryTablesTakeTheirTypeFromTheEngineAndFreeTablesBesideAreRetried) {
+    const CEHANDLE d = dictionary({});
+    directory({"CREATE TABLE D (NAME CHAR(10))"}, 2);
+    directory({"CREATE TABLE F (ID INTEGER)"});
+    ASSERT_EQ(CeDDAddTable(d, "Dbf", path("D.dbf").c_str(), 2, 1, "", ""), 0u);
+    dictionaryConnection();
+    TDbTable* dbf = table("DbConnection1", "Dbf");
+    dbf->Open();
+    EXPECT_EQ(dbf->TableType(), ttDbCDX);
+    TDbTable* beside = table("DbConnection1", "F");
+    beside->Open();
+    EXPECT_TRUE(beside->Active()) << "5132, then the path beside the dictionary";
+    try {
+        table("DbConnection1", "Nothing")->Open();
+        FAIL();
+    } catch (const EDbEngineError& e) {
+        EXPECT_EQ(e.ErrorCode, 7041) << "the retry's failure";
+    }
+}
+
+TEST_F(TDbTableTest, FileNamesAndRefusals) {
+    const AnsiString dir = temp.path().string();
+    EXPECT_EQ(table(dir, "city")->GetTableFileName(), dir + "\\city.vdt");
+    EXPECT_EQ(table(dir, "city.dat")->GetTableFileName(), dir + "\\city.dat");
+    TDbTable* dbf = table(dir, "city");
+    dbf->SetTableType(ttDbNTX);
+    EXPECT_EQ(dbf->GetTableFileName(), dir + "\\city.dbf");
+    EXPECT_FALSE(dbf->Exists());
+    try {
+        table(dir, "")->Open();
+        FAIL();
+    } catch (const EDbEngineError& e) {
+        EXPECT_STREQ(e.what(), "Missing TableName property");
+    }
+    TDbTable* named = table("", "city");
+    named->SetName("dbCity");
+    try {
+        named->Open();
+        FAIL();
+    } catch (const EDbEngineError& e) {
+        EXPECT_STREQ(e.what(),
+                     "dbCity: One of the DatabaseName property or the DbConnection property must have a value.");
+    }
+}
+
+TEST_F(TDbTableTest, IndexFilesOpenAndCloseWithTheList) {
+    directory({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE INDEX X ON T (NAME) IN FILE 'extra.vdi'"});
+    TDbTable* t = table(temp.path().string(), "T");
+    const auto hasX = [&] {
+        t->IndexDefs().SetUpdated(false);
+        t->UpdateIndexDefs();
+        return t->IndexDefs().IndexOf("X") >= 0;
+    };
+    t->Open();
+    EXPECT_FALSE(hasX());
+    t->IndexFiles()->Add("extra.vdi");
+    EXPECT_TRUE(hasX());
+    t->IndexFiles()->Delete(0);
+    EXPECT_FALSE(hasX());
+    t->IndexFiles()->Insert(0, "extra.vdi");
+    EXPECT_TRUE(hasX());
+    t->IndexFiles()->Clear();
+    EXPECT_FALSE(hasX());
+    t->Close();
+    t->IndexFiles()->Add("extra.vdi");
+    t->Open();
+    EXPECT_TRUE(hasX()) << "listed files open with the table";
+    t->Close();
+    t->SetTableName("t");
+    EXPECT_EQ(t->IndexFiles()->Count(), 0) << "another name, even by case, forgets the files";
+    t->IndexFiles()->Add("missing.vdi");
+    EXPECT_THROW(t->Open(), EDbEngineError);
+    EXPECT_FALSE(t->Active());
+}
+
+TEST_F(TDbTableTest, DatasetsOnOneDirectoryShareOnePooledConnection) {
+    directory({"CREATE TABLE T (ID INTEGER)"});
+    const size_t before = handlesOf(ce::HandleKind::Directory);
+    TDbTable* lower = table(temp.path().string(), "T");
+    TDbTable* upper = table(AnsiUpperCase(temp.path().string()), "T");
+    lower->Open();
+    upper->Open();
+    EXPECT_EQ(handlesOf(ce::HandleKind::Directory), before + 1);
+}
+
+} // namespace
