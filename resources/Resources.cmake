@@ -2,9 +2,11 @@
 # TYPE, reached as ":/res/<TYPE>/<NAME>.<ext>" in Qt's resource system, where TResourceStream and
 # FindResource look for it (type and name without regard to case).
 
-# valdren_resource_files(<out> <dir>): the resource files of <dir>.
+# valdren_resource_files(<out> <dir>): the resource files of <dir>. The help books of help/ and adv/
+# are not resources: the program opens them as files beside the executable.
 function(valdren_resource_files out dir)
   file(GLOB files LIST_DIRECTORIES false CONFIGURE_DEPENDS ${dir}/*/*)
+  list(FILTER files EXCLUDE REGEX "/(help|adv)/[^/]*$")
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 

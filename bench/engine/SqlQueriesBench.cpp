@@ -7,7 +7,7 @@
 #include "engine/Ddl.h"
 #include "engine/SqlFunctions.h"
 
-#include "support/ApplicationQueries.h"
+#include "app/QueryTexts.h"
 
 #include "base/CaseMap.h"
 #include "base/CodePage.h"
@@ -25,7 +25,7 @@
 
 namespace {
 
-using namespace appsql;
+using namespace app::sql;
 
 const char* const kSchema[] = {
     "CREATE TABLE Topic (Topic_Id AUTOINC, Name CHAR(45))",

@@ -16,11 +16,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "app/MapSettings.h"
+#include "app/ProgramSettings.h"
 #include "makecity/CityBuilder.h"
 #include "makecity/CityDocument.h"
 #include "map/TDataMap.h"
 #include "map/TKexMapList.h"
-#include "maprender/ViewerSettings.h"
 #include "mapstream/MapStreamWriter.h"
 #include "toolkit/AnsiString.h"
 #include "toolkit/TMemoryStream.h"
@@ -56,7 +57,8 @@ TDataMap& cityMap(int size) {
     stream.SetPosition(0);
     map = std::make_unique<TDataMap>(nullptr);
     map->SetBounds(0, 0, kWidth, kHeight);
-    maprender::applyViewerSettings(*map);
+    app::applyMapSettings(*map);
+    map->SetBackgroundColor(app::ProgramSettings{}.backgroundColor);
     map->LoadFromStream(stream);
     return *map;
 }

@@ -15,7 +15,6 @@
 
 #include "support/CardRtf.h"
 #include "toolkit/TControl_p.h"
-#include "toolkit/TMemoryStream.h"
 #include "toolkit/TRichEdit.h"
 
 namespace {
@@ -46,13 +45,6 @@ const std::vector<CardRun>& cardRuns() {
         {"Набережная, 15", kBlue, false, true},   {"\t☎", kBlack},
         {"\u00A024-56-78 ", kGreen, true}};
     return runs;
-}
-
-void loadCard(TRichEdit& edit, const std::string& rtf) {
-    TMemoryStream stream;
-    stream.WriteBuffer(rtf.data(), static_cast<int64_t>(rtf.size()));
-    stream.SetPosition(0);
-    edit.Lines()->LoadFromStream(stream);
 }
 
 // A Qt text edit set up as the rich edit sets up its own: hidden, same size, no scroll bars.
@@ -89,7 +81,7 @@ void insertCard(QTextEdit& edit) {
 // weight and link mark.
 void checkSameCard() {
     TRichEdit card(nullptr);
-    loadCard(card, testsupport::sampleCard());
+    testsupport::loadCard(card, testsupport::sampleCard());
     QTextEdit baseline;
     insertCard(baseline);
     const QTextDocument& a = *static_cast<QTextEdit&>(*card.peer().widget()).document();
@@ -120,7 +112,7 @@ void BM_RichEditLoadCard(benchmark::State& state) {
     for (auto _ : state) {
         {
             TRichEdit card(nullptr);
-            loadCard(card, rtf);
+            testsupport::loadCard(card, rtf);
             benchmark::DoNotOptimize(card.GetTextLen());
         }
         deleteFreedWidgets();

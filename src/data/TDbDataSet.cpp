@@ -4,9 +4,11 @@
 // States (the toolkit's, as far as the cursor goes):
 //
 //   closed (table and order handle none)
-//     --InternalOpen: OpenHandle (or the handle OpenOnHandle gave), field definitions, layout,
-//       index choice, first row-->  open (table handle set, order handle set, fields bound)
-//   open --InternalClose: fields unbound, old-record copy freed, CeCloseTable-->  closed
+//     --InternalOpen: OpenHandle (or the handle OpenOnHandle gave), key buffers, field
+//       definitions, layout, index choice, stored scope and filter, first row-->  open (table
+//       handle set, order handle set, fields bound)
+//   open --InternalClose: fields unbound, key buffers and old-record copy freed,
+//     CeCloseTable-->  closed
 //   open --SwitchToIndex: new order handle, buffers rebuilt-->  open
 //
 // A failure inside InternalOpen leaves the toolkit closing the cursor again, so no handle stays.
@@ -41,6 +43,8 @@ constexpr uint32_t kInfoFlagByte = 5;
 TDbDataSet::TDbDataSet(TComponent* AOwner)
     : TDataSet(AOwner), indexDefs_(this), masterLink_(std::make_unique<TMasterDataLink>(this)),
       options_(std::make_unique<TDbTableOptions>(this)), indexFiles_(std::make_unique<TDbIndexFiles>(this)) {
+    masterLink_->OnMasterChange = [this](TPersistent*) { MasterChanged(); };
+    masterLink_->OnMasterDisable = [this](TPersistent*) { MasterDisabled(); };
     GetDataSetList().Add(this);
 }
 
@@ -75,6 +79,7 @@ void TDbDataSet::InternalOpen() {
                              CeGetIndexPageSize(firstIndex, &pageSize) == 0;
     options_->DbIndexPageSize = hasPageSize ? TDbIndexPageSizes(pageSize) : TDbIndexPageSizes(512);
     openedForModification_ = true;
+    AllocKeyBuffers();
     FieldDefs().SetUpdated(false);
     FieldDefs().Update();
     if (DefaultFields())
@@ -85,6 +90,10 @@ void TDbDataSet::InternalOpen() {
     UpdateIndexDefs();
     if (tableHandle_ != 0)
         selectIndex();
+    if (scoped_)
+        ActivateScope();
+    if (Filtered())
+        ActivateFilter();
     if (tableHandle_ != 0)
         InternalFirst();
 }
@@ -100,6 +109,7 @@ void TDbDataSet::InternalClose() {
     BindFields(false);
     if (DefaultFields())
         DestroyFields();
+    FreeKeyBuffers();
     FreeOldRecord();
     const CEHANDLE table = tableHandle_;
     tableHandle_ = db::kNoHandle;
@@ -182,6 +192,7 @@ void TDbDataSet::InternalInitRecord(char* Buffer) {
         if (def.EngineType == db::ceAutoInc)
             std::memset(Buffer + def.Offset, 0xFF, 4);
     }
+    applyDefaults(Buffer);
     const TDataSetState state = State();
     if (BlobFieldCount() > 0 && (state == dsBrowse || state == dsEdit || state == dsInsert || state == dsCalcFields ||
                                  state == dsNewValue))
@@ -191,17 +202,14 @@ void TDbDataSet::InternalInitRecord(char* Buffer) {
 
 void TDbDataSet::ClearCalcFields(char* Buffer) { std::memset(Buffer + rawSize_, 0, std::size_t(CalcFieldsSize())); }
 
-void TDbDataSet::InternalInsert() { std::memset(ActiveBuffer() + bookmarkOffset_, 0, 4); }
-
-// Writing comes with the editing half of the components; until then the rows are read-only.
-void TDbDataSet::InternalPost() { DatabaseError(tk::SDataSetReadOnly, this); }
-
-void TDbDataSet::InternalDelete() { DatabaseError(tk::SDataSetReadOnly, this); }
-
-void TDbDataSet::InternalAddRecord(char* Buffer, bool) {
-    if (Buffer != ActiveBuffer())
-        DbMisuse(this, db::SInternalAddRecord);
-    InternalPost();
+void TDbDataSet::InternalInsert() {
+    // Insert keeps the row that was current right after the new one; Append (bfEOF) and an
+    // insert into an empty dataset (bfBOF) have none, and the buffer there is not a fetched row.
+    char* following = Buffers(ActiveRecord() + 1);
+    insertedBefore_ = GetBookmarkFlag(ActiveBuffer()) == bfCurrent && GetBookmarkFlag(following) == bfCurrent
+                          ? BookmarkRecNo(following)
+                          : 0;
+    std::memset(ActiveBuffer() + bookmarkOffset_, 0, 4);
 }
 
 bool TDbDataSet::GetCanModify() { return openedForModification_ && !readOnly_; }

@@ -1,12 +1,16 @@
 // The dataset core of the database components: the toolkit's dataset carried onto one engine
 // cursor. It opens the cursor (through OpenHandle of the table or the query), describes its
 // fields, lays out the record buffers, fetches rows, keeps bookmarks, record numbers and the
-// active index, and reads fields out of the engine's raw records. The table and the query derive
-// from it; its .cpp files are split by topic (TDbDataSet*.cpp).
+// active index, reads and writes fields in the engine's raw records, edits rows, searches by key,
+// range, filter, scope and Locate. The table and the query derive from it; its .cpp files are
+// split by topic (TDbDataSet*.cpp).
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "data/DbHandle.h"
 #include "data/DbTypes.h"
@@ -16,6 +20,7 @@
 class TDbBlobCache;
 class TDbConnection;
 class TDbIndexFiles;
+class TDataSource;
 class TDbTableOptions;
 class TMasterDataLink;
 
@@ -55,10 +60,57 @@ public:
     bool Sequenced() const { return sequenced_; }
     void SetSequenced(bool Value) { sequenced_ = Value; }
     bool Scoped() const { return scoped_; }
+    // On an open dataset puts the scopes into force (or removes them) and keeps the current record
+    // when the scope holds it, else goes First.
+    void SetScoped(bool Value);
     const AnsiString& ScopeBegin() const { return scopeBegin_; }
     const AnsiString& ScopeEnd() const { return scopeEnd_; }
+    // At most 256 characters; the text takes effect at the next ActivateScope.
+    void SetScopeBegin(const AnsiString& Value);
+    void SetScopeEnd(const AnsiString& Value);
     // Whether the active index has a top or a bottom scope.
     bool HasScope();
+    // Tests of the active index (all false without one), and of any index for Locate.
+    bool HasIndexCondition();
+    bool IsIndexUnique();
+    bool IsIndexCustom();
+    bool IsIndexPlain(CEHANDLE Index);
+    // Whether the ";"-separated KeyFields are the leading segments of Segments, in any order;
+    // LastSegment is then the upper-cased name of the last of them.
+    static bool FindLocateIndex(const AnsiString& Segments, const AnsiString& KeyFields, AnsiString& LastSegment);
+
+    // --- Key searches and ranges on the active index. ---
+    // Key editing: each enters dsSetKey on a cleared key; Post keeps it, Cancel restores it.
+    void SetKey();
+    void SetRangeStart();
+    void SetRangeEnd();
+    // Exact search for the lookup key; a miss keeps the current record.
+    bool GotoKey();
+    // The first record whose key is at or above the lookup key (string segments as prefixes).
+    void GotoNearest();
+    // Puts Values into the leading key fields, then GotoNearest.
+    void FindNearest(std::initializer_list<Variant> Values);
+    // Brings the edited range into force and goes First (nothing when it is already in force).
+    void ApplyRange();
+    void CancelRange();
+    void Post() override;
+    void Cancel() override;
+
+    // --- Master-detail: a range on the detail's index that follows the master's record. ---
+    TDataSource* MasterSource() const;
+    void SetMasterSource(TDataSource* Value);
+    const AnsiString& MasterFields() const;
+    void SetMasterFields(const AnsiString& Value);
+
+    // --- Filters. ---
+    void SetFiltered(bool Value) override;
+    void SetFilterText(const AnsiString& Value) override;
+    // Put the Filter text into force on the cursor (plain or optimised), or remove it.
+    virtual void ActivateFilter();
+    virtual void DeactivateFilter();
+    // Set or clear the engine scopes of the active index from ScopeBegin and ScopeEnd.
+    virtual void ActivateScope();
+    virtual void DeactivateScope();
 
     // Kept with the component; nothing reads them.
     bool StoreActive = true;
@@ -113,8 +165,17 @@ public:
 
     // --- Toolkit overrides. ---
     bool GetFieldData(TField* Field, void* Buffer) override;
-    // Calculated fields only, for now: data fields are written by the editing half.
     void SetFieldData(TField* Field, const void* Buffer) override;
+    void DataEvent(TDataEvent Event, std::intptr_t Info) override;
+    // Seek on a fitting index, else a temporary optimised filter; a miss leaves the cursor where
+    // it was.
+    bool Locate(const AnsiString& KeyFields, const Variant& KeyValues, TLocateOptions Options) override;
+    // The values of ResultFields in the record Locate finds; the dataset does not move.
+    Variant Lookup(const AnsiString& KeyFields, const Variant& KeyValues, const AnsiString& ResultFields) override;
+    bool BookmarkValid(const TBookmark& Bookmark) override;
+    int CompareBookmarks(const TBookmark& Bookmark1, const TBookmark& Bookmark2) override;
+    bool GetCurrentRecord(char* Buffer) override;
+    bool IsSequenced() override { return sequenced_; }
     std::unique_ptr<TStream> CreateBlobStream(TField* Field, TBlobStreamMode Mode) override;
     bool GetIsIndexField(TField* Field) override;
     void InitFieldDefs() override;
@@ -146,8 +207,14 @@ protected:
     void InternalSetToRecord(char* Buffer) override;
     bool IsCursorOpen() override { return tableHandle_ != db::kNoHandle; }
     void InternalInsert() override;
+    void InternalEdit() override;
+    void InternalCancel() override;
     void InternalRefresh() override;
     void InitRecord(char* Buffer) override;
+    bool FindRecord(bool Restart, bool GoForward) override;
+    void DoAfterOpen() override;
+    void DoOnNewRecord() override;
+    TDataSource* GetDataSource() const override;
     void ClearCalcFields(char* Buffer) override;
     int GetRecordCount() override;
     int GetRecNo() override;
@@ -156,8 +223,32 @@ protected:
     // The buffer the current state reads and writes; null when there is none.
     char* GetStateRecordBuffer();
     // The fetch loop: takes the cursor's row into Buffer (Length bytes of it), skipping rows the
-    // cursor says are not visible.
+    // cursor says are not visible and, while Filtered, rows OnFilterRecord refuses.
     TGetResult FetchRecord(char* Buffer, uint32_t Length, TGetMode Mode);
+    // Runs OnFilterRecord on Buffer in dsFilter; a failing handler is reported through the
+    // application's exception handler and leaves Accept as it set it.
+    bool RecordFilter(char* Buffer);
+    bool LocateRecord(const AnsiString& KeyFields, const Variant& KeyValues, TLocateOptions Options);
+
+    // The six key buffers: header, a raw record image, one 16-bit assigned entry per field.
+    enum TKeyIndex { kiLookup, kiRangeStart, kiRangeEnd, kiCurRangeStart, kiCurRangeEnd, kiSave };
+    void AllocKeyBuffers();
+    void FreeKeyBuffers();
+    char* InitKeyBuffer(char* Buffer);
+    void SetKeyBuffer(TKeyIndex KeyIndex, bool Clear);
+    char* GetKeyBuffer(TKeyIndex KeyIndex) const { return keyBuffers_[KeyIndex].get(); }
+    void SetKeyFields(TKeyIndex KeyIndex, std::initializer_list<Variant> Values);
+    // The engine's raw key of a key buffer into Key (Length: its room in, the key's length out).
+    void BuildRawKey(TKeyIndex KeyIndex, bool Partial, char* Key, uint32_t& Length);
+    void PostKeyBuffer(bool Commit);
+    bool ApplyRangeKeys();
+    bool ResetRange();
+    void MasterChanged();
+    void MasterDisabled();
+    void SetLinkRanges(const std::vector<TField*>& MasterFields);
+    // The active index's ";"-separated fields: its definition's in IndexName mode, IndexFieldNames
+    // in that mode, else empty.
+    AnsiString IndexFieldList();
     // The blob cache of blob field BlobIndex in Buffer.
     TDbBlobCache* BlobCache(char* Buffer, int BlobIndex) const;
     // The engine record number a buffer's bookmark holds.
@@ -196,6 +287,11 @@ private:
     friend class TDbBlobStream;
     friend class TDbConnection;
 
+    // Key buffer layout: Modified, Exclusive, two spare bytes, FieldCount, Size, then the record.
+    static constexpr uint32_t kKeyHeaderSize = 12;
+    bool isIndexSet() const { return orderHandle_ != tableHandle_; }
+    // One pass of the fetch loop: the cursor's row, without the record filter.
+    TGetResult fetchRow(char* buffer, uint32_t length, TGetMode mode);
     void computeLayout();
     void addFieldDef(CEHANDLE handle, uint16_t fieldNo);
     void readFieldDefs(CEHANDLE handle);
@@ -209,7 +305,22 @@ private:
         IndexMode mode;
     };
     // Switches an open cursor to the index now chosen; a failure puts the previous choice back.
-    void applyIndexChoice(const IndexChoice& previous);
+    // Seeks the lookup key (nearest: a partial key and a nearest seek); sets and answers Found.
+    bool seekLookupKey(bool nearest);
+    // With LeaveRange (the IndexName setter) a scope or a range in force is removed first, inside
+    // the same restore.
+    void applyIndexChoice(const IndexChoice& previous, bool LeaveRange);
+    // Writes a data field's value into the record of the current state.
+    void writeDataField(TField* field, const void* buffer, char* record);
+    // InternalPost's writes of the raw record and the modified blob caches to the engine.
+    void writeRecordFields(char* buffer);
+    void applyDefaults(char* buffer);
+    // The index Locate may seek on (0: none) and the last key segment it found.
+    CEHANDLE locateIndex(const AnsiString& keyFields, TLocateOptions options, AnsiString& lastSegment);
+    bool seekLocate(CEHANDLE index, const std::vector<TField*>& fields, TLocateOptions options,
+                    const AnsiString& lastSegment);
+    bool filterLocate(const std::vector<TField*>& fields, TLocateOptions options);
+    AnsiString buildFilterString(const std::vector<TField*>& fields, bool caseInsensitive);
     // Whether a DatabaseName leaves the bound connection in charge (empty, its name, "Owner.Name").
     bool namesBoundConnection(const AnsiString& name) const;
 
@@ -236,6 +347,10 @@ private:
     std::unique_ptr<TDbTableOptions> options_;
     TDbTableTypes tableType_ = ttDbVDT;
     std::unique_ptr<TDbIndexFiles> indexFiles_;
+    std::array<std::unique_ptr<char[]>, 6> keyBuffers_;
+    char* keyBuffer_ = nullptr; // the one being edited in dsSetKey
+    uint32_t insertedBefore_ = 0; // the record a cancelled insert goes back to; 0: Last
+    uint32_t keyBufferSize_ = 0;
     TDbConnection* dbConnection_ = nullptr;
     AnsiString aliasPath_;
     AnsiString defaultIndexName_;

@@ -77,8 +77,12 @@ char* TDbDataSet::GetStateRecordBuffer() {
     case dsInsert:
     case dsNewValue:
         return ActiveBuffer();
+    case dsSetKey:
+        return keyBuffer_ + kKeyHeaderSize;
     case dsCalcFields:
         return CalcBuffer();
+    case dsFilter:
+        return FilterBuffer();
     case dsOldValue:
         return oldRecord_.get();
     default:
@@ -108,28 +112,6 @@ bool TDbDataSet::GetFieldData(TField* Field, void* Buffer) {
     if (Buffer == nullptr)
         return true;
     return rawToField(*def, Field, record + def->Offset, Buffer);
-}
-
-void TDbDataSet::SetFieldData(TField* Field, const void* Buffer) {
-    const TDataSetState state = State();
-    if (state != dsEdit && state != dsInsert && state != dsSetKey && state != dsCalcFields && state != dsFilter &&
-        state != dsNewValue && state != dsInternalCalc)
-        DbMisuse(this, db::SNotInEditMode);
-    char* record = GetStateRecordBuffer();
-    if (record == nullptr)
-        return;
-    if (Field->FieldNo() >= 1) {
-        // Writing data fields comes with the editing half of the components.
-        if (state == dsCalcFields)
-            DbMisuse(this, db::SNotInEditMode);
-        DatabaseError(tk::SDataSetReadOnly, this);
-    }
-    char* slot = record + rawSize_ + Field->Offset();
-    slot[0] = Buffer != nullptr ? 1 : 0;
-    if (Buffer != nullptr)
-        std::memcpy(slot + 1, Buffer, std::size_t(Field->DataSize()));
-    if (state != dsCalcFields && state != dsFilter && state != dsNewValue)
-        DataEvent(deFieldChange, reinterpret_cast<std::intptr_t>(Field));
 }
 
 bool TDbDataSet::isEmptyRaw(const TEngineFieldDef& def, const TField* field, char* record, bool vdt) {

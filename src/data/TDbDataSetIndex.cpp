@@ -27,12 +27,13 @@ AnsiString trimBlanks(const AnsiString& value) {
 } // namespace
 
 void TDbDataSet::SetIndexFieldNames(const AnsiString& Value) {
+    if (scoped_)
+        SetScoped(false);
     const IndexChoice previous{indexName_, indexFieldNames_, indexMode_};
-    scoped_ = false;
     indexFieldNames_ = trimBlanks(Value);
     indexName_.clear();
     indexMode_ = indexFieldNames_.empty() ? IndexMode::None : IndexMode::ByFields;
-    applyIndexChoice(previous);
+    applyIndexChoice(previous, /*LeaveRange=*/false);
 }
 
 void TDbDataSet::SetIndexName(const AnsiString& Value) {
@@ -43,12 +44,16 @@ void TDbDataSet::SetIndexName(const AnsiString& Value) {
         indexMode_ = IndexMode::None;
     else
         indexMode_ = UpperCase(Value) == "CE_DEFAULT" ? IndexMode::Default : IndexMode::ByName;
-    applyIndexChoice(previous);
+    applyIndexChoice(previous, /*LeaveRange=*/true);
 }
 
-void TDbDataSet::applyIndexChoice(const IndexChoice& previous) {
+void TDbDataSet::applyIndexChoice(const IndexChoice& previous, bool LeaveRange) {
     if (IsCursorOpen()) {
         try {
+            if (LeaveRange && scoped_)
+                SetScoped(false);
+            else if (LeaveRange)
+                ResetRange();
             SwitchToIndex();
         } catch (...) {
             indexName_ = previous.name;
@@ -57,8 +62,11 @@ void TDbDataSet::applyIndexChoice(const IndexChoice& previous) {
             throw;
         }
     }
-    if (Active())
-        Resync(0);
+    if (!Active())
+        return;
+    Resync(0);
+    if (LeaveRange && !MasterFields().empty())
+        MasterChanged();
 }
 
 void TDbDataSet::SetDefaultIndex(const AnsiString& Name) {

@@ -48,6 +48,15 @@ TGetResult TDbDataSet::GetRecord(char* Buffer, TGetMode GetMode, bool) {
 }
 
 TGetResult TDbDataSet::FetchRecord(char* Buffer, uint32_t Length, TGetMode Mode) {
+    for (;;) {
+        const TGetResult result = fetchRow(Buffer, Length, Mode);
+        if (result != grOK || !OnFilterRecord || !Filtered() || RecordFilter(Buffer))
+            return result;
+        EngineCheck(this, CeSkip(orderHandle_, Mode == gmPrior ? -1 : 1));
+    }
+}
+
+TGetResult TDbDataSet::fetchRow(char* Buffer, uint32_t Length, TGetMode Mode) {
     uint16_t atEof = 0;
     EngineCheck(this, CeAtEOF(tableHandle_, &atEof));
     if (atEof && (Mode == gmCurrent || Mode == gmNext))

@@ -30,3 +30,29 @@ void TDbTableOptions::SetDbRightsCheck(bool Value) {
     checkInactive();
     rightsCheck_ = Value;
 }
+
+void TDbTableOptions::SetDbOptimizedFilters(bool Value) {
+    if (Value == optimizedFilters_)
+        return;
+    const bool refilter = dataSet_ != nullptr && dataSet_->Active() &&
+                          !(dataSet_->ComponentState() & csLoading) && dataSet_->Filtered();
+    if (!refilter) {
+        optimizedFilters_ = Value;
+        return;
+    }
+    const bool previous = optimizedFilters_;
+    try {
+        dataSet_->DeactivateFilter();
+        optimizedFilters_ = Value;
+        dataSet_->ActivateFilter();
+        dataSet_->First();
+    } catch (...) {
+        // The filter goes back into force the old way, so that Filtered stays true to the cursor.
+        optimizedFilters_ = previous;
+        try {
+            dataSet_->ActivateFilter();
+        } catch (...) {
+        }
+        throw;
+    }
+}

@@ -19,7 +19,8 @@ public:
     bool DbRightsCheck() const { return rightsCheck_; }
     void SetDbRightsCheck(bool Value);
     bool DbOptimizedFilters() const { return optimizedFilters_; }
-    void SetDbOptimizedFilters(bool Value) { optimizedFilters_ = Value; }
+    // On an open, filtered dataset the filter is put into force again the new way, then First.
+    void SetDbOptimizedFilters(bool Value);
 
     TDbRespectFilters DbFilterOptions = IGNORE_WHEN_COUNTING;
     TDbRespectScopes DbScopeOptions = IGNORE_SCOPES_WHEN_COUNTING;

@@ -114,7 +114,7 @@ void moveIndex(std::vector<int>& indices, int from, int to) {
 
 } // namespace
 
-TRect TDataMap::editObjectScreenRect() {
+TRect TDataMap::EditObjectScreenRect() {
     mapi::ControlViewContext context(*this);
     return GetObjectScreenRect(editBuffer_.Record(), mapi::ViewTransform(XWind(), YWind(), Scale()),
                                context, options_.SizeRect(), {Width(), Height()});
@@ -125,7 +125,7 @@ TRect TDataMap::editObjectScreenRect() {
 // the overlays are painted over the whole control.
 void TDataMap::postAndRedraw(const TRect& before) {
     PostEditObject();
-    const TRect after = editObjectScreenRect();
+    const TRect after = EditObjectScreenRect();
     RefreshMapRect(before);
     RefreshMapRect(after);
     if (selectedObjects_.size() >= 2) {
@@ -150,7 +150,7 @@ void TDataMap::dragEditObject() {
     const mapi::WorldPoint m = mouse_.MouseWorld;
     const bool wholeObject =
         !mouse_.PointGrabbed || isTextOrNote(rec.Kind) || rec.Kind == mapi::kindGroup;
-    const TRect before = editObjectScreenRect();
+    const TRect before = EditObjectScreenRect();
     if (mouse_.CentreMoving) {
         float cx = rec.Center.x;
         float cy = rec.Center.y;
@@ -162,7 +162,7 @@ void TDataMap::dragEditObject() {
         PaintOverlays(
             Rect(mouse_.Mouse.X - r, mouse_.Mouse.Y - r, mouse_.Mouse.X + r, mouse_.Mouse.Y + r));
         PostEditObject();
-        PaintOverlays(editObjectScreenRect());
+        PaintOverlays(EditObjectScreenRect());
         return;
     }
     if (mouse_.Rotating && wholeObject) {
@@ -172,6 +172,7 @@ void TDataMap::dragEditObject() {
         RotateEditObject(static_cast<float>(mouse_.ReferenceAngle - angle));
         postAndRedraw(before);
         mouse_.ReferenceAngle = VectorAngle(rec.Center.x, rec.Center.y, m.x, m.y);
+        reloadProperty();
         return;
     }
     if (!mouse_.Resizing && !mouse_.PointGrabbed && mouse_.MouseDown) {

@@ -26,6 +26,8 @@
 #include "map/EditHandles.h"
 #include "map/MapGeometry.h"
 #include "map/TKexMapList.h"
+#include "map/TKexTextForm.h"
+#include "map/TKexZametForm.h"
 #include "toolkit/TPopupMenu.h"
 
 namespace {
@@ -226,6 +228,7 @@ int TDataMap::LocateObjectAt(float X, float Y) {
         }
         LoadEditObject(*it);
         DoAfterLocate(true);
+        reloadProperty();
         return *it;
     }
     DoAfterLocate(false);
@@ -607,8 +610,7 @@ void TDataMap::textClick() {
     if (const int hit = topmostOfKind(*this, m, mapi::kindText); hit >= 0) {
         LoadEditObject(hit);
         selectedObject_ = true;
-        if (editDialogs_)
-            editDialogs_->ShowTextDialog(*this, /*IsNew=*/false);
+        textForm_->Execute(this);
         mouse_.MouseDown = false;
         return;
     }
@@ -620,8 +622,11 @@ void TDataMap::textClick() {
     SetEditText(text);
     PostEditObject();
     refresh();
-    if (editDialogs_)
-        editDialogs_->ShowTextDialog(*this, /*IsNew=*/true);
+    // A fresh dialog for a fresh text; nothing else holds the one it replaces.
+    auto* dialog = new TKexTextForm(this);
+    delete textForm_;
+    textForm_ = dialog;
+    textForm_->Execute(this);
     mouse_.MouseDown = false;
 }
 
@@ -645,8 +650,7 @@ void TDataMap::noteClick() {
         SetEditNote(note);
         PostEditObject();
     }
-    if (editDialogs_)
-        editDialogs_->ShowNoteDialog(*this);
+    zametForm_->Execute(this);
     changed_ = true;
     mouse_.MouseDown = false;
     refresh();

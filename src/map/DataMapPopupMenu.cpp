@@ -136,7 +136,7 @@ void TDataMap::PopupMenuClick(TPersistent* Sender) {
         selectedObjects_.clear();
         refresh();
     } else if (name == "UnGroup") {
-        const TRect before = editObjectScreenRect();
+        const TRect before = EditObjectScreenRect();
         UnGroupEditObject();
         RefreshMapRect(before);
         Repaint();
@@ -172,16 +172,19 @@ void TDataMap::PopupMenuClick(TPersistent* Sender) {
                 lock->SetChecked(rec.Locked == 1);
             PostEditObject();
         }
+        reloadProperty();
         refresh();
     } else if (name == "DeleteObject") {
         DeleteObject(source, true);
         selectedObject_ = false;
         changed_ = true;
+        reloadProperty();
         refresh();
     } else if (name == "CloneObject") {
         CloneEditObject();
         selectedObject_ = false;
         changed_ = true;
+        reloadProperty();
         refresh();
     } else if (name == "ToFront" || name == "ToBack") {
         const bool front = name == "ToFront";

@@ -15,6 +15,9 @@
 
 #include "map/FlagGuard.h"
 #include "map/Rounding.h"
+#include "map/TDataMapProperty.h"
+#include "map/TKexTextForm.h"
+#include "map/TKexZametForm.h"
 #include "map/ViewTransform.h"
 #include "map/TKexHugeBitmap.h"
 #include "toolkit/AnsiStrings.h"
@@ -97,15 +100,38 @@ TDataMap::TDataMap(TComponent* AOwner)
     selectedObjects_.clear();
     CalcViewCenter();
     ownHeader_ = model_.Header;
+
+    textForm_ = new TKexTextForm(this);
+    zametForm_ = new TKexZametForm(this);
 }
 
 TDataMap::~TDataMap() {
     icons_.SetKexMapIcon(nullptr);
     ready_ = false; // nothing is drawn while the map goes
+    SetDatamapProperty(nullptr);
     leaveLinks();
     model_.OnProgress = nullptr;
     model_.OnAfterFind = nullptr;
     model_.ClearMap();
+    delete textForm_;
+    delete zametForm_;
+}
+
+void TDataMap::SetDatamapProperty(TDataMapProperty* Value) {
+    if (datamapProperty_ == Value)
+        return;
+    TDataMapProperty* old = datamapProperty_;
+    // Stored first: the frame's BindMap may ask the map it leaves to let go of it.
+    datamapProperty_ = Value;
+    if (old != nullptr)
+        old->UnbindMap();
+    if (Value != nullptr)
+        Value->BindMap(this);
+}
+
+void TDataMap::reloadProperty() {
+    if (datamapProperty_ != nullptr)
+        datamapProperty_->LoadObject();
 }
 
 // The hold-to-pan marker; a program without the picture pans without it.

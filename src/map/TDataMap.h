@@ -10,7 +10,6 @@
 
 #include "map/CategoryVocabulary.h"
 #include "map/MapEditBuffer.h"
-#include "map/MapEditDialogs.h"
 #include "map/MapInteraction.h"
 #include "map/MapEvents.h"
 #include "map/MapIconSource.h"
@@ -31,7 +30,10 @@
 #include "toolkit/TStringList.h"
 #include "toolkit/TTimer.h"
 
+class TDataMapProperty;
 class TKexHugeBitmap;
+class TKexTextForm;
+class TKexZametForm;
 class TSmallPreView;
 
 class TDataMap : public TMyImage {
@@ -110,6 +112,8 @@ public:
     void SetIndexSize(int Value);
     TKexIcon* KexMapIcon() const { return icons_.KexMapIcon(); }
     void SetKexMapIcon(TKexIcon* Value);
+    // The set notes are drawn from: the external one when linked, else the internal one.
+    TKexIcon& CurrentIconSet() { return icons_.Current(); }
 
     // ---- categories and icons ----
     // The category names with their ids as the items' objects (the built-in vocabulary).
@@ -211,9 +215,15 @@ public:
     // DataMapPopupMenu.cpp)
     // The tool state between mouse messages: handle mode, drag, lens frame, the loops' flags.
     const mapi::MapInteraction& Interaction() const { return mouse_; }
-    // The text and note tools show their dialogs through this; none: nothing is shown.
-    mapi::MapEditDialogs* EditDialogs() const { return editDialogs_; }
-    void SetEditDialogs(mapi::MapEditDialogs* Value) { editDialogs_ = Value; }
+    // The dialogs the text and note tools open, owned by the map.
+    TKexTextForm* TextForm() const { return textForm_; }
+    TKexZametForm* ZametForm() const { return zametForm_; }
+    // The property frame that shows the edit buffer's object; setting one lets go of the one
+    // before, and a frame bound to another map leaves it.
+    TDataMapProperty* DatamapProperty() const { return datamapProperty_; }
+    void SetDatamapProperty(TDataMapProperty* Value);
+    // The edit buffer's object on the screen, handles included.
+    TRect EditObjectScreenRect();
     // Loads the topmost object at the world point (among the visible categories and those
     // OnFilteredObject lets through, while Filter is on) and fires OnAfterLocate; its index or -1.
     int LocateObjectAt(float X, float Y);
@@ -442,8 +452,11 @@ private:
     void moveRegionRect();
     void dragEditObject();
     void postAndRedraw(const TRect& before);
-    TRect editObjectScreenRect();
     void startObject();
+    // The bound frame shows the edit buffer again.
+    void reloadProperty();
     mapi::MapInteraction mouse_;
-    mapi::MapEditDialogs* editDialogs_ = nullptr;
+    TKexTextForm* textForm_ = nullptr;
+    TKexZametForm* zametForm_ = nullptr;
+    TDataMapProperty* datamapProperty_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPalette>
 #include <algorithm>
+#include <utility>
 #include <QPainter>
 
 #include "toolkit/TApplication.h"
@@ -87,6 +88,12 @@ TShiftState shiftOfKeys(WPARAM keys) {
 InputState& inputState() {
     static InputState state;
     return state;
+}
+
+void captureEnded(TControl& holder) {
+    if (!std::exchange(inputState().heldCursor, false))
+        return;
+    holder.peer().cursorChanged();
 }
 
 TShiftState currentShiftState() {
@@ -215,8 +222,8 @@ void ControlPeer::mousePress(QMouseEvent* event, bool doubleClick) {
 void ControlPeer::mouseRelease(QMouseEvent* event) {
     InputState& input = inputState();
     rememberMouse(event);
-    if (event->buttons() == Qt::NoButton && !input.explicitCapture)
-        input.capture = nullptr;
+    if (event->buttons() == Qt::NoButton && !input.explicitCapture && input.capture != nullptr)
+        captureEnded(*std::exchange(input.capture, nullptr));
     const unsigned msg = buttonMessage(event->button(), WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP);
     if (msg != 0)
         deliver(msg, mouseKeys(event->buttons(), event->modifiers()), clientPoint(control_, event));

@@ -107,6 +107,7 @@ constexpr std::uint16_t VK_DELETE = 0x2E;
 constexpr std::uint16_t VK_ADD = 0x6B;
 constexpr std::uint16_t VK_SUBTRACT = 0x6D;
 constexpr std::uint16_t VK_F1 = 0x70;
+constexpr std::uint16_t VK_F2 = 0x71;
 
 // The short cut of a menu item: a virtual key with scShift, scCtrl or scAlt added.
 using TShortCut = std::uint16_t;

@@ -1,7 +1,7 @@
 // A help book is one UTF-8 HTML page, the book's first page, named "<book>.chm"; its further
 // pages and pictures lie in the folder "<book>" beside it, and the first page's relative links
-// point into that folder. Each page's links are followed in the viewer; "http:", "https:" and
-// "mailto:" links go to the shell. The viewer window is a form of class "HH Parent" titled with
+// point into that folder, also when a page of the book links back to it. Each page's links are
+// followed in the viewer; "http:", "https:" and "mailto:" links go to the shell. The viewer window is a form of class "HH Parent" titled with
 // the page's <title>; closing it frees it, so that a search for it by class and title stops
 // finding it as soon as the close message returns.
 #include "toolkit/HelpViewer_p.h"
@@ -32,6 +32,11 @@ std::optional<QString> readPage(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return QString::fromUtf8(file.readAll());
+}
+
+// The folder a book's first page resolves its relative names against.
+QUrl bookFolder(const QFileInfo& book) {
+    return QUrl::fromLocalFile(book.absolutePath() + "/" + book.completeBaseName() + "/");
 }
 
 bool isShellLink(const QUrl& url) {
@@ -78,7 +83,9 @@ private:
         const std::optional<QString> page = readPage(target.toLocalFile());
         if (!page)
             return;
-        showPage(*page, target.adjusted(QUrl::RemoveFilename | QUrl::RemoveFragment));
+        const QFileInfo file(target.toLocalFile());
+        showPage(*page, isHelpBook(ansiString(file.fileName())) ? bookFolder(file)
+                                                                : target.adjusted(QUrl::RemoveFilename | QUrl::RemoveFragment));
         if (target.hasFragment())
             scrollToAnchor(target.fragment());
     }
@@ -131,8 +138,7 @@ bool openHelpBook(const AnsiString& fileName) {
     if (!html || !book.isFile())
         return false;
     auto* window = new THelpWindow(Application);
-    const QUrl folder = QUrl::fromLocalFile(book.absolutePath() + "/" + book.completeBaseName() + "/");
-    window->showBook(*html, folder, book.completeBaseName());
+    window->showBook(*html, bookFolder(book), book.completeBaseName());
     window->Show();
     window->peer().widget()->activateWindow();
     return true;

@@ -10,6 +10,7 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
+constexpr unsigned WM_SIZE = 0x0005;
 constexpr unsigned WM_CLOSE = 0x0010;
 constexpr unsigned WM_CANCELMODE = 0x001F;
 constexpr unsigned WM_SETCURSOR = 0x0020;

@@ -71,8 +71,18 @@ void TApplication::SetTitle(const AnsiString& Value) {
 }
 
 void TApplication::formCreated(TForm* form) {
-    if (mainForm_ == nullptr)
-        mainForm_ = form;
+    if (mainForm_ != nullptr)
+        return;
+    mainForm_ = form;
+    // DestroyComponents frees owned forms without removing them first, so the owner's own
+    // notice would not come; the form's free notification always does.
+    form->FreeNotification(this);
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == opRemove && AComponent == mainForm_)
+        mainForm_ = nullptr;
+    TComponent::Notification(AComponent, Operation);
 }
 
 void TApplication::Run() {

@@ -25,7 +25,8 @@ public:
     void SetTitle(const AnsiString& Value);
 
     // Creates a form owned by the application; the first one becomes the main form. Reference is
-    // set before the form's constructor runs, so the form's creation handler may use it.
+    // set before the form's constructor runs, so the form's creation handler may use it. A freed
+    // main form is forgotten, and the next form created takes its place.
     template <class F>
     void CreateForm(F*& Reference);
     TForm* MainForm() const { return mainForm_; }
@@ -60,6 +61,9 @@ public:
     // Sees every queued message (input and posted messages) before it is dispatched; setting
     // Handled stops it there.
     TMessageEvent OnMessage;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     void formCreated(TForm* form);

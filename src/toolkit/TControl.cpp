@@ -70,6 +70,8 @@ void TControl::SetParent(TWinControl* Value) {
     if (Value != nullptr) {
         if (parentColor_)
             applyColor(Value->Color());
+        if (parentShowHint_)
+            applyHint();
         Value->insertControl(this);
         rememberAnchors();
         Value->Realign();
@@ -223,15 +225,28 @@ void TControl::SetHint(const AnsiString& Value) {
     applyHint();
 }
 
+bool TControl::ShowHint() const { return parentShowHint_ && parent_ != nullptr ? parent_->ShowHint() : showHint_; }
+
 void TControl::SetShowHint(bool Value) {
     showHint_ = Value;
+    parentShowHint_ = false;
+    applyHint();
+}
+
+void TControl::SetParentShowHint(bool Value) {
+    parentShowHint_ = Value;
     applyHint();
 }
 
 void TControl::applyHint() {
     // Qt shows the tool tip after its usual delay, while the application's ShowHint is on.
-    const bool show = showHint_ && !hint_.empty();
+    const bool show = ShowHint() && !hint_.empty();
     peer_->widget()->setToolTip(show ? tk::qString(shortHint(hint_)) : QString());
+    // Children that follow this control's ShowHint follow it now.
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : self->controls_)
+            if (child->parentShowHint_)
+                child->applyHint();
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
@@ -266,6 +281,7 @@ void TControl::SetMouseCapture(bool Value) {
     input.capture = nullptr;
     input.explicitCapture = false;
     peer_->widget()->releaseMouse();
+    tk::captureEnded(*this);
 }
 
 TPoint TControl::ClientToScreen(TPoint Point) const {

@@ -92,8 +92,12 @@ public:
     const AnsiString& Hint() const { return hint_; }
     // "short|long": the tool tip shows the part before the bar.
     void SetHint(const AnsiString& Value);
-    bool ShowHint() const { return showHint_; }
+    bool ShowHint() const;
+    // Turns ParentShowHint off.
     void SetShowHint(bool Value);
+    // While on (the default), the control's ShowHint is its parent's and follows it.
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool Value);
     TPopupMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* Value);
     TControlStyle ControlStyle() const { return controlStyle_; }
@@ -214,6 +218,7 @@ private:
     TCursor cursor_ = crDefault;
     AnsiString hint_;
     bool showHint_ = false;
+    bool parentShowHint_ = true;
     TPopupMenu* popupMenu_ = nullptr;
     TControlStyle controlStyle_ = csClickEvents | csDoubleClicks;
     bool clicked_ = false;

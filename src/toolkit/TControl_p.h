@@ -271,12 +271,17 @@ struct InputState {
     TControl* capture = nullptr;
     // The capture was asked for (MouseCapture), not taken by a press: a release keeps it.
     bool explicitCapture = false;
+    // A cursor chosen with SetCursor while the capture is held shows over the holder until the
+    // capture ends.
+    bool heldCursor = false;
     // Where the latest mouse event was, on the screen; synthetic input moves no real pointer.
     QPoint cursor;
     bool cursorKnown = false;
 };
 InputState& inputState();
 TShiftState currentShiftState();
+// The holder lost the mouse capture: it shows its own cursor again, if one was chosen meanwhile.
+void captureEnded(TControl& holder);
 
 // Before a modal window, a message box or a popup menu opens: the control holding the mouse
 // capture receives WM_CANCELMODE and loses the capture, so that no drag outlives the press.

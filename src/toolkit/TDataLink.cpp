@@ -31,8 +31,10 @@ int TDataLink::ActiveRecord() const {
 }
 
 void TDataLink::SetActiveRecord(int Value) {
-    if (active_ && dataSource_->State() != dsSetKey)
-        DataSet()->activeRecord_ = Value + firstRecord_;
+    // A row outside the window has no record buffer behind it.
+    if (!active_ || dataSource_->State() == dsSetKey || Value < 0 || Value >= RecordCount())
+        return;
+    DataSet()->activeRecord_ = Value + firstRecord_;
 }
 
 int TDataLink::RecordCount() const {
@@ -104,12 +106,16 @@ void TDataLink::setEditing(bool value) {
     EditingChanged();
 }
 
-void TDataLink::updateRange() {
+void TDataLink::updateRange() { firstRecord_ = windowStartNear(firstRecord_); }
+
+// The window must hold the active record and lie inside the filled buffers, or painting a row
+// would read a buffer that holds no record (or none at all).
+int TDataLink::windowStartNear(int first) const {
     const TDataSet* dataSet = DataSet();
     const int active = dataSet->activeRecord_;
     const int lowest = std::max(0, active - bufferCount_ + 1);
-    const int highest = std::min(std::max(0, dataSet->bufferCount_ - bufferCount_), active);
-    firstRecord_ = std::min(std::max(firstRecord_, lowest), highest);
+    const int highest = std::min(std::max(0, dataSet->recordCount_ - bufferCount_), active);
+    return std::clamp(first, lowest, highest);
 }
 
 void TDataLink::DataEvent(TDataEvent Event, std::intptr_t Info) {
@@ -130,14 +136,9 @@ void TDataLink::DataEvent(TDataEvent Event, std::intptr_t Info) {
     case deLayoutChange: {
         int count = 0;
         if (dataSource_->State() != dsSetKey) {
-            const int active = DataSet()->activeRecord_;
             const int first = firstRecord_ + int(Info);
-            const int last = first + bufferCount_ - 1;
-            if (active > last)
-                count = active - last;
-            else if (active < first)
-                count = active - first;
-            firstRecord_ = first + count;
+            firstRecord_ = windowStartNear(first);
+            count = firstRecord_ - first;
         }
         if (Event == deDataSetChange)
             DataSetChanged();

@@ -65,6 +65,8 @@ private:
     void setEditing(bool value);
     // Keeps the link's window around the dataset's active record.
     void updateRange();
+    // The window start nearest to `first` that holds the active record inside the filled buffers.
+    int windowStartNear(int first) const;
 
     TDataSource* dataSource_ = nullptr;
     int firstRecord_ = 0; // index of the window's first buffer in the dataset's list

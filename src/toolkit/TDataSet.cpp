@@ -301,13 +301,15 @@ void TDataSet::setBufferCount(int Value) {
     Value = std::min(Value, maxBufferCount);
     if (Value == bufferCount_)
         return;
+    // A link that has not heard of recent moves (controls disabled) may see its window slide
+    // off the buffers: each one is put back around the active record.
     auto adjustFirstRecord = [this](int delta) {
-        if (delta == 0)
-            return;
         for (TDataSource* source : dataSources_)
             for (TDataLink* link : source->dataLinks_)
-                if (link->active_)
+                if (link->active_) {
                     link->firstRecord_ += delta;
+                    link->updateRange();
+                }
     };
     // A smaller ring keeps the active record: the rows in front of it that no longer fit go.
     if (const int drop = activeRecord_ + 1 - Value; drop > 0) {

@@ -6,11 +6,14 @@
 
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/DatabaseError.h"
+#include "toolkit/TADTField.h"
 #include "toolkit/TDataSet.h"
 
 TField::TField(TComponent* AOwner, TFieldType DataType, int Size) : TComponent(AOwner), dataType_(DataType), size_(Size) {}
 
 TField::~TField() {
+    if (parentField_)
+        parentField_->RemoveField(this);
     if (dataSet_)
         dataSet_->Fields().Remove(this);
 }

@@ -11,6 +11,7 @@
 #include "toolkit/TDateTime.h"
 #include "toolkit/Variant.h"
 
+class TADTField;
 class TDataSet;
 class TField;
 
@@ -45,6 +46,8 @@ public:
     // Calculated fields: offset of the not-null byte in the calculated-field area. Blob fields:
     // the blob index, 0 .. BlobFieldCount - 1.
     int Offset() const { return offset_; }
+    // The object field this field is a part of, or null.
+    TADTField* ParentField() const { return parentField_; }
     // Position in the dataset's Fields.
     int Index() const;
     void SetIndex(int Value);
@@ -136,11 +139,13 @@ protected:
     void PropertyChanged(bool LayoutAffected);
 
 private:
+    friend class TADTField;
     friend class TDataSet;
     friend class TFields;
     AnsiString textOf(bool display) const;
 
     TDataSet* dataSet_ = nullptr;
+    TADTField* parentField_ = nullptr;
     AnsiString fieldName_;
     AnsiString displayLabel_;
     AnsiString defaultExpression_;

@@ -2,6 +2,7 @@
 #include "toolkit/TFieldDef.h"
 
 #include "toolkit/DatabaseError.h"
+#include "toolkit/TADTField.h"
 #include "toolkit/TAutoIncField.h"
 #include "toolkit/TBooleanField.h"
 #include "toolkit/TBytesField.h"
@@ -54,6 +55,8 @@ TField* newField(TFieldType type, TComponent* owner) {
         return new TMemoField(owner);
     case ftGraphic:
         return new TGraphicField(owner);
+    case ftADT:
+        return new TADTField(owner);
     default:
         return nullptr;
     }

@@ -34,7 +34,13 @@ IniText load(const AnsiString& fileName) {
     std::ifstream in(tk::nativePath(fileName), std::ios::binary);
     if (!in)
         return ini;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        // A name that opens but cannot be read, such as a folder's, reads like a missing file.
+        return ini;
+    }
     size_t start = 0;
     bool sawEnding = false;
     while (start < bytes.size()) {

@@ -1,8 +1,8 @@
 // A settings file in the Windows INI syntax: "[Section]" lines and "Key=Value" lines; section and
 // key names compare without case, names and values are trimmed, lines starting with ";" are
 // comments. The file is read at every call and written through at every change, keeping its
-// comments, other sections, order and bytes (CP1251 text, not converted). A missing file reads as
-// empty; a file that cannot be written raises EIniFileException.
+// comments, other sections, order and bytes (CP1251 text, not converted). A missing or unreadable
+// file reads as empty; a file that cannot be written raises EIniFileException.
 #pragma once
 
 #include "toolkit/AnsiString.h"

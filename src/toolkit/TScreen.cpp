@@ -80,7 +80,26 @@ HCURSOR& chosenCursor() {
 
 TScreen* Screen = &screenObject;
 
-HCURSOR SetCursor(HCURSOR Cursor) { return std::exchange(chosenCursor(), Cursor); }
+HCURSOR SetCursor(HCURSOR Cursor) {
+    // Outside a negotiation (none runs while the mouse is held) the choice shows at once.
+    if (TControl* holder = tk::inputState().capture; holder != nullptr && Cursor != 0) {
+        holder->peer().showCursor(tk::qCursorOfHandle(Cursor));
+        tk::inputState().heldCursor = true;
+    }
+    return std::exchange(chosenCursor(), Cursor);
+}
+
+HCURSOR GetCursor() {
+    if (QCoreApplication::instance() == nullptr)
+        return 0;
+    if (const QCursor* screen = QApplication::overrideCursor())
+        return tk::handleOfCursor(*screen);
+    const tk::InputState& input = tk::inputState();
+    const QWidget* widget = input.capture != nullptr ? input.capture->peer().widget()
+                            : input.cursorKnown      ? QApplication::widgetAt(input.cursor)
+                                                     : nullptr;
+    return widget == nullptr ? 0 : tk::handleOfCursor(widget->cursor());
+}
 
 HCURSOR LoadCursor(HINSTANCE, const char* Name) {
     const AnsiString path = Name != nullptr ? FindResource(RT_CURSOR, Name) : AnsiString();
@@ -141,6 +160,22 @@ namespace tk {
 QCursor qCursor(TCursor id) { return qCursorOfHandle(Screen->Cursors(id)); }
 
 HCURSOR takeChosenCursor() { return std::exchange(chosenCursor(), 0); }
+
+HCURSOR handleOfCursor(const QCursor& cursor) {
+    if (cursor.shape() != Qt::BitmapCursor) {
+        // The arrow stands for crDefault and crArrow alike; it answers as crArrow.
+        for (TCursor id = crNone; id >= crSizeAll; --id) {
+            Qt::CursorShape shape;
+            if (standardShape(id, shape) && shape == cursor.shape())
+                return standardHandle | HCURSOR(-id);
+        }
+        return 0;
+    }
+    for (const auto& [handle, loaded] : cursorTable().loaded)
+        if (loaded.pixmap().cacheKey() == cursor.pixmap().cacheKey())
+            return handle;
+    return 0;
+}
 
 QCursor qCursorOfHandle(HCURSOR handle) {
     Qt::CursorShape shape;

@@ -18,8 +18,12 @@ constexpr HINSTANCE HInstance = 0;
 HCURSOR LoadCursor(HINSTANCE Instance, const char* Name);
 
 // Chooses the cursor while a control answers WM_SETCURSOR with 1: it shows over that control
-// until the next negotiation. Returns the cursor chosen before.
+// until the next negotiation. While a control holds the mouse nothing negotiates: the cursor shows
+// over that control at once and holds until the capture ends. Returns the cursor chosen before.
 HCURSOR SetCursor(HCURSOR Cursor);
+// The cursor showing now: the screen's cursor when set, else that of the control holding the
+// mouse, else that of the window under the mouse; 0 when nothing shows one of ours.
+HCURSOR GetCursor();
 
 class TScreen {
 public:

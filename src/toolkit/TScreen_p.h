@@ -16,6 +16,8 @@ QCursor qCursor(TCursor id);
 QCursor qCursorOfHandle(HCURSOR handle);
 // The cursor chosen with SetCursor since the last call (0: none), taken once.
 HCURSOR takeChosenCursor();
+// The handle that shows as the Qt cursor (a standard id's or a loaded one's), or 0.
+HCURSOR handleOfCursor(const QCursor& cursor);
 // Gives the widget the cursor now; crDefault leaves the widget's parent's cursor showing.
 void applyCursor(QWidget& widget, TCursor id);
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "ScratchTables.h"
 #include "toolkit/TField.h"
 
 namespace datatest {
@@ -21,10 +22,7 @@ void CursorSuite::SetUp() {
         ASSERT_EQ(CeWriteRecord(table), 0u);
     }
     ASSERT_EQ(CeCloseTable(table), 0u);
-    connection = new TDbConnection(&owner);
-    connection->SetName("DbConnection1");
-    connection->SetConnectPath(path("test.vdd"));
-    connection->LoginPrompt = false;
+    connection = scratchConnection(owner, path("test.vdd"));
     probe = GetParam().make(owner, *connection);
     data = &probe->dataSet();
     data->Open();

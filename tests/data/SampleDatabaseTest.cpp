@@ -1,5 +1,6 @@
 // End to end on the sample database, as the main window uses it: settings and connection read in
 // layout order, the city map blob, and the Category, Street and Topic tables in index order.
+#include <algorithm>
 #include <string>
 
 #include "DataFixture.h"
@@ -9,6 +10,7 @@
 #include "data/TDbSettings.h"
 #include "data/TDbTable.h"
 #include "makedb/DatabaseWriter.h"
+#include "makedb/DirectoryPlan.h"
 #include "makedb/MapCategoryPatch.h"
 #include "toolkit/TAutoIncField.h"
 #include "toolkit/TBlobField.h"
@@ -138,6 +140,59 @@ TEST_F(SampleDatabaseTest, MainWindowStartsOnTheSampleDatabase) {
         EXPECT_FALSE(t->CanModify()) << t->Name();
         EXPECT_THROW(t->Edit(), EDatabaseError) << t->Name();
     }
+}
+
+// The program's three key searches: a building's purpose, a rubric link, street type-ahead.
+TEST_F(SampleDatabaseTest, TheProgramsKeySearchesFindTheirRows) {
+    connection->Connect();
+    category->Open();
+    const auto gotoCategory = [&](int id) {
+        category->SetKey();
+        category->FieldByName("Cat_Id")->SetAsInteger(id);
+        return category->GotoKey();
+    };
+    for (const city::CityCategory& c : city::cityCategories()) {
+        if (c.id == city::cat::Undetermined)
+            continue;
+        ASSERT_TRUE(gotoCategory(c.id)) << c.id;
+        EXPECT_EQ(category->FieldByName("Name")->AsString(), base::utf8ToCp1251(c.name));
+    }
+    category->First();
+    category->Next();
+    const int current = category->FieldByName("Cat_Id")->AsInteger();
+    for (int missing : {0, 99999}) {
+        EXPECT_FALSE(gotoCategory(missing));
+        EXPECT_EQ(category->FieldByName("Cat_Id")->AsInteger(), current);
+    }
+
+    makedb::CityManifest manifest;
+    makedb::WordLists words;
+    std::string error;
+    ASSERT_TRUE(makedb::CityManifest::load(CITY_MANIFEST, manifest, error)) << error;
+    ASSERT_TRUE(makedb::WordLists::load(WORDS_DIR, words, error)) << error;
+    const makedb::DirectoryPlan plan = makedb::DirectoryPlan::make(manifest, words);
+    ASSERT_GT(plan.rubrics.size(), 10u);
+    ASSERT_GT(plan.streets.size(), 10u);
+    rubrics->Open();
+    for (const std::string& rubric : plan.rubrics) {
+        rubrics->SetKey();
+        rubrics->FieldByName("Name")->SetAsString(rubric);
+        ASSERT_TRUE(rubrics->GotoKey()) << rubric;
+        EXPECT_EQ(rubrics->FieldByName("Name")->AsString(), rubric);
+    }
+
+    std::vector<std::string> names = plan.streets;
+    std::sort(names.begin(), names.end());
+    streets->Open();
+    streets->DisableControls();
+    for (const std::string& street : plan.streets)
+        for (std::size_t n = 1; n <= street.size(); ++n) {
+            const std::string prefix = street.substr(0, n);
+            streets->FindNearest({Variant(prefix)});
+            ASSERT_EQ(streets->FieldByName("Name")->AsString(), *std::lower_bound(names.begin(), names.end(), prefix))
+                << prefix;
+        }
+    streets->EnableControls();
 }
 
 TEST_F(SampleDatabaseTest, MissingDictionaryGivesAClearErrorWithNothingOpen) {

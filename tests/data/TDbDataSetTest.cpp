@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "CursorSuite.h"
+#include "ScratchTables.h"
 #include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
 #include "toolkit/TBlobField.h"
@@ -42,16 +43,9 @@ class TDbDataSetTest : public DataFixture {
 protected:
     // A table of the scratch dictionary, through the connection "DbConnection1".
     TDbTable* table(const AnsiString& name) {
-        if (connection == nullptr) {
-            connection = new TDbConnection(&owner);
-            connection->SetName("DbConnection1");
-            connection->SetConnectPath(path("test.vdd"));
-            connection->LoginPrompt = false;
-        }
-        auto* t = new TDbTable(&owner);
-        t->SetDatabaseName("DbConnection1");
-        t->SetTableName(name);
-        return t;
+        if (connection == nullptr)
+            connection = scratchConnection(owner, path("test.vdd"));
+        return scratchTable(owner, name);
     }
 
     TDbTable* open(const AnsiString& name) {

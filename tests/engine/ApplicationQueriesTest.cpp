@@ -3,11 +3,11 @@
 // Cyrillic case folding, Ё and the order of the NAME indexes.
 #include "SqlTestSupport.h"
 
-#include "support/ApplicationQueries.h"
+#include "app/QueryTexts.h"
 
 namespace {
 
-using namespace appsql;
+using namespace app::sql;
 
 class ApplicationQueriesTest : public SqlFixture {
 protected:

@@ -4,7 +4,7 @@
 // the upper() index.
 #include "SqlTestSupport.h"
 
-#include "support/ApplicationQueries.h"
+#include "app/QueryTexts.h"
 
 #include <string>
 #include <utility>
@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace appsql;
+using namespace app::sql;
 
 // The listing query as the program stores it, with the table read without any index, which
 // forces the sort.

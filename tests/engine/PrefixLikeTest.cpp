@@ -5,7 +5,7 @@
 
 #include "SqlTestSupport.h"
 
-#include "support/ApplicationQueries.h"
+#include "app/QueryTexts.h"
 
 #include <string>
 #include <vector>
@@ -139,19 +139,19 @@ const char* const kPatterns[] = {"%", "%%", "", "А%", "АВТО%", "АВТО%%"
 
 TEST_F(PrefixLikeQueryTest, FirmNameSearchReturnsTheRowsOfThePlainForm) {
     // "|| ''" leaves the pattern as it is and keeps the statement in its plain form.
-    const std::string plain = std::string(appsql::kShowPredpr).replace(std::string(appsql::kShowPredpr).find(":Name"), 5,
+    const std::string plain = std::string(app::sql::kShowPredpr).replace(std::string(app::sql::kShowPredpr).find(":Name"), 5,
                                                                         ":Name || ''");
     for (const char* pattern : kPatterns)
-        EXPECT_EQ(rows(appsql::kShowPredpr, pattern), rows(plain, pattern)) << pattern;
-    EXPECT_EQ(names(appsql::kShowPredpr, "АВТО%"), (std::vector<std::string>{"АВТО", "Авто", "Автомир", "автосервис"}));
-    EXPECT_EQ(names(appsql::kShowPredpr, "Я%"), (std::vector<std::string>{"Я", "Ябеда", "яблоко", "ЯЯ"}));
+        EXPECT_EQ(rows(app::sql::kShowPredpr, pattern), rows(plain, pattern)) << pattern;
+    EXPECT_EQ(names(app::sql::kShowPredpr, "АВТО%"), (std::vector<std::string>{"АВТО", "Авто", "Автомир", "автосервис"}));
+    EXPECT_EQ(names(app::sql::kShowPredpr, "Я%"), (std::vector<std::string>{"Я", "Ябеда", "яблоко", "ЯЯ"}));
 }
 
 TEST_F(PrefixLikeQueryTest, RubricSearchReturnsTheRowsOfThePlainForm) {
     const std::string plain =
-        std::string(appsql::kShowCat).replace(std::string(appsql::kShowCat).find(":Name"), 5, ":Name || ''");
+        std::string(app::sql::kShowCat).replace(std::string(app::sql::kShowCat).find(":Name"), 5, ":Name || ''");
     for (const char* pattern : kPatterns)
-        EXPECT_EQ(rows(appsql::kShowCat, pattern), rows(plain, pattern)) << pattern;
+        EXPECT_EQ(rows(app::sql::kShowCat, pattern), rows(plain, pattern)) << pattern;
 }
 
 } // namespace

@@ -231,35 +231,4 @@ TEST(DataMapMouseTest, PolygonFinishedRightAfterItsStartBecomesALine) {
     EXPECT_EQ(box.Corners[2], (mapi::WorldPoint{150, 130}));
 }
 
-// The text and note tools hand their object to the dialogs.
-struct DialogLog : mapi::MapEditDialogs {
-    std::vector<std::string> shown;
-    void ShowTextDialog(TDataMap& map, bool isNew) override {
-        shown.push_back(isNew ? "new text" : "text");
-        TKEXMapText text;
-        map.GetEditText(text);
-        text.Text.assign("ПЛОЩАДЬ");
-        map.SetEditText(text);
-        map.PostEditObject();
-    }
-    void ShowNoteDialog(TDataMap&) override { shown.push_back("note"); }
-};
-
-TEST(DataMapMouseTest, TextAndNoteToolsOpenTheirDialogsOnNewAndExistingObjects) {
-    MouseMap f;
-    DialogLog dialogs;
-    f.map->SetEditDialogs(&dialogs);
-    f.map->SetInstrument(iText);
-    f.click(mbLeft, 100, 100);
-    ASSERT_EQ(f.map->GetObjectCount(), 1); // stored once the dialog gave it a text
-    EXPECT_EQ(f.map->Model().Objects()[0].Text()->Anchor, (mapi::WorldPoint{100, 100}));
-    f.click(mbLeft, 102, 103);
-    EXPECT_EQ(f.map->GetObjectCount(), 1);
-    f.map->SetInstrument(iZametka);
-    f.click(mbLeft, 300, 200);
-    ASSERT_EQ(f.map->GetObjectCount(), 2);
-    EXPECT_EQ(f.map->Model().Objects()[1].Note()->Anchor, (mapi::WorldPoint{300, 200}));
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"new text", "text", "note"}));
-}
-
 } // namespace

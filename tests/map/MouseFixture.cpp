@@ -5,6 +5,7 @@
 #include "toolkit/TApplication.h"
 #include "toolkit/TMenuItem.h"
 #include "toolkit/TPopupMenu.h"
+#include "toolkit/WinApi.h"
 
 namespace mousefixture {
 
@@ -40,6 +41,7 @@ MouseMap::MouseMap() : form(std::make_unique<TForm>(nullptr)), map(new TDataMap(
 }
 
 MouseMap::~MouseMap() {
+    Application->OnMessage = nullptr;
     form.reset();
     Application->ProcessMessages();
     tk::setDialogPresenter(nullptr);
@@ -64,5 +66,22 @@ void MouseMap::drag(int x1, int y1, int x2, int y2, TShiftState shift) {
     run();
 }
 void MouseMap::run() { Application->ProcessMessages(); }
+
+void MouseMap::clickAnswering(int x, int y, std::function<TForm*()> dialog,
+                              std::function<void(TForm&)> answer) {
+    Application->OnMessage = [dialog, answer, done = false](TMsg&, bool&) mutable {
+        TForm* shown = dialog();
+        if (done || shown == nullptr || !shown->Visible())
+            return;
+        done = true;
+        answer(*shown);
+    };
+    press(mbLeft, x, y);
+    release(mbLeft, x, y);
+    // The modal form keeps input from the map's window; a posted message still reaches the hook.
+    PostMessage(map->Handle(), WM_USER, 0, 0);
+    run();
+    Application->OnMessage = nullptr;
+}
 
 } // namespace mousefixture

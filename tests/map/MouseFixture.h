@@ -3,6 +3,7 @@
 // test turns it on, and a dialog presenter that picks popup entries by name.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,9 @@ struct MouseMap {
     void drag(int x1, int y1, int x2, int y2, TShiftState shift = 0);
     // Runs the queued input.
     void run();
+    // A left click that opens a modal dialog: Answer runs once the form Dialog gives is shown,
+    // inside its modal loop, and queues the input that closes it.
+    void clickAnswering(int x, int y, std::function<TForm*()> dialog, std::function<void(TForm&)> answer);
 };
 
 } // namespace mousefixture

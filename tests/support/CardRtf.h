@@ -1,10 +1,13 @@
-// The rich-text pieces of a firm card as the program writes them, and a sample card made of them,
-// shared by the rich edit's tests, the card scene and the card loading benchmark.
+// The rich-text pieces of a firm card as the program writes them, a sample card made of them and
+// the loading of rich text into a rich edit, shared by the rich edits' tests, the card scene and the
+// card loading benchmark.
 #pragma once
 
 #include <string>
 
 #include "toolkit/AnsiString.h"
+#include "toolkit/TMemoryStream.h"
+#include "toolkit/TRichEdit.h"
 
 namespace testsupport {
 
@@ -39,6 +42,14 @@ inline std::string sampleCard() {
            cardMail("info@valdren.example") + cardAddress(tk::fromUtf8("Мира"), "7") + "\\cf1\\~-12 " +
            cardPhone("22-33-44") + cardPhone("8-(8452)22-33-45") + cardAddress(tk::fromUtf8("Набережная"), "15") +
            cardPhone("24-56-78") + "}";
+}
+
+// Loads rich text into the edit through its lines' stream, as the program loads a card.
+inline void loadCard(TRichEdit& edit, const std::string& rtf) {
+    TMemoryStream stream;
+    stream.WriteBuffer(rtf.data(), static_cast<int64_t>(rtf.size()));
+    stream.SetPosition(0);
+    edit.Lines()->LoadFromStream(stream);
 }
 
 } // namespace testsupport

@@ -25,8 +25,9 @@ namespace {
 
 const char* const kTitle = "Справочная система ВалдренИнфо";
 
-// A book "help/valinfo.chm" with a web link first and a page in its folder; the current directory
-// is the book's parent while the fixture lives, and any shell link is recorded.
+// A book "help/valinfo.chm" with a web link first and a page in its folder that links back to the
+// contents; the current directory is the book's parent while the fixture lives, and any shell link
+// is recorded.
 class HelpViewerTest : public ::testing::Test {
 protected:
     HelpViewerTest() : previousDir_(GetCurrentDir()) {
@@ -35,7 +36,8 @@ protected:
             << "<html><head><title>" << kTitle << "</title></head><body>"
             << "<a href=\"http://valdren.example/\">Сайт</a><p><a href=\"page2.html\">Дальше</a></body></html>";
         std::ofstream(dir_ / "help" / "valinfo" / "page2.html")
-            << "<html><head><title>Вторая</title></head><body><p>Вторая страница</p></body></html>";
+            << "<html><head><title>Вторая</title></head><body><p>Вторая страница</p>"
+            << "<p><a href=\"../valinfo.chm\">Содержание</a></body></html>";
         SetCurrentDir(dir_.path().string());
         tk::setShellOpener([this](const AnsiString& target) {
             opened.push_back(target);
@@ -126,8 +128,13 @@ TEST_F(HelpViewerTest, WebLinkGoesToTheShellAndBookLinkStaysInTheViewer) {
     clickAt(browser, 1);
     EXPECT_EQ(opened, std::vector<std::string>{"http://valdren.example/"});
     clickAt(browser, 6);
-    EXPECT_EQ(browser.toPlainText().toStdString(), "Вторая страница");
+    EXPECT_EQ(browser.toPlainText().toStdString(), "Вторая страница\nСодержание");
     EXPECT_EQ(opened.size(), 1u);
+    // Back on the first page, its links lead into the book's folder again.
+    clickAt(browser, 17);
+    EXPECT_TRUE(browser.toPlainText().toStdString().starts_with("Сайт"));
+    clickAt(browser, 6);
+    EXPECT_EQ(browser.toPlainText().toStdString(), "Вторая страница\nСодержание");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// The application object: exception reporting, message box, colour and login dialogs.
+// The application object: exception reporting, message box, colour and login dialogs, and the
+// main form it keeps.
 #include "toolkit/TApplication.h"
 
 #include <stdexcept>
@@ -9,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 #include "toolkit/DataSetUiHooks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/TColorDialog.h"
@@ -151,6 +152,21 @@ TEST(TApplicationTest, WithoutAScreenQuestionsGetTheAnswerThatChangesNothing) {
     EXPECT_FALSE(LoginDialog("mapdata", user, password));
     TColorDialog dialog(nullptr);
     EXPECT_FALSE(dialog.Execute());
+}
+
+TEST(TApplicationTest, FreedMainFormIsForgottenAndTheNextFormTakesItsPlace) {
+    Application->DestroyComponents(); // forms other tests of this process left behind
+    TForm* first = nullptr;
+    Application->CreateForm(first);
+    ASSERT_EQ(Application->MainForm(), first);
+    delete first;
+    EXPECT_EQ(Application->MainForm(), nullptr);
+
+    TForm* second = nullptr;
+    Application->CreateForm(second);
+    EXPECT_EQ(Application->MainForm(), second);
+    Application->DestroyComponents();
+    EXPECT_EQ(Application->MainForm(), nullptr);
 }
 
 } // namespace

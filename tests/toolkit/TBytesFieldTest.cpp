@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 
 namespace {
 

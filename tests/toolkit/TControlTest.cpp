@@ -210,6 +210,21 @@ TEST(TControlTest, ToolTipShowsTheShortHintOnlyWithShowHint) {
     EXPECT_EQ(f.panel->peer().widget()->toolTip(), "Zoom");
 }
 
+TEST(TControlTest, ParentShowHintFollowsTheParentUntilShowHintIsSet) {
+    Fixture f;
+    auto* child = new TWinControl(f.form.get());
+    child->SetParent(f.panel);
+    child->SetHint("Find");
+    EXPECT_TRUE(child->ParentShowHint());
+    f.form->SetShowHint(true);
+    EXPECT_TRUE(child->ShowHint());
+    EXPECT_EQ(child->peer().widget()->toolTip(), "Find") << "through the panel, which follows the form";
+    child->SetShowHint(false);
+    EXPECT_FALSE(child->ParentShowHint());
+    f.form->SetShowHint(true);
+    EXPECT_TRUE(child->peer().widget()->toolTip().isEmpty());
+}
+
 TEST(TControlTest, SetFontReachesTheWidget) {
     Fixture f;
     TFont font;

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 #include "RecordingDataLink.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
@@ -159,6 +159,33 @@ TEST_F(TDataLinkTest, LinkLeavesItsSourceWhenFreed) {
     EXPECT_EQ(data.BufferCount(), 1);
     data.Next();
     EXPECT_EQ(id(), 2);
+}
+
+TEST_F(TDataLinkTest, ShrinkingWhileControlsAreDisabledKeepsEveryWindowInsideTheBuffers) {
+    RecordingDataLink grid;
+    grid.SetBufferCount(10);
+    RecordingDataLink strip;
+    strip.SetBufferCount(3);
+    grid.SetDataSource(&source);
+    strip.SetDataSource(&source);
+    data.Open();
+    data.DisableControls();
+    data.MoveBy(9); // the end of the grid's window; the strip has not heard of it
+    grid.SetBufferCount(3);
+    data.MoveBy(-2);
+    data.EnableControls();
+    ASSERT_EQ(id(), 8);
+    const int current = strip.ActiveRecord();
+    ASSERT_EQ(strip.RecordCount(), 3);
+    for (int row = 0; row < strip.RecordCount(); ++row) {
+        strip.SetActiveRecord(row);
+        EXPECT_EQ(id(), 8 + row) << "the buffers hold records 8 to 10";
+    }
+    strip.SetActiveRecord(current);
+    EXPECT_EQ(id(), 8);
+    strip.SetActiveRecord(-1);
+    strip.SetActiveRecord(strip.RecordCount());
+    EXPECT_EQ(id(), 8) << "a row outside the window moves nothing";
 }
 
 } // namespace

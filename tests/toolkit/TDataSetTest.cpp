@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 #include "RecordingDataLink.h"
 #include "toolkit/EAbort.h"
 #include "toolkit/TDataSource.h"

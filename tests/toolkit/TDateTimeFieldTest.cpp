@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 #include "toolkit/TDateTime.h"
 
 namespace {

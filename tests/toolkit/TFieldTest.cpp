@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 #include "RecordingDataLink.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TIntegerField.h"

@@ -60,11 +60,13 @@ TEST_F(TIniFileTest, EveryTruncationReadsAPrefixOrTheDefault) {
     }
 }
 
-TEST_F(TIniFileTest, MissingFileSectionOrKeyGivesTheDefault) {
+TEST_F(TIniFileTest, MissingOrUnreadableFileSectionOrKeyGivesTheDefault) {
     TIniFile missing((dir_ / "none.ini").string());
     EXPECT_EQ(missing.ReadString("Navigation", "WeelDownDecreasesScale", "1"), "1");
     EXPECT_TRUE(missing.ReadBool("Navigation", "WeelDownDecreasesScale", true));
     EXPECT_FALSE(missing.SectionExists("Navigation"));
+    std::filesystem::create_directory(dir_ / "folder.ini");
+    EXPECT_EQ(TIniFile((dir_ / "folder.ini").string()).ReadString("Navigation", "WeelDownDecreasesScale", "1"), "1");
     write("[Navigation]\r\nOther=1\r\n");
     TIniFile ini(name());
     EXPECT_EQ(ini.ReadInteger("Navigation", "WeelDownDecreasesScale", 7), 7);

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryDataSet.h"
+#include "support/MemoryDataSet.h"
 #include "toolkit/DatabaseError.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"

@@ -20,7 +20,6 @@
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
-#include "toolkit/TMemoryStream.h"
 #include "toolkit/TScreen.h"
 #include "toolkit/WinApi.h"
 
@@ -66,10 +65,7 @@ struct Fixture {
         edit->SetBounds(0, 0, 400, 200);
         edit->SetReadOnly(true);
         edit->SetWordWrap(true);
-        TMemoryStream stream;
-        stream.WriteBuffer(kCard.data(), static_cast<int64_t>(kCard.size()));
-        stream.SetPosition(0);
-        edit->Lines()->LoadFromStream(stream);
+        testsupport::loadCard(*edit, kCard);
         form->Show();
         Application->ProcessMessages();
     }
@@ -371,10 +367,7 @@ TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
     inputs.push_back("{\\rtf1{\\fonttbl{\\f1\\fcharset2 S;}}\\f1\\fs99999 (+\\'fe\\fs0 x}");
     inputs.push_back("{\\rtf1{\\colortbl;\\red300;}{\\fonttbl{\\f-5 x;}}\\f-5\\cf1 a\\\\\\{\\}}");
     for (const std::string& input : inputs) {
-        TMemoryStream stream;
-        stream.WriteBuffer(input.data(), static_cast<int64_t>(input.size()));
-        stream.SetPosition(0);
-        edit.Lines()->LoadFromStream(stream);
+        testsupport::loadCard(edit, input);
         EXPECT_GE(edit.Lines()->Count(), 0);
     }
     // Escaped backslashes and braces are text.

@@ -1,17 +1,26 @@
 // Draws every picture and encodes it in the form its reader expects: icons as 8-bit BMPs inside
-// the icon library stream, cursors as cursor files, bitmaps as BMP files.
+// the icon library stream, cursors as cursor files, bitmaps and banners as BMP files, the splash
+// picture as a JPEG file.
 #include "makepictures/PictureSet.h"
 
+#include "makepictures/BannerPainter.h"
 #include "makepictures/CursorFile.h"
 #include "makepictures/CursorPainter.h"
+#include "makepictures/Drawing.h"
 #include "makepictures/GlyphPainter.h"
 #include "makepictures/IconLibraryStream.h"
 #include "makepictures/IconPainter.h"
 #include "makepictures/IndexedBmp.h"
+#include "makepictures/JpegFile.h"
+#include "makepictures/SplashPainter.h"
+#include "makepictures/ToolBarGlyphs.h"
 #include "toolkit/TMemoryStream.h"
 
 namespace pictures {
 namespace {
+
+// High enough that the splash's text keeps clean edges.
+constexpr int kSplashQuality = 92;
 
 std::string bmpFile(const TBitmap& bitmap) {
     TMemoryStream stream;
@@ -22,6 +31,7 @@ std::string bmpFile(const TBitmap& bitmap) {
 } // namespace
 
 std::vector<ResourceFile> builtInPictures() {
+    const SmoothText smooth;
     std::vector<ResourceFile> files;
 
     std::vector<LibraryIcon> icons;
@@ -50,6 +60,21 @@ std::vector<ResourceFile> builtInPictures() {
         paintSpinGlyph(glyph, up);
         files.push_back({up ? "BITMAP/KEXSPINUP.bmp" : "BITMAP/KEXSPINDOWN.bmp", bmpFile(glyph)});
     }
+    const auto glyphs = toolGlyphs();
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        TBitmap glyph;
+        paintToolGlyph(static_cast<int>(i), glyph);
+        files.push_back({std::string("BITMAP/") + glyphs[i].name + ".bmp", bmpFile(glyph)});
+    }
+
+    for (int number = 1; number <= kBannerCount; ++number) {
+        TBitmap banner;
+        paintBanner(number, banner);
+        files.push_back({"RCDATA/" + std::to_string(number) + ".bmp", bmpFile(banner)});
+    }
+    TBitmap splash;
+    paintSplash(splash);
+    files.push_back({"RCDATA/111.jpg", jpegFile(splash, kSplashQuality)});
     return files;
 }
 

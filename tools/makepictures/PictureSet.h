@@ -1,5 +1,7 @@
 // Every built-in picture as the resource file it is bundled from: the icon library
-// "ICONLIB/ICON", the map's cursors "CURSOR/<name>" and the bitmaps "BITMAP/<name>".
+// "ICONLIB/ICON", the map's cursors "CURSOR/<name>", the bitmaps "BITMAP/<name>" (the map's and
+// the tool bar's), the banners "RCDATA/1" to "RCDATA/3" and the splash picture "RCDATA/111".
+// Text needs the toolkit's application object to exist.
 #pragma once
 
 #include <string>

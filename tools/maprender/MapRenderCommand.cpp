@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/MapSettings.h"
 #include "map/TDataMap.h"
 #include "map/TSmallPreView.h"
 #include "maprender/PngFile.h"
-#include "maprender/ViewerSettings.h"
 #include "toolkit/AnsiString.h"
 #include "toolkit/Exception.h"
 #include "toolkit/TMemoryStream.h"
@@ -117,7 +117,7 @@ int render(const RenderRequest& request) {
     }
     TDataMap map(nullptr);
     map.SetBounds(0, 0, request.width, request.height);
-    applyViewerSettings(map);
+    app::applyMapSettings(map);
     map.SetUseIndex(request.useIndex);
     map.SetBackgroundColor(request.background);
     map.LoadFromStream(stream);

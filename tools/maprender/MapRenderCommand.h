@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramSettings.h"
 #include "toolkit/TColor.h"
 
 namespace maprender {
@@ -32,7 +33,8 @@ struct RenderRequest {
     std::optional<int> scale;
     std::optional<float> x;
     std::optional<float> y;
-    TColor background = 0x00008000;
+    // The main window's map background when the settings file sets none.
+    TColor background = app::ProgramSettings{}.backgroundColor;
     bool useIndex = false;
     bool preview = false;
     // UTF-8, as typed.

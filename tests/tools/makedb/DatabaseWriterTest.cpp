@@ -8,7 +8,7 @@
 #include "makedb/MapCategoryPatch.h"
 
 #include "engine/CeEngine.h"
-#include "support/ApplicationQueries.h"
+#include "app/QueryTexts.h"
 
 #include "base/CodePage.h"
 
@@ -223,13 +223,13 @@ TEST_F(DatabaseWriterTest, ProgramQueriesFindTheDirectory) {
         EXPECT_EQ(CeCloseSQLStatement(statement), 0u);
         return names;
     };
-    const std::vector<std::string> rubrics = query(appsql::kShowCat, {base::utf8ToCp1251("%АВТО%")});
+    const std::vector<std::string> rubrics = query(app::sql::kShowCat, {base::utf8ToCp1251("%АВТО%")});
     for (const char* name : {"Автосервис", "Автозапчасти", "Автостоянки"})
         EXPECT_NE(std::find(rubrics.begin(), rubrics.end(), base::utf8ToCp1251(name)), rubrics.end()) << name;
     EXPECT_TRUE(std::is_sorted(rubrics.begin(), rubrics.end()));
 
     for (const char* letter : {"Б", "Я", "7"}) {
-        const std::vector<std::string> firms = query(appsql::kShowPredpr, {base::utf8ToCp1251(letter) + "%"});
+        const std::vector<std::string> firms = query(app::sql::kShowPredpr, {base::utf8ToCp1251(letter) + "%"});
         EXPECT_FALSE(firms.empty()) << letter;
         for (const std::string& firm : firms)
             EXPECT_EQ(firm.substr(0, 1), base::utf8ToCp1251(letter));
@@ -240,7 +240,7 @@ TEST_F(DatabaseWriterTest, ProgramQueriesFindTheDirectory) {
     forEachRecord(branch, [&] { withFirms.insert({text(branch, "Street"), text(branch, "House")}); });
     EXPECT_EQ(CeCloseTable(branch), 0u);
     const auto& [street, house] = *withFirms.begin();
-    EXPECT_FALSE(query(appsql::kObjInfo, {street, house}).empty()) << street << " " << house;
+    EXPECT_FALSE(query(app::sql::kObjInfo, {street, house}).empty()) << street << " " << house;
 }
 
 TEST(DatabaseWriterFailureTest, FailedBuildLeavesNoFile) {

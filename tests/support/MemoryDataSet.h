@@ -2,17 +2,22 @@
 // as a database descendant would be: the suites of the dataset model drive it. Each row has an id
 // that serves as its bookmark; the cursor is an index into the rows (-1 before the first, the row
 // count after the last). Calls to the cursor operations are logged for the order-of-calls tests.
+// Memo, blob and graphic contents live beside the rows, by record number and field name.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/DatabaseError.h"
 #include "toolkit/TDataSet.h"
 #include "toolkit/TField.h"
+#include "toolkit/TMemoryStream.h"
 
 namespace tktest {
 
@@ -121,6 +126,16 @@ public:
     }
     bool BookmarkValid(const TBookmark& bookmark) override { return Active() && !bookmark.empty() && indexOf(idOf(bookmark.data())) >= 0; }
 
+    // The current record's blob; a write stream stores its bytes when freed.
+    std::unique_ptr<TStream> CreateBlobStream(TField* field, TBlobStreamMode mode) override {
+        const BlobKey key{RecNo(), field->FieldName()};
+        auto stream = std::make_unique<BlobStream>(*this, field, key, mode != bmRead);
+        if (mode != bmWrite)
+            stream->WriteBuffer(blobs_[key].data(), std::int64_t(blobs_[key].size()));
+        stream->SetPosition(0);
+        return stream;
+    }
+
 protected:
     char* AllocRecordBuffer() override { return new char[std::size_t(bufferSize())](); }
     void FreeRecordBuffer(char*& buffer) override {
@@ -228,6 +243,24 @@ protected:
     void ClearCalcFields(char* buffer) override { std::memset(buffer + dataSize_, 0, std::size_t(CalcFieldsSize())); }
 
 private:
+    using BlobKey = std::pair<int, AnsiString>;
+    struct BlobStream : TMemoryStream {
+        BlobStream(MemoryDataSet& owner, TField* field, BlobKey key, bool writes)
+            : owner(owner), field(field), key(std::move(key)), writes(writes) {}
+        ~BlobStream() override {
+            if (!writes)
+                return;
+            owner.blobs_[key].assign(Memory(), std::size_t(Size()));
+            const char notEmpty = Size() > 0;
+            owner.SetFieldData(field, notEmpty ? &notEmpty : nullptr);
+        }
+        MemoryDataSet& owner;
+        TField* field;
+        BlobKey key;
+        bool writes;
+    };
+
+    static bool isBlobType(TFieldType type) { return type == ftMemo || type == ftBlob || type == ftGraphic || type == ftFmtMemo; }
     static int slotSize(const MemoryFieldDef& def) {
         switch (def.type) {
         case ftString:
@@ -294,6 +327,10 @@ private:
     void storeValue(Row& row, std::size_t index, const Variant& v) {
         char* slot = row.data.data() + offsets_[index];
         slot[0] = 1;
+        if (isBlobType(defs_[index].type)) {
+            blobs_[BlobKey{int(rows_.size()) + 1, defs_[index].name}] = v.AsString();
+            return;
+        }
         switch (defs_[index].type) {
         case ftString: {
             const AnsiString s = v.AsString().substr(0, std::size_t(defs_[index].size));
@@ -329,6 +366,7 @@ private:
     std::vector<int> offsets_;
     std::vector<Row> rows_;
     std::vector<std::string> log_;
+    std::map<BlobKey, std::string> blobs_;
     int dataSize_ = 0;
     int pos_ = -1;
     int failPosts_ = 0;

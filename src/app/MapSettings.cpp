@@ -1,11 +1,13 @@
-// The main window's map layout, applied as a stored form would apply it after construction.
-#include "maprender/ViewerSettings.h"
+// The main window's map settings, applied as the window's layout applies them right after the map
+// is constructed: nothing is drawn yet, so the options change with their change notice held.
+#include "app/MapSettings.h"
 
+#include "map/TDataMap.h"
 #include "toolkit/AnsiString.h"
 
-namespace maprender {
+namespace app {
 
-void applyViewerSettings(TDataMap& map) {
+void applyMapSettings(TDataMap& map) {
     map.SetNameMap(tk::fromUtf8("Валдрен"));
     map.SetScale(100);
     map.SetMashtab(1644);
@@ -39,7 +41,6 @@ void applyViewerSettings(TDataMap& map) {
     options.SetZoneScroll(20);
     options.SetMinScaleAddress(200);
     options.SetNotify(true);
-    map.SetBackgroundColor(kViewerBackground);
 }
 
-} // namespace maprender
+} // namespace app

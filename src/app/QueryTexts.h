@@ -1,8 +1,9 @@
-// The SQL text of the program's seven queries, exactly as the program stores it (lines joined by
-// line breaks), for the suites and benchmarks that run them.
+// The SQL text of the program's seven queries, exactly as the main window stores it (lines joined
+// by line breaks). Free of every other header, so that the engine's suites and benchmarks run the
+// very texts the program runs.
 #pragma once
 
-namespace appsql {
+namespace app::sql {
 
 inline constexpr const char* kShowCat = "select Topic_Id, Name\r\nfrom Topic\r\nwhere Upper(Name) LIKE :Name\r\norder by name";
 inline constexpr const char* kShowPredpr =
@@ -19,4 +20,4 @@ inline constexpr const char* kObjInfo =
     "select O.*\r\nfrom Office O \r\nwhere O.Office_Id IN \r\n (select B.Office_Id \r\n  from Branch B \r\n"
     "  where UPPER(B.Street)=:Street and \r\n     UPPER(B.House)=:House)\r\norder by O.Name";
 
-} // namespace appsql
+} // namespace app::sql

@@ -1,0 +1,272 @@
+// The editing life of a dataset: every engine type round-trips through insert, post and reopen
+// in both table families; edit, cancel, delete; Cyrillic text on ANSI and OEM tables; blobs;
+// defaults; posts that the engine refuses; record locks.
+#include <cstring>
+
+#include "DataFixture.h"
+#include "ScratchTables.h"
+#include "base/CodePage.h"
+#include "data/TDbTableOptions.h"
+#include "toolkit/TField.h"
+
+namespace {
+
+class EditingTest : public DataFixture {
+protected:
+
+    // A table of the scratch dictionary "test.vdd" (made by the caller).
+    TDbTable* dictionaryTable(const AnsiString& name, bool open = true) {
+        if (connection == nullptr)
+            connection = datatest::scratchConnection(owner, path("test.vdd"));
+        TDbTable* t = datatest::scratchTable(owner, name);
+        if (open)
+            t->Open();
+        return t;
+    }
+
+    // A free table "F" of the DBF family in the test's folder.
+    TDbTable* freeTable() {
+        auto* t = new TDbTable(&owner);
+        t->SetDatabaseName(temp.path().string());
+        t->SetTableName("F");
+        t->SetTableType(ttDbCDX);
+        t->Open();
+        return t;
+    }
+
+    static std::string column(TDbTable& t, const char* field) {
+        std::string values;
+        for (t.First(); !t.Eof(); t.Next())
+            values += t.FieldByName(field)->AsString() + ";";
+        return values;
+    }
+
+    TDbConnection* connection = nullptr;
+};
+
+struct TypeValue {
+    const char* column;
+    const char* text; // as the field shows it
+};
+
+// Inserts a row with the values and a row of nulls, reopens, and reads both back.
+void roundTrip(TDbTable& t, const std::vector<TypeValue>& values) {
+    t.Insert();
+    for (const TypeValue& v : values)
+        t.FieldByName(v.column)->SetAsString(v.text);
+    t.Post();
+    t.Append();
+    for (const TypeValue& v : values)
+        t.FieldByName(v.column)->Clear();
+    t.Post();
+    t.Close();
+    t.Open();
+    ASSERT_EQ(t.RecordCount(), 2);
+    for (const TypeValue& v : values)
+        EXPECT_EQ(t.FieldByName(v.column)->AsString(), v.text) << v.column;
+    t.Next();
+    for (const TypeValue& v : values)
+        EXPECT_TRUE(t.FieldByName(v.column)->IsNull()) << v.column << " of the null row";
+}
+
+TEST_F(EditingTest, EveryEngineTypeRoundTripsInBothFamilies) {
+    dictionary({"CREATE TABLE V (L LOGICAL, N NUMERIC(8,2), NS NUMERIC(4,0), D DATE, S CHAR(6), M MEMO,"
+                " BI BINARY, IM IMAGE, V VARCHAR(20), CD COMPACTDATE, DB DOUBLE, I INTEGER, SI SHORTINT, T TIME,"
+                " TS TIMESTAMP, R RAW(3), CU CURDOUBLE)"});
+    roundTrip(*dictionaryTable("V"), {{"L", "True"},
+                                      {"N", "12345,68"},
+                                      {"NS", "-12"},
+                                      {"D", "01.03.2024"},
+                                      {"S", "text"},
+                                      {"M", "memo"},
+                                      {"BI", "\x01\x00\x02"},
+                                      {"IM", "img"},
+                                      {"V", "varchar"},
+                                      {"CD", "31.12.1999"},
+                                      {"DB", "2,25"},
+                                      {"I", "-7"},
+                                      {"SI", "300"},
+                                      {"T", "2:17:30"},
+                                      {"TS", "01.03.2024 2:17:30"},
+                                      {"R", "abc"},
+                                      {"CU", "9,5"}});
+    directory({"CREATE TABLE F (L LOGICAL, N NUMERIC(6,1), D DATE, S CHAR(6), M MEMO, BI BINARY, IM IMAGE)"}, 2);
+    roundTrip(*freeTable(), {{"L", "False"},
+                             {"N", "-123,5"},
+                             {"D", "29.02.2000"},
+                             {"S", "dbf"},
+                             {"M", "memo"},
+                             {"BI", "\x01\x00\x02"},
+                             {"IM", "img"}});
+}
+
+TEST_F(EditingTest, EditCancelAndDeleteKeepTheTableTrue) {
+    dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))"});
+    TDbTable* t = dictionaryTable("T");
+    t->Insert();
+    t->Cancel();
+    EXPECT_TRUE(t->IsEmpty()) << "an insert into an empty table has no row to go back to";
+    for (int id = 1; id <= 3; ++id) {
+        t->Append();
+        t->FieldByName("ID")->SetAsInteger(id);
+        t->FieldByName("NAME")->SetAsString("n" + std::to_string(id));
+        t->Post();
+    }
+    t->First();
+    t->Next();
+    t->Edit();
+    t->FieldByName("NAME")->SetAsString("changed");
+    t->Cancel();
+    EXPECT_EQ(t->FieldByName("NAME")->AsString(), "n2");
+    t->Edit();
+    t->FieldByName("NAME")->SetAsString("");
+    t->Post();
+    EXPECT_TRUE(t->FieldByName("NAME")->IsNull()) << "an emptied text is stored empty, not as zero bytes";
+    t->Insert();
+    t->Cancel();
+    EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 2) << "back to the row that was current";
+    t->Append();
+    t->Cancel();
+    EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 3) << "cancel of an insert at the end lands on the last row";
+    t->First();
+    t->Delete();
+    EXPECT_EQ(column(*t, "ID"), "2;3;");
+    t->Close();
+    t->Open();
+    EXPECT_EQ(column(*t, "NAME"), ";n3;");
+}
+
+TEST_F(EditingTest, CyrillicTextIsStoredAsTypedOnAnsiAndOemTables) {
+    dictionary({"CREATE TABLE T (NAME CHAR(12))"});
+    const AnsiString text = base::utf8ToCp1251("Ёлки-Палки");
+    for (TDbCharTypes charType : {TDbCharTypes::ANSI, TDbCharTypes::OEM}) {
+        TDbTable* t = dictionaryTable("T", false);
+        t->DbTableOptions()->SetDbCharType(charType);
+        t->Open();
+        t->Append();
+        t->FieldByName("NAME")->SetAsString(text);
+        t->Post();
+        t->Close();
+        t->Open();
+        t->Last();
+        EXPECT_EQ(t->FieldByName("NAME")->AsString(), text);
+    }
+    TDbTable* ansi = dictionaryTable("T");
+    EXPECT_EQ(column(*ansi, "NAME"), text + ";" + text + ";") << "both read alike on an ANSI table";
+}
+
+TEST_F(EditingTest, BlobsAreWrittenThroughStreamsAndAFreshRowHasNone) {
+    dictionary({"CREATE TABLE B (ID INTEGER, NOTE MEMO, DATA BINARY)"});
+    TDbTable* t = dictionaryTable("B");
+    t->Append();
+    t->FieldByName("ID")->SetAsInteger(1);
+    t->FieldByName("NOTE")->SetAsString("first note");
+    t->FieldByName("DATA")->SetAsString(AnsiString("\x00\xFF\x10", 3));
+    t->Post();
+    t->Append();
+    EXPECT_TRUE(t->FieldByName("NOTE")->IsNull()) << "a new row under a row with a blob";
+    EXPECT_EQ(t->FieldByName("NOTE")->AsString(), "");
+    t->Cancel();
+    t->Edit();
+    t->FieldByName("NOTE")->SetAsString("");
+    t->Post();
+    t->Close();
+    t->Open();
+    EXPECT_TRUE(t->FieldByName("NOTE")->IsNull()) << "truncated to 0 bytes";
+    EXPECT_EQ(t->FieldByName("DATA")->AsString(), AnsiString("\x00\xFF\x10", 3));
+}
+
+TEST_F(EditingTest, DefaultsFillANewRowAndABadOneRefusesTheInsert) {
+    dictionary({"CREATE TABLE T (ID INTEGER, S CHAR(5), Q CHAR(5), SI SHORTINT)"});
+    TDbTable* t = dictionaryTable("T");
+    t->Append();
+    t->FieldByName("ID")->SetAsInteger(7);
+    t->Post();
+    t->Close();
+    auto field = [&](const char* name) { return t->FieldByName(name); };
+    t->Open();
+    field("S")->SetDefaultExpression(" 'ABC' ");
+    field("Q")->SetDefaultExpression("ABC");
+    t->Insert();
+    EXPECT_EQ(field("S")->AsString(), "ABC");
+    EXPECT_TRUE(field("Q")->IsNull());
+    t->Cancel();
+    field("SI")->SetDefaultExpression("-32768");
+    try {
+        t->Insert();
+        FAIL();
+    } catch (const EDbEngineError& e) {
+        EXPECT_EQ(e.ErrorCode, 0);
+        EXPECT_NE(std::string(e.what()).find("Error setting default field value. (SI)\r\nNumeric out of range:-32768"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(t->State(), dsBrowse);
+    EXPECT_EQ(field("ID")->AsInteger(), 7);
+}
+
+TEST_F(EditingTest, APostTheEngineRefusesLeavesTheTableAsItWas) {
+    dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE UNIQUE INDEX ID ON T (ID)"});
+    TDbTable* t = dictionaryTable("T");
+    for (int id : {1, 2}) {
+        t->Append();
+        t->FieldByName("ID")->SetAsInteger(id);
+        t->Post();
+    }
+    t->Append();
+    t->FieldByName("ID")->SetAsInteger(1);
+    EXPECT_THROW(t->Post(), EDbEngineError);
+    EXPECT_EQ(t->RecordCount(), 2);
+    t->FieldByName("ID")->SetAsInteger(3);
+    t->Post();
+    EXPECT_EQ(column(*t, "ID"), "1;2;3;") << "the retried post appends once";
+    t->Append();
+    t->FieldByName("ID")->SetAsInteger(2);
+    EXPECT_THROW(t->Post(), EDbEngineError);
+    t->Cancel();
+    EXPECT_EQ(column(*t, "ID"), "1;2;3;");
+
+    TDbTable* other = dictionaryTable("T");
+    t->First();
+    t->Edit();
+    t->FieldByName("ID")->SetAsInteger(2);
+    EXPECT_THROW(t->Post(), EDbEngineError);
+    EXPECT_THROW(other->Edit(), EDbEngineError) << "the failed post keeps the lock";
+    t->Cancel();
+    other->Edit();
+    other->FieldByName("NAME")->SetAsString("other");
+    other->Post();
+    EXPECT_EQ(column(*t, "ID"), "1;2;3;");
+}
+
+TEST_F(EditingTest, LockedRecordsAndViewsRefuseEdit) {
+    const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER)"});
+    ASSERT_EQ(CeDDAddView(c, "W", "", "select ID from T"), 0u);
+    TDbTable* t = dictionaryTable("T");
+    t->Append();
+    t->FieldByName("ID")->SetAsInteger(1);
+    t->Post();
+    TDbTable* other = dictionaryTable("T");
+    other->SetName("Other");
+    t->Edit();
+    try {
+        other->Edit();
+        FAIL();
+    } catch (const EDbEngineError& e) {
+        EXPECT_EQ(e.ErrorCode, 5035);
+        EXPECT_EQ(std::string(e.what()).rfind("Other: ", 0), 0u) << e.what();
+    }
+    t->Post();
+    other->Edit();
+    other->Cancel();
+    TDbTable* view = dictionaryTable("W");
+    try {
+        view->Edit();
+        FAIL();
+    } catch (const EDbEngineError& e) {
+        EXPECT_EQ(e.ErrorCode, 5064);
+        EXPECT_NE(std::string(e.what()).find("Static VIEWs can not be updated."), std::string::npos);
+    }
+}
+
+} // namespace

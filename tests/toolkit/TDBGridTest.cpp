@@ -1,0 +1,329 @@
+// The data grid over the in-memory dataset of 1,000 records on a shown form: buffers and
+// scrolling, mouse, repaints, columns, indicator, editing, appending, bookmarks, highlighting
+// and object fields.
+#include "toolkit/TDBGrid.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/MemoryDataSet.h"
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TADTField.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TBookmarkList.h"
+#include "toolkit/TColumn.h"
+#include "toolkit/TDBGridColumns.h"
+#include "toolkit/TDataSource.h"
+#include "toolkit/TForm.h"
+#include "toolkit/TGridDataLink.h"
+#include "toolkit/TInplaceEdit.h"
+#include "toolkit/TIntegerField.h"
+#include "toolkit/TStringField.h"
+
+namespace {
+
+using tktest::MemoryDataSet;
+
+// Records the record each data cell drew (its Id) with the brush it was given, and counts paints.
+class TProbeDBGrid : public TDBGrid {
+public:
+    using TDBGrid::TDBGrid;
+    struct Drawn {
+        int dataRow;
+        int id;
+        TColor brush;
+    };
+    std::vector<Drawn> drawn;
+    int paints = 0;
+
+    std::vector<int> ids() const {
+        std::vector<int> out;
+        for (const Drawn& d : drawn)
+            out.push_back(d.id);
+        return out;
+    }
+
+protected:
+    void Paint() override {
+        ++paints;
+        TDBGrid::Paint();
+    }
+    void DrawColumnCell(const TRect& Rect, int DataCol, TColumn* Column, TGridDrawState State) override {
+        if (DataCol == 0)
+            drawn.push_back({(Rect.Top - CellRect(1, FixedRows()).Top) / (DefaultRowHeight() + 1),
+                             DataSource()->DataSet()->FieldByName("Id")->AsInteger(), Canvas()->Brush()->Color()});
+        TDBGrid::DrawColumnCell(Rect, DataCol, Column, State);
+    }
+};
+
+class TDBGridTest : public testing::Test {
+protected:
+    TDBGridTest() {
+        for (int i = 1; i <= 1000; ++i)
+            data.addRow({Variant(i), Variant("Name " + std::to_string(i))});
+        source.SetDataSet(&data);
+        form->SetBounds(0, 0, 500, 400);
+        grid->SetParent(form.get());
+        grid->SetBounds(0, 0, 300, 10 * 25 + 2); // a title row and 9 data rows of 24 + lines
+        grid->SetDataSource(&source);
+        data.Open();
+        form->Show();
+        pump();
+    }
+    void pump() { Application->ProcessMessages(); }
+    int id() const { return data.FieldByName("Id")->AsInteger(); }
+    TPoint centreOfDataRow(int dataRow, int col = 1) const {
+        const TRect r = grid->CellRect(col, grid->FixedRows() + dataRow);
+        return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    }
+    void repaint() {
+        grid->drawn.clear();
+        grid->InvalidateGrid();
+        pump();
+    }
+
+    TComponent owner{nullptr};
+    MemoryDataSet data{&owner, {{"Id", ftInteger}, {"Name", ftString, 20}}};
+    TDataSource source{&owner};
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TProbeDBGrid* grid = new TProbeDBGrid(form.get());
+};
+
+TEST_F(TDBGridTest, TheLinkHoldsTheVisibleRowsAndDownScrollsOneRecord) {
+    EXPECT_EQ(grid->DataLink()->BufferCount(), 9);
+    EXPECT_EQ(grid->VisibleRowCount(), 9);
+    int scrolls = 0;
+    data.AfterScroll = [&](TDataSet*) { ++scrolls; };
+    data.MoveBy(8);
+    scrolls = 0;
+    grid->SetFocus();
+    tk::input::key(*form, VK_DOWN);
+    pump();
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_EQ(id(), 10);
+    repaint();
+    EXPECT_EQ(grid->ids(), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(grid->Row(), grid->FixedRows() + 8);
+    const TPoint p = centreOfDataRow(4);
+    tk::input::wheel(*grid, -120, p.X, p.Y);
+    pump();
+    EXPECT_EQ(id(), 11) << "a notch of the wheel moves one record";
+}
+
+TEST_F(TDBGridTest, AClickOnARowMovesTheDatasetByTheDifference) {
+    data.MoveBy(4);
+    const TPoint p = centreOfDataRow(2);
+    tk::input::click(*grid, p.X, p.Y);
+    pump();
+    EXPECT_EQ(id(), 3);
+    EXPECT_EQ(grid->DataLink()->ActiveRecord(), 2);
+}
+
+TEST_F(TDBGridTest, DisabledControlsRepaintOnceAndAClosedDatasetLeavesTheGridEmpty) {
+    const int paints = grid->paints;
+    data.DisableControls();
+    for (int i = 0; i < 100; ++i)
+        data.Next();
+    data.EnableControls();
+    pump();
+    EXPECT_EQ(grid->paints, paints + 1);
+    EXPECT_EQ(id(), 101);
+    data.Close();
+    repaint();
+    EXPECT_TRUE(grid->drawn.empty());
+    EXPECT_EQ(grid->Columns()->Count(), 0);
+}
+
+TEST_F(TDBGridTest, DefaultColumnsFollowTheFieldsAndCustomisedOnesSurviveReopening) {
+    ASSERT_EQ(grid->Columns()->Count(), 2);
+    data.FieldByName("Id")->SetVisible(false);
+    EXPECT_EQ(grid->Columns()->Count(), 1);
+    EXPECT_EQ(grid->Fields(0)->FieldName(), "Name");
+    data.FieldByName("Id")->SetVisible(true);
+
+    // Dragging the first title onto the second moves its column.
+    const TRect idTitle = grid->CellRect(1, 0);
+    const TRect nameTitle = grid->CellRect(2, 0);
+    tk::input::press(*grid, mbLeft, idTitle.Left + 10, 5);
+    tk::input::move(*grid, nameTitle.Left + 10, 5, ssLeft);
+    tk::input::release(*grid, mbLeft, nameTitle.Left + 10, 5);
+    pump();
+    EXPECT_EQ(grid->Fields(0)->FieldName(), "Name");
+    EXPECT_EQ(grid->Fields(1)->FieldName(), "Id");
+    EXPECT_EQ(grid->Columns()->State(), csCustomized);
+
+    grid->Columns()->Clear();
+    TColumn* column = grid->Columns()->Add();
+    column->SetFieldName("Name");
+    column->SetWidth(120);
+    EXPECT_EQ(grid->Columns()->State(), csCustomized);
+    data.Close();
+    data.Open();
+    ASSERT_EQ(grid->Columns()->Count(), 1);
+    EXPECT_EQ(grid->Columns()->Items(0)->FieldName(), "Name");
+    EXPECT_EQ(grid->ColWidths(1), 120);
+    EXPECT_EQ(grid->SelectedField(), data.FieldByName("Name"));
+}
+
+TEST_F(TDBGridTest, TheIndicatorPointsAtTheCurrentRow) {
+    data.MoveBy(3);
+    repaint();
+    auto blackIn = [this](int dataRow) {
+        const TRect r = grid->CellRect(0, grid->FixedRows() + dataRow);
+        for (int y = r.Top + 1; y < r.Bottom - 1; ++y)
+            for (int x = r.Left + 1; x < r.Right - 1; ++x)
+                if (grid->Canvas()->Pixels(x, y) == clBlack)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(blackIn(3));
+    EXPECT_FALSE(blackIn(2));
+}
+
+TEST_F(TDBGridTest, TheEditorPostsThroughOnSetTextAndARefusedPostLosesNothing) {
+    std::vector<std::string> setTexts;
+    data.FieldByName("Name")->OnSetText = [&](TField* field, const AnsiString& text) {
+        setTexts.push_back(text);
+        field->SetAsString(text);
+    };
+    grid->SetSelectedIndex(1);
+    grid->SetFocus();
+    tk::input::key(*form, VK_F2);
+    pump();
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "Name 1");
+    grid->InplaceEditor()->SetText("Renamed");
+    tk::input::key(*form, VK_RETURN);
+    pump();
+    EXPECT_EQ(setTexts, (std::vector<std::string>{"Renamed"}));
+    EXPECT_EQ(data.State(), dsBrowse);
+    EXPECT_EQ(data.FieldByName("Name")->AsString(), "Renamed");
+
+    tk::input::key(*form, VK_F2);
+    pump();
+    grid->InplaceEditor()->SetText("Dropped");
+    tk::input::key(*form, VK_ESCAPE);
+    pump();
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(data.FieldByName("Name")->AsString(), "Renamed");
+
+    data.failPosts(1);
+    tk::input::key(*form, VK_F2);
+    pump();
+    grid->InplaceEditor()->SetText("Kept");
+    tk::input::key(*form, VK_RETURN);
+    pump();
+    EXPECT_TRUE(grid->EditorMode()) << "a refused post keeps the editor open";
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "Kept");
+    EXPECT_EQ(data.State(), dsEdit);
+    tk::input::key(*form, VK_RETURN);
+    pump();
+    EXPECT_EQ(data.FieldByName("Name")->AsString(), "Kept");
+}
+
+TEST_F(TDBGridTest, InsertInsertsAndDownAtTheEndAppends) {
+    grid->SetFocus();
+    tk::input::key(*form, VK_INSERT);
+    pump();
+    EXPECT_EQ(data.State(), dsInsert);
+    data.Cancel();
+    data.Last();
+    tk::input::key(*form, VK_DOWN);
+    pump();
+    EXPECT_EQ(data.State(), dsInsert);
+    EXPECT_TRUE(data.Eof() || data.FieldByName("Id")->IsNull());
+    data.Cancel();
+    grid->SetReadOnly(true);
+    data.Last();
+    tk::input::key(*form, VK_DOWN);
+    tk::input::key(*form, VK_INSERT);
+    pump();
+    EXPECT_EQ(data.State(), dsBrowse) << "a read-only grid neither appends nor inserts";
+}
+
+TEST_F(TDBGridTest, SelectedRowsStayInOrderAndFollowTheDataset) {
+    TBookmarkList* rows = grid->SelectedRows();
+    for (int recNo : {7, 2, 5}) {
+        data.SetRecNo(recNo);
+        rows->SetCurrentRowSelected(true);
+    }
+    ASSERT_EQ(rows->Count(), 3);
+    data.SetRecNo(2);
+    const TBookmark second = data.GetBookmark();
+    int index = -1;
+    EXPECT_TRUE(rows->Find(second, index));
+    EXPECT_EQ(index, 0) << "sorted by the dataset's order";
+    EXPECT_TRUE(rows->CurrentRowSelected());
+    data.SetRecNo(5);
+    data.Delete();
+    EXPECT_TRUE(rows->Refresh());
+    EXPECT_EQ(rows->Count(), 2);
+    rows->Delete();
+    EXPECT_EQ(rows->Count(), 0);
+    EXPECT_EQ(data.RecordCount(), 997);
+    data.First();
+    EXPECT_EQ(id(), 1);
+    data.Next();
+    EXPECT_EQ(id(), 3) << "record 2 was deleted";
+}
+
+TEST_F(TDBGridTest, HighlightFollowsRowSelectAndAlwaysShowSelection) {
+    form->SetFocus();
+    data.MoveBy(1);
+    repaint();
+    for (const auto& d : grid->drawn)
+        EXPECT_NE(d.brush, clHighlight) << "no focus, no highlight";
+    grid->SetOptions(grid->Options() | dgAlwaysShowSelection | dgRowSelect);
+    repaint();
+    int highlighted = 0;
+    for (const auto& d : grid->drawn)
+        highlighted += d.brush == clHighlight && d.id == 2;
+    EXPECT_EQ(highlighted, 1);
+    EXPECT_EQ(grid->Selection().Left, 1);
+    EXPECT_EQ(grid->Selection().Right, grid->ColCount() - 1) << "the whole current row";
+}
+
+TEST(TDBGridObjectTest, AnObjectFieldHeadsItsPartsInASecondTitleRow) {
+    TComponent owner(nullptr);
+    MemoryDataSet data(&owner, {{"Id", ftInteger}, {"Address", ftADT}, {"City", ftString, 20}, {"Zip", ftInteger}});
+    auto* idField = new TIntegerField(&owner);
+    auto* address = new TADTField(&owner);
+    auto* city = new TStringField(&owner);
+    auto* zip = new TIntegerField(&owner);
+    const char* names[] = {"Id", "Address", "City", "Zip"};
+    TField* fields[] = {idField, address, city, zip};
+    for (int i = 0; i < 4; ++i) {
+        fields[i]->SetFieldName(names[i]);
+        fields[i]->SetDataSet(&data);
+    }
+    address->AddField(city);
+    address->AddField(zip);
+    data.addRow({Variant(1), Variant(), Variant("Valdren"), Variant(12345)});
+    data.SetObjectView(true);
+    TDataSource source(&owner);
+    source.SetDataSet(&data);
+    TForm form(nullptr);
+    auto* grid = new TDBGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetDataSource(&source);
+    data.Open();
+
+    TDBGridColumns* columns = grid->Columns();
+    ASSERT_EQ(columns->Count(), 4);
+    EXPECT_TRUE(columns->Items(1)->Expandable());
+    EXPECT_EQ(columns->Items(1)->Depth(), 0);
+    EXPECT_EQ(columns->Items(2)->Depth(), 1);
+    EXPECT_EQ(columns->Items(3)->ParentColumn(), columns->Items(1));
+    EXPECT_EQ(grid->FixedRows(), 2) << "one title row per depth";
+    EXPECT_EQ(grid->FieldCount(), 3) << "the expanded parent shows through its parts";
+    columns->Items(1)->SetExpanded(false);
+    EXPECT_EQ(grid->FixedRows(), 1);
+    EXPECT_EQ(grid->FieldCount(), 2);
+    data.Close();
+}
+
+} // namespace
