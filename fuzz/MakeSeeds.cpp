@@ -10,11 +10,11 @@
 
 #include "FuzzSupport.h"
 #include "SmallDictionary.h"
+#include "app/QueryTexts.h"
 #include "base/CodePage.h"
 #include "makepictures/IconLibraryStream.h"
 #include "makepictures/IndexedBmp.h"
 #include "map/MapSamples.h"
-#include "support/ApplicationQueries.h"
 #include "support/JpegEncoder.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TCanvas.h"
@@ -111,8 +111,8 @@ void engineSeeds(const fs::path& root, const std::string& scratch) {
     files.add(std::string(1, '\1') + fuzz::readFile(directory + "/T.vdt"));
 
     Corpus sql(root, "sql");
-    for (const char* query : {appsql::kShowCat, appsql::kShowPredpr, appsql::kShowFirm, appsql::kShowFirm2,
-                              appsql::kShowInfo, appsql::kShowTopics, appsql::kObjInfo})
+    for (const char* query : {app::sql::kShowCat, app::sql::kShowPredpr, app::sql::kShowFirm, app::sql::kShowFirm2,
+                              app::sql::kShowInfo, app::sql::kShowTopics, app::sql::kObjInfo})
         sql.addText(query);
     for (const char* statement : {
              "SELECT Name, Rate * 2, lower(Name) FROM Office WHERE Born > '2000-01-01' ORDER BY Rate DESC",
