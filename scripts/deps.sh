@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs whatever the build, the tests and the screenshots need and is not there yet; named
-# groups add the packages of one script only ("coverage": scripts/coverage.sh; "screenshots": the
-# window search, input and screen capture with which scripts/run.sh photographs the program when
-# there is no display).
+# groups add the packages of one script only ("coverage": scripts/coverage.sh; "fuzz":
+# scripts/fuzz.sh; "screenshots": the window search, input and screen capture with which
+# scripts/run.sh photographs the program when there is no display).
 # Does nothing (and needs no network) when everything is installed.
 # Usage: scripts/deps.sh [GROUP...]
 set -euo pipefail
@@ -21,6 +21,7 @@ for group in "$@"; do
   case "$group" in
     coverage) packages+=(gcovr) ;;
     screenshots) packages+=(xdotool imagemagick) ;;
+    fuzz) packages+=(clang libclang-rt-dev) ;;
     *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -2,6 +2,8 @@
 // Metadata is text in UTF-8; the engine speaks CP1251, so names are converted at this boundary.
 #include "engine/Database.h"
 
+#include "engine/ProcessWide.h"
+
 #include "engine/SqlFunctions.h"
 #include "engine/SqlStatement.h"
 
@@ -17,9 +19,7 @@ namespace ce {
 namespace {
 
 std::map<std::string, std::weak_ptr<Database>>& openFiles() {
-    // Never destroyed: callers\' own static objects may still call the engine at process end.
-    static auto& files = *new std::map<std::string, std::weak_ptr<Database>>;
-    return files;
+    return processWide<std::map<std::string, std::weak_ptr<Database>>>();
 }
 
 const char* const kTableMetadata =

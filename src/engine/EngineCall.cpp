@@ -1,14 +1,14 @@
 // The engine lock, last errors, handle look-ups and caller buffers.
 #include "engine/EngineCall.h"
 
+#include "engine/ProcessWide.h"
+
 #include <cstring>
 
 namespace ce {
 
 std::mutex& engineMutex() {
-    // Never destroyed: callers\' own static objects may still call the engine at process end.
-    static auto& mutex = *new std::mutex;
-    return mutex;
+    return processWide<std::mutex>();
 }
 
 LastError& lastError() {

@@ -2,6 +2,8 @@
 // of the process (datasets compare against stale handles).
 #include "engine/HandleTable.h"
 
+#include "engine/ProcessWide.h"
+
 namespace ce {
 
 uint32_t HandleTable::add(std::unique_ptr<HandleObject> object) {
@@ -47,9 +49,7 @@ size_t HandleTable::count(HandleKind kind) const {
 }
 
 HandleTable& handles() {
-    // Never destroyed: callers\' own static objects may still call the engine at process end.
-    static auto& table = *new HandleTable;
-    return table;
+    return processWide<HandleTable>();
 }
 
 } // namespace ce

@@ -16,6 +16,7 @@
 #include "engine/TableCursor.h"
 
 #include "engine/FieldCodec.h"
+#include "engine/ProcessWide.h"
 #include "engine/Settings.h"
 
 #include <algorithm>
@@ -30,9 +31,7 @@ namespace {
 using LockKey = std::pair<const TableImage*, uint32_t>;
 
 std::map<LockKey, uint32_t>& recordLocks() {
-    // Never destroyed: callers\' own static objects may still call the engine at process end.
-    static auto& locks = *new std::map<LockKey, uint32_t>;
-    return locks;
+    return processWide<std::map<LockKey, uint32_t>>();
 }
 
 Status readOnlyColumn(const FieldDef& field) {

@@ -4,6 +4,7 @@
 #include "engine/TableImage.h"
 
 #include "engine/FieldCodec.h"
+#include "engine/ProcessWide.h"
 #include "engine/SqlFunctions.h"
 #include "engine/SqlStatement.h"
 
@@ -28,9 +29,7 @@ std::string columnName(const FieldDef& field) { return quoteName(base::cp1251ToU
 bool isTextBlob(uint16_t type) { return type == kMemo || type == kVarchar; }
 
 std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>>& orderRegistry() {
-    // Never destroyed: callers\' own static objects may still call the engine at process end.
-    static auto& orders = *new std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>>;
-    return orders;
+    return processWide<std::map<uint32_t, std::pair<const TableImage*, const IndexOrder*>>>();
 }
 
 } // namespace

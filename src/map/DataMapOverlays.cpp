@@ -45,10 +45,13 @@ TPoint TDataMap::pixelOf(mapi::WorldPoint p) const {
     return Point(mapi::roundToInt(p.x), mapi::roundToInt(p.y));
 }
 
-std::vector<TPoint> TDataMap::screenPoints(std::span<const mapi::WorldPoint> points) const {
-    std::vector<TPoint> pixels(points.size());
-    mapi::ViewTransform(XWind(), YWind(), Scale(), renderer_.ZoomFactor())
-        .MapToScreenPoints(points, pixels);
+std::vector<TPoint> TDataMap::screenPoints(std::span<const mapi::WorldPoint> points,
+                                           mapi::PixelShape shape) const {
+    std::vector<TPoint> pixels;
+    const std::size_t n = mapi::ViewTransform(XWind(), YWind(), Scale(), renderer_.ZoomFactor())
+                              .MapToPixels(points, shape, pixels)
+                              .size();
+    pixels.resize(n);
     return pixels;
 }
 
@@ -60,7 +63,7 @@ void TDataMap::paintMeasureLine(TCanvas& canvas) {
     pen.SetWidth(3);
     pen.SetColor(clWhite);
     pen.SetStyle(psSolid);
-    canvas.Polyline(screenPoints(measurePoints_));
+    canvas.Polyline(screenPoints(measurePoints_, mapi::PixelShape::Path));
     pen.SetMode(pmCopy);
 }
 
@@ -73,7 +76,7 @@ void TDataMap::paintRegionBand(TCanvas& canvas) {
     pen.SetColor(clWhite);
     pen.SetStyle(psSolid);
     canvas.Brush()->SetStyle(bsClear);
-    canvas.Polygon(screenPoints(regionPoints_));
+    canvas.Polygon(screenPoints(regionPoints_, mapi::PixelShape::Outline));
     pen.SetMode(pmCopy);
 }
 

@@ -1,7 +1,8 @@
 // Culling and drawing of map objects. Culling takes the objects whose frame meets the window and
 // that are large enough to see; drawing sets the canvas up from each record's pen and brush and
 // draws its shape, then its house number. The per-object loop neither allocates nor logs: the
-// pixel array is sized while culling, before the loop.
+// pixel array is sized while culling, before the loop (only a damaged shape reaching far beyond
+// any surface, cut at the pixel box, may grow it).
 #include "map/MapRenderer.h"
 
 #include <algorithm>
@@ -52,7 +53,7 @@ TPoint along(TPoint a, TPoint b, double d) {
 }
 
 double distance(TPoint a, TPoint b) {
-    return std::hypot(static_cast<double>(b.X - a.X), static_cast<double>(b.Y - a.Y));
+    return std::hypot(static_cast<double>(b.X) - a.X, static_cast<double>(b.Y) - a.Y);
 }
 
 // Outcode of a pixel against the client area 0..width, 0..height.
@@ -65,7 +66,7 @@ int pixelCode(int x, int y, int width, int height) {
 // coordinate interpolated along the segment towards (ox, oy) and truncated.
 void moveOntoEdges(int code, int& x, int& y, int ox, int oy, int width, int height) {
     const auto interpolate = [](int from, int to, int edge, int start, int end) {
-        return truncToInt(from + static_cast<double>(to - from) *
+        return truncToInt(from + (static_cast<double>(to) - from) *
                                      (static_cast<double>(edge) - start) /
                                      (static_cast<double>(end) - start));
     };
@@ -254,12 +255,11 @@ WorldPoint MapRenderer::toScreen(WorldPoint p) const {
 
 TPoint MapRenderer::toPixel(WorldPoint p) const {
     const WorldPoint s = toScreen(p);
-    return Point(roundToInt(s.x), roundToInt(s.y));
+    return Point(roundToPixel(s.x), roundToPixel(s.y));
 }
 
-std::span<TPoint> MapRenderer::toPixels(std::span<const WorldPoint> points) {
-    const int n = transform_.MapToScreenPoints(points, pixels_);
-    return {pixels_.data(), static_cast<std::size_t>(n)};
+std::span<TPoint> MapRenderer::toPixels(std::span<const WorldPoint> points, PixelShape shape) {
+    return transform_.MapToPixels(points, shape, pixels_);
 }
 
 void MapRenderer::setUpPen(const TKEXMapObjectMem& record, TCanvas& canvas) const {
@@ -291,7 +291,7 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
     case kindPolygon: {
         brush.SetColor(static_cast<TColor>(record.Brush.Color));
         brush.SetStyle(brushStyleOf(record.Brush.Style));
-        const std::span<TPoint> points = toPixels(record.Points());
+        const std::span<TPoint> points = toPixels(record.Points(), PixelShape::Outline);
         paintObject(record, canvas);
         canvas.Polygon(points);
         ++timings_.Primitives;
@@ -299,7 +299,7 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
     }
     case kindPolyline:
         if (record.Pen.Caps == -1 && events_.OnPixelLineEvent && *events_.OnPixelLineEvent) {
-            const std::span<TPoint> points = toPixels(record.Points());
+            const std::span<TPoint> points = toPixels(record.Points(), PixelShape::Path);
             paintObject(record, canvas);
             for (std::size_t i = 1; i < points.size(); ++i) {
                 const TPoint a = points[i - 1];
@@ -337,7 +337,7 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
     case kindEllipse: {
         brush.SetColor(static_cast<TColor>(record.Brush.Color));
         brush.SetStyle(brushStyleOf(record.Brush.Style));
-        const std::span<TPoint> corners = toPixels(record.Points());
+        const std::span<TPoint> corners = toPixels(record.Points(), PixelShape::Points);
         paintObject(record, canvas);
         if (corners.size() >= 4) {
             DrawBezierEllipse(canvas, corners[0], corners[1], corners[2], corners[3]);
@@ -358,7 +358,7 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
 }
 
 void MapRenderer::drawPolyline(const TKEXMapObjectMem& record, TCanvas& canvas) {
-    const std::span<TPoint> points = toPixels(record.Points());
+    const std::span<TPoint> points = toPixels(record.Points(), PixelShape::Path);
     paintObject(record, canvas);
     // Caps 1 ends square; round ends for 0 and for every value without an end style of its own.
     TPen& pen = *canvas.Pen();
@@ -372,7 +372,9 @@ bool MapRenderer::drawText(const TKEXMapObjectMem& record, TCanvas& canvas) {
     const TKEXMapText* text = record.Text();
     if (!text)
         return false;
-    const int height = -truncToInt(text->Size * sizeZoom_ * factor_);
+    // A size beyond the pixel box is larger than any surface: kept there, it stays a font height.
+    const int height =
+        truncToInt(std::clamp(-(text->Size * sizeZoom_ * factor_), -kPixelLimit, kPixelLimit));
     if (height >= -6)
         return false;
     TBrush& brush = *canvas.Brush();
@@ -401,12 +403,14 @@ void MapRenderer::drawNote(const TKEXMapObjectMem& record, TCanvas& canvas) {
     // The icon keeps its own size whatever the zoom.
     const int w = roundToInt(icon.Width() * double{factor_});
     const int h = roundToInt(icon.Height() * double{factor_});
-    const int left = roundToInt(at.x - w / 2.0);
-    const int top = roundToInt(at.y - h / 2.0);
+    const int left = roundToPixel(at.x - w / 2.0);
+    const int top = roundToPixel(at.y - h / 2.0);
     canvas.Brush()->SetStyle(bsClear);
     canvas.Brush()->SetColor(clBlack);
     canvas.SetCopyMode(cmSrcCopy);
-    canvas.StretchDraw(Rect(left, top, left + w, top + h), icon);
+    canvas.StretchDraw(
+        Rect(left, top, roundToPixel(static_cast<double>(left) + w),
+             roundToPixel(static_cast<double>(top) + h)), icon);
 }
 
 void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas) {
@@ -430,7 +434,7 @@ void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canva
     brush.SetStyle(options_.mpNumberDomFill() ? bsSolid : bsClear);
     const AnsiString house = record.Address->House.str();
     const TSize extent = canvas.TextExtent(Trim(house));
-    canvas.TextOut(roundToInt(at.x) - extent.cx / 2, roundToInt(at.y) - extent.cy / 2, house);
+    canvas.TextOut(roundToPixel(at.x) - extent.cx / 2, roundToPixel(at.y) - extent.cy / 2, house);
     ++timings_.Primitives;
 }
 

@@ -110,7 +110,7 @@ private:
     void take(int index, const TKEXMapObjectMem& record);
     void reservePixels(const TKEXMapObjectMem& record);
     void drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas);
-    std::span<TPoint> toPixels(std::span<const WorldPoint> points);
+    std::span<TPoint> toPixels(std::span<const WorldPoint> points, PixelShape shape);
     WorldPoint toScreen(WorldPoint p) const;
     TPoint toPixel(WorldPoint p) const;
     void setUpPen(const TKEXMapObjectMem& record, TCanvas& canvas) const;

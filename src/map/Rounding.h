@@ -2,6 +2,7 @@
 // zero, saturating at the integer range so that damaged coordinates cannot overflow.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,5 +25,15 @@ inline int clampToInt(double value) {
 inline int roundToInt(double value) { return clampToInt(std::nearbyint(value)); }
 
 inline int truncToInt(double value) { return clampToInt(std::trunc(value)); }
+
+// Every pixel coordinate the map hands to the canvas lies within this many pixels of the origin:
+// far outside any surface, so nothing visible lies beyond it, and far inside int, so that sums and
+// differences of a few coordinates cannot overflow.
+constexpr double kPixelLimit = 1 << 27;
+
+// Rounds as roundToInt, kept within the pixel limit.
+inline int roundToPixel(double value) {
+    return roundToInt(std::clamp(value, -kPixelLimit, kPixelLimit));
+}
 
 } // namespace mapi

@@ -353,7 +353,8 @@ private:
     // The overlays (DataMapOverlays.cpp) in their order, over the buffer just copied.
     void paintOverlayLayers();
     TPoint pixelOf(mapi::WorldPoint p) const;
-    std::vector<TPoint> screenPoints(std::span<const mapi::WorldPoint> points) const;
+    std::vector<TPoint> screenPoints(std::span<const mapi::WorldPoint> points,
+                                     mapi::PixelShape shape) const;
     void paintMeasureLine(TCanvas& canvas);
     void paintRegionBand(TCanvas& canvas);
     void paintScrollMarker(TCanvas& canvas);

@@ -2,10 +2,33 @@
 #include "map/ViewTransform.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "map/Rounding.h"
+#include "toolkit/BoxClip.h"
 
 namespace mapi {
+namespace {
+
+// False for NaN as well.
+bool isWithinPixelBox(float x, float y) {
+    return std::abs(x) <= kPixelLimit && std::abs(y) <= kPixelLimit;
+}
+
+// A screen coordinate as the Single product gives it, which is what a shape within the box is
+// rounded from; where that overflows, the same product in double, kept within what a crossing
+// with the box can take. NaN gives 0, as rounding it would.
+double screenValue(float world, float wind, float k) {
+    const float single = (world - wind) * k;
+    if (std::isfinite(single))
+        return single;
+    const double wide = (double{world} - wind) * k;
+    if (std::isnan(wide))
+        return 0;
+    return std::clamp(wide, -1e100, 1e100);
+}
+
+} // namespace
 
 ViewTransform::ViewTransform(float xWind, float yWind, int scale, float factor)
     : xWind_(xWind), yWind_(yWind),
@@ -23,13 +46,37 @@ void ViewTransform::MapToScreen(float& x, float& y) const {
     y = (y - yWind_) * zoom_ * factor_;
 }
 
-int ViewTransform::MapToScreenPoints(std::span<const WorldPoint> points,
-                                     std::span<TPoint> dest) const {
-    const std::size_t n = std::min(points.size(), dest.size());
+std::span<TPoint> ViewTransform::MapToPixels(std::span<const WorldPoint> points, PixelShape shape,
+                                             std::vector<TPoint>& dest) const {
+    if (dest.size() < points.size())
+        dest.resize(points.size());
     const float k = zoom_ * factor_;
-    for (std::size_t i = 0; i < n; ++i)
-        dest[i] = {roundToInt((points[i].x - xWind_) * k), roundToInt((points[i].y - yWind_) * k)};
-    return static_cast<int>(n);
+    bool withinBox = true;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const float x = (points[i].x - xWind_) * k;
+        const float y = (points[i].y - yWind_) * k;
+        withinBox = withinBox && isWithinPixelBox(x, y);
+        dest[i] = {roundToInt(x), roundToInt(y)};
+    }
+    if (withinBox)
+        return {dest.data(), points.size()};
+    return cutToPixelBox(points, shape, dest);
+}
+
+std::span<TPoint> ViewTransform::cutToPixelBox(std::span<const WorldPoint> points,
+                                               PixelShape shape, std::vector<TPoint>& dest) const {
+    const float k = zoom_ * factor_;
+    std::vector<tk::BoxPoint> screen;
+    screen.reserve(points.size());
+    for (const WorldPoint& p : points)
+        screen.push_back({screenValue(p.x, xWind_, k), screenValue(p.y, yWind_, k)});
+    if (shape != PixelShape::Points)
+        tk::clipToBox(screen, kPixelLimit, /*closed=*/shape == PixelShape::Outline);
+    if (dest.size() < screen.size())
+        dest.resize(screen.size());
+    for (std::size_t i = 0; i < screen.size(); ++i)
+        dest[i] = {roundToPixel(screen[i].x), roundToPixel(screen[i].y)};
+    return {dest.data(), screen.size()};
 }
 
 } // namespace mapi

@@ -246,11 +246,11 @@ struct StretchCopy {
         // that a row needs no division per pixel.
         const std::int64_t whole = sw / dw;
         const std::int64_t rest = sw % dw;
-        const std::int64_t start = (part.left() - dest.Left) * sw;
+        const std::int64_t start = (std::int64_t{part.left()} - dest.Left) * sw;
         const int width = from.width();
         const int height = from.height();
         for (int y = part.top(); y <= part.bottom(); ++y) {
-            const std::int64_t sy = sourceRect.Top + (y - dest.Top) * sh / dh;
+            const std::int64_t sy = sourceRect.Top + (std::int64_t{y} - dest.Top) * sh / dh;
             if (sy < 0 || sy >= height) continue;
             const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(static_cast<int>(sy)));
             auto* out = reinterpret_cast<QRgb*>(surface.scanLine(y));

@@ -116,8 +116,9 @@ std::unique_ptr<TIndexDef> GetIndexForOrderBy(const AnsiString& SQL, TDataSet* D
         return nullptr;
     AnsiString fields;
     bool allDescending = true;
-    for (i += 2; i < tokens.size() && tokens[i].depth == 0; ++i) {
-        const Token& t = tokens[i];
+    i += 2;
+    while (i < tokens.size() && tokens[i].depth == 0) {
+        const Token& t = tokens[i++];
         AnsiString name;
         if (t.kind == Token::Number && DataSet) {
             DataSet->FieldDefs().Update();
@@ -131,13 +132,13 @@ std::unique_ptr<TIndexDef> GetIndexForOrderBy(const AnsiString& SQL, TDataSet* D
             break;
         }
         bool descending = false;
-        if (i + 1 < tokens.size() && isAny(tokens[i + 1], {"ASC", "DESC", "ASCENDING", "DESCENDING"}))
-            descending = AnsiSameText(tokens[++i].text.substr(0, 4), "DESC");
+        if (i < tokens.size() && isAny(tokens[i], {"ASC", "DESC", "ASCENDING", "DESCENDING"}))
+            descending = AnsiSameText(tokens[i++].text.substr(0, 4), "DESC");
         allDescending = allDescending && descending;
         fields += (fields.empty() ? "" : ";") + name;
-        if (i + 1 >= tokens.size() || tokens[i + 1].text != ",")
+        if (i >= tokens.size() || tokens[i].text != ",")
             break;
-        ++i;
+        ++i; // past the comma
     }
     if (fields.empty())
         return nullptr;

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <utility>
@@ -346,7 +348,7 @@ void drawText(CanvasImpl& canvas, int x, int y, const TextLayout& layout, const 
     const QColor background = QColor::fromRgb(tk::pixelOfColor(canvas.brush.Color()));
     if (clipRect != nullptr && isOpaque(canvas.brush)) painter->fillRect(*clipRect, background);
     painter->translate(x, y);
-    painter->rotate(-canvas.font.Escapement() / 10.0);
+    painter->rotate(-(canvas.font.Escapement() / 10.0));
     if (clipRect == nullptr && isOpaque(canvas.brush)) {
         painter->fillRect(QRect(0, 0, layout.width, layout.height), background);
     }
@@ -523,7 +525,11 @@ void TCanvas::FillPath() {
 void TCanvas::TextOut(int x, int y, const AnsiString& text) {
     const TextLayout layout = layoutText(*impl_, text);
     drawText(*impl_, x, y, layout, nullptr);
-    impl_->penPos = Point(x + layout.width, y);
+    // A text running past the coordinate range leaves the pen at its end.
+    const std::int64_t end = std::int64_t{x} + layout.width;
+    impl_->penPos = Point(static_cast<int>(std::clamp<std::int64_t>(end, std::numeric_limits<int>::min(),
+                                                                   std::numeric_limits<int>::max())),
+                          y);
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, const AnsiString& text) {

@@ -467,7 +467,7 @@ void TCustomGrid::moveTopLeft(int col, int row) {
 }
 
 void TCustomGrid::scrollIntoView(int col, int row) {
-    auto shownWhole = [this](int start, int size, int limit) { return start >= 0 && start + size <= limit; };
+    auto shownWhole = [](int start, int size, int limit) { return start >= 0 && start + size <= limit; };
     int left = topLeft_.X;
     int top = topLeft_.Y;
     if (col < left)

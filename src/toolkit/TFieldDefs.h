@@ -16,6 +16,8 @@ public:
     // Raises EDatabaseError "Field '<name>' not found".
     TFieldDef* Find(const AnsiString& Name) const { return static_cast<TFieldDef*>(TDefCollection::Find(Name)); }
 
+    // The collection's own Update(Item), hearing of an item's change, stays callable beside it.
+    using TDefCollection::Update;
     // Reads the definitions through the dataset's InitFieldDefs unless they are up to date.
     void Update();
 };

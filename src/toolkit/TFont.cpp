@@ -4,7 +4,10 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 #include "base/CaseMap.h"
@@ -69,7 +72,10 @@ QFont qtFont(const TFont& font) {
     result.setStyleStrategy(gTextAntialiasing ? QFont::PreferDefault : QFont::NoAntialias);
     result.setHintingPreference(QFont::PreferFullHinting);
     int em = kDefaultEmPixels;
-    if (font.Height() < 0) em = -font.Height();
+    if (font.Height() < 0) {
+        // The most negative height has no positive counterpart in int.
+        em = static_cast<int>(std::min<std::int64_t>(-std::int64_t{font.Height()}, std::numeric_limits<int>::max()));
+    }
     if (font.Height() > 0) {
         // A cell height: scale the em so that ascent plus descent comes to the height asked.
         QFont probe(result);

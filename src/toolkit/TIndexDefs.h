@@ -22,6 +22,8 @@ public:
     // when none.
     TIndexDef* GetIndexForFields(const AnsiString& Fields, bool CaseInsensitive) const;
 
+    // The collection's own Update(Item), hearing of an item's change, stays callable beside it.
+    using TDefCollection::Update;
     // Reads the definitions through the dataset's UpdateIndexDefs.
     void Update();
 };

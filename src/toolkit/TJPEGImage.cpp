@@ -91,8 +91,9 @@ void createDecompressor(Decoding& d) { jpeg_create_decompress(&d.info); }
 void readHeader(Decoding& d) {
     jpeg_read_header(&d.info, TRUE);
     d.info.out_color_space = d.info.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_start_decompress(&d.info);
 }
+
+void startDecompress(Decoding& d) { jpeg_start_decompress(&d.info); }
 
 void readPixels(Decoding& d) {
     const bool grey = d.info.output_components == 1;
@@ -145,9 +146,13 @@ void TJPEGImage::LoadFromStream(TStream& stream) {
     d->info.src = &d->source.library;
 
     if (!runStep(*d, readHeader)) raise(*d);
-    const std::int64_t width = d->info.output_width;
-    const std::int64_t height = d->info.output_height;
+    // Checked before decompression starts: a progressive picture is decoded into a whole-image
+    // buffer there, which for a few hundred damaged bytes can cost seconds and much memory. The
+    // output is never scaled, so it has the declared size.
+    const std::int64_t width = d->info.image_width;
+    const std::int64_t height = d->info.image_height;
     if (width * height > kMaxPixels) throw EJPEG("JPEG image " + std::to_string(width) + " x " + std::to_string(height) + " is too large");
+    if (!runStep(*d, startDecompress)) raise(*d);
     d->image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     d->row.resize(static_cast<std::size_t>(width * d->info.output_components));
     if (!runStep(*d, readPixels)) raise(*d);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/BoxClip.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TCanvas_p.h"
 
@@ -36,47 +37,14 @@ int clampToRegion(int value) {
     return static_cast<int>(std::clamp<double>(value, -kRegionLimit, kRegionLimit));
 }
 
-// One Sutherland-Hodgman pass: keeps the part of the polygon on the inner side of one box edge.
-// Points inside the box keep their winding numbers, so both fill modes are preserved there.
-template <typename Inside, typename Cross>
-std::vector<QPointF> clipEdge(const std::vector<QPointF>& in, Inside inside, Cross cross) {
-    std::vector<QPointF> out;
-    for (size_t i = 0; i < in.size(); ++i) {
-        const QPointF& current = in[i];
-        const QPointF& previous = in[(i + in.size() - 1) % in.size()];
-        if (inside(current)) {
-            if (!inside(previous))
-                out.push_back(cross(previous, current));
-            out.push_back(current);
-        } else if (inside(previous)) {
-            out.push_back(cross(previous, current));
-        }
-    }
-    return out;
-}
-
 QPolygon clipToRegionBox(std::span<const TPoint> points) {
-    std::vector<QPointF> polygon;
+    std::vector<tk::BoxPoint> polygon;
     for (const TPoint& p : points)
-        polygon.emplace_back(p.X, p.Y);
-    const auto atX = [](double x) {
-        return [x](const QPointF& a, const QPointF& b) {
-            return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()));
-        };
-    };
-    const auto atY = [](double y) {
-        return [y](const QPointF& a, const QPointF& b) {
-            return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y);
-        };
-    };
-    const double limit = kRegionLimit;
-    polygon = clipEdge(polygon, [&](const QPointF& p) { return p.x() >= -limit; }, atX(-limit));
-    polygon = clipEdge(polygon, [&](const QPointF& p) { return p.x() <= limit; }, atX(limit));
-    polygon = clipEdge(polygon, [&](const QPointF& p) { return p.y() >= -limit; }, atY(-limit));
-    polygon = clipEdge(polygon, [&](const QPointF& p) { return p.y() <= limit; }, atY(limit));
+        polygon.push_back({static_cast<double>(p.X), static_cast<double>(p.Y)});
+    tk::clipToBox(polygon, kRegionLimit, /*closed=*/true);
     QPolygon result;
-    for (const QPointF& p : polygon)
-        result << p.toPoint();
+    for (const tk::BoxPoint& p : polygon)
+        result << QPointF(p.x, p.y).toPoint();
     return result;
 }
 

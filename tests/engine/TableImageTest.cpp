@@ -117,4 +117,11 @@ TEST_F(TableImageTest, CancelledAppendWritesNothingToTheFile) {
     EXPECT_EQ(namesInFile(), (Names{"alpha", "charlie", "delta"}));
 }
 
+TEST_F(TableImageTest, ExitWithTheTableStillOpenIsClean) {
+    // The child leaves the fixture's table and its order open; the process-wide tables are torn
+    // down at exit, where the sanitizers would catch one reaching another already gone.
+    EXPECT_EQ(names(table_), (Names{"alpha", "charlie", "delta"}));
+    EXPECT_EXIT(std::exit(0), testing::ExitedWithCode(0), "");
+}
+
 } // namespace

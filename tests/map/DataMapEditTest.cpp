@@ -172,7 +172,7 @@ TEST(DataMapEditTest, PointAccessorsAppendInsertAndRemove) {
     map->SetObjectPoint(line, 5, 30, 5);
     ASSERT_EQ(line.Count, 4);
     map->GetObjectPoint(line, 3, x, y);
-    EXPECT_EQ(WorldPoint(x, y), (WorldPoint{30, 5}));
+    EXPECT_EQ((WorldPoint{x, y}), (WorldPoint{30, 5}));
     map->SetObjectPoint(line, 1, 11, 1);
     map->InsertObjectPoint(line, 1, 5, 5);
     EXPECT_EQ(std::vector<WorldPoint>(line.Points().begin(), line.Points().end()),
@@ -181,7 +181,7 @@ TEST(DataMapEditTest, PointAccessorsAppendInsertAndRemove) {
     map->DeleteObjectPoint(line, 9);
     map->GetObjectPoint(line, 9, x, y);
     EXPECT_EQ(line.Count, 5);
-    EXPECT_EQ(WorldPoint(x, y), (WorldPoint{30, 5}));
+    EXPECT_EQ((WorldPoint{x, y}), (WorldPoint{30, 5}));
     TKEXMapObjectMem empty;
     empty.Kind = kindPolygon;
     map->SetObjectPoint(empty, 7, 3, 4);

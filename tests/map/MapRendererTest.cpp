@@ -1,5 +1,6 @@
 #include "map/MapRenderer.h"
 
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -380,6 +381,40 @@ TEST(MapRendererTest, PointListsLongerThanThePixelRoomAreDrawnWhole) {
     s.add(std::move(line));
     s.render();
     EXPECT_EQ(s.pixel(90, 85), clWhite);
+}
+
+// Pixels of such a map pass the integer range; drawn under the sanitizers, no arithmetic on them
+// may overflow, and what lies in the view is drawn as the true shapes would be.
+TEST(MapRendererTest, DamagedMapWithCornersNearTheLargestSingleDrawsItsVisiblePart) {
+    constexpr float kFar = std::numeric_limits<float>::max() * 0.9f;
+    mapstream::MapDocument map = mapsamples::document(6);
+    // Drawn first, these cover nothing in view but go through every conversion.
+    map.Objects.AddObjectCopy(pointObject(kindEllipse, {{-kFar, -kFar}, {kFar, -kFar}, {kFar, kFar}, {-kFar, kFar}}));
+    map.Objects.AddObjectCopy(pointObject(kindPixels, {{kFar, -kFar}}));
+    map.Objects.AddObjectCopy(mapsamples::noteObject({kFar, kFar}, "nowhere", "1", "note"));
+    for (const int32_t size : {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()}) {
+        TKEXMapObjectMem huge = text(20, 20, size, clYellow);
+        TKEXMapText payload = *huge.Text();
+        payload.Angle = std::numeric_limits<int32_t>::min();
+        huge.SetText(payload);
+        map.Objects.AddObjectCopy(huge);
+    }
+    map.Objects.AddObjectCopy(square(0, 0, 100, 100, kBackground));
+    TKEXMapObjectMem wedge = pointObject(kindPolygon, {{10, 10}, {kFar, 10}, {10, 90}});
+    wedge.Brush = {static_cast<uint32_t>(clRed), bsSolid};
+    wedge.Pen = {static_cast<uint32_t>(clRed), psSolid, 0, 0};
+    map.Objects.AddObjectCopy(wedge);
+    TKEXMapObjectMem line = pointObject(kindPolyline, {{50, 95}, {-kFar, -kFar}});
+    line.Pen = {static_cast<uint32_t>(clWhite), psSolid, 0, 0};
+    map.Objects.AddObjectCopy(line);
+    Scene s;
+    mapsamples::load(s.model, mapstream::WriteMapStream(map));
+    s.render();
+    EXPECT_EQ(s.pixel(95, 85), clRed); // the far corner's edges run straight right and down-left
+    EXPECT_EQ(s.pixel(5, 20), kBackground);
+    EXPECT_EQ(s.pixel(48, 93), clWhite); // the line runs up-left at 45 degrees
+    EXPECT_EQ(s.pixel(49, 93), kBackground);
+    s.render(400); // zoomed in, the huge text's height passes the integer range too
 }
 
 } // namespace

@@ -27,16 +27,26 @@ TEST(ViewTransformTest, ScaleZeroIsTakenAsOne) {
     EXPECT_FLOAT_EQ(x, 100);
 }
 
-TEST(ViewTransformTest, MapToScreenPointsRoundsAndNeverOverruns) {
+TEST(ViewTransformTest, MapToPixelsRoundsAndKeepsShapesInThePixelBox) {
     const mapi::ViewTransform view(0, 0, 100, 0.5f);
-    const std::vector<mapi::WorldPoint> points{{3, 5}, {5, 7}, {9, 11}, {1e30f, -1e30f}};
-    std::vector<TPoint> dest(3);
-    EXPECT_EQ(view.MapToScreenPoints(points, dest), 3);
-    EXPECT_EQ(dest[0], (TPoint{2, 2})); // 1.5 and 2.5 tie to even
-    EXPECT_EQ(dest[1], (TPoint{2, 4}));
-    std::vector<TPoint> room(4);
-    EXPECT_EQ(view.MapToScreenPoints(points, room), 4);
-    EXPECT_EQ(room[3].X, std::numeric_limits<int>::max()); // saturates, no overflow
+    constexpr int kEdge = 1 << 27;
+    const std::vector<mapi::WorldPoint> near{{3, 5}, {5, 7}};
+    const std::vector<mapi::WorldPoint> diagonal{{0, 0}, {1e30f, -1e30f}};
+    const std::vector<mapi::WorldPoint> corners{{0, 0}, {1e30f, -1e30f}, {0, -1e30f}};
+    const struct {
+        const std::vector<mapi::WorldPoint>& points;
+        mapi::PixelShape shape;
+        std::vector<TPoint> pixels;
+    } cases[] = {
+        {near, mapi::PixelShape::Path, {{2, 2}, {2, 4}}}, // 1.5 and 2.5 tie to even
+        {diagonal, mapi::PixelShape::Path, {{0, 0}, {kEdge, -kEdge}}}, // ends where it meets the box
+        {corners, mapi::PixelShape::Points, {{0, 0}, {kEdge, -kEdge}, {0, -kEdge}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<TPoint> dest;
+        const std::span<TPoint> pixels = view.MapToPixels(c.points, c.shape, dest);
+        EXPECT_EQ(std::vector<TPoint>(pixels.begin(), pixels.end()), c.pixels);
+    }
 }
 
 } // namespace

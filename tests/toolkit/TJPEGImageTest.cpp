@@ -1,50 +1,23 @@
 // JPEG decoding of colour and grey pictures, and of damaged and truncated ones.
 #include "toolkit/TJPEGImage.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include <gtest/gtest.h>
 
+#include "support/JpegEncoder.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TMemoryStream.h"
 
 namespace {
 
-// A JPEG of one colour (or grey level), made with the library's encoder.
-std::vector<unsigned char> encode(int width, int height, int components, const unsigned char* colour) {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = components;
-    info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 90, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(static_cast<size_t>(width * components));
-    for (int x = 0; x < width; ++x) {
-        for (int c = 0; c < components; ++c) row[static_cast<size_t>(x * components + c)] = colour[c];
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW line = row.data();
-        jpeg_write_scanlines(&info, &line, 1);
-    }
-    jpeg_finish_compress(&info);
-    std::vector<unsigned char> result(buffer, buffer + size);
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return result;
-}
+using testjpeg::encode;
+
+// Start-of-frame marker of a progressive picture.
+constexpr std::array<unsigned char, 2> kProgressiveFrame = {0xFF, 0xC2};
 
 void load(TJPEGImage& image, const std::vector<unsigned char>& bytes) {
     TMemoryStream stream;
@@ -110,6 +83,26 @@ TEST(TJPEGImageTest, EveryTruncationRaisesAndKeepsThePreviousPicture) {
             << length;
         EXPECT_EQ(image.Width(), 32);
     }
+}
+
+TEST(TJPEGImageTest, OversizedPictureIsRefusedBeforeDecoding) {
+    const unsigned char red[] = {255, 0, 0};
+    std::vector<unsigned char> bytes = encode(16, 16, 3, red, /*progressive=*/true);
+    // The frame header declares 65000 x 65000. A progressive picture is decoded into a whole-image
+    // buffer as soon as decompression starts, which this one's few scans could not fill: the size
+    // refusal is only reached when it comes first.
+    const auto frame = std::search(bytes.begin(), bytes.end(), kProgressiveFrame.begin(), kProgressiveFrame.end());
+    ASSERT_NE(frame, bytes.end());
+    const auto dimensions = frame + 5;
+    for (int i = 0; i < 4; ++i) dimensions[i] = i % 2 == 0 ? 0xFD : 0xE8;
+    TJPEGImage image;
+    try {
+        load(image, bytes);
+        ADD_FAILURE() << "oversized JPEG accepted";
+    } catch (const EJPEG& e) {
+        EXPECT_STREQ(e.Message.c_str(), "JPEG image 65000 x 65000 is too large");
+    }
+    EXPECT_TRUE(image.Empty());
 }
 
 } // namespace

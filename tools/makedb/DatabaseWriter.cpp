@@ -18,8 +18,7 @@ namespace {
 
 const char* const kSchema[] = {
     "CREATE TABLE city (City_Id AUTOINC, Name CHAR(40), citymap BINARY)",
-    "CREATE TABLE Category (Cat_Id AUTOINC, Name CHAR(40), PenWidth INTEGER, PenColor INTEGER, PenStyle INTEGER,"
-    " BrushColor INTEGER, BrushStyle INTEGER, Layer SHORTINT, Sound BINARY, Texture BINARY)",
+    "CREATE TABLE Category (Cat_Id AUTOINC, Name CHAR(40), PenWidth INTEGER, PenColor INTEGER, PenStyle INTEGER, BrushColor INTEGER, BrushStyle INTEGER, Layer SHORTINT, Sound BINARY, Texture BINARY)",
     "CREATE UNIQUE INDEX CAT_ID ON Category (Cat_Id)",
     "CREATE INDEX NAME ON Category (Name)",
     "CREATE TABLE Street (Street_Id AUTOINC, Name CHAR(30))",
