@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,14 @@ inline void appendRows(CEHANDLE connection, const AnsiString& table, const std::
         ASSERT_EQ(CeWriteRecord(t), 0u);
     }
     ASSERT_EQ(CeCloseTable(t), 0u);
+}
+
+// Appends and posts a row through the dataset.
+inline void appendRow(TDataSet& d, std::initializer_list<std::pair<const char*, Variant>> values) {
+    d.Append();
+    for (const auto& [field, value] : values)
+        d.FieldByName(field)->SetAsVariant(value);
+    d.Post();
 }
 
 // The field's texts from the first row to the last, each followed by ";".
