@@ -2,7 +2,7 @@
 // navigation suite over every cursor factory; the index choices of Locate, scopes and deleted
 // rows run on tables.
 #include "CursorSuite.h"
-#include "ScratchTables.h"
+#include "ScratchFixture.h"
 #include "data/LocateExpression.h"
 #include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
@@ -122,40 +122,17 @@ TEST(LocateExpressionTest, TermsOfEachType) {
         EXPECT_EQ(db::locateTerm("S", c.type, c.text, c.caseInsensitive), c.term);
 }
 
-class SearchTest : public DataFixture {
-protected:
-    // Table T of a scratch dictionary made by the statements, open in natural order.
-    TDbTable* open(const std::vector<std::string>& statements) {
-        c = dictionary(statements);
-        scratchConnection(owner, path("test.vdd"));
-        return table("T");
-    }
-
-    TDbTable* table(const char* name) {
-        TDbTable* t = scratchTable(owner, name);
-        t->Open();
-        return t;
-    }
-
-    static void append(TDbTable& t, std::initializer_list<std::pair<const char*, Variant>> values) {
-        t.Append();
-        for (const auto& [field, value] : values)
-            t.FieldByName(field)->SetAsVariant(value);
-        t.Post();
-    }
-
-    CEHANDLE c = 0;
-};
+using SearchTest = ScratchFixture;
 
 TEST_F(SearchTest, PartialLocateSeeksAPlainIndexAndCaseInsensitiveFilters) {
     const char* columns = " (N CHAR(4), A CHAR(4), C CHAR(4), B CHAR(4), X DOUBLE)";
-    TDbTable* t = open({std::string("CREATE TABLE T") + columns, "CREATE INDEX N ON T (N)",
-                        "CREATE INDEX AB ON T (A, B)", std::string("CREATE TABLE U") + columns,
-                        "CREATE INDEX ACB ON U (A, C, B)"});
+    dictionary({std::string("CREATE TABLE T") + columns, "CREATE INDEX N ON T (N)", "CREATE INDEX AB ON T (A, B)",
+                std::string("CREATE TABLE U") + columns, "CREATE INDEX ACB ON U (A, C, B)"});
+    TDbTable* t = table("T");
     TDbTable* u = table("U");
     for (TDbTable* d : {t, u}) {
-        append(*d, {{"N", "Abz"}, {"A", "Ab"}, {"B", "bz"}, {"X", 2.5}});
-        append(*d, {{"N", "Aba"}, {"A", "Ab"}, {"B", "ba"}, {"X", 1.0}});
+        appendRow(*d, {{"N", "Abz"}, {"A", "Ab"}, {"B", "bz"}, {"X", 2.5}});
+        appendRow(*d, {{"N", "Aba"}, {"A", "Ab"}, {"B", "ba"}, {"X", 1.0}});
     }
     EXPECT_TRUE(t->Locate("N", "Ab", loPartialKey));
     EXPECT_EQ(t->FieldByName("N")->AsString(), "Aba") << "the first in N order: a seek";
@@ -175,9 +152,10 @@ TEST_F(SearchTest, PartialLocateSeeksAPlainIndexAndCaseInsensitiveFilters) {
 }
 
 TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
-    TDbTable* t = open({"CREATE TABLE T (ID INTEGER, NAME CHAR(4))", "CREATE INDEX NAME ON T (NAME)"});
+    dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(4))", "CREATE INDEX NAME ON T (NAME)"});
+    TDbTable* t = table("T");
     for (int id = 1; id <= 30; ++id)
-        append(*t, {{"ID", id}, {"NAME", "R" + std::to_string(100 + id)}});
+        appendRow(*t, {{"ID", id}, {"NAME", "R" + std::to_string(100 + id)}});
     t->SetScopeBegin(AnsiString(256, 'x'));
     EXPECT_THROW(t->SetScopeEnd(AnsiString(257, 'x')), EDbEngineError);
     t->SetIndexName("NAME");
@@ -206,9 +184,10 @@ TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
 }
 
 TEST_F(SearchTest, ABookmarkOfADeletedRowIsNotValid) {
-    TDbTable* t = open({"CREATE TABLE T (ID INTEGER)"});
-    append(*t, {{"ID", 1}});
-    append(*t, {{"ID", 2}});
+    dictionary({"CREATE TABLE T (ID INTEGER)"});
+    TDbTable* t = table("T");
+    appendRow(*t, {{"ID", 1}});
+    appendRow(*t, {{"ID", 2}});
     t->First();
     const TBookmark gone = t->GetBookmark();
     t->Delete();
