@@ -205,7 +205,8 @@ TEST_F(EditingTest, LockedRecordsAndViewsRefuseEdit) {
     other->Edit();
     other->Cancel();
     TDbTable* view = table("W");
-    datatest::expectEngineError([&] { view->Edit(); }, 5064, testing::HasSubstr("Static VIEWs can not be updated."));
+    datatest::expectEngineError([&] { view->Edit(); }, 5064,
+                                testing::HasSubstr("Static VIEWs can not be updated."));
 }
 
 } // namespace
