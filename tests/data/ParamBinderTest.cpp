@@ -5,7 +5,8 @@
 #include <cstring>
 
 #include "DataFixture.h"
-#include "data/TDbConnection.h"
+#include "ExpectError.h"
+#include "ScratchTables.h"
 #include "toolkit/TDateTime.h"
 #include "toolkit/TParam.h"
 #include "toolkit/TParams.h"
@@ -18,9 +19,7 @@ protected:
         DataFixture::SetUp();
         dictionary({"CREATE TABLE P (S CHAR(10), I INTEGER, B LOGICAL, F DOUBLE, D DATE, T TIME, TS TIMESTAMP,"
                     " BL BINARY, E INTEGER, U INTEGER)"});
-        connection = new TDbConnection(&owner);
-        connection->SetConnectPath(path("test.vdd"));
-        connection->LoginPrompt = false;
+        connection = datatest::scratchConnection(owner, path("test.vdd"));
     }
 
     int insert(TParams& params) {
@@ -98,13 +97,7 @@ TEST_F(ParamBinderTest, UnknownAndUnsupportedTypesAreRefusedByName) {
         TParam* p = params.CreateParam(ftInteger, "u", ptInput);
         p->SetAsInteger(1);
         p->SetDataType(c.type);
-        try {
-            insert(params);
-            ADD_FAILURE() << c.message;
-        } catch (const EDbEngineError& e) {
-            EXPECT_STREQ(e.what(), c.message);
-            EXPECT_EQ(e.ErrorCode, 5121);
-        }
+        datatest::expectEngineError([&] { insert(params); }, 5121, testing::Eq(c.message));
     }
 }
 
