@@ -4,7 +4,7 @@
 
 #include "DataFixture.h"
 #include "base/CodePage.h"
-#include "data/TDbConnection.h"
+#include "ScratchTables.h"
 
 namespace {
 
@@ -12,10 +12,7 @@ class StatementCacheTest : public DataFixture {
 protected:
     TDbConnection* connect() {
         dictionary({"CREATE TABLE T (ID INTEGER)"});
-        auto* c = new TDbConnection(&owner);
-        c->SetName("DbConnection1");
-        c->SetConnectPath(path("test.vdd"));
-        c->LoginPrompt = false;
+        TDbConnection* c = datatest::scratchConnection(owner, path("test.vdd"));
         c->Connect();
         return c;
     }
