@@ -144,16 +144,6 @@ TEST_F(TDbDataSetTest, UnreadableDatesReadEmpty) {
     EXPECT_TRUE(table("V")->FieldByName("CD")->IsNull());
 }
 
-TEST_F(TDbDataSetTest, OemStringLeavesTheFollowingFieldWhole) {
-    const CEHANDLE c = dictionary({"CREATE TABLE O (S CHAR(4), X CHAR(4))"});
-    appendRows(c, "O", {{{"S", "abcd"}, {"X", "wxyz"}}});
-    TDbTable* t = table("O", "", false);
-    t->DbTableOptions()->SetDbCharType(TDbCharTypes::OEM);
-    t->Open();
-    EXPECT_EQ(t->FieldByName("S")->AsString(), "abcd");
-    EXPECT_EQ(t->FieldByName("X")->AsString(), "wxyz");
-}
-
 TEST_F(TDbDataSetTest, CalculatedAndBlobFieldsReadRightThroughALinkOfTenBuffers) {
     const CEHANDLE c = dictionary({"CREATE TABLE B (ID INTEGER, NOTE MEMO)"});
     std::vector<EngineRow> rows;
