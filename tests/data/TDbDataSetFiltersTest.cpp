@@ -132,7 +132,7 @@ TEST_F(SearchTest, PartialLocateSeeksAPlainIndexAndCaseInsensitiveFilters) {
     TDbTable* u = table("U");
     for (TDbTable* d : {t, u}) {
         appendRow(*d, {{"N", "Abz"}, {"A", "Ab"}, {"B", "bz"}, {"X", 2.5}});
-        appendRow(*d, {{"N", "Aba"}, {"A", "Ab"}, {"B", "ba"}, {"X", 1.0}});
+        appendRow(*d, {{"N", "Aba"}, {"A", "Ab"}, {"B", "ba"}, {"X", 1.5}});
     }
     EXPECT_TRUE(t->Locate("N", "Ab", loPartialKey));
     EXPECT_EQ(t->FieldByName("N")->AsString(), "Aba") << "the first in N order: a seek";
@@ -141,7 +141,7 @@ TEST_F(SearchTest, PartialLocateSeeksAPlainIndexAndCaseInsensitiveFilters) {
     EXPECT_FALSE(t->Locate("N", "", 0));
     EXPECT_TRUE(t->Locate("N", "", loPartialKey)) << "an empty prefix matches the first key";
     FormatSettings.DecimalSeparator = ',';
-    EXPECT_TRUE(t->Locate("X", 1.0, loCaseInsensitive));
+    EXPECT_TRUE(t->Locate("X", 1.5, loCaseInsensitive));
     EXPECT_EQ(t->FieldByName("N")->AsString(), "Aba") << "the number reaches the filter with a point";
 
     const Variant key = Variant::Array({Variant("b"), Variant("Ab")});
