@@ -68,6 +68,9 @@ TEST_F(KeysTest, GotoKeyFindsEveryNameAndAMissKeepsTheRecord) {
         EXPECT_FALSE(gotoKey(base::utf8ToCp1251("ЮЮЮЮЮЮ")));
         EXPECT_FALSE(k->Found());
         EXPECT_EQ(id(), before) << "sequenced " << sequenced;
+        uint32_t cursorAt = 0;
+        ASSERT_EQ(CeGetRecordNum(k->TableHandle(), 0, &cursorAt), 0u);
+        EXPECT_EQ(int(cursorAt), before) << "the engine's cursor is back on the record, sequenced " << sequenced;
     }
 }
 
