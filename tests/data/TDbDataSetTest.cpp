@@ -124,26 +124,6 @@ TEST_F(TDbDataSetTest, EveryEngineTypeReadsAndRoundTripsWithItsEmptyImage) {
     checkEveryType(d, path("F"), 2, *freeTable("F", false), dbf);
 }
 
-TEST_F(TDbDataSetTest, UnreadableDatesReadEmpty) {
-    const CEHANDLE d = directory({"CREATE TABLE F (D DATE)"}, 2);
-    const CEHANDLE c = dictionary({"CREATE TABLE V (CD COMPACTDATE)"});
-    const auto writeRaw = [](CEHANDLE connection, const AnsiString& name, uint16_t type, const char* field,
-                             const void* raw, uint32_t length) {
-        CEHANDLE t = 0;
-        ASSERT_EQ(CeOpenTable(connection, name.c_str(), nullptr, type, 1, 0, 1, 0, &t), 0u);
-        ASSERT_EQ(CeAppendRecord(t), 0u);
-        ASSERT_EQ(CeSetFieldRaw(t, field, raw, length), 0u);
-        ASSERT_EQ(CeWriteRecord(t), 0u);
-        ASSERT_EQ(CeCloseTable(t), 0u);
-    };
-    writeRaw(d, path("F"), 2, "D", "2024XX01", 8);
-    unsigned char month15[3];
-    TDbDataSet::TextToCompactDate("20241531", month15);
-    writeRaw(c, "V", 0, "CD", month15, 3);
-    EXPECT_TRUE(freeTable()->FieldByName("D")->IsNull()) << "not blank, but no date can be read from it";
-    EXPECT_TRUE(table("V")->FieldByName("CD")->IsNull());
-}
-
 TEST_F(TDbDataSetTest, CalculatedAndBlobFieldsReadRightThroughALinkOfTenBuffers) {
     const CEHANDLE c = dictionary({"CREATE TABLE B (ID INTEGER, NOTE MEMO)"});
     std::vector<EngineRow> rows;
