@@ -5,8 +5,7 @@
 #include <cstring>
 
 #include "DataFixture.h"
-#include "ExpectError.h"
-#include "ScratchTables.h"
+#include "data/TDbConnection.h"
 #include "toolkit/TDateTime.h"
 #include "toolkit/TParam.h"
 #include "toolkit/TParams.h"
@@ -19,7 +18,7 @@ protected:
         DataFixture::SetUp();
         dictionary({"CREATE TABLE P (S CHAR(10), I INTEGER, B LOGICAL, F DOUBLE, D DATE, T TIME, TS TIMESTAMP,"
                     " BL BINARY, E INTEGER, U INTEGER)"});
-        connection = datatest::scratchConnection(owner, path("test.vdd"));
+        connection = dictionaryConnection();
     }
 
     int insert(TParams& params) {
@@ -97,7 +96,7 @@ TEST_F(ParamBinderTest, UnknownAndUnsupportedTypesAreRefusedByName) {
         TParam* p = params.CreateParam(ftInteger, "u", ptInput);
         p->SetAsInteger(1);
         p->SetDataType(c.type);
-        datatest::expectEngineError([&] { insert(params); }, 5121, testing::Eq(c.message));
+        expectMisuse([&] { insert(params); }, c.message);
     }
 }
 

@@ -55,7 +55,7 @@ protected:
     // A table of the dictionary (made by the test), in the order of index.
     TDbTable* table(const AnsiString& name, const AnsiString& index = "", bool open = true) {
         if (connection == nullptr)
-            connection = scratchConnection(owner, path("test.vdd"));
+            connection = dictionaryConnection();
         TDbTable* t = scratchTable(owner, name, index);
         if (open)
             t->Open();

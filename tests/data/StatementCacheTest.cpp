@@ -4,7 +4,7 @@
 
 #include "DataFixture.h"
 #include "base/CodePage.h"
-#include "ScratchTables.h"
+#include "data/TDbConnection.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ class StatementCacheTest : public DataFixture {
 protected:
     TDbConnection* connect() {
         dictionary({"CREATE TABLE T (ID INTEGER)"});
-        TDbConnection* c = datatest::scratchConnection(owner, path("test.vdd"));
+        TDbConnection* c = dictionaryConnection();
         c->Connect();
         return c;
     }
