@@ -38,7 +38,10 @@ TEST_F(EditingTest, EditCancelAndDeleteKeepTheTableTrue) {
     t->Cancel();
     EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 3) << "cancel of an insert at the end lands on the last row";
     t->First();
+    const TBookmark gone = t->GetBookmark();
     t->Delete();
+    EXPECT_FALSE(t->BookmarkValid(gone)) << "the deleted row's bookmark";
+    EXPECT_TRUE(t->BookmarkValid(t->GetBookmark()));
     EXPECT_EQ(column(*t, "ID"), "2;3;");
     t->Close();
     t->Open();

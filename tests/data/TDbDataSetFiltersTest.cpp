@@ -1,6 +1,6 @@
 // Filters, scopes, Locate, Lookup and bookmarks. The searches that do not write run in the
-// navigation suite over every cursor factory; the index choices of Locate, scopes and deleted
-// rows run on tables.
+// navigation suite over every cursor factory; the index choices of Locate and scopes run on
+// tables (a deleted row's bookmark is checked where rows are deleted, TDbDataSetEditingTest).
 #include "CursorSuite.h"
 #include "ScratchFixture.h"
 #include "data/LocateExpression.h"
@@ -182,18 +182,6 @@ TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
     t->Close();
     t->Open();
     EXPECT_EQ(rows(*t), 10) << "a stored scope goes into force when the table opens";
-}
-
-TEST_F(SearchTest, ABookmarkOfADeletedRowIsNotValid) {
-    dictionary({"CREATE TABLE T (ID INTEGER)"});
-    TDbTable* t = table("T");
-    appendRow(*t, {{"ID", 1}});
-    appendRow(*t, {{"ID", 2}});
-    t->First();
-    const TBookmark gone = t->GetBookmark();
-    t->Delete();
-    EXPECT_FALSE(t->BookmarkValid(gone));
-    EXPECT_TRUE(t->BookmarkValid(t->GetBookmark()));
 }
 
 } // namespace
