@@ -100,8 +100,9 @@ TEST_F(EditingTest, DefaultsFillANewRowAndABadOneRefusesTheInsert) {
     EXPECT_TRUE(field("Q")->IsNull());
     t->Cancel();
     field("SI")->SetDefaultExpression("-32768");
-    datatest::expectEngineError([&] { t->Insert(); }, 0,
-                                testing::HasSubstr("Error setting default field value. (SI)\r\nNumeric out of range:-32768"));
+    datatest::expectEngineError(
+        [&] { t->Insert(); }, 0,
+        testing::HasSubstr("Error setting default field value. (SI)\r\nNumeric out of range:-32768"));
     EXPECT_EQ(t->State(), dsBrowse);
     EXPECT_EQ(field("ID")->AsInteger(), 7);
 }

@@ -153,8 +153,10 @@ TEST_F(KeysTest, RangesGiveTheModelsRows) {
 TEST_F(KeysTest, ADetailFollowsItsMaster) {
     sql(c, "CREATE TABLE D (MID INTEGER, NOTE CHAR(4))");
     sql(c, "CREATE INDEX MID ON D (MID)");
-    datatest::appendRows(c, "D",
-                         {{{"MID", "1"}}, {{"MID", "2"}}, {{"MID", "2"}}, {{"MID", "3"}}, {{"MID", "3"}}, {{"MID", "3"}}});
+    std::vector<datatest::EngineRow> rows; // MID 1 once, 2 twice, 3 three times
+    for (int mid = 1; mid <= 3; ++mid)
+        rows.insert(rows.end(), size_t(mid), {{"MID", std::to_string(mid)}});
+    datatest::appendRows(c, "D", rows);
     k->SetIndexName("");
     k->First();
     auto* master = new TDataSource(&owner);
