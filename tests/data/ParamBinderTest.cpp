@@ -18,9 +18,7 @@ protected:
         DataFixture::SetUp();
         dictionary({"CREATE TABLE P (S CHAR(10), I INTEGER, B LOGICAL, F DOUBLE, D DATE, T TIME, TS TIMESTAMP,"
                     " BL BINARY, E INTEGER, U INTEGER)"});
-        connection = new TDbConnection(&owner);
-        connection->SetConnectPath(path("test.vdd"));
-        connection->LoginPrompt = false;
+        connection = dictionaryConnection();
     }
 
     int insert(TParams& params) {
@@ -98,13 +96,7 @@ TEST_F(ParamBinderTest, UnknownAndUnsupportedTypesAreRefusedByName) {
         TParam* p = params.CreateParam(ftInteger, "u", ptInput);
         p->SetAsInteger(1);
         p->SetDataType(c.type);
-        try {
-            insert(params);
-            ADD_FAILURE() << c.message;
-        } catch (const EDbEngineError& e) {
-            EXPECT_STREQ(e.what(), c.message);
-            EXPECT_EQ(e.ErrorCode, 5121);
-        }
+        expectMisuse([&] { insert(params); }, c.message);
     }
 }
 

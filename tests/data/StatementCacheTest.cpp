@@ -12,10 +12,7 @@ class StatementCacheTest : public DataFixture {
 protected:
     TDbConnection* connect() {
         dictionary({"CREATE TABLE T (ID INTEGER)"});
-        auto* c = new TDbConnection(&owner);
-        c->SetName("DbConnection1");
-        c->SetConnectPath(path("test.vdd"));
-        c->LoginPrompt = false;
+        TDbConnection* c = dictionaryConnection();
         c->Connect();
         return c;
     }

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "DataFixture.h"
+#include "ExpectError.h"
 #include "data/DbErrors.h"
 #include "data/TDbTable.h"
 #include "toolkit/Controls.h"
@@ -51,17 +52,9 @@ protected:
         return t;
     }
 
-    // A dictionary that asks for log-ins, with the user USER and password "secret".
-    AnsiString dictionaryWithLogins() {
-        const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER)"});
-        EXPECT_EQ(CeDDCreateUser(c, "", "USER", "secret", ""), 0u);
-        const uint16_t required = 1;
-        EXPECT_EQ(CeDDSetDatabaseProperty(c, 104, &required, sizeof required), 0u);
-        return path("test.vdd");
-    }
 };
 
-TEST_F(TDbConnectionTest, DatabaseNameBindsTheOwnersConnectionFirstThenOwnerDotName) {
+TEST_F(TDbConnectionTest, DatabaseNameBindsTheOwnersConnectionFirstThenOwnerDotNameAndFollowsRenames) {
     TComponent formA(nullptr), formB(nullptr), formC(nullptr);
     formA.SetName("fmA");
     formB.SetName("fmB");
@@ -74,6 +67,10 @@ TEST_F(TDbConnectionTest, DatabaseNameBindsTheOwnersConnectionFirstThenOwnerDotN
     moved->SetDatabaseName("somewhere");
     EXPECT_EQ(moved->DbConnection(), nullptr) << "a path leaves the connection";
     EXPECT_EQ(onA->GetDataSetCount(), 1);
+    TDbTable* waiting = table(&formA, "dbMain");
+    EXPECT_EQ(waiting->DbConnection(), nullptr);
+    onA->SetName("dbMain");
+    EXPECT_EQ(waiting->DbConnection(), onA) << "a rename binds the datasets that name the new name";
 }
 
 TEST_F(TDbConnectionTest, AliasesResolveOnlyForPlainNames) {
@@ -91,12 +88,8 @@ TEST_F(TDbConnectionTest, AliasesResolveOnlyForPlainNames) {
     EXPECT_EQ(plain->GetAliasTableType(), 0) << "no letter: no type for a connection";
     TDbConnection* missing = connection(&owner, "Missing");
     missing->SetAliasName("missing");
-    try {
-        missing->Connect();
-        FAIL();
-    } catch (const DbConnectionError& e) {
-        EXPECT_STREQ(e.what(), "TDbConnection.AliasName is not valid");
-    }
+    datatest::expectError<DbConnectionError>([&] { missing->Connect(); },
+                                             testing::Eq("TDbConnection.AliasName is not valid"));
 }
 
 TEST_F(TDbConnectionTest, DatabasePathOfConnectionsAndDatasets) {
@@ -124,12 +117,7 @@ TEST_F(TDbConnectionTest, DatabasePathOfConnectionsAndDatasets) {
 TEST_F(TDbConnectionTest, FailedConnectLeavesNoHandleAndTheCursorAsItWas) {
     TDbConnection* conn = connection(&owner, "DbConnection1", path("missing\\none.vdd"));
     conn->LoginPrompt = false;
-    try {
-        conn->Connect();
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_EQ(e.ErrorCode, 7041);
-    }
+    datatest::expectEngineError([&] { conn->Connect(); }, 7041);
     EXPECT_FALSE(conn->IsConnected());
     EXPECT_EQ(conn->GetConnectionHandle(), 0u);
     EXPECT_EQ(Screen->Cursor(), crDefault);
@@ -139,9 +127,12 @@ TEST_F(TDbConnectionTest, FailedConnectLeavesNoHandleAndTheCursorAsItWas) {
 }
 
 TEST_F(TDbConnectionTest, LoginGoesThroughOnLoginOrTheDialog) {
-    const AnsiString file = dictionaryWithLogins();
+    const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER)"});
+    ASSERT_EQ(CeDDCreateUser(c, "", "USER", "secret", ""), 0u);
+    const uint16_t loginsRequired = 1;
+    ASSERT_EQ(CeDDSetDatabaseProperty(c, 104, &loginsRequired, sizeof loginsRequired), 0u);
     CancellingPresenter presenter;
-    TDbConnection* conn = connection(&owner, "DbConnection1", file);
+    TDbConnection* conn = connection(&owner, "DbConnection1", path("test.vdd"));
     try {
         conn->Connect();
         FAIL();
@@ -188,15 +179,6 @@ TEST_F(TDbConnectionTest, DisconnectClosesDatasetsAndDestructionToleratesAGoneHa
     tk::setExceptionHandler(previous);
     EXPECT_EQ(reported, 0);
     EXPECT_EQ(t->DbConnection(), nullptr);
-}
-
-TEST_F(TDbConnectionTest, RenameBindsTheDatasetsThatNameTheNewName) {
-    owner.SetName("fmMain");
-    TDbConnection* conn = connection(&owner, "DbConnection1");
-    TDbTable* waiting = table(&owner, "dbMain");
-    EXPECT_EQ(waiting->DbConnection(), nullptr);
-    conn->SetName("dbMain");
-    EXPECT_EQ(waiting->DbConnection(), conn);
 }
 
 } // namespace

@@ -1,117 +1,26 @@
-// The editing life of a dataset: every engine type round-trips through insert, post and reopen
-// in both table families; edit, cancel, delete; Cyrillic text on ANSI and OEM tables; blobs;
-// defaults; posts that the engine refuses; record locks.
-#include <cstring>
-
-#include "DataFixture.h"
-#include "ScratchTables.h"
+// The editing life of a dataset: edit, cancel, delete; Cyrillic text on ANSI and OEM tables;
+// blobs; defaults; posts that the engine refuses; record locks. Every engine type's round trip
+// is part of the reading test (TDbDataSetTest).
+#include "ExpectError.h"
+#include "ScratchFixture.h"
 #include "base/CodePage.h"
 #include "data/TDbTableOptions.h"
 #include "toolkit/TField.h"
 
 namespace {
 
-class EditingTest : public DataFixture {
-protected:
-
-    // A table of the scratch dictionary "test.vdd" (made by the caller).
-    TDbTable* dictionaryTable(const AnsiString& name, bool open = true) {
-        if (connection == nullptr)
-            connection = datatest::scratchConnection(owner, path("test.vdd"));
-        TDbTable* t = datatest::scratchTable(owner, name);
-        if (open)
-            t->Open();
-        return t;
-    }
-
-    // A free table "F" of the DBF family in the test's folder.
-    TDbTable* freeTable() {
-        auto* t = new TDbTable(&owner);
-        t->SetDatabaseName(temp.path().string());
-        t->SetTableName("F");
-        t->SetTableType(ttDbCDX);
-        t->Open();
-        return t;
-    }
-
-    static std::string column(TDbTable& t, const char* field) {
-        std::string values;
-        for (t.First(); !t.Eof(); t.Next())
-            values += t.FieldByName(field)->AsString() + ";";
-        return values;
-    }
-
-    TDbConnection* connection = nullptr;
-};
-
-struct TypeValue {
-    const char* column;
-    const char* text; // as the field shows it
-};
-
-// Inserts a row with the values and a row of nulls, reopens, and reads both back.
-void roundTrip(TDbTable& t, const std::vector<TypeValue>& values) {
-    t.Insert();
-    for (const TypeValue& v : values)
-        t.FieldByName(v.column)->SetAsString(v.text);
-    t.Post();
-    t.Append();
-    for (const TypeValue& v : values)
-        t.FieldByName(v.column)->Clear();
-    t.Post();
-    t.Close();
-    t.Open();
-    ASSERT_EQ(t.RecordCount(), 2);
-    for (const TypeValue& v : values)
-        EXPECT_EQ(t.FieldByName(v.column)->AsString(), v.text) << v.column;
-    t.Next();
-    for (const TypeValue& v : values)
-        EXPECT_TRUE(t.FieldByName(v.column)->IsNull()) << v.column << " of the null row";
-}
-
-TEST_F(EditingTest, EveryEngineTypeRoundTripsInBothFamilies) {
-    dictionary({"CREATE TABLE V (L LOGICAL, N NUMERIC(8,2), NS NUMERIC(4,0), D DATE, S CHAR(6), M MEMO,"
-                " BI BINARY, IM IMAGE, V VARCHAR(20), CD COMPACTDATE, DB DOUBLE, I INTEGER, SI SHORTINT, T TIME,"
-                " TS TIMESTAMP, R RAW(3), CU CURDOUBLE)"});
-    roundTrip(*dictionaryTable("V"), {{"L", "True"},
-                                      {"N", "12345,68"},
-                                      {"NS", "-12"},
-                                      {"D", "01.03.2024"},
-                                      {"S", "text"},
-                                      {"M", "memo"},
-                                      {"BI", "\x01\x00\x02"},
-                                      {"IM", "img"},
-                                      {"V", "varchar"},
-                                      {"CD", "31.12.1999"},
-                                      {"DB", "2,25"},
-                                      {"I", "-7"},
-                                      {"SI", "300"},
-                                      {"T", "2:17:30"},
-                                      {"TS", "01.03.2024 2:17:30"},
-                                      {"R", "abc"},
-                                      {"CU", "9,5"}});
-    directory({"CREATE TABLE F (L LOGICAL, N NUMERIC(6,1), D DATE, S CHAR(6), M MEMO, BI BINARY, IM IMAGE)"}, 2);
-    roundTrip(*freeTable(), {{"L", "False"},
-                             {"N", "-123,5"},
-                             {"D", "29.02.2000"},
-                             {"S", "dbf"},
-                             {"M", "memo"},
-                             {"BI", "\x01\x00\x02"},
-                             {"IM", "img"}});
-}
+using EditingTest = datatest::ScratchFixture;
+using datatest::appendRow;
+using datatest::column;
 
 TEST_F(EditingTest, EditCancelAndDeleteKeepTheTableTrue) {
     dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))"});
-    TDbTable* t = dictionaryTable("T");
+    TDbTable* t = table("T");
     t->Insert();
     t->Cancel();
     EXPECT_TRUE(t->IsEmpty()) << "an insert into an empty table has no row to go back to";
-    for (int id = 1; id <= 3; ++id) {
-        t->Append();
-        t->FieldByName("ID")->SetAsInteger(id);
-        t->FieldByName("NAME")->SetAsString("n" + std::to_string(id));
-        t->Post();
-    }
+    for (int id = 1; id <= 3; ++id)
+        appendRow(*t, {{"ID", id}, {"NAME", "n" + std::to_string(id)}});
     t->First();
     t->Next();
     t->Edit();
@@ -129,7 +38,10 @@ TEST_F(EditingTest, EditCancelAndDeleteKeepTheTableTrue) {
     t->Cancel();
     EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 3) << "cancel of an insert at the end lands on the last row";
     t->First();
+    const TBookmark gone = t->GetBookmark();
     t->Delete();
+    EXPECT_FALSE(t->BookmarkValid(gone)) << "the deleted row's bookmark";
+    EXPECT_TRUE(t->BookmarkValid(t->GetBookmark()));
     EXPECT_EQ(column(*t, "ID"), "2;3;");
     t->Close();
     t->Open();
@@ -137,27 +49,25 @@ TEST_F(EditingTest, EditCancelAndDeleteKeepTheTableTrue) {
 }
 
 TEST_F(EditingTest, CyrillicTextIsStoredAsTypedOnAnsiAndOemTables) {
-    dictionary({"CREATE TABLE T (NAME CHAR(12))"});
+    dictionary({"CREATE TABLE T (NAME CHAR(10), X CHAR(4))"});
     const AnsiString text = base::utf8ToCp1251("Ёлки-Палки");
     for (TDbCharTypes charType : {TDbCharTypes::ANSI, TDbCharTypes::OEM}) {
-        TDbTable* t = dictionaryTable("T", false);
+        TDbTable* t = table("T", "", false);
         t->DbTableOptions()->SetDbCharType(charType);
         t->Open();
-        t->Append();
-        t->FieldByName("NAME")->SetAsString(text);
-        t->Post();
+        appendRow(*t, {{"NAME", text}, {"X", "wxyz"}});
         t->Close();
         t->Open();
         t->Last();
         EXPECT_EQ(t->FieldByName("NAME")->AsString(), text);
+        EXPECT_EQ(t->FieldByName("X")->AsString(), "wxyz") << "the field after a full text keeps its first byte";
     }
-    TDbTable* ansi = dictionaryTable("T");
-    EXPECT_EQ(column(*ansi, "NAME"), text + ";" + text + ";") << "both read alike on an ANSI table";
+    EXPECT_EQ(column(*table("T"), "NAME"), text + ";" + text + ";") << "both read alike on an ANSI table";
 }
 
 TEST_F(EditingTest, BlobsAreWrittenThroughStreamsAndAFreshRowHasNone) {
     dictionary({"CREATE TABLE B (ID INTEGER, NOTE MEMO, DATA BINARY)"});
-    TDbTable* t = dictionaryTable("B");
+    TDbTable* t = table("B");
     t->Append();
     t->FieldByName("ID")->SetAsInteger(1);
     t->FieldByName("NOTE")->SetAsString("first note");
@@ -178,10 +88,8 @@ TEST_F(EditingTest, BlobsAreWrittenThroughStreamsAndAFreshRowHasNone) {
 
 TEST_F(EditingTest, DefaultsFillANewRowAndABadOneRefusesTheInsert) {
     dictionary({"CREATE TABLE T (ID INTEGER, S CHAR(5), Q CHAR(5), SI SHORTINT)"});
-    TDbTable* t = dictionaryTable("T");
-    t->Append();
-    t->FieldByName("ID")->SetAsInteger(7);
-    t->Post();
+    TDbTable* t = table("T");
+    appendRow(*t, {{"ID", 7}});
     t->Close();
     auto field = [&](const char* name) { return t->FieldByName(name); };
     t->Open();
@@ -192,27 +100,18 @@ TEST_F(EditingTest, DefaultsFillANewRowAndABadOneRefusesTheInsert) {
     EXPECT_TRUE(field("Q")->IsNull());
     t->Cancel();
     field("SI")->SetDefaultExpression("-32768");
-    try {
-        t->Insert();
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_EQ(e.ErrorCode, 0);
-        EXPECT_NE(std::string(e.what()).find("Error setting default field value. (SI)\r\nNumeric out of range:-32768"),
-                  std::string::npos)
-            << e.what();
-    }
+    datatest::expectEngineError(
+        [&] { t->Insert(); }, 0,
+        testing::HasSubstr("Error setting default field value. (SI)\r\nNumeric out of range:-32768"));
     EXPECT_EQ(t->State(), dsBrowse);
     EXPECT_EQ(field("ID")->AsInteger(), 7);
 }
 
 TEST_F(EditingTest, APostTheEngineRefusesLeavesTheTableAsItWas) {
     dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE UNIQUE INDEX ID ON T (ID)"});
-    TDbTable* t = dictionaryTable("T");
-    for (int id : {1, 2}) {
-        t->Append();
-        t->FieldByName("ID")->SetAsInteger(id);
-        t->Post();
-    }
+    TDbTable* t = table("T");
+    appendRow(*t, {{"ID", 1}});
+    appendRow(*t, {{"ID", 2}});
     t->Append();
     t->FieldByName("ID")->SetAsInteger(1);
     EXPECT_THROW(t->Post(), EDbEngineError);
@@ -226,7 +125,7 @@ TEST_F(EditingTest, APostTheEngineRefusesLeavesTheTableAsItWas) {
     t->Cancel();
     EXPECT_EQ(column(*t, "ID"), "1;2;3;");
 
-    TDbTable* other = dictionaryTable("T");
+    TDbTable* other = table("T");
     t->First();
     t->Edit();
     t->FieldByName("ID")->SetAsInteger(2);
@@ -242,31 +141,18 @@ TEST_F(EditingTest, APostTheEngineRefusesLeavesTheTableAsItWas) {
 TEST_F(EditingTest, LockedRecordsAndViewsRefuseEdit) {
     const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER)"});
     ASSERT_EQ(CeDDAddView(c, "W", "", "select ID from T"), 0u);
-    TDbTable* t = dictionaryTable("T");
-    t->Append();
-    t->FieldByName("ID")->SetAsInteger(1);
-    t->Post();
-    TDbTable* other = dictionaryTable("T");
+    TDbTable* t = table("T");
+    appendRow(*t, {{"ID", 1}});
+    TDbTable* other = table("T");
     other->SetName("Other");
     t->Edit();
-    try {
-        other->Edit();
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_EQ(e.ErrorCode, 5035);
-        EXPECT_EQ(std::string(e.what()).rfind("Other: ", 0), 0u) << e.what();
-    }
+    datatest::expectEngineError([&] { other->Edit(); }, 5035, testing::StartsWith("Other: "));
     t->Post();
     other->Edit();
     other->Cancel();
-    TDbTable* view = dictionaryTable("W");
-    try {
-        view->Edit();
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_EQ(e.ErrorCode, 5064);
-        EXPECT_NE(std::string(e.what()).find("Static VIEWs can not be updated."), std::string::npos);
-    }
+    TDbTable* view = table("W");
+    datatest::expectEngineError([&] { view->Edit(); }, 5064,
+                                testing::HasSubstr("Static VIEWs can not be updated."));
 }
 
 } // namespace

@@ -1,12 +1,11 @@
-// The dataset core: the navigation suite on tables, reading every engine type in both table
-// families, calculated and blob fields side by side, filter preparation, the version text, index
+// The dataset core: the navigation suite on tables, reading and writing every engine type in both
+// table families, calculated and blob fields side by side, filter preparation, the version text, index
 // definitions and the three ways of choosing an index.
 #include "data/TDbDataSet.h"
 
-#include <cstring>
-
 #include "CursorSuite.h"
-#include "ScratchTables.h"
+#include "ExpectError.h"
+#include "ScratchFixture.h"
 #include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
 #include "toolkit/TBlobField.h"
@@ -39,71 +38,60 @@ INSTANTIATE_TEST_SUITE_P(
                                   }}),
     [](const testing::TestParamInfo<CursorFactory>& info) { return info.param.name; });
 
-class TDbDataSetTest : public DataFixture {
-protected:
-    // A table of the scratch dictionary, through the connection "DbConnection1".
-    TDbTable* table(const AnsiString& name) {
-        if (connection == nullptr)
-            connection = scratchConnection(owner, path("test.vdd"));
-        return scratchTable(owner, name);
-    }
+using TDbDataSetTest = ScratchFixture;
 
-    TDbTable* open(const AnsiString& name) {
-        TDbTable* t = table(name);
-        t->Open();
-        return t;
-    }
-
-    TDbConnection* connection = nullptr;
-};
-
-// Each field of row 1 written as text through the engine reads back as Expected; row 2 is blank.
+// Row 1 written as engine texts reads as shown and row 2, left blank, reads null; the shown texts
+// typed into a new row 3 and a row 4 of cleared fields come back alike after a reopen.
 struct TypeCase {
     const char* column;
-    const char* value; // engine text, empty: leave the field empty in row 1 too
+    std::string value; // engine text; empty leaves the field empty
     TFieldType type;
-    const char* expected;
+    std::string shown;
 };
 
-void readEveryType(TDbTable& t, const std::vector<TypeCase>& cases) {
-    for (const TypeCase& c : cases) {
-        TField* field = t.FieldByName(c.column);
-        EXPECT_EQ(field->DataType(), c.type) << c.column;
-        EXPECT_EQ(field->IsNull(), *c.value == '\0') << c.column;
-        EXPECT_EQ(field->AsString(), c.expected) << c.column;
-    }
-    t.Next();
+void checkEveryType(CEHANDLE connection, const AnsiString& tableName, uint16_t tableType, TDbTable& t,
+                    const std::vector<TypeCase>& cases) {
+    EngineRow filled;
     for (const TypeCase& c : cases)
-        EXPECT_TRUE(t.FieldByName(c.column)->IsNull()) << c.column << " of a blank row";
-}
-
-void writeRows(CEHANDLE connection, const AnsiString& table, const std::vector<TypeCase>& cases,
-               uint16_t tableType = 0) {
-    CEHANDLE t = 0;
-    ASSERT_EQ(CeOpenTable(connection, table.c_str(), nullptr, tableType, 1, 0, 1, 0, &t), 0u);
-    ASSERT_EQ(CeAppendRecord(t), 0u);
-    for (const TypeCase& c : cases) {
-        if (*c.value != '\0') {
-            ASSERT_EQ(CeSetField(t, c.column, c.value, uint32_t(std::strlen(c.value))), 0u) << c.column;
+        filled.emplace_back(c.column, c.value);
+    appendRows(connection, tableName, {filled, {}}, tableType);
+    t.Open();
+    t.Append();
+    for (const TypeCase& c : cases)
+        t.FieldByName(c.column)->SetAsString(c.shown);
+    t.Post();
+    t.Append();
+    for (const TypeCase& c : cases)
+        t.FieldByName(c.column)->Clear();
+    t.Post();
+    t.Close();
+    t.Open();
+    ASSERT_EQ(t.RecordCount(), 4);
+    for (int row = 1; row <= 4; ++row, t.Next()) {
+        SCOPED_TRACE("row " + std::to_string(row));
+        for (const TypeCase& c : cases) {
+            TField* field = t.FieldByName(c.column);
+            EXPECT_EQ(field->DataType(), c.type) << c.column;
+            EXPECT_EQ(field->IsNull(), row % 2 == 0 || c.value.empty()) << c.column;
+            if (row % 2 == 1) {
+                EXPECT_EQ(field->AsString(), c.shown) << c.column;
+            }
         }
     }
-    ASSERT_EQ(CeWriteRecord(t), 0u);
-    ASSERT_EQ(CeAppendRecord(t), 0u);
-    ASSERT_EQ(CeWriteRecord(t), 0u);
-    ASSERT_EQ(CeCloseTable(t), 0u);
 }
 
-TEST_F(TDbDataSetTest, EveryEngineTypeReadsWithItsEmptyImage) {
+TEST_F(TDbDataSetTest, EveryEngineTypeReadsAndRoundTripsWithItsEmptyImage) {
     const std::vector<TypeCase> vdt = {
         {"L", "T", ftBoolean, "True"},
-        {"N4", "12", ftSmallint, "12"},
+        {"N4", "-12", ftSmallint, "-12"},
         {"N5", "12345", ftFloat, "12345"},
         {"ND", "-12.5", ftFloat, "-12,5"},
         {"D", "03/01/2024", ftDate, "01.03.2024"},
         {"S", "text", ftString, "text"},
         {"M", "", ftMemo, ""},
         {"M2", "memo", ftMemo, "memo"},
-        {"BI", "\x01\x02", ftBlob, "\x01\x02"},
+        {"BI", std::string("\x01\x00\x02", 3), ftBlob, std::string("\x01\x00\x02", 3)},
+        {"IM", "img", ftBlob, "img"},
         {"V", "varchar", ftMemo, "varchar"},
         {"CD", "12/31/1999", ftDate, "31.12.1999"},
         {"DB", "2.25", ftFloat, "2,25"},
@@ -111,79 +99,38 @@ TEST_F(TDbDataSetTest, EveryEngineTypeReadsWithItsEmptyImage) {
         {"SI", "300", ftSmallint, "300"},
         {"T", "8250000", ftTime, "2:17:30"},
         {"TS", "03/01/2024 02:17:30", ftDateTime, "01.03.2024 2:17:30"},
+        {"R", "abc", ftBytes, "abc"},
         {"CU", "9.5", ftCurrency, "9,5"},
     };
     const CEHANDLE c = dictionary({"CREATE TABLE V (L LOGICAL, N4 NUMERIC(4,0), N5 NUMERIC(5,0), ND NUMERIC(8,2),"
-                                   " D DATE, S CHAR(6), M MEMO, M2 MEMO, BI BINARY, V VARCHAR(20), CD COMPACTDATE,"
-                                   " DB DOUBLE, I INTEGER, SI SHORTINT, T TIME, TS TIMESTAMP, CU CURDOUBLE)"});
-    writeRows(c, "V", vdt);
-    readEveryType(*open("V"), vdt);
+                                   " D DATE, S CHAR(6), M MEMO, M2 MEMO, BI BINARY, IM IMAGE, V VARCHAR(20),"
+                                   " CD COMPACTDATE, DB DOUBLE, I INTEGER, SI SHORTINT, T TIME, TS TIMESTAMP, R RAW(3),"
+                                   " CU CURDOUBLE)"});
+    checkEveryType(c, "V", 0, *table("V", "", false), vdt);
 
     const std::vector<TypeCase> dbf = {
         {"L", "y", ftBoolean, "True"},
         {"N", "42", ftSmallint, "42"},
-        {"D", "03/01/2024", ftDate, "01.03.2024"},
+        {"ND", "-123.5", ftFloat, "-123,5"},
+        {"D", "02/29/2000", ftDate, "29.02.2000"},
         {"S", "dbf", ftString, "dbf"},
         {"M", "memo", ftMemo, "memo"},
+        {"BI", std::string("\x01\x00\x02", 3), ftBlob, std::string("\x01\x00\x02", 3)},
+        {"IM", "img", ftBlob, "img"},
     };
-    const CEHANDLE d = directory({"CREATE TABLE F (L LOGICAL, N NUMERIC(3,0), D DATE, S CHAR(6), M MEMO)"}, 2);
-    writeRows(d, path("F"), dbf, 2);
-    TDbTable* t = new TDbTable(&owner);
-    t->SetDatabaseName(temp.path().string());
-    t->SetTableName("F");
-    t->SetTableType(ttDbCDX);
-    t->Open();
-    readEveryType(*t, dbf);
-}
-
-TEST_F(TDbDataSetTest, UnreadableDatesReadEmpty) {
-    const CEHANDLE d = directory({"CREATE TABLE F (D DATE)"}, 2);
-    const CEHANDLE c = dictionary({"CREATE TABLE V (CD COMPACTDATE)"});
-    const auto writeRaw = [](CEHANDLE connection, const AnsiString& name, uint16_t type, const char* field,
-                             const void* raw, uint32_t length) {
-        CEHANDLE t = 0;
-        ASSERT_EQ(CeOpenTable(connection, name.c_str(), nullptr, type, 1, 0, 1, 0, &t), 0u);
-        ASSERT_EQ(CeAppendRecord(t), 0u);
-        ASSERT_EQ(CeSetFieldRaw(t, field, raw, length), 0u);
-        ASSERT_EQ(CeWriteRecord(t), 0u);
-        ASSERT_EQ(CeCloseTable(t), 0u);
-    };
-    writeRaw(d, path("F"), 2, "D", "2024XX01", 8);
-    unsigned char month15[3];
-    TDbDataSet::TextToCompactDate("20241531", month15);
-    writeRaw(c, "V", 0, "CD", month15, 3);
-    auto* dbf = new TDbTable(&owner);
-    dbf->SetDatabaseName(temp.path().string());
-    dbf->SetTableName("F");
-    dbf->SetTableType(ttDbCDX);
-    dbf->Open();
-    EXPECT_TRUE(dbf->FieldByName("D")->IsNull()) << "not blank, but no date can be read from it";
-    EXPECT_TRUE(open("V")->FieldByName("CD")->IsNull());
-}
-
-TEST_F(TDbDataSetTest, OemStringLeavesTheFollowingFieldWhole) {
-    const CEHANDLE c = dictionary({"CREATE TABLE O (S CHAR(4), X CHAR(4))"});
-    writeRows(c, "O", {{"S", "abcd", ftString, ""}, {"X", "wxyz", ftString, ""}});
-    TDbTable* t = table("O");
-    t->DbTableOptions()->SetDbCharType(TDbCharTypes::OEM);
-    t->Open();
-    EXPECT_EQ(t->FieldByName("S")->AsString(), "abcd");
-    EXPECT_EQ(t->FieldByName("X")->AsString(), "wxyz");
+    const CEHANDLE d = directory(
+        {"CREATE TABLE F (L LOGICAL, N NUMERIC(3,0), ND NUMERIC(6,1), D DATE, S CHAR(6), M MEMO, BI BINARY, IM IMAGE)"},
+        2);
+    checkEveryType(d, path("F"), 2, *freeTable("F", false), dbf);
 }
 
 TEST_F(TDbDataSetTest, CalculatedAndBlobFieldsReadRightThroughALinkOfTenBuffers) {
     const CEHANDLE c = dictionary({"CREATE TABLE B (ID INTEGER, NOTE MEMO)"});
-    CEHANDLE raw = 0;
-    ASSERT_EQ(CeOpenTable(c, "B", nullptr, 0, 1, 0, 1, 0, &raw), 0u);
-    for (int32_t i = 1; i <= 30; ++i) {
-        const std::string note = "note " + std::to_string(i);
-        ASSERT_EQ(CeAppendRecord(raw), 0u);
-        ASSERT_EQ(CeSetFieldRaw(raw, "ID", &i, 4), 0u);
-        ASSERT_EQ(CeSetField(raw, "NOTE", note.data(), uint32_t(note.size())), 0u);
-        ASSERT_EQ(CeWriteRecord(raw), 0u);
-    }
-    ASSERT_EQ(CeCloseTable(raw), 0u);
-    TDbTable* t = table("B");
+    std::vector<EngineRow> rows;
+    for (int i = 1; i <= 30; ++i)
+        rows.push_back({{"ID", std::to_string(i)}, {"NOTE", "note " + std::to_string(i)}});
+    appendRows(c, "B", rows);
+    TDbTable* t = table("B", "", false);
     auto* idField = new TIntegerField(t);
     idField->SetFieldName("ID");
     idField->SetDataSet(t);
@@ -216,7 +163,7 @@ TEST_F(TDbDataSetTest, CalculatedAndBlobFieldsReadRightThroughALinkOfTenBuffers)
 
 TEST_F(TDbDataSetTest, FilterTextPreparationTurnsATrailingStarIntoAPrefix) {
     dictionary({"CREATE TABLE T (NAME CHAR(10))"});
-    TDbTable* t = open("T");
+    TDbTable* t = table("T");
     const struct {
         const char* text;
         const char* prepared;
@@ -245,18 +192,8 @@ TEST_F(TDbDataSetTest, IndexDefinitionsAndTheThreeWaysOfChoosingAnIndex) {
     const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE UNIQUE INDEX ID ON T (ID)",
                                    "CREATE INDEX NAMEID ON T (UPPER(NAME), ID) DESC"});
     ASSERT_EQ(CeDDSetTableProperty(c, "T", 213, "NAMEID", 7, 0, nullptr), 0u);
-    CEHANDLE raw = 0;
-    ASSERT_EQ(CeOpenTable(c, "T", nullptr, 0, 1, 0, 1, 0, &raw), 0u);
-    for (int32_t i = 1; i <= 3; ++i) {
-        const char* names[] = {"b", "c", "a"};
-        ASSERT_EQ(CeAppendRecord(raw), 0u);
-        ASSERT_EQ(CeSetFieldRaw(raw, "ID", &i, 4), 0u);
-        ASSERT_EQ(CeSetField(raw, "NAME", names[i - 1], 1), 0u);
-        ASSERT_EQ(CeWriteRecord(raw), 0u);
-    }
-    ASSERT_EQ(CeCloseTable(raw), 0u);
-
-    TDbTable* t = table("T");
+    appendRows(c, "T", {{{"ID", "1"}, {"NAME", "b"}}, {{"ID", "2"}, {"NAME", "c"}}, {{"ID", "3"}, {"NAME", "a"}}});
+    TDbTable* t = table("T", "", false);
     t->UpdateIndexDefs();
     ASSERT_EQ(t->IndexDefs().Count(), 2) << "read through a temporary handle";
     EXPECT_EQ(t->IndexDefs()[1]->Fields(), "NAME;ID");
@@ -266,30 +203,21 @@ TEST_F(TDbDataSetTest, IndexDefinitionsAndTheThreeWaysOfChoosingAnIndex) {
     connection->Connect();
     EXPECT_EQ(t->IndexName(), "CE_DEFAULT") << "the dictionary's default index";
     t->Open();
-    const auto ids = [&] {
-        std::string order;
-        for (t->First(); !t->Eof(); t->Next())
-            order += std::to_string(t->FieldByName("ID")->AsInteger());
-        return order;
-    };
-    EXPECT_EQ(ids(), "213") << "NAMEID descending";
+    const auto ids = [&] { return column(*t, "ID"); };
+    EXPECT_EQ(ids(), "2;1;3;") << "NAMEID descending";
     t->SetIndexName("");
-    EXPECT_EQ(ids(), "123");
+    EXPECT_EQ(ids(), "1;2;3;");
     t->SetIndexName("ce_default");
-    EXPECT_EQ(ids(), "213");
+    EXPECT_EQ(ids(), "2;1;3;");
     t->SetIndexFieldNames("  ID ");
     EXPECT_EQ(t->IndexFieldNames(), "ID");
-    EXPECT_EQ(ids(), "123");
+    EXPECT_EQ(ids(), "1;2;3;");
     t->SetIndexFieldNames("NAME");
-    EXPECT_EQ(ids(), "213") << "an index that begins with the fields";
-    try {
-        t->SetIndexFieldNames("ID;NAME");
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_NE(std::string(e.what()).find("Not a valid index field name:ID;NAME"), std::string::npos);
-    }
+    EXPECT_EQ(ids(), "2;1;3;") << "an index that begins with the fields";
+    expectError<EDbEngineError>([&] { t->SetIndexFieldNames("ID;NAME"); },
+                                testing::HasSubstr("Not a valid index field name:ID;NAME"));
     EXPECT_EQ(t->IndexFieldNames(), "NAME") << "the previous choice is back";
-    EXPECT_EQ(ids(), "213");
+    EXPECT_EQ(ids(), "2;1;3;");
 }
 
 } // namespace

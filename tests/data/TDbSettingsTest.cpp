@@ -2,11 +2,12 @@
 #include "data/TDbSettings.h"
 
 #include "DataFixture.h"
+#include "ExpectError.h"
 #include "data/DbErrors.h"
 
 namespace {
 
-class TDbSettingsTest : public DataFixture {};
+using TDbSettingsTest = DataFixture;
 
 TEST_F(TDbSettingsTest, DateFormatRewritesTheToolkitsShortDateFormat) {
     FormatSettings.ShortDateFormat = "MM/dd/yyyy";
@@ -28,12 +29,8 @@ TEST_F(TDbSettingsTest, DateFormatRewritesTheToolkitsShortDateFormat) {
 TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
     TDbSettings settings(nullptr);
     settings.SetDbServerTypes(stCE_LOCAL);
-    try {
-        settings.SetDbServerTypes(0);
-        FAIL();
-    } catch (const DbSettingsError& e) {
-        EXPECT_STREQ(e.what(), "At least one server type must be selected.");
-    }
+    datatest::expectError<DbSettingsError>([&] { settings.SetDbServerTypes(0); },
+                                           testing::Eq("At least one server type must be selected."));
     EXPECT_EQ(settings.DbServerTypes(), TDbServerTypes(stCE_LOCAL));
     EXPECT_THROW(settings.SetNumCachedTables(-1), Exception);
     settings.SetNumCachedTables(0);
@@ -41,12 +38,8 @@ TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
 
 TEST_F(TDbSettingsTest, OnlyOneInstanceLivesAtATime) {
     auto first = std::make_unique<TDbSettings>(nullptr);
-    try {
-        TDbSettings second(nullptr);
-        FAIL();
-    } catch (const Exception& e) {
-        EXPECT_STREQ(e.what(), "Only one DbSettings component is allowed per application");
-    }
+    datatest::expectError([] { TDbSettings second(nullptr); },
+                          testing::Eq("Only one DbSettings component is allowed per application"));
     EXPECT_EQ(TDbSettings::Instance(), first.get());
     first.reset();
     EXPECT_NO_THROW(TDbSettings third(nullptr));
