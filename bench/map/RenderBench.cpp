@@ -9,6 +9,8 @@
 #include <QPen>
 #include <QPolygon>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -78,7 +80,7 @@ QColor qColor(uint32_t color) {
 
 // What the baseline draws: the visible objects' shapes in pixels, with their pens and brushes.
 struct Primitive {
-    enum class Kind { Polygon, Polyline, Ellipse, Text, Icon, Label };
+    enum class Kind { None, Polygon, Polyline, Ellipse, Text, Icon, Label };
     Kind kind = Kind::Polygon;
     QPolygon points;
     QPen pen;
@@ -108,12 +110,21 @@ QPoint pixel(TDataMap& map, mapi::WorldPoint p) {
     return QPoint(qRound(p.x), qRound(p.y));
 }
 
+// Whether a group's member is big enough to draw at the zoom, as the map decides.
+bool largeEnough(const TKEXMapObjectMem& r, float zoom, float limit) {
+    return std::abs(r.Corners[2].x - r.Corners[0].x) * zoom > limit ||
+           std::abs(r.Corners[2].y - r.Corners[0].y) * zoom > limit;
+}
+
 void collect(TDataMap& map, const TKEXMapObjectMem& r, std::vector<Primitive>& out) {
     const double zoom = map.Scale() / 100.0;
     const tKexMapOptions& options = *map.Options();
     if (const TKexMapList* children = r.Children()) {
-        for (int i = 0; i < children->Count(); ++i)
-            collect(map, (*children)[i], out);
+        for (int i = 0; i < children->Count(); ++i) {
+            const TKEXMapObjectMem& child = (*children)[i];
+            if (child.Kind == kindZametka || largeEnough(child, static_cast<float>(map.Scale() * 0.01L), static_cast<float>(options.ObjectView())))
+                collect(map, child, out);
+        }
         return;
     }
     Primitive p;
@@ -132,6 +143,20 @@ void collect(TDataMap& map, const TKEXMapObjectMem& r, std::vector<Primitive>& o
         break;
     case kindEllipse:
         p.kind = Primitive::Kind::Ellipse;
+        break;
+    case kindPixels:
+        // Each point is a circle of no radius.
+        for (mapi::WorldPoint w : r.Points()) {
+            Primitive dot = p;
+            dot.kind = Primitive::Kind::Ellipse;
+            dot.points = QPolygon() << pixel(map, w);
+            out.push_back(dot);
+        }
+        p.kind = Primitive::Kind::None;
+        break;
+    case kindBitmap:
+    case kindBezier:
+        p.kind = Primitive::Kind::None; // drawn as nothing, but labelled
         break;
     case kindText: {
         const int height = static_cast<int>(r.Text()->Size * zoom);
@@ -154,7 +179,8 @@ void collect(TDataMap& map, const TKEXMapObjectMem& r, std::vector<Primitive>& o
     default:
         return;
     }
-    out.push_back(p);
+    if (p.kind != Primitive::Kind::None)
+        out.push_back(p);
     if (r.HasAddress() && options.mpNumberDom() && map.Scale() > options.MinScaleAddress()) {
         Primitive label;
         label.kind = Primitive::Kind::Label;
@@ -167,6 +193,7 @@ void collect(TDataMap& map, const TKEXMapObjectMem& r, std::vector<Primitive>& o
     }
 }
 
+// The primitives of the map's visible objects; the pair compares only when the map draws as many.
 std::vector<Primitive> visiblePrimitives(TDataMap& map) {
     map.SetChanged();
     map.RefreshMap();
@@ -174,6 +201,10 @@ std::vector<Primitive> visiblePrimitives(TDataMap& map) {
     for (int level = 0; level < mapi::MapRenderer::kLevelCount; ++level)
         for (int i : map.LevelLists(level))
             collect(map, map.Model().Objects()[i], out);
+    if (static_cast<int>(out.size()) != map.Timings().Primitives) {
+        std::fprintf(stderr, "the map draws %d primitives, its baseline %zu\n", map.Timings().Primitives, out.size());
+        std::abort();
+    }
     return out;
 }
 
@@ -182,6 +213,8 @@ void drawBaseline(QImage& image, const QImage& icon, const std::vector<Primitive
     painter.fillRect(image.rect(), QColor(0, 128, 0));
     for (const Primitive& p : primitives) {
         switch (p.kind) {
+        case Primitive::Kind::None:
+            break;
         case Primitive::Kind::Polygon:
             painter.setPen(p.pen);
             painter.setBrush(p.brush);
@@ -229,6 +262,7 @@ void runMap(benchmark::State& state, int size, int scale, bool useIndex) {
     for (int level = 0; level < mapi::MapRenderer::kLevelCount; ++level)
         objects += static_cast<double>(map.LevelLists(level).size());
     state.counters["objects"] = objects;
+    state.counters["primitives"] = t.Primitives;
     state.counters["cull_ms"] = t.CullMs;
     state.counters["draw_ms"] = t.DrawMs;
     state.counters["scale"] = map.Scale();

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ce {
@@ -42,8 +43,15 @@ struct IndexDef {
 
     // The key of a record image.
     std::string recordKey(const RecordLayout& layout, const unsigned char* record) const;
+    // The same into keyLength bytes at out, without allocating (whole tables are keyed at once).
+    void writeKey(const RecordLayout& layout, const unsigned char* record, unsigned char* out) const;
+    // memcmp of a record's key, cut to key.size() bytes, with key; without making the whole key.
+    int compareKey(const RecordLayout& layout, const unsigned char* record, std::string_view key) const;
     // One segment's key bytes from its field's raw slot (descending inversion included).
     void appendSegment(size_t segment, const RecordLayout& layout, const unsigned char* slot, std::string& key) const;
+    // The same into the segment's width at out; returns the end of what it wrote.
+    unsigned char* writeSegment(size_t segment, const RecordLayout& layout, const unsigned char* slot,
+                                unsigned char* out) const;
     // A partial string segment: the weights of the first bytes of text, no padding.
     void appendPartialText(size_t segment, std::string_view text, std::string& key) const;
 };

@@ -27,6 +27,9 @@ struct CodeTables {
     char32_t lower[kDirectLimit];
     std::vector<std::pair<char32_t, unsigned char>> farWeights; // sorted, code points from U+0500
     unsigned char unknownWeight;
+    // The code point of every CP1251 byte and that code point's weight, for texts kept in CP1251.
+    char32_t byteCodePoint[256];
+    unsigned char byteWeight[256];
 
     CodeTables() {
         unknownWeight = base::sortWeightCp1251('?');
@@ -51,6 +54,10 @@ struct CodeTables {
             lower[cp] = low < kDirectLimit ? low : cp;
         }
         std::sort(farWeights.begin(), farWeights.end());
+        for (int b = 0; b < 256; ++b) {
+            byteCodePoint[b] = base::cp1251ToUnicode(static_cast<unsigned char>(b));
+            byteWeight[b] = weightOf(byteCodePoint[b]);
+        }
     }
 
     unsigned char weightOf(char32_t cp) const {
@@ -220,6 +227,44 @@ int compareAnsiUtf8(std::string_view a, std::string_view b) {
     if (bytes != 0)
         return bytes < 0 ? -1 : 1;
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+int compareAnsiCp1251(std::string_view a, std::string_view b) {
+    const CodeTables& t = tables();
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        const unsigned char wa = t.byteWeight[static_cast<unsigned char>(a[i])];
+        const unsigned char wb = t.byteWeight[static_cast<unsigned char>(b[i])];
+        if (wa != wb)
+            return wa < wb ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    // UTF-8 bytes order as code points do.
+    for (size_t i = 0; i < common; ++i) {
+        const char32_t ca = t.byteCodePoint[static_cast<unsigned char>(a[i])];
+        const char32_t cb = t.byteCodePoint[static_cast<unsigned char>(b[i])];
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return 0;
+}
+
+bool isExactSlotText(std::string_view utf8, const unsigned char* slot, uint32_t length) {
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* end = p + utf8.size();
+    uint32_t n = 0;
+    char32_t last = 0;
+    while (p < end) {
+        const unsigned char* start = p;
+        last = decode(p, end);
+        // A malformed sequence reads as U+FFFD from one byte; the slot cannot say which bytes.
+        if (n == length || (last == 0xFFFD && p - start == 1) || tables().byteCodePoint[slot[n]] != last)
+            return false;
+        ++n;
+    }
+    // Trailing blanks and zeros are trimmed when the slot is written back, so the text must not end in one.
+    return n == 0 || (last != ' ' && last != 0);
 }
 
 bool likeUtf8(std::string_view pattern, std::string_view text, char32_t escape) {

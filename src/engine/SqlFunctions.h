@@ -27,6 +27,12 @@ std::string lowerUtf8(std::string_view utf8);
 // Negative, zero or positive: sort weights of code page 1251 first (base::compareTextCp1251 on
 // the text's CP1251 form), then bytes; zero only for equal texts.
 int compareAnsiUtf8(std::string_view a, std::string_view b);
+// compareAnsiUtf8 of the UTF-8 forms of two CP1251 texts, without converting them.
+int compareAnsiCp1251(std::string_view a, std::string_view b);
+// Whether a string slot of length bytes that utf8ToCp1251Slot wrote from utf8 gives utf8 back:
+// every character has its own CP1251 byte, the text fits, and it does not end in a blank or zero
+// (which writing the slot back would trim).
+bool isExactSlotText(std::string_view utf8, const unsigned char* slot, uint32_t length);
 // SQLite's UTF-8 text into a CP1251 string slot of length bytes, blank-padded and cut to fit:
 // the bytes base::utf8ToCp1251 gives, without building a string (rows are read in bulk).
 void utf8ToCp1251Slot(std::string_view utf8, unsigned char* slot, uint32_t length);

@@ -91,6 +91,8 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     values_.assign(scanned_.names.size(), BoundValue{});
     ddl_ = isEngineDdl(scanned_.text);
     if (ddl_) {
+        listing_ = OrderedListing();
+        listingImage_.reset();
         prepared_ = true;
         return {};
     }
@@ -105,6 +107,8 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     }
     utf8_.clear();
     deletes_.clear();
+    listing_ = OrderedListing();
+    listingImage_.reset();
     sqlite3_set_authorizer(session.handle(), collectDeletes, &deletes_);
     const Status status = stmt_.prepare(session.handle(), utf8);
     sqlite3_set_authorizer(session.handle(), nullptr, nullptr);
@@ -120,6 +124,8 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     CE_TRY(describeColumns(session, stmt_.get()));
     reprepared_ = sqlite3_stmt_status(stmt_.get(), SQLITE_STMTSTATUS_REPREPARE, 0);
     preparePrefixForm(session, utf8);
+    listing_ = OrderedListing::recognise(scanned_.text);
+    listingImage_.reset();
     utf8_ = utf8;
     prepared_ = true;
     return {};
@@ -246,7 +252,41 @@ Status StatementHandle::runDdl(SqlSession& session) {
     return {};
 }
 
+std::shared_ptr<TableImage> StatementHandle::answerListing(SqlSession& session) {
+    if (!listing_.recognised() || !session.dictionary() || session.inTransaction())
+        return nullptr;
+    const BoundValue& pattern = values_[listing_.marker()];
+    if (pattern.kind != BoundValue::Kind::Text || !OrderedListing::matchesEveryText(pattern.bytes))
+        return nullptr;
+    if (!listingImage_ && !TableImage::open(session.dictionary(), listing_.table(), listingImage_).ok())
+        listingImage_.reset();
+    if (!listingImage_)
+        return nullptr;
+    return listing_.answer(*listingImage_, columns_, resultName_, session.directory());
+}
+
+Status StatementHandle::openCursor(std::shared_ptr<TableImage> image, uint32_t* cursor) {
+    const uint32_t handle = handles().add(std::make_unique<TableCursor>(owner(), std::move(image), options_.charType,
+                                                                        OpenOptions::kReadOnly, HandleKind::SqlCursor));
+    TableCursor* result = handles().get<TableCursor>(handle);
+    const Status attached = result->attach(handle);
+    if (!attached.ok()) {
+        handles().remove(handle);
+        return attached;
+    }
+    result->gotoTop(nullptr);
+    *cursor = handle;
+    return {};
+}
+
 Status StatementHandle::runSql(SqlSession& session, uint32_t* cursor) {
+    if (cursor) {
+        if (std::shared_ptr<TableImage> listed = answerListing(session)) {
+            executed_ = true;
+            affected_ = static_cast<uint32_t>(listed->size());
+            return openCursor(std::move(listed), cursor);
+        }
+    }
     std::vector<std::pair<std::string, std::string>> ranges;
     const bool prefix = cursor && prefixRanges(ranges);
     SqlStatement& chosen = prefix ? prefixStmt_ : stmt_;
@@ -327,17 +367,7 @@ Status StatementHandle::runSql(SqlSession& session, uint32_t* cursor) {
     affected_ = sqlite3_column_count(stmt) > 0 ? rows : static_cast<uint32_t>(changed);
     if (!image)
         return {};
-    const uint32_t handle = handles().add(std::make_unique<TableCursor>(owner(), std::move(image), options_.charType,
-                                                                        OpenOptions::kReadOnly, HandleKind::SqlCursor));
-    TableCursor* result = handles().get<TableCursor>(handle);
-    const Status attached = result->attach(handle);
-    if (!attached.ok()) {
-        handles().remove(handle);
-        return attached;
-    }
-    result->gotoTop(nullptr);
-    *cursor = handle;
-    return {};
+    return openCursor(std::move(image), cursor);
 }
 
 Status StatementHandle::affectedRows(uint32_t& count) const {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/HandleTable.h"
+#include "engine/OrderedListing.h"
 #include "engine/ParamScanner.h"
 #include "engine/PrefixLike.h"
 #include "engine/ResultImage.h"
@@ -70,6 +71,9 @@ private:
     bool prefixRanges(std::vector<std::pair<std::string, std::string>>& ranges) const;
     Status runDdl(SqlSession& session);
     Status runSql(SqlSession& session, uint32_t* cursor);
+    // The result of a recognised listing from its table's image, or null (run it as written).
+    std::shared_ptr<TableImage> answerListing(SqlSession& session);
+    Status openCursor(std::shared_ptr<TableImage> image, uint32_t* cursor);
 
     StatementOptions options_;
     bool prepared_ = false;
@@ -83,6 +87,10 @@ private:
     SqlStatement prefixStmt_; // the text with index ranges for plain-beginning patterns, or none
     std::vector<PrefixLikeTerm> prefixTerms_;
     int prefixReprepared_ = 0;
+    OrderedListing listing_;
+    // The table image the last listing was answered from: held while the statement keeps its
+    // text, so that the next listing does not read the table again.
+    std::shared_ptr<TableImage> listingImage_;
     std::string resultName_;
     std::set<std::pair<std::string, std::string>> deletes_; // tables the text may delete from
     std::vector<BoundValue> values_;

@@ -57,12 +57,19 @@ TableCursor::~TableCursor() {
     auto& locks = recordLocks();
     for (auto it = locks.begin(); it != locks.end();)
         it = it->second == self_ ? locks.erase(it) : std::next(it);
+    image_->removeKeeper(this);
     image_->release(self_);
+}
+
+void TableCursor::keepCurrentRow() {
+    if (const unsigned char* row = recno_ != 0 ? image_->find(recno_) : nullptr)
+        snapshot_.assign(row, row + image_->rowLength());
 }
 
 Status TableCursor::attach(uint32_t self) {
     CE_TRY(image_->claim(self, openOptions_ & OpenOptions::kExclusive));
     self_ = self;
+    image_->addKeeper(this);
     return {};
 }
 
@@ -96,7 +103,7 @@ bool TableCursor::visibleAt(const View& view, size_t i) const {
     if (!view.order)
         return passesFilters(image_->rowAt(i));
     // A unique order of the DBF family shows only the first record of each key.
-    if (image_->isDbf() && view.order->def().unique() && i > 0 && view.order->keyAt(i - 1) == view.order->keyAt(i))
+    if (image_->isDbf() && view.order->def().unique() && i > 0 && view.order->sameKeys(i - 1, i))
         return false;
     const unsigned char* row = image_->find(view.order->recnoAt(i));
     return row && passesFilters(row);
@@ -137,9 +144,9 @@ bool TableCursor::landFrom(const View& view, size_t i, int step) {
 void TableCursor::setRecord(uint32_t recno) {
     recno_ = recno;
     bof_ = eof_ = false;
-    const unsigned char* row = image_->find(recno);
-    if (row)
-        snapshot_.assign(row, row + image_->rowLength());
+    // A record in the image needs no copy: keepCurrentRow makes one when it leaves.
+    if (image_->find(recno))
+        snapshot_.clear();
 }
 
 void TableCursor::setCrack(bool bof, bool eof) {
@@ -467,8 +474,8 @@ Status TableCursor::cancelUpdate() {
         recno_ = savedRecno_;
         bof_ = savedBof_;
         eof_ = savedEof_;
-        if (const unsigned char* row = image_->find(recno_))
-            snapshot_.assign(row, row + image_->rowLength());
+        if (image_->find(recno_))
+            snapshot_.clear();
     }
     discardPending();
     return {};

@@ -20,7 +20,7 @@ struct OpenOptions {
     static constexpr uint32_t kReadOnly = 2;
 };
 
-class TableCursor : public HandleObject {
+class TableCursor : public HandleObject, private RowKeeper {
 public:
     // kind SqlCursor makes the handle a static SQL result: writes and locks give 5064.
     TableCursor(uint32_t connection, std::shared_ptr<TableImage> image, uint16_t charType, uint32_t openOptions,
@@ -87,6 +87,7 @@ public:
     Status unlockRecord(uint32_t recno);
 
 private:
+    void keepCurrentRow() override;
     // Whether a record image passes deletion hiding, the filter and the AOF.
     bool passesFilters(const unsigned char* row) const;
 
@@ -121,7 +122,9 @@ private:
     bool bof_ = true;
     bool eof_ = false;
     uint32_t recno_ = 0;
-    std::vector<unsigned char> snapshot_; // last known image of the current record
+    // The current record's last image once it has left the table image (kept when it leaves;
+    // empty while the record is there), or the pending record's while appending.
+    std::vector<unsigned char> snapshot_;
     // Where the position was last found in an order (null: the natural order), valid while the
     // image is unchanged; it spares the key search on every skip.
     struct Hint {

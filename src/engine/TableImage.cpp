@@ -145,22 +145,33 @@ std::string TableImage::loadQuery() const {
     return sql + " FROM " + sqlName();
 }
 
-void TableImage::readRow(SqlStatement& stmt, std::vector<unsigned char>& row) const {
+void TableImage::readRow(SqlStatement& stmt, unsigned char* row) {
     const RecordLayout& l = layout();
-    row.resize(rowLength());
     const auto& fields = l.fields();
-    for (size_t i = 0; i < fields.size(); ++i)
-        readStoredValue(sqlite3_column_value(stmt.get(), static_cast<int>(i) + 1), fields[i], l.family(),
-                        row.data() + fields[i].offset);
+    inexactText_.resize(fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        sqlite3_value* stored = sqlite3_column_value(stmt.get(), static_cast<int>(i) + 1);
+        unsigned char* slot = row + fields[i].offset;
+        readStoredValue(stored, fields[i], l.family(), slot);
+        if (fields[i].type != kString || inexactText_[i])
+            continue;
+        const int storage = sqlite3_value_type(stored);
+        if (storage == SQLITE_NULL)
+            continue;
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+        inexactText_[i] = storage != SQLITE_TEXT ||
+                          !isExactSlotText(std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(stored))),
+                                           slot, fields[i].length);
+    }
     if (isDbf())
         row[0] = stmt.columnInt(static_cast<int>(fields.size()) + 1) ? '*' : ' ';
 }
 
 Status TableImage::load() {
+    inexactText_.assign(layout().fields().size(), false);
     SqlStatement stmt;
     CE_TRY(stmt.prepare(db_->handle(), loadQuery() + " ORDER BY rowid"));
     const uint32_t length = rowLength();
-    std::vector<unsigned char> row;
     bool more = false;
     for (;;) {
         CE_TRY(stmt.step(more));
@@ -169,9 +180,11 @@ Status TableImage::load() {
         const int64_t rowid = stmt.columnInt(0);
         if (rowid < 1 || rowid > 0x7FFFFFFF)
             return Status(kFileDamaged, "Record number out of range in table " + schema_.name);
-        readRow(stmt, row);
+        // Each record is read straight into its place in the image.
+        const size_t at = rows_.size();
+        rows_.resize(at + length);
+        readRow(stmt, rows_.data() + at);
         recnos_.push_back(static_cast<uint32_t>(rowid));
-        rows_.insert(rows_.end(), row.begin(), row.begin() + length);
     }
     // Growth while loading leaves up to half the room unused; the image lives long.
     rows_.shrink_to_fit();
@@ -193,12 +206,16 @@ Status TableImage::reload() {
         return {};
     std::vector<uint32_t> oldRecnos;
     std::vector<unsigned char> oldRows;
+    std::vector<bool> oldInexact;
+    keepCurrentRows();
     oldRecnos.swap(recnos_);
     oldRows.swap(rows_);
+    oldInexact.swap(inexactText_);
     const Status status = load();
     if (!status.ok()) {
         recnos_.swap(oldRecnos);
         rows_.swap(oldRows);
+        inexactText_.swap(oldInexact);
         return status;
     }
     for (const auto& file : files_)
@@ -213,7 +230,7 @@ Status TableImage::refreshRecords(const std::vector<uint32_t>& recnos) {
         return {};
     SqlStatement stmt;
     CE_TRY(stmt.prepare(db_->handle(), loadQuery() + " WHERE rowid = ?"));
-    std::vector<unsigned char> row;
+    std::vector<unsigned char> row(rowLength());
     for (uint32_t recno : recnos) {
         stmt.reset();
         stmt.bindInt(1, recno);
@@ -221,23 +238,22 @@ Status TableImage::refreshRecords(const std::vector<uint32_t>& recnos) {
         CE_TRY(stmt.step(found));
         const size_t at = lowerBound(recno);
         const bool present = at < recnos_.size() && recnos_[at] == recno;
-        std::vector<unsigned char> previous;
         if (present)
-            previous.assign(rowAt(at), rowAt(at) + rowLength());
+            unlinkRow(recno, rowAt(at));
         if (found) {
-            readRow(stmt, row);
+            readRow(stmt, row.data());
             if (present) {
                 std::memcpy(rows_.data() + at * rowLength(), row.data(), rowLength());
             } else {
                 recnos_.insert(recnos_.begin() + static_cast<ptrdiff_t>(at), recno);
                 rows_.insert(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()), row.begin(), row.end());
             }
-            applyRow(recno, present ? previous.data() : nullptr, row.data());
+            linkRow(recno, row.data());
         } else if (present) {
+            keepCurrentRows();
             recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
             rows_.erase(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()),
                         rows_.begin() + static_cast<ptrdiff_t>((at + 1) * rowLength()));
-            applyRow(recno, previous.data(), nullptr);
         }
     }
     return {};
@@ -251,7 +267,7 @@ Status TableImage::buildFile(IndexFile& file, std::vector<IndexDef> defs) {
             if (!parsed.ok())
                 return Status(kFileDamaged, "Condition of index " + def.tag + " not valid: " + parsed.text());
         }
-        auto order = std::make_unique<IndexOrder>(std::move(def), std::move(condition), nextOrderId());
+        auto order = std::make_unique<IndexOrder>(std::move(def), std::move(condition), nextOrderId(), *this);
         order->build(layout(), recnos_, rows_.data(), rowLength());
         file.orders.push_back(std::move(order));
     }
@@ -294,6 +310,9 @@ size_t TableImage::lowerBound(uint32_t recno) const {
 }
 
 const unsigned char* TableImage::find(uint32_t recno) const {
+    // Records numbered 1, 2, 3 ... without gaps up to recno sit at slot recno - 1: no search.
+    if (recno - 1u < recnos_.size() && recnos_[recno - 1u] == recno)
+        return rowAt(recno - 1u);
     const size_t i = lowerBound(recno);
     return i < recnos_.size() && recnos_[i] == recno ? rowAt(i) : nullptr;
 }
@@ -305,6 +324,11 @@ Status TableImage::claim(uint32_t handle, bool exclusive) {
     if (exclusive)
         exclusiveHolder_ = handle;
     return {};
+}
+
+void TableImage::keepCurrentRows() const {
+    for (RowKeeper* keeper : keepers_)
+        keeper->keepCurrentRow();
 }
 
 void TableImage::release(uint32_t handle) {
@@ -418,14 +442,21 @@ std::vector<std::string> assignedColumns(const RecordLayout& layout, bool dbf, c
 
 } // namespace
 
-void TableImage::applyRow(uint32_t recno, const unsigned char* oldRow, const unsigned char* newRow) {
+// Orders make their keys from the image's records, so a record leaves them while the image still
+// holds it as they know it, and joins them once the image holds it anew.
+void TableImage::unlinkRow(uint32_t recno, const unsigned char* row) {
     for (const auto& file : files_)
-        for (const auto& order : file->orders) {
-            if (oldRow && order->includes(layout(), oldRow))
-                order->erase(order->def().recordKey(layout(), oldRow), recno);
-            if (newRow && order->includes(layout(), newRow))
-                order->insert(order->def().recordKey(layout(), newRow), recno);
-        }
+        for (const auto& order : file->orders)
+            if (order->includes(layout(), row))
+                order->erase(order->def().recordKey(layout(), row), recno);
+    ++version_;
+}
+
+void TableImage::linkRow(uint32_t recno, const unsigned char* row) {
+    for (const auto& file : files_)
+        for (const auto& order : file->orders)
+            if (order->includes(layout(), row))
+                order->insert(order->def().recordKey(layout(), row), recno);
     ++version_;
 }
 
@@ -464,7 +495,7 @@ Status TableImage::insert(uint32_t recno, const unsigned char* row, const BlobCh
     const size_t at = lowerBound(recno);
     recnos_.insert(recnos_.begin() + static_cast<ptrdiff_t>(at), recno);
     rows_.insert(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()), image.begin(), image.end());
-    applyRow(recno, nullptr, image.data());
+    linkRow(recno, image.data());
     return {};
 }
 
@@ -497,10 +528,10 @@ Status TableImage::update(uint32_t recno, const unsigned char* row, const BlobCh
     CE_TRY(bindRow(stmt, 1, image.data()));
     bindBlobs(stmt, static_cast<int>(n - blobs.size()) + 1, l, blobs);
     stmt.bindInt(static_cast<int>(n) + 1, recno);
-    std::vector<unsigned char> previous(old, old + rowLength());
     CE_TRY(stmt.run());
+    unlinkRow(recno, old);
     std::memcpy(rows_.data() + at * rowLength(), image.data(), rowLength());
-    applyRow(recno, previous.data(), image.data());
+    linkRow(recno, image.data());
     return {};
 }
 
@@ -513,12 +544,12 @@ Status TableImage::remove(uint32_t recno) {
     SqlStatement stmt;
     CE_TRY(stmt.prepare(db_->handle(), "DELETE FROM " + sqlName() + " WHERE rowid = ?"));
     stmt.bindInt(1, recno);
-    std::vector<unsigned char> previous(rowAt(at), rowAt(at) + rowLength());
     CE_TRY(stmt.run());
+    unlinkRow(recno, rowAt(at));
+    keepCurrentRows();
     recnos_.erase(recnos_.begin() + static_cast<ptrdiff_t>(at));
     rows_.erase(rows_.begin() + static_cast<ptrdiff_t>(at * rowLength()),
                 rows_.begin() + static_cast<ptrdiff_t>((at + 1) * rowLength()));
-    applyRow(recno, previous.data(), nullptr);
     return {};
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/Database.h"
 #include "engine/IndexOrder.h"
+#include "engine/RowKeeper.h"
 #include "engine/Status.h"
 
 #include <cstdint>
@@ -71,6 +72,13 @@ public:
     const unsigned char* find(uint32_t recno) const;
     bool isDeletedMark(const unsigned char* row) const { return isDbf() && row[0] == '*'; }
 
+    // Whether every value of a string field is its slot's text exactly (cut blanks aside): true
+    // unless a value read from the file did not fit, had characters without a CP1251 byte, ended
+    // in blanks or was no text. Values the engine writes are stored from their slots, so they are.
+    bool isExactText(int field) const {
+        return static_cast<size_t>(field) >= inexactText_.size() || !inexactText_[static_cast<size_t>(field)];
+    }
+
     // Bytes held by the image and its orders.
     size_t memoryUsage() const;
 
@@ -102,16 +110,21 @@ public:
     // use is asked for while others have it open.
     Status claim(uint32_t handle, bool exclusive);
     void release(uint32_t handle);
+    // Cursors told before records leave the image.
+    void addKeeper(RowKeeper* keeper) { keepers_.push_back(keeper); }
+    void removeKeeper(RowKeeper* keeper) { std::erase(keepers_, keeper); }
 
 private:
     TableImage() = default;
     std::string loadQuery() const;
-    void readRow(class SqlStatement& stmt, std::vector<unsigned char>& row) const;
+    void readRow(class SqlStatement& stmt, unsigned char* row);
     Status load();
     Status buildFile(IndexFile& file, std::vector<IndexDef> defs);
     std::string sqlName() const;
     Status bindRow(class SqlStatement& stmt, int first, const unsigned char* row) const;
-    void applyRow(uint32_t recno, const unsigned char* oldRow, const unsigned char* newRow);
+    void unlinkRow(uint32_t recno, const unsigned char* row);
+    void linkRow(uint32_t recno, const unsigned char* row);
+    void keepCurrentRows() const;
 
     std::shared_ptr<Database> db_; // null for a static image
     std::string directory_;
@@ -119,11 +132,13 @@ private:
     StaticBlobs staticBlobs_;
     std::vector<uint32_t> recnos_;
     std::vector<unsigned char> rows_;
+    std::vector<bool> inexactText_; // by field
     std::vector<std::unique_ptr<IndexFile>> files_;
     uint64_t version_ = 0;
     uint32_t nextRecno_ = 1;
     uint32_t exclusiveHolder_ = 0;
     int openHandles_ = 0;
+    std::vector<RowKeeper*> keepers_;
 };
 
 // The column name a DBF-family table keeps its deletion mark in.

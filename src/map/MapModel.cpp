@@ -185,22 +185,25 @@ void MapModel::forEachCandidate(const WorldRect& area, Visit visit) {
             visit(i);
         return;
     }
-    // The answer lists an object once per cell, ascending: repeats are neighbours.
-    const std::span<const int> candidates =
-        content_->Index.Query(area.x1, area.y1, area.x2, area.y2);
-    for (std::size_t k = 0; k < candidates.size(); ++k) {
-        if (k == 0 || candidates[k] != candidates[k - 1])
-            visit(candidates[k]);
-    }
+    for (const int i : content_->Index.QueryDistinct(area.x1, area.y1, area.x2, area.y2))
+        visit(i);
 }
 
 bool MapModel::HitTest(float x, float y, const ViewContext& context) {
     hitList_.clear();
     const TKexMapList& objects = content_->Objects;
-    forEachCandidate(WorldRect{x, y, x, y}, [&](int i) {
+    const auto test = [&](int i) {
         if (HitTestObject(x, y, i, objects, context) >= 0)
             hitList_.push_back(i);
-    });
+    };
+    // Through the index only the objects the point can hit are tried: the same hits, ascending, as
+    // walking every object of the point's cell and its neighbours.
+    if (isIndexed()) {
+        for (int i : content_->Index.PickCandidates(x, y))
+            test(i);
+    } else {
+        forEachCandidate(WorldRect{x, y, x, y}, test);
+    }
     const bool found = !hitList_.empty();
     if (hitList_.size() >= 2) {
         const int64_t stride = int64_t{objects.Count()} + 1;

@@ -143,19 +143,12 @@ void MapRenderer::CollectVisibleObjects(const WorldRect& window) {
     const TKexMapList& objects = model_.Objects();
     TKexMapIndex& index = model_.Content().Index;
     if (model_.UseIndex() && index.Active()) {
-        // The answer lists an object once per cell, ascending: repeats are neighbours.
-        const std::span<const int> candidates =
-            index.Query(window.x1, window.y1, window.x2, window.y2);
-        for (std::size_t k = 0; k < candidates.size(); ++k) {
-            const int i = candidates[k];
-            if ((k > 0 && i == candidates[k - 1]) || i < 0 || i >= objects.Count())
-                continue;
-            if (isCandidate(i, objects[i]))
+        for (const int i : index.QueryDistinct(window.x1, window.y1, window.x2, window.y2))
+            if (isCandidate(objects[i]))
                 take(i, objects[i]);
-        }
     } else {
         for (int i = 0; i < objects.Count(); ++i) {
-            if (isCandidate(i, objects[i]))
+            if (isCandidate(objects[i]))
                 take(i, objects[i]);
         }
     }
@@ -165,7 +158,7 @@ void MapRenderer::CollectVisibleObjects(const WorldRect& window) {
     culling_ = false;
 }
 
-bool MapRenderer::isCandidate(int index, const TKEXMapObjectMem& record) {
+bool MapRenderer::isCandidate(const TKEXMapObjectMem& record) {
     if (filter_) {
         if (!GetCategoryVisible(record.Category))
             return false;
@@ -176,7 +169,7 @@ bool MapRenderer::isCandidate(int index, const TKEXMapObjectMem& record) {
                 return false;
         }
     }
-    if (!IsObjectVisible(index))
+    if (!meetsWindow(record))
         return false;
     if (record.Kind == kindZametka)
         return view_.Scale >= minZametka_;
@@ -207,9 +200,10 @@ void MapRenderer::reservePixels(const TKEXMapObjectMem& record) {
 
 bool MapRenderer::IsObjectVisible(int index) const {
     const TKexMapList& objects = model_.Objects();
-    if (index < 0 || index >= objects.Count())
-        return false;
-    const TKEXMapObjectMem& record = objects[index];
+    return index >= 0 && index < objects.Count() && meetsWindow(objects[index]);
+}
+
+bool MapRenderer::meetsWindow(const TKEXMapObjectMem& record) const {
     return (ClipCode(record.Corners[0].x, record.Corners[0].y) &
             ClipCode(record.Corners[2].x, record.Corners[2].y)) == 0;
 }
@@ -222,6 +216,7 @@ int MapRenderer::ClipCode(float x, float y) const {
 
 void MapRenderer::DrawLevels(TCanvas& canvas) {
     const Clock::time_point start = Clock::now();
+    timings_.Primitives = 0;
     const TKexMapList& objects = model_.Objects();
     for (const std::vector<int>& level : levels_) {
         for (int i : level) {
@@ -299,6 +294,7 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
         const std::span<TPoint> points = toPixels(record.Points());
         paintObject(record, canvas);
         canvas.Polygon(points);
+        ++timings_.Primitives;
         break;
     }
     case kindPolyline:
@@ -312,9 +308,11 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
                 DrawPixelLine(canvas, a.X, a.Y, b.X, b.Y);
             }
             pixelLineObject_ = nullptr;
+            ++timings_.Primitives;
             return;
         }
         drawPolyline(record, canvas);
+        ++timings_.Primitives;
         break;
     case kindPixels: {
         brush.SetColor(static_cast<TColor>(record.Brush.Color));
@@ -324,12 +322,14 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
             const TPoint a = toPixel({p.x - kPixelSetRadius, p.y - kPixelSetRadius});
             const TPoint b = toPixel({p.x + kPixelSetRadius, p.y + kPixelSetRadius});
             canvas.Ellipse(a.X, a.Y, b.X, b.Y);
+            ++timings_.Primitives;
         }
         break;
     }
     case kindText:
         if (!drawText(record, canvas))
             return;
+        ++timings_.Primitives;
         break;
     case kindBitmap:
     case kindBezier:
@@ -339,13 +339,17 @@ void MapRenderer::drawRecord(const TKEXMapObjectMem& record, TCanvas& canvas) {
         brush.SetStyle(brushStyleOf(record.Brush.Style));
         const std::span<TPoint> corners = toPixels(record.Points());
         paintObject(record, canvas);
-        if (corners.size() >= 4)
+        if (corners.size() >= 4) {
             DrawBezierEllipse(canvas, corners[0], corners[1], corners[2], corners[3]);
+            ++timings_.Primitives;
+        }
         break;
     }
     case kindZametka:
-        if (notesShown_)
+        if (notesShown_ && record.Note()) {
             drawNote(record, canvas);
+            ++timings_.Primitives;
+        }
         return;
     default:
         return;
@@ -405,7 +409,7 @@ void MapRenderer::drawNote(const TKEXMapObjectMem& record, TCanvas& canvas) {
     canvas.StretchDraw(Rect(left, top, left + w, top + h), icon);
 }
 
-void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas) const {
+void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas) {
     if (!record.HasAddress() || !options_.mpNumberDom() ||
         !(view_.Scale > options_.MinScaleAddress()))
         return;
@@ -427,6 +431,7 @@ void MapRenderer::drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canva
     const AnsiString house = record.Address->House.str();
     const TSize extent = canvas.TextExtent(Trim(house));
     canvas.TextOut(roundToInt(at.x) - extent.cx / 2, roundToInt(at.y) - extent.cy / 2, house);
+    ++timings_.Primitives;
 }
 
 TColor MapRenderer::ContrastColor(TColor color) {

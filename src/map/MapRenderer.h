@@ -35,11 +35,13 @@ struct Viewport {
     int Height = 0;
 };
 
-// Milliseconds of the last pass's steps.
+// Milliseconds of the last pass's steps, and what its drawing step drew.
 struct RenderTimings {
     double CullMs = 0;
     double BackgroundMs = 0;
     double DrawMs = 0;
+    // Shapes, texts, icons and house numbers handed to the canvas (a pixel set's points each).
+    int Primitives = 0;
 };
 
 class MapRenderer {
@@ -101,7 +103,9 @@ public:
     const RenderTimings& Timings() const { return timings_; }
 
 private:
-    bool isCandidate(int index, const TKEXMapObjectMem& record);
+    bool isCandidate(const TKEXMapObjectMem& record);
+    // Whether the record's frame meets the last culled window.
+    bool meetsWindow(const TKEXMapObjectMem& record) const;
     bool isLargeEnough(const TKEXMapObjectMem& record) const;
     void take(int index, const TKEXMapObjectMem& record);
     void reservePixels(const TKEXMapObjectMem& record);
@@ -114,7 +118,7 @@ private:
     void drawPolyline(const TKEXMapObjectMem& record, TCanvas& canvas);
     bool drawText(const TKEXMapObjectMem& record, TCanvas& canvas);
     void drawNote(const TKEXMapObjectMem& record, TCanvas& canvas);
-    void drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas) const;
+    void drawHouseNumber(const TKEXMapObjectMem& record, TCanvas& canvas);
 
     MapModel& model_;
     const tKexMapOptions& options_;

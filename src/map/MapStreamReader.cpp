@@ -74,7 +74,7 @@ void MapStreamReader::readStreetNames(const TKEXMapHeader& header) {
     }
 }
 
-void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record,
+void MapStreamReader::appendTopLevel(TKexMapList& objects, TKEXMapObjectMem&& record,
                                      int32_t storedCount) {
     objects.AddObjectCopy(std::move(record));
     ++loaded_;
@@ -169,27 +169,27 @@ void MapStreamReader::readPayload(TKEXMapObjectMem& record, uint32_t version) {
     }
 }
 
-const uint8_t* MapStreamReader::readPiece(int64_t size, const AnsiString& what) {
+const uint8_t* MapStreamReader::readPiece(int64_t size, std::string_view what) {
     scratch_.resize(static_cast<std::size_t>(size));
     readInto(scratch_.data(), size, what);
     return scratch_.data();
 }
 
-void MapStreamReader::ensureLeft(int64_t size, const AnsiString& what) const {
+void MapStreamReader::ensureLeft(int64_t size, std::string_view what) const {
     const int64_t left = size_ - position_;
     if (size > left)
-        fail(what + " cut short: " + std::to_string(size) + " bytes needed, " +
+        fail(AnsiString(what) + " cut short: " + std::to_string(size) + " bytes needed, " +
              std::to_string(left) + " left");
 }
 
-void MapStreamReader::readInto(void* target, int64_t size, const AnsiString& what) {
+void MapStreamReader::readInto(void* target, int64_t size, std::string_view what) {
     ensureLeft(size, what);
     if (size > 0 && stream_.Read(target, size) != size)
-        fail(what + " could not be read");
+        fail(AnsiString(what) + " could not be read");
     position_ += size;
 }
 
-void MapStreamReader::skip(int64_t size, const AnsiString& what) {
+void MapStreamReader::skip(int64_t size, std::string_view what) {
     ensureLeft(size, what);
     position_ += size;
     stream_.SetPosition(start_ + position_);
@@ -203,12 +203,12 @@ void MapStreamReader::checkCount(const TKEXMapObjectMem& record, int64_t unitSiz
              " cannot fit in the " + std::to_string(size_ - position_) + " bytes left");
 }
 
-void MapStreamReader::fail(const AnsiString& what) const {
+void MapStreamReader::fail(std::string_view what) const {
     const AnsiString record = record_ < 0 ? AnsiString()
                                           : "record " + std::to_string(record_) + " (from byte " +
                                                 std::to_string(recordStart_) + "): ";
     throw StreamDamage{"map stream damaged at byte " + std::to_string(position_) + ": " + record +
-                       what};
+                       AnsiString(what)};
 }
 
 void MapStreamReader::progress(int loaded, int32_t storedCount) {

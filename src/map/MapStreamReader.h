@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "map/StreetDictionary.h"
@@ -35,17 +36,17 @@ public:
 private:
     void readMap(TKEXMapHeader& header, TKexMapList& objects);
     void readStreetNames(const TKEXMapHeader& header);
-    void appendTopLevel(TKexMapList& objects, TKEXMapObjectMem record, int32_t storedCount);
+    void appendTopLevel(TKexMapList& objects, TKEXMapObjectMem&& record, int32_t storedCount);
     bool readOldRecord(uint32_t version, TKEXMapObjectMem& record);
     TKEXMapObjectMem readRecord(uint32_t version, int depth);
     void readBlocks(TKEXMapObjectMem& record, bool hasAddress, bool hasExtra, bool oldAddress);
     void readPayload(TKEXMapObjectMem& record, uint32_t version);
-    const uint8_t* readPiece(int64_t size, const AnsiString& what);
-    void readInto(void* target, int64_t size, const AnsiString& what);
-    void skip(int64_t size, const AnsiString& what);
-    void ensureLeft(int64_t size, const AnsiString& what) const;
+    const uint8_t* readPiece(int64_t size, std::string_view what);
+    void readInto(void* target, int64_t size, std::string_view what);
+    void skip(int64_t size, std::string_view what);
+    void ensureLeft(int64_t size, std::string_view what) const;
     void checkCount(const TKEXMapObjectMem& record, int64_t unitSize) const;
-    [[noreturn]] void fail(const AnsiString& what) const;
+    [[noreturn]] void fail(std::string_view what) const;
     void progress(int loaded, int32_t storedCount);
 
     TStream& stream_;

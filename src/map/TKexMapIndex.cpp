@@ -42,6 +42,7 @@ void TKexMapIndex::SetCellSize(int width, int height) {
     columnOrigin_ = columns_ / 2;
     rowOrigin_ = rows_ / 2;
     cells_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), {});
+    noteCells_.assign(cells_.size(), {});
     Rebuild();
 }
 
@@ -66,10 +67,11 @@ void TKexMapIndex::Rebuild() {
 }
 
 void TKexMapIndex::Clear() {
-    for (auto& items : cells_) {
-        items.clear();
-        items.shrink_to_fit();
-    }
+    for (auto* cells : {&cells_, &noteCells_})
+        for (auto& items : *cells) {
+            items.clear();
+            items.shrink_to_fit();
+        }
     result_.clear();
     result_.shrink_to_fit();
 }
@@ -112,6 +114,8 @@ void TKexMapIndex::AddToCell(int column, int row, int i) {
     if (std::find(items.begin(), items.end(), i) != items.end())
         return;
     items.push_back(i);
+    if (i < list_.Count() && list_[i].Kind == mapi::kindZametka)
+        notesOf(column, row).push_back(i);
 }
 
 void TKexMapIndex::RemoveFromCell(int column, int row, int i) {
@@ -123,43 +127,108 @@ void TKexMapIndex::RemoveFromCell(int column, int row, int i) {
         return;
     items.erase(it);
     items.shrink_to_fit();
+    std::vector<int>& notes = notesOf(column, row);
+    notes.erase(std::remove(notes.begin(), notes.end(), i), notes.end());
 }
 
 void TKexMapIndex::shiftFrom(int i, int by) {
     if (!active_)
         return;
-    for (auto& items : cells_)
-        for (int& item : items)
-            if (item >= i)
-                item += by;
+    for (auto* cells : {&cells_, &noteCells_})
+        for (auto& items : *cells)
+            for (int& item : items)
+                if (item >= i)
+                    item += by;
 }
 
 void TKexMapIndex::ShiftAfterDelete(int i) { shiftFrom(i, -1); }
 
 void TKexMapIndex::ShiftAfterInsert(int i) { shiftFrom(i, 1); }
 
-std::span<const int> TKexMapIndex::Query(float x1, float y1, float x2, float y2) {
-    result_.clear();
-    if (!active_)
-        return {};
+mapi::CellRect TKexMapIndex::queryRange(float x1, float y1, float x2, float y2) const {
     mapi::CellRect range{columnOf(x1) - 1, rowOf(y1) - 1, columnOf(x2) + 1, rowOf(y2) + 1};
     if (range.Top > range.Bottom)
         std::swap(range.Top, range.Bottom);
     if (range.Left > range.Right)
         std::swap(range.Left, range.Right);
-    range = clampToGrid(range);
+    return clampToGrid(range);
+}
+
+std::span<const int> TKexMapIndex::Query(float x1, float y1, float x2, float y2) {
+    result_.clear();
+    if (!active_)
+        return {};
+    collect(cells_, queryRange(x1, y1, x2, y2));
+    if (result_.size() >= 2)
+        QuickSortInts(result_, 0, static_cast<int>(result_.size()) - 1);
+    return result_;
+}
+
+std::span<const int> TKexMapIndex::QueryDistinct(float x1, float y1, float x2, float y2) {
+    result_.clear();
+    if (!active_)
+        return {};
+    const mapi::CellRect range = queryRange(x1, y1, x2, y2);
     std::size_t total = 0;
     for (int column = range.Left; column <= range.Right; ++column)
         for (int row = range.Top; row <= range.Bottom; ++row)
             total += cell(column, row).size();
+    // A few entries are sorted; entries as many as a good part of the list are marked per object
+    // and read back in list order, which costs one pass over the list instead of a sort.
+    const auto count = static_cast<std::size_t>(list_.Count());
+    if (total < count / 8) {
+        collect(cells_, range);
+        std::sort(result_.begin(), result_.end());
+        result_.erase(std::unique(result_.begin(), result_.end()), result_.end());
+        std::erase_if(result_, [&](int i) { return i < 0 || static_cast<std::size_t>(i) >= count; });
+        return result_;
+    }
+    if (seen_.size() != count || ++queryNumber_ == 0) {
+        seen_.assign(count, 0);
+        queryNumber_ = 1;
+    }
+    for (int column = range.Left; column <= range.Right; ++column)
+        for (int row = range.Top; row <= range.Bottom; ++row)
+            for (int i : cell(column, row))
+                if (i >= 0 && static_cast<std::size_t>(i) < count)
+                    seen_[static_cast<std::size_t>(i)] = queryNumber_;
+    for (std::size_t i = 0; i < count; ++i)
+        if (seen_[i] == queryNumber_)
+            result_.push_back(static_cast<int>(i));
+    return result_;
+}
+
+void TKexMapIndex::collect(const std::vector<std::vector<int>>& cells, const mapi::CellRect& range) {
+    std::size_t total = result_.size();
+    for (int column = range.Left; column <= range.Right; ++column)
+        for (int row = range.Top; row <= range.Bottom; ++row)
+            total += cells[static_cast<std::size_t>(column * rows_ + row)].size();
     result_.reserve(total);
     for (int column = range.Left; column <= range.Right; ++column)
         for (int row = range.Top; row <= range.Bottom; ++row) {
-            const std::vector<int>& items = cell(column, row);
+            const std::vector<int>& items = cells[static_cast<std::size_t>(column * rows_ + row)];
             result_.insert(result_.end(), items.begin(), items.end());
         }
-    if (result_.size() >= 2)
-        QuickSortInts(result_, 0, static_cast<int>(result_.size()) - 1);
+}
+
+std::span<const int> TKexMapIndex::PickCandidates(float x, float y) {
+    result_.clear();
+    if (!active_)
+        return {};
+    // The cells Query(x, y, x, y) reads: the point's cell and its neighbours, clamped to the grid.
+    const int column = columnOf(x);
+    const int row = rowOf(y);
+    const mapi::CellRect around = clampToGrid({column - 1, row - 1, column + 1, row + 1});
+    // Frames reaching past the grid are listed in its border cells, so the point's own cells are
+    // clamped to the grid end by end, and kept within the cells Query reads.
+    const auto inGrid = [](int cell, int count) { return std::clamp(cell, 0, std::max(count - 1, 0)); };
+    collect(cells_, {std::max(inGrid(columnOf(x - 1), columns_), around.Left),
+                     std::max(inGrid(rowOf(y - 1), rows_), around.Top),
+                     std::min(inGrid(columnOf(x + 1), columns_), around.Right),
+                     std::min(inGrid(rowOf(y + 1), rows_), around.Bottom)});
+    collect(noteCells_, around);
+    std::sort(result_.begin(), result_.end());
+    result_.erase(std::unique(result_.begin(), result_.end()), result_.end());
     return result_;
 }
 

@@ -51,6 +51,15 @@ public:
     // The objects of the cells round the rectangle (widened by one cell), ascending, an object
     // once per cell it lies in. Empty when inactive. Valid until the next call.
     std::span<const int> Query(float x1, float y1, float x2, float y2);
+    // The objects of Query(x1, y1, x2, y2), ascending and each once: what a consumer of Query
+    // keeps after skipping repeats, without sorting the repeats of a window over many cells.
+    // Valid until the next call.
+    std::span<const int> QueryDistinct(float x1, float y1, float x2, float y2);
+    // The objects a hit test at (x, y) must try, ascending and each once: those in the cells under
+    // the point (and one unit round it, as a flat frame is widened by one unit), and the notes of
+    // the point's cell and its eight neighbours, whose icons reach beyond their frames. Every
+    // object of Query(x, y, x, y) that the point can hit is among them. Valid until the next call.
+    std::span<const int> PickCandidates(float x, float y);
     // The entries of one cell, for tests and tools.
     std::span<const int> CellItems(int column, int row) const;
 
@@ -63,6 +72,13 @@ private:
     std::vector<int>& cell(int column, int row) {
         return cells_[static_cast<std::size_t>(column * rows_ + row)];
     }
+    std::vector<int>& notesOf(int column, int row) {
+        return noteCells_[static_cast<std::size_t>(column * rows_ + row)];
+    }
+    // The cells Query reads for a rectangle: its cells widened by one, clamped to the grid.
+    mapi::CellRect queryRange(float x1, float y1, float x2, float y2) const;
+    // Appends the entries of the cells in range to result_.
+    void collect(const std::vector<std::vector<int>>& cells, const mapi::CellRect& range);
 
     const TKexMapList& list_;
     int extent_ = 128000;
@@ -74,5 +90,10 @@ private:
     int columnOrigin_ = 0;
     int rowOrigin_ = 0;
     std::vector<std::vector<int>> cells_; // column-major: columns outer, rows inner
+    // The notes among each cell's entries, so that a pick finds them without reading records.
+    std::vector<std::vector<int>> noteCells_;
     std::vector<int> result_;
+    // Per object, the number of the last distinct query that met it.
+    std::vector<uint32_t> seen_;
+    uint32_t queryNumber_ = 0;
 };

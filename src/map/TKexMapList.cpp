@@ -5,11 +5,7 @@
 
 #include "map/MapStreamLayout.h"
 
-TKexMapList::TKexMapList(const TKexMapList& other) {
-    items_.reserve(other.items_.size());
-    for (const auto& item : other.items_)
-        items_.push_back(std::make_unique<TKEXMapObjectMem>(*item));
-}
+TKexMapList::TKexMapList(const TKexMapList& other) : items_(other.items_) {}
 
 TKexMapList& TKexMapList::operator=(const TKexMapList& other) {
     if (this != &other)
@@ -18,7 +14,7 @@ TKexMapList& TKexMapList::operator=(const TKexMapList& other) {
 }
 
 int TKexMapList::AddObjectCopy(TKEXMapObjectMem record) {
-    items_.push_back(std::make_unique<TKEXMapObjectMem>(std::move(record)));
+    items_.push_back(std::move(record));
     return Count() - 1;
 }
 
@@ -49,7 +45,7 @@ struct TKexMapList::PayloadShift {
         if (!children.get())
             return;
         for (auto& child : children.get()->items_)
-            std::visit(*this, child->Data);
+            std::visit(*this, child.Data);
     }
 };
 
@@ -64,7 +60,7 @@ void TKexMapList::DeleteObjectRecord(int index) { items_.erase(items_.begin() + 
 
 void TKexMapList::PutObjectRecord(int index, TKEXMapObjectMem record) {
     if (index < Count()) {
-        *items_[index] = std::move(record);
+        items_[index] = std::move(record);
         return;
     }
     AddObjectCopy(std::move(record));
@@ -95,6 +91,5 @@ int64_t TKexMapList::GetPayloadSize(const TKEXMapObjectMem& record) {
 }
 
 bool TKexMapList::operator==(const TKexMapList& other) const {
-    return std::equal(items_.begin(), items_.end(), other.items_.begin(), other.items_.end(),
-                      [](const auto& a, const auto& b) { return *a == *b; });
+    return items_ == other.items_;
 }

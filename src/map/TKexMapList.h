@@ -18,8 +18,8 @@ public:
 
     int Count() const { return static_cast<int>(items_.size()); }
     bool IsEmpty() const { return items_.empty(); }
-    const TKEXMapObjectMem& operator[](int index) const { return *items_[index]; }
-    TKEXMapObjectMem& operator[](int index) { return *items_[index]; }
+    const TKEXMapObjectMem& operator[](int index) const { return items_[index]; }
+    TKEXMapObjectMem& operator[](int index) { return items_[index]; }
 
     // Appends the record (moved in, with its blocks) and returns its index.
     int AddObjectCopy(TKEXMapObjectMem record);
@@ -30,7 +30,7 @@ public:
     void DeleteObjectRecord(int index);
     // Replaces record Index, or appends the record when Index is at or beyond the end.
     void PutObjectRecord(int index, TKEXMapObjectMem record);
-    const TKEXMapObjectMem& GetObjectRecord(int index) const { return *items_[index]; }
+    const TKEXMapObjectMem& GetObjectRecord(int index) const { return items_[index]; }
     // Moves record From to position To; the records between shift by one place.
     void MoveObjectRecord(int from, int to);
     // The payload's byte count on the stream, by kind and Count.
@@ -43,5 +43,6 @@ public:
 private:
     struct PayloadShift;
 
-    std::vector<std::unique_ptr<TKEXMapObjectMem>> items_;
+    // Records lie side by side: a loaded map costs one block for them, not one per record.
+    std::vector<TKEXMapObjectMem> items_;
 };

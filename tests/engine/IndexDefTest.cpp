@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -70,6 +72,53 @@ TEST_F(IndexDefTest, StringsSortCaseInsensitivelyOnlyWhenUpper) {
         EXPECT_LT(key(ce::kString, Value::makeText(base::utf8ToCp1251(words[i - 1])), true),
                   key(ce::kString, Value::makeText(base::utf8ToCp1251(words[i])), true))
             << words[i];
+}
+
+// Orders compare records with keys without making them: the sign must be memcmp's on the made key,
+// for every cut of the key, with case, descending, numbers, empty strings and zero bytes.
+TEST_F(IndexDefTest, RecordsCompareWithKeysAsTheirMadeKeysDo) {
+    ce::FieldDef name;
+    name.name = "NAME";
+    name.type = ce::kString;
+    name.length = 5;
+    ce::FieldDef number;
+    number.name = "N";
+    number.type = ce::kInteger;
+    number.length = ce::slotLength(ce::kInteger, 4, TableFamily::Vdt);
+    const ce::RecordLayout layout({name, number}, TableFamily::Vdt);
+    const std::vector<std::pair<std::string, Value>> rows = {
+        {"", Value::makeNumber(1)},   {"абв", Value::makeNumber(-7)}, {"АБВ", Value::makeNumber(7)},
+        {"ab", Value()},              {"Ёж", Value::makeNumber(0)},   {std::string("a\0b", 3), Value::makeNumber(2)},
+        {"zzzzz", Value::makeNumber(-2147483647)}};
+    const auto sign = [](int c) { return (c > 0) - (c < 0); };
+    for (const bool upper : {false, true})
+        for (const bool descending : {false, true}) {
+            ce::IndexDef def;
+            def.segments = {{0, upper, 0}, {1, false, 0}};
+            def.flags = descending ? static_cast<uint32_t>(ce::kIndexDescending) : 0u;
+            ASSERT_TRUE(def.computeWidths(layout));
+            std::vector<std::vector<unsigned char>> records;
+            std::vector<std::string> keys;
+            for (const auto& [text, value] : rows) {
+                std::vector<unsigned char> record(layout.recordLength());
+                layout.writeEmptyRecord(record.data());
+                if (!text.empty()) {
+                    ASSERT_TRUE(ce::writeSlot(layout.fields()[0], TableFamily::Vdt,
+                                              Value::makeText(base::utf8ToCp1251(text)), record.data()).ok());
+                }
+                ASSERT_TRUE(ce::writeSlot(layout.fields()[1], TableFamily::Vdt, value, record.data()).ok());
+                keys.push_back(def.recordKey(layout, record.data()));
+                records.push_back(std::move(record));
+            }
+            for (const auto& record : records)
+                for (const std::string& key : keys)
+                    for (size_t cut = 0; cut <= key.size(); ++cut) {
+                        const std::string made = def.recordKey(layout, record.data());
+                        EXPECT_EQ(sign(def.compareKey(layout, record.data(), key.substr(0, cut))),
+                                  sign(std::memcmp(made.data(), key.data(), cut)))
+                            << "upper " << upper << ", descending " << descending << ", cut " << cut;
+                    }
+        }
 }
 
 TEST_F(IndexDefTest, KeysLongerThanTheLimitAreRefused) {

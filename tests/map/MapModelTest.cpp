@@ -2,10 +2,12 @@
 // as a linear scan would.
 #include "map/MapModel.h"
 
+#include <algorithm>
 #include <random>
 
 #include <gtest/gtest.h>
 
+#include "map/HitTest.h"
 #include "map/MapSamples.h"
 #include "map/ObjectBounds.h"
 #include "toolkit/AnsiString.h"
@@ -335,6 +337,35 @@ TEST_F(MapModelIndexTest, IndexedHitTestAnswersAsTheLinearScan) {
         hits += !linear_.HitList().empty();
     }
     EXPECT_GT(hits, 1000); // the comparison must see hits to mean anything
+}
+
+// A pick tries only the objects under the point and the notes round it, yet finds what trying
+// every object of the nine cells round the point finds: also for note icons wider than a cell at
+// a small scale and for points past the index square, where only its border cells answer.
+TEST_F(MapModelIndexTest, IndexedHitTestAnswersAsTheNineCellsRoundThePoint) {
+    SCOPED_TRACE("seed " + std::to_string(kSeed));
+    FixedContext context;
+    context.scale = 5; // a 32-pixel icon is 640 units wide
+    TKexMapIndex& index = linear_.Content().Index;
+    int hits = 0;
+    for (int i = 0; i < 10000; ++i) {
+        const float x = i % 10 == 0 ? 63900 + coordinate() / 20 : coordinate();
+        const float y = i % 10 == 0 ? -63900 + coordinate() / 20 : coordinate();
+        context.editing = i % 2 == 0;
+        std::vector<int> nine;
+        const std::span<const int> candidates = index.Query(x, y, x, y);
+        for (std::size_t k = 0; k < candidates.size(); ++k)
+            if ((k == 0 || candidates[k] != candidates[k - 1]) &&
+                HitTestObject(x, y, candidates[k], linear_.Objects(), context) >= 0)
+                nine.push_back(candidates[k]);
+        std::sort(nine.begin(), nine.end(), [&](int a, int b) {
+            return std::make_pair(linear_.Objects()[a].Plane, a) < std::make_pair(linear_.Objects()[b].Plane, b);
+        });
+        indexed_.HitTest(x, y, context);
+        ASSERT_EQ(indexed_.HitList(), nine) << "point " << x << ", " << y;
+        hits += !nine.empty();
+    }
+    EXPECT_GT(hits, 1000);
 }
 
 TEST_F(MapModelIndexTest, IndexedRegionSelectionAnswersAsTheLinearScan) {

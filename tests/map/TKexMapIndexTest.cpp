@@ -1,7 +1,9 @@
 // The grid index of the map: cells, shifts, rebuilds and clamped queries.
 #include "map/TKexMapIndex.h"
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -99,6 +101,34 @@ TEST(TKexMapIndexTest, QueryClampsToTheBorderAndIgnoresWhatLiesBeyond) {
     EXPECT_EQ(query(index, 62000, 62000, 99000, 99000), std::vector<int>{0});
     EXPECT_TRUE(query(index, 80000, 80000, 90000, 90000).empty());
     EXPECT_TRUE(query(index, 90500, 5, 90500, 5).empty());
+}
+
+// Small windows take the sorting way, windows over most of the map the marking way: both keep
+// exactly what a walk of Query keeps when it skips repeats.
+TEST(TKexMapIndexTest, DistinctQueryKeepsWhatQueryListsOnceEach) {
+    constexpr unsigned kSeed = 7;
+    SCOPED_TRACE("seed " + std::to_string(kSeed));
+    std::mt19937 random(kSeed);
+    std::uniform_real_distribution<float> where(-70000, 70000);
+    std::uniform_real_distribution<float> size(0, 3000);
+    TKexMapList list;
+    for (int i = 0; i < 2000; ++i) {
+        const float x = where(random) / 8;
+        const float y = where(random) / 8;
+        list.AddObjectCopy(box(x, y, x + size(random), y + size(random)));
+    }
+    TKexMapIndex index(list);
+    index.SetActive(true);
+    for (const float span : {10.0f, 1000.0f, 5000.0f, 140000.0f}) {
+        for (int i = 0; i < 50; ++i) {
+            const float x = where(random);
+            const float y = where(random);
+            std::vector<int> expected = query(index, x, y, x + span, y + span);
+            expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+            const auto distinct = index.QueryDistinct(x, y, x + span, y + span);
+            EXPECT_EQ(std::vector<int>(distinct.begin(), distinct.end()), expected) << x << ", " << y << " + " << span;
+        }
+    }
 }
 
 TEST(TKexMapIndexTest, DamagedCoordinatesIndexNothing) {
