@@ -24,9 +24,9 @@ bool isProviderType(TFieldType type) {
            type == ftGuid;
 }
 
-void bindOne(CEHANDLE statement, CEFIELD marker, const TParam& param) {
+void bindOne(TDbDataSet* dataSet, CEHANDLE statement, CEFIELD marker, const TParam& param) {
     if (param.IsNull()) {
-        EngineCheck(nullptr, CeSetEmpty(statement, marker));
+        EngineCheck(dataSet, CeSetEmpty(statement, marker));
         return;
     }
     switch (param.DataType()) {
@@ -41,27 +41,27 @@ void bindOne(CEHANDLE statement, CEFIELD marker, const TParam& param) {
     case ftFixedChar:
     case ftLargeint: {
         const AnsiString text = param.AsString();
-        EngineCheck(nullptr, CeSetString(statement, marker, text.c_str(), uint32_t(text.size())));
+        EngineCheck(dataSet, CeSetString(statement, marker, text.c_str(), uint32_t(text.size())));
         return;
     }
     case ftBoolean:
-        EngineCheck(nullptr, CeSetLogical(statement, marker, param.AsBoolean() ? 1 : 0));
+        EngineCheck(dataSet, CeSetLogical(statement, marker, param.AsBoolean() ? 1 : 0));
         return;
     case ftFloat:
     case ftCurrency:
-        EngineCheck(nullptr, CeSetDouble(statement, marker, param.AsFloat()));
+        EngineCheck(dataSet, CeSetDouble(statement, marker, param.AsFloat()));
         return;
     case ftDate:
-        EngineCheck(nullptr, CeSetJulian(statement, marker, int32_t(std::trunc(param.AsDateTime())) + kJulianOfDateTimeZero));
+        EngineCheck(dataSet, CeSetJulian(statement, marker, int32_t(std::trunc(param.AsDateTime())) + kJulianOfDateTimeZero));
         return;
     case ftTime:
         // The time stamp rounds to the millisecond; a truncated product would lose one now and then.
-        EngineCheck(nullptr, CeSetMilliseconds(statement, marker, DateTimeToTimeStamp(param.AsDateTime()).Time));
+        EngineCheck(dataSet, CeSetMilliseconds(statement, marker, DateTimeToTimeStamp(param.AsDateTime()).Time));
         return;
     case ftDateTime: {
         const TTimeStamp stamp = DateTimeToTimeStamp(param.AsDateTime());
         const int32_t raw[2] = {stamp.Date + kJulianOfDayZero, stamp.Time};
-        EngineCheck(nullptr, CeSetTimeStampRaw(statement, marker, raw, sizeof raw));
+        EngineCheck(dataSet, CeSetTimeStampRaw(statement, marker, raw, sizeof raw));
         return;
     }
     case ftBytes:
@@ -70,24 +70,24 @@ void bindOne(CEHANDLE statement, CEFIELD marker, const TParam& param) {
     case ftGraphic: {
         const std::string bytes = param.AsBlob();
         const auto length = uint32_t(bytes.size());
-        EngineCheck(nullptr, CeSetBinary(statement, marker, 6, length, 0, bytes.data(), length));
+        EngineCheck(dataSet, CeSetBinary(statement, marker, 6, length, 0, bytes.data(), length));
         return;
     }
     case ftUnknown:
-        DbMisuse(nullptr, Format(SParamUnknownType, param.Name()));
+        DbMisuse(dataSet, Format(SParamUnknownType, param.Name()));
     default:
-        DbMisuse(nullptr, Format(SParamUnsupportedType, param.Name()));
+        DbMisuse(dataSet, Format(SParamUnsupportedType, param.Name()));
     }
 }
 
 } // namespace
 
-void bindParams(CEHANDLE Statement, const TParams& Params, ProviderTypes Policy) {
+void bindParams(TDbDataSet* DataSet, CEHANDLE Statement, const TParams& Params, ProviderTypes Policy) {
     for (int i = 0; i < Params.Count(); ++i) {
         const TParam& param = *Params[i];
         if (Policy == ProviderTypes::Skip && !param.IsNull() && isProviderType(param.DataType()))
             continue;
-        bindOne(Statement, CE_FIELDNO(i + 1), param);
+        bindOne(DataSet, Statement, CE_FIELDNO(i + 1), param);
     }
 }
 

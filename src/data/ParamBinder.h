@@ -4,6 +4,7 @@
 
 #include "engine/CeEngine.h"
 
+class TDbDataSet;
 class TParams;
 
 namespace db {
@@ -12,7 +13,8 @@ namespace db {
 // interfaces, GUIDs): refused like any unsupported type, or left unbound.
 enum class ProviderTypes { Refuse, Skip };
 
-// Raises EDbEngineError (no dataset) for ftUnknown and unsupported types; engine results are checked.
-void bindParams(CEHANDLE Statement, const TParams& Params, ProviderTypes Policy);
+// Raises EDbEngineError of DataSet (may be null) for ftUnknown and unsupported types; engine results
+// are checked.
+void bindParams(TDbDataSet* DataSet, CEHANDLE Statement, const TParams& Params, ProviderTypes Policy);
 
 } // namespace db

@@ -12,10 +12,12 @@
 
 #include <algorithm>
 
+#include "data/BusyCursor.h"
 #include "data/DbAlias.h"
 #include "data/DbErrors.h"
 #include "data/DbRegistry.h"
 #include "data/DbTexts.h"
+#include "data/DictionaryObjects.h"
 #include "data/EDbEngineError.h"
 #include "data/ParamBinder.h"
 #include "data/TDbDataSet.h"
@@ -34,7 +36,6 @@ namespace {
 
 constexpr CERESULT kNotConnected = 5024;
 constexpr CERESULT kNoMoreTables = 5059;
-constexpr CERESULT kNoMoreObjects = 5137;
 constexpr uint16_t kTableObjects = 10;
 
 void checkDb(CERESULT result) {
@@ -119,17 +120,11 @@ void TDbConnection::connect() {
     const AnsiString path = GetConnectString();
     if (path.empty())
         throw DbConnectionError(db::SConnNoConnectString);
-    // The hourglass goes back whatever happens on the way.
-    const TCursor saved = Screen->Cursor();
-    Screen->SetCursor(crHourGlass);
-    try {
+    {
+        const db::BusyCursor busy(crHourGlass);
         fire(BeforeConnect);
         OpenConnection(path);
-    } catch (...) {
-        Screen->SetCursor(saved);
-        throw;
     }
-    Screen->SetCursor(saved);
     connected_ = true;
     if (dictionary_)
         for (TDbDataSet* dataSet : std::vector<TDbDataSet*>(dataSets_))
@@ -348,25 +343,7 @@ void TDbConnection::GetDictionaryTableNames(TStrings* List) {
         Connect();
     if (List == nullptr || !dictionary_)
         return;
-    char name[201] = {};
-    uint32_t length = 200;
-    CEHANDLE find = db::kNoHandle;
-    CERESULT result = CeDDFindFirstObject(handle_, kTableObjects, "", name, &length, &find);
-    try {
-        while (result == 0) {
-            List->Add(name);
-            length = 200;
-            result = CeDDFindNextObject(handle_, find, name, &length);
-        }
-        if (result != kNoMoreObjects)
-            EngineCheck(nullptr, result);
-    } catch (...) {
-        if (db::isSet(find))
-            (void)CeDDFindClose(handle_, find);
-        throw;
-    }
-    if (db::isSet(find))
-        EngineCheck(nullptr, CeDDFindClose(handle_, find));
+    db::listDictionaryObjects(handle_, kTableObjects, "", List);
 }
 
 int TDbConnection::Execute(const AnsiString& SQL, TParams* Params, bool UseCache, CEHANDLE* Cursor) {
@@ -397,7 +374,7 @@ int TDbConnection::Execute(const AnsiString& SQL, TParams* Params, bool UseCache
     }
     try {
         if (Params != nullptr && Params->Count() > 0) {
-            db::bindParams(statement, *Params, db::ProviderTypes::Refuse);
+            db::bindParams(nullptr, statement, *Params, db::ProviderTypes::Refuse);
             EngineCheck(nullptr, CeExecuteSQL(statement, Cursor));
         } else {
             EngineCheck(nullptr, CeExecuteSQLDirect(statement, SQL.c_str(), Cursor));

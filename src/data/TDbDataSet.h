@@ -128,7 +128,7 @@ public:
     // Closes the dataset and reopens it on a cursor the engine already gave (a query's result).
     void OpenOnHandle(CEHANDLE Handle);
     // The engine's number of the cursor's row (its relative place in a sequenced index order).
-    int GetCurrentRecNum();
+    virtual int GetCurrentRecNum();
     // Frees what survives a close (statements); the connection calls it when it disconnects.
     virtual void ReleaseHandles() {}
     virtual int GetLastAutoInc() = 0;
@@ -162,6 +162,20 @@ public:
     static void TextToCompactDate(const AnsiString& Text, unsigned char* Raw);
 
     const TEngineFieldDefs& EngineFieldDefs() const { return engineFieldDefs_; }
+
+    // --- Provider support: statements and transactions run through DbConnection. ---
+    void PSEndTransaction(bool Commit) override;
+    // Refused without DbConnection. A ResultSet receives a query without owner (the caller's to
+    // delete) open on the statement's cursor.
+    int PSExecuteStatement(const AnsiString& ASQL, TParams* AParams, TDataSet** ResultSet = nullptr) override;
+    AnsiString PSGetQuoteChar() override { return ""; }
+    bool PSInTransaction() override;
+    bool PSIsSQLBased() override { return true; }
+    bool PSIsSQLSupported() override { return true; }
+    void PSReset() override;
+    void PSStartTransaction() override;
+    // Whether OnUpdateRecord applied the update; false without a handler.
+    bool PSUpdateRecord(TUpdateKind UpdateKind, TDataSet* Delta) override;
 
     // --- Toolkit overrides. ---
     bool GetFieldData(TField* Field, void* Buffer) override;

@@ -25,6 +25,21 @@ public:
     bool Exists();
     void RefreshDefaultIndex() override;
 
+    // Provider answers of a table.
+    // TableName without a four-character extension (".vdt").
+    AnsiString PSGetTableName() override;
+    void PSSetCommandText(const AnsiString& CommandText) override;
+    std::unique_ptr<TIndexDefs> PSGetIndexDefs(TIndexOptions IndexTypes) override;
+    // The chosen index, else the first primary, else the first unique one whose fields exist.
+    std::unique_ptr<TIndexDef> PSGetDefaultOrder() override;
+    // The inherited key fields, else those of the first unique index whose fields exist.
+    AnsiString PSGetKeyFields() override;
+    // With parameters: opens the table and makes them its range (a named parameter keys the field
+    // of its name, an unnamed one the index field at its place); without: cancels the range.
+    void PSSetParams(TParams* AParams) override;
+    // MasterFields on the master, and the fields of the active index.
+    void GetDetailLinkFields(std::vector<TField*>& MasterFieldList, std::vector<TField*>& DetailFields) override;
+
 protected:
     CEHANDLE OpenHandle() override;
 };

@@ -10,6 +10,7 @@
 #include "toolkit/DataSetUiHooks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/MessageQueue_p.h"
+#include "toolkit/ShutdownSteps.h"
 #include "toolkit/TControl_p.h"
 
 namespace {
@@ -159,6 +160,7 @@ void handleGuardedException(TPersistent* sender) { Application->HandleException(
 
 void shutDownApplication() {
     Application->DestroyComponents();
+    runShutdownSteps();
     if (qtApplication == nullptr)
         return;
     // Widgets of freed controls are deleted at the next pass of the loop.

@@ -7,6 +7,9 @@
 #include "toolkit/TComponent.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <typeinfo>
 
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/EListError.h"
@@ -158,4 +161,13 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
             continue;
         components_[i - 1]->Notification(AComponent, Operation);
     }
+}
+
+AnsiString TComponent::ClassName() const {
+    int status = 0;
+    char* name = abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status);
+    AnsiString result = status == 0 && name != nullptr ? AnsiString(name) : AnsiString(typeid(*this).name());
+    std::free(name);
+    const size_t scope = result.rfind("::");
+    return scope == AnsiString::npos ? result : result.substr(scope + 2);
 }

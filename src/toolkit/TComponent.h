@@ -35,6 +35,8 @@ public:
     TComponent& operator=(const TComponent&) = delete;
 
     const AnsiString& Name() const { return name_; }
+    // The class's own name ("TfmAbout"), without the namespaces around it.
+    AnsiString ClassName() const;
     // Raises EComponentError for a name that is not an identifier or that another component of
     // the same owner already has (compared without case). The empty name is always allowed.
     virtual void SetName(const AnsiString& NewName);

@@ -95,6 +95,9 @@ void TCustomGrid::SetFixedCols(int Value) {
     Value = std::clamp(Value, 0, colCount_ - 1);
     if (Value == fixedCols_)
         return;
+    // A grid showing its first scrolling column keeps doing so, also when fewer are fixed now.
+    if (topLeft_.X == fixedCols_)
+        topLeft_.X = Value;
     fixedCols_ = Value;
     clampCurrent();
     LayoutGrid();
@@ -104,6 +107,9 @@ void TCustomGrid::SetFixedRows(int Value) {
     Value = std::clamp(Value, 0, rowCount_ - 1);
     if (Value == fixedRows_)
         return;
+    // A grid showing its first scrolling row keeps doing so, also when fewer are fixed now.
+    if (topLeft_.Y == fixedRows_)
+        topLeft_.Y = Value;
     fixedRows_ = Value;
     clampCurrent();
     LayoutGrid();

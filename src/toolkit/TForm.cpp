@@ -237,7 +237,7 @@ void TForm::SetVisible(bool Value) {
         return;
     }
     DoShow();
-    if (position_ == poScreenCenter && !positioned_) {
+    if ((position_ == poScreenCenter || position_ == poDesktopCenter) && !positioned_) {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
     }

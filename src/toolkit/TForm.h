@@ -13,7 +13,9 @@ class FormPeer;
 }
 
 enum TFormStyle { fsNormal, fsStayOnTop };
-enum TPosition { poDesigned, poScreenCenter };
+// poDefault leaves the place to the window system; poDesktopCenter centres like poScreenCenter
+// (one screen here).
+enum TPosition { poDesigned, poScreenCenter, poDefault, poDesktopCenter };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 

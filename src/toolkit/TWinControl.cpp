@@ -18,9 +18,6 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
-#include <cstdlib>
-#include <cxxabi.h>
-#include <typeinfo>
 
 #include "base/CaseMap.h"
 #include "toolkit/TControl_p.h"
@@ -233,15 +230,7 @@ void TWinControl::Realign() {
 
 void TWinControl::AdjustClientRect(TRect&) const {}
 
-AnsiString TWinControl::WindowClassName() const {
-    int status = 0;
-    char* name = abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status);
-    AnsiString result = status == 0 && name != nullptr ? AnsiString(name) : AnsiString(typeid(*this).name());
-    std::free(name);
-    // The class alone, without the namespaces around it.
-    const size_t scope = result.rfind("::");
-    return scope == AnsiString::npos ? result : result.substr(scope + 2);
-}
+AnsiString TWinControl::WindowClassName() const { return ClassName(); }
 
 void TWinControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {

@@ -3,6 +3,7 @@
 // table left open, no error pending) with the process-wide settings put back afterwards.
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "data/EDbEngineError.h"
+#include "data/TDbConnection.h"
 #include "engine/CeEngine.h"
 #include "engine/EngineCall.h"
 #include "engine/HandleTable.h"
@@ -52,6 +54,27 @@ protected:
     static size_t handlesOf(ce::HandleKind kind) {
         std::lock_guard<std::mutex> lock(ce::engineMutex());
         return ce::handles().count(kind);
+    }
+
+    // The connection component "DbConnection1" to the scratch dictionary, without login, not yet
+    // connected.
+    TDbConnection* dictionaryConnection() {
+        auto* c = new TDbConnection(&owner);
+        c->SetName("DbConnection1");
+        c->SetConnectPath(path("test.vdd"));
+        c->LoginPrompt = false;
+        return c;
+    }
+
+    // The action raises the components' misuse error (code 5121) with exactly this message.
+    static void expectMisuse(const std::function<void()>& action, const std::string& message) {
+        try {
+            action();
+            ADD_FAILURE() << "no error: " << message;
+        } catch (const EDbEngineError& e) {
+            EXPECT_EQ(e.ErrorCode, 5121);
+            EXPECT_EQ(std::string(e.what()), message);
+        }
     }
 
     AnsiString path(const std::string& name) const { return (temp / name).string(); }

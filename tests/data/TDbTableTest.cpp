@@ -11,14 +11,6 @@ namespace {
 
 class TDbTableTest : public DataFixture {
 protected:
-    TDbConnection* dictionaryConnection() {
-        auto* c = new TDbConnection(&owner);
-        c->SetName("DbConnection1");
-        c->SetConnectPath(path("test.vdd"));
-        c->LoginPrompt = false;
-        return c;
-    }
-
     TDbTable* table(const AnsiString& databaseName, const AnsiString& name) {
         auto* t = new TDbTable(&owner);
         t->SetDatabaseName(databaseName);

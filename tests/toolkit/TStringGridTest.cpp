@@ -109,6 +109,14 @@ TEST_F(TStringGridTest, TopRowMakesAnyRowTheFirstShownAndReportsIt) {
     EXPECT_EQ(topLeftChanges, 2);
 }
 
+TEST_F(TStringGridTest, FewerFixedLinesShowTheNewFirstScrollingLineFirst) {
+    grid->SetFixedRows(0);
+    grid->SetFixedCols(0);
+    EXPECT_EQ(grid->TopRow(), 0);
+    EXPECT_EQ(grid->LeftCol(), 0);
+    EXPECT_EQ(grid->CellRect(0, 0).Left, 0);
+}
+
 TEST_F(TStringGridTest, CountsStayAtLeastOneAndKeepTheCellInside) {
     grid->SetRow(15);
     grid->SetRowCount(10);

@@ -1,5 +1,6 @@
-// Writes the 8-bit BMP layout: file header, 40-byte info header, 256 palette entries (blue,
-// green, red, 0) and the rows bottom-up, each padded to four bytes.
+// Writes the palettised BMP layout: file header, 40-byte info header, the palette entries (blue,
+// green, red, 0) and the rows bottom-up, pixels packed from the high bits, each row padded to
+// four bytes.
 #include "makepictures/IndexedBmp.h"
 
 #include <array>
@@ -34,13 +35,13 @@ void put32(std::string& out, uint32_t v) { out.append(reinterpret_cast<const cha
 
 TColor paletteColor(uint8_t index) { return kPalette[index]; }
 
-uint8_t nearestIndex(TColor color) {
-    int best = 0;
+uint8_t nearestIndex(TColor color, std::span<const TColor> palette) {
+    size_t best = 0;
     int bestDistance = 1 << 30;
-    for (int i = 0; i < 256; ++i) {
-        const int dr = GetRValue(color) - GetRValue(kPalette[i]);
-        const int dg = GetGValue(color) - GetGValue(kPalette[i]);
-        const int db = GetBValue(color) - GetBValue(kPalette[i]);
+    for (size_t i = 0; i < palette.size(); ++i) {
+        const int dr = GetRValue(color) - GetRValue(palette[i]);
+        const int dg = GetGValue(color) - GetGValue(palette[i]);
+        const int db = GetBValue(color) - GetBValue(palette[i]);
         const int distance = dr * dr + dg * dg + db * db;
         if (distance < bestDistance) {
             bestDistance = distance;
@@ -50,11 +51,15 @@ uint8_t nearestIndex(TColor color) {
     return static_cast<uint8_t>(best);
 }
 
-std::string indexedBmp(TBitmap& bitmap) {
+uint8_t nearestIndex(TColor color) { return nearestIndex(color, kPalette); }
+
+std::string paletteBmp(TBitmap& bitmap, std::span<const TColor> palette, int bitsPerPixel) {
     const int width = bitmap.Width();
     const int height = bitmap.Height();
-    const uint32_t stride = static_cast<uint32_t>((width + 3) / 4 * 4);
-    const uint32_t pixelsAt = 14 + 40 + 256 * 4;
+    const uint32_t rowBytes = static_cast<uint32_t>((width * bitsPerPixel + 7) / 8);
+    const uint32_t stride = (rowBytes + 3) / 4 * 4;
+    const uint32_t colours = static_cast<uint32_t>(1) << bitsPerPixel;
+    const uint32_t pixelsAt = 14 + 40 + colours * 4;
     const uint32_t imageSize = stride * static_cast<uint32_t>(height);
 
     std::string out = "BM";
@@ -65,26 +70,35 @@ std::string indexedBmp(TBitmap& bitmap) {
     put32(out, static_cast<uint32_t>(width));
     put32(out, static_cast<uint32_t>(height)); // positive: rows bottom-up
     put16(out, 1);
-    put16(out, 8);
+    put16(out, static_cast<uint16_t>(bitsPerPixel));
     put32(out, 0); // no compression
     put32(out, imageSize);
     put32(out, 2835); // 72 dots per inch
     put32(out, 2835);
-    put32(out, 256);
+    put32(out, colours);
     put32(out, 0);
-    for (const TColor c : kPalette) {
+    for (uint32_t i = 0; i < colours; ++i) {
+        const TColor c = i < palette.size() ? palette[i] : clBlack;
         out += static_cast<char>(GetBValue(c));
         out += static_cast<char>(GetGValue(c));
         out += static_cast<char>(GetRValue(c));
         out += '\0';
     }
     TCanvas& canvas = *bitmap.Canvas();
+    const int perByte = 8 / bitsPerPixel;
     for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x)
-            out += static_cast<char>(nearestIndex(canvas.Pixels(x, y)));
-        out.append(stride - static_cast<uint32_t>(width), '\0');
+        std::string row(stride, '\0');
+        for (int x = 0; x < width; ++x) {
+            const unsigned index = nearestIndex(canvas.Pixels(x, y), palette);
+            const int shift = (perByte - 1 - x % perByte) * bitsPerPixel;
+            row[static_cast<size_t>(x / perByte)] =
+                static_cast<char>(static_cast<unsigned char>(row[static_cast<size_t>(x / perByte)]) | (index << shift));
+        }
+        out += row;
     }
     return out;
 }
+
+std::string indexedBmp(TBitmap& bitmap) { return paletteBmp(bitmap, kPalette, 8); }
 
 } // namespace pictures

@@ -8,12 +8,14 @@
 #include "makepictures/CursorPainter.h"
 #include "makepictures/Drawing.h"
 #include "makepictures/GlyphPainter.h"
+#include "makepictures/GridGlyphPainter.h"
 #include "makepictures/IconLibraryStream.h"
 #include "makepictures/IconPainter.h"
 #include "makepictures/IndexedBmp.h"
 #include "makepictures/JpegFile.h"
 #include "makepictures/SplashPainter.h"
 #include "makepictures/ToolBarGlyphs.h"
+#include "makepictures/WidgetCursorPainter.h"
 #include "toolkit/TMemoryStream.h"
 
 namespace pictures {
@@ -52,6 +54,15 @@ std::vector<ResourceFile> builtInPictures() {
                          cursorFile(bitmap, kCursorTransparent, cursors[i].hotspot)});
     }
 
+    const auto widgetCursorSet = widgetCursors();
+    for (size_t i = 0; i < widgetCursorSet.size(); ++i) {
+        TBitmap bitmap;
+        bitmap.SetSize(kCursorSize, kCursorSize);
+        paintWidgetCursor(static_cast<int>(i), *bitmap.Canvas());
+        files.push_back({std::string("CURSOR/") + widgetCursorSet[i].name + ".cur",
+                         cursorFile(bitmap, kCursorTransparent, widgetCursorSet[i].hotspot)});
+    }
+
     TBitmap marker;
     paintScrollMarker(marker);
     files.push_back({"BITMAP/ScrollM.bmp", bmpFile(marker)});
@@ -59,6 +70,17 @@ std::vector<ResourceFile> builtInPictures() {
         TBitmap glyph;
         paintSpinGlyph(glyph, up);
         files.push_back({up ? "BITMAP/KEXSPINUP.bmp" : "BITMAP/KEXSPINDOWN.bmp", bmpFile(glyph)});
+    }
+    for (size_t i = 0; i < kGridGlyphNames.size(); ++i) {
+        TBitmap glyph;
+        paintGridGlyph(static_cast<int>(i), glyph);
+        files.push_back({std::string("BITMAP/") + kGridGlyphNames[i] + ".bmp", paletteBmp(glyph, sixteenColours(), 4)});
+    }
+    const TColor blackAndWhite[] = {clBlack, clWhite};
+    for (const bool arrow : {false, true}) {
+        TBitmap indicator;
+        paintSelectionIndicator(arrow, indicator);
+        files.push_back({arrow ? "BITMAP/DBG_MSARROW.bmp" : "BITMAP/DBG_MSDOT.bmp", paletteBmp(indicator, blackAndWhite, 1)});
     }
     const auto glyphs = toolGlyphs();
     for (size_t i = 0; i < glyphs.size(); ++i) {

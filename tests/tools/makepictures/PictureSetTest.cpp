@@ -14,9 +14,11 @@
 #include "IconLibrary.h"
 #include "makepictures/BannerPainter.h"
 #include "makepictures/GlyphPainter.h"
+#include "makepictures/GridGlyphPainter.h"
 #include "makepictures/IconPainter.h"
 #include "makepictures/SplashPainter.h"
 #include "makepictures/ToolBarGlyphs.h"
+#include "makepictures/WidgetCursorPainter.h"
 #include "map/MapModel.h"
 #include "mapstream/MapStreamWriter.h"
 #include "toolkit/BmpCodec.h"
@@ -70,7 +72,8 @@ int largestChannelDifference(const TJPEGImage& a, const TJPEGImage& b) {
 }
 
 TEST(PictureSetTest, CommittedResourceFilesAreTheDrawnOnes) {
-    ASSERT_EQ(pictureSet().size(), 1u + 20u + 3u + toolGlyphs().size() + kBannerCount + 1u);
+    ASSERT_EQ(pictureSet().size(), 1u + 20u + widgetCursors().size() + 3u + kGridGlyphNames.size() + 2u +
+                                       toolGlyphs().size() + kBannerCount + 1u);
     for (const ResourceFile& file : pictureSet()) {
         const std::string committed = committedBytes(file);
         if (!file.path.ends_with(".jpg")) {

@@ -1,0 +1,16 @@
+// A form's window placement written to and read from a placement section: the flags, the show
+// command, the screen's pixels per inch, and the minimised, maximised and normal positions kept
+// per screen resolution.
+#pragma once
+
+#include "toolkit/AnsiString.h"
+
+class TForm;
+class TIniFile;
+
+// Writes "Flags", "ShowCmd", "PixelsPerInch", "MinMaxPos" and "NormPos".
+void WriteFormPlacement(TForm* Form, TIniFile* IniFile, const AnsiString& Section);
+// Applies a stored position only when it was saved at the screen's pixels per inch, and a stored
+// state from the show command.
+void ReadFormPlacement(TForm* Form, const TIniFile* IniFile, const AnsiString& Section, bool LoadState,
+                       bool LoadPosition);

@@ -1,0 +1,187 @@
+// The form placement component over INI files.
+//
+//   created with the form --Loaded--> form events chained --form shown--> restored
+//   --form closing (close query allows) or destroyed--> saved --destroyed--> events unchained
+//
+// Layouts are code here: nothing is streamed, so the component stores nothing of its own.
+#include "widgets/TFormPlacement.h"
+
+#include <algorithm>
+
+#include "toolkit/TApplication.h"
+#include "toolkit/TIniFile.h"
+#include "widgets/FormPlacementFile.h"
+#include "widgets/PlacementStorage.h"
+#include "widgets/TIniLink.h"
+
+class TFormPlacement::StorageScope {
+public:
+    explicit StorageScope(TFormPlacement& placement) : placement_(placement), opened_(!placement.iniFile_) {
+        if (opened_)
+            placement_.iniFile_ = std::make_unique<TIniFile>(placement_.IniFileName());
+    }
+    ~StorageScope() {
+        if (opened_)
+            placement_.iniFile_.reset();
+    }
+    StorageScope(const StorageScope&) = delete;
+    StorageScope& operator=(const StorageScope&) = delete;
+    TIniFile* storage() const { return placement_.iniFile_.get(); }
+
+private:
+    TFormPlacement& placement_;
+    bool opened_;
+};
+
+TFormPlacement::TFormPlacement(TComponent* AOwner) : TComponent(AOwner) {
+    if (dynamic_cast<TForm*>(AOwner) != nullptr)
+        options_ = fpState | fpPosition;
+}
+
+TFormPlacement::~TFormPlacement() {
+    iniFile_.reset();
+    for (TIniLink* link : links_)
+        link->storage_ = nullptr;
+    links_.clear();
+    TForm* owner = form();
+    if (chained_ && owner != nullptr) {
+        owner->OnShow = std::move(savedOnShow_);
+        owner->OnCloseQuery = std::move(savedOnCloseQuery_);
+        owner->OnDestroy = std::move(savedOnDestroy_);
+    }
+}
+
+TForm* TFormPlacement::form() const { return dynamic_cast<TForm*>(Owner()); }
+
+AnsiString TFormPlacement::IniFileName() const { return iniFileName_.empty() ? GetDefaultIniName() : iniFileName_; }
+
+AnsiString TFormPlacement::IniSection() const { return iniSection_.empty() ? GetDefaultSection(Owner()) : iniSection_; }
+
+void TFormPlacement::AddLink(TIniLink* link) {
+    links_.push_back(link);
+    link->storage_ = this;
+}
+
+void TFormPlacement::RemoveLink(TIniLink* link) {
+    links_.erase(std::remove(links_.begin(), links_.end(), link), links_.end());
+    link->storage_ = nullptr;
+}
+
+void TFormPlacement::Loaded() {
+    TComponent::Loaded();
+    TForm* owner = form();
+    if (owner == nullptr || (ComponentState() & csDesigning) || chained_)
+        return;
+    chained_ = true;
+    savedOnShow_ = std::move(owner->OnShow);
+    savedOnCloseQuery_ = std::move(owner->OnCloseQuery);
+    savedOnDestroy_ = std::move(owner->OnDestroy);
+    owner->OnShow = [this](TPersistent* sender) { formShow(sender); };
+    owner->OnCloseQuery = [this](TPersistent* sender, bool& canClose) { formCloseQuery(sender, canClose); };
+    owner->OnDestroy = [this](TPersistent* sender) { formDestroy(sender); };
+}
+
+// A failed save or restore is reported and the form goes on.
+void TFormPlacement::reportFailures(void (TFormPlacement::*step)()) {
+    try {
+        (this->*step)();
+    } catch (...) {
+        Application->HandleException(this);
+    }
+}
+
+void TFormPlacement::formShow(TPersistent* sender) {
+    if (active_)
+        reportFailures(&TFormPlacement::Restore);
+    if (savedOnShow_)
+        savedOnShow_(sender);
+}
+
+void TFormPlacement::formCloseQuery(TPersistent* sender, bool& canClose) {
+    if (savedOnCloseQuery_)
+        savedOnCloseQuery_(sender, canClose);
+    if (canClose && active_ && form() != nullptr && form()->HandleAllocated())
+        reportFailures(&TFormPlacement::Save);
+}
+
+void TFormPlacement::formDestroy(TPersistent* sender) {
+    if (active_ && !saved_) {
+        destroying_ = true;
+        reportFailures(&TFormPlacement::Save);
+        destroying_ = false;
+    }
+    if (savedOnDestroy_)
+        savedOnDestroy_(sender);
+}
+
+void TFormPlacement::Save() {
+    if (!restored_ && active_)
+        return;
+    StorageScope scope(*this);
+    IniWriteInteger(scope.storage(), IniSection(), "FormVersion", version_);
+    SaveFormPlacement();
+    if (OnSavePlacement)
+        OnSavePlacement(this);
+    for (TIniLink* link : std::vector<TIniLink*>(links_))
+        link->SaveToIni();
+    saved_ = true;
+}
+
+void TFormPlacement::SaveFormPlacement() {
+    TForm* owner = form();
+    if (owner == nullptr)
+        return;
+    const AnsiString section = IniSection();
+    WriteFormPlacement(owner, iniFile_.get(), section);
+    if ((options_ & fpActiveControl) && owner->ActiveControl() != nullptr)
+        IniWriteString(iniFile_.get(), section, "ActiveControl", owner->ActiveControl()->Name());
+    IniWriteInteger(iniFile_.get(), section, "Visible", destroying_ ? 1 : 0);
+}
+
+void TFormPlacement::RestoreFormPlacement() {
+    if (TForm* owner = form())
+        ReadFormPlacement(owner, iniFile_.get(), IniSection(), options_ & fpState, options_ & fpPosition);
+}
+
+void TFormPlacement::Restore() {
+    saved_ = false;
+    StorageScope scope(*this);
+    const AnsiString section = IniSection();
+    // A placement stored by an older version of the form is ignored as a whole.
+    if (IniReadInteger(scope.storage(), section, "FormVersion", 0) >= version_) {
+        RestoreFormPlacement();
+        for (TIniLink* link : std::vector<TIniLink*>(links_))
+            link->LoadFromIni();
+        restored_ = true;
+        if (OnRestorePlacement)
+            OnRestorePlacement(this);
+        TForm* owner = form();
+        if ((options_ & fpActiveControl) && owner != nullptr) {
+            const AnsiString name = IniReadString(scope.storage(), section, "ActiveControl", "");
+            auto* control = dynamic_cast<TWinControl*>(owner->FindComponent(name));
+            if (!name.empty() && control != nullptr && control->CanFocus())
+                owner->SetActiveControl(control);
+        }
+    }
+    restored_ = true;
+}
+
+AnsiString TFormPlacement::ReadString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Default) {
+    StorageScope scope(*this);
+    return IniReadString(scope.storage(), Section, Ident, Default);
+}
+
+void TFormPlacement::WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
+    StorageScope scope(*this);
+    IniWriteString(scope.storage(), Section, Ident, Value);
+}
+
+int TFormPlacement::ReadInteger(const AnsiString& Ident, int Default) {
+    StorageScope scope(*this);
+    return IniReadInteger(scope.storage(), IniSection(), Ident, Default);
+}
+
+void TFormPlacement::WriteInteger(const AnsiString& Ident, int Value) {
+    StorageScope scope(*this);
+    IniWriteInteger(scope.storage(), IniSection(), Ident, Value);
+}

@@ -1,0 +1,89 @@
+// The form placement component: saves its owner form's window placement, state, active control
+// and a version number when the form closes and restores them when it shows, in an INI file, and
+// lets linked components store their own settings in the same place.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "toolkit/TComponent.h"
+#include "toolkit/TForm.h"
+
+class TIniFile;
+class TIniLink;
+
+using TPlacementOptions = unsigned;
+constexpr TPlacementOptions fpState = 1u << 0;
+constexpr TPlacementOptions fpPosition = 1u << 1;
+constexpr TPlacementOptions fpActiveControl = 1u << 2;
+
+class TFormPlacement : public TComponent {
+public:
+    // Options default to [fpState, fpPosition] when a form owns the placement.
+    explicit TFormPlacement(TComponent* AOwner);
+    ~TFormPlacement() override;
+
+    bool Active() const { return active_; }
+    void SetActive(bool Value) { active_ = Value; }
+    // The stored name, or the executable's name with ".INI" when none is stored.
+    AnsiString IniFileName() const;
+    void SetIniFileName(const AnsiString& Value) { iniFileName_ = Value; }
+    // The stored section, or the owner's default section when none is stored.
+    AnsiString IniSection() const;
+    const AnsiString& StoredIniSection() const { return iniSection_; }
+    void SetIniSection(const AnsiString& Value) { iniSection_ = Value; }
+    TPlacementOptions Options() const { return options_; }
+    void SetOptions(TPlacementOptions Value) { options_ = Value; }
+    int Version() const { return version_; }
+    void SetVersion(int Value) { version_ = Value; }
+    // The open storage, only while a save or restore runs.
+    TIniFile* IniFileObject() const { return iniFile_.get(); }
+
+    // Storing in IniSection: the form's placement, "FormVersion", "ActiveControl" and "Visible",
+    // then every link.
+    void Save();
+    // Reading back what Save stored; a stored version below Version is ignored as a whole.
+    void Restore();
+    virtual void SaveFormPlacement();
+    virtual void RestoreFormPlacement();
+
+    // Each opens the storage just for the call unless a save or restore has it open.
+    virtual AnsiString ReadString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Default);
+    virtual void WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value);
+    int ReadInteger(const AnsiString& Ident, int Default);
+    void WriteInteger(const AnsiString& Ident, int Value);
+
+    TNotifyEvent OnSavePlacement;
+    TNotifyEvent OnRestorePlacement;
+
+protected:
+    // Chains the owner form's OnShow, OnCloseQuery and OnDestroy.
+    void Loaded() override;
+
+private:
+    friend class TIniLink;
+    void AddLink(TIniLink* link);
+    void RemoveLink(TIniLink* link);
+    TForm* form() const;
+    // Opens the storage for the bracket unless it is open; the outermost bracket closes it.
+    class StorageScope;
+    void formShow(TPersistent* sender);
+    void formCloseQuery(TPersistent* sender, bool& canClose);
+    void formDestroy(TPersistent* sender);
+    void reportFailures(void (TFormPlacement::*step)());
+
+    bool active_ = true;
+    AnsiString iniFileName_;
+    AnsiString iniSection_;
+    std::unique_ptr<TIniFile> iniFile_;
+    std::vector<TIniLink*> links_;
+    TPlacementOptions options_ = 0;
+    int version_ = 0;
+    bool saved_ = false;
+    bool restored_ = false;
+    bool destroying_ = false;
+    TNotifyEvent savedOnShow_;
+    TNotifyEvent savedOnDestroy_;
+    TCloseQueryEvent savedOnCloseQuery_;
+    bool chained_ = false;
+};

@@ -1,0 +1,221 @@
+// The dictionary administration component: every wrapper by its effect, the object lists, the
+// alias and path rules, the refused free-table connection, and the deferred connect.
+#include "data/TDbDictionary.h"
+
+#include <fstream>
+#include <functional>
+
+#include "DataFixture.h"
+#include "data/DbErrors.h"
+#include "toolkit/Controls.h"
+#include "toolkit/TScreen.h"
+#include "toolkit/TStringList.h"
+
+namespace {
+
+class TDbDictionaryTest : public DataFixture {
+protected:
+    static size_t dictionaryHandles() {
+        return handlesOf(ce::HandleKind::Dictionary) + handlesOf(ce::HandleKind::DictionaryAdmin);
+    }
+
+    TDbDictionary* component() {
+        auto* d = new TDbDictionary(&owner);
+        d->SetName("DbDictionary1");
+        return d;
+    }
+
+    // Names added by a list operation, joined by ";".
+    static std::string list(const std::function<void(TStrings*)>& fill) {
+        TStringList names;
+        fill(&names);
+        std::string out;
+        for (int i = 0; i < names.Count(); ++i)
+            out += (i == 0 ? "" : ";") + names.Strings(i);
+        return out;
+    }
+
+    // A text property read through one of the component's getters.
+    static std::string text(const std::function<void(char*, uint32_t*)>& get) {
+        char buffer[261] = {};
+        uint32_t length = 260;
+        get(buffer, &length);
+        return buffer;
+    }
+};
+
+TEST_F(TDbDictionaryTest, EveryWrapperReachesTheEngine) {
+    directory({"CREATE TABLE people (ID INTEGER, NAME CHAR(10))"});
+    TDbDictionary* d = component();
+    d->CreateDictionary(path("admin.vdd"), false, "administration");
+    ASSERT_TRUE(d->IsConnected());
+    EXPECT_EQ(d->GetConnectPath(), path("admin.vdd"));
+    for (const char* ddl : {"CREATE TABLE Office (Office_Id INTEGER)",
+                            "CREATE TABLE Branch (Office_Id INTEGER, Street CHAR(30), House CHAR(10))",
+                            "CREATE INDEX OFFICE ON Branch (Office_Id)",
+                            "CREATE INDEX ADDRESS ON Branch (UPPER(Street), UPPER(House)) IN FILE 'extra.vdi'",
+                            "CREATE INDEX HOUSE ON Branch (House) IN FILE 'extra.vdi'"})
+        sql(d->Handle(), ddl);
+
+    // Each row changes the dictionary through wrappers, then reads the effect back through one.
+    using T = TDbDictionary&;
+    const AnsiString people = path("people.vdt");
+    const struct {
+        std::function<void(T)> change;
+        std::function<std::string(T)> read;
+        std::string expected;
+    } rows[] = {
+        {[](T d) { d.SetDatabaseProperty(100, "admin db", 9); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetDatabaseProperty(100, b, n); }); }, "admin db"},
+        {[&](T d) { d.AddTable("Persons", people, 3, 0, "", "copied"); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetTableProperty("Persons", 200, b, n); }); }, "copied"},
+        {[](T d) { d.SetTableProperty("Persons", 200, "people", 7, 0, ""); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetTableProperty("Persons", 200, b, n); }); }, "people"},
+        {[](T d) { d.SetFieldProperty("Persons", "NAME", 300, "name", 5, 0, ""); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetFieldProperty("Persons", "NAME", 300, b, n); }); },
+         "name"},
+        {[](T d) { d.AddIndexFile("Branch", "extra.vdi", "addresses"); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetIndexFileProperty("Branch", "extra.vdi", 450, b, n); }); },
+         "addresses"},
+        {[](T) {}, [](T d) { return text([&](char* b, uint32_t* n) { d.GetIndexProperty("Branch", "HOUSE", 400, b, n); }); },
+         "extra.vdi"},
+        {[](T) {}, [](T d) { return list([&](TStrings* l) { d.GetIndexPropertyEx("Branch", "EXTRA.VDI", l); }); },
+         "ADDRESS;HOUSE"},
+        {[](T d) { d.DeleteIndex("Branch", "OFFICE"); },
+         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind5("Branch", l); }); }, "ADDRESS;HOUSE"},
+        {[](T d) { d.RemoveIndexFile("Branch", "extra.vdi", 0); },
+         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind4("Branch", l); }); }, ""},
+        {[](T d) { d.CreateRefIntegrity("Rule", "", "Office", "", "Branch", "", 1, 2); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetRefIntegrityProperty("Rule", 702, b, n); }); }, "Office"},
+        {[](T d) { d.RemoveRefIntegrity("Rule"); },
+         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind1(l); }); }, ""},
+        {[](T d) { d.AddView("V", "all offices", "SELECT * FROM Office"); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetViewProperty("V", 501, b, n); }); },
+         "SELECT * FROM Office"},
+        {[](T d) { d.RemoveView("V"); }, [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind6(l); }); }, ""},
+        {[](T d) { d.CreateUserGroup("Readers", "read"); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserGroupProperty("Readers", 900, b, n); }); }, "read"},
+        {[](T d) { d.SetUserGroupProperty("Readers", 900, "r", 2); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserGroupProperty("Readers", 900, b, n); }); }, "r"},
+        {[](T d) { d.CreateUser("Readers", "U", "pw", "one user"); },
+         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind8Of("Readers", l); }); }, "U"},
+        {[](T d) { d.SetUserProperty("U", 800, "renamed", 8); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 800, b, n); }); }, "renamed"},
+        {[](T d) { d.CreateUserGroup("Writers", ""), d.AddUserToGroup("Writers", "U"); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 802, b, n); }); }, "Readers;Writers"},
+        {[](T d) { d.RemoveUserFromGroup("Writers", "U"); },
+         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 802, b, n); }); }, "Readers"},
+        {[](T d) { d.DeleteUserGroup("Writers"); },
+         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind9(l); }); }, "Readers"},
+        {[](T d) { d.SetObjectAccessRights("Office", "U", "R"); }, [](T) { return std::string(); }, ""},
+        {[](T d) { d.DeleteUser("U"); }, [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind8(l); }); },
+         "ADMIN"},
+        {[](T d) { d.RemoveTable("Persons", 0); },
+         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind10(l); }); }, "Office;Branch"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        row.change(*d);
+        EXPECT_EQ(row.read(*d), row.expected);
+    }
+    EXPECT_THROW(d->SetObjectAccessRights("Office", "Nobody", "R"), EDbEngineError);
+    try {
+        text([&](char* b, uint32_t* n) { d->GetProcedureProperty("Proc", 600, b, n); });
+        ADD_FAILURE();
+    } catch (const EDbEngineError& e) {
+        EXPECT_EQ(e.ErrorCode, 5133) << "no procedures";
+    }
+
+    // The enumeration by hand, and a kind without objects, which leaves the list as it was.
+    const size_t finds = handlesOf(ce::HandleKind::Find);
+    char name[201] = {};
+    uint32_t length = 200;
+    CEHANDLE find = 0;
+    d->FindFirstObject(10, "", name, &length, &find);
+    length = 200;
+    d->FindNextObject(find, name, &length);
+    EXPECT_STREQ(name, "Branch");
+    d->FindClose(find);
+    EXPECT_EQ(handlesOf(ce::HandleKind::Find), finds);
+    EXPECT_EQ(list([&](TStrings* l) { l->Add("kept"), d->ListDDObjectsKind2(l); }), "kept");
+    EXPECT_EQ(list([&](TStrings* l) { d->ListDDObjectsKind3("Office", l); }), "Office_Id");
+    expectMisuse([&] { d->CreateDictionary(path("other.vdd"), false, ""); },
+                 "IsConnected cannot be true when calling CreateDictionary");
+}
+
+TEST_F(TDbDictionaryTest, PathAndAliasFollowTheConnectionState) {
+    dictionary({});
+    SetCurrentDir(temp.path().string());
+    std::ofstream("DBALIAS.INI") << "[Databases]\nadmin=" << path("test.vdd") << ";N\n";
+    TDbDictionary* d = component();
+    expectMisuse([&] { d->SetAliasName("nosuch"); }, "TDbDictionary.AliasName is not valid");
+    d->SetAliasName("admin");
+    d->LoginPrompt = false;
+    d->SetIsConnected(true);
+    EXPECT_TRUE(d->IsConnected()) << "the alias's path without its letter";
+    expectMisuse([&] { d->SetConnectPath("x.vdd"); },
+                 "The TDbDictionary.ConnectPath may not be changed when IsConnected is TRUE");
+    expectMisuse([&] { d->SetAliasName("admin"); },
+                 "The TDbDictionary.AliasName may not be changed when IsConnected is TRUE");
+    d->SetDbServerTypes(stCE_LOCAL);
+    try {
+        d->SetDbServerTypes(0);
+        ADD_FAILURE();
+    } catch (const DbSettingsError& e) {
+        EXPECT_STREQ(e.what(), "At least one server type must be selected.");
+    }
+    EXPECT_EQ(d->DbServerTypes(), TDbServerTypes(stCE_LOCAL));
+}
+
+TEST_F(TDbDictionaryTest, FailedConnectsLeaveNoConnectionAndTheCursorAsItWas) {
+    directory({});
+    const size_t connections = handlesOf(ce::HandleKind::Directory) + dictionaryHandles();
+    Screen->SetCursor(crDefault);
+    TDbDictionary* d = component();
+    d->SetConnectPath(temp.path().string());
+    d->LoginPrompt = false;
+    expectMisuse([&] { d->SetIsConnected(true); }, "The Data Dictionary path was invalid.");
+    EXPECT_FALSE(d->IsConnected());
+    EXPECT_EQ(handlesOf(ce::HandleKind::Directory) + dictionaryHandles(), connections);
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+
+    // The login dialog answers cancelled here.
+    d->LoginPrompt = true;
+    try {
+        d->SetIsConnected(true);
+        ADD_FAILURE();
+    } catch (const EDatabaseError& e) {
+        EXPECT_STREQ(e.what(), "Cannot connect to database 'DbDictionary1'");
+    }
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+    TDbDictionary unnamed(nullptr);
+    expectMisuse([&] { unnamed.SetIsConnected(true); },
+                 "A connection string must be specified prior to connecting.");
+}
+
+TEST_F(TDbDictionaryTest, ALayoutConnectsWhenLoaded) {
+    dictionary({});
+    const size_t connections = dictionaryHandles();
+    TDbDictionary* d = component();
+    std::vector<std::string> events;
+    d->OnLogin = [&](TComponent* sender, AnsiString& user, AnsiString&) {
+        EXPECT_EQ(sender, d);
+        user = "ADMIN";
+        events.push_back("login");
+    };
+    d->OnConnect = [&](TPersistent*) { events.push_back("connect"); };
+    d->OnDisconnect = [&](TPersistent*) { events.push_back("disconnect"); };
+    d->BeginLoading();
+    d->SetConnectPath(path("test.vdd"));
+    d->SetIsConnected(true);
+    EXPECT_FALSE(d->IsConnected());
+    d->EndLoading();
+    EXPECT_TRUE(d->IsConnected());
+    EXPECT_EQ(d->UserName, "ADMIN");
+    EXPECT_EQ(dictionaryHandles(), connections + 1);
+    d->SetIsConnected(false);
+    EXPECT_EQ(dictionaryHandles(), connections);
+    EXPECT_EQ(events, (std::vector<std::string>{"login", "connect", "disconnect"}));
+}
+
+} // namespace

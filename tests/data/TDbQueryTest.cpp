@@ -1,0 +1,327 @@
+// The query dataset: SQL changes and layouts, binding by round trip, the statement's life, Open
+// against ExecSQL, the pooled connection, master-detail, the provider answers of a query, and
+// the navigation suite over a query.
+#include "data/TDbQuery.h"
+
+#include <filesystem>
+
+#include "CursorSuite.h"
+#include "data/TDbConnection.h"
+#include "data/TDbIndexFiles.h"
+#include "data/TDbTable.h"
+#include "data/TDynamicConnList.h"
+#include "toolkit/Controls.h"
+#include "toolkit/TDataSource.h"
+#include "toolkit/TField.h"
+#include "toolkit/TScreen.h"
+#include "toolkit/TStringList.h"
+
+namespace datatest {
+
+INSTANTIATE_TEST_SUITE_P(Queries, CursorSuite,
+                         testing::Values(CursorFactory{"Query",
+                                                       [](TComponent& owner, TDbConnection&) -> CursorProbe* {
+                                                           auto* q = new ProbeOf<TDbQuery>(&owner);
+                                                           q->SetDatabaseName("DbConnection1");
+                                                           q->SQL()->SetText("SELECT * FROM N ORDER BY ID");
+                                                           return q;
+                                                       }}),
+                         [](const testing::TestParamInfo<CursorFactory>& info) { return info.param.name; });
+
+} // namespace datatest
+
+namespace {
+
+constexpr const char* kNoCursorText =
+    "Q: The SQL statement did not generate a cursor handle.  Use TDbQuery.ExecSQL to execute SQL statements that are "
+    "not SELECT statements";
+
+class TDbQueryTest : public DataFixture {
+protected:
+    void SetUp() override {
+        DataFixture::SetUp();
+        dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE INDEX ID ON T (ID)", "INSERT INTO T VALUES (1, 'A')",
+                    "INSERT INTO T VALUES (2, 'B')", "INSERT INTO T VALUES (3, 'B')",
+                    "CREATE TABLE C (PID INTEGER, NAME CHAR(10))", "INSERT INTO C VALUES (1, 'x')",
+                    "INSERT INTO C VALUES (2, 'y')", "INSERT INTO C VALUES (2, 'z')",
+                    "CREATE TABLE P (K INTEGER, A CHAR(10), B CHAR(10), C CHAR(10), D CHAR(10))",
+                    "CREATE TABLE AI (ID AUTOINC, NAME CHAR(10))"});
+        connection = dictionaryConnection();
+    }
+
+    // The first query of a test is named "Q", the others after it.
+    TDbQuery* query(const AnsiString& text, const AnsiString& database = "DbConnection1") {
+        auto* q = new TDbQuery(&owner);
+        q->SetName(queries++ == 0 ? AnsiString("Q") : "Q" + std::to_string(queries));
+        q->SetDatabaseName(database);
+        q->SQL()->SetText(text);
+        return q;
+    }
+
+    static int rows(TDbQuery& q) {
+        int n = 0;
+        for (q.First(); !q.Eof(); q.Next())
+            ++n;
+        return n;
+    }
+
+    TDbConnection* connection = nullptr;
+    int queries = 0;
+};
+
+TEST_F(TDbQueryTest, SqlChangeClosesAndRebuildsParamsOnlyForANewText) {
+    TDbQuery* q = query("SELECT * FROM T WHERE NAME = :N");
+    q->ParamByName("N")->SetAsString("B");
+    TParam* kept = q->ParamByName("N");
+    q->Prepare();
+    q->Open();
+    TStringList same;
+    same.SetText(q->SQL()->Text());
+    q->SetSQL(same);
+    EXPECT_TRUE(q->Active());
+    EXPECT_EQ(q->ParamByName("N"), kept);
+
+    TStringList other;
+    other.SetText("SELECT * FROM T WHERE NAME = :N OR ID = :I");
+    q->SetSQL(other);
+    EXPECT_FALSE(q->Active());
+    EXPECT_FALSE(q->Prepared());
+    ASSERT_EQ(q->Params().Count(), 2);
+    EXPECT_EQ(q->ParamByName("N")->AsString(), "B");
+    EXPECT_TRUE(q->ParamByName("I")->IsNull());
+
+    EXPECT_THROW(q->SQL()->SetText("SELECT * FROM T WHERE NAME = 'B"), EDbEngineError);
+}
+
+TEST_F(TDbQueryTest, QueryReadFromALayoutKeepsItsParamData) {
+    auto* q = new TDbQuery(&owner);
+    q->BeginLoading();
+    q->SetDatabaseName("DbConnection1");
+    q->SQL()->SetText("SELECT * FROM T WHERE ID = :ID");
+    TParams stored;
+    stored.CreateParam(ftInteger, "ID", ptInput);
+    q->SetParamData(stored);
+    q->EndLoading();
+    ASSERT_EQ(q->Params().Count(), 1);
+    EXPECT_EQ(q->ParamByName("ID")->DataType(), ftInteger);
+    q->ParamByName("ID")->SetValue(Variant(2));
+    q->Open();
+    EXPECT_EQ(q->FieldByName("NAME")->AsString(), "B");
+}
+
+TEST_F(TDbQueryTest, ParametersLandInTheirOwnColumns) {
+    // :C written twice gives two parameters; :G is of a type the query leaves unbound.
+    TDbQuery* insert = query("INSERT INTO P (K, A, B, C, D) VALUES (:K, :A, :G, :C, :C)");
+    ASSERT_EQ(insert->Params().Count(), 5);
+    insert->ParamByName("K")->SetAsInteger(1);
+    insert->ParamByName("A")->SetAsInteger(42);
+    insert->ParamByName("G")->SetDataType(ftGuid);
+    insert->ParamByName("G")->SetValue(Variant(AnsiString("{guid}")));
+    insert->Params()[3]->SetAsString("c");
+    insert->ExecSQL();
+    insert->ParamByName("K")->SetAsInteger(2);
+    insert->ParamByName("A")->SetAsString("");
+    insert->ExecSQL();
+
+    TDbQuery* read = query("SELECT * FROM P ORDER BY K");
+    read->Open();
+    struct Row {
+        const char *a, *b, *c, *d;
+    };
+    const Row expected[] = {{"42", "", "c", ""}, {"", "", "c", ""}};
+    for (const Row& row : expected) {
+        ASSERT_FALSE(read->Eof());
+        EXPECT_EQ(read->FieldByName("A")->AsString(), row.a);
+        EXPECT_EQ(read->FieldByName("B")->AsString(), row.b);
+        EXPECT_EQ(read->FieldByName("C")->AsString(), row.c);
+        EXPECT_EQ(read->FieldByName("D")->AsString(), row.d);
+        read->Next();
+    }
+    EXPECT_TRUE(read->Eof());
+}
+
+TEST_F(TDbQueryTest, ReRunsKeepOneStatementThatOutlivesAReconnect) {
+    const size_t before = handlesOf(ce::HandleKind::Statement);
+    TDbQuery* q = query("SELECT * FROM T WHERE NAME = :N");
+    for (const char* name : {"A", "B", "C"}) {
+        q->DisableControls();
+        q->Close();
+        q->ParamByName("N")->SetAsString(name);
+        q->Open();
+        q->EnableControls();
+        EXPECT_EQ(rows(*q), name[0] == 'B' ? 2 : name[0] == 'A' ? 1 : 0) << name;
+    }
+    EXPECT_TRUE(connection->IsConnected()) << "the query connects its connection";
+    EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before + 1);
+    EXPECT_FALSE(q->CanModify());
+
+    expectMisuse([&] { q->Prepare(); }, "Q: Cannot perform this operation on an open dataset");
+    expectMisuse([&] { q->UnPrepare(); }, "Q: Cannot perform this operation on an open dataset");
+    expectMisuse([&] { q->FreeStatement(); }, "Q: Cannot perform this operation on an open dataset");
+
+    connection->Disconnect();
+    EXPECT_FALSE(q->Active());
+    connection->Connect();
+    q->Open();
+    EXPECT_EQ(rows(*q), 0);
+    EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before + 1);
+    q->Close();
+    q->FreeStatement();
+    EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before);
+    q->Open();
+    delete q;
+    EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before);
+}
+
+TEST_F(TDbQueryTest, OpenRefusesAStatementWithoutRowsThatExecSqlRuns) {
+    const size_t cursors = handlesOf(ce::HandleKind::SqlCursor);
+    TDbQuery* update = query("UPDATE T SET NAME = 'Z' WHERE ID = 1");
+    expectMisuse([&] { update->Open(); }, kNoCursorText);
+    EXPECT_FALSE(update->Active());
+    update->ExecSQL();
+    EXPECT_FALSE(update->Active());
+    EXPECT_EQ(handlesOf(ce::HandleKind::SqlCursor), cursors);
+    TDbQuery* check = query("SELECT NAME FROM T WHERE ID = 1");
+    check->Open();
+    EXPECT_EQ(check->FieldByName("NAME")->AsString(), "Z");
+
+    TDbQuery* insert = query("INSERT INTO AI (NAME) VALUES ('n')");
+    insert->ExecSQL();
+    insert->ExecSQL();
+    EXPECT_EQ(insert->GetLastAutoInc(), 2);
+}
+
+TEST_F(TDbQueryTest, FailedExecutionsRestoreTheCursorAndLeaveNothingOpen) {
+    const size_t cursors = handlesOf(ce::HandleKind::SqlCursor);
+    Screen->SetCursor(crDefault);
+    TDbQuery* missing = query("SELECT * FROM NOWHERE");
+    missing->WaitCursor = crHourGlass;
+    EXPECT_THROW(missing->Open(), EDbEngineError);
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+
+    TDbQuery* indexed = query("SELECT * FROM T");
+    indexed->WaitCursor = crHourGlass;
+    indexed->IndexFiles()->Add("missing.idx");
+    EXPECT_THROW(indexed->Open(), EDbEngineError);
+    EXPECT_FALSE(indexed->Active());
+    EXPECT_EQ(handlesOf(ce::HandleKind::SqlCursor), cursors);
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+}
+
+TEST_F(TDbQueryTest, NtxTablesNeedADictionaryConnection) {
+    TDbQuery* onDirectory = query("SELECT 1", temp.path().string());
+    expectMisuse([&] { onDirectory->SetSourceTableType(ttDbNTX); },
+                 "Q: The TDbQuery component does not support the NTX table type");
+    TDbQuery* onDictionary = query("SELECT 1");
+    onDictionary->SetSourceTableType(ttDbNTX);
+    EXPECT_EQ(onDictionary->SourceTableType(), ttDbNTX);
+}
+
+class TDbQueryPoolTest : public TDbQueryTest {
+protected:
+    // A folder of free tables holding one row of table F with the value.
+    AnsiString folder(const std::string& name, int value) {
+        std::filesystem::create_directory(temp.path() / name);
+        CEHANDLE c = 0;
+        EXPECT_EQ(CeConnect(path(name).c_str(), &c), 0u);
+        sql(c, "CREATE TABLE F (V INTEGER)");
+        sql(c, "INSERT INTO F VALUES (" + std::to_string(value) + ")");
+        EXPECT_EQ(CeDisconnect(c), 0u);
+        return path(name);
+    }
+};
+
+TEST_F(TDbQueryPoolTest, QueriesOnADirectoryShareThePoolsConnectionAndFollowANewName) {
+    const AnsiString one = folder("one", 1);
+    const AnsiString two = folder("two", 2);
+    const size_t directories = handlesOf(ce::HandleKind::Directory);
+    const size_t statements = handlesOf(ce::HandleKind::Statement);
+    TDbQuery* q = query("SELECT * FROM F", one);
+    TDbQuery* other = query("SELECT * FROM F", one);
+    q->Open();
+    other->Open();
+    EXPECT_EQ(handlesOf(ce::HandleKind::Directory), directories + 1);
+    delete other;
+
+    // A statement the engine lost is made again on the pooled connection.
+    q->Close();
+    const CEHANDLE pooled = TDynamicConnList::Instance().Find(one);
+    std::vector<uint32_t> owned;
+    {
+        std::lock_guard<std::mutex> lock(ce::engineMutex());
+        owned = ce::handles().ownedBy(pooled);
+    }
+    for (uint32_t h : owned) {
+        uint16_t type = 0;
+        if (CeGetHandleType(h, &type) == 0 && type == 4) {
+            ASSERT_EQ(CeCloseSQLStatement(h), 0u);
+        }
+    }
+    q->Open();
+    EXPECT_EQ(q->FieldByName("V")->AsInteger(), 1);
+
+    q->Close();
+    q->SetDatabaseName(two);
+    EXPECT_EQ(handlesOf(ce::HandleKind::Statement), statements) << "the old directory's statement is closed";
+    q->Open();
+    EXPECT_EQ(q->FieldByName("V")->AsInteger(), 2);
+}
+
+TEST_F(TDbQueryTest, DetailParamsFollowTheMasterUnlessTheProgramSetThem) {
+    auto* master = new TDbTable(&owner);
+    master->SetDatabaseName("DbConnection1");
+    master->SetTableName("T");
+    auto* source = new TDataSource(&owner);
+    source->SetDataSet(master);
+    TDbQuery* detail = query("SELECT * FROM C WHERE PID = :ID AND NAME <> :NAME");
+    detail->ParamByName("NAME")->SetAsString("z");
+    detail->SetDataSource(source);
+    master->Open();
+    detail->Open();
+    EXPECT_EQ(rows(*detail), 1);
+    master->Next();
+    ASSERT_TRUE(detail->Active());
+    EXPECT_EQ(detail->FieldByName("NAME")->AsString(), "y");
+    EXPECT_EQ(rows(*detail), 1) << "NAME keeps the program's value";
+    EXPECT_FALSE(detail->ParamByName("ID")->Bound());
+    master->SetIndexName("ID");
+    int opens = 0;
+    detail->AfterOpen = [&](TDataSet*) { ++opens; };
+    master->SetKey();
+    detail->RefreshParams();
+    EXPECT_EQ(opens, 0) << "not while the master edits a key";
+    master->Cancel();
+
+    std::vector<TField*> masterFields;
+    std::vector<TField*> detailFields;
+    detail->GetDetailLinkFields(masterFields, detailFields);
+    ASSERT_EQ(masterFields.size(), 2u);
+    EXPECT_EQ(masterFields[0], master->FieldByName("ID"));
+    ASSERT_EQ(detailFields.size(), 1u);
+    EXPECT_EQ(detailFields[0], detail->FieldByName("NAME"));
+
+    auto* own = new TDataSource(&owner);
+    own->SetDataSet(detail);
+    expectMisuse([&] { detail->SetDataSource(own); }, "Q: Circular Data Link");
+}
+
+TEST_F(TDbQueryTest, ProviderAnswersComeFromTheSqlText) {
+    TDbQuery* q = query("SELECT ID, NAME FROM T ORDER BY NAME DESC");
+    EXPECT_EQ(q->PSGetTableName(), "T");
+    q->Open();
+    const std::unique_ptr<TIndexDef> order = q->PSGetDefaultOrder();
+    ASSERT_NE(order, nullptr);
+    EXPECT_EQ(order->Fields(), "NAME");
+    EXPECT_EQ(q->PSGetParams(), &q->Params());
+
+    TParams given;
+    given.CreateParam(ftInteger, "ID", ptInput)->SetAsInteger(3);
+    q->PSSetCommandText("SELECT * FROM T WHERE ID = :ID");
+    q->PSSetParams(&given);
+    EXPECT_FALSE(q->Active());
+    q->Open();
+    EXPECT_EQ(q->FieldByName("NAME")->AsString(), "B");
+    EXPECT_EQ(rows(*q), 1);
+}
+
+} // namespace

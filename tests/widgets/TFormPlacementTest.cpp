@@ -1,0 +1,146 @@
+// The form placement over an INI file: the exact keys of a save, what a restore applies or
+// ignores, the chained form events, and a data grid's column layout stored through its link.
+#include "widgets/TFormPlacement.h"
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/MemoryDataSet.h"
+#include "support/TempDirectory.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TColumn.h"
+#include "toolkit/TDBGridColumns.h"
+#include "toolkit/TDataSource.h"
+#include "toolkit/TEdit.h"
+#include "toolkit/TIniFile.h"
+#include "toolkit/TStringList.h"
+#include "widgets/PlacementStorage.h"
+#include "widgets/TExDBGrid.h"
+
+namespace {
+
+class TfmProbe : public TForm {
+public:
+    using TForm::TForm;
+};
+
+class TFormPlacementTest : public testing::Test {
+protected:
+    TFormPlacementTest() {
+        form->SetBounds(40, 50, 300, 200);
+        edit->SetName("Edit1");
+        edit->SetParent(form.get());
+        placement->SetIniFileName(iniName);
+    }
+    std::set<std::string> keys(const AnsiString& section) {
+        TIniFile ini(iniName);
+        TStringList names;
+        ini.ReadSection(section, names);
+        std::set<std::string> result;
+        for (int i = 0; i < names.Count(); ++i)
+            result.insert(names.Strings(i) + "=" + ini.ReadString(section, names.Strings(i), ""));
+        return result;
+    }
+
+    testsupport::TempDirectory folder;
+    AnsiString iniName = (folder / "probe.ini").string();
+    std::unique_ptr<TfmProbe> form = std::make_unique<TfmProbe>(nullptr);
+    TEdit* edit = new TEdit(form.get());
+    TFormPlacement* placement = new TFormPlacement(form.get());
+};
+
+TEST_F(TFormPlacementTest, ASaveWritesExactlyThePlacementKeys) {
+    placement->SetOptions(placement->Options() | fpActiveControl);
+    form->Show();
+    Application->ProcessMessages();
+    form->SetActiveControl(edit);
+    placement->Save();
+    EXPECT_TRUE(keys("TfmProbe").empty()) << "an active placement saves only after a restore";
+    placement->Restore();
+    placement->Save();
+    const AnsiString suffix = ScreenResSuffix();
+    const std::set<std::string> expected = {
+        "FormVersion=0", "Flags=0", "ShowCmd=1", "PixelsPerInch=96",
+        "MinMaxPos=0,0,0,0", "MinMaxPos" + suffix + "=0,0,0,0",
+        "NormPos=40,50,340,250", "NormPos" + suffix + "=40,50,340,250",
+        "ActiveControl=Edit1", "Visible=0"};
+    EXPECT_EQ(keys("TfmProbe"), expected);
+}
+
+TEST_F(TFormPlacementTest, ARestoreAppliesOnlyACurrentVersionAtTheSamePixelsPerInch) {
+    TIniFile ini(iniName);
+    ini.WriteString("TfmProbe", "NormPos", "10,20,210,220");
+    ini.WriteInteger("TfmProbe", "FormVersion", 1);
+    placement->SetVersion(2);
+    placement->Restore();
+    EXPECT_EQ(form->Left(), 40) << "an older version is ignored";
+
+    ini.WriteInteger("TfmProbe", "PixelsPerInch", 120);
+    placement->SetVersion(1);
+    placement->Restore();
+    EXPECT_EQ(form->Left(), 40) << "saved at another pixels per inch";
+
+    ini.WriteInteger("TfmProbe", "PixelsPerInch", 96);
+    placement->Restore();
+    EXPECT_EQ(form->Left(), 10);
+    EXPECT_EQ(form->Width(), 200);
+}
+
+TEST_F(TFormPlacementTest, TheFormsEventsRestoreBeforeItsOwnAndSaveOnlyWhenClosingIsAllowed) {
+    TIniFile ini(iniName);
+    ini.WriteString("TfmProbe", "NormPos", "10,20,210,220");
+    std::vector<int> leftAtShow;
+    form->OnShow = [&](TPersistent*) { leftAtShow.push_back(form->Left()); };
+    bool allow = false;
+    form->OnCloseQuery = [&](TPersistent*, bool& canClose) { canClose = allow; };
+    placement->BeginLoading();
+    placement->EndLoading();
+    form->Show();
+    Application->ProcessMessages();
+    EXPECT_EQ(leftAtShow, std::vector<int>{10});
+
+    ini.EraseSection("TfmProbe");
+    form->Close();
+    EXPECT_TRUE(keys("TfmProbe").empty());
+    allow = true;
+    form->Close();
+    EXPECT_TRUE(keys("TfmProbe").count("Visible=0"));
+}
+
+TEST_F(TFormPlacementTest, AGridsCustomisedColumnsComeBackInTheirOrderAndWidths) {
+    TComponent owner(nullptr);
+    tktest::MemoryDataSet data(&owner, {{"Id", ftInteger}, {"Name", ftString, 20}});
+    data.addRow({Variant(1), Variant("Аптека")});
+    TDataSource source(&owner);
+    source.SetDataSet(&data);
+    auto* grid = new TExDBGrid(form.get());
+    grid->SetName("Grid1");
+    grid->SetParent(form.get());
+    grid->SetDataSource(&source);
+    grid->SetIniStorage(placement);
+    data.Open();
+    grid->Columns()->Clear();
+    for (const char* name : {"Id", "Name"})
+        grid->Columns()->Add()->SetFieldName(name);
+    grid->Columns()->Items(1)->SetIndex(0);
+    grid->Columns()->Items(0)->SetWidth(150);
+    const int idWidth = grid->Columns()->Items(1)->Width();
+    placement->Restore();
+    placement->Save();
+    EXPECT_EQ(keys("TfmProbeGrid1"), (std::set<std::string>{"Grid1.Name=0,150", "Grid1.Id=1," + std::to_string(idWidth)}));
+
+    grid->Columns()->Items(1)->SetIndex(0);
+    grid->Columns()->Items(0)->SetWidth(30);
+    grid->Columns()->Items(1)->SetWidth(30);
+    placement->Restore();
+    EXPECT_EQ(grid->Columns()->Items(0)->FieldName(), "Name");
+    EXPECT_EQ(grid->Columns()->Items(0)->Width(), 150);
+    EXPECT_EQ(grid->Columns()->Items(1)->Width(), idWidth);
+    data.Close();
+}
+
+} // namespace
