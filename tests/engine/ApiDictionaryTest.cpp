@@ -1,7 +1,7 @@
 // Dictionary administration through the engine's entry points: creating a dictionary, objects
 // enumerated by kind, tables copied in from free table files, views, index files and tags, rules,
 // users and groups, and the log-in those users get.
-#include "EngineFixture.h"
+#include "SqlTestSupport.h"
 
 #include <filesystem>
 
@@ -9,7 +9,7 @@ namespace {
 
 constexpr CEHANDLE kNoFind = 0xFFFFFFFF;
 
-class ApiDictionaryTest : public EngineFixture {
+class ApiDictionaryTest : public SqlFixture {
 protected:
     // A new dictionary "admin.vdd" and its administrator connection.
     CEHANDLE create(const std::vector<std::string>& ddl = {}) {
@@ -50,32 +50,10 @@ protected:
         return names;
     }
 
-    static std::string lastErrorText() {
-        uint32_t code = 0;
-        char text[600];
-        uint32_t length = sizeof text;
-        EXPECT_EQ(CeGetLastError(&code, text, &length), 0u);
-        return std::to_string(code) + " " + std::string(text, length);
-    }
-
-    // SQLite indexes SQL can use on a table, counted through the engine's SQL.
-    static uint32_t sqlIndexes(CEHANDLE c, const std::string& table) {
-        CEHANDLE statement = 0;
-        CEHANDLE cursor = 0;
-        EXPECT_EQ(CeCreateSQLStatement(c, &statement), 0u);
+    // SQLite indexes SQL can use on a table, listed through the engine's SQL.
+    uint32_t sqlIndexes(CEHANDLE c, const std::string& table) {
         const std::string sql = "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = '" + table + "'";
-        EXPECT_EQ(CeExecuteSQLDirect(statement, sql.c_str(), &cursor), 0u);
-        uint32_t rows = 0;
-        EXPECT_EQ(CeGetRecordCount(cursor, 2, &rows), 0u);
-        EXPECT_EQ(CeCloseTable(cursor), 0u);
-        EXPECT_EQ(CeCloseSQLStatement(statement), 0u);
-        return rows;
-    }
-
-    static uint16_t handleType(CEHANDLE h) {
-        uint16_t type = 0;
-        EXPECT_EQ(CeGetHandleType(h, &type), 0u);
-        return type;
+        return static_cast<uint32_t>(column(direct(statement(c), sql), "name").size());
     }
 
     // A text property read by get(buffer, &length).
@@ -234,7 +212,7 @@ TEST_F(ApiDictionaryTest, FreeTableIsCopiedInWithItsRecordNumbers) {
     EXPECT_EQ(CeGotoRecord(t, 2), 5022u);
     EXPECT_EQ(CeDDRemoveTable(c, "Persons", 1), 5036u);
     EXPECT_EQ(CeCloseTable(t), 0u);
-    ASSERT_EQ(CeDDRemoveTable(c, "Persons", 1), 0u) << lastErrorText();
+    ASSERT_EQ(CeDDRemoveTable(c, "Persons", 1), 0u) << lastText();
     EXPECT_TRUE(objects(c, 10).empty());
     EXPECT_FALSE(std::filesystem::exists(path("people.vdt")));
     CEHANDLE gone = 0;
@@ -267,9 +245,7 @@ TEST_F(ApiDictionaryTest, ViewOpensAsAStaticCursor) {
     ASSERT_EQ(CeDDAddView(c, "Named", "", "select Name from Topic where Name <> '' order by Name desc"), 0u);
 
     const CEHANDLE view = open(c, "named");
-    uint16_t type = 0;
-    ASSERT_EQ(CeGetHandleType(view, &type), 0u);
-    EXPECT_EQ(type, 5);
+    EXPECT_EQ(handleType(view), 5);
     uint32_t rows = 0;
     ASSERT_EQ(CeGetRecordCount(view, 2, &rows), 0u);
     EXPECT_EQ(rows, 2u);

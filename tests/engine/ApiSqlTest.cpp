@@ -24,11 +24,8 @@ TEST_F(ApiSqlTest, SelectYieldsAStaticReadOnlyCursor) {
     const CEHANDLE c = firms();
     const CEHANDLE s = statement(c);
     const CEHANDLE cursor = direct(s, "SELECT ID, NAME, PRICE FROM FIRMS ORDER BY NAME");
-    uint16_t kind = 0;
-    ASSERT_EQ(CeGetHandleType(s, &kind), 0u);
-    EXPECT_EQ(kind, 4);
-    ASSERT_EQ(CeGetHandleType(cursor, &kind), 0u);
-    EXPECT_EQ(kind, 5);
+    EXPECT_EQ(handleType(s), 4);
+    EXPECT_EQ(handleType(cursor), 5);
     uint32_t options = 0;
     ASSERT_EQ(CeGetTableOpenOptions(cursor, &options), 0u);
     EXPECT_EQ(options & 2, 2u);

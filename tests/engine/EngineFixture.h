@@ -110,6 +110,12 @@ protected:
         ASSERT_EQ(CeWriteRecord(table), 0u);
     }
 
+    static uint16_t handleType(CEHANDLE h) {
+        uint16_t type = 0;
+        EXPECT_EQ(CeGetHandleType(h, &type), 0u);
+        return type;
+    }
+
     static uint32_t lastErrorCode() {
         uint32_t code = 0;
         EXPECT_EQ(CeGetLastError(&code, nullptr, nullptr), 0u);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "map/DataMapFixture.h"
 #include "map/IconLibrarySamples.h"
 #include "map/MapSamples.h"
 #include "map/MouseFixture.h"
@@ -19,39 +20,15 @@ namespace {
 // The object kinds (kindPolygon ...) belong to the map's helpers.
 using namespace mapi;
 using mapi::WorldPoint;
+using mapfixture::addObject;
+using mapfixture::bufferPixel;
+using mapfixture::rectangle;
 using mapsamples::pointObject;
 
-TKEXMapObjectMem square(float x1, float y1, float x2, float y2, TColor fill) {
-    TKEXMapObjectMem record = pointObject(kindPolygon, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}});
-    record.Brush = {static_cast<uint32_t>(fill), bsSolid};
-    record.Pen = {static_cast<uint32_t>(fill), psSolid, 0, 0};
-    return record;
+void load(TDataMap& map, const mapstream::MapDocument& document) {
+    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
+    map.LoadFromStream(stream);
 }
-
-// A map of 200 x 100 pixels, no guide lines, showing world 0..200 x 0..100 at Scale 100.
-struct Fixture {
-    std::unique_ptr<TDataMap> map = std::make_unique<TDataMap>(nullptr);
-
-    Fixture() {
-        map->SetBounds(0, 0, 200, 100);
-        map->Options()->SetmpGuideLines(false);
-        map->SetScale(100);
-        map->SetXWind(0);
-        map->SetYWind(0);
-    }
-
-    void add(TKEXMapObjectMem record) {
-        map->Model().Objects().AddObjectCopy(std::move(record));
-        map->SetChanged();
-    }
-
-    void load(const mapstream::MapDocument& document) {
-        TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
-        map->LoadFromStream(stream);
-    }
-
-    TCanvas& buffer() { return *map->Picture()->Bitmap()->Canvas(); }
-};
 
 TEST(TDataMapTest, NewMapHoldsItsDefaults) {
     TDataMap map(nullptr);
@@ -154,33 +131,33 @@ TEST(TDataMapTest, ZoomToRectFitsTheRectangleWhicheverWayItIsGiven) {
 }
 
 TEST(TDataMapTest, LoadFiresItsEventsInOrderAndKeepsTheStoredView) {
-    Fixture f;
+    const auto map = mapfixture::makeMap(200, 100);
     std::vector<std::string> seen;
-    f.map->OnBeforeLoad = [&](TPersistent*) { seen.push_back("before"); };
-    f.map->OnProgress = [&](TPersistent*, int position) {
+    map->OnBeforeLoad = [&](TPersistent*) { seen.push_back("before"); };
+    map->OnProgress = [&](TPersistent*, int position) {
         seen.push_back("progress " + std::to_string(position));
     };
-    f.map->OnChangeScale = [&](TPersistent*) {
-        seen.push_back("scale " + std::to_string(f.map->Scale()));
+    map->OnChangeScale = [&](TPersistent*) {
+        seen.push_back("scale " + std::to_string(map->Scale()));
     };
-    f.map->OnAfterLoad = [&](TPersistent*) { seen.push_back("after"); };
-    f.load(mapsamples::richDocument(6));
+    map->OnAfterLoad = [&](TPersistent*) { seen.push_back("after"); };
+    load(*map, mapsamples::richDocument(6));
     EXPECT_EQ(seen, (std::vector<std::string>{"before", "progress 100", "scale 250", "after"}));
-    EXPECT_FLOAT_EQ(f.map->XWind(), -100);
-    EXPECT_FLOAT_EQ(f.map->YWind(), 50);
-    EXPECT_EQ(f.map->PrinterSettings()->CustomMashtab(), 1644);
-    EXPECT_EQ(f.map->GetObjectCount(), 9);
-    EXPECT_TRUE(f.map->Changed());
+    EXPECT_FLOAT_EQ(map->XWind(), -100);
+    EXPECT_FLOAT_EQ(map->YWind(), 50);
+    EXPECT_EQ(map->PrinterSettings()->CustomMashtab(), 1644);
+    EXPECT_EQ(map->GetObjectCount(), 9);
+    EXPECT_TRUE(map->Changed());
 }
 
 TEST(TDataMapTest, LoadWithAllMapAfterLoadShowsTheWholeExtent) {
-    Fixture f;
-    f.map->Options()->SetmpAllMapAfterLoad(true);
-    f.load(mapsamples::richDocument(6));
-    const mapi::WorldRect& extent = f.map->Model().MapExtent;
+    const auto map = mapfixture::makeMap(200, 100);
+    map->Options()->SetmpAllMapAfterLoad(true);
+    load(*map, mapsamples::richDocument(6));
+    const mapi::WorldRect& extent = map->Model().MapExtent;
     float x1 = extent.x1, y1 = extent.y1, x2 = extent.x2, y2 = extent.y2;
-    f.map->MapToScreen(x1, y1);
-    f.map->MapToScreen(x2, y2);
+    map->MapToScreen(x1, y1);
+    map->MapToScreen(x2, y2);
     // The whole scale rounds to the nearest: the extent may overhang by a few hundredths.
     EXPECT_GE(x1, -3);
     EXPECT_LE(x2, 203);
@@ -190,110 +167,112 @@ TEST(TDataMapTest, LoadWithAllMapAfterLoadShowsTheWholeExtent) {
 }
 
 TEST(TDataMapTest, DamagedStreamStillEndsTheLoadWithWhatWasRead) {
-    Fixture f;
-    f.map->Options()->SetmpAllMapAfterLoad(true);
+    const auto map = mapfixture::makeMap(200, 100);
+    map->Options()->SetmpAllMapAfterLoad(true);
     const std::string bytes = mapstream::WriteMapStream(mapsamples::richDocument(6));
     TMemoryStream stream = mapsamples::streamOf(bytes.substr(0, bytes.size() - 20));
     bool after = false;
-    f.map->OnAfterLoad = [&](TPersistent*) { after = true; };
-    f.map->LoadFromStream(stream);
+    map->OnAfterLoad = [&](TPersistent*) { after = true; };
+    map->LoadFromStream(stream);
     EXPECT_TRUE(after);
-    EXPECT_TRUE(f.map->Model().Damaged());
-    EXPECT_GT(f.map->Model().Objects().Count(), 0);
-    EXPECT_GE(f.map->Scale(), 1);
+    EXPECT_TRUE(map->Model().Damaged());
+    EXPECT_GT(map->Model().Objects().Count(), 0);
+    EXPECT_GE(map->Scale(), 1);
 }
 
 TEST(TDataMapTest, StoredScaleOfZeroLoadsAsOne) {
-    Fixture f;
+    const auto map = mapfixture::makeMap(200, 100);
     mapstream::MapDocument document = mapsamples::document(6);
     document.Header.Scale = 0;
-    f.load(document);
-    EXPECT_EQ(f.map->Scale(), 1);
+    load(*map, document);
+    EXPECT_EQ(map->Scale(), 1);
 }
 
 TEST(TDataMapTest, ClearMapEmptiesAndResetsTheScaleWithItsEvent) {
-    Fixture f;
-    f.load(mapsamples::richDocument(6));
-    f.map->SetFileName("x.map");
+    const auto map = mapfixture::makeMap(200, 100);
+    load(*map, mapsamples::richDocument(6));
+    map->SetFileName("x.map");
     int calls = 0;
-    f.map->OnChangeScale = [&](TPersistent*) { ++calls; };
-    f.map->ClearMap();
+    map->OnChangeScale = [&](TPersistent*) { ++calls; };
+    map->ClearMap();
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(f.map->Scale(), 100);
-    EXPECT_EQ(f.map->GetObjectCount(), 0);
-    EXPECT_EQ(f.map->FileName(), "");
-    f.map->Model().CalcMapBounds();
-    EXPECT_EQ(f.map->Model().MapExtent, mapi::WorldRect{});
-    EXPECT_EQ(f.map->LevelLists(32).size(), 0u);
+    EXPECT_EQ(map->Scale(), 100);
+    EXPECT_EQ(map->GetObjectCount(), 0);
+    EXPECT_EQ(map->FileName(), "");
+    map->Model().CalcMapBounds();
+    EXPECT_EQ(map->Model().MapExtent, mapi::WorldRect{});
+    EXPECT_EQ(map->LevelLists(32).size(), 0u);
 }
 
 TEST(TDataMapTest, UnchangedMapIsRestoredFromTheCacheWithoutPaintingTheBackground) {
-    Fixture f;
-    f.add(square(10, 10, 50, 50, clRed));
+    const auto map = mapfixture::makeMap(200, 100);
+    addObject(*map, rectangle(10, 10, 50, 50, clRed));
     int backgrounds = 0;
-    f.map->OnPaintBackground = [&](TCanvas*, float x, float y, float x1, float y1) {
+    map->OnPaintBackground = [&](TCanvas*, float x, float y, float x1, float y1) {
         ++backgrounds;
         EXPECT_FLOAT_EQ(x, 0);
         EXPECT_FLOAT_EQ(y, 0);
         EXPECT_FLOAT_EQ(x1, 200);
         EXPECT_FLOAT_EQ(y1, 100);
     };
-    f.map->RefreshMap();
+    map->RefreshMap();
     EXPECT_EQ(backgrounds, 1);
-    f.buffer().Brush()->SetColor(clFuchsia);
-    f.buffer().FillRect(Rect(0, 0, 200, 100));
-    f.map->RefreshMap();
+    TCanvas& buffer = *map->Picture()->Bitmap()->Canvas();
+    buffer.Brush()->SetColor(clFuchsia);
+    buffer.FillRect(Rect(0, 0, 200, 100));
+    map->RefreshMap();
     EXPECT_EQ(backgrounds, 1);
-    EXPECT_EQ(f.buffer().Pixels(30, 30), clRed);
-    EXPECT_EQ(f.buffer().Pixels(100, 80), clGreen);
-    f.map->SetChanged();
-    f.map->RefreshMap();
+    EXPECT_EQ(bufferPixel(*map, 30, 30), clRed);
+    EXPECT_EQ(bufferPixel(*map, 100, 80), clGreen);
+    map->SetChanged();
+    map->RefreshMap();
     EXPECT_EQ(backgrounds, 2);
 }
 
 TEST(TDataMapTest, RefreshMapRectChangesNoPixelOutsideItsRectangle) {
-    Fixture f;
-    f.add(square(0, 0, 200, 100, clRed));
-    f.map->RefreshMap();
-    f.buffer().Brush()->SetColor(clFuchsia);
-    f.buffer().FillRect(Rect(0, 0, 200, 100));
+    const auto map = mapfixture::makeMap(200, 100);
+    addObject(*map, rectangle(0, 0, 200, 100, clRed));
+    map->RefreshMap();
+    TCanvas& buffer = *map->Picture()->Bitmap()->Canvas();
+    buffer.Brush()->SetColor(clFuchsia);
+    buffer.FillRect(Rect(0, 0, 200, 100));
     const TRect rect = Rect(40, 20, 90, 70);
-    f.map->RefreshMapRect(rect);
+    map->RefreshMapRect(rect);
     for (int y = 0; y < 100; ++y) {
         for (int x = 0; x < 200; ++x) {
             const bool inside =
                 x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
-            ASSERT_EQ(f.buffer().Pixels(x, y), inside ? clRed : clFuchsia) << x << "," << y;
+            ASSERT_EQ(bufferPixel(*map, x, y), inside ? clRed : clFuchsia) << x << "," << y;
         }
     }
 }
 
 TEST(TDataMapTest, NothingIsRebuiltWhileTheMapIsNotReady) {
-    Fixture f;
+    const auto map = mapfixture::makeMap(200, 100);
     int backgrounds = 0;
-    f.map->OnPaintBackground = [&](TCanvas*, float, float, float, float) { ++backgrounds; };
-    f.map->SetReadyFlag(false);
-    f.map->SetBackgroundColor(clBlue);
-    f.map->SetScale(300);
+    map->OnPaintBackground = [&](TCanvas*, float, float, float, float) { ++backgrounds; };
+    map->SetReadyFlag(false);
+    map->SetBackgroundColor(clBlue);
+    map->SetScale(300);
     EXPECT_EQ(backgrounds, 0);
-    f.map->SetReadyFlag(true);
-    f.map->RefreshMap();
+    map->SetReadyFlag(true);
+    map->RefreshMap();
     EXPECT_EQ(backgrounds, 1);
-    EXPECT_EQ(f.buffer().Pixels(5, 5), clBlue);
+    EXPECT_EQ(bufferPixel(*map, 5, 5), clBlue);
 }
 
 TEST(TDataMapTest, DrawObjectUsesTheViewAsItIsNow) {
-    Fixture f;
-    f.map->SetReadyFlag(false); // nothing is rebuilt, so only DrawObject can take the new view
-    f.map->SetScale(200);
-    f.map->SetXWind(100);
+    const auto map = mapfixture::makeMap(200, 100);
+    map->SetReadyFlag(false); // nothing is rebuilt, so only DrawObject can take the new view
+    map->SetScale(200);
+    map->SetXWind(100);
     TBitmap bitmap;
     bitmap.SetSize(200, 100);
     bitmap.Canvas()->Brush()->SetColor(clBlack);
     bitmap.Canvas()->FillRect(Rect(0, 0, 200, 100));
-    f.map->DrawObject(square(130, 40, 140, 50, clRed), *bitmap.Canvas());
-    const float x = f.map->XWind();
-    const float y = f.map->YWind();
+    map->DrawObject(rectangle(130, 40, 140, 50, clRed), *bitmap.Canvas());
+    const float x = map->XWind();
+    const float y = map->YWind();
     const int left = static_cast<int>((130 - x) * 2);
     const int top = static_cast<int>((40 - y) * 2);
     EXPECT_EQ(bitmap.Canvas()->Pixels(left + 10, top + 10), clRed);
@@ -301,57 +280,55 @@ TEST(TDataMapTest, DrawObjectUsesTheViewAsItIsNow) {
 }
 
 TEST(TDataMapTest, TextureFillsTheBackgroundWithTheGrassPattern) {
-    Fixture f;
+    const auto map = mapfixture::makeMap(200, 100);
     TPicture grass;
     TBitmap* tile = grass.Bitmap();
     tile->SetSize(2, 1);
     tile->Canvas()->SetPixels(0, 0, clYellow);
     tile->Canvas()->SetPixels(1, 0, clBlue);
-    f.map->SetGrass(grass);
-    f.map->RefreshMap();
-    EXPECT_EQ(f.buffer().Pixels(10, 10), clGreen);
-    f.map->Options()->SetTexture(true);
-    EXPECT_EQ(f.buffer().Pixels(10, 10), clYellow);
-    EXPECT_EQ(f.buffer().Pixels(11, 10), clBlue);
+    map->SetGrass(grass);
+    map->RefreshMap();
+    EXPECT_EQ(bufferPixel(*map, 10, 10), clGreen);
+    map->Options()->SetTexture(true);
+    EXPECT_EQ(bufferPixel(*map, 10, 10), clYellow);
+    EXPECT_EQ(bufferPixel(*map, 11, 10), clBlue);
 }
 
 TEST(TDataMapTest, NotesDrawFromTheExternalSetAndAgainFromTheInternalOne) {
-    Fixture f;
-    f.add(mapsamples::noteObject({100, 50}, "Default", "5", "note"));
+    const auto map = mapfixture::makeMap(200, 100);
+    addObject(*map, mapsamples::noteObject({100, 50}, "Default", "5", "note"));
     TKexIcon external(nullptr);
     TMemoryStream stream = mapsamples::streamOf(
         iconsamples::libraryBytes("Default", {{"5", clLime, 16, clAqua, false}}));
     external.AddLib("Default").LoadFromStream(stream);
-    f.map->SetKexMapIcon(&external);
-    f.map->RefreshMap();
-    EXPECT_EQ(f.buffer().Pixels(100, 50), clLime);
-    f.map->SetKexMapIcon(nullptr);
-    f.map->RefreshMap();
-    EXPECT_NE(&f.map->GetMapIcon("Default", "5"), external.GetBitmap("Default", "5"));
-    EXPECT_NE(f.buffer().Pixels(100, 50), clLime);
+    map->SetKexMapIcon(&external);
+    map->RefreshMap();
+    EXPECT_EQ(bufferPixel(*map, 100, 50), clLime);
+    map->SetKexMapIcon(nullptr);
+    map->RefreshMap();
+    EXPECT_NE(&map->GetMapIcon("Default", "5"), external.GetBitmap("Default", "5"));
+    EXPECT_NE(bufferPixel(*map, 100, 50), clLime);
 }
 
-TEST(TDataMapTest, MouseEnteringAndLeavingAndTheBlinkIntervalReachTheHost) {
-    Fixture f;
+TEST(TDataMapTest, MouseEnteringAndLeavingReachTheHost) {
+    const auto map = mapfixture::makeMap(200, 100);
     std::vector<std::string> seen;
-    f.map->OnMouseEnter = [&](TPersistent*) { seen.push_back("enter"); };
-    f.map->OnMouseLeave = [&](TPersistent*) { seen.push_back("leave"); };
-    f.map->Perform(CM_MOUSEENTER, 0, 0);
-    f.map->Perform(CM_MOUSELEAVE, 0, 0);
+    map->OnMouseEnter = [&](TPersistent*) { seen.push_back("enter"); };
+    map->OnMouseLeave = [&](TPersistent*) { seen.push_back("leave"); };
+    map->Perform(CM_MOUSEENTER, 0, 0);
+    map->Perform(CM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(seen, (std::vector<std::string>{"enter", "leave"}));
-    f.map->SetTimerInterval(300);
-    EXPECT_EQ(f.map->TimerInterval(), 300);
 }
 
 TEST(TDataMapTest, ChangingTheToolTellsEvenWhenItStaysAndDropsTheMeasuringLine) {
-    Fixture f;
+    const auto map = mapfixture::makeMap(200, 100);
     int calls = 0;
-    f.map->OnChangeInstrument = [&](TPersistent*) { ++calls; };
-    f.map->SetInstrument(iMeasure);
-    f.map->MeasurePoints() = {{0, 0}, {50, 50}};
-    f.map->SetInstrument(iMeasure);
+    map->OnChangeInstrument = [&](TPersistent*) { ++calls; };
+    map->SetInstrument(iMeasure);
+    map->MeasurePoints() = {{0, 0}, {50, 50}};
+    map->SetInstrument(iMeasure);
     EXPECT_EQ(calls, 2);
-    EXPECT_TRUE(f.map->MeasurePoints().empty());
+    EXPECT_TRUE(map->MeasurePoints().empty());
 }
 
 TEST(TDataMapTest, ChangingTheToolWhileTheLensFrameShowsTakesTheFrameOffTheScreen) {
@@ -385,7 +362,7 @@ TEST(TDataMapTest, PaintOnScreenRebuildsABufferOfTheWrongSizeAndDrawsTheOverlays
     auto* map = new TDataMap(&form);
     map->SetParent(&form);
     map->SetBounds(0, 0, 120, 80);
-    map->Model().Objects().AddObjectCopy(square(0, 0, 20, 20, clRed));
+    map->Model().Objects().AddObjectCopy(rectangle(0, 0, 20, 20, clRed));
     map->SetChanged();
     form.Show();
     Application->ProcessMessages();
@@ -408,7 +385,7 @@ TEST(TDataMapTest, AdjacentViewsAgreeWithTheWholeView) {
     document.Header.Scale = 130;
     document.Header.XWind = 0;
     document.Header.YWind = 0;
-    TKEXMapObjectMem hatched = square(-7.3f, 3.1f, 93.7f, 61.9f, clNavy);
+    TKEXMapObjectMem hatched = rectangle(-7.3f, 3.1f, 93.7f, 61.9f, clNavy);
     hatched.Brush.Style = bsDiagCross;
     document.Objects.AddObjectCopy(hatched);
     TKEXMapObjectMem street = pointObject(kindPolyline, {{-20, 40}, {76.9f, 38.2f}, {160, 2}});

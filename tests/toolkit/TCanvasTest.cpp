@@ -25,6 +25,11 @@ constexpr TColor kBackground = 0x00336699;
 
 class TCanvasTest : public testing::Test {
 protected:
+    struct Probe {
+        int x, y;
+        TColor color;
+    };
+
     void SetUp() override {
         bitmap.SetSize(120, 100);
         clear(clWhite);
@@ -39,6 +44,27 @@ protected:
         canvas()->Brush()->SetColor(color);
         canvas()->FillRect(Rect(0, 0, bitmap.Width(), bitmap.Height()));
     }
+
+    void line(int x1, int y1, int x2, int y2) {
+        canvas()->MoveTo(x1, y1);
+        canvas()->LineTo(x2, y2);
+    }
+
+    void expectPixels(std::initializer_list<Probe> probes) {
+        for (const Probe& p : probes) EXPECT_EQ(at(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
+    }
+
+    // The first pixel of `area` whose colour is not expected(x, y), or "" when all are.
+    template <typename Expected>
+    std::string firstMismatch(const TRect& area, Expected&& expected) {
+        for (int y = area.Top; y < area.Bottom; ++y) {
+            for (int x = area.Left; x < area.Right; ++x) {
+                if (at(x, y) != expected(x, y)) return std::to_string(x) + "," + std::to_string(y);
+            }
+        }
+        return "";
+    }
+    TRect whole() const { return Rect(0, 0, bitmap.Width(), bitmap.Height()); }
 
     // Some varied content, so that XOR tests do not pass on a blank picture by luck.
     void paintSomething() {
@@ -61,61 +87,45 @@ protected:
 };
 
 TEST_F(TCanvasTest, LineToLeavesOutTheLastPixelAndMovesThePen) {
-    canvas()->MoveTo(10, 10);
-    canvas()->LineTo(20, 10);
-    EXPECT_EQ(at(10, 10), clBlack);
-    EXPECT_EQ(at(19, 10), clBlack);
-    EXPECT_EQ(at(20, 10), clWhite);
+    line(10, 10, 20, 10);
+    expectPixels({{10, 10, clBlack}, {19, 10, clBlack}, {20, 10, clWhite}});
     EXPECT_EQ(canvas()->PenPos(), Point(20, 10));
     canvas()->LineTo(20, 20);
-    EXPECT_EQ(at(20, 10), clBlack);
-    EXPECT_EQ(at(20, 19), clBlack);
-    EXPECT_EQ(at(20, 20), clWhite);
+    expectPixels({{20, 10, clBlack}, {20, 19, clBlack}, {20, 20, clWhite}});
 }
 
 TEST_F(TCanvasTest, PenWidthZeroOrLessDrawsOnePixel) {
     for (int width : {0, -3}) {
+        SCOPED_TRACE(width);
         clear(clWhite);
         canvas()->Pen()->SetWidth(width);
-        canvas()->MoveTo(10, 10);
-        canvas()->LineTo(30, 10);
-        EXPECT_EQ(at(20, 10), clBlack);
-        EXPECT_EQ(at(20, 9), clWhite);
-        EXPECT_EQ(at(20, 11), clWhite);
+        line(10, 10, 30, 10);
+        expectPixels({{20, 10, clBlack}, {20, 9, clWhite}, {20, 11, clWhite}});
     }
 }
 
+// One period of each style, twice, along a horizontal line; gaps show the background under a
+// clear or hatched brush and the brush colour under a solid one.
 TEST_F(TCanvasTest, DashPatternsAreCountedInPixels) {
-    canvas()->Brush()->SetStyle(bsClear);
-    const std::pair<TPenStyle, const char*> styles[] = {
-        {psDash, "ppppppppppppppppppgggggg"},
-        {psDot, "pppgggpppggg"},
-        {psDashDot, "pppppppppggggggpppgggggg"},
-        {psDashDotDot, "pppppppppgggpppgggpppggg"},
+    const struct {
+        TPenStyle style;
+        TBrushStyle brush;
+        const char* pattern;
+    } rows[] = {
+        {psDash, bsClear, "ppppppppppppppppppgggggg"},     {psDot, bsClear, "pppgggpppggg"},
+        {psDashDot, bsClear, "pppppppppggggggpppgggggg"},  {psDashDotDot, bsClear, "pppppppppgggpppgggpppggg"},
+        {psDot, bsSolid, "pppgggpppggg"},                  {psDot, bsHorizontal, "pppgggpppggg"},
     };
-    for (const auto& [style, pattern] : styles) {
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "pen " << r.style << ", brush " << r.brush);
         clear(clWhite);
-        canvas()->Brush()->SetStyle(bsClear);
-        canvas()->Pen()->SetStyle(style);
-        canvas()->MoveTo(0, 5);
-        canvas()->LineTo(100, 5);
-        const std::string expected = std::string(pattern) + pattern;
-        EXPECT_EQ(row(5, 0, static_cast<int>(expected.size()), clBlack, clWhite), expected) << style;
+        canvas()->Pen()->SetStyle(r.style);
+        canvas()->Brush()->SetColor(clRed);
+        canvas()->Brush()->SetStyle(r.brush);
+        line(0, 5, 100, 5);
+        const std::string expected = std::string(r.pattern) + r.pattern;
+        EXPECT_EQ(row(5, 0, static_cast<int>(expected.size()), clBlack, r.brush == bsSolid ? clRed : clWhite), expected);
     }
-}
-
-TEST_F(TCanvasTest, StyledGapsAreOpaqueInTheBrushColourOnlyUnderASolidBrush) {
-    clear(clWhite);
-    canvas()->Pen()->SetStyle(psDot);
-    canvas()->Brush()->SetColor(clRed);
-    canvas()->Brush()->SetStyle(bsSolid);
-    canvas()->MoveTo(0, 5);
-    canvas()->LineTo(12, 5);
-    EXPECT_EQ(row(5, 0, 12, clBlack, clRed), "pppgggpppggg");
-    canvas()->Brush()->SetStyle(bsHorizontal);
-    canvas()->MoveTo(0, 6);
-    canvas()->LineTo(12, 6);
-    EXPECT_EQ(row(6, 0, 12, clBlack, clWhite), "pppgggpppggg");
 }
 
 TEST_F(TCanvasTest, DashPatternGoesOnAcrossPolylineCorners) {
@@ -125,52 +135,32 @@ TEST_F(TCanvasTest, DashPatternGoesOnAcrossPolylineCorners) {
     canvas()->Polyline(points);
     // Pixels 0..3 along x, then down from (14, 10): on on on off | off off on on on off ...
     EXPECT_EQ(row(10, 10, 15, clBlack, clWhite), "pppgg");
-    EXPECT_EQ(at(14, 11), clWhite);
-    EXPECT_EQ(at(14, 12), clBlack);
+    expectPixels({{14, 11, clWhite}, {14, 12, clBlack}});
 }
 
 TEST_F(TCanvasTest, WidePensAreSolidWithRoundEnds) {
     canvas()->Pen()->SetWidth(3);
     canvas()->Pen()->SetStyle(psDot);
-    canvas()->MoveTo(20, 20);
-    canvas()->LineTo(60, 20);
-    for (int x = 20; x <= 60; ++x) {
-        EXPECT_EQ(at(x, 19), clBlack) << x;
-        EXPECT_EQ(at(x, 20), clBlack) << x;
-        EXPECT_EQ(at(x, 21), clBlack) << x;
-    }
-    EXPECT_EQ(at(40, 22), clWhite);
-    EXPECT_EQ(at(40, 18), clWhite);
+    line(20, 20, 60, 20);
+    EXPECT_EQ(firstMismatch(Rect(20, 19, 61, 22), [](int, int) { return clBlack; }), "");
     // The round end reaches a pixel past the end on the line, not into the corner.
-    EXPECT_EQ(at(61, 20), clBlack);
-    EXPECT_EQ(at(62, 18), clWhite);
+    expectPixels({{40, 22, clWhite}, {40, 18, clWhite}, {61, 20, clBlack}, {62, 18, clWhite}});
 }
 
 TEST_F(TCanvasTest, ClearPenDrawsNothingAndTheRectangleFillShrinks) {
     canvas()->Pen()->SetStyle(psClear);
     canvas()->Brush()->SetColor(clRed);
-    canvas()->MoveTo(0, 0);
-    canvas()->LineTo(50, 50);
+    line(0, 0, 50, 50);
     EXPECT_EQ(at(10, 10), clWhite);
     canvas()->Rectangle(10, 10, 20, 20);
-    EXPECT_EQ(at(10, 10), clRed);
-    EXPECT_EQ(at(18, 18), clRed);
-    EXPECT_EQ(at(19, 15), clWhite);
-    EXPECT_EQ(at(15, 19), clWhite);
+    expectPixels({{10, 10, clRed}, {18, 18, clRed}, {19, 15, clWhite}, {15, 19, clWhite}});
 }
 
 TEST_F(TCanvasTest, RectangleOutlinesItsOutermostPixelsAndFillsInside) {
     canvas()->Brush()->SetColor(clRed);
     canvas()->Rectangle(10, 10, 30, 20);
-    EXPECT_EQ(at(10, 15), clBlack);
-    EXPECT_EQ(at(29, 15), clBlack);
-    EXPECT_EQ(at(30, 15), clWhite);
-    EXPECT_EQ(at(20, 10), clBlack);
-    EXPECT_EQ(at(20, 19), clBlack);
-    EXPECT_EQ(at(20, 20), clWhite);
-    EXPECT_EQ(at(11, 11), clRed);
-    EXPECT_EQ(at(28, 18), clRed);
-    EXPECT_EQ(at(9, 15), clWhite);
+    expectPixels({{10, 15, clBlack}, {29, 15, clBlack}, {30, 15, clWhite}, {20, 10, clBlack}, {20, 19, clBlack},
+                  {20, 20, clWhite}, {11, 11, clRed}, {28, 18, clRed}, {9, 15, clWhite}});
 }
 
 TEST_F(TCanvasTest, InsideFrameKeepsAWideStrokeInsideTheBox) {
@@ -178,17 +168,11 @@ TEST_F(TCanvasTest, InsideFrameKeepsAWideStrokeInsideTheBox) {
     canvas()->Pen()->SetWidth(5);
     canvas()->Pen()->SetStyle(psInsideFrame);
     canvas()->Rectangle(20, 20, 60, 60);
-    EXPECT_EQ(at(20, 40), clBlack);
-    EXPECT_EQ(at(24, 40), clBlack);
-    EXPECT_EQ(at(25, 40), clWhite);
-    EXPECT_EQ(at(19, 40), clWhite);
-    EXPECT_EQ(at(59, 40), clBlack);
-    EXPECT_EQ(at(60, 40), clWhite);
-    clear(clWhite);
-    canvas()->Brush()->SetStyle(bsClear);
+    expectPixels({{20, 40, clBlack}, {24, 40, clBlack}, {25, 40, clWhite}, {19, 40, clWhite}, {59, 40, clBlack},
+                  {60, 40, clWhite}});
     canvas()->Pen()->SetStyle(psSolid);
-    canvas()->Rectangle(20, 20, 60, 60);
-    EXPECT_EQ(at(18, 40), clBlack);
+    canvas()->Rectangle(70, 20, 110, 60);
+    EXPECT_EQ(at(68, 40), clBlack);
 }
 
 TEST_F(TCanvasTest, EllipseFillsItsBoxAndAnEmptyBoxDrawsNothing) {
@@ -198,13 +182,8 @@ TEST_F(TCanvasTest, EllipseFillsItsBoxAndAnEmptyBoxDrawsNothing) {
     EXPECT_EQ(snapshot(), before);
     canvas()->Brush()->SetColor(clRed);
     canvas()->Ellipse(10, 10, 41, 31);
-    EXPECT_EQ(at(25, 20), clRed);
-    EXPECT_EQ(at(10, 20), clBlack);
-    EXPECT_EQ(at(40, 20), clBlack);
-    EXPECT_EQ(at(41, 20), clWhite);
-    EXPECT_EQ(at(25, 10), clBlack);
-    EXPECT_EQ(at(25, 30), clBlack);
-    EXPECT_EQ(at(11, 11), clWhite);
+    expectPixels({{25, 20, clRed}, {10, 20, clBlack}, {40, 20, clBlack}, {41, 20, clWhite}, {25, 10, clBlack},
+                  {25, 30, clBlack}, {11, 11, clWhite}});
 }
 
 TEST_F(TCanvasTest, SelfIntersectingStarFollowsTheFillMode) {
@@ -213,46 +192,36 @@ TEST_F(TCanvasTest, SelfIntersectingStarFollowsTheFillMode) {
     canvas()->Pen()->SetColor(clBlue);
     canvas()->Brush()->SetColor(clRed);
     canvas()->Polygon(star);
-    EXPECT_EQ(at(60, 50), clWhite);
-    EXPECT_EQ(at(60, 20), clRed);
+    expectPixels({{60, 50, clWhite}, {60, 20, clRed}});
     canvas()->SetPolyFillMode(WINDING);
     canvas()->Polygon(star);
-    EXPECT_EQ(at(60, 50), clRed);
-    EXPECT_EQ(at(60, 5), clBlue);
+    expectPixels({{60, 50, clRed}, {60, 5, clBlue}});
 }
 
+// Hatch lines are 8 pixels apart, aligned to the surface origin whatever the rectangle; the
+// gaps keep what was under them.
 TEST_F(TCanvasTest, HatchLinesFollowTheDeviceOriginAndLeaveGapsAlone) {
-    clear(kBackground);
-    canvas()->Pen()->SetStyle(psClear);
-    canvas()->Brush()->SetColor(clRed);
-    canvas()->Brush()->SetStyle(bsFDiagonal);
-    canvas()->Rectangle(13, 7, 60, 50);
-    for (int y = 7; y < 49; ++y) {
-        for (int x = 13; x < 59; ++x) {
-            const bool onLine = ((x - y) % 8 + 8) % 8 == 0;
-            EXPECT_EQ(at(x, y), onLine ? clRed : kBackground) << x << "," << y;
-        }
+    const auto modulo8 = [](int v) { return (v % 8 + 8) % 8; };
+    const struct {
+        TBrushStyle style;
+        std::function<bool(int, int)> onLine;
+    } hatches[] = {
+        {bsHorizontal, [&](int, int y) { return modulo8(y) == 0; }},
+        {bsVertical, [&](int x, int) { return modulo8(x) == 0; }},
+        {bsFDiagonal, [&](int x, int y) { return modulo8(x - y) == 0; }},
+        {bsBDiagonal, [&](int x, int y) { return modulo8(x + y) == 0; }},
+        {bsCross, [&](int x, int y) { return modulo8(x) == 0 || modulo8(y) == 0; }},
+        {bsDiagCross, [&](int x, int y) { return modulo8(x - y) == 0 || modulo8(x + y) == 0; }},
+    };
+    for (const auto& h : hatches) {
+        SCOPED_TRACE(testing::Message() << "brush " << h.style);
+        clear(kBackground);
+        canvas()->Pen()->SetStyle(psClear);
+        canvas()->Brush()->SetColor(clRed);
+        canvas()->Brush()->SetStyle(h.style);
+        canvas()->Rectangle(13, 7, 60, 50);
+        EXPECT_EQ(firstMismatch(Rect(13, 7, 59, 49), [&](int x, int y) { return h.onLine(x, y) ? clRed : kBackground; }), "");
     }
-    canvas()->Brush()->SetStyle(bsBDiagonal);
-    canvas()->Rectangle(70, 7, 110, 50);
-    EXPECT_EQ(at(80, 8), clRed);  // 80 + 8 is a multiple of 8: on a "/" line
-    EXPECT_EQ(at(80, 9), kBackground);
-    EXPECT_EQ(at(79, 9), clRed);
-}
-
-TEST_F(TCanvasTest, CrossHatchesCombineTheirLines) {
-    canvas()->Pen()->SetStyle(psClear);
-    canvas()->Brush()->SetColor(clRed);
-    canvas()->Brush()->SetStyle(bsCross);
-    canvas()->FillRect(Rect(0, 0, 40, 40));
-    EXPECT_EQ(at(16, 3), clRed);
-    EXPECT_EQ(at(3, 24), clRed);
-    EXPECT_EQ(at(3, 3), clWhite);
-    canvas()->Brush()->SetStyle(bsDiagCross);
-    canvas()->FillRect(Rect(40, 0, 80, 40));
-    EXPECT_EQ(at(43, 3), clRed);
-    EXPECT_EQ(at(45, 3), clRed);
-    EXPECT_EQ(at(44, 3), clWhite);
 }
 
 TEST_F(TCanvasTest, PatternBrushTilesFromTheOrigin) {
@@ -264,15 +233,11 @@ TEST_F(TCanvasTest, PatternBrushTilesFromTheOrigin) {
     pattern.Canvas()->SetPixels(1, 1, clRed);
     canvas()->Brush()->SetBitmap(&pattern);
     canvas()->FillRect(Rect(5, 5, 20, 20));
-    EXPECT_EQ(at(6, 6), clRed);
-    EXPECT_EQ(at(7, 6), clBlue);
-    EXPECT_EQ(at(5, 6), clBlue);
-    EXPECT_EQ(at(4, 6), clWhite);
+    expectPixels({{6, 6, clRed}, {7, 6, clBlue}, {5, 6, clBlue}, {4, 6, clWhite}});
     canvas()->Pen()->SetMode(pmXor);
     canvas()->Pen()->SetStyle(psClear);
     canvas()->Rectangle(30, 30, 40, 40);
-    EXPECT_EQ(at(30, 30), clRed ^ clWhite);
-    EXPECT_EQ(at(31, 30), clBlue ^ clWhite);
+    expectPixels({{30, 30, clRed ^ clWhite}, {31, 30, clBlue ^ clWhite}});
 }
 
 TEST_F(TCanvasTest, XorDottedFrameDrawnTwiceRestoresTheBitmap) {
@@ -281,14 +246,17 @@ TEST_F(TCanvasTest, XorDottedFrameDrawnTwiceRestoresTheBitmap) {
     canvas()->Pen()->SetMode(pmXor);
     canvas()->Pen()->SetStyle(psDot);
     canvas()->Pen()->SetColor(clWhite);
+    const std::array<TPoint, 5> frame = {Point(3, 3), Point(60, 3), Point(60, 40), Point(3, 40), Point(3, 3)};
     for (TBrushStyle brush : {bsClear, bsSolid}) {
+        SCOPED_TRACE(brush);
         canvas()->Brush()->SetStyle(brush);
         canvas()->Brush()->SetColor(0x00A5C3E1);
-        for (int pass = 0; pass < 2; ++pass) canvas()->Rectangle(7, 9, 93, 71);
-        EXPECT_EQ(snapshot(), before) << brush;
-        const std::array<TPoint, 5> frame = {Point(3, 3), Point(60, 3), Point(60, 40), Point(3, 40), Point(3, 3)};
+        canvas()->Rectangle(7, 9, 93, 71);
+        EXPECT_NE(snapshot(), before);
+        canvas()->Rectangle(7, 9, 93, 71);
+        EXPECT_EQ(snapshot(), before);
         for (int pass = 0; pass < 2; ++pass) canvas()->Polyline(frame);
-        EXPECT_EQ(snapshot(), before) << brush;
+        EXPECT_EQ(snapshot(), before);
     }
 }
 
@@ -298,9 +266,10 @@ TEST_F(TCanvasTest, FocusRectInvertsEveryOtherPixelAndTwiceRestoresTheBitmap) {
     // Rectangles of every small size too, where sides meet and corners could be inverted twice.
     const TRect rects[] = {Rect(5, 6, 50, 40), Rect(60, 60, 61, 61), Rect(70, 60, 72, 64), Rect(80, 60, 83, 61)};
     for (const TRect& rect : rects) canvas()->DrawFocusRect(rect);
-    EXPECT_EQ(static_cast<QRgb>(tk::bitmapImage(bitmap).pixel(6, 6)), before.pixel(6, 6) ^ 0x00FFFFFFu);
-    EXPECT_EQ(static_cast<QRgb>(tk::bitmapImage(bitmap).pixel(7, 6)), before.pixel(7, 6));
-    EXPECT_EQ(static_cast<QRgb>(tk::bitmapImage(bitmap).pixel(20, 20)), before.pixel(20, 20));
+    const QImage& after = tk::bitmapImage(bitmap);
+    EXPECT_EQ(static_cast<QRgb>(after.pixel(6, 6)), before.pixel(6, 6) ^ 0x00FFFFFFu);
+    EXPECT_EQ(after.pixel(7, 6), before.pixel(7, 6));
+    EXPECT_EQ(after.pixel(20, 20), before.pixel(20, 20));
     for (const TRect& rect : rects) canvas()->DrawFocusRect(rect);
     EXPECT_EQ(snapshot(), before);
 }
@@ -314,9 +283,9 @@ TEST_F(TCanvasTest, XorShapesChangeEachPixelOnce) {
     canvas()->Pen()->SetWidth(3);
     canvas()->Ellipse(20, 20, 80, 70);
     // Under the stroke only the pen acts: the fill does not XOR the same pixel a second time.
-    const QRgb original = before.pixel(20, 45);
-    EXPECT_EQ(static_cast<QRgb>(tk::bitmapImage(bitmap).pixel(20, 45)), original ^ 0x00FFFFFFu);
-    EXPECT_EQ(static_cast<QRgb>(tk::bitmapImage(bitmap).pixel(50, 45)), before.pixel(50, 45) ^ 0x00FF00FFu);
+    const QImage& after = tk::bitmapImage(bitmap);
+    EXPECT_EQ(static_cast<QRgb>(after.pixel(20, 45)), before.pixel(20, 45) ^ 0x00FFFFFFu);
+    EXPECT_EQ(static_cast<QRgb>(after.pixel(50, 45)), before.pixel(50, 45) ^ 0x00FF00FFu);
     canvas()->Ellipse(20, 20, 80, 70);
     EXPECT_EQ(snapshot(), before);
 }
@@ -327,68 +296,51 @@ TEST_F(TCanvasTest, DottedXorLineOverSolidBackgroundAlternates) {
     canvas()->Pen()->SetColor(clWhite);
     canvas()->Pen()->SetStyle(psDot);
     canvas()->Brush()->SetStyle(bsClear);
-    canvas()->MoveTo(0, 10);
-    canvas()->LineTo(100, 10);
+    line(0, 10, 100, 10);
     const TColor inverted = kBackground ^ 0x00FFFFFF;
     EXPECT_EQ(row(10, 0, 12, inverted, kBackground), "pppgggpppggg");
     canvas()->Brush()->SetStyle(bsSolid);
     canvas()->Brush()->SetColor(clRed);
-    canvas()->MoveTo(0, 20);
-    canvas()->LineTo(100, 20);
+    line(0, 20, 100, 20);
     EXPECT_EQ(row(20, 0, 12, inverted, kBackground ^ clRed), "pppgggpppggg");
 }
 
 TEST_F(TCanvasTest, PenModesNotAndNotXor) {
     clear(kBackground);
-    canvas()->Pen()->SetMode(pmNot);
     canvas()->Pen()->SetColor(clRed);
-    canvas()->MoveTo(0, 5);
-    canvas()->LineTo(10, 5);
-    EXPECT_EQ(at(5, 5), kBackground ^ 0x00FFFFFF);
+    canvas()->Pen()->SetMode(pmNot);
+    line(0, 5, 10, 5);
     canvas()->Pen()->SetMode(pmNotXor);
-    canvas()->MoveTo(0, 6);
-    canvas()->LineTo(10, 6);
-    EXPECT_EQ(at(5, 6), (kBackground ^ clRed) ^ 0x00FFFFFF);
+    line(0, 6, 10, 6);
+    expectPixels({{5, 5, kBackground ^ 0x00FFFFFF}, {5, 6, (kBackground ^ clRed) ^ 0x00FFFFFF}});
 }
 
 TEST_F(TCanvasTest, GeometricPenEndCaps) {
     canvas()->Pen()->SetGeometric(psSolid, 6, pecSquare, clBlack);
-    canvas()->MoveTo(20, 20);
-    canvas()->LineTo(50, 20);
-    EXPECT_EQ(at(18, 18), clBlack);   // the square end covers the corner
-    EXPECT_EQ(at(50, 20), clBlack);   // and the end point
+    line(20, 20, 50, 20);
     canvas()->Pen()->SetGeometric(psSolid, 6, pecRound, clBlack);
-    canvas()->MoveTo(20, 60);
-    canvas()->LineTo(50, 60);
-    EXPECT_EQ(at(17, 57), clWhite);   // the round end leaves the corner
-    EXPECT_EQ(at(18, 60), clBlack);
+    line(20, 60, 50, 60);
+    // The square end covers the corner and the end point; the round end leaves the corner.
+    expectPixels({{18, 18, clBlack}, {50, 20, clBlack}, {17, 57, clWhite}, {18, 60, clBlack}});
     EXPECT_FALSE((canvas()->Pen()->SetWidth(6), canvas()->Pen()->Geometric()));
 }
 
 TEST_F(TCanvasTest, GeometricDashesScaleWithTheWidth) {
     canvas()->Brush()->SetStyle(bsClear);
     canvas()->Pen()->SetGeometric(psDash, 4, pecFlat, clBlack);
-    canvas()->MoveTo(0, 20);
-    canvas()->LineTo(119, 20);
+    line(0, 20, 119, 20);
     // Dashes of 6 widths (24 pixels), gaps of 2 (8 pixels).
-    EXPECT_EQ(at(10, 20), clBlack);
-    EXPECT_EQ(at(28, 20), clWhite);
-    EXPECT_EQ(at(40, 20), clBlack);
+    expectPixels({{10, 20, clBlack}, {28, 20, clWhite}, {40, 20, clBlack}});
 }
 
 TEST_F(TCanvasTest, FillRectAndFrameRectUseTheBrushWhateverThePenMode) {
     canvas()->Pen()->SetMode(pmXor);
     canvas()->Brush()->SetColor(clRed);
     canvas()->FillRect(Rect(10, 10, 20, 20));
-    EXPECT_EQ(at(10, 10), clRed);
-    EXPECT_EQ(at(19, 19), clRed);
-    EXPECT_EQ(at(20, 19), clWhite);
     canvas()->Brush()->SetColor(clBlue);
     canvas()->FrameRect(Rect(30, 30, 40, 40));
-    EXPECT_EQ(at(30, 35), clBlue);
-    EXPECT_EQ(at(39, 35), clBlue);
-    EXPECT_EQ(at(35, 35), clWhite);
-    EXPECT_EQ(at(40, 35), clWhite);
+    expectPixels({{10, 10, clRed}, {19, 19, clRed}, {20, 19, clWhite}, {30, 35, clBlue}, {39, 35, clBlue},
+                  {35, 35, clWhite}, {40, 35, clWhite}});
 }
 
 TEST_F(TCanvasTest, BezierPathFillsWithTheBrushAndTheCurveDrawsWithThePen) {
@@ -403,17 +355,10 @@ TEST_F(TCanvasTest, BezierPathFillsWithTheBrushAndTheCurveDrawsWithThePen) {
     canvas()->EndPath();
     EXPECT_EQ(at(50, 50), clWhite);
     canvas()->FillPath();
-    EXPECT_EQ(at(50, 50), clRed);
-    EXPECT_EQ(at(37, 37), clRed);
-    EXPECT_EQ(at(33, 33), clWhite);
     // Like a polygon's, the fill takes the left edge and leaves the right one to the outline.
-    EXPECT_EQ(at(30, 50), clRed);
-    EXPECT_EQ(at(70, 50), clWhite);
+    expectPixels({{50, 50, clRed}, {37, 37, clRed}, {33, 33, clWhite}, {30, 50, clRed}, {70, 50, clWhite}});
     canvas()->PolyBezier(curve);
-    EXPECT_EQ(at(30, 50), clBlack);
-    EXPECT_EQ(at(70, 50), clBlack);
-    EXPECT_EQ(at(50, 30), clBlack);
-    EXPECT_EQ(at(50, 50), clRed);
+    expectPixels({{30, 50, clBlack}, {70, 50, clBlack}, {50, 30, clBlack}, {50, 50, clRed}});
     // The path is gone after filling.
     canvas()->Brush()->SetColor(clBlue);
     canvas()->FillPath();
@@ -423,10 +368,8 @@ TEST_F(TCanvasTest, BezierPathFillsWithTheBrushAndTheCurveDrawsWithThePen) {
 TEST_F(TCanvasTest, PixelsOutsideTheSurfaceReadAsInvalid) {
     canvas()->SetPixels(-1, 0, clRed);
     canvas()->SetPixels(120, 0, clRed);
-    EXPECT_EQ(at(-1, 0), -1);
-    EXPECT_EQ(at(0, 100), -1);
     canvas()->SetPixels(3, 4, clRed);
-    EXPECT_EQ(at(3, 4), clRed);
+    expectPixels({{-1, 0, -1}, {0, 100, -1}, {3, 4, clRed}});
 }
 
 TEST_F(TCanvasTest, NothingChangesOutsideTheClipRegion) {
@@ -440,8 +383,7 @@ TEST_F(TCanvasTest, NothingChangesOutsideTheClipRegion) {
     canvas()->Ellipse(0, 0, 120, 100);
     canvas()->Pen()->SetWidth(1);
     canvas()->Pen()->SetStyle(psDot);
-    canvas()->MoveTo(0, 0);
-    canvas()->LineTo(119, 99);
+    line(0, 0, 119, 99);
     canvas()->Brush()->SetStyle(bsDiagCross);
     canvas()->Pen()->SetMode(pmXor);
     canvas()->Rectangle(0, 0, 120, 100);
@@ -450,52 +392,42 @@ TEST_F(TCanvasTest, NothingChangesOutsideTheClipRegion) {
     TBitmap stamp;
     stamp.SetSize(120, 100);
     canvas()->Draw(0, 0, stamp);
+    SelectClipRgn(*canvas(), nullptr);
     const QImage& after = tk::bitmapImage(bitmap);
     int changedInside = 0;
     for (int y = 0; y < 100; ++y) {
         for (int x = 0; x < 120; ++x) {
-            const bool inside = x >= 30 && x < 70 && y >= 20 && y < 60;
+            const bool inside = clip.Contains(x, y);
             if (!inside) {
                 ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
             }
-            if (inside && after.pixel(x, y) != before.pixel(x, y)) ++changedInside;
+            changedInside += inside && after.pixel(x, y) != before.pixel(x, y);
         }
     }
     EXPECT_GT(changedInside, 0);
-    SelectClipRgn(*canvas(), nullptr);
     canvas()->SetPixels(10, 10, clRed);
     EXPECT_EQ(at(10, 10), clRed);
 }
 
-TEST_F(TCanvasTest, PolygonRegionClipsToItsInside) {
+// Fills under a polygon region, one rectangle or many, in both pen modes: every pixel inside
+// takes the fill, every pixel outside stays, and pixels outside cannot even be read meanwhile.
+TEST_F(TCanvasTest, FillsKeepToAPolygonClipRegion) {
     const std::array<TPoint, 3> triangle = {Point(0, 0), Point(100, 0), Point(0, 100)};
-    const TRegion clip = CreatePolygonRgn(triangle, ALTERNATE);
-    SelectClipRgn(*canvas(), &clip);
-    canvas()->Brush()->SetColor(clRed);
-    canvas()->FillRect(Rect(0, 0, 120, 100));
-    EXPECT_EQ(at(10, 10), clRed);
-    EXPECT_EQ(at(90, 90), -1);
-    SelectClipRgn(*canvas(), nullptr);
-    EXPECT_EQ(at(90, 90), clWhite);
-}
-
-TEST_F(TCanvasTest, FillsKeepToAClipRegionOfManyRectangles) {
     const std::array<TPoint, 5> star = {Point(60, 0), Point(95, 99), Point(5, 35), Point(115, 35), Point(25, 99)};
-    const TRegion clip = CreatePolygonRgn(star, ALTERNATE);
-    canvas()->Pen()->SetStyle(psClear);
     const std::array<TPoint, 4> cover = {Point(-10, -10), Point(130, -10), Point(130, 110), Point(-10, 110)};
-    for (TPenMode mode : {pmCopy, pmXor}) {
-        clear(clWhite);
-        canvas()->Brush()->SetColor(clRed);
-        SelectClipRgn(*canvas(), &clip);
-        canvas()->Pen()->SetMode(mode);
-        canvas()->Polygon(cover);
-        SelectClipRgn(*canvas(), nullptr);
-        const TColor inside = mode == pmCopy ? clRed : (clRed ^ clWhite);
-        for (int y = 0; y < bitmap.Height(); ++y) {
-            for (int x = 0; x < bitmap.Width(); ++x) {
-                ASSERT_EQ(at(x, y), clip.Contains(x, y) ? inside : clWhite) << mode << ": " << x << "," << y;
-            }
+    for (const TRegion& clip : {CreatePolygonRgn(triangle, ALTERNATE), CreatePolygonRgn(star, ALTERNATE)}) {
+        for (TPenMode mode : {pmCopy, pmXor}) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode);
+            clear(clWhite);
+            canvas()->Pen()->SetStyle(psClear);
+            canvas()->Brush()->SetColor(clRed);
+            SelectClipRgn(*canvas(), &clip);
+            canvas()->Pen()->SetMode(mode);
+            canvas()->Polygon(cover);
+            EXPECT_EQ(at(119, 0), -1);
+            SelectClipRgn(*canvas(), nullptr);
+            const TColor inside = mode == pmCopy ? clRed : (clRed ^ clWhite);
+            EXPECT_EQ(firstMismatch(whole(), [&](int x, int y) { return clip.Contains(x, y) ? inside : clWhite; }), "");
         }
     }
 }
@@ -510,24 +442,19 @@ TEST_F(TCanvasTest, TextOutPaintsItsBoxUnderASolidBrushOnly) {
     ASSERT_GT(extent.cy, 0);
     canvas()->TextOut(10, 10, "Ab");
     EXPECT_EQ(canvas()->PenPos(), Point(10 + extent.cx, 10));
-    int ink = 0;
-    for (int y = 10; y < 10 + extent.cy; ++y) {
+    canvas()->Brush()->SetStyle(bsClear);
+    canvas()->TextOut(10, 50, "Ab");
+    int ink = 0, background = 0;
+    for (int y = 0; y < extent.cy; ++y) {
         for (int x = 10; x < 10 + extent.cx; ++x) {
-            EXPECT_TRUE(at(x, y) == clYellow || at(x, y) == clBlack) << x << "," << y;
-            ink += at(x, y) == clBlack;
+            EXPECT_TRUE(at(x, 10 + y) == clYellow || at(x, 10 + y) == clBlack) << x << "," << 10 + y;
+            ink += at(x, 10 + y) == clBlack;
+            background += at(x, 50 + y) == kBackground;
         }
     }
     EXPECT_GT(ink, 10);
-    EXPECT_EQ(at(9, 10), kBackground);
-    EXPECT_EQ(at(10 + extent.cx, 10), kBackground);
-    EXPECT_EQ(at(10, 10 + extent.cy), kBackground);
-    canvas()->Brush()->SetStyle(bsClear);
-    canvas()->TextOut(10, 50, "Ab");
-    int background = 0;
-    for (int y = 50; y < 50 + extent.cy; ++y) {
-        for (int x = 10; x < 10 + extent.cx; ++x) background += at(x, y) == kBackground;
-    }
     EXPECT_EQ(background + ink, extent.cx * extent.cy);
+    expectPixels({{9, 10, kBackground}, {10 + extent.cx, 10, kBackground}, {10, 10 + extent.cy, kBackground}});
 }
 
 TEST_F(TCanvasTest, RotatedTextTurnsAboutItsTopLeftCorner) {
@@ -540,9 +467,7 @@ TEST_F(TCanvasTest, RotatedTextTurnsAboutItsTopLeftCorner) {
     // Turned a quarter counter-clockwise: the line runs up from (20, 90), the box to its right.
     EXPECT_NE(at(21, 90 - extent.cx + 2), kBackground);
     EXPECT_NE(at(20 + extent.cy - 2, 89), kBackground);
-    EXPECT_EQ(at(18, 80), kBackground);
-    EXPECT_EQ(at(25, 92), kBackground);
-    EXPECT_EQ(at(25, 90 - extent.cx - 2), kBackground);
+    expectPixels({{18, 80, kBackground}, {25, 92, kBackground}, {25, 90 - extent.cx - 2, kBackground}});
 }
 
 TEST_F(TCanvasTest, TextRectClipsAndFillsItsRectangle) {
@@ -550,8 +475,10 @@ TEST_F(TCanvasTest, TextRectClipsAndFillsItsRectangle) {
     canvas()->Font()->SetHeight(-20);
     canvas()->Brush()->SetColor(clYellow);
     canvas()->TextRect(Rect(10, 10, 30, 20), 10, 10, "WWWWWW");
-    EXPECT_EQ(at(30, 12), kBackground);
-    EXPECT_EQ(at(15, 20), kBackground);
+    EXPECT_EQ(firstMismatch(Rect(0, 0, 40, 30), [&](int x, int y) {
+                  return x >= 10 && x < 30 && y >= 10 && y < 20 ? at(x, y) : kBackground;
+              }),
+              "");
     int painted = 0;
     for (int y = 10; y < 20; ++y) {
         for (int x = 10; x < 30; ++x) painted += at(x, y) != kBackground;
@@ -580,15 +507,11 @@ TEST_F(TCanvasTest, DrawLeavesOutTheTransparentColour) {
     icon.Canvas()->SetPixels(1, 1, clRed);
     icon.SetTransparent(true);
     canvas()->Draw(10, 10, icon);
-    EXPECT_EQ(at(11, 11), clRed);
-    EXPECT_EQ(at(10, 10), clWhite);
     canvas()->StretchDraw(Rect(20, 20, 28, 28), icon);
-    EXPECT_EQ(at(22, 22), clRed);
-    EXPECT_EQ(at(23, 23), clRed);
-    EXPECT_EQ(at(24, 24), clWhite);
     icon.SetTransparent(false);
     canvas()->Draw(40, 40, icon);
-    EXPECT_EQ(at(40, 40), clAqua);
+    expectPixels({{11, 11, clRed}, {10, 10, clWhite}, {22, 22, clRed}, {23, 23, clRed}, {24, 24, clWhite},
+                  {40, 40, clAqua}});
 }
 
 TEST_F(TCanvasTest, CopyModesCombineSourceAndDestination) {
@@ -597,21 +520,22 @@ TEST_F(TCanvasTest, CopyModesCombineSourceAndDestination) {
     source.Canvas()->SetPixels(0, 0, clRed);
     source.Canvas()->SetPixels(1, 0, clBlue);
     clear(kBackground);
-    canvas()->SetCopyMode(cmSrcInvert);
-    canvas()->Draw(0, 0, source);
-    EXPECT_EQ(at(0, 0), kBackground ^ clRed);
-    canvas()->SetCopyMode(cmDstInvert);
-    canvas()->Draw(0, 1, source);
-    EXPECT_EQ(at(0, 1), kBackground ^ 0x00FFFFFF);
-    canvas()->SetCopyMode(cmSrcAnd);
-    canvas()->Draw(0, 2, source);
-    EXPECT_EQ(at(1, 2), kBackground & clBlue);
-    canvas()->SetCopyMode(cmSrcPaint);
-    canvas()->Draw(0, 3, source);
-    EXPECT_EQ(at(1, 3), kBackground | clBlue);
-    canvas()->SetCopyMode(cmNotSrcCopy);
-    canvas()->Draw(0, 4, source);
-    EXPECT_EQ(at(0, 4), clRed ^ 0x00FFFFFF);
+    const struct {
+        TCopyMode mode;
+        int x;
+        TColor expected;
+    } modes[] = {
+        {cmSrcInvert, 0, kBackground ^ clRed}, {cmDstInvert, 0, kBackground ^ 0x00FFFFFF},
+        {cmSrcAnd, 1, kBackground & clBlue},   {cmSrcPaint, 1, kBackground | clBlue},
+        {cmNotSrcCopy, 0, clRed ^ 0x00FFFFFF},
+    };
+    int y = 0;
+    for (const auto& m : modes) {
+        canvas()->SetCopyMode(m.mode);
+        canvas()->Draw(0, y, source);
+        EXPECT_EQ(at(m.x, y), m.expected) << "copy mode " << m.mode;
+        ++y;
+    }
 }
 
 TEST_F(TCanvasTest, CopyRectOntoItselfMovesThePicture) {
@@ -630,26 +554,7 @@ TEST_F(TCanvasTest, CopyRectStretches) {
     source.SetSize(2, 2);
     source.Canvas()->SetPixels(1, 1, clRed);
     canvas()->CopyRect(Rect(10, 10, 30, 30), *source.Canvas(), Rect(0, 0, 2, 2));
-    EXPECT_EQ(at(19, 19), clWhite);
-    EXPECT_EQ(at(20, 20), clRed);
-    EXPECT_EQ(at(29, 29), clRed);
-    EXPECT_EQ(at(30, 30), clWhite);
-}
-
-TEST_F(TCanvasTest, ShapesReachingFarOutsideDrawTheirVisiblePart) {
-    for (TPenMode mode : {pmCopy, pmXor}) {
-        clear(clWhite);
-        canvas()->Pen()->SetMode(mode);
-        canvas()->Brush()->SetColor(clRed);
-        const std::array<TPoint, 3> huge = {Point(-2000000000, -2000000000), Point(2000000000, 50),
-                                            Point(-2000000000, 2000000000)};
-        canvas()->Polygon(huge);
-        EXPECT_EQ(at(10, 50), mode == pmCopy ? clRed : (clRed ^ clWhite)) << mode;
-        canvas()->Pen()->SetWidth(5);
-        canvas()->Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
-        canvas()->Pen()->SetWidth(1);
-        canvas()->Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
-    }
+    expectPixels({{19, 19, clWhite}, {20, 20, clRed}, {29, 29, clRed}, {30, 30, clWhite}});
 }
 
 // Where a shape drawn with a black one-pixel pen and a red brush fails to meet its outline, or ""
@@ -752,41 +657,54 @@ TEST_F(TCanvasTest, RandomFilledShapesMeetTheirOutlines) {
     }
 }
 
+// Coordinates near the ends of the range must neither overflow nor crash, in either pen mode.
 TEST_F(TCanvasTest, ShapesSpanningTheWholeCoordinateRangeFillTheirVisiblePartExactly) {
-    const auto expectPixels = [&](const char* shape, auto&& expected) {
-        for (int y = 0; y < bitmap.Height(); ++y) {
-            for (int x = 0; x < bitmap.Width(); ++x) ASSERT_EQ(at(x, y), expected(x, y)) << shape << " " << x << "," << y;
-        }
-    };
-    const auto red = [](int, int) { return clRed; };
-    canvas()->Brush()->SetColor(clRed);
-    canvas()->Rectangle(-2000000000, -2000000000, 2000000000, 2000000000);
-    expectPixels("rectangle", red);
-    clear(clWhite);
-    canvas()->Brush()->SetColor(clRed);
-    canvas()->Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
-    expectPixels("ellipse", red);
-    // The long side runs along x = y across the surface: the pen on it, the fill left of it.
-    clear(clWhite);
-    canvas()->Brush()->SetColor(clRed);
     const std::array<TPoint, 3> triangle = {Point(-2000000000, -2000000000), Point(2000000000, 2000000000),
                                             Point(-2000000000, 2000000000)};
-    canvas()->Polygon(triangle);
-    expectPixels("triangle", [](int x, int y) { return x < y ? clRed : x == y ? clBlack : clWhite; });
+    const struct {
+        const char* shape;
+        std::function<void()> draw;
+        std::function<bool(int, int)> filled;
+    } shapes[] = {
+        {"rectangle", [&] { canvas()->Rectangle(-2000000000, -2000000000, 2000000000, 2000000000); },
+         [](int, int) { return true; }},
+        {"ellipse", [&] { canvas()->Ellipse(-2000000000, -2000000000, 2000000000, 2000000000); },
+         [](int, int) { return true; }},
+        {"wide ellipse",
+         [&] {
+             canvas()->Pen()->SetWidth(5);
+             canvas()->Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
+             canvas()->Pen()->SetWidth(1);
+         },
+         [](int, int) { return true; }},
+        // The long side runs along x = y across the surface: the pen on it, the fill left of it.
+        {"triangle", [&] { canvas()->Polygon(triangle); }, [](int x, int y) { return x < y; }},
+    };
+    for (TPenMode mode : {pmCopy, pmXor}) {
+        // The black pen XORed onto white leaves white.
+        const TColor fill = mode == pmCopy ? clRed : (clRed ^ clWhite), pen = mode == pmCopy ? clBlack : clWhite;
+        for (const auto& s : shapes) {
+            clear(clWhite);
+            canvas()->Pen()->SetMode(mode);
+            canvas()->Brush()->SetColor(clRed);
+            s.draw();
+            canvas()->Pen()->SetMode(pmCopy);
+            EXPECT_EQ(firstMismatch(whole(), [&](int x, int y) { return s.filled(x, y) ? fill : x == y ? pen : clWhite; }), "")
+                << s.shape << ", mode " << mode;
+        }
+    }
 }
 
 TEST_F(TCanvasTest, LinesFarOutsideTheSurfaceAreCheap) {
     canvas()->Pen()->SetStyle(psDot);
-    canvas()->MoveTo(-2000000000, 50);
-    canvas()->LineTo(2000000000, 50);
-    EXPECT_EQ(at(0, 50) == clBlack || at(0, 50) == clWhite, true);
+    line(-2000000000, 50, 2000000000, 50);
     int black = 0;
     for (int x = 0; x < 120; ++x) black += at(x, 50) == clBlack;
     EXPECT_EQ(black, 60);
 }
 
 // The reference sheet: one picture of everything the canvas draws, written beside the test
-// program for people to look at, with the pixels whose answer is certain checked.
+// program for people to look at.
 class ReferenceSheet {
 public:
     ReferenceSheet() {
@@ -924,7 +842,7 @@ public:
     TCanvas* c = nullptr;
 };
 
-TEST(TCanvasSheetTest, ReferenceSheetIsWrittenAndItsCertainPixelsHold) {
+TEST(TCanvasSheetTest, ReferenceSheetIsWrittenAndItsIconKeepsItsTransparentCorners) {
     ReferenceSheet r;
     r.pens();
     r.caps();
@@ -936,42 +854,11 @@ TEST(TCanvasSheetTest, ReferenceSheetIsWrittenAndItsCertainPixelsHold) {
     r.texts();
     r.icon();
     TCanvas* c = r.c;
-
-    // Dotted one-pixel pen over a solid yellow brush: navy dots, yellow gaps.
-    EXPECT_EQ(c->Pixels(10, 44), clNavy);
-    EXPECT_EQ(c->Pixels(13, 44), clYellow);
-    // Width 3 is solid whatever the style.
-    EXPECT_EQ(c->Pixels(343, 44), clNavy);
-    // bsFDiagonal ("\") in its rectangle: hatch pixels on lines 8 apart, the gaps keep the strip.
-    for (int y = 161; y < 211; ++y) {
-        for (int x = 323; x < 389; ++x) {
-            EXPECT_EQ(c->Pixels(x, y), ((x - y) % 8 == 0) ? clNavy : clSilver) << x << "," << y;
-        }
-    }
-    // The star's centre: empty in alternate mode, filled in winding mode.
-    EXPECT_EQ(c->Pixels(70, 290), clWhite);
-    EXPECT_EQ(c->Pixels(200, 290), clRed);
-    // The Bezier path is filled and outlined.
-    EXPECT_EQ(c->Pixels(340, 290), clLime);
-    EXPECT_EQ(c->Pixels(280, 290), clBlack);
-    // The stretched icon keeps its red inside and shows the background at its corners.
+    // The stretched icon over the cross hatch: what no test on the small surface draws.
     EXPECT_EQ(c->Pixels(480, 420), clRed);
     EXPECT_EQ(c->Pixels(449, 389), clWhite);  // between the cross-hatch lines
     EXPECT_EQ(c->Pixels(450, 390), clTeal);   // on a "/" line
     EXPECT_EQ(c->Pixels(511, 451), clWhite);
-
-    // An XOR dotted frame drawn twice gives the sheet back bit for bit.
-    const QImage before = tk::bitmapImage(r.sheet).copy();
-    c->Pen()->SetMode(pmXor);
-    c->Pen()->SetStyle(psDot);
-    c->Pen()->SetColor(clWhite);
-    c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(clGray);
-    c->Rectangle(5, 5, 635, 475);
-    EXPECT_NE(tk::bitmapImage(r.sheet), before);
-    c->Rectangle(5, 5, 635, 475);
-    EXPECT_EQ(tk::bitmapImage(r.sheet), before);
-    c->Pen()->SetMode(pmCopy);
 
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("canvas-reference-sheet.png");
     ASSERT_TRUE(tk::bitmapImage(r.sheet).save(path, "PNG")) << path.toStdString();

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/Dialogs.h"
+#include "support/MessageBoxLog.h"
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -74,17 +74,6 @@ public:
     }
 };
 
-struct AnswerLog : tk::DialogPresenter {
-    std::vector<std::string> boxes;
-    int messageBox(const AnsiString& text, const AnsiString& caption, unsigned) override {
-        boxes.push_back(caption + ": " + text);
-        return IDOK;
-    }
-    bool chooseColor(TColor&, TStrings&) override { return false; }
-    bool login(const AnsiString&, AnsiString&, AnsiString&) override { return false; }
-    TMenuItem* trackPopup(TPopupMenu&, int, int) override { return nullptr; }
-};
-
 TEST(TFormTest, LayoutLoadsComponentsThenFiresCreate) {
     std::vector<std::string> log;
     TfmProbe form(nullptr, &log);
@@ -95,11 +84,9 @@ TEST(TFormTest, LayoutLoadsComponentsThenFiresCreate) {
 }
 
 TEST(TFormTest, ExceptionInCreateGoesToTheApplicationsHandling) {
-    AnswerLog answers;
-    tk::setDialogPresenter(&answers);
+    tktest::MessageBoxLog answers;
     Application->SetTitle("Probe");
     { TfmBroken form(nullptr); }
-    tk::setDialogPresenter(nullptr);
     EXPECT_EQ(answers.boxes, std::vector<std::string>{"Probe: no data."});
 }
 
@@ -158,13 +145,27 @@ TEST(TFormTest, CloseWithFreeActionFreesTheFormAfterTheHandler) {
     EXPECT_EQ(SendMessage(handle, WM_CLOSE, 0, 0), 0);
 }
 
-TEST(TFormTest, ShowModalReturnsTheResultOfTheButtonClicked) {
+// The buttons' modal results, by click or by Enter and Escape from another control.
+TEST(TFormTest, ShowModalReturnsTheResultOfTheButtonClickedOrKeyPressed) {
     TfmProbe form(nullptr);
-    form.OnShow = [&](TPersistent*) { tk::input::click(*form.cancel, 5, 5); };
-    EXPECT_EQ(form.ShowModal(), mrCancel);
-    EXPECT_FALSE(form.Visible());
-    form.OnShow = [&](TPersistent*) { tk::input::click(*form.ok, 5, 5); };
-    EXPECT_EQ(form.ShowModal(), mrOk);
+    const struct {
+        const char* how;
+        std::function<void()> end;
+        TModalResult result;
+    } endings[] = {
+        {"click Cancel", [&] { tk::input::click(*form.cancel, 5, 5); }, mrCancel},
+        {"click OK", [&] { tk::input::click(*form.ok, 5, 5); }, mrOk},
+        {"Escape", [&] { tk::input::key(form, VK_ESCAPE, 0, '\x1b'); }, mrCancel},
+        {"Enter", [&] { tk::input::key(form, VK_RETURN, 0, '\r'); }, mrOk},
+    };
+    for (const auto& e : endings) {
+        form.OnShow = [&](TPersistent*) {
+            form.edit->SetFocus();
+            e.end();
+        };
+        EXPECT_EQ(form.ShowModal(), e.result) << e.how;
+        EXPECT_FALSE(form.Visible()) << e.how;
+    }
 }
 
 TEST(TFormTest, ModalFormOpenedFromAButtonClickRunsItsOwnLoop) {
@@ -198,8 +199,7 @@ protected:
 };
 
 TEST(TFormTest, ModalFormMessageBoxAndPopupMenuCancelTheCaptureFirst) {
-    AnswerLog answers;
-    tk::setDialogPresenter(&answers);
+    tktest::MessageBoxLog answers;
     TfmProbe owner(nullptr);
     auto* holder = new CaptureHolder(&owner);
     holder->SetParent(&owner);
@@ -222,7 +222,6 @@ TEST(TFormTest, ModalFormMessageBoxAndPopupMenuCancelTheCaptureFirst) {
     }
     openers[1]();
     EXPECT_EQ(holder->cancels, 3);
-    tk::setDialogPresenter(nullptr);
 }
 
 TEST(TFormTest, ShowModalKeepsRunningWhileCloseQueryRefuses) {
@@ -236,20 +235,6 @@ TEST(TFormTest, ShowModalKeepsRunningWhileCloseQueryRefuses) {
     form.OnShow = [&](TPersistent*) { tk::input::click(*form.ok, 5, 5); };
     EXPECT_EQ(form.ShowModal(), mrCancel);
     EXPECT_EQ(asked, 2);
-}
-
-TEST(TFormTest, EnterAndEscapeReachTheDefaultAndCancelButtons) {
-    TfmProbe form(nullptr);
-    form.OnShow = [&](TPersistent*) {
-        form.edit->SetFocus();
-        tk::input::key(form, VK_ESCAPE, 0, '\x1b');
-    };
-    EXPECT_EQ(form.ShowModal(), mrCancel);
-    form.OnShow = [&](TPersistent*) {
-        form.edit->SetFocus();
-        tk::input::key(form, VK_RETURN, 0, '\r');
-    };
-    EXPECT_EQ(form.ShowModal(), mrOk);
 }
 
 TEST(TFormTest, KeyPreviewReachesTheFormFirstAndCanSwallowTheKey) {
@@ -287,39 +272,31 @@ TEST(TFormTest, ClosingTheMainFormEndsTheProgram) {
     EXPECT_TRUE(main->Visible());
 }
 
-TEST(TFormTest, BorderAndFormStylesBecomeWindowFlags) {
-    TfmProbe form(nullptr);
-    form.SetBorderStyle(bsNone);
-    form.SetFormStyle(fsStayOnTop);
-    const Qt::WindowFlags flags = form.peer().widget()->windowFlags();
-    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
-    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
-    form.SetBorderStyle(bsToolWindow);
-    EXPECT_EQ(form.peer().widget()->windowType(), Qt::Tool);
-    form.SetBorderStyle(bsDialog);
-    EXPECT_EQ(form.peer().widget()->windowType(), Qt::Dialog);
-}
-
-TEST(TFormTest, BorderIconsAndStylesDecideTheButtonsAndWhetherTheUserResizes) {
+TEST(TFormTest, BorderStylesDecideTheWindowKindAndWhetherTheUserResizes) {
     TfmProbe form(nullptr);
     QWidget& widget = *form.peer().widget();
     EXPECT_TRUE(widget.windowFlags() & Qt::WindowCloseButtonHint);
     form.SetBorderIcons(0);
     EXPECT_FALSE(widget.windowFlags() & Qt::WindowCloseButtonHint);
-    struct Case {
+    const struct {
         TFormBorderStyle style;
         bool fixed;
-    };
-    for (const Case c : {Case{bsDialog, true}, Case{bsSingle, true}, Case{bsToolWindow, true},
-                         Case{bsSizeToolWin, false}, Case{bsSizeable, false}}) {
+        Qt::WindowType type;
+    } styles[] = {{bsDialog, true, Qt::Dialog},       {bsSingle, true, Qt::Window},
+                  {bsToolWindow, true, Qt::Tool},     {bsSizeToolWin, false, Qt::Tool},
+                  {bsSizeable, false, Qt::Window}};
+    for (const auto& c : styles) {
         form.SetBorderStyle(c.style);
         form.SetBounds(40, 40, 230, 140);
+        EXPECT_EQ(widget.windowType(), c.type) << c.style;
         EXPECT_EQ(widget.size(), QSize(230, 140)) << c.style;
         EXPECT_EQ(widget.minimumSize() == widget.maximumSize(), c.fixed) << c.style;
         form.SetBounds(40, 40, 200, 120);
     }
-    form.SetBorderStyle(bsSizeToolWin);
-    EXPECT_EQ(widget.windowType(), Qt::Tool);
+    form.SetBorderStyle(bsNone);
+    form.SetFormStyle(fsStayOnTop);
+    EXPECT_TRUE(widget.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(widget.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 TEST(TFormTest, FormAtTheScreenCentreIsCentredWhenFirstShown) {
@@ -337,10 +314,6 @@ TEST(TFormTest, MaximisedFormCoversTheScreensFreeArea) {
     EXPECT_GT(form.Width(), 200);
     EXPECT_GT(form.Height(), 120);
 }
-
-} // namespace
-
-namespace {
 
 TEST(TFormTest, MainMenuSitsAboveTheClientAreaAndClicksItsEntries) {
     TForm form(nullptr);
