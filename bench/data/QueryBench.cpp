@@ -18,6 +18,8 @@
 #include "toolkit/TField.h"
 #include "toolkit/TStringList.h"
 
+namespace appsql = app::sql;
+
 namespace {
 
 using namespace benchdata;

@@ -1,4 +1,4 @@
-// The SQL text of the program's seven queries, exactly as the main window stores it (lines joined
+// The SQL text of the program's seven queries and of the map-object query nothing opens yet, exactly as the main window stores it (lines joined
 // by line breaks). Free of every other header, so that the engine's suites and benchmarks run the
 // very texts the program runs.
 #pragma once
@@ -19,5 +19,8 @@ inline constexpr const char* kShowTopics =
 inline constexpr const char* kObjInfo =
     "select O.*\r\nfrom Office O \r\nwhere O.Office_Id IN \r\n (select B.Office_Id \r\n  from Branch B \r\n"
     "  where UPPER(B.Street)=:Street and \r\n     UPPER(B.House)=:House)\r\norder by O.Name";
+// Firm names and apartments of one map object; the main window keeps it, unopened.
+inline constexpr const char* kMapOffices =
+    "select O.Name, M.ApartNo\r\nfrom mapOffices M, Office O\r\nwhere M.Map_Id = :MapId and O.Office_Id = M.Office_Id";
 
 } // namespace app::sql

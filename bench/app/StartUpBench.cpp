@@ -1,0 +1,147 @@
+// Start-up speed: from app::startUp to a usable main window (splash dismissed at its wait, the
+// window shown as the message loop shows it, messages handled until its first activation is done
+// and the map is painted), beside a baseline that connects, reads the city blob, loads it into a
+// bare map of the same size and draws it once. Sizes 1 and 10; size 10 needs target bigdatabases.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+
+#include "app/ProgramDirectory.h"
+#include "app/StartUp.h"
+#include "app/TfmSplash.h"
+#include "app/TfmValdrenGIS.h"
+#include "data/TDbConnection.h"
+#include "data/TDbTable.h"
+#include "map/TDataMap.h"
+#include "toolkit/Controls.h"
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TBlobField.h"
+#include "toolkit/TMemoryStream.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string databasePath(int size) {
+    return std::string(DATA_DIR) + "/mapdata" + (size == 1 ? "" : std::to_string(size)) + ".vdd";
+}
+
+void ensureApplication() {
+    static const bool initialised = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
+        Application->Initialize();
+        return true;
+    }();
+    (void)initialised;
+}
+
+[[noreturn]] void mismatch(const char* what) {
+    std::fprintf(stderr, "bench_app: %s differs between the benchmark and its baseline\n", what);
+    std::abort();
+}
+
+// A folder laid out like the build, its database linked to the one of the size; made current.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(int size) {
+        path_ = fs::temp_directory_path() / ("valdren-bench-app-" + std::to_string(::getpid()));
+        fs::remove_all(path_);
+        fs::create_directories(path_ / "data");
+        fs::create_symlink(databasePath(size), path_ / "data" / "mapdata.vdd");
+        fs::create_directory_symlink(fs::path(BUILD_DIR) / "help", path_ / "help");
+        fs::create_directory_symlink(fs::path(BUILD_DIR) / "adv", path_ / "adv");
+        previous_ = fs::current_path();
+        fs::current_path(path_);
+        app::setProgramDirectory(path_.string());
+    }
+    ~ProgramFolder() {
+        fs::current_path(previous_);
+        app::setProgramDirectory("");
+        fs::remove_all(path_);
+    }
+
+private:
+    fs::path path_;
+    fs::path previous_;
+};
+
+// The city loaded the baseline's way: connection, table, blob, bare map drawn once.
+int loadBareMap(int size) {
+    TComponent owner(nullptr);
+    auto* connection = new TDbConnection(&owner);
+    connection->SetName("BenchConnection");
+    connection->SetConnectPath(databasePath(size));
+    connection->LoginPrompt = false;
+    connection->Username = "USER";
+    connection->Password = "valdren";
+    connection->ReadOnly = true;
+    connection->Connect();
+    auto* city = new TDbTable(&owner);
+    city->SetDbConnection(connection);
+    city->SetTableName("city");
+    city->Open();
+    TMemoryStream stream;
+    static_cast<TBlobField*>(city->FieldByName("citymap"))->SaveToStream(stream);
+    stream.SetPosition(0);
+    TDataMap map(nullptr);
+    map.SetBounds(0, 0, 1920, 1080);
+    map.LoadFromStream(stream);
+    const auto& e = map.Model().MapExtent;
+    map.ZoomToRect(e.x1, e.y1, e.x2, e.y2);
+    map.RefreshMap();
+    return map.GetObjectCount();
+}
+
+bool skipMissing(benchmark::State& state, int size) {
+    if (fs::exists(databasePath(size)))
+        return false;
+    state.SkipWithError(("no " + databasePath(size) + ": build the target bigdatabases").c_str());
+    return true;
+}
+
+void BM_StartUp(benchmark::State& state) {
+    const int size = int(state.range(0));
+    if (skipMissing(state, size))
+        return;
+    ensureApplication();
+    const int expected = loadBareMap(size);
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            ProgramFolder folder(size);
+            state.ResumeTiming();
+            app::startUp([](TfmSplash& splash) { tk::input::key(splash, VK_RETURN); });
+            Application->MainForm()->Show();
+            while (fmValdrenGIS->MinScale() == 0)
+                Application->ProcessMessages();
+            fmValdrenGIS->DataMap1->Repaint();
+            state.PauseTiming();
+            if (fmValdrenGIS->DataMap1->GetObjectCount() != expected)
+                mismatch("the city's object count");
+            app::freeWindows();
+        }
+        state.ResumeTiming();
+    }
+}
+
+void BM_StartUp_Baseline(benchmark::State& state) {
+    const int size = int(state.range(0));
+    if (skipMissing(state, size))
+        return;
+    ensureApplication();
+    const int expected = loadBareMap(size);
+    for (auto _ : state)
+        if (loadBareMap(size) != expected)
+            mismatch("the city's object count");
+}
+
+BENCHMARK(BM_StartUp)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp_Baseline)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,27 @@
+// The find dialog: a street and a house number, the street typed ahead from the street table.
+// At creation it opens its own street table on the main window's connection; the search itself
+// belongs to the main window's find action.
+#pragma once
+
+#include "toolkit/TForm.h"
+
+class TButton;
+class TComboBox;
+class TDbTable;
+
+class TfmFindObj : public TForm {
+public:
+    explicit TfmFindObj(TComponent* AOwner);
+    ~TfmFindObj() override;
+
+    TComboBox* cbStreet = nullptr;
+    TComboBox* cbHouse = nullptr;
+    TButton* BitBtn1 = nullptr;
+    TButton* BitBtn2 = nullptr;
+    TDbTable* dbStreets = nullptr;
+
+private:
+    void FormCreate();
+};
+
+extern TfmFindObj* fmFindObj;

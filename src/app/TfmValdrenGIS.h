@@ -1,0 +1,159 @@
+// The program's main window: the city map on the left, the rubric and firm-name searches, the firm
+// list, the card panel and the banner on the right, a tool bar, a menu and a status bar. It owns
+// the database components the program reads through and the map navigation: tools, wheel, keys,
+// drag panning, zoom limits, busy cursor and the blink clean-up.
+#pragma once
+
+#include <cstdint>
+
+#include "toolkit/TForm.h"
+#include "toolkit/Messages.h"
+
+class TDataMap;
+class TDataSource;
+class TDbConnection;
+class TDbDictionary;
+class TDbQuery;
+class TDbSettings;
+class TDbTable;
+class TEdit;
+class TEmiStringGrid;
+class TExDBGrid;
+class TExSplitter;
+class TImage;
+class TMainMenu;
+class TMenuItem;
+class TPageControl;
+class TPanel;
+class TPopupMenu;
+class TSpeedButton;
+class TStatusBar;
+class TTimer;
+
+class TfmValdrenGIS : public TForm {
+public:
+    explicit TfmValdrenGIS(TComponent* AOwner);
+    ~TfmValdrenGIS() override;
+
+    // Reads the city map from the database into the map (once, at start-up).
+    void LoadCityMap();
+    void UpdateStatusBar();
+    void BeginWait();
+    void EndWait();
+    // Banner 1..3 from the executable's pictures, with its help book and viewer title.
+    void ShowBanner(int Index);
+    void AppMessage(TMsg& Msg, bool& Handled);
+
+    void FormCreate();
+    void FormActivate();
+    void FormKeyDown(std::uint16_t& Key, TShiftState Shift);
+    void FormCloseQuery(bool& CanClose);
+    void N16Click();
+    void SpeedButton5Click();
+    void SpeedButton9Click();
+    void SpeedButton4Click();
+    void SpeedButton6Click();
+    void DataMap1AfterLoad();
+    void DataMap1ChangeScale();
+    void DataMap1Measure(double Dlina);
+    void DataMap1MouseWheelDown(TShiftState Shift, bool& Handled);
+    void DataMap1MouseWheelUp(TShiftState Shift, bool& Handled);
+    void DataMap1KeyDown(std::uint16_t& Key, TShiftState Shift);
+    void DataMap1MouseMove(TShiftState Shift, int X, int Y);
+    void DataMap1MouseEnter();
+    void DataMap1BeforeScroll();
+    void DataMap1AfterScroll();
+    void DataMap1BlinkObject();
+    void DataMap1Click();
+    void Timer1Timer();
+    void FormResize();
+    void Edit2Change();
+    void Edit1Change();
+    void Edit2Enter();
+    void Edit2KeyDown(TPersistent* Sender, std::uint16_t& Key, TShiftState Shift);
+
+    // ---- the layout ----
+    TStatusBar* StatusBar1 = nullptr;
+    TPanel* paToolBar = nullptr;
+    TSpeedButton* SpeedButton5 = nullptr;
+    TSpeedButton* SpeedButton9 = nullptr;
+    TSpeedButton* SpeedButton4 = nullptr;
+    TSpeedButton* SpeedButton6 = nullptr;
+    TSpeedButton* SpeedButton10 = nullptr;
+    TSpeedButton* SpeedButton3 = nullptr;
+    TSpeedButton* SpeedButton1 = nullptr;
+    TSpeedButton* SpeedButton2 = nullptr;
+    TSpeedButton* SpeedButton8 = nullptr;
+    TPanel* paMap = nullptr;
+    TDataMap* DataMap1 = nullptr;
+    TPanel* paRight = nullptr;
+    TPageControl* PageControl1 = nullptr;
+    TEdit* Edit2 = nullptr;
+    TExDBGrid* ExDBGrid2 = nullptr;
+    TEdit* Edit1 = nullptr;
+    TExDBGrid* ExDBGrid1 = nullptr;
+    TExSplitter* ExSplitter1 = nullptr;
+    TPanel* paFirmInfo = nullptr;
+    TEmiStringGrid* StringGrid1 = nullptr;
+    TExSplitter* ExSplitter2 = nullptr;
+    TPanel* paRTF = nullptr;
+    TImage* Image1 = nullptr;
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* N17 = nullptr;
+    TPopupMenu* PopupMenu1 = nullptr;
+    TMenuItem* pmPick = nullptr;
+    TMenuItem* pmLens = nullptr;
+    TMenuItem* pmMeasure = nullptr;
+
+    TDbSettings* DbSettings1 = nullptr;
+    TDbDictionary* DbDictionary1 = nullptr;
+    TDbConnection* DbConnection1 = nullptr;
+    TDbTable* dbCity = nullptr;
+    TDbTable* dbCategory = nullptr;
+    TDbTable* dbStreets = nullptr;
+    TDbTable* dbRubric = nullptr;
+    TDbQuery* qShowCat = nullptr;
+    TDbQuery* qShowPredpr = nullptr;
+    TDbQuery* qShowFirm = nullptr;
+    TDbQuery* qShowFirm2 = nullptr;
+    TDbQuery* qShowInfo = nullptr;
+    TDbQuery* qShowTopics = nullptr;
+    TDbQuery* qObjInfo = nullptr;
+    TDataSource* dsCat = nullptr;
+    TDataSource* dsPredpr = nullptr;
+    TDbQuery* DbQuery1 = nullptr;
+    TTimer* Timer1 = nullptr;
+    TTimer* BanTimer = nullptr;
+
+    // ---- state ----
+    int MinScale() const { return minScale_; }
+    const AnsiString& BannerHelpFile() const { return bannerHelpFile_; }
+    const AnsiString& BannerHelpTitle() const { return bannerHelpTitle_; }
+
+protected:
+    void WndProc(TMessage& Message) override;
+
+private:
+    void buildLayout();
+    void buildToolBar();
+    void buildRightPanel();
+    void buildMenus();
+    void buildDataComponents();
+    void bindWheel(bool wheelDownZoomsIn);
+    void setTool(TSpeedButton* button, int instrument, bool clearDistance);
+    // The Scale one zoom-out step gives, never below the minimum.
+    int zoomedOut() const;
+
+    int dragX_ = 0;
+    int dragY_ = 0;
+    int savedInstrument_ = 0;
+    int minScale_ = 0;
+    AnsiString bannerHelpFile_;
+    AnsiString bannerHelpTitle_;
+    bool firstActivation_ = true;
+    int bannerIndex_ = 1;
+    TCursor savedCursor_ = 0;
+    AnsiString rubricName_;
+};
+
+extern TfmValdrenGIS* fmValdrenGIS;

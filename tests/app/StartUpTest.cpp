@@ -1,0 +1,81 @@
+// The program coming up: the real executable failing without its database, and the splash at its
+// wait, dismissed each way the user can.
+#include "app/StartUp.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "ProgramFixture.h"
+#include "app/TfmSplash.h"
+#include "app/TfmValdrenGIS.h"
+#include "support/TempDirectory.h"
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TButton.h"
+#include "toolkit/TImage.h"
+#include "toolkit/TLabel.h"
+#include "toolkit/TPanel.h"
+#include "toolkit/TProgressBar.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(StartUpTest, MissingDatabaseEndsTheProgramWithCodeOneAndNoFiles) {
+    testsupport::TempDirectory dir;
+    const fs::path program = dir / "ValInfo";
+    fs::copy_file(VALINFO_PATH, program);
+    const fs::path err = fs::path(BUILD_DIR) / "valinfo-missing-db.err";
+    const std::string command = "cd '" + dir.path().string() + "' && QT_QPA_PLATFORM=offscreen ./ValInfo 2>'" +
+                                err.string() + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream in(err);
+    std::stringstream text;
+    text << in.rdbuf();
+    fs::remove(err);
+    EXPECT_NE(text.str().find("ValInfo: start-up failed"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("mapdata.vdd"), std::string::npos) << text.str();
+    // Message boxes on a platform without a screen write their question to standard error.
+    EXPECT_EQ(text.str().find("ВалдренИнфо"), std::string::npos) << text.str();
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        files += entry.path() != program;
+    EXPECT_EQ(files, 0);
+}
+
+enum class Dismissal { enter, button, picture, contactPanel, caption };
+
+class SplashTest : public apptest::ProgramFixture, public ::testing::WithParamInterface<Dismissal> {};
+
+TEST_P(SplashTest, WaitsAtFullProgressUntilDismissed) {
+    bool reachedWait = false;
+    startProgram([&reachedWait](TfmSplash& splash) {
+        reachedWait = true;
+        EXPECT_EQ(splash.ProgressBar1->Position(), 100);
+        EXPECT_TRUE(splash.Button1->Visible());
+        EXPECT_TRUE(splash.Panel4->Visible());
+        EXPECT_TRUE(splash.Showing());
+        switch (GetParam()) {
+        case Dismissal::enter: tk::input::key(splash, VK_RETURN); break;
+        case Dismissal::button: tk::input::click(*splash.Button1, 5, 5); break;
+        case Dismissal::picture: tk::input::click(*splash.Image1, 100, 100); break;
+        case Dismissal::contactPanel: tk::input::click(*splash.Panel4, 170, 2); break;
+        case Dismissal::caption: tk::input::click(*splash.Label3, 5, 5); break;
+        }
+    });
+    EXPECT_TRUE(reachedWait);
+    EXPECT_EQ(fmSplash, nullptr);
+    ASSERT_NE(fmValdrenGIS, nullptr);
+    EXPECT_EQ(Application->MainForm(), fmValdrenGIS);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, SplashTest,
+                         ::testing::Values(Dismissal::enter, Dismissal::button, Dismissal::picture,
+                                           Dismissal::contactPanel, Dismissal::caption));
+
+} // namespace

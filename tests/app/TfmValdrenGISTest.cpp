@@ -1,0 +1,331 @@
+// The main window on the sample database after the real start-up: first activation, the wheel,
+// keys, lens and drag navigation with their limits, the tools, the measurement and Esc, the busy
+// cursor, the blink clean-up, the name searches and the closing of the help viewers.
+#include "app/TfmValdrenGIS.h"
+
+#include <gtest/gtest.h>
+
+#include "ProgramFixture.h"
+#include "app/TfmSmall.h"
+#include "data/TDbQuery.h"
+#include "data/TDbTable.h"
+#include "map/TDataMap.h"
+#include "toolkit/AnsiString.h"
+#include "toolkit/Clock.h"
+#include "toolkit/Shell.h"
+#include "toolkit/SyntheticInput.h"
+#include "toolkit/TApplication.h"
+#include "toolkit/TEdit.h"
+#include "toolkit/TParam.h"
+#include "toolkit/TMenuItem.h"
+#include "toolkit/TScreen.h"
+#include "toolkit/TSpeedButton.h"
+#include "toolkit/TStatusBar.h"
+#include "toolkit/TStatusPanels.h"
+#include "toolkit/TTimer.h"
+#include "toolkit/WinApi.h"
+#include "widgets/TEmiStringGrid.h"
+#include "widgets/TExDBGrid.h"
+
+namespace {
+
+AnsiString ru(const char* utf8) { return tk::fromUtf8(utf8); }
+
+class MainWindowTest : public apptest::ProgramFixture {
+protected:
+    void SetUp() override {
+        startProgram();
+        showMainWindow();
+        ASSERT_NE(fmValdrenGIS, nullptr);
+        w = fmValdrenGIS;
+        map = w->DataMap1;
+        map->SetFocus();
+        Application->ProcessMessages();
+    }
+
+    AnsiString panel(int index) const { return w->StatusBar1->Panels()->Items(index)->Text(); }
+
+    TfmValdrenGIS* w = nullptr;
+    TDataMap* map = nullptr;
+};
+
+TEST_F(MainWindowTest, OpensOnTheWholeCityWithTheListsAndBannerOne) {
+    const auto& extent = map->Model().MapExtent;
+    // Centred on the extent, at the largest whole scale near the fit.
+    EXPECT_NEAR(map->XWind() + map->ViewWidth() / 2, (extent.x1 + extent.x2) / 2, 1);
+    EXPECT_NEAR(map->YWind() + map->ViewHeight() / 2, (extent.y1 + extent.y2) / 2, 1);
+    const int larger = map->Scale() + 1;
+    EXPECT_TRUE((extent.x2 - extent.x1) * larger / 100 > map->Width() ||
+                (extent.y2 - extent.y1) * larger / 100 > map->Height());
+    EXPECT_EQ(w->MinScale(), map->Scale());
+    EXPECT_EQ(map->Mashtab(), 1644);
+    EXPECT_EQ(map->Instrument(), iPick);
+    EXPECT_EQ(panel(0), ru("  Выбор"));
+    EXPECT_EQ(w->qShowCat->RecordCount(), w->dbRubric->RecordCount());
+    EXPECT_GT(w->qShowPredpr->RecordCount(), 0);
+    EXPECT_TRUE(w->ExDBGrid2->Options() & dgAlwaysShowSelection);
+    EXPECT_EQ(w->BannerHelpFile(), "adv\\adv1.chm");
+    EXPECT_TRUE(w->BanTimer->Enabled());
+    EXPECT_EQ(map->BackgroundColor(), clGreen);
+    ASSERT_NE(fmSmall, nullptr);
+    const TPoint corner = map->ClientToScreen(Point(map->Left() + map->Width(), map->Top() + map->Height()));
+    EXPECT_EQ(fmSmall->Left(), corner.X - fmSmall->Width() - 5);
+    EXPECT_EQ(fmSmall->Top(), corner.Y - fmSmall->Height() - 5);
+}
+
+TEST_F(MainWindowTest, WheelAndKeysKeepTheZoomLimits) {
+    const int min = w->MinScale();
+    auto wheelDown = [](TfmValdrenGIS& f, TShiftState s = 0) { tk::input::wheel(*f.DataMap1, -120, 50, 50, s); };
+    auto wheelUp = [](TfmValdrenGIS& f) { tk::input::wheel(*f.DataMap1, 120, 50, 50); };
+    struct Case {
+        const char* name;
+        int scale;
+        int step;
+        std::function<void()> act;
+        int expected;
+    };
+    const std::vector<Case> cases{
+        {"wheel down near the cap", 845, 169, [&] { wheelDown(*w); }, 850},
+        {"wheel down at the cap", 850, 170, [&] { wheelDown(*w); }, 850},
+        {"wheel up at the minimum", min, 50, [&] { wheelUp(*w); }, min},
+        {"wheel up less than a step above", min + 3, 20, [&] { wheelUp(*w); }, min},
+        {"wheel with Shift", 300, 60, [&] { wheelDown(*w, ssShift); }, 300},
+        {"wheel with a button held", 300, 60,
+         [&] {
+             tk::input::press(*map, mbMiddle, 50, 50);
+             wheelDown(*w);
+             tk::input::release(*map, mbMiddle, 50, 50);
+         },
+         300},
+        {"numeric plus", 800, 100, [&] { tk::input::key(*map, VK_ADD); }, 850},
+        {"Ctrl+I", 400, 80, [&] { tk::input::key(*map, 'I', ssCtrl); }, 480},
+        {"numeric minus", min + 3, 20, [&] { tk::input::key(*map, VK_SUBTRACT); }, min},
+        {"Ctrl+O", min + 30, 20, [&] { tk::input::key(*map, 'O', ssCtrl); }, min + 10},
+    };
+    for (const Case& c : cases) {
+        map->SetScale(c.scale);
+        map->Options()->SetStepLinza(c.step);
+        c.act();
+        Application->ProcessMessages();
+        EXPECT_EQ(map->Scale(), c.expected) << c.name;
+    }
+    map->SetScale(845);
+    map->Options()->SetStepLinza(169);
+    wheelDown(*w);
+    Application->ProcessMessages();
+    EXPECT_EQ(map->Options()->StepLinza(), 170) << "the step follows the capped scale";
+}
+
+TEST_F(MainWindowTest, SettingsFileSwapsTheWheel) {
+    // A second start-up in the same folder reads the file written now.
+    freeWindows();
+    writeSettings("[Navigation]\r\nWeelDownDecreasesScale=x\r\n[Appearance]\r\nBackGroundColor=$zz\r\n");
+    startProgram();
+    showMainWindow();
+    TDataMap& m = *fmValdrenGIS->DataMap1;
+    m.SetScale(400);
+    m.Options()->SetStepLinza(80);
+    tk::input::wheel(m, -120, 50, 50);
+    Application->ProcessMessages();
+    EXPECT_EQ(m.Scale(), 320) << "wheel down zooms out";
+    EXPECT_EQ(m.BackgroundColor(), clGreen);
+}
+
+TEST_F(MainWindowTest, ArrowsMoveByTheScrollStep) {
+    const float x = map->XWind(), y = map->YWind();
+    const float step = float(map->Options()->StepScroll());
+    tk::input::key(*map, VK_RIGHT);
+    tk::input::key(*map, VK_DOWN);
+    Application->ProcessMessages();
+    EXPECT_FLOAT_EQ(map->XWind(), x + step);
+    EXPECT_FLOAT_EQ(map->YWind(), y + step);
+    tk::input::key(*map, VK_LEFT);
+    tk::input::key(*map, VK_UP);
+    Application->ProcessMessages();
+    EXPECT_FLOAT_EQ(map->XWind(), x);
+    EXPECT_FLOAT_EQ(map->YWind(), y);
+}
+
+TEST_F(MainWindowTest, ToolsSetButtonInstrumentAndStatus) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        TSpeedButton* button;
+        TInstrument instrument;
+        const char* status;
+        bool distanceCleared;
+    };
+    const std::vector<Case> cases{
+        {"measure button", [&] { tk::input::click(*w->SpeedButton6, 5, 5); }, w->SpeedButton6, iMeasure, "  Измерение", false},
+        {"pan button", [&] { tk::input::click(*w->SpeedButton9, 5, 5); }, w->SpeedButton9, iNone, "  Сдвиг", true},
+        {"lens button", [&] { tk::input::click(*w->SpeedButton4, 5, 5); }, w->SpeedButton4, iLinza, "  Масштабирование ", true},
+        {"pick button", [&] { tk::input::click(*w->SpeedButton5, 5, 5); }, w->SpeedButton5, iPick, "  Выбор", true},
+        {"Линейка", [&] { w->pmMeasure->Click(); }, w->SpeedButton6, iMeasure, "  Измерение", false},
+        {"Лупа", [&] { w->pmLens->Click(); }, w->SpeedButton4, iLinza, "  Масштабирование ", true},
+        {"Выбор", [&] { w->pmPick->Click(); }, w->SpeedButton5, iPick, "  Выбор", true},
+    };
+    for (const Case& c : cases) {
+        w->StatusBar1->Panels()->Items(2)->SetText("x");
+        c.act();
+        Application->ProcessMessages();
+        EXPECT_TRUE(c.button->Down()) << c.name;
+        EXPECT_EQ(map->Instrument(), c.instrument) << c.name;
+        EXPECT_EQ(panel(0), ru(c.status)) << c.name;
+        EXPECT_EQ(panel(2).empty(), c.distanceCleared) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, MeasureReadsMetresAndEscEndsIt) {
+    w->SpeedButton6Click();
+    map->SetScale(20);
+    map->SetXWind(0);
+    map->SetYWind(0);
+    // 1000 world units are 200 pixels at scale 20.
+    auto measure = [&](int y) {
+        tk::input::click(*map, 40, y);
+        tk::input::move(*map, 240, y);
+        tk::input::click(*map, 240, y);
+        Application->ProcessMessages();
+    };
+    measure(40);
+    EXPECT_EQ(panel(2), ru("Расстояние = 1644м"));
+    tk::input::move(*map, 2, 2); // resting in the edge zone
+    tk::input::key(*w, VK_ESCAPE);
+    Application->ProcessMessages();
+    measure(80);
+    EXPECT_EQ(panel(2), ru("Расстояние = 1644м")) << "a new measurement, not the old one continued";
+
+    w->SpeedButton5Click();
+    const int scale = map->Scale();
+    tk::input::key(*w, VK_ESCAPE);
+    Application->ProcessMessages();
+    EXPECT_EQ(map->Scale(), scale);
+    EXPECT_EQ(map->Instrument(), iPick);
+}
+
+// The one case the sample city lacks: a stream whose header holds another measurement factor.
+class OtherMashtabTest : public apptest::ProgramFixture {};
+
+TEST_F(OtherMashtabTest, MeasuresWith1644WhateverTheStreamSays) {
+    useCityWithMashtab(1000);
+    startProgram();
+    showMainWindow();
+    TDataMap& map = *fmValdrenGIS->DataMap1;
+    EXPECT_EQ(map.Mashtab(), 1644);
+    fmValdrenGIS->SpeedButton6Click();
+    map.SetScale(20);
+    map.SetXWind(0);
+    map.SetYWind(0);
+    map.SetFocus();
+    tk::input::click(map, 40, 40);
+    tk::input::move(map, 240, 40);
+    tk::input::click(map, 240, 40);
+    Application->ProcessMessages();
+    EXPECT_EQ(fmValdrenGIS->StatusBar1->Panels()->Items(2)->Text(), ru("Расстояние = 1644м"));
+}
+
+TEST_F(MainWindowTest, PanStopsAtAVisibleEdgeAndRebuildsOncePerStep) {
+    w->SpeedButton9Click();
+    const auto& e = map->Model().MapExtent;
+    int rebuilds = 0;
+    map->OnPaintBackground = [&rebuilds](TCanvas*, float, float, float, float) { ++rebuilds; };
+
+    // One drag step from (x, y) by (dx, dy) with the left button held.
+    auto drag = [&](int x, int y, int dx, int dy) {
+        tk::input::move(*map, x, y);
+        tk::input::press(*map, mbLeft, x, y);
+        Application->ProcessMessages();
+        rebuilds = 0;
+        tk::input::move(*map, x + dx, y + dy);
+        Application->ProcessMessages();
+        EXPECT_EQ(rebuilds, 1);
+        tk::input::release(*map, mbLeft, x + dx, y + dy);
+        Application->ProcessMessages();
+    };
+
+    // The whole map inside the view: it moves freely.
+    map->SetScale(w->MinScale() / 2);
+    const float x0 = map->XWind();
+    drag(100, 100, 10, 0);
+    EXPECT_LT(map->XWind(), x0);
+
+    // Zoomed in with the extent's right edge visible: dragging left moves only vertically.
+    map->SetScale(300);
+    map->SetXWind(e.x2 - map->ViewWidth() / 2);
+    map->SetYWind((e.y1 + e.y2) / 2);
+    const float x1 = map->XWind(), y1 = map->YWind();
+    drag(200, 200, -50, -10);
+    EXPECT_FLOAT_EQ(map->XWind(), x1);
+    EXPECT_GT(map->YWind(), y1);
+}
+
+TEST_F(MainWindowTest, LensRightClickAtTheMinimumIsSwallowed) {
+    w->SpeedButton4Click();
+    const int min = w->MinScale();
+    map->SetScale(min);
+    tk::input::press(*map, mbRight, 100, 100);
+    tk::input::release(*map, mbRight, 100, 100);
+    Application->ProcessMessages();
+    EXPECT_EQ(map->Scale(), min);
+    map->SetScale(min * 3);
+    tk::input::press(*map, mbRight, 100, 100);
+    tk::input::release(*map, mbRight, 100, 100);
+    Application->ProcessMessages();
+    EXPECT_LT(map->Scale(), min * 3);
+    EXPECT_GE(map->Scale(), min);
+}
+
+TEST_F(MainWindowTest, BusyCursorAndBlinkCleanUp) {
+    w->BeginWait();
+    EXPECT_EQ(Screen->Cursor(), crHourGlass);
+    for (TControl* c : std::initializer_list<TControl*>{w->ExDBGrid2, w->ExDBGrid1, map, w->StringGrid1})
+        EXPECT_EQ(c->Cursor(), crHourGlass);
+    w->EndWait();
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+    for (TControl* c : std::initializer_list<TControl*>{w->ExDBGrid2, w->ExDBGrid1, map, w->StringGrid1})
+        EXPECT_EQ(c->Cursor(), crDefault);
+
+    tk::useManualClock(true);
+    const int first[] = {0};
+    map->SetBlinkObjects(first);
+    w->DataMap1BlinkObject();
+    EXPECT_TRUE(w->Timer1->Enabled());
+    EXPECT_EQ(w->Timer1->Interval(), 750u);
+    tk::advanceClock(760);
+    Application->ProcessMessages();
+    EXPECT_FALSE(w->Timer1->Enabled());
+    EXPECT_TRUE(map->BlinkObjects().empty());
+    map->SetBlinkObjects(first);
+    tk::input::click(*map, 30, 30);
+    Application->ProcessMessages();
+    EXPECT_TRUE(map->BlinkObjects().empty());
+    tk::useManualClock(false);
+}
+
+TEST_F(MainWindowTest, SearchesUpperCaseTheirPatternAndShowSelectionOnlyOverRows) {
+    w->Edit2->SetText(ru("ёлоч"));
+    EXPECT_EQ(w->qShowCat->ParamByName("Name")->AsString(), ru("%ЁЛОЧ%"));
+    w->Edit1->SetText(ru("zzzщщщ"));
+    EXPECT_EQ(w->qShowPredpr->ParamByName("Name")->AsString(), ru("ZZZЩЩЩ%"));
+    EXPECT_FALSE(w->ExDBGrid1->Options() & dgAlwaysShowSelection);
+    w->Edit2->SetText(AnsiString());
+    EXPECT_TRUE(w->ExDBGrid2->Options() & dgAlwaysShowSelection);
+}
+
+TEST_F(MainWindowTest, ClosingStopsTheBannersAndClosesEveryHelpViewer) {
+    tk::setShellOpener(nullptr);
+    ShellExecute(0, "open", "adv\\adv1.chm", nullptr, nullptr, 1);
+    ShellExecute(0, "open", "adv\\adv1.chm", nullptr, nullptr, 1);
+    ShellExecute(0, "open", "help\\valinfo.chm", nullptr, nullptr, 1);
+    Application->ProcessMessages();
+    ASSERT_NE(FindWindow("HH Parent", ru("ВалдренИнфо").c_str()), 0u);
+    bool canClose = true;
+    w->FormCloseQuery(canClose);
+    Application->ProcessMessages();
+    EXPECT_TRUE(canClose);
+    EXPECT_FALSE(w->BanTimer->Enabled());
+    EXPECT_EQ(FindWindow("HH Parent", ru("ВалдренИнфо").c_str()), 0u);
+    EXPECT_EQ(FindWindow("HH Parent", ru("Справочная система ВалдренИнфо").c_str()), 0u);
+}
+
+} // namespace
