@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 // A window of ours, as the registry numbers it; 0 is no window.
 using HWND = std::uint32_t;
@@ -10,8 +11,12 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
+// Reaches a windowed control's message handler when its window goes: before the window is made
+// again, and when the control is freed (csDestroying already set).
+constexpr unsigned WM_DESTROY = 0x0002;
 constexpr unsigned WM_SIZE = 0x0005;
 constexpr unsigned WM_CLOSE = 0x0010;
+constexpr unsigned WM_QUIT = 0x0012;
 constexpr unsigned WM_CANCELMODE = 0x001F;
 constexpr unsigned WM_SETCURSOR = 0x0020;
 constexpr unsigned WM_NCHITTEST = 0x0084;
@@ -76,6 +81,9 @@ struct TMessage {
     LPARAM LParam = 0;
     LRESULT Result = 0;
 };
+
+// A message handler: a control's window procedure, or a hidden window's (AllocateHWnd).
+using TWndMethod = std::function<void(TMessage& Message)>;
 
 // A message as the application's loop takes it from the queue, before it is dispatched.
 struct TMsg {

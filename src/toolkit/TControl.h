@@ -25,7 +25,6 @@ namespace tk {
 class ControlPeer;
 }
 
-using TWndMethod = std::function<void(TMessage& Message)>;
 using TMouseEvent = std::function<void(TPersistent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TPersistent* Sender, TShiftState Shift, int X, int Y)>;
 using TMouseWheelEvent =

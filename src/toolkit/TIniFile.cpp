@@ -155,8 +155,9 @@ void save(const AnsiString& fileName, const IniText& ini) {
 
 void checkWritable(const AnsiString& section, const AnsiString& ident, const AnsiString& value) {
     const auto hasBreak = [](const AnsiString& s) { return s.find_first_of("\r\n") != AnsiString::npos; };
+    // A bracket in a section name would end or open a header line, losing the values under it.
     if (hasBreak(section) || hasBreak(ident) || hasBreak(value) || ident.find('=') != AnsiString::npos ||
-        Trim(section).empty() || Trim(ident).empty())
+        section.find_first_of("[]") != AnsiString::npos || Trim(section).empty() || Trim(ident).empty())
         throw EIniFileException("Invalid section, key or value for an INI file: [" + section + "] " + ident);
 }
 

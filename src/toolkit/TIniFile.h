@@ -7,6 +7,7 @@
 
 #include "toolkit/AnsiString.h"
 #include "toolkit/Exception.h"
+#include "toolkit/TCustomIniFile.h"
 
 class TStrings;
 
@@ -14,7 +15,7 @@ class EIniFileException : public Exception {
     using Exception::Exception;
 };
 
-class TIniFile {
+class TIniFile : public TCustomIniFile {
 public:
     explicit TIniFile(const AnsiString& FileName) : fileName_(FileName) {}
 
@@ -22,15 +23,16 @@ public:
 
     // The first such key of the first such section wins; a value enclosed in a pair of quotes
     // loses them.
-    AnsiString ReadString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Default) const;
+    AnsiString ReadString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Default) const override;
     // Decimal, or hexadecimal after "$" or "0x"; Default when absent or not a number.
-    int ReadInteger(const AnsiString& Section, const AnsiString& Ident, int Default) const;
+    int ReadInteger(const AnsiString& Section, const AnsiString& Ident, int Default) const override;
     // A non-zero integer is True.
     bool ReadBool(const AnsiString& Section, const AnsiString& Ident, bool Default) const;
     // Replaces the value in place, or adds the key at the end of its section, or the section at the
-    // end of the file. A name or value with a line break, or a key with "=", raises.
-    void WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value);
-    void WriteInteger(const AnsiString& Section, const AnsiString& Ident, int Value);
+    // end of the file. A name or value with a line break, a key with "=", or a section with "["
+    // or "]", raises.
+    void WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) override;
+    void WriteInteger(const AnsiString& Section, const AnsiString& Ident, int Value) override;
     // Written as "1" or "0".
     void WriteBool(const AnsiString& Section, const AnsiString& Ident, bool Value);
 
@@ -39,7 +41,7 @@ public:
     bool SectionExists(const AnsiString& Section) const;
     bool ValueExists(const AnsiString& Section, const AnsiString& Ident) const;
     // Removes the section's header and every line up to the next section.
-    void EraseSection(const AnsiString& Section);
+    void EraseSection(const AnsiString& Section) override;
     void DeleteKey(const AnsiString& Section, const AnsiString& Ident);
 
 private:

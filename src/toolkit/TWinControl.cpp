@@ -32,6 +32,8 @@ TWinControl::TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Pe
 
 TWinControl::~TWinControl() {
     Destroying();
+    if (handleAllocated_)
+        Perform(WM_DESTROY, 0, 0);
     if (TForm* form = parentForm(); form != nullptr && form != this)
         form->controlGone(this);
     tk::unregisterWindow(handle_);
@@ -148,6 +150,8 @@ void TWinControl::HandleNeeded() {
 }
 
 void TWinControl::RecreateWnd() {
+    if (handleAllocated_)
+        Perform(WM_DESTROY, 0, 0);
     DestroyWnd();
     if (!handleAllocated_) {
         HandleNeeded();

@@ -23,8 +23,9 @@ public:
     // says otherwise.
     virtual AnsiString WindowClassName() const;
     // The native window's life. CreateWnd runs once: at the first show on screen, or at
-    // HandleNeeded, whichever comes first (a parent's window first). RecreateWnd resets the
-    // window's state (DestroyWnd) and runs CreateWnd again, creating the window if need be.
+    // HandleNeeded, whichever comes first (a parent's window first). RecreateWnd sends WM_DESTROY
+    // through WindowProc when there is a window, resets the window's state (DestroyWnd) and runs
+    // CreateWnd again, creating the window if need be. Freeing sends WM_DESTROY too.
     bool HandleAllocated() const { return handleAllocated_; }
     void HandleNeeded();
     void RecreateWnd();

@@ -40,13 +40,36 @@ bool IsWindowVisible(HWND Window) {
     return window != nullptr && window->peer().widget()->isVisible();
 }
 
+namespace {
+
+bool windowExists(HWND window) { return tk::windowFromHandle(window) != nullptr || tk::messageWindow(window) != nullptr; }
+
+// Runs the message through the window's handler; 0 for a window that no longer exists.
+LRESULT deliver(HWND window, unsigned msg, WPARAM wParam, LPARAM lParam) {
+    if (TWinControl* control = tk::windowFromHandle(window))
+        return control->Perform(msg, wParam, lParam);
+    const TWndMethod* method = tk::messageWindow(window);
+    if (method == nullptr)
+        return 0;
+    // A copy: the handler may free its own window.
+    const TWndMethod handler = *method;
+    TMessage message{msg, wParam, lParam, 0};
+    handler(message);
+    return message.Result;
+}
+
+} // namespace
+
+HWND AllocateHWnd(TWndMethod Method) { return tk::registerMessageWindow(std::move(Method)); }
+
+void DeallocateHWnd(HWND Window) { tk::unregisterMessageWindow(Window); }
+
 LRESULT SendMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
-    TWinControl* window = tk::windowFromHandle(Window);
-    return window == nullptr ? 0 : window->Perform(Msg, WParam, LParam);
+    return deliver(Window, Msg, WParam, LParam);
 }
 
 bool PostMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
-    if (tk::windowFromHandle(Window) == nullptr)
+    if (!windowExists(Window))
         return false;
     tk::postToLoop([queued = TMsg{Window, Msg, WParam, LParam}]() mutable {
         if (Application->OnMessage) {
@@ -56,8 +79,7 @@ bool PostMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
                 return;
         }
         // The window may have gone while the message waited.
-        if (TWinControl* window = tk::windowFromHandle(queued.hwnd))
-            window->Perform(queued.message, queued.wParam, queued.lParam);
+        deliver(queued.hwnd, queued.message, queued.wParam, queued.lParam);
     });
     return true;
 }

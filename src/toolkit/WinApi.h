@@ -20,6 +20,11 @@ bool IsWindowVisible(HWND Window);
 // Runs the message through the window's message handler now and returns its answer; 0 for a
 // window that no longer exists.
 LRESULT SendMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam);
+// A hidden window that only takes messages: SendMessage and PostMessage reach Method, and
+// neither FindWindow nor EnumThreadWindows lists it. It lives until DeallocateHWnd.
+HWND AllocateHWnd(TWndMethod Method);
+void DeallocateHWnd(HWND Window);
+
 // Queues the message: the application's hook sees it, then the window's handler, after the
 // handler running now has returned. False for a window that does not exist.
 bool PostMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam);

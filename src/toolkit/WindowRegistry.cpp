@@ -13,6 +13,7 @@ namespace {
 struct Registry {
     std::map<HWND, TWinControl*> windows;
     std::set<HWND> released;
+    std::map<HWND, TWndMethod> messageWindows;
     HWND next = 2;
 };
 
@@ -34,6 +35,21 @@ HWND registerWindow(TWinControl* control) {
 void unregisterWindow(HWND handle) {
     registry().windows.erase(handle);
     registry().released.erase(handle);
+}
+
+HWND registerMessageWindow(TWndMethod method) {
+    Registry& r = registry();
+    const HWND handle = r.next++;
+    r.messageWindows[handle] = std::move(method);
+    return handle;
+}
+
+void unregisterMessageWindow(HWND handle) { registry().messageWindows.erase(handle); }
+
+const TWndMethod* messageWindow(HWND handle) {
+    const auto& windows = registry().messageWindows;
+    const auto it = windows.find(handle);
+    return it == windows.end() ? nullptr : &it->second;
 }
 
 void markReleased(HWND handle) { registry().released.insert(handle); }

@@ -12,6 +12,11 @@ namespace tk {
 
 HWND registerWindow(TWinControl* control);
 void unregisterWindow(HWND handle);
+// Hidden message-only windows share the numbering; they are no controls.
+HWND registerMessageWindow(TWndMethod method);
+void unregisterMessageWindow(HWND handle);
+// The handler of a live message-only window, or null.
+const TWndMethod* messageWindow(HWND handle);
 // The live control with that number, or null.
 TWinControl* windowFromHandle(HWND handle);
 // Every live control without a parent, in the order they were created, less those released.

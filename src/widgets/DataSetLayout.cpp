@@ -21,7 +21,7 @@ AnsiString GetLayoutSection(TDataSet* DataSet, const AnsiString& Section) {
     return Section.empty() ? GetFormSection(DataSet) : Section;
 }
 
-void SaveFieldsLayout(TDataSet* DataSet, TIniFile* Storage, const AnsiString& Section) {
+void SaveFieldsLayout(TDataSet* DataSet, TCustomIniFile* Storage, const AnsiString& Section) {
     const AnsiString section = GetLayoutSection(DataSet, Section);
     for (int i = 0; i < DataSet->Fields().Count(); ++i) {
         const TField* field = DataSet->Fields()[i];
@@ -40,7 +40,7 @@ struct FieldPlace {
 
 } // namespace
 
-void RestoreFieldsLayout(TDataSet* DataSet, const TIniFile* Storage, const AnsiString& Section, bool RestoreVisible) {
+void RestoreFieldsLayout(TDataSet* DataSet, const TCustomIniFile* Storage, const AnsiString& Section, bool RestoreVisible) {
     const AnsiString section = GetLayoutSection(DataSet, Section);
     const int count = DataSet->Fields().Count();
     if (count == 0)

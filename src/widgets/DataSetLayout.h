@@ -5,7 +5,7 @@
 #include "toolkit/AnsiString.h"
 
 class TDataSet;
-class TIniFile;
+class TCustomIniFile;
 
 // True when the dataset is closed, or both at its beginning and its end.
 bool IsDataSetEmpty(TDataSet* DataSet);
@@ -17,7 +17,7 @@ AnsiString GetLayoutSection(TDataSet* DataSet, const AnsiString& Section);
 
 // One value per field, keyed by the dataset's name followed by the field's name:
 // "index,display width,visible (0 or 1)".
-void SaveFieldsLayout(TDataSet* DataSet, TIniFile* Storage, const AnsiString& Section);
+void SaveFieldsLayout(TDataSet* DataSet, TCustomIniFile* Storage, const AnsiString& Section);
 // Missing values and words keep what the field has; the visibility is read only with
 // RestoreVisible. The stored indices then reorder the fields, the lowest target first.
-void RestoreFieldsLayout(TDataSet* DataSet, const TIniFile* Storage, const AnsiString& Section, bool RestoreVisible);
+void RestoreFieldsLayout(TDataSet* DataSet, const TCustomIniFile* Storage, const AnsiString& Section, bool RestoreVisible);

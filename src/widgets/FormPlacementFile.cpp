@@ -39,7 +39,7 @@ TWindowState stateOfShowCommand(int showCmd, TWindowState fallback) {
 
 } // namespace
 
-void WriteFormPlacement(TForm* Form, TIniFile* IniFile, const AnsiString& Section) {
+void WriteFormPlacement(TForm* Form, TCustomIniFile* IniFile, const AnsiString& Section) {
     WINDOWPLACEMENT placement;
     GetWindowPlacement(Form->Handle(), &placement);
     IniWriteInteger(IniFile, Section, "Flags", int(placement.flags));
@@ -52,7 +52,7 @@ void WriteFormPlacement(TForm* Form, TIniFile* IniFile, const AnsiString& Sectio
     WritePosString(IniFile, Section, "NormPos", fourIntegers(normal.Left, normal.Top, normal.Right, normal.Bottom));
 }
 
-void ReadFormPlacement(TForm* Form, const TIniFile* IniFile, const AnsiString& Section, bool LoadState,
+void ReadFormPlacement(TForm* Form, const TCustomIniFile* IniFile, const AnsiString& Section, bool LoadState,
                        bool LoadPosition) {
     if (!LoadState && !LoadPosition)
         return;

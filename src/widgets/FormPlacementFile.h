@@ -6,11 +6,11 @@
 #include "toolkit/AnsiString.h"
 
 class TForm;
-class TIniFile;
+class TCustomIniFile;
 
 // Writes "Flags", "ShowCmd", "PixelsPerInch", "MinMaxPos" and "NormPos".
-void WriteFormPlacement(TForm* Form, TIniFile* IniFile, const AnsiString& Section);
+void WriteFormPlacement(TForm* Form, TCustomIniFile* IniFile, const AnsiString& Section);
 // Applies a stored position only when it was saved at the screen's pixels per inch, and a stored
 // state from the show command.
-void ReadFormPlacement(TForm* Form, const TIniFile* IniFile, const AnsiString& Section, bool LoadState,
+void ReadFormPlacement(TForm* Form, const TCustomIniFile* IniFile, const AnsiString& Section, bool LoadState,
                        bool LoadPosition);

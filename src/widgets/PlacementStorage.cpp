@@ -1,4 +1,4 @@
-// Placement and layout storage over INI files, and the default names.
+// Placement and layout storage over INI files and the registry, and the default names.
 #include "widgets/PlacementStorage.h"
 
 #include <cstdio>
@@ -9,12 +9,12 @@
 #include "toolkit/TForm.h"
 #include "toolkit/TIniFile.h"
 
-AnsiString IniReadString(const TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident,
+AnsiString IniReadString(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident,
                          const AnsiString& Default) {
     return Storage != nullptr ? Storage->ReadString(Section, Ident, Default) : Default;
 }
 
-int IniReadInteger(const TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Default) {
+int IniReadInteger(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Default) {
     return Storage != nullptr ? Storage->ReadInteger(Section, Ident, Default) : Default;
 }
 
@@ -26,18 +26,20 @@ bool isQuoted(const AnsiString& value) {
 
 } // namespace
 
-void IniWriteString(TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
+void IniWriteString(TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
     if (Storage == nullptr)
         return;
-    Storage->WriteString(Section, Ident, isQuoted(Value) ? '"' + Value + '"' : Value);
+    // The INI reader strips one pair of quotes; the registry keeps its values whole by itself.
+    const bool iniFile = dynamic_cast<TIniFile*>(Storage) != nullptr;
+    Storage->WriteString(Section, Ident, iniFile && isQuoted(Value) ? '"' + Value + '"' : Value);
 }
 
-void IniWriteInteger(TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Value) {
+void IniWriteInteger(TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Value) {
     if (Storage != nullptr)
         Storage->WriteInteger(Section, Ident, Value);
 }
 
-void IniEraseSection(TIniFile* Storage, const AnsiString& Section) {
+void IniEraseSection(TCustomIniFile* Storage, const AnsiString& Section) {
     if (Storage != nullptr)
         Storage->EraseSection(Section);
 }
@@ -48,12 +50,12 @@ AnsiString ScreenResSuffix() {
     return suffix;
 }
 
-AnsiString ReadPosString(const TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident) {
+AnsiString ReadPosString(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident) {
     const AnsiString value = IniReadString(Storage, Section, Ident + ScreenResSuffix(), "");
     return value.empty() ? IniReadString(Storage, Section, Ident, "") : value;
 }
 
-void WritePosString(TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
+void WritePosString(TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
     IniWriteString(Storage, Section, Ident + ScreenResSuffix(), Value);
     IniWriteString(Storage, Section, Ident, Value);
 }

@@ -1,27 +1,28 @@
-// Where placements and layouts are stored: the readers and writers over an INI file, the
-// position strings kept per screen resolution, and the default section, file and key names.
+// Where placements and layouts are stored: the readers and writers over an INI file or the
+// registry, the position strings kept per screen resolution, and the default section, file and
+// key names.
 #pragma once
 
 #include "toolkit/AnsiString.h"
 
 class TComponent;
-class TIniFile;
+class TCustomIniFile;
 
 // A null storage reads as the default and takes no writes.
-AnsiString IniReadString(const TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident,
+AnsiString IniReadString(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident,
                          const AnsiString& Default);
-int IniReadInteger(const TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Default);
-// A value that begins and ends with the same quote gets one more pair of double quotes, which
-// the reader strips, so that it reads back unchanged.
-void IniWriteString(TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value);
-void IniWriteInteger(TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Value);
-void IniEraseSection(TIniFile* Storage, const AnsiString& Section);
+int IniReadInteger(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Default);
+// In an INI file, a value that begins and ends with the same quote gets one more pair of double
+// quotes, which the reader strips, so that it reads back unchanged; the registry stores it as is.
+void IniWriteString(TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value);
+void IniWriteInteger(TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Value);
+void IniEraseSection(TCustomIniFile* Storage, const AnsiString& Section);
 
 // "(1024x768)": the screen's size in pixels, appended to the keys of position strings.
 AnsiString ScreenResSuffix();
 // Read from the key with the suffix first, then the plain key; written under both.
-AnsiString ReadPosString(const TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident);
-void WritePosString(TIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value);
+AnsiString ReadPosString(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident);
+void WritePosString(TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value);
 
 // Empty for none; a form's class name; a control's name after its form's class name (its
 // parent's name without a form); another component's name, after "<form class>." when a form

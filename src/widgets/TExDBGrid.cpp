@@ -858,7 +858,7 @@ AnsiString TExDBGrid::layoutSection() const {
 }
 
 void TExDBGrid::IniSave() {
-    TIniFile* storage = iniLink_->IniStorage();
+    TCustomIniFile* storage = iniLink_->IniStorage();
     if (Name().empty() || storage == nullptr)
         return;
     const AnsiString section = layoutSection();
@@ -869,7 +869,7 @@ void TExDBGrid::IniSave() {
 }
 
 void TExDBGrid::IniLoad() {
-    const TIniFile* storage = iniLink_->IniStorage();
+    const TCustomIniFile* storage = iniLink_->IniStorage();
     if (Name().empty() || storage == nullptr)
         return;
     const AnsiString section = layoutSection();
@@ -886,7 +886,7 @@ void TExDBGrid::IniLoad() {
     EndLayout();
 }
 
-void TExDBGrid::saveColumns(TIniFile* storage, const AnsiString& section) {
+void TExDBGrid::saveColumns(TCustomIniFile* storage, const AnsiString& section) {
     IniEraseSection(storage, section);
     for (int i = 0; i < Columns()->Count(); ++i) {
         const TColumn* column = Columns()->Items(i);
@@ -896,7 +896,7 @@ void TExDBGrid::saveColumns(TIniFile* storage, const AnsiString& section) {
     }
 }
 
-void TExDBGrid::restoreColumns(const TIniFile* storage, const AnsiString& section) {
+void TExDBGrid::restoreColumns(const TCustomIniFile* storage, const AnsiString& section) {
     struct Place {
         TColumn* column;
         int index;

@@ -16,7 +16,7 @@ class TBrush;
 class TFont;
 class TFormPlacement;
 class TImageList;
-class TIniFile;
+class TCustomIniFile;
 class TIniLink;
 
 enum TSortMarker { smNone, smDown, smUp };
@@ -135,8 +135,8 @@ private:
     AnsiString layoutSection() const;
     void IniSave();
     void IniLoad();
-    void saveColumns(TIniFile* storage, const AnsiString& section);
-    void restoreColumns(const TIniFile* storage, const AnsiString& section);
+    void saveColumns(TCustomIniFile* storage, const AnsiString& section);
+    void restoreColumns(const TCustomIniFile* storage, const AnsiString& section);
 
     void drawIndicatorMark(int ARow, const TRect& ARect);
     void drawTitleButton(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);

@@ -1,4 +1,4 @@
-// The form placement component over INI files.
+// The form placement component over INI files or the registry.
 //
 //   created with the form --Loaded--> form events chained --form shown--> restored
 //   --form closing (close query allows) or destroyed--> saved --destroyed--> events unchained
@@ -10,14 +10,45 @@
 
 #include "toolkit/TApplication.h"
 #include "toolkit/TIniFile.h"
+#include "toolkit/TRegIniFile.h"
 #include "widgets/FormPlacementFile.h"
 #include "widgets/PlacementStorage.h"
 #include "widgets/TIniLink.h"
 
+namespace {
+
+enum class Access { read, write };
+
+HKEY rootKeyOf(TPlacementRegRoot root) {
+    switch (root) {
+    case prLocalMachine:
+        return HKEY_LOCAL_MACHINE;
+    case prCurrentConfig:
+        return HKEY_CURRENT_CONFIG;
+    case prClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    case prUsers:
+        return HKEY_USERS;
+    case prDynData:
+        return HKEY_DYN_DATA;
+    case prCurrentUser:
+        break;
+    }
+    return HKEY_CURRENT_USER;
+}
+
+} // namespace
+
 class TFormPlacement::StorageScope {
 public:
-    explicit StorageScope(TFormPlacement& placement) : placement_(placement), opened_(!placement.iniFile_) {
-        if (opened_)
+    StorageScope(TFormPlacement& placement, Access access) : placement_(placement), opened_(!placement.iniFile_) {
+        if (!opened_)
+            return;
+        if (placement_.useRegistry_)
+            placement_.iniFile_ = std::make_unique<TRegIniFile>(placement_.IniFileName(),
+                                                                rootKeyOf(placement_.registryRoot_),
+                                                                access == Access::read ? KEY_READ : KEY_ALL_ACCESS);
+        else
             placement_.iniFile_ = std::make_unique<TIniFile>(placement_.IniFileName());
     }
     ~StorageScope() {
@@ -26,7 +57,7 @@ public:
     }
     StorageScope(const StorageScope&) = delete;
     StorageScope& operator=(const StorageScope&) = delete;
-    TIniFile* storage() const { return placement_.iniFile_.get(); }
+    TCustomIniFile* storage() const { return placement_.iniFile_.get(); }
 
 private:
     TFormPlacement& placement_;
@@ -53,7 +84,11 @@ TFormPlacement::~TFormPlacement() {
 
 TForm* TFormPlacement::form() const { return dynamic_cast<TForm*>(Owner()); }
 
-AnsiString TFormPlacement::IniFileName() const { return iniFileName_.empty() ? GetDefaultIniName() : iniFileName_; }
+AnsiString TFormPlacement::IniFileName() const {
+    if (!iniFileName_.empty())
+        return iniFileName_;
+    return useRegistry_ ? GetDefaultRegKey() : GetDefaultIniName();
+}
 
 AnsiString TFormPlacement::IniSection() const { return iniSection_.empty() ? GetDefaultSection(Owner()) : iniSection_; }
 
@@ -117,7 +152,7 @@ void TFormPlacement::formDestroy(TPersistent* sender) {
 void TFormPlacement::Save() {
     if (!restored_ && active_)
         return;
-    StorageScope scope(*this);
+    StorageScope scope(*this, Access::write);
     IniWriteInteger(scope.storage(), IniSection(), "FormVersion", version_);
     SaveFormPlacement();
     if (OnSavePlacement)
@@ -145,7 +180,7 @@ void TFormPlacement::RestoreFormPlacement() {
 
 void TFormPlacement::Restore() {
     saved_ = false;
-    StorageScope scope(*this);
+    StorageScope scope(*this, Access::read);
     const AnsiString section = IniSection();
     // A placement stored by an older version of the form is ignored as a whole.
     if (IniReadInteger(scope.storage(), section, "FormVersion", 0) >= version_) {
@@ -167,21 +202,21 @@ void TFormPlacement::Restore() {
 }
 
 AnsiString TFormPlacement::ReadString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Default) {
-    StorageScope scope(*this);
+    StorageScope scope(*this, Access::read);
     return IniReadString(scope.storage(), Section, Ident, Default);
 }
 
 void TFormPlacement::WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
-    StorageScope scope(*this);
+    StorageScope scope(*this, Access::write);
     IniWriteString(scope.storage(), Section, Ident, Value);
 }
 
 int TFormPlacement::ReadInteger(const AnsiString& Ident, int Default) {
-    StorageScope scope(*this);
+    StorageScope scope(*this, Access::read);
     return IniReadInteger(scope.storage(), IniSection(), Ident, Default);
 }
 
 void TFormPlacement::WriteInteger(const AnsiString& Ident, int Value) {
-    StorageScope scope(*this);
+    StorageScope scope(*this, Access::write);
     IniWriteInteger(scope.storage(), IniSection(), Ident, Value);
 }

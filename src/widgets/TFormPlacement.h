@@ -1,6 +1,6 @@
 // The form placement component: saves its owner form's window placement, state, active control
 // and a version number when the form closes and restores them when it shows, in an INI file, and
-// lets linked components store their own settings in the same place.
+// lets linked components store their own settings in the same place, an INI file or a registry key.
 #pragma once
 
 #include <memory>
@@ -9,13 +9,15 @@
 #include "toolkit/TComponent.h"
 #include "toolkit/TForm.h"
 
-class TIniFile;
+class TCustomIniFile;
 class TIniLink;
 
 using TPlacementOptions = unsigned;
 constexpr TPlacementOptions fpState = 1u << 0;
 constexpr TPlacementOptions fpPosition = 1u << 1;
 constexpr TPlacementOptions fpActiveControl = 1u << 2;
+
+enum TPlacementRegRoot { prCurrentUser, prLocalMachine, prCurrentConfig, prClassesRoot, prUsers, prDynData };
 
 class TFormPlacement : public TComponent {
 public:
@@ -25,19 +27,24 @@ public:
 
     bool Active() const { return active_; }
     void SetActive(bool Value) { active_ = Value; }
-    // The stored name, or the executable's name with ".INI" when none is stored.
+    // The stored name, or when none is stored "Software\<executable>" with UseRegistry, else the
+    // executable's name with ".INI".
     AnsiString IniFileName() const;
     void SetIniFileName(const AnsiString& Value) { iniFileName_ = Value; }
     // The stored section, or the owner's default section when none is stored.
     AnsiString IniSection() const;
     const AnsiString& StoredIniSection() const { return iniSection_; }
     void SetIniSection(const AnsiString& Value) { iniSection_ = Value; }
+    bool UseRegistry() const { return useRegistry_; }
+    void SetUseRegistry(bool Value) { useRegistry_ = Value; }
+    TPlacementRegRoot RegistryRoot() const { return registryRoot_; }
+    void SetRegistryRoot(TPlacementRegRoot Value) { registryRoot_ = Value; }
     TPlacementOptions Options() const { return options_; }
     void SetOptions(TPlacementOptions Value) { options_ = Value; }
     int Version() const { return version_; }
     void SetVersion(int Value) { version_ = Value; }
-    // The open storage, only while a save or restore runs.
-    TIniFile* IniFileObject() const { return iniFile_.get(); }
+    // The open storage, INI file or registry, only while a save or restore runs.
+    TCustomIniFile* IniFileObject() const { return iniFile_.get(); }
 
     // Storing in IniSection: the form's placement, "FormVersion", "ActiveControl" and "Visible",
     // then every link.
@@ -75,7 +82,9 @@ private:
     bool active_ = true;
     AnsiString iniFileName_;
     AnsiString iniSection_;
-    std::unique_ptr<TIniFile> iniFile_;
+    std::unique_ptr<TCustomIniFile> iniFile_;
+    bool useRegistry_ = false;
+    TPlacementRegRoot registryRoot_ = prCurrentUser;
     std::vector<TIniLink*> links_;
     TPlacementOptions options_ = 0;
     int version_ = 0;

@@ -15,7 +15,7 @@ void TIniLink::SetStorage(TFormPlacement* Value) {
         Value->AddLink(this);
 }
 
-TIniFile* TIniLink::IniStorage() const { return storage_ != nullptr ? storage_->IniFileObject() : nullptr; }
+TCustomIniFile* TIniLink::IniStorage() const { return storage_ != nullptr ? storage_->IniFileObject() : nullptr; }
 
 AnsiString TIniLink::RootSection() const {
     if (storage_ == nullptr || storage_->StoredIniSection().empty())

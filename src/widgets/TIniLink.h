@@ -7,7 +7,7 @@
 #include "toolkit/TPersistent.h"
 
 class TFormPlacement;
-class TIniFile;
+class TCustomIniFile;
 
 class TIniLink : public TPersistent {
 public:
@@ -20,7 +20,7 @@ public:
     TFormPlacement* IniObject() const { return storage_; }
     void SetStorage(TFormPlacement* Value);
     // The placement's open storage, null outside a save or restore (and when unlinked).
-    TIniFile* IniStorage() const;
+    TCustomIniFile* IniStorage() const;
     // The placement's stored section followed by "\", or empty.
     AnsiString RootSection() const;
 

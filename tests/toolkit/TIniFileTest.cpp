@@ -158,6 +158,7 @@ TEST_F(TIniFileTest, UnwritableFileOrBrokenValueRaisesAndChangesNothing) {
     EXPECT_THROW(ini.WriteString("A", "x", "1\r\n[Injected]"), EIniFileException);
     EXPECT_THROW(ini.WriteString("A", "x=y", "1"), EIniFileException);
     EXPECT_THROW(ini.WriteString("", "x", "1"), EIniFileException);
+    EXPECT_THROW(ini.WriteString("A]x", "x", "1"), EIniFileException);
     EXPECT_EQ(read(), "[A]\nx=1\n");
     EXPECT_FALSE(std::filesystem::exists(dir_ / "ValInfo.ini.tmp"));
 }

@@ -184,3 +184,37 @@ TEST(WinApiTest, PlacementGivesAndTakesTheNormalBounds) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WinApiTest, AHiddenWindowTakesMessagesStaysUnlistedAndWindowsReportTheirDestruction) {
+    std::vector<unsigned> received;
+    const HWND hidden = AllocateHWnd([&](TMessage& message) {
+        received.push_back(message.Msg);
+        message.Result = 7;
+    });
+    EXPECT_EQ(SendMessage(hidden, WM_PROBE, 0, 0), 7);
+    EXPECT_TRUE(PostMessage(hidden, WM_PROBE + 1, 0, 0));
+    Application->ProcessMessages();
+    EXPECT_EQ(received, (std::vector<unsigned>{WM_PROBE, WM_PROBE + 1}));
+    EXPECT_TRUE(EnumThreadWindows([&](HWND window) { return window != hidden; }));
+    EXPECT_EQ(FindWindow(nullptr, nullptr) == hidden, false);
+    DeallocateHWnd(hidden);
+    EXPECT_FALSE(PostMessage(hidden, WM_PROBE, 0, 0));
+
+    std::vector<bool> destroyingAtDestroy;
+    auto form = std::make_unique<TfmReceiver>(nullptr);
+    form->WindowProc = [&, own = form->WindowProc, f = form.get()](TMessage& message) {
+        if (message.Msg == WM_DESTROY)
+            destroyingAtDestroy.push_back(f->ComponentState() & csDestroying);
+        own(message);
+    };
+    form->RecreateWnd();
+    EXPECT_TRUE(destroyingAtDestroy.empty()) << "no window yet";
+    form->HandleNeeded();
+    form->RecreateWnd();
+    form.reset();
+    EXPECT_EQ(destroyingAtDestroy, (std::vector<bool>{false, true}));
+}
+
+} // namespace

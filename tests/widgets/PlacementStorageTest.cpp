@@ -11,6 +11,7 @@
 #include "toolkit/TForm.h"
 #include "toolkit/TIniFile.h"
 #include "toolkit/TPanel.h"
+#include "toolkit/TRegIniFile.h"
 #include "toolkit/TTimer.h"
 
 namespace {
@@ -20,13 +21,19 @@ public:
     using TForm::TForm;
 };
 
-TEST(PlacementStorageTest, QuotedValuesReadBackUnchangedAndNullStorageKeepsDefaults) {
+TEST(PlacementStorageTest, QuotedValuesReadBackUnchangedInBothFlavoursAndNullStorageKeepsDefaults) {
     testsupport::TempDirectory folder;
+    tk::setRegistryFolder((folder / "registry").string());
     TIniFile ini((folder / "place.ini").string());
-    for (const AnsiString value : {"\"quoted\"", "'single'", "plain", "\"half"}) {
-        IniWriteString(&ini, "S", "K", value);
-        EXPECT_EQ(IniReadString(&ini, "S", "K", ""), value);
-    }
+    TRegIniFile reg("Software\\probe", HKEY_CURRENT_USER);
+    for (TCustomIniFile* storage : {static_cast<TCustomIniFile*>(&ini), static_cast<TCustomIniFile*>(&reg)})
+        for (const AnsiString value : {"\"quoted\"", "'single'", "plain", "\"half"}) {
+            IniWriteString(storage, "S", "K", value);
+            EXPECT_EQ(IniReadString(storage, "S", "K", ""), value);
+        }
+    EXPECT_EQ(TIniFile((folder / "registry" / "HKEY_CURRENT_USER.ini").string()).ReadString("Software\\probe\\S", "K", ""),
+              "\"half") << "the registry stores the value unchanged";
+    tk::setRegistryFolder("");
     IniWriteString(nullptr, "S", "K", "x");
     EXPECT_EQ(IniReadString(nullptr, "S", "K", "default"), "default");
     EXPECT_EQ(IniReadInteger(nullptr, "S", "K", 7), 7);

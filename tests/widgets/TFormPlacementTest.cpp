@@ -2,6 +2,7 @@
 // ignores, the chained form events, and a data grid's column layout stored through its link.
 #include "widgets/TFormPlacement.h"
 
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -17,6 +18,7 @@
 #include "toolkit/TDataSource.h"
 #include "toolkit/TEdit.h"
 #include "toolkit/TIniFile.h"
+#include "toolkit/TRegIniFile.h"
 #include "toolkit/TStringList.h"
 #include "widgets/PlacementStorage.h"
 #include "widgets/TExDBGrid.h"
@@ -36,8 +38,8 @@ protected:
         edit->SetParent(form.get());
         placement->SetIniFileName(iniName);
     }
-    std::set<std::string> keys(const AnsiString& section) {
-        TIniFile ini(iniName);
+    std::set<std::string> keys(const AnsiString& section, const AnsiString& fileName) {
+        TIniFile ini(fileName);
         TStringList names;
         ini.ReadSection(section, names);
         std::set<std::string> result;
@@ -45,6 +47,7 @@ protected:
             result.insert(names.Strings(i) + "=" + ini.ReadString(section, names.Strings(i), ""));
         return result;
     }
+    std::set<std::string> keys(const AnsiString& section) { return keys(section, iniName); }
 
     testsupport::TempDirectory folder;
     AnsiString iniName = (folder / "probe.ini").string();
@@ -69,6 +72,30 @@ TEST_F(TFormPlacementTest, ASaveWritesExactlyThePlacementKeys) {
         "NormPos=40,50,340,250", "NormPos" + suffix + "=40,50,340,250",
         "ActiveControl=Edit1", "Visible=0"};
     EXPECT_EQ(keys("TfmProbe"), expected);
+}
+
+TEST_F(TFormPlacementTest, TheRegistryFlavourStoresTheSameKeysUnderTheProgramsKeyAndRestoresThem) {
+    tk::setRegistryFolder((folder / "registry").string());
+    placement->SetIniFileName("");
+    placement->SetUseRegistry(true);
+    form->Show();
+    Application->ProcessMessages();
+    placement->Restore();
+    EXPECT_FALSE(std::filesystem::exists(folder / "registry")) << "a restore only reads";
+    placement->Save();
+    const AnsiString suffix = ScreenResSuffix();
+    const std::set<std::string> expected = {
+        "FormVersion=0", "Flags=0", "ShowCmd=1", "PixelsPerInch=96",
+        "MinMaxPos=0,0,0,0", "MinMaxPos" + suffix + "=0,0,0,0",
+        "NormPos=40,50,340,250", "NormPos" + suffix + "=40,50,340,250", "Visible=0"};
+    const AnsiString rootFile = (folder / "registry" / "HKEY_CURRENT_USER.ini").string();
+    EXPECT_EQ(GetDefaultRegKey(), "Software\\test_widgets");
+    EXPECT_EQ(keys(GetDefaultRegKey() + "\\TfmProbe", rootFile), expected);
+
+    form->SetBounds(0, 0, 100, 100);
+    placement->Restore();
+    EXPECT_EQ(form->BoundsRect(), Rect(40, 50, 340, 250));
+    tk::setRegistryFolder("");
 }
 
 TEST_F(TFormPlacementTest, ARestoreAppliesOnlyACurrentVersionAtTheSamePixelsPerInch) {
