@@ -146,6 +146,23 @@ public:
     }
 
 private:
+    // Parentheses, NOT and unary minus nest by recursion here, in the evaluator and in the tree's
+    // destructor: a depth no real filter reaches is refused, so a hostile text cannot exhaust the
+    // stack.
+    static constexpr int kMaxDepth = 256;
+
+    class Nesting {
+    public:
+        explicit Nesting(int& depth) : depth_(depth) { ++depth_; }
+        ~Nesting() { --depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+        bool isTooDeep() const { return depth_ > kMaxDepth; }
+
+    private:
+        int& depth_;
+    };
+
     const Token& peek() const { return tokens_[pos_]; }
     bool isWord(const char* word) const {
         const Token& t = peek();
@@ -162,6 +179,9 @@ private:
     }
 
     Status parseOr(std::unique_ptr<Node>& out) {
+        const Nesting nesting(depth_);
+        if (nesting.isTooDeep())
+            return syntaxError(text_, "expression nested too deeply");
         CE_TRY(parseAnd(out));
         while (isWord("OR")) {
             ++pos_;
@@ -186,6 +206,9 @@ private:
     Status parseNot(std::unique_ptr<Node>& out) {
         if (!isWord("NOT") && !isSymbol("!"))
             return parseComparison(out);
+        const Nesting nesting(depth_);
+        if (nesting.isTooDeep())
+            return syntaxError(text_, "expression nested too deeply");
         ++pos_;
         out = std::make_unique<Node>();
         out->op = Op::Not;
@@ -238,6 +261,9 @@ private:
     Status parseUnary(std::unique_ptr<Node>& out) {
         if (!isSymbol("-"))
             return parsePrimary(out);
+        const Nesting nesting(depth_);
+        if (nesting.isTooDeep())
+            return syntaxError(text_, "expression nested too deeply");
         ++pos_;
         out = std::make_unique<Node>();
         out->op = Op::Neg;
@@ -318,6 +344,7 @@ private:
     const std::vector<Token>& tokens_;
     const RecordLayout& layout_;
     size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 std::string rtrim(std::string s) {

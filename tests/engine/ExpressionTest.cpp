@@ -121,4 +121,18 @@ TEST_F(ExpressionTest, ParseErrorsHaveTheirCodes) {
         EXPECT_EQ(parseError(c.text), c.code) << c.text;
 }
 
+TEST_F(ExpressionTest, NestingDeeperThanAnyFilterIsASyntaxErrorNotAStackOverflow) {
+    const auto repeat = [](const std::string& piece, int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += piece;
+        return text;
+    };
+    const int deep = 100000;
+    for (const std::string& text : {repeat("(", deep) + "N = 1" + repeat(")", deep),
+                                    repeat("NOT ", deep) + "N = 1", "N = " + repeat("-", deep) + "1"})
+        EXPECT_EQ(parseError(text), 5070u) << text.substr(0, 12);
+    EXPECT_TRUE(test(repeat("(", 100) + "N = 42" + repeat(")", 100)));
+}
+
 } // namespace
