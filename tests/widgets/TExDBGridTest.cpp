@@ -14,13 +14,19 @@
 #include "toolkit/Messages.h"
 #include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
+#include "toolkit/TADTField.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBookmarkList.h"
+#include "toolkit/TColumn.h"
+#include "toolkit/TColumnTitle.h"
+#include "toolkit/TDBGridColumns.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TEdit.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TGridDataLink.h"
 #include "toolkit/TInplaceEdit.h"
+#include "toolkit/TIntegerField.h"
+#include "toolkit/TStringField.h"
 
 namespace {
 
@@ -355,6 +361,52 @@ TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSele
     repaint();
     const TRect current = grid->CellRect(grid->Col(), grid->Row());
     EXPECT_EQ(grid->Canvas()->Pixels(current.Right - 3, current.Top + 3), ColorToRGB(clHighlight));
+}
+
+// An object field's title heads its parts across their cells, with its fold button at the right;
+// a plain column's title reaches down to the last title row.
+TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpandButton) {
+    TComponent owner(nullptr);
+    MemoryDataSet data(&owner, {{"Id", ftInteger}, {"Address", ftADT}, {"City", ftString, 20}, {"Zip", ftInteger}});
+    auto* address = new TADTField(&owner);
+    const char* names[] = {"Id", "Address", "City", "Zip"};
+    TField* fields[] = {new TIntegerField(&owner), address, new TStringField(&owner), new TIntegerField(&owner)};
+    for (int i = 0; i < 4; ++i) {
+        fields[i]->SetFieldName(names[i]);
+        fields[i]->SetDataSet(&data);
+    }
+    address->AddField(fields[2]);
+    address->AddField(fields[3]);
+    data.addRow({Variant(1), Variant(), Variant("Valdren"), Variant(12345)});
+    data.SetObjectView(true);
+    TDataSource source(&owner);
+    source.SetDataSet(&data);
+    TForm form(nullptr);
+    auto* grid = new TExDBGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetDataSource(&source);
+    grid->SetTitleButtons(true);
+    data.Open();
+    grid->Columns()->Items(0)->Title()->SetColor(clLime);
+    grid->Columns()->Items(1)->Title()->SetColor(clRed);
+    grid->SetFixedCols(1);
+    form.Show();
+    grid->InvalidateGrid();
+    Application->ProcessMessages();
+
+    const TRect city = grid->CellRect(2, 0);
+    const TRect zip = grid->CellRect(3, 0);
+    const TRect id = grid->CellRect(1, 0);
+    const TCanvas& canvas = *grid->Canvas();
+    // One raised edge round the whole title: none where the cells meet.
+    EXPECT_EQ(canvas.Pixels(zip.Left, zip.Top + 3), ColorToRGB(clRed)) << "across the parts";
+    EXPECT_EQ(canvas.Pixels(city.Right - 1, city.Top + 3), ColorToRGB(clRed));
+    EXPECT_EQ(canvas.Pixels(id.Right - 4, id.Bottom - 1), ColorToRGB(clLime)) << "down over the second title row";
+    const int buttonLeft = zip.Right - 1 - GetSystemMetrics(SM_CXHSCROLL);
+    EXPECT_EQ(canvas.Pixels(zip.Right - 3, zip.Top + 3), ColorToRGB(clBtnFace)) << "the fold button";
+    EXPECT_EQ(canvas.Pixels(buttonLeft - 2, zip.Top + 3), ColorToRGB(clRed));
+    data.Close();
 }
 
 } // namespace
