@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/AddressDataSet.h"
 #include "support/MemoryDataSet.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Messages.h"
 #include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
-#include "toolkit/TADTField.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBookmarkList.h"
 #include "toolkit/TColumn.h"
@@ -25,8 +25,6 @@
 #include "toolkit/TForm.h"
 #include "toolkit/TGridDataLink.h"
 #include "toolkit/TInplaceEdit.h"
-#include "toolkit/TIntegerField.h"
-#include "toolkit/TStringField.h"
 
 namespace {
 
@@ -366,26 +364,13 @@ TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSele
 // An object field's title heads its parts across their cells, with its fold button at the right;
 // a plain column's title reaches down to the last title row.
 TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpandButton) {
-    TComponent owner(nullptr);
-    MemoryDataSet data(&owner, {{"Id", ftInteger}, {"Address", ftADT}, {"City", ftString, 20}, {"Zip", ftInteger}});
-    auto* address = new TADTField(&owner);
-    const char* names[] = {"Id", "Address", "City", "Zip"};
-    TField* fields[] = {new TIntegerField(&owner), address, new TStringField(&owner), new TIntegerField(&owner)};
-    for (int i = 0; i < 4; ++i) {
-        fields[i]->SetFieldName(names[i]);
-        fields[i]->SetDataSet(&data);
-    }
-    address->AddField(fields[2]);
-    address->AddField(fields[3]);
-    data.addRow({Variant(1), Variant(), Variant("Valdren"), Variant(12345)});
-    data.SetObjectView(true);
-    TDataSource source(&owner);
-    source.SetDataSet(&data);
+    tktest::AddressDataSet address;
+    MemoryDataSet& data = address.data;
     TForm form(nullptr);
     auto* grid = new TExDBGrid(&form);
     grid->SetParent(&form);
     grid->SetBounds(0, 0, 400, 200);
-    grid->SetDataSource(&source);
+    grid->SetDataSource(&address.source);
     grid->SetTitleButtons(true);
     data.Open();
     grid->Columns()->Items(0)->Title()->SetColor(clLime);

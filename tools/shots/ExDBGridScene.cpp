@@ -6,9 +6,9 @@
 #include <string>
 
 #include "Scene.h"
+#include "support/AddressDataSet.h"
 #include "support/MemoryDataSet.h"
 #include "toolkit/Screenshot.h"
-#include "toolkit/TADTField.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBookmarkList.h"
 #include "toolkit/TColumn.h"
@@ -16,8 +16,6 @@
 #include "toolkit/TDBGridColumns.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TForm.h"
-#include "toolkit/TIntegerField.h"
-#include "toolkit/TStringField.h"
 #include "widgets/TExDBGrid.h"
 
 namespace {
@@ -113,30 +111,11 @@ SHOTS_SCENE(rubricgrid) {
     return saved;
 }
 
-// Object fields as nested columns: an expanded address heading its city and postcode, and a
-// contact heading its phone, each with its fold button, and the number column frozen.
+// Object fields as nested columns: an expanded address heading its city and postcode, with its
+// fold button, and the number column frozen.
 SHOTS_SCENE(exdbgridobjects) {
-    TComponent owner(nullptr);
-    tktest::MemoryDataSet data(&owner, {{"Id", ftInteger}, {"Address", ftADT}, {"City", ftString, 20},
-                                        {"Zip", ftInteger}, {"Contact", ftADT}, {"Phone", ftString, 20}});
-    const char* names[] = {"Id", "Address", "City", "Zip", "Contact", "Phone"};
-    auto* address = new TADTField(&owner);
-    auto* contact = new TADTField(&owner);
-    TField* fields[] = {new TIntegerField(&owner), address, new TStringField(&owner), new TIntegerField(&owner),
-                        contact, new TStringField(&owner)};
-    for (int i = 0; i < 6; ++i) {
-        fields[i]->SetFieldName(names[i]);
-        fields[i]->SetDataSet(&data);
-    }
-    address->AddField(fields[2]);
-    address->AddField(fields[3]);
-    contact->AddField(fields[5]);
-    for (int i = 0; i < 8; ++i)
-        data.addRow({Variant(i + 1), Variant(), Variant(tk::fromUtf8("Валдрен")), Variant(164500 + i), Variant(),
-                     Variant("+7 812 55" + std::to_string(10 + i))});
-    data.SetObjectView(true);
-    TDataSource source(&owner);
-    source.SetDataSet(&data);
+    tktest::AddressDataSet address(8);
+    tktest::MemoryDataSet& data = address.data;
 
     TForm form(nullptr);
     form.SetCaption(tk::fromUtf8("Вложенные столбцы"));
@@ -144,11 +123,11 @@ SHOTS_SCENE(exdbgridobjects) {
     auto* grid = new TExDBGrid(&form);
     grid->SetParent(&form);
     grid->SetBounds(8, 8, 444, 204);
-    grid->SetDataSource(&source);
+    grid->SetDataSource(&address.source);
     grid->SetTitleButtons(true);
     data.Open();
-    const char* captions[] = {"№", "Адрес", "Город", "Индекс", "Контакт", "Телефон"};
-    for (int i = 0; i < 6; ++i)
+    const char* captions[] = {"№", "Адрес", "Город", "Индекс"};
+    for (int i = 0; i < 4; ++i)
         grid->Columns()->Items(i)->Title()->SetCaption(tk::fromUtf8(captions[i]));
     grid->SetFixedCols(1);
 
