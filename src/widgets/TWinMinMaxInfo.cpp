@@ -1,39 +1,30 @@
 // The placement's min/max record, read and written by property index.
 #include "widgets/TWinMinMaxInfo.h"
 
+#include <utility>
+
 #include "widgets/TFormPlacement.h"
 
 namespace {
 
-// The record's member behind a property index, for the const and the writable record alike.
-template <class Info>
-auto& memberOf(Info& info, int index) {
-    switch (index) {
-    case 0:
-        return info.ptMaxPosition.X;
-    case 1:
-        return info.ptMaxPosition.Y;
-    case 2:
-        return info.ptMaxSize.Y;
-    case 3:
-        return info.ptMaxSize.X;
-    case 4:
-        return info.ptMaxTrackSize.Y;
-    case 5:
-        return info.ptMaxTrackSize.X;
-    case 6:
-        return info.ptMinTrackSize.Y;
-    default:
-        return info.ptMinTrackSize.X;
-    }
-}
+// The record's member behind each property index: the point, then its coordinate.
+constexpr std::pair<TPoint MINMAXINFO::*, int TPoint::*> members[] = {
+    {&MINMAXINFO::ptMaxPosition, &TPoint::X},  {&MINMAXINFO::ptMaxPosition, &TPoint::Y},
+    {&MINMAXINFO::ptMaxSize, &TPoint::Y},      {&MINMAXINFO::ptMaxSize, &TPoint::X},
+    {&MINMAXINFO::ptMaxTrackSize, &TPoint::Y}, {&MINMAXINFO::ptMaxTrackSize, &TPoint::X},
+    {&MINMAXINFO::ptMinTrackSize, &TPoint::Y}, {&MINMAXINFO::ptMinTrackSize, &TPoint::X},
+};
 
 } // namespace
 
-int TWinMinMaxInfo::GetMinMaxInfo(int Index) const { return memberOf(info_, Index); }
+int TWinMinMaxInfo::GetMinMaxInfo(int Index) const {
+    const auto [point, coordinate] = members[Index];
+    return (info_.*point).*coordinate;
+}
 
 void TWinMinMaxInfo::SetMinMaxInfo(int Index, int Value) {
-    int& value = memberOf(info_, Index);
+    const auto [point, coordinate] = members[Index];
+    int& value = (info_.*point).*coordinate;
     if (value == Value)
         return;
     value = Value;

@@ -184,13 +184,16 @@ TEST_F(TFormPlacementTest, PreventResizePinsTheSizeTakesTheMaximiseIconAndKeepsB
     placement->SetPreventResize(false);
     EXPECT_TRUE(form->BorderIcons() & biMaximize);
     EXPECT_EQ(answerOf(*form).ptMaxPosition, Point(7, 7)) << "nothing to answer: unhooked";
-    placement->MinMaxInfo()->SetMinTrackWidth(120);
-    placement->MinMaxInfo()->SetMaxSizeHeight(500);
+    TWinMinMaxInfo wanted(nullptr);
+    wanted.SetMinTrackWidth(120);
+    wanted.SetMaxSizeHeight(500);
+    wanted.SetMaxTrackHeight(260);
+    placement->SetMinMaxInfo(wanted);
     const MINMAXINFO answer = answerOf(*form);
-    EXPECT_EQ(std::make_tuple(answer.ptMinTrackSize, answer.ptMaxSize.Y, answer.ptMaxPosition),
-              std::make_tuple(Point(120, 0), 500, Point(7, 7)));
-    form->SetWidth(100);
-    EXPECT_EQ(form->Width(), 120);
+    EXPECT_EQ(std::make_tuple(answer.ptMinTrackSize, answer.ptMaxSize.Y, answer.ptMaxTrackSize.Y, answer.ptMaxPosition),
+              std::make_tuple(Point(120, 0), 500, 260, Point(7, 7)));
+    form->SetBounds(40, 50, 100, 400);
+    EXPECT_EQ(form->BoundsRect(), Rect(40, 50, 160, 310));
 }
 
 TEST_F(TFormPlacementTest, AGridsCustomisedColumnsComeBackInTheirOrderAndWidths) {
