@@ -72,6 +72,17 @@ public:
     void Edit2Enter();
     void Edit2KeyDown(TPersistent* Sender, std::uint16_t& Key, TShiftState Shift);
 
+    // ---- banners, help and small windows ----
+    void NextBanner();
+    void BanTimerTimer();
+    void Image1Click();
+    void N3Click();
+    void SpeedButton8Click();
+    void N6Click();
+    void N11Click();
+    void N14Click();
+    void N17Click();
+
     // ---- the layout ----
     TStatusBar* StatusBar1 = nullptr;
     TPanel* paToolBar = nullptr;
@@ -99,7 +110,11 @@ public:
     TPanel* paRTF = nullptr;
     TImage* Image1 = nullptr;
     TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* N6 = nullptr;
     TMenuItem* N17 = nullptr;
+    TMenuItem* N11 = nullptr;
+    TMenuItem* N3 = nullptr;
+    TMenuItem* N14 = nullptr;
     TPopupMenu* PopupMenu1 = nullptr;
     TMenuItem* pmPick = nullptr;
     TMenuItem* pmLens = nullptr;
