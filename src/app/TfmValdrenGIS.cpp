@@ -395,6 +395,9 @@ void TfmValdrenGIS::ShowBanner(int Index) {
     TBitmap bitmap;
     bitmap.LoadFromStream(stream);
     Image1->Picture()->Assign(bitmap);
+    // The picture tells its image nothing; without this a new banner shows only when something
+    // else repaints the panel.
+    Image1->Invalidate();
     const Banner& banner = kBanners[std::clamp(Index, 1, 3) - 1];
     bannerHelpFile_ = banner.helpFile;
     bannerHelpTitle_ = ru(banner.helpTitle);

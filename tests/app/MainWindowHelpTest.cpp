@@ -9,8 +9,11 @@
 #include "toolkit/Clock.h"
 #include "toolkit/FilePath.h"
 #include "toolkit/SyntheticInput.h"
+#include "support/WindowShot.h"
+#include "toolkit/TBitmap.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TImage.h"
+#include "toolkit/TResourceStream.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/WinApi.h"
 
@@ -32,6 +35,19 @@ std::vector<HWND> viewers(const char* title) {
     return found;
 }
 
+// The centre pixel of banner Number's picture, and of the banner the window shows.
+TColor bannerCentre(int number) {
+    TResourceStream stream(number, RT_RCDATA);
+    TBitmap banner;
+    banner.LoadFromStream(stream);
+    return banner.Canvas()->Pixels(banner.Width() / 2, banner.Height() / 2);
+}
+TColor shownBannerCentre(const TfmValdrenGIS& window) {
+    const TPoint centre = window.Image1->ClientToScreen(Point(window.Image1->Width() / 2, window.Image1->Height() / 2));
+    const TPoint origin = window.ClientToScreen(Point(0, 0));
+    return testsupport::WindowShot(window).Pixel(centre.X - origin.X, centre.Y - origin.Y);
+}
+
 class MainWindowHelpTest : public SmallWindowsFixture {};
 
 TEST_F(MainWindowHelpTest, BannersTurnEveryFiveSecondsAndOpenTheirHelp) {
@@ -43,11 +59,14 @@ TEST_F(MainWindowHelpTest, BannersTurnEveryFiveSecondsAndOpenTheirHelp) {
         const char* title;
     } turns[] = {{app::kProgramHelpBook, app::kProgramHelpTitle}, {"", app::kAdvertHelpTitle},
                  {app::kAdvertHelpBook, app::kAdvertHelpTitle}};
+    int number = 1;
     for (const auto& turn : turns) {
         tk::advanceClock(5000);
         Application->ProcessMessages();
+        number = number % 3 + 1;
         EXPECT_EQ(w->BannerHelpFile(), turn.file);
         EXPECT_EQ(w->BannerHelpTitle(), ru(turn.title));
+        EXPECT_EQ(shownBannerCentre(*w), bannerCentre(number)) << number;
     }
     tk::useManualClock(false);
 
