@@ -49,8 +49,8 @@ TExLabel* link(TWinControl* parent, const char* caption, int top) {
     l->SetParent(parent);
     l->SetCaption(ru(caption));
     l->SetShadowSize(0);
-    l->SetLeft(132);
-    l->SetTop(top);
+    // A layout's labels keep their stored size until their font or text changes again.
+    l->SetBounds(132, top, 190, 14);
     setLinkLook(*l, /*underlined=*/false);
     return l;
 }
