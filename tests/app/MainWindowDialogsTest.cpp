@@ -1,6 +1,6 @@
-// The main window's small windows on the sample city: the find dialog's result on the map, the
-// settings written on confirmation, the about box, the mini-map, and the menu items and buttons
-// that open them.
+// The main window's small windows on the sample city, each opened through its menu item, button
+// or key: the find dialog's result on the map, the settings written on confirmation, the about box
+// and the mini-map.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -66,8 +66,8 @@ AnsiString stored(const char* section, const char* key) {
 
 class MainWindowDialogsTest : public apptest::SmallWindowsFixture {
 protected:
-    // The find dialog answered with the street and house and "Найти".
-    void find(const AnsiString& street, const AnsiString& house) {
+    // The find dialog, opened by Open, answered with the street, the house and "Найти".
+    void find(const AnsiString& street, const AnsiString& house, const std::function<void()>& open) {
         answerModal(
             *fmFindObj,
             [&] {
@@ -75,9 +75,9 @@ protected:
                 fmFindObj->cbHouse->SetText(house);
                 tk::input::click(*fmFindObj->BitBtn1, 5, 5);
             },
-            [&] { w->N6Click(); });
+            open);
     }
-    // The settings dialog answered by Act and then OK or "Отмена".
+    // The settings dialog from its menu item, answered by Act and then OK or "Отмена".
     void settings(const std::function<void()>& act, bool confirm) {
         answerModal(
             *fmParams,
@@ -85,7 +85,7 @@ protected:
                 act();
                 tk::input::click(confirm ? *fmParams->BitBtn1 : *fmParams->BitBtn2, 5, 5);
             },
-            [&] { w->N11Click(); });
+            [&] { w->N11->Click(); });
     }
     // A pixel of the map's picture where the view shows no object, after a rebuild.
     TColor backgroundPixel() {
@@ -106,7 +106,7 @@ TEST_F(MainWindowDialogsTest, FindRefusesAnEmptyStreetAndReportsAnUnknownAddress
         [&] { result = fmFindObj->ShowModal(); });
     EXPECT_EQ(result, mrCancel) << "OK with no street kept the dialog open";
 
-    find(ru("ЛЕНИНА"), "99999");
+    find(ru("ЛЕНИНА"), "99999", [&] { tk::input::click(*w->SpeedButton3, 5, 5); Application->ProcessMessages(); });
     ASSERT_EQ(answers_.boxes.size(), 1u);
     EXPECT_EQ(answers_.boxes[0].text, ru("Объект не найден!"));
     EXPECT_EQ(answers_.boxes[0].caption, ru("Информация"));
@@ -114,7 +114,7 @@ TEST_F(MainWindowDialogsTest, FindRefusesAnEmptyStreetAndReportsAnUnknownAddress
     EXPECT_EQ(fmFindObj->cbStreet->Items()->Count(), 0);
 }
 
-TEST_F(MainWindowDialogsTest, FoundBuildingBlinksAndTheViewZoomsOutInFourSteps) {
+TEST_F(MainWindowDialogsTest, FindAnAddressEndToEnd) {
     const Building building = smallBuilding(*map, "ЛЕНИНА");
     ASSERT_GE(building.index, 0);
     tk::useManualClock(true);
@@ -124,28 +124,7 @@ TEST_F(MainWindowDialogsTest, FoundBuildingBlinksAndTheViewZoomsOutInFourSteps) 
         scales.push_back(map->Scale());
         changeScale(Sender);
     };
-    for (int search = 0; search < 2; ++search) {
-        scales.clear();
-        map->SetScale(w->MinScale());
-        scales.clear();
-        w->Timer1->SetEnabled(true);
-        find(ru("ленина"), building.house);
-        EXPECT_EQ(scales, (std::vector<int>{800, 663, 526, 389, 252, 250}));
-        EXPECT_EQ(map->BlinkObjects(), std::vector<int>{building.index});
-        EXPECT_FALSE(w->Timer1->Enabled());
-        EXPECT_EQ(fmFindObj->cbStreet->Items()->Count(), 1) << "remembered once";
-        EXPECT_EQ(fmFindObj->cbHouse->Items()->Count(), 1);
-    }
-    map->OnChangeScale = changeScale;
-    tk::useManualClock(false);
-    EXPECT_TRUE(answers_.boxes.empty());
-}
-
-TEST_F(MainWindowDialogsTest, FindAnAddressEndToEnd) {
-    const Building building = smallBuilding(*map, "ЛЕНИНА");
-    ASSERT_GE(building.index, 0);
-    tk::useManualClock(true);
-    AnsiString street;
+    w->Timer1->SetEnabled(true);
     answerModal(
         *fmFindObj,
         [&] {
@@ -161,18 +140,24 @@ TEST_F(MainWindowDialogsTest, FindAnAddressEndToEnd) {
             Application->ProcessMessages();
         });
     EXPECT_EQ(fmFindObj->cbStreet->Text(), ru("ЛЕНИНА"));
-    EXPECT_EQ(map->Scale(), 250);
+    EXPECT_EQ(scales, (std::vector<int>{800, 663, 526, 389, 252, 250}));
     EXPECT_EQ(map->BlinkObjects(), std::vector<int>{building.index});
+    EXPECT_FALSE(w->Timer1->Enabled());
     tk::advanceClock(760);
     Application->ProcessMessages();
     EXPECT_TRUE(w->Timer1->Enabled()) << "the first blink arms the blink's end";
     tk::advanceClock(760);
     Application->ProcessMessages();
     EXPECT_TRUE(map->BlinkObjects().empty());
+
+    find(ru("ленина"), building.house, [&] { w->N6->Click(); });
+    EXPECT_EQ(fmFindObj->cbStreet->Items()->Count(), 1) << "remembered once";
+    EXPECT_EQ(fmFindObj->cbHouse->Items()->Count(), 1);
+    map->OnChangeScale = changeScale;
     tk::useManualClock(false);
 }
 
-TEST_F(MainWindowDialogsTest, SettingsConfirmedWriteTheColourAndTheWheelOnlyWhenChanged) {
+TEST_F(MainWindowDialogsTest, SettingsConfirmedUnchangedWriteOnlyTheColourBesideTheProgram) {
     EXPECT_EQ(fmParams->lScrollVal->Caption(), ru("(вниз - увеличить масштаб; вверх - уменьшить масштаб)"));
     std::filesystem::create_directory(dir_ / "elsewhere");
     ASSERT_TRUE(SetCurrentDir((dir_ / "elsewhere").string()));
@@ -182,49 +167,29 @@ TEST_F(MainWindowDialogsTest, SettingsConfirmedWriteTheColourAndTheWheelOnlyWhen
     EXPECT_EQ(std::filesystem::current_path(), dir_.path());
 }
 
-TEST_F(MainWindowDialogsTest, ChosenColourAndInvertedWheelReachMapAndFile) {
+TEST_F(MainWindowDialogsTest, SettingsCancelledChangeNothingAndConfirmedReachMapFileAndWheel) {
     answers_.colourChosen = RGB(10, 20, 200);
-    settings(
-        [] {
-            tk::input::click(*fmParams->Shape1, 5, 5);
-            tk::input::click(*fmParams->CheckBox1, 5, 5);
-        },
-        /*confirm=*/true);
+    const auto change = [] {
+        tk::input::click(*fmParams->Shape1, 5, 5);
+        tk::input::click(*fmParams->CheckBox1, 5, 5);
+    };
+    settings(change, /*confirm=*/false);
     EXPECT_EQ(answers_.customColors, std::vector<AnsiString>{"ColorA=00008000"});
-    EXPECT_EQ(map->BackgroundColor(), RGB(10, 20, 200));
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "ValInfo.ini"));
+    EXPECT_EQ(backgroundPixel(), clGreen);
+
+    bool checked = true;
+    settings([&] { checked = fmParams->CheckBox1->Checked(); }, /*confirm=*/true);
+    EXPECT_FALSE(checked) << "the dialog kept its controls";
+    EXPECT_EQ(fmParams->lScrollVal->Caption(), ru("(вниз - уменьшить масштаб; вверх - увеличить масштаб)"));
     EXPECT_EQ(stored("Appearance", "BackGroundColor"), "$00C8140A");
     EXPECT_EQ(stored("Navigation", "WeelDownDecreasesScale"), "0");
-    EXPECT_EQ(fmParams->lScrollVal->Caption(), ru("(вниз - уменьшить масштаб; вверх - увеличить масштаб)"));
+    EXPECT_EQ(backgroundPixel(), RGB(10, 20, 200));
     map->SetScale(400);
     map->Options()->SetStepLinza(80);
     tk::input::wheel(*map, -120, 50, 50);
     Application->ProcessMessages();
     EXPECT_EQ(map->Scale(), 320) << "wheel down zooms out";
-    EXPECT_EQ(backgroundPixel(), RGB(10, 20, 200));
-}
-
-TEST_F(MainWindowDialogsTest, CancelledSettingsChangeNothingButKeepTheControls) {
-    answers_.colourChosen = clRed;
-    settings(
-        [] {
-            tk::input::click(*fmParams->Shape1, 5, 5);
-            tk::input::click(*fmParams->CheckBox1, 5, 5);
-        },
-        /*confirm=*/false);
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "ValInfo.ini"));
-    EXPECT_EQ(backgroundPixel(), clGreen);
-    bool checked = true;
-    TColor shown = clNone;
-    answerModal(
-        *fmParams,
-        [&] {
-            checked = fmParams->CheckBox1->Checked();
-            shown = fmParams->Shape1->Brush()->Color();
-            tk::input::click(*fmParams->BitBtn2, 5, 5);
-        },
-        [&] { w->N11Click(); });
-    EXPECT_FALSE(checked);
-    EXPECT_EQ(shown, clRed);
 }
 
 TEST_F(MainWindowDialogsTest, AboutBoxIsFreedAfterEachShowingAndItsLinksOpen) {
@@ -266,7 +231,7 @@ TEST_F(MainWindowDialogsTest, AboutBoxIsFreedAfterEachShowingAndItsLinksOpen) {
                                                 "http://www.valdreninfo.example"}));
 }
 
-TEST_F(MainWindowDialogsTest, MiniMapTogglesWithCtrlMAndPassesKeysToTheMap) {
+TEST_F(MainWindowDialogsTest, MiniMapTogglesAndPassesKeysToTheMap) {
     tk::input::key(*w, 'M', ssCtrl);
     Application->ProcessMessages();
     EXPECT_TRUE(fmSmall->Visible());
@@ -288,40 +253,13 @@ TEST_F(MainWindowDialogsTest, MiniMapTogglesWithCtrlMAndPassesKeysToTheMap) {
     Application->ProcessMessages();
     EXPECT_FALSE(fmSmall->Visible());
     EXPECT_FALSE(w->N17->Checked());
-}
-
-TEST_F(MainWindowDialogsTest, MenuItemsAndButtonsOpenTheirWindows) {
-    const auto cancelled = [](TForm& form, const std::function<void()>& trigger) {
-        bool shown = false;
-        form.OnShow = [&](TPersistent*) {
-            shown = true;
-            form.SetModalResult(mrCancel);
-        };
-        trigger();
-        Application->ProcessMessages();
-        form.OnShow = nullptr;
-        return shown;
-    };
-    EXPECT_TRUE(cancelled(*fmFindObj, [&] { w->N6->Click(); }));
-    EXPECT_TRUE(cancelled(*fmFindObj, [&] { tk::input::click(*w->SpeedButton3, 5, 5); }));
-    EXPECT_TRUE(cancelled(*fmParams, [&] { w->N11->Click(); }));
-
-    for (const auto& toggle : std::vector<std::function<void()>>{[&] { w->N17->Click(); },
-                                                                 [&] { tk::input::click(*w->SpeedButton1, 5, 5); }}) {
+    for (const auto& toggle : {std::function<void()>([&] { w->N17->Click(); }),
+                               std::function<void()>([&] { tk::input::click(*w->SpeedButton1, 5, 5); })}) {
         const bool visible = fmSmall->Visible();
         toggle();
         Application->ProcessMessages();
         EXPECT_NE(fmSmall->Visible(), visible);
-    }
-
-    const AnsiString helpTitle = ru("Справочная система ВалдренИнфо");
-    for (const auto& help : std::vector<std::function<void()>>{[&] { w->N3->Click(); },
-                                                               [&] { tk::input::click(*w->SpeedButton8, 5, 5); }}) {
-        help();
-        Application->ProcessMessages();
-        const HWND viewer = FindWindow("HH Parent", helpTitle.c_str());
-        EXPECT_NE(viewer, 0u);
-        SendMessage(viewer, WM_CLOSE, 0, 0);
+        EXPECT_EQ(w->N17->Checked(), fmSmall->Visible());
     }
 }
 
