@@ -75,6 +75,18 @@ constexpr Banner kBanners[] = {
 TfmValdrenGIS::TfmValdrenGIS(TComponent* AOwner) : TForm(AOwner) {
     BeginLayout();
     buildLayout();
+    // ---- banners, help and small windows ----
+    BanTimer->OnTimer = [this](TPersistent*) { BanTimerTimer(); };
+    Image1->OnClick = [this](TPersistent*) { Image1Click(); };
+    N3->OnClick = [this](TPersistent*) { N3Click(); };
+    SpeedButton8->OnClick = [this](TPersistent*) { SpeedButton8Click(); };
+    N6->OnClick = [this](TPersistent*) { N6Click(); };
+    SpeedButton3->OnClick = [this](TPersistent*) { N6Click(); };
+    N11->OnClick = [this](TPersistent*) { N11Click(); };
+    N14->OnClick = [this](TPersistent*) { N14Click(); };
+    N17->OnClick = [this](TPersistent*) { N17Click(); };
+    SpeedButton1->OnClick = [this](TPersistent*) { N17Click(); };
+
     OnCreate = [this](TPersistent*) { FormCreate(); };
     OnActivate = [this](TPersistent*) { FormActivate(); };
     OnKeyDown = [this](TPersistent*, std::uint16_t& Key, TShiftState Shift) { FormKeyDown(Key, Shift); };
@@ -90,18 +102,6 @@ TfmValdrenGIS::TfmValdrenGIS(TComponent* AOwner) : TForm(AOwner) {
     DataMap1->OnAfterScroll = [this](TPersistent*) { DataMap1AfterScroll(); };
     DataMap1->OnBlinkObject = [this](auto&&...) { DataMap1BlinkObject(); };
     DataMap1->OnClick = [this](TPersistent*) { DataMap1Click(); };
-
-    // ---- banners, help and small windows ----
-    BanTimer->OnTimer = [this](TPersistent*) { BanTimerTimer(); };
-    Image1->OnClick = [this](TPersistent*) { Image1Click(); };
-    N3->OnClick = [this](TPersistent*) { N3Click(); };
-    SpeedButton8->OnClick = [this](TPersistent*) { SpeedButton8Click(); };
-    N6->OnClick = [this](TPersistent*) { N6Click(); };
-    SpeedButton3->OnClick = [this](TPersistent*) { N6Click(); };
-    N11->OnClick = [this](TPersistent*) { N11Click(); };
-    N14->OnClick = [this](TPersistent*) { N14Click(); };
-    N17->OnClick = [this](TPersistent*) { N17Click(); };
-    SpeedButton1->OnClick = [this](TPersistent*) { N17Click(); };
     EndLayout();
 }
 

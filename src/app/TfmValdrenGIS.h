@@ -43,6 +43,16 @@ public:
     // Banner 1..3 from the executable's pictures, with its help book and viewer title.
     void ShowBanner(int Index);
     void AppMessage(TMsg& Msg, bool& Handled);
+    // ---- banners, help and small windows ----
+    void NextBanner();
+    void BanTimerTimer();
+    void Image1Click();
+    void N3Click();
+    void SpeedButton8Click();
+    void N6Click();
+    void N11Click();
+    void N14Click();
+    void N17Click();
 
     void FormCreate();
     void FormActivate();
@@ -71,17 +81,6 @@ public:
     void Edit1Change();
     void Edit2Enter();
     void Edit2KeyDown(TPersistent* Sender, std::uint16_t& Key, TShiftState Shift);
-
-    // ---- banners, help and small windows ----
-    void NextBanner();
-    void BanTimerTimer();
-    void Image1Click();
-    void N3Click();
-    void SpeedButton8Click();
-    void N6Click();
-    void N11Click();
-    void N14Click();
-    void N17Click();
 
     // ---- the layout ----
     TStatusBar* StatusBar1 = nullptr;

@@ -10,18 +10,24 @@
 
 namespace tk {
 
-bool saveScreenshot(const TControl& window, const AnsiString& fileName) { return saveScreenshot(window, fileName, {}); }
+bool saveScreenshot(const TControl& window, const AnsiString& fileName) { return saveScreenshot(window, {}, fileName); }
 
-bool saveScreenshot(const TControl& window, const AnsiString& fileName, std::initializer_list<const TControl*> Above) {
+bool saveScreenshot(const TControl& window, std::span<const TControl* const> above, const AnsiString& fileName) {
     QWidget* base = window.peer().widget()->window();
     QPixmap picture = base->grab();
     if (picture.isNull())
         return false;
     QPainter painter(&picture);
-    for (const TControl* control : Above) {
+    for (const TControl* control : above) {
         QWidget* top = control->peer().widget()->window();
-        if (top->isVisible())
-            painter.drawPixmap(top->mapToGlobal(QPoint(0, 0)) - base->mapToGlobal(QPoint(0, 0)), top->grab());
+        if (!top->isVisible())
+            continue;
+        const QPoint offset = top->mapToGlobal(QPoint(0, 0)) - base->mapToGlobal(QPoint(0, 0));
+        painter.save();
+        if (!top->mask().isEmpty())
+            painter.setClipRegion(top->mask().translated(offset));
+        painter.drawPixmap(offset, top->grab());
+        painter.restore();
     }
     painter.end();
     return picture.save(QString::fromStdString(nativePath(fileName)), "PNG");

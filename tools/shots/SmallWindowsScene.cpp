@@ -62,7 +62,8 @@ SHOTS_SCENE(minimap) {
         fmValdrenGIS->N17Click();
         fmValdrenGIS->DataMap1->SetScale(fmValdrenGIS->MinScale() * 3);
         Application->ProcessMessages();
-        return tk::saveScreenshot(*fmValdrenGIS, pngPath, {fmSmall});
+        const TControl* above[] = {fmSmall};
+        return tk::saveScreenshot(*fmValdrenGIS, above, pngPath);
     });
 }
 
