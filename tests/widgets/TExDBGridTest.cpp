@@ -12,6 +12,7 @@
 
 #include "support/AddressDataSet.h"
 #include "support/MemoryDataSet.h"
+#include "support/MessageBoxLog.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Messages.h"
 #include "toolkit/Shell.h"
@@ -48,21 +49,6 @@ public:
             throw EDatabaseError("compare failed");
         return MemoryDataSet::CompareBookmarks(a, b);
     }
-};
-
-// Answers every message box from a script and keeps the questions.
-struct ScriptedAnswers : tk::DialogPresenter {
-    std::vector<std::string> asked;
-    int answer = IDNO;
-    ScriptedAnswers() { tk::setDialogPresenter(this); }
-    ~ScriptedAnswers() override { tk::setDialogPresenter(nullptr); }
-    int messageBox(const AnsiString& text, const AnsiString&, unsigned) override {
-        asked.push_back(text);
-        return answer;
-    }
-    bool chooseColor(TColor&, TStrings&) override { return false; }
-    bool login(const AnsiString&, AnsiString&, AnsiString&) override { return false; }
-    TMenuItem* trackPopup(TPopupMenu&, int, int) override { return nullptr; }
 };
 
 class TExDBGridTest : public testing::Test {
@@ -172,7 +158,8 @@ TEST_F(TExDBGridTest, CtrlClickTogglesARowAndATabWrapClearsTheSelection) {
 }
 
 TEST_F(TExDBGridTest, CtrlDeleteAsksByTheSelectionAndDeletesOnlyOnYes) {
-    ScriptedAnswers answers;
+    tktest::MessageBoxLog answers;
+    answers.answer = IDNO;
     grid->SetMultiSelect(true);
     grid->SelectedRows()->SetCurrentRowSelected(true);
     key(VK_DELETE, ssCtrl);
@@ -180,16 +167,17 @@ TEST_F(TExDBGridTest, CtrlDeleteAsksByTheSelectionAndDeletesOnlyOnYes) {
     grid->SelectedRows()->SetCurrentRowSelected(true);
     answers.answer = IDYES;
     key(VK_DELETE, ssCtrl);
-    EXPECT_EQ(answers.asked, (std::vector<std::string>{"Delete record?", "Delete all selected records?"}));
+    EXPECT_EQ(answers.boxes, (std::vector<std::string>{": Delete record?", ": Delete all selected records?"}))
+        << "asked without a caption";
     EXPECT_EQ(data.rows().size(), 38u);
 
     // Unconfirmed: deleted unasked; read-only: neither asked nor deleted.
     for (const auto& [confirm, readOnly, rowsLeft] : {std::tuple{false, false, 37u}, {true, true, 37u}}) {
-        answers.asked.clear();
+        answers.boxes.clear();
         grid->SetOptions(confirm ? grid->Options() | dgConfirmDelete : grid->Options() & ~dgConfirmDelete);
         grid->SetReadOnly(readOnly);
         key(VK_DELETE, ssCtrl);
-        EXPECT_TRUE(answers.asked.empty());
+        EXPECT_TRUE(answers.boxes.empty());
         EXPECT_EQ(data.rows().size(), rowsLeft);
     }
 }
@@ -338,7 +326,7 @@ TEST_F(TExDBGridTest, TheIndicatorMarksSelectedRowsAndAFailingTestKeepsTheActive
 }
 
 TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSelectionUnfocused) {
-    ScriptedAnswers answers;
+    tktest::MessageBoxLog answers;
     grid->SetReadOnly(true);
     grid->SetOptions(dgConfirmDelete | dgCancelOnExit);
     pump();
@@ -348,7 +336,7 @@ TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSele
     key(VK_UP);
     EXPECT_EQ(id(), 2);
     key(VK_DELETE, ssCtrl);
-    EXPECT_TRUE(answers.asked.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_EQ(data.rows().size(), 40u);
 
     other->SetFocus();
