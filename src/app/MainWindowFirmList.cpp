@@ -180,6 +180,12 @@ void TfmValdrenGIS::StringGrid1SelectCell(int ACol, int ARow, bool& CanSelect) {
 
 void TfmValdrenGIS::StringGrid1GetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush* ABrush, TFont* AFont) {
     const TRichEditWithLinks* card = CardAt(ACol, ARow);
+    if (!card && StringGrid1->Cells(ACol, ARow).empty()) {
+        // The one row an empty list keeps holds no firm, so it shows no selection either.
+        ABrush->SetColor(StringGrid1->Color());
+        AFont->SetColor(StringGrid1->Font()->Color());
+        return;
+    }
     if (!card || card->Color() != kMarkedColor)
         return;
     if (AState & gdSelected) {

@@ -200,6 +200,13 @@ TEST_F(FirmListTest, RefillsFreeTheCardsAndTheDetachedCardLivesOneFillMore) {
     EXPECT_EQ(grid->RowCount(), 1);
     EXPECT_EQ(grid->Cells(0, 0), AnsiString());
     EXPECT_EQ(w->CardAt(0, 0), nullptr);
+    // The empty row shows no selection bar.
+    TCellAlignment alignment = caTopLeft;
+    bool multiLine = true;
+    TBrush* brush = grid->Canvas()->Brush();
+    brush->SetColor(clHighlight);
+    grid->OnGetCellColor(grid, 0, 0, gdSelected, alignment, multiLine, brush, grid->Canvas()->Font());
+    EXPECT_EQ(brush->Color(), grid->Color());
     EXPECT_EQ(w->ComponentCount(), withoutCards);
 }
 
