@@ -89,6 +89,16 @@ TfmValdrenGIS::TfmValdrenGIS(TComponent* AOwner) : TForm(AOwner) {
     DataMap1->OnAfterScroll = [this](TPersistent*) { DataMap1AfterScroll(); };
     DataMap1->OnBlinkObject = [this](auto&&...) { DataMap1BlinkObject(); };
     DataMap1->OnClick = [this](TPersistent*) { DataMap1Click(); };
+    // ---- searches and the firm list ----
+    ExDBGrid2->OnDblClick = [this](TPersistent*) { ExDBGrid2DblClick(); };
+    ExDBGrid2->OnKeyPress = [this](TPersistent*, char& Key) { ExDBGrid2KeyPress(Key); };
+    ExDBGrid1->OnDblClick = [this](TPersistent*) { ExDBGrid1DblClick(); };
+    ExDBGrid1->OnKeyPress = [this](TPersistent*, char& Key) { ExDBGrid1KeyPress(Key); };
+    StringGrid1->OnSelectCell = [this](TPersistent*, int ACol, int ARow, bool& CanSelect) {
+        StringGrid1SelectCell(ACol, ARow, CanSelect);
+    };
+    StringGrid1->OnGetCellColor = [this](TPersistent*, int ARow, int ACol, TGridDrawState AState, TCellAlignment&, bool&,
+                                         TBrush* ABrush, TFont* AFont) { StringGrid1GetCellColor(ARow, ACol, AState, ABrush, AFont); };
     EndLayout();
 }
 
@@ -102,6 +112,7 @@ void TfmValdrenGIS::FormCreate() {
     app::runGuarded([this] {
         bindWheel(app::readProgramSettings().wheelDownZoomsIn);
         rubricName_.clear();
+        LastPickedId = NoObject;
         firstActivation_ = true;
         DbConnection1->Connect();
         for (TDbTable* t : {dbCategory, dbStreets, dbRubric})

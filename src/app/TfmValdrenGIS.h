@@ -7,8 +7,10 @@
 #include <cstdint>
 
 #include "toolkit/TForm.h"
+#include "toolkit/GridTypes.h"
 #include "toolkit/Messages.h"
 
+class TBrush;
 class TDataMap;
 class TDataSource;
 class TDbConnection;
@@ -20,12 +22,14 @@ class TEdit;
 class TEmiStringGrid;
 class TExDBGrid;
 class TExSplitter;
+class TFont;
 class TImage;
 class TMainMenu;
 class TMenuItem;
 class TPageControl;
 class TPanel;
 class TPopupMenu;
+class TRichEditWithLinks;
 class TSpeedButton;
 class TStatusBar;
 class TTimer;
@@ -71,6 +75,30 @@ public:
     void Edit1Change();
     void Edit2Enter();
     void Edit2KeyDown(TPersistent* Sender, std::uint16_t& Key, TShiftState Shift);
+
+    // ---- searches and the firm list ----
+    // The last picked object's id; map ids are unsigned 32-bit, so NoObject differs from all.
+    static constexpr std::int64_t NoObject = -1;
+    std::int64_t LastPickedId = NoObject;
+    // The card taken out of the list by a link on it; it lives until the fill after next.
+    TRichEditWithLinks* DetachedCard = nullptr;
+    // Replaces the firm list and its cards with Query's firms (open on its first row) and shows
+    // the first card.
+    void FillFirmGrid(TDbQuery* Query);
+    // Builds and loads the card of cell (ACol, ARow) for the firm Query stands on.
+    void BuildFirmCard(int ACol, int ARow, TDbQuery* Query);
+    void freeDetachedCard();
+    // Takes Card out of its cell and keeps it as the detached card, freeing the one before.
+    void detachCard(TRichEditWithLinks* Card);
+    // The card of a firm-list cell, or none.
+    TRichEditWithLinks* CardAt(int ACol, int ARow) const;
+    void SpeedButton39Click(TPersistent* Sender);
+    void ExDBGrid2DblClick();
+    void ExDBGrid2KeyPress(char& Key);
+    void ExDBGrid1DblClick();
+    void ExDBGrid1KeyPress(char& Key);
+    void StringGrid1SelectCell(int ACol, int ARow, bool& CanSelect);
+    void StringGrid1GetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
 
     // ---- the layout ----
     TStatusBar* StatusBar1 = nullptr;
