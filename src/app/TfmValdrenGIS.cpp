@@ -11,6 +11,7 @@
 #include "app/FailureGuard.h"
 #include "app/ProgramSettings.h"
 #include "app/RerunQuery.h"
+#include "app/TfmHint.h"
 #include "app/TfmSmall.h"
 #include "data/TDbConnection.h"
 #include "data/TDbQuery.h"
@@ -99,6 +100,12 @@ TfmValdrenGIS::TfmValdrenGIS(TComponent* AOwner) : TForm(AOwner) {
     };
     StringGrid1->OnGetCellColor = [this](TPersistent*, int ARow, int ACol, TGridDrawState AState, TCellAlignment&, bool&,
                                          TBrush* ABrush, TFont* AFont) { StringGrid1GetCellColor(ARow, ACol, AState, ABrush, AFont); };
+    // ---- pick request and highlight ----
+    DataMap1->OnMouseDown = [this](TPersistent*, TMouseButton Button, TShiftState, int X, int Y) {
+        DataMap1MouseDown(Button, X, Y);
+    };
+    DataMap1->OnMouseUp = [this](TPersistent*, TMouseButton, TShiftState, int, int) { DataMap1MouseUp(); };
+    DataMap1->OnAfterLocate = [this](TPersistent*, bool Value) { DataMap1AfterLocate(Value); };
     EndLayout();
 }
 
@@ -112,6 +119,8 @@ void TfmValdrenGIS::FormCreate() {
     app::runGuarded([this] {
         bindWheel(app::readProgramSettings().wheelDownZoomsIn);
         rubricName_.clear();
+        // ---- pick request and highlight ----
+        highlighted_.Id = NoObject;
         LastPickedId = NoObject;
         firstActivation_ = true;
         DbConnection1->Connect();
@@ -123,6 +132,8 @@ void TfmValdrenGIS::FormCreate() {
         StringGrid1->SetColWidths(0, StringGrid1->Width());
         Edit2Change();
         Edit1Change();
+        // ---- pick request and highlight ----
+        fmHint = new TfmHint(this, /*TailDown=*/false);
         Application->SetShowHint(true);
         Application->OnMessage = [this](TMsg& Msg, bool& Handled) { AppMessage(Msg, Handled); };
         bannerIndex_ = 1;

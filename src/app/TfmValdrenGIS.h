@@ -22,6 +22,7 @@ class TEdit;
 class TEmiStringGrid;
 class TExDBGrid;
 class TExSplitter;
+class TfmHint;
 class TFont;
 class TImage;
 class TMainMenu;
@@ -99,6 +100,18 @@ public:
     void ExDBGrid1KeyPress(char& Key);
     void StringGrid1SelectCell(int ACol, int ARow, bool& CanSelect);
     void StringGrid1GetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+
+    // ---- pick request and highlight ----
+    void DataMap1MouseDown(TMouseButton Button, int X, int Y);
+    void DataMap1MouseUp();
+    void DataMap1AfterLocate(bool Value);
+    // Gives the highlighted object its own brush colour, pen colour and pen width back, then
+    // marks object Index (a list index; none when out of range) with a red fill and a thin black
+    // pen. Callers bracket it with the map's ClearReady / SetReady.
+    void HighlightObject(int Index);
+    // The id of the object drawn highlighted, or NoObject.
+    std::int64_t HighlightedId() const { return highlighted_.Id; }
+    TfmHint* fmHint = nullptr;
 
     // ---- the layout ----
     TStatusBar* StatusBar1 = nullptr;
@@ -182,6 +195,23 @@ private:
     int bannerIndex_ = 1;
     TCursor savedCursor_ = 0;
     AnsiString rubricName_;
+
+    // ---- pick request and highlight ----
+    // Shows the balloon at the last press for the located object.
+    void showHint(std::uint32_t id, int category, const AnsiString& street, const AnsiString& house);
+    // Runs the address query, fills the firm list from it and highlights the object.
+    void lookUpFirms(std::uint32_t id, const AnsiString& street, const AnsiString& house);
+    int pressX_ = 0;
+    int pressY_ = 0;
+    TMouseButton pressButton_ = mbLeft;
+    // The highlighted object's own colours, to be put back when the highlight moves on.
+    struct Highlight {
+        std::int64_t Id = NoObject;
+        std::uint32_t PenColor = 0;
+        std::int32_t PenWidth = 0;
+        std::uint32_t BrushColor = 0;
+    };
+    Highlight highlighted_;
 };
 
 extern TfmValdrenGIS* fmValdrenGIS;
