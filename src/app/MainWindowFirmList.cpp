@@ -121,6 +121,8 @@ void TfmValdrenGIS::FillFirmGrid(TDbQuery* Query) {
         card->SetWordWrap(true);
         card->SetTabStop(false);
         card->OnSelectionChange = [card](TPersistent*) { card->SetSelLength(0); };
+        card->OnHyperlinkClicked = [this](TPersistent* Sender, std::int32_t cpMin, std::int32_t cpMax,
+                                          const AnsiString& Link) { InfoHlinkClicked(Sender, cpMin, cpMax, Link); };
         if (isMarked(*Query))
             card->SetColor(kMarkedColor);
         card->Clear();

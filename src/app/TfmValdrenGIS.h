@@ -112,6 +112,8 @@ public:
     // The id of the object drawn highlighted, or NoObject.
     std::int64_t HighlightedId() const { return highlighted_.Id; }
     TfmHint* fmHint = nullptr;
+    // A firm card's link: e-mail, rubric, web or branch address, told apart in that order.
+    void InfoHlinkClicked(TPersistent* Sender, std::int32_t cpMin, std::int32_t cpMax, const AnsiString& Link);
 
     // ---- the layout ----
     TStatusBar* StatusBar1 = nullptr;
@@ -201,6 +203,9 @@ private:
     void showHint(std::uint32_t id, int category, const AnsiString& street, const AnsiString& house);
     // Runs the address query, fills the firm list from it and highlights the object.
     void lookUpFirms(std::uint32_t id, const AnsiString& street, const AnsiString& house);
+    void openWithDesktop(const AnsiString& Target);
+    void followRubricLink(TRichEditWithLinks& Card, const AnsiString& Name);
+    void followAddressLink(const AnsiString& Link);
     int pressX_ = 0;
     int pressY_ = 0;
     TMouseButton pressButton_ = mbLeft;
