@@ -17,6 +17,7 @@
 #include "support/BusiestAddresses.h"
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TEdit.h"
 #include "toolkit/TField.h"
@@ -111,13 +112,22 @@ protected:
             names.push_back(w->StringGrid1->Cells(0, row));
         return names;
     }
-    std::vector<AnsiString> column(const AnsiString& sql) const {
+    std::vector<std::vector<AnsiString>> rows(const AnsiString& sql) const {
         TDbQuery q(nullptr);
         q.SetDatabaseName("DbConnection1");
         q.SQL()->SetText(sql);
+        std::vector<std::vector<AnsiString>> values;
+        for (q.Open(); !q.Eof(); q.Next()) {
+            values.emplace_back();
+            for (int i = 0; i < q.Fields().Count(); ++i)
+                values.back().push_back(q.Fields().Fields(i)->AsString());
+        }
+        return values;
+    }
+    std::vector<AnsiString> column(const AnsiString& sql) const {
         std::vector<AnsiString> values;
-        for (q.Open(); !q.Eof(); q.Next())
-            values.push_back(q.Fields().Fields(0)->AsString());
+        for (const auto& row : rows(sql))
+            values.push_back(row.at(0));
         return values;
     }
     std::vector<AnsiString> firmsOfRubric(const AnsiString& rubric) const {
@@ -242,6 +252,42 @@ TEST_F(CardLinksTest, AddressLinkZoomsToTheBuildingAndMarksItOrSaysItIsNotOnTheM
     EXPECT_EQ(messages_.boxes[0].caption, ru("Извините,"));
     EXPECT_EQ(messages_.boxes[0].flags, unsigned(MB_OK));
     EXPECT_TRUE(isRed(target));
+}
+
+TEST_F(CardLinksTest, FollowingACardsLinks) {
+    TDataMap& map = *w->DataMap1;
+    // A firm with an e-mail and a web address and a branch on the map.
+    std::vector<AnsiString> firm;
+    for (const auto& row : rows("select O.Office_Id, O.Name, O.inetref, B.Street, B.House from Office O, Branch B "
+                                "where B.Office_Id = O.Office_Id and O.inetref like '%@%, http%' order by O.Office_Id"))
+        if (firm.empty() && map.Model().FindObjectByAddress(-1, row[3], row[4]) >= 0)
+            firm = row;
+    ASSERT_FALSE(firm.empty());
+    const std::vector<AnsiString> rubrics = column(
+        "select T.Name from Topic T, OfficeTopics OT where T.Topic_Id = OT.Topic_Id and OT.Office_Id = " + firm[0] +
+        " order by T.Name");
+    ASSERT_GT(rubrics.size(), 1u);
+    TRichEditWithLinks& found = searchRubric(rubrics.back(), firm[1]);
+    ASSERT_EQ(w->StringGrid1->Cells(0, w->StringGrid1->Row()), firm[1]);
+
+    // A press on the card's first line follows its first rubric.
+    ASSERT_NE(listed(), firmsOfRubric(rubrics.front()));
+    tk::input::press(found, mbLeft, 6, 6);
+    tk::input::release(found, mbLeft, 6, 6);
+    Application->ProcessMessages();
+    EXPECT_EQ(listed(), firmsOfRubric(rubrics.front()));
+    EXPECT_EQ(panel1(), ru("Рубрика: ") + rubrics.front());
+
+    TRichEditWithLinks& card = searchRubric(rubrics.front(), firm[1]);
+    click(card, firm[3] + ", " + firm[4]);
+    EXPECT_LE(map.Scale(), 250);
+    EXPECT_TRUE(isRed(map.Model().FindObjectByAddress(-1, firm[3], firm[4])));
+
+    const std::size_t comma = firm[2].find(',');
+    opened_.clear();
+    click(card, firm[2].substr(0, comma));
+    click(card, firm[2].substr(comma + 1));
+    EXPECT_EQ(opened_, (std::vector<AnsiString>{"mailto:" + firm[2].substr(0, comma), Trim(firm[2].substr(comma + 1))}));
 }
 
 } // namespace
