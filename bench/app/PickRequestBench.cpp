@@ -17,7 +17,7 @@
 #include "data/TDbConnection.h"
 #include "data/TDbQuery.h"
 #include "map/TDataMap.h"
-#include "support/BusiestAddresses.h"
+#include "support/SampleQueries.h"
 #include "support/MapTargets.h"
 #include "toolkit/Controls.h"
 #include "toolkit/SyntheticInput.h"

@@ -4,30 +4,23 @@
 // their firms, address links zooming to the building and marking it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "ProgramFixture.h"
 #include "app/FirmCardText.h"
-#include "app/QueryTexts.h"
 #include "app/RedrawBracket.h"
 #include "app/TfmValdrenGIS.h"
-#include "data/TDbQuery.h"
 #include "map/TDataMap.h"
-#include "support/BusiestAddresses.h"
+#include "support/CardRtf.h"
+#include "support/SampleQueries.h"
 #include "toolkit/AnsiStrings.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TEdit.h"
-#include "toolkit/TField.h"
-#include "toolkit/TMemoryStream.h"
 #include "toolkit/TPanel.h"
-#include "toolkit/TParam.h"
-#include "toolkit/TRichEditStrings.h"
 #include "toolkit/TStatusBar.h"
 #include "toolkit/TStatusPanels.h"
-#include "toolkit/TStringList.h"
 #include "widgets/TEmiStringGrid.h"
 #include "widgets/TExDBGrid.h"
 #include "widgets/TRichEditWithLinks.h"
@@ -85,11 +78,9 @@ protected:
     }
     // Fires the card's link event for the link text shown on it (its first occurrence).
     void click(TRichEditWithLinks& card, const AnsiString& link) {
-        AnsiString text = card.Text();
-        std::erase(text, '\r');
-        const std::size_t at = text.find(link);
-        ASSERT_NE(at, AnsiString::npos) << tk::toUtf8(link);
-        card.OnHyperlinkClicked(&card, int(at), int(at + link.size()), link);
+        const int at = testsupport::textPosition(card, link);
+        ASSERT_GE(at, 0) << tk::toUtf8(link);
+        card.OnHyperlinkClicked(&card, at, at + int(link.size()), link);
     }
     // A card of the list's kind built from made-up firm data.
     TRichEditWithLinks& madeUpCard(const app::FirmCardData& firm) {
@@ -98,12 +89,7 @@ protected:
         card->OnHyperlinkClicked = [this](TPersistent* s, std::int32_t a, std::int32_t b, const AnsiString& t) {
             w->InfoHlinkClicked(s, a, b, t);
         };
-        TMemoryStream stream;
-        const AnsiString rtf = app::firmCardText(firm, 250, [](const AnsiString& s) { return int(s.size()) * 6; });
-        stream.Write(rtf.data(), int(rtf.size()));
-        stream.SetPosition(0);
-        card->SetPlainText(false);
-        card->Lines()->LoadFromStream(stream);
+        testsupport::loadCard(*card, app::firmCardText(firm, 250, [](const AnsiString& s) { return int(s.size()) * 6; }));
         return *card;
     }
     std::vector<AnsiString> listed() const {
@@ -112,18 +98,7 @@ protected:
             names.push_back(w->StringGrid1->Cells(0, row));
         return names;
     }
-    std::vector<std::vector<AnsiString>> rows(const AnsiString& sql) const {
-        TDbQuery q(nullptr);
-        q.SetDatabaseName("DbConnection1");
-        q.SQL()->SetText(sql);
-        std::vector<std::vector<AnsiString>> values;
-        for (q.Open(); !q.Eof(); q.Next()) {
-            values.emplace_back();
-            for (int i = 0; i < q.Fields().Count(); ++i)
-                values.back().push_back(q.Fields().Fields(i)->AsString());
-        }
-        return values;
-    }
+    std::vector<testsupport::Row> rows(const AnsiString& sql) const { return testsupport::queryRows("DbConnection1", sql); }
     std::vector<AnsiString> column(const AnsiString& sql) const {
         std::vector<AnsiString> values;
         for (const auto& row : rows(sql))

@@ -5,29 +5,23 @@
 #include "app/TfmValdrenGIS.h"
 #include "data/TDbQuery.h"
 #include "map/TDataMap.h"
-#include "support/BusiestAddresses.h"
+#include "support/SampleQueries.h"
+#include "support/CardRtf.h"
 #include "support/MapTargets.h"
 #include "toolkit/Screenshot.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TField.h"
-#include "toolkit/TParam.h"
-#include "toolkit/TStringList.h"
 #include "widgets/TRichEditWithLinks.h"
 
 namespace {
 
 // The first branch of the firm away from the address, as its card's link shows it ("street, house").
 AnsiString otherBranch(const AnsiString& office, const testsupport::Address& away) {
-    TDbQuery branches(nullptr);
-    branches.SetDatabaseName("DbConnection1");
-    branches.SQL()->SetText("select Street, House from Branch where Office_Id = " + office);
-    for (branches.Open(); !branches.Eof(); branches.Next()) {
-        const AnsiString street = branches.FieldByName("Street")->AsString();
-        const AnsiString house = branches.FieldByName("House")->AsString();
-        if (street != away.street || house != away.house)
-            return street + ", " + house;
-    }
+    for (const testsupport::Row& branch :
+         testsupport::queryRows("DbConnection1", "select Street, House from Branch where Office_Id = " + office))
+        if (branch[0] != away.street || branch[1] != away.house)
+            return branch[0] + ", " + branch[1];
     return AnsiString();
 }
 
@@ -43,12 +37,10 @@ bool followAddressLink(TfmValdrenGIS& window) {
     window.qObjInfo->First();
     const AnsiString link = otherBranch(window.qObjInfo->FieldByName("Office_Id")->AsString(), busiest);
     TRichEditWithLinks& card = *window.CardAt(0, 0);
-    AnsiString text = card.Text();
-    std::erase(text, '\r');
-    const std::size_t position = text.find(link);
-    if (link.empty() || position == AnsiString::npos)
+    const int position = testsupport::textPosition(card, link);
+    if (link.empty() || position < 0)
         return false;
-    card.OnHyperlinkClicked(&card, int(position), int(position + link.size()), link);
+    card.OnHyperlinkClicked(&card, position, position + int(link.size()), link);
     Application->ProcessMessages();
     return true;
 }

@@ -5,7 +5,7 @@
 #include "app/TfmHint.h"
 #include "app/TfmValdrenGIS.h"
 #include "map/TDataMap.h"
-#include "support/BusiestAddresses.h"
+#include "support/SampleQueries.h"
 #include "support/MapTargets.h"
 #include "toolkit/Screenshot.h"
 #include "toolkit/SyntheticInput.h"
