@@ -8,7 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "BenchProgram.h"
+#include "ProgramFolder.h"
 #include "app/QueryTexts.h"
 #include "app/RerunQuery.h"
 #include "app/StartUp.h"
@@ -43,7 +43,7 @@ class DirectoryQueries {
 public:
     DirectoryQueries() {
         connection_->SetName("BaselineConnection");
-        connection_->SetConnectPath(bench::databasePath(1));
+        connection_->SetConnectPath(appbench::databasePath(1));
         connection_->LoginPrompt = false;
         connection_->Username = "USER";
         connection_->Password = "valdren";
@@ -86,13 +86,13 @@ private:
 std::array<Address, 2> busiestPair() {
     const std::vector<Address> addresses = testsupport::busiestAddresses("BaselineConnection", 2);
     if (addresses.size() != 2)
-        bench::mismatch("the number of addresses with firms");
+        appbench::mismatch("the number of addresses with firms");
     return {addresses[0], addresses[1]};
 }
 
 void BM_PickRequest(benchmark::State& state) {
-    bench::ensureApplication();
-    bench::ProgramFolder folder(1);
+    appbench::ensureApplication();
+    appbench::ProgramFolder folder(1);
     app::startUp([](TfmSplash& splash) { tk::input::key(splash, VK_RETURN); });
     TfmValdrenGIS& window = *fmValdrenGIS;
     window.Show();
@@ -110,11 +110,11 @@ void BM_PickRequest(benchmark::State& state) {
     for (int i = 0; i < 2; ++i) {
         objects[size_t(i)] = map.Model().FindObjectByAddress(-1, addresses[size_t(i)].street, addresses[size_t(i)].house);
         if (!testsupport::centreObjectAt(map, objects[size_t(i)], at))
-            bench::mismatch("the building under the press");
+            appbench::mismatch("the building under the press");
         tk::input::click(map, at.X, at.Y);
         Application->ProcessMessages();
         if (window.StringGrid1->RowCount() != baseline.walk(addresses[size_t(i)]).firms)
-            bench::mismatch("the number of firms listed");
+            appbench::mismatch("the number of firms listed");
     }
     int turn = 0;
     for (auto _ : state) {
@@ -132,7 +132,7 @@ void BM_PickRequest(benchmark::State& state) {
 }
 
 void BM_PickRequest_Baseline(benchmark::State& state) {
-    bench::ensureApplication();
+    appbench::ensureApplication();
     DirectoryQueries baseline;
     const std::array<Address, 2> addresses = busiestPair();
     int turn = 0;

@@ -2,12 +2,9 @@
 // window shown as the message loop shows it, messages handled until its first activation is done
 // and the map is painted), beside a baseline that connects, reads the city blob, loads it into a
 // bare map of the same size and draws it once. Sizes 1 and 10; size 10 needs target bigdatabases.
-#include <filesystem>
-#include <string>
-
 #include <benchmark/benchmark.h>
 
-#include "BenchProgram.h"
+#include "ProgramFolder.h"
 #include "app/StartUp.h"
 #include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
@@ -22,11 +19,7 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-using bench::databasePath;
-using bench::ensureApplication;
-using bench::mismatch;
-using bench::ProgramFolder;
+using namespace appbench;
 
 // The city loaded the baseline's way: connection, table, blob, bare map drawn once.
 int loadBareMap(int size) {
@@ -53,13 +46,6 @@ int loadBareMap(int size) {
     map.ZoomToRect(e.x1, e.y1, e.x2, e.y2);
     map.RefreshMap();
     return map.GetObjectCount();
-}
-
-bool skipMissing(benchmark::State& state, int size) {
-    if (fs::exists(databasePath(size)))
-        return false;
-    state.SkipWithError(("no " + databasePath(size) + ": build the target bigdatabases").c_str());
-    return true;
 }
 
 void BM_StartUp(benchmark::State& state) {

@@ -1,5 +1,6 @@
-// The application benchmarks' program folder and offscreen application.
-#include "BenchProgram.h"
+// The program's benchmarks run it in a temporary folder of the process, as the run command runs
+// it in the build folder.
+#include "ProgramFolder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +10,7 @@
 #include "app/ProgramDirectory.h"
 #include "toolkit/TApplication.h"
 
-namespace bench {
+namespace appbench {
 
 namespace fs = std::filesystem;
 
@@ -31,6 +32,13 @@ void mismatch(const char* what) {
     std::abort();
 }
 
+bool skipMissing(benchmark::State& state, int size) {
+    if (fs::exists(databasePath(size)))
+        return false;
+    state.SkipWithError(("no " + databasePath(size) + ": build the target bigdatabases").c_str());
+    return true;
+}
+
 ProgramFolder::ProgramFolder(int size) {
     path_ = fs::temp_directory_path() / ("valdren-bench-app-" + std::to_string(::getpid()));
     fs::remove_all(path_);
@@ -49,4 +57,4 @@ ProgramFolder::~ProgramFolder() {
     fs::remove_all(path_);
 }
 
-} // namespace bench
+} // namespace appbench
