@@ -33,7 +33,8 @@ AnsiString districtName(std::uint32_t id) {
     }
 }
 
-// The balloon's text is as tall as the tail is long: a tail down puts the window above the point.
+// A tail pointing down ends 120 pixels below the balloon's top, so the balloon then stands above
+// the pressed point; the tail turns down when the balloon would not fit below it.
 constexpr int kTailLength = 120;
 
 // Adds a line whose label is bold and the rest in the plain style.

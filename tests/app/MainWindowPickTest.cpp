@@ -14,6 +14,7 @@
 #include "support/MapTargets.h"
 #include "support/SampleQueries.h"
 #include "toolkit/AnsiStrings.h"
+#include "toolkit/Exception.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TParam.h"
@@ -250,6 +251,12 @@ TEST_F(PickTest, PickListsTheFirmsAtTheAddressAndMovesTheHighlight) {
         w->HighlightObject(-1);
     }
     EXPECT_TRUE(hasOwnColours(wide, wideOwn));
+}
+
+TEST_F(PickTest, ADatabaseErrorInTheLookupLeavesTheMapRedrawing) {
+    w->qObjInfo->BeforeOpen = [](TDataSet*) { throw Exception("the address query failed"); };
+    EXPECT_ANY_THROW(locate(busiest(0)));
+    EXPECT_TRUE(map->Ready());
 }
 
 } // namespace
