@@ -195,6 +195,20 @@ TEST_F(FirmListTest, RefillsFreeTheCardsAndTheDetachedCardLivesOneFillMore) {
     EXPECT_EQ(w->ComponentCount(), withoutCards);
 }
 
+TEST_F(FirmListTest, FailedFillLeavesAListThatFillsAgain) {
+    const int withoutCards = w->ComponentCount();
+    // Without the firm fields of a firm query the first card cannot be built.
+    TDbQuery names(nullptr);
+    names.SetDatabaseName("DbConnection1");
+    names.SQL()->SetText("select Office_Id, Name from Office where Office_Id < 4");
+    names.Open();
+    EXPECT_ANY_THROW(w->FillFirmGrid(&names));
+    EXPECT_FALSE(grid->Updating());
+    listRubric(column("select min(Topic_Id) from Topic").front());
+    EXPECT_EQ(w->ComponentCount(), withoutCards + grid->RowCount());
+    EXPECT_NE(shownCard(), nullptr);
+}
+
 TEST_F(FirmListTest, TypedRubricAndChosenNameShowTheirCards) {
     w->Edit2->SetFocus();
     // "апт" on the Russian layout's keys.
