@@ -65,12 +65,14 @@ uint32_t engineRun(CEHANDLE statement, const AnsiString& pattern, bool countRows
     return rows;
 }
 
-// A connection and a statement prepared once with the case's query text.
+// A connection and a statement prepared once with the case's query text, read-only as the
+// program's queries are.
 class EngineSearch {
 public:
     explicit EngineSearch(const SearchCase& c) {
         if (CeConnect60(databasePath(kSize).c_str(), 1, "USER", "valdren", 0, &connection_) ||
-            CeCreateSQLStatement(connection_, &statement_) || CePrepareSQL(statement_, sqlOf(c)))
+            CeCreateSQLStatement(connection_, &statement_) || CeStmtSetTableReadOnly(statement_, 1) ||
+            CePrepareSQL(statement_, sqlOf(c)))
             mismatch("the engine's set-up");
     }
     ~EngineSearch() {

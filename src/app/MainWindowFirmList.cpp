@@ -94,6 +94,22 @@ void TfmValdrenGIS::ExDBGrid1KeyPress(char& Key) {
 void TfmValdrenGIS::FillFirmGrid(TDbQuery* Query) {
     TStrings* names = StringGrid1->Cols(0);
     names->BeginUpdate();
+    // A database error while filling leaves the rows filled so far; the update still ends, or the
+    // list would never be laid out or painted again.
+    try {
+        fillFirmRows(*Query);
+    } catch (...) {
+        names->EndUpdate();
+        throw;
+    }
+    names->EndUpdate();
+    // The current row goes back to the first firm with its card.
+    StringGrid1->SetRow(0);
+    bool canSelect = true;
+    StringGrid1SelectCell(0, 0, canSelect);
+}
+
+void TfmValdrenGIS::fillFirmRows(TDbQuery& Query) {
     for (int row = 0; row < StringGrid1->RowCount(); ++row) {
         delete CardAt(0, row);
         StringGrid1->SetObjects(0, row, nullptr);
@@ -105,13 +121,15 @@ void TfmValdrenGIS::FillFirmGrid(TDbQuery* Query) {
     StringGrid1->SetRowCount(1);
     TFontStyles bold = canvas->Font()->Style();
     canvas->Font()->SetStyle(bold << fsBold);
-    StringGrid1->SetRowCount(Query->RecordCount());
+    StringGrid1->SetRowCount(Query.RecordCount());
     StringGrid1->SetColWidths(0, StringGrid1->Width());
-    for (int row = 0; !Query->Eof(); ++row) {
-        const AnsiString name = Query->FieldByName("Name")->AsString();
+    for (int row = 0; !Query.Eof(); ++row) {
+        const AnsiString name = Query.FieldByName("Name")->AsString();
         StringGrid1->SetCells(0, row, name);
         const int rowHeight = canvas->TextHeight(sample) * linesOf(canvas->TextWidth(name), StringGrid1->Width()) + 4;
         auto* card = new TRichEditWithLinks(this);
+        // The cell owns the card from here, so that a failure while building it frees it with the list.
+        StringGrid1->SetObjects(0, row, card);
         card->SetParent(paRTF);
         card->SetVisible(false);
         card->SetReadOnly(true);
@@ -123,21 +141,14 @@ void TfmValdrenGIS::FillFirmGrid(TDbQuery* Query) {
         card->OnSelectionChange = [card](TPersistent*) { card->SetSelLength(0); };
         card->OnHyperlinkClicked = [this](TPersistent* Sender, std::int32_t cpMin, std::int32_t cpMax,
                                           const AnsiString& Link) { InfoHlinkClicked(Sender, cpMin, cpMax, Link); };
-        if (isMarked(*Query))
+        if (isMarked(Query))
             card->SetColor(kMarkedColor);
         card->Clear();
-        // The cell owns the card from here, so that a failure while building it frees it with the list.
-        StringGrid1->SetObjects(0, row, card);
-        BuildFirmCard(0, row, Query);
+        BuildFirmCard(0, row, &Query);
         StringGrid1->SetRowHeights(row, rowHeight);
         card->SetHeight(int(card->Perform(EM_GETLINECOUNT, 0, 0)) * canvas->TextHeight("0"));
-        Query->Next();
+        Query.Next();
     }
-    names->EndUpdate();
-    // The current row goes back to the first firm with its card.
-    StringGrid1->SetRow(0);
-    bool canSelect = true;
-    StringGrid1SelectCell(0, 0, canSelect);
 }
 
 void TfmValdrenGIS::BuildFirmCard(int ACol, int ARow, TDbQuery* Query) {

@@ -200,6 +200,9 @@ private:
     void setTool(TSpeedButton* button, int instrument, bool clearDistance);
     // The Scale one zoom-out step gives, never below the minimum.
     int zoomedOut() const;
+    // ---- searches and the firm list ----
+    // FillFirmGrid's rows and cards, inside the list's update.
+    void fillFirmRows(TDbQuery& Query);
 
     int dragX_ = 0;
     int dragY_ = 0;
