@@ -183,6 +183,10 @@ void BM_SearchKeystroke_Baseline(benchmark::State& state) {
     }
     EngineSearch engine(c);
     const AnsiString patterns[] = {patternOf(c, tk::fromUtf8(c.second)), patternOf(c, tk::fromUtf8(c.first))};
+    // The window's query ran both patterns in its check; the statement does so too, so that
+    // neither side times the first load of the table it lists.
+    for (const AnsiString& pattern : patterns)
+        engineRun(engine.statement(), pattern, /*countRows=*/false);
     const bool onlyEmptying = *c.first == '\0';
     size_t i = 0;
     for (auto _ : state) {
