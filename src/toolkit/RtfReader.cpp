@@ -300,6 +300,15 @@ private:
 } // namespace
 
 void insertRtf(QTextCursor& cursor, const AnsiString& rtf, const QTextCharFormat& base) {
+    // One edit block: the document is laid out and reports its change once, not after every run
+    // of text and paragraph break.
+    struct EditBlock {
+        QTextCursor& cursor;
+        explicit EditBlock(QTextCursor& c) : cursor(c) { cursor.beginEditBlock(); }
+        ~EditBlock() { cursor.endEditBlock(); }
+        EditBlock(const EditBlock&) = delete;
+        EditBlock& operator=(const EditBlock&) = delete;
+    } block(cursor);
     Reader(cursor, rtf, base).run();
 }
 
