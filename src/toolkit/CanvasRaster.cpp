@@ -301,10 +301,20 @@ void stretchBlt(CanvasImpl& canvas, const TRect& dest, const QImage& source, con
                 TCopyMode mode, std::optional<QRgb> key) {
     if (!canvas.hasSurface() || source.isNull()) return;
     if (dest.Width() <= 0 || dest.Height() <= 0 || sourceRect.Width() <= 0 || sourceRect.Height() <= 0) return;
+    QImage& surface = *canvas.image;
+    // A plain copy of a whole picture onto a whole surface of its size and format shares the
+    // picture's pixels instead of copying them (a buffer shown as it is); the first drawing on
+    // either side gives it pixels of its own.
+    const QRect whole = surface.rect();
+    if (mode == cmSrcCopy && !key && !canvas.clipped && &source != canvas.image && source.format() == surface.format() &&
+        source.rect() == whole && QRect(dest.Left, dest.Top, dest.Width(), dest.Height()) == whole &&
+        QRect(sourceRect.Left, sourceRect.Top, sourceRect.Width(), sourceRect.Height()) == whole) {
+        surface = source;
+        return;
+    }
     // Copying a canvas onto itself reads from a copy, so that moved pixels are not read again.
     const QImage own = &source == canvas.image ? source.copy() : QImage();
     const StretchCopy copy{own.isNull() ? source : own, dest, sourceRect, key};
-    QImage& surface = *canvas.image;
     const QRect visible = surface.rect() & QRect(dest.Left, dest.Top, dest.Width(), dest.Height());
     const auto copyPart = [&](const QRect& part) {
         if (part.isEmpty()) return;
