@@ -2,6 +2,7 @@
 // on the platform, so a line added at the end starts where the text ended before.
 #include "toolkit/TRichEditStrings.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -77,6 +78,11 @@ void TRichEditStrings::LoadFromStream(TStream& Stream) {
         return;
     }
     QTextEdit& edit = static_cast<QTextEdit&>(*edit_.peer().widget());
+    // A hidden edit fits its viewport to its scroll bars and frame only when its document
+    // reports a size; told so while the document is empty, it lays the text out once, at the
+    // width it keeps, instead of at the old width and then again.
+    QAbstractTextDocumentLayout& layout = *edit.document()->documentLayout();
+    emit layout.documentSizeChanged(layout.documentSize());
     QTextCursor cursor(edit.document());
     tk::insertRtf(cursor, bytes, edit.currentCharFormat());
 }
