@@ -9,6 +9,7 @@
 #include "map/MapConversions.h"
 #include "map/MapGeometry.h"
 #include "map/MapStreamLayout.h"
+#include "toolkit/TMemoryStream.h"
 
 namespace mapi {
 namespace {
@@ -32,6 +33,11 @@ MapReadResult MapStreamReader::Read(TKEXMapHeader& header, StreetDictionary& nam
     position_ = 0;
     at_ = 0;
     end_ = 0;
+    window_ = buffer_.data();
+    if (auto* memory = dynamic_cast<TMemoryStream*>(&stream_); memory && size_ > 0) {
+        window_ = reinterpret_cast<const uint8_t*>(memory->Memory()) + start_;
+        end_ = static_cast<std::size_t>(size_);
+    }
     record_ = -1;
     loaded_ = 0;
     extent_ = {};
@@ -201,7 +207,7 @@ const uint8_t* MapStreamReader::readPiece(int64_t size, std::string_view what) {
     const auto count = static_cast<std::size_t>(size);
     if (end_ - at_ < count)
         fillBuffer(count, what);
-    const uint8_t* piece = buffer_.data() + at_;
+    const uint8_t* piece = window_ + at_;
     at_ += count;
     position_ += size;
     return piece;
@@ -218,6 +224,7 @@ void MapStreamReader::fillBuffer(std::size_t size, std::string_view what) {
     const std::size_t room = std::min(std::max(size, kReadAhead), left);
     if (buffer_.size() < room)
         buffer_.resize(room);
+    window_ = buffer_.data();
     const auto wanted = static_cast<int64_t>(room - held);
     const int64_t got = stream_.Read(buffer_.data() + held, wanted);
     end_ += static_cast<std::size_t>(std::clamp<int64_t>(got, 0, wanted));
@@ -232,7 +239,7 @@ void MapStreamReader::cutShort(int64_t size, std::string_view what) const {
 void MapStreamReader::readInto(void* target, int64_t size, std::string_view what) {
     if (size <= 0)
         return;
-    if (static_cast<std::size_t>(size) <= kReadAhead) {
+    if (static_cast<std::size_t>(size) <= std::max(kReadAhead, end_ - at_)) {
         std::memcpy(target, readPiece(size, what), static_cast<std::size_t>(size));
         return;
     }
@@ -240,7 +247,7 @@ void MapStreamReader::readInto(void* target, int64_t size, std::string_view what
     ensureLeft(size, what);
     const std::size_t held = end_ - at_;
     if (held > 0)
-        std::memcpy(target, buffer_.data() + at_, held);
+        std::memcpy(target, window_ + at_, held);
     at_ = 0;
     end_ = 0;
     const int64_t rest = size - static_cast<int64_t>(held);

@@ -77,8 +77,10 @@ private:
     int loaded_ = 0; // top-level records appended
     WorldRect extent_;
     // Read ahead from the stream in large blocks, so that each small piece is not a stream call:
-    // bytes at_..end_ of buffer_ are the map's next unread bytes.
+    // bytes at_..end_ of window_ are the map's next unread bytes. The window is buffer_, or the
+    // whole map where a memory stream holds it, which is then read in place.
     std::vector<uint8_t> buffer_;
+    const uint8_t* window_ = nullptr;
     std::size_t at_ = 0;
     std::size_t end_ = 0;
     std::vector<StreetEntry> streets_;
