@@ -37,13 +37,30 @@ mapstream::MapDocument largeDocument() {
     return map;
 }
 
+// A stream that is no memory stream, so that the reader takes it through its read-ahead block.
+class PassingStream : public TStream {
+public:
+    explicit PassingStream(const std::string& bytes) : inner_(mapsamples::streamOf(bytes)) {}
+    int64_t Read(void* buffer, int64_t count) override { return inner_.Read(buffer, count); }
+    int64_t Write(const void* buffer, int64_t count) override { return inner_.Write(buffer, count); }
+    int64_t Seek(int64_t offset, TSeekOrigin origin) override { return inner_.Seek(offset, origin); }
+    void SetSize(int64_t newSize) override { inner_.SetSize(newSize); }
+
+private:
+    TMemoryStream inner_;
+};
+
 struct Read {
     TKexMapList objects;
     mapi::MapReadResult result;
     int64_t position = 0; // of the stream after reading
 };
 
-Read readFrom(TMemoryStream& stream) {
+// Reads bytes from a memory stream (read in place) or from any other stream (read ahead).
+Read readFrom(const std::string& bytes, bool inPlace) {
+    TMemoryStream memory = mapsamples::streamOf(bytes);
+    PassingStream passing(bytes);
+    TStream& stream = inPlace ? static_cast<TStream&>(memory) : passing;
     Read read;
     TKEXMapHeader header;
     mapi::StreetDictionary names;
@@ -53,11 +70,14 @@ Read readFrom(TMemoryStream& stream) {
     return read;
 }
 
-TEST(MapSpeedPathsTest, LargeMapReadsAsWrittenAndLeavesTheStreamAtItsEnd) {
+class MapSpeedPathsTest : public testing::TestWithParam<bool> {};
+
+INSTANTIATE_TEST_SUITE_P(InPlaceOrReadAhead, MapSpeedPathsTest, testing::Bool());
+
+TEST_P(MapSpeedPathsTest, LargeMapReadsAsWrittenAndLeavesTheStreamAtItsEnd) {
     const mapstream::MapDocument map = largeDocument();
     const std::string bytes = mapstream::WriteMapStream(map);
-    TMemoryStream stream = mapsamples::streamOf(bytes + "tail");
-    const Read read = readFrom(stream);
+    const Read read = readFrom(bytes + "tail", GetParam());
     ASSERT_FALSE(read.result.damaged) << read.result.message;
     EXPECT_EQ(read.objects, map.Objects);
     EXPECT_EQ(read.position, static_cast<int64_t>(bytes.size()));
@@ -69,17 +89,31 @@ TEST(MapSpeedPathsTest, LargeMapReadsAsWrittenAndLeavesTheStreamAtItsEnd) {
     EXPECT_EQ(loaded, model.MapExtent);
 }
 
-TEST(MapSpeedPathsTest, LargeMapCutInsideItsLargePayloadsKeepsTheRecordsBefore) {
+TEST_P(MapSpeedPathsTest, LargeMapCutInsideItsLargePayloadsKeepsTheRecordsBefore) {
     const std::string bytes = mapstream::WriteMapStream(largeDocument());
     // 999 polygons of 107 bytes follow the long point list.
     const std::size_t listEnd = bytes.size() - 999 * 107;
     // Cut inside the bitmap's bytes, and inside the long point list after it.
     for (const auto& [cut, kept] : {std::pair{listEnd - 80000, 1001}, std::pair{listEnd - 1000, 1002}}) {
         SCOPED_TRACE(cut);
-        TMemoryStream stream = mapsamples::streamOf(bytes.substr(0, cut));
-        const Read read = readFrom(stream);
+        const Read read = readFrom(bytes.substr(0, cut), GetParam());
         EXPECT_TRUE(read.result.damaged);
         EXPECT_EQ(read.objects.Count(), kept);
+    }
+}
+
+// Both ways of taking the bytes give the same records, damage and stream position for every
+// prefix of a map of every kind, old groups (whose bytes are passed over) included.
+TEST(MapSpeedPathsReadAheadTest, EveryPrefixReadsAheadAsInPlace) {
+    for (const uint32_t version : {3u, 6u}) {
+        const std::string bytes = mapstream::WriteMapStream(mapsamples::richDocument(version));
+        for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+            const Read inPlace = readFrom(bytes.substr(0, cut), true);
+            const Read readAhead = readFrom(bytes.substr(0, cut), false);
+            ASSERT_EQ(readAhead.objects, inPlace.objects) << version << " cut " << cut;
+            ASSERT_EQ(readAhead.result.message, inPlace.result.message) << version << " cut " << cut;
+            ASSERT_EQ(readAhead.position, inPlace.position) << version << " cut " << cut;
+        }
     }
 }
 
