@@ -129,11 +129,4 @@ WorldRect boundsOf(std::span<const WorldPoint> points) {
     return r;
 }
 
-void extendBounds(WorldRect& rect, WorldPoint minPoint, WorldPoint maxPoint) {
-    rect.x1 = std::min(rect.x1, minPoint.x);
-    rect.y1 = std::min(rect.y1, minPoint.y);
-    rect.x2 = std::max(rect.x2, maxPoint.x);
-    rect.y2 = std::max(rect.y2, maxPoint.y);
-}
-
 } // namespace mapi

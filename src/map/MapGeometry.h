@@ -2,6 +2,7 @@
 // segment, outcodes, rotation, bearings, points along a segment, fitting a picture, integer sort.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -53,7 +54,12 @@ namespace mapi {
 
 // The axis-aligned box of one or more points.
 WorldRect boundsOf(std::span<const WorldPoint> points);
-// Widens rect to take in the box from minPoint to maxPoint.
-void extendBounds(WorldRect& rect, WorldPoint minPoint, WorldPoint maxPoint);
+// Widens rect to take in the box from minPoint to maxPoint. Inline: loading asks it per object.
+inline void extendBounds(WorldRect& rect, WorldPoint minPoint, WorldPoint maxPoint) {
+    rect.x1 = std::min(rect.x1, minPoint.x);
+    rect.y1 = std::min(rect.y1, minPoint.y);
+    rect.x2 = std::max(rect.x2, maxPoint.x);
+    rect.y2 = std::max(rect.y2, maxPoint.y);
+}
 
 } // namespace mapi

@@ -171,7 +171,8 @@ void MapStreamReader::readPayload(TKEXMapObjectMem& record, uint32_t version) {
         PointList& points = record.Data.emplace<PointList>();
         readInto(points.resizeForOverwrite(static_cast<std::size_t>(record.Count)),
                  int64_t{record.Count} * kPointSize, "points");
-        widenTwoPointEllipse(record);
+        if (record.Kind == kindEllipse)
+            widenTwoPointEllipse(record);
         return;
     }
     switch (record.Kind) {

@@ -13,8 +13,8 @@ PointList::PointList(std::span<const WorldPoint> points) {
 PointList::PointList(const PointList& other) : PointList(std::span(other.data(), other.size())) {}
 
 PointList::PointList(PointList&& other) noexcept
-    : held_(other.held_), heap_(std::move(other.heap_)), size_(other.size_),
-      capacity_(other.capacity_) {
+    : held_(other.held_), size_(other.size_), capacity_(other.capacity_),
+      heap_(std::move(other.heap_)) {
     other.size_ = 0;
     other.capacity_ = kInline;
 }

@@ -50,10 +50,12 @@ private:
     // Room for at least count points, the points kept.
     void reserve(std::size_t count);
 
+    // The block pointer last, beside whatever follows the list (a payload's kind), which is read
+    // with it when a record goes.
     std::array<WorldPoint, kInline> held_ = {};
-    std::unique_ptr<WorldPoint[]> heap_; // null while the points fit in held_
     uint32_t size_ = 0;
     uint32_t capacity_ = kInline;
+    std::unique_ptr<WorldPoint[]> heap_; // null while the points fit in held_
 };
 
 } // namespace mapi
