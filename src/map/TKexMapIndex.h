@@ -58,9 +58,9 @@ public:
     std::span<const int> QueryDistinct(float x1, float y1, float x2, float y2);
     // The objects a hit test at (x, y) must try, ascending and each once: those in the cells under
     // the point (and one unit round it, as a flat frame is widened by one unit) whose pick box
-    // holds the point, and the notes of
-    // the point's cell and its eight neighbours, whose icons reach beyond their frames. Every
-    // object of Query(x, y, x, y) that the point can hit is among them. Valid until the next call.
+    // holds the point, and the notes of the point's cell and its eight neighbours, whose icons
+    // reach beyond their frames. Every object of Query(x, y, x, y) that the point can hit is among
+    // them. Valid until the next call.
     std::span<const int> PickCandidates(float x, float y);
     // The entries of one cell, for tests and tools.
     std::span<const int> CellItems(int column, int row) const;
