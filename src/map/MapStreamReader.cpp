@@ -78,8 +78,8 @@ void MapStreamReader::readMap(TKEXMapHeader& header, TKexMapList& objects) {
     if (stored < 0)
         fail("the header's object count " + std::to_string(stored) + " is negative");
     // Every record takes at least its head's bytes, which bounds the room a damaged count asks.
-    objects.items_.reserve(objects.items_.size() +
-                           static_cast<std::size_t>(std::min<int64_t>(stored, (size_ - position_) / kObjectSize)));
+    const int64_t room = std::min<int64_t>(stored, (size_ - position_) / kObjectSize);
+    objects.items_.reserve(objects.items_.size() + static_cast<std::size_t>(room));
     for (int32_t i = 0; i < stored; ++i)
         appendRecord(objects, header.Version, stored);
 }
@@ -232,6 +232,7 @@ void MapStreamReader::fillBuffer(std::size_t size, std::string_view what) {
     if (end_ < size)
         fail(AnsiString(what) + " could not be read");
 }
+
 void MapStreamReader::cutShort(int64_t size, std::string_view what) const {
     fail(AnsiString(what) + " cut short: " + std::to_string(size) + " bytes needed, " +
          std::to_string(size_ - position_) + " left");

@@ -60,7 +60,8 @@ private:
             cutShort(size, what);
     }
     void checkCount(const TKEXMapObjectMem& record, int64_t unitSize) const {
-        if (record.Count < 0 || (unitSize > 0 && int64_t{record.Count} * unitSize > size_ - position_))
+        const int64_t left = size_ - position_;
+        if (record.Count < 0 || (unitSize > 0 && int64_t{record.Count} * unitSize > left))
             badCount(record);
     }
     [[noreturn]] void cutShort(int64_t size, std::string_view what) const;

@@ -42,8 +42,12 @@ class PassingStream : public TStream {
 public:
     explicit PassingStream(const std::string& bytes) : inner_(mapsamples::streamOf(bytes)) {}
     int64_t Read(void* buffer, int64_t count) override { return inner_.Read(buffer, count); }
-    int64_t Write(const void* buffer, int64_t count) override { return inner_.Write(buffer, count); }
-    int64_t Seek(int64_t offset, TSeekOrigin origin) override { return inner_.Seek(offset, origin); }
+    int64_t Write(const void* buffer, int64_t count) override {
+        return inner_.Write(buffer, count);
+    }
+    int64_t Seek(int64_t offset, TSeekOrigin origin) override {
+        return inner_.Seek(offset, origin);
+    }
     void SetSize(int64_t newSize) override { inner_.SetSize(newSize); }
 
 private:
@@ -94,7 +98,8 @@ TEST_P(MapSpeedPathsTest, LargeMapCutInsideItsLargePayloadsKeepsTheRecordsBefore
     // 999 polygons of 107 bytes follow the long point list.
     const std::size_t listEnd = bytes.size() - 999 * 107;
     // Cut inside the bitmap's bytes, and inside the long point list after it.
-    for (const auto& [cut, kept] : {std::pair{listEnd - 80000, 1001}, std::pair{listEnd - 1000, 1002}}) {
+    for (const auto& [cut, kept] :
+         {std::pair{listEnd - 80000, 1001}, std::pair{listEnd - 1000, 1002}}) {
         SCOPED_TRACE(cut);
         const Read read = readFrom(bytes.substr(0, cut), GetParam());
         EXPECT_TRUE(read.result.damaged);
@@ -111,7 +116,8 @@ TEST(MapSpeedPathsReadAheadTest, EveryPrefixReadsAheadAsInPlace) {
             const Read inPlace = readFrom(bytes.substr(0, cut), true);
             const Read readAhead = readFrom(bytes.substr(0, cut), false);
             ASSERT_EQ(readAhead.objects, inPlace.objects) << version << " cut " << cut;
-            ASSERT_EQ(readAhead.result.message, inPlace.result.message) << version << " cut " << cut;
+            ASSERT_EQ(readAhead.result.message, inPlace.result.message)
+                << version << " cut " << cut;
             ASSERT_EQ(readAhead.position, inPlace.position) << version << " cut " << cut;
         }
     }
