@@ -34,4 +34,20 @@ int addObject(TDataMap& map, TKEXMapObjectMem record) {
 
 TColor bufferPixel(TDataMap& map, int x, int y) { return map.Picture()->Bitmap()->Canvas()->Pixels(x, y); }
 
+int overlaidPixels(TDataMap& map, const TRect& r) {
+    TCanvas& screen = *map.GetCanvas();
+    TCanvas& buffer = *map.Picture()->Bitmap()->Canvas();
+    int count = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            count += screen.Pixels(x, y) != buffer.Pixels(x, y) ? 1 : 0;
+    return count;
+}
+
+std::shared_ptr<int> countRebuilds(TDataMap& map) {
+    auto counter = std::make_shared<int>(0);
+    map.OnPaintBackground = [counter](TCanvas*, float, float, float, float) { ++*counter; };
+    return counter;
+}
+
 } // namespace mapfixture

@@ -20,4 +20,11 @@ int addObject(TDataMap& map, TKEXMapObjectMem record);
 
 TColor bufferPixel(TDataMap& map, int x, int y);
 
+// How many pixels of the rectangle the screen shows otherwise than the back buffer holds them:
+// the overlays drawn over the map.
+int overlaidPixels(TDataMap& map, const TRect& r);
+
+// Counts full rebuilds of the map: each paints the background, a restore from the cache does not.
+std::shared_ptr<int> countRebuilds(TDataMap& map);
+
 } // namespace mapfixture
