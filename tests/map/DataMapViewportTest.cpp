@@ -84,40 +84,28 @@ TEST_P(ScrollStepTest, EveryDirectionLeavesTheFreshPictureOfTheNewOrigin) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScrollStepTest, testing::Values(100, 200));
 
+// Half the view's width, 100 world units at Scale 100, widens the extent 0..1000 on both axes; a
+// step that would show more is refused, and a diagonal step with one refused move makes neither.
 TEST(DataMapViewportTest, ScrollStepStopsAtTheExtentWidenedByHalfTheViewWidth) {
     auto map = mapfixture::makeMap(200, 100);
     addObject(*map, rectangle(0, 0, 1000, 1000, clRed));
-    // Half the width is 100 world units at Scale 100, on both axes.
-    map->SetXWind(-60);
-    map->ScrollStep(0, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), -60);
-    map->SetXWind(-50);
-    map->ScrollStep(0, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), -100);
-    // Half the height would be 50: the step to -90 is still allowed.
-    map->SetYWind(-40);
-    map->ScrollStep(1, 50);
-    EXPECT_FLOAT_EQ(map->YWind(), -90);
-    // A diagonal step with one refused move makes neither.
-    map->SetXWind(-60);
-    map->SetYWind(0);
-    map->ScrollStep(4, 50);
-    map->ScrollStep(7, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), -60);
-    EXPECT_FLOAT_EQ(map->YWind(), 0);
-    // Right and down: the far edge of the view against the extent's far edge.
-    map->SetXWind(850);
-    map->ScrollStep(2, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), 900);
-    map->ScrollStep(2, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), 900);
-    map->SetYWind(960);
-    map->ScrollStep(3, 50);
-    EXPECT_FLOAT_EQ(map->YWind(), 960);
-    map->ScrollStep(8, 50);
-    map->ScrollStep(-1, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), 900);
-    EXPECT_FLOAT_EQ(map->YWind(), 960);
+    const struct {
+        float x, y;
+        int direction;
+        float toX, toY;
+    } steps[] = {
+        {-60, 0, 0, -60, 0},  {-50, 0, 0, -100, 0}, {0, -40, 1, 0, -90},   {-60, 0, 4, -60, 0},
+        {-60, 0, 7, -60, 0},  {850, 0, 2, 900, 0},  {900, 0, 2, 900, 0},   {0, 960, 3, 0, 960},
+        {0, 0, 8, 0, 0},      {0, 0, -1, 0, 0},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(testing::Message() << s.x << "," << s.y << " direction " << s.direction);
+        map->SetXWind(s.x);
+        map->SetYWind(s.y);
+        map->ScrollStep(s.direction, 50);
+        EXPECT_FLOAT_EQ(map->XWind(), s.toX);
+        EXPECT_FLOAT_EQ(map->YWind(), s.toY);
+    }
 }
 
 TEST(DataMapViewportTest, ZoomAtPointCentresThePointAtAScaleOfAtLeastOne) {

@@ -21,21 +21,16 @@ using mapsamples::pointObject;
 
 AnsiString cp(const char* utf8) { return tk::fromUtf8(utf8); }
 
-TEST(MapModelTest, NewModelIsEmptyAtScaleHundred) {
-    mapi::MapModel model;
-    EXPECT_EQ(model.Header.Scale, 100);
-    EXPECT_TRUE(model.Objects().IsEmpty());
-    EXPECT_FALSE(model.UseIndex());
-    EXPECT_EQ(model.IndexSize(), 1000);
-}
-
 TEST(MapModelTest, LoadSetsHeaderCountExtentAndClearsTheHitList) {
     mapi::MapModel model;
     model.Objects().AddObjectCopy(pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}));
     ASSERT_TRUE(model.HitTest(1, 1, FixedContext()));
+    std::vector<int> progress;
+    model.OnProgress = [&](int position) { progress.push_back(position); };
     mapstream::MapDocument map = mapsamples::richDocument(6);
     mapsamples::load(model, mapstream::WriteMapStream(map, {.ObjectCount = 3, .StreetCount = {}}));
     EXPECT_FALSE(model.Damaged());
+    EXPECT_EQ(progress, std::vector<int>{100});
     EXPECT_EQ(model.GetObjectCount(), 3);
     EXPECT_TRUE(model.HitList().empty());
     EXPECT_EQ(model.MapExtent, (mapi::WorldRect{-10, -10, 100, 50}));
@@ -74,14 +69,6 @@ TEST(MapModelTest, ClearMapEmptiesEverythingAndResetsTheHeader) {
     EXPECT_EQ(model.Header.Version, 0u);
     model.CalcMapBounds();
     EXPECT_EQ(model.MapExtent, mapi::WorldRect{});
-}
-
-TEST(MapModelTest, ProgressReachesTheHost) {
-    mapi::MapModel model;
-    std::vector<int> progress;
-    model.OnProgress = [&](int position) { progress.push_back(position); };
-    mapsamples::load(model, mapstream::WriteMapStream(mapsamples::richDocument(6)));
-    EXPECT_EQ(progress, std::vector<int>{100});
 }
 
 TEST(MapModelTest, StreetNamesAreTrimmedUpperCasedAndNeverReused) {
@@ -125,10 +112,11 @@ TEST(MapModelTest, FindObjectByAddressMatchesCategoryStreetAndHouse) {
     EXPECT_EQ(model.FindObjectByAddress(-1, cp("ПОЛЕВАЯ"), "12A"), -1);
 }
 
-TEST(MapModelTest, FindObjectByIdReportsEveryAnswer) {
+TEST(MapModelTest, FindObjectByIdAndHitTestReportEveryAnswer) {
     mapi::MapModel model;
     std::vector<bool> found;
     model.OnAfterFind = [&](bool value) { found.push_back(value); };
+    EXPECT_FALSE(model.HitTest(0, 0, FixedContext())); // an empty map
     TKEXMapObjectMem record = pointObject(mapi::kindPixels, {{1, 1}});
     record.Id = 40;
     model.Objects().AddObjectCopy(record);
@@ -136,15 +124,7 @@ TEST(MapModelTest, FindObjectByIdReportsEveryAnswer) {
     model.Objects().AddObjectCopy(record);
     EXPECT_EQ(model.FindObjectById(41), 1);
     EXPECT_EQ(model.FindObjectById(42), -1);
-    EXPECT_EQ(found, (std::vector<bool>{true, false}));
-}
-
-TEST(MapModelTest, HitTestOnAnEmptyMapStillReports) {
-    mapi::MapModel model;
-    std::vector<bool> found;
-    model.OnAfterFind = [&](bool value) { found.push_back(value); };
-    EXPECT_FALSE(model.HitTest(0, 0, FixedContext()));
-    EXPECT_EQ(found, std::vector<bool>{false});
+    EXPECT_EQ(found, (std::vector<bool>{false, true, false}));
 }
 
 TEST(MapModelTest, HitListRunsBottomToTopByPlaneThenOrder) {

@@ -183,21 +183,6 @@ TEST(MapStreamReaderTest, DuplicateStreetNameKeepsTheFirstId) {
     EXPECT_EQ(loaded.names.Find(tk::fromUtf8("ЛЕНИНА")), 1);
 }
 
-TEST(MapStreamReaderTest, NestedGroupsLoadAsOneTopLevelRecord) {
-    mapstream::MapDocument map = document(5);
-    map.Objects.AddObjectCopy(mapsamples::groupObject(
-        {pointObject(mapi::kindPolygon, {{0, 0}, {1, 0}, {1, 1}}),
-         mapsamples::groupObject({pointObject(mapi::kindPixels, {{3, 3}})})}));
-    const Loaded loaded = read(mapstream::WriteMapStream(map));
-    ASSERT_EQ(loaded.objects.Count(), 1);
-    const TKexMapList* children = loaded.objects[0].Children();
-    ASSERT_NE(children, nullptr);
-    ASSERT_EQ(children->Count(), 2);
-    ASSERT_NE((*children)[1].Children(), nullptr);
-    EXPECT_EQ((*children)[1].Children()->Count(), 1);
-    EXPECT_EQ(loaded.progress, std::vector<int>{100});
-}
-
 TEST(MapStreamReaderTest, ProgressEveryHundredTopLevelRecordsAndAtTheEnd) {
     mapstream::MapDocument map = document(5);
     for (int i = 0; i < 250; ++i)

@@ -235,17 +235,6 @@ TEST(TDataMapTest, MouseEnteringAndLeavingReachTheHost) {
     EXPECT_EQ(seen, (std::vector<std::string>{"enter", "leave"}));
 }
 
-TEST(TDataMapTest, ChangingTheToolTellsEvenWhenItStaysAndDropsTheMeasuringLine) {
-    const auto map = mapfixture::makeMap(200, 100);
-    int calls = 0;
-    map->OnChangeInstrument = [&](TPersistent*) { ++calls; };
-    map->SetInstrument(iMeasure);
-    map->MeasurePoints() = {{0, 0}, {50, 50}};
-    map->SetInstrument(iMeasure);
-    EXPECT_EQ(calls, 2);
-    EXPECT_TRUE(map->MeasurePoints().empty());
-}
-
 TEST(TDataMapTest, ChangingTheToolWhileTheLensFrameShowsTakesTheFrameOffTheScreen) {
     mousefixture::MouseMap f;
     f.map->SetInstrument(iLinza);
