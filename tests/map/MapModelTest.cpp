@@ -106,6 +106,8 @@ TEST(MapModelTest, FindObjectByAddressMatchesCategoryStreetAndHouse) {
     model.Objects().AddObjectCopy(building);
     model.Objects().AddObjectCopy(mapsamples::groupObject({building}));
     EXPECT_EQ(model.FindObjectByAddress(5, cp("ленина "), " 12a "), 1);
+    EXPECT_EQ(model.FindObjectByAddress(3, cp("ЛЕНИНА"), "12A"), 0);
+    EXPECT_EQ(model.FindObjectByAddress(4, cp("ЛЕНИНА"), "12A"), -1);
     EXPECT_EQ(model.FindObjectByAddress(-1, cp("ЛЕНИНА"), "12A"), 0);
     EXPECT_EQ(model.FindObjectByAddress(7, cp("ЛЕНИНА"), "12A"), -1); // groups are not searched
     EXPECT_EQ(model.FindObjectByAddress(-1, cp("ЛЕНИНА"), "12"), -1);
