@@ -218,25 +218,6 @@ TEST(MapModelTest, ListChangesKeepTheIndexAsARebuildWouldMakeIt) {
     checkInStep("out of range");
 }
 
-TEST(MapModelTest, FrontAndBackMoveOneRecordAndKeepTheRest) {
-    mapi::MapModel model;
-    for (uint32_t id = 1; id <= 4; ++id) {
-        TKEXMapObjectMem record = pointObject(mapi::kindPixels, {{1, 1}});
-        record.Id = id;
-        model.AppendObject(record);
-    }
-    const auto ids = [&] {
-        std::vector<uint32_t> all;
-        for (int i = 0; i < model.Objects().Count(); ++i)
-            all.push_back(model.Objects()[i].Id);
-        return all;
-    };
-    model.BringObjectToFront(1);
-    EXPECT_EQ(ids(), (std::vector<uint32_t>{1, 3, 4, 2}));
-    model.SendObjectToBack(2);
-    EXPECT_EQ(ids(), (std::vector<uint32_t>{4, 1, 3, 2}));
-}
-
 // A map of several thousand objects of every kind inside the index square, some across cell
 // borders, some at the square's edge, some wider than a cell.
 void generate(mapi::MapModel& model, std::mt19937& random) {
