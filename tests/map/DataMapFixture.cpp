@@ -1,6 +1,8 @@
 // The map control of the viewport, search, blink and edit suites.
 #include "map/DataMapFixture.h"
 
+#include <gtest/gtest.h>
+
 #include "map/MapSamples.h"
 #include "map/TKexMapList.h"
 #include "toolkit/TCanvas.h"
@@ -33,6 +35,11 @@ int addObject(TDataMap& map, TKEXMapObjectMem record) {
 }
 
 TColor bufferPixel(TDataMap& map, int x, int y) { return map.Picture()->Bitmap()->Canvas()->Pixels(x, y); }
+
+void expectPixels(TCanvas& canvas, std::initializer_list<Probe> probes) {
+    for (const Probe& p : probes)
+        EXPECT_EQ(canvas.Pixels(p.x, p.y), p.color) << "pixel " << p.x << "," << p.y;
+}
 
 int overlaidPixels(TDataMap& map, const TRect& r) {
     TCanvas& screen = *map.GetCanvas();

@@ -3,6 +3,7 @@
 // model with the header count and the extent kept in step.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 
 #include "map/TDataMap.h"
@@ -19,6 +20,14 @@ TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill);
 int addObject(TDataMap& map, TKEXMapObjectMem record);
 
 TColor bufferPixel(TDataMap& map, int x, int y);
+
+struct Probe {
+    int x, y;
+    TColor color;
+};
+
+// Expects each probed pixel of the canvas in its colour, naming the pixels that differ.
+void expectPixels(TCanvas& canvas, std::initializer_list<Probe> probes);
 
 // How many pixels of the rectangle the screen shows otherwise than the back buffer holds them:
 // the overlays drawn over the map.
