@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "map/DataMapFixture.h"
 #include "map/MapSamples.h"
 #include "map/TKexMapList.h"
 #include "toolkit/TCanvas.h"
@@ -16,6 +17,7 @@ namespace {
 // The object kinds (kindPolygon ...) belong to the map's helpers.
 using namespace mapi;
 using mapi::WorldPoint;
+using mapfixture::expectPixels;
 using mapsamples::pointObject;
 
 constexpr TColor kBackground = clBlack;
@@ -49,6 +51,7 @@ struct Scene {
     }
 
     TColor pixel(int x, int y) { return bitmap.Canvas()->Pixels(x, y); }
+    void expect(std::initializer_list<mapfixture::Probe> probes) { expectPixels(*bitmap.Canvas(), probes); }
 
     int count(TColor color, TRect area = Rect(0, 0, 100, 100)) {
         int n = 0;
@@ -85,10 +88,7 @@ TEST(MapRendererTest, HigherPlaneLiesOverLowerAndLaterOverEarlierOnOnePlane) {
     s.add(square(70, 0, 95, 20, clYellow, 99));
     s.add(square(50, 0, 80, 10, clWhite, 99));
     s.render();
-    EXPECT_EQ(s.pixel(45, 45), clRed);
-    EXPECT_EQ(s.pixel(80, 80), clBlue);
-    EXPECT_EQ(s.pixel(5, 5), clLime);
-    EXPECT_EQ(s.pixel(75, 5), clWhite);
+    s.expect({{45, 45, clRed}, {80, 80, clBlue}, {5, 5, clLime}, {75, 5, clWhite}});
     EXPECT_EQ(s.renderer.LevelList(0), std::vector<int>{2});
     EXPECT_EQ(s.renderer.LevelList(64), (std::vector<int>{3, 4}));
     EXPECT_EQ(s.renderer.LevelList(37), std::vector<int>{0});
@@ -190,7 +190,7 @@ TEST(MapRendererTest, ShapesCoverWhatTheirKindCovers) {
     const struct {
         const char* what;
         const TKEXMapObjectMem& record;
-        std::vector<std::tuple<int, int, TColor>> probes;
+        std::initializer_list<mapfixture::Probe> probes;
     } cases[] = {
         {"cross hatch", hatched, {{16, 21, clRed}, {21, 24, clRed}, {21, 21, kBackground}, {90, 90, kBackground}}},
         {"ellipse", oval, {{50, 50, clBlue}, {50, 20, clWhite}, {12, 22, kBackground}, {88, 78, kBackground}}},
@@ -201,8 +201,7 @@ TEST(MapRendererTest, ShapesCoverWhatTheirKindCovers) {
         Scene s;
         s.add(c.record);
         s.render();
-        for (const auto& [x, y, color] : c.probes)
-            EXPECT_EQ(s.pixel(x, y), color) << x << "," << y;
+        s.expect(c.probes);
     }
 }
 
@@ -267,10 +266,7 @@ TEST(MapRendererTest, NotesShowFromMinZametkaAndUnknownIconsAsTheErrorPicture) {
     s.renderer.SetMinZametka(100);
     s.render(100);
     // 32 x 32 centred on the anchor: the white frame at (34, 34), red inside.
-    EXPECT_EQ(s.pixel(34, 34), clWhite);
-    EXPECT_EQ(s.pixel(35, 35), clBlack);
-    EXPECT_EQ(s.pixel(37, 62), clRed);
-    EXPECT_EQ(s.pixel(33, 33), kBackground);
+    s.expect({{34, 34, clWhite}, {35, 35, clBlack}, {37, 62, clRed}, {33, 33, kBackground}});
 }
 
 TEST(MapRendererTest, FilterAndPaintHandlersDecideWhatIsDrawnAndHow) {
@@ -362,10 +358,8 @@ TEST(MapRendererTest, DamagedMapWithCornersNearTheLargestSingleDrawsItsVisiblePa
     Scene s;
     mapsamples::load(s.model, mapstream::WriteMapStream(map));
     s.render();
-    EXPECT_EQ(s.pixel(95, 85), clRed); // the far corner's edges run straight right and down-left
-    EXPECT_EQ(s.pixel(5, 20), kBackground);
-    EXPECT_EQ(s.pixel(48, 93), clWhite); // the line runs up-left at 45 degrees
-    EXPECT_EQ(s.pixel(49, 93), kBackground);
+    // The far corner's edges run straight right and down-left; the line runs up-left at 45 degrees.
+    s.expect({{95, 85, clRed}, {5, 20, kBackground}, {48, 93, clWhite}, {49, 93, kBackground}});
     s.render(400); // zoomed in, the huge text's height passes the integer range too
 }
 
