@@ -52,12 +52,10 @@ TEST(MapStreamReaderTest, CurrentVersionLoadsEveryKindAsWrittenFromTheStreamsPos
     const Loaded loaded = read(mapstream::WriteMapStream(map), "junk");
     ASSERT_FALSE(loaded.result.damaged) << loaded.result.message;
     EXPECT_EQ(loaded.objects, map.Objects);
-    EXPECT_EQ(loaded.header.ObjectCount, map.Objects.Count());
-    EXPECT_EQ(loaded.header.NameMap.str(), tk::fromUtf8("Валдрен"));
-    EXPECT_EQ(loaded.header.Mashtab, 1644);
-    EXPECT_EQ(loaded.header.Scale, 250);
-    EXPECT_EQ(loaded.header.XWind, -100);
-    EXPECT_EQ(loaded.header.NextStreetId, 3);
+    TKEXMapHeader header = map.Header;
+    header.ObjectCount = map.Objects.Count();
+    header.StreetCount = 2;
+    EXPECT_EQ(loaded.header, header);
     EXPECT_EQ(loaded.names.Find(tk::fromUtf8("садовая")), 2);
 }
 
