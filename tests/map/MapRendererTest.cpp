@@ -1,5 +1,6 @@
 #include "map/MapRenderer.h"
 
+#include <algorithm>
 #include <limits>
 #include <tuple>
 #include <utility>
@@ -162,6 +163,29 @@ TEST(MapRendererTest, HouseNumbersShowOnlyWhereEverythingAllowsInTheContrastColo
     }
     EXPECT_EQ(mapi::MapRenderer::ContrastColor(0x00000095), clWhite);
     EXPECT_EQ(mapi::MapRenderer::ContrastColor(0x00000096), clBlack);
+}
+
+TEST(MapRendererTest, HouseNumberAfterATurnedTextStandsUpright) {
+    Scene s;
+    s.options.SetmpNumberDom(true);
+    s.options.SetMinScaleAddress(0);
+    TKEXMapObjectMem turned = text(50, 80, 20, clYellow);
+    TKEXMapText payload = *turned.Text();
+    payload.Angle = 900;
+    turned.SetText(payload);
+    s.add(turned);
+    s.add(mapsamples::withAddress(square(0, 0, 99, 99, clNavy), 1, "8888"));
+    s.render();
+    int left = 100, right = -1, top = 100, bottom = -1;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (s.pixel(x, y) == clWhite) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_GT(right - left, bottom - top);
 }
 
 TEST(MapRendererTest, TextTooSmallToDrawGetsNoHouseNumber) {
