@@ -212,6 +212,13 @@ TEST(DataMapEditingTest, GroupingSkipsLockedObjectsAndUngroupingAppendsTheMember
     EXPECT_EQ(f.map->Model().Header.ObjectCount, 2);
     expectIndexMatchesObjects(*f.map);
 
+    // Taken apart while it may not be deleted, a locked group's members would be doubled.
+    f.map->Model().Objects()[1].Locked = 1;
+    f.map->Options()->SetmpLocked(true);
+    f.map->LoadEditObject(1);
+    f.map->UnGroupEditObject();
+    EXPECT_EQ(f.map->GetObjectCount(), 2);
+    f.map->Options()->SetmpLocked(false);
     f.map->LoadEditObject(1);
     f.map->UnGroupEditObject();
     ASSERT_EQ(f.map->GetObjectCount(), 3);
