@@ -203,7 +203,7 @@ TEST(DataMapEditingTest, GroupingSkipsLockedObjectsAndUngroupingAppendsTheMember
     EXPECT_EQ(f.map->GetObjectCount(), 3);
 
     f.map->SelectedObjects() = {0, 1, 2};
-    f.map->GroupObjects(std::vector<int>{0, 1, 2});
+    f.map->GroupObjects(std::vector<int>{2, 0, 1, 2}); // each index taken once
     ASSERT_EQ(f.map->GetObjectCount(), 2);
     EXPECT_EQ(f.map->SelectedObjects(), std::vector<int>{0}); // the locked one stays selected
     const TKEXMapObjectMem& group = f.map->Model().Objects()[1];
