@@ -246,18 +246,21 @@ TEST(DataMapEditingTest, CloneLandsTwentyPixelsRightAndDownAtAnyScale) {
     EXPECT_EQ(firstPoint(*f.map, 2), (mapi::WorldPoint{105, 105}));
 }
 
-TEST(DataMapEditingTest, FrontAndBackReorderAndCarryTheSelection) {
+TEST(DataMapEditingTest, FrontAndBackReorderAndCarryTheSelectionAndBlinkLists) {
     MouseMap f;
     for (int i = 0; i < 3; ++i)
         addObject(*f.map, rectangle(100.0f * i, 0, 100.0f * i + 50, 50, clBlue));
     f.map->SelectedObjects() = {0, 2};
+    f.map->SetBlinkObjects(std::vector<int>{1});
     f.map->LoadEditObject(0);
     f.map->BringObjectToFront(0);
     EXPECT_EQ(firstPoint(*f.map, 2), (mapi::WorldPoint{0, 0}));
     EXPECT_EQ(f.map->SelectedObjects(), (std::vector<int>{2, 1}));
+    EXPECT_EQ(f.map->BlinkObjects(), std::vector<int>{0});
     f.map->SendObjectToBack(2);
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{0, 0}));
     EXPECT_EQ(f.map->SelectedObjects(), (std::vector<int>{0, 2}));
+    EXPECT_EQ(f.map->BlinkObjects(), std::vector<int>{1});
 }
 
 } // namespace
