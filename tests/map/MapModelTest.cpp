@@ -156,7 +156,7 @@ TEST(MapModelTest, IndexSizeRoundsDownToHundredsAndStaysPositive) {
     EXPECT_EQ(model.Content().Index.CellWidth(), 100);
 }
 
-TEST(MapModelTest, LinkedModelSharesObjectsAndStreetsButNotItsHeader) {
+TEST(MapModelTest, LinkedModelSharesObjectsStreetsAndTheIndexWhileItIsOnButNotItsHeader) {
     mapi::MapModel main;
     mapi::MapModel linked;
     mapsamples::load(main, mapstream::WriteMapStream(mapsamples::richDocument(6)));
@@ -164,18 +164,12 @@ TEST(MapModelTest, LinkedModelSharesObjectsAndStreetsButNotItsHeader) {
     EXPECT_EQ(linked.Objects().Count(), main.Objects().Count());
     EXPECT_EQ(linked.FindStreetId(cp("ЛЕНИНА")), 1);
     EXPECT_EQ(linked.Header.Scale, 100);
+    // Switched off by the main model, the shared index no longer answers for the linked one.
+    linked.SetUseIndex(true);
+    main.SetUseIndex(false);
+    EXPECT_TRUE(linked.HitTest(50, 25, FixedContext()));
     linked.ShareContent(nullptr);
     EXPECT_TRUE(linked.Objects().IsEmpty());
-}
-
-TEST(MapModelTest, IndexOnlyAnswersWhileTheSharedIndexIsOn) {
-    mapi::MapModel main;
-    mapi::MapModel linked;
-    main.Objects().AddObjectCopy(pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}));
-    linked.ShareContent(&main.Content());
-    linked.SetUseIndex(true);
-    main.SetUseIndex(false); // switches the shared index off under the linked map
-    EXPECT_TRUE(linked.HitTest(1, 1, FixedContext()));
 }
 
 // Every cell's entries, sorted, so that an index kept in step compares with one built anew.
