@@ -19,6 +19,11 @@ std::unique_ptr<TDataMap> makeMap(int width, int height) {
     return map;
 }
 
+void load(TDataMap& map, const mapstream::MapDocument& document) {
+    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
+    map.LoadFromStream(stream);
+}
+
 TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill) {
     TKEXMapObjectMem record = mapsamples::pointObject(mapi::kindPolygon, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}});
     record.Brush = {static_cast<uint32_t>(fill), bsSolid};

@@ -7,11 +7,15 @@
 #include <memory>
 
 #include "map/TDataMap.h"
+#include "mapstream/MapStreamWriter.h"
 #include "toolkit/TColor.h"
 
 namespace mapfixture {
 
 std::unique_ptr<TDataMap> makeMap(int width, int height);
+
+// Loads the document's stream into the map.
+void load(TDataMap& map, const mapstream::MapDocument& document);
 
 // A filled square-cornered polygon whose pen and brush take the colour.
 TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill);

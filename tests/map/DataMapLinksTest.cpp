@@ -7,7 +7,6 @@
 #include "map/DataMapFixture.h"
 #include "map/MapSamples.h"
 #include "toolkit/Exception.h"
-#include "toolkit/TMemoryStream.h"
 
 namespace {
 
@@ -106,8 +105,7 @@ TEST(DataMapLinksTest, ALoadOnTheMainMapReachesItsLinkedMaps) {
     mapstream::MapDocument document = mapsamples::document(6);
     document.Objects.AddObjectCopy(rectangle(10, 10, 50, 50, clRed));
     document.Header.NextObjectId = 40;
-    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
-    main->LoadFromStream(stream);
+    mapfixture::load(*main, document);
     EXPECT_EQ(linked->GetObjectCount(), 1);
     EXPECT_EQ(linked->Model().MapExtent, main->Model().MapExtent);
     EXPECT_EQ(linked->Model().Header.NextObjectId, 40u);

@@ -10,8 +10,6 @@
 #include "map/MapSamples.h"
 #include "map/MouseFixture.h"
 #include "map/TKexMapList.h"
-#include "mapstream/MapStreamWriter.h"
-#include "toolkit/TMemoryStream.h"
 
 namespace {
 
@@ -19,14 +17,7 @@ using mapfixture::addObject;
 using mapfixture::rectangle;
 using mousefixture::MouseMap;
 
-void loadCity(TDataMap& map) {
-    static const std::string bytes =
-        mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    map.LoadFromStream(stream);
-}
+void loadCity(TDataMap& map) { mapfixture::load(map, city::cityDocument(city::buildCity(2003, 1), 6)); }
 
 // A building with an address that is the topmost object at its own centre.
 int pickableBuilding(TDataMap& map) {

@@ -12,7 +12,6 @@
 #include "map/MapSamples.h"
 #include "map/TSmallPreView.h"
 #include "support/MessageBoxLog.h"
-#include "toolkit/TMemoryStream.h"
 
 namespace {
 
@@ -159,8 +158,7 @@ std::unique_ptr<TDataMap> cityMap(const mapstream::MapDocument& document, int wi
     options.SetObjectView(6);
     options.SetmpNumberDomSizeFont(18);
     options.SetMinScaleAddress(0); // house numbers at every scale
-    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
-    map->LoadFromStream(stream);
+    mapfixture::load(*map, document);
     return map;
 }
 

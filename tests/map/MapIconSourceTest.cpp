@@ -7,7 +7,6 @@
 #include "toolkit/TCanvas.h"
 
 #include "map/IconLibrarySamples.h"
-#include "map/MapSamples.h"
 
 namespace {
 
@@ -29,9 +28,7 @@ TEST(MapIconSourceTest, UnknownIconGivesTheErrorPicture) {
 TEST(MapIconSourceTest, ExternalSetIsCurrentUntilUnsetOrFreed) {
     mapi::MapIconSource icons;
     auto external = std::make_unique<TKexIcon>(nullptr);
-    TMemoryStream stream =
-        mapsamples::streamOf(iconsamples::libraryBytes("Park", {{"tree", clLime}}));
-    external->AddLib("Park").LoadFromStream(stream);
+    iconsamples::addLibrary(*external, "Park", {{"tree", clLime}});
 
     icons.SetKexMapIcon(external.get());
     EXPECT_EQ(&icons.Current(), external.get());

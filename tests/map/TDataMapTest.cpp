@@ -22,13 +22,9 @@ using namespace mapi;
 using mapi::WorldPoint;
 using mapfixture::addObject;
 using mapfixture::bufferPixel;
+using mapfixture::load;
 using mapfixture::rectangle;
 using mapsamples::pointObject;
-
-void load(TDataMap& map, const mapstream::MapDocument& document) {
-    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
-    map.LoadFromStream(stream);
-}
 
 TEST(TDataMapTest, SettersKeepTheirRules) {
     TDataMap map(nullptr);
@@ -215,8 +211,7 @@ TEST(TDataMapTest, NotesDrawFromTheExternalSetAndAgainFromTheInternalOne) {
     const auto map = mapfixture::makeMap(200, 100);
     addObject(*map, mapsamples::noteObject({100, 50}, "Default", "5", "note"));
     TKexIcon external(nullptr);
-    TMemoryStream stream = mapsamples::streamOf(iconsamples::libraryBytes("Default", {{"5", clLime, 16, clAqua, false}}));
-    external.AddLib("Default").LoadFromStream(stream);
+    iconsamples::addLibrary(external, "Default", {{"5", clLime, 16, clAqua, false}});
     map->SetKexMapIcon(&external);
     map->RefreshMap();
     EXPECT_EQ(bufferPixel(*map, 100, 50), clLime);
