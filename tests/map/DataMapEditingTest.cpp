@@ -54,15 +54,7 @@ TEST(DataMapEditingTest, ShiftLocksTheDragToTheAxisOfItsFirstMoveUntilRelease) {
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{115, 110}));
 }
 
-TEST(DataMapEditingTest, MoveCellSnapsTheDragToThreePixels) {
-    MouseMap f;
-    addObject(*f.map, rectangle(100, 100, 200, 200, clBlue));
-    f.map->Options()->SetMoveCell(true);
-    f.drag(150, 150, 155, 150);
-    EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{103, 100}));
-}
-
-TEST(DataMapEditingTest, LockedObjectStaysWhileLocksAreOn) {
+TEST(DataMapEditingTest, MoveCellSnapsTheDragToThreePixelsAndALockedObjectStaysWhileLocksAreOn) {
     MouseMap f;
     TKEXMapObjectMem locked = rectangle(100, 100, 200, 200, clBlue);
     locked.Locked = 1;
@@ -71,8 +63,9 @@ TEST(DataMapEditingTest, LockedObjectStaysWhileLocksAreOn) {
     f.drag(150, 150, 180, 150);
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{100, 100}));
     f.map->Options()->SetmpLocked(false);
-    f.drag(150, 150, 180, 150);
-    EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{130, 100}));
+    f.map->Options()->SetMoveCell(true);
+    f.drag(150, 150, 155, 150);
+    EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{103, 100}));
 }
 
 TEST(DataMapEditingTest, RotationHandleTurnsTheObjectWithTheMouse) {
