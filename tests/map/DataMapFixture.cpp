@@ -1,4 +1,4 @@
-// The map control of the viewport, search, blink and edit suites.
+// The map control of the map suites and its probes.
 #include "map/DataMapFixture.h"
 
 #include <gtest/gtest.h>

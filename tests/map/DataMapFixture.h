@@ -1,6 +1,6 @@
-// A map control for the viewport, search, blink and edit suites: a given pixel size, no guide
-// lines, the world origin at the top-left pixel at Scale 100, and objects added straight to its
-// model with the header count and the extent kept in step.
+// A map control for the map suites: a given pixel size, no guide lines, the world origin at the
+// top-left pixel at Scale 100, and objects added straight to its model with the header count and
+// the extent kept in step; with probes of its buffer, screen and rebuilds.
 #pragma once
 
 #include <initializer_list>
