@@ -46,7 +46,9 @@ bool isPointKind(uint8_t kind);
 
 } // namespace mapi
 
-struct TKEXMapObjectMem {
+// Each record starts a cache line, so that the fields every pass over the list reads (frame,
+// kind, plane, category) lie in one line whatever the record's place.
+struct alignas(64) TKEXMapObjectMem {
     TKEXMapObjectMem();
     TKEXMapObjectMem(const TKEXMapObjectMem& other);
     TKEXMapObjectMem(TKEXMapObjectMem&& other) noexcept;
