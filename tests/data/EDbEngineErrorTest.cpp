@@ -5,10 +5,10 @@
 #include <exception>
 
 #include "DataFixture.h"
-#include "ExpectError.h"
 #include "data/DbErrors.h"
 #include "data/TDbTable.h"
 
+namespace datatest {
 namespace {
 
 using EDbEngineErrorTest = DataFixture;
@@ -72,7 +72,7 @@ TEST_F(EDbEngineErrorTest, FailureWhileAnErrorIsAliveIsSwallowedUntilItGoes) {
         EXPECT_EQ(second.ErrorCode, 0);
     }
     EXPECT_FALSE(db::errorPending()) << "the empty second error holds no token";
-    datatest::expectEngineError([] { EngineCheck(nullptr, CeCloseTable(12345)); }, 5012,
+    expectEngineError([] { EngineCheck(nullptr, CeCloseTable(12345)); }, 5012,
                                 testing::Eq("Invalid or unknown handle 12345"));
 }
 
@@ -109,3 +109,4 @@ TEST_F(EDbEngineErrorTest, DbErrorsTakeTheEngineTextsOrNothing) {
 }
 
 } // namespace
+} // namespace datatest

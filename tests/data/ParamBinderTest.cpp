@@ -10,6 +10,7 @@
 #include "toolkit/TParam.h"
 #include "toolkit/TParams.h"
 
+namespace datatest {
 namespace {
 
 class ParamBinderTest : public DataFixture {
@@ -101,3 +102,4 @@ TEST_F(ParamBinderTest, UnknownAndUnsupportedTypesAreRefusedByName) {
 }
 
 } // namespace
+} // namespace datatest

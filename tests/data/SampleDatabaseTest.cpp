@@ -23,6 +23,7 @@
 #include "toolkit/TStringList.h"
 #include "tools/makedb/SampleCity.h"
 
+namespace datatest {
 namespace {
 
 using Rows = std::vector<std::string>;
@@ -186,3 +187,4 @@ TEST_F(SampleDatabaseTest, ProgramQueriesGiveThePlannedRows) {
 }
 
 } // namespace
+} // namespace datatest

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "DataFixture.h"
-#include "ExpectError.h"
 #include "data/DbErrors.h"
 #include "data/TDbTable.h"
 #include "toolkit/Controls.h"
@@ -13,6 +12,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/TScreen.h"
 
+namespace datatest {
 namespace {
 
 // Answers every login with a cancel, and counts the questions.
@@ -88,7 +88,7 @@ TEST_F(TDbConnectionTest, AliasesResolveOnlyForPlainNames) {
     EXPECT_EQ(plain->GetAliasTableType(), 0) << "no letter: no type for a connection";
     TDbConnection* missing = connection(&owner, "Missing");
     missing->SetAliasName("missing");
-    datatest::expectError<DbConnectionError>([&] { missing->Connect(); },
+    expectError<DbConnectionError>([&] { missing->Connect(); },
                                              testing::Eq("TDbConnection.AliasName is not valid"));
 }
 
@@ -117,7 +117,7 @@ TEST_F(TDbConnectionTest, DatabasePathOfConnectionsAndDatasets) {
 TEST_F(TDbConnectionTest, FailedConnectLeavesNoHandleAndTheCursorAsItWas) {
     TDbConnection* conn = connection(&owner, "DbConnection1", path("missing\\none.vdd"));
     conn->LoginPrompt = false;
-    datatest::expectEngineError([&] { conn->Connect(); }, 7041);
+    expectEngineError([&] { conn->Connect(); }, 7041);
     EXPECT_FALSE(conn->IsConnected());
     EXPECT_EQ(conn->GetConnectionHandle(), 0u);
     EXPECT_EQ(Screen->Cursor(), crDefault);
@@ -182,3 +182,4 @@ TEST_F(TDbConnectionTest, DisconnectClosesDatasetsAndDestructionToleratesAGoneHa
 }
 
 } // namespace
+} // namespace datatest

@@ -2,7 +2,7 @@
 // navigation suite over every cursor factory; the index choices of Locate and scopes run on
 // tables (a deleted row's bookmark is checked where rows are deleted, TDbDataSetEditingTest).
 #include "CursorSuite.h"
-#include "ScratchFixture.h"
+#include "DataFixture.h"
 #include "data/LocateExpression.h"
 #include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
@@ -122,7 +122,7 @@ TEST(LocateExpressionTest, TermsOfEachType) {
         EXPECT_EQ(db::locateTerm("S", c.type, c.text, c.caseInsensitive), c.term);
 }
 
-using SearchTest = ScratchFixture;
+using SearchTest = DataFixture;
 
 TEST_F(SearchTest, PartialLocateSeeksAPlainIndexAndCaseInsensitiveFilters) {
     const char* columns = " (N CHAR(4), A CHAR(4), C CHAR(4), B CHAR(4), X DOUBLE)";

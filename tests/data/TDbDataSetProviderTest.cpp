@@ -8,6 +8,7 @@
 #include "toolkit/TField.h"
 #include "toolkit/TParams.h"
 
+namespace datatest {
 namespace {
 
 class TDbDataSetProviderTest : public DataFixture {
@@ -91,3 +92,4 @@ TEST_F(TDbDataSetProviderTest, UpdatesCountAsAppliedOnlyWhenTheHandlerSaysSo) {
 }
 
 } // namespace
+} // namespace datatest

@@ -4,8 +4,7 @@
 #include "data/TDbDataSet.h"
 
 #include "CursorSuite.h"
-#include "ExpectError.h"
-#include "ScratchFixture.h"
+#include "DataFixture.h"
 #include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
 #include "toolkit/TBlobField.h"
@@ -38,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   }}),
     [](const testing::TestParamInfo<CursorFactory>& info) { return info.param.name; });
 
-using TDbDataSetTest = ScratchFixture;
+using TDbDataSetTest = DataFixture;
 
 // Row 1 written as engine texts reads as shown and row 2, left blank, reads null; the shown texts
 // typed into a new row 3 and a row 4 of cleared fields come back alike after a reopen.

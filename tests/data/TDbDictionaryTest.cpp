@@ -11,6 +11,7 @@
 #include "toolkit/TScreen.h"
 #include "toolkit/TStringList.h"
 
+namespace datatest {
 namespace {
 
 class TDbDictionaryTest : public DataFixture {
@@ -219,3 +220,4 @@ TEST_F(TDbDictionaryTest, ALayoutConnectsWhenLoaded) {
 }
 
 } // namespace
+} // namespace datatest

@@ -28,8 +28,6 @@ INSTANTIATE_TEST_SUITE_P(Queries, CursorSuite,
                                                        }}),
                          [](const testing::TestParamInfo<CursorFactory>& info) { return info.param.name; });
 
-} // namespace datatest
-
 namespace {
 
 constexpr const char* kNoCursorText =
@@ -325,3 +323,4 @@ TEST_F(TDbQueryTest, ProviderAnswersComeFromTheSqlText) {
 }
 
 } // namespace
+} // namespace datatest

@@ -2,9 +2,9 @@
 #include "data/TDbSettings.h"
 
 #include "DataFixture.h"
-#include "ExpectError.h"
 #include "data/DbErrors.h"
 
+namespace datatest {
 namespace {
 
 using TDbSettingsTest = DataFixture;
@@ -29,7 +29,7 @@ TEST_F(TDbSettingsTest, DateFormatRewritesTheToolkitsShortDateFormat) {
 TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
     TDbSettings settings(nullptr);
     settings.SetDbServerTypes(stCE_LOCAL);
-    datatest::expectError<DbSettingsError>([&] { settings.SetDbServerTypes(0); },
+    expectError<DbSettingsError>([&] { settings.SetDbServerTypes(0); },
                                            testing::Eq("At least one server type must be selected."));
     EXPECT_EQ(settings.DbServerTypes(), TDbServerTypes(stCE_LOCAL));
     EXPECT_THROW(settings.SetNumCachedTables(-1), Exception);
@@ -38,7 +38,7 @@ TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
 
 TEST_F(TDbSettingsTest, OnlyOneInstanceLivesAtATime) {
     auto first = std::make_unique<TDbSettings>(nullptr);
-    datatest::expectError([] { TDbSettings second(nullptr); },
+    expectError([] { TDbSettings second(nullptr); },
                           testing::Eq("Only one DbSettings component is allowed per application"));
     EXPECT_EQ(TDbSettings::Instance(), first.get());
     first.reset();
@@ -64,3 +64,4 @@ TEST_F(TDbSettingsTest, StoredSetHostDateFalseUndoesOnlyASavedConversion) {
 }
 
 } // namespace
+} // namespace datatest

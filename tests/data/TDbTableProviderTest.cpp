@@ -7,6 +7,7 @@
 #include "toolkit/TField.h"
 #include "toolkit/TParams.h"
 
+namespace datatest {
 namespace {
 
 class TDbTableProviderTest : public DataFixture {
@@ -73,3 +74,4 @@ TEST_F(TDbTableProviderTest, ParamsBecomeARangeAndAMasterLinkNamesItsFields) {
 }
 
 } // namespace
+} // namespace datatest

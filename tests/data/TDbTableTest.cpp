@@ -7,6 +7,7 @@
 #include "data/TDbIndexFiles.h"
 #include "toolkit/AnsiStrings.h"
 
+namespace datatest {
 namespace {
 
 class TDbTableTest : public DataFixture {
@@ -136,3 +137,4 @@ TEST_F(TDbTableTest, DatasetsOnOneDirectoryShareOnePooledConnection) {
 }
 
 } // namespace
+} // namespace datatest
