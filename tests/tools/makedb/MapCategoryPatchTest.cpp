@@ -3,6 +3,7 @@
 #include "makedb/MapCategoryPatch.h"
 
 #include "SampleCity.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ namespace makedb {
 namespace {
 
 TEST(MapCategoryPatchTest, OneBuildingGetsTheMissingCategory) {
-    const std::string original = test::fileBytes(CITY_MAP);
+    const std::string original = testsupport::readFile(CITY_MAP);
     MapCategoryPatch patch;
     std::string patched;
     std::string error;
@@ -32,7 +33,7 @@ TEST(MapCategoryPatchTest, OneBuildingGetsTheMissingCategory) {
 }
 
 TEST(MapCategoryPatchTest, DamagedStreamIsRefused) {
-    const std::string original = test::fileBytes(CITY_MAP);
+    const std::string original = testsupport::readFile(CITY_MAP);
     MapCategoryPatch patch;
     std::string out;
     std::string error;

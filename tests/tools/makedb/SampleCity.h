@@ -10,18 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
 
 namespace makedb::test {
-
-inline std::string fileBytes(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
 
 inline const CityManifest& bundledManifest() {
     static const CityManifest manifest = [] {

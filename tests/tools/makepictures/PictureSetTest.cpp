@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "IconLibrary.h"
 #include "makepictures/BannerPainter.h"
@@ -21,6 +19,7 @@
 #include "makepictures/WidgetCursorPainter.h"
 #include "map/MapModel.h"
 #include "mapstream/MapStreamWriter.h"
+#include "support/FileBytes.h"
 #include "toolkit/BmpCodec.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TCanvas.h"
@@ -36,16 +35,9 @@ const std::vector<ResourceFile>& pictureSet() {
     return files;
 }
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 std::string iconLibrary() { return pictureSet().front().bytes; }
 
-std::string committedBytes(const ResourceFile& file) { return fileBytes(std::string(VALDREN_RESOURCES_DIR) + "/" + file.path); }
+std::string committedBytes(const ResourceFile& file) { return testsupport::readFile(std::string(VALDREN_RESOURCES_DIR) + "/" + file.path); }
 
 void decodeJpeg(const std::string& bytes, TJPEGImage& image) {
     TMemoryStream stream;
