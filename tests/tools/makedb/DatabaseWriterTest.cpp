@@ -183,26 +183,6 @@ TEST_F(DatabaseWriterTest, BranchesOfMapAddressesStandOnTheStoredMap) {
     EXPECT_GT(elsewhere, 0);
 }
 
-TEST_F(DatabaseWriterTest, OneBuildingHasACategoryThatCategoryLacks) {
-    std::set<int32_t> known;
-    const CEHANDLE category = open("Category");
-    forEachRecord(category, [&] {
-        // Cat_Id is the first field: its raw slot opens the record image.
-        unsigned char record[256];
-        uint32_t length = sizeof record;
-        ASSERT_EQ(CeGetRecord(category, record, &length), 0u);
-        known.insert(record[0] | record[1] << 8 | record[2] << 16 | record[3] << 24);
-    });
-    EXPECT_EQ(CeCloseTable(category), 0u);
-    EXPECT_TRUE(known.count(1));
-    EXPECT_TRUE(known.count(116));
-    int missing = 0;
-    for (const auto& [address, cat] : test::mapAddresses(storedMap()))
-        missing += known.count(cat) == 0;
-    EXPECT_EQ(missing, 1);
-    EXPECT_FALSE(known.count(MapCategoryPatch::kMissingCategory));
-}
-
 TEST(DatabaseWriterFailureTest, FailedBuildLeavesNoFile) {
     const std::string path = "/nonexistent-folder/mapdata.vdd";
     std::string error;

@@ -3,6 +3,7 @@
 #include "makedb/MapCategoryPatch.h"
 
 #include "SampleCity.h"
+#include "citycategories/CityCategory.h"
 #include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,8 @@ TEST(MapCategoryPatchTest, OneBuildingGetsTheMissingCategory) {
         }
     }
     EXPECT_EQ(changed, 1);
+    EXPECT_EQ(city::cityCategory(MapCategoryPatch::kMissingCategory).id, city::cat::Undetermined)
+        << "the category table the database is made from lacks it";
 }
 
 TEST(MapCategoryPatchTest, DamagedStreamIsRefused) {
