@@ -1,4 +1,4 @@
-// The sample city as a whole: its districts, sizes, ids, and what a size factor does.
+// The sample city as a whole: its districts, sizes and ids.
 #include "makecity/CityBuilder.h"
 
 #include <gtest/gtest.h>
@@ -64,16 +64,6 @@ TEST(CityBuilderTest, LockedMostlyWithSomeExtras) {
     EXPECT_GT(locked, static_cast<long>(plan.features.size() * 8 / 10));
     EXPECT_LT(locked, static_cast<long>(plan.features.size()));
     EXPECT_GT(extras, 10);
-}
-
-TEST(CityBuilderTest, SizeFactorMultipliesStreetsAndObjects) {
-    const CityPlan bigger = buildCity(test::kSeed, 4);
-    const CityPlan& plan = bundledCity();
-    const double objects = static_cast<double>(bigger.features.size()) / plan.features.size();
-    const double streets = static_cast<double>(bigger.streets.size()) / plan.streets.size();
-    EXPECT_NEAR(objects, 4, 0.6);
-    EXPECT_NEAR(streets, 4, 0.8);
-    EXPECT_NEAR(bigger.view.x, 2 * plan.view.x, 1);
 }
 
 } // namespace
