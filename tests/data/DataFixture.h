@@ -113,7 +113,7 @@ protected:
     }
 
     // A closed table of the database (a path or a connection's name).
-    TDbTable* tableAt(const AnsiString& databaseName, const AnsiString& name, const AnsiString& index = "") {
+    TDbTable* tableAt(const AnsiString& databaseName, const AnsiString& name = "", const AnsiString& index = "") {
         auto* t = new TDbTable(&owner);
         t->SetDatabaseName(databaseName);
         t->SetTableName(name);

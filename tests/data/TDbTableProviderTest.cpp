@@ -12,12 +12,7 @@ namespace {
 
 class TDbTableProviderTest : public DataFixture {
 protected:
-    TDbTable* table(const AnsiString& name) {
-        auto* t = new TDbTable(&owner);
-        t->SetDatabaseName(temp.path().string());
-        t->SetTableName(name);
-        return t;
-    }
+    TDbTable* table(const AnsiString& name) { return tableAt(temp.path().string(), name); }
 };
 
 TEST_F(TDbTableProviderTest, AnswersComeFromTheNameAndTheIndexes) {
