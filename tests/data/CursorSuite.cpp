@@ -42,14 +42,6 @@ TEST_P(CursorSuite, FetchesAnswerTheEndsInEachMode) {
     EXPECT_EQ(id(), 1);
 }
 
-TEST_P(CursorSuite, BookmarksReturnToTheirRow) {
-    data->MoveBy(41);
-    const TBookmark mark = data->GetBookmark();
-    data->Last();
-    data->GotoBookmark(mark);
-    EXPECT_EQ(id(), 42);
-}
-
 TEST_P(CursorSuite, RecNoFollowsSetRecNoAndStopsAtTheLastRow) {
     EXPECT_EQ(data->RecordCount(), 100);
     for (int n = 1; n <= 100; ++n) {

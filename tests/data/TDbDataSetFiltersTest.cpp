@@ -87,7 +87,13 @@ TEST_P(CursorSuite, LocateAndLookupFindRowsAndAMissChangesNothing) {
     }
 }
 
-TEST_P(CursorSuite, BookmarksCompareWithNilAfterTheOthers) {
+TEST_P(CursorSuite, BookmarksReturnToTheirRowAndCompareWithNilAfterTheOthers) {
+    data->MoveBy(41);
+    const TBookmark mark = data->GetBookmark();
+    data->Last();
+    data->GotoBookmark(mark);
+    EXPECT_EQ(id(), 42);
+    data->First();
     const TBookmark first = data->GetBookmark();
     data->Next();
     const TBookmark second = data->GetBookmark();

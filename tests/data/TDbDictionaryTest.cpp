@@ -120,12 +120,8 @@ TEST_F(TDbDictionaryTest, EveryWrapperReachesTheEngine) {
         EXPECT_EQ(row.read(*d), row.expected);
     }
     EXPECT_THROW(d->SetObjectAccessRights("Office", "Nobody", "R"), EDbEngineError);
-    try {
-        text([&](char* b, uint32_t* n) { d->GetProcedureProperty("Proc", 600, b, n); });
-        ADD_FAILURE();
-    } catch (const EDbEngineError& e) {
-        EXPECT_EQ(e.ErrorCode, 5133) << "no procedures";
-    }
+    expectEngineError([&] { text([&](char* b, uint32_t* n) { d->GetProcedureProperty("Proc", 600, b, n); }); },
+                      5133); // no procedures
 
     // The enumeration by hand, and a kind without objects, which leaves the list as it was.
     const size_t finds = handlesOf(ce::HandleKind::Find);
@@ -159,12 +155,8 @@ TEST_F(TDbDictionaryTest, PathAndAliasFollowTheConnectionState) {
     expectMisuse([&] { d->SetAliasName("admin"); },
                  "The TDbDictionary.AliasName may not be changed when IsConnected is TRUE");
     d->SetDbServerTypes(stCE_LOCAL);
-    try {
-        d->SetDbServerTypes(0);
-        ADD_FAILURE();
-    } catch (const DbSettingsError& e) {
-        EXPECT_STREQ(e.what(), "At least one server type must be selected.");
-    }
+    expectError<DbSettingsError>([&] { d->SetDbServerTypes(0); },
+                                 testing::Eq("At least one server type must be selected."));
     EXPECT_EQ(d->DbServerTypes(), TDbServerTypes(stCE_LOCAL));
 }
 
@@ -182,12 +174,8 @@ TEST_F(TDbDictionaryTest, FailedConnectsLeaveNoConnectionAndTheCursorAsItWas) {
 
     // The login dialog answers cancelled here.
     d->LoginPrompt = true;
-    try {
-        d->SetIsConnected(true);
-        ADD_FAILURE();
-    } catch (const EDatabaseError& e) {
-        EXPECT_STREQ(e.what(), "Cannot connect to database 'DbDictionary1'");
-    }
+    expectError<EDatabaseError>([&] { d->SetIsConnected(true); },
+                                testing::Eq("Cannot connect to database 'DbDictionary1'"));
     EXPECT_EQ(Screen->Cursor(), crDefault);
     TDbDictionary unnamed(nullptr);
     expectMisuse([&] { unnamed.SetIsConnected(true); },
