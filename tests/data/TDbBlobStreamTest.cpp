@@ -60,10 +60,10 @@ TEST_F(TDbBlobStreamTest, WritingIsRefusedOutsideEditingAndOnReadStreams) {
     }
     std::unique_ptr<TStream> stream = blobs->CreateBlobStream(blobs->FieldByName("NOTE"), bmRead);
     expectError<EDbEngineError>([&] { stream->Write("x", 1); },
-                                          testing::Eq("dbNotes: Error modifying read only blob."));
+                                testing::Eq("dbNotes: Error modifying read only blob."));
     EXPECT_THROW(stream->SetSize(0), EDbEngineError);
     expectError<EDbEngineError>([&] { blobs->CreateBlobStream(blobs->FieldByName("ID"), bmRead); },
-                                          testing::Eq("dbNotes: Invalid blob open on non-blob field."));
+                                testing::Eq("dbNotes: Invalid blob open on non-blob field."));
 }
 
 } // namespace

@@ -72,7 +72,7 @@ TEST_F(TDbConnectionTest, AliasesResolveOnlyForPlainNames) {
     TDbConnection* missing = connectionOn(&owner, "Missing");
     missing->SetAliasName("missing");
     expectError<DbConnectionError>([&] { missing->Connect(); },
-                                             testing::Eq("TDbConnection.AliasName is not valid"));
+                                   testing::Eq("TDbConnection.AliasName is not valid"));
 }
 
 TEST_F(TDbConnectionTest, DatabasePathOfConnectionsAndDatasets) {

@@ -150,7 +150,7 @@ TEST_F(EditingTest, LockedRecordsAndViewsRefuseEdit) {
     other->Cancel();
     TDbTable* view = table("W");
     expectEngineError([&] { view->Edit(); }, 5064,
-                                testing::HasSubstr("Static VIEWs can not be updated."));
+                      testing::HasSubstr("Static VIEWs can not be updated."));
 }
 
 } // namespace

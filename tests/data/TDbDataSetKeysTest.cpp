@@ -85,7 +85,7 @@ TEST_F(KeysTest, FindNearestLandsOnTheFirstNameFromEachPrefix) {
     EXPECT_EQ(name(), sorted.back());
     EXPECT_FALSE(k->Found());
     expectError([&] { k->FindNearest({Variant("a"), Variant(1)}); },
-                          testing::HasSubstr("Too many values given for current index"));
+                testing::HasSubstr("Too many values given for current index"));
 }
 
 TEST_F(KeysTest, CancelledKeyEditingLeavesTheLookupKeyAsItWas) {

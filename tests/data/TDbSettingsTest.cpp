@@ -30,7 +30,7 @@ TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
     TDbSettings settings(nullptr);
     settings.SetDbServerTypes(stCE_LOCAL);
     expectError<DbSettingsError>([&] { settings.SetDbServerTypes(0); },
-                                           testing::Eq("At least one server type must be selected."));
+                                 testing::Eq("At least one server type must be selected."));
     EXPECT_EQ(settings.DbServerTypes(), TDbServerTypes(stCE_LOCAL));
     EXPECT_THROW(settings.SetNumCachedTables(-1), Exception);
     settings.SetNumCachedTables(0);
@@ -39,7 +39,7 @@ TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
 TEST_F(TDbSettingsTest, OnlyOneInstanceLivesAtATime) {
     auto first = std::make_unique<TDbSettings>(nullptr);
     expectError([] { TDbSettings second(nullptr); },
-                          testing::Eq("Only one DbSettings component is allowed per application"));
+                testing::Eq("Only one DbSettings component is allowed per application"));
     EXPECT_EQ(TDbSettings::Instance(), first.get());
     first.reset();
     EXPECT_NO_THROW(TDbSettings third(nullptr));
