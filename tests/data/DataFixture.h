@@ -62,6 +62,14 @@ inline std::string column(TDataSet& d, const char* field) {
     return values;
 }
 
+// The rows from the first to the last.
+inline int rowCount(TDataSet& d) {
+    int count = 0;
+    for (d.First(); !d.Eof(); d.Next())
+        ++count;
+    return count;
+}
+
 // The action raises the components' misuse error (code 5121) with exactly this message.
 inline void expectMisuse(const std::function<void()>& action, const std::string& message) {
     expectEngineError(action, 5121, testing::Eq(message));

@@ -12,13 +12,6 @@
 namespace datatest {
 namespace {
 
-int rows(TDataSet& d) {
-    int count = 0;
-    for (d.First(); !d.Eof(); d.Next())
-        ++count;
-    return count;
-}
-
 uint16_t exactSetting(TDbDataSet& d) {
     uint16_t exact = 0;
     EXPECT_EQ(CeGetExact22(d.TableHandle(), &exact), 0u);
@@ -30,17 +23,17 @@ TEST_P(CursorSuite, OptimisedAndPlainFiltersAgreeAndAStarIsAPrefix) {
         data->DbTableOptions()->SetDbOptimizedFilters(optimised);
         data->SetFilter("NAME = 'R01*'");
         data->SetFiltered(true);
-        EXPECT_EQ(rows(*data), 10) << "optimised " << optimised;
+        EXPECT_EQ(rowCount(*data), 10) << "optimised " << optimised;
         data->SetFilter("ID > 95");
-        EXPECT_EQ(rows(*data), 5) << "optimised " << optimised;
+        EXPECT_EQ(rowCount(*data), 5) << "optimised " << optimised;
         data->SetFiltered(false);
-        EXPECT_EQ(rows(*data), 100);
+        EXPECT_EQ(rowCount(*data), 100);
     }
     EXPECT_TRUE(data->FindFirst());
     EXPECT_EQ(id(), 96) << "the filter text, in force for the search only";
     EXPECT_TRUE(data->FindNext());
     EXPECT_EQ(id(), 97);
-    EXPECT_EQ(rows(*data), 100);
+    EXPECT_EQ(rowCount(*data), 100);
 }
 
 TEST_P(CursorSuite, FilterRecordEventsRejectOrFailWithoutStoppingTheFetch) {
@@ -55,7 +48,7 @@ TEST_P(CursorSuite, FilterRecordEventsRejectOrFailWithoutStoppingTheFetch) {
         if (d->FieldByName("ID")->AsInteger() == 5)
             throw Exception("broken filter");
     };
-    const int seen = rows(*data);
+    const int seen = rowCount(*data);
     tk::setExceptionHandler(previous);
     EXPECT_EQ(seen, 90) << "the failing handler's row stays accepted";
     EXPECT_GE(reported, 1);
@@ -82,7 +75,7 @@ TEST_P(CursorSuite, LocateAndLookupFindRowsAndAMissChangesNothing) {
             EXPECT_FALSE(data->Locate("NAME", "R100", options));
             EXPECT_EQ(id(), 21);
             EXPECT_EQ(exactSetting(*data), 0u) << "the cursor's prefix filter stays a prefix filter";
-            EXPECT_EQ(rows(*data), 99) << "optimised " << optimised << ", options " << options;
+            EXPECT_EQ(rowCount(*data), 99) << "optimised " << optimised << ", options " << options;
         }
     }
 }
@@ -171,12 +164,12 @@ TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
     t->Last();
     t->SetScoped(true);
     EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 21) << "the record outside the scope: First";
-    EXPECT_EQ(rows(*t), 10);
+    EXPECT_EQ(rowCount(*t), 10);
     t->First();
     t->MoveBy(3);
     t->SetScoped(false);
     EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 18) << "back to the record, not to its place in the order";
-    EXPECT_EQ(rows(*t), 30);
+    EXPECT_EQ(rowCount(*t), 30);
     t->SetRangeStart();
     t->FieldByName("NAME")->SetAsString("R120");
     t->ApplyRange();
@@ -187,7 +180,7 @@ TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
     EXPECT_THROW(t->ApplyRange(), EDbEngineError);
     t->Close();
     t->Open();
-    EXPECT_EQ(rows(*t), 10) << "a stored scope goes into force when the table opens";
+    EXPECT_EQ(rowCount(*t), 10) << "a stored scope goes into force when the table opens";
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 // the navigation suite over a query.
 #include "data/TDbQuery.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "CursorSuite.h"
@@ -50,11 +49,6 @@ protected:
         q->SetDatabaseName(database);
         q->SQL()->SetText(text);
         return q;
-    }
-
-    static int rows(TDbQuery& q) {
-        const std::string names = column(q, "NAME");
-        return int(std::count(names.begin(), names.end(), ';'));
     }
 
     int queries = 0;
@@ -112,7 +106,7 @@ TEST_F(TDbQueryTest, ReRunsKeepOneStatementThatOutlivesAReconnect) {
         q->ParamByName("N")->SetAsString(name);
         q->Open();
         q->EnableControls();
-        EXPECT_EQ(rows(*q), name[0] == 'B' ? 2 : name[0] == 'A' ? 1 : 0) << name;
+        EXPECT_EQ(rowCount(*q), name[0] == 'B' ? 2 : name[0] == 'A' ? 1 : 0) << name;
     }
     EXPECT_TRUE(connection->IsConnected()) << "the query connects its connection";
     EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before + 1);
@@ -125,7 +119,7 @@ TEST_F(TDbQueryTest, ReRunsKeepOneStatementThatOutlivesAReconnect) {
     EXPECT_FALSE(q->Active());
     connection->Connect();
     q->Open();
-    EXPECT_EQ(rows(*q), 0);
+    EXPECT_EQ(rowCount(*q), 0);
     EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before + 1);
     q->Close();
     q->FreeStatement();
@@ -233,11 +227,11 @@ TEST_F(TDbQueryTest, DetailParamsFollowTheMasterUnlessTheProgramSetThem) {
     detail->SetDataSource(source);
     master->Open();
     detail->Open();
-    EXPECT_EQ(rows(*detail), 1);
+    EXPECT_EQ(rowCount(*detail), 1);
     master->Next();
     ASSERT_TRUE(detail->Active());
     EXPECT_EQ(detail->FieldByName("NAME")->AsString(), "y");
-    EXPECT_EQ(rows(*detail), 1) << "NAME keeps the program's value";
+    EXPECT_EQ(rowCount(*detail), 1) << "NAME keeps the program's value";
     EXPECT_FALSE(detail->ParamByName("ID")->Bound());
     master->SetIndexName("ID");
     int opens = 0;
@@ -274,7 +268,7 @@ TEST_F(TDbQueryTest, ProviderAnswersComeFromTheSqlText) {
     EXPECT_FALSE(q->Active());
     q->Open();
     EXPECT_EQ(q->FieldByName("NAME")->AsString(), "B");
-    EXPECT_EQ(rows(*q), 1);
+    EXPECT_EQ(rowCount(*q), 1);
 }
 
 } // namespace
