@@ -1,11 +1,10 @@
 // The sample database the build lays out, read as the program reads it: through the engine's
 // table cursors with the program's log-in, read-only. Its tables, fields and index tags are those
-// the program names; every branch at an address of the map's manifest stands on the map stored in
-// the database; one building's category is missing from Category.
+// the program names, and every branch at an address of the map's manifest stands on the map stored
+// in the database. The rows themselves are compared with the plan by the components' suite.
 #include "makedb/DatabaseWriter.h"
 
 #include "SampleCity.h"
-#include "makedb/MapCategoryPatch.h"
 
 #include "engine/CeEngine.h"
 
