@@ -24,7 +24,7 @@ protected:
         std::mt19937 random(seed);
         const std::string letters = base::utf8ToCp1251("ЁАБВЕЖЯабвёя");
         c = dictionary({"CREATE TABLE K (ID INTEGER, NAME CHAR(6))", "CREATE INDEX NAME ON K (NAME)",
-                                       "CREATE INDEX NAMEID ON K (NAME, ID)"});
+                        "CREATE INDEX NAMEID ON K (NAME, ID)"});
         std::vector<EngineRow> rows;
         for (int id = 1; id <= 60; ++id) {
             std::string name;
