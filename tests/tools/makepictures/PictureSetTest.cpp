@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "makepictures/AboutPicturePainter.h"
 #include "makepictures/BannerPainter.h"
 #include "makepictures/GlyphPainter.h"
 #include "makepictures/GridGlyphPainter.h"
@@ -64,7 +65,7 @@ int largestChannelDifference(const TJPEGImage& a, const TJPEGImage& b) {
 
 TEST(PictureSetTest, CommittedResourceFilesAreTheDrawnOnes) {
     ASSERT_EQ(pictureSet().size(), 1u + 20u + widgetCursors().size() + 3u + kGridGlyphNames.size() + 2u +
-                                       toolGlyphs().size() + kBannerCount + 1u);
+                                       toolGlyphs().size() + 1u + kBannerCount + 1u);
     for (const ResourceFile& file : pictureSet()) {
         const std::string committed = committedBytes(file);
         if (!file.path.ends_with(".jpg")) {
@@ -113,6 +114,10 @@ TEST(PictureSetTest, ProgramPicturesLoadAsTheProgramLoadsThem) {
         EXPECT_EQ(glyph.Width(), kToolGlyphSize) << entry.name;
         EXPECT_EQ(glyph.TransparentColor(), kGlyphTransparent) << entry.name;
     }
+    TBitmap about;
+    about.LoadFromResourceName("ABOUTPICTURE");
+    EXPECT_EQ(about.Width(), kAboutPictureSize);
+    EXPECT_EQ(about.TransparentColor(), kGlyphTransparent);
 }
 
 TEST(PictureSetTest, MapBitmapsLoadWithTheirTransparentCorner) {
