@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
+#include <vector>
 
 #include "makepictures/AboutPicturePainter.h"
 #include "makepictures/BannerPainter.h"
@@ -108,28 +110,18 @@ TEST(PictureSetTest, ProgramPicturesLoadAsTheProgramLoadsThem) {
         EXPECT_EQ(banner.Width(), kBannerWidth) << number;
         EXPECT_EQ(banner.Height(), kBannerHeight) << number;
     }
-    for (const ToolGlyph& entry : toolGlyphs()) {
-        TBitmap glyph;
-        glyph.LoadFromResourceName(entry.name);
-        EXPECT_EQ(glyph.Width(), kToolGlyphSize) << entry.name;
-        EXPECT_EQ(glyph.TransparentColor(), kGlyphTransparent) << entry.name;
-    }
-    TBitmap about;
-    about.LoadFromResourceName("ABOUTPICTURE");
-    EXPECT_EQ(about.Width(), kAboutPictureSize);
-    EXPECT_EQ(about.TransparentColor(), kGlyphTransparent);
-}
-
-TEST(PictureSetTest, MapBitmapsLoadWithTheirTransparentCorner) {
-    TBitmap marker;
-    marker.LoadFromResourceName("ScrollM");
-    EXPECT_EQ(marker.Width(), 32);
-    EXPECT_EQ(marker.TransparentColor(), kMarkerTransparent); // taken from the bottom-left pixel
-    for (const char* name : {"KEXSPINUP", "KEXSPINDOWN"}) {
-        TBitmap glyph;
-        glyph.LoadFromResourceName(name);
-        EXPECT_EQ(glyph.Height(), 6) << name;
-        EXPECT_EQ(glyph.TransparentColor(), kGlyphTransparent) << name;
+    // Bitmaps by name, their transparent colour taken from the bottom-left pixel.
+    std::vector<std::tuple<std::string, int, TColor>> named = {{"ABOUTPICTURE", kAboutPictureSize, kGlyphTransparent},
+                                                               {"ScrollM", 32, kMarkerTransparent},
+                                                               {"KEXSPINUP", 9, kGlyphTransparent},
+                                                               {"KEXSPINDOWN", 9, kGlyphTransparent}};
+    for (const ToolGlyph& entry : toolGlyphs())
+        named.emplace_back(entry.name, kToolGlyphSize, kGlyphTransparent);
+    for (const auto& [name, width, transparent] : named) {
+        TBitmap bitmap;
+        bitmap.LoadFromResourceName(name);
+        EXPECT_EQ(bitmap.Width(), width) << name;
+        EXPECT_EQ(bitmap.TransparentColor(), transparent) << name;
     }
 }
 
