@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QVariant>
 #include <QWidget>
 #include <vector>
 
@@ -84,6 +85,23 @@ bool PostMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
     return true;
 }
 
+namespace {
+
+constexpr const char* kOwnWindowFlags = "tkOwnWindowFlags";
+
+void setNeverActivated(QWidget& window, bool never) {
+    const QVariant own = window.property(kOwnWindowFlags);
+    if (never && !own.isValid()) {
+        window.setProperty(kOwnWindowFlags, int(window.windowFlags()));
+        window.setWindowFlags((window.windowFlags() & ~Qt::WindowType_Mask) | Qt::ToolTip);
+    } else if (!never && own.isValid()) {
+        window.setWindowFlags(Qt::WindowFlags(own.toInt()));
+        window.setProperty(kOwnWindowFlags, QVariant());
+    }
+}
+
+} // namespace
+
 bool ShowWindow(HWND Window, int Command) {
     TWinControl* window = tk::windowFromHandle(Window);
     if (window == nullptr)
@@ -96,6 +114,10 @@ bool ShowWindow(HWND Window, int Command) {
     }
     const bool activate = Command != SW_SHOWNOACTIVATE && Command != SW_SHOWNA;
     widget->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    // Some window systems activate every window they map, save the tool tip kind: a hidden window
+    // shown without activation is of that kind until a show with activation gives its kind back.
+    if (widget->isWindow() && !wasVisible)
+        setNeverActivated(*widget, !activate);
     widget->show();
     if (activate)
         widget->activateWindow();

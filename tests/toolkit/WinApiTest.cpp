@@ -83,6 +83,22 @@ TEST(WinApiTest, ShowWindowHidesWithoutTouchingVisible) {
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
 }
 
+TEST(WinApiTest, ShowWindowWithoutActivationLeavesTheActiveWindowActive) {
+    TForm active(nullptr), balloon(nullptr);
+    active.Show();
+    active.SetFocus();
+    Application->ProcessMessages();
+    ASSERT_EQ(GetActiveWindow(), active.Handle());
+    ShowWindow(balloon.Handle(), SW_SHOWNOACTIVATE);
+    Application->ProcessMessages();
+    EXPECT_TRUE(IsWindowVisible(balloon.Handle()));
+    EXPECT_EQ(GetActiveWindow(), active.Handle());
+    ShowWindow(balloon.Handle(), SW_HIDE);
+    ShowWindow(balloon.Handle(), SW_SHOW);
+    Application->ProcessMessages();
+    EXPECT_EQ(GetActiveWindow(), balloon.Handle());
+}
+
 TEST(WinApiTest, WindowRegionShapesTheWindow) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 120);
