@@ -127,9 +127,7 @@ TEST_F(DatabaseTest, LoginChecksUsersOfTheDictionary) {
     makeDictionary();
     CEHANDLE c = 0;
     ASSERT_EQ(CeConnect60(path("test.vdd").c_str(), 1, "admin", "", 0, &c), 0u);
-    uint16_t kind = 0;
-    ASSERT_EQ(CeGetHandleType(c, &kind), 0u);
-    EXPECT_EQ(kind, 7);
+    EXPECT_EQ(got<uint16_t>(CeGetHandleType, c), 7);
     EXPECT_EQ(CeDisconnect(c), 0u);
     EXPECT_EQ(CeDisconnect(c), 5024u);
     EXPECT_EQ(CeConnect60(path("test.vdd").c_str(), 1, "ADMIN", "wrong", 0, &c), 5120u);
