@@ -375,9 +375,7 @@ TEST_F(ApiNavigationTest, LogicalRecordNumbersCountVisibleRecords) {
     uint32_t expected = 0;
     ASSERT_EQ(CeGotoTop(table_), 0u);
     while (!atEof(table_)) {
-        uint32_t n = 0;
-        ASSERT_EQ(CeGetRecordNum(table_, 1, &n), 0u);
-        EXPECT_EQ(n, ++expected);
+        EXPECT_EQ(got<uint32_t>(CeGetRecordNum, table_, 1), ++expected);
         ASSERT_EQ(CeSkip(table_, 1), 0u);
     }
     EXPECT_EQ(got<uint32_t>(CeGetRecordCount, table_, 1), expected);

@@ -76,9 +76,7 @@ TEST_F(ApiRecordsTest, WritesAreSeenByOtherHandlesAndAfterReopen) {
     EXPECT_EQ(CeCloseTable(a), 0u);
     b = open(connections_.back(), "P");
     EXPECT_EQ(text(b, "NOTE"), base::utf8ToCp1251("Заметка"));
-    uint32_t length = 0;
-    ASSERT_EQ(CeGetMemoLength(b, "NOTE", &length), 0u);
-    EXPECT_EQ(length, 7u);
+    EXPECT_EQ(got<uint32_t>(CeGetMemoLength, b, "NOTE"), 7u);
     EXPECT_EQ(got<uint16_t>(CeGetMemoDataType, b, "NOTE"), 5);
     EXPECT_EQ(got<uint16_t>(CeIsEmpty, b, "PIC"), 1);
     EXPECT_EQ(got<uint16_t>(CeIsEmpty, b, "NOTE"), 0);
@@ -157,12 +155,9 @@ TEST_F(ApiRecordsTest, DbfDeletesMarkRecordsThatShowDeletedReveals) {
     ASSERT_EQ(CeDeleteRecord(t), 0u);
     ASSERT_EQ(CeWriteRecord(t), 0u);
     EXPECT_EQ(got<uint16_t>(CeIsRecordDeleted, t), 1);
-    uint32_t n = 0;
-    ASSERT_EQ(CeGetRecordCount(t, 2, &n), 0u);
-    EXPECT_EQ(n, 1u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, t, 2), 1u);
     ASSERT_EQ(CeShowDeleted(1), 0u);
-    ASSERT_EQ(CeGetRecordCount(t, 1, &n), 0u);
-    EXPECT_EQ(n, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, t, 1), 2u);
     ASSERT_EQ(CeShowDeleted(2), 0u);
     uint16_t shown = 1;
     ASSERT_EQ(CeGetDeleted(&shown), 0u);
