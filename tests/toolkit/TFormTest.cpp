@@ -74,13 +74,18 @@ public:
     }
 };
 
-TEST(TFormTest, LayoutLoadsComponentsThenFiresCreate) {
+TEST(TFormTest, LayoutLoadsComponentsThenFiresCreateAndDestroyComesWhileTheyAreThere) {
     std::vector<std::string> log;
-    TfmProbe form(nullptr, &log);
-    EXPECT_TRUE(form.loadingDuringLayout);
-    EXPECT_TRUE(form.timerLoadedAtCreate);
-    EXPECT_EQ(form.ComponentState() & csLoading, 0u);
+    bool timerThere = false;
+    {
+        TfmProbe form(nullptr, &log);
+        EXPECT_TRUE(form.loadingDuringLayout);
+        EXPECT_TRUE(form.timerLoadedAtCreate);
+        EXPECT_EQ(form.ComponentState() & csLoading, 0u);
+        form.OnDestroy = [&](TPersistent* sender) { timerThere = static_cast<TForm*>(sender)->ComponentCount() > 0; };
+    }
     EXPECT_EQ(log, std::vector<std::string>{"create"});
+    EXPECT_TRUE(timerThere);
 }
 
 TEST(TFormTest, ExceptionInCreateGoesToTheApplicationsHandling) {
@@ -88,17 +93,6 @@ TEST(TFormTest, ExceptionInCreateGoesToTheApplicationsHandling) {
     Application->SetTitle("Probe");
     { TfmBroken form(nullptr); }
     EXPECT_EQ(answers.boxes, std::vector<std::string>{"Probe: no data."});
-}
-
-TEST(TFormTest, DestroyFiresWhileTheComponentsAreStillThere) {
-    bool timerThere = false;
-    {
-        TfmProbe form(nullptr);
-        form.OnDestroy = [&](TPersistent* sender) {
-            timerThere = static_cast<TForm*>(sender)->ComponentCount() > 0;
-        };
-    }
-    EXPECT_TRUE(timerThere);
 }
 
 TEST(TFormTest, FindWindowFindsShownAndHiddenFormsByClassAndTitle) {
@@ -299,20 +293,17 @@ TEST(TFormTest, BorderStylesDecideTheWindowKindAndWhetherTheUserResizes) {
     EXPECT_TRUE(widget.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST(TFormTest, FormAtTheScreenCentreIsCentredWhenFirstShown) {
-    TfmProbe form(nullptr);
-    form.SetPosition(poScreenCenter);
-    form.Show();
-    EXPECT_EQ(form.Left(), (Screen->Width() - 200) / 2);
-    EXPECT_EQ(form.Top(), (Screen->Height() - 120) / 2);
-}
-
-TEST(TFormTest, MaximisedFormCoversTheScreensFreeArea) {
-    TfmProbe form(nullptr);
-    form.SetWindowState(wsMaximized);
-    form.Show();
-    EXPECT_GT(form.Width(), 200);
-    EXPECT_GT(form.Height(), 120);
+TEST(TFormTest, FormAtTheScreenCentreIsCentredAndAMaximisedOneGrowsWhenFirstShown) {
+    TfmProbe centred(nullptr);
+    centred.SetPosition(poScreenCenter);
+    centred.Show();
+    EXPECT_EQ(centred.Left(), (Screen->Width() - 200) / 2);
+    EXPECT_EQ(centred.Top(), (Screen->Height() - 120) / 2);
+    TfmProbe maximised(nullptr);
+    maximised.SetWindowState(wsMaximized);
+    maximised.Show();
+    EXPECT_GT(maximised.Width(), 200);
+    EXPECT_GT(maximised.Height(), 120);
 }
 
 TEST(TFormTest, MainMenuSitsAboveTheClientAreaAndClicksItsEntries) {
