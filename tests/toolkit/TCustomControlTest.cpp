@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
@@ -95,9 +97,7 @@ TEST(TCustomControlTest, ResizeRepaintsAtTheNewSize) {
 
 TEST(TCustomControlTest, RepaintPaintsAtOnceRightAfterShowing) {
     TForm form(nullptr);
-    auto* probe = new TProbe(&form);
-    probe->SetParent(&form);
-    probe->SetBounds(0, 0, 40, 40);
+    auto* probe = tktest::placed<TProbe>(&form, 0, 0, 40, 40);
     form.Show();
     probe->Repaint();
     EXPECT_EQ(probe->paints, 1);
@@ -136,9 +136,7 @@ protected:
 TEST(TCustomControlTest, PaintComesThroughAPumpInsideAMouseHandler) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 100, 100);
-    auto* probe = new TPumpingProbe(&form);
-    probe->SetParent(&form);
-    probe->SetBounds(0, 0, 50, 50);
+    auto* probe = tktest::placed<TPumpingProbe>(&form, 0, 0, 50, 50);
     form.Show();
     Application->ProcessMessages();
     tk::input::press(*probe, mbLeft, 5, 5);

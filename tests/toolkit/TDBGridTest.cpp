@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
 #include "support/MemoryDataSet.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TADTField.h"
@@ -306,9 +307,7 @@ TEST(TDBGridObjectTest, AnObjectFieldHeadsItsPartsInASecondTitleRow) {
     TDataSource source(&owner);
     source.SetDataSet(&data);
     TForm form(nullptr);
-    auto* grid = new TDBGrid(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 300, 200);
+    auto* grid = tktest::placed<TDBGrid>(&form, 0, 0, 300, 200);
     grid->SetDataSource(&source);
     data.Open();
 

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
 #include "support/MessageBoxLog.h"
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/SyntheticInput.h"
@@ -195,8 +196,7 @@ protected:
 TEST(TFormTest, ModalFormMessageBoxAndPopupMenuCancelTheCaptureFirst) {
     tktest::MessageBoxLog answers;
     TfmProbe owner(nullptr);
-    auto* holder = new CaptureHolder(&owner);
-    holder->SetParent(&owner);
+    auto* holder = tktest::placed<CaptureHolder>(&owner);
     TPopupMenu menu(nullptr);
     owner.Show();
     const std::vector<std::function<void()>> openers{
@@ -309,8 +309,7 @@ TEST(TFormTest, FormAtTheScreenCentreIsCentredAndAMaximisedOneGrowsWhenFirstShow
 TEST(TFormTest, MainMenuSitsAboveTheClientAreaAndClicksItsEntries) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
-    auto* panel = new TWinControl(&form);
-    panel->SetParent(&form);
+    auto* panel = tktest::placed<TWinControl>(&form);
     panel->SetAlign(alClient);
     auto* menu = new TMainMenu(&form);
     auto* file = new TMenuItem(&form);

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
 #include "support/CardRtf.h"
 #include "toolkit/RichEditFormat_p.h"
 #include "toolkit/RtfReader_p.h"
@@ -109,9 +110,7 @@ protected:
 TEST(TRichEditTest, ArrowChosenOnSetCursorHoldsOverTheTextUnlessTheScreenCursorIsSet) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
-    auto* edit = new TArrowEdit(&form);
-    edit->SetParent(&form);
-    edit->SetBounds(0, 0, 300, 200);
+    auto* edit = tktest::placed<TArrowEdit>(&form, 0, 0, 300, 200);
     edit->SetScrollBars(ssVertical);
     edit->SetText("text");
     form.Show();
@@ -146,8 +145,7 @@ protected:
 
 TEST(TRichEditTest, WindowIsCreatedAtTheFirstShowAndRecreatedWithAFreshEventMask) {
     TForm form(nullptr);
-    auto* edit = new TLinkAsker(&form);
-    edit->SetParent(&form);
+    auto* edit = tktest::placed<TLinkAsker>(&form);
     EXPECT_FALSE(edit->HandleAllocated());
     form.Show();
     Application->ProcessMessages();
