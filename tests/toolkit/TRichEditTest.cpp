@@ -17,7 +17,6 @@
 #include "toolkit/RichEditFormat_p.h"
 #include "toolkit/RtfReader_p.h"
 #include "toolkit/SyntheticInput.h"
-#include "toolkit/TControl_p.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
@@ -348,9 +347,6 @@ TEST(TRichEditTest, UnfocusedSelectionHidesOnlyWhileHideSelectionIsOn) {
     }
 }
 
-} // namespace
-
-namespace {
 
 TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
     TRichEdit edit(nullptr);
