@@ -138,9 +138,6 @@ TEST(TApplicationTest, DatasetExceptionsReachOnException) {
     EXPECT_TRUE(answers.asked.empty());
 }
 
-} // namespace
-
-namespace {
 
 TEST(TApplicationTest, WithoutAScreenQuestionsGetTheAnswerThatChangesNothing) {
     ASSERT_EQ(QGuiApplication::platformName(), "offscreen");

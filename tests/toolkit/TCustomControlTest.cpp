@@ -113,9 +113,6 @@ TEST(TCustomControlTest, GraphicControlPaintsItsCanvasToo) {
     EXPECT_EQ(mark->Canvas()->Pixels(10, 10), clBlue);
 }
 
-} // namespace
-
-namespace {
 
 // Invalidates itself and pumps messages inside its press handling until a paint has come.
 class TPumpingProbe : public TProbe {

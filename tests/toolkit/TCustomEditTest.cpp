@@ -92,9 +92,6 @@ TEST(TCustomEditTest, SettingTextFiresChangeAndLimitsHold) {
     EXPECT_EQ(f.edit->SelLength(), 2);
 }
 
-} // namespace
-
-namespace {
 
 TEST(TCustomEditTest, EditRectangleLeavesRoomForAButtonOnTheEdit) {
     Fixture f;

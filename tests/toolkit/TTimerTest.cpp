@@ -97,9 +97,6 @@ TEST(TTimerTest, RealTimerFiresFromTheMessageLoop) {
     EXPECT_EQ(log.size(), 1u);
 }
 
-} // namespace
-
-namespace {
 
 TEST(TTimerTest, ExceptionInAHandlerIsReportedAndOtherTimersGoOn) {
     ManualClock clock;

@@ -96,9 +96,6 @@ TEST(WinApiTest, WindowRegionShapesTheWindow) {
     EXPECT_TRUE(form.peer().widget()->mask().isEmpty());
 }
 
-} // namespace
-
-namespace {
 
 struct TwoPanels {
     TForm form{nullptr};
@@ -162,9 +159,6 @@ TEST(WinApiTest, EnumerationVisitsEveryTopLevelWindowAndStopsWhenAsked) {
     EXPECT_EQ(calls, 1);
 }
 
-} // namespace
-
-namespace {
 
 TEST(WinApiTest, PlacementGivesAndTakesTheNormalBounds) {
     TForm form(nullptr);
@@ -183,9 +177,6 @@ TEST(WinApiTest, PlacementGivesAndTakesTheNormalBounds) {
     EXPECT_FALSE(GetWindowPlacement(0, &placement));
 }
 
-} // namespace
-
-namespace {
 
 TEST(WinApiTest, AHiddenWindowTakesMessagesStaysUnlistedAndWindowsReportTheirDestruction) {
     std::vector<unsigned> received;
