@@ -53,16 +53,12 @@ struct Fixture {
     }
 };
 
-TEST(TCustomControlTest, PaintDrawsOnTheCanvasOverTheErasedBackground) {
-    Fixture f;
-    EXPECT_GE(f.probe->paints, 1);
-    EXPECT_EQ(f.probe->Canvas()->Pixels(5, 5), clRed);
-    EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clWhite);
-}
-
-TEST(TCustomControlTest, DrawingOutsidePaintStaysUntilTheNextInvalidation) {
+TEST(TCustomControlTest, PaintDrawsOverTheErasedBackgroundAndDrawingOutsideStaysUntilTheNextInvalidation) {
     Fixture f;
     const int paints = f.probe->paints;
+    EXPECT_GE(paints, 1);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(5, 5), clRed);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clWhite);
     f.probe->Canvas()->Brush()->SetColor(clLime);
     f.probe->Canvas()->FillRect(Rect(40, 40, 60, 60));
     Application->ProcessMessages();
@@ -106,13 +102,10 @@ TEST(TCustomControlTest, RepaintPaintsAtOnceRightAfterShowing) {
 
 TEST(TCustomControlTest, GraphicControlPaintsItsCanvasToo) {
     Fixture f;
-    auto* mark = new TMark(f.form.get());
-    mark->SetParent(f.form.get());
-    mark->SetBounds(120, 10, 20, 20);
+    auto* mark = tktest::placed<TMark>(f.form.get(), 120, 10, 20, 20);
     mark->Repaint();
     EXPECT_EQ(mark->Canvas()->Pixels(10, 10), clBlue);
 }
-
 
 // Invalidates itself and pumps messages inside its press handling until a paint has come.
 class TPumpingProbe : public TProbe {
