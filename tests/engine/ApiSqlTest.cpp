@@ -148,26 +148,19 @@ TEST_F(ApiSqlTest, EveryBindingTypeReachesSqlite) {
     unsigned char row[128] = {};
     uint32_t length = sizeof row;
     ASSERT_EQ(CeGetRecord(cursor, row, &length), 0u);
-    const auto slot = [&](const char* field) {
-        uint32_t offset = 0;
-        EXPECT_EQ(CeGetFieldOffset(cursor, field, &offset), 0u);
-        return row + offset;
+    // The value of a field's slot in the record image, read as a T.
+    const auto slot = [&]<typename T>(const char* field, T, size_t at = 0) {
+        T value;
+        std::memcpy(&value, row + got<uint32_t>(CeGetFieldOffset, cursor, field) + at, sizeof value);
+        return value;
     };
-    double price = 0;
-    std::memcpy(&price, slot("PRICE"), 8);
-    EXPECT_EQ(price, 12.25);
-    EXPECT_EQ(*slot("OK"), 'T');
-    int32_t parts[2] = {};
-    std::memcpy(parts, slot("BORN"), 4);
-    EXPECT_EQ(parts[0], 2415019);
-    std::memcpy(parts, slot("OPENS"), 4);
-    EXPECT_EQ(parts[0], 43200000);
-    std::memcpy(parts, slot("SEEN"), 8);
-    EXPECT_EQ(parts[0], 2415020);
-    EXPECT_EQ(parts[1], 1000);
-    int32_t n = 0;
-    std::memcpy(&n, slot("N"), 4);
-    EXPECT_EQ(n, 4);
+    EXPECT_EQ(slot("PRICE", 0.0), 12.25);
+    EXPECT_EQ(slot("OK", char()), 'T');
+    EXPECT_EQ(slot("BORN", int32_t()), 2415019);
+    EXPECT_EQ(slot("OPENS", int32_t()), 43200000);
+    EXPECT_EQ(slot("SEEN", int32_t()), 2415020);
+    EXPECT_EQ(slot("SEEN", int32_t(), 4), 1000);
+    EXPECT_EQ(slot("N", int32_t()), 4);
     EXPECT_EQ(CeCloseTable(cursor), 0u);
 
     // A marker never bound, and CeSetEmpty, give null.
