@@ -1,6 +1,7 @@
 // The program's settings file "ValInfo.ini" in the program's directory: the mouse wheel's
 // direction and the map's background colour. Reading never writes; a missing or unreadable file,
-// or a value that does not parse, reads as the default.
+// or a value that does not parse, reads as the default. Only the settings dialog writes, and a
+// failed write raises.
 #pragma once
 
 #include "toolkit/AnsiString.h"
@@ -19,5 +20,9 @@ struct ProgramSettings {
 // The settings file's full name.
 AnsiString settingsFileName();
 ProgramSettings readProgramSettings();
+// Writes the wheel's key only when the file says otherwise; true when it did.
+bool writeWheelSetting(bool wheelDownZoomsIn);
+// Always written, as "$" and 8 upper-case hexadecimal digits.
+void writeBackgroundColor(TColor color);
 
 } // namespace app

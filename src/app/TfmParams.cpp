@@ -1,9 +1,10 @@
-// The settings dialog's layout and its creation handler.
+// The settings dialog's layout and its handlers.
 #include "app/TfmParams.h"
 
 #include "app/ProgramSettings.h"
 #include "app/TfmValdrenGIS.h"
 #include "map/TDataMap.h"
+#include "toolkit/NumberText.h"
 #include "toolkit/TButton.h"
 #include "toolkit/TCheckBox.h"
 #include "toolkit/TColorDialog.h"
@@ -83,6 +84,8 @@ TfmParams::TfmParams(TComponent* AOwner) : TForm(AOwner) {
     BitBtn2->SetCancel(true);
     ColorDialog1 = new TColorDialog(this);
     ColorDialog1->SetName("ColorDialog1");
+    CheckBox1->OnClick = [this](TPersistent*) { CheckBox1Click(); };
+    Shape1->OnMouseDown = [this](auto&&...) { Shape1MouseDown(); };
     OnCreate = [this](TPersistent*) { FormCreate(); };
     EndLayout();
 }
@@ -99,4 +102,21 @@ void TfmParams::FormCreate() {
     Shape1->Invalidate();
     if (fmValdrenGIS)
         fmValdrenGIS->DataMap1->SetBackgroundColor(settings.backgroundColor);
+    // Checked fires OnClick only on a change; the label shows the state from the first showing.
+    CheckBox1Click();
+}
+
+void TfmParams::CheckBox1Click() {
+    lScrollVal->SetCaption(tk::fromUtf8(CheckBox1->Checked() ? "(вниз - увеличить масштаб; вверх - уменьшить масштаб)"
+                                                             : "(вниз - уменьшить масштаб; вверх - увеличить масштаб)"));
+}
+
+void TfmParams::Shape1MouseDown() {
+    ColorDialog1->CustomColors()->Clear();
+    ColorDialog1->CustomColors()->Add("ColorA=" + IntToHex(Shape1->Brush()->Color(), 8));
+    ColorDialog1->SetColor(Shape1->Brush()->Color());
+    if (!ColorDialog1->Execute())
+        return;
+    Shape1->Brush()->SetColor(ColorDialog1->Color());
+    Shape1->Invalidate();
 }

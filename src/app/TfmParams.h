@@ -16,6 +16,11 @@ public:
     explicit TfmParams(TComponent* AOwner);
     ~TfmParams() override;
 
+    // The label under the check box says what the wheel does.
+    void CheckBox1Click();
+    // Asks for the background colour, starting at the one shown.
+    void Shape1MouseDown();
+
     TCheckBox* CheckBox1 = nullptr;
     TLabel* lScrollVal = nullptr;
     TShape* Shape1 = nullptr;

@@ -1,10 +1,12 @@
-// The mini-map window's layout and placement; its show, hide and key forwarding belong to the
-// main window's mini-map actions.
+// The mini-map window's layout, placement, closing and key forwarding; showing and hiding it
+// belong to the main window's mini-map action.
 #include "app/TfmSmall.h"
 
 #include "app/TfmValdrenGIS.h"
 #include "map/TDataMap.h"
 #include "map/TSmallPreView.h"
+#include "toolkit/TMenuItem.h"
+#include "toolkit/WinApi.h"
 
 TfmSmall* fmSmall = nullptr;
 
@@ -18,7 +20,10 @@ TfmSmall::TfmSmall(TComponent* AOwner) : TForm(AOwner) {
     SmallPreView1->SetName("SmallPreView1");
     SmallPreView1->SetParent(this);
     SmallPreView1->SetAlign(alClient);
+    SetKeyPreview(true);
     OnCreate = [this](TPersistent*) { FormCreate(); };
+    OnClose = [this](TPersistent*, TCloseAction&) { FormClose(); };
+    OnKeyDown = [this](TPersistent*, std::uint16_t& Key, TShiftState) { FormKeyDown(Key); };
     EndLayout();
 }
 
@@ -38,4 +43,14 @@ void TfmSmall::PlaceAtMap(const TDataMap& Map) {
     const TPoint corner = Map.ClientToScreen(Point(Map.Left() + Map.Width(), Map.Top() + Map.Height()));
     SetLeft(corner.X - Width() - 5);
     SetTop(corner.Y - Height() - 5);
+}
+
+void TfmSmall::FormClose() {
+    if (fmValdrenGIS)
+        fmValdrenGIS->N17->SetChecked(false);
+}
+
+void TfmSmall::FormKeyDown(std::uint16_t Key) {
+    if (fmValdrenGIS)
+        SendMessage(fmValdrenGIS->DataMap1->Handle(), WM_KEYDOWN, Key, 0);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/FailureGuard.h"
+#include "app/HelpWindows.h"
 #include "app/ProgramSettings.h"
 #include "app/RerunQuery.h"
 #include "app/TfmSmall.h"
@@ -24,6 +25,7 @@
 #include "toolkit/TEdit.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TMemoryStream.h"
+#include "toolkit/TMenuItem.h"
 #include "toolkit/TPanel.h"
 #include "toolkit/TParam.h"
 #include "toolkit/TPicture.h"
@@ -44,7 +46,6 @@ namespace {
 constexpr int kMaxScale = 850;
 // Posted to the window by its first activation.
 constexpr unsigned kFirstActivation = WM_USER + 1;
-constexpr const char* kHelpViewerClass = "HH Parent";
 
 AnsiString ru(std::string_view utf8) { return tk::fromUtf8(utf8); }
 
@@ -64,9 +65,9 @@ struct Banner {
     const char* helpTitle;
 };
 constexpr Banner kBanners[] = {
-    {"adv\\adv1.chm", "ВалдренИнфо"},
-    {"help\\valinfo.chm", "Справочная система ВалдренИнфо"},
-    {"", "ВалдренИнфо"},
+    {app::kAdvertHelpBook, app::kAdvertHelpTitle},
+    {app::kProgramHelpBook, app::kProgramHelpTitle},
+    {"", app::kAdvertHelpTitle},
 };
 
 } // namespace
@@ -74,6 +75,18 @@ constexpr Banner kBanners[] = {
 TfmValdrenGIS::TfmValdrenGIS(TComponent* AOwner) : TForm(AOwner) {
     BeginLayout();
     buildLayout();
+    // ---- banners, help and small windows ----
+    BanTimer->OnTimer = [this](TPersistent*) { BanTimerTimer(); };
+    Image1->OnClick = [this](TPersistent*) { Image1Click(); };
+    N3->OnClick = [this](TPersistent*) { N3Click(); };
+    SpeedButton8->OnClick = [this](TPersistent*) { SpeedButton8Click(); };
+    N6->OnClick = [this](TPersistent*) { N6Click(); };
+    SpeedButton3->OnClick = [this](TPersistent*) { N6Click(); };
+    N11->OnClick = [this](TPersistent*) { N11Click(); };
+    N14->OnClick = [this](TPersistent*) { N14Click(); };
+    N17->OnClick = [this](TPersistent*) { N17Click(); };
+    SpeedButton1->OnClick = [this](TPersistent*) { N17Click(); };
+
     OnCreate = [this](TPersistent*) { FormCreate(); };
     OnActivate = [this](TPersistent*) { FormActivate(); };
     OnKeyDown = [this](TPersistent*, std::uint16_t& Key, TShiftState Shift) { FormKeyDown(Key, Shift); };
@@ -242,10 +255,20 @@ void TfmValdrenGIS::DataMap1KeyDown(std::uint16_t& Key, TShiftState Shift) {
     DataMap1->Repaint();
 }
 
-void TfmValdrenGIS::FormKeyDown(std::uint16_t& Key, TShiftState) {
+void TfmValdrenGIS::FormKeyDown(std::uint16_t& Key, TShiftState Shift) {
     // The measurement ends on a right press; (0, 0) holds no button, so no edge scroll starts.
     if (Key == VK_ESCAPE && DataMap1->Instrument() == iMeasure)
         SendMessage(DataMap1->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(0, 0));
+    // ---- banners, help and small windows ----
+    const bool ctrl = (Shift & ssCtrl) != 0;
+    if (Key == VK_F1)
+        N3Click();
+    else if (Key == 'F' && ctrl)
+        N6Click();
+    else if (Key == 'M' && ctrl) {
+        N17Click();
+        SetFocus();
+    }
 }
 
 void TfmValdrenGIS::DataMap1MouseMove(TShiftState Shift, int X, int Y) {
@@ -372,6 +395,9 @@ void TfmValdrenGIS::ShowBanner(int Index) {
     TBitmap bitmap;
     bitmap.LoadFromStream(stream);
     Image1->Picture()->Assign(bitmap);
+    // The picture tells its image nothing; without this a new banner shows only when something
+    // else repaints the panel.
+    Image1->Invalidate();
     const Banner& banner = kBanners[std::clamp(Index, 1, 3) - 1];
     bannerHelpFile_ = banner.helpFile;
     bannerHelpTitle_ = ru(banner.helpTitle);
@@ -379,12 +405,12 @@ void TfmValdrenGIS::ShowBanner(int Index) {
 
 void TfmValdrenGIS::FormCloseQuery(bool&) {
     BanTimer->SetEnabled(false);
-    if (HWND help = FindWindow(kHelpViewerClass, ru("Справочная система ВалдренИнфо").c_str()))
+    if (HWND help = FindWindow(app::kHelpViewerClass, ru(app::kProgramHelpTitle).c_str()))
         SendMessage(help, WM_CLOSE, 0, 0);
     // The viewer frees itself on the close message; a window found again after it ends the loop.
-    const AnsiString bannerTitle = ru("ВалдренИнфо");
+    const AnsiString bannerTitle = ru(app::kAdvertHelpTitle);
     HWND closed = 0;
-    for (HWND viewer; (viewer = FindWindow(kHelpViewerClass, bannerTitle.c_str())) != 0 && viewer != closed;) {
+    for (HWND viewer; (viewer = FindWindow(app::kHelpViewerClass, bannerTitle.c_str())) != 0 && viewer != closed;) {
         SendMessage(viewer, WM_CLOSE, 0, 0);
         closed = viewer;
     }

@@ -43,6 +43,16 @@ public:
     // Banner 1..3 from the executable's pictures, with its help book and viewer title.
     void ShowBanner(int Index);
     void AppMessage(TMsg& Msg, bool& Handled);
+    // ---- banners, help and small windows ----
+    void NextBanner();
+    void BanTimerTimer();
+    void Image1Click();
+    void N3Click();
+    void SpeedButton8Click();
+    void N6Click();
+    void N11Click();
+    void N14Click();
+    void N17Click();
 
     void FormCreate();
     void FormActivate();
@@ -99,7 +109,11 @@ public:
     TPanel* paRTF = nullptr;
     TImage* Image1 = nullptr;
     TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* N6 = nullptr;
     TMenuItem* N17 = nullptr;
+    TMenuItem* N11 = nullptr;
+    TMenuItem* N3 = nullptr;
+    TMenuItem* N14 = nullptr;
     TPopupMenu* PopupMenu1 = nullptr;
     TMenuItem* pmPick = nullptr;
     TMenuItem* pmLens = nullptr;

@@ -281,15 +281,15 @@ void TfmValdrenGIS::buildMenus() {
     MainMenu1->SetName("MainMenu1");
     TMenuItem* file = menuItem(this, MainMenu1->Items(), "&Файл");
     menuItem(this, file, "В&ыход")->OnClick = [this](TPersistent*) { Close(); };
-    menuItem(this, menuItem(this, MainMenu1->Items(), "&Поиск"), "&Найти...");
+    N6 = menuItem(this, menuItem(this, MainMenu1->Items(), "&Поиск"), "&Найти...");
     TMenuItem* view = menuItem(this, MainMenu1->Items(), "&Вид");
     menuItem(this, view, "&Вся карта")->OnClick = [this](TPersistent*) { N16Click(); };
     N17 = menuItem(this, view, "&Миникарта");
-    menuItem(this, menuItem(this, MainMenu1->Items(), "С&ервис"), "&Параметры...");
+    N11 = menuItem(this, menuItem(this, MainMenu1->Items(), "С&ервис"), "&Параметры...");
     TMenuItem* help = menuItem(this, MainMenu1->Items(), "&Справка");
-    menuItem(this, help, "&Содержание");
+    N3 = menuItem(this, help, "&Содержание");
     menuItem(this, help, "-");
-    menuItem(this, help, "&О программе...");
+    N14 = menuItem(this, help, "&О программе...");
     SetMenu(MainMenu1);
 
     PopupMenu1 = new TPopupMenu(this);

@@ -1,6 +1,7 @@
 // The window's widgets paint themselves into a picture; nothing is read back from the screen.
 #include "toolkit/Screenshot.h"
 
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -9,9 +10,27 @@
 
 namespace tk {
 
-bool saveScreenshot(const TControl& window, const AnsiString& fileName) {
-    const QPixmap picture = window.peer().widget()->window()->grab();
-    return !picture.isNull() && picture.save(QString::fromStdString(nativePath(fileName)), "PNG");
+bool saveScreenshot(const TControl& window, const AnsiString& fileName) { return saveScreenshot(window, {}, fileName); }
+
+bool saveScreenshot(const TControl& window, std::span<const TControl* const> above, const AnsiString& fileName) {
+    QWidget* base = window.peer().widget()->window();
+    QPixmap picture = base->grab();
+    if (picture.isNull())
+        return false;
+    QPainter painter(&picture);
+    for (const TControl* control : above) {
+        QWidget* top = control->peer().widget()->window();
+        if (!top->isVisible())
+            continue;
+        const QPoint offset = top->mapToGlobal(QPoint(0, 0)) - base->mapToGlobal(QPoint(0, 0));
+        painter.save();
+        if (!top->mask().isEmpty())
+            painter.setClipRegion(top->mask().translated(offset));
+        painter.drawPixmap(offset, top->grab());
+        painter.restore();
+    }
+    painter.end();
+    return picture.save(QString::fromStdString(nativePath(fileName)), "PNG");
 }
 
 } // namespace tk

@@ -9,7 +9,11 @@
 #include "toolkit/Frame3D.h"
 #include "toolkit/TWinControl.h"
 
-TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 23, 22); }
+TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
+    SetBounds(0, 0, 23, 22);
+    // A glyph loaded in place shows without its background as an assigned one does.
+    glyph_->SetTransparent(true);
+}
 
 TSpeedButton::~TSpeedButton() = default;
 

@@ -1,4 +1,5 @@
-// Speed buttons: groups with one button down, and the sunken look while pressed.
+// Speed buttons: groups with one button down, the sunken look while pressed, and glyphs drawn
+// without their background.
 #include "toolkit/TSpeedButton.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TBitmap.h"
 #include "toolkit/TForm.h"
 
 namespace {
@@ -53,6 +55,21 @@ TEST(TSpeedButtonTest, UngroupedButtonSpringsBackAndPaintsSunkenWhilePressed) {
     EXPECT_EQ(pressedCorner, ColorToRGB(clBtnShadow));
     button->Repaint();
     EXPECT_EQ(button->Canvas()->Pixels(0, 0), ColorToRGB(clBtnHighlight));
+}
+
+TEST(TSpeedButtonTest, GlyphLoadedInPlaceLeavesOutItsBackground) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 60);
+    auto* button = new TSpeedButton(&form);
+    button->SetParent(&form);
+    button->SetBounds(0, 0, 38, 38);
+    // All of it in the colour of its bottom-left pixel: nothing of it shows.
+    button->Glyph()->SetSize(16, 16);
+    button->Glyph()->Canvas()->Brush()->SetColor(clRed);
+    button->Glyph()->Canvas()->FillRect(Rect(0, 0, 16, 16));
+    form.Show();
+    button->Repaint();
+    EXPECT_EQ(button->Canvas()->Pixels(19, 19), ColorToRGB(clBtnFace));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // picture as a JPEG file.
 #include "makepictures/PictureSet.h"
 
+#include "makepictures/AboutPicturePainter.h"
 #include "makepictures/BannerPainter.h"
 #include "makepictures/CursorFile.h"
 #include "makepictures/CursorPainter.h"
@@ -88,6 +89,10 @@ std::vector<ResourceFile> builtInPictures() {
         paintToolGlyph(static_cast<int>(i), glyph);
         files.push_back({std::string("BITMAP/") + glyphs[i].name + ".bmp", bmpFile(glyph)});
     }
+
+    TBitmap about;
+    paintAboutPicture(about);
+    files.push_back({"BITMAP/ABOUTPICTURE.bmp", bmpFile(about)});
 
     for (int number = 1; number <= kBannerCount; ++number) {
         TBitmap banner;

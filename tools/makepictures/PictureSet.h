@@ -1,6 +1,7 @@
 // Every built-in picture as the resource file it is bundled from: the icon library
-// "ICONLIB/ICON", the map's cursors "CURSOR/<name>", the bitmaps "BITMAP/<name>" (the map's and
-// the tool bar's), the banners "RCDATA/1" to "RCDATA/3" and the splash picture "RCDATA/111".
+// "ICONLIB/ICON", the map's cursors "CURSOR/<name>", the bitmaps "BITMAP/<name>" (the map's, the
+// tool bar's and the about box's), the banners "RCDATA/1" to "RCDATA/3" and the splash picture
+// "RCDATA/111".
 // Text needs the toolkit's application object to exist.
 #pragma once
 

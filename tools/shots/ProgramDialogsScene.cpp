@@ -1,10 +1,9 @@
-// The scenes of the program's three small windows as start-up makes them: the settings dialog
-// with the file's values, the find dialog, and the mini-map beside the map's lower right corner.
+// The scenes of the program's two dialogs as start-up makes them: the settings dialog with the
+// file's values and the find dialog.
 #include "ProgramRun.h"
 #include "Scene.h"
 #include "app/TfmFindObj.h"
 #include "app/TfmParams.h"
-#include "app/TfmSmall.h"
 #include "toolkit/Screenshot.h"
 #include "toolkit/TApplication.h"
 
@@ -31,8 +30,4 @@ SHOTS_SCENE(params) {
 
 SHOTS_SCENE(findobj) {
     return drawWindow([]() -> TForm* { return fmFindObj; }, pngPath);
-}
-
-SHOTS_SCENE(minimap) {
-    return drawWindow([]() -> TForm* { return fmSmall; }, pngPath);
 }

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "IconLibrary.h"
+#include "makepictures/AboutPicturePainter.h"
 #include "makepictures/BannerPainter.h"
 #include "makepictures/GlyphPainter.h"
 #include "makepictures/GridGlyphPainter.h"
@@ -73,7 +74,7 @@ int largestChannelDifference(const TJPEGImage& a, const TJPEGImage& b) {
 
 TEST(PictureSetTest, CommittedResourceFilesAreTheDrawnOnes) {
     ASSERT_EQ(pictureSet().size(), 1u + 20u + widgetCursors().size() + 3u + kGridGlyphNames.size() + 2u +
-                                       toolGlyphs().size() + kBannerCount + 1u);
+                                       toolGlyphs().size() + 1u + kBannerCount + 1u);
     for (const ResourceFile& file : pictureSet()) {
         const std::string committed = committedBytes(file);
         if (!file.path.ends_with(".jpg")) {
@@ -122,6 +123,10 @@ TEST(PictureSetTest, ProgramPicturesLoadAsTheProgramLoadsThem) {
         EXPECT_EQ(glyph.Width(), kToolGlyphSize) << entry.name;
         EXPECT_EQ(glyph.TransparentColor(), kGlyphTransparent) << entry.name;
     }
+    TBitmap about;
+    about.LoadFromResourceName("ABOUTPICTURE");
+    EXPECT_EQ(about.Width(), kAboutPictureSize);
+    EXPECT_EQ(about.TransparentColor(), kGlyphTransparent);
 }
 
 TEST(PictureSetTest, MapBitmapsLoadWithTheirTransparentCorner) {
