@@ -152,6 +152,11 @@ TEST_F(TCanvasTest, EachShapeRuleShowsInItsPixels) {
              canvas()->Pen()->SetGeometric(psDash, 4, pecFlat, clBlack);
              line(0, 20, 119, 20);
          }, {{10, 20, clBlack}, {28, 20, clWhite}, {40, 20, clBlack}}},
+        {"FillRect with a hatch keeps the surface in the gaps", [&] {
+             canvas()->Brush()->SetColor(clRed);
+             canvas()->Brush()->SetStyle(bsCross);
+             canvas()->FillRect(Rect(10, 10, 50, 50));
+         }, {{30, 24, clRed}, {24, 30, clRed}, {29, 29, clWhite}, {8, 16, clWhite}}},
         {"FillRect and FrameRect use the brush whatever the pen mode", [&] {
              canvas()->Pen()->SetMode(pmXor);
              canvas()->Brush()->SetColor(clRed);

@@ -45,6 +45,11 @@ TEST(TCustomEditTest, TypedCharactersIncludingCyrillicReachTheTextUnlessKeyPress
     EXPECT_EQ(f.edit->Text(), "a" + tk::fromUtf8("я") + "B");
     EXPECT_EQ(f.changes, 3);
     EXPECT_TRUE(f.edit->Modified());
+    f.edit->SetSelStart(1);
+    f.edit->SetSelLength(1);
+    f.type('c');
+    Application->ProcessMessages();
+    EXPECT_EQ(f.edit->Text(), "acB") << "a typed character replaces the selection";
 }
 
 TEST(TCustomEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {

@@ -511,6 +511,9 @@ TEST_F(TDataSetTest, FieldListResolvesNamesInOrder) {
     std::vector<TField*> list;
     data->GetFieldList(list, " Name ; id");
     EXPECT_EQ(list, (std::vector<TField*>{data->FieldByName("Name"), data->FieldByName("Id")}));
+    for (TField* field : list)
+        field->SetProviderFlags(pfInKey);
+    EXPECT_EQ(data->PSGetKeyFields(), "Id;Name") << "key fields in the dataset's order";
 }
 
 } // namespace
