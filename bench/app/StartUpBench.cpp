@@ -2,16 +2,9 @@
 // window shown as the message loop shows it, messages handled until its first activation is done
 // and the map is painted), beside a baseline that connects, reads the city blob, loads it into a
 // bare map of the same size and draws it once. Sizes 1 and 10; size 10 needs target bigdatabases.
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
-#include <unistd.h>
-
 #include <benchmark/benchmark.h>
 
-#include "app/ProgramDirectory.h"
+#include "ProgramFolder.h"
 #include "app/StartUp.h"
 #include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
@@ -26,50 +19,7 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string databasePath(int size) {
-    return std::string(DATA_DIR) + "/mapdata" + (size == 1 ? "" : std::to_string(size)) + ".vdd";
-}
-
-void ensureApplication() {
-    static const bool initialised = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
-        Application->Initialize();
-        return true;
-    }();
-    (void)initialised;
-}
-
-[[noreturn]] void mismatch(const char* what) {
-    std::fprintf(stderr, "bench_app: %s differs between the benchmark and its baseline\n", what);
-    std::abort();
-}
-
-// A folder laid out like the build, its database linked to the one of the size; made current.
-class ProgramFolder {
-public:
-    explicit ProgramFolder(int size) {
-        path_ = fs::temp_directory_path() / ("valdren-bench-app-" + std::to_string(::getpid()));
-        fs::remove_all(path_);
-        fs::create_directories(path_ / "data");
-        fs::create_symlink(databasePath(size), path_ / "data" / "mapdata.vdd");
-        fs::create_directory_symlink(fs::path(BUILD_DIR) / "help", path_ / "help");
-        fs::create_directory_symlink(fs::path(BUILD_DIR) / "adv", path_ / "adv");
-        previous_ = fs::current_path();
-        fs::current_path(path_);
-        app::setProgramDirectory(path_.string());
-    }
-    ~ProgramFolder() {
-        fs::current_path(previous_);
-        app::setProgramDirectory("");
-        fs::remove_all(path_);
-    }
-
-private:
-    fs::path path_;
-    fs::path previous_;
-};
+using namespace appbench;
 
 // The city loaded the baseline's way: connection, table, blob, bare map drawn once.
 int loadBareMap(int size) {
@@ -96,13 +46,6 @@ int loadBareMap(int size) {
     map.ZoomToRect(e.x1, e.y1, e.x2, e.y2);
     map.RefreshMap();
     return map.GetObjectCount();
-}
-
-bool skipMissing(benchmark::State& state, int size) {
-    if (fs::exists(databasePath(size)))
-        return false;
-    state.SkipWithError(("no " + databasePath(size) + ": build the target bigdatabases").c_str());
-    return true;
 }
 
 void BM_StartUp(benchmark::State& state) {

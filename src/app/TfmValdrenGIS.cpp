@@ -12,6 +12,7 @@
 #include "app/HelpWindows.h"
 #include "app/ProgramSettings.h"
 #include "app/RerunQuery.h"
+#include "app/TfmHint.h"
 #include "app/TfmSmall.h"
 #include "data/TDbConnection.h"
 #include "data/TDbQuery.h"
@@ -102,6 +103,22 @@ TfmValdrenGIS::TfmValdrenGIS(TComponent* AOwner) : TForm(AOwner) {
     DataMap1->OnAfterScroll = [this](TPersistent*) { DataMap1AfterScroll(); };
     DataMap1->OnBlinkObject = [this](auto&&...) { DataMap1BlinkObject(); };
     DataMap1->OnClick = [this](TPersistent*) { DataMap1Click(); };
+    // ---- searches and the firm list ----
+    ExDBGrid2->OnDblClick = [this](TPersistent*) { ExDBGrid2DblClick(); };
+    ExDBGrid2->OnKeyPress = [this](TPersistent*, char& Key) { ExDBGrid2KeyPress(Key); };
+    ExDBGrid1->OnDblClick = [this](TPersistent*) { ExDBGrid1DblClick(); };
+    ExDBGrid1->OnKeyPress = [this](TPersistent*, char& Key) { ExDBGrid1KeyPress(Key); };
+    StringGrid1->OnSelectCell = [this](TPersistent*, int ACol, int ARow, bool& CanSelect) {
+        StringGrid1SelectCell(ACol, ARow, CanSelect);
+    };
+    StringGrid1->OnGetCellColor = [this](TPersistent*, int ARow, int ACol, TGridDrawState AState, TCellAlignment&, bool&,
+                                         TBrush* ABrush, TFont* AFont) { StringGrid1GetCellColor(ARow, ACol, AState, ABrush, AFont); };
+    // ---- pick request and highlight ----
+    DataMap1->OnMouseDown = [this](TPersistent*, TMouseButton Button, TShiftState, int X, int Y) {
+        DataMap1MouseDown(Button, X, Y);
+    };
+    DataMap1->OnMouseUp = [this](TPersistent*, TMouseButton, TShiftState, int, int) { DataMap1MouseUp(); };
+    DataMap1->OnAfterLocate = [this](TPersistent*, bool Value) { DataMap1AfterLocate(Value); };
     EndLayout();
 }
 
@@ -115,6 +132,9 @@ void TfmValdrenGIS::FormCreate() {
     app::runGuarded([this] {
         bindWheel(app::readProgramSettings().wheelDownZoomsIn);
         rubricName_.clear();
+        // ---- pick request and highlight ----
+        highlighted_.Id = NoObject;
+        LastPickedId = NoObject;
         firstActivation_ = true;
         DbConnection1->Connect();
         for (TDbTable* t : {dbCategory, dbStreets, dbRubric})
@@ -125,6 +145,8 @@ void TfmValdrenGIS::FormCreate() {
         StringGrid1->SetColWidths(0, StringGrid1->Width());
         Edit2Change();
         Edit1Change();
+        // ---- pick request and highlight ----
+        fmHint = new TfmHint(this, /*TailDown=*/false);
         Application->SetShowHint(true);
         Application->OnMessage = [this](TMsg& Msg, bool& Handled) { AppMessage(Msg, Handled); };
         bannerIndex_ = 1;

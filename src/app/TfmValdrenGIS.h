@@ -7,8 +7,10 @@
 #include <cstdint>
 
 #include "toolkit/TForm.h"
+#include "toolkit/GridTypes.h"
 #include "toolkit/Messages.h"
 
+class TBrush;
 class TDataMap;
 class TDataSource;
 class TDbConnection;
@@ -20,12 +22,15 @@ class TEdit;
 class TEmiStringGrid;
 class TExDBGrid;
 class TExSplitter;
+class TfmHint;
+class TFont;
 class TImage;
 class TMainMenu;
 class TMenuItem;
 class TPageControl;
 class TPanel;
 class TPopupMenu;
+class TRichEditWithLinks;
 class TSpeedButton;
 class TStatusBar;
 class TTimer;
@@ -81,6 +86,44 @@ public:
     void Edit1Change();
     void Edit2Enter();
     void Edit2KeyDown(TPersistent* Sender, std::uint16_t& Key, TShiftState Shift);
+
+    // ---- searches and the firm list ----
+    // The last picked object's id; map ids are unsigned 32-bit, so NoObject differs from all.
+    static constexpr std::int64_t NoObject = -1;
+    std::int64_t LastPickedId = NoObject;
+    // The card taken out of the list by a link on it; it lives until the fill after next.
+    TRichEditWithLinks* DetachedCard = nullptr;
+    // Replaces the firm list and its cards with Query's firms (open on its first row) and shows
+    // the first card.
+    void FillFirmGrid(TDbQuery* Query);
+    // Builds and loads the card of cell (ACol, ARow) for the firm Query stands on.
+    void BuildFirmCard(int ACol, int ARow, TDbQuery* Query);
+    void freeDetachedCard();
+    // Takes Card out of its cell and keeps it as the detached card, freeing the one before.
+    void detachCard(TRichEditWithLinks* Card);
+    // The card of a firm-list cell, or none.
+    TRichEditWithLinks* CardAt(int ACol, int ARow) const;
+    void SpeedButton39Click(TPersistent* Sender);
+    void ExDBGrid2DblClick();
+    void ExDBGrid2KeyPress(char& Key);
+    void ExDBGrid1DblClick();
+    void ExDBGrid1KeyPress(char& Key);
+    void StringGrid1SelectCell(int ACol, int ARow, bool& CanSelect);
+    void StringGrid1GetCellColor(int ARow, int ACol, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+
+    // ---- pick request and highlight ----
+    void DataMap1MouseDown(TMouseButton Button, int X, int Y);
+    void DataMap1MouseUp();
+    void DataMap1AfterLocate(bool Value);
+    // Gives the highlighted object its own brush colour, pen colour and pen width back, then
+    // marks object Index (a list index; none when out of range) with a red fill and a thin black
+    // pen. Callers bracket it with the map's ClearReady / SetReady.
+    void HighlightObject(int Index);
+    // The id of the object drawn highlighted, or NoObject.
+    std::int64_t HighlightedId() const { return highlighted_.Id; }
+    TfmHint* fmHint = nullptr;
+    // A firm card's link: e-mail, rubric, web or branch address, told apart in that order.
+    void InfoHlinkClicked(TPersistent* Sender, std::int32_t cpMin, std::int32_t cpMax, const AnsiString& Link);
 
     // ---- the layout ----
     TStatusBar* StatusBar1 = nullptr;
@@ -157,6 +200,9 @@ private:
     void setTool(TSpeedButton* button, int instrument, bool clearDistance);
     // The Scale one zoom-out step gives, never below the minimum.
     int zoomedOut() const;
+    // ---- searches and the firm list ----
+    // FillFirmGrid's rows and cards, inside the list's update.
+    void fillFirmRows(TDbQuery& Query);
 
     int dragX_ = 0;
     int dragY_ = 0;
@@ -168,6 +214,26 @@ private:
     int bannerIndex_ = 1;
     TCursor savedCursor_ = 0;
     AnsiString rubricName_;
+
+    // ---- pick request and highlight ----
+    // Shows the balloon at the last press for the located object.
+    void showHint(std::uint32_t id, int category, const AnsiString& street, const AnsiString& house);
+    // Runs the address query, fills the firm list from it and highlights the object.
+    void lookUpFirms(std::uint32_t id, const AnsiString& street, const AnsiString& house);
+    void openWithDesktop(const AnsiString& Target);
+    void followRubricLink(TRichEditWithLinks& Card, const AnsiString& Name);
+    void followAddressLink(const AnsiString& Link);
+    int pressX_ = 0;
+    int pressY_ = 0;
+    TMouseButton pressButton_ = mbLeft;
+    // The highlighted object's own colours, to be put back when the highlight moves on.
+    struct Highlight {
+        std::int64_t Id = NoObject;
+        std::uint32_t PenColor = 0;
+        std::int32_t PenWidth = 0;
+        std::uint32_t BrushColor = 0;
+    };
+    Highlight highlighted_;
 };
 
 extern TfmValdrenGIS* fmValdrenGIS;

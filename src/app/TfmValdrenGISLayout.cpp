@@ -221,7 +221,7 @@ void TfmValdrenGIS::buildRightPanel() {
             letter->Font()->SetColor(clNavy);
             letter->SetHint(ru("Выберите первую букву"));
             letter->SetShowHint(true);
-            letter->OnClick = [this, letter](TPersistent*) { Edit1->SetText(UpperCase(letter->Caption())); };
+            letter->OnClick = [this](TPersistent* Sender) { SpeedButton39Click(Sender); };
         }
     }
     label(this, alphabetPage, "Наименование:", 4, 55);

@@ -19,6 +19,9 @@ constexpr unsigned WM_CLOSE = 0x0010;
 constexpr unsigned WM_QUIT = 0x0012;
 constexpr unsigned WM_CANCELMODE = 0x001F;
 constexpr unsigned WM_SETCURSOR = 0x0020;
+// Asks a form for its size limits; LParam points to a MINMAXINFO (toolkit/WinApi.h) filled with
+// the toolkit's defaults, which the form's handlers may change.
+constexpr unsigned WM_GETMINMAXINFO = 0x0024;
 constexpr unsigned WM_NCHITTEST = 0x0084;
 constexpr unsigned WM_GETDLGCODE = 0x0087;
 constexpr unsigned EM_GETRECT = 0x00B2;
@@ -26,6 +29,7 @@ constexpr unsigned EM_SETRECTNP = 0x00B4;
 constexpr unsigned WM_KEYDOWN = 0x0100;
 constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned WM_CHAR = 0x0102;
+constexpr unsigned WM_SYSCOMMAND = 0x0112;
 constexpr unsigned WM_TIMER = 0x0113;
 constexpr unsigned WM_HSCROLL = 0x0114;
 constexpr unsigned WM_VSCROLL = 0x0115;
@@ -55,6 +59,9 @@ constexpr unsigned CM_CTL3DCHANGED = CM_BASE + 16;
 constexpr unsigned CM_MOUSEENTER = CM_BASE + 19;
 constexpr unsigned CM_MOUSELEAVE = CM_BASE + 20;
 
+// WM_SYSCOMMAND commands (WParam, low four bits ignored).
+constexpr WPARAM SC_MINIMIZE = 0xF020;
+
 // Key and button state in a mouse message's WPARAM.
 constexpr WPARAM MK_LBUTTON = 0x0001;
 constexpr WPARAM MK_RBUTTON = 0x0002;
@@ -73,6 +80,10 @@ constexpr LRESULT HTNOWHERE = 0;
 constexpr LRESULT HTCLIENT = 1;
 constexpr LRESULT HTHSCROLL = 6;
 constexpr LRESULT HTVSCROLL = 7;
+// The sizing borders of a window's frame, from the left edge round to the bottom-right corner.
+constexpr LRESULT HTLEFT = 10;
+constexpr LRESULT HTRIGHT = 11;
+constexpr LRESULT HTBOTTOMRIGHT = 17;
 
 // A message as a control's message handler receives it; Result is the answer of a sent message.
 struct TMessage {

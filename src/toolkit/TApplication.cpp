@@ -12,6 +12,7 @@
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/ShutdownSteps.h"
 #include "toolkit/TControl_p.h"
+#include "toolkit/WindowRegistry_p.h"
 
 namespace {
 
@@ -149,6 +150,14 @@ int TApplication::MessageBox(const AnsiString& Text, const AnsiString& Caption, 
 }
 
 void TApplication::SetShowHint(bool Value) { showHint_ = Value; }
+
+void TApplication::WndProc(TMessage& Message) {
+    if (Message.Msg != WM_SYSCOMMAND || (Message.WParam & 0xFFF0) != SC_MINIMIZE)
+        return;
+    for (TWinControl* window : tk::topLevelWindows())
+        if (dynamic_cast<TForm*>(window) != nullptr && window->peer().widget()->isVisible())
+            window->peer().widget()->showMinimized();
+}
 
 bool TApplication::Active() const {
     return QCoreApplication::instance() != nullptr && QApplication::activeWindow() != nullptr;

@@ -55,7 +55,11 @@ public:
     void SetShowHint(bool Value);
     // Whether one of our windows is the active window.
     bool Active() const;
+    // The application's own window: SendMessage and PostMessage to it reach WndProc.
     HWND Handle() const { return 1; }
+    // The application window's messages: WM_SYSCOMMAND with SC_MINIMIZE minimises every shown
+    // form, leaving their WindowState as it is.
+    void WndProc(TMessage& Message);
 
     TExceptionEvent OnException;
     // Sees every queued message (input and posted messages) before it is dispatched; setting

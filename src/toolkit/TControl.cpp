@@ -428,12 +428,7 @@ void TControl::mouseMessage(TMessage& message) {
         return;
     case WM_RBUTTONUP:
         MouseUp(mbRight, shift, x, y);
-        // The context menu follows the release, as the platform's context-menu message does.
-        if (popupMenu_ != nullptr && popupMenu_->AutoPopup()) {
-            const TPoint at = ClientToScreen(Point(x, y));
-            popupMenu_->SetPopupComponent(this);
-            popupMenu_->Popup(at.X, at.Y);
-        }
+        contextPopup(Point(x, y));
         return;
     case WM_MBUTTONUP:
         MouseUp(mbMiddle, shift, x, y);
@@ -441,6 +436,18 @@ void TControl::mouseMessage(TMessage& message) {
     default:
         return;
     }
+}
+
+// The context menu follows the right release, as the platform's context-menu message does.
+void TControl::contextPopup(TPoint at) {
+    bool handled = false;
+    if (OnContextPopup)
+        OnContextPopup(this, at, handled);
+    if (handled || popupMenu_ == nullptr || !popupMenu_->AutoPopup())
+        return;
+    const TPoint screen = ClientToScreen(at);
+    popupMenu_->SetPopupComponent(this);
+    popupMenu_->Popup(screen.X, screen.Y);
 }
 
 void TControl::wheelMessage(TMessage& message) {

@@ -30,6 +30,8 @@ using TMouseMoveEvent = std::function<void(TPersistent* Sender, TShiftState Shif
 using TMouseWheelEvent =
     std::function<void(TPersistent* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent = std::function<void(TPersistent* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+// MousePos in client coordinates; Handled keeps the popup menu shut.
+using TContextPopupEvent = std::function<void(TPersistent* Sender, TPoint MousePos, bool& Handled)>;
 
 class TControl : public TComponent {
 public:
@@ -144,6 +146,8 @@ public:
     TMouseWheelEvent OnMouseWheel;
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
+    // Fires on a right release, before the control's popup menu shows.
+    TContextPopupEvent OnContextPopup;
 
     // The control's Qt side, and where its client area starts in the widget (below a form's
     // menu bar); toolkit code only.
@@ -180,7 +184,7 @@ protected:
     // Where the client area starts in the widget: below a form's menu bar.
     void setClientTop(int Value);
     // Lets the user size the window within Constraints.
-    void applySizeLimits();
+    virtual void applySizeLimits();
 
 private:
     friend class TWinControl;
@@ -190,6 +194,7 @@ private:
     void startDragging();
     void endDrag();
     void wheelMessage(TMessage& message);
+    void contextPopup(TPoint at);
     void applyVisible();
     // Shows the colour and hands it on to the children that follow their parent's.
     void applyColor(TColor color);

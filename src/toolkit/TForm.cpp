@@ -66,6 +66,8 @@ void broadcast(TControl& control, TMessage& message) {
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<QWidget, tk::FormPeer>(*this)) {
     static_cast<tk::FormPeer&>(peer()).onPaint = [this] { Paint(); };
     TControl::SetVisible(false);
+    minMaxInfo_ = defaultMinMaxInfo();
+    normalBounds_ = BoundsRect();
     applyWindowFlags();
 }
 
@@ -126,26 +128,58 @@ void TForm::applyWindowFlags() {
     QWidget* widget = peer().widget();
     const bool shown = widget->isVisible();
     widget->setWindowFlags(flags);
-    applySizeLock();
+    applySizeLimits();
     // Changing the flags hides a window; it comes back as it was.
     if (shown)
         widget->show();
 }
 
 void TForm::SetWindowState(TWindowState Value) {
+    const TWindowState previous = windowState_;
     windowState_ = Value;
     if (!Visible())
         return;
     QWidget* widget = peer().widget();
     if (Value == wsMaximized) {
-        const QRect area = widget->screen()->availableGeometry();
-        SetBounds(area.x(), area.y(), area.width(), area.height());
+        askMinMaxInfo();
+        const MINMAXINFO& info = minMaxInfo_;
+        SetBounds(info.ptMaxPosition.X, info.ptMaxPosition.Y, info.ptMaxSize.X, info.ptMaxSize.Y);
         widget->showMaximized();
     } else if (Value == wsMinimized) {
         widget->showMinimized();
     } else {
         widget->showNormal();
+        if (previous != wsNormal)
+            SetBounds(normalBounds_.Left, normalBounds_.Top, normalBounds_.Width(), normalBounds_.Height());
     }
+}
+
+bool TForm::shownNormal() const {
+    return windowState_ == wsNormal && !(peer().widget()->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void TForm::setNormalBounds(const TRect& bounds) {
+    normalBounds_ = bounds;
+    if (shownNormal())
+        SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+}
+
+// The toolkit's answer before the form's handlers change it: maximised over the screen's free
+// area, sized by the user without limits of its own.
+MINMAXINFO TForm::defaultMinMaxInfo() const {
+    const QRect area = peer().widget()->screen()->availableGeometry();
+    MINMAXINFO info;
+    info.ptMaxSize = Point(area.width(), area.height());
+    info.ptMaxPosition = Point(area.x(), area.y());
+    info.ptMaxTrackSize = Point(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return info;
+}
+
+void TForm::askMinMaxInfo() {
+    MINMAXINFO info = defaultMinMaxInfo();
+    Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    minMaxInfo_ = info;
+    applySizeLimits();
 }
 
 void TForm::SetMenu(TMainMenu* Value) {
@@ -182,19 +216,38 @@ bool TForm::userSizeable() const {
     return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin || borderStyle_ == bsNone;
 }
 
-void TForm::applySizeLock() {
-    if (userSizeable())
-        applySizeLimits();
-    else
-        peer().widget()->setFixedSize(Width(), Height());
+void TForm::applySizeLimits() {
+    QWidget* widget = peer().widget();
+    if (!userSizeable()) {
+        widget->setFixedSize(Width(), Height());
+        return;
+    }
+    const TSizeConstraints& c = *Constraints();
+    const MINMAXINFO& info = minMaxInfo_;
+    const int maxWidth = std::min(c.MaxWidth() > 0 ? c.MaxWidth() : QWIDGETSIZE_MAX, info.ptMaxTrackSize.X);
+    const int maxHeight = std::min(c.MaxHeight() > 0 ? c.MaxHeight() : QWIDGETSIZE_MAX, info.ptMaxTrackSize.Y);
+    widget->setMinimumSize(std::max(c.MinWidth(), info.ptMinTrackSize.X), std::max(c.MinHeight(), info.ptMinTrackSize.Y));
+    widget->setMaximumSize(std::max(maxWidth, 0), std::max(maxHeight, 0));
 }
 
 void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    // A fixed window takes a new size from code only once its fixed size is the new one.
-    if (!userSizeable())
-        peer().widget()->setFixedSize(std::max(Constraints()->ConstrainWidth(AWidth), 0),
-                                      std::max(Constraints()->ConstrainHeight(AHeight), 0));
+    // The window system keeps a sizeable window within its last answer to WM_GETMINMAXINFO, also
+    // when code sizes it, and asks again at the new size.
+    if (userSizeable()) {
+        const MINMAXINFO& info = minMaxInfo_;
+        AWidth = std::max(std::min(AWidth, info.ptMaxTrackSize.X), info.ptMinTrackSize.X);
+        AHeight = std::max(std::min(AHeight, info.ptMaxTrackSize.Y), info.ptMinTrackSize.Y);
+    }
+    // The window takes a new size from code only once its limits allow it.
+    const int width = std::max(Constraints()->ConstrainWidth(AWidth), 0);
+    const int height = std::max(Constraints()->ConstrainHeight(AHeight), 0);
+    QWidget* widget = peer().widget();
+    widget->setMinimumSize(std::min(widget->minimumWidth(), width), std::min(widget->minimumHeight(), height));
+    widget->setMaximumSize(std::max(widget->maximumWidth(), width), std::max(widget->maximumHeight(), height));
     TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (shownNormal())
+        normalBounds_ = BoundsRect();
+    askMinMaxInfo();
 }
 
 void TForm::Resize() {
@@ -242,6 +295,7 @@ void TForm::SetVisible(bool Value) {
         SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
     }
     positioned_ = true;
+    askMinMaxInfo();
     if (menu_ != nullptr)
         buildMenuBar();
     TControl::SetVisible(true);

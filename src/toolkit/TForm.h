@@ -5,6 +5,7 @@
 
 #include "toolkit/TCanvas.h"
 #include "toolkit/TWinControl.h"
+#include "toolkit/WinApi.h"
 
 class TMainMenu;
 
@@ -55,7 +56,13 @@ public:
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* Value);
 
+    // A sizeable form stays within Constraints and its last answer to WM_GETMINMAXINFO, which it
+    // asks again at the new size; a fixed one only within Constraints.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Asks WM_GETMINMAXINFO again and applies the answer, as the form does before it shows, at
+    // each resize and after SetWindowPlacement: for a watcher of its messages that changed what
+    // it answers.
+    void askMinMaxInfo();
     // Showing fires OnShow first; a form positioned at the screen centre is centred then.
     void SetVisible(bool Value) override;
     // Asks OnCloseQuery, then OnClose decides: hide (the default), free, minimise or nothing.
@@ -80,6 +87,19 @@ public:
 
     // The form's own drawing surface, for OnPaint and for drawing outside it.
     TCanvas* Canvas() const;
+
+    // What SetWindowPlacement gave beyond the bounds, kept for GetWindowPlacement. Toolkit code only.
+    struct RememberedPlacement {
+        unsigned flags = 0;
+        TPoint minPosition;
+        TPoint maxPosition;
+    };
+    RememberedPlacement& rememberedPlacement() { return remembered_; }
+    const RememberedPlacement& rememberedPlacement() const { return remembered_; }
+    // The bounds of the form shown normal, kept while it is minimised or maximised; setting them
+    // moves a form shown normal at once, and a minimised or maximised one when it is restored.
+    TRect normalBounds() const { return normalBounds_; }
+    void setNormalBounds(const TRect& bounds);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -117,8 +137,12 @@ private:
     // Offers a typed character to the form's controls (CM_DIALOGCHAR); true when one took it.
     bool dialogChar(char Key);
     void applyWindowFlags();
-    void applySizeLock();
+    // A fixed form keeps its size; a sizeable one lets the user size it within Constraints and
+    // the last answer to WM_GETMINMAXINFO.
+    void applySizeLimits() override;
     bool userSizeable() const;
+    bool shownNormal() const;
+    MINMAXINFO defaultMinMaxInfo() const;
     void buildMenuBar();
 
     AnsiString caption_;
@@ -133,4 +157,7 @@ private:
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool positioned_ = false;
+    MINMAXINFO minMaxInfo_;
+    RememberedPlacement remembered_;
+    TRect normalBounds_;
 };

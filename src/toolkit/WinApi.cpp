@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QVariant>
 #include <QWidget>
 #include <vector>
 
@@ -42,12 +43,20 @@ bool IsWindowVisible(HWND Window) {
 
 namespace {
 
-bool windowExists(HWND window) { return tk::windowFromHandle(window) != nullptr || tk::messageWindow(window) != nullptr; }
+bool windowExists(HWND window) {
+    return window == Application->Handle() || tk::windowFromHandle(window) != nullptr ||
+           tk::messageWindow(window) != nullptr;
+}
 
 // Runs the message through the window's handler; 0 for a window that no longer exists.
 LRESULT deliver(HWND window, unsigned msg, WPARAM wParam, LPARAM lParam) {
     if (TWinControl* control = tk::windowFromHandle(window))
         return control->Perform(msg, wParam, lParam);
+    if (window == Application->Handle()) {
+        TMessage message{msg, wParam, lParam, 0};
+        Application->WndProc(message);
+        return message.Result;
+    }
     const TWndMethod* method = tk::messageWindow(window);
     if (method == nullptr)
         return 0;
@@ -84,6 +93,23 @@ bool PostMessage(HWND Window, unsigned Msg, WPARAM WParam, LPARAM LParam) {
     return true;
 }
 
+namespace {
+
+constexpr const char* kOwnWindowFlags = "tkOwnWindowFlags";
+
+void setNeverActivated(QWidget& window, bool never) {
+    const QVariant own = window.property(kOwnWindowFlags);
+    if (never && !own.isValid()) {
+        window.setProperty(kOwnWindowFlags, int(window.windowFlags()));
+        window.setWindowFlags((window.windowFlags() & ~Qt::WindowType_Mask) | Qt::ToolTip);
+    } else if (!never && own.isValid()) {
+        window.setWindowFlags(Qt::WindowFlags(own.toInt()));
+        window.setProperty(kOwnWindowFlags, QVariant());
+    }
+}
+
+} // namespace
+
 bool ShowWindow(HWND Window, int Command) {
     TWinControl* window = tk::windowFromHandle(Window);
     if (window == nullptr)
@@ -96,6 +122,10 @@ bool ShowWindow(HWND Window, int Command) {
     }
     const bool activate = Command != SW_SHOWNOACTIVATE && Command != SW_SHOWNA;
     widget->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    // Some window systems activate every window they map, save the tool tip kind: a hidden window
+    // shown without activation is of that kind until a show with activation gives its kind back.
+    if (widget->isWindow() && !wasVisible)
+        setNeverActivated(*widget, !activate);
     widget->show();
     if (activate)
         widget->activateWindow();
@@ -165,10 +195,15 @@ bool GetWindowPlacement(HWND Window, WINDOWPLACEMENT* Placement) {
     if (window == nullptr || Placement == nullptr)
         return false;
     const QWidget* widget = window->peer().widget();
-    const QRect normal = widget->isWindow() ? widget->normalGeometry() : widget->geometry();
-    const QRect bounds = normal.isValid() ? normal : widget->geometry();
-    Placement->rcNormalPosition = Rect(bounds.left(), bounds.top(), bounds.left() + bounds.width(),
-                                       bounds.top() + bounds.height());
+    if (const auto* form = dynamic_cast<const TForm*>(window)) {
+        const TForm::RememberedPlacement& remembered = form->rememberedPlacement();
+        Placement->flags = remembered.flags;
+        Placement->ptMinPosition = remembered.minPosition;
+        Placement->ptMaxPosition = remembered.maxPosition;
+        Placement->rcNormalPosition = form->normalBounds();
+    } else {
+        Placement->rcNormalPosition = window->BoundsRect();
+    }
     if (!widget->isVisible())
         Placement->showCmd = SW_HIDE;
     else if (widget->isMaximized())
@@ -185,25 +220,35 @@ bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement) {
     if (window == nullptr || Placement == nullptr)
         return false;
     const TRect& r = Placement->rcNormalPosition;
-    window->SetBounds(r.Left, r.Top, r.Width(), r.Height());
     auto* form = dynamic_cast<TForm*>(window);
+    if (form == nullptr) {
+        window->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        return true;
+    }
+    form->rememberedPlacement() = {Placement->flags, Placement->ptMinPosition, Placement->ptMaxPosition};
+    form->setNormalBounds(r);
     switch (Placement->showCmd) {
     case SW_HIDE:
-        return true;
+        break;
     case SW_SHOWMAXIMIZED:
-        if (form != nullptr)
-            form->SetWindowState(wsMaximized);
+        form->SetWindowState(wsMaximized);
         break;
     case SW_SHOWMINIMIZED:
-        if (form != nullptr)
-            form->SetWindowState(wsMinimized);
+        form->SetWindowState(wsMinimized);
         break;
     default:
-        if (form != nullptr)
-            form->SetWindowState(wsNormal);
+        form->SetWindowState(wsNormal);
         break;
     }
+    form->askMinMaxInfo();
     return true;
+}
+
+bool IsIconic(HWND Window) {
+    if (Window == Application->Handle())
+        return Application->MainForm() != nullptr && IsIconic(Application->MainForm()->Handle());
+    const auto* form = dynamic_cast<const TForm*>(tk::windowFromHandle(Window));
+    return form != nullptr && (form->WindowState() == wsMinimized || form->peer().widget()->isMinimized());
 }
 
 std::int16_t GetKeyState(int VirtualKey) {

@@ -65,9 +65,26 @@ struct WINDOWPLACEMENT {
     TPoint ptMaxPosition;
     TRect rcNormalPosition;
 };
+// For a form, the normal rectangle is its bounds when last shown normal (also while it is
+// minimised or maximised), and the flags and minimised and maximised positions are those the
+// last SetWindowPlacement gave (0 before); they have no other effect here.
 bool GetWindowPlacement(HWND Window, WINDOWPLACEMENT* Placement);
-// Gives the window its normal bounds, then shows it as showCmd says (SW_HIDE leaves it hidden).
+// Gives the window its normal bounds (a minimised or maximised form takes them when restored),
+// then shows it as showCmd says (SW_HIDE leaves it hidden).
 bool SetWindowPlacement(HWND Window, const WINDOWPLACEMENT* Placement);
+// Whether the form is minimised; for the application's window (Application->Handle()), whether
+// the main form is.
+bool IsIconic(HWND Window);
+
+// A form's size limits, as WM_GETMINMAXINFO asks for them: the size and position a maximised form
+// takes, and the smallest and largest size the user may drag it to (Constraints bound it too).
+struct MINMAXINFO {
+    TPoint ptReserved;
+    TPoint ptMaxSize;
+    TPoint ptMaxPosition;
+    TPoint ptMinTrackSize;
+    TPoint ptMaxTrackSize;
+};
 
 constexpr unsigned DCX_CACHE = 0x00000002;
 constexpr unsigned DCX_CLIPSIBLINGS = 0x00000010;

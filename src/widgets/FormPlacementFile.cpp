@@ -42,6 +42,8 @@ TWindowState stateOfShowCommand(int showCmd, TWindowState fallback) {
 void WriteFormPlacement(TForm* Form, TCustomIniFile* IniFile, const AnsiString& Section) {
     WINDOWPLACEMENT placement;
     GetWindowPlacement(Form->Handle(), &placement);
+    if (Form == Application->MainForm() && IsIconic(Application->Handle()))
+        placement.showCmd = SW_SHOWMINIMIZED;
     IniWriteInteger(IniFile, Section, "Flags", int(placement.flags));
     IniWriteInteger(IniFile, Section, "ShowCmd", int(placement.showCmd));
     IniWriteInteger(IniFile, Section, "PixelsPerInch", Screen->PixelsPerInch());
@@ -92,6 +94,12 @@ void ReadFormPlacement(TForm* Form, const TCustomIniFile* IniFile, const AnsiStr
         const bool mainForm = Application->MainForm() == nullptr || Application->MainForm() == Form;
         const TWindowState fallback = mainForm && Form->Position() == poDefault ? wsMaximized : wsNormal;
         const TWindowState state = stateOfShowCommand(IniReadInteger(IniFile, Section, "ShowCmd", SW_HIDE), fallback);
+        // A minimised main form minimises the application instead, once the form is shown.
+        if (state == wsMinimized && mainForm) {
+            Form->SetWindowState(wsNormal);
+            PostMessage(Application->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            return;
+        }
         Form->SetWindowState(state);
     }
     Form->Update();

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "toolkit/TApplication.h"
+#include "toolkit/TForm.h"
 #include "toolkit/TWinControl.h"
 #include "toolkit/WinApi.h"
 #include "widgets/TExWindowHook.h"
@@ -52,11 +53,21 @@ void TControlHook::Install() {
         return;
     previous_ = control_->WindowProc;
     control_->WindowProc = Procedure{this};
+    askMinMaxInfo();
 }
 
 void TControlHook::Uninstall() {
-    if (isInstalled())
-        control_->WindowProc = previous_;
+    if (!isInstalled())
+        return;
+    control_->WindowProc = previous_;
+    if (!(control_->ComponentState() & csDestroying))
+        askMinMaxInfo();
+}
+
+// A form asks its size limits again: the hook may answer them, or no longer.
+void TControlHook::askMinMaxInfo() const {
+    if (auto* form = dynamic_cast<TForm*>(control_))
+        form->askMinMaxInfo();
 }
 
 void TControlHook::notify(TMessage& message, bool& handled, bool before) {

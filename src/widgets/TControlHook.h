@@ -33,6 +33,7 @@ private:
     struct Procedure;
     void windowProcedure(TMessage& message);
     bool isInstalled() const;
+    void askMinMaxInfo() const;
     bool isListening(const TExWindowHook* hook) const;
     // Runs each listener's handler, the last added first, until one sets Handled (when asked).
     void notify(TMessage& message, bool& handled, bool before);

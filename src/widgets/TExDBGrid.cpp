@@ -12,9 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/DeviceContext.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/DrawEdge.h"
 #include "toolkit/Messages.h"
+#include "toolkit/Shell.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TBookmarkList.h"
@@ -27,6 +29,7 @@
 #include "toolkit/TGridDataLink.h"
 #include "toolkit/TImageList.h"
 #include "toolkit/TInplaceEdit.h"
+#include "toolkit/TRegion.h"
 #include "widgets/CellText.h"
 #include "widgets/DBGridGlyphs.h"
 #include "widgets/DataSetLayout.h"
@@ -272,13 +275,17 @@ bool TExDBGrid::HighlightCell(int DataCol, int DataRow, const AnsiString& Value,
 
 void TExDBGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
     TDBGrid::DrawCell(ACol, ARow, ARect, AState);
-    if (ACol == 0 && indicatorOffset() > 0) {
+    if (ACol == 0 && indicatorOffset() > 0)
         drawIndicatorMark(ARow, ARect);
+    const bool titleRow = (TDBGrid::Options() & dgTitles) && ARow < TitleOffset();
+    if (titleRow) {
+        if (!(ComponentState() & csLoading) && (titleButtons_ || FixedCols() > 0) && (AState & gdFixed))
+            drawTitleButton(ACol, ARow, ARect, AState);
         return;
     }
-    if (!(ComponentState() & csLoading) && (titleButtons_ || FixedCols() > 0) && (AState & gdFixed) &&
-        (TDBGrid::Options() & dgTitles) && ARow < TitleOffset())
-        drawTitleButton(ACol, ARow, ARect, AState);
+    // The handlers drawing after this cell see the grid's font, or the column's.
+    const TColumn* column = dataActive() ? showingColumn(ACol - indicatorOffset()) : nullptr;
+    Canvas()->Font()->Assign(column != nullptr ? *column->Font() : *Font());
 }
 
 void TExDBGrid::drawIndicatorMark(int ARow, const TRect& ARect) {
@@ -307,6 +314,59 @@ void TExDBGrid::drawIndicatorMark(int ARow, const TRect& ARect) {
     indicators_->Draw(Canvas(), left, top, current ? 1 : 0);
 }
 
+namespace {
+
+bool isHeadedBy(const TColumn* column, const TColumn* master) {
+    for (; column != nullptr; column = column->ParentColumn())
+        if (column == master)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// The master column's title: across every visible grid column it heads, from its title row down
+// to the last title row when it has no parts beneath it, and at least as far right as the cell.
+TRect TExDBGrid::titleRect(const TColumn* master, int ACol, const TRect& ARect) const {
+    const int offset = indicatorOffset();
+    const auto visible = [this](int col) { return col < TCustomGrid::FixedCols() || col >= LeftCol(); };
+    const auto headed = [&](int col) { return isHeadedBy(showingColumn(col - offset), master); };
+    int first = ACol;
+    while (first - 1 >= offset && visible(first - 1) && headed(first - 1))
+        --first;
+    int last = ACol;
+    while (last + 1 < ColCount() && headed(last + 1) && CellRect(last + 1, 0).Left < ClientWidth())
+        ++last;
+    const int bottomRow = master->Showing() ? TitleOffset() - 1 : master->Depth();
+    TRect rect = Rect(CellRect(first, master->Depth()).Left, CellRect(ACol, master->Depth()).Top,
+                      CellRect(last, master->Depth()).Right, CellRect(ACol, bottomRow).Bottom);
+    rect.Right = std::max(rect.Right, ARect.Right);
+    return rect;
+}
+
+// The button at the right of an object column's title that folds its parts in or out; the
+// caption and text rectangles give up its width.
+void TExDBGrid::drawExpandButton(const TColumn* master, TRect& rect, TRect& textRect, bool rightToLeft) {
+    const int width = GetSystemMetrics(SM_CXHSCROLL);
+    if (RectWidth(rect) <= width)
+        return;
+    TCanvas& canvas = *Canvas();
+    const int oldRight = rect.Right;
+    rect.Right -= width;
+    textRect.Right -= width;
+    const TRect button = Rect(rect.Right, rect.Top, oldRight, rect.Bottom);
+    const int saved = SaveDC(canvas);
+    canvas.FillRect(button);
+    const TRegion clip = CreateRectRgn(button.Left + 1, button.Top + 1, button.Right - 1, button.Bottom - 1);
+    SelectClipRgn(canvas, &clip);
+    const bool expanded = master->Expanded();
+    // An expanded column's arrow button reaches beyond the clip, so only its left part shows.
+    TRect arrow = Rect(button.Left, button.Top, button.Right + (expanded ? width + 4 : 0), button.Bottom);
+    const bool pointsRight = expanded == rightToLeft;
+    DrawFrameControl(canvas, arrow, DFC_SCROLL, (pointsRight ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT) | DFCS_FLAT);
+    RestoreDC(canvas, saved);
+}
+
 void TExDBGrid::drawTitleButton(int ACol, int ARow, const TRect& ARect, TGridDrawState) {
     TCanvas& canvas = *Canvas();
     const int dataCol = ACol - indicatorOffset();
@@ -320,7 +380,19 @@ void TExDBGrid::drawTitleButton(int ACol, int ARow, const TRect& ARect, TGridDra
     const TColor savedPen = canvas.Pen()->Color();
     canvas.Pen()->SetColor(clWindowFrame);
     const TDBGridOptions options = TDBGrid::Options();
-    TRect rect = ARect;
+    TRect rect = titleRect(master, ACol, ARect);
+    // Separators where a grid line is missing: after the last frozen column when the next one is
+    // hidden, and below an expanded object column whose own grid column is hidden.
+    const TColumn* next = column->Index() + 1 < Columns()->Count() ? Columns()->Items(column->Index() + 1) : nullptr;
+    if (((options & dgColLines) || titleButtons_) && dataCol == FixedCols() - 1 && next != nullptr &&
+        !next->Showing()) {
+        canvas.MoveTo(rect.Right, rect.Top);
+        canvas.LineTo(rect.Right, rect.Bottom);
+    }
+    if (((options & dgRowLines) || titleButtons_) && !master->Showing()) {
+        canvas.MoveTo(rect.Left, rect.Bottom);
+        canvas.LineTo(rect.Right, rect.Bottom);
+    }
     const bool down = pressed_ && titleButtons_ && pressedColumn_ == master;
     if (titleButtons_ || ((options & dgColLines) && (options & dgRowLines))) {
         const unsigned edge = down ? BDR_SUNKENINNER : BDR_RAISEDINNER;
@@ -345,6 +417,8 @@ void TExDBGrid::drawTitleButton(int ACol, int ARow, const TRect& ARect, TGridDra
                                       : nullptr;
     const int spacing = glyph != nullptr ? glyph->Width() + 6 : 1;
     const bool rightToLeft = canvas.CanvasOrientation() == coRightToLeft;
+    if (master->Expandable())
+        drawExpandButton(master, rect, textRect, rightToLeft);
     const AnsiString caption = ShortenTextToWidth(master->Title()->Caption(), canvas, RectWidth(rect) - spacing);
     DrawCellTextAligned(*this, ACol, ARow, caption, textRect, master->Title()->Alignment(), vaCenterJustify,
                         rightToLeft);

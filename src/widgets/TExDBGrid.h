@@ -140,6 +140,8 @@ private:
 
     void drawIndicatorMark(int ARow, const TRect& ARect);
     void drawTitleButton(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    TRect titleRect(const TColumn* master, int ACol, const TRect& ARect) const;
+    void drawExpandButton(const TColumn* master, TRect& rect, TRect& textRect, bool rightToLeft);
 
     bool showGlyphs_ = true;
     bool defaultDrawing_ = true;

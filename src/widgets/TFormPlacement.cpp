@@ -7,12 +7,16 @@
 #include "widgets/TFormPlacement.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/TApplication.h"
 #include "toolkit/TIniFile.h"
 #include "toolkit/TRegIniFile.h"
+#include "toolkit/Shell.h"
+#include "toolkit/WinApi.h"
 #include "widgets/FormPlacementFile.h"
 #include "widgets/PlacementStorage.h"
+#include "widgets/TExWindowHook.h"
 #include "widgets/TIniLink.h"
 
 namespace {
@@ -35,6 +39,29 @@ HKEY rootKeyOf(TPlacementRegRoot root) {
         break;
     }
     return HKEY_CURRENT_USER;
+}
+
+// The frame a maximised form puts outside the screen.
+TPoint frameSize(TFormBorderStyle style) {
+    switch (style) {
+    case bsSingle:
+    case bsToolWindow:
+        return Point(GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER));
+    case bsSizeable:
+    case bsSizeToolWin:
+        return Point(GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME));
+    case bsDialog:
+        return Point(GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME));
+    case bsNone:
+        break;
+    }
+    return Point(0, 0);
+}
+
+// A non-zero value replaces the answer's.
+void replaceNonZero(int& answer, int value) {
+    if (value != 0)
+        answer = value;
 }
 
 } // namespace
@@ -64,9 +91,14 @@ private:
     bool opened_;
 };
 
-TFormPlacement::TFormPlacement(TComponent* AOwner) : TComponent(AOwner) {
-    if (dynamic_cast<TForm*>(AOwner) != nullptr)
+TFormPlacement::TFormPlacement(TComponent* AOwner)
+    : TComponent(AOwner), hook_(std::make_unique<TExWindowHook>(nullptr)) {
+    hook_->SetActive(false);
+    hook_->AfterMessage = [this](TPersistent*, TMessage& message, bool&) { filterMessage(message); };
+    if (TForm* owner = form()) {
         options_ = fpState | fpPosition;
+        hook_->SetWinControl(owner);
+    }
 }
 
 TFormPlacement::~TFormPlacement() {
@@ -74,6 +106,7 @@ TFormPlacement::~TFormPlacement() {
     for (TIniLink* link : links_)
         link->storage_ = nullptr;
     links_.clear();
+    hook_.reset();
     TForm* owner = form();
     if (chained_ && owner != nullptr) {
         owner->OnShow = std::move(savedOnShow_);
@@ -114,6 +147,98 @@ void TFormPlacement::Loaded() {
     owner->OnShow = [this](TPersistent* sender) { formShow(sender); };
     owner->OnCloseQuery = [this](TPersistent* sender, bool& canClose) { formCloseQuery(sender, canClose); };
     owner->OnDestroy = [this](TPersistent* sender) { formDestroy(sender); };
+    defaultMaximize_ = (owner->BorderIcons() & biMaximize) != 0;
+    if (preventResize_)
+        applyPreventResize();
+    updateHook();
+}
+
+void TFormPlacement::SetPreventResize(bool Value) {
+    if (form() == nullptr || Value == preventResize_)
+        return;
+    preventResize_ = Value;
+    updatePlacement();
+    applyPreventResize();
+}
+
+void TFormPlacement::MinMaxInfoModified() {
+    updatePlacement();
+    if (!(ComponentState() & csLoading))
+        updateHook();
+}
+
+void TFormPlacement::updatePlacement() {
+    TForm* owner = form();
+    if (owner == nullptr || !owner->HandleAllocated() || (owner->ComponentState() & csLoading) || preventResize_ ||
+        !minMaxInfo_->DefaultMinMaxInfo())
+        return;
+    WINDOWPLACEMENT placement;
+    GetWindowPlacement(owner->Handle(), &placement);
+    if (!owner->Visible())
+        placement.showCmd = SW_HIDE;
+    const TPoint frame = frameSize(owner->BorderStyle());
+    placement.ptMaxPosition = Point(-frame.X, -frame.Y);
+    SetWindowPlacement(owner->Handle(), &placement);
+}
+
+// The maximise icon goes while the size is pinned, and comes back after when the form had it.
+void TFormPlacement::applyPreventResize() {
+    TForm* owner = form();
+    if (owner == nullptr || (ComponentState() & csDesigning))
+        return;
+    if (preventResize_)
+        defaultMaximize_ = (owner->BorderIcons() & biMaximize) != 0;
+    const bool wasActive = active_;
+    active_ = false;
+    if (!preventResize_ && defaultMaximize_ && owner->BorderStyle() != bsDialog)
+        owner->SetBorderIcons(owner->BorderIcons() | biMaximize);
+    else
+        owner->SetBorderIcons(owner->BorderIcons() & ~biMaximize);
+    active_ = wasActive;
+    if (!(ComponentState() & csLoading))
+        updateHook();
+}
+
+void TFormPlacement::updateHook() {
+    TForm* owner = form();
+    if (owner == nullptr || (ComponentState() & csDesigning))
+        return;
+    hook_->SetActive(preventResize_ || !minMaxInfo_->DefaultMinMaxInfo());
+    // The hook's answer may have changed while it stayed in place.
+    owner->askMinMaxInfo();
+}
+
+// The hook's after-message handler on the owner form. The window system here owns the frame and
+// never asks WM_NCHITTEST; its branch stands for a caller that does, and PreventResize holds the
+// size through WM_GETMINMAXINFO. There is no system menu, so nothing greys its items.
+void TFormPlacement::filterMessage(TMessage& message) {
+    TForm* owner = form();
+    if (owner == nullptr)
+        return;
+    if (preventResize_) {
+        if (message.Msg == WM_GETMINMAXINFO && owner->HandleAllocated() && owner->Visible()) {
+            auto& info = *reinterpret_cast<MINMAXINFO*>(message.LParam);
+            info.ptMinTrackSize = info.ptMaxTrackSize = Point(owner->Width(), owner->Height());
+            message.Result = 1;
+        } else if (message.Msg == WM_NCHITTEST && message.Result >= HTLEFT && message.Result <= HTBOTTOMRIGHT) {
+            message.Result = HTNOWHERE;
+        }
+        return;
+    }
+    if (message.Msg != WM_GETMINMAXINFO)
+        return;
+    auto& info = *reinterpret_cast<MINMAXINFO*>(message.LParam);
+    if (minMaxInfo_->DefaultMinMaxInfo()) {
+        info.ptMaxPosition = Point(0, 0);
+    } else {
+        const MINMAXINFO& own = minMaxInfo_->MinMaxInfo();
+        for (auto [answer, value] : {std::pair{&info.ptMaxSize, own.ptMaxSize}, {&info.ptMaxPosition, own.ptMaxPosition},
+                                     {&info.ptMinTrackSize, own.ptMinTrackSize}, {&info.ptMaxTrackSize, own.ptMaxTrackSize}}) {
+            replaceNonZero(answer->X, value.X);
+            replaceNonZero(answer->Y, value.Y);
+        }
+    }
+    message.Result = 1;
 }
 
 // A failed save or restore is reported and the form goes on.
@@ -199,6 +324,7 @@ void TFormPlacement::Restore() {
         }
     }
     restored_ = true;
+    updatePlacement();
 }
 
 AnsiString TFormPlacement::ReadString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Default) {

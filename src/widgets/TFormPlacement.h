@@ -1,6 +1,7 @@
 // The form placement component: saves its owner form's window placement, state, active control
-// and a version number when the form closes and restores them when it shows, in an INI file, and
-// lets linked components store their own settings in the same place, an INI file or a registry key.
+// and a version number when the form closes and restores them when it shows, in an INI file or a
+// registry key, and lets linked components store their own settings in the same place. It can
+// also pin the form's size and bound its tracking and maximised sizes.
 #pragma once
 
 #include <memory>
@@ -8,8 +9,10 @@
 
 #include "toolkit/TComponent.h"
 #include "toolkit/TForm.h"
+#include "widgets/TWinMinMaxInfo.h"
 
 class TCustomIniFile;
+class TExWindowHook;
 class TIniLink;
 
 using TPlacementOptions = unsigned;
@@ -43,6 +46,12 @@ public:
     void SetOptions(TPlacementOptions Value) { options_ = Value; }
     int Version() const { return version_; }
     void SetVersion(int Value) { version_ = Value; }
+    // The form can be neither resized nor maximised (a form must own the placement).
+    bool PreventResize() const { return preventResize_; }
+    void SetPreventResize(bool Value);
+    // Non-zero values replace the form's own answer to WM_GETMINMAXINFO.
+    TWinMinMaxInfo* MinMaxInfo() const { return minMaxInfo_.get(); }
+    void SetMinMaxInfo(const TWinMinMaxInfo& Value) { minMaxInfo_->Assign(Value); }
     // The open storage, INI file or registry, only while a save or restore runs.
     TCustomIniFile* IniFileObject() const { return iniFile_.get(); }
 
@@ -64,11 +73,20 @@ public:
     TNotifyEvent OnRestorePlacement;
 
 protected:
-    // Chains the owner form's OnShow, OnCloseQuery and OnDestroy.
+    // Chains the owner form's OnShow, OnCloseQuery and OnDestroy, applies PreventResize and hooks
+    // the form when its size answer needs it.
     void Loaded() override;
 
 private:
     friend class TIniLink;
+    friend class TWinMinMaxInfo;
+    void MinMaxInfoModified();
+    // Writes the form's placement back with the maximised position outside the frame.
+    void updatePlacement();
+    void applyPreventResize();
+    // The form's messages are hooked exactly while PreventResize or MinMaxInfo needs them.
+    void updateHook();
+    void filterMessage(TMessage& message);
     void AddLink(TIniLink* link);
     void RemoveLink(TIniLink* link);
     TForm* form() const;
@@ -95,4 +113,9 @@ private:
     TNotifyEvent savedOnDestroy_;
     TCloseQueryEvent savedOnCloseQuery_;
     bool chained_ = false;
+    bool preventResize_ = false;
+    std::unique_ptr<TWinMinMaxInfo> minMaxInfo_ = std::make_unique<TWinMinMaxInfo>(this);
+    // Whether the form had its maximise icon before PreventResize took it.
+    bool defaultMaximize_ = false;
+    std::unique_ptr<TExWindowHook> hook_;
 };

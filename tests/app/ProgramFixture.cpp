@@ -93,6 +93,21 @@ void ProgramFixture::useCityWithMashtab(int Mashtab) {
     ASSERT_EQ(CeDisconnect(connection), 0u);
 }
 
+void ProgramFixture::useDatabaseWith(const std::vector<AnsiString>& Statements) {
+    const fs::path database = dir_ / "data" / "mapdata.vdd";
+    fs::remove(database);
+    fs::copy_file(fs::path(BUILD_DIR) / "data" / "mapdata.vdd", database);
+    CEHANDLE connection = 0;
+    ASSERT_EQ(CeConnect60(database.string().c_str(), 1, "USER", "valdren", 0, &connection), 0u);
+    for (const AnsiString& sql : Statements) {
+        CEHANDLE statement = 0;
+        ASSERT_EQ(CeCreateSQLStatement(connection, &statement), 0u);
+        EXPECT_EQ(CeExecuteSQLDirect(statement, sql.c_str(), nullptr), 0u) << tk::toUtf8(sql);
+        ASSERT_EQ(CeCloseSQLStatement(statement), 0u);
+    }
+    ASSERT_EQ(CeDisconnect(connection), 0u);
+}
+
 void ProgramFixture::writeSettings(const std::string& text) {
     std::ofstream(dir_ / "ValInfo.ini", std::ios::binary) << text;
 }

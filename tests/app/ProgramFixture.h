@@ -42,6 +42,9 @@ protected:
     // Puts a copy of the sample database in place of the link, with the city map replaced by a
     // stream of no objects whose header holds Mashtab.
     void useCityWithMashtab(int Mashtab);
+    // Puts a copy of the sample database in place of the link, changed by the SQL statements (code
+    // page 1251 texts) run through the engine.
+    void useDatabaseWith(const std::vector<AnsiString>& Statements);
     // Writes the settings file before start-up.
     void writeSettings(const std::string& text);
 

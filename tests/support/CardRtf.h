@@ -1,6 +1,6 @@
-// The rich-text pieces of a firm card as the program writes them, a sample card made of them and
-// the loading of rich text into a rich edit, shared by the rich edits' tests, the card scene and the
-// card loading benchmark.
+// The rich-text pieces of a firm card as the program writes them, a sample card made of them, the
+// loading of rich text into a rich edit and finding a text on it, shared by the rich edits' tests,
+// the card scenes and the card loading benchmark.
 #pragma once
 
 #include <string>
@@ -50,6 +50,14 @@ inline void loadCard(TRichEdit& edit, const std::string& rtf) {
     stream.WriteBuffer(rtf.data(), static_cast<int64_t>(rtf.size()));
     stream.SetPosition(0);
     edit.Lines()->LoadFromStream(stream);
+}
+
+// Where the text first shows in the edit (a paragraph break counted as one position), or -1.
+inline int textPosition(const TRichEdit& edit, const AnsiString& text) {
+    AnsiString shown = edit.Text();
+    std::erase(shown, '\r');
+    const std::size_t at = shown.find(text);
+    return at == AnsiString::npos ? -1 : int(at);
 }
 
 } // namespace testsupport

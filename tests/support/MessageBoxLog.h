@@ -1,5 +1,6 @@
 // A dialog presenter for the suites that only need to see the message boxes shown: it is in place
-// for its lifetime, notes every box and answers OK; the other dialogs are cancelled.
+// for its lifetime, notes every box and answers each with answer (OK unless set); the other
+// dialogs are cancelled.
 #pragma once
 
 #include <string>
@@ -11,6 +12,7 @@ namespace tktest {
 
 struct MessageBoxLog : tk::DialogPresenter {
     std::vector<std::string> boxes; // "<caption>: <text>"
+    int answer = IDOK;
 
     MessageBoxLog() { tk::setDialogPresenter(this); }
     ~MessageBoxLog() override { tk::setDialogPresenter(nullptr); }
@@ -19,7 +21,7 @@ struct MessageBoxLog : tk::DialogPresenter {
 
     int messageBox(const AnsiString& text, const AnsiString& caption, unsigned) override {
         boxes.push_back(caption + ": " + text);
-        return IDOK;
+        return answer;
     }
     bool chooseColor(TColor&, TStrings&) override { return false; }
     bool login(const AnsiString&, AnsiString&, AnsiString&) override { return false; }

@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/AddressDataSet.h"
 #include "support/Placed.h"
 #include "support/MemoryDataSet.h"
 #include "toolkit/SyntheticInput.h"
-#include "toolkit/TADTField.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBookmarkList.h"
 #include "toolkit/TColumn.h"
@@ -21,8 +21,6 @@
 #include "toolkit/TForm.h"
 #include "toolkit/TGridDataLink.h"
 #include "toolkit/TInplaceEdit.h"
-#include "toolkit/TIntegerField.h"
-#include "toolkit/TStringField.h"
 
 namespace {
 
@@ -288,27 +286,11 @@ TEST_F(TDBGridTest, HighlightFollowsRowSelectAndAlwaysShowSelection) {
 }
 
 TEST(TDBGridObjectTest, AnObjectFieldHeadsItsPartsInASecondTitleRow) {
-    TComponent owner(nullptr);
-    MemoryDataSet data(&owner, {{"Id", ftInteger}, {"Address", ftADT}, {"City", ftString, 20}, {"Zip", ftInteger}});
-    auto* idField = new TIntegerField(&owner);
-    auto* address = new TADTField(&owner);
-    auto* city = new TStringField(&owner);
-    auto* zip = new TIntegerField(&owner);
-    const char* names[] = {"Id", "Address", "City", "Zip"};
-    TField* fields[] = {idField, address, city, zip};
-    for (int i = 0; i < 4; ++i) {
-        fields[i]->SetFieldName(names[i]);
-        fields[i]->SetDataSet(&data);
-    }
-    address->AddField(city);
-    address->AddField(zip);
-    data.addRow({Variant(1), Variant(), Variant("Valdren"), Variant(12345)});
-    data.SetObjectView(true);
-    TDataSource source(&owner);
-    source.SetDataSet(&data);
+    tktest::AddressDataSet address;
+    MemoryDataSet& data = address.data;
     TForm form(nullptr);
     auto* grid = tktest::placed<TDBGrid>(&form, 0, 0, 300, 200);
-    grid->SetDataSource(&source);
+    grid->SetDataSource(&address.source);
     data.Open();
 
     TDBGridColumns* columns = grid->Columns();

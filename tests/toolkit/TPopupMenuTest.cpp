@@ -82,15 +82,26 @@ TEST(TPopupMenuTest, NothingRunsWhenTheMenuIsDismissedOrTheItemFreed) {
     EXPECT_EQ(f.menu->Items()->Count(), 3);
 }
 
-TEST(TPopupMenuTest, RightClickOnAControlPopsItsMenuUpAtTheReleasePoint) {
+TEST(TPopupMenuTest, RightClickOnAControlPopsItsMenuUpAtTheReleasePointUnlessTheContextEventHandlesIt) {
     Fixture f;
     f.form->SetBounds(100, 100, 200, 200);
     f.form->SetPopupMenu(f.menu);
     f.form->Show();
     f.picker.pick = "&Lock";
-    tk::input::press(*f.form, mbRight, 30, 40);
-    tk::input::release(*f.form, mbRight, 30, 40);
-    Application->ProcessMessages();
+    std::vector<TPoint> asked;
+    bool keepShut = true;
+    f.form->OnContextPopup = [&](TPersistent*, TPoint at, bool& handled) {
+        asked.push_back(at);
+        handled = keepShut;
+    };
+    for (bool shut : {true, false}) {
+        keepShut = shut;
+        tk::input::press(*f.form, mbRight, 30, 40);
+        tk::input::release(*f.form, mbRight, 30, 40);
+        Application->ProcessMessages();
+        EXPECT_EQ(f.picker.shown.empty(), shut);
+    }
+    EXPECT_EQ(asked, (std::vector<TPoint>{Point(30, 40), Point(30, 40)}));
     EXPECT_EQ(f.picker.at, Point(130, 140));
     EXPECT_EQ(f.menu->PopupComponent(), f.form.get());
     EXPECT_EQ(f.log, std::vector<std::string>{"click &Lock"});

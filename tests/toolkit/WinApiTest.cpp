@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QWidget>
@@ -76,6 +77,22 @@ TEST(WinApiTest, ShowWindowHidesWithoutTouchingVisible) {
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
 }
 
+TEST(WinApiTest, ShowWindowWithoutActivationLeavesTheActiveWindowActive) {
+    TForm active(nullptr), balloon(nullptr);
+    active.Show();
+    active.SetFocus();
+    Application->ProcessMessages();
+    ASSERT_EQ(GetActiveWindow(), active.Handle());
+    ShowWindow(balloon.Handle(), SW_SHOWNOACTIVATE);
+    Application->ProcessMessages();
+    EXPECT_TRUE(IsWindowVisible(balloon.Handle()));
+    EXPECT_EQ(GetActiveWindow(), active.Handle());
+    ShowWindow(balloon.Handle(), SW_HIDE);
+    ShowWindow(balloon.Handle(), SW_SHOW);
+    Application->ProcessMessages();
+    EXPECT_EQ(GetActiveWindow(), balloon.Handle());
+}
+
 TEST(WinApiTest, WindowRegionShapesTheWindow) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 120);
@@ -88,7 +105,6 @@ TEST(WinApiTest, WindowRegionShapesTheWindow) {
     SetWindowRgn(form.Handle(), nullptr, true);
     EXPECT_TRUE(form.peer().widget()->mask().isEmpty());
 }
-
 
 struct TwoPanels {
     TForm form{nullptr};
@@ -152,24 +168,83 @@ TEST(WinApiTest, EnumerationVisitsEveryTopLevelWindowAndStopsWhenAsked) {
     EXPECT_EQ(calls, 1);
 }
 
-
-TEST(WinApiTest, PlacementGivesAndTakesTheNormalBounds) {
+TEST(WinApiTest, PlacementKeepsWhatItWasGivenAndTheNormalBoundsWhileMaximised) {
     TForm form(nullptr);
     form.SetBounds(40, 50, 300, 200);
     WINDOWPLACEMENT placement;
     ASSERT_TRUE(GetWindowPlacement(form.Handle(), &placement));
     EXPECT_EQ(placement.showCmd, unsigned(SW_HIDE));
     EXPECT_EQ(placement.rcNormalPosition, Rect(40, 50, 340, 250));
+    EXPECT_EQ(placement.ptMaxPosition, Point(0, 0));
+    placement = {};
+    placement.flags = 2;
+    placement.ptMinPosition = Point(1, 2);
+    placement.ptMaxPosition = Point(-4, -4);
     placement.rcNormalPosition = Rect(10, 20, 210, 120);
-    placement.showCmd = SW_SHOWNORMAL;
     ASSERT_TRUE(SetWindowPlacement(form.Handle(), &placement));
     EXPECT_EQ(form.BoundsRect(), Rect(10, 20, 210, 120));
     form.Show();
-    ASSERT_TRUE(GetWindowPlacement(form.Handle(), &placement));
-    EXPECT_EQ(placement.showCmd, unsigned(SW_SHOWNORMAL));
+    placement.showCmd = SW_SHOWMAXIMIZED;
+    placement.rcNormalPosition = Rect(30, 20, 230, 120);
+    ASSERT_TRUE(SetWindowPlacement(form.Handle(), &placement));
+    WINDOWPLACEMENT back;
+    ASSERT_TRUE(GetWindowPlacement(form.Handle(), &back));
+    EXPECT_EQ(back.showCmd, unsigned(SW_SHOWMAXIMIZED));
+    EXPECT_EQ(back.rcNormalPosition, Rect(30, 20, 230, 120));
+    EXPECT_EQ(std::make_tuple(back.flags, back.ptMinPosition, back.ptMaxPosition),
+              std::make_tuple(2u, Point(1, 2), Point(-4, -4)));
+    EXPECT_NE(form.BoundsRect(), back.rcNormalPosition);
+    form.SetWindowState(wsNormal);
+    EXPECT_EQ(form.BoundsRect(), Rect(30, 20, 230, 120));
     EXPECT_FALSE(GetWindowPlacement(0, &placement));
 }
 
+// Answers WM_GETMINMAXINFO with limits of its own.
+class TfmLimited : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    void WndProc(TMessage& Message) override {
+        TForm::WndProc(Message);
+        if (Message.Msg != WM_GETMINMAXINFO)
+            return;
+        auto& info = *reinterpret_cast<MINMAXINFO*>(Message.LParam);
+        info.ptMinTrackSize = Point(150, 100);
+        info.ptMaxTrackSize = Point(400, 300);
+        info.ptMaxPosition = Point(5, 6);
+        info.ptMaxSize = Point(390, 290);
+    }
+};
+
+TEST(WinApiTest, AFormsAnswerToMinMaxInfoBoundsItsSizeAndMaximisedPlace) {
+    TfmLimited form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    form.Show();
+    EXPECT_EQ(form.peer().widget()->minimumSize(), QSize(150, 100));
+    EXPECT_EQ(form.peer().widget()->maximumSize(), QSize(400, 300));
+    form.SetBounds(0, 0, 500, 80);
+    EXPECT_EQ(form.BoundsRect(), Rect(0, 0, 400, 100));
+    form.SetWindowState(wsMaximized);
+    EXPECT_EQ(form.BoundsRect(), Rect(5, 6, 395, 296));
+}
+
+TEST(WinApiTest, TheApplicationWindowMinimisesTheShownFormsAndIsIconicWithItsMainForm) {
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    TForm other(nullptr);
+    const TForm hidden(nullptr);
+    main->Show();
+    other.Show();
+    EXPECT_FALSE(IsIconic(Application->Handle()));
+    EXPECT_TRUE(PostMessage(Application->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0));
+    Application->ProcessMessages();
+    EXPECT_TRUE(IsIconic(Application->Handle()));
+    EXPECT_TRUE(IsIconic(other.Handle()));
+    EXPECT_FALSE(IsIconic(hidden.Handle()));
+    EXPECT_EQ(main->WindowState(), wsNormal);
+    delete main;
+}
 
 TEST(WinApiTest, AHiddenWindowTakesMessagesStaysUnlistedAndWindowsReportTheirDestruction) {
     std::vector<unsigned> received;

@@ -89,19 +89,17 @@ TEST_F(TEmiStringGridTest, SeveralLinesGoOnlyWithTopAlignments) {
     grid->OnGetCellColor = nullptr;
     grid->SetDefaultCellsAlignment(caTopLeft);
     grid->SetDefaultMultiLineCells(true);
+    grid->SetCells(1, 2, "&&&&&&");
     repaint();
     EXPECT_TRUE(inkIn(0, 1, 1, 18));
     EXPECT_TRUE(inkIn(0, 1, 20, 40));
+    EXPECT_GT(inkRight(1, 2), 2 + grid->Canvas()->TextWidth("&&&&")) << "ampersands drawn as themselves";
 }
 
-TEST_F(TEmiStringGridTest, AmpersandsAreDrawnAsThemselves) {
-    grid->SetCells(1, 2, "&&&&&&");
-    repaint();
-    EXPECT_GT(inkRight(1, 2), 2 + grid->Canvas()->TextWidth("&&&&"));
-}
 
-TEST_F(TEmiStringGridTest, TheColourEventGetsTheRowBeforeTheColumnAndColoursOnlyItsCells) {
+TEST_F(TEmiStringGridTest, TheColourEventGetsTheRowBeforeTheColumnInBothDrawingModes) {
     std::vector<std::pair<int, int>> asked;
+    int draws = 0;
     grid->OnGetCellColor = [&](TPersistent* sender, int row, int col, TGridDrawState, TCellAlignment&, bool&,
                                TBrush* brush, TFont*) {
         EXPECT_EQ(sender, grid);
@@ -109,6 +107,7 @@ TEST_F(TEmiStringGridTest, TheColourEventGetsTheRowBeforeTheColumnAndColoursOnly
         if (row == 3)
             brush->SetColor(clRed);
     };
+    grid->OnDrawCell = [&](TPersistent*, int, int, TRect, TGridDrawState) { ++draws; };
     repaint();
     // Row 3 exists but column 3 does not: only the right order reaches it.
     EXPECT_NE(std::find(asked.begin(), asked.end(), std::make_pair(3, 1)), asked.end());
@@ -116,48 +115,30 @@ TEST_F(TEmiStringGridTest, TheColourEventGetsTheRowBeforeTheColumnAndColoursOnly
     const TRect plain = grid->CellRect(1, 2);
     EXPECT_EQ(grid->Canvas()->Pixels(red.Left + 3, red.Bottom - 3), clRed);
     EXPECT_NE(grid->Canvas()->Pixels(plain.Left + 3, plain.Bottom - 3), clRed);
-}
+    EXPECT_EQ(std::make_pair(int(asked.size()), draws), std::make_pair(8, 0)) << "default drawing";
 
-TEST_F(TEmiStringGridTest, OnDrawCellFiresOnlyWithoutDefaultDrawingAndTheColourEventAlways) {
-    int colourAsks = 0;
-    int draws = 0;
-    grid->OnGetCellColor = [&](TPersistent*, int, int, TGridDrawState, TCellAlignment&, bool&, TBrush*, TFont*) {
-        ++colourAsks;
-    };
-    grid->OnDrawCell = [&](TPersistent*, int, int, TRect, TGridDrawState) { ++draws; };
-    repaint();
-    EXPECT_EQ(draws, 0);
-    EXPECT_EQ(colourAsks, 8);
-
-    colourAsks = 0;
+    asked.clear();
     grid->SetDefaultDrawing(false);
     repaint();
-    EXPECT_EQ(draws, 8);
-    EXPECT_EQ(colourAsks, 8);
+    EXPECT_EQ(std::make_pair(int(asked.size()), draws), std::make_pair(8, 8));
 }
 
-TEST_F(TEmiStringGridTest, BuildingAGridRegistersTheWidgetCursors) {
-    EXPECT_NE(Screen->Cursors(crExHand), HCURSOR(0));
-    EXPECT_NE(Screen->Cursors(crExDrag), HCURSOR(0));
-    EXPECT_NE(Screen->Cursors(crExHand), Screen->Cursors(crExDrag));
-}
-
-TEST_F(TEmiStringGridTest, TitlesGivenWhileLoadingHoldAfterLoaded) {
+TEST_F(TEmiStringGridTest, TitlesGivenWhileLoadingHoldAfterLoadedAndTheWidgetCursorsAreThere) {
     TStringList rows;
-    rows.Add("Фирма");
-    rows.Add("Адрес");
+    rows.SetText("Фирма\nАдрес");
     TStringList cols;
-    cols.Add("Поле");
-    cols.Add("Значение");
+    cols.SetText("Поле\nЗначение");
     grid->BeginLoading();
     grid->SetRowTitles(rows);
     grid->SetColTitles(cols);
     grid->SetCells(0, 1, "read later");
     grid->EndLoading();
-    EXPECT_EQ(grid->Cells(0, 0), "Поле");
-    EXPECT_EQ(grid->Cells(1, 0), "Значение");
-    EXPECT_EQ(grid->Cells(0, 1), "Адрес");
-    EXPECT_EQ(grid->Cells(0, 2), "");
+    EXPECT_EQ(std::vector<AnsiString>({grid->Cells(0, 0), grid->Cells(1, 0), grid->Cells(0, 1), grid->Cells(0, 2)}),
+              (std::vector<AnsiString>{"Поле", "Значение", "Адрес", ""}));
+    // Registered by the first grid built.
+    EXPECT_NE(Screen->Cursors(crExHand), HCURSOR(0));
+    EXPECT_NE(Screen->Cursors(crExDrag), HCURSOR(0));
+    EXPECT_NE(Screen->Cursors(crExHand), Screen->Cursors(crExDrag));
 }
 
 } // namespace

@@ -5,17 +5,23 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/AddressDataSet.h"
 #include "support/MemoryDataSet.h"
+#include "support/MessageBoxLog.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Messages.h"
 #include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBookmarkList.h"
+#include "toolkit/TColumn.h"
+#include "toolkit/TColumnTitle.h"
+#include "toolkit/TDBGridColumns.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TEdit.h"
 #include "toolkit/TForm.h"
@@ -43,21 +49,6 @@ public:
             throw EDatabaseError("compare failed");
         return MemoryDataSet::CompareBookmarks(a, b);
     }
-};
-
-// Answers every message box from a script and keeps the questions.
-struct ScriptedAnswers : tk::DialogPresenter {
-    std::vector<std::string> asked;
-    int answer = IDNO;
-    ScriptedAnswers() { tk::setDialogPresenter(this); }
-    ~ScriptedAnswers() override { tk::setDialogPresenter(nullptr); }
-    int messageBox(const AnsiString& text, const AnsiString&, unsigned) override {
-        asked.push_back(text);
-        return answer;
-    }
-    bool chooseColor(TColor&, TStrings&) override { return false; }
-    bool login(const AnsiString&, AnsiString&, AnsiString&) override { return false; }
-    TMenuItem* trackPopup(TPopupMenu&, int, int) override { return nullptr; }
 };
 
 class TExDBGridTest : public testing::Test {
@@ -154,22 +145,21 @@ TEST_F(TExDBGridTest, ShiftArrowsSelectARangeThatShrinksBackAndPlainArrowsClearI
 TEST_F(TExDBGridTest, CtrlClickTogglesARowAndATabWrapClearsTheSelection) {
     grid->SetOptions(grid->Options() | dgMultiSelect | dgTabs);
     const TPoint third = cellCentre(1, 3);
-    tk::input::click(*grid, third.X, third.Y, ssCtrl);
-    pump();
-    EXPECT_EQ(selectedIds(), std::vector<int>{3});
-    tk::input::click(*grid, third.X, third.Y, ssCtrl);
-    pump();
-    EXPECT_TRUE(selectedIds().empty());
-
-    tk::input::click(*grid, third.X, third.Y, ssCtrl);
-    pump();
+    for (const std::vector<int>& expected : {std::vector<int>{3}, std::vector<int>{}}) {
+        tk::input::click(*grid, third.X, third.Y, ssCtrl);
+        pump();
+        EXPECT_EQ(selectedIds(), expected);
+    }
+    grid->SelectedRows()->SetCurrentRowSelected(true);
+    ASSERT_EQ(selectedIds(), std::vector<int>{3});
     grid->SetSelectedIndex(grid->FieldCount() - 1);
     key(VK_TAB);
     EXPECT_TRUE(selectedIds().empty());
 }
 
 TEST_F(TExDBGridTest, CtrlDeleteAsksByTheSelectionAndDeletesOnlyOnYes) {
-    ScriptedAnswers answers;
+    tktest::MessageBoxLog answers;
+    answers.answer = IDNO;
     grid->SetMultiSelect(true);
     grid->SelectedRows()->SetCurrentRowSelected(true);
     key(VK_DELETE, ssCtrl);
@@ -177,20 +167,19 @@ TEST_F(TExDBGridTest, CtrlDeleteAsksByTheSelectionAndDeletesOnlyOnYes) {
     grid->SelectedRows()->SetCurrentRowSelected(true);
     answers.answer = IDYES;
     key(VK_DELETE, ssCtrl);
-    EXPECT_EQ(answers.asked, (std::vector<std::string>{"Delete record?", "Delete all selected records?"}));
+    EXPECT_EQ(answers.boxes, (std::vector<std::string>{": Delete record?", ": Delete all selected records?"}))
+        << "asked without a caption";
     EXPECT_EQ(data.rows().size(), 38u);
 
-    answers.asked.clear();
-    grid->SetOptions(grid->Options() & ~dgConfirmDelete);
-    key(VK_DELETE, ssCtrl);
-    EXPECT_TRUE(answers.asked.empty());
-    EXPECT_EQ(data.rows().size(), 37u);
-
-    grid->SetOptions(grid->Options() | dgConfirmDelete);
-    grid->SetReadOnly(true);
-    key(VK_DELETE, ssCtrl);
-    EXPECT_TRUE(answers.asked.empty());
-    EXPECT_EQ(data.rows().size(), 37u);
+    // Unconfirmed: deleted unasked; read-only: neither asked nor deleted.
+    for (const auto& [confirm, readOnly, rowsLeft] : {std::tuple{false, false, 37u}, {true, true, 37u}}) {
+        answers.boxes.clear();
+        grid->SetOptions(confirm ? grid->Options() | dgConfirmDelete : grid->Options() & ~dgConfirmDelete);
+        grid->SetReadOnly(readOnly);
+        key(VK_DELETE, ssCtrl);
+        EXPECT_TRUE(answers.boxes.empty());
+        EXPECT_EQ(data.rows().size(), rowsLeft);
+    }
 }
 
 TEST_F(TExDBGridTest, AMemoCellShowsItsGlyphAndTakesNoEditorUnlessItEditsAsText) {
@@ -337,7 +326,7 @@ TEST_F(TExDBGridTest, TheIndicatorMarksSelectedRowsAndAFailingTestKeepsTheActive
 }
 
 TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSelectionUnfocused) {
-    ScriptedAnswers answers;
+    tktest::MessageBoxLog answers;
     grid->SetReadOnly(true);
     grid->SetOptions(dgConfirmDelete | dgCancelOnExit);
     pump();
@@ -347,7 +336,7 @@ TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSele
     key(VK_UP);
     EXPECT_EQ(id(), 2);
     key(VK_DELETE, ssCtrl);
-    EXPECT_TRUE(answers.asked.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_EQ(data.rows().size(), 40u);
 
     other->SetFocus();
@@ -355,6 +344,39 @@ TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSele
     repaint();
     const TRect current = grid->CellRect(grid->Col(), grid->Row());
     EXPECT_EQ(grid->Canvas()->Pixels(current.Right - 3, current.Top + 3), ColorToRGB(clHighlight));
+}
+
+// An object field's title heads its parts across their cells, with its fold button at the right;
+// a plain column's title reaches down to the last title row.
+TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpandButton) {
+    tktest::AddressDataSet address;
+    MemoryDataSet& data = address.data;
+    TForm form(nullptr);
+    auto* grid = new TExDBGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetDataSource(&address.source);
+    grid->SetTitleButtons(true);
+    data.Open();
+    grid->Columns()->Items(0)->Title()->SetColor(clLime);
+    grid->Columns()->Items(1)->Title()->SetColor(clRed);
+    grid->SetFixedCols(1);
+    form.Show();
+    grid->InvalidateGrid();
+    Application->ProcessMessages();
+
+    const TRect city = grid->CellRect(2, 0);
+    const TRect zip = grid->CellRect(3, 0);
+    const TRect id = grid->CellRect(1, 0);
+    const TCanvas& canvas = *grid->Canvas();
+    // One raised edge round the whole title: none where the cells meet.
+    EXPECT_EQ(canvas.Pixels(zip.Left, zip.Top + 3), ColorToRGB(clRed)) << "across the parts";
+    EXPECT_EQ(canvas.Pixels(city.Right - 1, city.Top + 3), ColorToRGB(clRed));
+    EXPECT_EQ(canvas.Pixels(id.Right - 4, id.Bottom - 1), ColorToRGB(clLime)) << "down over the second title row";
+    const int buttonLeft = zip.Right - 1 - GetSystemMetrics(SM_CXHSCROLL);
+    EXPECT_EQ(canvas.Pixels(zip.Right - 3, zip.Top + 3), ColorToRGB(clBtnFace)) << "the fold button";
+    EXPECT_EQ(canvas.Pixels(buttonLeft - 2, zip.Top + 3), ColorToRGB(clRed));
+    data.Close();
 }
 
 } // namespace

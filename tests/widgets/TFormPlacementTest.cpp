@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@
 #include "toolkit/TStringList.h"
 #include "widgets/PlacementStorage.h"
 #include "widgets/TExDBGrid.h"
+#include "widgets/TExWindowHook.h"
 
 namespace {
 
@@ -48,6 +50,14 @@ protected:
         return result;
     }
     std::set<std::string> keys(const AnsiString& section) { return keys(section, iniName); }
+    // A save of the shown form after a restore, which put the sizeable frame of a maximised form
+    // outside the screen.
+    static std::set<std::string> savedKeys() {
+        const AnsiString suffix = ScreenResSuffix();
+        return {"FormVersion=0", "Flags=0", "ShowCmd=1", "PixelsPerInch=96",
+                "MinMaxPos=0,0,-4,-4", "MinMaxPos" + suffix + "=0,0,-4,-4",
+                "NormPos=40,50,340,250", "NormPos" + suffix + "=40,50,340,250", "Visible=0"};
+    }
 
     testsupport::TempDirectory folder;
     AnsiString iniName = (folder / "probe.ini").string();
@@ -65,12 +75,8 @@ TEST_F(TFormPlacementTest, ASaveWritesExactlyThePlacementKeys) {
     EXPECT_TRUE(keys("TfmProbe").empty()) << "an active placement saves only after a restore";
     placement->Restore();
     placement->Save();
-    const AnsiString suffix = ScreenResSuffix();
-    const std::set<std::string> expected = {
-        "FormVersion=0", "Flags=0", "ShowCmd=1", "PixelsPerInch=96",
-        "MinMaxPos=0,0,0,0", "MinMaxPos" + suffix + "=0,0,0,0",
-        "NormPos=40,50,340,250", "NormPos" + suffix + "=40,50,340,250",
-        "ActiveControl=Edit1", "Visible=0"};
+    std::set<std::string> expected = savedKeys();
+    expected.insert("ActiveControl=Edit1");
     EXPECT_EQ(keys("TfmProbe"), expected);
 }
 
@@ -83,14 +89,9 @@ TEST_F(TFormPlacementTest, TheRegistryFlavourStoresTheSameKeysUnderTheProgramsKe
     placement->Restore();
     EXPECT_FALSE(std::filesystem::exists(folder / "registry")) << "a restore only reads";
     placement->Save();
-    const AnsiString suffix = ScreenResSuffix();
-    const std::set<std::string> expected = {
-        "FormVersion=0", "Flags=0", "ShowCmd=1", "PixelsPerInch=96",
-        "MinMaxPos=0,0,0,0", "MinMaxPos" + suffix + "=0,0,0,0",
-        "NormPos=40,50,340,250", "NormPos" + suffix + "=40,50,340,250", "Visible=0"};
     const AnsiString rootFile = (folder / "registry" / "HKEY_CURRENT_USER.ini").string();
     EXPECT_EQ(GetDefaultRegKey(), "Software\\test_widgets");
-    EXPECT_EQ(keys(GetDefaultRegKey() + "\\TfmProbe", rootFile), expected);
+    EXPECT_EQ(keys(GetDefaultRegKey() + "\\TfmProbe", rootFile), savedKeys());
 
     form->SetBounds(0, 0, 100, 100);
     placement->Restore();
@@ -136,6 +137,63 @@ TEST_F(TFormPlacementTest, TheFormsEventsRestoreBeforeItsOwnAndSaveOnlyWhenClosi
     allow = true;
     form->Close();
     EXPECT_TRUE(keys("TfmProbe").count("Visible=0"));
+}
+
+TEST_F(TFormPlacementTest, AMinimisedMainFormMinimisesTheApplicationAndStaysNormal) {
+    TIniFile(iniName).WriteInteger("TForm", "ShowCmd", SW_SHOWMINIMIZED);
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    auto* mainPlacement = new TFormPlacement(main);
+    mainPlacement->SetIniFileName(iniName);
+    mainPlacement->BeginLoading();
+    mainPlacement->EndLoading();
+    main->Show();
+    Application->ProcessMessages();
+    EXPECT_TRUE(IsIconic(Application->Handle()));
+    EXPECT_EQ(main->WindowState(), wsNormal);
+    mainPlacement->Save();
+    EXPECT_TRUE(keys("TForm").count("ShowCmd=2"));
+    delete main;
+}
+
+MINMAXINFO answerOf(TForm& form) {
+    MINMAXINFO info;
+    info.ptMaxPosition = Point(7, 7);
+    form.Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
+TEST_F(TFormPlacementTest, PreventResizePinsTheSizeTakesTheMaximiseIconAndKeepsBordersFromSizing) {
+    placement->BeginLoading();
+    placement->EndLoading();
+    form->Show();
+    placement->SetPreventResize(true);
+    TExWindowHook later(nullptr);
+    later.SetWinControl(form.get());
+    later.AfterMessage = [](TPersistent*, TMessage& message, bool&) {
+        if (message.Msg == WM_NCHITTEST)
+            message.Result = HTRIGHT;
+    };
+    EXPECT_EQ(answerOf(*form).ptMinTrackSize, Point(300, 200));
+    EXPECT_EQ(answerOf(*form).ptMaxTrackSize, Point(300, 200));
+    form->SetBounds(40, 50, 400, 100);
+    EXPECT_EQ(form->BoundsRect(), Rect(40, 50, 340, 250));
+    EXPECT_FALSE(form->BorderIcons() & biMaximize);
+    EXPECT_EQ(form->Perform(WM_NCHITTEST, 0, 0), HTNOWHERE) << "the placement's filter runs after the later hook";
+
+    placement->SetPreventResize(false);
+    EXPECT_TRUE(form->BorderIcons() & biMaximize);
+    EXPECT_EQ(answerOf(*form).ptMaxPosition, Point(7, 7)) << "nothing to answer: unhooked";
+    TWinMinMaxInfo wanted(nullptr);
+    wanted.SetMinTrackWidth(120);
+    wanted.SetMaxSizeHeight(500);
+    wanted.SetMaxTrackHeight(260);
+    placement->SetMinMaxInfo(wanted);
+    const MINMAXINFO answer = answerOf(*form);
+    EXPECT_EQ(std::make_tuple(answer.ptMinTrackSize, answer.ptMaxSize.Y, answer.ptMaxTrackSize.Y, answer.ptMaxPosition),
+              std::make_tuple(Point(120, 0), 500, 260, Point(7, 7)));
+    form->SetBounds(40, 50, 100, 400);
+    EXPECT_EQ(form->BoundsRect(), Rect(40, 50, 160, 310));
 }
 
 TEST_F(TFormPlacementTest, AGridsCustomisedColumnsComeBackInTheirOrderAndWidths) {

@@ -1,10 +1,12 @@
 // The program's data grid twice: with every feature on (title buttons with a sort marker, the
 // selection indicator's arrow and dots, a memo glyph, two frozen columns, three selected rows),
-// and as the program's rubric list shows it (no titles, no indicator, the selection shown).
+// as the program's rubric list shows it (no titles, no indicator, the selection shown), and with
+// object fields as nested columns.
 #include <memory>
 #include <string>
 
 #include "Scene.h"
+#include "support/AddressDataSet.h"
 #include "support/MemoryDataSet.h"
 #include "toolkit/Screenshot.h"
 #include "toolkit/TApplication.h"
@@ -101,6 +103,33 @@ SHOTS_SCENE(rubricgrid) {
     column->SetFieldName("Name");
     column->SetWidth(210);
     data.MoveBy(2);
+
+    form.Show();
+    Application->ProcessMessages();
+    const bool saved = tk::saveScreenshot(form, pngPath);
+    data.Close();
+    return saved;
+}
+
+// Object fields as nested columns: an expanded address heading its city and postcode, with its
+// fold button, and the number column frozen.
+SHOTS_SCENE(exdbgridobjects) {
+    tktest::AddressDataSet address(8);
+    tktest::MemoryDataSet& data = address.data;
+
+    TForm form(nullptr);
+    form.SetCaption(tk::fromUtf8("Вложенные столбцы"));
+    form.SetBounds(100, 100, 460, 220);
+    auto* grid = new TExDBGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(8, 8, 444, 204);
+    grid->SetDataSource(&address.source);
+    grid->SetTitleButtons(true);
+    data.Open();
+    const char* captions[] = {"№", "Адрес", "Город", "Индекс"};
+    for (int i = 0; i < 4; ++i)
+        grid->Columns()->Items(i)->Title()->SetCaption(tk::fromUtf8(captions[i]));
+    grid->SetFixedCols(1);
 
     form.Show();
     Application->ProcessMessages();
