@@ -102,7 +102,8 @@ TEST_P(TableImageFailureTest, FailedUpdateOrDeleteKeepsTheRecordTheOrderAndTheFi
     EXPECT_EQ(namesInFile(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(UpdateAndDelete, TableImageFailureTest, testing::Values("UPDATE", "DELETE"));
+INSTANTIATE_TEST_SUITE_P(UpdateAndDelete, TableImageFailureTest, testing::Values("UPDATE", "DELETE"),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 TEST_F(TableImageTest, CancelledAppendWritesNothingToTheFile) {
     ASSERT_EQ(CeAppendRecord(table_), 0u);
