@@ -174,8 +174,13 @@ std::shared_ptr<TableImage> OrderedListing::answer(const TableImage& image, cons
     schema.layout = RecordLayout(std::move(fields), TableFamily::Vdt);
     const uint32_t length = schema.layout.recordLength();
 
+    // Most runs are one name written alike many times: equal bytes order by record number alone.
     const auto exactLess = [&](const Entry& a, const Entry& b) {
-        const int c = compareAnsiCp1251(slotText(a.row + text.offset, text.length), slotText(b.row + text.offset, text.length));
+        const unsigned char* ta = a.row + text.offset;
+        const unsigned char* tb = b.row + text.offset;
+        if (std::memcmp(ta, tb, text.length) == 0)
+            return a.recno < b.recno;
+        const int c = compareAnsiCp1251(slotText(ta, text.length), slotText(tb, text.length));
         return c != 0 ? c < 0 : a.recno < b.recno;
     };
     // One pass in key order, null texts (which LIKE never matches) left out. Each run of equal keys
@@ -188,7 +193,7 @@ std::shared_ptr<TableImage> OrderedListing::answer(const TableImage& image, cons
     const auto closeRun = [&](size_t first, size_t last) {
         const auto begin = entries.begin() + static_cast<ptrdiff_t>(first);
         const auto end = entries.begin() + static_cast<ptrdiff_t>(last);
-        if (last - first > 1)
+        if (last - first > 1 && !std::is_sorted(begin, end, exactLess))
             std::sort(begin, end, exactLess);
         for (size_t i = std::max<size_t>(first, 1); i < last; ++i)
             if (!exactLess(entries[i - 1], entries[i]))

@@ -91,8 +91,7 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     values_.assign(scanned_.names.size(), BoundValue{});
     ddl_ = isEngineDdl(scanned_.text);
     if (ddl_) {
-        listing_ = OrderedListing();
-        listingImage_.reset();
+        forgetListing();
         prepared_ = true;
         return {};
     }
@@ -107,8 +106,7 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     }
     utf8_.clear();
     deletes_.clear();
-    listing_ = OrderedListing();
-    listingImage_.reset();
+    forgetListing();
     sqlite3_set_authorizer(session.handle(), collectDeletes, &deletes_);
     const Status status = stmt_.prepare(session.handle(), utf8);
     sqlite3_set_authorizer(session.handle(), nullptr, nullptr);
@@ -125,7 +123,6 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     reprepared_ = sqlite3_stmt_status(stmt_.get(), SQLITE_STMTSTATUS_REPREPARE, 0);
     preparePrefixForm(session, utf8);
     listing_ = OrderedListing::recognise(scanned_.text);
-    listingImage_.reset();
     utf8_ = utf8;
     prepared_ = true;
     return {};
@@ -262,7 +259,17 @@ std::shared_ptr<TableImage> StatementHandle::answerListing(SqlSession& session) 
         listingImage_.reset();
     if (!listingImage_)
         return nullptr;
-    return listing_.answer(*listingImage_, columns_, resultName_, session.directory());
+    if (!listedRows_ || listedVersion_ != listingImage_->version()) {
+        listedRows_ = listing_.answer(*listingImage_, columns_, resultName_, session.directory());
+        listedVersion_ = listingImage_->version();
+    }
+    return listedRows_;
+}
+
+void StatementHandle::forgetListing() {
+    listing_ = OrderedListing();
+    listingImage_.reset();
+    listedRows_.reset();
 }
 
 Status StatementHandle::openCursor(std::shared_ptr<TableImage> image, uint32_t* cursor) {

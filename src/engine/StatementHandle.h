@@ -73,6 +73,7 @@ private:
     Status runSql(SqlSession& session, uint32_t* cursor);
     // The result of a recognised listing from its table's image, or null (run it as written).
     std::shared_ptr<TableImage> answerListing(SqlSession& session);
+    void forgetListing();
     Status openCursor(std::shared_ptr<TableImage> image, uint32_t* cursor);
 
     StatementOptions options_;
@@ -91,6 +92,10 @@ private:
     // The table image the last listing was answered from: held while the statement keeps its
     // text, so that the next listing does not read the table again.
     std::shared_ptr<TableImage> listingImage_;
+    // The rows the last listing gave, kept while that image is not written: they are read-only,
+    // so every cursor of the same listing shares them instead of walking the order again.
+    std::shared_ptr<TableImage> listedRows_;
+    uint64_t listedVersion_ = 0;
     std::string resultName_;
     std::set<std::pair<std::string, std::string>> deletes_; // tables the text may delete from
     std::vector<BoundValue> values_;
