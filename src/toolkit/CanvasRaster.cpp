@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
 
 #include "toolkit/TBitmap_p.h"
 
@@ -230,11 +229,6 @@ void ShapeRaster::finish() {
 
 namespace {
 
-// The combination of cmSrcCopy: the source pixel as it is.
-struct SourceOnly {
-    QRgb operator()(QRgb s, QRgb) const { return s; }
-};
-
 // The part of a stretched copy that falls in one rectangle of the surface: each pixel of dest
 // takes the source pixel its position scales to (nearest below), through combine.
 struct StretchCopy {
@@ -276,14 +270,6 @@ struct StretchCopy {
                 const std::int64_t shift = std::int64_t{sourceRect.Left} - dest.Left;
                 const std::int64_t first = std::max<std::int64_t>(part.left(), -shift);
                 const std::int64_t last = std::min<std::int64_t>(part.right(), width - 1 - shift);
-                if constexpr (std::is_same_v<Combine, SourceOnly>) {
-                    // A plain copy, the most common one (a buffer shown whole), in a loop the
-                    // compiler can vectorise.
-                    if (!keyed) {
-                        for (std::int64_t x = first; x <= last; ++x) out[x] = 0xFF000000 | in[x + shift];
-                        continue;
-                    }
-                }
                 for (std::int64_t x = first; x <= last; ++x) copyPixel(static_cast<int>(x), x + shift);
                 continue;
             }
@@ -326,7 +312,7 @@ void stretchBlt(CanvasImpl& canvas, const TRect& dest, const QImage& source, con
     const auto copyPart = [&](const QRect& part) {
         if (part.isEmpty()) return;
         if (mode == cmSrcCopy) {
-            copy(surface, part, SourceOnly{});
+            copy(surface, part, [](QRgb s, QRgb) { return s; });
             return;
         }
         copy(surface, part, [mode](QRgb s, QRgb d) { return applyCopyMode(mode, s, d); });
