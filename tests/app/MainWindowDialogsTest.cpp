@@ -6,7 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "SmallWindowsFixture.h"
+#include "ProgramFixture.h"
 #include "app/ProgramSettings.h"
 #include "app/TfmAbout.h"
 #include "app/TfmFindObj.h"
@@ -33,7 +33,7 @@
 
 namespace {
 
-AnsiString ru(const char* utf8) { return tk::fromUtf8(utf8); }
+using apptest::ru;
 
 struct Building {
     int index = -1;
@@ -64,7 +64,7 @@ AnsiString stored(const char* section, const char* key) {
     return TIniFile(app::settingsFileName()).ReadString(section, key, "(none)");
 }
 
-class MainWindowDialogsTest : public apptest::SmallWindowsFixture {
+class MainWindowDialogsTest : public apptest::MainWindowFixture {
 protected:
     // The find dialog, opened by Open, answered with the street, the house and "Найти".
     void find(const AnsiString& street, const AnsiString& house, const std::function<void()>& open) {
@@ -107,10 +107,7 @@ TEST_F(MainWindowDialogsTest, FindRefusesAnEmptyStreetAndReportsAnUnknownAddress
     EXPECT_EQ(result, mrCancel) << "OK with no street kept the dialog open";
 
     find(ru("ЛЕНИНА"), "99999", [&] { tk::input::click(*w->SpeedButton3, 5, 5); Application->ProcessMessages(); });
-    ASSERT_EQ(answers_.boxes.size(), 1u);
-    EXPECT_EQ(answers_.boxes[0].text, ru("Объект не найден!"));
-    EXPECT_EQ(answers_.boxes[0].caption, ru("Информация"));
-    EXPECT_EQ(answers_.boxes[0].flags, MB_OK | MB_ICONINFORMATION);
+    expectOneBox("Объект не найден!", "Информация", MB_OK | MB_ICONINFORMATION);
     EXPECT_EQ(fmFindObj->cbStreet->Items()->Count(), 0);
 }
 
@@ -157,25 +154,26 @@ TEST_F(MainWindowDialogsTest, FindAnAddressEndToEnd) {
     tk::useManualClock(false);
 }
 
-TEST_F(MainWindowDialogsTest, SettingsConfirmedUnchangedWriteOnlyTheColourBesideTheProgram) {
+TEST_F(MainWindowDialogsTest, SettingsConfirmedReachTheFileBesideTheProgramAndTheMapAndCancelledNothing) {
     EXPECT_EQ(fmParams->lScrollVal->Caption(), ru("(вниз - увеличить масштаб; вверх - уменьшить масштаб)"));
+    // Confirmed unchanged from another current folder: only the colour is written.
     std::filesystem::create_directory(dir_ / "elsewhere");
     ASSERT_TRUE(SetCurrentDir((dir_ / "elsewhere").string()));
     settings([] {}, /*confirm=*/true);
     EXPECT_EQ(stored("Navigation", "WeelDownDecreasesScale"), "(none)");
     EXPECT_EQ(stored("Appearance", "BackGroundColor"), "$00008000");
     EXPECT_EQ(std::filesystem::current_path(), dir_.path());
-}
 
-TEST_F(MainWindowDialogsTest, SettingsCancelledChangeNothingAndConfirmedReachMapFileAndWheel) {
-    answers_.colourChosen = RGB(10, 20, 200);
-    const auto change = [] {
-        tk::input::click(*fmParams->Shape1, 5, 5);
-        tk::input::click(*fmParams->CheckBox1, 5, 5);
-    };
-    settings(change, /*confirm=*/false);
-    EXPECT_EQ(answers_.customColors, std::vector<AnsiString>{"ColorA=00008000"});
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "ValInfo.ini"));
+    presenter_.colourChosen = RGB(10, 20, 200);
+    settings(
+        [] {
+            tk::input::click(*fmParams->Shape1, 5, 5);
+            tk::input::click(*fmParams->CheckBox1, 5, 5);
+        },
+        /*confirm=*/false);
+    EXPECT_EQ(presenter_.customColors, std::vector<AnsiString>{"ColorA=00008000"});
+    EXPECT_EQ(stored("Navigation", "WeelDownDecreasesScale"), "(none)");
+    EXPECT_EQ(stored("Appearance", "BackGroundColor"), "$00008000");
     EXPECT_EQ(backgroundPixel(), clGreen);
 
     bool checked = true;

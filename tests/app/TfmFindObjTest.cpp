@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "SmallWindowsFixture.h"
+#include "ProgramFixture.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TComboBox.h"
 
 namespace {
 
-AnsiString ru(const char* utf8) { return tk::fromUtf8(utf8); }
+using apptest::ru;
 
 // Types one CP1251 character (given in UTF-8) at the focused control.
 void type(TControl& form, const char* utf8) {
@@ -20,7 +20,7 @@ void type(TControl& form, const char* utf8) {
 
 AnsiString selected(const TComboBox& box) { return box.Text().substr(size_t(box.SelStart()), size_t(box.SelLength())); }
 
-class TfmFindObjTest : public apptest::SmallWindowsFixture {};
+class TfmFindObjTest : public apptest::MainWindowFixture {};
 
 TEST_F(TfmFindObjTest, StreetCompletesOnlyBeginningsOfNamesAndHouseIsUpperCased) {
     TfmFindObj& f = *fmFindObj;
