@@ -1,5 +1,6 @@
 // The main window's small windows on the sample city, each opened through its menu item, button
-// or key: the find dialog's result on the map, the settings written on confirmation, the about box
+// or key: the find dialog's typing (streets completed only from beginnings of names) and its
+// result on the map, the settings written on confirmation, the about box
 // and the mini-map.
 #include <gtest/gtest.h>
 
@@ -60,6 +61,8 @@ Building smallBuilding(const TDataMap& map, const char* street) {
     return {};
 }
 
+AnsiString selected(const TComboBox& box) { return box.Text().substr(size_t(box.SelStart()), size_t(box.SelLength())); }
+
 AnsiString stored(const char* section, const char* key) {
     return TIniFile(app::settingsFileName()).ReadString(section, key, "(none)");
 }
@@ -109,6 +112,51 @@ TEST_F(MainWindowDialogsTest, FindRefusesAnEmptyStreetAndReportsAnUnknownAddress
     find(ru("ЛЕНИНА"), "99999", [&] { tk::input::click(*w->SpeedButton3, 5, 5); Application->ProcessMessages(); });
     expectOneBox("Объект не найден!", "Информация", MB_OK | MB_ICONINFORMATION);
     EXPECT_EQ(fmFindObj->cbStreet->Items()->Count(), 0);
+}
+
+TEST_F(MainWindowDialogsTest, FindTypingStreetCompletesOnlyBeginningsOfNamesAndHouseIsUpperCased) {
+    TfmFindObj& f = *fmFindObj;
+    TComboBox& street = *f.cbStreet;
+    f.Show();
+    street.SetFocus();
+    Application->ProcessMessages();
+    const struct {
+        const char* typed; // "\b": backspace
+        const char* text;
+        const char* selected;
+    } steps[] = {
+        {"л", "ЛЕНИНА", "ЕНИНА"}, {"е", "ЛЕНИНА", "НИНА"}, {"с", "ЛЕСНАЯ", "НАЯ"},
+        {"ы", "ЛЕСНАЯ", "НАЯ"},   {"\b", "ЛЕС", ""},
+    };
+    for (const auto& step : steps) {
+        if (*step.typed == '\b')
+            tk::input::key(f, VK_BACK, 0, '\b');
+        else
+            tk::input::key(f, 0, 0, ru(step.typed)[0]);
+        Application->ProcessMessages();
+        EXPECT_EQ(street.Text(), ru(step.text)) << step.typed;
+        EXPECT_EQ(selected(street), ru(step.selected)) << step.typed;
+    }
+
+    street.SetText(AnsiString());
+    tk::input::key(f, 0, 0, ru("а")[0]);
+    Application->ProcessMessages();
+    EXPECT_EQ(street.Text(), "") << "БЕРЁЗОВАЯ contains А but does not begin with it";
+
+    street.Items()->Add(ru("ЛЕСНАЯ")); // an empty list does not drop down
+    street.SetDroppedDown(true);
+    ASSERT_TRUE(street.DroppedDown());
+    char key = ru("л")[0];
+    f.cbStreetKeyPress(key);
+    EXPECT_EQ(key, ru("л")[0]) << "the open list takes the key as it is";
+    EXPECT_EQ(street.Text(), "");
+    street.SetDroppedDown(false);
+
+    f.cbHouse->SetFocus();
+    tk::input::key(f, 0, 0, ru("б")[0]);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.cbHouse->Text(), ru("Б"));
+    f.Hide();
 }
 
 TEST_F(MainWindowDialogsTest, FindAnAddressEndToEnd) {
