@@ -5,6 +5,7 @@
 
 #include "map/DataMapFixture.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TCanvas.h"
 
 namespace {
 
@@ -28,12 +29,10 @@ TEST(DataMapBlinkTest, TicksAlternateInvertedAndOwnColours) {
     BlinkMap t;
     t.map->SetBlinkObjects(std::vector<int>{t.square});
     t.map->BlinkTimer();
-    EXPECT_EQ(bufferPixel(*t.map, 50, 50), static_cast<TColor>(0x00FF7F00));
-    EXPECT_EQ(bufferPixel(*t.map, 20, 50), clWhite);
-    EXPECT_EQ(bufferPixel(*t.map, 5, 5), clGreen);
+    TCanvas& buffer = *t.map->Picture()->Bitmap()->Canvas();
+    mapfixture::expectPixels(buffer, {{50, 50, static_cast<TColor>(0x00FF7F00)}, {20, 50, clWhite}, {5, 5, clGreen}});
     t.map->BlinkTimer();
-    EXPECT_EQ(bufferPixel(*t.map, 50, 50), static_cast<TColor>(0x000080FF));
-    EXPECT_EQ(bufferPixel(*t.map, 20, 50), clBlack);
+    mapfixture::expectPixels(buffer, {{50, 50, static_cast<TColor>(0x000080FF)}, {20, 50, clBlack}});
     // The stored object keeps its colours throughout.
     EXPECT_EQ(t.map->Model().Objects()[t.square].Brush.Color, 0x000080FFu);
 }

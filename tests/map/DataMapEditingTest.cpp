@@ -54,15 +54,7 @@ TEST(DataMapEditingTest, ShiftLocksTheDragToTheAxisOfItsFirstMoveUntilRelease) {
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{115, 110}));
 }
 
-TEST(DataMapEditingTest, MoveCellSnapsTheDragToThreePixels) {
-    MouseMap f;
-    addObject(*f.map, rectangle(100, 100, 200, 200, clBlue));
-    f.map->Options()->SetMoveCell(true);
-    f.drag(150, 150, 155, 150);
-    EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{103, 100}));
-}
-
-TEST(DataMapEditingTest, LockedObjectStaysWhileLocksAreOn) {
+TEST(DataMapEditingTest, MoveCellSnapsTheDragToThreePixelsAndALockedObjectStaysWhileLocksAreOn) {
     MouseMap f;
     TKEXMapObjectMem locked = rectangle(100, 100, 200, 200, clBlue);
     locked.Locked = 1;
@@ -71,8 +63,9 @@ TEST(DataMapEditingTest, LockedObjectStaysWhileLocksAreOn) {
     f.drag(150, 150, 180, 150);
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{100, 100}));
     f.map->Options()->SetmpLocked(false);
-    f.drag(150, 150, 180, 150);
-    EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{130, 100}));
+    f.map->Options()->SetMoveCell(true);
+    f.drag(150, 150, 155, 150);
+    EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{103, 100}));
 }
 
 TEST(DataMapEditingTest, RotationHandleTurnsTheObjectWithTheMouse) {
@@ -203,7 +196,7 @@ TEST(DataMapEditingTest, GroupingSkipsLockedObjectsAndUngroupingAppendsTheMember
     EXPECT_EQ(f.map->GetObjectCount(), 3);
 
     f.map->SelectedObjects() = {0, 1, 2};
-    f.map->GroupObjects(std::vector<int>{0, 1, 2});
+    f.map->GroupObjects(std::vector<int>{2, 0, 1, 2}); // each index taken once
     ASSERT_EQ(f.map->GetObjectCount(), 2);
     EXPECT_EQ(f.map->SelectedObjects(), std::vector<int>{0}); // the locked one stays selected
     const TKEXMapObjectMem& group = f.map->Model().Objects()[1];
@@ -212,6 +205,13 @@ TEST(DataMapEditingTest, GroupingSkipsLockedObjectsAndUngroupingAppendsTheMember
     EXPECT_EQ(f.map->Model().Header.ObjectCount, 2);
     expectIndexMatchesObjects(*f.map);
 
+    // Taken apart while it may not be deleted, a locked group's members would be doubled.
+    f.map->Model().Objects()[1].Locked = 1;
+    f.map->Options()->SetmpLocked(true);
+    f.map->LoadEditObject(1);
+    f.map->UnGroupEditObject();
+    EXPECT_EQ(f.map->GetObjectCount(), 2);
+    f.map->Options()->SetmpLocked(false);
     f.map->LoadEditObject(1);
     f.map->UnGroupEditObject();
     ASSERT_EQ(f.map->GetObjectCount(), 3);
@@ -239,18 +239,21 @@ TEST(DataMapEditingTest, CloneLandsTwentyPixelsRightAndDownAtAnyScale) {
     EXPECT_EQ(firstPoint(*f.map, 2), (mapi::WorldPoint{105, 105}));
 }
 
-TEST(DataMapEditingTest, FrontAndBackReorderAndCarryTheSelection) {
+TEST(DataMapEditingTest, FrontAndBackReorderAndCarryTheSelectionAndBlinkLists) {
     MouseMap f;
     for (int i = 0; i < 3; ++i)
         addObject(*f.map, rectangle(100.0f * i, 0, 100.0f * i + 50, 50, clBlue));
     f.map->SelectedObjects() = {0, 2};
+    f.map->SetBlinkObjects(std::vector<int>{1});
     f.map->LoadEditObject(0);
     f.map->BringObjectToFront(0);
     EXPECT_EQ(firstPoint(*f.map, 2), (mapi::WorldPoint{0, 0}));
     EXPECT_EQ(f.map->SelectedObjects(), (std::vector<int>{2, 1}));
+    EXPECT_EQ(f.map->BlinkObjects(), std::vector<int>{0});
     f.map->SendObjectToBack(2);
     EXPECT_EQ(firstPoint(*f.map, 0), (mapi::WorldPoint{0, 0}));
     EXPECT_EQ(f.map->SelectedObjects(), (std::vector<int>{0, 2}));
+    EXPECT_EQ(f.map->BlinkObjects(), std::vector<int>{1});
 }
 
 } // namespace

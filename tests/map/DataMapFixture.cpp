@@ -1,5 +1,7 @@
-// The map control of the viewport, search, blink and edit suites.
+// The map control of the map suites and its probes.
 #include "map/DataMapFixture.h"
+
+#include <gtest/gtest.h>
 
 #include "map/MapSamples.h"
 #include "map/TKexMapList.h"
@@ -15,6 +17,11 @@ std::unique_ptr<TDataMap> makeMap(int width, int height) {
     map->SetXWind(0);
     map->SetYWind(0);
     return map;
+}
+
+void load(TDataMap& map, const mapstream::MapDocument& document) {
+    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
+    map.LoadFromStream(stream);
 }
 
 TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill) {
@@ -33,5 +40,26 @@ int addObject(TDataMap& map, TKEXMapObjectMem record) {
 }
 
 TColor bufferPixel(TDataMap& map, int x, int y) { return map.Picture()->Bitmap()->Canvas()->Pixels(x, y); }
+
+void expectPixels(TCanvas& canvas, std::initializer_list<Probe> probes) {
+    for (const Probe& p : probes)
+        EXPECT_EQ(canvas.Pixels(p.x, p.y), p.color) << "pixel " << p.x << "," << p.y;
+}
+
+int overlaidPixels(TDataMap& map, const TRect& r) {
+    TCanvas& screen = *map.GetCanvas();
+    TCanvas& buffer = *map.Picture()->Bitmap()->Canvas();
+    int count = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            count += screen.Pixels(x, y) != buffer.Pixels(x, y) ? 1 : 0;
+    return count;
+}
+
+std::shared_ptr<int> countRebuilds(TDataMap& map) {
+    auto counter = std::make_shared<int>(0);
+    map.OnPaintBackground = [counter](TCanvas*, float, float, float, float) { ++*counter; };
+    return counter;
+}
 
 } // namespace mapfixture

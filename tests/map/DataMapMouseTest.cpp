@@ -3,15 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "makecity/CityBuilder.h"
-#include "makecity/CityDocument.h"
-#include "map/ControlViewContext.h"
 #include "map/DataMapFixture.h"
 #include "map/MapSamples.h"
 #include "map/MouseFixture.h"
 #include "map/TKexMapList.h"
-#include "mapstream/MapStreamWriter.h"
-#include "toolkit/TMemoryStream.h"
+#include "toolkit/AnsiString.h"
 
 namespace {
 
@@ -19,38 +15,14 @@ using mapfixture::addObject;
 using mapfixture::rectangle;
 using mousefixture::MouseMap;
 
-void loadCity(TDataMap& map) {
-    static const std::string bytes =
-        mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, 1), 6));
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    map.LoadFromStream(stream);
-}
-
-// A building with an address that is the topmost object at its own centre.
-int pickableBuilding(TDataMap& map) {
-    mapi::ControlViewContext context(map);
-    const TKexMapList& objects = map.Model().Objects();
-    for (int i = 0; i < objects.Count(); ++i) {
-        const TKEXMapObjectMem& r = objects[i];
-        if (!r.HasAddress() || r.Kind != mapi::kindPolygon || r.Category == 0)
-            continue;
-        if (map.Model().HitTest(r.Center.x, r.Center.y, context) &&
-            map.Model().HitList().back() == i)
-            return i;
-    }
-    return -1;
-}
-
 TEST(DataMapMouseTest, LeftClickOnABuildingLocatesItAndOnEmptyGroundFindsNothing) {
     MouseMap f;
-    loadCity(*f.map);
     f.map->Options()->SetmpEdit(false);
-    const int building = pickableBuilding(*f.map);
-    ASSERT_GE(building, 0);
-    const TKEXMapObjectMem record = f.map->Model().Objects()[building];
-    f.map->ZoomAtPoint(100, record.Center.x, record.Center.y);
+    addObject(*f.map, rectangle(0, 0, 400, 300, clGreen)); // a park under the building
+    const uint16_t street = f.map->Model().AddStreetName(tk::fromUtf8("САДОВАЯ"));
+    TKEXMapObjectMem record = mapsamples::withAddress(rectangle(150, 100, 250, 200, clBlue), street, "12");
+    record.Id = 77;
+    const int building = addObject(*f.map, record);
     std::vector<bool> located;
     f.map->OnAfterLocate = [&](TPersistent* sender, bool value) {
         EXPECT_EQ(sender, f.map);
@@ -58,15 +30,13 @@ TEST(DataMapMouseTest, LeftClickOnABuildingLocatesItAndOnEmptyGroundFindsNothing
     };
     f.click(mbLeft, 200, 150);
     ASSERT_EQ(located, std::vector<bool>{true});
-    EXPECT_EQ(f.map->EditBuffer().Record().Id, record.Id);
-    EXPECT_EQ(f.map->EditBuffer().StreetName,
-              f.map->Model().GetStreetName(record.Address->StreetId));
-    EXPECT_EQ(f.map->EditBuffer().HouseNumber, record.Address->House.str());
+    EXPECT_EQ(f.map->EditBuffer().Record().Id, 77u);
+    EXPECT_EQ(f.map->EditBuffer().StreetName, tk::fromUtf8("САДОВАЯ"));
+    EXPECT_EQ(f.map->EditBuffer().HouseNumber, "12");
     EXPECT_TRUE(f.map->SelectedObject());
     EXPECT_EQ(f.map->SelectedObjects(), std::vector<int>{building});
 
-    const mapi::WorldRect extent = f.map->Model().MapExtent;
-    f.map->ZoomAtPoint(100, extent.x2 + 5000, extent.y2 + 5000);
+    f.map->ZoomAtPoint(100, 5000, 5000);
     f.click(mbLeft, 200, 150);
     EXPECT_EQ(located, (std::vector<bool>{true, false}));
     EXPECT_FALSE(f.map->SelectedObject());

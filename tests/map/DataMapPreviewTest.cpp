@@ -6,37 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include "makecity/CityBuilder.h"
-#include "makecity/CityDocument.h"
 #include "map/DataMapFixture.h"
 #include "map/MapSamples.h"
 #include "map/TSmallPreView.h"
-#include "toolkit/Dialogs.h"
-#include "toolkit/TMemoryStream.h"
+#include "support/MessageBoxLog.h"
 
 namespace {
 
 using mapfixture::addObject;
 using mapfixture::makeMap;
 using mapfixture::rectangle;
-
-// Keeps every message box; the preview asks nothing else.
-struct MessageLog : tk::DialogPresenter {
-    std::vector<AnsiString> texts;
-    std::vector<unsigned> flags;
-
-    MessageLog() { tk::setDialogPresenter(this); }
-    ~MessageLog() override { tk::setDialogPresenter(nullptr); }
-
-    int messageBox(const AnsiString& text, const AnsiString&, unsigned boxFlags) override {
-        texts.push_back(text);
-        flags.push_back(boxFlags);
-        return IDOK;
-    }
-    bool chooseColor(TColor&, TStrings&) override { return false; }
-    bool login(const AnsiString&, AnsiString&, AnsiString&) override { return false; }
-    TMenuItem* trackPopup(TPopupMenu&, int, int) override { return nullptr; }
-};
 
 std::unique_ptr<TSmallPreView> makePreview(int width, int height) {
     auto preview = std::make_unique<TSmallPreView>(nullptr);
@@ -58,27 +37,24 @@ TColor previewPixel(TSmallPreView& preview, int x, int y) {
 }
 
 TEST(DataMapPreviewTest, APreviewShowingAnotherMapIsRefusedWithTheMessage) {
-    MessageLog log;
+    tktest::MessageBoxLog log;
     auto first = markedMap();
     auto second = markedMap();
     auto preview = makePreview(100, 50);
     preview->SetName("SmallPreView1");
     first->SetSmallView(preview.get());
     second->SetSmallView(preview.get());
-    ASSERT_EQ(log.texts.size(), 1u);
-    EXPECT_EQ(
-        log.texts[0],
-        tk::fromUtf8("Ошибка ! С компонентом SmallPreView1 уже связан другой компонент DataMap"));
-    EXPECT_EQ(log.flags[0], MB_OK | MB_ICONERROR);
+    EXPECT_EQ(log.boxes, std::vector<std::string>{
+                             tk::fromUtf8(": Ошибка ! С компонентом SmallPreView1 уже связан другой компонент DataMap")});
     EXPECT_EQ(preview->Map(), first.get());
     EXPECT_EQ(first->SmallView(), preview.get());
     EXPECT_EQ(second->SmallView(), nullptr);
     first->SetSmallView(preview.get());
-    EXPECT_EQ(log.texts.size(), 1u);
+    EXPECT_EQ(log.boxes.size(), 1u);
 }
 
 TEST(DataMapPreviewTest, NoLinkPointsAtAFreedMapOrPreview) {
-    MessageLog log;
+    tktest::MessageBoxLog log;
     auto map = markedMap();
     auto old = makePreview(100, 50);
     auto current = makePreview(100, 50);
@@ -89,7 +65,7 @@ TEST(DataMapPreviewTest, NoLinkPointsAtAFreedMapOrPreview) {
 
     auto other = markedMap();
     other->SetSmallView(old.get());
-    EXPECT_TRUE(log.texts.empty());
+    EXPECT_TRUE(log.boxes.empty());
     map.reset();
     EXPECT_EQ(current->Map(), nullptr);
     current->RefreshSmallView();
@@ -111,8 +87,6 @@ TEST(DataMapPreviewTest, TheFrameAndCrosshairMarkTheMapsView) {
     EXPECT_EQ(previewPixel(*preview, 30, 28), clWhite);
     EXPECT_EQ(previewPixel(*preview, 45, 20), clWhite);
     EXPECT_EQ(previewPixel(*preview, 35, 23), clGreen);
-    EXPECT_EQ(previewPixel(*preview, 15, 40), clGreen);
-    EXPECT_EQ(previewPixel(*preview, 1, 1), clRed);
     int crosshair = 0;
     for (int y = 35; y < 50; ++y)
         crosshair += previewPixel(*preview, 40, y) == clWhite ? 1 : 0;
@@ -151,91 +125,40 @@ TEST(DataMapPreviewTest, AnEmptyMapLeavesThePreviewUntouched) {
     EXPECT_TRUE(preview->Picture()->Bitmap()->Empty());
 }
 
-TEST(DataMapPreviewTest, NotesStayOutOfThePreviewAlsoInsideGroups) {
+// Notes, also inside groups, and house numbers stay out of the preview while the map itself
+// shows them; the map's options come back without a redraw of their own.
+TEST(DataMapPreviewTest, NotesAndHouseNumbersStayOutOfThePreview) {
     auto map = makeMap(200, 100);
-    addObject(*map, mapsamples::groupObject(
-                        {rectangle(0, 0, 1000, 500, clBlue),
-                         mapsamples::noteObject({700, 250}, "NONE", "x", "in a group")}));
+    tKexMapOptions& options = *map->Options();
+    options.SetmpNumberDom(true);
+    options.SetMinScaleAddress(0);
+    options.SetmpNumberDomSizeFont(18);
+    const TColor light = static_cast<TColor>(0x0096FF00); // labelled in black
+    addObject(*map, mapsamples::withAddress(rectangle(500, 0, 1000, 500, light), 1, "88"));
+    addObject(*map, mapsamples::groupObject({rectangle(0, 0, 500, 500, clBlue),
+                                             mapsamples::noteObject({700, 250}, "NONE", "x", "in a group")}));
     addObject(*map, mapsamples::noteObject({300, 250}, "NONE", "x", "on its own"));
     auto preview = makePreview(100, 50);
     map->SetSmallView(preview.get());
+    const auto rebuilds = mapfixture::countRebuilds(*map);
     map->RenderSmallView();
-    // Each note would be the 32 x 32 missing-icon picture centred on it.
-    EXPECT_EQ(previewPixel(*preview, 70, 30), clBlue);
-    EXPECT_EQ(previewPixel(*preview, 30, 30), clBlue);
-    // The map itself still shows them.
+    // Each note would be the missing-icon picture, black-framed and red, the number black; the
+    // view's frame lies at the top left.
+    int marks = 0;
+    for (int y = 15; y < 50; ++y)
+        for (int x = 25; x < 100; ++x)
+            marks += previewPixel(*preview, x, y) == clBlack || previewPixel(*preview, x, y) == clRed;
+    EXPECT_EQ(marks, 0);
+    EXPECT_TRUE(options.mpNumberDom());
+    EXPECT_TRUE(options.Notify());
+    EXPECT_EQ(*rebuilds, 0);
     map->SetXWind(600);
     map->SetYWind(200);
     EXPECT_EQ(mapfixture::bufferPixel(*map, 100, 50), clRed);
-}
-
-// The sample city with its notes and house numbers, and the same city without them.
-struct CityPair {
-    std::unique_ptr<TDataMap> full;
-    std::unique_ptr<TDataMap> bare;
-};
-
-std::unique_ptr<TDataMap> cityMap(const mapstream::MapDocument& document, int width, int height) {
-    auto map = makeMap(width, height);
-    tKexMapOptions& options = *map->Options();
-    options.SetmpAllMapAfterLoad(true);
-    options.SetObjectView(6);
-    options.SetmpNumberDomSizeFont(18);
-    options.SetMinScaleAddress(0); // house numbers at every scale
-    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
-    map->LoadFromStream(stream);
-    return map;
-}
-
-CityPair cityPair(int width, int height) {
-    const mapstream::MapDocument document = city::cityDocument(city::buildCity(2003, 1), 6);
-    mapstream::MapDocument bare = document;
-    bare.Objects.Clear();
-    for (int i = 0; i < document.Objects.Count(); ++i) {
-        if (document.Objects[i].Kind != mapi::kindZametka)
-            bare.Objects.AddObjectCopy(document.Objects[i]);
-    }
-    CityPair pair{cityMap(document, width, height), cityMap(bare, width, height)};
-    pair.full->Options()->SetmpNumberDom(true);
-    pair.bare->Options()->SetmpNumberDom(false);
-    // Notes may reach past the other objects; both previews fit the same extent.
-    pair.bare->Model().MapExtent = pair.full->Model().MapExtent;
-    pair.bare->ZoomToRect(pair.full->Model().MapExtent.x1, pair.full->Model().MapExtent.y1,
-                          pair.full->Model().MapExtent.x2, pair.full->Model().MapExtent.y2);
-    return pair;
-}
-
-int differingPixels(TBitmap& a, TBitmap& b) {
-    int count = 0;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            count += a.Canvas()->Pixels(x, y) != b.Canvas()->Pixels(x, y) ? 1 : 0;
-    return count;
-}
-
-TEST(DataMapPreviewTest, TheSampleCitysPreviewHoldsNoNoteOrHouseNumberPixels) {
-    CityPair city = cityPair(240, 180);
-    ASSERT_GT(city.full->GetObjectCount(), city.bare->GetObjectCount());
-    // At the preview's scale the notes and house numbers do show on the map itself.
-    city.full->RefreshMap();
-    city.bare->RefreshMap();
-    ASSERT_GT(differingPixels(*city.full->Picture()->Bitmap(), *city.bare->Picture()->Bitmap()),
-              100);
-
-    int fullRebuilds = 0;
-    city.full->OnPaintBackground = [&](TCanvas*, float, float, float, float) { ++fullRebuilds; };
-    auto fullPreview = makePreview(240, 180);
-    auto barePreview = makePreview(240, 180);
-    city.full->SetSmallView(fullPreview.get());
-    city.bare->SetSmallView(barePreview.get());
-    city.full->RenderSmallView();
-    city.bare->RenderSmallView();
-    EXPECT_EQ(differingPixels(*fullPreview->Picture()->Bitmap(), *barePreview->Picture()->Bitmap()),
-              0);
-    // The map's own labels come back without an options-change redraw.
-    EXPECT_TRUE(city.full->Options()->mpNumberDom());
-    EXPECT_TRUE(city.full->Options()->Notify());
-    EXPECT_EQ(fullRebuilds, 0);
+    int number = 0;
+    for (int x = 130; x < 170; ++x)
+        number += mapfixture::bufferPixel(*map, x, 50) == clBlack;
+    EXPECT_GT(number, 0);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <memory>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -10,29 +11,6 @@ namespace {
 using namespace mapi;
 using mapfixture::addObject;
 using mapfixture::rectangle;
-
-TKEXMapObjectMem building(TDataMap& map, const char* street, const char* house, int category) {
-    TKEXMapObjectMem record = rectangle(0, 0, 10, 10, clRed);
-    record.Category = category;
-    return mapsamples::withAddress(std::move(record), map.Model().AddStreetName(tk::fromUtf8(street)),
-                                   tk::fromUtf8(house).c_str());
-}
-
-TEST(DataMapSearchTest, AddressSearchIgnoresCaseAndBlanksAndHonoursTheCategory) {
-    auto map = mapfixture::makeMap(200, 100);
-    addObject(*map, building(*map, "САДОВАЯ", "12А", 9));
-    const int first = addObject(*map, building(*map, "ЛЕНИНА", "7", 3));
-    const int second = addObject(*map, building(*map, "ЛЕНИНА", "7", 5));
-    const int lettered = addObject(*map, building(*map, "ЛЕНИНА", "7Б", 5));
-    const MapModel& model = map->Model();
-    EXPECT_EQ(model.FindObjectByAddress(-1, tk::fromUtf8("  ленина "), " 7 "), first);
-    EXPECT_EQ(model.FindObjectByAddress(5, tk::fromUtf8("Ленина"), "7"), second);
-    EXPECT_EQ(model.FindObjectByAddress(3, tk::fromUtf8("ЛЕНИНА"), "7"), first);
-    EXPECT_EQ(model.FindObjectByAddress(-1, tk::fromUtf8("ленина"), tk::fromUtf8(" 7б")), lettered);
-    EXPECT_EQ(model.FindObjectByAddress(4, tk::fromUtf8("ЛЕНИНА"), "7"), -1);
-    EXPECT_EQ(model.FindObjectByAddress(-1, tk::fromUtf8("ЛЕНИНА"), "8"), -1);
-    EXPECT_EQ(model.FindObjectByAddress(-1, tk::fromUtf8("ПОЛЕВАЯ"), "7"), -1);
-}
 
 // Two squares 10 units apart in a 240 x 120 view: they fit at 1200 (20 units across).
 struct TwoSquares {

@@ -84,40 +84,28 @@ TEST_P(ScrollStepTest, EveryDirectionLeavesTheFreshPictureOfTheNewOrigin) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScrollStepTest, testing::Values(100, 200));
 
+// Half the view's width, 100 world units at Scale 100, widens the extent 0..1000 on both axes; a
+// step that would show more is refused, and a diagonal step with one refused move makes neither.
 TEST(DataMapViewportTest, ScrollStepStopsAtTheExtentWidenedByHalfTheViewWidth) {
     auto map = mapfixture::makeMap(200, 100);
     addObject(*map, rectangle(0, 0, 1000, 1000, clRed));
-    // Half the width is 100 world units at Scale 100, on both axes.
-    map->SetXWind(-60);
-    map->ScrollStep(0, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), -60);
-    map->SetXWind(-50);
-    map->ScrollStep(0, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), -100);
-    // Half the height would be 50: the step to -90 is still allowed.
-    map->SetYWind(-40);
-    map->ScrollStep(1, 50);
-    EXPECT_FLOAT_EQ(map->YWind(), -90);
-    // A diagonal step with one refused move makes neither.
-    map->SetXWind(-60);
-    map->SetYWind(0);
-    map->ScrollStep(4, 50);
-    map->ScrollStep(7, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), -60);
-    EXPECT_FLOAT_EQ(map->YWind(), 0);
-    // Right and down: the far edge of the view against the extent's far edge.
-    map->SetXWind(850);
-    map->ScrollStep(2, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), 900);
-    map->ScrollStep(2, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), 900);
-    map->SetYWind(960);
-    map->ScrollStep(3, 50);
-    EXPECT_FLOAT_EQ(map->YWind(), 960);
-    map->ScrollStep(8, 50);
-    map->ScrollStep(-1, 50);
-    EXPECT_FLOAT_EQ(map->XWind(), 900);
-    EXPECT_FLOAT_EQ(map->YWind(), 960);
+    const struct {
+        float x, y;
+        int direction;
+        float toX, toY;
+    } steps[] = {
+        {-60, 0, 0, -60, 0},  {-50, 0, 0, -100, 0}, {0, -40, 1, 0, -90},   {-60, 0, 4, -60, 0},
+        {-60, 0, 7, -60, 0},  {850, 0, 2, 900, 0},  {900, 0, 2, 900, 0},   {0, 960, 3, 0, 960},
+        {0, 0, 8, 0, 0},      {0, 0, -1, 0, 0},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(testing::Message() << s.x << "," << s.y << " direction " << s.direction);
+        map->SetXWind(s.x);
+        map->SetYWind(s.y);
+        map->ScrollStep(s.direction, 50);
+        EXPECT_FLOAT_EQ(map->XWind(), s.toX);
+        EXPECT_FLOAT_EQ(map->YWind(), s.toY);
+    }
 }
 
 TEST(DataMapViewportTest, ZoomAtPointCentresThePointAtAScaleOfAtLeastOne) {
@@ -144,27 +132,29 @@ TEST(DataMapViewportTest, ZoomAtPointCentresThePointAtAScaleOfAtLeastOne) {
     EXPECT_NEAR(centre.y, 0, 0.5);
 }
 
+// A step of 20 percent, or a doubling and halving, never leaves 1 to 10000; zooming in
+// centres the point.
 TEST(DataMapViewportTest, LensStepsStayWithinOneAndTenThousand) {
     auto map = mapfixture::makeMap(200, 100);
     map->Options()->SetStepLinza(20);
-    map->SetScale(9990);
+    const struct {
+        bool doubling, in;
+        int from, to;
+    } steps[] = {{false, true, 9990, 10000}, {false, false, 10, 1}, {false, false, 50, 30},
+                 {true, true, 300, 600},     {true, false, 301, 151}};
+    for (const auto& s : steps) {
+        map->Options()->SetmpLinzaDouble(s.doubling);
+        map->SetScale(s.from);
+        if (s.in)
+            map->LinzaZoomIn(40, 60);
+        else
+            map->LinzaZoomOut(40, 60);
+        EXPECT_EQ(map->Scale(), s.to) << s.from;
+    }
+    map->SetScale(9990); // at 10000 the half view divides evenly
     map->LinzaZoomIn(40, 60);
-    EXPECT_EQ(map->Scale(), 10000);
     EXPECT_NEAR(map->CalcViewCenter().x, 40, 0.01);
     EXPECT_NEAR(map->CalcViewCenter().y, 60, 0.01);
-    map->SetScale(10);
-    map->LinzaZoomOut(0, 0);
-    EXPECT_EQ(map->Scale(), 1);
-    map->SetScale(50);
-    map->LinzaZoomOut(0, 0);
-    EXPECT_EQ(map->Scale(), 30);
-    map->Options()->SetmpLinzaDouble(true);
-    map->SetScale(300);
-    map->LinzaZoomIn(0, 0);
-    EXPECT_EQ(map->Scale(), 600);
-    map->SetScale(301);
-    map->LinzaZoomOut(0, 0);
-    EXPECT_EQ(map->Scale(), 151);
 }
 
 TEST(DataMapViewportTest, CheckScrollZoneFindsTheZoneAndItsCursor) {

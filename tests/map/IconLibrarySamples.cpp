@@ -2,6 +2,7 @@
 #include "map/IconLibrarySamples.h"
 
 #include "makepictures/IconLibraryStream.h"
+#include "map/TKexIcon.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TMemoryStream.h"
@@ -27,6 +28,14 @@ std::string libraryBytes(const std::string& libName, const std::vector<SampleIco
     for (const SampleIcon& icon : icons)
         stored.push_back({icon.name, icon.transparentColor, icon.transparent, bmpOf(icon)});
     return pictures::iconLibraryStream(libName, stored, formatFlag);
+}
+
+void addLibrary(TKexIcon& set, const std::string& libName, const std::vector<SampleIcon>& icons) {
+    const std::string bytes = libraryBytes(libName, icons);
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    set.AddLib(libName).LoadFromStream(stream);
 }
 
 std::size_t recordOffset(const std::string& bytes, int i) {

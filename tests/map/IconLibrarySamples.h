@@ -7,6 +7,8 @@
 
 #include "toolkit/TColor.h"
 
+class TKexIcon;
+
 namespace iconsamples {
 
 struct SampleIcon {
@@ -20,6 +22,9 @@ struct SampleIcon {
 // The stream's bytes; formatFlag 1 makes the icons follow.
 std::string libraryBytes(const std::string& libName, const std::vector<SampleIcon>& icons,
                          int formatFlag = 1);
+
+// Loads a library of the icons into the set under the name.
+void addLibrary(TKexIcon& set, const std::string& libName, const std::vector<SampleIcon>& icons);
 
 // The byte offset at which icon i's record starts.
 std::size_t recordOffset(const std::string& bytes, int i);

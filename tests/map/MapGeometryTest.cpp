@@ -10,48 +10,44 @@ namespace {
 
 using mapi::WorldPoint;
 
-const std::vector<WorldPoint> kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
-
-TEST(MapGeometryTest, PointInSquareCountsLowerEdgeInsideUpperEdgeOutside) {
-    EXPECT_TRUE(PointInPolygon(kSquare, 5, 5));
-    EXPECT_FALSE(PointInPolygon(kSquare, 15, 5));
-    EXPECT_FALSE(PointInPolygon(kSquare, 20, 10));
-    EXPECT_TRUE(PointInPolygon(kSquare, 5, 10));
-    EXPECT_FALSE(PointInPolygon(kSquare, 5, 0));
-}
-
-TEST(MapGeometryTest, PointInConcavePolygon) {
+// A point on a lower edge is inside, on an upper edge outside; fewer than three points enclose
+// nothing.
+TEST(MapGeometryTest, PointInPolygonByCrossings) {
+    const std::vector<WorldPoint> square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
     const std::vector<WorldPoint> bent{{0, 0}, {10, 0}, {10, 5}, {12, 10}, {0, 10}};
-    EXPECT_FALSE(PointInPolygon(bent, 20, 5));
-    EXPECT_TRUE(PointInPolygon(bent, 5, 5));
-    // A U shape: the notch between the arms is outside, the arms inside.
-    const std::vector<WorldPoint> u{{0, 0}, {3, 0},  {3, 7},   {7, 7},
-                                    {7, 0}, {10, 0}, {10, 10}, {0, 10}};
-    EXPECT_FALSE(PointInPolygon(u, 5, 3));
-    EXPECT_TRUE(PointInPolygon(u, 1.5f, 3));
-    EXPECT_TRUE(PointInPolygon(u, 8.5f, 3));
-    EXPECT_TRUE(PointInPolygon(u, 5, 8.5f));
-}
-
-TEST(MapGeometryTest, FewerThanThreePointsEncloseNothing) {
+    const std::vector<WorldPoint> u{{0, 0}, {3, 0}, {3, 7}, {7, 7}, {7, 0}, {10, 0}, {10, 10}, {0, 10}};
     const std::vector<WorldPoint> two{{0, 0}, {10, 10}};
-    EXPECT_FALSE(PointInPolygon(two, 5, 5));
+    const struct {
+        const std::vector<WorldPoint>& polygon;
+        float x, y;
+        bool inside;
+    } cases[] = {
+        {square, 5, 5, true},   {square, 15, 5, false}, {square, 20, 10, false}, {square, 5, 10, true},
+        {square, 5, 0, false},  {bent, 20, 5, false},   {bent, 5, 5, true},      {u, 5, 3, false},
+        {u, 1.5f, 3, true},     {u, 8.5f, 3, true},     {u, 5, 8.5f, true},      {two, 5, 5, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PointInPolygon(c.polygon, c.x, c.y), c.inside) << c.polygon.size() << " points, " << c.x << "," << c.y;
     EXPECT_FALSE(PointInPolygon({}, 0, 0));
 }
 
 TEST(MapGeometryTest, PointNearThickSegment) {
-    EXPECT_TRUE(PointNearSegment(2, 0, 0, 10, 0, 5, 1));
-    EXPECT_FALSE(PointNearSegment(2, 0, 0, 10, 0, 5, 1.5f));
-    EXPECT_FALSE(PointNearSegment(2, 0, 0, 10, 0, 11.5f, 0));
-    EXPECT_TRUE(PointNearSegment(0, 0, 0, 10, 0, 5, 0.5f)); // width 0 counts as 1
-    EXPECT_TRUE(PointNearSegment(4, 0, 0, 0, 10, 2, 5));    // vertical
-    EXPECT_TRUE(PointNearSegment(1, 0, 0, 10, 10, 5, 5));   // on a diagonal: no negative radicand
-}
-
-TEST(MapGeometryTest, ZeroLengthSegmentMeasuresToItsEnd) {
-    EXPECT_TRUE(PointNearSegment(4, 3, 3, 3, 3, 5, 5));  // 2.83 truncates to 2
-    EXPECT_FALSE(PointNearSegment(6, 3, 3, 3, 3, 6, 6)); // in the box, but 4.24 away
-    EXPECT_FALSE(PointNearSegment(4, 3, 3, 3, 3, 6, 3)); // beyond the box
+    const struct {
+        int width;
+        float x1, y1, x2, y2, x, y;
+        bool near;
+    } cases[] = {
+        {2, 0, 0, 10, 0, 5, 1, true},       {2, 0, 0, 10, 0, 5, 1.5f, false}, {2, 0, 0, 10, 0, 11.5f, 0, false},
+        {0, 0, 0, 10, 0, 5, 0.5f, true},    // width 0 counts as 1
+        {4, 0, 0, 0, 10, 2, 5, true},       // vertical
+        {1, 0, 0, 10, 10, 5, 5, true},      // on a diagonal: no negative radicand
+        {4, 3, 3, 3, 3, 5, 5, true},        // zero length: 2.83 to its end truncates to 2
+        {6, 3, 3, 3, 3, 6, 6, false},       // in the box, but 4.24 away
+        {4, 3, 3, 3, 3, 6, 3, false},       // beyond the box
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PointNearSegment(c.width, c.x1, c.y1, c.x2, c.y2, c.x, c.y), c.near)
+            << c.width << ": " << c.x1 << "," << c.y1 << "-" << c.x2 << "," << c.y2 << " at " << c.x << "," << c.y;
 }
 
 TEST(MapGeometryTest, OutCodesAndSegmentCrossing) {
@@ -67,31 +63,30 @@ TEST(MapGeometryTest, OutCodesAndSegmentCrossing) {
 }
 
 TEST(MapGeometryTest, VectorAngleIsABearingClockwiseFromUp) {
-    EXPECT_DOUBLE_EQ(VectorAngle(0, 0, 1, 0), 90);
-    EXPECT_DOUBLE_EQ(VectorAngle(0, 0, 0, 1), 180);
-    EXPECT_DOUBLE_EQ(VectorAngle(0, 0, 0, -1), 0);
-    EXPECT_DOUBLE_EQ(VectorAngle(0, 0, -1, 0), 270);
-    EXPECT_DOUBLE_EQ(VectorAngle(0, 0, 1, -1), 45);
-    EXPECT_DOUBLE_EQ(VectorAngle(0, 0, -1, -1), 315);
-    EXPECT_DOUBLE_EQ(VectorAngle(5, 5, 5, 5), 0);
+    const struct {
+        float x, y;
+        double angle;
+    } cases[] = {{1, 0, 90}, {0, 1, 180}, {0, -1, 0}, {-1, 0, 270}, {1, -1, 45}, {-1, -1, 315}, {0, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(VectorAngle(5, 5, 5 + c.x, 5 + c.y), c.angle) << c.x << "," << c.y;
 }
 
 TEST(MapGeometryTest, RotatePointTurnsCounterClockwiseOnTheScreen) {
-    float x = 10;
-    float y = 0;
-    RotatePoint(x, y, 90, {0, 0});
-    EXPECT_NEAR(x, 0, 1e-5);
-    EXPECT_NEAR(y, -10, 1e-5); // up on the screen
-    x = -10;
-    y = 0;
-    RotatePoint(x, y, 90, {0, 0});
-    EXPECT_NEAR(x, 0, 1e-5);
-    EXPECT_NEAR(y, 10, 1e-5);
-    x = 5;
-    y = 8; // straight below the centre
-    RotatePoint(x, y, 180, {5, 5});
-    EXPECT_NEAR(x, 5, 1e-5);
-    EXPECT_NEAR(y, 2, 1e-5);
+    const struct {
+        WorldPoint from, centre, to;
+        double angle;
+    } cases[] = {
+        {{10, 0}, {0, 0}, {0, -10}, 90}, // up on the screen
+        {{-10, 0}, {0, 0}, {0, 10}, 90},
+        {{5, 8}, {5, 5}, {5, 2}, 180},
+    };
+    for (const auto& c : cases) {
+        float x = c.from.x;
+        float y = c.from.y;
+        RotatePoint(x, y, c.angle, c.centre);
+        EXPECT_NEAR(x, c.to.x, 1e-5) << c.from.x << "," << c.from.y;
+        EXPECT_NEAR(y, c.to.y, 1e-5) << c.from.x << "," << c.from.y;
+    }
 }
 
 TEST(MapGeometryTest, PointAlongSegmentMayPassTheEnd) {

@@ -21,21 +21,16 @@ using mapsamples::pointObject;
 
 AnsiString cp(const char* utf8) { return tk::fromUtf8(utf8); }
 
-TEST(MapModelTest, NewModelIsEmptyAtScaleHundred) {
-    mapi::MapModel model;
-    EXPECT_EQ(model.Header.Scale, 100);
-    EXPECT_TRUE(model.Objects().IsEmpty());
-    EXPECT_FALSE(model.UseIndex());
-    EXPECT_EQ(model.IndexSize(), 1000);
-}
-
 TEST(MapModelTest, LoadSetsHeaderCountExtentAndClearsTheHitList) {
     mapi::MapModel model;
     model.Objects().AddObjectCopy(pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}));
     ASSERT_TRUE(model.HitTest(1, 1, FixedContext()));
+    std::vector<int> progress;
+    model.OnProgress = [&](int position) { progress.push_back(position); };
     mapstream::MapDocument map = mapsamples::richDocument(6);
     mapsamples::load(model, mapstream::WriteMapStream(map, {.ObjectCount = 3, .StreetCount = {}}));
     EXPECT_FALSE(model.Damaged());
+    EXPECT_EQ(progress, std::vector<int>{100});
     EXPECT_EQ(model.GetObjectCount(), 3);
     EXPECT_TRUE(model.HitList().empty());
     EXPECT_EQ(model.MapExtent, (mapi::WorldRect{-10, -10, 100, 50}));
@@ -76,14 +71,6 @@ TEST(MapModelTest, ClearMapEmptiesEverythingAndResetsTheHeader) {
     EXPECT_EQ(model.MapExtent, mapi::WorldRect{});
 }
 
-TEST(MapModelTest, ProgressReachesTheHost) {
-    mapi::MapModel model;
-    std::vector<int> progress;
-    model.OnProgress = [&](int position) { progress.push_back(position); };
-    mapsamples::load(model, mapstream::WriteMapStream(mapsamples::richDocument(6)));
-    EXPECT_EQ(progress, std::vector<int>{100});
-}
-
 TEST(MapModelTest, StreetNamesAreTrimmedUpperCasedAndNeverReused) {
     mapi::MapModel model;
     model.Header.NextStreetId = 5;
@@ -119,16 +106,19 @@ TEST(MapModelTest, FindObjectByAddressMatchesCategoryStreetAndHouse) {
     model.Objects().AddObjectCopy(building);
     model.Objects().AddObjectCopy(mapsamples::groupObject({building}));
     EXPECT_EQ(model.FindObjectByAddress(5, cp("ленина "), " 12a "), 1);
+    EXPECT_EQ(model.FindObjectByAddress(3, cp("ЛЕНИНА"), "12A"), 0);
+    EXPECT_EQ(model.FindObjectByAddress(4, cp("ЛЕНИНА"), "12A"), -1);
     EXPECT_EQ(model.FindObjectByAddress(-1, cp("ЛЕНИНА"), "12A"), 0);
     EXPECT_EQ(model.FindObjectByAddress(7, cp("ЛЕНИНА"), "12A"), -1); // groups are not searched
     EXPECT_EQ(model.FindObjectByAddress(-1, cp("ЛЕНИНА"), "12"), -1);
     EXPECT_EQ(model.FindObjectByAddress(-1, cp("ПОЛЕВАЯ"), "12A"), -1);
 }
 
-TEST(MapModelTest, FindObjectByIdReportsEveryAnswer) {
+TEST(MapModelTest, FindObjectByIdAndHitTestReportEveryAnswer) {
     mapi::MapModel model;
     std::vector<bool> found;
     model.OnAfterFind = [&](bool value) { found.push_back(value); };
+    EXPECT_FALSE(model.HitTest(0, 0, FixedContext())); // an empty map
     TKEXMapObjectMem record = pointObject(mapi::kindPixels, {{1, 1}});
     record.Id = 40;
     model.Objects().AddObjectCopy(record);
@@ -136,15 +126,7 @@ TEST(MapModelTest, FindObjectByIdReportsEveryAnswer) {
     model.Objects().AddObjectCopy(record);
     EXPECT_EQ(model.FindObjectById(41), 1);
     EXPECT_EQ(model.FindObjectById(42), -1);
-    EXPECT_EQ(found, (std::vector<bool>{true, false}));
-}
-
-TEST(MapModelTest, HitTestOnAnEmptyMapStillReports) {
-    mapi::MapModel model;
-    std::vector<bool> found;
-    model.OnAfterFind = [&](bool value) { found.push_back(value); };
-    EXPECT_FALSE(model.HitTest(0, 0, FixedContext()));
-    EXPECT_EQ(found, std::vector<bool>{false});
+    EXPECT_EQ(found, (std::vector<bool>{false, true, false}));
 }
 
 TEST(MapModelTest, HitListRunsBottomToTopByPlaneThenOrder) {
@@ -174,7 +156,7 @@ TEST(MapModelTest, IndexSizeRoundsDownToHundredsAndStaysPositive) {
     EXPECT_EQ(model.Content().Index.CellWidth(), 100);
 }
 
-TEST(MapModelTest, LinkedModelSharesObjectsAndStreetsButNotItsHeader) {
+TEST(MapModelTest, LinkedModelSharesObjectsStreetsAndTheIndexWhileItIsOnButNotItsHeader) {
     mapi::MapModel main;
     mapi::MapModel linked;
     mapsamples::load(main, mapstream::WriteMapStream(mapsamples::richDocument(6)));
@@ -182,18 +164,12 @@ TEST(MapModelTest, LinkedModelSharesObjectsAndStreetsButNotItsHeader) {
     EXPECT_EQ(linked.Objects().Count(), main.Objects().Count());
     EXPECT_EQ(linked.FindStreetId(cp("ЛЕНИНА")), 1);
     EXPECT_EQ(linked.Header.Scale, 100);
+    // Switched off by the main model, the shared index no longer answers for the linked one.
+    linked.SetUseIndex(true);
+    main.SetUseIndex(false);
+    EXPECT_TRUE(linked.HitTest(50, 25, FixedContext()));
     linked.ShareContent(nullptr);
     EXPECT_TRUE(linked.Objects().IsEmpty());
-}
-
-TEST(MapModelTest, IndexOnlyAnswersWhileTheSharedIndexIsOn) {
-    mapi::MapModel main;
-    mapi::MapModel linked;
-    main.Objects().AddObjectCopy(pointObject(mapi::kindPolygon, {{0, 0}, {10, 0}, {0, 10}}));
-    linked.ShareContent(&main.Content());
-    linked.SetUseIndex(true);
-    main.SetUseIndex(false); // switches the shared index off under the linked map
-    EXPECT_TRUE(linked.HitTest(1, 1, FixedContext()));
 }
 
 // Every cell's entries, sorted, so that an index kept in step compares with one built anew.
@@ -234,25 +210,6 @@ TEST(MapModelTest, ListChangesKeepTheIndexAsARebuildWouldMakeIt) {
     model.DeleteObject(99);
     model.SendObjectToBack(-1);
     checkInStep("out of range");
-}
-
-TEST(MapModelTest, FrontAndBackMoveOneRecordAndKeepTheRest) {
-    mapi::MapModel model;
-    for (uint32_t id = 1; id <= 4; ++id) {
-        TKEXMapObjectMem record = pointObject(mapi::kindPixels, {{1, 1}});
-        record.Id = id;
-        model.AppendObject(record);
-    }
-    const auto ids = [&] {
-        std::vector<uint32_t> all;
-        for (int i = 0; i < model.Objects().Count(); ++i)
-            all.push_back(model.Objects()[i].Id);
-        return all;
-    };
-    model.BringObjectToFront(1);
-    EXPECT_EQ(ids(), (std::vector<uint32_t>{1, 3, 4, 2}));
-    model.SendObjectToBack(2);
-    EXPECT_EQ(ids(), (std::vector<uint32_t>{4, 1, 3, 2}));
 }
 
 // A map of several thousand objects of every kind inside the index square, some across cell

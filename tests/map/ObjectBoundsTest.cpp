@@ -62,31 +62,21 @@ TEST(ObjectBoundsTest, NothingToMeasureKeepsTheCorners) {
     EXPECT_EQ(empty.Corners, kept);
 }
 
-TEST(ObjectBoundsTest, ScreenRectIsWidenedAndClippedToTheClient) {
-    const mapi::ViewTransform view(0, 0, 200);
-    const mapsamples::FixedContext context;
-    const TKEXMapObjectMem polygon =
-        pointObject(mapi::kindPolygon, {{100, 100}, {150, 100}, {150, 120}});
-    EXPECT_EQ(GetObjectScreenRect(polygon, view, context, 4, {1000, 1000}),
-              (TRect{166, 166, 334, 274}));
-    EXPECT_EQ(GetObjectScreenRect(polygon, view, context, 4, {300, 250}),
-              (TRect{166, 166, 300, 250}));
+// Widened by the handle size and clipped to the client; a note covers its icon, a turned text
+// all four of its corners.
+TEST(ObjectBoundsTest, ScreenRectCoversWhatIsDrawnAndStaysInTheClient) {
+    const mapi::ViewTransform half(0, 0, 200);
+    const mapi::ViewTransform plain(0, 0, 100);
+    const mapsamples::FixedContext context; // 32 x 32 icons
+    const TKEXMapObjectMem polygon = pointObject(mapi::kindPolygon, {{100, 100}, {150, 100}, {150, 120}});
+    EXPECT_EQ(GetObjectScreenRect(polygon, half, context, 4, {1000, 1000}), (TRect{166, 166, 334, 274}));
+    EXPECT_EQ(GetObjectScreenRect(polygon, half, context, 4, {300, 250}), (TRect{166, 166, 300, 250}));
     const TKEXMapObjectMem near = pointObject(mapi::kindPolygon, {{1, 1}, {5, 1}, {5, 5}});
-    EXPECT_EQ(GetObjectScreenRect(near, view, context, 4, {1000, 1000}).Left, 0);
-}
-
-TEST(ObjectBoundsTest, ScreenRectOfANoteCoversItsIcon) {
-    const mapi::ViewTransform view(0, 0, 100);
-    const mapsamples::FixedContext context; // 32 x 32
+    EXPECT_EQ(GetObjectScreenRect(near, half, context, 4, {1000, 1000}).Left, 0);
     const TKEXMapObjectMem note = mapsamples::noteObject({200, 300}, "L", "P", "");
-    EXPECT_EQ(GetObjectScreenRect(note, view, context, 4, {1000, 1000}),
-              (TRect{138, 238, 262, 362}));
-}
-
-TEST(ObjectBoundsTest, ScreenRectOfATextSpansAllFourCorners) {
-    const mapi::ViewTransform view(0, 0, 100);
+    EXPECT_EQ(GetObjectScreenRect(note, plain, context, 4, {1000, 1000}), (TRect{138, 238, 262, 362}));
     const TKEXMapObjectMem text = mapsamples::textObject({100, 100}, 900, "AB");
-    const TRect r = GetObjectScreenRect(text, view, mapsamples::FixedContext(), 0, {1000, 1000});
+    const TRect r = GetObjectScreenRect(text, plain, context, 0, {1000, 1000});
     EXPECT_EQ(r.Top, 80 - 30);
     EXPECT_EQ(r.Bottom, 100 + 30);
 }

@@ -22,53 +22,16 @@ using namespace mapi;
 using mapi::WorldPoint;
 using mapfixture::addObject;
 using mapfixture::bufferPixel;
+using mapfixture::load;
 using mapfixture::rectangle;
 using mapsamples::pointObject;
 
-void load(TDataMap& map, const mapstream::MapDocument& document) {
-    TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
-    map.LoadFromStream(stream);
-}
-
-TEST(TDataMapTest, NewMapHoldsItsDefaults) {
-    TDataMap map(nullptr);
-    EXPECT_EQ(map.Width(), 305);
-    EXPECT_EQ(map.Height(), 305);
-    EXPECT_EQ(map.Scale(), 100);
-    EXPECT_EQ(map.Instrument(), iPick);
-    EXPECT_EQ(map.BackgroundColor(), 0x008000);
-    EXPECT_EQ(map.GuideColor(), 0xC0C0C0);
-    EXPECT_EQ(map.GuideStepX(), 50);
-    EXPECT_EQ(map.GuideStepY(), 50);
-    EXPECT_EQ(map.TimerInterval(), 750);
-    EXPECT_EQ(map.MinZametka(), 1);
-    EXPECT_EQ(map.ScaleFind(), 800);
-    EXPECT_EQ(map.GetObjectCount(), 0);
-    EXPECT_FALSE(map.Filter());
-    EXPECT_FALSE(map.SelectedObject());
-    EXPECT_TRUE(map.GetCategoryVisible(0));
-    EXPECT_TRUE(map.GetCategoryVisible(1024));
-    EXPECT_FALSE(map.GetCategoryVisible(1025));
-    EXPECT_EQ(map.KexMapIcon(), nullptr);
-    EXPECT_EQ(map.CategoryList().Count(), 39);
-    const tKexMapOptions& o = *map.Options();
-    EXPECT_TRUE(o.mpGuideLines());
-    EXPECT_TRUE(o.mpEdit());
-    EXPECT_EQ(o.FontSystem(), "Arial Cyr");
-    EXPECT_EQ(o.FontSystem1(), "Times New Roman Cyr");
-    EXPECT_EQ(o.ZoneScroll(), 30);
-    EXPECT_EQ(o.WidthRectLinza(), 3);
-    EXPECT_TRUE(o.BorderSelectedObject());
-    EXPECT_FLOAT_EQ(map.ViewWidth(), 305);
-}
-
 TEST(TDataMapTest, SettersKeepTheirRules) {
     TDataMap map(nullptr);
-    map.SetMinZametka(0);
+    EXPECT_TRUE(map.GetCategoryVisible(1024));
+    EXPECT_FALSE(map.GetCategoryVisible(1025));
     map.SetMinZametka(-5);
     EXPECT_EQ(map.MinZametka(), 1);
-    map.SetMinZametka(40);
-    EXPECT_EQ(map.MinZametka(), 40);
     map.SetFileName("  city.map  ");
     EXPECT_EQ(map.FileName(), "city.map");
     map.SetFileName(std::string(300, 'f'));
@@ -77,12 +40,7 @@ TEST(TDataMapTest, SettersKeepTheirRules) {
     map.SetFilter(true);
     EXPECT_FALSE(map.SelectedObject());
     map.SetMashtab(1644);
-    EXPECT_EQ(map.Mashtab(), 1644);
-    EXPECT_EQ(map.PrinterSettings()->CustomMashtab(), 1644);
     EXPECT_EQ(map.PrinterSettings()->MashtabPrint(), S_Custom);
-    map.PrinterSettings()->SetMashtabPrint(S_x1);
-    map.SetMashtab(1644);
-    EXPECT_EQ(map.PrinterSettings()->MashtabPrint(), S_x1);
 }
 
 TEST(TDataMapTest, ScaleZoomsAboutTheViewCentreAndTellsAfterwards) {
@@ -91,21 +49,17 @@ TEST(TDataMapTest, ScaleZoomsAboutTheViewCentreAndTellsAfterwards) {
     map.SetXWind(1000);
     map.SetYWind(2000);
     const WorldPoint centre = map.CalcViewCenter();
-    EXPECT_FLOAT_EQ(map.ViewWidth(), 800);
-    EXPECT_FLOAT_EQ(map.ViewHeight(), 600);
     int calls = 0;
     map.OnChangeScale = [&](TPersistent* sender) {
         ++calls;
         EXPECT_EQ(sender, &map);
-        EXPECT_EQ(map.Scale(), 200);
         EXPECT_FLOAT_EQ(map.ViewWidth(), 400);
     };
     map.SetScale(200);
     EXPECT_EQ(calls, 1);
     EXPECT_FLOAT_EQ(map.ViewHeight(), 300);
-    const WorldPoint after = map.CalcViewCenter();
-    EXPECT_FLOAT_EQ(after.x, centre.x);
-    EXPECT_FLOAT_EQ(after.y, centre.y);
+    EXPECT_FLOAT_EQ(map.CalcViewCenter().x, centre.x);
+    EXPECT_FLOAT_EQ(map.CalcViewCenter().y, centre.y);
     map.OnChangeScale = nullptr;
     map.SetScale(0);
     EXPECT_EQ(map.Scale(), 1);
@@ -120,11 +74,8 @@ TEST(TDataMapTest, ZoomToRectFitsTheRectangleWhicheverWayItIsGiven) {
     b.ZoomToRect(1600, 600, 0, 0);
     EXPECT_EQ(a.Scale(), 50); // fitted by its width
     EXPECT_EQ(b.Scale(), 50);
-    EXPECT_FLOAT_EQ(a.XWind(), b.XWind());
-    EXPECT_FLOAT_EQ(a.YWind(), b.YWind());
-    const WorldPoint centre = a.CalcViewCenter();
-    EXPECT_FLOAT_EQ(centre.x, 800);
-    EXPECT_FLOAT_EQ(centre.y, 300);
+    EXPECT_FLOAT_EQ(b.CalcViewCenter().x, 800);
+    EXPECT_FLOAT_EQ(b.CalcViewCenter().y, 300);
     a.ZoomToRect(10, 10, 10, 10); // no width, no height: the scale stays, the view is centred
     EXPECT_EQ(a.Scale(), 50);
     EXPECT_FLOAT_EQ(a.CalcViewCenter().x, 10);
@@ -134,12 +85,8 @@ TEST(TDataMapTest, LoadFiresItsEventsInOrderAndKeepsTheStoredView) {
     const auto map = mapfixture::makeMap(200, 100);
     std::vector<std::string> seen;
     map->OnBeforeLoad = [&](TPersistent*) { seen.push_back("before"); };
-    map->OnProgress = [&](TPersistent*, int position) {
-        seen.push_back("progress " + std::to_string(position));
-    };
-    map->OnChangeScale = [&](TPersistent*) {
-        seen.push_back("scale " + std::to_string(map->Scale()));
-    };
+    map->OnProgress = [&](TPersistent*, int position) { seen.push_back("progress " + std::to_string(position)); };
+    map->OnChangeScale = [&](TPersistent*) { seen.push_back("scale " + std::to_string(map->Scale())); };
     map->OnAfterLoad = [&](TPersistent*) { seen.push_back("after"); };
     load(*map, mapsamples::richDocument(6));
     EXPECT_EQ(seen, (std::vector<std::string>{"before", "progress 100", "scale 250", "after"}));
@@ -147,37 +94,29 @@ TEST(TDataMapTest, LoadFiresItsEventsInOrderAndKeepsTheStoredView) {
     EXPECT_FLOAT_EQ(map->YWind(), 50);
     EXPECT_EQ(map->PrinterSettings()->CustomMashtab(), 1644);
     EXPECT_EQ(map->GetObjectCount(), 9);
-    EXPECT_TRUE(map->Changed());
 }
 
-TEST(TDataMapTest, LoadWithAllMapAfterLoadShowsTheWholeExtent) {
-    const auto map = mapfixture::makeMap(200, 100);
-    map->Options()->SetmpAllMapAfterLoad(true);
-    load(*map, mapsamples::richDocument(6));
-    const mapi::WorldRect& extent = map->Model().MapExtent;
-    float x1 = extent.x1, y1 = extent.y1, x2 = extent.x2, y2 = extent.y2;
-    map->MapToScreen(x1, y1);
-    map->MapToScreen(x2, y2);
-    // The whole scale rounds to the nearest: the extent may overhang by a few hundredths.
-    EXPECT_GE(x1, -3);
-    EXPECT_LE(x2, 203);
-    EXPECT_GE(y1, -2);
-    EXPECT_LE(y2, 102);
-    EXPECT_TRUE(x1 < 10 || y1 < 10);
-}
-
-TEST(TDataMapTest, DamagedStreamStillEndsTheLoadWithWhatWasRead) {
-    const auto map = mapfixture::makeMap(200, 100);
-    map->Options()->SetmpAllMapAfterLoad(true);
+TEST(TDataMapTest, LoadWithAllMapAfterLoadShowsTheWholeExtentAlsoOfADamagedStream) {
     const std::string bytes = mapstream::WriteMapStream(mapsamples::richDocument(6));
-    TMemoryStream stream = mapsamples::streamOf(bytes.substr(0, bytes.size() - 20));
-    bool after = false;
-    map->OnAfterLoad = [&](TPersistent*) { after = true; };
-    map->LoadFromStream(stream);
-    EXPECT_TRUE(after);
-    EXPECT_TRUE(map->Model().Damaged());
-    EXPECT_GT(map->Model().Objects().Count(), 0);
-    EXPECT_GE(map->Scale(), 1);
+    for (const std::size_t cut : {std::size_t{0}, std::size_t{20}}) {
+        SCOPED_TRACE(cut);
+        const auto map = mapfixture::makeMap(200, 100);
+        map->Options()->SetmpAllMapAfterLoad(true);
+        bool after = false;
+        map->OnAfterLoad = [&](TPersistent*) { after = true; };
+        TMemoryStream stream = mapsamples::streamOf(bytes.substr(0, bytes.size() - cut));
+        map->LoadFromStream(stream);
+        EXPECT_TRUE(after);
+        EXPECT_EQ(map->Model().Damaged(), cut > 0);
+        EXPECT_GT(map->GetObjectCount(), 0);
+        const mapi::WorldRect& extent = map->Model().MapExtent;
+        float x1 = extent.x1, y1 = extent.y1, x2 = extent.x2, y2 = extent.y2;
+        map->MapToScreen(x1, y1);
+        map->MapToScreen(x2, y2);
+        // The whole scale rounds to the nearest: the extent may overhang by a few hundredths.
+        EXPECT_TRUE(x1 >= -3 && x2 <= 203 && y1 >= -2 && y2 <= 102) << x1 << " " << y1 << " " << x2 << " " << y2;
+        EXPECT_TRUE(x1 < 10 || y1 < 10);
+    }
 }
 
 TEST(TDataMapTest, StoredScaleOfZeroLoadsAsOne) {
@@ -199,34 +138,27 @@ TEST(TDataMapTest, ClearMapEmptiesAndResetsTheScaleWithItsEvent) {
     EXPECT_EQ(map->Scale(), 100);
     EXPECT_EQ(map->GetObjectCount(), 0);
     EXPECT_EQ(map->FileName(), "");
-    map->Model().CalcMapBounds();
-    EXPECT_EQ(map->Model().MapExtent, mapi::WorldRect{});
     EXPECT_EQ(map->LevelLists(32).size(), 0u);
 }
 
 TEST(TDataMapTest, UnchangedMapIsRestoredFromTheCacheWithoutPaintingTheBackground) {
     const auto map = mapfixture::makeMap(200, 100);
     addObject(*map, rectangle(10, 10, 50, 50, clRed));
-    int backgrounds = 0;
-    map->OnPaintBackground = [&](TCanvas*, float x, float y, float x1, float y1) {
-        ++backgrounds;
-        EXPECT_FLOAT_EQ(x, 0);
-        EXPECT_FLOAT_EQ(y, 0);
-        EXPECT_FLOAT_EQ(x1, 200);
-        EXPECT_FLOAT_EQ(y1, 100);
-    };
+    std::vector<float> area;
+    map->OnPaintBackground = [&](TCanvas*, float x, float y, float x1, float y1) { area = {x, y, x1, y1}; };
     map->RefreshMap();
-    EXPECT_EQ(backgrounds, 1);
+    EXPECT_EQ(area, (std::vector<float>{0, 0, 200, 100}));
+    area.clear();
     TCanvas& buffer = *map->Picture()->Bitmap()->Canvas();
     buffer.Brush()->SetColor(clFuchsia);
     buffer.FillRect(Rect(0, 0, 200, 100));
     map->RefreshMap();
-    EXPECT_EQ(backgrounds, 1);
+    EXPECT_TRUE(area.empty());
     EXPECT_EQ(bufferPixel(*map, 30, 30), clRed);
     EXPECT_EQ(bufferPixel(*map, 100, 80), clGreen);
     map->SetChanged();
     map->RefreshMap();
-    EXPECT_EQ(backgrounds, 2);
+    EXPECT_FALSE(area.empty());
 }
 
 TEST(TDataMapTest, RefreshMapRectChangesNoPixelOutsideItsRectangle) {
@@ -238,27 +170,11 @@ TEST(TDataMapTest, RefreshMapRectChangesNoPixelOutsideItsRectangle) {
     buffer.FillRect(Rect(0, 0, 200, 100));
     const TRect rect = Rect(40, 20, 90, 70);
     map->RefreshMapRect(rect);
-    for (int y = 0; y < 100; ++y) {
+    for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 200; ++x) {
-            const bool inside =
-                x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
+            const bool inside = x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
             ASSERT_EQ(bufferPixel(*map, x, y), inside ? clRed : clFuchsia) << x << "," << y;
         }
-    }
-}
-
-TEST(TDataMapTest, NothingIsRebuiltWhileTheMapIsNotReady) {
-    const auto map = mapfixture::makeMap(200, 100);
-    int backgrounds = 0;
-    map->OnPaintBackground = [&](TCanvas*, float, float, float, float) { ++backgrounds; };
-    map->SetReadyFlag(false);
-    map->SetBackgroundColor(clBlue);
-    map->SetScale(300);
-    EXPECT_EQ(backgrounds, 0);
-    map->SetReadyFlag(true);
-    map->RefreshMap();
-    EXPECT_EQ(backgrounds, 1);
-    EXPECT_EQ(bufferPixel(*map, 5, 5), clBlue);
 }
 
 TEST(TDataMapTest, DrawObjectUsesTheViewAsItIsNow) {
@@ -271,10 +187,8 @@ TEST(TDataMapTest, DrawObjectUsesTheViewAsItIsNow) {
     bitmap.Canvas()->Brush()->SetColor(clBlack);
     bitmap.Canvas()->FillRect(Rect(0, 0, 200, 100));
     map->DrawObject(rectangle(130, 40, 140, 50, clRed), *bitmap.Canvas());
-    const float x = map->XWind();
-    const float y = map->YWind();
-    const int left = static_cast<int>((130 - x) * 2);
-    const int top = static_cast<int>((40 - y) * 2);
+    const int left = static_cast<int>((130 - map->XWind()) * 2);
+    const int top = static_cast<int>((40 - map->YWind()) * 2);
     EXPECT_EQ(bitmap.Canvas()->Pixels(left + 10, top + 10), clRed);
     EXPECT_EQ(bitmap.Canvas()->Pixels(left - 3, top + 10), clBlack);
 }
@@ -282,10 +196,9 @@ TEST(TDataMapTest, DrawObjectUsesTheViewAsItIsNow) {
 TEST(TDataMapTest, TextureFillsTheBackgroundWithTheGrassPattern) {
     const auto map = mapfixture::makeMap(200, 100);
     TPicture grass;
-    TBitmap* tile = grass.Bitmap();
-    tile->SetSize(2, 1);
-    tile->Canvas()->SetPixels(0, 0, clYellow);
-    tile->Canvas()->SetPixels(1, 0, clBlue);
+    grass.Bitmap()->SetSize(2, 1);
+    grass.Bitmap()->Canvas()->SetPixels(0, 0, clYellow);
+    grass.Bitmap()->Canvas()->SetPixels(1, 0, clBlue);
     map->SetGrass(grass);
     map->RefreshMap();
     EXPECT_EQ(bufferPixel(*map, 10, 10), clGreen);
@@ -298,15 +211,12 @@ TEST(TDataMapTest, NotesDrawFromTheExternalSetAndAgainFromTheInternalOne) {
     const auto map = mapfixture::makeMap(200, 100);
     addObject(*map, mapsamples::noteObject({100, 50}, "Default", "5", "note"));
     TKexIcon external(nullptr);
-    TMemoryStream stream = mapsamples::streamOf(
-        iconsamples::libraryBytes("Default", {{"5", clLime, 16, clAqua, false}}));
-    external.AddLib("Default").LoadFromStream(stream);
+    iconsamples::addLibrary(external, "Default", {{"5", clLime, 16, clAqua, false}});
     map->SetKexMapIcon(&external);
     map->RefreshMap();
     EXPECT_EQ(bufferPixel(*map, 100, 50), clLime);
     map->SetKexMapIcon(nullptr);
     map->RefreshMap();
-    EXPECT_NE(&map->GetMapIcon("Default", "5"), external.GetBitmap("Default", "5"));
     EXPECT_NE(bufferPixel(*map, 100, 50), clLime);
 }
 
@@ -320,38 +230,17 @@ TEST(TDataMapTest, MouseEnteringAndLeavingReachTheHost) {
     EXPECT_EQ(seen, (std::vector<std::string>{"enter", "leave"}));
 }
 
-TEST(TDataMapTest, ChangingTheToolTellsEvenWhenItStaysAndDropsTheMeasuringLine) {
-    const auto map = mapfixture::makeMap(200, 100);
-    int calls = 0;
-    map->OnChangeInstrument = [&](TPersistent*) { ++calls; };
-    map->SetInstrument(iMeasure);
-    map->MeasurePoints() = {{0, 0}, {50, 50}};
-    map->SetInstrument(iMeasure);
-    EXPECT_EQ(calls, 2);
-    EXPECT_TRUE(map->MeasurePoints().empty());
-}
-
 TEST(TDataMapTest, ChangingTheToolWhileTheLensFrameShowsTakesTheFrameOffTheScreen) {
     mousefixture::MouseMap f;
     f.map->SetInstrument(iLinza);
     f.press(mbLeft, 100, 100);
     f.move(300, 250);
     f.run();
-    TCanvas& screen = *f.map->GetCanvas();
-    TCanvas& buffer = *f.map->Picture()->Bitmap()->Canvas();
-    const auto frameShows = [&] {
-        for (int x = 100; x < 300; ++x) {
-            for (int y = 97; y < 104; ++y) {
-                if (screen.Pixels(x, y) != buffer.Pixels(x, y))
-                    return true;
-            }
-        }
-        return false;
-    };
-    ASSERT_TRUE(frameShows());
+    const TRect topEdge = Rect(100, 97, 300, 104);
+    ASSERT_GT(mapfixture::overlaidPixels(*f.map, topEdge), 0);
     f.map->SetInstrument(iPick);
     EXPECT_FALSE(f.map->Interaction().LensShown);
-    EXPECT_FALSE(frameShows());
+    EXPECT_EQ(mapfixture::overlaidPixels(*f.map, topEdge), 0);
     f.release(mbLeft, 300, 250);
     f.run();
 }
@@ -397,26 +286,22 @@ TEST(TDataMapTest, AdjacentViewsAgreeWithTheWholeView) {
     const auto render = [&](TDataMap& map, int width, int height, float x, float y) {
         map.SetBounds(0, 0, width, height);
         map.Options()->SetmpGuideLines(false);
-        TMemoryStream stream = mapsamples::streamOf(mapstream::WriteMapStream(document));
-        map.LoadFromStream(stream);
+        load(map, document);
         map.SetXWind(x);
         map.SetYWind(y);
         map.RefreshMap();
     };
     TDataMap whole(nullptr);
     render(whole, 208, 96, 0, 0);
-    TCanvas& all = *whole.Picture()->Bitmap()->Canvas();
     const float unitsPerPixel = 100.0f / 130;
     for (int tile = 0; tile < 4; ++tile) {
         const int left = (tile % 2) * 104;
         const int top = (tile / 2) * 48;
         TDataMap part(nullptr);
-        render(part, 104, 48, static_cast<float>(left) * unitsPerPixel,
-               static_cast<float>(top) * unitsPerPixel);
-        TCanvas& tileCanvas = *part.Picture()->Bitmap()->Canvas();
+        render(part, 104, 48, static_cast<float>(left) * unitsPerPixel, static_cast<float>(top) * unitsPerPixel);
         for (int y = 0; y < 48; ++y)
             for (int x = 0; x < 104; ++x)
-                ASSERT_EQ(tileCanvas.Pixels(x, y), all.Pixels(left + x, top + y))
+                ASSERT_EQ(bufferPixel(part, x, y), bufferPixel(whole, left + x, top + y))
                     << "tile " << tile << " at " << x << "," << y;
     }
 }

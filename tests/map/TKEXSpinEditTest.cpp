@@ -57,6 +57,12 @@ TEST(TKEXSpinEditTest, ValuesAreClampedWrittenAndReadInTheirForm) {
     EXPECT_EQ(spin.Text(), "10");
     spin.SetValue(-3);
     EXPECT_EQ(spin.Text(), "0");
+    spin.SetMinValue(20); // above the maximum: the lower rule first, then the upper one
+    spin.SetValue(5);
+    EXPECT_EQ(spin.Text(), "20");
+    spin.SetValue(30);
+    EXPECT_EQ(spin.Text(), "10");
+    spin.SetMinValue(0);
 
     spin.SetMaxValue(1000);
     spin.SetValueType(vtHex);

@@ -12,6 +12,7 @@ namespace {
 
 using mapfixture::addObject;
 using mapfixture::bufferPixel;
+using mapfixture::expectPixels;
 using mapfixture::makeMap;
 using mapfixture::rectangle;
 
@@ -61,17 +62,13 @@ TEST(TKexHugeBitmapTest, ATileLiesAtItsWorldPositionUnderTheVectorObjects) {
     EXPECT_EQ(layer.Clients().size(), 1u);
     map->SetChanged();
     map->RefreshMap();
-    EXPECT_EQ(bufferPixel(*map, 60, 30), clYellow);
-    EXPECT_EQ(bufferPixel(*map, 140, 80), clYellow);
-    EXPECT_EQ(bufferPixel(*map, 100, 50), clBlue);
-    EXPECT_EQ(bufferPixel(*map, 40, 30), clGreen);
-    EXPECT_EQ(bufferPixel(*map, 160, 95), clGreen);
+    TCanvas& buffer = *map->Picture()->Bitmap()->Canvas();
+    expectPixels(buffer, {{60, 30, clYellow}, {140, 80, clYellow}, {100, 50, clBlue}, {40, 30, clGreen}, {160, 95, clGreen}});
     // Zoomed in, the sheet follows the view.
     map->SetScale(200);
     map->SetXWind(0);
     map->SetYWind(0);
-    EXPECT_EQ(bufferPixel(*map, 110, 50), clYellow);
-    EXPECT_EQ(bufferPixel(*map, 90, 50), clGreen);
+    expectPixels(buffer, {{110, 50, clYellow}, {90, 50, clGreen}});
 }
 
 TEST(TKexHugeBitmapTest, ASecondDrawOfTheSameWindowOnlyCopiesTheCache) {
@@ -117,10 +114,7 @@ TEST(TKexHugeBitmapTest, ATileReachingPastTheLeftEdgeIsCutOneUnitLeftOfTheWindow
     // and lands 6 pixels left of the picture, so that its last 4 pixels show (a cut at 10 would
     // leave them black).
     layer.Draw(*target, 10.0, 9.6f, 0, 19.6f, 5);
-    EXPECT_EQ(target->Canvas()->Pixels(0, 20), clRed);
-    EXPECT_EQ(target->Canvas()->Pixels(3, 20), clRed);
-    EXPECT_EQ(target->Canvas()->Pixels(5, 20), clYellow);
-    EXPECT_EQ(target->Canvas()->Pixels(99, 20), clYellow);
+    expectPixels(*target->Canvas(), {{0, 20, clRed}, {3, 20, clRed}, {5, 20, clYellow}, {99, 20, clYellow}});
 }
 
 TEST(TKexHugeBitmapTest, FreeingEitherSideLeavesNoLink) {

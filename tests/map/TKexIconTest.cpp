@@ -7,7 +7,6 @@
 #include "toolkit/TCanvas.h"
 
 #include "map/IconLibrarySamples.h"
-#include "map/MapSamples.h"
 
 namespace {
 
@@ -21,14 +20,9 @@ struct Client : mapi::IconSetClient {
     }
 };
 
-void fill(TKexIconList& lib, const std::vector<iconsamples::SampleIcon>& icons) {
-    TMemoryStream stream = mapsamples::streamOf(iconsamples::libraryBytes(lib.GetLibName(), icons));
-    lib.LoadFromStream(stream);
-}
-
 TEST(TKexIconTest, LookUpTrimsAndUpperCasesBothNames) {
     TKexIcon set(nullptr);
-    fill(set.AddLib("Default"), {{"6"}, {"7", clBlue}});
+    iconsamples::addLibrary(set, "Default", {{"6"}, {"7", clBlue}});
     TBitmap* icon = set.GetBitmap(" default ", " 7 ");
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(icon->Canvas()->Pixels(1, 1), clBlue);
@@ -45,7 +39,7 @@ TEST(TKexIconTest, LookUpTrimsAndUpperCasesBothNames) {
 
 TEST(TKexIconTest, AskedLibraryNameWithALeadingBlankIsFoundOnlyByTheTrimmingLookUps) {
     TKexIcon set(nullptr);
-    fill(set.AddLib("Park"), {{"0"}});
+    iconsamples::addLibrary(set, "Park", {{"0"}});
     EXPECT_EQ(set.GetCount(" Park"), 0);
     EXPECT_EQ(set.IndexOfLib(" Park"), -1);
     EXPECT_EQ(set.IndexOfPic(" Park", "0"), -1);
@@ -55,8 +49,8 @@ TEST(TKexIconTest, AskedLibraryNameWithALeadingBlankIsFoundOnlyByTheTrimmingLook
 
 TEST(TKexIconTest, FirstLibraryOfANameAnswers) {
     TKexIcon set(nullptr);
-    fill(set.AddLib("A"), {{"0", clRed}});
-    fill(set.AddLib("a"), {{"0", clBlue}});
+    iconsamples::addLibrary(set, "A", {{"0", clRed}});
+    iconsamples::addLibrary(set, "a", {{"0", clBlue}});
     EXPECT_EQ(set.GetBitmap("A", "0")->Canvas()->Pixels(0, 0), clRed);
 }
 

@@ -1,4 +1,5 @@
-// The grid index of the map: cells, shifts, rebuilds and clamped queries.
+// The grid index of the map: cells, rebuilds and clamped queries. Keeping it in step with list
+// changes is checked against a rebuild in the model's suite.
 #include "map/TKexMapIndex.h"
 
 #include <algorithm>
@@ -53,18 +54,6 @@ TEST(TKexMapIndexTest, CellsTakeAnEntryOnceAndDropOnlyWhatTheyHold) {
     index.RemoveFromCell(3, 4, 7);
     EXPECT_EQ(items(index, 3, 4), std::vector<int>{2});
     index.AddToCell(500, 4, 1); // outside the grid: ignored
-}
-
-TEST(TKexMapIndexTest, ShiftsMoveOnlyEntriesFromTheGivenIndex) {
-    TKexMapList list;
-    TKexMapIndex index(list);
-    index.SetActive(true);
-    for (int i : {0, 1, 2, 3, 4, 7})
-        index.AddToCell(0, 0, i);
-    index.ShiftAfterDelete(3);
-    EXPECT_EQ(items(index, 0, 0), (std::vector<int>{0, 1, 2, 2, 3, 6}));
-    index.ShiftAfterInsert(3);
-    EXPECT_EQ(items(index, 0, 0), (std::vector<int>{0, 1, 2, 2, 4, 7}));
 }
 
 TEST(TKexMapIndexTest, CellSizeChangeRebuilds) {
@@ -138,19 +127,6 @@ TEST(TKexMapIndexTest, DamagedCoordinatesIndexNothing) {
     TKexMapIndex index(list);
     index.SetActive(true);
     EXPECT_EQ(query(index, 0, 0, 0, 0), (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 1}));
-}
-
-TEST(TKexMapIndexTest, UnindexTakesTheRangeFromBeforeTheChange) {
-    TKexMapList list;
-    list.AddObjectCopy(box(0, 0, 10, 10));
-    TKexMapIndex index(list);
-    index.SetActive(true);
-    const mapi::CellRect old = index.GetCellRange(0);
-    list[0] = box(5000, 5000, 5010, 5010);
-    index.UnindexObject(old, 0);
-    index.IndexObject(0);
-    EXPECT_TRUE(items(index, 64, 64).empty());
-    EXPECT_EQ(items(index, 69, 69), std::vector<int>{0});
 }
 
 } // namespace

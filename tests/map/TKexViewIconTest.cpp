@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "map/IconLibrarySamples.h"
-#include "map/MapSamples.h"
 #include "map/TDataMap.h"
 #include "map/TKexIcon.h"
 #include "toolkit/SyntheticInput.h"
@@ -27,8 +26,7 @@ struct ViewFixture {
         std::vector<iconsamples::SampleIcon> icons;
         for (int i = 0; i < count; ++i)
             icons.push_back({std::to_string(i)});
-        TMemoryStream stream = mapsamples::streamOf(iconsamples::libraryBytes("Default", icons));
-        set->AddLib("Default").LoadFromStream(stream);
+        iconsamples::addLibrary(*set, "Default", icons);
         form->SetBounds(0, 0, 300, 200);
         form->Show();
     }

@@ -72,10 +72,8 @@ TEST(TKexZametFormTest, NewNoteTakesTheFirstIconAndConfirmingWritesEveryField) {
 TEST(TKexZametFormTest, CancelAfterALibraryChangePostsNothingButKeepsTheLibraryInTheBuffer) {
     NoteTool f;
     TKexIcon icons(nullptr);
-    for (const char* name : {"Default", "Parks"}) {
-        TMemoryStream stream = mapsamples::streamOf(iconsamples::libraryBytes(name, {{"A"}, {"B"}}));
-        icons.AddLib(name).LoadFromStream(stream);
-    }
+    for (const char* name : {"Default", "Parks"})
+        iconsamples::addLibrary(icons, name, {{"A"}, {"B"}});
     f.map->SetKexMapIcon(&icons);
     TKEXMapObjectMem unknown = mapsamples::noteObject({100, 100}, "Default", "A", "");
     unknown.Category = 999;

@@ -7,14 +7,6 @@
 
 namespace {
 
-TEST(TMyImageTest, NewImageIs305PixelsSquareAndOpaque) {
-    TMyImage image(nullptr);
-    EXPECT_EQ(image.Width(), 305);
-    EXPECT_EQ(image.Height(), 305);
-    EXPECT_TRUE(image.ControlStyle() & csOpaque);
-    EXPECT_TRUE(image.Picture()->Empty());
-}
-
 TEST(TMyImageTest, AsksForEveryKey) {
     TMyImage image(nullptr);
     EXPECT_EQ(image.Perform(WM_GETDLGCODE, 0, 0), 133);

@@ -77,14 +77,9 @@ TEST(TSmallPreViewTest, ALeftPressAndDragMoveTheMapAndOtherButtonsDoNothing) {
     EXPECT_FLOAT_EQ(f.centre().x, 600);
 }
 
-TEST(TSmallPreViewTest, APreviewLeavesItsMapWhenFreedOrTakenFromItsOwner) {
+TEST(TSmallPreViewTest, APreviewLeavesItsMapWhenTakenFromItsOwner) {
     Fixture f;
-    delete f.preview;
-    EXPECT_EQ(f.map->SmallView(), nullptr);
-    f.map->SetXWind(100);
-
-    auto* preview = new TSmallPreView(&f.form);
-    f.map->SetSmallView(preview);
+    auto* preview = f.preview;
     f.form.RemoveComponent(preview);
     EXPECT_EQ(f.map->SmallView(), nullptr);
     EXPECT_EQ(preview->Map(), nullptr);
