@@ -47,11 +47,12 @@ void ensureApplication() {
 
 // One map control per city size, loaded with the main window's settings and fitted to the map.
 TDataMap& cityMap(int size) {
+    // The application first, so that it outlives the maps: they release fonts when they go.
+    ensureApplication();
     static std::map<int, std::unique_ptr<TDataMap>> maps;
     std::unique_ptr<TDataMap>& map = maps[size];
     if (map)
         return *map;
-    ensureApplication();
     const std::string bytes =
         mapstream::WriteMapStream(city::cityDocument(city::buildCity(2003, size), 6));
     TMemoryStream stream;

@@ -33,8 +33,8 @@ uint8_t kindForTool(TInstrument tool) {
     }
 }
 
-std::vector<mapi::WorldPoint>* pointsOf(TKEXMapObjectMem& rec) {
-    return mapi::isPointKind(rec.Kind) ? std::get_if<std::vector<mapi::WorldPoint>>(&rec.Data) : nullptr;
+mapi::PointList* pointsOf(TKEXMapObjectMem& rec) {
+    return mapi::isPointKind(rec.Kind) ? std::get_if<mapi::PointList>(&rec.Data) : nullptr;
 }
 
 // Removes the deleted index from a list of object indices and moves the later ones down.
@@ -103,7 +103,7 @@ void TDataMap::GetObjectPoint(const TKEXMapObjectMem& Rec, int I, float& X, floa
 void TDataMap::SetObjectPoint(TKEXMapObjectMem& Rec, int I, float X, float Y) const {
     if (isEditRefused(Rec) || !mapi::isPointKind(Rec.Kind))
         return;
-    std::vector<mapi::WorldPoint>* points = pointsOf(Rec);
+    mapi::PointList* points = pointsOf(Rec);
     if (!points || points->empty()) {
         Rec.SetPoints({{X, Y}});
         return;
@@ -120,7 +120,7 @@ void TDataMap::SetObjectPoint(TKEXMapObjectMem& Rec, int I, float X, float Y) co
 void TDataMap::InsertObjectPoint(TKEXMapObjectMem& Rec, int I, float X, float Y) const {
     if (isEditRefused(Rec) || !mapi::isPointKind(Rec.Kind))
         return;
-    std::vector<mapi::WorldPoint>* points = pointsOf(Rec);
+    mapi::PointList* points = pointsOf(Rec);
     const int count = points ? static_cast<int>(points->size()) : 0;
     if (I < 0 || I > count)
         return;
@@ -135,7 +135,7 @@ void TDataMap::InsertObjectPoint(TKEXMapObjectMem& Rec, int I, float X, float Y)
 void TDataMap::DeleteObjectPoint(TKEXMapObjectMem& Rec, int I) const {
     if (isEditRefused(Rec))
         return;
-    std::vector<mapi::WorldPoint>* points = pointsOf(Rec);
+    mapi::PointList* points = pointsOf(Rec);
     if (!points || I < 0 || I >= static_cast<int>(points->size()))
         return;
     points->erase(points->begin() + I);

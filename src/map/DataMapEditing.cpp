@@ -78,7 +78,7 @@ void scaleRecord(TKEXMapObjectMem& rec, const Scaling& s) {
         for (int i = 0; i < children->Count(); ++i)
             scaleRecord((*children)[i], s);
     }
-    if (auto* points = std::get_if<std::vector<mapi::WorldPoint>>(&rec.Data)) {
+    if (auto* points = std::get_if<mapi::PointList>(&rec.Data)) {
         for (mapi::WorldPoint& p : *points)
             s.apply(p);
     }

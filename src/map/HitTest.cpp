@@ -2,14 +2,18 @@
 #include "map/HitTest.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "map/MapGeometry.h"
 
-namespace {
+namespace mapi {
 
-// The frame's axis-aligned box; a box without width or height is opened by one unit each way.
-mapi::WorldRect hitBox(const TKEXMapObjectMem& record) {
-    mapi::WorldRect box = mapi::boundsOf(record.Corners);
+WorldRect PickBox(const TKEXMapObjectMem& record) {
+    if (record.Kind == kindText || record.Kind == kindZametka) {
+        constexpr float kEndless = std::numeric_limits<float>::infinity();
+        return {-kEndless, -kEndless, kEndless, kEndless};
+    }
+    WorldRect box = boundsOf(record.Corners);
     if (box.x1 == box.x2) {
         box.x1 -= 1;
         box.x2 += 1;
@@ -20,6 +24,10 @@ mapi::WorldRect hitBox(const TKEXMapObjectMem& record) {
     }
     return box;
 }
+
+} // namespace mapi
+
+namespace {
 
 bool hitsPolyline(const TKEXMapObjectMem& record, float x, float y) {
     const auto points = record.Points();
@@ -61,7 +69,7 @@ bool hits(const TKEXMapObjectMem& record, float x, float y, const mapi::ViewCont
         return PointInPolygon(record.Corners, x, y);
     if (record.Kind == mapi::kindZametka)
         return hitsNote(record, x, y, context);
-    if (!PointInRect(hitBox(record), x, y))
+    if (!PointInRect(mapi::PickBox(record), x, y))
         return false;
     switch (record.Kind) {
     case mapi::kindPolygon:

@@ -5,6 +5,15 @@
 
 #include "map/TKexMapList.h"
 #include "map/ViewContext.h"
+#include "map/WorldRect.h"
+
+namespace mapi {
+
+// The box a point must lie in to hit the record: its frame's box, a box without width or height
+// opened by one unit each way; unbounded for texts and notes, whose own tests decide.
+WorldRect PickBox(const TKEXMapObjectMem& record);
+
+} // namespace mapi
 
 // Returns i when the point hits record i of the list, else -1 (also for an index out of range).
 // Category-0 objects are hit only while editing is on.

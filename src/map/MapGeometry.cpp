@@ -54,23 +54,6 @@ bool PointNearSegment(float width, float ax, float ay, float bx, float by, float
     return std::trunc(2 * area / a) <= h;
 }
 
-int OutCode(float left, float top, float right, float bottom, float x, float y) {
-    int code = 0;
-    if (x < left)
-        code |= 1;
-    else if (x > right)
-        code |= 4;
-    if (y < top)
-        code |= 2;
-    else if (y > bottom)
-        code |= 8;
-    return code;
-}
-
-bool PointInRect(const mapi::WorldRect& rect, float x, float y) {
-    return OutCode(rect.x1, rect.y1, rect.x2, rect.y2, x, y) == 0;
-}
-
 bool SegmentMayCross(const mapi::WorldRect& rect, mapi::WorldPoint a, mapi::WorldPoint b) {
     return (OutCode(rect.x1, rect.y1, rect.x2, rect.y2, a.x, a.y) &
             OutCode(rect.x1, rect.y1, rect.x2, rect.y2, b.x, b.y)) == 0;

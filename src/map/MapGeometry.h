@@ -2,6 +2,7 @@
 // segment, outcodes, rotation, bearings, points along a segment, fitting a picture, integer sort.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -18,8 +19,22 @@ bool PointInPolygon(std::span<const mapi::WorldPoint> points, float x, float y);
 bool PointNearSegment(float width, float ax, float ay, float bx, float by, float px, float py);
 
 // Bit 1: left of Left, else bit 4: right of Right; bit 2: above Top, else bit 8: below Bottom.
-int OutCode(float left, float top, float right, float bottom, float x, float y);
-bool PointInRect(const mapi::WorldRect& rect, float x, float y);
+// Inline: culling and picking ask it for every object they pass.
+inline int OutCode(float left, float top, float right, float bottom, float x, float y) {
+    int code = 0;
+    if (x < left)
+        code |= 1;
+    else if (x > right)
+        code |= 4;
+    if (y < top)
+        code |= 2;
+    else if (y > bottom)
+        code |= 8;
+    return code;
+}
+inline bool PointInRect(const mapi::WorldRect& rect, float x, float y) {
+    return OutCode(rect.x1, rect.y1, rect.x2, rect.y2, x, y) == 0;
+}
 // False only when both ends lie beyond one side of the rectangle.
 bool SegmentMayCross(const mapi::WorldRect& rect, mapi::WorldPoint a, mapi::WorldPoint b);
 
@@ -39,5 +54,12 @@ namespace mapi {
 
 // The axis-aligned box of one or more points.
 WorldRect boundsOf(std::span<const WorldPoint> points);
+// Widens rect to take in the box from minPoint to maxPoint. Inline: loading asks it per object.
+inline void extendBounds(WorldRect& rect, WorldPoint minPoint, WorldPoint maxPoint) {
+    rect.x1 = std::min(rect.x1, minPoint.x);
+    rect.y1 = std::min(rect.y1, minPoint.y);
+    rect.x2 = std::max(rect.x2, maxPoint.x);
+    rect.y2 = std::max(rect.y2, maxPoint.y);
+}
 
 } // namespace mapi

@@ -54,8 +54,7 @@ void MapModel::LoadFromStream(TStream& stream) {
     const MapReadResult result = reader.Read(Header, content.StreetNames, content.Objects);
     damaged_ = result.damaged;
     damageMessage_ = result.message;
-
-    CalcMapBounds();
+    MapExtent = result.extent;
     content.Index.SetActive(wasIndexed);
 }
 
@@ -103,10 +102,7 @@ void MapModel::CalcMapBounds() {
 }
 
 void MapModel::ExtendMapBounds(WorldPoint minPoint, WorldPoint maxPoint) {
-    MapExtent.x1 = std::min(MapExtent.x1, minPoint.x);
-    MapExtent.y1 = std::min(MapExtent.y1, minPoint.y);
-    MapExtent.x2 = std::max(MapExtent.x2, maxPoint.x);
-    MapExtent.y2 = std::max(MapExtent.y2, maxPoint.y);
+    extendBounds(MapExtent, minPoint, maxPoint);
 }
 
 int64_t MapModel::GetObjectDataSize(const TKEXMapObjectMem& record) const {

@@ -12,6 +12,7 @@
 #include "map/StreetDictionary.h"
 #include "map/TKEXMapHeader.h"
 #include "map/TKexMapList.h"
+#include "map/WorldRect.h"
 #include "toolkit/AnsiString.h"
 #include "toolkit/TStream.h"
 
@@ -20,6 +21,9 @@ namespace mapi {
 struct [[nodiscard]] MapReadResult {
     bool damaged = false;
     AnsiString message; // the damaged record and its byte offset from the map's start
+    // The box of the frames (corners 0 and 2) of the records read, as MapModel::CalcMapBounds
+    // finds it; all zero when none was read.
+    WorldRect extent;
 };
 
 class MapStreamReader {
@@ -36,16 +40,32 @@ public:
 private:
     void readMap(TKEXMapHeader& header, TKexMapList& objects);
     void readStreetNames(const TKEXMapHeader& header);
-    void appendTopLevel(TKexMapList& objects, TKEXMapObjectMem&& record, int32_t storedCount);
+    // Reads a current record into a new last place of objects; damage takes the place away.
+    void appendRecord(TKexMapList& objects, uint32_t version, int32_t storedCount);
+    // Counts a top-level record appended, and takes its frame into the extent.
+    void counted(const TKEXMapObjectMem& record, int32_t storedCount);
     bool readOldRecord(uint32_t version, TKEXMapObjectMem& record);
-    TKEXMapObjectMem readRecord(uint32_t version, int depth);
+    void readRecord(uint32_t version, int depth, TKEXMapObjectMem& record);
     void readBlocks(TKEXMapObjectMem& record, bool hasAddress, bool hasExtra, bool oldAddress);
     void readPayload(TKEXMapObjectMem& record, uint32_t version);
     const uint8_t* readPiece(int64_t size, std::string_view what);
     void readInto(void* target, int64_t size, std::string_view what);
+    // Holds at least size unread bytes in the read-ahead buffer (the caller checked that the map
+    // has them).
+    void fillBuffer(std::size_t size, std::string_view what);
     void skip(int64_t size, std::string_view what);
-    void ensureLeft(int64_t size, std::string_view what) const;
-    void checkCount(const TKEXMapObjectMem& record, int64_t unitSize) const;
+    // The checks run for every piece and record, so the damage notes are made out of line.
+    void ensureLeft(int64_t size, std::string_view what) const {
+        if (size > size_ - position_)
+            cutShort(size, what);
+    }
+    void checkCount(const TKEXMapObjectMem& record, int64_t unitSize) const {
+        const int64_t left = size_ - position_;
+        if (record.Count < 0 || (unitSize > 0 && int64_t{record.Count} * unitSize > left))
+            badCount(record);
+    }
+    [[noreturn]] void cutShort(int64_t size, std::string_view what) const;
+    [[noreturn]] void badCount(const TKEXMapObjectMem& record) const;
     [[noreturn]] void fail(std::string_view what) const;
     void progress(int loaded, int32_t storedCount);
 
@@ -56,7 +76,14 @@ private:
     int64_t record_ = -1;  // records begun, in stream order, children included
     int64_t recordStart_ = 0;
     int loaded_ = 0; // top-level records appended
-    std::vector<uint8_t> scratch_;
+    WorldRect extent_;
+    // Read ahead from the stream in large blocks, so that each small piece is not a stream call:
+    // bytes at_..end_ of window_ are the map's next unread bytes. The window is buffer_, or the
+    // whole map where a memory stream holds it, which is then read in place.
+    std::vector<uint8_t> buffer_;
+    const uint8_t* window_ = nullptr;
+    std::size_t at_ = 0;
+    std::size_t end_ = 0;
     std::vector<StreetEntry> streets_;
 };
 

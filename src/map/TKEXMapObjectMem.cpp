@@ -21,8 +21,8 @@ TKEXMapObjectMem& TKEXMapObjectMem::operator=(TKEXMapObjectMem&& other) noexcept
 TKEXMapObjectMem::~TKEXMapObjectMem() = default;
 
 std::span<const mapi::WorldPoint> TKEXMapObjectMem::Points() const {
-    if (const auto* points = std::get_if<std::vector<mapi::WorldPoint>>(&Data))
-        return *points;
+    if (const auto* points = std::get_if<mapi::PointList>(&Data))
+        return {points->data(), points->size()};
     return {};
 }
 
@@ -54,7 +54,7 @@ TKexMapList* TKEXMapObjectMem::Children() {
 
 void TKEXMapObjectMem::SetPoints(std::vector<mapi::WorldPoint> points) {
     Count = static_cast<int32_t>(points.size());
-    Data = std::move(points);
+    Data = mapi::PointList(points);
 }
 
 void TKEXMapObjectMem::SetBitmap(std::vector<uint8_t> bytes) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "map/Boxed.h"
+#include "map/PointList.h"
 #include "map/TKEXMapAddress.h"
 #include "map/TKEXMapBrush.h"
 #include "map/TKEXMapExtra.h"
@@ -37,7 +38,7 @@ enum : uint8_t {
 
 // What a record carries besides its fields: points (kinds 0, 1, 2, 5, 6), raw bitmap bytes
 // (kind 4), a text (3), a note (7), the children of a group (8), or nothing.
-using MapPayload = std::variant<std::monostate, std::vector<WorldPoint>, std::vector<uint8_t>,
+using MapPayload = std::variant<std::monostate, PointList, std::vector<uint8_t>,
                                 Boxed<TKEXMapText>, Boxed<TKEXMapZametka>, Boxed<TKexMapList>>;
 
 // True for the kinds whose payload is Count points.
@@ -45,7 +46,9 @@ bool isPointKind(uint8_t kind);
 
 } // namespace mapi
 
-struct TKEXMapObjectMem {
+// Each record starts a cache line, so that the fields every pass over the list reads (frame,
+// kind, plane, category) lie in one line whatever the record's place.
+struct alignas(64) TKEXMapObjectMem {
     TKEXMapObjectMem();
     TKEXMapObjectMem(const TKEXMapObjectMem& other);
     TKEXMapObjectMem(TKEXMapObjectMem&& other) noexcept;

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <limits>
 
+#include "map/HitTest.h"
 #include "map/MapGeometry.h"
 #include "map/Rounding.h"
 
@@ -42,7 +44,9 @@ void TKexMapIndex::SetCellSize(int width, int height) {
     columnOrigin_ = columns_ / 2;
     rowOrigin_ = rows_ / 2;
     cells_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), {});
+    cellBoxes_.assign(cells_.size(), {});
     noteCells_.assign(cells_.size(), {});
+    hasNotes_.assign(cells_.size(), false);
     Rebuild();
 }
 
@@ -72,6 +76,11 @@ void TKexMapIndex::Clear() {
             items.clear();
             items.shrink_to_fit();
         }
+    for (auto& boxes : cellBoxes_) {
+        boxes.clear();
+        boxes.shrink_to_fit();
+    }
+    hasNotes_.assign(hasNotes_.size(), false);
     result_.clear();
     result_.shrink_to_fit();
 }
@@ -114,8 +123,15 @@ void TKexMapIndex::AddToCell(int column, int row, int i) {
     if (std::find(items.begin(), items.end(), i) != items.end())
         return;
     items.push_back(i);
-    if (i < list_.Count() && list_[i].Kind == mapi::kindZametka)
+    // An entry without a record is always tried; the hit test then refuses it.
+    constexpr float kEndless = std::numeric_limits<float>::infinity();
+    boxesOf(column, row).push_back(i >= 0 && i < list_.Count()
+                                       ? mapi::PickBox(list_[i])
+                                       : mapi::WorldRect{-kEndless, -kEndless, kEndless, kEndless});
+    if (i >= 0 && i < list_.Count() && list_[i].Kind == mapi::kindZametka) {
         notesOf(column, row).push_back(i);
+        hasNotes_[static_cast<std::size_t>(column * rows_ + row)] = true;
+    }
 }
 
 void TKexMapIndex::RemoveFromCell(int column, int row, int i) {
@@ -125,10 +141,14 @@ void TKexMapIndex::RemoveFromCell(int column, int row, int i) {
     const auto it = std::find(items.begin(), items.end(), i);
     if (it == items.end())
         return;
+    std::vector<mapi::WorldRect>& boxes = boxesOf(column, row);
+    boxes.erase(boxes.begin() + (it - items.begin()));
+    boxes.shrink_to_fit();
     items.erase(it);
     items.shrink_to_fit();
     std::vector<int>& notes = notesOf(column, row);
     notes.erase(std::remove(notes.begin(), notes.end(), i), notes.end());
+    hasNotes_[static_cast<std::size_t>(column * rows_ + row)] = !notes.empty();
 }
 
 void TKexMapIndex::shiftFrom(int i, int by) {
@@ -158,7 +178,7 @@ std::span<const int> TKexMapIndex::Query(float x1, float y1, float x2, float y2)
     result_.clear();
     if (!active_)
         return {};
-    collect(cells_, queryRange(x1, y1, x2, y2));
+    collect(queryRange(x1, y1, x2, y2));
     if (result_.size() >= 2)
         QuickSortInts(result_, 0, static_cast<int>(result_.size()) - 1);
     return result_;
@@ -177,7 +197,7 @@ std::span<const int> TKexMapIndex::QueryDistinct(float x1, float y1, float x2, f
     // and read back in list order, which costs one pass over the list instead of a sort.
     const auto count = static_cast<std::size_t>(list_.Count());
     if (total < count / 8) {
-        collect(cells_, range);
+        collect(range);
         std::sort(result_.begin(), result_.end());
         result_.erase(std::unique(result_.begin(), result_.end()), result_.end());
         std::erase_if(result_, [&](int i) { return i < 0 || static_cast<std::size_t>(i) >= count; });
@@ -198,17 +218,26 @@ std::span<const int> TKexMapIndex::QueryDistinct(float x1, float y1, float x2, f
     return result_;
 }
 
-void TKexMapIndex::collect(const std::vector<std::vector<int>>& cells, const mapi::CellRect& range) {
+void TKexMapIndex::collect(const mapi::CellRect& range) {
     std::size_t total = result_.size();
     for (int column = range.Left; column <= range.Right; ++column)
         for (int row = range.Top; row <= range.Bottom; ++row)
-            total += cells[static_cast<std::size_t>(column * rows_ + row)].size();
+            total += cell(column, row).size();
     result_.reserve(total);
     for (int column = range.Left; column <= range.Right; ++column)
         for (int row = range.Top; row <= range.Bottom; ++row) {
-            const std::vector<int>& items = cells[static_cast<std::size_t>(column * rows_ + row)];
+            const std::vector<int>& items = cell(column, row);
             result_.insert(result_.end(), items.begin(), items.end());
         }
+}
+
+void TKexMapIndex::collectNotes(const mapi::CellRect& range) {
+    for (int column = range.Left; column <= range.Right; ++column)
+        for (int row = range.Top; row <= range.Bottom; ++row)
+            if (hasNotes_[static_cast<std::size_t>(column * rows_ + row)]) {
+                const std::vector<int>& notes = notesOf(column, row);
+                result_.insert(result_.end(), notes.begin(), notes.end());
+            }
 }
 
 std::span<const int> TKexMapIndex::PickCandidates(float x, float y) {
@@ -220,13 +249,22 @@ std::span<const int> TKexMapIndex::PickCandidates(float x, float y) {
     const int row = rowOf(y);
     const mapi::CellRect around = clampToGrid({column - 1, row - 1, column + 1, row + 1});
     // Frames reaching past the grid are listed in its border cells, so the point's own cells are
-    // clamped to the grid end by end, and kept within the cells Query reads.
+    // clamped to the grid end by end, and kept within the cells Query reads. Of their entries
+    // only those whose pick box holds the point are kept: the others cannot be hit.
     const auto inGrid = [](int cell, int count) { return std::clamp(cell, 0, std::max(count - 1, 0)); };
-    collect(cells_, {std::max(inGrid(columnOf(x - 1), columns_), around.Left),
-                     std::max(inGrid(rowOf(y - 1), rows_), around.Top),
-                     std::min(inGrid(columnOf(x + 1), columns_), around.Right),
-                     std::min(inGrid(rowOf(y + 1), rows_), around.Bottom)});
-    collect(noteCells_, around);
+    const mapi::CellRect under{std::max(inGrid(columnOf(x - 1), columns_), around.Left),
+                               std::max(inGrid(rowOf(y - 1), rows_), around.Top),
+                               std::min(inGrid(columnOf(x + 1), columns_), around.Right),
+                               std::min(inGrid(rowOf(y + 1), rows_), around.Bottom)};
+    for (int c = under.Left; c <= under.Right; ++c)
+        for (int r = under.Top; r <= under.Bottom; ++r) {
+            const std::vector<int>& items = cell(c, r);
+            const std::vector<mapi::WorldRect>& boxes = boxesOf(c, r);
+            for (std::size_t k = 0; k < items.size(); ++k)
+                if (PointInRect(boxes[k], x, y))
+                    result_.push_back(items[k]);
+        }
+    collectNotes(around);
     std::sort(result_.begin(), result_.end());
     result_.erase(std::unique(result_.begin(), result_.end()), result_.end());
     return result_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "map/TKexMapList.h"
+#include "map/WorldRect.h"
 
 namespace mapi {
 
@@ -56,9 +57,10 @@ public:
     // Valid until the next call.
     std::span<const int> QueryDistinct(float x1, float y1, float x2, float y2);
     // The objects a hit test at (x, y) must try, ascending and each once: those in the cells under
-    // the point (and one unit round it, as a flat frame is widened by one unit), and the notes of
-    // the point's cell and its eight neighbours, whose icons reach beyond their frames. Every
-    // object of Query(x, y, x, y) that the point can hit is among them. Valid until the next call.
+    // the point (and one unit round it, as a flat frame is widened by one unit) whose pick box
+    // holds the point, and the notes of the point's cell and its eight neighbours, whose icons
+    // reach beyond their frames. Every object of Query(x, y, x, y) that the point can hit is among
+    // them. Valid until the next call.
     std::span<const int> PickCandidates(float x, float y);
     // The entries of one cell, for tests and tools.
     std::span<const int> CellItems(int column, int row) const;
@@ -72,13 +74,18 @@ private:
     std::vector<int>& cell(int column, int row) {
         return cells_[static_cast<std::size_t>(column * rows_ + row)];
     }
+    std::vector<mapi::WorldRect>& boxesOf(int column, int row) {
+        return cellBoxes_[static_cast<std::size_t>(column * rows_ + row)];
+    }
     std::vector<int>& notesOf(int column, int row) {
         return noteCells_[static_cast<std::size_t>(column * rows_ + row)];
     }
     // The cells Query reads for a rectangle: its cells widened by one, clamped to the grid.
     mapi::CellRect queryRange(float x1, float y1, float x2, float y2) const;
     // Appends the entries of the cells in range to result_.
-    void collect(const std::vector<std::vector<int>>& cells, const mapi::CellRect& range);
+    void collect(const mapi::CellRect& range);
+    // Appends the notes of the cells in range to result_.
+    void collectNotes(const mapi::CellRect& range);
 
     const TKexMapList& list_;
     int extent_ = 128000;
@@ -90,8 +97,13 @@ private:
     int columnOrigin_ = 0;
     int rowOrigin_ = 0;
     std::vector<std::vector<int>> cells_; // column-major: columns outer, rows inner
-    // The notes among each cell's entries, so that a pick finds them without reading records.
+    // Beside each cell entry, the box a point must lie in to hit its object, so that a pick
+    // passes over most entries without reading their records.
+    std::vector<std::vector<mapi::WorldRect>> cellBoxes_;
+    // The notes among each cell's entries, so that a pick finds them without reading records,
+    // and which cells have any: a few bits a cell, which a pick reads instead of the lists.
     std::vector<std::vector<int>> noteCells_;
+    std::vector<bool> hasNotes_;
     std::vector<int> result_;
     // Per object, the number of the last distinct query that met it.
     std::vector<uint32_t> seen_;

@@ -29,7 +29,7 @@ struct TKexMapList::PayloadShift {
     }
     void operator()(std::monostate) const {}
     void operator()(std::vector<uint8_t>&) const {} // bitmap bytes have no coordinates
-    void operator()(std::vector<mapi::WorldPoint>& points) const {
+    void operator()(mapi::PointList& points) const {
         for (mapi::WorldPoint& p : points)
             move(p);
     }

@@ -7,6 +7,10 @@
 
 #include "map/TKEXMapObjectMem.h"
 
+namespace mapi {
+class MapStreamReader;
+}
+
 class TKexMapList {
 public:
     TKexMapList() = default;
@@ -42,6 +46,8 @@ public:
 
 private:
     struct PayloadShift;
+    // The reader builds each record in its place in the list, not in a copy moved there.
+    friend class mapi::MapStreamReader;
 
     // Records lie side by side: a loaded map costs one block for them, not one per record.
     std::vector<TKEXMapObjectMem> items_;

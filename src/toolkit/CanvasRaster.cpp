@@ -249,14 +249,21 @@ struct StretchCopy {
         const std::int64_t start = (std::int64_t{part.left()} - dest.Left) * sw;
         const int width = from.width();
         const int height = from.height();
+        // The rows are found from the first one: asking the image for each would check each time
+        // whether it shares its pixels.
+        uchar* const surfaceBits = surface.bits();
+        const qsizetype surfaceStride = surface.bytesPerLine();
         for (int y = part.top(); y <= part.bottom(); ++y) {
             const std::int64_t sy = sourceRect.Top + (std::int64_t{y} - dest.Top) * sh / dh;
             if (sy < 0 || sy >= height) continue;
             const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(static_cast<int>(sy)));
-            auto* out = reinterpret_cast<QRgb*>(surface.scanLine(y));
+            auto* out = reinterpret_cast<QRgb*>(surfaceBits + y * surfaceStride);
+            // A key pixel writes the surface's own pixel back: a store on every pixel lets the
+            // compiler copy a row several pixels at a time.
             const auto copyPixel = [&](int x, std::int64_t column) {
                 const QRgb s = in[column] & kRgbMask;
-                if (!keyed || s != keyRgb) out[x] = 0xFF000000 | (combine(s, out[x] & kRgbMask) & kRgbMask);
+                const QRgb d = out[x];
+                out[x] = keyed && s == keyRgb ? d : 0xFF000000 | (combine(s, d & kRgbMask) & kRgbMask);
             };
             if (sw == dw) {
                 // Not stretched across: the source column is x shifted, over the columns it has.

@@ -55,7 +55,6 @@ protected:
     // The ID of the active record.
     int id();
 
-    TDbConnection* connection = nullptr;
     CursorProbe* probe = nullptr;
     TDbDataSet* data = nullptr;
 };

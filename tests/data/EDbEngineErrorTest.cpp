@@ -5,10 +5,10 @@
 #include <exception>
 
 #include "DataFixture.h"
-#include "ExpectError.h"
 #include "data/DbErrors.h"
 #include "data/TDbTable.h"
 
+namespace datatest {
 namespace {
 
 using EDbEngineErrorTest = DataFixture;
@@ -44,21 +44,19 @@ TEST_F(EDbEngineErrorTest, MessageCarriesTheDataSetNameAndContext) {
 }
 
 TEST_F(EDbEngineErrorTest, ColumnNameComesFromTheEngineTextOfColumnCodes) {
-    const std::string longTail(1000, 'x');
     const struct {
-        const char* text;
+        std::string text;
         int code;
         std::string column;
     } cases[] = {
         {"Value not valid for column \"NAME\" of table", 5148, "NAME"},
         {"Value not valid for the column", 5148, ""},
         {"column \"NAME\" but another code", 5022, ""},
+        {"unknown column \"" + std::string(1000, 'x'), 5147, std::string(900, 'x')},
     };
     auto* table = new TDbTable(&owner);
     for (const auto& c : cases)
         EXPECT_EQ(EDbEngineError(table, c.text, c.code).ColumnName, c.column) << c.text;
-    const std::string open = "unknown column \"" + longTail;
-    EXPECT_EQ(EDbEngineError(table, open, 5147).ColumnName, std::string(900, 'x'));
     EXPECT_TRUE(EDbEngineError(nullptr, "column \"NAME\"", 5148).ColumnName.empty()) << "no dataset, no column";
 }
 
@@ -72,8 +70,8 @@ TEST_F(EDbEngineErrorTest, FailureWhileAnErrorIsAliveIsSwallowedUntilItGoes) {
         EXPECT_EQ(second.ErrorCode, 0);
     }
     EXPECT_FALSE(db::errorPending()) << "the empty second error holds no token";
-    datatest::expectEngineError([] { EngineCheck(nullptr, CeCloseTable(12345)); }, 5012,
-                                testing::Eq("Invalid or unknown handle 12345"));
+    expectEngineError([] { EngineCheck(nullptr, CeCloseTable(12345)); }, 5012,
+                      testing::Eq("Invalid or unknown handle 12345"));
 }
 
 TEST_F(EDbEngineErrorTest, PendingFlagFollowsCopiesAndClearsWithTheLast) {
@@ -90,11 +88,7 @@ TEST_F(EDbEngineErrorTest, PendingFlagFollowsCopiesAndClearsWithTheLast) {
         kept = std::current_exception();
     }
     EXPECT_TRUE(db::errorPending()) << "the exception_ptr keeps it alive";
-    try {
-        std::rethrow_exception(kept);
-    } catch (const EDbEngineError& e) {
-        EXPECT_STREQ(e.what(), "boom");
-    }
+    expectError<EDbEngineError>([&] { std::rethrow_exception(kept); }, testing::Eq("boom"));
     kept = nullptr;
     EXPECT_FALSE(db::errorPending());
 }
@@ -109,3 +103,4 @@ TEST_F(EDbEngineErrorTest, DbErrorsTakeTheEngineTextsOrNothing) {
 }
 
 } // namespace
+} // namespace datatest

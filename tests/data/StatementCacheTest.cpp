@@ -6,6 +6,7 @@
 #include "base/CodePage.h"
 #include "data/TDbConnection.h"
 
+namespace datatest {
 namespace {
 
 class StatementCacheTest : public DataFixture {
@@ -52,3 +53,4 @@ TEST_F(StatementCacheTest, FailedPrepareLeavesNoEntryAndNoStatement) {
 }
 
 } // namespace
+} // namespace datatest

@@ -2,22 +2,22 @@
 // refusals of writing.
 #include "data/TDbBlobStream.h"
 
-#include "ExpectError.h"
-#include "ScratchFixture.h"
+#include "DataFixture.h"
 #include "base/CodePage.h"
 #include "toolkit/TMemoryStream.h"
 
+namespace datatest {
 namespace {
 
-class TDbBlobStreamTest : public datatest::ScratchFixture {
+class TDbBlobStreamTest : public DataFixture {
 protected:
     void SetUp() override {
         DataFixture::SetUp();
         admin = dictionary({"CREATE TABLE B (ID INTEGER, NOTE MEMO, DATA BINARY)"});
-        datatest::appendRows(admin, "B",
+        appendRows(admin, "B",
                              {{{"ID", "1"}, {"NOTE", "0123456789"}, {"DATA", binary}},
                               {{"ID", "2"}, {"NOTE", base::utf8ToCp1251("Набережная, дом 5")}, {"DATA", binary}}});
-        blobs = ScratchFixture::table("B", "", false);
+        blobs = DataFixture::table("B", "", false);
         blobs->SetName("dbNotes");
         blobs->Open();
     }
@@ -54,16 +54,17 @@ TEST_F(TDbBlobStreamTest, SecondReadOfTheRowAndFieldComesFromTheCache) {
 
 TEST_F(TDbBlobStreamTest, WritingIsRefusedOutsideEditingAndOnReadStreams) {
     for (TBlobStreamMode mode : {bmWrite, bmReadWrite}) {
-        datatest::expectError<EDbEngineError>(
+        expectError<EDbEngineError>(
             [&] { blobs->CreateBlobStream(blobs->FieldByName("NOTE"), mode); },
             testing::Eq("dbNotes: Table must be in Edit or Insert state to open blob stream in Write Mode."));
     }
     std::unique_ptr<TStream> stream = blobs->CreateBlobStream(blobs->FieldByName("NOTE"), bmRead);
-    datatest::expectError<EDbEngineError>([&] { stream->Write("x", 1); },
-                                          testing::Eq("dbNotes: Error modifying read only blob."));
+    expectError<EDbEngineError>([&] { stream->Write("x", 1); },
+                                testing::Eq("dbNotes: Error modifying read only blob."));
     EXPECT_THROW(stream->SetSize(0), EDbEngineError);
-    datatest::expectError<EDbEngineError>([&] { blobs->CreateBlobStream(blobs->FieldByName("ID"), bmRead); },
-                                          testing::Eq("dbNotes: Invalid blob open on non-blob field."));
+    expectError<EDbEngineError>([&] { blobs->CreateBlobStream(blobs->FieldByName("ID"), bmRead); },
+                                testing::Eq("dbNotes: Invalid blob open on non-blob field."));
 }
 
 } // namespace
+} // namespace datatest

@@ -1,17 +1,15 @@
 // The editing life of a dataset: edit, cancel, delete; Cyrillic text on ANSI and OEM tables;
 // blobs; defaults; posts that the engine refuses; record locks. Every engine type's round trip
 // is part of the reading test (TDbDataSetTest).
-#include "ExpectError.h"
-#include "ScratchFixture.h"
+#include "DataFixture.h"
 #include "base/CodePage.h"
 #include "data/TDbTableOptions.h"
 #include "toolkit/TField.h"
 
+namespace datatest {
 namespace {
 
-using EditingTest = datatest::ScratchFixture;
-using datatest::appendRow;
-using datatest::column;
+using EditingTest = DataFixture;
 
 TEST_F(EditingTest, EditCancelAndDeleteKeepTheTableTrue) {
     dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))"});
@@ -100,7 +98,7 @@ TEST_F(EditingTest, DefaultsFillANewRowAndABadOneRefusesTheInsert) {
     EXPECT_TRUE(field("Q")->IsNull());
     t->Cancel();
     field("SI")->SetDefaultExpression("-32768");
-    datatest::expectEngineError(
+    expectEngineError(
         [&] { t->Insert(); }, 0,
         testing::HasSubstr("Error setting default field value. (SI)\r\nNumeric out of range:-32768"));
     EXPECT_EQ(t->State(), dsBrowse);
@@ -146,13 +144,14 @@ TEST_F(EditingTest, LockedRecordsAndViewsRefuseEdit) {
     TDbTable* other = table("T");
     other->SetName("Other");
     t->Edit();
-    datatest::expectEngineError([&] { other->Edit(); }, 5035, testing::StartsWith("Other: "));
+    expectEngineError([&] { other->Edit(); }, 5035, testing::StartsWith("Other: "));
     t->Post();
     other->Edit();
     other->Cancel();
     TDbTable* view = table("W");
-    datatest::expectEngineError([&] { view->Edit(); }, 5064,
-                                testing::HasSubstr("Static VIEWs can not be updated."));
+    expectEngineError([&] { view->Edit(); }, 5064,
+                      testing::HasSubstr("Static VIEWs can not be updated."));
 }
 
 } // namespace
+} // namespace datatest

@@ -2,7 +2,7 @@
 // navigation suite over every cursor factory; the index choices of Locate and scopes run on
 // tables (a deleted row's bookmark is checked where rows are deleted, TDbDataSetEditingTest).
 #include "CursorSuite.h"
-#include "ScratchFixture.h"
+#include "DataFixture.h"
 #include "data/LocateExpression.h"
 #include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
@@ -11,13 +11,6 @@
 
 namespace datatest {
 namespace {
-
-int rows(TDataSet& d) {
-    int count = 0;
-    for (d.First(); !d.Eof(); d.Next())
-        ++count;
-    return count;
-}
 
 uint16_t exactSetting(TDbDataSet& d) {
     uint16_t exact = 0;
@@ -30,17 +23,17 @@ TEST_P(CursorSuite, OptimisedAndPlainFiltersAgreeAndAStarIsAPrefix) {
         data->DbTableOptions()->SetDbOptimizedFilters(optimised);
         data->SetFilter("NAME = 'R01*'");
         data->SetFiltered(true);
-        EXPECT_EQ(rows(*data), 10) << "optimised " << optimised;
+        EXPECT_EQ(rowCount(*data), 10) << "optimised " << optimised;
         data->SetFilter("ID > 95");
-        EXPECT_EQ(rows(*data), 5) << "optimised " << optimised;
+        EXPECT_EQ(rowCount(*data), 5) << "optimised " << optimised;
         data->SetFiltered(false);
-        EXPECT_EQ(rows(*data), 100);
+        EXPECT_EQ(rowCount(*data), 100);
     }
     EXPECT_TRUE(data->FindFirst());
     EXPECT_EQ(id(), 96) << "the filter text, in force for the search only";
     EXPECT_TRUE(data->FindNext());
     EXPECT_EQ(id(), 97);
-    EXPECT_EQ(rows(*data), 100);
+    EXPECT_EQ(rowCount(*data), 100);
 }
 
 TEST_P(CursorSuite, FilterRecordEventsRejectOrFailWithoutStoppingTheFetch) {
@@ -55,7 +48,7 @@ TEST_P(CursorSuite, FilterRecordEventsRejectOrFailWithoutStoppingTheFetch) {
         if (d->FieldByName("ID")->AsInteger() == 5)
             throw Exception("broken filter");
     };
-    const int seen = rows(*data);
+    const int seen = rowCount(*data);
     tk::setExceptionHandler(previous);
     EXPECT_EQ(seen, 90) << "the failing handler's row stays accepted";
     EXPECT_GE(reported, 1);
@@ -82,12 +75,18 @@ TEST_P(CursorSuite, LocateAndLookupFindRowsAndAMissChangesNothing) {
             EXPECT_FALSE(data->Locate("NAME", "R100", options));
             EXPECT_EQ(id(), 21);
             EXPECT_EQ(exactSetting(*data), 0u) << "the cursor's prefix filter stays a prefix filter";
-            EXPECT_EQ(rows(*data), 99) << "optimised " << optimised << ", options " << options;
+            EXPECT_EQ(rowCount(*data), 99) << "optimised " << optimised << ", options " << options;
         }
     }
 }
 
-TEST_P(CursorSuite, BookmarksCompareWithNilAfterTheOthers) {
+TEST_P(CursorSuite, BookmarksReturnToTheirRowAndCompareWithNilAfterTheOthers) {
+    data->MoveBy(41);
+    const TBookmark mark = data->GetBookmark();
+    data->Last();
+    data->GotoBookmark(mark);
+    EXPECT_EQ(id(), 42);
+    data->First();
     const TBookmark first = data->GetBookmark();
     data->Next();
     const TBookmark second = data->GetBookmark();
@@ -122,7 +121,7 @@ TEST(LocateExpressionTest, TermsOfEachType) {
         EXPECT_EQ(db::locateTerm("S", c.type, c.text, c.caseInsensitive), c.term);
 }
 
-using SearchTest = ScratchFixture;
+using SearchTest = DataFixture;
 
 TEST_F(SearchTest, PartialLocateSeeksAPlainIndexAndCaseInsensitiveFilters) {
     const char* columns = " (N CHAR(4), A CHAR(4), C CHAR(4), B CHAR(4), X DOUBLE)";
@@ -165,12 +164,12 @@ TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
     t->Last();
     t->SetScoped(true);
     EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 21) << "the record outside the scope: First";
-    EXPECT_EQ(rows(*t), 10);
+    EXPECT_EQ(rowCount(*t), 10);
     t->First();
     t->MoveBy(3);
     t->SetScoped(false);
     EXPECT_EQ(t->FieldByName("ID")->AsInteger(), 18) << "back to the record, not to its place in the order";
-    EXPECT_EQ(rows(*t), 30);
+    EXPECT_EQ(rowCount(*t), 30);
     t->SetRangeStart();
     t->FieldByName("NAME")->SetAsString("R120");
     t->ApplyRange();
@@ -181,7 +180,7 @@ TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
     EXPECT_THROW(t->ApplyRange(), EDbEngineError);
     t->Close();
     t->Open();
-    EXPECT_EQ(rows(*t), 10) << "a stored scope goes into force when the table opens";
+    EXPECT_EQ(rowCount(*t), 10) << "a stored scope goes into force when the table opens";
 }
 
 } // namespace

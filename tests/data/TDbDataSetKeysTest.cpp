@@ -6,15 +6,15 @@
 #include <cstdlib>
 #include <random>
 
-#include "ExpectError.h"
-#include "ScratchFixture.h"
+#include "DataFixture.h"
 #include "base/CodePage.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
 
+namespace datatest {
 namespace {
 
-class KeysTest : public datatest::ScratchFixture {
+class KeysTest : public DataFixture {
 protected:
     void SetUp() override {
         DataFixture::SetUp();
@@ -24,8 +24,8 @@ protected:
         std::mt19937 random(seed);
         const std::string letters = base::utf8ToCp1251("ЁАБВЕЖЯабвёя");
         c = dictionary({"CREATE TABLE K (ID INTEGER, NAME CHAR(6))", "CREATE INDEX NAME ON K (NAME)",
-                                       "CREATE INDEX NAMEID ON K (NAME, ID)"});
-        std::vector<datatest::EngineRow> rows;
+                        "CREATE INDEX NAMEID ON K (NAME, ID)"});
+        std::vector<EngineRow> rows;
         for (int id = 1; id <= 60; ++id) {
             std::string name;
             for (int n = 1 + int(random() % 4); n > 0; --n)
@@ -33,7 +33,7 @@ protected:
             names.push_back(name);
             rows.push_back({{"ID", std::to_string(id)}, {"NAME", name}});
         }
-        datatest::appendRows(c, "K", rows);
+        appendRows(c, "K", rows);
         sorted = names;
         std::sort(sorted.begin(), sorted.end());
         k = table("K", "NAME");
@@ -84,8 +84,8 @@ TEST_F(KeysTest, FindNearestLandsOnTheFirstNameFromEachPrefix) {
     k->FindNearest({Variant(std::string(5, '\xFF'))});
     EXPECT_EQ(name(), sorted.back());
     EXPECT_FALSE(k->Found());
-    datatest::expectError([&] { k->FindNearest({Variant("a"), Variant(1)}); },
-                          testing::HasSubstr("Too many values given for current index"));
+    expectError([&] { k->FindNearest({Variant("a"), Variant(1)}); },
+                testing::HasSubstr("Too many values given for current index"));
 }
 
 TEST_F(KeysTest, CancelledKeyEditingLeavesTheLookupKeyAsItWas) {
@@ -153,10 +153,10 @@ TEST_F(KeysTest, RangesGiveTheModelsRows) {
 TEST_F(KeysTest, ADetailFollowsItsMaster) {
     sql(c, "CREATE TABLE D (MID INTEGER, NOTE CHAR(4))");
     sql(c, "CREATE INDEX MID ON D (MID)");
-    std::vector<datatest::EngineRow> rows; // MID 1 once, 2 twice, 3 three times
+    std::vector<EngineRow> rows; // MID 1 once, 2 twice, 3 three times
     for (int mid = 1; mid <= 3; ++mid)
         rows.insert(rows.end(), size_t(mid), {{"MID", std::to_string(mid)}});
-    datatest::appendRows(c, "D", rows);
+    appendRows(c, "D", rows);
     k->SetIndexName("");
     k->First();
     auto* master = new TDataSource(&owner);
@@ -180,10 +180,11 @@ TEST_F(KeysTest, ADetailFollowsItsMaster) {
     EXPECT_EQ(details(), 1);
     auto* detail = new TDataSource(&owner);
     detail->SetDataSet(d);
-    datatest::expectError([&] { k->SetMasterSource(detail); }, testing::HasSubstr("Circular Data Link"));
+    expectError([&] { k->SetMasterSource(detail); }, testing::HasSubstr("Circular Data Link"));
     d->SetMasterSource(nullptr);
     EXPECT_EQ(d->MasterFields(), "");
-    EXPECT_EQ(datatest::column(*d, "MID"), "1;2;2;3;3;3;5;") << "the range is gone with the master";
+    EXPECT_EQ(column(*d, "MID"), "1;2;2;3;3;3;5;") << "the range is gone with the master";
 }
 
 } // namespace
+} // namespace datatest

@@ -8,6 +8,7 @@
 #include "toolkit/TField.h"
 #include "toolkit/TParams.h"
 
+namespace datatest {
 namespace {
 
 class TDbDataSetProviderTest : public DataFixture {
@@ -16,45 +17,34 @@ protected:
         DataFixture::SetUp();
         dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "INSERT INTO T VALUES (1, 'A')",
                     "INSERT INTO T VALUES (2, 'B')"});
-        connection = dictionaryConnection();
-        table = new TDbTable(&owner);
-        table->SetName("dbT");
-        table->SetDatabaseName("DbConnection1");
-        table->SetTableName("T");
+        dictionaryConnection();
+        t = table("T", "", false);
     }
 
-    TDbConnection* connection = nullptr;
-    TDbTable* table = nullptr;
+    TDbTable* t = nullptr;
 };
 
 TEST_F(TDbDataSetProviderTest, ADatasetOnADirectoryRunsNoStatements) {
-    TDbTable onDirectory(nullptr);
-    onDirectory.SetName("dbF");
-    onDirectory.SetDatabaseName(temp.path().string());
-    try {
-        onDirectory.PSExecuteStatement("SELECT 1", nullptr);
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_EQ(e.ErrorCode, 5121);
-        EXPECT_STREQ(e.what(), "dbF: A TDbConnection component is required for TClientDataSet/IProvider support. Use "
-                               "either the DbConnection  property or the Database property to specify a TDbConnection "
-                               "instance.");
-    }
-    EXPECT_FALSE(onDirectory.PSInTransaction());
+    TDbTable* onDirectory = tableAt(temp.path().string());
+    onDirectory->SetName("dbF");
+    expectMisuse([&] { onDirectory->PSExecuteStatement("SELECT 1", nullptr); },
+                 "dbF: A TDbConnection component is required for TClientDataSet/IProvider support. Use either the "
+                 "DbConnection  property or the Database property to specify a TDbConnection instance.");
+    EXPECT_FALSE(onDirectory->PSInTransaction());
 }
 
 TEST_F(TDbDataSetProviderTest, TransactionsRunThroughTheConnection) {
     int rollbacks = 0;
     connection->AfterRollback = [&](TPersistent*) { ++rollbacks; };
     connection->Connect();
-    table->PSStartTransaction();
-    EXPECT_TRUE(table->PSInTransaction());
-    EXPECT_EQ(table->PSExecuteStatement("UPDATE T SET NAME = 'Z'", nullptr), 2);
-    table->PSEndTransaction(/*Commit=*/false);
+    t->PSStartTransaction();
+    EXPECT_TRUE(t->PSInTransaction());
+    EXPECT_EQ(t->PSExecuteStatement("UPDATE T SET NAME = 'Z'", nullptr), 2);
+    t->PSEndTransaction(/*Commit=*/false);
     EXPECT_EQ(rollbacks, 1);
-    EXPECT_FALSE(table->PSInTransaction());
-    table->Open();
-    EXPECT_EQ(table->FieldByName("NAME")->AsString(), "A") << "rolled back";
+    EXPECT_FALSE(t->PSInTransaction());
+    t->Open();
+    EXPECT_EQ(t->FieldByName("NAME")->AsString(), "A") << "rolled back";
 }
 
 TEST_F(TDbDataSetProviderTest, ResultSetsOfOneCachedStatementAreReadAndFreedApart) {
@@ -62,10 +52,10 @@ TEST_F(TDbDataSetProviderTest, ResultSetsOfOneCachedStatementAreReadAndFreedApar
     TParams params;
     params.CreateParam(ftInteger, "ID", ptInput)->SetAsInteger(1);
     TDataSet* first = nullptr;
-    table->PSExecuteStatement("SELECT NAME FROM T WHERE ID = :ID", &params, &first);
+    t->PSExecuteStatement("SELECT NAME FROM T WHERE ID = :ID", &params, &first);
     params[0]->SetAsInteger(2);
     TDataSet* second = nullptr;
-    table->PSExecuteStatement("SELECT NAME FROM T WHERE ID = :ID", &params, &second);
+    t->PSExecuteStatement("SELECT NAME FROM T WHERE ID = :ID", &params, &second);
     std::unique_ptr<TDataSet> one(first);
     std::unique_ptr<TDataSet> two(second);
     ASSERT_TRUE(one->Active());
@@ -79,15 +69,16 @@ TEST_F(TDbDataSetProviderTest, ResultSetsOfOneCachedStatementAreReadAndFreedApar
 }
 
 TEST_F(TDbDataSetProviderTest, UpdatesCountAsAppliedOnlyWhenTheHandlerSaysSo) {
-    EXPECT_FALSE(table->PSUpdateRecord(ukModify, table)) << "no handler";
+    EXPECT_FALSE(t->PSUpdateRecord(ukModify, t)) << "no handler";
     TUpdateAction answer = uaFail;
-    table->OnUpdateRecord = [&](TDataSet*, TUpdateKind, TUpdateAction& action) {
+    t->OnUpdateRecord = [&](TDataSet*, TUpdateKind, TUpdateAction& action) {
         EXPECT_EQ(action, uaFail);
         action = answer;
     };
-    EXPECT_FALSE(table->PSUpdateRecord(ukModify, table));
+    EXPECT_FALSE(t->PSUpdateRecord(ukModify, t));
     answer = uaApplied;
-    EXPECT_TRUE(table->PSUpdateRecord(ukModify, table));
+    EXPECT_TRUE(t->PSUpdateRecord(ukModify, t));
 }
 
 } // namespace
+} // namespace datatest

@@ -4,8 +4,7 @@
 #include "data/TDbDataSet.h"
 
 #include "CursorSuite.h"
-#include "ExpectError.h"
-#include "ScratchFixture.h"
+#include "DataFixture.h"
 #include "data/TDbTable.h"
 #include "data/TDbTableOptions.h"
 #include "toolkit/TBlobField.h"
@@ -38,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   }}),
     [](const testing::TestParamInfo<CursorFactory>& info) { return info.param.name; });
 
-using TDbDataSetTest = ScratchFixture;
+using TDbDataSetTest = DataFixture;
 
 // Row 1 written as engine texts reads as shown and row 2, left blank, reads null; the shown texts
 // typed into a new row 3 and a row 4 of cleared fields come back alike after a reopen.
@@ -131,16 +130,15 @@ TEST_F(TDbDataSetTest, CalculatedAndBlobFieldsReadRightThroughALinkOfTenBuffers)
         rows.push_back({{"ID", std::to_string(i)}, {"NOTE", "note " + std::to_string(i)}});
     appendRows(c, "B", rows);
     TDbTable* t = table("B", "", false);
-    auto* idField = new TIntegerField(t);
-    idField->SetFieldName("ID");
-    idField->SetDataSet(t);
-    auto* note = new TBlobField(t);
-    note->SetFieldName("NOTE");
-    note->SetDataSet(t);
-    auto* twice = new TIntegerField(t);
-    twice->SetFieldName("Twice");
-    twice->SetFieldKind(fkCalculated);
-    twice->SetDataSet(t);
+    const auto add = [&](TField* f, const char* name, TFieldKind kind = fkData) {
+        f->SetFieldName(name);
+        f->SetFieldKind(kind);
+        f->SetDataSet(t);
+        return f;
+    };
+    TField* idField = add(new TIntegerField(t), "ID");
+    TField* note = add(new TBlobField(t), "NOTE");
+    TField* twice = add(new TIntegerField(t), "Twice", fkCalculated);
     t->OnCalcFields = [&](TDataSet*) { twice->SetAsInteger(idField->AsInteger() * 2); };
     TDataSource source(&owner);
     source.SetDataSet(t);

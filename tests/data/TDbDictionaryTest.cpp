@@ -11,6 +11,7 @@
 #include "toolkit/TScreen.h"
 #include "toolkit/TStringList.h"
 
+namespace datatest {
 namespace {
 
 class TDbDictionaryTest : public DataFixture {
@@ -42,6 +43,17 @@ protected:
         get(buffer, &length);
         return buffer;
     }
+
+    // Reads with the getter, given its leading arguments, a text property or a list of names.
+    template <class... Params, class... Args>
+    static auto read(void (TDbDictionary::*get)(Params...), Args... args) {
+        return [=](TDbDictionary& d) {
+            if constexpr (sizeof...(Params) == sizeof...(Args) + 1)
+                return list([&](TStrings* l) { (d.*get)(args..., l); });
+            else
+                return text([&](char* b, uint32_t* n) { (d.*get)(args..., b, n); });
+        };
+    }
 };
 
 TEST_F(TDbDictionaryTest, EveryWrapperReachesTheEngine) {
@@ -66,52 +78,43 @@ TEST_F(TDbDictionaryTest, EveryWrapperReachesTheEngine) {
         std::string expected;
     } rows[] = {
         {[](T d) { d.SetDatabaseProperty(100, "admin db", 9); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetDatabaseProperty(100, b, n); }); }, "admin db"},
+         read(&TDbDictionary::GetDatabaseProperty, 100), "admin db"},
         {[&](T d) { d.AddTable("Persons", people, 3, 0, "", "copied"); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetTableProperty("Persons", 200, b, n); }); }, "copied"},
+         read(&TDbDictionary::GetTableProperty, "Persons", 200), "copied"},
         {[](T d) { d.SetTableProperty("Persons", 200, "people", 7, 0, ""); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetTableProperty("Persons", 200, b, n); }); }, "people"},
+         read(&TDbDictionary::GetTableProperty, "Persons", 200), "people"},
         {[](T d) { d.SetFieldProperty("Persons", "NAME", 300, "name", 5, 0, ""); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetFieldProperty("Persons", "NAME", 300, b, n); }); },
-         "name"},
+         read(&TDbDictionary::GetFieldProperty, "Persons", "NAME", 300), "name"},
         {[](T d) { d.AddIndexFile("Branch", "extra.vdi", "addresses"); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetIndexFileProperty("Branch", "extra.vdi", 450, b, n); }); },
-         "addresses"},
-        {[](T) {}, [](T d) { return text([&](char* b, uint32_t* n) { d.GetIndexProperty("Branch", "HOUSE", 400, b, n); }); },
-         "extra.vdi"},
-        {[](T) {}, [](T d) { return list([&](TStrings* l) { d.GetIndexPropertyEx("Branch", "EXTRA.VDI", l); }); },
-         "ADDRESS;HOUSE"},
+         read(&TDbDictionary::GetIndexFileProperty, "Branch", "extra.vdi", 450), "addresses"},
+        {[](T) {}, read(&TDbDictionary::GetIndexProperty, "Branch", "HOUSE", 400), "extra.vdi"},
+        {[](T) {}, read(&TDbDictionary::GetIndexPropertyEx, "Branch", "EXTRA.VDI"), "ADDRESS;HOUSE"},
         {[](T d) { d.DeleteIndex("Branch", "OFFICE"); },
-         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind5("Branch", l); }); }, "ADDRESS;HOUSE"},
+         read(&TDbDictionary::ListDDObjectsKind5, "Branch"), "ADDRESS;HOUSE"},
         {[](T d) { d.RemoveIndexFile("Branch", "extra.vdi", 0); },
-         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind4("Branch", l); }); }, ""},
+         read(&TDbDictionary::ListDDObjectsKind4, "Branch"), ""},
         {[](T d) { d.CreateRefIntegrity("Rule", "", "Office", "", "Branch", "", 1, 2); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetRefIntegrityProperty("Rule", 702, b, n); }); }, "Office"},
-        {[](T d) { d.RemoveRefIntegrity("Rule"); },
-         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind1(l); }); }, ""},
+         read(&TDbDictionary::GetRefIntegrityProperty, "Rule", 702), "Office"},
+        {[](T d) { d.RemoveRefIntegrity("Rule"); }, read(&TDbDictionary::ListDDObjectsKind1), ""},
         {[](T d) { d.AddView("V", "all offices", "SELECT * FROM Office"); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetViewProperty("V", 501, b, n); }); },
-         "SELECT * FROM Office"},
-        {[](T d) { d.RemoveView("V"); }, [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind6(l); }); }, ""},
+         read(&TDbDictionary::GetViewProperty, "V", 501), "SELECT * FROM Office"},
+        {[](T d) { d.RemoveView("V"); }, read(&TDbDictionary::ListDDObjectsKind6), ""},
         {[](T d) { d.CreateUserGroup("Readers", "read"); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserGroupProperty("Readers", 900, b, n); }); }, "read"},
+         read(&TDbDictionary::GetUserGroupProperty, "Readers", 900), "read"},
         {[](T d) { d.SetUserGroupProperty("Readers", 900, "r", 2); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserGroupProperty("Readers", 900, b, n); }); }, "r"},
+         read(&TDbDictionary::GetUserGroupProperty, "Readers", 900), "r"},
         {[](T d) { d.CreateUser("Readers", "U", "pw", "one user"); },
-         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind8Of("Readers", l); }); }, "U"},
+         read(&TDbDictionary::ListDDObjectsKind8Of, "Readers"), "U"},
         {[](T d) { d.SetUserProperty("U", 800, "renamed", 8); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 800, b, n); }); }, "renamed"},
+         read(&TDbDictionary::GetUserProperty, "U", 800), "renamed"},
         {[](T d) { d.CreateUserGroup("Writers", ""), d.AddUserToGroup("Writers", "U"); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 802, b, n); }); }, "Readers;Writers"},
+         read(&TDbDictionary::GetUserProperty, "U", 802), "Readers;Writers"},
         {[](T d) { d.RemoveUserFromGroup("Writers", "U"); },
-         [](T d) { return text([&](char* b, uint32_t* n) { d.GetUserProperty("U", 802, b, n); }); }, "Readers"},
-        {[](T d) { d.DeleteUserGroup("Writers"); },
-         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind9(l); }); }, "Readers"},
+         read(&TDbDictionary::GetUserProperty, "U", 802), "Readers"},
+        {[](T d) { d.DeleteUserGroup("Writers"); }, read(&TDbDictionary::ListDDObjectsKind9), "Readers"},
         {[](T d) { d.SetObjectAccessRights("Office", "U", "R"); }, [](T) { return std::string(); }, ""},
-        {[](T d) { d.DeleteUser("U"); }, [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind8(l); }); },
-         "ADMIN"},
-        {[](T d) { d.RemoveTable("Persons", 0); },
-         [](T d) { return list([&](TStrings* l) { d.ListDDObjectsKind10(l); }); }, "Office;Branch"},
+        {[](T d) { d.DeleteUser("U"); }, read(&TDbDictionary::ListDDObjectsKind8), "ADMIN"},
+        {[](T d) { d.RemoveTable("Persons", 0); }, read(&TDbDictionary::ListDDObjectsKind10), "Office;Branch"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expected);
@@ -119,12 +122,8 @@ TEST_F(TDbDictionaryTest, EveryWrapperReachesTheEngine) {
         EXPECT_EQ(row.read(*d), row.expected);
     }
     EXPECT_THROW(d->SetObjectAccessRights("Office", "Nobody", "R"), EDbEngineError);
-    try {
-        text([&](char* b, uint32_t* n) { d->GetProcedureProperty("Proc", 600, b, n); });
-        ADD_FAILURE();
-    } catch (const EDbEngineError& e) {
-        EXPECT_EQ(e.ErrorCode, 5133) << "no procedures";
-    }
+    expectEngineError([&] { text([&](char* b, uint32_t* n) { d->GetProcedureProperty("Proc", 600, b, n); }); },
+                      5133); // no procedures
 
     // The enumeration by hand, and a kind without objects, which leaves the list as it was.
     const size_t finds = handlesOf(ce::HandleKind::Find);
@@ -158,12 +157,8 @@ TEST_F(TDbDictionaryTest, PathAndAliasFollowTheConnectionState) {
     expectMisuse([&] { d->SetAliasName("admin"); },
                  "The TDbDictionary.AliasName may not be changed when IsConnected is TRUE");
     d->SetDbServerTypes(stCE_LOCAL);
-    try {
-        d->SetDbServerTypes(0);
-        ADD_FAILURE();
-    } catch (const DbSettingsError& e) {
-        EXPECT_STREQ(e.what(), "At least one server type must be selected.");
-    }
+    expectError<DbSettingsError>([&] { d->SetDbServerTypes(0); },
+                                 testing::Eq("At least one server type must be selected."));
     EXPECT_EQ(d->DbServerTypes(), TDbServerTypes(stCE_LOCAL));
 }
 
@@ -181,12 +176,8 @@ TEST_F(TDbDictionaryTest, FailedConnectsLeaveNoConnectionAndTheCursorAsItWas) {
 
     // The login dialog answers cancelled here.
     d->LoginPrompt = true;
-    try {
-        d->SetIsConnected(true);
-        ADD_FAILURE();
-    } catch (const EDatabaseError& e) {
-        EXPECT_STREQ(e.what(), "Cannot connect to database 'DbDictionary1'");
-    }
+    expectError<EDatabaseError>([&] { d->SetIsConnected(true); },
+                                testing::Eq("Cannot connect to database 'DbDictionary1'"));
     EXPECT_EQ(Screen->Cursor(), crDefault);
     TDbDictionary unnamed(nullptr);
     expectMisuse([&] { unnamed.SetIsConnected(true); },
@@ -219,3 +210,4 @@ TEST_F(TDbDictionaryTest, ALayoutConnectsWhenLoaded) {
 }
 
 } // namespace
+} // namespace datatest

@@ -1,4 +1,4 @@
-// The query dataset: SQL changes and layouts, binding by round trip, the statement's life, Open
+// The query dataset: SQL changes, binding by round trip, the statement's life, Open
 // against ExecSQL, the pooled connection, master-detail, the provider answers of a query, and
 // the navigation suite over a query.
 #include "data/TDbQuery.h"
@@ -28,25 +28,18 @@ INSTANTIATE_TEST_SUITE_P(Queries, CursorSuite,
                                                        }}),
                          [](const testing::TestParamInfo<CursorFactory>& info) { return info.param.name; });
 
-} // namespace datatest
-
 namespace {
-
-constexpr const char* kNoCursorText =
-    "Q: The SQL statement did not generate a cursor handle.  Use TDbQuery.ExecSQL to execute SQL statements that are "
-    "not SELECT statements";
 
 class TDbQueryTest : public DataFixture {
 protected:
     void SetUp() override {
         DataFixture::SetUp();
-        dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE INDEX ID ON T (ID)", "INSERT INTO T VALUES (1, 'A')",
-                    "INSERT INTO T VALUES (2, 'B')", "INSERT INTO T VALUES (3, 'B')",
-                    "CREATE TABLE C (PID INTEGER, NAME CHAR(10))", "INSERT INTO C VALUES (1, 'x')",
-                    "INSERT INTO C VALUES (2, 'y')", "INSERT INTO C VALUES (2, 'z')",
+        dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE INDEX ID ON T (ID)",
+                    "INSERT INTO T VALUES (1, 'A'), (2, 'B'), (3, 'B')", "CREATE TABLE C (PID INTEGER, NAME CHAR(10))",
+                    "INSERT INTO C VALUES (1, 'x'), (2, 'y'), (2, 'z')",
                     "CREATE TABLE P (K INTEGER, A CHAR(10), B CHAR(10), C CHAR(10), D CHAR(10))",
                     "CREATE TABLE AI (ID AUTOINC, NAME CHAR(10))"});
-        connection = dictionaryConnection();
+        dictionaryConnection();
     }
 
     // The first query of a test is named "Q", the others after it.
@@ -58,14 +51,6 @@ protected:
         return q;
     }
 
-    static int rows(TDbQuery& q) {
-        int n = 0;
-        for (q.First(); !q.Eof(); q.Next())
-            ++n;
-        return n;
-    }
-
-    TDbConnection* connection = nullptr;
     int queries = 0;
 };
 
@@ -93,22 +78,6 @@ TEST_F(TDbQueryTest, SqlChangeClosesAndRebuildsParamsOnlyForANewText) {
     EXPECT_THROW(q->SQL()->SetText("SELECT * FROM T WHERE NAME = 'B"), EDbEngineError);
 }
 
-TEST_F(TDbQueryTest, QueryReadFromALayoutKeepsItsParamData) {
-    auto* q = new TDbQuery(&owner);
-    q->BeginLoading();
-    q->SetDatabaseName("DbConnection1");
-    q->SQL()->SetText("SELECT * FROM T WHERE ID = :ID");
-    TParams stored;
-    stored.CreateParam(ftInteger, "ID", ptInput);
-    q->SetParamData(stored);
-    q->EndLoading();
-    ASSERT_EQ(q->Params().Count(), 1);
-    EXPECT_EQ(q->ParamByName("ID")->DataType(), ftInteger);
-    q->ParamByName("ID")->SetValue(Variant(2));
-    q->Open();
-    EXPECT_EQ(q->FieldByName("NAME")->AsString(), "B");
-}
-
 TEST_F(TDbQueryTest, ParametersLandInTheirOwnColumns) {
     // :C written twice gives two parameters; :G is of a type the query leaves unbound.
     TDbQuery* insert = query("INSERT INTO P (K, A, B, C, D) VALUES (:K, :A, :G, :C, :C)");
@@ -125,19 +94,7 @@ TEST_F(TDbQueryTest, ParametersLandInTheirOwnColumns) {
 
     TDbQuery* read = query("SELECT * FROM P ORDER BY K");
     read->Open();
-    struct Row {
-        const char *a, *b, *c, *d;
-    };
-    const Row expected[] = {{"42", "", "c", ""}, {"", "", "c", ""}};
-    for (const Row& row : expected) {
-        ASSERT_FALSE(read->Eof());
-        EXPECT_EQ(read->FieldByName("A")->AsString(), row.a);
-        EXPECT_EQ(read->FieldByName("B")->AsString(), row.b);
-        EXPECT_EQ(read->FieldByName("C")->AsString(), row.c);
-        EXPECT_EQ(read->FieldByName("D")->AsString(), row.d);
-        read->Next();
-    }
-    EXPECT_TRUE(read->Eof());
+    EXPECT_EQ(column(*read, "A") + column(*read, "B") + column(*read, "C") + column(*read, "D"), "42;;;;c;c;;;");
 }
 
 TEST_F(TDbQueryTest, ReRunsKeepOneStatementThatOutlivesAReconnect) {
@@ -149,21 +106,20 @@ TEST_F(TDbQueryTest, ReRunsKeepOneStatementThatOutlivesAReconnect) {
         q->ParamByName("N")->SetAsString(name);
         q->Open();
         q->EnableControls();
-        EXPECT_EQ(rows(*q), name[0] == 'B' ? 2 : name[0] == 'A' ? 1 : 0) << name;
+        EXPECT_EQ(rowCount(*q), name[0] == 'B' ? 2 : name[0] == 'A' ? 1 : 0) << name;
     }
     EXPECT_TRUE(connection->IsConnected()) << "the query connects its connection";
     EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before + 1);
     EXPECT_FALSE(q->CanModify());
 
-    expectMisuse([&] { q->Prepare(); }, "Q: Cannot perform this operation on an open dataset");
-    expectMisuse([&] { q->UnPrepare(); }, "Q: Cannot perform this operation on an open dataset");
-    expectMisuse([&] { q->FreeStatement(); }, "Q: Cannot perform this operation on an open dataset");
+    for (void (TDbQuery::*refused)() : {&TDbQuery::Prepare, &TDbQuery::UnPrepare, &TDbQuery::FreeStatement})
+        expectMisuse([&] { (q->*refused)(); }, "Q: Cannot perform this operation on an open dataset");
 
     connection->Disconnect();
     EXPECT_FALSE(q->Active());
     connection->Connect();
     q->Open();
-    EXPECT_EQ(rows(*q), 0);
+    EXPECT_EQ(rowCount(*q), 0);
     EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before + 1);
     q->Close();
     q->FreeStatement();
@@ -176,14 +132,13 @@ TEST_F(TDbQueryTest, ReRunsKeepOneStatementThatOutlivesAReconnect) {
 TEST_F(TDbQueryTest, OpenRefusesAStatementWithoutRowsThatExecSqlRuns) {
     const size_t cursors = handlesOf(ce::HandleKind::SqlCursor);
     TDbQuery* update = query("UPDATE T SET NAME = 'Z' WHERE ID = 1");
-    expectMisuse([&] { update->Open(); }, kNoCursorText);
+    expectMisuse([&] { update->Open(); }, "Q: The SQL statement did not generate a cursor handle.  Use TDbQuery.ExecSQL "
+                                          "to execute SQL statements that are not SELECT statements");
     EXPECT_FALSE(update->Active());
     update->ExecSQL();
     EXPECT_FALSE(update->Active());
     EXPECT_EQ(handlesOf(ce::HandleKind::SqlCursor), cursors);
-    TDbQuery* check = query("SELECT NAME FROM T WHERE ID = 1");
-    check->Open();
-    EXPECT_EQ(check->FieldByName("NAME")->AsString(), "Z");
+    EXPECT_EQ(table("T")->FieldByName("NAME")->AsString(), "Z");
 
     TDbQuery* insert = query("INSERT INTO AI (NAME) VALUES ('n')");
     insert->ExecSQL();
@@ -217,10 +172,9 @@ TEST_F(TDbQueryTest, NtxTablesNeedADictionaryConnection) {
     EXPECT_EQ(onDictionary->SourceTableType(), ttDbNTX);
 }
 
-class TDbQueryPoolTest : public TDbQueryTest {
-protected:
+TEST_F(TDbQueryTest, QueriesOnADirectoryShareThePoolsConnectionAndFollowANewName) {
     // A folder of free tables holding one row of table F with the value.
-    AnsiString folder(const std::string& name, int value) {
+    const auto folder = [&](const std::string& name, int value) {
         std::filesystem::create_directory(temp.path() / name);
         CEHANDLE c = 0;
         EXPECT_EQ(CeConnect(path(name).c_str(), &c), 0u);
@@ -228,10 +182,7 @@ protected:
         sql(c, "INSERT INTO F VALUES (" + std::to_string(value) + ")");
         EXPECT_EQ(CeDisconnect(c), 0u);
         return path(name);
-    }
-};
-
-TEST_F(TDbQueryPoolTest, QueriesOnADirectoryShareThePoolsConnectionAndFollowANewName) {
+    };
     const AnsiString one = folder("one", 1);
     const AnsiString two = folder("two", 2);
     const size_t directories = handlesOf(ce::HandleKind::Directory);
@@ -268,9 +219,7 @@ TEST_F(TDbQueryPoolTest, QueriesOnADirectoryShareThePoolsConnectionAndFollowANew
 }
 
 TEST_F(TDbQueryTest, DetailParamsFollowTheMasterUnlessTheProgramSetThem) {
-    auto* master = new TDbTable(&owner);
-    master->SetDatabaseName("DbConnection1");
-    master->SetTableName("T");
+    TDbTable* master = table("T", "", false);
     auto* source = new TDataSource(&owner);
     source->SetDataSet(master);
     TDbQuery* detail = query("SELECT * FROM C WHERE PID = :ID AND NAME <> :NAME");
@@ -278,11 +227,11 @@ TEST_F(TDbQueryTest, DetailParamsFollowTheMasterUnlessTheProgramSetThem) {
     detail->SetDataSource(source);
     master->Open();
     detail->Open();
-    EXPECT_EQ(rows(*detail), 1);
+    EXPECT_EQ(rowCount(*detail), 1);
     master->Next();
     ASSERT_TRUE(detail->Active());
     EXPECT_EQ(detail->FieldByName("NAME")->AsString(), "y");
-    EXPECT_EQ(rows(*detail), 1) << "NAME keeps the program's value";
+    EXPECT_EQ(rowCount(*detail), 1) << "NAME keeps the program's value";
     EXPECT_FALSE(detail->ParamByName("ID")->Bound());
     master->SetIndexName("ID");
     int opens = 0;
@@ -295,10 +244,8 @@ TEST_F(TDbQueryTest, DetailParamsFollowTheMasterUnlessTheProgramSetThem) {
     std::vector<TField*> masterFields;
     std::vector<TField*> detailFields;
     detail->GetDetailLinkFields(masterFields, detailFields);
-    ASSERT_EQ(masterFields.size(), 2u);
-    EXPECT_EQ(masterFields[0], master->FieldByName("ID"));
-    ASSERT_EQ(detailFields.size(), 1u);
-    EXPECT_EQ(detailFields[0], detail->FieldByName("NAME"));
+    EXPECT_EQ(masterFields, (std::vector<TField*>{master->FieldByName("ID"), master->FieldByName("NAME")}));
+    EXPECT_EQ(detailFields, (std::vector<TField*>{detail->FieldByName("NAME")}));
 
     auto* own = new TDataSource(&owner);
     own->SetDataSet(detail);
@@ -321,7 +268,8 @@ TEST_F(TDbQueryTest, ProviderAnswersComeFromTheSqlText) {
     EXPECT_FALSE(q->Active());
     q->Open();
     EXPECT_EQ(q->FieldByName("NAME")->AsString(), "B");
-    EXPECT_EQ(rows(*q), 1);
+    EXPECT_EQ(rowCount(*q), 1);
 }
 
 } // namespace
+} // namespace datatest

@@ -2,9 +2,9 @@
 #include "data/TDbSettings.h"
 
 #include "DataFixture.h"
-#include "ExpectError.h"
 #include "data/DbErrors.h"
 
+namespace datatest {
 namespace {
 
 using TDbSettingsTest = DataFixture;
@@ -29,8 +29,8 @@ TEST_F(TDbSettingsTest, DateFormatRewritesTheToolkitsShortDateFormat) {
 TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
     TDbSettings settings(nullptr);
     settings.SetDbServerTypes(stCE_LOCAL);
-    datatest::expectError<DbSettingsError>([&] { settings.SetDbServerTypes(0); },
-                                           testing::Eq("At least one server type must be selected."));
+    expectError<DbSettingsError>([&] { settings.SetDbServerTypes(0); },
+                                 testing::Eq("At least one server type must be selected."));
     EXPECT_EQ(settings.DbServerTypes(), TDbServerTypes(stCE_LOCAL));
     EXPECT_THROW(settings.SetNumCachedTables(-1), Exception);
     settings.SetNumCachedTables(0);
@@ -38,8 +38,8 @@ TEST_F(TDbSettingsTest, EmptyServerTypesKeepTheSetAndRaise) {
 
 TEST_F(TDbSettingsTest, OnlyOneInstanceLivesAtATime) {
     auto first = std::make_unique<TDbSettings>(nullptr);
-    datatest::expectError([] { TDbSettings second(nullptr); },
-                          testing::Eq("Only one DbSettings component is allowed per application"));
+    expectError([] { TDbSettings second(nullptr); },
+                testing::Eq("Only one DbSettings component is allowed per application"));
     EXPECT_EQ(TDbSettings::Instance(), first.get());
     first.reset();
     EXPECT_NO_THROW(TDbSettings third(nullptr));
@@ -64,3 +64,4 @@ TEST_F(TDbSettingsTest, StoredSetHostDateFalseUndoesOnlyASavedConversion) {
 }
 
 } // namespace
+} // namespace datatest

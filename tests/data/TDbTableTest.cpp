@@ -7,17 +7,11 @@
 #include "data/TDbIndexFiles.h"
 #include "toolkit/AnsiStrings.h"
 
+namespace datatest {
 namespace {
 
 class TDbTableTest : public DataFixture {
 protected:
-    TDbTable* table(const AnsiString& databaseName, const AnsiString& name) {
-        auto* t = new TDbTable(&owner);
-        t->SetDatabaseName(databaseName);
-        t->SetTableName(name);
-        return t;
-    }
-
     static uint32_t openOptions(TDbTable* t) {
         uint32_t options = 0;
         EXPECT_EQ(CeGetTableOpenOptions(t->TableHandle(), &options), 0u);
@@ -33,7 +27,7 @@ TEST_F(TDbTableTest, OpenOptionsComeFromExclusiveReadOnlyAndTheConnection) {
         uint32_t options;
     } cases[] = {{false, false, 0}, {true, false, 1}, {false, true, 2}, {true, true, 3}};
     for (const auto& c : cases) {
-        TDbTable* t = table("DbConnection1", "T");
+        TDbTable* t = tableAt("DbConnection1", "T");
         t->SetExclusive(c.exclusive);
         t->SetReadOnly(c.readOnly);
         t->Open();
@@ -43,7 +37,7 @@ TEST_F(TDbTableTest, OpenOptionsComeFromExclusiveReadOnlyAndTheConnection) {
         delete t;
     }
     connection->ReadOnly = true;
-    TDbTable* t = table("DbConnection1", "T");
+    TDbTable* t = tableAt("DbConnection1", "T");
     t->SetExclusive(true);
     t->Open();
     EXPECT_EQ(openOptions(t), 3u);
@@ -56,48 +50,34 @@ TEST_F(TDbTableTest, DictionaryTablesTakeTheirTypeFromTheEngineAndFreeTablesBesi
     directory({"CREATE TABLE F (ID INTEGER)"});
     ASSERT_EQ(CeDDAddTable(d, "Dbf", path("D.dbf").c_str(), 2, 1, "", ""), 0u);
     dictionaryConnection();
-    TDbTable* dbf = table("DbConnection1", "Dbf");
+    TDbTable* dbf = tableAt("DbConnection1", "Dbf");
     dbf->Open();
     EXPECT_EQ(dbf->TableType(), ttDbCDX);
-    TDbTable* beside = table("DbConnection1", "F");
+    TDbTable* beside = tableAt("DbConnection1", "F");
     beside->Open();
     EXPECT_TRUE(beside->Active()) << "5132, then the path beside the dictionary";
-    try {
-        table("DbConnection1", "Nothing")->Open();
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_EQ(e.ErrorCode, 7041) << "the retry's failure";
-    }
+    expectEngineError([&] { table("Nothing"); }, 7041); // the retry's failure
 }
 
 TEST_F(TDbTableTest, FileNamesAndRefusals) {
     const AnsiString dir = temp.path().string();
-    EXPECT_EQ(table(dir, "city")->GetTableFileName(), dir + "\\city.vdt");
-    EXPECT_EQ(table(dir, "city.dat")->GetTableFileName(), dir + "\\city.dat");
-    TDbTable* dbf = table(dir, "city");
+    EXPECT_EQ(tableAt(dir, "city")->GetTableFileName(), dir + "\\city.vdt");
+    EXPECT_EQ(tableAt(dir, "city.dat")->GetTableFileName(), dir + "\\city.dat");
+    TDbTable* dbf = tableAt(dir, "city");
     dbf->SetTableType(ttDbNTX);
     EXPECT_EQ(dbf->GetTableFileName(), dir + "\\city.dbf");
     EXPECT_FALSE(dbf->Exists());
-    try {
-        table(dir, "")->Open();
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_STREQ(e.what(), "Missing TableName property");
-    }
-    TDbTable* named = table("", "city");
+    expectError<EDbEngineError>([&] { tableAt(dir)->Open(); }, testing::Eq("Missing TableName property"));
+    TDbTable* named = tableAt("", "city");
     named->SetName("dbCity");
-    try {
-        named->Open();
-        FAIL();
-    } catch (const EDbEngineError& e) {
-        EXPECT_STREQ(e.what(),
-                     "dbCity: One of the DatabaseName property or the DbConnection property must have a value.");
-    }
+    expectError<EDbEngineError>(
+        [&] { named->Open(); },
+        testing::Eq("dbCity: One of the DatabaseName property or the DbConnection property must have a value."));
 }
 
 TEST_F(TDbTableTest, IndexFilesOpenAndCloseWithTheList) {
     directory({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE INDEX X ON T (NAME) IN FILE 'extra.vdi'"});
-    TDbTable* t = table(temp.path().string(), "T");
+    TDbTable* t = tableAt(temp.path().string(), "T");
     const auto hasX = [&] {
         t->IndexDefs().SetUpdated(false);
         t->UpdateIndexDefs();
@@ -128,11 +108,12 @@ TEST_F(TDbTableTest, IndexFilesOpenAndCloseWithTheList) {
 TEST_F(TDbTableTest, DatasetsOnOneDirectoryShareOnePooledConnection) {
     directory({"CREATE TABLE T (ID INTEGER)"});
     const size_t before = handlesOf(ce::HandleKind::Directory);
-    TDbTable* lower = table(temp.path().string(), "T");
-    TDbTable* upper = table(AnsiUpperCase(temp.path().string()), "T");
+    TDbTable* lower = tableAt(temp.path().string(), "T");
+    TDbTable* upper = tableAt(AnsiUpperCase(temp.path().string()), "T");
     lower->Open();
     upper->Open();
     EXPECT_EQ(handlesOf(ce::HandleKind::Directory), before + 1);
 }
 
 } // namespace
+} // namespace datatest

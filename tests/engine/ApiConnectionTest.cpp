@@ -26,9 +26,7 @@ TEST_F(ApiConnectionTest, DisconnectClosesEverythingOpenedThroughTheConnection) 
 
 TEST_F(ApiConnectionTest, LastErrorKeepsCodeAndTextUntilTheNextFailure) {
     const CEHANDLE d = directory();
-    uint16_t type = 0;
-    ASSERT_EQ(CeGetConnectionType(d, &type), 0u);
-    EXPECT_EQ(type, 1);
+    EXPECT_EQ(got<uint16_t>(CeGetConnectionType, d), 1);
     CEHANDLE t = 0;
     EXPECT_EQ(CeOpenTable(d, "missing", nullptr, 3, 1, 0, 2, 0, &t), 7041u);
     char buffer[600];

@@ -246,9 +246,7 @@ TEST_F(ApiDictionaryTest, ViewOpensAsAStaticCursor) {
 
     const CEHANDLE view = open(c, "named");
     EXPECT_EQ(handleType(view), 5);
-    uint32_t rows = 0;
-    ASSERT_EQ(CeGetRecordCount(view, 2, &rows), 0u);
-    EXPECT_EQ(rows, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, view, 2), 2u);
     ASSERT_EQ(CeGotoTop(view), 0u);
     EXPECT_EQ(text(view, "Name"), "Cafes");
     EXPECT_EQ(CeLockRecord(view, 1), 5064u);

@@ -36,20 +36,12 @@ TEST_F(ApiIndexesTest, OrdersDescribeThemselves) {
     EXPECT_EQ(name(orders[2]), "BIG");
     const CEHANDLE idx = index(t, "name");
     EXPECT_EQ(idx, orders[1]);
-    uint32_t flags = 0;
-    ASSERT_EQ(CeGetIndexFlags(idx, &flags), 0u);
-    EXPECT_EQ(flags, 2u | 8u);
-    ASSERT_EQ(CeGetIndexFlags(orders[0], &flags), 0u);
-    EXPECT_EQ(flags, 1u);
-    uint16_t value = 0;
-    ASSERT_EQ(CeGetKeyLength(idx, &value), 0u);
-    EXPECT_EQ(value, 32);
-    ASSERT_EQ(CeGetNumSegments(idx, &value), 0u);
-    EXPECT_EQ(value, 2);
-    ASSERT_EQ(CeIsIndexDescending(idx, &value), 0u);
-    EXPECT_EQ(value, 1);
-    ASSERT_EQ(CeIsIndexUnique(orders[0], &value), 0u);
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(got<uint32_t>(CeGetIndexFlags, idx), 2u | 8u);
+    EXPECT_EQ(got<uint32_t>(CeGetIndexFlags, orders[0]), 1u);
+    EXPECT_EQ(got<uint16_t>(CeGetKeyLength, idx), 32);
+    EXPECT_EQ(got<uint16_t>(CeGetNumSegments, idx), 2);
+    EXPECT_EQ(got<uint16_t>(CeIsIndexDescending, idx), 1);
+    EXPECT_EQ(got<uint16_t>(CeIsIndexUnique, orders[0]), 1);
     char buffer[129];
     uint32_t length = sizeof buffer;
     ASSERT_EQ(CeGetSegmentFieldname(idx, 1, buffer, &length), 0u);
@@ -62,8 +54,7 @@ TEST_F(ApiIndexesTest, OrdersDescribeThemselves) {
     EXPECT_EQ(CeGetIndexCondition(orders[2], buffer, &length), 5005u);
     EXPECT_EQ(length, std::strlen("CAT > 10") + 1);
     CEHANDLE none = 77;
-    ASSERT_EQ(CeGetIndexHandle(t, "", &none), 0u);
-    EXPECT_EQ(none, 0u);
+    EXPECT_EQ(got<CEHANDLE>(CeGetIndexHandle, t, ""), 0u);
     EXPECT_EQ(CeGetIndexHandle(t, "nosuch", &none), 5004u);
     CEHANDLE first = 0;
     uint16_t count = 1;
@@ -81,15 +72,12 @@ TEST_F(ApiIndexesTest, ConditionsKeepOnlyMatchingRecordsAfterWrites) {
         ASSERT_EQ(CeWriteRecord(t), 0u);
     }
     const CEHANDLE big = index(t, "BIG");
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(big, 2, &count), 0u);
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, big, 2), 2u);
     ASSERT_EQ(CeGotoTop(big), 0u);
     const int16_t small = 1;
     ASSERT_EQ(CeSetFieldRaw(t, "CAT", &small, 2), 0u);
     ASSERT_EQ(CeWriteRecord(t), 0u);
-    ASSERT_EQ(CeGetRecordCount(big, 2, &count), 0u);
-    EXPECT_EQ(count, 1u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, big, 2), 1u);
     EXPECT_EQ(CeCloseTable(t), 0u);
 }
 

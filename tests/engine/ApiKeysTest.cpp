@@ -69,9 +69,7 @@ TEST_F(ApiKeysTest, AofAndFilterApplyTogetherAndClearSeparately) {
     ASSERT_EQ(CeSetFilter(table_, "N > 1"), 0u);
     ASSERT_EQ(CeSetAOF(table_, "N < 4", 1), 0u);
     EXPECT_EQ(visibleNames(), (Names{"Anna", "Boris"}));
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(table_, 1, &count), 0u);
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, table_, 1), 2u);
     ASSERT_EQ(CeClearFilter(table_), 0u);
     EXPECT_EQ(CeClearFilter(table_), 5037u);
     EXPECT_EQ(visibleNames(), (Names{"An", "Anna", "Boris"}));
@@ -96,9 +94,7 @@ TEST_F(ApiKeysTest, AofTextRoundTripsThroughASizeQuery) {
     ASSERT_EQ(CeGetAOF(table_, buffer.data(), &length), 0u);
     EXPECT_EQ(length, expression.size());
     EXPECT_EQ(std::string(buffer.data()), expression);
-    uint16_t exact = 9;
-    ASSERT_EQ(CeGetExact22(table_, &exact), 0u);
-    EXPECT_EQ(exact, 0);
+    EXPECT_EQ(got<uint16_t>(CeGetExact22, table_), 0);
 }
 
 TEST_F(ApiKeysTest, BadExpressionsAreRefusedAndKeepTheOldFilter) {

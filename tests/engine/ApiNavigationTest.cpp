@@ -223,9 +223,7 @@ TEST_F(ApiNavigationTest, RawKeysFromSegmentsSeekComposite) {
     length = sizeof key;
     ASSERT_EQ(CeBuildRawKey(name, key, &length), 0u);
     ASSERT_EQ(length, 10u);
-    uint16_t found = 0;
-    ASSERT_EQ(CeSeek(name, key, length, 1, 2, &found), 0u);
-    ASSERT_EQ(found, 1);
+    ASSERT_EQ(got<uint16_t>(CeSeek, name, key, length, 1, 2), 1);
     char buffer[8];
     uint32_t n = sizeof buffer;
     ASSERT_EQ(CeGetField(table_, "NAME", buffer, &n, 1), 0u);
@@ -262,21 +260,14 @@ TEST_F(ApiNavigationTest, ScopesLimitWalksCountsAndVisibility) {
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(walk(name, true), expected);
     EXPECT_EQ(walk(name, false), expected);
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(name, 1, &count), 0u);
-    EXPECT_EQ(count, expected.size());
-    ASSERT_EQ(CeGetRecordCount(name, 3, &count), 0u);
-    EXPECT_EQ(count, expected.size());
-    ASSERT_EQ(CeGetRecordCount(name, 2, &count), 0u);
-    EXPECT_EQ(count, rows_.size());
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, name, 1), expected.size());
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, name, 3), expected.size());
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, name, 2), rows_.size());
 
     const Row* outside = byName().front();
     ASSERT_EQ(CeGotoRecord(table_, outside->recno), 0u);
-    uint16_t visible = 1;
-    ASSERT_EQ(CeIsRecordVisible(name, &visible), 0u);
-    EXPECT_EQ(visible, 0);
-    ASSERT_EQ(CeIsRecordVisible(table_, &visible), 0u);
-    EXPECT_EQ(visible, 1);
+    EXPECT_EQ(got<uint16_t>(CeIsRecordVisible, name), 0);
+    EXPECT_EQ(got<uint16_t>(CeIsRecordVisible, table_), 1);
 
     unsigned char key[256];
     uint32_t length = sizeof key;
@@ -332,13 +323,9 @@ TEST_F(ApiNavigationTest, BookmarksReturnAndCompareInOrder) {
     ASSERT_EQ(CeGetBookmark60(name, first, &length), 0u);
     ASSERT_EQ(CeSkip(name, 10), 0u);
     ASSERT_EQ(CeGetBookmark60(name, second, &length), 0u);
-    int32_t result = 0;
-    ASSERT_EQ(CeCompareBookmarks(first, second, &result), 0u);
-    EXPECT_LT(result, 0);
-    ASSERT_EQ(CeCompareBookmarks(second, first, &result), 0u);
-    EXPECT_GT(result, 0);
-    ASSERT_EQ(CeCompareBookmarks(first, first, &result), 0u);
-    EXPECT_EQ(result, 0);
+    EXPECT_LT(got<int32_t>(CeCompareBookmarks, first, second), 0);
+    EXPECT_GT(got<int32_t>(CeCompareBookmarks, second, first), 0);
+    EXPECT_EQ(got<int32_t>(CeCompareBookmarks, first, first), 0);
     uint32_t recnoOfFirst = 0;
     std::memcpy(&recnoOfFirst, first, 4);
     ASSERT_EQ(CeGotoBookmark(table_, recnoOfFirst), 0u);
@@ -355,17 +342,13 @@ TEST_F(ApiNavigationTest, SkipAfterDeleteGoesToTheNeighbours) {
     ASSERT_EQ(CeDeleteRecord(table_), 0u);
     ASSERT_EQ(CeWriteRecord(table_), 0u);
     EXPECT_EQ(recno(table_), order[7]->recno);
-    uint16_t visible = 1;
-    ASSERT_EQ(CeIsRecordVisible(name, &visible), 0u);
-    EXPECT_EQ(visible, 0);
+    EXPECT_EQ(got<uint16_t>(CeIsRecordVisible, name), 0);
     ASSERT_EQ(CeSkip(name, 1), 0u);
     EXPECT_EQ(recno(table_), order[8]->recno);
     ASSERT_EQ(CeGotoRecord(table_, order[8]->recno), 0u);
     ASSERT_EQ(CeSkip(name, -1), 0u);
     EXPECT_EQ(recno(table_), order[6]->recno);
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(table_, 2, &count), 0u);
-    EXPECT_EQ(count, 19u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, table_, 2), 19u);
 }
 
 TEST_F(ApiNavigationTest, StepIndexKeyMovesToTheNextDistinctKey) {
@@ -392,16 +375,11 @@ TEST_F(ApiNavigationTest, LogicalRecordNumbersCountVisibleRecords) {
     uint32_t expected = 0;
     ASSERT_EQ(CeGotoTop(table_), 0u);
     while (!atEof(table_)) {
-        uint32_t n = 0;
-        ASSERT_EQ(CeGetRecordNum(table_, 1, &n), 0u);
-        EXPECT_EQ(n, ++expected);
+        EXPECT_EQ(got<uint32_t>(CeGetRecordNum, table_, 1), ++expected);
         ASSERT_EQ(CeSkip(table_, 1), 0u);
     }
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(table_, 1, &count), 0u);
-    EXPECT_EQ(count, expected);
-    ASSERT_EQ(CeGetRecordCount(table_, 2 + 4, &count), 0u);
-    EXPECT_EQ(count, 30u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, table_, 1), expected);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, table_, 2 + 4), 30u);
 }
 
 } // namespace

@@ -37,9 +37,7 @@ TEST_F(ApiRecordsTest, CancelledAppendLeavesNoRowAndDropsItsNumber) {
     EXPECT_EQ(CeCancelUpdate(t), 5085u);
     append(t, {{"NAME", "second"}});
     EXPECT_GT(recno(t), reserved);
-    uint32_t autoinc = 0;
-    ASSERT_EQ(CeGetLastAutoinc(t, &autoinc), 0u);
-    EXPECT_EQ(autoinc, recno(t));
+    EXPECT_EQ(got<uint32_t>(CeGetLastAutoinc, t), recno(t));
     EXPECT_EQ(CeCloseTable(t), 0u);
 }
 
@@ -56,9 +54,7 @@ TEST_F(ApiRecordsTest, FailedWriteKeepsPendingRecordAndRetryAppendsOnce) {
     ASSERT_EQ(CeWriteRecord(t), 0u);
     EXPECT_EQ(count(t), 2u);
     const CEHANDLE name = index(t, "NAME");
-    uint16_t found = 0;
-    ASSERT_EQ(CeSeek(name, "bor", 3, 2, 2, &found), 0u);
-    EXPECT_EQ(found, 1);
+    EXPECT_EQ(got<uint16_t>(CeSeek, name, "bor", 3, 2, 2), 1);
     EXPECT_EQ(text(t, "NAME"), "Boris");
 
     // A failed edit leaves record, order and image as they were.
@@ -66,8 +62,7 @@ TEST_F(ApiRecordsTest, FailedWriteKeepsPendingRecordAndRetryAppendsOnce) {
     EXPECT_EQ(CeWriteRecord(t), 5080u);
     ASSERT_EQ(CeCancelUpdate(t), 0u);
     EXPECT_EQ(text(t, "NAME"), "Boris");
-    ASSERT_EQ(CeSeek(name, "BORIS", 5, 2, 2, &found), 0u);
-    EXPECT_EQ(found, 1);
+    EXPECT_EQ(got<uint16_t>(CeSeek, name, "BORIS", 5, 2, 2), 1);
     EXPECT_EQ(CeCloseTable(t), 0u);
 }
 
@@ -81,17 +76,10 @@ TEST_F(ApiRecordsTest, WritesAreSeenByOtherHandlesAndAfterReopen) {
     EXPECT_EQ(CeCloseTable(a), 0u);
     b = open(connections_.back(), "P");
     EXPECT_EQ(text(b, "NOTE"), base::utf8ToCp1251("Заметка"));
-    uint32_t length = 0;
-    ASSERT_EQ(CeGetMemoLength(b, "NOTE", &length), 0u);
-    EXPECT_EQ(length, 7u);
-    uint16_t type = 0;
-    ASSERT_EQ(CeGetMemoDataType(b, "NOTE", &type), 0u);
-    EXPECT_EQ(type, 5);
-    uint16_t empty = 0;
-    ASSERT_EQ(CeIsEmpty(b, "PIC", &empty), 0u);
-    EXPECT_EQ(empty, 1);
-    ASSERT_EQ(CeIsEmpty(b, "NOTE", &empty), 0u);
-    EXPECT_EQ(empty, 0);
+    EXPECT_EQ(got<uint32_t>(CeGetMemoLength, b, "NOTE"), 7u);
+    EXPECT_EQ(got<uint16_t>(CeGetMemoDataType, b, "NOTE"), 5);
+    EXPECT_EQ(got<uint16_t>(CeIsEmpty, b, "PIC"), 1);
+    EXPECT_EQ(got<uint16_t>(CeIsEmpty, b, "NOTE"), 0);
     EXPECT_EQ(CeCloseTable(b), 0u);
 }
 
@@ -166,15 +154,10 @@ TEST_F(ApiRecordsTest, DbfDeletesMarkRecordsThatShowDeletedReveals) {
     append(t, {{"NAME", "b"}});
     ASSERT_EQ(CeDeleteRecord(t), 0u);
     ASSERT_EQ(CeWriteRecord(t), 0u);
-    uint16_t deleted = 0;
-    ASSERT_EQ(CeIsRecordDeleted(t, &deleted), 0u);
-    EXPECT_EQ(deleted, 1);
-    uint32_t n = 0;
-    ASSERT_EQ(CeGetRecordCount(t, 2, &n), 0u);
-    EXPECT_EQ(n, 1u);
+    EXPECT_EQ(got<uint16_t>(CeIsRecordDeleted, t), 1);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, t, 2), 1u);
     ASSERT_EQ(CeShowDeleted(1), 0u);
-    ASSERT_EQ(CeGetRecordCount(t, 1, &n), 0u);
-    EXPECT_EQ(n, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, t, 1), 2u);
     ASSERT_EQ(CeShowDeleted(2), 0u);
     uint16_t shown = 1;
     ASSERT_EQ(CeGetDeleted(&shown), 0u);
@@ -212,9 +195,7 @@ TEST_F(ApiRecordsTest, JulianDaysConvertToStorageTextAndBack) {
         uint32_t length = sizeof buffer;
         ASSERT_EQ(CeConvertJulianToString(c.julian, buffer, &length), 0u);
         EXPECT_STREQ(buffer, c.text);
-        double back = 0;
-        ASSERT_EQ(CeConvertStringToJulian(c.text, 8, &back), 0u);
-        EXPECT_EQ(back, c.julian);
+        EXPECT_EQ(got<double>(CeConvertStringToJulian, c.text, 8), c.julian);
     }
     double julian = 0;
     EXPECT_EQ(CeConvertStringToJulian("20230230", 8, &julian), 5090u);

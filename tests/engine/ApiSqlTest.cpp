@@ -26,22 +26,12 @@ TEST_F(ApiSqlTest, SelectYieldsAStaticReadOnlyCursor) {
     const CEHANDLE cursor = direct(s, "SELECT ID, NAME, PRICE FROM FIRMS ORDER BY NAME");
     EXPECT_EQ(handleType(s), 4);
     EXPECT_EQ(handleType(cursor), 5);
-    uint32_t options = 0;
-    ASSERT_EQ(CeGetTableOpenOptions(cursor, &options), 0u);
-    EXPECT_EQ(options & 2, 2u);
-    uint16_t type = 0;
-    ASSERT_EQ(CeGetTableType(cursor, &type), 0u);
-    EXPECT_EQ(type, 3);
-    ASSERT_EQ(CeGetFieldType(cursor, "ID", &type), 0u);
-    EXPECT_EQ(type, 15);
-    ASSERT_EQ(CeGetFieldType(cursor, "PRICE", &type), 0u);
-    EXPECT_EQ(type, 10);
-    uint32_t length = 0;
-    ASSERT_EQ(CeGetFieldLength(cursor, "NAME", &length), 0u);
-    EXPECT_EQ(length, 30u);
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(cursor, 1, &count), 0u);
-    EXPECT_EQ(count, 3u);
+    EXPECT_EQ(got<uint32_t>(CeGetTableOpenOptions, cursor) & 2, 2u);
+    EXPECT_EQ(got<uint16_t>(CeGetTableType, cursor), 3);
+    EXPECT_EQ(got<uint16_t>(CeGetFieldType, cursor, "ID"), 15);
+    EXPECT_EQ(got<uint16_t>(CeGetFieldType, cursor, "PRICE"), 10);
+    EXPECT_EQ(got<uint32_t>(CeGetFieldLength, cursor, "NAME"), 30u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, cursor, 1), 3u);
     EXPECT_EQ(affected(s), 3u);
     EXPECT_EQ(utf8(text(cursor, "NAME")), "автомир") << "positioned on the first row";
     EXPECT_EQ(CeSetField(cursor, "NAME", "x", 1), 5064u);
@@ -62,9 +52,7 @@ TEST_F(ApiSqlTest, ResultCursorSupportsTheTableFunctions) {
     ASSERT_EQ(CeOpenIndex(cursor, "firms.vdi", orders, &n), 0u) << lastText();
     ASSERT_EQ(n, 1);
     const std::string key = ansi("ЁЛ");
-    uint16_t found = 0;
-    ASSERT_EQ(CeSeek(orders[0], key.data(), 2, 2, 2, &found), 0u);
-    EXPECT_EQ(found, 1);
+    EXPECT_EQ(got<uint16_t>(CeSeek, orders[0], key.data(), 2, 2, 2), 1);
     EXPECT_EQ(utf8(text(cursor, "NAME")), "Ёлка");
     ASSERT_EQ(CeGotoTop(orders[0]), 0u);
     EXPECT_EQ(utf8(text(cursor, "NAME")), "автомир");
@@ -83,13 +71,9 @@ TEST_F(ApiSqlTest, ResultCursorSupportsTheTableFunctions) {
     EXPECT_EQ(utf8(std::string(note, length)), "длинная заметка");
     ASSERT_EQ(CeGetBinaryLength(cursor, "PHOTO", &length), 0u);
     EXPECT_EQ(length, 3u);
-    uint16_t empty = 0;
-    ASSERT_EQ(CeIsEmpty(cursor, "BORN", &empty), 0u);
-    EXPECT_EQ(empty, 1);
+    EXPECT_EQ(got<uint16_t>(CeIsEmpty, cursor, "BORN"), 1);
     ASSERT_EQ(CeSetFilter(cursor, "PRICE > 1.9"), 0u);
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(cursor, 1, &count), 0u);
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, cursor, 1), 2u);
     EXPECT_EQ(CeCloseTable(cursor), 0u);
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
@@ -119,19 +103,15 @@ TEST_F(ApiSqlTest, NonSelectGivesCursorZeroAndTheAffectedRows) {
     uint32_t count = 0;
     EXPECT_EQ(CeGetRecordCount(s, 2, &count), 5117u);
     CEHANDLE cursor = 99;
-    ASSERT_EQ(CeExecuteSQLDirect(s, "UPDATE FIRMS SET PRICE = PRICE + 1 WHERE PRICE < 2.5", &cursor), 0u);
-    EXPECT_EQ(cursor, 0u);
+    EXPECT_EQ(got<CEHANDLE>(CeExecuteSQLDirect, s, "UPDATE FIRMS SET PRICE = PRICE + 1 WHERE PRICE < 2.5"), 0u);
     EXPECT_EQ(affected(s), 2u);
     ASSERT_EQ(CeExecuteSQLDirect(s, "DELETE FROM FIRMS WHERE PRICE > 100", nullptr), 0u);
     EXPECT_EQ(affected(s), 0u);
     ASSERT_EQ(CeExecuteSQLDirect(s, "INSERT INTO FIRMS (NAME) VALUES ('new')", &cursor), 0u);
     EXPECT_EQ(affected(s), 1u);
-    uint32_t autoinc = 0;
-    ASSERT_EQ(CeGetLastAutoinc(s, &autoinc), 0u);
-    EXPECT_EQ(autoinc, 4u);
+    EXPECT_EQ(got<uint32_t>(CeGetLastAutoinc, s), 4u);
     // DDL runs as the engine's own.
-    ASSERT_EQ(CeExecuteSQLDirect(s, "CREATE TABLE MORE (A INTEGER)", &cursor), 0u);
-    EXPECT_EQ(cursor, 0u);
+    EXPECT_EQ(got<CEHANDLE>(CeExecuteSQLDirect, s, "CREATE TABLE MORE (A INTEGER)"), 0u);
     EXPECT_EQ(CeCloseTable(open(c, "MORE")), 0u);
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
@@ -168,26 +148,19 @@ TEST_F(ApiSqlTest, EveryBindingTypeReachesSqlite) {
     unsigned char row[128] = {};
     uint32_t length = sizeof row;
     ASSERT_EQ(CeGetRecord(cursor, row, &length), 0u);
-    const auto slot = [&](const char* field) {
-        uint32_t offset = 0;
-        EXPECT_EQ(CeGetFieldOffset(cursor, field, &offset), 0u);
-        return row + offset;
+    // The value of a field's slot in the record image, read as a T.
+    const auto slot = [&]<typename T>(const char* field, T, size_t at = 0) {
+        T value;
+        std::memcpy(&value, row + got<uint32_t>(CeGetFieldOffset, cursor, field) + at, sizeof value);
+        return value;
     };
-    double price = 0;
-    std::memcpy(&price, slot("PRICE"), 8);
-    EXPECT_EQ(price, 12.25);
-    EXPECT_EQ(*slot("OK"), 'T');
-    int32_t parts[2] = {};
-    std::memcpy(parts, slot("BORN"), 4);
-    EXPECT_EQ(parts[0], 2415019);
-    std::memcpy(parts, slot("OPENS"), 4);
-    EXPECT_EQ(parts[0], 43200000);
-    std::memcpy(parts, slot("SEEN"), 8);
-    EXPECT_EQ(parts[0], 2415020);
-    EXPECT_EQ(parts[1], 1000);
-    int32_t n = 0;
-    std::memcpy(&n, slot("N"), 4);
-    EXPECT_EQ(n, 4);
+    EXPECT_EQ(slot("PRICE", 0.0), 12.25);
+    EXPECT_EQ(slot("OK", char()), 'T');
+    EXPECT_EQ(slot("BORN", int32_t()), 2415019);
+    EXPECT_EQ(slot("OPENS", int32_t()), 43200000);
+    EXPECT_EQ(slot("SEEN", int32_t()), 2415020);
+    EXPECT_EQ(slot("SEEN", int32_t(), 4), 1000);
+    EXPECT_EQ(slot("N", int32_t()), 4);
     EXPECT_EQ(CeCloseTable(cursor), 0u);
 
     // A marker never bound, and CeSetEmpty, give null.
@@ -195,9 +168,7 @@ TEST_F(ApiSqlTest, EveryBindingTypeReachesSqlite) {
     ASSERT_EQ(CeSetString(s, CE_FIELDNO(1), "x", 1), 0u);
     ASSERT_EQ(CeSetEmpty(s, CE_FIELDNO(1)), 0u);
     ASSERT_EQ(CeSetString(s, CE_FIELDNO(3), "y", 1), 0u);
-    CEHANDLE nulls = 0;
-    ASSERT_EQ(CeExecuteSQL(s, &nulls), 0u);
-    EXPECT_EQ(column(nulls, "C"), (std::vector<std::string>{"y"}));
+    EXPECT_EQ(column(got<CEHANDLE>(CeExecuteSQL, s), "C"), (std::vector<std::string>{"y"}));
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
 
@@ -206,9 +177,7 @@ TEST_F(ApiSqlTest, BindingByNameSetsEveryMarkerOfTheName) {
     const CEHANDLE s = statement(c);
     ASSERT_EQ(CePrepareSQL(s, "SELECT NAME FROM FIRMS WHERE PRICE = :p OR PRICE = :P + 1 -- :p"), 0u);
     ASSERT_EQ(CeSetDouble(s, "p", 1.5), 0u);
-    CEHANDLE cursor = 0;
-    ASSERT_EQ(CeExecuteSQL(s, &cursor), 0u);
-    EXPECT_EQ(column(cursor, "NAME"), (std::vector<std::string>{"Банк"}));
+    EXPECT_EQ(column(got<CEHANDLE>(CeExecuteSQL, s), "NAME"), (std::vector<std::string>{"Банк"}));
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
 
@@ -245,9 +214,7 @@ TEST_F(ApiSqlTest, SqlWritesReachOpenTableHandles) {
     EXPECT_EQ(inOrder(t, orders[0], "NAME"), (std::vector<std::string>{"автомир", "Аист", "Яхта"}));
     // A delete without a condition empties the open image too.
     direct(s, "DELETE FROM FIRMS");
-    uint32_t count = 9;
-    ASSERT_EQ(CeGetRecordCount(t, 2, &count), 0u);
-    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, t, 2), 0u);
     EXPECT_EQ(CeCloseTable(t), 0u);
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
@@ -261,8 +228,7 @@ TEST_F(ApiSqlTest, FailuresHaveTheirCodes) {
     EXPECT_EQ(lastErrorCode(), 7200u);
     EXPECT_EQ(CePrepareSQL(s, "SELECT 'open"), 7210u);
     EXPECT_EQ(CeExecuteSQLDirect(s, "SELECT 1; SELECT 2", &cursor), 7200u);
-    EXPECT_EQ(CeExecuteSQLDirect(s, "SELECT 1; -- only a comment follows", &cursor), 0u);
-    EXPECT_EQ(CeCloseTable(cursor), 0u);
+    EXPECT_EQ(CeCloseTable(got<CEHANDLE>(CeExecuteSQLDirect, s, "SELECT 1; -- only a comment follows")), 0u);
     EXPECT_EQ(CePrepareSQL(12345, "SELECT 1"), 5106u);
     EXPECT_EQ(CeCreateSQLStatement(12345, &cursor), 5012u);
     EXPECT_EQ(CeStmtSetTableCharType(s, 3), 5018u);
@@ -314,9 +280,7 @@ TEST_F(ApiSqlTest, DirectoryConnectionRunsSqlOnFreeTables) {
     direct(s, "INSERT INTO people (NAME, AGE) VALUES ('Иван', 30), ('Анна', 25)");
     EXPECT_TRUE(std::filesystem::exists(path("people.dbf")));
     const CEHANDLE cursor = direct(s, "SELECT * FROM people ORDER BY NAME");
-    uint16_t fields = 0;
-    ASSERT_EQ(CeGetNumFields(cursor, &fields), 0u);
-    EXPECT_EQ(fields, 2) << "the deletion mark is no column";
+    EXPECT_EQ(got<uint16_t>(CeGetNumFields, cursor), 2) << "the deletion mark is no column";
     EXPECT_EQ(column(cursor, "NAME"), (std::vector<std::string>{"Анна", "Иван"}));
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
@@ -331,9 +295,7 @@ TEST_F(ApiSqlTest, RepreparedTextFollowsAChangedTable) {
     direct(other, "CREATE TABLE T (A CHAR(8), B INTEGER)");
     direct(other, "INSERT INTO T VALUES ('abcdefgh', 5)");
     const CEHANDLE cursor = direct(s, "SELECT * FROM T");
-    uint32_t length = 0;
-    ASSERT_EQ(CeGetFieldLength(cursor, "A", &length), 0u);
-    EXPECT_EQ(length, 8u);
+    EXPECT_EQ(got<uint32_t>(CeGetFieldLength, cursor, "A"), 8u);
     EXPECT_EQ(column(cursor, "A"), (std::vector<std::string>{"abcdefgh"}));
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
     EXPECT_EQ(CeCloseSQLStatement(other), 0u);

@@ -12,9 +12,7 @@ TEST_F(ApiTablesTest, DictionaryTableDescribesItsFields) {
     const CEHANDLE c = dictionary({"CREATE TABLE FIRMS (ID AUTOINC, NAME CHAR(40) NOT NULL, PRICE NUMERIC(8,2),"
                                    " NOTE MEMO, BORN DATE, FLAG LOGICAL, SUM DOUBLE)"});
     const CEHANDLE t = open(c, "firms");
-    uint16_t fields = 0;
-    ASSERT_EQ(CeGetNumFields(t, &fields), 0u);
-    EXPECT_EQ(fields, 7);
+    EXPECT_EQ(got<uint16_t>(CeGetNumFields, t), 7);
     uint32_t length = 0;
     ASSERT_EQ(CeGetRecordLength(t, &length), 0u);
     EXPECT_EQ(length, 4u + 40 + 8 + 4 + 4 + 1 + 8);
@@ -54,9 +52,7 @@ TEST_F(ApiTablesTest, UnknownDictionaryTableIs5132ThenPathOpenWorks) {
     EXPECT_EQ(CeOpenTable(c, "people", nullptr, 0, 1, 0, 2, 0, &t), 5132u);
     EXPECT_EQ(lastErrorCode(), 5132u);
     t = open(c, path("people"), 3);
-    uint16_t type = 0;
-    ASSERT_EQ(CeGetTableType(t, &type), 0u);
-    EXPECT_EQ(type, 3);
+    EXPECT_EQ(got<uint16_t>(CeGetTableType, t), 3);
     EXPECT_EQ(CeCloseTable(t), 0u);
 }
 
@@ -65,9 +61,7 @@ TEST_F(ApiTablesTest, DbfFamilyImageHasDeletionByteAndBlankEmpties) {
     ASSERT_EQ(run(d, "CREATE TABLE old (NAME CHAR(5), WHEN DATE, QTY NUMERIC(4,0), OK LOGICAL)", 2), 0u);
     EXPECT_EQ(run(d, "CREATE TABLE bad (N INTEGER)", 2), 7200u);
     const CEHANDLE t = open(d, path("old"), 2);
-    uint16_t type = 0;
-    ASSERT_EQ(CeGetTableType(t, &type), 0u);
-    EXPECT_EQ(type, 2);
+    EXPECT_EQ(got<uint16_t>(CeGetTableType, t), 2);
     unsigned char record[32];
     ASSERT_EQ(CeClearRecordBuffer(t, record, 19), 0u);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(record), 19), std::string(19, ' '));
@@ -109,9 +103,7 @@ TEST_F(ApiTablesTest, ExclusiveOpenBlocksOthersAndReadOnlyRefusesWrites) {
     EXPECT_EQ(CeOpenTable(c, "T", nullptr, 0, 1, 0, 2, 1, &b), 5036u);
     const CEHANDLE r = open(c, "T", 0, 2);
     EXPECT_EQ(CeAppendRecord(r), 5034u);
-    uint32_t options = 0;
-    ASSERT_EQ(CeGetTableOpenOptions(r, &options), 0u);
-    EXPECT_EQ(options & 2, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetTableOpenOptions, r) & 2, 2u);
     EXPECT_EQ(CeCloseTable(a), 0u);
     EXPECT_EQ(CeCloseTable(r), 0u);
     const CEHANDLE x = open(c, "T", 0, 1);
@@ -124,10 +116,8 @@ TEST_F(ApiTablesTest, StaleAndWrongKindHandlesAreErrors) {
     const CEHANDLE t = open(c, "T");
     const CEHANDLE idx = index(t, "n");
     uint16_t kind = 0;
-    ASSERT_EQ(CeGetHandleType(idx, &kind), 0u);
-    EXPECT_EQ(kind, 3);
-    ASSERT_EQ(CeGetHandleType(c, &kind), 0u);
-    EXPECT_EQ(kind, 6);
+    EXPECT_EQ(got<uint16_t>(CeGetHandleType, idx), 3);
+    EXPECT_EQ(got<uint16_t>(CeGetHandleType, c), 6);
     uint32_t length = 0;
     EXPECT_EQ(CeGetRecordLength(idx, &length), 5012u);
     EXPECT_EQ(CeGetRecordLength(c, &length), 5012u);

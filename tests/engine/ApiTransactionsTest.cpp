@@ -69,9 +69,7 @@ TEST_F(ApiTransactionsTest, RollbackDiscardsWritesAndOpenHandlesSeeIt) {
     ASSERT_EQ(CeSkip(order, 1), 0u);
     EXPECT_EQ(utf8(text(t, "NAME")), "Ольск");
     EXPECT_EQ(inOrder(t, order, "NAME"), (std::vector<std::string>{"Валдрен", "Ольск"}));
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(t, 2, &count), 0u);
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, t, 2), 2u);
     EXPECT_EQ(CeCloseTable(t), 0u);
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
@@ -85,13 +83,10 @@ TEST_F(ApiTransactionsTest, DisconnectRollsBackAnOpenTransaction) {
     const CEHANDLE s = statement(c);
     ASSERT_EQ(CeBeginTransaction(c), 0u);
     direct(s, "DELETE FROM TOWNS");
-    uint32_t count = 9;
-    ASSERT_EQ(CeGetRecordCount(t, 2, &count), 0u);
-    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, t, 2), 0u);
     ASSERT_EQ(CeDisconnect(c), 0u);
     connections_.erase(connections_.begin());
-    ASSERT_EQ(CeGetRecordCount(t, 2, &count), 0u);
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, t, 2), 2u);
     EXPECT_EQ(CeBeginTransaction(other), 0u) << "the file is free again";
     EXPECT_EQ(CeRollbackTransaction(other), 0u);
     EXPECT_EQ(CeCloseTable(t), 0u);

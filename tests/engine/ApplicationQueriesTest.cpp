@@ -88,18 +88,12 @@ TEST_F(ApplicationQueriesTest, FirmsOfARubricAndOneFirm) {
     ASSERT_EQ(CeSetString(s, CE_FIELDNO(1), "1", 1), 0u);
     CEHANDLE cursor = 0;
     ASSERT_EQ(CeExecuteSQL(s, &cursor), 0u);
-    uint16_t fields = 0;
-    ASSERT_EQ(CeGetNumFields(cursor, &fields), 0u);
-    EXPECT_EQ(fields, 4);
-    uint16_t type = 0;
-    ASSERT_EQ(CeGetFieldType(cursor, "Flags", &type), 0u);
-    EXPECT_EQ(type, 11);
+    EXPECT_EQ(got<uint16_t>(CeGetNumFields, cursor), 4);
+    EXPECT_EQ(got<uint16_t>(CeGetFieldType, cursor, "Flags"), 11);
     unsigned char row[256];
     uint32_t length = sizeof row;
-    uint32_t offset = 0;
     ASSERT_EQ(CeGetRecord(cursor, row, &length), 0u);
-    ASSERT_EQ(CeGetFieldOffset(cursor, "Flags", &offset), 0u);
-    EXPECT_EQ(row[offset] & 1, 1) << "a marked firm";
+    EXPECT_EQ(row[got<uint32_t>(CeGetFieldOffset, cursor, "Flags")] & 1, 1) << "a marked firm";
     EXPECT_EQ(CeCloseTable(cursor), 0u);
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }

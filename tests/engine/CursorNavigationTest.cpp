@@ -58,21 +58,15 @@ TEST_P(CursorNavigationTest, NaturalAndIndexOrdersWithCracks) {
     EXPECT_TRUE(atBof(order_));
     ASSERT_EQ(CeGotoRecord(cursor_, 4), 0u);
     EXPECT_EQ(name(), "бор");
-    uint32_t logical = 0;
-    ASSERT_EQ(CeGetRecordNum(cursor_, 1, &logical), 0u);
-    EXPECT_EQ(logical, 4u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordNum, cursor_, 1), 4u);
     EXPECT_EQ(CeGotoRecord(cursor_, 9), 5022u);
 }
 
 TEST_P(CursorNavigationTest, SeeksScopesFiltersAndBookmarks) {
     const std::string key = ansi("ДУ");
-    uint16_t found = 0;
-    ASSERT_EQ(CeSeek(order_, key.data(), 2, 2, 2, &found), 0u);
-    EXPECT_EQ(found, 1);
+    EXPECT_EQ(got<uint16_t>(CeSeek, order_, key.data(), 2, 2, 2), 1);
     EXPECT_EQ(name(), "дуб");
-    double position = 0;
-    ASSERT_EQ(CeGetRelKeyPos(order_, &position), 0u);
-    EXPECT_EQ(static_cast<int>(5 * position), 3);
+    EXPECT_EQ(static_cast<int>(5 * got<double>(CeGetRelKeyPos, order_)), 3);
     unsigned char here[8];
     uint32_t length = sizeof here;
     ASSERT_EQ(CeGetBookmark60(order_, here, &length), 0u);
@@ -83,18 +77,14 @@ TEST_P(CursorNavigationTest, SeeksScopesFiltersAndBookmarks) {
     EXPECT_EQ(inOrder(cursor_, order_, "NAME"), (std::vector<std::string>{"бор", "дуб", "Ель"}));
     ASSERT_EQ(CeSetFilter(cursor_, "ID > 2"), 0u);
     EXPECT_EQ(inOrder(cursor_, order_, "NAME"), (std::vector<std::string>{"бор", "Ель"}));
-    uint32_t count = 0;
-    ASSERT_EQ(CeGetRecordCount(order_, 1, &count), 0u);
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordCount, order_, 1), 2u);
     ASSERT_EQ(CeClearFilter(cursor_), 0u);
     ASSERT_EQ(CeClearAllScopes(cursor_), 0u);
     ASSERT_EQ(CeGotoTop(order_), 0u);
     unsigned char first[8];
     length = sizeof first;
     ASSERT_EQ(CeGetBookmark60(order_, first, &length), 0u);
-    int32_t compared = 0;
-    ASSERT_EQ(CeCompareBookmarks(first, here, &compared), 0u);
-    EXPECT_LT(compared, 0);
+    EXPECT_LT(got<int32_t>(CeCompareBookmarks, first, here), 0);
     uint32_t recnoHere = 0;
     std::memcpy(&recnoHere, here, 4);
     ASSERT_EQ(CeGotoBookmark(cursor_, recnoHere), 0u);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -63,6 +64,16 @@ protected:
             return ce::kInvalidHandle;
         ce::DdlTarget target{c->dictionary(), c->directory(), tableType};
         return ce::runDdl(target, sql).code();
+    }
+
+    // What an engine getter writes through its last argument, after checking that it succeeded;
+    // poisoned first, so a getter that writes nothing cannot pass by luck.
+    template <typename T, typename... Params, typename... Args>
+    static T got(CERESULT (*getter)(Params...), Args... args) {
+        T value;
+        std::memset(&value, 0xA5, sizeof value);
+        EXPECT_EQ(getter(args..., &value), 0u);
+        return value;
     }
 
     static CEHANDLE open(CEHANDLE connection, const std::string& name, uint16_t tableType = 0, uint32_t options = 0,

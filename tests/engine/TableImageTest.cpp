@@ -87,11 +87,14 @@ TEST_F(TableImageTest, PendingEditBelongsToItsRecord) {
     EXPECT_EQ(namesInFile(), (Names{"charlie", "delta", "echo"}));
 }
 
-TEST_F(TableImageTest, FailedUpdateKeepsRecordAndOrder) {
-    injectFailure("UPDATE");
-    const CEHANDLE order = index(table_, "NAME");
-    ASSERT_EQ(CeGotoTop(order), 0u);
-    ASSERT_EQ(CeSetField(table_, "NAME", "zulu", 4), 0u);
+// Each test has its own fixture, so each failure is injected into a fresh table.
+class TableImageFailureTest : public TableImageTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(TableImageFailureTest, FailedUpdateOrDeleteKeepsTheRecordTheOrderAndTheFile) {
+    const bool update = std::string(GetParam()) == "UPDATE";
+    injectFailure(GetParam());
+    ASSERT_EQ(CeGotoTop(index(table_, "NAME")), 0u);
+    ASSERT_EQ(update ? CeSetField(table_, "NAME", "zulu", 4) : CeDeleteRecord(table_), 0u);
     EXPECT_EQ(CeWriteRecord(table_), 7200u);
     ASSERT_EQ(CeCancelUpdate(table_), 0u);
     const Names before{"alpha", "charlie", "delta"};
@@ -99,16 +102,8 @@ TEST_F(TableImageTest, FailedUpdateKeepsRecordAndOrder) {
     EXPECT_EQ(namesInFile(), before);
 }
 
-TEST_F(TableImageTest, FailedDeleteKeepsTheRecord) {
-    injectFailure("DELETE");
-    ASSERT_EQ(CeGotoTop(table_), 0u);
-    ASSERT_EQ(CeDeleteRecord(table_), 0u);
-    EXPECT_EQ(CeWriteRecord(table_), 7200u);
-    ASSERT_EQ(CeCancelUpdate(table_), 0u);
-    const Names before{"alpha", "charlie", "delta"};
-    EXPECT_EQ(names(table_), before);
-    EXPECT_EQ(namesInFile(), before);
-}
+INSTANTIATE_TEST_SUITE_P(UpdateAndDelete, TableImageFailureTest, testing::Values("UPDATE", "DELETE"),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 TEST_F(TableImageTest, CancelledAppendWritesNothingToTheFile) {
     ASSERT_EQ(CeAppendRecord(table_), 0u);

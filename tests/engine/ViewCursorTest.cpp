@@ -16,15 +16,9 @@ TEST_F(ViewCursorTest, ViewOpensAsAStaticCursor) {
     ASSERT_EQ(CeDDAddView(admin, "CHEAP", "", "SELECT NAME, PRICE FROM FIRMS WHERE PRICE < 6 ORDER BY NAME"), 0u) << lastText();
     CEHANDLE view = 0;
     ASSERT_EQ(CeOpenTable(c, "cheap", nullptr, 0, 1, 0, 2, 0, &view), 0u) << lastText();
-    uint16_t kind = 0;
-    ASSERT_EQ(CeGetHandleType(view, &kind), 0u);
-    EXPECT_EQ(kind, 5);
-    uint16_t type = 0;
-    ASSERT_EQ(CeGetFieldType(view, "PRICE", &type), 0u);
-    EXPECT_EQ(type, 10);
-    uint32_t length = 0;
-    ASSERT_EQ(CeGetFieldLength(view, "NAME", &length), 0u);
-    EXPECT_EQ(length, 20u);
+    EXPECT_EQ(got<uint16_t>(CeGetHandleType, view), 5);
+    EXPECT_EQ(got<uint16_t>(CeGetFieldType, view, "PRICE"), 10);
+    EXPECT_EQ(got<uint32_t>(CeGetFieldLength, view, "NAME"), 20u);
     EXPECT_EQ(CeDeleteRecord(view), 5064u);
     EXPECT_EQ(column(view, "NAME"), (std::vector<std::string>{"Аист", "Юг"}));
     CEHANDLE none = 0;

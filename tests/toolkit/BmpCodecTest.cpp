@@ -203,22 +203,4 @@ TEST(BmpCodecTest, PaletteIndexBeyondTheStoredColoursReadsBlack) {
     EXPECT_EQ(image.pixels[0], 0xFF000000u);
 }
 
-TEST(BmpCodecTest, WrittenFilesReadBackAndTheStreamStandsAfterThem) {
-    tk::BmpImage image;
-    image.width = 5;
-    image.height = 3;
-    for (int i = 0; i < 15; ++i) image.pixels.push_back(0xFF000000u | static_cast<std::uint32_t>(i * 0x010203));
-    TMemoryStream stream;
-    tk::writeBmp(stream, image);
-    stream.WriteBuffer("tail", 4);
-    stream.SetPosition(0);
-    const tk::BmpImage back = tk::readBmp(stream);
-    EXPECT_EQ(back.width, 5);
-    EXPECT_EQ(back.height, 3);
-    EXPECT_EQ(back.pixels, image.pixels);
-    char tail[4];
-    stream.ReadBuffer(tail, 4);
-    EXPECT_EQ(std::string(tail, 4), "tail");
-}
-
 } // namespace

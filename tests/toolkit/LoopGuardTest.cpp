@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -49,9 +51,7 @@ TEST(LoopGuardTest, LoopInsideAHandlerEndsWhenItsControlIsFreedMeanwhile) {
     auto* form = new TForm(nullptr);
     form->SetBounds(0, 0, 100, 100);
     form->Show();
-    auto* looper = new TLooper(form);
-    looper->SetParent(form);
-    looper->SetBounds(0, 0, 50, 50);
+    auto* looper = tktest::placed<TLooper>(form, 0, 0, 50, 50);
     int passes = 0;
     bool gone = false;
     looper->passes = &passes;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 
@@ -11,9 +13,7 @@ namespace {
 TEST(TBevelTest, LoweredBoxIsDarkAboveAndLightBelowRaisedTheOtherWay) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 100, 100);
-    auto* bevel = new TBevel(&form);
-    bevel->SetParent(&form);
-    bevel->SetBounds(0, 0, 40, 30);
+    auto* bevel = tktest::placed<TBevel>(&form, 0, 0, 40, 30);
     form.Show();
     bevel->Repaint();
     EXPECT_EQ(bevel->Canvas()->Pixels(20, 0), ColorToRGB(clBtnShadow));

@@ -1,6 +1,8 @@
 // Off-screen bitmaps: size, canvas state, copies, transparency, files and resources.
 #include "toolkit/TBitmap.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "toolkit/TCanvas.h"
@@ -89,14 +91,18 @@ TEST(TBitmapTest, SavedBitmapLoadsBackAndDamageKeepsTheOldPicture) {
     bitmap.Canvas()->SetPixels(0, 0, 0x00123456);
     TMemoryStream stream;
     bitmap.SaveToStream(stream);
+    stream.WriteBuffer("tail", 4);
     stream.SetPosition(0);
     TBitmap loaded;
     loaded.LoadFromStream(stream);
+    char tail[4];
+    stream.ReadBuffer(tail, 4);
+    EXPECT_EQ(std::string(tail, 4), "tail") << "the stream stands after the picture";
     EXPECT_EQ(loaded.Width(), 7);
     EXPECT_EQ(loaded.Height(), 5);
     EXPECT_EQ(loaded.Canvas()->Pixels(6, 4), clRed);
     EXPECT_EQ(loaded.Canvas()->Pixels(0, 0), 0x00123456);
-    stream.SetSize(stream.Size() - 1);
+    stream.SetSize(stream.Size() - 5);
     stream.SetPosition(0);
     EXPECT_THROW(loaded.LoadFromStream(stream), EInvalidGraphic);
     EXPECT_EQ(loaded.Width(), 7);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
@@ -14,8 +16,7 @@ namespace {
 TEST(TCheckBoxTest, ClickSwitchesTheTickAndEveryChangeFiresOnClick) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 100);
-    auto* box = new TCheckBox(&form);
-    box->SetParent(&form);
+    auto* box = tktest::placed<TCheckBox>(&form);
     box->SetCaption("Invert");
     int clicks = 0;
     std::vector<bool> seenAtMouse;

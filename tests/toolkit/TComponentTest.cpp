@@ -39,8 +39,13 @@ private:
     std::vector<std::string>& journal_;
 };
 
-TEST(TComponentTest, OwnerFreesItsComponentsLastCreatedFirst) {
+// Every test's probes write into one journal.
+class TComponentTest : public testing::Test {
+protected:
     std::vector<std::string> journal;
+};
+
+TEST_F(TComponentTest, OwnerFreesItsComponentsLastCreatedFirst) {
     auto* owner = new TComponent(/*AOwner=*/nullptr);
     new Probe(owner, "A", journal);
     new Probe(owner, "B", journal);
@@ -50,8 +55,7 @@ TEST(TComponentTest, OwnerFreesItsComponentsLastCreatedFirst) {
     EXPECT_EQ(journal, (std::vector<std::string>{"free C", "free B", "free A"}));
 }
 
-TEST(TComponentTest, OwnerAndSiblingsHearOfInsertAndRemove) {
-    std::vector<std::string> journal;
+TEST_F(TComponentTest, OwnerAndSiblingsHearOfInsertAndRemove) {
     Probe owner(/*owner=*/nullptr, "Form", journal);
     auto* a = new Probe(&owner, "A", journal);
     journal.clear();
@@ -67,8 +71,7 @@ TEST(TComponentTest, OwnerAndSiblingsHearOfInsertAndRemove) {
     EXPECT_EQ(a->ComponentIndex(), 0);
 }
 
-TEST(TComponentTest, FreeNotificationReachesComponentsOfOtherOwnersOnce) {
-    std::vector<std::string> journal;
+TEST_F(TComponentTest, FreeNotificationReachesComponentsOfOtherOwnersOnceUntilRemoved) {
     Probe form1(/*owner=*/nullptr, "Form1", journal);
     Probe form2(/*owner=*/nullptr, "Form2", journal);
     auto* grid = new Probe(&form1, "Grid", journal);
@@ -84,21 +87,16 @@ TEST(TComponentTest, FreeNotificationReachesComponentsOfOtherOwnersOnce) {
     journal.clear();
     delete grid; // its partner list is empty again: only its owner's family is told
     EXPECT_EQ(journal, (std::vector<std::string>{"free Grid", "Form1 -Grid"}));
-}
 
-TEST(TComponentTest, RemovedFreeNotificationIsNotTold) {
-    std::vector<std::string> journal;
-    Probe form1(/*owner=*/nullptr, "Form1", journal);
     auto* lonely = new Probe(/*owner=*/nullptr, "Lonely", journal);
     form1.FreeNotification(lonely);
     form1.RemoveFreeNotification(lonely);
     journal.clear();
     delete lonely;
-    EXPECT_EQ(journal, (std::vector<std::string>{"free Lonely"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"free Lonely"})) << "a removed free notification is not told";
 }
 
-TEST(TComponentTest, DestroyingReachesOwnedComponentsBeforeAnyIsFreed) {
-    std::vector<std::string> journal;
+TEST_F(TComponentTest, DestroyingReachesOwnedComponentsBeforeAnyIsFreed) {
     auto* owner = new Probe(/*owner=*/nullptr, "Form", journal);
     auto* child = new Probe(owner, "Child", journal);
     auto* grandChild = new Probe(child, "GrandChild", journal);
@@ -108,8 +106,7 @@ TEST(TComponentTest, DestroyingReachesOwnedComponentsBeforeAnyIsFreed) {
     delete owner;
 }
 
-TEST(TComponentTest, NamesAreIdentifiersUniqueWithinTheOwner) {
-    std::vector<std::string> journal;
+TEST_F(TComponentTest, NamesAreIdentifiersUniqueWithinTheOwner) {
     Probe owner(/*owner=*/nullptr, "Form", journal);
     auto* table = new Probe(&owner, "Table1", journal);
     EXPECT_THROW(new Probe(&owner, "TABLE1", journal), EComponentError);
@@ -122,8 +119,7 @@ TEST(TComponentTest, NamesAreIdentifiersUniqueWithinTheOwner) {
     EXPECT_THROW(owner.Components(1), EListError);
 }
 
-TEST(TComponentTest, LoadingFlagsLastUntilLoaded) {
-    std::vector<std::string> journal;
+TEST_F(TComponentTest, LoadingFlagsLastUntilLoaded) {
     Probe probe(/*owner=*/nullptr, "Settings", journal);
     probe.BeginLoading();
     EXPECT_EQ(probe.ComponentState() & (csLoading | csReading), csLoading | csReading);

@@ -181,6 +181,9 @@ TEST(TControlTest, AlignmentFillsTheParentInOrderAndAnchorsFollowResizes) {
     EXPECT_EQ(left->BoundsRect(), Rect(0, 20, 30, 300));
     EXPECT_EQ(client->BoundsRect(), Rect(30, 20, 400, 300));
     EXPECT_EQ(f.panel->BoundsRect(), Rect(110, 110, 160, 160));
+    const TPoint screen = f.panel->ClientToScreen(Point(3, 4));
+    EXPECT_EQ(screen, Point(213, 214));
+    EXPECT_EQ(f.panel->ScreenToClient(screen), Point(3, 4));
 }
 
 TEST(TControlTest, ResizesInsideDisableAlignRealignOnceAtTheLastEnableAlign) {
@@ -202,16 +205,10 @@ TEST(TControlTest, ResizesInsideDisableAlignRealignOnceAtTheLastEnableAlign) {
     EXPECT_EQ(filler->Height(), 90);
 }
 
-TEST(TControlTest, ToolTipShowsTheShortHintOnlyWithShowHint) {
+TEST(TControlTest, ParentShowHintFollowsTheParentUntilShowHintIsSet) {
     Fixture f;
     f.panel->SetHint("Zoom|Changes the scale of the map");
     EXPECT_TRUE(f.panel->peer().widget()->toolTip().isEmpty());
-    f.panel->SetShowHint(true);
-    EXPECT_EQ(f.panel->peer().widget()->toolTip(), "Zoom");
-}
-
-TEST(TControlTest, ParentShowHintFollowsTheParentUntilShowHintIsSet) {
-    Fixture f;
     auto* child = new TWinControl(f.form.get());
     child->SetParent(f.panel);
     child->SetHint("Find");
@@ -219,6 +216,7 @@ TEST(TControlTest, ParentShowHintFollowsTheParentUntilShowHintIsSet) {
     f.form->SetShowHint(true);
     EXPECT_TRUE(child->ShowHint());
     EXPECT_EQ(child->peer().widget()->toolTip(), "Find") << "through the panel, which follows the form";
+    EXPECT_EQ(f.panel->peer().widget()->toolTip(), "Zoom") << "the short hint only";
     child->SetShowHint(false);
     EXPECT_FALSE(child->ParentShowHint());
     f.form->SetShowHint(true);
@@ -248,16 +246,6 @@ TEST(TControlTest, ConstraintsBoundTheSizeAndTheWindow) {
     EXPECT_EQ(form.Height(), 600);
 }
 
-TEST(TControlTest, ClientToScreenAndBackAgree) {
-    Fixture f;
-    const TPoint screen = f.panel->ClientToScreen(Point(3, 4));
-    EXPECT_EQ(screen, Point(113, 114));
-    EXPECT_EQ(f.panel->ScreenToClient(screen), Point(3, 4));
-}
-
-} // namespace
-
-namespace {
 
 // Records the enter and leave notifications it gets.
 class TWatched : public TWinControl {
@@ -295,9 +283,6 @@ TEST(TControlTest, ShownFormIsActivatedAndFiresOnActivate) {
     EXPECT_EQ(Screen->ActiveForm(), &form);
 }
 
-} // namespace
-
-namespace {
 
 TEST(TControlTest, ReplacedWindowProcSeesMessagesFirstAndPassesThemOn) {
     Fixture f;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
@@ -51,16 +53,12 @@ struct Fixture {
     }
 };
 
-TEST(TCustomControlTest, PaintDrawsOnTheCanvasOverTheErasedBackground) {
-    Fixture f;
-    EXPECT_GE(f.probe->paints, 1);
-    EXPECT_EQ(f.probe->Canvas()->Pixels(5, 5), clRed);
-    EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clWhite);
-}
-
-TEST(TCustomControlTest, DrawingOutsidePaintStaysUntilTheNextInvalidation) {
+TEST(TCustomControlTest, PaintDrawsOverTheErasedBackgroundAndDrawingOutsideStaysUntilTheNextInvalidation) {
     Fixture f;
     const int paints = f.probe->paints;
+    EXPECT_GE(paints, 1);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(5, 5), clRed);
+    EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clWhite);
     f.probe->Canvas()->Brush()->SetColor(clLime);
     f.probe->Canvas()->FillRect(Rect(40, 40, 60, 60));
     Application->ProcessMessages();
@@ -95,9 +93,7 @@ TEST(TCustomControlTest, ResizeRepaintsAtTheNewSize) {
 
 TEST(TCustomControlTest, RepaintPaintsAtOnceRightAfterShowing) {
     TForm form(nullptr);
-    auto* probe = new TProbe(&form);
-    probe->SetParent(&form);
-    probe->SetBounds(0, 0, 40, 40);
+    auto* probe = tktest::placed<TProbe>(&form, 0, 0, 40, 40);
     form.Show();
     probe->Repaint();
     EXPECT_EQ(probe->paints, 1);
@@ -106,16 +102,10 @@ TEST(TCustomControlTest, RepaintPaintsAtOnceRightAfterShowing) {
 
 TEST(TCustomControlTest, GraphicControlPaintsItsCanvasToo) {
     Fixture f;
-    auto* mark = new TMark(f.form.get());
-    mark->SetParent(f.form.get());
-    mark->SetBounds(120, 10, 20, 20);
+    auto* mark = tktest::placed<TMark>(f.form.get(), 120, 10, 20, 20);
     mark->Repaint();
     EXPECT_EQ(mark->Canvas()->Pixels(10, 10), clBlue);
 }
-
-} // namespace
-
-namespace {
 
 // Invalidates itself and pumps messages inside its press handling until a paint has come.
 class TPumpingProbe : public TProbe {
@@ -136,9 +126,7 @@ protected:
 TEST(TCustomControlTest, PaintComesThroughAPumpInsideAMouseHandler) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 100, 100);
-    auto* probe = new TPumpingProbe(&form);
-    probe->SetParent(&form);
-    probe->SetBounds(0, 0, 50, 50);
+    auto* probe = tktest::placed<TPumpingProbe>(&form, 0, 0, 50, 50);
     form.Show();
     Application->ProcessMessages();
     tk::input::press(*probe, mbLeft, 5, 5);

@@ -31,17 +31,7 @@ struct Fixture {
     void type(char c) { tk::input::key(*form, 0, 0, c); }
 };
 
-TEST(TCustomEditTest, TypedCharactersIncludingCyrillicReachTheText) {
-    Fixture f;
-    f.type('a');
-    f.type(tk::fromUtf8("я")[0]);
-    Application->ProcessMessages();
-    EXPECT_EQ(f.edit->Text(), "a" + tk::fromUtf8("я"));
-    EXPECT_EQ(f.changes, 2);
-    EXPECT_TRUE(f.edit->Modified());
-}
-
-TEST(TCustomEditTest, KeyPressCanSwallowOrReplaceACharacter) {
+TEST(TCustomEditTest, TypedCharactersIncludingCyrillicReachTheTextUnlessKeyPressSwallowsOrReplacesThem) {
     Fixture f;
     f.edit->OnKeyPress = [](TPersistent*, char& key) {
         if (key >= '0' && key <= '9')
@@ -49,11 +39,17 @@ TEST(TCustomEditTest, KeyPressCanSwallowOrReplaceACharacter) {
         else if (key == 'b')
             key = 'B';
     };
-    f.type('1');
-    f.type('b');
+    for (char c : {'a', tk::fromUtf8("я")[0], '1', 'b'})
+        f.type(c);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.edit->Text(), "a" + tk::fromUtf8("я") + "B");
+    EXPECT_EQ(f.changes, 3);
+    EXPECT_TRUE(f.edit->Modified());
+    f.edit->SetSelStart(1);
+    f.edit->SetSelLength(1);
     f.type('c');
     Application->ProcessMessages();
-    EXPECT_EQ(f.edit->Text(), "Bc");
+    EXPECT_EQ(f.edit->Text(), "acB") << "a typed character replaces the selection";
 }
 
 TEST(TCustomEditTest, EnterSwallowedInKeyDownNeverReachesTheDefaultButton) {
@@ -86,15 +82,7 @@ TEST(TCustomEditTest, SettingTextFiresChangeAndLimitsHold) {
     f.type('x');
     Application->ProcessMessages();
     EXPECT_EQ(f.edit->Text(), "abc");
-    f.edit->SetSelStart(1);
-    f.edit->SetSelLength(2);
-    EXPECT_EQ(f.edit->SelStart(), 1);
-    EXPECT_EQ(f.edit->SelLength(), 2);
 }
-
-} // namespace
-
-namespace {
 
 TEST(TCustomEditTest, EditRectangleLeavesRoomForAButtonOnTheEdit) {
     Fixture f;
@@ -104,12 +92,6 @@ TEST(TCustomEditTest, EditRectangleLeavesRoomForAButtonOnTheEdit) {
     TRect back;
     f.edit->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&back));
     EXPECT_EQ(back, Rect(0, 0, 98, 21));
-    auto* button = new TWinControl(f.form.get());
-    button->SetParent(f.edit);
-    button->SetBounds(100, 0, 21, 21);
-    EXPECT_EQ(button->Parent(), f.edit);
-    f.edit->SetAlignment(taRightJustify);
-    EXPECT_EQ(f.edit->Alignment(), taRightJustify);
 }
 
 // An edit that keeps its text from the clipboard, as a field that takes only what it checks.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
@@ -15,9 +17,7 @@ namespace {
 TEST(TCustomUpDownTest, PressSendsThumbPositionThenClickAndSetPosIsSilent) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 100, 100);
-    auto* upDown = new TUpDown(&form);
-    upDown->SetParent(&form);
-    upDown->SetBounds(10, 10, 17, 30);
+    auto* upDown = tktest::placed<TUpDown>(&form, 10, 10, 17, 30);
     upDown->SetMax(3);
     upDown->SetPosition(2);
     std::vector<std::string> events;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/AddressDataSet.h"
+#include "support/Placed.h"
 #include "support/MemoryDataSet.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -288,9 +289,7 @@ TEST(TDBGridObjectTest, AnObjectFieldHeadsItsPartsInASecondTitleRow) {
     tktest::AddressDataSet address;
     MemoryDataSet& data = address.data;
     TForm form(nullptr);
-    auto* grid = new TDBGrid(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 300, 200);
+    auto* grid = tktest::placed<TDBGrid>(&form, 0, 0, 300, 200);
     grid->SetDataSource(&address.source);
     data.Open();
 

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
 #include "support/MessageBoxLog.h"
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/SyntheticInput.h"
@@ -74,13 +75,18 @@ public:
     }
 };
 
-TEST(TFormTest, LayoutLoadsComponentsThenFiresCreate) {
+TEST(TFormTest, LayoutLoadsComponentsThenFiresCreateAndDestroyComesWhileTheyAreThere) {
     std::vector<std::string> log;
-    TfmProbe form(nullptr, &log);
-    EXPECT_TRUE(form.loadingDuringLayout);
-    EXPECT_TRUE(form.timerLoadedAtCreate);
-    EXPECT_EQ(form.ComponentState() & csLoading, 0u);
+    bool timerThere = false;
+    {
+        TfmProbe form(nullptr, &log);
+        EXPECT_TRUE(form.loadingDuringLayout);
+        EXPECT_TRUE(form.timerLoadedAtCreate);
+        EXPECT_EQ(form.ComponentState() & csLoading, 0u);
+        form.OnDestroy = [&](TPersistent* sender) { timerThere = static_cast<TForm*>(sender)->ComponentCount() > 0; };
+    }
     EXPECT_EQ(log, std::vector<std::string>{"create"});
+    EXPECT_TRUE(timerThere);
 }
 
 TEST(TFormTest, ExceptionInCreateGoesToTheApplicationsHandling) {
@@ -88,17 +94,6 @@ TEST(TFormTest, ExceptionInCreateGoesToTheApplicationsHandling) {
     Application->SetTitle("Probe");
     { TfmBroken form(nullptr); }
     EXPECT_EQ(answers.boxes, std::vector<std::string>{"Probe: no data."});
-}
-
-TEST(TFormTest, DestroyFiresWhileTheComponentsAreStillThere) {
-    bool timerThere = false;
-    {
-        TfmProbe form(nullptr);
-        form.OnDestroy = [&](TPersistent* sender) {
-            timerThere = static_cast<TForm*>(sender)->ComponentCount() > 0;
-        };
-    }
-    EXPECT_TRUE(timerThere);
 }
 
 TEST(TFormTest, FindWindowFindsShownAndHiddenFormsByClassAndTitle) {
@@ -201,8 +196,7 @@ protected:
 TEST(TFormTest, ModalFormMessageBoxAndPopupMenuCancelTheCaptureFirst) {
     tktest::MessageBoxLog answers;
     TfmProbe owner(nullptr);
-    auto* holder = new CaptureHolder(&owner);
-    holder->SetParent(&owner);
+    auto* holder = tktest::placed<CaptureHolder>(&owner);
     TPopupMenu menu(nullptr);
     owner.Show();
     const std::vector<std::function<void()>> openers{
@@ -299,27 +293,23 @@ TEST(TFormTest, BorderStylesDecideTheWindowKindAndWhetherTheUserResizes) {
     EXPECT_TRUE(widget.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST(TFormTest, FormAtTheScreenCentreIsCentredWhenFirstShown) {
-    TfmProbe form(nullptr);
-    form.SetPosition(poScreenCenter);
-    form.Show();
-    EXPECT_EQ(form.Left(), (Screen->Width() - 200) / 2);
-    EXPECT_EQ(form.Top(), (Screen->Height() - 120) / 2);
-}
-
-TEST(TFormTest, MaximisedFormCoversTheScreensFreeArea) {
-    TfmProbe form(nullptr);
-    form.SetWindowState(wsMaximized);
-    form.Show();
-    EXPECT_GT(form.Width(), 200);
-    EXPECT_GT(form.Height(), 120);
+TEST(TFormTest, FormAtTheScreenCentreIsCentredAndAMaximisedOneGrowsWhenFirstShown) {
+    TfmProbe centred(nullptr);
+    centred.SetPosition(poScreenCenter);
+    centred.Show();
+    EXPECT_EQ(centred.Left(), (Screen->Width() - 200) / 2);
+    EXPECT_EQ(centred.Top(), (Screen->Height() - 120) / 2);
+    TfmProbe maximised(nullptr);
+    maximised.SetWindowState(wsMaximized);
+    maximised.Show();
+    EXPECT_GT(maximised.Width(), 200);
+    EXPECT_GT(maximised.Height(), 120);
 }
 
 TEST(TFormTest, MainMenuSitsAboveTheClientAreaAndClicksItsEntries) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
-    auto* panel = new TWinControl(&form);
-    panel->SetParent(&form);
+    auto* panel = tktest::placed<TWinControl>(&form);
     panel->SetAlign(alClient);
     auto* menu = new TMainMenu(&form);
     auto* file = new TMenuItem(&form);

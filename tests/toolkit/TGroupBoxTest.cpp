@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 
@@ -11,9 +13,7 @@ namespace {
 TEST(TGroupBoxTest, AlignedControlsStayInsideTheFrameBelowTheCaption) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
-    auto* group = new TGroupBox(&form);
-    group->SetParent(&form);
-    group->SetBounds(10, 10, 200, 100);
+    auto* group = tktest::placed<TGroupBox>(&form, 10, 10, 200, 100);
     group->SetCaption(tk::fromUtf8("Навигация"));
     auto* inside = new TWinControl(&form);
     inside->SetParent(group);

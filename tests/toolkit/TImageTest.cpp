@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TForm.h"
@@ -12,9 +14,7 @@ namespace {
 TEST(TImageTest, DrawingOnTheCanvasDrawsOnThePictureAndShows) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 200);
-    auto* image = new TImage(&form);
-    image->SetParent(&form);
-    image->SetBounds(0, 0, 50, 40);
+    auto* image = tktest::placed<TImage>(&form, 0, 0, 50, 40);
     form.Show();
     TCanvas* canvas = image->Canvas();
     EXPECT_EQ(image->Picture()->Width(), 50);
@@ -28,9 +28,7 @@ TEST(TImageTest, DrawingOnTheCanvasDrawsOnThePictureAndShows) {
 TEST(TImageTest, CenteredPictureSitsInTheMiddle) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 200);
-    auto* image = new TImage(&form);
-    image->SetParent(&form);
-    image->SetBounds(0, 0, 40, 40);
+    auto* image = tktest::placed<TImage>(&form, 0, 0, 40, 40);
     TBitmap dot;
     dot.SetSize(10, 10);
     dot.Canvas()->Brush()->SetColor(clBlue);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 
@@ -10,8 +12,7 @@ namespace {
 
 TEST(TLabelTest, AutoSizeTakesTheWidestLineAndEveryLine) {
     TForm form(nullptr);
-    auto* label = new TLabel(&form);
-    label->SetParent(&form);
+    auto* label = tktest::placed<TLabel>(&form);
     label->SetCaption("Wide line of text");
     const int oneLine = label->Height();
     const int width = label->Width();
@@ -28,8 +29,7 @@ TEST(TLabelTest, AutoSizeTakesTheWidestLineAndEveryLine) {
 TEST(TLabelTest, CentredCaptionLeavesBothSidesEmpty) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 100);
-    auto* label = new TLabel(&form);
-    label->SetParent(&form);
+    auto* label = tktest::placed<TLabel>(&form);
     label->SetAutoSize(false);
     label->SetBounds(0, 0, 300, 40);
     label->SetColor(clWhite);

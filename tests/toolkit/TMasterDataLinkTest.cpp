@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "support/MemoryDataSet.h"
+#include "support/ThrownText.h"
 #include "toolkit/DatabaseError.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
@@ -83,8 +84,12 @@ protected:
     TDataSource masterSource{&owner};
 };
 
-TEST_F(TMasterDataLinkTest, DetailFollowsTheMasterRecord) {
+TEST_F(TMasterDataLinkTest, DetailFollowsTheOpenMasterRecordAndIsFreedWhenItCloses) {
+    EXPECT_TRUE(detail.link.Fields().empty()) << "fields resolve only while the master is open";
     master.Open();
+    ASSERT_EQ(detail.link.Fields().size(), 1u);
+    EXPECT_EQ(detail.link.Fields()[0], master.FieldByName("Cat_Id"));
+    EXPECT_EQ(detail.link.GetDetailDataSet(), &detail);
     detail.Open();
     EXPECT_EQ(detailIds(), (std::vector<int>{1, 3, 6}));
     master.Next();
@@ -92,14 +97,9 @@ TEST_F(TMasterDataLinkTest, DetailFollowsTheMasterRecord) {
     EXPECT_EQ(detailIds(), (std::vector<int>{2, 5}));
     master.Last();
     EXPECT_EQ(detailIds(), (std::vector<int>{4}));
-}
-
-TEST_F(TMasterDataLinkTest, FieldsResolveOnlyWhileTheMasterIsOpen) {
-    EXPECT_TRUE(detail.link.Fields().empty());
-    master.Open();
-    ASSERT_EQ(detail.link.Fields().size(), 1u);
-    EXPECT_EQ(detail.link.Fields()[0], master.FieldByName("Cat_Id"));
-    EXPECT_EQ(detail.link.GetDetailDataSet(), &detail);
+    master.Close();
+    EXPECT_EQ(detail.disables, 1);
+    EXPECT_EQ(detailIds().size(), 6u);
 }
 
 TEST_F(TMasterDataLinkTest, OnlyAChangeOfALinkFieldMovesTheDetail) {
@@ -115,14 +115,6 @@ TEST_F(TMasterDataLinkTest, OnlyAChangeOfALinkFieldMovesTheDetail) {
     master.Cancel();
 }
 
-TEST_F(TMasterDataLinkTest, ClosingTheMasterDisablesTheLink) {
-    master.Open();
-    detail.Open();
-    master.Close();
-    EXPECT_EQ(detail.disables, 1);
-    EXPECT_EQ(detailIds().size(), 6u);
-}
-
 TEST_F(TMasterDataLinkTest, AnUnknownMasterFieldIsReported) {
     master.Open();
     EXPECT_THROW(detail.link.SetFieldNames("Nope"), EDatabaseError);
@@ -135,12 +127,8 @@ TEST_F(TMasterDataLinkTest, CircularLinksAreRefused) {
     EXPECT_TRUE(detail.IsLinkedTo(&detailSource));
     EXPECT_TRUE(master.IsLinkedTo(&detailSource)) << "the chain runs from detailSource through detail to master";
     EXPECT_FALSE(detail.IsLinkedTo(&masterSource));
-    try {
-        masterSource.SetDataSet(&detail); // detail's master would be itself
-        FAIL();
-    } catch (const EDatabaseError& e) {
-        EXPECT_STREQ(e.what(), "Circular Data Link");
-    }
+    // detail's master would be itself
+    EXPECT_EQ(tktest::thrownText<EDatabaseError>([&] { masterSource.SetDataSet(&detail); }), "Circular Data Link");
     EXPECT_THROW(detail.SetMasterSource(&detailSource), EDatabaseError);
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 
@@ -13,8 +15,7 @@ namespace {
 TEST(TPanelTest, AlignedControlsFillWhatBorderAndBevelsLeave) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
-    auto* panel = new TPanel(&form);
-    panel->SetParent(&form);
+    auto* panel = tktest::placed<TPanel>(&form);
     panel->SetBevelOuter(bvNone);
     panel->SetBorderWidth(3);
     panel->SetAlign(alClient);
@@ -29,9 +30,7 @@ TEST(TPanelTest, AlignedControlsFillWhatBorderAndBevelsLeave) {
 TEST(TPanelTest, RaisedBevelIsLightAboveAndDarkBelow) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 100, 60);
-    auto* panel = new TPanel(&form);
-    panel->SetParent(&form);
-    panel->SetBounds(0, 0, 100, 60);
+    auto* panel = tktest::placed<TPanel>(&form, 0, 0, 100, 60);
     form.Show();
     panel->Repaint();
     TCanvas& canvas = *panel->Canvas();

@@ -12,15 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
 #include "support/CardRtf.h"
 #include "toolkit/RichEditFormat_p.h"
 #include "toolkit/RtfReader_p.h"
 #include "toolkit/SyntheticInput.h"
-#include "toolkit/TControl_p.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
-#include "toolkit/TScreen.h"
 #include "toolkit/WinApi.h"
 
 namespace {
@@ -84,52 +83,6 @@ TEST(TRichEditTest, TextAreaShowsTheControlsColorAndCursor) {
     EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::IBeamCursor);
 }
 
-// Keeps the arrow over its text and scroll bars, as the card's rich edit does.
-class TArrowEdit : public TRichEdit {
-public:
-    using TRichEdit::TRichEdit;
-    int arrows = 0;
-
-protected:
-    void WndProc(TMessage& Message) override {
-        TRichEdit::WndProc(Message);
-        if (Message.Msg != WM_SETCURSOR || Message.Result != 0)
-            return;
-        Message.Result = 1;
-        TPoint at;
-        GetCursorPos(&at);
-        const LRESULT hit = Perform(WM_NCHITTEST, 0, MAKELPARAM(at.X, at.Y));
-        if (hit == HTCLIENT || hit == HTVSCROLL || hit == HTHSCROLL) {
-            ::SetCursor(Screen->Cursors(crArrow));
-            ++arrows;
-        }
-    }
-};
-
-TEST(TRichEditTest, ArrowChosenOnSetCursorHoldsOverTheTextUnlessTheScreenCursorIsSet) {
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 300, 200);
-    auto* edit = new TArrowEdit(&form);
-    edit->SetParent(&form);
-    edit->SetBounds(0, 0, 300, 200);
-    edit->SetScrollBars(ssVertical);
-    edit->SetText("text");
-    form.Show();
-    Application->ProcessMessages();
-    auto& widget = static_cast<QTextEdit&>(*edit->peer().widget());
-    tk::input::move(*edit, 20, 10);
-    Application->ProcessMessages();
-    EXPECT_EQ(edit->arrows, 1);
-    EXPECT_EQ(widget.viewport()->cursor().shape(), Qt::ArrowCursor);
-    const TPoint bar = edit->ClientToScreen(Point(widget.width() - 5, 100));
-    EXPECT_EQ(edit->Perform(WM_NCHITTEST, 0, MAKELPARAM(bar.X, bar.Y)), HTVSCROLL);
-    Screen->SetCursor(crHourGlass);
-    tk::input::move(*edit, 30, 10);
-    Application->ProcessMessages();
-    Screen->SetCursor(crDefault);
-    EXPECT_EQ(edit->arrows, 1);
-}
-
 // Asks for links each time its window is created, as the card's rich edit does.
 class TLinkAsker : public TRichEdit {
 public:
@@ -146,8 +99,7 @@ protected:
 
 TEST(TRichEditTest, WindowIsCreatedAtTheFirstShowAndRecreatedWithAFreshEventMask) {
     TForm form(nullptr);
-    auto* edit = new TLinkAsker(&form);
-    edit->SetParent(&form);
+    auto* edit = tktest::placed<TLinkAsker>(&form);
     EXPECT_FALSE(edit->HandleAllocated());
     form.Show();
     Application->ProcessMessages();
@@ -233,20 +185,6 @@ TEST(TRichEditTest, LeftPressOnLinkTextSendsItsRangeOnlyWhileTheMaskAsks) {
     tk::input::release(*f.edit, mbLeft, 300, 150);
     Application->ProcessMessages();
     EXPECT_EQ(f.edit->links, std::vector<std::string>{tk::fromUtf8("Кафе")});
-}
-
-TEST(TRichEditTest, CharFormatTakesTheLinkEffectOffTheSelection) {
-    Fixture f;
-    f.edit->Perform(EM_SETEVENTMASK, 0, ENM_LINK);
-    f.edit->SetSelStart(0);
-    f.edit->SetSelLength(4);
-    CHARFORMATA format;
-    format.dwMask = CFM_LINK | CFM_UNDERLINE | CFM_COLOR;
-    f.edit->Perform(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    tk::input::press(*f.edit, mbLeft, 12, 10);
-    tk::input::release(*f.edit, mbLeft, 12, 10);
-    Application->ProcessMessages();
-    EXPECT_TRUE(f.edit->links.empty());
 }
 
 TEST(TRichEditTest, PlainLinesAddAndDelete) {
@@ -350,9 +288,6 @@ TEST(TRichEditTest, UnfocusedSelectionHidesOnlyWhileHideSelectionIsOn) {
     }
 }
 
-} // namespace
-
-namespace {
 
 TEST(TRichEditTest, EveryTruncationAndDamagedTextLoadsWithoutFault) {
     TRichEdit edit(nullptr);

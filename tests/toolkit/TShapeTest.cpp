@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 
@@ -11,9 +13,7 @@ namespace {
 TEST(TShapeTest, CircleIsFilledWithItsBrushInsideItsOutline) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 100);
-    auto* shape = new TShape(&form);
-    shape->SetParent(&form);
-    shape->SetBounds(0, 0, 60, 40);
+    auto* shape = tktest::placed<TShape>(&form, 0, 0, 60, 40);
     shape->SetShape(stCircle);
     shape->Brush()->SetColor(clLime);
     shape->Pen()->SetWidth(2);

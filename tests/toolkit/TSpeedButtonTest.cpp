@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBitmap.h"
@@ -39,9 +41,7 @@ TEST(TSpeedButtonTest, GroupedButtonsHoldOneDown) {
 TEST(TSpeedButtonTest, UngroupedButtonSpringsBackAndPaintsSunkenWhilePressed) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 60);
-    auto* button = new TSpeedButton(&form);
-    button->SetParent(&form);
-    button->SetBounds(0, 0, 38, 38);
+    auto* button = tktest::placed<TSpeedButton>(&form, 0, 0, 38, 38);
     button->SetDown(true);
     EXPECT_FALSE(button->Down());
     form.Show();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 
@@ -18,8 +20,7 @@ int nextInk(TCanvas& canvas, int x, int y, int width) {
 TEST(TStatusBarTest, PanelsSitAtTheirWidthsAndTextChangesRepaint) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 400, 100);
-    auto* bar = new TStatusBar(&form);
-    bar->SetParent(&form);
+    auto* bar = tktest::placed<TStatusBar>(&form);
     for (int width : {120, 100, 120})
         bar->Panels()->Add()->SetWidth(width);
     EXPECT_EQ(bar->BoundsRect(), Rect(0, 81, 400, 100));

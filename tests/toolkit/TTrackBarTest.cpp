@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
@@ -15,8 +17,7 @@ namespace {
 TEST(TTrackBarTest, PositionClampsAndChangesFireOncePerChangeFromCodeAndUser) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 100);
-    auto* bar = new TTrackBar(&form);
-    bar->SetParent(&form);
+    auto* bar = tktest::placed<TTrackBar>(&form);
     std::vector<int> seen;
     bar->OnChange = [&](TPersistent*) { seen.push_back(bar->Position()); };
 

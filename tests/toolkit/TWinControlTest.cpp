@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomEdit.h"
@@ -97,17 +99,14 @@ protected:
 TEST(TWinControlTest, TabFollowsTabOrderSkipsWhatCannotFocusAndGoesToAControlThatWantsIt) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 100);
-    auto* panel = new TWinControl(&form);
-    panel->SetParent(&form);
-    panel->SetBounds(0, 0, 300, 100);
+    auto* panel = tktest::placed<TWinControl>(&form, 0, 0, 300, 100);
     std::vector<TCustomEdit*> edits;
     for (int i = 0; i < 3; ++i) {
         edits.push_back(new TCustomEdit(&form));
         edits.back()->SetParent(panel);
         edits.back()->SetLeft(i * 60);
     }
-    auto* taker = new TabTaker(&form);
-    taker->SetParent(&form);
+    auto* taker = tktest::placed<TabTaker>(&form);
     taker->SetTabStop(true);
     // Reversed: edits[2], edits[1], edits[0]; then the taker after the panel.
     edits[2]->SetTabOrder(0);
@@ -156,15 +155,12 @@ protected:
 
 TEST(TWinControlTest, FocusChangesAndAcceleratorsReachAWindowlessControl) {
     TForm form(nullptr);
-    auto* panel = new TWinControl(&form);
-    panel->SetParent(&form);
+    auto* panel = tktest::placed<TWinControl>(&form);
     auto* label = new TAccelLabel(&form);
     label->SetParent(panel);
-    auto* plain = new TWinControl(&form);
-    plain->SetParent(&form);
+    auto* plain = tktest::placed<TWinControl>(&form);
     plain->SetTabStop(true);
-    auto* edit = new TCustomEdit(&form);
-    edit->SetParent(&form);
+    auto* edit = tktest::placed<TCustomEdit>(&form);
     form.Show();
     plain->SetFocus();
     Application->ProcessMessages();

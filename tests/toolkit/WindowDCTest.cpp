@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TControl_p.h"
@@ -26,9 +28,7 @@ void xorLine(TCanvas& canvas) {
 TEST(WindowDCTest, XorLineShowsOverChildrenAndDrawnTwiceLeavesThePixelsAsBefore) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 100);
-    auto* child = new TWinControl(&form);
-    child->SetParent(&form);
-    child->SetBounds(40, 10, 40, 60);
+    auto* child = tktest::placed<TWinControl>(&form, 40, 10, 40, 60);
     child->SetColor(clRed);
     form.Show();
     Application->ProcessMessages();

@@ -1,46 +1,23 @@
 // The mapdump tool run as a process on intact, damaged and missing map files: its JSON and its exit
 // codes.
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "mapstream/MapStreamWriter.h"
+#include "support/FileBytes.h"
+#include "support/ProcessRun.h"
 #include "support/TempDirectory.h"
 #include "toolkit/AnsiString.h"
 
 namespace {
 
-struct DumpRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-DumpRun mapdump(const std::filesystem::path& file) {
-    DumpRun run;
-    const std::string command = std::string(MAPDUMP_PATH) + " '" + file.string() + "' 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using testsupport::ProcessRun;
 
 class MapDumpTest : public testing::Test {
 protected:
-    std::filesystem::path write(const std::string& bytes) {
-        const auto file = dir_ / "map.bin";
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
+    ProcessRun mapdump(const std::string& bytes) {
+        return testsupport::runProcess(MAPDUMP_PATH, {testsupport::writeFile(dir_ / "map.bin", bytes).string()});
     }
 
     static mapstream::MapDocument sample() {
@@ -74,7 +51,7 @@ protected:
 };
 
 TEST_F(MapDumpTest, IntactStreamPrintsEveryFieldAndExitsZero) {
-    const DumpRun run = mapdump(write(mapstream::WriteMapStream(sample())));
+    const ProcessRun run = mapdump(mapstream::WriteMapStream(sample()));
     EXPECT_EQ(run.exitCode, 0);
     for (const char* expected :
          {"\"version\": 6", "\"name\": \"Валдрен\"", "\"object_count\": 2", "\"next_street_id\": 2",
@@ -87,12 +64,14 @@ TEST_F(MapDumpTest, IntactStreamPrintsEveryFieldAndExitsZero) {
 
 TEST_F(MapDumpTest, DamagedStreamPrintsWhatLoadedAndExitsThree) {
     const std::string bytes = mapstream::WriteMapStream(sample());
-    const DumpRun run = mapdump(write(bytes.substr(0, bytes.size() - 1)));
+    const ProcessRun run = mapdump(bytes.substr(0, bytes.size() - 1));
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_NE(run.output.find("\"object_count\": 1"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("\"damaged\": true"), std::string::npos);
 }
 
-TEST_F(MapDumpTest, MissingFileExitsTwo) { EXPECT_EQ(mapdump(dir_ / "absent.bin").exitCode, 2); }
+TEST_F(MapDumpTest, MissingFileExitsTwo) {
+    EXPECT_EQ(testsupport::runProcess(MAPDUMP_PATH, {(dir_ / "absent.bin").string()}).exitCode, 2);
+}
 
 } // namespace

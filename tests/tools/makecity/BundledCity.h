@@ -10,7 +10,7 @@
 #include "makecity/CityDocument.h"
 #include "map/MapModel.h"
 #include "mapstream/MapStreamWriter.h"
-#include "toolkit/TMemoryStream.h"
+#include "support/ByteStream.h"
 
 namespace city::test {
 
@@ -27,9 +27,7 @@ inline std::string cityStream(uint32_t version) {
 
 // A map read by the program's reader from the bytes of a stream.
 inline std::unique_ptr<mapi::MapModel> loadMap(const std::string& bytes) {
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
+    TMemoryStream stream = testsupport::streamOf(bytes);
     auto model = std::make_unique<mapi::MapModel>();
     model->LoadFromStream(stream);
     return model;

@@ -1,20 +1,17 @@
 // The sample database the build lays out, read as the program reads it: through the engine's
 // table cursors with the program's log-in, read-only. Its tables, fields and index tags are those
-// the program names; every branch at an address of the map's manifest stands on the map stored in
-// the database; one building's category is missing from Category.
+// the program names, and every branch at an address of the map's manifest stands on the map stored
+// in the database. The rows themselves are compared with the plan by the components' suite.
 #include "makedb/DatabaseWriter.h"
 
 #include "SampleCity.h"
-#include "makedb/MapCategoryPatch.h"
 
 #include "engine/CeEngine.h"
-#include "app/QueryTexts.h"
 
 #include "base/CodePage.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -183,64 +180,6 @@ TEST_F(DatabaseWriterTest, BranchesOfMapAddressesStandOnTheStoredMap) {
     EXPECT_EQ(CeCloseTable(branch), 0u);
     EXPECT_GT(marked, 2000);
     EXPECT_GT(elsewhere, 0);
-}
-
-TEST_F(DatabaseWriterTest, OneBuildingHasACategoryThatCategoryLacks) {
-    std::set<int32_t> known;
-    const CEHANDLE category = open("Category");
-    forEachRecord(category, [&] {
-        // Cat_Id is the first field: its raw slot opens the record image.
-        unsigned char record[256];
-        uint32_t length = sizeof record;
-        ASSERT_EQ(CeGetRecord(category, record, &length), 0u);
-        known.insert(record[0] | record[1] << 8 | record[2] << 16 | record[3] << 24);
-    });
-    EXPECT_EQ(CeCloseTable(category), 0u);
-    EXPECT_TRUE(known.count(1));
-    EXPECT_TRUE(known.count(116));
-    int missing = 0;
-    for (const auto& [address, cat] : test::mapAddresses(storedMap()))
-        missing += known.count(cat) == 0;
-    EXPECT_EQ(missing, 1);
-    EXPECT_FALSE(known.count(MapCategoryPatch::kMissingCategory));
-}
-
-TEST_F(DatabaseWriterTest, ProgramQueriesFindTheDirectory) {
-    // Runs one of the program's queries with text parameters and gives the Name of every row.
-    auto query = [&](const char* sql, const std::vector<std::string>& params) {
-        CEHANDLE statement = 0;
-        CEHANDLE cursor = 0;
-        std::vector<std::string> names;
-        EXPECT_EQ(CeCreateSQLStatement(connection_, &statement), 0u);
-        EXPECT_EQ(CePrepareSQL(statement, sql), 0u) << lastError();
-        for (size_t i = 0; i < params.size(); ++i)
-            EXPECT_EQ(CeSetString(statement, CE_FIELDNO(i + 1), params[i].c_str(),
-                                  static_cast<uint32_t>(params[i].size())),
-                      0u);
-        EXPECT_EQ(CeExecuteSQL(statement, &cursor), 0u) << lastError();
-        forEachRecord(cursor, [&] { names.push_back(text(cursor, "Name")); });
-        EXPECT_EQ(CeCloseTable(cursor), 0u);
-        EXPECT_EQ(CeCloseSQLStatement(statement), 0u);
-        return names;
-    };
-    const std::vector<std::string> rubrics = query(app::sql::kShowCat, {base::utf8ToCp1251("%АВТО%")});
-    for (const char* name : {"Автосервис", "Автозапчасти", "Автостоянки"})
-        EXPECT_NE(std::find(rubrics.begin(), rubrics.end(), base::utf8ToCp1251(name)), rubrics.end()) << name;
-    EXPECT_TRUE(std::is_sorted(rubrics.begin(), rubrics.end()));
-
-    for (const char* letter : {"Б", "Я", "7"}) {
-        const std::vector<std::string> firms = query(app::sql::kShowPredpr, {base::utf8ToCp1251(letter) + "%"});
-        EXPECT_FALSE(firms.empty()) << letter;
-        for (const std::string& firm : firms)
-            EXPECT_EQ(firm.substr(0, 1), base::utf8ToCp1251(letter));
-    }
-
-    std::set<std::pair<std::string, std::string>> withFirms;
-    const CEHANDLE branch = open("Branch");
-    forEachRecord(branch, [&] { withFirms.insert({text(branch, "Street"), text(branch, "House")}); });
-    EXPECT_EQ(CeCloseTable(branch), 0u);
-    const auto& [street, house] = *withFirms.begin();
-    EXPECT_FALSE(query(app::sql::kObjInfo, {street, house}).empty()) << street << " " << house;
 }
 
 TEST(DatabaseWriterFailureTest, FailedBuildLeavesNoFile) {

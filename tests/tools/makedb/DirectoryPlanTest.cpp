@@ -1,4 +1,5 @@
-// The directory drawn for the bundled city: deterministic, of the sizes a city needs, with every
+// The directory drawn for the bundled city (its determinism shows where the database suites
+// compare the built database with a plan drawn again): of the sizes a city needs, with every
 // variant the firm list and the firm cards handle, and with the few odd cases the program must
 // survive (branches off the map, addresses without firms).
 #include "makedb/DirectoryPlan.h"
@@ -18,21 +19,6 @@ namespace {
 const DirectoryPlan& bundledPlan() {
     static const DirectoryPlan plan = DirectoryPlan::make(test::bundledManifest(), test::wordLists());
     return plan;
-}
-
-TEST(DirectoryPlanTest, SameInputsGiveTheSameDirectory) {
-    const DirectoryPlan again = DirectoryPlan::make(test::bundledManifest(), test::wordLists());
-    ASSERT_EQ(again.firms.size(), bundledPlan().firms.size());
-    for (size_t i = 0; i < again.firms.size(); ++i) {
-        const Firm& a = again.firms[i];
-        const Firm& b = bundledPlan().firms[i];
-        ASSERT_EQ(a.name, b.name);
-        ASSERT_EQ(a.inetref, b.inetref);
-        ASSERT_EQ(a.topics, b.topics);
-        ASSERT_EQ(a.branches.size(), b.branches.size());
-        for (size_t k = 0; k < a.branches.size(); ++k)
-            ASSERT_EQ(a.branches[k].contact, b.branches[k].contact);
-    }
 }
 
 TEST(DirectoryPlanTest, SizesFitTheCityAndItsTables) {

@@ -3,6 +3,8 @@
 #include "makedb/MapCategoryPatch.h"
 
 #include "SampleCity.h"
+#include "citycategories/CityCategory.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +12,7 @@ namespace makedb {
 namespace {
 
 TEST(MapCategoryPatchTest, OneBuildingGetsTheMissingCategory) {
-    const std::string original = test::fileBytes(CITY_MAP);
+    const std::string original = testsupport::readFile(CITY_MAP);
     MapCategoryPatch patch;
     std::string patched;
     std::string error;
@@ -29,10 +31,12 @@ TEST(MapCategoryPatchTest, OneBuildingGetsTheMissingCategory) {
         }
     }
     EXPECT_EQ(changed, 1);
+    EXPECT_EQ(city::cityCategory(MapCategoryPatch::kMissingCategory).id, city::cat::Undetermined)
+        << "the category table the database is made from lacks it";
 }
 
 TEST(MapCategoryPatchTest, DamagedStreamIsRefused) {
-    const std::string original = test::fileBytes(CITY_MAP);
+    const std::string original = testsupport::readFile(CITY_MAP);
     MapCategoryPatch patch;
     std::string out;
     std::string error;

@@ -6,22 +6,15 @@
 #include "makedb/WordLists.h"
 
 #include "map/MapStreamReader.h"
-#include "toolkit/TMemoryStream.h"
+#include "support/ByteStream.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
 
 namespace makedb::test {
-
-inline std::string fileBytes(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
 
 inline const CityManifest& bundledManifest() {
     static const CityManifest manifest = [] {
@@ -46,9 +39,7 @@ inline const WordLists& wordLists() {
 // Category of every addressed top-level object of a map stream, by (street, house) in CP1251;
 // an empty map when the stream is damaged.
 inline std::multimap<std::pair<std::string, std::string>, int32_t> mapAddresses(const std::string& stream) {
-    TMemoryStream in;
-    in.Write(stream.data(), static_cast<int64_t>(stream.size()));
-    in.Seek(0, TSeekOrigin::soBeginning);
+    TMemoryStream in = testsupport::streamOf(stream);
     TKEXMapHeader header;
     mapi::StreetDictionary names;
     TKexMapList objects;

@@ -5,17 +5,10 @@
 
 #include "toolkit/BmpCodec.h"
 #include "toolkit/TCanvas.h"
-#include "toolkit/TMemoryStream.h"
+#include "support/ByteStream.h"
 
 namespace pictures {
 namespace {
-
-tk::BmpImage decode(const std::string& bytes) {
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    return tk::readBmp(stream);
-}
 
 TEST(IndexedBmpTest, CubeColoursKeepTheirExactValue) {
     TBitmap bitmap;
@@ -29,7 +22,8 @@ TEST(IndexedBmpTest, CubeColoursKeepTheirExactValue) {
     const std::string bytes = indexedBmp(bitmap);
     EXPECT_EQ(bytes.size(), 14u + 40u + 1024u + 8u * 3u);
     EXPECT_EQ(bytes.substr(0, 2), "BM");
-    const tk::BmpImage image = decode(bytes);
+    TMemoryStream stream = testsupport::streamOf(bytes);
+    const tk::BmpImage image = tk::readBmp(stream);
     ASSERT_EQ(image.width, 5);
     ASSERT_EQ(image.height, 3);
     EXPECT_EQ(image.pixels[0], 0xFFFF0000u);

@@ -8,10 +8,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <tuple>
+#include <vector>
 
-#include "IconLibrary.h"
 #include "makepictures/AboutPicturePainter.h"
 #include "makepictures/BannerPainter.h"
 #include "makepictures/GlyphPainter.h"
@@ -21,8 +20,11 @@
 #include "makepictures/ToolBarGlyphs.h"
 #include "makepictures/WidgetCursorPainter.h"
 #include "map/MapModel.h"
+#include "map/TKexIcon.h"
+#include "map/TKexIconList.h"
 #include "mapstream/MapStreamWriter.h"
-#include "toolkit/BmpCodec.h"
+#include "support/ByteStream.h"
+#include "support/FileBytes.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TCanvas.h"
 #include "toolkit/TJPEGImage.h"
@@ -37,21 +39,12 @@ const std::vector<ResourceFile>& pictureSet() {
     return files;
 }
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 std::string iconLibrary() { return pictureSet().front().bytes; }
 
-std::string committedBytes(const ResourceFile& file) { return fileBytes(std::string(VALDREN_RESOURCES_DIR) + "/" + file.path); }
+std::string committedBytes(const ResourceFile& file) { return testsupport::readFile(std::string(VALDREN_RESOURCES_DIR) + "/" + file.path); }
 
 void decodeJpeg(const std::string& bytes, TJPEGImage& image) {
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
+    TMemoryStream stream = testsupport::streamOf(bytes);
     image.LoadFromStream(stream);
 }
 
@@ -117,82 +110,65 @@ TEST(PictureSetTest, ProgramPicturesLoadAsTheProgramLoadsThem) {
         EXPECT_EQ(banner.Width(), kBannerWidth) << number;
         EXPECT_EQ(banner.Height(), kBannerHeight) << number;
     }
-    for (const ToolGlyph& entry : toolGlyphs()) {
-        TBitmap glyph;
-        glyph.LoadFromResourceName(entry.name);
-        EXPECT_EQ(glyph.Width(), kToolGlyphSize) << entry.name;
-        EXPECT_EQ(glyph.TransparentColor(), kGlyphTransparent) << entry.name;
-    }
-    TBitmap about;
-    about.LoadFromResourceName("ABOUTPICTURE");
-    EXPECT_EQ(about.Width(), kAboutPictureSize);
-    EXPECT_EQ(about.TransparentColor(), kGlyphTransparent);
-}
-
-TEST(PictureSetTest, MapBitmapsLoadWithTheirTransparentCorner) {
-    TBitmap marker;
-    marker.LoadFromResourceName("ScrollM");
-    EXPECT_EQ(marker.Width(), 32);
-    EXPECT_EQ(marker.TransparentColor(), kMarkerTransparent); // taken from the bottom-left pixel
-    for (const char* name : {"KEXSPINUP", "KEXSPINDOWN"}) {
-        TBitmap glyph;
-        glyph.LoadFromResourceName(name);
-        EXPECT_EQ(glyph.Height(), 6) << name;
-        EXPECT_EQ(glyph.TransparentColor(), kGlyphTransparent) << name;
+    // Bitmaps by name, their transparent colour taken from the bottom-left pixel.
+    std::vector<std::tuple<std::string, int, TColor>> named = {{"ABOUTPICTURE", kAboutPictureSize, kGlyphTransparent},
+                                                               {"ScrollM", 32, kMarkerTransparent},
+                                                               {"KEXSPINUP", 9, kGlyphTransparent},
+                                                               {"KEXSPINDOWN", 9, kGlyphTransparent}};
+    for (const ToolGlyph& entry : toolGlyphs())
+        named.emplace_back(entry.name, kToolGlyphSize, kGlyphTransparent);
+    for (const auto& [name, width, transparent] : named) {
+        TBitmap bitmap;
+        bitmap.LoadFromResourceName(name);
+        EXPECT_EQ(bitmap.Width(), width) << name;
+        EXPECT_EQ(bitmap.TransparentColor(), transparent) << name;
     }
 }
 
 TEST(PictureSetTest, IconLibraryHoldsSixtyTwoIconsNamedByNumber) {
-    const std::string bytes = iconLibrary();
-    EXPECT_EQ(bytes.size(), 132985u);
-    const test::StoredLibrary library = test::readLibrary(bytes);
-    EXPECT_EQ(library.format, 1);
-    EXPECT_EQ(library.name, "Default");
-    ASSERT_EQ(library.count, kIconCount);
-    ASSERT_EQ(library.icons.size(), static_cast<size_t>(kIconCount));
+    EXPECT_EQ(iconLibrary().size(), 132985u) << "8-bit pictures of 32 x 32";
+    TMemoryStream stream = testsupport::streamOf(iconLibrary());
+    TKexIconList library;
+    library.LoadFromStream(stream);
+    EXPECT_EQ(library.Header().Format, 1);
+    EXPECT_EQ(library.GetLibName(), "Default");
+    ASSERT_EQ(library.Count(), kIconCount);
     for (int i = 0; i < kIconCount; ++i) {
-        const test::StoredIcon& icon = library.icons[static_cast<size_t>(i)];
-        EXPECT_EQ(icon.name, std::to_string(i));
-        EXPECT_EQ(icon.transparentColor, 0x00FFFF00);
-        EXPECT_EQ(icon.transparent, 1);
-        ASSERT_EQ(icon.bmp.size(), 2102u);
-        EXPECT_EQ(static_cast<uint8_t>(icon.bmp[28]), 8); // bits per pixel
-        TMemoryStream stream;
-        stream.WriteBuffer(icon.bmp.data(), static_cast<int64_t>(icon.bmp.size()));
-        stream.SetPosition(0);
-        const tk::BmpImage image = tk::readBmp(stream);
-        EXPECT_EQ(image.width, 32);
-        EXPECT_EQ(image.height, 32);
+        EXPECT_EQ(library.Names(i), std::to_string(i));
+        TBitmap* icon = library.GetBitmapByIndex(i);
+        ASSERT_NE(icon, nullptr) << i;
+        EXPECT_EQ(icon->Width(), 32);
+        EXPECT_EQ(icon->Height(), 32);
+        EXPECT_TRUE(icon->Transparent());
+        EXPECT_EQ(icon->TransparentColor(), 0x00FFFF00);
     }
 }
 
+// A note of layout 4 names its icon by number only; the reader puts it in the library "DEFAULT".
 TEST(PictureSetTest, VersionFourNoteWithIconTwelveFindsItsPicture) {
     TKEXMapObjectMem note;
     note.Id = 1;
     note.Kind = mapi::kindZametka;
     TKEXMapZametka payload;
     payload.PicName.assign("12");
-    payload.Text.assign("note");
     note.SetNote(payload);
     mapstream::MapDocument document;
     document.Header.Version = 4;
     document.Objects.AddObjectCopy(note);
-    const std::string bytes = mapstream::WriteMapStream(document);
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
+    TMemoryStream stream = testsupport::streamOf(mapstream::WriteMapStream(document));
     mapi::MapModel model;
     model.LoadFromStream(stream);
     ASSERT_EQ(model.Objects().Count(), 1);
     const TKEXMapZametka* loaded = model.Objects()[0].Note();
     ASSERT_NE(loaded, nullptr);
-
-    const test::StoredLibrary library = test::readLibrary(iconLibrary());
-    const auto picture = library.find(loaded->LibName.str(), loaded->PicName.str());
-    ASSERT_TRUE(picture.has_value());
-    EXPECT_EQ(*picture, library.icons[12].bmp);
-    EXPECT_FALSE(library.find(loaded->LibName.str(), "77").has_value());
-    EXPECT_FALSE(library.find("Туристическая", "3").has_value());
+    TMemoryStream libraryStream = testsupport::streamOf(iconLibrary());
+    TKexIcon icons(nullptr);
+    icons.AddLib("Default").LoadFromStream(libraryStream);
+    TBitmap* twelve = icons.GetBitmapByIndex("Default", 12);
+    ASSERT_NE(twelve, nullptr);
+    EXPECT_EQ(icons.GetBitmap(loaded->LibName.str(), loaded->PicName.str()), twelve);
+    EXPECT_EQ(icons.GetBitmap(loaded->LibName.str(), "77"), nullptr);
+    EXPECT_EQ(icons.GetBitmap("Туристическая", "3"), nullptr);
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 #include "maprender/MapRenderCommand.h"
 
 #include <filesystem>
-#include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include "makecity/CityDocument.h"
 #include "map/TDataMap.h"
 #include "mapstream/MapStreamWriter.h"
+#include "support/FileBytes.h"
 #include "support/TempDirectory.h"
 #include "toolkit/AnsiString.h"
 
@@ -27,18 +26,8 @@ const std::string& cityBytes() {
     return bytes;
 }
 
-fs::path writeFile(const testsupport::TempDirectory& dir, const std::string& name, const std::string& bytes) {
-    const fs::path path = dir / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
-bool isPng(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string head(8, '\0');
-    in.read(head.data(), 8);
-    return in && head == "\x89PNG\r\n\x1A\n";
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 TEST(MapRenderCommandTest, ArgumentsMakeARequest) {
     const auto request =
@@ -89,63 +78,9 @@ TEST(MapRenderCommandTest, MapsDrawNotesFromTheBundledLibrary) {
     EXPECT_EQ(icon.TransparentColor(), 0x00FFFF00);
 }
 
-TEST(MapRenderCommandTest, UnreadableStreamFileEndsWithTwo) {
-    const testsupport::TempDirectory dir;
-    maprender::RenderRequest request;
-    request.stream = (dir / "no such map").string();
-    request.output = (dir / "maprender-none.png").string();
-    EXPECT_EQ(maprender::render(request), maprender::kUnreadable);
-    EXPECT_FALSE(fs::exists(request.output));
-}
-
-TEST(MapRenderCommandTest, PictureThatCannotBeWrittenEndsWithOne) {
-    const testsupport::TempDirectory dir;
-    maprender::RenderRequest request;
-    request.stream = writeFile(dir, "maprender-small.map", cityBytes()).string();
-    request.output = "/no such folder/out.png";
-    request.width = 50;
-    request.height = 40;
-    EXPECT_EQ(maprender::render(request), maprender::kFailed);
-}
-
-TEST(MapRenderCommandTest, DamagedStreamEndsWithThreeAndStillWritesThePicture) {
-    const testsupport::TempDirectory dir;
-    const std::string& bytes = cityBytes();
-    maprender::RenderRequest request;
-    request.stream = writeFile(dir, "maprender-damaged.map", bytes.substr(0, bytes.size() / 2)).string();
-    request.output = (dir / "maprender-damaged.png").string();
-    request.width = 200;
-    request.height = 150;
-    EXPECT_EQ(maprender::render(request), maprender::kDamaged);
-    EXPECT_TRUE(isPng(request.output));
-}
-
-// The sample city at the whole-map scale, at Scale 100 and at Scale 400 about its centre.
-TEST(MapRenderCommandTest, SampleCityRendersAtThreeScales) {
-    fs::create_directories(VALDREN_RENDER_DIR);
-    const testsupport::TempDirectory dir;
-    const fs::path stream = writeFile(dir, "maprender-city.map", cityBytes());
-    struct View {
-        const char* name;
-        std::optional<int> scale;
-    };
-    for (const View& view : {View{"city-whole.png", std::nullopt}, View{"city-scale100.png", 100},
-                             View{"city-scale400.png", 400}}) {
-        maprender::RenderRequest request;
-        request.stream = stream.string();
-        request.output = (fs::path(VALDREN_RENDER_DIR) / view.name).string();
-        request.scale = view.scale;
-        if (view.scale) {
-            request.x = 0;
-            request.y = 0;
-        }
-        EXPECT_EQ(maprender::render(request), maprender::kOk) << view.name;
-        EXPECT_TRUE(isPng(request.output)) << view.name;
-    }
-}
-
-// The first building of the sample city with an address, found again by its street and house.
-TEST(MapRenderCommandTest, AddressZoomsToTheBuildingAsTheFindDoes) {
+// Each request's exit code and whether it leaves a picture. The sample city whole, at Scale 100
+// and 400 about its centre, at an address and as the mini-map are kept for people to look at.
+TEST(MapRenderCommandTest, RequestsEndWithTheirCodeAndWriteAPictureWhenTheyCan) {
     const mapstream::MapDocument document = city::cityDocument(city::buildCity(2003, 1), 6);
     std::string street;
     std::string house;
@@ -159,38 +94,41 @@ TEST(MapRenderCommandTest, AddressZoomsToTheBuildingAsTheFindDoes) {
         house = tk::toUtf8(record.Address->House.str());
     }
     ASSERT_FALSE(street.empty());
-    const testsupport::TempDirectory dir;
-    maprender::RenderRequest request;
-    request.stream = writeFile(dir, "maprender-address.map", cityBytes()).string();
-    request.output = (fs::path(VALDREN_RENDER_DIR) / "city-address.png").string();
-    request.street = street;
-    request.house = house;
-    EXPECT_EQ(maprender::render(request), maprender::kOk);
-    EXPECT_TRUE(isPng(request.output));
-    request.house = "no such house";
-    request.output = (dir / "maprender-no-address.png").string();
-    EXPECT_EQ(maprender::render(request), maprender::kNoAddress);
-    EXPECT_FALSE(fs::exists(request.output));
-}
-
-// The mini-map of the sample city at the size of the program's mini-map window.
-TEST(MapRenderCommandTest, PreviewWritesTheMiniMapAtThePicturesSize) {
     fs::create_directories(VALDREN_RENDER_DIR);
     const testsupport::TempDirectory dir;
-    const fs::path stream = writeFile(dir, "maprender-preview-city.map", cityBytes());
-    const fs::path output = fs::path(VALDREN_RENDER_DIR) / "city-preview.png";
-    const auto request =
-        parseArguments({stream.string(), output.string(), "--preview", "--width", "199", "--height", "158"});
-    ASSERT_TRUE(request);
-    EXPECT_TRUE(request->preview);
-    EXPECT_EQ(maprender::render(*request), maprender::kOk);
-    ASSERT_TRUE(isPng(output));
-    // The size stands big-endian in the header chunk after the signature.
-    std::ifstream in(output, std::ios::binary);
-    unsigned char header[24] = {};
-    in.read(reinterpret_cast<char*>(header), sizeof header);
-    EXPECT_EQ((header[18] << 8) | header[19], 199);
-    EXPECT_EQ((header[22] << 8) | header[23], 158);
+    const std::string city = writeFile(dir / "city.map", cityBytes()).string();
+    const std::string damaged = writeFile(dir / "damaged.map", cityBytes().substr(0, cityBytes().size() / 2)).string();
+    const auto kept = [](const char* name) { return (fs::path(VALDREN_RENDER_DIR) / name).string(); };
+    const auto scratch = [&](const char* name) { return (dir / name).string(); };
+    const struct {
+        std::vector<std::string> arguments;
+        int code;
+        bool picture;
+    } cases[] = {
+        {{scratch("no such map"), scratch("none.png")}, maprender::kUnreadable, false},
+        {{city, "/no such folder/out.png", "--width", "50", "--height", "40"}, maprender::kFailed, false},
+        {{damaged, scratch("damaged.png"), "--width", "200", "--height", "150"}, maprender::kDamaged, true},
+        {{city, kept("city-whole.png")}, maprender::kOk, true},
+        {{city, kept("city-scale100.png"), "--scale", "100", "--x", "0", "--y", "0"}, maprender::kOk, true},
+        {{city, kept("city-scale400.png"), "--scale", "400", "--x", "0", "--y", "0"}, maprender::kOk, true},
+        {{city, kept("city-address.png"), "--address", street, house}, maprender::kOk, true},
+        {{city, scratch("no-address.png"), "--address", street, "no such house"}, maprender::kNoAddress, false},
+        {{city, kept("city-preview.png"), "--preview", "--width", "199", "--height", "158"}, maprender::kOk, true},
+    };
+    for (const auto& c : cases) {
+        const std::string& output = c.arguments[1];
+        SCOPED_TRACE(output);
+        fs::remove(output);
+        const auto request = parseArguments(c.arguments);
+        ASSERT_TRUE(request);
+        EXPECT_EQ(maprender::render(*request), c.code);
+        EXPECT_EQ(readFile(output).rfind("\x89PNG\r\n\x1A\n", 0) == 0, c.picture);
+    }
+    // The mini-map has the size of the program's window: big-endian in the header chunk.
+    const std::string preview = readFile(kept("city-preview.png"));
+    ASSERT_GE(preview.size(), 24u);
+    EXPECT_EQ(uint8_t(preview[18]) << 8 | uint8_t(preview[19]), 199);
+    EXPECT_EQ(uint8_t(preview[22]) << 8 | uint8_t(preview[23]), 158);
 }
 
 } // namespace

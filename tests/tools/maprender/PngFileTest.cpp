@@ -1,13 +1,11 @@
 // The PNG writer of maprender: the chunks and pixels it stores, and what it refuses.
 #include "maprender/PngFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "support/FileBytes.h"
 #include "support/TempDirectory.h"
 #include "toolkit/TCanvas.h"
 
@@ -28,8 +26,7 @@ TEST(PngFileTest, StoredImageHoldsEveryPixelRowByRow) {
     const testsupport::TempDirectory dir;
     const std::string path = (dir / "pngfile-test.png").string();
     ASSERT_TRUE(maprender::writePng(bitmap, path));
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = testsupport::readFile(path);
     ASSERT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1A\n");
     EXPECT_EQ(bytes.substr(12, 4), "IHDR");
     EXPECT_EQ(big32(bytes, 16), 3u);
