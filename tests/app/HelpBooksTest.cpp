@@ -5,22 +5,17 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/FileBytes.h"
 
 namespace {
 
 const std::filesystem::path kResources = VALDREN_RESOURCES_DIR;
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using testsupport::readFile;
 
 std::string title(const std::string& html) {
     std::smatch match;
