@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
 #include "support/WindowShot.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -122,12 +123,8 @@ TEST(TExCustomLabelTest, EnterAndLeaveFireOnceEachAndLeaveWaitsForTheRelease) {
 
 TEST(TExCustomLabelTest, AcceleratorFocusesTheFocusControlAndTheFrameShowsItsFocus) {
     LabelForm f;
-    auto* name = new TEdit(f.form.get());
-    name->SetParent(f.form.get());
-    name->SetBounds(100, 20, 80, 20);
-    auto* other = new TEdit(f.form.get());
-    other->SetParent(f.form.get());
-    other->SetBounds(100, 60, 80, 20);
+    auto* name = tktest::placed<TEdit>(f.form.get(), 100, 20, 80, 20);
+    auto* other = tktest::placed<TEdit>(f.form.get(), 100, 60, 80, 20);
     f.label->SetShadowSize(0);
     f.label->SetCaption("&Name");
     f.label->SetFocusControl(name);

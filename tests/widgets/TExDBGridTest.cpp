@@ -13,6 +13,7 @@
 #include "support/AddressDataSet.h"
 #include "support/MemoryDataSet.h"
 #include "support/MessageBoxLog.h"
+#include "support/Placed.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Messages.h"
 #include "toolkit/Shell.h"
@@ -352,9 +353,7 @@ TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpand
     tktest::AddressDataSet address;
     MemoryDataSet& data = address.data;
     TForm form(nullptr);
-    auto* grid = new TExDBGrid(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 400, 200);
+    auto* grid = tktest::placed<TExDBGrid>(&form, 0, 0, 400, 200);
     grid->SetDataSource(&address.source);
     grid->SetTitleButtons(true);
     data.Open();
