@@ -21,12 +21,11 @@ constexpr TColor kBackground = RGB(0, 0, 128);
 // A navy 200 x 100 form with a label at (20, 20) in a large black font.
 struct LabelForm {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    TExLabel* label = new TExLabel(form.get());
+    TExLabel* label = tktest::placed<TExLabel>(form.get());
 
     LabelForm() {
         form->SetBounds(0, 0, 200, 100);
         form->SetColor(kBackground);
-        label->SetParent(form.get());
         label->SetLeft(20);
         label->SetTop(20);
         TFont font;

@@ -59,10 +59,8 @@ protected:
             data.addRow({Variant(i), Variant("Name " + std::to_string(i)), Variant("memo " + std::to_string(i))});
         source.SetDataSet(&data);
         form->SetBounds(0, 0, 500, 400);
-        grid->SetParent(form.get());
         grid->SetBounds(0, 0, 400, 10 * 25 + 2);
         grid->SetDataSource(&source);
-        other->SetParent(form.get());
         other->SetBounds(0, 300, 100, 24);
         data.Open();
         form->Show();
@@ -107,8 +105,8 @@ protected:
     FailingDataSet data{&owner, {{"Id", ftInteger}, {"Name", ftString, 20}, {"Notes", ftMemo}}};
     TDataSource source{&owner};
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    TProbeExDBGrid* grid = new TProbeExDBGrid(form.get());
-    TEdit* other = new TEdit(form.get());
+    TProbeExDBGrid* grid = tktest::placed<TProbeExDBGrid>(form.get());
+    TEdit* other = tktest::placed<TEdit>(form.get());
 };
 
 TEST_F(TExDBGridTest, MultiSelectStaysOutOfTheBaseOptionsAndTitleButtonsForceTheFixedLines) {

@@ -23,10 +23,10 @@ using testsupport::WindowShot;
 // read-only edit on the list has the focus.
 struct CardArea {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    TPanel* card = new TPanel(form.get());
-    TExSplitter* splitter = new TExSplitter(form.get());
-    TPanel* list = new TPanel(form.get());
-    TEdit* edit = new TEdit(list);
+    TPanel* card = tktest::placed<TPanel>(form.get());
+    TExSplitter* splitter = tktest::placed<TExSplitter>(form.get());
+    TPanel* list = tktest::placed<TPanel>(form.get());
+    TEdit* edit = tktest::placed<TEdit>(list);
     int changing = 0;
     int changed = 0;
     bool allow = true;
@@ -34,16 +34,12 @@ struct CardArea {
 
     explicit CardArea(int cardHeight = 100) {
         form->SetBounds(0, 0, 300, 300);
-        card->SetParent(form.get());
         card->SetAlign(alBottom);
         card->SetHeight(cardHeight);
         card->SetColor(clWhite);
-        splitter->SetParent(form.get());
         splitter->SetAlign(alBottom);
-        list->SetParent(form.get());
         list->SetAlign(alClient);
         list->SetColor(clRed);
-        edit->SetParent(list);
         edit->SetBounds(10, 10, 100, 20);
         // No blinking caret, so that pictures taken apart in time agree.
         edit->SetReadOnly(true);
