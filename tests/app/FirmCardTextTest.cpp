@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/CardRtf.h"
+#include "support/Placed.h"
 #include "toolkit/RichEditMessages.h"
 #include "toolkit/TForm.h"
 #include "toolkit/WinApi.h"
@@ -105,9 +106,7 @@ std::set<std::string> linkTextsOf(TRichEditWithLinks& edit) {
 TEST(FirmCardTextLinkTest, LinksReportTheirFieldTexts) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 400, 300);
-    auto* edit = new TRichEditWithLinks(&form);
-    edit->SetParent(&form);
-    edit->SetBounds(0, 0, 400, 300);
+    auto* edit = tktest::placed<TRichEditWithLinks>(&form, 0, 0, 400, 300);
     edit->SetReadOnly(true);
     form.Show();
     const FirmCardData firm{{"Auto{1}", ru("Аптеки")}, "www.a.ru,a\\b@a.ru", {{ru("Мира"), "7{a}", "", "234567"}}};

@@ -27,27 +27,12 @@
 
 namespace {
 
-AnsiString ru(const char* utf8) { return tk::fromUtf8(utf8); }
+using apptest::ru;
 
 const char* const kDotted = "Стройматериалы и т.д.";
 const char* const kShared = "Общая рубрика";
 
-// Keeps the message boxes instead of failing on them.
-class MessageLog : public apptest::RecordingPresenter {
-public:
-    struct Box {
-        AnsiString text;
-        AnsiString caption;
-        unsigned flags;
-    };
-    int messageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) override {
-        boxes.push_back({text, caption, flags});
-        return IDOK;
-    }
-    std::vector<Box> boxes;
-};
-
-class CardLinksTest : public apptest::ProgramFixture {
+class CardLinksTest : public apptest::MainWindowFixture {
 protected:
     void SetUp() override {
         // The firm with the first id gets the dotted rubric and the second of the two shared ones.
@@ -56,10 +41,7 @@ protected:
         useDatabaseWith({"INSERT INTO Topic (Name) VALUES ('" + ru(kDotted) + "')", linkFirstFirm,
                          "INSERT INTO Topic (Name) VALUES ('" + ru(kShared) + "')",
                          "INSERT INTO Topic (Name) VALUES ('" + ru(kShared) + "')", linkFirstFirm});
-        startProgram();
-        showMainWindow();
-        tk::setDialogPresenter(&messages_);
-        w = fmValdrenGIS;
+        MainWindowFixture::SetUp();
     }
 
     // The rubric's firms as the rubric search lists them; the card of the firm named Firm, or of
@@ -92,31 +74,6 @@ protected:
         testsupport::loadCard(*card, app::firmCardText(firm, 250, [](const AnsiString& s) { return int(s.size()) * 6; }));
         return *card;
     }
-    std::vector<AnsiString> listed() const {
-        std::vector<AnsiString> names;
-        for (int row = 0; row < w->StringGrid1->RowCount() && w->CardAt(0, row); ++row)
-            names.push_back(w->StringGrid1->Cells(0, row));
-        return names;
-    }
-    std::vector<testsupport::Row> rows(const AnsiString& sql) const { return testsupport::queryRows("DbConnection1", sql); }
-    std::vector<AnsiString> column(const AnsiString& sql) const {
-        std::vector<AnsiString> values;
-        for (const auto& row : rows(sql))
-            values.push_back(row.at(0));
-        return values;
-    }
-    std::vector<AnsiString> firmsOfRubric(const AnsiString& rubric) const {
-        return column("select O.Name from Office O, OfficeTopics OT, Topic T where T.Name = '" + rubric +
-                      "' and OT.Topic_Id = T.Topic_Id and O.Office_Id = OT.Office_Id order by O.Name");
-    }
-    AnsiString panel1() const { return w->StatusBar1->Panels()->Items(1)->Text(); }
-    const TKEXMapObjectMem& object(int index) const { return w->DataMap1->Model().Objects()[index]; }
-    bool isRed(int index) const {
-        return object(index).Brush.Color == 0x000000FFu && object(index).Pen.Color == 0u && object(index).Pen.Width == 1;
-    }
-
-    MessageLog messages_;
-    TfmValdrenGIS* w = nullptr;
 };
 
 TEST_F(CardLinksTest, LinksAreToldApartInOrderAndOpenedTrimmed) {
@@ -157,21 +114,21 @@ TEST_F(CardLinksTest, RubricLinkListsTheRubricsFirmsAndKeepsItsCard) {
     w->LastPickedId = 1;
     click(card, rubric);
     EXPECT_EQ(listed(), firmsOfRubric(rubric));
-    EXPECT_EQ(panel1(), ru("Рубрика: ") + rubric);
+    EXPECT_EQ(panel(1), ru("Рубрика: ") + rubric);
     EXPECT_EQ(w->LastPickedId, TfmValdrenGIS::NoObject);
     EXPECT_EQ(w->DetachedCard, &card);
 
     // The dotted rubric is a rubric, not a web address.
     click(card, ru(kDotted));
     EXPECT_EQ(listed(), std::vector<AnsiString>{firm});
-    EXPECT_EQ(panel1(), ru("Рубрика: ") + ru(kDotted));
+    EXPECT_EQ(panel(1), ru("Рубрика: ") + ru(kDotted));
     EXPECT_TRUE(opened_.empty());
 
     // A rubric that no rubric row has changes nothing.
     TRichEditWithLinks& stray = madeUpCard({{ru("Нет такой рубрики")}, "", {}});
     click(stray, ru("Нет такой рубрики"));
     EXPECT_EQ(listed(), std::vector<AnsiString>{firm});
-    EXPECT_EQ(panel1(), ru("Рубрика: ") + ru(kDotted));
+    EXPECT_EQ(panel(1), ru("Рубрика: ") + ru(kDotted));
     EXPECT_EQ(w->DetachedCard, &card);
 
     // The key search finds the shared name's rubric without firms: the list empties and the
@@ -188,13 +145,12 @@ TEST_F(CardLinksTest, RubricLinkListsTheRubricsFirmsAndKeepsItsCard) {
 }
 
 TEST_F(CardLinksTest, AddressLinkZoomsToTheBuildingAndMarksItOrSaysItIsNotOnTheMap) {
-    TDataMap& map = *w->DataMap1;
     const std::vector<testsupport::Address> busiest = testsupport::busiestAddresses("DbConnection1", 2);
-    const int picked = map.Model().FindObjectByAddress(-1, busiest[0].street, busiest[0].house);
-    const int target = map.Model().FindObjectByAddress(-1, busiest[1].street, busiest[1].house);
+    const int picked = map->Model().FindObjectByAddress(-1, busiest[0].street, busiest[0].house);
+    const int target = map->Model().FindObjectByAddress(-1, busiest[1].street, busiest[1].house);
     const TKEXMapObjectMem pickedOwn = object(picked);
     w->DataMap1MouseDown(mbLeft, 10, 10);
-    map.LoadEditObject(picked);
+    map->LoadEditObject(picked);
     w->DataMap1AfterLocate(true);
     ASSERT_TRUE(isRed(picked));
     const std::vector<AnsiString> list = listed();
@@ -203,7 +159,7 @@ TEST_F(CardLinksTest, AddressLinkZoomsToTheBuildingAndMarksItOrSaysItIsNotOnTheM
     AnsiString offStreet, offHouse;
     for (const AnsiString& address : column("select distinct Street || ',' || House from Branch")) {
         const std::size_t comma = address.find(',');
-        if (map.Model().FindObjectByAddress(-1, address.substr(0, comma), address.substr(comma + 1)) >= 0)
+        if (map->Model().FindObjectByAddress(-1, address.substr(0, comma), address.substr(comma + 1)) >= 0)
             continue;
         offStreet = address.substr(0, comma);
         offHouse = address.substr(comma + 1);
@@ -213,35 +169,26 @@ TEST_F(CardLinksTest, AddressLinkZoomsToTheBuildingAndMarksItOrSaysItIsNotOnTheM
     TRichEditWithLinks& card = madeUpCard({{}, "", {{busiest[1].street, busiest[1].house, "", ""}, {offStreet, offHouse, "", ""}}});
 
     click(card, busiest[1].street + ", " + busiest[1].house);
-    EXPECT_EQ(map.Scale(), 250);
+    EXPECT_EQ(map->Scale(), 250);
     EXPECT_TRUE(isRed(target));
     EXPECT_EQ(object(picked).Pen, pickedOwn.Pen);
     EXPECT_EQ(object(picked).Brush, pickedOwn.Brush);
     EXPECT_EQ(listed(), list);
     EXPECT_EQ(w->LastPickedId, lastPicked);
-    EXPECT_TRUE(messages_.boxes.empty());
 
     click(card, offStreet + ", " + offHouse);
-    ASSERT_EQ(messages_.boxes.size(), 1u);
-    EXPECT_EQ(messages_.boxes[0].text, ru("В текущей версии указанный адрес не сопоставлен со схемой города!"));
-    EXPECT_EQ(messages_.boxes[0].caption, ru("Извините,"));
-    EXPECT_EQ(messages_.boxes[0].flags, unsigned(MB_OK));
+    expectOneBox("В текущей версии указанный адрес не сопоставлен со схемой города!", "Извините,", MB_OK);
     EXPECT_TRUE(isRed(target));
 }
 
 TEST_F(CardLinksTest, FollowingACardsLinks) {
-    TDataMap& map = *w->DataMap1;
-    // A firm with an e-mail and a web address and a branch on the map.
-    std::vector<AnsiString> firm;
-    for (const auto& row : rows("select O.Office_Id, O.Name, O.inetref, B.Street, B.House from Office O, Branch B "
-                                "where B.Office_Id = O.Office_Id and O.inetref like '%@%, http%' order by O.Office_Id"))
-        if (firm.empty() && map.Model().FindObjectByAddress(-1, row[3], row[4]) >= 0)
-            firm = row;
-    ASSERT_FALSE(firm.empty());
+    // A firm with an e-mail and a web address, and more than one rubric.
+    const testsupport::Row firm = testsupport::queryRows(
+        "DbConnection1", "select O.Office_Id, O.Name, O.inetref from Office O where O.inetref like '%@%, http%' and "
+                         "(select count(*) from OfficeTopics T where T.Office_Id = O.Office_Id) > 1 order by O.Office_Id").at(0);
     const std::vector<AnsiString> rubrics = column(
         "select T.Name from Topic T, OfficeTopics OT where T.Topic_Id = OT.Topic_Id and OT.Office_Id = " + firm[0] +
         " order by T.Name");
-    ASSERT_GT(rubrics.size(), 1u);
     TRichEditWithLinks& found = searchRubric(rubrics.back(), firm[1]);
     ASSERT_EQ(w->StringGrid1->Cells(0, w->StringGrid1->Row()), firm[1]);
 
@@ -251,15 +198,11 @@ TEST_F(CardLinksTest, FollowingACardsLinks) {
     tk::input::release(found, mbLeft, 6, 6);
     Application->ProcessMessages();
     EXPECT_EQ(listed(), firmsOfRubric(rubrics.front()));
-    EXPECT_EQ(panel1(), ru("Рубрика: ") + rubrics.front());
+    EXPECT_EQ(panel(1), ru("Рубрика: ") + rubrics.front());
 
+    // The blank after the comma is shown, and not opened.
     TRichEditWithLinks& card = searchRubric(rubrics.front(), firm[1]);
-    click(card, firm[3] + ", " + firm[4]);
-    EXPECT_LE(map.Scale(), 250);
-    EXPECT_TRUE(isRed(map.Model().FindObjectByAddress(-1, firm[3], firm[4])));
-
     const std::size_t comma = firm[2].find(',');
-    opened_.clear();
     click(card, firm[2].substr(0, comma));
     click(card, firm[2].substr(comma + 1));
     EXPECT_EQ(opened_, (std::vector<AnsiString>{"mailto:" + firm[2].substr(0, comma), Trim(firm[2].substr(comma + 1))}));

@@ -1,12 +1,13 @@
 // The main window's small windows on the sample city, each opened through its menu item, button
-// or key: the find dialog's result on the map, the settings written on confirmation, the about box
+// or key: the find dialog's typing (streets completed only from beginnings of names) and its
+// result on the map, the settings written on confirmation, the about box
 // and the mini-map.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 
-#include "SmallWindowsFixture.h"
+#include "ProgramFixture.h"
 #include "app/ProgramSettings.h"
 #include "app/TfmAbout.h"
 #include "app/TfmFindObj.h"
@@ -33,7 +34,7 @@
 
 namespace {
 
-AnsiString ru(const char* utf8) { return tk::fromUtf8(utf8); }
+using apptest::ru;
 
 struct Building {
     int index = -1;
@@ -60,11 +61,13 @@ Building smallBuilding(const TDataMap& map, const char* street) {
     return {};
 }
 
+AnsiString selected(const TComboBox& box) { return box.Text().substr(size_t(box.SelStart()), size_t(box.SelLength())); }
+
 AnsiString stored(const char* section, const char* key) {
     return TIniFile(app::settingsFileName()).ReadString(section, key, "(none)");
 }
 
-class MainWindowDialogsTest : public apptest::SmallWindowsFixture {
+class MainWindowDialogsTest : public apptest::MainWindowFixture {
 protected:
     // The find dialog, opened by Open, answered with the street, the house and "Найти".
     void find(const AnsiString& street, const AnsiString& house, const std::function<void()>& open) {
@@ -107,11 +110,53 @@ TEST_F(MainWindowDialogsTest, FindRefusesAnEmptyStreetAndReportsAnUnknownAddress
     EXPECT_EQ(result, mrCancel) << "OK with no street kept the dialog open";
 
     find(ru("ЛЕНИНА"), "99999", [&] { tk::input::click(*w->SpeedButton3, 5, 5); Application->ProcessMessages(); });
-    ASSERT_EQ(answers_.boxes.size(), 1u);
-    EXPECT_EQ(answers_.boxes[0].text, ru("Объект не найден!"));
-    EXPECT_EQ(answers_.boxes[0].caption, ru("Информация"));
-    EXPECT_EQ(answers_.boxes[0].flags, MB_OK | MB_ICONINFORMATION);
+    expectOneBox("Объект не найден!", "Информация", MB_OK | MB_ICONINFORMATION);
     EXPECT_EQ(fmFindObj->cbStreet->Items()->Count(), 0);
+}
+
+TEST_F(MainWindowDialogsTest, FindTypingStreetCompletesOnlyBeginningsOfNamesAndHouseIsUpperCased) {
+    TfmFindObj& f = *fmFindObj;
+    TComboBox& street = *f.cbStreet;
+    f.Show();
+    street.SetFocus();
+    Application->ProcessMessages();
+    const struct {
+        const char* typed; // "\b": backspace
+        const char* text;
+        const char* selected;
+    } steps[] = {
+        {"л", "ЛЕНИНА", "ЕНИНА"}, {"е", "ЛЕНИНА", "НИНА"}, {"с", "ЛЕСНАЯ", "НАЯ"},
+        {"ы", "ЛЕСНАЯ", "НАЯ"},   {"\b", "ЛЕС", ""},
+    };
+    for (const auto& step : steps) {
+        if (*step.typed == '\b')
+            tk::input::key(f, VK_BACK, 0, '\b');
+        else
+            tk::input::key(f, 0, 0, ru(step.typed)[0]);
+        Application->ProcessMessages();
+        EXPECT_EQ(street.Text(), ru(step.text)) << step.typed;
+        EXPECT_EQ(selected(street), ru(step.selected)) << step.typed;
+    }
+
+    street.SetText(AnsiString());
+    tk::input::key(f, 0, 0, ru("а")[0]);
+    Application->ProcessMessages();
+    EXPECT_EQ(street.Text(), "") << "БЕРЁЗОВАЯ contains А but does not begin with it";
+
+    street.Items()->Add(ru("ЛЕСНАЯ")); // an empty list does not drop down
+    street.SetDroppedDown(true);
+    ASSERT_TRUE(street.DroppedDown());
+    char key = ru("л")[0];
+    f.cbStreetKeyPress(key);
+    EXPECT_EQ(key, ru("л")[0]) << "the open list takes the key as it is";
+    EXPECT_EQ(street.Text(), "");
+    street.SetDroppedDown(false);
+
+    f.cbHouse->SetFocus();
+    tk::input::key(f, 0, 0, ru("б")[0]);
+    Application->ProcessMessages();
+    EXPECT_EQ(f.cbHouse->Text(), ru("Б"));
+    f.Hide();
 }
 
 TEST_F(MainWindowDialogsTest, FindAnAddressEndToEnd) {
@@ -157,25 +202,26 @@ TEST_F(MainWindowDialogsTest, FindAnAddressEndToEnd) {
     tk::useManualClock(false);
 }
 
-TEST_F(MainWindowDialogsTest, SettingsConfirmedUnchangedWriteOnlyTheColourBesideTheProgram) {
+TEST_F(MainWindowDialogsTest, SettingsConfirmedReachTheFileBesideTheProgramAndTheMapAndCancelledNothing) {
     EXPECT_EQ(fmParams->lScrollVal->Caption(), ru("(вниз - увеличить масштаб; вверх - уменьшить масштаб)"));
+    // Confirmed unchanged from another current folder: only the colour is written.
     std::filesystem::create_directory(dir_ / "elsewhere");
     ASSERT_TRUE(SetCurrentDir((dir_ / "elsewhere").string()));
     settings([] {}, /*confirm=*/true);
     EXPECT_EQ(stored("Navigation", "WeelDownDecreasesScale"), "(none)");
     EXPECT_EQ(stored("Appearance", "BackGroundColor"), "$00008000");
     EXPECT_EQ(std::filesystem::current_path(), dir_.path());
-}
 
-TEST_F(MainWindowDialogsTest, SettingsCancelledChangeNothingAndConfirmedReachMapFileAndWheel) {
-    answers_.colourChosen = RGB(10, 20, 200);
-    const auto change = [] {
-        tk::input::click(*fmParams->Shape1, 5, 5);
-        tk::input::click(*fmParams->CheckBox1, 5, 5);
-    };
-    settings(change, /*confirm=*/false);
-    EXPECT_EQ(answers_.customColors, std::vector<AnsiString>{"ColorA=00008000"});
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "ValInfo.ini"));
+    presenter_.colourChosen = RGB(10, 20, 200);
+    settings(
+        [] {
+            tk::input::click(*fmParams->Shape1, 5, 5);
+            tk::input::click(*fmParams->CheckBox1, 5, 5);
+        },
+        /*confirm=*/false);
+    EXPECT_EQ(presenter_.customColors, std::vector<AnsiString>{"ColorA=00008000"});
+    EXPECT_EQ(stored("Navigation", "WeelDownDecreasesScale"), "(none)");
+    EXPECT_EQ(stored("Appearance", "BackGroundColor"), "$00008000");
     EXPECT_EQ(backgroundPixel(), clGreen);
 
     bool checked = true;

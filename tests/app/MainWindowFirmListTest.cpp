@@ -33,41 +33,15 @@
 
 namespace {
 
-AnsiString ru(const char* utf8) { return tk::fromUtf8(utf8); }
+using apptest::ru;
 
 constexpr TColor kMarked = 0x008EDDFB;
 
-class FirmListTest : public apptest::ProgramFixture {
+class FirmListTest : public apptest::MainWindowFixture {
 protected:
     void SetUp() override {
-        startProgram();
-        showMainWindow();
-        w = fmValdrenGIS;
+        MainWindowFixture::SetUp();
         grid = w->StringGrid1;
-    }
-
-    // The first column of an SQL text run on the program's connection.
-    std::vector<AnsiString> column(const std::string& text) {
-        TDbQuery query(nullptr);
-        query.SetDatabaseName("DbConnection1");
-        query.SQL()->SetText(text);
-        query.Open();
-        std::vector<AnsiString> values;
-        for (; !query.Eof(); query.Next())
-            values.push_back(query.Fields().Fields(0)->AsString());
-        return values;
-    }
-
-    std::vector<AnsiString> firmsOfRubric(const AnsiString& topicId) {
-        return column("select O.Name from Office O, OfficeTopics T where T.Topic_Id = " + topicId +
-                      " and O.Office_Id = T.Office_Id order by O.Name");
-    }
-
-    std::vector<AnsiString> listed() const {
-        std::vector<AnsiString> names;
-        for (int row = 0; row < grid->RowCount(); ++row)
-            names.push_back(grid->Cells(0, row));
-        return names;
     }
 
     // The card in front on the card panel, as the list shows it.
@@ -96,7 +70,6 @@ protected:
         return nullptr;
     }
 
-    TfmValdrenGIS* w = nullptr;
     TEmiStringGrid* grid = nullptr;
 };
 
@@ -214,14 +187,12 @@ TEST_F(FirmListTest, TypedRubricAndChosenNameShowTheirCards) {
         tk::input::key(*w, std::uint16_t(key), 0, ru(typed)[0]);
         Application->ProcessMessages();
     }
-        Application->ProcessMessages();
     tk::input::key(*w, VK_RETURN, 0, '\r');
     Application->ProcessMessages();
     tk::input::key(*w, VK_RETURN, 0, '\r');
     Application->ProcessMessages();
-    const AnsiString topic = w->qShowCat->FieldByName("Topic_Id")->AsString();
-    EXPECT_EQ(listed(), firmsOfRubric(topic));
-    EXPECT_EQ(w->StatusBar1->Panels()->Items(1)->Text(), ru("Рубрика: Аптеки"));
+    EXPECT_EQ(listed(), firmsOfRubric(ru("Аптеки")));
+    EXPECT_EQ(panel(1), ru("Рубрика: Аптеки"));
 
     ASSERT_GT(grid->RowCount(), 1);
     const TRect second = grid->CellRect(0, 1);

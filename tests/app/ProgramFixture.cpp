@@ -1,7 +1,6 @@
-// Start-up in process on a folder of its own, and the windows freed after each test.
+// Start-up in process on a folder of its own, the windows freed after each test, and the main
+// window's readings shared by its suites.
 #include "ProgramFixture.h"
-
-#include <fstream>
 
 #include "engine/CeEngine.h"
 #include "mapstream/MapStreamWriter.h"
@@ -10,22 +9,36 @@
 #include "app/StartUp.h"
 #include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
+#include "map/TDataMap.h"
+#include "support/SampleQueries.h"
 #include "toolkit/Process.h"
 #include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TStatusBar.h"
+#include "toolkit/TStatusPanels.h"
+#include "toolkit/TStringList.h"
+#include "toolkit/WinApi.h"
+#include "widgets/TEmiStringGrid.h"
 
 namespace apptest {
 
 namespace fs = std::filesystem;
 
-int RecordingPresenter::messageBox(const AnsiString& text, const AnsiString&, unsigned) {
-    ADD_FAILURE() << "message box: " << tk::toUtf8(text);
-    return IDCANCEL;
+int TestPresenter::messageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) {
+    boxes.push_back({text, caption, flags});
+    return IDOK;
 }
-bool RecordingPresenter::chooseColor(TColor&, TStrings&) { return false; }
-bool RecordingPresenter::login(const AnsiString&, AnsiString&, AnsiString&) { return false; }
-TMenuItem* RecordingPresenter::trackPopup(TPopupMenu&, int, int) { return nullptr; }
+bool TestPresenter::chooseColor(TColor& color, TStrings& colors) {
+    customColors.clear();
+    for (int i = 0; i < colors.Count(); ++i)
+        customColors.push_back(colors.Strings(i));
+    if (colourChosen)
+        color = *colourChosen;
+    return colourChosen.has_value();
+}
+bool TestPresenter::login(const AnsiString&, AnsiString&, AnsiString&) { return false; }
+TMenuItem* TestPresenter::trackPopup(TPopupMenu&, int, int) { return nullptr; }
 
 ProgramFixture::ProgramFixture() {
     const fs::path build(BUILD_DIR);
@@ -45,7 +58,12 @@ ProgramFixture::ProgramFixture() {
 }
 
 ProgramFixture::~ProgramFixture() {
-    freeWindows();
+    // Help viewers outlive the windows; none is left for the next test.
+    for (HWND viewer; (viewer = FindWindow("HH Parent", nullptr)) != 0;)
+        SendMessage(viewer, WM_CLOSE, 0, 0);
+    app::freeWindows();
+    for (const TestPresenter::Box& box : presenter_.boxes)
+        ADD_FAILURE() << "message box: " << tk::toUtf8(box.text);
     tk::setHaltHandler(nullptr);
     tk::setShellOpener(nullptr);
     tk::setDialogPresenter(nullptr);
@@ -62,8 +80,6 @@ void ProgramFixture::startProgram(const std::function<void(TfmSplash&)>& Dismiss
     });
 }
 
-void ProgramFixture::freeWindows() { app::freeWindows(); }
-
 void ProgramFixture::showMainWindow() {
     Application->MainForm()->Show();
     // The first activation's work is done when the minimum scale is known.
@@ -72,18 +88,27 @@ void ProgramFixture::showMainWindow() {
     ASSERT_NE(fmValdrenGIS->MinScale(), 0) << "the main window was never activated";
 }
 
-void ProgramFixture::useCityWithMashtab(int Mashtab) {
-    const fs::path database = dir_ / "data" / "mapdata.vdd";
+namespace {
+
+CEHANDLE connectToCopy(const fs::path& folder) {
+    const fs::path database = folder / "data" / "mapdata.vdd";
     fs::remove(database);
     fs::copy_file(fs::path(BUILD_DIR) / "data" / "mapdata.vdd", database);
+    CEHANDLE connection = 0;
+    EXPECT_EQ(CeConnect60(database.string().c_str(), 1, "USER", "valdren", 0, &connection), 0u);
+    return connection;
+}
+
+} // namespace
+
+void ProgramFixture::useCityWithMashtab(int Mashtab) {
     mapstream::MapDocument document;
     document.Header.Version = 6;
     document.Header.Scale = 100;
     document.Header.Mashtab = Mashtab;
     const std::string bytes = mapstream::WriteMapStream(document);
-    CEHANDLE connection = 0;
+    const CEHANDLE connection = connectToCopy(dir_.path());
     CEHANDLE update = 0;
-    ASSERT_EQ(CeConnect60(database.string().c_str(), 1, "USER", "valdren", 0, &connection), 0u);
     ASSERT_EQ(CeCreateSQLStatement(connection, &update), 0u);
     ASSERT_EQ(CePrepareSQL(update, "UPDATE city SET citymap = :Map"), 0u);
     const auto size = uint32_t(bytes.size());
@@ -94,11 +119,7 @@ void ProgramFixture::useCityWithMashtab(int Mashtab) {
 }
 
 void ProgramFixture::useDatabaseWith(const std::vector<AnsiString>& Statements) {
-    const fs::path database = dir_ / "data" / "mapdata.vdd";
-    fs::remove(database);
-    fs::copy_file(fs::path(BUILD_DIR) / "data" / "mapdata.vdd", database);
-    CEHANDLE connection = 0;
-    ASSERT_EQ(CeConnect60(database.string().c_str(), 1, "USER", "valdren", 0, &connection), 0u);
+    const CEHANDLE connection = connectToCopy(dir_.path());
     for (const AnsiString& sql : Statements) {
         CEHANDLE statement = 0;
         ASSERT_EQ(CeCreateSQLStatement(connection, &statement), 0u);
@@ -108,8 +129,55 @@ void ProgramFixture::useDatabaseWith(const std::vector<AnsiString>& Statements) 
     ASSERT_EQ(CeDisconnect(connection), 0u);
 }
 
-void ProgramFixture::writeSettings(const std::string& text) {
-    std::ofstream(dir_ / "ValInfo.ini", std::ios::binary) << text;
+void ProgramFixture::expectOneBox(const char* text, const char* caption, unsigned flags) {
+    ASSERT_EQ(presenter_.boxes.size(), 1u);
+    const TestPresenter::Box box = presenter_.boxes.front();
+    presenter_.boxes.clear();
+    EXPECT_EQ(box.text, ru(text));
+    EXPECT_EQ(box.caption, ru(caption));
+    EXPECT_EQ(box.flags, flags);
+}
+
+void MainWindowFixture::SetUp() {
+    startProgram();
+    showMainWindow();
+    w = fmValdrenGIS;
+    map = w->DataMap1;
+}
+
+void MainWindowFixture::answerModal(TForm& Form, const std::function<void()>& Answer,
+                                    const std::function<void()>& Open) {
+    Form.OnShow = [&Answer](TPersistent*) { Answer(); };
+    Open();
+    Form.OnShow = nullptr;
+}
+
+AnsiString MainWindowFixture::panel(int index) const { return w->StatusBar1->Panels()->Items(index)->Text(); }
+
+const TKEXMapObjectMem& MainWindowFixture::object(int index) const { return map->Model().Objects()[index]; }
+
+bool MainWindowFixture::isRed(int index) const {
+    const TKEXMapObjectMem& o = object(index);
+    return o.Brush.Color == 0x000000FFu && o.Pen.Color == 0u && o.Pen.Width == 1;
+}
+
+std::vector<AnsiString> MainWindowFixture::column(const AnsiString& sql) {
+    std::vector<AnsiString> values;
+    for (const testsupport::Row& row : testsupport::queryRows("DbConnection1", sql))
+        values.push_back(row.at(0));
+    return values;
+}
+
+std::vector<AnsiString> MainWindowFixture::firmsOfRubric(const AnsiString& rubric) {
+    return column("select O.Name from Office O, OfficeTopics OT, Topic T where T.Name = '" + rubric +
+                  "' and OT.Topic_Id = T.Topic_Id and O.Office_Id = OT.Office_Id order by O.Name");
+}
+
+std::vector<AnsiString> MainWindowFixture::listed() const {
+    std::vector<AnsiString> names;
+    for (int row = 0; row < w->StringGrid1->RowCount() && w->CardAt(0, row); ++row)
+        names.push_back(w->StringGrid1->Cells(0, row));
+    return names;
 }
 
 } // namespace apptest

@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "ProgramFixture.h"
 #include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
+#include "support/ProcessRun.h"
 #include "support/TempDirectory.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -28,20 +26,15 @@ TEST(StartUpTest, MissingDatabaseEndsTheProgramWithCodeOneAndNoFiles) {
     testsupport::TempDirectory dir;
     const fs::path program = dir / "ValInfo";
     fs::copy_file(VALINFO_PATH, program);
-    const fs::path err = fs::path(BUILD_DIR) / "valinfo-missing-db.err";
-    const std::string command = "cd '" + dir.path().string() + "' && QT_QPA_PLATFORM=offscreen ./ValInfo 2>'" +
-                                err.string() + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    std::ifstream in(err);
-    std::stringstream text;
-    text << in.rdbuf();
-    fs::remove(err);
-    EXPECT_NE(text.str().find("ValInfo: start-up failed"), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("mapdata.vdd"), std::string::npos) << text.str();
+    const testsupport::ProcessRun run = testsupport::runProcess(
+        "sh", {"-c", "cd " + testsupport::shellQuoted(dir.path().string()) + " && QT_QPA_PLATFORM=offscreen ./ValInfo"},
+        /*errors=*/true);
+    EXPECT_EQ(run.exitCode, 1);
+    const std::string& text = run.output;
+    EXPECT_NE(text.find("ValInfo: start-up failed"), std::string::npos) << text;
+    EXPECT_NE(text.find("mapdata.vdd"), std::string::npos) << text;
     // Message boxes on a platform without a screen write their question to standard error.
-    EXPECT_EQ(text.str().find("ВалдренИнфо"), std::string::npos) << text.str();
+    EXPECT_EQ(text.find("ВалдренИнфо"), std::string::npos) << text;
     int files = 0;
     for (const auto& entry : fs::directory_iterator(dir.path()))
         files += entry.path() != program;

@@ -10,8 +10,6 @@
 #include "data/TDbQuery.h"
 #include "data/TDbTable.h"
 #include "map/TDataMap.h"
-#include "toolkit/AnsiString.h"
-#include "toolkit/Clock.h"
 #include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -29,24 +27,15 @@
 
 namespace {
 
-AnsiString ru(const char* utf8) { return tk::fromUtf8(utf8); }
+using apptest::ru;
 
-class MainWindowTest : public apptest::ProgramFixture {
+class MainWindowTest : public apptest::MainWindowFixture {
 protected:
     void SetUp() override {
-        startProgram();
-        showMainWindow();
-        ASSERT_NE(fmValdrenGIS, nullptr);
-        w = fmValdrenGIS;
-        map = w->DataMap1;
+        MainWindowFixture::SetUp();
         map->SetFocus();
         Application->ProcessMessages();
     }
-
-    AnsiString panel(int index) const { return w->StatusBar1->Panels()->Items(index)->Text(); }
-
-    TfmValdrenGIS* w = nullptr;
-    TDataMap* map = nullptr;
 };
 
 TEST_F(MainWindowTest, OpensOnTheWholeCityWithTheListsAndBannerOne) {
@@ -116,21 +105,6 @@ TEST_F(MainWindowTest, WheelAndKeysKeepTheZoomLimits) {
     EXPECT_EQ(map->Options()->StepLinza(), 170) << "the step follows the capped scale";
 }
 
-TEST_F(MainWindowTest, SettingsFileSwapsTheWheel) {
-    // A second start-up in the same folder reads the file written now.
-    freeWindows();
-    writeSettings("[Navigation]\r\nWeelDownDecreasesScale=x\r\n[Appearance]\r\nBackGroundColor=$zz\r\n");
-    startProgram();
-    showMainWindow();
-    TDataMap& m = *fmValdrenGIS->DataMap1;
-    m.SetScale(400);
-    m.Options()->SetStepLinza(80);
-    tk::input::wheel(m, -120, 50, 50);
-    Application->ProcessMessages();
-    EXPECT_EQ(m.Scale(), 320) << "wheel down zooms out";
-    EXPECT_EQ(m.BackgroundColor(), clGreen);
-}
-
 TEST_F(MainWindowTest, ArrowsMoveByTheScrollStep) {
     const float x = map->XWind(), y = map->YWind();
     const float step = float(map->Options()->StepScroll());
@@ -175,25 +149,35 @@ TEST_F(MainWindowTest, ToolsSetButtonInstrumentAndStatus) {
     }
 }
 
-TEST_F(MainWindowTest, MeasureReadsMetresAndEscEndsIt) {
+// The one case the sample city lacks: a stream whose header holds another measurement factor.
+class MeasureTest : public apptest::MainWindowFixture {
+protected:
+    void SetUp() override {
+        useCityWithMashtab(1000);
+        MainWindowFixture::SetUp();
+    }
+};
+
+TEST_F(MeasureTest, ReadsMetresWith1644WhateverTheStreamSaysAndEscEndsIt) {
+    EXPECT_EQ(map->Mashtab(), 1644);
     w->SpeedButton6Click();
     map->SetScale(20);
     map->SetXWind(0);
     map->SetYWind(0);
+    map->SetFocus();
     // 1000 world units are 200 pixels at scale 20.
     auto measure = [&](int y) {
         tk::input::click(*map, 40, y);
         tk::input::move(*map, 240, y);
         tk::input::click(*map, 240, y);
         Application->ProcessMessages();
+        EXPECT_EQ(panel(2), ru("Расстояние = 1644м"));
     };
     measure(40);
-    EXPECT_EQ(panel(2), ru("Расстояние = 1644м"));
     tk::input::move(*map, 2, 2); // resting in the edge zone
     tk::input::key(*w, VK_ESCAPE);
     Application->ProcessMessages();
-    measure(80);
-    EXPECT_EQ(panel(2), ru("Расстояние = 1644м")) << "a new measurement, not the old one continued";
+    measure(80); // a new measurement, not the old one continued
 
     w->SpeedButton5Click();
     const int scale = map->Scale();
@@ -201,27 +185,6 @@ TEST_F(MainWindowTest, MeasureReadsMetresAndEscEndsIt) {
     Application->ProcessMessages();
     EXPECT_EQ(map->Scale(), scale);
     EXPECT_EQ(map->Instrument(), iPick);
-}
-
-// The one case the sample city lacks: a stream whose header holds another measurement factor.
-class OtherMashtabTest : public apptest::ProgramFixture {};
-
-TEST_F(OtherMashtabTest, MeasuresWith1644WhateverTheStreamSays) {
-    useCityWithMashtab(1000);
-    startProgram();
-    showMainWindow();
-    TDataMap& map = *fmValdrenGIS->DataMap1;
-    EXPECT_EQ(map.Mashtab(), 1644);
-    fmValdrenGIS->SpeedButton6Click();
-    map.SetScale(20);
-    map.SetXWind(0);
-    map.SetYWind(0);
-    map.SetFocus();
-    tk::input::click(map, 40, 40);
-    tk::input::move(map, 240, 40);
-    tk::input::click(map, 240, 40);
-    Application->ProcessMessages();
-    EXPECT_EQ(fmValdrenGIS->StatusBar1->Panels()->Items(2)->Text(), ru("Расстояние = 1644м"));
 }
 
 TEST_F(MainWindowTest, PanStopsAtAVisibleEdgeAndRebuildsOncePerStep) {
@@ -275,7 +238,7 @@ TEST_F(MainWindowTest, LensRightClickAtTheMinimumIsSwallowed) {
     EXPECT_GE(map->Scale(), min);
 }
 
-TEST_F(MainWindowTest, BusyCursorAndBlinkCleanUp) {
+TEST_F(MainWindowTest, BusyCursorAndAClickEndsTheBlink) {
     w->BeginWait();
     EXPECT_EQ(Screen->Cursor(), crHourGlass);
     for (TControl* c : std::initializer_list<TControl*>{w->ExDBGrid2, w->ExDBGrid1, map, w->StringGrid1})
@@ -285,21 +248,11 @@ TEST_F(MainWindowTest, BusyCursorAndBlinkCleanUp) {
     for (TControl* c : std::initializer_list<TControl*>{w->ExDBGrid2, w->ExDBGrid1, map, w->StringGrid1})
         EXPECT_EQ(c->Cursor(), crDefault);
 
-    tk::useManualClock(true);
     const int first[] = {0};
-    map->SetBlinkObjects(first);
-    w->DataMap1BlinkObject();
-    EXPECT_TRUE(w->Timer1->Enabled());
-    EXPECT_EQ(w->Timer1->Interval(), 750u);
-    tk::advanceClock(760);
-    Application->ProcessMessages();
-    EXPECT_FALSE(w->Timer1->Enabled());
-    EXPECT_TRUE(map->BlinkObjects().empty());
     map->SetBlinkObjects(first);
     tk::input::click(*map, 30, 30);
     Application->ProcessMessages();
     EXPECT_TRUE(map->BlinkObjects().empty());
-    tk::useManualClock(false);
 }
 
 TEST_F(MainWindowTest, SearchesUpperCaseTheirPatternAndShowSelectionOnlyOverRows) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
 #include "support/WindowShot.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -20,12 +21,11 @@ constexpr TColor kBackground = RGB(0, 0, 128);
 // A navy 200 x 100 form with a label at (20, 20) in a large black font.
 struct LabelForm {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    TExLabel* label = new TExLabel(form.get());
+    TExLabel* label = tktest::placed<TExLabel>(form.get());
 
     LabelForm() {
         form->SetBounds(0, 0, 200, 100);
         form->SetColor(kBackground);
-        label->SetParent(form.get());
         label->SetLeft(20);
         label->SetTop(20);
         TFont font;
@@ -122,12 +122,8 @@ TEST(TExCustomLabelTest, EnterAndLeaveFireOnceEachAndLeaveWaitsForTheRelease) {
 
 TEST(TExCustomLabelTest, AcceleratorFocusesTheFocusControlAndTheFrameShowsItsFocus) {
     LabelForm f;
-    auto* name = new TEdit(f.form.get());
-    name->SetParent(f.form.get());
-    name->SetBounds(100, 20, 80, 20);
-    auto* other = new TEdit(f.form.get());
-    other->SetParent(f.form.get());
-    other->SetBounds(100, 60, 80, 20);
+    auto* name = tktest::placed<TEdit>(f.form.get(), 100, 20, 80, 20);
+    auto* other = tktest::placed<TEdit>(f.form.get(), 100, 60, 80, 20);
     f.label->SetShadowSize(0);
     f.label->SetCaption("&Name");
     f.label->SetFocusControl(name);

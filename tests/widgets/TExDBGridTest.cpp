@@ -13,6 +13,7 @@
 #include "support/AddressDataSet.h"
 #include "support/MemoryDataSet.h"
 #include "support/MessageBoxLog.h"
+#include "support/Placed.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Messages.h"
 #include "toolkit/Shell.h"
@@ -58,10 +59,8 @@ protected:
             data.addRow({Variant(i), Variant("Name " + std::to_string(i)), Variant("memo " + std::to_string(i))});
         source.SetDataSet(&data);
         form->SetBounds(0, 0, 500, 400);
-        grid->SetParent(form.get());
         grid->SetBounds(0, 0, 400, 10 * 25 + 2);
         grid->SetDataSource(&source);
-        other->SetParent(form.get());
         other->SetBounds(0, 300, 100, 24);
         data.Open();
         form->Show();
@@ -106,8 +105,8 @@ protected:
     FailingDataSet data{&owner, {{"Id", ftInteger}, {"Name", ftString, 20}, {"Notes", ftMemo}}};
     TDataSource source{&owner};
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    TProbeExDBGrid* grid = new TProbeExDBGrid(form.get());
-    TEdit* other = new TEdit(form.get());
+    TProbeExDBGrid* grid = tktest::placed<TProbeExDBGrid>(form.get());
+    TEdit* other = tktest::placed<TEdit>(form.get());
 };
 
 TEST_F(TExDBGridTest, MultiSelectStaysOutOfTheBaseOptionsAndTitleButtonsForceTheFixedLines) {
@@ -352,9 +351,7 @@ TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpand
     tktest::AddressDataSet address;
     MemoryDataSet& data = address.data;
     TForm form(nullptr);
-    auto* grid = new TExDBGrid(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 400, 200);
+    auto* grid = tktest::placed<TExDBGrid>(&form, 0, 0, 400, 200);
     grid->SetDataSource(&address.source);
     grid->SetTitleButtons(true);
     data.Open();

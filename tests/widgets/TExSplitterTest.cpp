@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Placed.h"
 #include "support/WindowShot.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -22,10 +23,10 @@ using testsupport::WindowShot;
 // read-only edit on the list has the focus.
 struct CardArea {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    TPanel* card = new TPanel(form.get());
-    TExSplitter* splitter = new TExSplitter(form.get());
-    TPanel* list = new TPanel(form.get());
-    TEdit* edit = new TEdit(list);
+    TPanel* card = tktest::placed<TPanel>(form.get());
+    TExSplitter* splitter = tktest::placed<TExSplitter>(form.get());
+    TPanel* list = tktest::placed<TPanel>(form.get());
+    TEdit* edit = tktest::placed<TEdit>(list);
     int changing = 0;
     int changed = 0;
     bool allow = true;
@@ -33,16 +34,12 @@ struct CardArea {
 
     explicit CardArea(int cardHeight = 100) {
         form->SetBounds(0, 0, 300, 300);
-        card->SetParent(form.get());
         card->SetAlign(alBottom);
         card->SetHeight(cardHeight);
         card->SetColor(clWhite);
-        splitter->SetParent(form.get());
         splitter->SetAlign(alBottom);
-        list->SetParent(form.get());
         list->SetAlign(alClient);
         list->SetColor(clRed);
-        edit->SetParent(list);
         edit->SetBounds(10, 10, 100, 20);
         // No blinking caret, so that pictures taken apart in time agree.
         edit->SetReadOnly(true);
@@ -183,17 +180,14 @@ TEST(TExSplitterTest, SetUpPicksControlsAndKeepsConstraints) {
     // The search pages: a top-aligned page control within 160..200 pixels above a client panel.
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 400);
-    auto* pages = new TPanel(&form);
-    pages->SetParent(&form);
+    auto* pages = tktest::placed<TPanel>(&form);
     pages->SetAlign(alTop);
     pages->Constraints()->SetMinHeight(160);
     pages->Constraints()->SetMaxHeight(200);
     pages->SetHeight(180);
-    auto* splitter = new TExSplitter(&form);
-    splitter->SetParent(&form);
+    auto* splitter = tktest::placed<TExSplitter>(&form);
     splitter->SetAlign(alTop);
-    auto* rest = new TPanel(&form);
-    rest->SetParent(&form);
+    auto* rest = tktest::placed<TPanel>(&form);
     rest->SetAlign(alClient);
     splitter->SetControlSecond(rest);
     ASSERT_EQ(splitter->ControlFirst(), pages);
@@ -213,12 +207,10 @@ TEST(TExSplitterTest, SetUpPicksControlsAndKeepsConstraints) {
     // A fresh splitter aligned left takes 3 pixels and the panel on its left.
     TForm side(nullptr);
     side.SetBounds(0, 0, 300, 200);
-    auto* left = new TPanel(&side);
-    left->SetParent(&side);
+    auto* left = tktest::placed<TPanel>(&side);
     left->SetAlign(alLeft);
     left->SetWidth(100);
-    auto* divider = new TExSplitter(&side);
-    divider->SetParent(&side);
+    auto* divider = tktest::placed<TExSplitter>(&side);
     EXPECT_EQ(divider->Cursor(), crDefault);
     divider->SetAlign(alLeft);
     EXPECT_EQ(divider->Width(), 3);

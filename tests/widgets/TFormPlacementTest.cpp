@@ -50,15 +50,6 @@ protected:
         return result;
     }
     std::set<std::string> keys(const AnsiString& section) { return keys(section, iniName); }
-    // A save of the shown form after a restore, which put the sizeable frame of a maximised form
-    // outside the screen.
-    static std::set<std::string> savedKeys() {
-        const AnsiString suffix = ScreenResSuffix();
-        return {"FormVersion=0", "Flags=0", "ShowCmd=1", "PixelsPerInch=96",
-                "MinMaxPos=0,0,-4,-4", "MinMaxPos" + suffix + "=0,0,-4,-4",
-                "NormPos=40,50,340,250", "NormPos" + suffix + "=40,50,340,250", "Visible=0"};
-    }
-
     testsupport::TempDirectory folder;
     AnsiString iniName = (folder / "probe.ini").string();
     std::unique_ptr<TfmProbe> form = std::make_unique<TfmProbe>(nullptr);
@@ -66,7 +57,7 @@ protected:
     TFormPlacement* placement = new TFormPlacement(form.get());
 };
 
-TEST_F(TFormPlacementTest, ASaveWritesExactlyThePlacementKeys) {
+TEST_F(TFormPlacementTest, ASaveWritesExactlyThePlacementKeysInBothFlavoursAndARestoreReadsThem) {
     placement->SetOptions(placement->Options() | fpActiveControl);
     form->Show();
     Application->ProcessMessages();
@@ -75,24 +66,24 @@ TEST_F(TFormPlacementTest, ASaveWritesExactlyThePlacementKeys) {
     EXPECT_TRUE(keys("TfmProbe").empty()) << "an active placement saves only after a restore";
     placement->Restore();
     placement->Save();
-    std::set<std::string> expected = savedKeys();
-    expected.insert("ActiveControl=Edit1");
+    // The restore put the sizeable frame of a maximised form outside the screen.
+    const AnsiString suffix = ScreenResSuffix();
+    const std::set<std::string> expected{
+        "FormVersion=0", "Flags=0", "ShowCmd=1", "PixelsPerInch=96", "MinMaxPos=0,0,-4,-4",
+        "MinMaxPos" + suffix + "=0,0,-4,-4", "NormPos=40,50,340,250", "NormPos" + suffix + "=40,50,340,250",
+        "Visible=0", "ActiveControl=Edit1"};
     EXPECT_EQ(keys("TfmProbe"), expected);
-}
 
-TEST_F(TFormPlacementTest, TheRegistryFlavourStoresTheSameKeysUnderTheProgramsKeyAndRestoresThem) {
+    // The registry flavour: the same keys under the program's key.
     tk::setRegistryFolder((folder / "registry").string());
     placement->SetIniFileName("");
     placement->SetUseRegistry(true);
-    form->Show();
-    Application->ProcessMessages();
     placement->Restore();
     EXPECT_FALSE(std::filesystem::exists(folder / "registry")) << "a restore only reads";
     placement->Save();
     const AnsiString rootFile = (folder / "registry" / "HKEY_CURRENT_USER.ini").string();
     EXPECT_EQ(GetDefaultRegKey(), "Software\\test_widgets");
-    EXPECT_EQ(keys(GetDefaultRegKey() + "\\TfmProbe", rootFile), savedKeys());
-
+    EXPECT_EQ(keys(GetDefaultRegKey() + "\\TfmProbe", rootFile), expected);
     form->SetBounds(0, 0, 100, 100);
     placement->Restore();
     EXPECT_EQ(form->BoundsRect(), Rect(40, 50, 340, 250));
