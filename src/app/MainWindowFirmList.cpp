@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "app/FirmCard.h"
 #include "app/FirmCardText.h"
 #include "app/RerunQuery.h"
 #include "data/TDbQuery.h"
@@ -132,13 +133,7 @@ void TfmValdrenGIS::fillFirmRows(TDbQuery& Query) {
         StringGrid1->SetObjects(0, row, card);
         card->SetParent(paRTF);
         card->SetVisible(false);
-        card->SetReadOnly(true);
-        card->SetScrollBars(ssVertical);
-        card->SetBorderStyle(bsNone);
-        card->SetHideSelection(true);
-        card->SetWordWrap(true);
-        card->SetTabStop(false);
-        card->OnSelectionChange = [card](TPersistent*) { card->SetSelLength(0); };
+        app::setUpFirmCard(*card);
         card->OnHyperlinkClicked = [this](TPersistent* Sender, std::int32_t cpMin, std::int32_t cpMax,
                                           const AnsiString& Link) { InfoHlinkClicked(Sender, cpMin, cpMax, Link); };
         if (isMarked(Query))

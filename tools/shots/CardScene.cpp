@@ -5,6 +5,7 @@
 
 #include "Scene.h"
 #include "ShowActive.h"
+#include "app/FirmCard.h"
 #include "support/CardRtf.h"
 #include "toolkit/Screenshot.h"
 #include "toolkit/SyntheticInput.h"
@@ -28,13 +29,7 @@ SHOTS_SCENE(card) {
     auto* card = new TRichEditWithLinks(&form);
     card->SetParent(panel);
     card->SetAlign(alClient);
-    card->SetReadOnly(true);
-    card->SetScrollBars(ssVertical);
-    card->SetBorderStyle(bsNone);
-    card->SetHideSelection(true);
-    card->SetWordWrap(true);
-    card->SetTabStop(false);
-    card->OnSelectionChange = [card](TPersistent*) { card->SetSelLength(0); };
+    app::setUpFirmCard(*card);
     card->OnHyperlinkClicked = [status](TPersistent*, std::int32_t cpMin, std::int32_t cpMax, const AnsiString& text) {
         status->SetCaption(tk::fromUtf8("Ссылка ") + std::to_string(cpMin) + ".." + std::to_string(cpMax) + ": " + text);
     };
