@@ -7,6 +7,12 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh coverage
 cmake -S . -B build-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVALDREN_COVERAGE=ON -DVALDREN_BENCH=OFF
 cmake --build build-coverage
+# Objects of sources deleted since the last run still lie in the build folder; their notes would
+# name files that no longer exist.
+ninja -C build-coverage -t cleandead >/dev/null
+find build-coverage -name '*.gcno' | while read -r notes; do
+    [ -e "${notes%.gcno}.o" ] || rm -f "$notes"
+done
 find build-coverage -name '*.gcda' -delete
 (cd build-coverage && QT_QPA_PLATFORM=offscreen ctest -j "$(nproc)" --output-on-failure)
 
