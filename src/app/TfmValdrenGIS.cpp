@@ -172,8 +172,12 @@ void TfmValdrenGIS::LoadCityMap() {
     static_cast<TBlobField*>(dbCity->FieldByName("citymap"))->SaveToStream(stream);
     stream.SetPosition(0);
     DataMap1->LoadFromStream(stream);
-    if (DataMap1->Model().Damaged())
-        std::fprintf(stderr, "ValInfo: the city map is damaged: %s\n", tk::toUtf8(DataMap1->Model().DamageMessage()).c_str());
+    // The map shows nothing in either case; the line tells a user who sees an empty map why.
+    const mapi::MapModel& city = DataMap1->Model();
+    if (city.Damaged())
+        std::fprintf(stderr, "ValInfo: the city map is damaged: %s\n", tk::toUtf8(city.DamageMessage()).c_str());
+    else if (city.Objects().Count() == 0)
+        std::fprintf(stderr, "ValInfo: the city map holds no objects\n");
     dbCity->Close();
     UpdateStatusBar();
 }

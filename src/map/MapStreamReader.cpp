@@ -20,6 +20,9 @@ constexpr int kMaxGroupDepth = 64;
 // The stream is read ahead in blocks of this size; a larger payload is read straight into place.
 constexpr std::size_t kReadAhead = std::size_t{1} << 16;
 
+// The newest layout this reader knows; a later one keeps its header and street names only.
+constexpr uint32_t kNewestVersion = 6;
+
 struct StreamDamage {
     AnsiString message;
 };
@@ -49,6 +52,12 @@ MapReadResult MapStreamReader::Read(TKEXMapHeader& header, StreetDictionary& nam
         result.damaged = true;
         result.message = damage.message;
     }
+    // Bytes of a layout the reader does not know (random bytes most likely) are no map it can
+    // show; that is the reason to report, also when its street names were cut short as well.
+    if (header.Version > kNewestVersion) {
+        result.damaged = true;
+        result.message = "unknown map format version " + std::to_string(header.Version);
+    }
     // The stream stands after the last byte taken, whatever was read ahead.
     stream_.SetPosition(start_ + position_);
     names.AddAll(std::move(streets_));
@@ -73,7 +82,7 @@ void MapStreamReader::readMap(TKEXMapHeader& header, TKexMapList& objects) {
         }
         return;
     }
-    if (header.Version > 6)
+    if (header.Version > kNewestVersion)
         return; // a newer format: its records are not ours to read
     if (stored < 0)
         fail("the header's object count " + std::to_string(stored) + " is negative");

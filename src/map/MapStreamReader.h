@@ -1,7 +1,8 @@
 // Reads a map stream (header, street names, object records of every format version) into a map's
 // header, street dictionary and object list. It never reads past the end of the stream and never
 // makes a record from bytes it did not read: damage ends the reading, complete records are kept
-// and the result says where the damage is.
+// and the result says where the damage is. A layout newer than it knows is read no further than
+// its street names and reported as damage too.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +21,8 @@ namespace mapi {
 
 struct [[nodiscard]] MapReadResult {
     bool damaged = false;
-    AnsiString message; // the damaged record and its byte offset from the map's start
+    // The damaged record and its byte offset from the map's start, or the unknown layout version.
+    AnsiString message;
     // The box of the frames (corners 0 and 2) of the records read, as MapModel::CalcMapBounds
     // finds it; all zero when none was read.
     WorldRect extent;

@@ -106,13 +106,16 @@ void ProgramFixture::useCityWithMashtab(int Mashtab) {
     document.Header.Version = 6;
     document.Header.Scale = 100;
     document.Header.Mashtab = Mashtab;
-    const std::string bytes = mapstream::WriteMapStream(document);
+    useCityMap(mapstream::WriteMapStream(document));
+}
+
+void ProgramFixture::useCityMap(const std::string& Bytes) {
     const CEHANDLE connection = connectToCopy(dir_.path());
     CEHANDLE update = 0;
     ASSERT_EQ(CeCreateSQLStatement(connection, &update), 0u);
     ASSERT_EQ(CePrepareSQL(update, "UPDATE city SET citymap = :Map"), 0u);
-    const auto size = uint32_t(bytes.size());
-    ASSERT_EQ(CeSetBinary(update, CE_FIELDNO(1), 6, size, 0, bytes.data(), size), 0u);
+    const auto size = uint32_t(Bytes.size());
+    ASSERT_EQ(CeSetBinary(update, CE_FIELDNO(1), 6, size, 0, Bytes.data(), size), 0u);
     ASSERT_EQ(CeExecuteSQL(update, nullptr), 0u);
     ASSERT_EQ(CeCloseSQLStatement(update), 0u);
     ASSERT_EQ(CeDisconnect(connection), 0u);

@@ -57,6 +57,8 @@ protected:
     // Puts a copy of the sample database in place of the link, with the city map replaced by a
     // stream of no objects whose header holds Mashtab.
     void useCityWithMashtab(int Mashtab);
+    // Puts a copy of the sample database in place of the link, with these bytes as its city map.
+    void useCityMap(const std::string& Bytes);
     // Puts a copy of the sample database in place of the link, changed by the SQL statements (code
     // page 1251 texts) run through the engine.
     void useDatabaseWith(const std::vector<AnsiString>& Statements);

@@ -10,6 +10,8 @@
 #include "data/TDbQuery.h"
 #include "data/TDbTable.h"
 #include "map/TDataMap.h"
+#include "support/FileBytes.h"
+#include "support/Noise.h"
 #include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -280,5 +282,58 @@ TEST_F(MainWindowTest, ClosingStopsTheBannersAndClosesEveryHelpViewer) {
     EXPECT_EQ(FindWindow("HH Parent", ru("ВалдренИнфо").c_str()), 0u);
     EXPECT_EQ(FindWindow("HH Parent", ru("Справочная система ВалдренИнфо").c_str()), 0u);
 }
+
+// A city map that shows nothing is explained on standard error: the damage with its reason, or a
+// map that holds no objects; the program starts all the same.
+enum class CityBlob { intact, randomBytes, halfCut, null, noRow, zeros };
+
+struct CityMapCase {
+    const char* name;
+    CityBlob blob;
+    const char* line; // the start of the program's one line; none for the intact city
+};
+
+class CityMapLineTest : public apptest::ProgramFixture, public testing::WithParamInterface<CityMapCase> {};
+
+TEST_P(CityMapLineTest, ExplainsAnEmptyMapOnStandardError) {
+    const CityMapCase& c = GetParam();
+    switch (c.blob) {
+    case CityBlob::intact: break;
+    case CityBlob::randomBytes: useCityMap(testsupport::noise(4096, 36)); break;
+    case CityBlob::halfCut: {
+        const std::string city = testsupport::readFile(std::filesystem::path(BUILD_DIR) / "data" / "city.map");
+        useCityMap(city.substr(0, city.size() / 2));
+        break;
+    }
+    case CityBlob::null: useDatabaseWith({"UPDATE city SET citymap = NULL"}); break;
+    case CityBlob::noRow: useDatabaseWith({"DELETE FROM city"}); break;
+    case CityBlob::zeros: useCityMap(std::string(4096, '\0')); break;
+    }
+    testing::internal::CaptureStderr();
+    startProgram();
+    const std::string errors = testing::internal::GetCapturedStderr();
+    ASSERT_NE(fmValdrenGIS, nullptr);
+    std::vector<std::string> lines;
+    for (std::size_t at = errors.find("ValInfo: "); at != std::string::npos; at = errors.find("ValInfo: ", at + 1))
+        lines.push_back(errors.substr(at, errors.find('\n', at) - at));
+    if (c.line == nullptr) {
+        EXPECT_TRUE(lines.empty()) << errors;
+        return;
+    }
+    ASSERT_EQ(lines.size(), 1u) << errors;
+    EXPECT_EQ(lines[0].rfind(c.line, 0), 0u) << lines[0];
+    EXPECT_EQ(fmValdrenGIS->DataMap1->Model().Damaged(), c.blob != CityBlob::zeros);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blobs, CityMapLineTest,
+    testing::Values(CityMapCase{"intact", CityBlob::intact, nullptr},
+                    CityMapCase{"randomBytes", CityBlob::randomBytes,
+                                "ValInfo: the city map is damaged: unknown map format version "},
+                    CityMapCase{"halfCut", CityBlob::halfCut, "ValInfo: the city map is damaged: map stream damaged at byte "},
+                    CityMapCase{"null", CityBlob::null, "ValInfo: the city map is damaged: map stream damaged at byte 0: header"},
+                    CityMapCase{"noRow", CityBlob::noRow, "ValInfo: the city map is damaged: map stream damaged at byte 0: header"},
+                    CityMapCase{"zeros", CityBlob::zeros, "ValInfo: the city map holds no objects"}),
+    [](const testing::TestParamInfo<CityMapCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -136,7 +136,7 @@ TEST(MapStreamReaderTest, TwoPointEllipseGetsFourCornersLockedOrNot) {
 }
 
 // The stored object count rules from version 4; older streams read to their end whatever it says,
-// and a newer version is read no further than its street names.
+// and a newer version is read no further than its street names (and is damage, below).
 TEST(MapStreamReaderTest, StoredCountAndVersionDecideHowFarTheReaderGoes) {
     const struct {
         const char* what;
@@ -148,7 +148,7 @@ TEST(MapStreamReaderTest, StoredCountAndVersionDecideHowFarTheReaderGoes) {
         {"zero objects", 6, 0, false, 0, 0},
         {"negative count", 5, -3, true, 0, 2},
         {"old stream, count too low", 2, 1, false, -1, 2},
-        {"newer version", 7, {}, false, 0, 2},
+        {"newer version", 7, {}, true, 0, 2},
     };
     for (const auto& s : streams) {
         SCOPED_TRACE(s.what);
@@ -165,6 +165,42 @@ TEST(MapStreamReaderTest, StoredCountAndVersionDecideHowFarTheReaderGoes) {
         if (s.version <= 6 && !s.damaged) {
             EXPECT_EQ(loaded.progress, std::vector<int>{100});
         }
+    }
+}
+
+// Random bytes most likely name a layout the reader does not know: that is the reason given, even
+// when what follows the header is cut short or the header says the map is empty.
+TEST(MapStreamReaderTest, UnknownVersionIsDamageNamedByItsNumber) {
+    const std::string seven = mapstream::WriteMapStream(richDocument(7));
+    const mapstream::MapDocument empty = document(0xFFFFFFFFu);
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* message;
+        int names;
+    } streams[] = {
+        {"whole", seven, "unknown map format version 7", 2},
+        {"street names cut short", seven.substr(0, mapi::kHeaderSize + 50), "unknown map format version 7", 1},
+        {"no objects", mapstream::WriteMapStream(empty), "unknown map format version 4294967295", 0},
+    };
+    for (const auto& s : streams) {
+        SCOPED_TRACE(s.what);
+        const Loaded loaded = read(s.bytes);
+        EXPECT_TRUE(loaded.result.damaged);
+        EXPECT_EQ(loaded.result.message, s.message);
+        EXPECT_EQ(loaded.objects.Count(), 0);
+        EXPECT_EQ(loaded.names.Count(), s.names);
+    }
+}
+
+// A header of zeros says version 0 and no objects: an intact empty map, whatever zeros follow.
+TEST(MapStreamReaderTest, ZerosAreAnIntactEmptyMap) {
+    for (const std::size_t size : {std::size_t{mapi::kHeaderSize}, std::size_t{4096}}) {
+        const Loaded loaded = read(std::string(size, '\0'));
+        EXPECT_FALSE(loaded.result.damaged) << size << ": " << loaded.result.message;
+        EXPECT_EQ(loaded.header.Version, 0u);
+        EXPECT_EQ(loaded.objects.Count(), 0);
+        EXPECT_EQ(loaded.progress, std::vector<int>{100});
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "mapstream/MapStreamWriter.h"
 #include "support/FileBytes.h"
+#include "support/Noise.h"
 #include "support/ProcessRun.h"
 #include "support/TempDirectory.h"
 #include "toolkit/AnsiString.h"
@@ -68,6 +69,33 @@ TEST_F(MapDumpTest, DamagedStreamPrintsWhatLoadedAndExitsThree) {
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_NE(run.output.find("\"object_count\": 1"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("\"damaged\": true"), std::string::npos);
+}
+
+// Bytes that are no map of a known layout are damage with their reason; zeros are an empty map.
+TEST_F(MapDumpTest, UnknownLayoutExitsThreeWithItsVersionAndZerosAreIntact) {
+    mapstream::MapDocument seven = sample();
+    seven.Header.Version = 7;
+    const struct {
+        const char* what;
+        std::string bytes;
+        int exitCode;
+        bool damaged;
+    } files[] = {
+        {"random bytes", testsupport::noise(4096, 36), 3, true},
+        {"version 7", mapstream::WriteMapStream(seven), 3, true},
+        {"zeros", std::string(4096, '\0'), 0, false},
+    };
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.what);
+        const ProcessRun out = mapdump(f.bytes);
+        EXPECT_EQ(out.exitCode, f.exitCode);
+        EXPECT_NE(out.output.find(f.damaged ? "\"damaged\": true" : "\"damaged\": false"), std::string::npos) << out.output;
+        EXPECT_NE(out.output.find("\"object_count\": 0"), std::string::npos) << out.output;
+        if (!f.damaged)
+            continue;
+        const ProcessRun errors = testsupport::runProcess(MAPDUMP_PATH, {(dir_ / "map.bin").string()}, /*errors=*/true);
+        EXPECT_NE(errors.output.find("mapdump: unknown map format version "), std::string::npos) << errors.output;
+    }
 }
 
 TEST_F(MapDumpTest, MissingFileExitsTwo) {
