@@ -35,7 +35,7 @@ void markObjects(Random& random, Feature& feature) {
 
 } // namespace
 
-CityPlan buildCity(uint64_t seed, int sizeFactor) {
+CityPlan buildCity(uint64_t seed, int sizeFactor, bool missingIcons) {
     Random random(seed);
     CityPlan plan;
     plan.name = "Валдрен";
@@ -49,7 +49,7 @@ CityPlan buildCity(uint64_t seed, int sizeFactor) {
     NaturePlanner(grid, random).addTo(plan);
     const StreetNetwork streets(grid, random, plan);
     BuildingPlanner(grid, streets, random).addTo(plan);
-    LandmarkPlanner(grid, random).addTo(plan);
+    LandmarkPlanner(grid, random, missingIcons).addTo(plan);
     for (Feature& feature : plan.features)
         markObjects(random, feature);
 

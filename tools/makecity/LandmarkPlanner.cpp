@@ -1,6 +1,7 @@
 // Railway, notes and undrawn kinds of the sample city. The notes show how the program copes
-// with every case: icons across the whole library, a text of the full 255 characters, an icon
-// the library lacks and a library the program lacks (both drawn with the missing-icon picture).
+// with every case: icons across the whole library, a text of the full 255 characters and, when
+// asked for, an icon the library lacks and a library the program lacks (both drawn with the
+// missing-icon picture).
 #include "makecity/LandmarkPlanner.h"
 
 #include <array>
@@ -97,9 +98,9 @@ void LandmarkPlanner::addNotes(CityPlan& plan) {
     for (int i = 0; i < count; ++i) {
         std::string library = kLibrary;
         std::string icon = std::to_string((i * 5) % kIcons);
-        if (i == 1)
+        if (missingIcons_ && i == 1)
             icon = "77";
-        if (i == 2)
+        if (missingIcons_ && i == 2)
             library = "Туристическая";
         const Point at = somewhere(i % 3 == 0 ? CityGrid::Use::Park : CityGrid::Use::Houses);
         plan.add(noteFeature(at, std::move(library), std::move(icon), noteText(i)));

@@ -1,5 +1,6 @@
 // What lies on top of the city: the railway with its platforms, the notes with icons of the
-// built-in library, and a few objects of the kinds the map keeps but does not draw.
+// built-in library (on demand also notes the program has no icon for), and a few objects of the
+// kinds the map keeps but does not draw.
 #pragma once
 
 #include <string>
@@ -16,7 +17,10 @@ public:
     static constexpr const char* kLibrary = "Default";
     static constexpr int kIcons = 62;
 
-    LandmarkPlanner(const CityGrid& grid, Random& random) : grid_(grid), random_(random) {}
+    // With missingIcons one note names an icon the library lacks and one a library the program
+    // lacks; they stand where two ordinary notes would, so the rest of the city does not move.
+    LandmarkPlanner(const CityGrid& grid, Random& random, bool missingIcons)
+        : grid_(grid), random_(random), missingIcons_(missingIcons) {}
 
     void addTo(CityPlan& plan);
 
@@ -29,6 +33,7 @@ private:
 
     const CityGrid& grid_;
     Random& random_;
+    bool missingIcons_;
 };
 
 } // namespace city
