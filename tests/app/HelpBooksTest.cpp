@@ -1,6 +1,7 @@
-// The program's help book: every link between its pages leads to a page that is there, and every
-// page has a title and links back to the contents. (The titles the program finds the viewers by
-// are checked where the main window opens them.)
+// The program's help book: every link between its pages leads to a page that is there, every
+// page has a title and links back to the contents, and the menu paths and tool-bar buttons it
+// names are the main window's own. (The titles the program finds the viewers by are checked
+// where the main window opens them.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "ProgramFixture.h"
 #include "support/FileBytes.h"
+#include "toolkit/TMainMenu.h"
+#include "toolkit/TMenuItem.h"
+#include "toolkit/TSpeedButton.h"
 
 namespace {
 
@@ -22,23 +27,51 @@ std::string title(const std::string& html) {
     return std::regex_search(html, match, std::regex("<title>([^<]*)</title>")) ? match[1].str() : std::string();
 }
 
+// Every match of the pattern in the text.
+std::vector<std::smatch> matches(const std::string& html, const std::regex& pattern) {
+    return {std::sregex_iterator(html.begin(), html.end(), pattern), std::sregex_iterator()};
+}
+
 std::vector<std::string> relativeLinks(const std::string& html) {
     std::vector<std::string> links;
-    const std::regex href("href=\"([^\"]*)\"");
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), href); it != std::sregex_iterator(); ++it) {
-        const std::string link = (*it)[1].str();
+    for (const std::smatch& m : matches(html, std::regex("href=\"([^\"]*)\""))) {
+        const std::string link = m[1].str();
         if (link.find(':') == std::string::npos)
             links.push_back(link);
     }
     return links;
 }
 
+// The first page, then the pages of the book's folder.
+std::vector<std::filesystem::path> helpPages() {
+    std::vector<std::filesystem::path> pages = {kResources / "help" / "valinfo.chm"};
+    for (const auto& entry : std::filesystem::directory_iterator(kResources / "help" / "valinfo"))
+        pages.push_back(entry.path());
+    return pages;
+}
+
+std::string shownCaption(const AnsiString& caption) {
+    std::string text = tk::toUtf8(caption);
+    std::erase(text, '&');
+    return text;
+}
+
+bool hasMenuEntry(const TMenuItem& bar, const std::string& menu, const std::string& entry) {
+    for (int i = 0; i < bar.Count(); ++i) {
+        const TMenuItem& items = *bar.Items(i);
+        if (shownCaption(items.Caption()) != menu)
+            continue;
+        for (int j = 0; j < items.Count(); ++j)
+            if (shownCaption(items.Items(j)->Caption()) == entry)
+                return true;
+    }
+    return false;
+}
+
 TEST(HelpBooksTest, EveryLinkLeadsToAPageAndEveryPageBackToTheContents) {
     // The first page's links resolve in the book's folder, as do those of the pages there.
     const std::filesystem::path folder = kResources / "help" / "valinfo";
-    std::vector<std::filesystem::path> pages = {kResources / "help" / "valinfo.chm"};
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        pages.push_back(entry.path());
+    const std::vector<std::filesystem::path> pages = helpPages();
     ASSERT_GT(pages.size(), 1u);
     for (const std::filesystem::path& page : pages) {
         const std::string html = readFile(page);
@@ -49,6 +82,34 @@ TEST(HelpBooksTest, EveryLinkLeadsToAPageAndEveryPageBackToTheContents) {
         const bool linksBack = std::find(links.begin(), links.end(), "../valinfo.chm") != links.end();
         EXPECT_EQ(linksBack, page.extension() == ".html") << page;
     }
+}
+
+// A book that sends the reader to a menu entry or a button the window lacks promises what the
+// program does not do.
+class HelpBookNamesTest : public apptest::MainWindowFixture {};
+
+TEST_F(HelpBookNamesTest, MenuPathsAndButtonsItNamesAreTheMainWindows) {
+    const std::regex menuPath("<i>([^<]+) &rarr; ([^<]+)</i>");
+    // Alternatives, not bracket sets: a Cyrillic letter is two bytes to the pattern.
+    const std::regex button("(?:Кнопка |кнопку |кнопкой |<tr><td>)<b>([^<]+)</b>");
+    std::vector<std::string> buttons;
+    for (TSpeedButton* b : {w->SpeedButton5, w->SpeedButton9, w->SpeedButton4, w->SpeedButton6, w->SpeedButton10,
+                            w->SpeedButton3, w->SpeedButton1, w->SpeedButton8})
+        if (b->Visible())
+            buttons.push_back(tk::toUtf8(b->Hint()));
+    int named = 0;
+    for (const std::filesystem::path& page : helpPages()) {
+        const std::string html = readFile(page);
+        for (const std::smatch& m : matches(html, menuPath)) {
+            ++named;
+            EXPECT_TRUE(hasMenuEntry(*w->MainMenu1->Items(), m[1].str(), m[2].str())) << page << ": " << m[0].str();
+        }
+        for (const std::smatch& m : matches(html, button)) {
+            ++named;
+            EXPECT_NE(std::find(buttons.begin(), buttons.end(), m[1].str()), buttons.end()) << page << ": " << m[0].str();
+        }
+    }
+    EXPECT_GT(named, 10) << "the patterns still find what the book names";
 }
 
 } // namespace
