@@ -119,6 +119,20 @@ TEST(TDataMapTest, LoadWithAllMapAfterLoadShowsTheWholeExtentAlsoOfADamagedStrea
     }
 }
 
+// A layout newer than the reader knows gives no objects but a finished load, noted as damage.
+TEST(TDataMapTest, UnknownVersionLoadsNoObjectsYetFinishesTheLoad) {
+    const auto map = mapfixture::makeMap(200, 100);
+    bool after = false;
+    map->OnAfterLoad = [&](TPersistent*) { after = true; };
+    load(*map, mapsamples::richDocument(7));
+    EXPECT_TRUE(after);
+    EXPECT_EQ(map->GetObjectCount(), 0);
+    EXPECT_EQ(map->Scale(), 250);
+    EXPECT_EQ(map->PrinterSettings()->CustomMashtab(), 1644);
+    EXPECT_TRUE(map->Model().Damaged());
+    EXPECT_EQ(map->Model().DamageMessage(), "unknown map format version 7");
+}
+
 TEST(TDataMapTest, StoredScaleOfZeroLoadsAsOne) {
     const auto map = mapfixture::makeMap(200, 100);
     mapstream::MapDocument document = mapsamples::document(6);
