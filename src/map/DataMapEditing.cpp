@@ -140,6 +140,8 @@ void TDataMap::dragEditObject() {
     TKEXMapObjectMem& rec = editBuffer_.Record();
     if (!options_.mpEdit() || !selectedObject_ || !editBuffer_.Valid() || isEditRefused(rec))
         return;
+    // MoveCell snaps what moves by the grid (the object, a point); the centre, a turn and a
+    // resize follow the mouse itself.
     mapi::WorldPoint snapped = mouse_.MouseWorld;
     if (options_.MoveCell()) {
         float x = static_cast<float>(mouse_.Mouse.X - mouse_.Mouse.X % 3);
@@ -157,7 +159,7 @@ void TDataMap::dragEditObject() {
         MapToScreen(cx, cy);
         const int r = kCentreMarkReach;
         const TPoint old = Point(mapi::roundToInt(cx), mapi::roundToInt(cy));
-        rec.Center = snapped;
+        rec.Center = m;
         PaintOverlays(Rect(old.X - r, old.Y - r, old.X + r, old.Y + r));
         PaintOverlays(
             Rect(mouse_.Mouse.X - r, mouse_.Mouse.Y - r, mouse_.Mouse.X + r, mouse_.Mouse.Y + r));
