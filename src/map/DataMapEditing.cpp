@@ -325,7 +325,7 @@ void TDataMap::CloneEditObject() {
     TKEXMapObjectMem copy = TKexMapList::CloneObjectRecord(kept, d, d);
     copy.Id = editBuffer_.Record().Id;
     editBuffer_.StreetName =
-        copy.HasAddress() ? model_.GetStreetName(copy.Address->StreetId) : AnsiString();
+        copy.HasAddress() ? GetStreetName(copy.Address->StreetId) : AnsiString();
     editBuffer_.HouseNumber = copy.HasAddress() ? copy.Address->House.str() : AnsiString();
     editBuffer_.Record() = std::move(copy);
     PostEditObject();
@@ -339,6 +339,7 @@ void TDataMap::BringObjectToFront(int Index) {
         return;
     const int last = objects.Count() - 1;
     model_.BringObjectToFront(Index);
+    endCreationInGroup();
     moveIndex(selectedObjects_, Index, last);
     moveIndex(blinkObjects_, Index, last);
     changed_ = true;
@@ -350,6 +351,7 @@ void TDataMap::SendObjectToBack(int Index) {
         isEditRefused(objects[Index]))
         return;
     model_.SendObjectToBack(Index);
+    endCreationInGroup();
     moveIndex(selectedObjects_, Index, 0);
     moveIndex(blinkObjects_, Index, 0);
     changed_ = true;

@@ -241,7 +241,7 @@ TEST(DataMapEditingTest, GroupingSkipsLockedObjectsAndUngroupingAppendsTheMember
 
 TEST(DataMapEditingTest, CloneLandsTwentyPixelsRightAndDownAtAnyScale) {
     MouseMap f;
-    const uint16_t street = f.map->Model().AddStreetName("САДОВАЯ");
+    const uint16_t street = f.map->AddStreetName("САДОВАЯ");
     f.map->Model().Header.NextObjectId = 10;
     addObject(*f.map, mapsamples::withAddress(rectangle(100, 100, 200, 200, clBlue), street, "7"));
     f.map->LoadEditObject(0);
