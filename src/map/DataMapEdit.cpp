@@ -72,7 +72,7 @@ void TDataMap::PostEditObject() {
     editBuffer_.Post(model_, metrics);
     changed_ = true;
     DoAfterPostObject();
-    SyncLinkedMaps();
+    SyncLinkedMaps(false, false);
 }
 
 void TDataMap::DeleteObject(int Index, bool RecalcExtent) {
@@ -80,14 +80,15 @@ void TDataMap::DeleteObject(int Index, bool RecalcExtent) {
     if (Index < 0 || Index >= objects.Count() || isEditRefused(objects[Index]))
         return;
     model_.DeleteObject(Index);
+    endCreationInGroup();
     dropIndex(selectedObjects_, Index);
     dropIndex(blinkObjects_, Index);
     selectedObject_ = false;
     if (RecalcExtent)
-        model_.CalcMapBounds();
+        CalcMapBounds();
     editBuffer_.ObjectDeleted(objects.Count());
     changed_ = true;
-    SyncLinkedMaps();
+    SyncLinkedMaps(false, false);
 }
 
 // ---- record accessors ----

@@ -140,6 +140,8 @@ void TDataMap::dragEditObject() {
     TKEXMapObjectMem& rec = editBuffer_.Record();
     if (!options_.mpEdit() || !selectedObject_ || !editBuffer_.Valid() || isEditRefused(rec))
         return;
+    // MoveCell snaps what moves by the grid (the object, a point); the centre, a turn and a
+    // resize follow the mouse itself.
     mapi::WorldPoint snapped = mouse_.MouseWorld;
     if (options_.MoveCell()) {
         float x = static_cast<float>(mouse_.Mouse.X - mouse_.Mouse.X % 3);
@@ -157,7 +159,7 @@ void TDataMap::dragEditObject() {
         MapToScreen(cx, cy);
         const int r = kCentreMarkReach;
         const TPoint old = Point(mapi::roundToInt(cx), mapi::roundToInt(cy));
-        rec.Center = snapped;
+        rec.Center = m;
         PaintOverlays(Rect(old.X - r, old.Y - r, old.X + r, old.Y + r));
         PaintOverlays(
             Rect(mouse_.Mouse.X - r, mouse_.Mouse.Y - r, mouse_.Mouse.X + r, mouse_.Mouse.Y + r));
@@ -323,7 +325,7 @@ void TDataMap::CloneEditObject() {
     TKEXMapObjectMem copy = TKexMapList::CloneObjectRecord(kept, d, d);
     copy.Id = editBuffer_.Record().Id;
     editBuffer_.StreetName =
-        copy.HasAddress() ? model_.GetStreetName(copy.Address->StreetId) : AnsiString();
+        copy.HasAddress() ? GetStreetName(copy.Address->StreetId) : AnsiString();
     editBuffer_.HouseNumber = copy.HasAddress() ? copy.Address->House.str() : AnsiString();
     editBuffer_.Record() = std::move(copy);
     PostEditObject();
@@ -337,6 +339,7 @@ void TDataMap::BringObjectToFront(int Index) {
         return;
     const int last = objects.Count() - 1;
     model_.BringObjectToFront(Index);
+    endCreationInGroup();
     moveIndex(selectedObjects_, Index, last);
     moveIndex(blinkObjects_, Index, last);
     changed_ = true;
@@ -348,6 +351,7 @@ void TDataMap::SendObjectToBack(int Index) {
         isEditRefused(objects[Index]))
         return;
     model_.SendObjectToBack(Index);
+    endCreationInGroup();
     moveIndex(selectedObjects_, Index, 0);
     moveIndex(blinkObjects_, Index, 0);
     changed_ = true;

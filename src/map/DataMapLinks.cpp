@@ -1,7 +1,7 @@
 // Linked maps: a map that names a main map shows the main map's objects (shared object list,
 // grid index and street names) with its own view, and every map of a group pushes its changes to
-// the others. Also the redraw bracket over a map and its linked maps, the raster layer link, and
-// the leaving of every link when the map goes.
+// the others; a new street name's counter reaches them all. Also the redraw bracket over a map
+// and its linked maps, the raster layer link, and the leaving of every link when the map goes.
 //
 // Link: own content --SetMainDataMap(M)--> sharing M's content (a copy of M's header)
 //       sharing --SetMainDataMap(none), or M freed--> own content, construction header, own extent
@@ -31,6 +31,7 @@ void TDataMap::SetMainDataMap(TDataMap* Value) {
     // object of the other list.
     editBuffer_ = mapi::MapEditBuffer();
     selectedObject_ = false;
+    mouse_.EndCreation();
     if (Value) {
         Value->AddLinkedMap(this);
         model_.ShareContent(&Value->model_.Content());
@@ -38,7 +39,7 @@ void TDataMap::SetMainDataMap(TDataMap* Value) {
         editBuffer_.StreetName = Value->editBuffer_.StreetName;
         model_.MapExtent = Value->model_.MapExtent;
         shareWithLinkedMaps();
-        SyncLinkedMaps();
+        SyncLinkedMaps(true, true);
     } else {
         model_.ShareContent(nullptr);
         model_.Header = ownHeader_;
@@ -52,6 +53,7 @@ void TDataMap::SetMainDataMap(TDataMap* Value) {
 void TDataMap::shareWithLinkedMaps() {
     for (TDataMap* map : linkedMaps_) {
         map->model_.ShareContent(&model_.Content());
+        map->mouse_.EndCreation(); // its index was one of the list it left
         map->shareWithLinkedMaps();
     }
 }
@@ -67,20 +69,20 @@ void TDataMap::RemoveLinkedMap(TDataMap* Map) {
         linkedMaps_.erase(it);
 }
 
-void TDataMap::SyncLinkedMaps() {
+void TDataMap::SyncLinkedMaps(bool Flag1, bool Flag2) {
     // Every map of a group reaches the others through its main map and its linked maps; the
     // guard ends the wave at a map it has passed.
     if (syncing_)
         return;
     mapi::FlagGuard guard(syncing_);
     if (mainDataMap_)
-        pushStateTo(*mainDataMap_);
+        pushStateTo(*mainDataMap_, Flag1, Flag2);
     // By position: a handler run by a redraw may link or unlink maps.
     for (std::size_t i = 0; i < linkedMaps_.size(); ++i)
-        pushStateTo(*linkedMaps_[i]);
+        pushStateTo(*linkedMaps_[i], Flag1, Flag2);
 }
 
-void TDataMap::pushStateTo(TDataMap& other) {
+void TDataMap::pushStateTo(TDataMap& other, bool flag1, bool flag2) {
     other.model_.Header.ObjectCount = model_.Header.ObjectCount;
     other.model_.Header.NextStreetId = model_.Header.NextStreetId;
     // The maps share one object list: a new object's id must be new on every one of them.
@@ -92,7 +94,37 @@ void TDataMap::pushStateTo(TDataMap& other) {
     other.changed_ = true;
     other.RefreshMap();
     other.Repaint();
-    other.SyncLinkedMaps();
+    other.SyncLinkedMaps(flag1, flag2);
+}
+
+void TDataMap::forEachMapOfGroup(const std::function<void(TDataMap&)>& visit) {
+    TDataMap* top = this;
+    while (top->mainDataMap_)
+        top = top->mainDataMap_;
+    // A group is a tree under its top (a ring is refused), so every map is met once.
+    std::vector<TDataMap*> pending{top};
+    while (!pending.empty()) {
+        TDataMap* map = pending.back();
+        pending.pop_back();
+        visit(*map);
+        pending.insert(pending.end(), map->linkedMaps_.begin(), map->linkedMaps_.end());
+    }
+}
+
+void TDataMap::endCreationInGroup() {
+    forEachMapOfGroup([](TDataMap& map) { map.mouse_.EndCreation(); });
+}
+
+uint16_t TDataMap::AddStreetName(std::string_view Name) {
+    const int32_t before = model_.Header.NextStreetId;
+    const uint16_t id = model_.AddStreetName(Name);
+    if (model_.Header.NextStreetId == before)
+        return id; // a name the dictionary had
+    // The maps of a group share one dictionary, so each must hand out the ids after this one; what
+    // they show has not changed, so none is redrawn.
+    const int32_t next = model_.Header.NextStreetId;
+    forEachMapOfGroup([next](TDataMap& map) { map.model_.Header.NextStreetId = next; });
+    return id;
 }
 
 void TDataMap::ClearReady() {
@@ -107,7 +139,7 @@ void TDataMap::SetReady() {
         map->ready_ = true;
     RefreshMap();
     Repaint();
-    SyncLinkedMaps();
+    SyncLinkedMaps(true, false);
 }
 
 void TDataMap::SetScanMap(TKexHugeBitmap* Value) {

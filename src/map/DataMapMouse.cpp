@@ -1,5 +1,5 @@
-// The map control's mouse handlers and the behaviour of each tool: picking, measuring, the lens,
-// the region tools and drawing new objects. Moving, turning and resizing the picked object are in
+// The map control's mouse handlers and the behaviour of each tool: hit testing and picking,
+// measuring, the lens, the region tools and drawing new objects. Moving, turning and resizing the picked object are in
 // DataMapEditing.cpp, the modal loops in DataMapScrollLoops.cpp.
 //
 // Every message first stores the mouse position. A press in an edge zone scrolls (and never
@@ -16,6 +16,8 @@
 //   region:   empty --left press--> polygon --release--> empty (OnAfterRegion)
 //   regionrect: empty --press--> rectangle --move--> corner follows --release--> empty
 //   drawing:  idle --press (mpEdit)--> creating --press (right for polygons and lines)--> idle
+//             creating --tool change | load | empty | an object deleted, grouped, ungrouped, sent
+//             to front or back (on any map of the group)--> idle (the object stays as drawn)
 #include "map/TDataMap.h"
 
 #include <algorithm>
@@ -24,6 +26,7 @@
 
 #include "map/ControlViewContext.h"
 #include "map/EditHandles.h"
+#include "map/HitTest.h"
 #include "map/MapGeometry.h"
 #include "map/TKexMapList.h"
 #include "map/TKexTextForm.h"
@@ -44,12 +47,10 @@ bool isNear(TPoint press, TPoint handle, int size) {
 
 // The topmost object at the world point when it is of the kind, else -1.
 int topmostOfKind(TDataMap& map, mapi::WorldPoint p, uint8_t kind) {
-    mapi::ControlViewContext context(map);
-    mapi::MapModel& model = map.Model();
-    if (!model.HitTest(p.x, p.y, context))
+    if (!map.HitTest(p.x, p.y))
         return -1;
-    const int top = model.HitList().back();
-    return model.Objects()[top].Kind == kind ? top : -1;
+    const int top = map.HitList().back();
+    return map.Model().Objects()[top].Kind == kind ? top : -1;
 }
 
 } // namespace
@@ -208,12 +209,20 @@ void TDataMap::DoDragObject() {
 
 void TDataMap::DoEndDragObject() { fire(OnEndDragObject); }
 
-// ---- locating ----
+// ---- hit testing and locating ----
+
+bool TDataMap::HitTest(float X, float Y) {
+    const mapi::ControlViewContext context(*this);
+    return model_.HitTest(X, Y, context);
+}
+
+int TDataMap::HitTestObject(float X, float Y, int i, const TKexMapList& List) {
+    return ::HitTestObject(X, Y, i, List, mapi::ControlViewContext(*this));
+}
 
 int TDataMap::LocateObjectAt(float X, float Y) {
-    mapi::ControlViewContext context(*this);
-    model_.HitTest(X, Y, context);
-    const std::vector<int>& hits = model_.HitList();
+    HitTest(X, Y);
+    const std::vector<int>& hits = HitList();
     const TKexMapList& objects = model_.Objects();
     for (auto it = hits.rbegin(); it != hits.rend(); ++it) {
         const TKEXMapObjectMem& record = objects[*it];

@@ -173,9 +173,8 @@ void TDataMap::paintEditObject(TCanvas& canvas) {
         return;
     const TKEXMapObjectMem& rec = editBuffer_.Record();
     if (options_.BorderSelectedObject() && selectedObjects_.size() <= 1) {
-        const std::array<TPoint, 5> border = {pixelOf(rec.Corners[0]), pixelOf(rec.Corners[1]),
-                                              pixelOf(rec.Corners[2]), pixelOf(rec.Corners[3]),
-                                              pixelOf(rec.Corners[0])};
+        const std::span<const TPoint> c = MapToScreenPoints(rec.Corners);
+        const std::array<TPoint, 5> border = {c[0], c[1], c[2], c[3], c[0]};
         setFramePen(canvas);
         canvas.Polyline(border);
         canvas.Pen()->SetMode(pmCopy);

@@ -129,6 +129,9 @@ bool TDataMap::AutoScroll() {
 
 void TDataMap::HoldPan() {
     tk::LoopGuard guard(*this);
+    // Told on entering as the edge auto-scroll tells it, though the pan needs it for nothing of
+    // its own: a host (the main window) keeps its tool here and puts it back in OnAfterScroll,
+    // which every pass fires. Without it the first pass would restore a tool never kept.
     DoBeforeScroll();
     while (isLoopHeld(guard, mbMiddle) && mouse_.Panning) {
         const PanStep step = panStep(mouse_.PanAnchor, mouse_.Mouse);

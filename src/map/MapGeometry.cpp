@@ -46,12 +46,14 @@ bool PointNearSegment(float width, float ax, float ay, float bx, float by, float
     const double a = std::hypot(double{bx} - ax, double{by} - ay);
     const double b = std::hypot(double{px} - bx, double{py} - by);
     const double c = std::hypot(double{px} - ax, double{py} - ay);
+    // The distance is rounded to a whole unit, ties to even, as the hit test of a polyline takes
+    // it: a hairline (width 0) is hit within half a unit of its path, not up to a whole one.
     if (a == 0) // a point, not a segment: the distance to it
-        return std::trunc(c) <= h;
+        return std::nearbyint(c) <= h;
     const double s = (a + b + c) / 2;
     // Rounding can make the product slightly negative for a point on the line.
     const double area = std::sqrt(std::max(0.0, s * (s - a) * (s - b) * (s - c)));
-    return std::trunc(2 * area / a) <= h;
+    return std::nearbyint(2 * area / a) <= h;
 }
 
 bool SegmentMayCross(const mapi::WorldRect& rect, mapi::WorldPoint a, mapi::WorldPoint b) {

@@ -15,7 +15,8 @@
 // three points enclose nothing.
 bool PointInPolygon(std::span<const mapi::WorldPoint> points, float x, float y);
 
-// P within half of Width (0 counts as 1) of segment AB, inside AB's box widened by that half.
+// P within half of Width (0 counts as 1) of segment AB, inside AB's box widened by that half; the
+// distance is rounded to a whole unit first.
 bool PointNearSegment(float width, float ax, float ay, float bx, float by, float px, float py);
 
 // Bit 1: left of Left, else bit 4: right of Right; bit 2: above Top, else bit 8: below Bottom.

@@ -58,10 +58,16 @@ struct MapInteraction {
     bool LockHorizontal = false;
     bool LockVertical = false;
 
-    // Drawing a new object.
+    // Drawing a new object: the index of the object being drawn and of its current point.
     bool Creating = false;
     int CreationIndex = -1;
     int CreationPoint = 0;
+    // The next press of a drawing tool starts a new object.
+    void EndCreation() {
+        Creating = false;
+        CreationIndex = -1;
+        CreationPoint = 0;
+    }
 
     bool LensActive = false;
     WorldPoint LensCorner1;

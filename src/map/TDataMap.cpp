@@ -217,7 +217,7 @@ void TDataMap::LoadFromStream(TStream& Stream) {
     changed_ = true;
     DoAfterLoad();
     printerSettings_.SetCustomMashtab(model_.Header.Mashtab);
-    SyncLinkedMaps();
+    SyncLinkedMaps(false, false);
 }
 
 void TDataMap::ClearMap() {
@@ -230,11 +230,12 @@ void TDataMap::ClearMap() {
     SetScale(100);
     fileName_.clear();
     redraw();
-    SyncLinkedMaps();
+    SyncLinkedMaps(false, false);
 }
 
 // The indices and the record the map held refer to objects that are gone.
 void TDataMap::forgetObjects() {
+    endCreationInGroup();
     editBuffer_.Clear();
     selectedObjects_.clear();
     selectedObject_ = false;
@@ -309,6 +310,20 @@ void TDataMap::MapToScreen(float& X, float& Y) const {
     mapi::ViewTransform(XWind(), YWind(), Scale(), renderer_.ZoomFactor()).MapToScreen(X, Y);
 }
 
+std::size_t TDataMap::MapToScreenPoints(std::span<const mapi::WorldPoint> Points,
+                                        std::span<TPoint> Dest) const {
+    const std::size_t count = std::min(Points.size(), Dest.size());
+    for (std::size_t i = 0; i < count; ++i)
+        Dest[i] = pixelOf(Points[i]);
+    return count;
+}
+
+std::span<const TPoint> TDataMap::MapToScreenPoints(std::span<const mapi::WorldPoint> Points) {
+    // Allocated at the first use: a map that never asks keeps no array.
+    screenPixels_.resize(kScreenPointRoom);
+    return {screenPixels_.data(), MapToScreenPoints(Points, screenPixels_)};
+}
+
 void TDataMap::SetInstrument(TInstrument Value) {
     if (instrument_ == iMeasure && !measurePoints_.empty()) {
         measurePoints_.clear();
@@ -320,6 +335,9 @@ void TDataMap::SetInstrument(TInstrument Value) {
         RefreshMap();
         Repaint();
     }
+    // The object being drawn belongs to the tool that drew it.
+    if (Value != instrument_)
+        mouse_.EndCreation();
     instrument_ = Value;
     SetCursor(Value == iLinza ? kLinzaCursor : crDefault);
     if (mouse_.LensShown) {

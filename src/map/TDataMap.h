@@ -3,6 +3,8 @@
 // renderer to rebuild the picture whenever objects, view or options changed.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -49,6 +51,21 @@ public:
     void LoadFromStream(TStream& Stream);
     void ClearMap();
     int GetObjectCount() const { return model_.GetObjectCount(); }
+    // The id of the trimmed, upper-cased name; a new name takes the next street-name id, and every
+    // map of the group takes the grown counter (they share the names), none of them redrawn.
+    uint16_t AddStreetName(std::string_view Name);
+    // The name carrying the id, or the empty string.
+    AnsiString GetStreetName(uint16_t Id) const { return model_.GetStreetName(Id); }
+    // The extent anew from the top-level objects' frames.
+    void CalcMapBounds() { model_.CalcMapBounds(); }
+    // Widens the extent (never narrows it) to take in MinPoint..MaxPoint.
+    void ExtendMapBounds(mapi::WorldPoint MinPoint, mapi::WorldPoint MaxPoint) {
+        model_.ExtendMapBounds(MinPoint, MaxPoint);
+    }
+    // The payload's byte count by the record's kind.
+    int64_t GetObjectDataSize(const TKEXMapObjectMem& Record) const {
+        return model_.GetObjectDataSize(Record);
+    }
 
     // ---- view ----
     int Scale() const { return model_.Header.Scale; }
@@ -68,6 +85,15 @@ public:
     void SetZoomFactor(float Factor) { renderer_.SetZoomFactor(Factor); }
     void ScreenToMap(float& X, float& Y) const;
     void MapToScreen(float& X, float& Y) const;
+    // The room of the map's one reused pixel array.
+    static constexpr std::size_t kScreenPointRoom = 30000;
+    // Dest[i] := the rounded pixel of Points[i], for as many points as Dest has room for (Count is
+    // the size of Points, Capacity that of Dest); the number written.
+    std::size_t MapToScreenPoints(std::span<const mapi::WorldPoint> Points,
+                                  std::span<TPoint> Dest) const;
+    // The same into the map's one reused array: the pixels of the first kScreenPointRoom points
+    // at most, valid until the next call.
+    std::span<const TPoint> MapToScreenPoints(std::span<const mapi::WorldPoint> Points);
 
     TInstrument Instrument() const { return instrument_; }
     void SetInstrument(TInstrument Value);
@@ -224,6 +250,12 @@ public:
     void SetDatamapProperty(TDataMapProperty* Value);
     // The edit buffer's object on the screen, handles included.
     TRect EditObjectScreenRect();
+    // Fills the hit list with the objects under the world point, bottom to top (plane, then list
+    // order), and fires OnAfterFind with whether there was one.
+    bool HitTest(float X, float Y);
+    const std::vector<int>& HitList() const { return model_.HitList(); }
+    // i when the world point hits record i of List (the objects or a group's children), else -1.
+    int HitTestObject(float X, float Y, int i, const TKexMapList& List);
     // Loads the topmost object at the world point (among the visible categories and those
     // OnFilteredObject lets through, while Filter is on) and fires OnAfterLocate; its index or -1.
     int LocateObjectAt(float X, float Y);
@@ -324,8 +356,9 @@ public:
     void SetMainDataMap(TDataMap* Value);
     const std::vector<TDataMap*>& LinkedMaps() const { return linkedMaps_; }
     // Pushes object count, street-name counter, extent and the edit buffer to the main map and
-    // the linked maps, and redraws them.
-    void SyncLinkedMaps();
+    // the linked maps, and redraws them; the two flags are handed on as they are to the maps it
+    // reaches and change nothing.
+    void SyncLinkedMaps(bool Flag1, bool Flag2);
     // The redraw bracket over this map and its linked maps.
     void ClearReady();
     void SetReady();
@@ -367,6 +400,7 @@ private:
     void loadScrollMarker();
     void releaseCache();
     void forgetObjects();
+    std::vector<TPoint> screenPixels_; // the one reused array of MapToScreenPoints
     void reportTimings() const;
 
     // Preview, linked maps and the raster layer.
@@ -376,7 +410,11 @@ private:
     void AddLinkedMap(TDataMap* Map);
     void RemoveLinkedMap(TDataMap* Map);
     void shareWithLinkedMaps();
-    void pushStateTo(TDataMap& other);
+    void pushStateTo(TDataMap& other, bool flag1, bool flag2);
+    // Every map of this one's group once: the top main map and all maps linked below it.
+    void forEachMapOfGroup(const std::function<void(TDataMap&)>& visit);
+    // The objects were renumbered or replaced: no map of the group goes on drawing by an index.
+    void endCreationInGroup();
     void leaveLinks();
     TSmallPreView* smallView_ = nullptr;
     TBitmap smallBitmap_; // the last preview rendering, without the frame

@@ -108,6 +108,24 @@ TEST(DataMapEditingTest, HandlesCycleAndMoveAPointOrTheCentre) {
     EXPECT_EQ(f.map->Model().Objects()[0].Points()[0], (mapi::WorldPoint{100, 100}));
 }
 
+// MoveCell snaps what moves by the grid; the rotation centre and a resize follow the mouse itself.
+TEST(DataMapEditingTest, MoveCellLeavesTheCentreAndTheResizeWhereTheMouseIs) {
+    MouseMap f;
+    TKEXMapObjectMem square = rectangle(100, 100, 200, 200, clBlue);
+    f.map->CalcObjectCenter(square);
+    addObject(*f.map, square);
+    f.map->Options()->SetMoveCell(true);
+    for (int i = 0; i < 3; ++i) // select, then handles 1, then handles 2
+        f.click(mbLeft, 130, 130);
+    f.drag(150, 150, 161, 161);
+    EXPECT_EQ(f.map->Model().Objects()[0].Center, (mapi::WorldPoint{161, 161}));
+    f.click(mbLeft, 130, 130); // resize handles
+    f.drag(200, 200, 221, 221);
+    const mapi::WorldPoint corner = f.map->Model().Objects()[0].Points()[2];
+    EXPECT_FLOAT_EQ(corner.x, 221);
+    EXPECT_FLOAT_EQ(corner.y, 221);
+}
+
 TEST(DataMapEditingTest, TextTurnAddsTenthsOfItsDegreesAndATinyTurnChangesNothing) {
     MouseMap f;
     addObject(*f.map, mapsamples::textObject({100, 100}, 0, "TEXT"));
@@ -223,7 +241,7 @@ TEST(DataMapEditingTest, GroupingSkipsLockedObjectsAndUngroupingAppendsTheMember
 
 TEST(DataMapEditingTest, CloneLandsTwentyPixelsRightAndDownAtAnyScale) {
     MouseMap f;
-    const uint16_t street = f.map->Model().AddStreetName("САДОВАЯ");
+    const uint16_t street = f.map->AddStreetName("САДОВАЯ");
     f.map->Model().Header.NextObjectId = 10;
     addObject(*f.map, mapsamples::withAddress(rectangle(100, 100, 200, 200, clBlue), street, "7"));
     f.map->LoadEditObject(0);

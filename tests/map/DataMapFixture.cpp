@@ -32,9 +32,8 @@ TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill) 
 }
 
 int addObject(TDataMap& map, TKEXMapObjectMem record) {
-    mapi::MapModel& model = map.Model();
-    const int i = model.AppendObject(std::move(record));
-    model.CalcMapBounds();
+    const int i = map.Model().AppendObject(std::move(record));
+    map.CalcMapBounds();
     map.SetChanged();
     return i;
 }

@@ -19,7 +19,7 @@ using mapfixture::rectangle;
 TEST(DataMapLinksTest, LinkedMapSharesTheObjectsKeepsItsOwnViewAndGetsItsOwnBackWhenUnlinked) {
     auto main = makeMap(200, 100);
     addObject(*main, rectangle(10, 10, 50, 50, clRed));
-    main->Model().AddStreetName("Ленина");
+    main->AddStreetName("Ленина");
     auto linked = makeMap(200, 100);
     const TKEXMapHeader constructed = linked->Model().Header;
     addObject(*linked, rectangle(0, 0, 5, 5, clBlue));
@@ -84,7 +84,7 @@ TEST(DataMapLinksTest, DestroyingAMainMapLeavesItsLinkedMapsWithoutOne) {
     third->SetMainDataMap(second.get());
     third.reset();
     EXPECT_TRUE(second->LinkedMaps().empty());
-    second->SyncLinkedMaps();
+    second->SyncLinkedMaps(false, false);
 }
 
 TEST(DataMapLinksTest, ARingOfMainMapsIsRefused) {
@@ -161,6 +161,32 @@ TEST(DataMapLinksTest, AChangeOnAnyMapReachesTheWholeGroup) {
     EXPECT_GE(*siblingRebuilds, 1);
 }
 
+// The maps of a group share their street names: a name new to the dictionary, added on any of
+// them, leaves every map's counter past its id, so no two names get one id; nothing is redrawn.
+TEST(DataMapLinksTest, ANewStreetNameOnAnyMapMovesTheWholeGroupsCounterWithoutARedraw) {
+    auto main = makeMap(200, 100);
+    addObject(*main, rectangle(10, 10, 50, 50, clRed));
+    auto linked = makeMap(200, 100);
+    auto grandchild = makeMap(200, 100);
+    linked->SetMainDataMap(main.get());
+    grandchild->SetMainDataMap(linked.get());
+    main->RefreshMap();
+    linked->RefreshMap();
+    auto linkedRebuilds = countRebuilds(*linked);
+    const uint16_t lenina = main->AddStreetName("LENINA");
+    const uint16_t sadovaya = grandchild->AddStreetName("sadovaya ");
+    const uint16_t mira = linked->AddStreetName("MIRA");
+    EXPECT_NE(lenina, sadovaya);
+    EXPECT_NE(sadovaya, mira);
+    EXPECT_NE(lenina, mira);
+    EXPECT_EQ(linked->AddStreetName(" lenina"), lenina); // a known name moves no counter
+    for (TDataMap* map : {main.get(), linked.get(), grandchild.get()}) {
+        EXPECT_EQ(map->Model().Header.NextStreetId, mira + 1);
+        EXPECT_EQ(map->GetStreetName(sadovaya), "SADOVAYA");
+    }
+    EXPECT_EQ(*linkedRebuilds, 0);
+}
+
 // Inside the bracket nothing is rebuilt, on the map nor on its linked maps; its end rebuilds the
 // map once, and a bracket with nothing changed in it restores the cache.
 TEST(DataMapLinksTest, TheRedrawBracketGivesOneRebuildAtItsEndAlsoOnTheLinkedMaps) {
@@ -185,7 +211,7 @@ TEST(DataMapLinksTest, TheRedrawBracketGivesOneRebuildAtItsEndAlsoOnTheLinkedMap
     main->ClearReady();
     EXPECT_FALSE(linked->Ready());
     linked->SetXWind(5);
-    main->SyncLinkedMaps();
+    main->SyncLinkedMaps(true, true);
     EXPECT_EQ(*linkedRebuilds, 0);
     main->SetReady();
     EXPECT_TRUE(linked->Ready());

@@ -1,3 +1,4 @@
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ TEST(DataMapMouseTest, LeftClickOnABuildingLocatesItAndOnEmptyGroundFindsNothing
     MouseMap f;
     f.map->Options()->SetmpEdit(false);
     addObject(*f.map, rectangle(0, 0, 400, 300, clGreen)); // a park under the building
-    const uint16_t street = f.map->Model().AddStreetName(tk::fromUtf8("САДОВАЯ"));
+    const uint16_t street = f.map->AddStreetName(tk::fromUtf8("САДОВАЯ"));
     TKEXMapObjectMem record = mapsamples::withAddress(rectangle(150, 100, 250, 200, clBlue), street, "12");
     record.Id = 77;
     const int building = addObject(*f.map, record);
@@ -199,6 +200,159 @@ TEST(DataMapMouseTest, PolygonFinishedRightAfterItsStartBecomesALine) {
     const TKEXMapObjectMem& box = f.map->Model().Objects()[1];
     EXPECT_EQ(box.Kind, mapi::kindPolygon);
     EXPECT_EQ(box.Corners[2], (mapi::WorldPoint{150, 130}));
+}
+
+// Every object under the point, bottom to top by plane and then list order; OnAfterFind tells each
+// time, with the map as Sender. One record of any list (a group's children) is tested on its own.
+TEST(DataMapMouseTest, HitTestListsBottomToTopTellsEveryTimeAndTestsOneRecordOfAnyList) {
+    const auto map = mapfixture::makeMap(200, 100);
+    TKEXMapObjectMem high = rectangle(0, 0, 100, 100, clRed);
+    high.Plane = 5;
+    TKEXMapObjectMem low = rectangle(50, 50, 150, 150, clBlue);
+    low.Plane = -1;
+    addObject(*map, high);
+    addObject(*map, low);
+    std::vector<bool> found;
+    map->OnAfterFind = [&](TPersistent* sender, bool value) {
+        EXPECT_EQ(sender, map.get());
+        found.push_back(value);
+    };
+    EXPECT_TRUE(map->HitTest(75, 75));
+    EXPECT_EQ(map->HitList(), (std::vector<int>{1, 0}));
+    EXPECT_FALSE(map->HitTest(300, 300));
+    EXPECT_TRUE(map->HitList().empty());
+    EXPECT_EQ(found, (std::vector<bool>{true, false}));
+    const int g = addObject(*map, mapsamples::groupObject({rectangle(0, 200, 10, 210, clRed),
+                                                           rectangle(20, 200, 30, 210, clRed)}));
+    const TKexMapList& children = *map->Model().Objects()[g].Children();
+    EXPECT_EQ(map->HitTestObject(25, 205, 1, children), 1);
+    EXPECT_EQ(map->HitTestObject(25, 205, 0, children), -1);
+    EXPECT_EQ(map->HitTestObject(25, 205, 2, children), -1);
+    EXPECT_EQ(map->HitTestObject(25, 205, g, map->Model().Objects()), g);
+}
+
+// A map with two squares and a line being drawn with iLine from (50, 250): its index is 2.
+struct DrawingMap : MouseMap {
+    DrawingMap() {
+        addObject(*map, rectangle(100, 100, 150, 150, clBlue));
+        addObject(*map, rectangle(200, 100, 250, 150, clRed));
+        map->SetInstrument(iLine);
+        click(mbLeft, 50, 250);
+    }
+    const TKEXMapObjectMem& object(int i) const { return map->Model().Objects()[i]; }
+    // Clicks with iLine at pixel (300, 250): true when that started a new line there, unasked.
+    bool clickStartsANewLine() {
+        const int before = map->GetObjectCount();
+        mapi::WorldPoint at{300, 250};
+        map->ScreenToMap(at.x, at.y); // emptying and loading move the view
+        click(mbLeft, 300, 250);
+        return map->GetObjectCount() == before + 1 && object(before).Kind == mapi::kindPolyline &&
+               object(before).Points()[0] == at &&
+               map->Interaction().CreationIndex == before && picker.boxes.empty();
+    }
+};
+
+// The index of the object being drawn holds only while nothing renumbers or replaces the objects
+// and the tool stays: each of these ends the drawing, the line kept as drawn.
+TEST(DataMapMouseTest, DrawingEndsWhenTheToolChangesOrTheObjectsAreRenumberedOrReplaced) {
+    const struct {
+        const char* what;
+        std::function<void(TDataMap&)> act;
+    } cases[] = {
+        {"another tool and back", [](TDataMap& m) { m.SetInstrument(iPick); m.SetInstrument(iLine); }},
+        {"the line deleted", [](TDataMap& m) { m.DeleteObject(2, true); }},
+        {"another object deleted", [](TDataMap& m) { m.DeleteObject(0, true); }},
+        {"another object to the front", [](TDataMap& m) { m.BringObjectToFront(0); }},
+        {"the line to the back", [](TDataMap& m) { m.SendObjectToBack(2); }},
+        {"two objects grouped", [](TDataMap& m) { m.GroupObjects(std::vector<int>{0, 1}); }},
+        {"the map emptied", [](TDataMap& m) { m.ClearMap(); }},
+        {"a map loaded", [](TDataMap& m) { mapfixture::load(m, mapsamples::document(6)); }},
+    };
+    for (const auto& c : cases) {
+        DrawingMap f;
+        ASSERT_TRUE(f.map->Interaction().Creating);
+        c.act(*f.map);
+        EXPECT_FALSE(f.map->Interaction().Creating) << c.what;
+        EXPECT_TRUE(f.clickStartsANewLine()) << c.what;
+    }
+    // A tool set again to itself changes nothing: the line goes on.
+    DrawingMap f;
+    f.map->SetInstrument(iLine);
+    f.click(mbLeft, 300, 250);
+    EXPECT_EQ(f.map->GetObjectCount(), 3);
+    EXPECT_EQ(f.object(2).Points().size(), 3u);
+}
+
+// The sequence that once added a point to an unrelated object: a clone took the drawn line's old
+// index after a delete through the object menu.
+TEST(DataMapMouseTest, CloneAndDeleteThroughTheMenuLeaveTheNextLineNewAndTheCloneWhole) {
+    DrawingMap f;
+    f.map->SetInstrument(iPick);
+    f.picker.pick = "CloneObject";
+    f.click(mbRight, 225, 125);
+    f.run();
+    f.picker.pick = "DeleteObject";
+    f.click(mbRight, 125, 125);
+    f.run();
+    ASSERT_EQ(f.map->GetObjectCount(), 3); // the red square, the line, the clone
+    const std::vector<mapi::WorldPoint> clone(f.object(2).Points().begin(), f.object(2).Points().end());
+    f.map->SetInstrument(iLine);
+    EXPECT_TRUE(f.clickStartsANewLine());
+    EXPECT_EQ(std::vector<mapi::WorldPoint>(f.object(2).Points().begin(), f.object(2).Points().end()), clone);
+}
+
+// Which cursor each handle of a selected square (100, 100)-(200, 200) shows, mode by mode; a
+// press within SizeRect pixels of a handle counts, one pixel further does not.
+TEST(DataMapMouseTest, HandleCursorShowsWhatAPressThereWouldDo) {
+    MouseMap f;
+    TKEXMapObjectMem square = rectangle(100, 100, 200, 200, clBlue);
+    f.map->CalcObjectCenter(square);
+    addObject(*f.map, square);
+    const int s = f.map->Options()->SizeRect();
+    const TCursor rotate = 1009;
+    const TCursor point = 1010;
+    const struct {
+        int handles;
+        int x, y;
+        TCursor cursor;
+        bool over;
+    } cases[] = {
+        {mapi::handlesResize, 100, 100, crSizeNWSE, true},
+        {mapi::handlesResize, 200 + s, 200 - s, crSizeNWSE, true},
+        {mapi::handlesResize, 200 + s + 1, 200, crDefault, false},
+        {mapi::handlesResize, 200, 100, crSizeNESW, true},
+        {mapi::handlesResize, 100, 200, crSizeNESW, true},
+        {mapi::handlesResize, 150, 100, crSizeNS, true},
+        {mapi::handlesResize, 150, 200, crSizeNS, true},
+        {mapi::handlesResize, 100, 150, crSizeWE, true},
+        {mapi::handlesResize, 200, 150, crSizeWE, true},
+        {mapi::handlesResize, 150, 150, crDefault, false},
+        {mapi::handlesPoints, 100, 100, point, true},
+        {mapi::handlesPoints, 200, 200, point, true},
+        {mapi::handlesPoints, 150, 100, crDefault, false},
+        {mapi::handlesRotate, 150, 150, crSizeAll, true},
+        {mapi::handlesRotate, 200, 100, rotate, true},
+        {mapi::handlesRotate, 100, 200, rotate, true},
+        {mapi::handlesRotate, 150, 200, crDefault, false},
+    };
+    f.click(mbLeft, 130, 130);
+    for (const auto& c : cases) {
+        while (f.map->Interaction().Handles != c.handles)
+            f.click(mbLeft, 130, 130);
+        f.map->SetCursor(crCross);
+        EXPECT_EQ(f.map->CheckHandleCursor(c.x, c.y), c.over) << c.handles << ": " << c.x << "," << c.y;
+        EXPECT_EQ(f.map->Cursor(), c.cursor) << c.handles << ": " << c.x << "," << c.y;
+    }
+    // A locked object while locks are on leaves the cursor; with editing off it is reset.
+    f.map->Options()->SetmpLocked(true);
+    f.map->EditBuffer().Record().Locked = 1;
+    f.map->SetCursor(crCross);
+    EXPECT_FALSE(f.map->CheckHandleCursor(150, 150));
+    EXPECT_EQ(f.map->Cursor(), crCross);
+    f.map->Options()->SetmpLocked(false);
+    f.map->Options()->SetmpEdit(false);
+    EXPECT_FALSE(f.map->CheckHandleCursor(150, 150));
+    EXPECT_EQ(f.map->Cursor(), crDefault);
 }
 
 } // namespace

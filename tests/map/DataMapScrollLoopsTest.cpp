@@ -129,6 +129,29 @@ TEST(DataMapScrollLoopsTest, HoldToPanMovesTowardTheMouseUntilRelease) {
     EXPECT_EQ(f.map->Cursor(), crDefault);
 }
 
+// A host that keeps its tool before a scroll and puts it back after every pass, as the main
+// window does, gets the tool the pan began with: the pan tells before its first pass.
+TEST(DataMapScrollLoopsTest, HoldToPanTellsBeforeItsFirstPassSoAHostGetsItsToolBack) {
+    ScrollMap f;
+    f.map->SetInstrument(iLinza);
+    TInstrument kept = iNone;
+    f.map->OnBeforeScroll = [&](TPersistent*) {
+        kept = f.map->Instrument();
+        f.map->SetInstrument(iRegion);
+    };
+    int passes = 0;
+    f.map->OnAfterScroll = [&](TPersistent*) {
+        f.map->SetInstrument(kept);
+        if (++passes == 2)
+            f.release(mbMiddle, 250, 150);
+    };
+    f.press(mbMiddle, 200, 150);
+    f.move(250, 150);
+    f.run();
+    EXPECT_EQ(passes, 2);
+    EXPECT_EQ(f.map->Instrument(), iLinza);
+}
+
 TEST(DataMapScrollLoopsTest, PauseOfASecondOrMoreEndsByTheMonotonicClock) {
     ScrollMap f;
     f.map->Options()->SetDelayScroll(1500);

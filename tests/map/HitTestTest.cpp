@@ -1,6 +1,8 @@
 // Hit testing of one record at a world point, kind by kind.
 #include "map/HitTest.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "map/MapSamples.h"
@@ -32,6 +34,12 @@ TEST(HitTestTest, EachKindIsHitWhereItsShapeLies) {
     const TKEXMapObjectMem ellipse = pointObject(mapi::kindEllipse, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
     TKEXMapObjectMem unknown = ellipse;
     unknown.Kind = 42;
+    // A diagonal, hairline and 4 wide, probed off its middle along its normal: the distance
+    // rounds to a whole unit before it is held against half the width.
+    const TKEXMapObjectMem hairline = pointObject(mapi::kindPolyline, {{0, 0}, {20, 20}});
+    TKEXMapObjectMem wide = hairline;
+    wide.Pen.Width = 4;
+    const auto off = [](float d) { return mapi::WorldPoint{10 + d / std::sqrt(2.0f), 10 - d / std::sqrt(2.0f)}; };
     const struct {
         const char* what;
         const TKEXMapObjectMem& record;
@@ -50,6 +58,10 @@ TEST(HitTestTest, EachKindIsHitWhereItsShapeLies) {
         {"pixels, the box decides", pixels, 5, 5.9f, context(false), true},
         {"pixels, beyond the box", pixels, 5, 6.1f, context(false), false},
         {"one-point polyline", dot, 3, 3, context(false), false},
+        {"hairline, 0.4 off", hairline, off(0.4f).x, off(0.4f).y, context(false), true},
+        {"hairline, 0.6 off", hairline, off(0.6f).x, off(0.6f).y, context(false), false},
+        {"wide line, half its width off", wide, off(2).x, off(2).y, context(false), true},
+        {"wide line, 2.6 off", wide, off(2.6f).x, off(2.6f).y, context(false), false},
         {"turned text", text, 105, 95, context(false), true},
         {"turned text, its unturned frame", text, 105, 105, context(false), false},
         {"note at its icon's corner", note, 116, 84, context(false), true},

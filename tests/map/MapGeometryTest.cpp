@@ -41,7 +41,8 @@ TEST(MapGeometryTest, PointNearThickSegment) {
         {0, 0, 0, 10, 0, 5, 0.5f, true},    // width 0 counts as 1
         {4, 0, 0, 0, 10, 2, 5, true},       // vertical
         {1, 0, 0, 10, 10, 5, 5, true},      // on a diagonal: no negative radicand
-        {4, 3, 3, 3, 3, 5, 5, true},        // zero length: 2.83 to its end truncates to 2
+        {4, 3, 3, 3, 3, 5, 5, false},       // zero length: 2.83 to its end rounds to 3
+        {4, 3, 3, 3, 3, 4.5f, 4.5f, true},  // zero length: 2.12 rounds to 2
         {6, 3, 3, 3, 3, 6, 6, false},       // in the box, but 4.24 away
         {4, 3, 3, 3, 3, 6, 3, false},       // beyond the box
     };

@@ -1,6 +1,8 @@
 #include "map/TDataMap.h"
 
+#include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -131,6 +133,46 @@ TEST(TDataMapTest, UnknownVersionLoadsNoObjectsYetFinishesTheLoad) {
     EXPECT_EQ(map->PrinterSettings()->CustomMashtab(), 1644);
     EXPECT_TRUE(map->Model().Damaged());
     EXPECT_EQ(map->Model().DamageMessage(), "unknown map format version 7");
+}
+
+// The map's own look-ups over its content: names by id, the extent from its objects (widened
+// only outward), payload sizes by kind.
+TEST(TDataMapTest, ContentOperationsAnswerForTheMapsObjectsAndNames) {
+    const auto map = mapfixture::makeMap(200, 100);
+    const uint16_t id = map->AddStreetName(" mira ");
+    EXPECT_EQ(map->GetStreetName(id), "MIRA");
+    EXPECT_EQ(map->GetStreetName(id + 1), "");
+    addObject(*map, rectangle(10, 20, 30, 40, clRed));
+    addObject(*map, rectangle(-5, 25, 15, 60, clRed));
+    map->ExtendMapBounds({0, 0}, {100, 30});
+    EXPECT_EQ(map->Model().MapExtent, (WorldRect{-5, 0, 100, 60}));
+    map->ExtendMapBounds({5, 5}, {6, 6});
+    EXPECT_EQ(map->Model().MapExtent, (WorldRect{-5, 0, 100, 60}));
+    map->CalcMapBounds();
+    EXPECT_EQ(map->Model().MapExtent, (WorldRect{-5, 20, 30, 60}));
+    EXPECT_EQ(map->GetObjectDataSize(pointObject(kindPolyline, {{0, 0}, {1, 1}, {2, 2}})), 24);
+    EXPECT_EQ(map->GetObjectDataSize(mapsamples::textObject({0, 0}, 0, "A")), 88);
+    EXPECT_EQ(map->GetObjectDataSize(mapsamples::noteObject({0, 0}, "DEFAULT", "1", "")), 330);
+}
+
+// Pixels by the view, rounded to the nearest with ties to even, never more than the destination
+// has room for; the map's own array takes 30000.
+TEST(TDataMapTest, MapToScreenPointsRoundsByTheViewAndNeverWritesPastItsRoom) {
+    const auto map = mapfixture::makeMap(200, 100);
+    map->SetScale(200);
+    map->SetXWind(10);
+    map->SetYWind(-5);
+    const std::vector<WorldPoint> points = {{10.25f, -5}, {10.75f, -4.5f}, {20, 5}};
+    std::array<TPoint, 3> dest = {Point(-1, -1), Point(-1, -1), Point(-1, -1)};
+    EXPECT_EQ(map->MapToScreenPoints(points, std::span(dest).first(2)), 2u);
+    EXPECT_EQ(dest[0], Point(0, 0)); // 0.5 rounds to even
+    EXPECT_EQ(dest[1], Point(2, 1));
+    EXPECT_EQ(dest[2], Point(-1, -1));
+    const std::vector<WorldPoint> many(TDataMap::kScreenPointRoom + 5, WorldPoint{20, 5});
+    const std::span<const TPoint> pixels = map->MapToScreenPoints(many);
+    EXPECT_EQ(pixels.size(), TDataMap::kScreenPointRoom);
+    EXPECT_EQ(pixels.back(), Point(20, 20));
+    EXPECT_EQ(map->MapToScreenPoints(points).size(), 3u);
 }
 
 TEST(TDataMapTest, StoredScaleOfZeroLoadsAsOne) {
