@@ -155,6 +155,9 @@ bool TDbDataSet::GetIsIndexField(TField* Field) {
 }
 
 bool TDbDataSet::HasScope() {
+    // In natural order the order handle is the table's: no index, so no scope to ask about.
+    if (!isIndexSet())
+        return false;
     char key[256];
     for (uint16_t which : {uint16_t(1), uint16_t(2)}) {
         uint32_t length = sizeof key;
