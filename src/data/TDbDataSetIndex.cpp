@@ -97,6 +97,14 @@ void TDbDataSet::selectIndex() {
         break;
     }
     }
+    // The engine answers handle 0 for the empty name of a table without a default index (a free
+    // table, or one the dictionary gives none). 0 is no order: such a table reads in natural
+    // order and lets "CE_DEFAULT" go, as a dictionary without a default index makes it.
+    if (order == 0) {
+        order = tableHandle_;
+        indexName_.clear();
+        indexMode_ = IndexMode::None;
+    }
     orderHandle_ = order;
 }
 
