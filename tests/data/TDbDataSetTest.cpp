@@ -1,6 +1,7 @@
 // The dataset core: the navigation suite on tables, reading and writing every engine type in both
 // table families, calculated and blob fields side by side, filter preparation, the version text, index
-// definitions, the three ways of choosing an index and a default index that is not there.
+// definitions, the three ways of choosing an index and a default index that is not there, and
+// record numbers in natural order.
 #include "data/TDbDataSet.h"
 
 #include "CursorSuite.h"
@@ -231,6 +232,25 @@ TEST_F(TDbDataSetTest, DefaultIndexOnATableWithoutOneReadsInNaturalOrder) {
     EXPECT_EQ(column(*t, "ID"), "1;2;3;");
     EXPECT_EQ(t->IndexName(), "");
     EXPECT_EQ(t->OrderHandle(), t->TableHandle());
+}
+
+TEST_F(TDbDataSetTest, RecNoInNaturalOrderGoesOnlyToRecordsThatExist) {
+    const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER)"});
+    appendRows(c, "T", {{{"ID", "1"}}, {{"ID", "2"}}, {{"ID", "3"}}, {{"ID", "4"}}});
+    TDbTable* t = table("T");
+    const auto id = [&] { return t->FieldByName("ID")->AsInteger(); };
+    t->SetRecNo(3);
+    t->Delete();
+    t->SetRecNo(4);
+    EXPECT_EQ(id(), 4);
+    EXPECT_EQ(t->RecNo(), 4) << "after the gap the number is still the record's";
+    t->SetRecNo(2);
+    for (int missing : {3, 0, -1, 5}) {
+        expectEngineError([&] { t->SetRecNo(missing); }, 5022);
+        EXPECT_EQ(id(), 2) << missing;
+    }
+    t->Next();
+    EXPECT_EQ(id(), 4) << "the engine's cursor stayed on record 2";
 }
 
 } // namespace
