@@ -259,6 +259,9 @@ protected:
     bool ResetRange();
     void MasterChanged();
     void MasterDisabled();
+    // Refuses ("Circular Data Link") a master source that is linked back to this dataset: the
+    // table's MasterSource and the query's DataSource alike.
+    void CheckNotLinkedBack(TDataSource* Source);
     void SetLinkRanges(const std::vector<TField*>& MasterFields);
     // The active index's ";"-separated fields: its definition's in IndexName mode, IndexFieldNames
     // in that mode, else empty.
