@@ -38,7 +38,7 @@ public:
     // "data\mapdata.vdd"). May fix TableType from an alias.
     virtual AnsiString GetDatabasePath();
     TDbConnection* DbConnection() const { return dbConnection_; }
-    // Refused on an open dataset with "Table must not be Active.".
+    // Refused on an open dataset with "Table must not be Active.", even for the connection it has.
     void SetDbConnection(TDbConnection* Value);
     TDbTableTypes TableType() const { return tableType_; }
     virtual void SetTableType(TDbTableTypes Value);
