@@ -24,6 +24,9 @@ AnsiString ru(std::string_view utf8) { return tk::fromUtf8(utf8); }
 // The category of city districts, named by their object ids.
 constexpr int kDistrictCategory = 2;
 
+// Map object ids are unsigned 32-bit: the all-ones id is the "-1" that marks no object.
+constexpr std::uint32_t kNoObjectId = 0xFFFFFFFFu;
+
 AnsiString districtName(std::uint32_t id) {
     switch (id) {
     case 54: return ru("Октябрьский район");
@@ -72,7 +75,7 @@ void TfmValdrenGIS::DataMap1AfterLocate(bool Value) {
     const AnsiString house = DataMap1->EditBuffer().HouseNumber;
     if (category != 0)
         showHint(id, category, street, house);
-    if (!street.empty() && !house.empty())
+    if (!street.empty() && !house.empty() && id != kNoObjectId)
         lookUpFirms(id, street, house);
 }
 

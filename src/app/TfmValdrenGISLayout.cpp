@@ -344,7 +344,9 @@ void TfmValdrenGIS::buildDataComponents() {
     DbDictionary1->SetName("DbDictionary1");
     DbDictionary1->SetConnectPath("data\\mapdata.vdd");
     DbDictionary1->SetDbServerTypes(stCE_LOCAL);
+    DbDictionary1->LoginPrompt = false;
     DbDictionary1->UserName = "USER";
+    DbDictionary1->Password = "valdren";
 
     DbConnection1 = new TDbConnection(this);
     DbConnection1->SetName("DbConnection1");

@@ -66,7 +66,10 @@ void writeNull(const TEngineFieldDef& def, bool vdt, char* slot) {
     }
 }
 
-// The engine's storage text of a toolkit day count, or empty when the engine has none.
+// The engine's storage text of a toolkit day count, or empty when the engine has none. A failed
+// conversion is reported like a text too long for the field, as the date functions' failure
+// rather than the engine's own error: either way the engine gave no text that fits, the field is
+// left as it was, and no date is ever written from a text the engine did not produce.
 AnsiString dateText(int32_t day) {
     char text[13] = {};
     uint32_t length = sizeof text - 1;
@@ -118,6 +121,8 @@ const char* writeValue(const TEngineFieldDef& def, bool vdt, TFieldType fieldTyp
     }
     case ceCompactDate: {
         const AnsiString text = dateText(valueOf<int32_t>(value));
+        // The three bytes are packed from the digits yyyymmdd at fixed places: any other text (a
+        // failed conversion, a year of five digits) would pack a different date without a word.
         if (text.size() != 8)
             return SDateFunctions;
         TDbDataSet::TextToCompactDate(text, reinterpret_cast<unsigned char*>(slot));

@@ -246,6 +246,7 @@ void TDbDataSet::InitFieldDefs() {
 void TDbDataSet::InternalInitFieldDefs() { readFieldDefs(tableHandle_); }
 
 void TDbDataSet::readFieldDefs(CEHANDLE handle) {
+    const TDefCollection::Reading reading(FieldDefs());
     uint16_t count = 0;
     EngineCheck(this, CeGetNumFields(handle, &count));
     FieldDefs().Clear();
@@ -335,6 +336,7 @@ void TDbDataSet::UpdateIndexDefs() {
     const bool temporary = tableHandle_ == db::kNoHandle;
     const CEHANDLE handle = temporary ? OpenHandle() : tableHandle_;
     try {
+        const TDefCollection::Reading reading(indexDefs_);
         indexDefs_.Clear();
         CEHANDLE orders[kMaxIndexes] = {};
         uint16_t count = kMaxIndexes;

@@ -38,7 +38,7 @@ public:
     // "data\mapdata.vdd"). May fix TableType from an alias.
     virtual AnsiString GetDatabasePath();
     TDbConnection* DbConnection() const { return dbConnection_; }
-    // Refused on an open dataset with "Table must not be Active.".
+    // Refused on an open dataset with "Table must not be Active.", even for the connection it has.
     void SetDbConnection(TDbConnection* Value);
     TDbTableTypes TableType() const { return tableType_; }
     virtual void SetTableType(TDbTableTypes Value);
@@ -259,6 +259,9 @@ protected:
     bool ResetRange();
     void MasterChanged();
     void MasterDisabled();
+    // Refuses ("Circular Data Link") a master source that is linked back to this dataset: the
+    // table's MasterSource and the query's DataSource alike.
+    void CheckNotLinkedBack(TDataSource* Source);
     void SetLinkRanges(const std::vector<TField*>& MasterFields);
     // The active index's ";"-separated fields: its definition's in IndexName mode, IndexFieldNames
     // in that mode, else empty.

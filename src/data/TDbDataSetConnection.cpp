@@ -113,10 +113,10 @@ void TDbDataSet::SetTableType(TDbTableTypes Value) {
 }
 
 void TDbDataSet::SetDbConnection(TDbConnection* Value) {
-    if (Value == dbConnection_)
-        return;
     if (Active())
         DbMisuse(this, db::STableMustNotBeActive);
+    if (Value == dbConnection_)
+        return;
     if (dbConnection_ != nullptr)
         dbConnection_->RemoveDataSet(this);
     dbConnection_ = Value;

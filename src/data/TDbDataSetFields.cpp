@@ -57,7 +57,9 @@ double numericValue(const char* p, uint32_t length) {
     return value;
 }
 
-// The day count of a date text, or false when the engine cannot read it.
+// The day count of a date text, or false when the engine cannot read it. The engine's answer is
+// examined: a text it rejects leaves the Julian day unset, and reading on would give a date that
+// is in no row, so the field reads empty instead.
 bool dayOfText(const char* text, uint32_t length, int32_t& day) {
     double julian = 0;
     if (CeConvertStringToJulian(text, length, &julian) != 0)

@@ -97,6 +97,14 @@ void TDbDataSet::selectIndex() {
         break;
     }
     }
+    // The engine answers handle 0 for the empty name of a table without a default index (a free
+    // table, or one the dictionary gives none). 0 is no order: such a table reads in natural
+    // order and lets "CE_DEFAULT" go, as a dictionary without a default index makes it.
+    if (order == 0) {
+        order = tableHandle_;
+        indexName_.clear();
+        indexMode_ = IndexMode::None;
+    }
     orderHandle_ = order;
 }
 
@@ -155,6 +163,9 @@ bool TDbDataSet::GetIsIndexField(TField* Field) {
 }
 
 bool TDbDataSet::HasScope() {
+    // In natural order the order handle is the table's: no index, so no scope to ask about.
+    if (!isIndexSet())
+        return false;
     char key[256];
     for (uint16_t which : {uint16_t(1), uint16_t(2)}) {
         uint32_t length = sizeof key;

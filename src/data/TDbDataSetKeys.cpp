@@ -17,7 +17,6 @@
 
 #include "data/DbTexts.h"
 #include "data/EDbEngineError.h"
-#include "toolkit/DatabaseError.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
 #include "toolkit/TIndexDefs.h"
@@ -285,9 +284,13 @@ TDataSource* TDbDataSet::MasterSource() const { return masterLink_->DataSource()
 
 TDataSource* TDbDataSet::GetDataSource() const { return MasterSource(); }
 
+void TDbDataSet::CheckNotLinkedBack(TDataSource* Source) {
+    if (IsLinkedTo(Source))
+        DbMisuse(this, db::SCircularDataLink);
+}
+
 void TDbDataSet::SetMasterSource(TDataSource* Value) {
-    if (IsLinkedTo(Value))
-        DatabaseError(tk::SCircularDataLink, this);
+    CheckNotLinkedBack(Value);
     masterLink_->SetDataSource(Value);
     if (Value == nullptr)
         SetMasterFields("");
@@ -324,6 +327,8 @@ void TDbDataSet::SetLinkRanges(const std::vector<TField*>& MasterFields) {
 void TDbDataSet::DoAfterOpen() {
     TDataSet::DoAfterOpen();
     TDataSource* master = MasterSource();
+    // Without master fields the link has no key to restrict by: a range built from an empty key
+    // would hide every row, so such a detail opens unrestricted.
     if (master != nullptr && master->DataSet() != nullptr && master->DataSet()->Active() &&
         !masterLink_->Fields().empty())
         MasterChanged();

@@ -201,9 +201,9 @@ void TDbDataSet::SetRecNo(int Value) {
         EngineCheck(this, CeGotoTop(tableHandle_));
         EngineCheck(this, CeSkip(tableHandle_, Value - 1));
     } else {
-        // A number past the last record lands on the last row, as the index branch does.
-        const CERESULT result = CeGotoRecord(tableHandle_, uint32_t(std::max(Value, 1)));
-        EngineCheck(this, result == kRecordNotFound ? CeGotoBottom(tableHandle_) : result);
+        // Record numbers need not be dense (deleted rows leave gaps): a number that names no
+        // record is an error, and the engine's cursor stays where it was. Below 1 names none.
+        EngineCheck(this, CeGotoRecord(tableHandle_, Value < 1 ? 0u : uint32_t(Value)));
     }
     Resync(rmCenter);
     DoAfterScroll();

@@ -292,8 +292,7 @@ int TDbQuery::GetCurrentRecNum() {
 TDataSource* TDbQuery::GetDataSource() const { return dataLink_->DataSource(); }
 
 void TDbQuery::SetDataSource(TDataSource* Value) {
-    if (IsLinkedTo(Value))
-        DbMisuse(this, db::SCircularDataLink);
+    CheckNotLinkedBack(Value);
     dataLink_->SetDataSource(Value);
 }
 

@@ -16,7 +16,7 @@ public:
     void SetReadOnly(bool Value);
     // Definitions are kept with the layout once changed.
     bool StoreDefs = false;
-    void DefChanged() { StoreDefs = true; }
+    void DefChanged() override { StoreDefs = true; }
 
     int GetLastAutoInc() override;
     // Database path + "\" + TableName, with ".vdt" or ".dbf" when the name has no extension.

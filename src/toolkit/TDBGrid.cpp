@@ -264,9 +264,21 @@ void TDBGrid::ScrollBarMoved(bool Vertical, int Position) {
         return;
     }
     TDataSet* data = dataSet();
-    if (data->IsSequenced())
-        data->SetRecNo(Position);
-    else if (Position == 0)
+    if (data->IsSequenced()) {
+        // The bar runs over the rows, 1 to RecordCount, but record numbers need not run without
+        // gaps (a table in natural order numbers its rows as stored, and deleted rows leave
+        // holes): the thumb goes to the row at its place counted from the first, so only to a row
+        // that exists, and the links hear of one move.
+        data->DisableControls();
+        try {
+            data->First();
+            data->MoveBy(Position - 1);
+        } catch (...) {
+            data->EnableControls();
+            throw;
+        }
+        data->EnableControls();
+    } else if (Position == 0)
         data->First();
     else if (Position == 2)
         data->Last();

@@ -165,6 +165,7 @@ void TDataSet::CloseCursor() {
 }
 
 void TDataSet::InitFieldDefs() {
+    const TDefCollection::Reading reading(fieldDefs_);
     if (IsCursorOpen())
         InternalInitFieldDefs();
     else

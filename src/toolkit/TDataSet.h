@@ -188,6 +188,9 @@ public:
     // Reads the field definitions (from the open cursor, or through a short-lived one).
     virtual void InitFieldDefs();
     virtual void UpdateIndexDefs() {}
+    // Told by the field or index definitions when they change (not when the dataset reads them
+    // from its source); the base does nothing.
+    virtual void DefChanged() {}
     // Makes the buffer list hold Value buffers (the descendant calls it with the buffer count
     // plus one after its record layout changed).
     void SetBufListSize(int Value);

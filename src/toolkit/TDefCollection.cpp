@@ -1,4 +1,4 @@
-// Look-up by name in the definition collections.
+// Look-up by name in the definition collections, and their change reports.
 #include "toolkit/TDefCollection.h"
 
 #include "toolkit/DatabaseError.h"
@@ -9,6 +9,11 @@ TDefCollection::TDefCollection(TCollectionItemClass ItemClass, TDataSet* ADataSe
     : TCollection(std::move(ItemClass), ADataSet), dataSet_(ADataSet), notFound_(NotFound) {}
 
 int TDefCollection::IndexOf(const AnsiString& Name) const { return tk::indexOfName(*this, Name); }
+
+void TDefCollection::Update(TCollectionItem*) {
+    if (dataSet_ != nullptr && readCount_ == 0)
+        dataSet_->DefChanged();
+}
 
 TNamedItem* TDefCollection::Find(const AnsiString& Name) const {
     const int i = IndexOf(Name);

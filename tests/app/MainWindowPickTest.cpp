@@ -238,6 +238,19 @@ TEST_F(PickTest, PickListsTheFirmsAtTheAddressAndMovesTheHighlight) {
     EXPECT_TRUE(hasOwnColours(wide, wideOwn));
 }
 
+TEST_F(PickTest, AnObjectWhoseIdIsAllOnesLooksNothingUp) {
+    const int building = busiest(0);
+    map->LoadEditObject(building);
+    map->EditBuffer().Record().Id = 0xFFFFFFFFu; // the unsigned form of the id -1
+    map->PostEditObject();
+    const std::int64_t listed = w->LastPickedId;
+    const int looked = lookups;
+    locate(building);
+    EXPECT_EQ(lookups, looked);
+    EXPECT_EQ(w->LastPickedId, listed);
+    EXPECT_FALSE(isRed(building));
+}
+
 TEST_F(PickTest, ADatabaseErrorInTheLookupLeavesTheMapRedrawing) {
     w->qObjInfo->BeforeOpen = [](TDataSet*) { throw Exception("the address query failed"); };
     EXPECT_ANY_THROW(locate(busiest(0)));

@@ -1,12 +1,14 @@
-// The main window on the sample database after the real start-up: first activation, the wheel,
-// keys, lens and drag navigation with their limits, the tools, the measurement and Esc, the busy
-// cursor, the blink clean-up, the name searches and the closing of the help viewers.
+// The main window on the sample database after the real start-up: first activation, the
+// dictionary component's stored login, the wheel, keys, lens and drag navigation with their
+// limits, the tools, the measurement and Esc, the busy cursor, the blink clean-up, the name
+// searches and the closing of the help viewers.
 #include "app/TfmValdrenGIS.h"
 
 #include <gtest/gtest.h>
 
 #include "ProgramFixture.h"
 #include "app/TfmSmall.h"
+#include "data/TDbDictionary.h"
 #include "data/TDbQuery.h"
 #include "data/TDbTable.h"
 #include "map/TDataMap.h"
@@ -62,6 +64,14 @@ TEST_F(MainWindowTest, OpensOnTheWholeCityWithTheListsAndBannerOne) {
     const TPoint corner = map->ClientToScreen(Point(map->Left() + map->Width(), map->Top() + map->Height()));
     EXPECT_EQ(fmSmall->Left(), corner.X - fmSmall->Width() - 5);
     EXPECT_EQ(fmSmall->Top(), corner.Y - fmSmall->Height() - 5);
+}
+
+TEST_F(MainWindowTest, TheDictionaryComponentStaysUnconnectedAndLogsInWithoutAsking) {
+    TDbDictionary& dictionary = *w->DbDictionary1;
+    EXPECT_FALSE(dictionary.IsConnected());
+    dictionary.SetIsConnected(true); // a login prompt would be answered cancelled and raise here
+    EXPECT_TRUE(dictionary.IsConnected());
+    dictionary.SetIsConnected(false);
 }
 
 TEST_F(MainWindowTest, WheelAndKeysKeepTheZoomLimits) {

@@ -1,5 +1,5 @@
-// The connection component: name resolution from datasets, DBALIAS.INI, database paths, connect
-// failures and the login, disconnecting and destruction, renaming.
+// The connection component: name resolution from datasets, binding an open dataset, DBALIAS.INI,
+// database paths, connect failures and the login, disconnecting and destruction, renaming.
 #include "data/TDbConnection.h"
 
 #include <fstream>
@@ -125,6 +125,22 @@ TEST_F(TDbConnectionTest, LoginGoesThroughOnLoginOrTheDialog) {
     EXPECT_TRUE(conn->IsConnected());
     EXPECT_EQ(conn->Username, "USER");
     EXPECT_TRUE(conn->Password.empty()) << "the password is not kept";
+}
+
+TEST_F(TDbConnectionTest, AnOpenDatasetRefusesEveryConnectionEvenItsOwn) {
+    dictionary({"CREATE TABLE T (ID INTEGER)"});
+    TDbConnection* own = dictionaryConnection();
+    TDbConnection* other = connectionOn(&owner, "Other", path("test.vdd"));
+    TDbTable* t = table("T");
+    for (TDbConnection* value : {own, other, static_cast<TDbConnection*>(nullptr)})
+        expectMisuse([&] { t->SetDbConnection(value); }, "Table must not be Active.");
+    EXPECT_EQ(t->DbConnection(), own);
+    EXPECT_EQ(own->GetDataSetCount(), 1);
+    EXPECT_EQ(other->GetDataSetCount(), 0);
+    t->Close();
+    t->SetDbConnection(other);
+    EXPECT_EQ(own->GetDataSetCount(), 0);
+    EXPECT_EQ(other->GetDataSetCount(), 1);
 }
 
 TEST_F(TDbConnectionTest, DisconnectClosesDatasetsAndDestructionToleratesAGoneHandle) {

@@ -150,6 +150,21 @@ TEST_F(SearchTest, PartialLocateSeeksAPlainIndexAndCaseInsensitiveFilters) {
     EXPECT_EQ(u->FieldByName("B")->AsString(), "bz") << "ACB has C between them: a filter";
 }
 
+TEST_F(SearchTest, IndexQuestionsAnswerFalseInNaturalOrder) {
+    dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(4))", "CREATE INDEX NAME ON T (NAME)"});
+    TDbTable* t = table("T");
+    appendRow(*t, {{"ID", 1}, {"NAME", "A"}});
+    EXPECT_FALSE(t->HasScope());
+    EXPECT_FALSE(t->HasIndexCondition());
+    EXPECT_FALSE(t->IsIndexUnique());
+    EXPECT_FALSE(t->IsIndexCustom());
+    t->SetIndexName("NAME");
+    EXPECT_FALSE(t->HasScope());
+    t->SetScopeBegin("A");
+    t->SetScoped(true);
+    EXPECT_TRUE(t->HasScope());
+}
+
 TEST_F(SearchTest, ScopesTakeTheirTextAndExcludeRanges) {
     dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(4))", "CREATE INDEX NAME ON T (NAME)"});
     TDbTable* t = table("T");

@@ -1,6 +1,7 @@
 // The dataset core: the navigation suite on tables, reading and writing every engine type in both
 // table families, calculated and blob fields side by side, filter preparation, the version text, index
-// definitions and the three ways of choosing an index.
+// definitions, the three ways of choosing an index and a default index that is not there, and
+// record numbers in natural order.
 #include "data/TDbDataSet.h"
 
 #include "CursorSuite.h"
@@ -216,6 +217,40 @@ TEST_F(TDbDataSetTest, IndexDefinitionsAndTheThreeWaysOfChoosingAnIndex) {
                                 testing::HasSubstr("Not a valid index field name:ID;NAME"));
     EXPECT_EQ(t->IndexFieldNames(), "NAME") << "the previous choice is back";
     EXPECT_EQ(ids(), "2;1;3;");
+}
+
+TEST_F(TDbDataSetTest, DefaultIndexOnATableWithoutOneReadsInNaturalOrder) {
+    const CEHANDLE d = directory({"CREATE TABLE F (ID INTEGER)", "CREATE INDEX DOWN ON F (ID) DESC"});
+    appendRows(d, path("F"), {{{"ID", "1"}}, {{"ID", "2"}}, {{"ID", "3"}}}, 3);
+    TDbTable* t = tableAt(temp.path().string(), "F", "CE_DEFAULT");
+    t->Open();
+    EXPECT_EQ(column(*t, "ID"), "1;2;3;");
+    EXPECT_EQ(t->IndexName(), "") << "no default index to keep the name for";
+    t->SetIndexName("DOWN");
+    EXPECT_EQ(column(*t, "ID"), "3;2;1;");
+    t->SetIndexName("ce_default");
+    EXPECT_EQ(column(*t, "ID"), "1;2;3;");
+    EXPECT_EQ(t->IndexName(), "");
+    EXPECT_EQ(t->OrderHandle(), t->TableHandle());
+}
+
+TEST_F(TDbDataSetTest, RecNoInNaturalOrderGoesOnlyToRecordsThatExist) {
+    const CEHANDLE c = dictionary({"CREATE TABLE T (ID INTEGER)"});
+    appendRows(c, "T", {{{"ID", "1"}}, {{"ID", "2"}}, {{"ID", "3"}}, {{"ID", "4"}}});
+    TDbTable* t = table("T");
+    const auto id = [&] { return t->FieldByName("ID")->AsInteger(); };
+    t->SetRecNo(3);
+    t->Delete();
+    t->SetRecNo(4);
+    EXPECT_EQ(id(), 4);
+    EXPECT_EQ(t->RecNo(), 4) << "after the gap the number is still the record's";
+    t->SetRecNo(2);
+    for (int missing : {3, 0, -1, 5}) {
+        expectEngineError([&] { t->SetRecNo(missing); }, 5022);
+        EXPECT_EQ(id(), 2) << missing;
+    }
+    t->Next();
+    EXPECT_EQ(id(), 4) << "the engine's cursor stayed on record 2";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The table dataset: open options, the table type a dictionary reports, the retry beside the
-// dictionary, file names and refusals, index files, and the implicit-connection pool.
+// dictionary, file names and refusals, index files, stored definitions, and the implicit-connection
+// pool.
 #include "data/TDbTable.h"
 
 #include "DataFixture.h"
@@ -103,6 +104,25 @@ TEST_F(TDbTableTest, IndexFilesOpenAndCloseWithTheList) {
     t->IndexFiles()->Add("missing.vdi");
     EXPECT_THROW(t->Open(), EDbEngineError);
     EXPECT_FALSE(t->Active());
+}
+
+TEST_F(TDbTableTest, DefinitionsAreStoredOnceChangedNotWhenRead) {
+    dictionary({"CREATE TABLE T (ID INTEGER, NAME CHAR(10))", "CREATE INDEX NAME ON T (NAME)"});
+    TDbTable* t = table("T", "NAME");
+    t->IndexDefs().SetUpdated(false);
+    t->UpdateIndexDefs();
+    t->Close();
+    t->FieldDefs().SetUpdated(false);
+    t->FieldDefs().Update();
+    ASSERT_EQ(t->FieldDefs().Count(), 2);
+    ASSERT_EQ(t->IndexDefs().Count(), 1);
+    EXPECT_FALSE(t->StoreDefs) << "reading the table's own definitions changes nothing";
+    t->IndexDefs().Add("ID", "ID", 0);
+    EXPECT_TRUE(t->StoreDefs);
+
+    TDbTable* fields = table("T", "", false);
+    fields->FieldDefs().Add("EXTRA", ftInteger);
+    EXPECT_TRUE(fields->StoreDefs);
 }
 
 TEST_F(TDbTableTest, DatasetsOnOneDirectoryShareOnePooledConnection) {

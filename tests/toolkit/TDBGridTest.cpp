@@ -37,6 +37,7 @@ public:
     };
     std::vector<Drawn> drawn;
     int paints = 0;
+    using TDBGrid::ScrollBarMoved;
 
     std::vector<int> ids() const {
         std::vector<int> out;
@@ -56,6 +57,18 @@ protected:
                              DataSource()->DataSet()->FieldByName("Id")->AsInteger(), Canvas()->Brush()->Color()});
         TDBGrid::DrawColumnCell(Rect, DataCol, Column, State);
     }
+};
+
+// Numbers its records by their Id, with gaps where ids were skipped, as a table in natural order
+// numbers its rows as stored; a record number asked for is only noted.
+class IdNumberedDataSet : public MemoryDataSet {
+public:
+    using MemoryDataSet::MemoryDataSet;
+    std::vector<int> asked;
+    void SetRecNo(int Value) override { asked.push_back(Value); }
+
+protected:
+    int GetRecNo() override { return IsEmpty() ? -1 : FieldByName("Id")->AsInteger(); }
 };
 
 class TDBGridTest : public testing::Test {
@@ -110,6 +123,24 @@ TEST_F(TDBGridTest, TheLinkHoldsTheVisibleRowsAndDownScrollsOneRecord) {
     tk::input::wheel(*grid, -120, p.X, p.Y);
     pump();
     EXPECT_EQ(id(), 11) << "a notch of the wheel moves one record";
+}
+
+TEST_F(TDBGridTest, TheThumbGoesToTheRowAtItsPlaceWhateverTheRecordNumbers) {
+    IdNumberedDataSet numbered{&owner, {{"Id", ftInteger}, {"Name", ftString, 20}}};
+    for (int id : {1, 2, 3, 100, 101, 102, 103, 104, 105, 200})
+        numbered.addRow({Variant(id), Variant("Name " + std::to_string(id))});
+    source.SetDataSet(&numbered);
+    numbered.Open();
+    const struct {
+        int position;
+        int id;
+    } cases[] = {{5, 101}, {10, 200}, {2, 2}, {1, 1}, {4, 100}};
+    for (const auto& c : cases) {
+        grid->ScrollBarMoved(/*Vertical=*/true, c.position);
+        EXPECT_EQ(numbered.FieldByName("Id")->AsInteger(), c.id) << "thumb at " << c.position;
+    }
+    EXPECT_TRUE(numbered.asked.empty()) << "no record number is asked for";
+    source.SetDataSet(&data);
 }
 
 TEST_F(TDBGridTest, AClickOnARowMovesTheDatasetByTheDifference) {
