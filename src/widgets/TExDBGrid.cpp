@@ -278,12 +278,12 @@ void TExDBGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState)
     if (ACol == 0 && indicatorOffset() > 0)
         drawIndicatorMark(ARow, ARect);
     const bool titleRow = (TDBGrid::Options() & dgTitles) && ARow < TitleOffset();
-    if (titleRow) {
-        if (!(ComponentState() & csLoading) && (titleButtons_ || FixedCols() > 0) && (AState & gdFixed))
-            drawTitleButton(ACol, ARow, ARect, AState);
+    if (titleRow && !(ComponentState() & csLoading) && (titleButtons_ || FixedCols() > 0) && (AState & gdFixed)) {
+        drawTitleButton(ACol, ARow, ARect, AState);
         return;
     }
-    // The handlers drawing after this cell see the grid's font, or the column's.
+    // The handlers drawing after this cell, plain titles included, see the grid's font, or the
+    // column's.
     const TColumn* column = dataActive() ? showingColumn(ACol - indicatorOffset()) : nullptr;
     Canvas()->Font()->Assign(column != nullptr ? *column->Font() : *Font());
 }
@@ -815,10 +815,12 @@ void TExDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
         if (titleButtons_ && dataActive() && onTitle && cell.X >= offset && !designing &&
             mouseDownOnTitle(Button, X, Y, cell))
             return;
-        if (cell.X >= 0 && cell.X < FixedCols() + offset && dataActive() && !onTitle && cell.Y >= 0) {
+        // Frozen and indicator cells, titles included, reach the base grid as a press on the
+        // indicator, so that they neither move columns nor click titles there.
+        if (cell.X >= 0 && cell.X < FixedCols() + offset && dataActive() && cell.Y >= 0) {
             if (offset > 0) {
                 baseMouseDown(Button, Shift, 1, Y);
-            } else {
+            } else if (!onTitle) {
                 const int dataRow = cell.Y - TitleOffset();
                 if (dataRow != DataLink()->ActiveRecord())
                     dataSet()->MoveBy(dataRow - DataLink()->ActiveRecord());

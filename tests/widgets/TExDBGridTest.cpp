@@ -38,6 +38,7 @@ class TProbeExDBGrid : public TExDBGrid {
 public:
     using TExDBGrid::TExDBGrid;
     bool wheelDown() { return DoMouseWheelDown(0, Point(5, 5)); }
+    void drawCell(int col, int row) { DrawCell(col, row, CellRect(col, row), gdFixed); }
 };
 
 // A dataset whose bookmark comparison fails on demand.
@@ -265,6 +266,26 @@ TEST_F(TExDBGridTest, RowsHeightAndFrozenColumns) {
     EXPECT_EQ(grid->SelectedIndex(), 1);
     key(VK_LEFT);
     EXPECT_EQ(grid->SelectedIndex(), 1);
+}
+
+TEST_F(TExDBGridTest, PlainTitleCellsHandOnTheColumnsFont) {
+    grid->TitleFont()->SetColor(clMaroon);
+    grid->Columns()->Items(1)->Font()->SetColor(clGreen);
+    // No title buttons and no frozen columns: the title keeps the base grid's drawing.
+    grid->drawCell(2, 0);
+    EXPECT_EQ(grid->Canvas()->Font()->Color(), clGreen);
+}
+
+TEST_F(TExDBGridTest, AClickOnAFrozenTitleReachesTheBaseGridOnTheIndicator) {
+    grid->SetFixedCols(1);
+    std::vector<AnsiString> titleClicks;
+    grid->OnTitleClick = [&](TColumn* column) { titleClicks.push_back(column->FieldName()); };
+    for (int col : {1, 2}) {
+        const TPoint at = cellCentre(col, 0);
+        tk::input::click(*grid, at.X, at.Y);
+        pump();
+    }
+    EXPECT_EQ(titleClicks, std::vector<AnsiString>{"Name"}) << "only the scrolling column's title clicks";
 }
 
 TEST_F(TExDBGridTest, TheWheelMovesOneRecordAndMouseDownFiresOnce) {
