@@ -359,10 +359,10 @@ void TExDBGrid::drawExpandButton(const TColumn* master, TRect& rect, TRect& text
     canvas.FillRect(button);
     const TRegion clip = CreateRectRgn(button.Left + 1, button.Top + 1, button.Right - 1, button.Bottom - 1);
     SelectClipRgn(canvas, &clip);
-    const bool expanded = master->Expanded();
-    // An expanded column's arrow button reaches beyond the clip, so only its left part shows.
-    TRect arrow = Rect(button.Left, button.Top, button.Right + (expanded ? width + 4 : 0), button.Bottom);
-    const bool pointsRight = expanded == rightToLeft;
+    // The arrow points the way the parts would go: out (right) while folded, back in (left)
+    // while unfolded. The button keeps it whole inside the title in both states.
+    TRect arrow = button;
+    const bool pointsRight = master->Expanded() == rightToLeft;
     DrawFrameControl(canvas, arrow, DFC_SCROLL, (pointsRight ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT) | DFCS_FLAT);
     RestoreDC(canvas, saved);
 }

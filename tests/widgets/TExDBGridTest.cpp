@@ -387,13 +387,62 @@ TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpand
     const TRect zip = grid->CellRect(3, 0);
     const TRect id = grid->CellRect(1, 0);
     const TCanvas& canvas = *grid->Canvas();
-    // One raised edge round the whole title: none where the cells meet.
+    // One raised edge round the whole title: none where the cells meet, and no grid line.
     EXPECT_EQ(canvas.Pixels(zip.Left, zip.Top + 3), ColorToRGB(clRed)) << "across the parts";
     EXPECT_EQ(canvas.Pixels(city.Right - 1, city.Top + 3), ColorToRGB(clRed));
+    EXPECT_EQ(canvas.Pixels(city.Right, city.Top + 3), ColorToRGB(clRed)) << "the line between the parts";
     EXPECT_EQ(canvas.Pixels(id.Right - 4, id.Bottom - 1), ColorToRGB(clLime)) << "down over the second title row";
+    EXPECT_EQ(canvas.Pixels(id.Right - 4, id.Bottom), ColorToRGB(clLime)) << "the line between the title rows";
+    EXPECT_EQ(canvas.Pixels(zip.Right, zip.Top + 3), ColorToRGB(clBlack)) << "the line at the title's edge";
     const int buttonLeft = zip.Right - 1 - GetSystemMetrics(SM_CXHSCROLL);
     EXPECT_EQ(canvas.Pixels(zip.Right - 3, zip.Top + 3), ColorToRGB(clBtnFace)) << "the fold button";
     EXPECT_EQ(canvas.Pixels(buttonLeft - 2, zip.Top + 3), ColorToRGB(clRed));
+    data.Close();
+}
+
+// The fold arrow's black pixels in each column of the button at a title's right end, left to
+// right, columns without any left out.
+std::vector<int> arrowColumns(const TExDBGrid& grid, const TRect& title) {
+    std::vector<int> counts;
+    for (int x = title.Right - GetSystemMetrics(SM_CXHSCROLL); x < title.Right; ++x) {
+        int black = 0;
+        for (int y = title.Top; y < title.Bottom; ++y)
+            black += grid.Canvas()->Pixels(x, y) == clBlack ? 1 : 0;
+        if (black > 0)
+            counts.push_back(black);
+    }
+    return counts;
+}
+
+// Folded, an object column shows its parts' texts; unfolded, its parts. Either way it paints
+// without raising, with its fold arrow whole inside its title: the arrow's tall side away from
+// its tip, pointing right while folded and left while unfolded.
+TEST(TExDBGridObjectTest, FoldedAndUnfoldedObjectColumnsPaintWithTheirArrowInsideTheTitle) {
+    tktest::AddressDataSet address;
+    MemoryDataSet& data = address.data;
+    TForm form(nullptr);
+    auto* grid = tktest::placed<TExDBGrid>(&form, 0, 0, 400, 200);
+    grid->SetDataSource(&address.source);
+    grid->SetTitleButtons(true);
+    data.Open();
+    std::vector<std::string> raised;
+    Application->OnException = [&](TPersistent*, const std::exception& e) { raised.push_back(e.what()); };
+    form.Show();
+    for (const bool expanded : {false, true}) {
+        grid->Columns()->Items(1)->SetExpanded(expanded);
+        grid->InvalidateGrid();
+        Application->ProcessMessages();
+        EXPECT_TRUE(raised.empty()) << (raised.empty() ? "" : raised.front());
+        const TRect first = grid->CellRect(2, 0);
+        const TRect title = Rect(first.Left, first.Top, grid->CellRect(expanded ? 3 : 2, 0).Right, first.Bottom);
+        const std::vector<int> arrow = arrowColumns(*grid, title);
+        ASSERT_GE(arrow.size(), 2u) << "expanded " << expanded;
+        if (expanded)
+            EXPECT_LT(arrow.front(), arrow.back()) << "pointing left";
+        else
+            EXPECT_GT(arrow.front(), arrow.back()) << "pointing right";
+    }
+    Application->OnException = nullptr;
     data.Close();
 }
 
