@@ -9,8 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/AddressDataSet.h"
-#include "support/Placed.h"
+#include "support/AddressGridForm.h"
 #include "support/MemoryDataSet.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -287,13 +286,8 @@ TEST_F(TDBGridTest, HighlightFollowsRowSelectAndAlwaysShowSelection) {
 }
 
 TEST(TDBGridObjectTest, AnObjectFieldHeadsItsPartsInASecondTitleRow) {
-    tktest::AddressDataSet address;
-    MemoryDataSet& data = address.data;
-    TForm form(nullptr);
-    auto* grid = tktest::placed<TDBGrid>(&form, 0, 0, 300, 200);
-    grid->SetDataSource(&address.source);
-    data.Open();
-
+    tktest::AddressGridForm<TDBGrid> shown;
+    TDBGrid* grid = shown.grid;
     TDBGridColumns* columns = grid->Columns();
     ASSERT_EQ(columns->Count(), 4);
     EXPECT_TRUE(columns->Items(1)->Expandable());
@@ -305,21 +299,16 @@ TEST(TDBGridObjectTest, AnObjectFieldHeadsItsPartsInASecondTitleRow) {
     columns->Items(1)->SetExpanded(false);
     EXPECT_EQ(grid->FixedRows(), 1);
     EXPECT_EQ(grid->FieldCount(), 2);
-    data.Close();
 }
 
 // A title over several cells is one cell: the grid lines stop at its edges, also after a paint
 // of other cells alone, and a folded object column paints its parts' texts.
 TEST(TDBGridObjectTest, ASpannedTitleIsOneCellWithLinesAtItsEdgesOnly) {
-    tktest::AddressDataSet address;
-    MemoryDataSet& data = address.data;
-    TForm form(nullptr);
-    auto* grid = tktest::placed<TDBGrid>(&form, 0, 0, 300, 200);
-    grid->SetDataSource(&address.source);
-    data.Open();
+    tktest::AddressGridForm<TDBGrid> shown;
+    TDBGrid* grid = shown.grid;
     grid->Columns()->Items(0)->Title()->SetColor(clLime);
     grid->Columns()->Items(1)->Title()->SetColor(clRed);
-    form.Show();
+    shown.paint();
     const TRect id = grid->CellRect(1, 0);
     const TRect city = grid->CellRect(2, 0);
     const TRect zip = grid->CellRect(3, 0);
@@ -336,13 +325,9 @@ TEST(TDBGridObjectTest, ASpannedTitleIsOneCellWithLinesAtItsEdgesOnly) {
         EXPECT_EQ(canvas.Pixels(city.Left + 5, city.Bottom), clBlack) << paint << ": below the object's title";
     }
 
-    std::vector<std::string> raised;
-    Application->OnException = [&](TPersistent*, const std::exception& e) { raised.push_back(e.what()); };
     grid->Columns()->Items(1)->SetExpanded(false);
     Application->ProcessMessages();
-    Application->OnException = nullptr;
-    EXPECT_TRUE(raised.empty()) << (raised.empty() ? "" : raised.front());
-    data.Close();
+    EXPECT_TRUE(shown.raised.empty()) << shown.firstRaised();
 }
 
 } // namespace

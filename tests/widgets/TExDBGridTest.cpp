@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/AddressDataSet.h"
+#include "support/AddressGridForm.h"
 #include "support/MemoryDataSet.h"
 #include "support/MessageBoxLog.h"
 #include "support/Placed.h"
@@ -369,19 +369,13 @@ TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSele
 // An object field's title heads its parts across their cells, with its fold button at the right;
 // a plain column's title reaches down to the last title row.
 TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpandButton) {
-    tktest::AddressDataSet address;
-    MemoryDataSet& data = address.data;
-    TForm form(nullptr);
-    auto* grid = tktest::placed<TExDBGrid>(&form, 0, 0, 400, 200);
-    grid->SetDataSource(&address.source);
+    tktest::AddressGridForm<TExDBGrid> shown;
+    TExDBGrid* grid = shown.grid;
     grid->SetTitleButtons(true);
-    data.Open();
     grid->Columns()->Items(0)->Title()->SetColor(clLime);
     grid->Columns()->Items(1)->Title()->SetColor(clRed);
     grid->SetFixedCols(1);
-    form.Show();
-    grid->InvalidateGrid();
-    Application->ProcessMessages();
+    shown.paint();
 
     const TRect city = grid->CellRect(2, 0);
     const TRect zip = grid->CellRect(3, 0);
@@ -397,7 +391,6 @@ TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpand
     const int buttonLeft = zip.Right - 1 - GetSystemMetrics(SM_CXHSCROLL);
     EXPECT_EQ(canvas.Pixels(zip.Right - 3, zip.Top + 3), ColorToRGB(clBtnFace)) << "the fold button";
     EXPECT_EQ(canvas.Pixels(buttonLeft - 2, zip.Top + 3), ColorToRGB(clRed));
-    data.Close();
 }
 
 // The fold arrow's black pixels in each column of the button at a title's right end, left to
@@ -418,21 +411,13 @@ std::vector<int> arrowColumns(const TExDBGrid& grid, const TRect& title) {
 // without raising, with its fold arrow whole inside its title: the arrow's tall side away from
 // its tip, pointing right while folded and left while unfolded.
 TEST(TExDBGridObjectTest, FoldedAndUnfoldedObjectColumnsPaintWithTheirArrowInsideTheTitle) {
-    tktest::AddressDataSet address;
-    MemoryDataSet& data = address.data;
-    TForm form(nullptr);
-    auto* grid = tktest::placed<TExDBGrid>(&form, 0, 0, 400, 200);
-    grid->SetDataSource(&address.source);
+    tktest::AddressGridForm<TExDBGrid> shown;
+    TExDBGrid* grid = shown.grid;
     grid->SetTitleButtons(true);
-    data.Open();
-    std::vector<std::string> raised;
-    Application->OnException = [&](TPersistent*, const std::exception& e) { raised.push_back(e.what()); };
-    form.Show();
     for (const bool expanded : {false, true}) {
         grid->Columns()->Items(1)->SetExpanded(expanded);
-        grid->InvalidateGrid();
-        Application->ProcessMessages();
-        EXPECT_TRUE(raised.empty()) << (raised.empty() ? "" : raised.front());
+        shown.paint();
+        EXPECT_TRUE(shown.raised.empty()) << shown.firstRaised();
         const TRect first = grid->CellRect(2, 0);
         const TRect title = Rect(first.Left, first.Top, grid->CellRect(expanded ? 3 : 2, 0).Right, first.Bottom);
         const std::vector<int> arrow = arrowColumns(*grid, title);
@@ -442,8 +427,6 @@ TEST(TExDBGridObjectTest, FoldedAndUnfoldedObjectColumnsPaintWithTheirArrowInsid
         else
             EXPECT_GT(arrow.front(), arrow.back()) << "pointing right";
     }
-    Application->OnException = nullptr;
-    data.Close();
 }
 
 } // namespace
