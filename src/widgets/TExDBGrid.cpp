@@ -815,8 +815,9 @@ void TExDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
         if (titleButtons_ && dataActive() && onTitle && cell.X >= offset && !designing &&
             mouseDownOnTitle(Button, X, Y, cell))
             return;
-        // Frozen and indicator cells, titles included, reach the base grid as a press on the
-        // indicator, so that they neither move columns nor click titles there.
+        // Frozen and indicator cells, titles included, never reach the base grid where they are:
+        // it would select, move or title-click a frozen column. With the indicator they press
+        // the indicator's cell of the row; without it a data row only moves the dataset.
         if (cell.X >= 0 && cell.X < FixedCols() + offset && dataActive() && cell.Y >= 0) {
             if (offset > 0) {
                 baseMouseDown(Button, Shift, 1, Y);
