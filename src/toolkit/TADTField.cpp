@@ -32,3 +32,10 @@ void TADTField::RemoveField(TField* Field) {
     if (Field->parentField_ == this)
         Field->parentField_ = nullptr;
 }
+
+void TADTField::GetText(AnsiString& Text, bool DisplayText) const {
+    Text = "(";
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        Text += (i > 0 ? ", " : "") + (DisplayText ? fields_[i]->DisplayText() : fields_[i]->Text());
+    Text += ")";
+}

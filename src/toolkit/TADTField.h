@@ -22,6 +22,9 @@ public:
 
 protected:
     Variant GetAsVariant() const override { return Variant::Null(); }
+    // No string value of its own: its text lists the display texts of its parts, "(a, b)", so
+    // that a folded object column shows what it holds.
+    void GetText(AnsiString& Text, bool DisplayText) const override;
     void SetVarValue(const Variant&) override { AccessError("ADT"); }
 
 private:

@@ -654,23 +654,22 @@ void TCustomGrid::Paint() {
     };
     const std::vector<Line> cols = shownLines(fixedCols_, topLeft_.X, colCount_, gw, colWidths_, vLine);
     const std::vector<Line> rows = shownLines(fixedRows_, topLeft_.Y, rowCount_, gh, rowHeights_, hLine);
-    for (const Line& row : rows) {
-        if (row.start >= area.Bottom || row.start + row.size + hLine <= area.Top)
-            continue;
-        for (const Line& col : cols)
-            if (col.start < area.Right && col.start + col.size + vLine > area.Left)
-                paintCell(col.index, row.index, Rect(col.start, row.start, col.start + col.size, row.start + row.size));
-    }
     const int right = cols.empty() ? 0 : cols.back().start + cols.back().size + vLine;
     const int bottom = rows.empty() ? 0 : rows.back().start + rows.back().size + hLine;
     const int fixedRight = fixedWidth();
     const int fixedBottom = fixedHeight();
-    // The grid lines, each run across the cells it borders: in the line colour where the options
-    // draw that kind of line, else in the background.
+    // The grid lines come first, each run across the cells it borders within the area: in the
+    // line colour where the options draw that kind of line, else in the background. A cell drawn
+    // as one with its neighbours (a title over several columns) then covers the lines inside it,
+    // and a partial paint leaves the lines outside the area, across such cells, alone.
     auto lineRun = [&](const TRect& run, TGridOptions option, bool fixed) {
+        const TRect part = Rect(std::max(run.Left, area.Left), std::max(run.Top, area.Top),
+                                std::min(run.Right, area.Right), std::min(run.Bottom, area.Bottom));
+        if (part.Width() <= 0 || part.Height() <= 0)
+            return;
         canvas->Brush()->SetStyle(bsSolid);
         canvas->Brush()->SetColor((options_ & option) ? (fixed ? fixedLineColor : lineColor) : Color());
-        canvas->FillRect(run);
+        canvas->FillRect(part);
     };
     if (hLine > 0) {
         for (const Line& row : rows) {
@@ -689,6 +688,13 @@ void TCustomGrid::Paint() {
             if (bottom > fixedBottom)
                 lineRun(Rect(x, fixedBottom, x + vLine, bottom), fixedCol ? goFixedVertLine : goVertLine, fixedCol);
         }
+    }
+    for (const Line& row : rows) {
+        if (row.start >= area.Bottom || row.start + row.size + hLine <= area.Top)
+            continue;
+        for (const Line& col : cols)
+            if (col.start < area.Right && col.start + col.size + vLine > area.Left)
+                paintCell(col.index, row.index, Rect(col.start, row.start, col.start + col.size, row.start + row.size));
     }
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Brush()->SetColor(Color());

@@ -379,7 +379,8 @@ void TDBGrid::raisedEdge(const TRect& rect) {
 }
 
 // A title cell shows the title of the column it heads at this depth (a part's parent above the
-// part), drawn across every cell that column heads so that a caption runs over cell borders.
+// part, a column without parts down to the last title row), drawn as one cell across every shown
+// cell that title heads: the grid paints its lines first, so the title covers those inside it.
 void TDBGrid::drawTitle(int col, int row, const TRect& rect) {
     TCanvas* canvas = Canvas();
     canvas->Brush()->SetStyle(bsSolid);
@@ -402,28 +403,30 @@ void TDBGrid::drawTitle(int col, int row, const TRect& rect) {
     TRect span = rect;
     const int topRow = master->Depth();
     const int bottomRow = master == column ? titleOffset() - 1 : topRow;
-    span.Top = rect.Top;
+    const int rowLine = (dbOptions_ & dgRowLines) ? GridLineWidth() : 0;
     for (int r = row; r > topRow; --r)
-        span.Top -= RowHeights(r - 1) + ((dbOptions_ & dgRowLines) ? GridLineWidth() : 0);
+        span.Top -= RowHeights(r - 1) + rowLine;
     for (int r = row; r < bottomRow; ++r)
-        span.Bottom += RowHeights(r + 1) + ((dbOptions_ & dgRowLines) ? GridLineWidth() : 0);
-    const int line = (dbOptions_ & dgColLines) ? GridLineWidth() : 0;
-    for (int c = col - 1; c >= FixedCols() && headedBy(columnAt(c)); --c)
-        span.Left -= ColWidths(c) + line;
+        span.Bottom += RowHeights(r + 1) + rowLine;
+    // Only the shown cells, which lie side by side: the columns scrolled out are not there.
+    const int colLine = (dbOptions_ & dgColLines) ? GridLineWidth() : 0;
+    auto extent = [&](int c) { return c < FixedCols() || c >= LeftCol() ? ColWidths(c) + colLine : 0; };
+    for (int c = col - 1; c >= 0 && headedBy(columnAt(c)); --c)
+        span.Left -= extent(c);
     for (int c = col + 1; c < ColCount() && headedBy(columnAt(c)); ++c)
-        span.Right += ColWidths(c) + line;
+        span.Right += extent(c);
 
     canvas->Font()->Assign(*master->Title()->Font());
     canvas->Brush()->SetColor(master->Title()->Color());
-    canvas->FillRect(rect);
+    canvas->FillRect(span);
     const AnsiString caption = master->Title()->Caption();
     int x = span.Left + 2;
     if (master->Title()->Alignment() == taRightJustify)
         x = span.Right - 2 - canvas->TextWidth(caption);
     else if (master->Title()->Alignment() == taCenter)
         x = span.Left + (span.Width() - canvas->TextWidth(caption)) / 2;
-    canvas->TextRect(rect, x, span.Top + 2, caption);
-    raisedEdge(rect);
+    canvas->TextRect(span, x, span.Top + 2, caption);
+    raisedEdge(span);
 }
 
 // The indicator: an arrow on the current record, an I-beam while it is edited, a star while it

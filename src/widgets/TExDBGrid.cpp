@@ -278,12 +278,12 @@ void TExDBGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState)
     if (ACol == 0 && indicatorOffset() > 0)
         drawIndicatorMark(ARow, ARect);
     const bool titleRow = (TDBGrid::Options() & dgTitles) && ARow < TitleOffset();
-    if (titleRow) {
-        if (!(ComponentState() & csLoading) && (titleButtons_ || FixedCols() > 0) && (AState & gdFixed))
-            drawTitleButton(ACol, ARow, ARect, AState);
+    if (titleRow && !(ComponentState() & csLoading) && (titleButtons_ || FixedCols() > 0) && (AState & gdFixed)) {
+        drawTitleButton(ACol, ARow, ARect, AState);
         return;
     }
-    // The handlers drawing after this cell see the grid's font, or the column's.
+    // The handlers drawing after this cell, plain titles included, see the grid's font, or the
+    // column's.
     const TColumn* column = dataActive() ? showingColumn(ACol - indicatorOffset()) : nullptr;
     Canvas()->Font()->Assign(column != nullptr ? *column->Font() : *Font());
 }
@@ -359,10 +359,10 @@ void TExDBGrid::drawExpandButton(const TColumn* master, TRect& rect, TRect& text
     canvas.FillRect(button);
     const TRegion clip = CreateRectRgn(button.Left + 1, button.Top + 1, button.Right - 1, button.Bottom - 1);
     SelectClipRgn(canvas, &clip);
-    const bool expanded = master->Expanded();
-    // An expanded column's arrow button reaches beyond the clip, so only its left part shows.
-    TRect arrow = Rect(button.Left, button.Top, button.Right + (expanded ? width + 4 : 0), button.Bottom);
-    const bool pointsRight = expanded == rightToLeft;
+    // The arrow points the way the parts would go: out (right) while folded, back in (left)
+    // while unfolded. The button keeps it whole inside the title in both states.
+    TRect arrow = button;
+    const bool pointsRight = master->Expanded() == rightToLeft;
     DrawFrameControl(canvas, arrow, DFC_SCROLL, (pointsRight ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT) | DFCS_FLAT);
     RestoreDC(canvas, saved);
 }
@@ -815,10 +815,13 @@ void TExDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
         if (titleButtons_ && dataActive() && onTitle && cell.X >= offset && !designing &&
             mouseDownOnTitle(Button, X, Y, cell))
             return;
-        if (cell.X >= 0 && cell.X < FixedCols() + offset && dataActive() && !onTitle && cell.Y >= 0) {
+        // Frozen and indicator cells, titles included, never reach the base grid where they are:
+        // it would select, move or title-click a frozen column. With the indicator they press
+        // the indicator's cell of the row; without it a data row only moves the dataset.
+        if (cell.X >= 0 && cell.X < FixedCols() + offset && dataActive() && cell.Y >= 0) {
             if (offset > 0) {
                 baseMouseDown(Button, Shift, 1, Y);
-            } else {
+            } else if (!onTitle) {
                 const int dataRow = cell.Y - TitleOffset();
                 if (dataRow != DataLink()->ActiveRecord())
                     dataSet()->MoveBy(dataRow - DataLink()->ActiveRecord());

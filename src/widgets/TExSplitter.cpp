@@ -103,10 +103,14 @@ void TExSplitter::Notification(TComponent* AComponent, TOperation Operation) {
         keyHooked_ = nullptr;
         endDrag(/*apply=*/false, 0, 0);
     }
+    const bool partnerGone = AComponent == controlFirst_ || AComponent == controlSecond_;
     if (AComponent == controlFirst_)
         controlFirst_ = nullptr;
     if (AComponent == controlSecond_)
         controlSecond_ = nullptr;
+    // The release would size a control that is no longer there: the drag ends here, unapplied.
+    if (partnerGone)
+        endDrag(/*apply=*/false, 0, 0);
 }
 
 void TExSplitter::SetAlign(TAlign Value) {

@@ -280,11 +280,20 @@ void TFormPlacement::Save() {
     StorageScope scope(*this, Access::write);
     IniWriteInteger(scope.storage(), IniSection(), "FormVersion", version_);
     SaveFormPlacement();
-    if (OnSavePlacement)
-        OnSavePlacement(this);
+    DoSavePlacement();
     for (TIniLink* link : std::vector<TIniLink*>(links_))
         link->SaveToIni();
     saved_ = true;
+}
+
+void TFormPlacement::DoSavePlacement() {
+    if (OnSavePlacement)
+        OnSavePlacement(this);
+}
+
+void TFormPlacement::DoRestorePlacement() {
+    if (OnRestorePlacement)
+        OnRestorePlacement(this);
 }
 
 void TFormPlacement::SaveFormPlacement() {
@@ -313,8 +322,7 @@ void TFormPlacement::Restore() {
         for (TIniLink* link : std::vector<TIniLink*>(links_))
             link->LoadFromIni();
         restored_ = true;
-        if (OnRestorePlacement)
-            OnRestorePlacement(this);
+        DoRestorePlacement();
         TForm* owner = form();
         if ((options_ & fpActiveControl) && owner != nullptr) {
             const AnsiString name = IniReadString(scope.storage(), section, "ActiveControl", "");

@@ -76,6 +76,12 @@ protected:
     // Chains the owner form's OnShow, OnCloseQuery and OnDestroy, applies PreventResize and hooks
     // the form when its size answer needs it.
     void Loaded() override;
+    // After a save wrote the form's placement, with the storage still open: fires
+    // OnSavePlacement. A descendant stores its own values here.
+    virtual void DoSavePlacement();
+    // After a restore of a current version read the form's placement and the links: fires
+    // OnRestorePlacement.
+    virtual void DoRestorePlacement();
 
 private:
     friend class TIniLink;

@@ -56,10 +56,11 @@ void TransparentStretchBlt(TCanvas& DstDC, int DstX, int DstY, int DstW, int Dst
 
 void DrawTransparentBitmapRect(TCanvas& Dest, TBitmap& Bitmap, TColor TransparentColor, int DstX, int DstY,
                                int DstW, int DstH, int SrcX, int SrcY, int SrcW, int SrcH) {
-    if (DstW < 1 || DstH < 1) {
+    // Each missing destination dimension takes the bitmap's own, so one can stretch alone.
+    if (DstW < 1)
         DstW = Bitmap.Width();
+    if (DstH < 1)
         DstH = Bitmap.Height();
-    }
     if (SrcW < 1 || SrcH < 1) {
         SrcX = 0;
         SrcY = 0;

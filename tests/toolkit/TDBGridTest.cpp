@@ -9,13 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/AddressDataSet.h"
-#include "support/Placed.h"
+#include "support/AddressGridForm.h"
 #include "support/MemoryDataSet.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBookmarkList.h"
 #include "toolkit/TColumn.h"
+#include "toolkit/TColumnTitle.h"
 #include "toolkit/TDBGridColumns.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TForm.h"
@@ -317,13 +317,8 @@ TEST_F(TDBGridTest, HighlightFollowsRowSelectAndAlwaysShowSelection) {
 }
 
 TEST(TDBGridObjectTest, AnObjectFieldHeadsItsPartsInASecondTitleRow) {
-    tktest::AddressDataSet address;
-    MemoryDataSet& data = address.data;
-    TForm form(nullptr);
-    auto* grid = tktest::placed<TDBGrid>(&form, 0, 0, 300, 200);
-    grid->SetDataSource(&address.source);
-    data.Open();
-
+    tktest::AddressGridForm<TDBGrid> shown;
+    TDBGrid* grid = shown.grid;
     TDBGridColumns* columns = grid->Columns();
     ASSERT_EQ(columns->Count(), 4);
     EXPECT_TRUE(columns->Items(1)->Expandable());
@@ -335,7 +330,35 @@ TEST(TDBGridObjectTest, AnObjectFieldHeadsItsPartsInASecondTitleRow) {
     columns->Items(1)->SetExpanded(false);
     EXPECT_EQ(grid->FixedRows(), 1);
     EXPECT_EQ(grid->FieldCount(), 2);
-    data.Close();
+}
+
+// A title over several cells is one cell: the grid lines stop at its edges, also after a paint
+// of other cells alone, and a folded object column paints its parts' texts.
+TEST(TDBGridObjectTest, ASpannedTitleIsOneCellWithLinesAtItsEdgesOnly) {
+    tktest::AddressGridForm<TDBGrid> shown;
+    TDBGrid* grid = shown.grid;
+    grid->Columns()->Items(0)->Title()->SetColor(clLime);
+    grid->Columns()->Items(1)->Title()->SetColor(clRed);
+    shown.paint();
+    const TRect id = grid->CellRect(1, 0);
+    const TRect city = grid->CellRect(2, 0);
+    const TRect zip = grid->CellRect(3, 0);
+    const TCanvas& canvas = *grid->Canvas();
+    for (const char* paint : {"whole", "a data cell alone"}) {
+        if (paint == std::string("whole"))
+            grid->InvalidateGrid();
+        else
+            grid->InvalidateCell(2, 2);
+        Application->ProcessMessages();
+        EXPECT_EQ(canvas.Pixels(city.Right, city.Top + 5), clRed) << paint << ": between the parts";
+        EXPECT_EQ(canvas.Pixels(id.Left + 5, id.Bottom), clLime) << paint << ": between the title rows";
+        EXPECT_EQ(canvas.Pixels(zip.Right, zip.Top + 5), clBlack) << paint << ": at the right edge";
+        EXPECT_EQ(canvas.Pixels(city.Left + 5, city.Bottom), clBlack) << paint << ": below the object's title";
+    }
+
+    grid->Columns()->Items(1)->SetExpanded(false);
+    Application->ProcessMessages();
+    EXPECT_TRUE(shown.raised.empty()) << shown.firstRaised();
 }
 
 } // namespace

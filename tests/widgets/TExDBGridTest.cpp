@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/AddressDataSet.h"
+#include "support/AddressGridForm.h"
 #include "support/MemoryDataSet.h"
 #include "support/MessageBoxLog.h"
 #include "support/Placed.h"
@@ -38,6 +38,7 @@ class TProbeExDBGrid : public TExDBGrid {
 public:
     using TExDBGrid::TExDBGrid;
     bool wheelDown() { return DoMouseWheelDown(0, Point(5, 5)); }
+    void drawCell(int col, int row) { DrawCell(col, row, CellRect(col, row), gdFixed); }
 };
 
 // A dataset whose bookmark comparison fails on demand.
@@ -267,6 +268,26 @@ TEST_F(TExDBGridTest, RowsHeightAndFrozenColumns) {
     EXPECT_EQ(grid->SelectedIndex(), 1);
 }
 
+TEST_F(TExDBGridTest, PlainTitleCellsHandOnTheColumnsFont) {
+    grid->TitleFont()->SetColor(clMaroon);
+    grid->Columns()->Items(1)->Font()->SetColor(clGreen);
+    // No title buttons and no frozen columns: the title keeps the base grid's drawing.
+    grid->drawCell(2, 0);
+    EXPECT_EQ(grid->Canvas()->Font()->Color(), clGreen);
+}
+
+TEST_F(TExDBGridTest, AClickOnAFrozenTitleReachesTheBaseGridOnTheIndicator) {
+    grid->SetFixedCols(1);
+    std::vector<AnsiString> titleClicks;
+    grid->OnTitleClick = [&](TColumn* column) { titleClicks.push_back(column->FieldName()); };
+    for (int col : {1, 2}) {
+        const TPoint at = cellCentre(col, 0);
+        tk::input::click(*grid, at.X, at.Y);
+        pump();
+    }
+    EXPECT_EQ(titleClicks, std::vector<AnsiString>{"Name"}) << "only the scrolling column's title clicks";
+}
+
 TEST_F(TExDBGridTest, TheWheelMovesOneRecordAndMouseDownFiresOnce) {
     EXPECT_TRUE(grid->wheelDown());
     EXPECT_EQ(id(), 2);
@@ -348,32 +369,64 @@ TEST_F(TExDBGridTest, TheProgramsListsMoveByOneRecordDeleteNothingAndShowTheSele
 // An object field's title heads its parts across their cells, with its fold button at the right;
 // a plain column's title reaches down to the last title row.
 TEST(TExDBGridObjectTest, TitlesSpanTheirColumnsAndAnObjectTitleCarriesItsExpandButton) {
-    tktest::AddressDataSet address;
-    MemoryDataSet& data = address.data;
-    TForm form(nullptr);
-    auto* grid = tktest::placed<TExDBGrid>(&form, 0, 0, 400, 200);
-    grid->SetDataSource(&address.source);
+    tktest::AddressGridForm<TExDBGrid> shown;
+    TExDBGrid* grid = shown.grid;
     grid->SetTitleButtons(true);
-    data.Open();
     grid->Columns()->Items(0)->Title()->SetColor(clLime);
     grid->Columns()->Items(1)->Title()->SetColor(clRed);
     grid->SetFixedCols(1);
-    form.Show();
-    grid->InvalidateGrid();
-    Application->ProcessMessages();
+    shown.paint();
 
     const TRect city = grid->CellRect(2, 0);
     const TRect zip = grid->CellRect(3, 0);
     const TRect id = grid->CellRect(1, 0);
     const TCanvas& canvas = *grid->Canvas();
-    // One raised edge round the whole title: none where the cells meet.
+    // One raised edge round the whole title: none where the cells meet, and no grid line.
     EXPECT_EQ(canvas.Pixels(zip.Left, zip.Top + 3), ColorToRGB(clRed)) << "across the parts";
     EXPECT_EQ(canvas.Pixels(city.Right - 1, city.Top + 3), ColorToRGB(clRed));
+    EXPECT_EQ(canvas.Pixels(city.Right, city.Top + 3), ColorToRGB(clRed)) << "the line between the parts";
     EXPECT_EQ(canvas.Pixels(id.Right - 4, id.Bottom - 1), ColorToRGB(clLime)) << "down over the second title row";
+    EXPECT_EQ(canvas.Pixels(id.Right - 4, id.Bottom), ColorToRGB(clLime)) << "the line between the title rows";
+    EXPECT_EQ(canvas.Pixels(zip.Right, zip.Top + 3), ColorToRGB(clBlack)) << "the line at the title's edge";
     const int buttonLeft = zip.Right - 1 - GetSystemMetrics(SM_CXHSCROLL);
     EXPECT_EQ(canvas.Pixels(zip.Right - 3, zip.Top + 3), ColorToRGB(clBtnFace)) << "the fold button";
     EXPECT_EQ(canvas.Pixels(buttonLeft - 2, zip.Top + 3), ColorToRGB(clRed));
-    data.Close();
+}
+
+// The fold arrow's black pixels in each column of the button at a title's right end, left to
+// right, columns without any left out.
+std::vector<int> arrowColumns(const TExDBGrid& grid, const TRect& title) {
+    std::vector<int> counts;
+    for (int x = title.Right - GetSystemMetrics(SM_CXHSCROLL); x < title.Right; ++x) {
+        int black = 0;
+        for (int y = title.Top; y < title.Bottom; ++y)
+            black += grid.Canvas()->Pixels(x, y) == clBlack ? 1 : 0;
+        if (black > 0)
+            counts.push_back(black);
+    }
+    return counts;
+}
+
+// Folded, an object column shows its parts' texts; unfolded, its parts. Either way it paints
+// without raising, with its fold arrow whole inside its title: the arrow's tall side away from
+// its tip, pointing right while folded and left while unfolded.
+TEST(TExDBGridObjectTest, FoldedAndUnfoldedObjectColumnsPaintWithTheirArrowInsideTheTitle) {
+    tktest::AddressGridForm<TExDBGrid> shown;
+    TExDBGrid* grid = shown.grid;
+    grid->SetTitleButtons(true);
+    for (const bool expanded : {false, true}) {
+        grid->Columns()->Items(1)->SetExpanded(expanded);
+        shown.paint();
+        EXPECT_TRUE(shown.raised.empty()) << shown.firstRaised();
+        const TRect first = grid->CellRect(2, 0);
+        const TRect title = Rect(first.Left, first.Top, grid->CellRect(expanded ? 3 : 2, 0).Right, first.Bottom);
+        const std::vector<int> arrow = arrowColumns(*grid, title);
+        ASSERT_GE(arrow.size(), 2u) << "expanded " << expanded;
+        if (expanded)
+            EXPECT_LT(arrow.front(), arrow.back()) << "pointing left";
+        else
+            EXPECT_GT(arrow.front(), arrow.back()) << "pointing right";
+    }
 }
 
 } // namespace

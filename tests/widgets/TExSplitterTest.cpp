@@ -176,6 +176,32 @@ TEST(TExSplitterTest, EscapeCancelsAndEveryBorrowedThingIsGivenBack) {
     Application->SetShowHint(false);
 }
 
+TEST(TExSplitterTest, PartnerFreedMidDragEndsTheDragUnapplied) {
+    // How the form looks without its card panel, never dragged.
+    const std::unique_ptr<WindowShot> expected = [] {
+        CardArea plain;
+        delete plain.card;
+        Application->ProcessMessages();
+        return std::make_unique<WindowShot>(*plain.form);
+    }();
+    CardArea area;
+    Application->SetShowHint(true);
+    area.startDrag(-30);
+    delete area.card;
+    Application->ProcessMessages();
+    EXPECT_EQ(area.splitter->ControlFirst(), nullptr);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    EXPECT_TRUE(Application->ShowHint());
+    area.release(-30);
+    EXPECT_EQ(area.changing, 2) << "the two moves; the release was no longer part of a drag";
+    EXPECT_EQ(area.changed, 0);
+    EXPECT_TRUE(WindowShot(*area.form) == *expected) << "the line is gone";
+    tk::input::key(*area.form, 'A', 0, 'a');
+    Application->ProcessMessages();
+    EXPECT_EQ(area.keys, 1) << "the focused control has its own handler back";
+    Application->SetShowHint(false);
+}
+
 TEST(TExSplitterTest, SetUpPicksControlsAndKeepsConstraints) {
     // The search pages: a top-aligned page control within 160..200 pixels above a client panel.
     TForm form(nullptr);

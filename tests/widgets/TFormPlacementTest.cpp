@@ -32,6 +32,24 @@ public:
     using TForm::TForm;
 };
 
+// A placement that keeps one value of its own beside the form's, through the save and restore
+// notifications.
+class TSplitPlacement : public TFormPlacement {
+public:
+    using TFormPlacement::TFormPlacement;
+    AnsiString split = "120";
+
+protected:
+    void DoSavePlacement() override {
+        WriteString(IniSection(), "Split", split);
+        TFormPlacement::DoSavePlacement();
+    }
+    void DoRestorePlacement() override {
+        split = ReadString(IniSection(), "Split", split);
+        TFormPlacement::DoRestorePlacement();
+    }
+};
+
 class TFormPlacementTest : public testing::Test {
 protected:
     TFormPlacementTest() {
@@ -107,6 +125,22 @@ TEST_F(TFormPlacementTest, ARestoreAppliesOnlyACurrentVersionAtTheSamePixelsPerI
     placement->Restore();
     EXPECT_EQ(form->Left(), 10);
     EXPECT_EQ(form->Width(), 200);
+}
+
+TEST_F(TFormPlacementTest, ADescendantStoresItsOwnValuesThroughTheNotifications) {
+    delete placement;
+    auto* own = new TSplitPlacement(form.get());
+    own->SetIniFileName(iniName);
+    std::vector<std::string> events;
+    own->OnSavePlacement = [&](TPersistent*) { events.push_back("save"); };
+    own->OnRestorePlacement = [&](TPersistent*) { events.push_back("restore " + own->split); };
+    own->Restore();
+    own->Save();
+    EXPECT_TRUE(keys("TfmProbe").count("Split=120")) << "written while the save had the storage open";
+    own->split = "0";
+    own->Restore();
+    EXPECT_EQ(own->split, "120");
+    EXPECT_EQ(events, (std::vector<std::string>{"restore 120", "save", "restore 120"}));
 }
 
 TEST_F(TFormPlacementTest, TheFormsEventsRestoreBeforeItsOwnAndSaveOnlyWhenClosingIsAllowed) {

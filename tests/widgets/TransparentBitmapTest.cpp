@@ -52,4 +52,20 @@ TEST_F(TransparentBitmapTest, StretchedTheMaskStretchesAlongAndClNoneCopiesPlain
     EXPECT_EQ(at(11, 11), clRed);
 }
 
+TEST_F(TransparentBitmapTest, AMissingDestinationDimensionTakesTheBitmapsAlone) {
+    struct Case {
+        int width, height;
+        TPoint lastRed, pastTheEnd;
+    };
+    // Width 20 (clipped to 16 by the destination) with height 0: 4 high, stretched across.
+    // Width 0 with height 12: 4 wide, stretched down.
+    for (const Case& c : {Case{20, 0, Point(15, 3), Point(15, 4)}, Case{0, 12, Point(3, 11), Point(4, 11)}}) {
+        dest.Canvas()->FillRect(Rect(0, 0, 16, 16));
+        DrawTransparentBitmapRect(*dest.Canvas(), source, clOlive, 0, 0, c.width, c.height, 0, 0, 0, 0);
+        EXPECT_EQ(at(c.lastRed.X, c.lastRed.Y), clRed) << c.width << "x" << c.height;
+        EXPECT_EQ(at(c.pastTheEnd.X, c.pastTheEnd.Y), clBlue) << c.width << "x" << c.height;
+        EXPECT_EQ(at(0, 0), clBlue) << "the key's part stays transparent";
+    }
+}
+
 } // namespace

@@ -111,25 +111,31 @@ SHOTS_SCENE(rubricgrid) {
     return saved;
 }
 
-// Object fields as nested columns: an expanded address heading its city and postcode, with its
-// fold button, and the number column frozen.
+// Object fields as nested columns: above, an expanded address heading its city and postcode; below,
+// the same address folded into one column showing its parts' texts; each with its fold button
+// and the number column frozen.
 SHOTS_SCENE(exdbgridobjects) {
     tktest::AddressDataSet address(8);
     tktest::MemoryDataSet& data = address.data;
 
     TForm form(nullptr);
     form.SetCaption(tk::fromUtf8("Вложенные столбцы"));
-    form.SetBounds(100, 100, 460, 220);
-    auto* grid = new TExDBGrid(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(8, 8, 444, 204);
-    grid->SetDataSource(&address.source);
-    grid->SetTitleButtons(true);
+    form.SetBounds(100, 100, 460, 400);
     data.Open();
     const char* captions[] = {"№", "Адрес", "Город", "Индекс"};
-    for (int i = 0; i < 4; ++i)
-        grid->Columns()->Items(i)->Title()->SetCaption(tk::fromUtf8(captions[i]));
-    grid->SetFixedCols(1);
+    for (const bool expanded : {true, false}) {
+        auto* grid = new TExDBGrid(&form);
+        grid->SetParent(&form);
+        grid->SetBounds(8, expanded ? 8 : 208, 444, 184);
+        grid->SetDataSource(&address.source);
+        grid->SetTitleButtons(true);
+        for (int i = 0; i < 4; ++i)
+            grid->Columns()->Items(i)->Title()->SetCaption(tk::fromUtf8(captions[i]));
+        grid->Columns()->Items(1)->SetExpanded(expanded);
+        if (!expanded)
+            grid->Columns()->Items(1)->SetWidth(150);
+        grid->SetFixedCols(1);
+    }
 
     form.Show();
     Application->ProcessMessages();
