@@ -1,6 +1,6 @@
 // The main window's small windows on the sample city, each opened through its menu item, button
 // or key: the find dialog's typing (streets completed only from beginnings of names) and its
-// result on the map, the settings written on confirmation, the about box
+// result on the map, the settings applied and written on confirmation, the about box
 // and the mini-map.
 #include <gtest/gtest.h>
 
@@ -236,6 +236,53 @@ TEST_F(MainWindowDialogsTest, SettingsConfirmedReachTheFileBesideTheProgramAndTh
     tk::input::wheel(*map, -120, 50, 50);
     Application->ProcessMessages();
     EXPECT_EQ(map->Scale(), 320) << "wheel down zooms out";
+}
+
+TEST_F(MainWindowDialogsTest, SettingsThatCannotBeStoredStillTakeEffectAndOneErrorIsReported) {
+    // Not even root can put a file where a folder stands.
+    std::filesystem::create_directory(dir_ / "ValInfo.ini");
+    presenter_.colourChosen = RGB(10, 20, 200);
+    const auto confirm = [&](const std::function<void()>& act) {
+        answerModal(
+            *fmParams,
+            [&] {
+                act();
+                tk::input::click(*fmParams->BitBtn1, 5, 5);
+            },
+            // As the message loop runs a menu's click: what escapes goes to the default handling.
+            [&] {
+                try {
+                    w->N11->Click();
+                } catch (...) {
+                    Application->HandleException(w);
+                }
+            });
+    };
+    confirm([] {
+        tk::input::click(*fmParams->Shape1, 5, 5);
+        tk::input::click(*fmParams->CheckBox1, 5, 5);
+    });
+    expectOneBox(("Unable to write to " + tk::toUtf8(app::settingsFileName()) + ".").c_str(), "ВалдренИнфо",
+                 MB_OK | MB_ICONSTOP);
+    EXPECT_EQ(backgroundPixel(), RGB(10, 20, 200));
+    map->SetScale(400);
+    map->Options()->SetStepLinza(80);
+    tk::input::wheel(*map, -120, 50, 50);
+    Application->ProcessMessages();
+    EXPECT_EQ(map->Scale(), 320) << "wheel down zooms out";
+
+    // Opened again, the dialog shows what is in force; confirming unchanged still fails to store.
+    bool checked = true;
+    TColor shown = clNone;
+    confirm([&] {
+        checked = fmParams->CheckBox1->Checked();
+        shown = fmParams->Shape1->Brush()->Color();
+    });
+    EXPECT_FALSE(checked);
+    EXPECT_EQ(shown, RGB(10, 20, 200));
+    EXPECT_EQ(presenter_.boxes.size(), 1u);
+    presenter_.boxes.clear();
+    EXPECT_EQ(backgroundPixel(), RGB(10, 20, 200));
 }
 
 TEST_F(MainWindowDialogsTest, AboutBoxIsFreedAfterEachShowingAndItsLinksOpen) {
