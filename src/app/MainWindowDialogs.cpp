@@ -65,11 +65,13 @@ void TfmValdrenGIS::N11Click() {
         return;
     // The help and data paths are relative; from now on they resolve beside the program.
     SetCurrentDir(app::programDirectory());
+    // Both settings take effect before they are stored: a file that cannot be written loses only
+    // the saving, and the dialog keeps showing what is in force.
     const bool wheelDownZoomsIn = fmParams->CheckBox1->Checked();
-    if (app::writeWheelSetting(wheelDownZoomsIn))
-        bindWheel(wheelDownZoomsIn);
+    bindWheel(wheelDownZoomsIn);
     const TColor colour = fmParams->Shape1->Brush()->Color();
     DataMap1->SetBackgroundColor(colour);
+    app::writeWheelSetting(wheelDownZoomsIn);
     app::writeBackgroundColor(colour);
 }
 

@@ -29,12 +29,10 @@ ProgramSettings readProgramSettings() {
     return settings;
 }
 
-bool writeWheelSetting(bool wheelDownZoomsIn) {
+void writeWheelSetting(bool wheelDownZoomsIn) {
     TIniFile ini(settingsFileName());
-    if (isWheelDownZoomIn(ini) == wheelDownZoomsIn)
-        return false;
-    ini.WriteString(kNavigation, kWheelKey, wheelDownZoomsIn ? "1" : "0");
-    return true;
+    if (isWheelDownZoomIn(ini) != wheelDownZoomsIn)
+        ini.WriteString(kNavigation, kWheelKey, wheelDownZoomsIn ? "1" : "0");
 }
 
 void writeBackgroundColor(TColor color) {

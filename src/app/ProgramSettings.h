@@ -20,8 +20,8 @@ struct ProgramSettings {
 // The settings file's full name.
 AnsiString settingsFileName();
 ProgramSettings readProgramSettings();
-// Writes the wheel's key only when the file says otherwise; true when it did.
-bool writeWheelSetting(bool wheelDownZoomsIn);
+// Writes the wheel's key only when the file says otherwise.
+void writeWheelSetting(bool wheelDownZoomsIn);
 // Always written, as "$" and 8 upper-case hexadecimal digits.
 void writeBackgroundColor(TColor color);
 

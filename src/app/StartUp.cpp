@@ -7,11 +7,13 @@
 #include <cstdlib>
 
 #include "app/FailureGuard.h"
+#include "app/ProgramDirectory.h"
 #include "app/TfmFindObj.h"
 #include "app/TfmParams.h"
 #include "app/TfmSmall.h"
 #include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
+#include "toolkit/FilePath.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TButton.h"
@@ -84,6 +86,9 @@ void bringUp(const std::function<void(TfmSplash&)>& atWait) {
 void startUp(const std::function<void(TfmSplash&)>& AtWait) {
     Application->Initialize();
     Application->SetTitle(tk::fromUtf8("ВалдренИнфо"));
+    // The database, help and advertiser paths are relative; they resolve beside the program from
+    // whatever folder it was started, a desktop launcher's included.
+    SetCurrentDir(programDirectory());
     runGuarded([&AtWait] { bringUp(AtWait); });
 }
 

@@ -276,18 +276,20 @@ void TfmValdrenGIS::buildRightPanel() {
     ExSplitter1->SetControlSecond(paFirmInfo);
 }
 
+// The keys the window handles itself stand after a tab, where menus show them at the item's right;
+// the menu binds none of them.
 void TfmValdrenGIS::buildMenus() {
     MainMenu1 = new TMainMenu(this);
     MainMenu1->SetName("MainMenu1");
     TMenuItem* file = menuItem(this, MainMenu1->Items(), "&Файл");
     menuItem(this, file, "В&ыход")->OnClick = [this](TPersistent*) { Close(); };
-    N6 = menuItem(this, menuItem(this, MainMenu1->Items(), "&Поиск"), "&Найти...");
+    N6 = menuItem(this, menuItem(this, MainMenu1->Items(), "&Поиск"), "&Найти...\tCtrl+F");
     TMenuItem* view = menuItem(this, MainMenu1->Items(), "&Вид");
     menuItem(this, view, "&Вся карта")->OnClick = [this](TPersistent*) { N16Click(); };
-    N17 = menuItem(this, view, "&Миникарта");
+    N17 = menuItem(this, view, "&Миникарта\tCtrl+M");
     N11 = menuItem(this, menuItem(this, MainMenu1->Items(), "С&ервис"), "&Параметры...");
     TMenuItem* help = menuItem(this, MainMenu1->Items(), "&Справка");
-    N3 = menuItem(this, help, "&Содержание");
+    N3 = menuItem(this, help, "&Содержание\tF1");
     menuItem(this, help, "-");
     N14 = menuItem(this, help, "&О программе...");
     SetMenu(MainMenu1);

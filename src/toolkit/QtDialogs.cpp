@@ -116,6 +116,10 @@ public:
     bool chooseColor(TColor& color, TStrings& customColors) override {
         if (nobodyToAsk())
             return false;
+        // The component's entries are the dialog's whole set: a slot without one is white, as on a
+        // platform whose custom colours were cleared.
+        for (int slot = 0; slot < customColorCount; ++slot)
+            QColorDialog::setCustomColor(slot, Qt::white);
         for (int i = 0; i < customColors.Count(); ++i) {
             int slot = 0;
             TColor custom = 0;

@@ -1,6 +1,9 @@
-// The window's widgets paint themselves into a picture; nothing is read back from the screen.
+// The window's widgets paint themselves into a picture, and so do the windows over it and an open
+// menu; nothing is read back from the screen.
 #include "toolkit/Screenshot.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
@@ -18,17 +21,23 @@ bool saveScreenshot(const TControl& window, std::span<const TControl* const> abo
     if (picture.isNull())
         return false;
     QPainter painter(&picture);
-    for (const TControl* control : above) {
-        QWidget* top = control->peer().widget()->window();
-        if (!top->isVisible())
-            continue;
+    const auto drawOver = [&](QWidget* top) {
         const QPoint offset = top->mapToGlobal(QPoint(0, 0)) - base->mapToGlobal(QPoint(0, 0));
         painter.save();
         if (!top->mask().isEmpty())
             painter.setClipRegion(top->mask().translated(offset));
         painter.drawPixmap(offset, top->grab());
         painter.restore();
+    };
+    for (const TControl* control : above) {
+        QWidget* top = control->peer().widget()->window();
+        if (top->isVisible())
+            drawOver(top);
     }
+    // An open menu stands over every window.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<QMenu*>(top) != nullptr && top->isVisible())
+            drawOver(top);
     painter.end();
     return picture.save(QString::fromStdString(nativePath(fileName)), "PNG");
 }

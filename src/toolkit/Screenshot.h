@@ -9,7 +9,8 @@ class TControl;
 
 namespace tk {
 
-// Writes the control's window, with everything on it, to a PNG file; false when it cannot.
+// Writes the control's window, with everything on it and any open menu over it, to a PNG file;
+// false when it cannot.
 bool saveScreenshot(const TControl& window, const AnsiString& fileName);
 // The same with other top-level windows that stand over it (a balloon, a tool window) drawn in
 // where they are on the screen, within their window regions, in the order given; hidden ones are

@@ -6,9 +6,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
 
 #include "toolkit/DataSetUiHooks.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/FilePath.h"
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/ShutdownSteps.h"
 #include "toolkit/TControl_p.h"
@@ -31,6 +35,23 @@ public:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// Qt's own dialogs and standard buttons speak the program's language, whatever the user's locale,
+// as the platform's own dialogs did. Without the translation installed they stay in English.
+void loadQtTranslation(QApplication& application) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+// The program writes no file but its own settings file. Qt's dialogs would keep their state in the
+// user's configuration folder (the colour dialog its custom colours, which the colour dialog
+// component keeps itself), so Qt's settings are pointed below the executable file, where no
+// folder can be made.
+void keepQtSettingsOffDisk() {
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, tk::qString(tk::executableFileName()));
+}
 
 // Made by Initialize, destroyed by shutDownApplication before main returns: Qt's own globals
 // may be gone by the time static destructors run.
@@ -60,7 +81,9 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     if (QCoreApplication::instance() != nullptr)
         return;
+    keepQtSettingsOffDisk();
     qtApplication = new QApplication(qtArgc, qtArgv);
+    loadQtTranslation(*qtApplication);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationDisplayName(tk::qString(title_));
     qtApplication->installEventFilter(new HintFilter(qtApplication));

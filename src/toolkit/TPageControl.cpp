@@ -1,5 +1,5 @@
 // Page controls: a Qt tab bar above the client area, whose top the tabs take; the pages are our
-// own windowed controls aligned to the client area, one of them visible.
+// own windowed controls aligned to the client area, shown or not, one of them visible.
 #include "toolkit/TPageControl.h"
 
 #include <QTabBar>
@@ -45,8 +45,17 @@ void TPageControl::insertPage(TTabSheet* page) {
     page->SetVisible(false);
     page->SetParent(this);
     page->SetAlign(alClient);
+    fitHiddenPages();
     if (active_ == nullptr && page->TabVisible())
         SetActivePage(page);
+}
+
+// Pages are aligned whether they show or not, as the platform aligns them: the controls placed on
+// a hidden page and anchored to its edges then fit it when it shows.
+void TPageControl::fitHiddenPages() {
+    for (TTabSheet* page : pages_)
+        if (!page->Visible())
+            page->SetBounds(0, 0, ClientWidth(), ClientHeight());
 }
 
 void TPageControl::removePage(TTabSheet* page) {
@@ -131,6 +140,7 @@ void TPageControl::tabPicked(int index) {
 
 void TPageControl::Resize() {
     tabBar(*this).setGeometry(0, 0, Width(), clientTop());
+    fitHiddenPages();
     TWinControl::Resize();
 }
 

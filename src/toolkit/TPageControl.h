@@ -34,6 +34,7 @@ private:
     void captionChanged(TTabSheet* page);
     void tabVisibilityChanged(TTabSheet* page);
     void tabPicked(int index);
+    void fitHiddenPages();
 
     std::vector<TTabSheet*> pages_;
     TTabSheet* active_ = nullptr;

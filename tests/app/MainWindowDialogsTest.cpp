@@ -1,6 +1,6 @@
 // The main window's small windows on the sample city, each opened through its menu item, button
 // or key: the find dialog's typing (streets completed only from beginnings of names) and its
-// result on the map, the settings written on confirmation, the about box
+// result on the map, the settings applied and written on confirmation, the about box
 // and the mini-map.
 #include <gtest/gtest.h>
 
@@ -88,7 +88,23 @@ protected:
                 act();
                 tk::input::click(confirm ? *fmParams->BitBtn1 : *fmParams->BitBtn2, 5, 5);
             },
-            [&] { w->N11->Click(); });
+            // As the message loop runs a menu's click: what escapes goes to the default handling.
+            [&] {
+                try {
+                    w->N11->Click();
+                } catch (...) {
+                    Application->HandleException(w);
+                }
+            });
+    }
+    // The map shows Colour where it has no object, and rolling the wheel down zooms out.
+    void expectColourAndReversedWheel(TColor colour) {
+        EXPECT_EQ(backgroundPixel(), colour);
+        map->SetScale(400);
+        map->Options()->SetStepLinza(80);
+        tk::input::wheel(*map, -120, 50, 50);
+        Application->ProcessMessages();
+        EXPECT_EQ(map->Scale(), 320) << "wheel down zooms out";
     }
     // A pixel of the map's picture where the view shows no object, after a rebuild.
     TColor backgroundPixel() {
@@ -230,12 +246,37 @@ TEST_F(MainWindowDialogsTest, SettingsConfirmedReachTheFileBesideTheProgramAndTh
     EXPECT_EQ(fmParams->lScrollVal->Caption(), ru("(вниз - уменьшить масштаб; вверх - увеличить масштаб)"));
     EXPECT_EQ(stored("Appearance", "BackGroundColor"), "$00C8140A");
     EXPECT_EQ(stored("Navigation", "WeelDownDecreasesScale"), "0");
+    expectColourAndReversedWheel(RGB(10, 20, 200));
+}
+
+TEST_F(MainWindowDialogsTest, SettingsThatCannotBeStoredStillTakeEffectAndOneErrorIsReported) {
+    // Not even root can put a file where a folder stands.
+    std::filesystem::create_directory(dir_ / "ValInfo.ini");
+    presenter_.colourChosen = RGB(10, 20, 200);
+    settings(
+        [] {
+            tk::input::click(*fmParams->Shape1, 5, 5);
+            tk::input::click(*fmParams->CheckBox1, 5, 5);
+        },
+        /*confirm=*/true);
+    expectOneBox(("Unable to write to " + tk::toUtf8(app::settingsFileName()) + ".").c_str(), "ВалдренИнфо",
+                 MB_OK | MB_ICONSTOP);
+    expectColourAndReversedWheel(RGB(10, 20, 200));
+
+    // Opened again, the dialog shows what is in force; confirming unchanged still fails to store.
+    bool checked = true;
+    TColor shown = clNone;
+    settings(
+        [&] {
+            checked = fmParams->CheckBox1->Checked();
+            shown = fmParams->Shape1->Brush()->Color();
+        },
+        /*confirm=*/true);
+    EXPECT_FALSE(checked);
+    EXPECT_EQ(shown, RGB(10, 20, 200));
+    EXPECT_EQ(presenter_.boxes.size(), 1u);
+    presenter_.boxes.clear();
     EXPECT_EQ(backgroundPixel(), RGB(10, 20, 200));
-    map->SetScale(400);
-    map->Options()->SetStepLinza(80);
-    tk::input::wheel(*map, -120, 50, 50);
-    Application->ProcessMessages();
-    EXPECT_EQ(map->Scale(), 320) << "wheel down zooms out";
 }
 
 TEST_F(MainWindowDialogsTest, AboutBoxIsFreedAfterEachShowingAndItsLinksOpen) {

@@ -1,5 +1,5 @@
-// The program coming up: the real executable failing without its database, and the splash at its
-// wait, dismissed each way the user can.
+// The program coming up: the real executable failing without its database and finding its files
+// from another folder, and the splash at its wait, dismissed each way the user can.
 #include "app/StartUp.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +39,39 @@ TEST(StartUpTest, MissingDatabaseEndsTheProgramWithCodeOneAndNoFiles) {
     for (const auto& entry : fs::directory_iterator(dir.path()))
         files += entry.path() != program;
     EXPECT_EQ(files, 0);
+}
+
+// The program copied into a folder laid out like the build and started from a folder inside it,
+// as a desktop launcher may start it: every start-up step is done and it waits at its splash,
+// where it is ended.
+TEST(StartUpTest, ProgramStartedFromAnotherFolderFindsItsFilesBesideItself) {
+    testsupport::TempDirectory dir;
+    fs::copy_file(VALINFO_PATH, dir / "ValInfo");
+    const fs::path build(BUILD_DIR);
+    for (const char* folder : {"data", "help", "adv"})
+        fs::create_directory_symlink(build / folder, dir / folder);
+    fs::create_directory(dir / "elsewhere");
+    const std::string script = R"(
+cd elsewhere || exit 9
+VALDREN_STARTUP_TIMING=1 QT_QPA_PLATFORM=offscreen ../ValInfo 2>../errors &
+program=$!
+rounds=0
+while [ $rounds -lt 600 ] && kill -0 $program 2>/dev/null && ! grep -q "find and mini-map" ../errors; do
+  sleep 0.1
+  rounds=$((rounds + 1))
+done
+kill $program 2>/dev/null
+wait $program
+cat ../errors >&2
+)";
+    const testsupport::ProcessRun run =
+        testsupport::runProcess("sh", {"-c", "cd " + testsupport::shellQuoted(dir.path().string()) + script},
+                                /*errors=*/true);
+    const std::string& text = run.output;
+    EXPECT_EQ(text.find("start-up failed"), std::string::npos) << text;
+    EXPECT_NE(text.find("start-up: main window"), std::string::npos) << text;
+    EXPECT_NE(text.find("start-up: find and mini-map"), std::string::npos) << text;
+    EXPECT_TRUE(fs::is_empty(dir / "elsewhere")) << "nothing is written in the folder it was started from";
 }
 
 enum class Dismissal { enter, button, picture, contactPanel, caption };

@@ -1,12 +1,17 @@
 // The main window on the sample database after the real start-up: first activation, the
 // dictionary component's stored login, the wheel, keys, lens and drag navigation with their
 // limits, the tools, the measurement and Esc, the busy cursor, the blink clean-up, the name
-// searches and the closing of the help viewers.
+// searches, the search pages' fit, the keys the menus show and the closing of the help viewers.
 #include "app/TfmValdrenGIS.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <utility>
+
 #include "ProgramFixture.h"
+#include "app/TfmFindObj.h"
 #include "app/TfmSmall.h"
 #include "data/TDbDictionary.h"
 #include "data/TDbQuery.h"
@@ -17,13 +22,16 @@
 #include "toolkit/Shell.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TButton.h"
 #include "toolkit/TEdit.h"
+#include "toolkit/TPageControl.h"
 #include "toolkit/TParam.h"
 #include "toolkit/TMenuItem.h"
 #include "toolkit/TScreen.h"
 #include "toolkit/TSpeedButton.h"
 #include "toolkit/TStatusBar.h"
 #include "toolkit/TStatusPanels.h"
+#include "toolkit/TTabSheet.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/WinApi.h"
 #include "widgets/TEmiStringGrid.h"
@@ -275,6 +283,67 @@ TEST_F(MainWindowTest, SearchesUpperCaseTheirPatternAndShowSelectionOnlyOverRows
     EXPECT_FALSE(w->ExDBGrid1->Options() & dgAlwaysShowSelection);
     w->Edit2->SetText(AnsiString());
     EXPECT_TRUE(w->ExDBGrid2->Options() & dgAlwaysShowSelection);
+}
+
+// The alphabet page's edit and list end where the rubric page's do, inside the page, whichever
+// page was shown while the splitter changed the pages' height.
+TEST_F(MainWindowTest, AlphabetPageFitsItsEditAndListAsTheRubricPageDoes) {
+    const auto shown = [&](int pageIndex, const TControl& control) {
+        w->PageControl1->SetActivePageIndex(pageIndex);
+        Application->ProcessMessages();
+        return control.BoundsRect();
+    };
+    for (const int height : {200, 160, 180}) {
+        w->PageControl1->SetHeight(height);
+        const TRect edit1 = shown(1, *w->Edit1), list1 = shown(1, *w->ExDBGrid1);
+        const TTabSheet& page = *w->PageControl1->ActivePage();
+        const TRect edit2 = shown(0, *w->Edit2), list2 = shown(0, *w->ExDBGrid2);
+        EXPECT_EQ(edit1.Right, edit2.Right) << height;
+        EXPECT_EQ(list1.Right, list2.Right) << height;
+        EXPECT_EQ(list1.Bottom, list2.Bottom) << height;
+        EXPECT_LT(list1.Right, page.ClientWidth()) << height;
+        EXPECT_LT(list1.Bottom, page.ClientHeight()) << height;
+    }
+}
+
+// The key a menu shows at the right of an item ("Ctrl+F", "F1"), as the window receives it.
+std::pair<std::uint16_t, TShiftState> shownKey(const TMenuItem& item) {
+    const AnsiString& caption = item.Caption();
+    const size_t tab = caption.find('\t');
+    if (tab == AnsiString::npos)
+        return {0, 0};
+    AnsiString key = caption.substr(tab + 1);
+    TShiftState shift = 0;
+    if (key.rfind("Ctrl+", 0) == 0) {
+        shift = ssCtrl;
+        key = key.substr(5);
+    }
+    if (key.size() == 1)
+        return {std::uint16_t(key[0]), shift};
+    return {std::uint16_t(VK_F1 + std::stoi(key.substr(1)) - 1), shift};
+}
+
+TEST_F(MainWindowTest, MenuItemsShowTheKeysThatRunThem) {
+    const auto press = [&](const TMenuItem& item) {
+        const auto [key, shift] = shownKey(item);
+        ASSERT_NE(key, 0) << tk::toUtf8(item.Caption());
+        tk::input::key(*w, key, shift);
+        Application->ProcessMessages();
+    };
+    bool findShown = false;
+    answerModal(
+        *fmFindObj,
+        [&] {
+            findShown = true;
+            tk::input::click(*fmFindObj->BitBtn2, 5, 5);
+        },
+        [&] { press(*w->N6); });
+    EXPECT_TRUE(findShown);
+    press(*w->N17);
+    EXPECT_TRUE(fmSmall->Visible()) << "shown once, not toggled twice";
+    EXPECT_TRUE(w->N17->Checked());
+    press(*w->N3);
+    EXPECT_NE(FindWindow("HH Parent", ru("Справочная система ВалдренИнфо").c_str()), 0u);
 }
 
 TEST_F(MainWindowTest, ClosingStopsTheBannersAndClosesEveryHelpViewer) {

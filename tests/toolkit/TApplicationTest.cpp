@@ -1,16 +1,23 @@
-// The application object: exception reporting, message box, colour and login dialogs, and the
-// main form it keeps.
+// The application object: exception reporting, message box, colour and login dialogs, Qt's own
+// dialogs in Russian and off the disk, and the main form it keeps.
 #include "toolkit/TApplication.h"
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QPushButton>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
 #include "support/MemoryDataSet.h"
+#include "support/TempDirectory.h"
 #include "toolkit/DataSetUiHooks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/TColorDialog.h"
@@ -143,6 +150,33 @@ TEST(TApplicationTest, WithoutAScreenQuestionsGetTheAnswerThatChangesNothing) {
     EXPECT_FALSE(LoginDialog("mapdata", user, password));
     TColorDialog dialog(nullptr);
     EXPECT_FALSE(dialog.Execute());
+}
+
+TEST(TApplicationTest, QtDialogsAndButtonsSpeakRussian) {
+    EXPECT_EQ(QColorDialog::tr("Select Color").toStdString(), "Выбор цвета");
+    EXPECT_EQ(QColorDialog::tr("&Basic colors").toStdString(), "&Основные цвета");
+    const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().toStdString(), "Отмена");
+}
+
+// Qt's dialogs keep their state in Qt's settings (the colour dialog its custom colours, when it
+// goes); none of it may reach the user's configuration folder, wherever that is.
+TEST(TApplicationTest, QtSettingsReachNoFile) {
+    testsupport::TempDirectory config;
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().string().c_str());
+    {
+        QSettings qtSettings(QSettings::UserScope, "QtProject");
+        qtSettings.setValue("Qt/customColors/0", 0xFF0000u);
+        qtSettings.sync();
+        EXPECT_NE(qtSettings.status(), QSettings::NoError);
+        EXPECT_FALSE(QFileInfo::exists(qtSettings.fileName())) << qtSettings.fileName().toStdString();
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(config.path()));
+    if (previous.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", previous);
 }
 
 TEST(TApplicationTest, FreedMainFormIsForgottenAndTheNextFormTakesItsPlace) {

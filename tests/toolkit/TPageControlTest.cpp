@@ -1,4 +1,5 @@
-// The page control: tabs, the active page and freeing pages.
+// The page control: tabs, the active page, hidden pages sized with the shown one, and freeing
+// pages.
 #include "toolkit/TPageControl.h"
 
 #include <QTabBar>
@@ -46,7 +47,27 @@ TEST(TPageControlTest, FirstPageIsActiveAndFillsTheAreaBelowTheTabs) {
     EXPECT_EQ(f.bar().tabText(0), QString::fromUtf8("Рубрики"));
 }
 
+TEST(TPageControlTest, HiddenPageFillsTheAreaBelowTheTabsSoItsAnchoredControlsFitWhenShown) {
+    Fixture f;
+    EXPECT_EQ(f.alphabet->BoundsRect(), f.rubrics->BoundsRect());
+    auto* edit = new TPanel(&f.form);
+    edit->SetParent(f.alphabet);
+    edit->SetBounds(4, 4, f.alphabet->ClientWidth() - 8, 20);
+    edit->SetAnchors(akLeft | akTop | akRight);
+    auto* list = new TPanel(&f.form);
+    list->SetParent(f.alphabet);
+    list->SetBounds(4, 30, f.alphabet->ClientWidth() - 8, f.alphabet->ClientHeight() - 34);
+    list->SetAnchors(akLeft | akTop | akRight | akBottom);
+    f.pages->SetBounds(0, 0, 400, 250);
+    EXPECT_EQ(f.alphabet->BoundsRect(), f.rubrics->BoundsRect()) << "resized while hidden";
+    f.pages->SetActivePage(f.alphabet);
+    const int tabs = f.bar().height();
+    EXPECT_EQ(edit->BoundsRect(), Rect(4, 4, 396, 24));
+    EXPECT_EQ(list->BoundsRect(), Rect(4, 30, 396, 250 - tabs - 4));
+}
+
 TEST(TPageControlTest, PickingATabShowsItsPageAndFiresChangeSettingDoesNot) {
+
     Fixture f;
     f.bar().setCurrentIndex(1);
     EXPECT_EQ(f.pages->ActivePage(), f.alphabet);
