@@ -50,8 +50,9 @@ std::vector<std::filesystem::path> helpPages() {
     return pages;
 }
 
+// The item's name as the menu shows it: no accelerator marks, and without the key after the tab.
 std::string shownCaption(const AnsiString& caption) {
-    std::string text = tk::toUtf8(caption);
+    std::string text = tk::toUtf8(caption.substr(0, caption.find('\t')));
     std::erase(text, '&');
     return text;
 }
