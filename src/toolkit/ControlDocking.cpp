@@ -15,6 +15,12 @@ public:
         SetBorderStyle(bsToolWindow);
         SetCaption(client->Name());
     }
+    // Freed on its own (not through its control), the window lets its control go instead of
+    // freeing it as a child, since the control owns the window.
+    ~FloatingDockHost() override {
+        while (ControlCount() > 0)
+            Controls(0)->SetParent(nullptr);
+    }
 };
 
 FloatingDockHost* floatingHost(const TControl& control) { return dynamic_cast<FloatingDockHost*>(control.Parent()); }

@@ -230,7 +230,6 @@ void DragSession::finish(bool drop) {
 
 void DragSession::dropOrCancel(bool drop) {
     const bool dropped = drop && object_.accepted_ && object_.dragTarget_ != nullptr;
-    object_.dropped_ = dropped;
     if (!dropped && object_.dragTarget_ != nullptr)
         askTarget(*object_.dragTarget_, dsDragLeave);
     const TPoint at = dropped ? object_.dragTarget_->ScreenToClient(object_.dragPos_) : Point(0, 0);

@@ -33,8 +33,6 @@ public:
     // A dock drag: the control's place on the screen if it were dropped now, the point it was
     // grabbed at staying under the mouse.
     TRect DockRect() const { return dockRect_; }
-    // Set at the end: the drop was made on an accepting target.
-    bool Dropped() const { return dropped_; }
 
 private:
     friend class tk::DragSession;
@@ -45,7 +43,6 @@ private:
     TControl* dragTarget_ = nullptr;
     bool accepted_ = false;
     TRect dockRect_;
-    bool dropped_ = false;
 };
 
 // The drag started (OnStartDrag) or a dock drag started (OnStartDock).

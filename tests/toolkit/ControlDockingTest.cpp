@@ -49,12 +49,20 @@ TEST(ControlDockingTest, FloatingPutsTheControlIntoOneShownToolWindowThatDocking
     EXPECT_EQ(f.tool->Parent(), f.site);
 }
 
-TEST(ControlDockingTest, FreeingAFloatingControlFreesItsToolWindow) {
+TEST(ControlDockingTest, FreeingAFloatingControlFreesItsToolWindowAndFreeingTheWindowKeepsTheControl) {
     Fixture f;
     f.tool->ManualFloat(Rect(500, 400, 560, 450));
     ASSERT_NE(toolWindow(), HWND(0));
     delete f.tool;
     EXPECT_EQ(toolWindow(), HWND(0));
+
+    auto* other = tktest::placed<TWinControl>(f.form.get(), 10, 50, 40, 30);
+    other->SetName("Tool");
+    other->ManualFloat(Rect(500, 400, 560, 450));
+    delete other->Parent();
+    EXPECT_EQ(toolWindow(), HWND(0));
+    EXPECT_EQ(other->Parent(), nullptr);
+    EXPECT_TRUE(other->ManualDock(f.site));
     Application->ProcessMessages();
 }
 
