@@ -117,7 +117,7 @@ void moveIndex(std::vector<int>& indices, int from, int to) {
 TRect TDataMap::EditObjectScreenRect() {
     mapi::ControlViewContext context(*this);
     return GetObjectScreenRect(editBuffer_.Record(), mapi::ViewTransform(XWind(), YWind(), Scale()),
-                               context, options_.SizeRect(), {Width(), Height()});
+                               context, options_.SizeRect(), {ClientWidth(), ClientHeight()});
 }
 
 // Posts the buffer and redraws the map where the object was and where it is now. The frame
@@ -129,7 +129,7 @@ void TDataMap::postAndRedraw(const TRect& before) {
     RefreshMapRect(before);
     RefreshMapRect(after);
     if (selectedObjects_.size() >= 2) {
-        PaintOverlays(Rect(0, 0, Width(), Height()));
+        PaintOverlays(Rect(0, 0, ClientWidth(), ClientHeight()));
         return;
     }
     PaintOverlays(before);

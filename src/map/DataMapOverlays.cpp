@@ -99,13 +99,13 @@ void TDataMap::paintGuideLines(TCanvas& canvas) {
     pen.SetStyle(psDot);
     pen.SetMode(pmCopy);
     canvas.Brush()->SetStyle(bsClear);
-    for (int i = 0; i <= Width() / guideStepX_; ++i) {
+    for (int i = 0; i <= ClientWidth() / guideStepX_; ++i) {
         canvas.MoveTo(i * guideStepX_, 0);
-        canvas.LineTo(i * guideStepX_, Height());
+        canvas.LineTo(i * guideStepX_, ClientHeight());
     }
-    for (int i = 1; i <= Height() / guideStepY_; ++i) {
+    for (int i = 1; i <= ClientHeight() / guideStepY_; ++i) {
         canvas.MoveTo(0, i * guideStepY_);
-        canvas.LineTo(Width(), i * guideStepY_);
+        canvas.LineTo(ClientWidth(), i * guideStepY_);
     }
     TFont& font = *canvas.Font();
     font.SetName(options_.FontSystem());
@@ -115,12 +115,12 @@ void TDataMap::paintGuideLines(TCanvas& canvas) {
     font.SetOrientation(0);
     const double unitsPerPixel = 100.0 / Scale();
     if (guideStepX_ > 20) {
-        for (int i = 0; i <= Width() / guideStepX_; ++i)
+        for (int i = 0; i <= ClientWidth() / guideStepX_; ++i)
             canvas.TextOut(i * guideStepX_ + 2, 1,
                            Format("%n", XWind() + i * guideStepX_ * unitsPerPixel));
     }
     if (guideStepY_ > 20) {
-        for (int i = 1; i <= Height() / guideStepY_; ++i)
+        for (int i = 1; i <= ClientHeight() / guideStepY_; ++i)
             canvas.TextOut(2, i * guideStepY_ + 2,
                            Format("%n", YWind() + i * guideStepY_ * unitsPerPixel));
     }

@@ -132,8 +132,8 @@ void TDataMap::CenterFromSmallView(float X, float Y) {
     if (!smallView_ || model_.Header.ObjectCount == 0 || !hasArea(model_.MapExtent))
         return;
     const SmallFit fit = fitInto(model_.MapExtent, smallView_->Width(), smallView_->Height());
-    const double halfWidth = static_cast<double>(Width() * 100) / Scale() / 2;
-    const double halfHeight = static_cast<double>(Height() * 100) / Scale() / 2;
+    const double halfWidth = static_cast<double>(ClientWidth() * 100) / Scale() / 2;
+    const double halfHeight = static_cast<double>(ClientHeight() * 100) / Scale() / 2;
     model_.Header.XWind = static_cast<float>(X * 100 / fit.Scale + fit.OriginX - halfWidth);
     model_.Header.YWind = static_cast<float>(Y * 100 / fit.Scale + fit.OriginY - halfHeight);
     redraw();
@@ -146,8 +146,8 @@ void TDataMap::DrawSmallViewFrame() {
     TBitmap& target = *smallView_->Picture()->Bitmap();
     target.Assign(smallBitmap_);
     const double f = 0.01 * fit.Scale;
-    const double viewWidth = static_cast<double>(Width() * 100) / Scale();
-    const double viewHeight = static_cast<double>(Height() * 100) / Scale();
+    const double viewWidth = static_cast<double>(ClientWidth() * 100) / Scale();
+    const double viewHeight = static_cast<double>(ClientHeight() * 100) / Scale();
     const int left = framePixel(XWind() - fit.OriginX, f);
     const int top = framePixel(YWind() - fit.OriginY, f);
     const int right = framePixel(viewWidth + XWind() - fit.OriginX, f);

@@ -44,7 +44,7 @@ void TDataMap::ZoomToObjects(std::span<const int> Indices, int scale) {
     // A single point or a straight vertical or horizontal line has no fit on that side: the
     // ScaleFind cap decides.
     int chosen = scaleFind_;
-    for (std::optional<int> fit : {fitScale(w, Width()), fitScale(h, Height())})
+    for (std::optional<int> fit : {fitScale(w, ClientWidth()), fitScale(h, ClientHeight())})
         if (fit)
             chosen = std::min(chosen, *fit);
     if (scale >= 0)
@@ -52,7 +52,7 @@ void TDataMap::ZoomToObjects(std::span<const int> Indices, int scale) {
     // The middle of the box, also when a turned frame gave its corners in another order.
     const double cx = (double{box.x1} + box.x2) / 2;
     const double cy = (double{box.y1} + box.y2) / 2;
-    model_.Header.XWind = static_cast<float>(cx - static_cast<double>((Width() * 100) / Scale()) / 2);
-    model_.Header.YWind = static_cast<float>(cy - static_cast<double>((Height() * 100) / Scale()) / 2);
+    model_.Header.XWind = static_cast<float>(cx - static_cast<double>((ClientWidth() * 100) / Scale()) / 2);
+    model_.Header.YWind = static_cast<float>(cy - static_cast<double>((ClientHeight() * 100) / Scale()) / 2);
     SetScale(chosen);
 }

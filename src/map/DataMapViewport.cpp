@@ -31,8 +31,8 @@ struct Zone {
 
 void TDataMap::ZoomAtPoint(int NewScale, float X, float Y) {
     const int s = std::max(NewScale, 1);
-    model_.Header.XWind = X - static_cast<float>((Width() * 100) / s) / 2;
-    model_.Header.YWind = Y - static_cast<float>((Height() * 100) / s) / 2;
+    model_.Header.XWind = X - static_cast<float>((ClientWidth() * 100) / s) / 2;
+    model_.Header.YWind = Y - static_cast<float>((ClientHeight() * 100) / s) / 2;
     model_.Header.Scale = s;
     SetScale(s);
 }
@@ -50,8 +50,8 @@ void TDataMap::LinzaZoomOut(float X, float Y) {
 bool TDataMap::CheckScrollZone(int X, int Y) {
     scrollDirection_ = 0;
     if (!options_.mpNoScroll()) {
-        const int w = Width();
-        const int h = Height();
+        const int w = ClientWidth();
+        const int h = ClientHeight();
         const int z = options_.ZoneScroll();
         // Each side's middle third scrolls straight; each corner is an L of two strips.
         const std::array<Zone, 12> zones = {{
@@ -85,8 +85,8 @@ bool TDataMap::CheckScrollZone(int X, int Y) {
 void TDataMap::ScrollStep(int Direction, int Step) {
     if (Direction < 0 || Direction >= static_cast<int>(kMoves.size()))
         return;
-    const int w = Width();
-    const int h = Height();
+    const int w = ClientWidth();
+    const int h = ClientHeight();
     const double scale = Scale();
     const double d = Step * 100 / scale;
     const double margin = w / 2.0 * 100 / scale;

@@ -83,14 +83,14 @@ TDataMap::TDataMap(TComponent* AOwner)
 
     createMenus();
     loadScrollMarker();
-    buffer().SetSize(Width(), Height());
+    buffer().SetSize(ClientWidth(), ClientHeight());
     measurePoints_.clear();
     regionPoints_.clear();
 
     options_.SetmpGuideLines(true);
     options_.SetmpEdit(true);
 
-    cache_.SetSize(Width(), Height());
+    cache_.SetSize(ClientWidth(), ClientHeight());
     changed_ = true;
 
     mapi::FillCategoryList(categoryList_);
@@ -244,12 +244,12 @@ void TDataMap::forgetObjects() {
 // ---- view ----
 
 mapi::Viewport TDataMap::viewport() const {
-    return {XWind(), YWind(), Scale(), Width(), Height()};
+    return {XWind(), YWind(), Scale(), ClientWidth(), ClientHeight()};
 }
 
 mapi::WorldPoint TDataMap::CalcViewCenter() {
-    viewWidth_ = static_cast<float>(static_cast<double>(Width() * 100) / Scale());
-    viewHeight_ = static_cast<float>(static_cast<double>(Height() * 100) / Scale());
+    viewWidth_ = static_cast<float>(static_cast<double>(ClientWidth() * 100) / Scale());
+    viewHeight_ = static_cast<float>(static_cast<double>(ClientHeight() * 100) / Scale());
     return {viewWidth_ / 2 + XWind(), viewHeight_ / 2 + YWind()};
 }
 
@@ -288,17 +288,17 @@ void TDataMap::ZoomToRect(float X1, float Y1, float X2, float Y2) {
     // scale stays and the view is centred on the point.
     int scale = Scale();
     if (dx > 0 && dy > 0)
-        scale = std::min(mapi::roundToInt(100 / (dx / Width())),
-                         mapi::roundToInt(100 / (dy / Height())));
+        scale = std::min(mapi::roundToInt(100 / (dx / ClientWidth())),
+                         mapi::roundToInt(100 / (dy / ClientHeight())));
     else if (dx > 0)
-        scale = mapi::roundToInt(100 / (dx / Width()));
+        scale = mapi::roundToInt(100 / (dx / ClientWidth()));
     else if (dy > 0)
-        scale = mapi::roundToInt(100 / (dy / Height()));
+        scale = mapi::roundToInt(100 / (dy / ClientHeight()));
     const double cx = X1 + dx / 2;
     const double cy = Y1 + dy / 2;
-    model_.Header.XWind = static_cast<float>(cx - static_cast<double>(Width() * 100) / Scale() / 2);
+    model_.Header.XWind = static_cast<float>(cx - static_cast<double>(ClientWidth() * 100) / Scale() / 2);
     model_.Header.YWind =
-        static_cast<float>(cy - static_cast<double>(Height() * 100) / Scale() / 2);
+        static_cast<float>(cy - static_cast<double>(ClientHeight() * 100) / Scale() / 2);
     SetScale(scale);
 }
 
@@ -468,20 +468,20 @@ void TDataMap::RefreshMap() {
     if (!ready_ || rebuilding_)
         return;
     mapi::FlagGuard guard(rebuilding_);
-    if (!changed_ && !cache_.Empty() && cache_.Width() == Width() && cache_.Height() == Height()) {
+    if (!changed_ && !cache_.Empty() && cache_.Width() == ClientWidth() && cache_.Height() == ClientHeight()) {
         buffer().Assign(cache_);
         return;
     }
     const mapi::Viewport view = viewport();
-    const float x2 = XWind() + static_cast<float>(static_cast<double>(Width() * 100) / Scale());
-    const float y2 = YWind() + static_cast<float>(static_cast<double>(Height() * 100) / Scale());
+    const float x2 = XWind() + static_cast<float>(static_cast<double>(ClientWidth() * 100) / Scale());
+    const float y2 = YWind() + static_cast<float>(static_cast<double>(ClientHeight() * 100) / Scale());
     renderer_.SetView(view);
     renderer_.CollectVisibleObjects({XWind(), YWind(), x2, y2});
     releaseCache();
     TBitmap& target = buffer();
-    target.SetSize(Width(), Height());
+    target.SetSize(ClientWidth(), ClientHeight());
     TCanvas& canvas = *target.Canvas();
-    renderer_.FillBackground(canvas, Rect(0, 0, Width(), Height()), backgroundColor_,
+    renderer_.FillBackground(canvas, Rect(0, 0, ClientWidth(), ClientHeight()), backgroundColor_,
                              grassPattern());
     if (OnPaintBackground)
         OnPaintBackground(&canvas, XWind(), YWind(), x2, y2);
@@ -506,7 +506,7 @@ void TDataMap::reportTimings() const {
     std::fprintf(
         stderr,
         "RefreshMap %dx%d scale %d: %d objects, cull %.2f ms, background %.2f ms, draw %.2f ms\n",
-        Width(), Height(), Scale(), renderer_.CollectedCount(), t.CullMs, t.BackgroundMs, t.DrawMs);
+        ClientWidth(), ClientHeight(), Scale(), renderer_.CollectedCount(), t.CullMs, t.BackgroundMs, t.DrawMs);
 }
 
 void TDataMap::RefreshMapRect(const TRect& Rect) {
@@ -515,7 +515,7 @@ void TDataMap::RefreshMapRect(const TRect& Rect) {
     mapi::FlagGuard guard(rebuilding_);
     releaseCache();
     TBitmap& target = buffer();
-    target.SetSize(Width(), Height());
+    target.SetSize(ClientWidth(), ClientHeight());
     TCanvas& canvas = *target.Canvas();
     const TRegion clip = CreateRectRgn(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom);
     SelectClipRgn(canvas, &clip);
@@ -527,8 +527,8 @@ void TDataMap::RefreshMapRect(const TRect& Rect) {
          static_cast<float>(Rect.Right * unitsPerPixel + XWind() + 50),
          static_cast<float>(Rect.Bottom * unitsPerPixel + YWind() + 50)});
     renderer_.FillBackground(canvas, Rect, backgroundColor_, grassPattern());
-    const float x2 = static_cast<float>(XWind() + Width() * unitsPerPixel);
-    const float y2 = static_cast<float>(YWind() + Height() * unitsPerPixel);
+    const float x2 = static_cast<float>(XWind() + ClientWidth() * unitsPerPixel);
+    const float y2 = static_cast<float>(YWind() + ClientHeight() * unitsPerPixel);
     if (OnPaintBackground)
         OnPaintBackground(&canvas, XWind(), YWind(), x2, y2);
     else if (scanMap_)
@@ -545,7 +545,7 @@ void TDataMap::Paint() {
         return;
     mapi::FlagGuard guard(painting_);
     const TBitmap& current = buffer();
-    if (current.Width() != Width() || current.Height() != Height()) {
+    if (current.Width() != ClientWidth() || current.Height() != ClientHeight()) {
         RefreshMap();
         DrawSmallViewFrame();
     }

@@ -42,7 +42,8 @@ unsigned buttonMessage(Qt::MouseButton button, unsigned left, unsigned right, un
 
 LPARAM clientPoint(const TControl& control, const QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    return MAKELPARAM(p.x(), p.y() - control.clientTop());
+    const TPoint origin = control.clientOrigin();
+    return MAKELPARAM(p.x() - origin.X, p.y() - origin.Y);
 }
 
 // The virtual key of a Qt key event, 0 when the key has none (a Cyrillic letter only types).
@@ -177,7 +178,7 @@ void ControlPeer::repaint() {
 void ControlPeer::geometryChanged() {
     QRect g = widget_->geometry();
     if (const TControl* parent = control_.Parent())
-        g.translate(0, -parent->clientTop());
+        g.translate(-parent->clientOrigin().X, -parent->clientOrigin().Y);
     const TRect now = control_.BoundsRect();
     if (g.x() == now.Left && g.y() == now.Top && g.width() == now.Width() && g.height() == now.Height())
         return;

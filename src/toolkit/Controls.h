@@ -62,6 +62,11 @@ inline constexpr bool NewStyleControls = true;
 
 // What a drag started with BeginDrag is for: moving something onto a drop target, or docking.
 enum TDragKind { dkDrag, dkDock };
+// How a control's drag starts: only through BeginDrag, or by itself at a left press.
+enum TDragMode { dmManual, dmAutomatic };
+// Where a drag stands towards the control it is asked about: it came over it, moves over it, or
+// left it.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;

@@ -1,6 +1,6 @@
-// The surface follows the widget's size, keeping what was drawn where it still fits. A resize or
-// an invalidation makes the next paint run the control's Paint; drawing outside Paint only asks
-// for the surface to be shown again.
+// The surface follows the client area's size, keeping what was drawn where it still fits. A
+// resize or an invalidation makes the next paint run the control's Paint; drawing outside Paint
+// only asks for the surface to be shown again.
 #include "toolkit/SurfacePeer_p.h"
 
 #include <QPainter>
@@ -22,7 +22,7 @@ TCanvas& SurfacePeer::canvas() {
 }
 
 void SurfacePeer::fitSurface() {
-    const QSize size = widget()->size().expandedTo(QSize(1, 1));
+    const QSize size = QSize(control().ClientWidth(), control().ClientHeight()).expandedTo(QSize(1, 1));
     if (surface_.size() == size)
         return;
     QImage grown(size, QImage::Format_RGB32);
@@ -64,7 +64,13 @@ void SurfacePeer::repaint() {
 void SurfacePeer::paint(QPaintEvent* event) {
     renderIfDirty();
     QPainter painter(widget());
-    painter.drawImage(event->rect(), surface_, event->rect());
+    const TPoint origin = control().clientOrigin();
+    const QRect client(QPoint(origin.X, origin.Y), surface_.size());
+    const QRect shown = event->rect() & client;
+    // The band above the client area and the border around it show the control's colour.
+    if (shown != event->rect())
+        painter.fillRect(event->rect(), qColor(control().Color()));
+    painter.drawImage(shown, surface_, shown.translated(-origin.X, -origin.Y));
 }
 
 } // namespace tk

@@ -64,11 +64,18 @@ void postEvent(TControl& control, std::function<std::unique_ptr<QEvent>(QWidget&
     });
 }
 
+// A client point of the control in its widget's coordinates.
+QPoint inWidget(const TControl& control, int x, int y) {
+    const TPoint origin = control.clientOrigin();
+    return QPoint(x + origin.X, y + origin.Y);
+}
+
 void postMouse(TControl& control, QEvent::Type type, Qt::MouseButton button, int x, int y, TShiftState shift) {
     const Qt::MouseButtons buttons = held;
+    const QPoint at = inWidget(control, x, y);
     postEvent(control, [=](QWidget& widget) {
-        const QPoint inWindow = widget.mapTo(widget.window(), QPoint(x, y));
-        const QPoint global = widget.mapToGlobal(QPoint(x, y));
+        const QPoint inWindow = widget.mapTo(widget.window(), at);
+        const QPoint global = widget.mapToGlobal(at);
         return std::make_unique<QMouseEvent>(type, inWindow, inWindow, global, button, buttons, modifiers(shift));
     });
 }
@@ -101,9 +108,10 @@ void click(TControl& control, int x, int y, TShiftState shift) {
 
 void wheel(TControl& control, int delta, int x, int y, TShiftState shift) {
     const Qt::MouseButtons buttons = held;
+    const QPoint at = inWidget(control, x, y);
     postEvent(control, [=](QWidget& widget) {
-        const QPoint inWindow = widget.mapTo(widget.window(), QPoint(x, y));
-        const QPoint global = widget.mapToGlobal(QPoint(x, y));
+        const QPoint inWindow = widget.mapTo(widget.window(), at);
+        const QPoint global = widget.mapToGlobal(at);
         return std::make_unique<QWheelEvent>(inWindow, global, QPoint(), QPoint(0, delta), buttons, modifiers(shift),
                                              Qt::NoScrollPhase, false);
     });

@@ -6,26 +6,24 @@
 //                                    --WM_LBUTTONUP outside--> idle
 // A double click fires DblClick and a press with ssDouble, and starts no click.
 //
-// A drag holds the mouse from BeginDrag to the release:
-//   none --BeginDrag(false)--> pending --moved 5 pixels--> dragging --WM_LBUTTONUP--> none
-//   none --BeginDrag(true)--> dragging;  pending --WM_LBUTTONUP--> none (the release passes on)
-// While dragging, moves and the release go to the drag alone.
+// A drag holds the mouse from BeginDrag to the release (DragSession.cpp); while it runs, moves
+// and the release go to the drag alone.
 #include "toolkit/TControl.h"
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "toolkit/DragSession_p.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TFont_p.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TPopupMenu.h"
-#include "toolkit/TScreen_p.h"
 #include "toolkit/TWinControl.h"
 
 namespace {
 
 constexpr int wheelNotch = 120;
-// How far the mouse moves before a pending drag starts.
+// How far the mouse moves before a pending drag starts, unless BeginDrag says.
 constexpr int dragThreshold = 5;
 
 // Mouse messages carry no Alt bit; it comes from the latest input.
@@ -48,6 +46,7 @@ TControl::TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
 
 TControl::~TControl() {
     Destroying();
+    tk::DragSession::controlGone(*this);
     SetMouseCapture(false);
     if (tk::inputState().capture == this)
         tk::inputState().capture = nullptr;
@@ -116,12 +115,16 @@ void TControl::applySizeLimits() {
 }
 
 void TControl::placeWidget() {
-    const int top = parent_ != nullptr ? parent_->clientTop_ : 0;
-    peer_->widget()->setGeometry(Left(), Top() + top, Width(), Height());
+    const TPoint origin = parent_ != nullptr ? parent_->clientOrigin() : Point(0, 0);
+    peer_->widget()->setGeometry(Left() + origin.X, Top() + origin.Y, Width(), Height());
 }
 
 void TControl::setClientTop(int Value) {
     clientTop_ = Value;
+    clientAreaChanged();
+}
+
+void TControl::clientAreaChanged() {
     for (TControl* child : dynamic_cast<TWinControl&>(*this).controls_)
         child->placeWidget();
     dynamic_cast<TWinControl&>(*this).Realign();
@@ -285,13 +288,15 @@ void TControl::SetMouseCapture(bool Value) {
 }
 
 TPoint TControl::ClientToScreen(TPoint Point) const {
-    const QPoint p = peer_->widget()->mapToGlobal(QPoint(Point.X, Point.Y + clientTop_));
+    const TPoint origin = clientOrigin();
+    const QPoint p = peer_->widget()->mapToGlobal(QPoint(Point.X + origin.X, Point.Y + origin.Y));
     return ::Point(p.x(), p.y());
 }
 
 TPoint TControl::ScreenToClient(TPoint Point) const {
+    const TPoint origin = clientOrigin();
     const QPoint p = peer_->widget()->mapFromGlobal(QPoint(Point.X, Point.Y));
-    return ::Point(p.x(), p.y() - clientTop_);
+    return ::Point(p.x() - origin.X, p.y() - origin.Y);
 }
 
 void TControl::Invalidate() {
@@ -326,8 +331,12 @@ void TControl::WndProc(TMessage& Message) {
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK:
-        if (drag_ != DragState::none && dragMessage(Message))
+        if (tk::DragSession::mouseMessage(*this, Message))
             break;
+        if (dragMode_ == dmAutomatic && (Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK)) {
+            BeginDrag(/*Immediate=*/true);
+            break;
+        }
         mouseMessage(Message);
         break;
     case WM_MOUSEWHEEL:
@@ -340,7 +349,7 @@ void TControl::WndProc(TMessage& Message) {
         CMMouseLeave(Message);
         break;
     case WM_CANCELMODE:
-        endDrag();
+        tk::DragSession::end(*this, /*Drop=*/false);
         SetMouseCapture(false);
         break;
     default:
@@ -348,43 +357,13 @@ void TControl::WndProc(TMessage& Message) {
     }
 }
 
-void TControl::BeginDrag(bool Immediate) {
-    const tk::InputState& input = tk::inputState();
-    dragStart_ = Point(input.cursor.x(), input.cursor.y());
-    drag_ = DragState::pending;
-    SetMouseCapture(true);
-    if (Immediate)
-        startDragging();
+void TControl::BeginDrag(bool Immediate, int Threshold) {
+    tk::DragSession::begin(*this, Immediate, Threshold < 0 ? dragThreshold : Threshold);
 }
 
-bool TControl::dragMessage(const TMessage& message) {
-    if (message.Msg == WM_LBUTTONUP) {
-        const bool running = Dragging();
-        endDrag();
-        return running;
-    }
-    if (message.Msg != WM_MOUSEMOVE)
-        return false;
-    if (drag_ == DragState::pending) {
-        const TPoint at = ClientToScreen(Point(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)));
-        if (std::abs(at.X - dragStart_.X) >= dragThreshold || std::abs(at.Y - dragStart_.Y) >= dragThreshold)
-            startDragging();
-    }
-    return Dragging();
-}
+void TControl::EndDrag(bool Drop) { tk::DragSession::end(*this, Drop); }
 
-void TControl::startDragging() {
-    drag_ = DragState::dragging;
-    tk::applyCursor(*peer_->widget(), crDrag);
-}
-
-void TControl::endDrag() {
-    if (drag_ == DragState::none)
-        return;
-    drag_ = DragState::none;
-    peer_->cursorChanged();
-    SetMouseCapture(false);
-}
+bool TControl::Dragging() const { return tk::DragSession::isDragging(*this); }
 
 void TControl::mouseMessage(TMessage& message) {
     const int x = GET_X_LPARAM(message.LParam);

@@ -3,6 +3,7 @@
 // message handler into MouseDown / MouseMove / MouseUp, clicks and wheel events, and repaints.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "toolkit/Messages.h"
 #include "toolkit/TColor.h"
 #include "toolkit/TComponent.h"
+#include "toolkit/TDragObject.h"
 #include "toolkit/TFont.h"
 #include "toolkit/TNotifyEvent.h"
 #include "toolkit/TPoint.h"
@@ -53,11 +55,12 @@ public:
     void SetHeight(int Value);
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
     TRect BoundsRect() const { return bounds_; }
-    // The client area is the whole control, less a form's menu bar at the top.
-    int ClientWidth() const { return Width(); }
-    int ClientHeight() const { return Height() - clientTop_; }
-    void SetClientWidth(int Value) { SetWidth(Value); }
-    void SetClientHeight(int Value) { SetHeight(Value + clientTop_); }
+    // The client area is the whole control, less a form's menu bar at the top and a windowed
+    // control's BorderWidth on every side.
+    int ClientWidth() const { return std::max(Width() - 2 * clientBorder_, 0); }
+    int ClientHeight() const { return std::max(Height() - clientTop_ - 2 * clientBorder_, 0); }
+    void SetClientWidth(int Value) { SetWidth(Value + 2 * clientBorder_); }
+    void SetClientHeight(int Value) { SetHeight(Value + clientTop_ + 2 * clientBorder_); }
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
 
     // Bounds that SetBounds keeps; a window also keeps the user from resizing past them.
@@ -109,13 +112,30 @@ public:
     bool MouseCapture() const;
     void SetMouseCapture(bool Value);
 
+    // dmAutomatic: a left press starts a drag at once, instead of reaching MouseDown.
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode Value) { dragMode_ = Value; }
+    // dkDrag drags onto drop targets (OnDragOver, OnDragDrop); dkDock moves the control itself
+    // onto a dock site (OnDockOver, OnDockDrop), or into a tool window of its own.
     TDragKind DragKind() const { return dragKind_; }
     void SetDragKind(TDragKind Value) { dragKind_ = Value; }
-    // Starts a drag with the left button held: at once, or once the mouse has moved 5 pixels.
-    // While it runs the control holds the mouse and shows crDrag; the release ends it. There are
-    // no drop targets or dock sites, so it changes nothing else.
-    void BeginDrag(bool Immediate);
-    bool Dragging() const { return drag_ == DragState::dragging; }
+    // Shown while the drag is over a target that takes it; crNoDrop shows elsewhere.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor Value) { dragCursor_ = Value; }
+    // Starts a drag with the left button held: at once, or once the mouse has moved Threshold
+    // pixels (5 when negative). The control holds the mouse until the release drops it; Escape or
+    // a lost capture cancels it.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    // Drops the running drag where the mouse is, or cancels it.
+    void EndDrag(bool Drop);
+    bool Dragging() const;
+    // Makes the control a child of the dock site, leaving the tool window it floated in.
+    bool ManualDock(TWinControl* NewDockSite);
+    // Puts the control, with ScreenPos's size, into a tool window of its own whose client area
+    // is ScreenPos on the screen.
+    void ManualFloat(const TRect& ScreenPos);
+    // Whether the control sits in the tool window of ManualFloat.
+    bool Floating() const;
 
     TPoint ClientToScreen(TPoint Point) const;
     TPoint ScreenToClient(TPoint Point) const;
@@ -148,11 +168,21 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelUp;
     // Fires on a right release, before the control's popup menu shows.
     TContextPopupEvent OnContextPopup;
+    // The drag events of the control as a drag's source (OnStartDrag, OnEndDrag; OnStartDock,
+    // OnEndDock for dock drags) and as a drop target (OnDragOver, OnDragDrop).
+    TStartDragEvent OnStartDrag;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
+    TStartDragEvent OnStartDock;
+    TEndDragEvent OnEndDock;
 
-    // The control's Qt side, and where its client area starts in the widget (below a form's
-    // menu bar); toolkit code only.
+    // The control's Qt side, the height of the band above its client area (a form's menu bar),
+    // and where the client area starts in the widget (below the band, inside the border);
+    // toolkit code only.
     tk::ControlPeer& peer() const { return *peer_; }
     int clientTop() const { return clientTop_; }
+    TPoint clientOrigin() const { return Point(clientBorder_, clientTop_ + clientBorder_); }
 
 protected:
     // Descendants backed by a widget of their own kind pass its peer.
@@ -183,16 +213,14 @@ protected:
 
     // Where the client area starts in the widget: below a form's menu bar.
     void setClientTop(int Value);
+    // The client area moved or changed its size inside the widget: the children follow it.
+    void clientAreaChanged();
     // Lets the user size the window within Constraints.
     virtual void applySizeLimits();
 
 private:
     friend class TWinControl;
     void mouseMessage(TMessage& message);
-    // A mouse message while a drag is pending or running; true when the drag took it.
-    bool dragMessage(const TMessage& message);
-    void startDragging();
-    void endDrag();
     void wheelMessage(TMessage& message);
     void contextPopup(TPoint at);
     void applyVisible();
@@ -208,6 +236,8 @@ private:
     TWinControl* parent_ = nullptr;
     TRect bounds_;
     int clientTop_ = 0;
+    // A windowed control's BorderWidth.
+    int clientBorder_ = 0;
     // Distances to the parent's right and bottom edge, kept for right and bottom anchors.
     int anchorRight_ = 0;
     int anchorBottom_ = 0;
@@ -226,11 +256,9 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     TControlStyle controlStyle_ = csClickEvents | csDoubleClicks;
     bool clicked_ = false;
-    enum class DragState { none, pending, dragging };
-    DragState drag_ = DragState::none;
+    TDragMode dragMode_ = dmManual;
     TDragKind dragKind_ = dkDrag;
-    // Where the drag began, on the screen.
-    TPoint dragStart_;
+    TCursor dragCursor_ = crDrag;
     int wheelAccumulator_ = 0;
 };
 

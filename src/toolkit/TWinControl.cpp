@@ -164,6 +164,16 @@ void TWinControl::CreateWnd() {}
 
 void TWinControl::DestroyWnd() {}
 
+void TWinControl::SetBorderWidth(int Value) {
+    Value = std::max(Value, 0);
+    if (Value == clientBorder_)
+        return;
+    clientBorder_ = Value;
+    clientAreaChanged();
+    Invalidate();
+    Resize();
+}
+
 void TWinControl::DisableAlign() { ++alignDisabled_; }
 
 void TWinControl::EnableAlign() {

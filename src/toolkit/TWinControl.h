@@ -61,11 +61,24 @@ public:
     bool ParentCtl3D() const { return parentCtl3D_; }
     void SetParentCtl3D(bool Value);
 
+    // Insets the client area by that many pixels on every side, inside any frame: client
+    // coordinates, painting and the children's places all start inside it.
+    int BorderWidth() const { return clientBorder_; }
+    void SetBorderWidth(int Value);
+
+    // Dock drags may drop their control here (OnDockOver, OnDockDrop).
+    bool DockSite() const { return dockSite_; }
+    void SetDockSite(bool Value) { dockSite_ = Value; }
+
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
     TKeyPressEvent OnKeyPress;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    // A dock drag over this dock site (Accept starts true), and its drop here, after the control
+    // has become this site's child.
+    TDockOverEvent OnDockOver;
+    TDockDropEvent OnDockDrop;
 
 protected:
     TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
@@ -121,6 +134,7 @@ private:
     bool ctl3D_ = true;
     bool parentCtl3D_ = true;
     bool handleAllocated_ = false;
+    bool dockSite_ = false;
 };
 
 // Whether Key is the accelerator of Caption: the character after a single "&", without regard

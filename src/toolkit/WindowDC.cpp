@@ -65,7 +65,8 @@ TCanvas* GetDCEx(HWND Window, const TRegion*, unsigned) {
     if (window == nullptr)
         return nullptr;
     QWidget* host = window->peer().widget();
-    const QRect client(0, window->clientTop(), host->width(), std::max(host->height() - window->clientTop(), 1));
+    const TPoint origin = window->clientOrigin();
+    const QRect client(origin.X, origin.Y, std::max(window->ClientWidth(), 1), std::max(window->ClientHeight(), 1));
     auto overlay = std::make_unique<tk::Overlay>();
     overlay->image = host->grab(client).toImage().convertToFormat(QImage::Format_RGB32);
     overlay->canvas.Impl().image = &overlay->image;

@@ -9,6 +9,7 @@
 #include "map/MouseFixture.h"
 #include "map/TKexMapList.h"
 #include "toolkit/AnsiString.h"
+#include "toolkit/TForm.h"
 
 namespace {
 
@@ -353,6 +354,34 @@ TEST(DataMapMouseTest, HandleCursorShowsWhatAPressThereWouldDo) {
     f.map->Options()->SetmpEdit(false);
     EXPECT_FALSE(f.map->CheckHandleCursor(150, 150));
     EXPECT_EQ(f.map->Cursor(), crDefault);
+}
+
+TEST(DataMapMouseTest, TheMapDragsOntoAnotherControlOnlyOnceAHostMakesItsDragModeAutomatic) {
+    MouseMap f;
+    f.map->Options()->SetmpEdit(false);
+    addObject(*f.map, rectangle(150, 100, 250, 200, clBlue));
+    auto* bin = new TWinControl(f.form.get());
+    bin->SetParent(f.form.get());
+    bin->SetBounds(402, 0, 18, 100);
+    std::vector<std::string> seen;
+    bin->OnDragOver = [&](TPersistent*, TPersistent* source, int, int, TDragState, bool& accept) {
+        accept = source == f.map;
+    };
+    bin->OnDragDrop = [&](TPersistent*, TPersistent*, int x, int y) {
+        seen.push_back("dropped " + std::to_string(x) + "," + std::to_string(y));
+    };
+    f.map->OnAfterLocate = [&](TPersistent*, bool) { seen.push_back("located"); };
+    f.map->OnEndDrag = [&](TPersistent*, TPersistent* target, int, int) {
+        seen.push_back(target == bin ? "ended on the bin" : "ended elsewhere");
+    };
+    EXPECT_EQ(f.map->DragMode(), dmManual);
+    f.drag(200, 150, 405, 50);
+    EXPECT_EQ(seen, std::vector<std::string>{"located"});
+
+    seen.clear();
+    f.map->SetDragMode(dmAutomatic);
+    f.drag(200, 150, 405, 50);
+    EXPECT_EQ(seen, (std::vector<std::string>{"dropped 3,50", "ended on the bin"}));
 }
 
 } // namespace

@@ -362,4 +362,31 @@ TEST(TDataMapTest, AdjacentViewsAgreeWithTheWholeView) {
     }
 }
 
+TEST(TDataMapTest, BorderWidthShrinksThePictureTheViewAndTheClientCoordinates) {
+    mousefixture::MouseMap f;
+    f.map->Options()->SetmpEdit(false);
+    f.map->SetBorderWidth(4);
+    f.map->CalcViewCenter();
+    EXPECT_FLOAT_EQ(f.map->ViewWidth(), 392);
+    EXPECT_FLOAT_EQ(f.map->ViewHeight(), 292);
+    // Zoomed about the centre of the smaller client, (196, 146).
+    f.map->SetScale(200);
+    EXPECT_FLOAT_EQ(f.map->XWind(), 98);
+    EXPECT_FLOAT_EQ(f.map->YWind(), 73);
+    f.map->Repaint();
+    EXPECT_EQ(f.map->Picture()->Bitmap()->Width(), 392);
+    EXPECT_EQ(f.map->Picture()->Bitmap()->Height(), 292);
+    // Client pixel (1, 1) is world (98.5, 73.5); (391, 291) is world (293.5, 218.5).
+    addObject(*f.map, rectangle(96, 71, 99, 74, clBlue));
+    addObject(*f.map, rectangle(292, 217, 295, 220, clRed));
+    std::vector<bool> located;
+    f.map->OnAfterLocate = [&](TPersistent*, bool value) { located.push_back(value); };
+    f.click(mbLeft, 1, 1);
+    EXPECT_EQ(static_cast<TColor>(f.map->EditBuffer().Record().Brush.Color), clBlue);
+    f.click(mbLeft, 391, 291);
+    EXPECT_EQ(static_cast<TColor>(f.map->EditBuffer().Record().Brush.Color), clRed);
+    f.click(mbLeft, 6, 6);
+    EXPECT_EQ(located, (std::vector<bool>{true, true, false}));
+}
+
 } // namespace

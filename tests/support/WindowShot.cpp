@@ -15,7 +15,8 @@ struct WindowShot::Image {
 
 WindowShot::WindowShot(const TControl& window) : image_(std::make_unique<Image>()) {
     QWidget* widget = window.peer().widget();
-    const QRect client(0, window.clientTop(), widget->width(), widget->height() - window.clientTop());
+    const TPoint origin = window.clientOrigin();
+    const QRect client(origin.X, origin.Y, window.ClientWidth(), window.ClientHeight());
     image_->pixels = widget->grab(client).toImage().convertToFormat(QImage::Format_RGB32);
 }
 

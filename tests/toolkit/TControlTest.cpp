@@ -47,25 +47,42 @@ TEST(TControlTest, ReleaseOutsideGoesToTheControlThatHadThePress) {
     EXPECT_EQ(GetCaptureControl(), nullptr);
 }
 
-TEST(TControlTest, PendingDragStartsAfterFivePixelsShowsTheDragCursorAndEndsOnRelease) {
+TEST(TControlTest, PendingDragStartsPastItsThresholdTakesTheMouseAndEndsOnRelease) {
     Fixture f;
     std::vector<std::string> seen;
-    f.panel->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState, int, int) { f.panel->BeginDrag(false); };
+    f.panel->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState, int, int) { f.panel->BeginDrag(false, 10); };
     f.panel->OnMouseMove = [&](TPersistent*, TShiftState, int x, int) { seen.push_back("move " + std::to_string(x)); };
     f.panel->OnMouseUp = [&](TPersistent*, TMouseButton, TShiftState, int, int) { seen.push_back("up"); };
+    f.panel->OnStartDrag = [&](TPersistent*, TDragObject*) { seen.push_back("start"); };
     tk::input::press(*f.panel, mbLeft, 5, 5);
-    tk::input::move(*f.panel, 8, 5);
+    tk::input::move(*f.panel, 14, 5);
     Application->ProcessMessages();
     EXPECT_FALSE(f.panel->Dragging());
+    tk::input::move(*f.panel, 15, 5);
     tk::input::move(*f.panel, 30, 5);
     Application->ProcessMessages();
     EXPECT_TRUE(f.panel->Dragging());
-    EXPECT_EQ(f.panel->peer().widget()->cursor().shape(), Qt::DragMoveCursor);
+    EXPECT_EQ(GetCaptureControl(), f.panel);
     tk::input::release(*f.panel, mbLeft, 30, 5);
     Application->ProcessMessages();
     EXPECT_FALSE(f.panel->Dragging());
     EXPECT_EQ(GetCaptureControl(), nullptr);
-    EXPECT_EQ(seen, (std::vector<std::string>{"move 8"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"move 14", "start"}));
+}
+
+TEST(TControlTest, PendingDragThatNeverStartsLetsTheReleaseThrough) {
+    Fixture f;
+    std::vector<std::string> seen;
+    f.panel->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState, int, int) { f.panel->BeginDrag(false); };
+    f.panel->OnMouseUp = [&](TPersistent*, TMouseButton, TShiftState, int, int) { seen.push_back("up"); };
+    f.panel->OnStartDrag = [&](TPersistent*, TDragObject*) { seen.push_back("start"); };
+    f.panel->OnEndDrag = [&](TPersistent*, TPersistent*, int, int) { seen.push_back("end"); };
+    tk::input::press(*f.panel, mbLeft, 5, 5);
+    tk::input::move(*f.panel, 9, 5);
+    tk::input::release(*f.panel, mbLeft, 9, 5);
+    Application->ProcessMessages();
+    EXPECT_EQ(seen, (std::vector<std::string>{"up"}));
+    EXPECT_EQ(GetCaptureControl(), nullptr);
 }
 
 TEST(TControlTest, LoopInsideMouseDownSeesTheReleaseAndEnds) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Placed.h"
+#include "support/WindowShot.h"
 
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -136,3 +137,16 @@ TEST(TCustomControlTest, PaintComesThroughAPumpInsideAMouseHandler) {
 }
 
 } // namespace
+
+TEST(TCustomControlTest, BorderWidthFramesTheCanvasInTheControlsColour) {
+    Fixture f;
+    f.probe->SetBorderWidth(4);
+    Application->ProcessMessages();
+    const testsupport::WindowShot shot(*f.form);
+    // The probe's red square starts at its client origin, 4 pixels inside the control.
+    EXPECT_EQ(shot.Pixel(13, 13), clWhite);
+    EXPECT_EQ(shot.Pixel(14, 14), clRed);
+    EXPECT_EQ(shot.Pixel(23, 23), clRed);
+    EXPECT_EQ(shot.Pixel(24, 24), clWhite);
+    EXPECT_EQ(shot.Pixel(107, 87), clWhite);
+}

@@ -199,3 +199,35 @@ TEST(TWinControlTest, ActiveControlSetWhileHiddenTakesTheFocusAtTheShow) {
 }
 
 } // namespace
+
+TEST(TWinControlTest, BorderWidthInsetsTheClientAreaForTheMouseTheChildrenAndTheClientSize) {
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(100, 100, 200, 150);
+    auto* panel = tktest::placed<TWinControl>(form.get(), 0, 0, 100, 80);
+    int resizes = 0;
+    panel->OnResize = [&](TPersistent*) { ++resizes; };
+    std::vector<std::string> presses;
+    panel->OnMouseDown = [&](TPersistent*, TMouseButton, TShiftState, int x, int y) {
+        presses.push_back(std::to_string(x) + "," + std::to_string(y));
+    };
+    form->Show();
+    Application->ProcessMessages();
+    panel->SetBorderWidth(4);
+    EXPECT_EQ(resizes, 1);
+    EXPECT_EQ(panel->ClientRect(), Rect(0, 0, 92, 72));
+    EXPECT_EQ(panel->ClientToScreen(Point(0, 0)), form->ClientToScreen(Point(4, 4)));
+    EXPECT_EQ(panel->ScreenToClient(form->ClientToScreen(Point(10, 10))), Point(6, 6));
+    tk::input::click(*form, 10, 10);
+    Application->ProcessMessages();
+    EXPECT_EQ(presses, std::vector<std::string>{"6,6"});
+
+    auto* child = tktest::placed<TWinControl>(panel);
+    child->SetAlign(alClient);
+    EXPECT_EQ(child->BoundsRect(), Rect(0, 0, 92, 72));
+    EXPECT_EQ(child->ClientToScreen(Point(0, 0)), form->ClientToScreen(Point(4, 4)));
+    panel->SetBorderWidth(10);
+    EXPECT_EQ(child->BoundsRect(), Rect(0, 0, 80, 60));
+    EXPECT_EQ(child->ClientToScreen(Point(0, 0)), form->ClientToScreen(Point(10, 10)));
+    panel->SetClientWidth(50);
+    EXPECT_EQ(panel->Width(), 70);
+}

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "Scene.h"
+#include "SceneLabel.h"
 #include "toolkit/DrawEdge.h"
 #include "toolkit/DrawText.h"
 #include "toolkit/Screenshot.h"
@@ -27,6 +28,7 @@
 
 namespace {
 
+using shots::label;
 using tk::fromUtf8;
 
 constexpr int kRowLabelWidth = 90;
@@ -41,14 +43,6 @@ Control* place(TForm& form, int column, int y, int width, int height) {
     control->SetParent(&form);
     control->SetBounds(columnX(column), y, width, height);
     return control;
-}
-
-void label(TForm& form, int x, int y, const char* utf8) {
-    auto* text = new TLabel(&form);
-    text->SetParent(&form);
-    text->SetLeft(x);
-    text->SetTop(y);
-    text->SetCaption(fromUtf8(utf8));
 }
 
 // A 16x16 glyph: a green disc with a dark ring on an olive ground that drawing leaves out.
