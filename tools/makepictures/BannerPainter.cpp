@@ -30,7 +30,7 @@ void paintPrinter(TCanvas& c) {
         line(c, {9, 20 + 7 * i}, {30, 24 + 7 * i}, i == 0 ? RGB(200, 30, 40) : RGB(90, 90, 90), 2);
     text(c, kTextLeft, 6, "Типография «Оттиск»", 15, /*bold=*/true, RGB(255, 220, 90), RGB(0, 20, 24));
     text(c, kTextLeft, 27, "визитки · буклеты · карты города", 11, /*bold=*/false, clWhite);
-    text(c, kTextLeft, 42, "ул. Набережная, 12   тел. 24-15-80", 11, /*bold=*/false, RGB(190, 230, 232));
+    text(c, kTextLeft, 42, "ул. Садовая, 12   тел. 24-15-80", 11, /*bold=*/false, RGB(190, 230, 232));
 }
 
 // A blue disc with a question mark drawn in strokes.
