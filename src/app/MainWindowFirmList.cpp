@@ -131,8 +131,9 @@ void TfmValdrenGIS::fillFirmRows(TDbQuery& Query) {
         auto* card = new TRichEditWithLinks(this);
         // The cell owns the card from here, so that a failure while building it frees it with the list.
         StringGrid1->SetObjects(0, row, card);
-        card->SetParent(paRTF);
+        // Hidden before it is placed, a card gets no native window until its row shows it.
         card->SetVisible(false);
+        card->SetParent(paRTF);
         app::setUpFirmCard(*card);
         card->OnHyperlinkClicked = [this](TPersistent* Sender, std::int32_t cpMin, std::int32_t cpMax,
                                           const AnsiString& Link) { InfoHlinkClicked(Sender, cpMin, cpMax, Link); };

@@ -8,10 +8,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+
 #include "ProgramFixture.h"
+#include "app/FirmCard.h"
+#include "app/QueryTexts.h"
 #include "app/RerunQuery.h"
 #include "data/TDbQuery.h"
 #include "toolkit/AnsiStrings.h"
+#include "toolkit/RichEditFormat_p.h"
+#include "toolkit/RichText_p.h"
+#include "toolkit/RtfReader_p.h"
+#include "toolkit/TControl_p.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBrush.h"
@@ -214,6 +226,72 @@ TEST_F(FirmListTest, TypedRubricAndChosenNameShowTheirCards) {
     ASSERT_NE(shownCard(), nullptr);
     const AnsiString itsStreet = column("select Street from Branch where Office_Id = " + office).front();
     EXPECT_NE(shownCard()->Text().find(itsStreet), std::string::npos);
+}
+
+// The link ranges of a card's text, as (first, after last) positions.
+std::vector<std::pair<int, int>> linkRanges(const TRichEdit& card) {
+    const QTextDocument& document = card.richText().document();
+    std::vector<std::pair<int, int>> ranges;
+    for (int position = 0; position < document.characterCount() - 1; ++position) {
+        if (!tk::isLinkFormat(tk::formatAt(document, position)))
+            continue;
+        if (!ranges.empty() && ranges.back().second == position)
+            ranges.back().second = position + 1;
+        else
+            ranges.emplace_back(position, position + 1);
+    }
+    return ranges;
+}
+
+TEST_F(FirmListTest, CardsWithoutWindowsMatchCardsBuiltWithTheirWindows) {
+    const int zeroHeight = grid->Canvas()->TextHeight("0");
+    const std::vector<AnsiString> rubrics =
+        column("select Topic_Id from OfficeTopics group by Topic_Id order by count(*) desc, Topic_Id");
+    ASSERT_GE(rubrics.size(), 3u);
+    for (size_t r = 0; r < 3; ++r) {
+        SCOPED_TRACE(rubrics[r]);
+        listRubric(rubrics[r]);
+        TDbQuery firms(nullptr);
+        firms.SetDatabaseName("DbConnection1");
+        firms.SQL()->SetText(app::sql::kShowFirm);
+        firms.ParamByName("Topic_Id")->SetAsString(rubrics[r]);
+        firms.Open();
+        for (int row = 0; !firms.Eof(); ++row, firms.Next()) {
+            TRichEditWithLinks* card = w->CardAt(0, row);
+            ASSERT_NE(card, nullptr);
+            // Only the first card has been shown.
+            EXPECT_EQ(card->hasPeer(), row == 0) << row;
+            // Built as every card was before: placed on the shown card panel while visible, so
+            // that its window exists from the start, then hidden and built in the row's place.
+            TRichEditWithLinks withWindow(nullptr);
+            withWindow.SetParent(w->paRTF);
+            withWindow.SetVisible(false);
+            ASSERT_TRUE(withWindow.hasPeer());
+            app::setUpFirmCard(withWindow);
+            withWindow.SetColor(card->Color());
+            withWindow.Clear();
+            grid->SetObjects(0, row, &withWindow);
+            w->BuildFirmCard(0, row, &firms);
+            grid->SetObjects(0, row, card);
+            const LRESULT lines = withWindow.Perform(EM_GETLINECOUNT, 0, 0);
+
+            EXPECT_EQ(card->richText().document().toHtml(), withWindow.richText().document().toHtml()) << row;
+            EXPECT_EQ(card->Perform(EM_GETLINECOUNT, 0, 0), lines) << row;
+            EXPECT_EQ(card->Height(), int(lines) * zeroHeight) << row;
+            EXPECT_EQ(linkRanges(*card), linkRanges(withWindow)) << row;
+            EXPECT_EQ(card->hasPeer(), row == 0) << row;
+        }
+        // Shown, a card gets its window, which asks for links.
+        if (grid->RowCount() > 1) {
+            TRichEditWithLinks* second = w->CardAt(0, 1);
+            bool canSelect = true;
+            w->StringGrid1SelectCell(0, 1, canSelect);
+            Application->ProcessMessages();
+            EXPECT_TRUE(second->hasPeer());
+            EXPECT_TRUE(second->Showing());
+            EXPECT_EQ(second->Perform(EM_GETEVENTMASK, 0, 0) & ENM_LINK, ENM_LINK);
+        }
+    }
 }
 
 } // namespace

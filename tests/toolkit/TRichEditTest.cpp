@@ -7,6 +7,9 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -114,6 +117,55 @@ TEST(TRichEditTest, WindowIsCreatedAtTheFirstShowAndRecreatedWithAFreshEventMask
     auto* hidden = new TLinkAsker(&form);
     hidden->HandleNeeded();
     EXPECT_EQ(hidden->created, 1);
+}
+
+// A card-sized edit, hidden on a shown form, with the sample card loaded; WithPeer asks for its
+// window first, as every edit had one from the start before.
+TRichEdit* hiddenCard(TForm& form, int width, TFormBorderStyle border, TScrollStyle bars, bool withPeer) {
+    auto* edit = new TRichEdit(&form);
+    edit->SetVisible(false);
+    edit->SetParent(&form);
+    edit->SetBounds(0, 0, width, 120);
+    edit->SetBorderStyle(border);
+    edit->SetScrollBars(bars);
+    edit->SetReadOnly(true);
+    if (withPeer)
+        edit->HandleNeeded();
+    testsupport::loadCard(*edit, testsupport::sampleCard());
+    return edit;
+}
+
+TEST(TRichEditTest, HiddenEditGetsNoPeerButCountsItsLinesAndDrawsAsAnEditWithOne) {
+    struct Case {
+        int width;
+        TFormBorderStyle border;
+        TScrollStyle bars;
+    };
+    for (const Case& c : {Case{185, bsNone, ssVertical}, Case{130, bsSingle, ssNone}, Case{260, bsSingle, ssBoth},
+                          Case{90, bsNone, ssNone}}) {
+        SCOPED_TRACE(c.width);
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 500, 300);
+        form.Show();
+        Application->ProcessMessages();
+        TRichEdit* lazy = hiddenCard(form, c.width, c.border, c.bars, /*withPeer=*/false);
+        TRichEdit* eager = hiddenCard(form, c.width, c.border, c.bars, /*withPeer=*/true);
+        const LRESULT lines = lazy->Perform(EM_GETLINECOUNT, 0, 0);
+        EXPECT_FALSE(lazy->hasPeer());
+        EXPECT_EQ(lines, eager->Perform(EM_GETLINECOUNT, 0, 0));
+        EXPECT_GT(lines, lazy->Lines()->Count());
+        EXPECT_EQ(lazy->Text(), eager->Text());
+
+        lazy->SetVisible(true);
+        Application->ProcessMessages();
+        ASSERT_TRUE(lazy->hasPeer());
+        EXPECT_EQ(lazy->Perform(EM_GETLINECOUNT, 0, 0), lines);
+        const QImage shown = lazy->peer().widget()->grab().toImage();
+        lazy->SetVisible(false);
+        eager->SetVisible(true);
+        Application->ProcessMessages();
+        EXPECT_TRUE(shown == eager->peer().widget()->grab().toImage());
+    }
 }
 
 std::string textRange(TRichEdit& edit, int first, int last) {
