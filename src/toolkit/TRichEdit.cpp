@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "toolkit/RichEditFormat_p.h"
 #include "toolkit/RichText_p.h"
@@ -239,6 +240,42 @@ void TRichEdit::WndProc(TMessage& Message) {
     if (tk::isMouseMessage(Message.Msg) && (eventMask_ & ENM_LINK))
         notifyLink(Message);
     TWinControl::WndProc(Message);
+    // A wheel that no handler took scrolls the text, as the platform's rich edit does.
+    if (Message.Msg == WM_MOUSEWHEEL && Message.Result == 0) {
+        wheelScroll(static_cast<std::int16_t>((Message.WParam >> 16) & 0xFFFF));
+        Message.Result = 1;
+    }
+}
+
+void TRichEdit::wheelScroll(int delta) {
+    // Fine-grained wheels add up to whole lines.
+    wheelRest_ += delta * kWheelLines;
+    const int lines = wheelRest_ / kWheelDelta;
+    wheelRest_ -= lines * kWheelDelta;
+    if (lines != 0)
+        scrollLines(-lines);
+}
+
+void TRichEdit::scrollLines(int count) {
+    QTextEdit& edit = tk::textEdit(*this);
+    QScrollBar& bar = *edit.verticalScrollBar();
+    // The top of every line of the text, in document coordinates, in order.
+    std::vector<int> tops;
+    const QTextDocument& document = *edit.document();
+    document.documentLayout()->documentSize();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout& layout = *block.layout();
+        for (int i = 0; i < layout.lineCount(); ++i)
+            tops.push_back(static_cast<int>(layout.position().y() + layout.lineAt(i).y()));
+    }
+    if (tops.empty())
+        return;
+    // The line at the top of the view, then the one count lines on, put at the top whole; the
+    // first line goes back to the top with the margin above it.
+    const auto top = std::upper_bound(tops.begin(), tops.end(), bar.value()) - tops.begin() - 1;
+    const auto target = std::clamp<std::ptrdiff_t>(std::max<std::ptrdiff_t>(top, 0) + count, 0,
+                                                   static_cast<std::ptrdiff_t>(tops.size()) - 1);
+    bar.setValue(std::clamp(target == 0 ? 0 : tops[static_cast<size_t>(target)], bar.minimum(), bar.maximum()));
 }
 
 void TRichEdit::DestroyWnd() {

@@ -84,6 +84,10 @@ private:
     int lineCount() const;
     void selectionMoved();
     void applyHideSelection();
+    // Scrolls by the wheel's notches, three lines each.
+    void wheelScroll(int delta);
+    // Scrolls so that the line count lines below (above, when negative) the top one is at the top.
+    void scrollLines(int count);
 
     std::unique_ptr<tk::RichText> text_;
     std::unique_ptr<TRichEditStrings> lines_;
@@ -94,6 +98,10 @@ private:
     std::uint32_t eventMask_ = defaultEventMask;
     // The selection range last reported, as (start, end).
     std::pair<int, int> reportedSelection_{0, 0};
+    // The lines a wheel notch scrolls, and the delta of one notch.
+    static constexpr int kWheelLines = 3;
+    static constexpr int kWheelDelta = 120;
+    int wheelRest_ = 0;
     bool hideSelection_ = true;
     bool plainText_ = false;
     bool readOnly_ = false;

@@ -87,4 +87,7 @@ void TRichEditStrings::LoadFromStream(TStream& Stream) {
     }
     QTextCursor cursor(&text.document());
     tk::insertRtf(cursor, bytes, text.currentFormat());
+    // The caret, carried along to the end by the text put in front of it, goes back to the start,
+    // so that the edit shows the text from its first line.
+    text.setCursor(QTextCursor(&text.document()));
 }

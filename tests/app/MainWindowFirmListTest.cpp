@@ -294,4 +294,37 @@ TEST_F(FirmListTest, CardsWithoutWindowsMatchCardsBuiltWithTheirWindows) {
     }
 }
 
+TEST_F(FirmListTest, LongCardOpensAtItsFirstLineAndScrollsToItsLastLineWhole) {
+    // The firm with the most branches, its card in a pane lower than the card.
+    const AnsiString office =
+        column("select Office_Id from Branch group by Office_Id order by count(*) desc, Office_Id").front();
+    app::rerunQuery(*w->qShowFirm2, [&](TDbQuery& q) { q.ParamByName("Office_Id")->SetAsString(office); });
+    w->FillFirmGrid(w->qShowFirm2);
+    w->paRTF->SetHeight(60);
+    Application->ProcessMessages();
+    TRichEditWithLinks* card = shownCard();
+    ASSERT_NE(card, nullptr);
+    auto& edit = static_cast<QTextEdit&>(*card->peer().widget());
+    QScrollBar& bar = *edit.verticalScrollBar();
+    ASSERT_GT(bar.maximum(), 0);
+    const QTextDocument& document = *edit.document();
+    const auto firstLineTop = [&] {
+        const QTextBlock first = document.begin();
+        return first.layout()->position().y() + first.layout()->lineAt(0).y() - bar.value();
+    };
+    const auto lastLineBottom = [&] {
+        const QTextBlock last = document.lastBlock();
+        const QTextLine line = last.layout()->lineAt(last.layout()->lineCount() - 1);
+        return last.layout()->position().y() + line.y() + line.height() - bar.value();
+    };
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_GE(firstLineTop(), 0);
+
+    for (int notch = 0; notch < 40; ++notch)
+        tk::input::wheel(*card, -120, 10, 10);
+    Application->ProcessMessages();
+    EXPECT_EQ(bar.value(), bar.maximum());
+    EXPECT_LE(lastLineBottom(), edit.viewport()->height());
+}
+
 } // namespace

@@ -168,6 +168,52 @@ TEST(TRichEditTest, HiddenEditGetsNoPeerButCountsItsLinesAndDrawsAsAnEditWithOne
     }
 }
 
+TEST(TRichEditTest, LongTextOpensAtItsFirstLineAndTheWheelAndScrollBarReachItsLastLineWhole) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* edit = tktest::placed<TRichEdit>(&form, 0, 0, 200, 60);
+    edit->SetScrollBars(ssVertical);
+    edit->SetBorderStyle(bsNone);
+    testsupport::loadCard(*edit, testsupport::sampleCard());
+    form.Show();
+    Application->ProcessMessages();
+    auto& widget = static_cast<QTextEdit&>(*edit->peer().widget());
+    QScrollBar& bar = *widget.verticalScrollBar();
+    QTextDocument& document = *widget.document();
+    // Every line's top and bottom in the view, at the current scroll position.
+    const auto lineSpans = [&] {
+        std::vector<std::pair<double, double>> spans;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            for (int i = 0; i < block.layout()->lineCount(); ++i) {
+                const QTextLine line = block.layout()->lineAt(i);
+                const double top = block.layout()->position().y() + line.y() - bar.value();
+                spans.emplace_back(top, top + line.height());
+            }
+        return spans;
+    };
+    ASSERT_GT(bar.maximum(), 0) << "the text must be taller than its pane";
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_GE(lineSpans().front().first, 0);
+
+    // A notch down puts the fourth line at the top, whole.
+    tk::input::wheel(*edit, -120, 20, 20);
+    Application->ProcessMessages();
+    EXPECT_NEAR(lineSpans()[3].first, 0, 1);
+    for (int notch = 0; notch < 20; ++notch)
+        tk::input::wheel(*edit, -120, 20, 20);
+    Application->ProcessMessages();
+    EXPECT_EQ(bar.value(), bar.maximum());
+    EXPECT_LE(lineSpans().back().second, widget.viewport()->height());
+    tk::input::wheel(*edit, 20 * 120, 20, 20);
+    Application->ProcessMessages();
+    EXPECT_EQ(bar.value(), 0);
+
+    bar.setValue(bar.maximum());
+    EXPECT_LE(lineSpans().back().second, widget.viewport()->height());
+    EXPECT_GE(lineSpans().back().first, 0);
+}
+
 std::string textRange(TRichEdit& edit, int first, int last) {
     std::vector<char> text(static_cast<size_t>(last - first + 2));
     TEXTRANGEA range{CHARRANGE{first, last}, text.data()};
