@@ -77,11 +77,12 @@ const shots::SceneRegistrar firmCard("firm-card", [](const std::string& pngPath)
                         [](TfmValdrenGIS&) {});
 });
 
-// The firm with the most branches: its card opens at its first line, the scroll bar at the top.
+// The firm with the most branches in a card pane made low, as the splitter above it can make it:
+// the card opens at its first line, the scroll bar at the top.
 const shots::SceneRegistrar firmCardLong("firm-card-long", [](const std::string& pngPath) {
     return drawFirmList(pngPath, &TfmValdrenGIS::qShowFirm2, "Office_Id",
                         "select Office_Id from Branch group by Office_Id order by count(*) desc, Office_Id",
-                        [](TfmValdrenGIS&) {});
+                        [](TfmValdrenGIS& w) { w.paRTF->SetHeight(80); });
 });
 
 } // namespace
