@@ -273,11 +273,17 @@ TEST_F(FirmListTest, CardsWithoutWindowsMatchCardsBuiltWithTheirWindows) {
             grid->SetObjects(0, row, &withWindow);
             w->BuildFirmCard(0, row, &firms);
             grid->SetObjects(0, row, card);
+            withWindow.SetHeight(int(withWindow.Perform(EM_GETLINECOUNT, 0, 0)) * zeroHeight);
+            // The first card is shown, filling the card panel: so is its twin.
+            if (row == 0) {
+                withWindow.SetAlign(alClient);
+                withWindow.SetVisible(true);
+            }
             const LRESULT lines = withWindow.Perform(EM_GETLINECOUNT, 0, 0);
 
             EXPECT_EQ(card->richText().document().toHtml(), withWindow.richText().document().toHtml()) << row;
             EXPECT_EQ(card->Perform(EM_GETLINECOUNT, 0, 0), lines) << row;
-            EXPECT_EQ(card->Height(), int(lines) * zeroHeight) << row;
+            EXPECT_EQ(card->Height(), withWindow.Height()) << row;
             EXPECT_EQ(linkRanges(*card), linkRanges(withWindow)) << row;
             EXPECT_EQ(card->hasPeer(), row == 0) << row;
         }
