@@ -111,7 +111,9 @@ void TfmValdrenGIS::FillFirmGrid(TDbQuery* Query) {
 }
 
 void TfmValdrenGIS::fillFirmRows(TDbQuery& Query) {
-    for (int row = 0; row < StringGrid1->RowCount(); ++row) {
+    // Last row first: the cards go in the reverse order they came, which their parent and owner
+    // take in constant time each.
+    for (int row = StringGrid1->RowCount() - 1; row >= 0; --row) {
         delete CardAt(0, row);
         StringGrid1->SetObjects(0, row, nullptr);
         StringGrid1->SetCells(0, row, AnsiString());

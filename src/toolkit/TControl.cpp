@@ -307,8 +307,11 @@ void TControl::applyHint() {
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
     popupMenu_ = Value;
-    if (Value != nullptr)
-        Value->FreeNotification(this);
+    if (Value == nullptr)
+        return;
+    Value->FreeNotification(this);
+    // A menu of the same owner goes without telling this control unless it hears its siblings.
+    SetHearsSiblings(true);
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {

@@ -64,6 +64,9 @@ TRichEdit::TRichEdit(TComponent* AOwner)
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 185, 89);
+    // It keeps no reference to other components but its popup menu, which turns hearing back on;
+    // so a window of thousands of rich edits makes and frees each without telling the others.
+    SetHearsSiblings(false);
     text_->document().setDefaultFont(tk::peerFont(*this, /*ownFont=*/false));
 }
 

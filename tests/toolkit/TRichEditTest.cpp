@@ -23,6 +23,7 @@
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TPopupMenu.h"
 #include "toolkit/WinApi.h"
 
 namespace {
@@ -212,6 +213,17 @@ TEST(TRichEditTest, LongTextOpensAtItsFirstLineAndTheWheelAndScrollBarReachItsLa
     bar.setValue(bar.maximum());
     EXPECT_LE(lineSpans().back().second, widget.viewport()->height());
     EXPECT_GE(lineSpans().back().first, 0);
+}
+
+TEST(TRichEditTest, HearsNothingOfItsSiblingsButItsPopupMenuGoing) {
+    TForm form(nullptr);
+    auto* edit = new TRichEdit(&form);
+    EXPECT_FALSE(edit->HearsSiblings());
+    auto* menu = new TPopupMenu(&form);
+    edit->SetPopupMenu(menu);
+    EXPECT_TRUE(edit->HearsSiblings());
+    delete menu;
+    EXPECT_EQ(edit->PopupMenu(), nullptr);
 }
 
 std::string textRange(TRichEdit& edit, int first, int last) {
