@@ -52,19 +52,9 @@ struct Work {
 class CardTexts {
 public:
     explicit CardTexts(int size) {
-        connection_->SetName("BaselineConnection");
-        connection_->SetConnectPath(databasePath(size));
-        connection_->LoginPrompt = false;
-        connection_->Username = "USER";
-        connection_->Password = "valdren";
-        connection_->ReadOnly = true;
-        connection_->Connect();
-        for (auto [query, text] : {std::pair{showFirm_, app::sql::kShowFirm}, {showInfo_, app::sql::kShowInfo},
-                                   {showTopics_, app::sql::kShowTopics}}) {
-            query->SetDatabaseName("BaselineConnection");
-            query->SQL()->SetText(text);
-            query->Prepare();
-        }
+        connectBaseline(*connection_, size,
+                        {{showFirm_, app::sql::kShowFirm}, {showInfo_, app::sql::kShowInfo},
+                         {showTopics_, app::sql::kShowTopics}});
     }
 
     Work build(const AnsiString& topicId, int width, const app::TextWidthMeasure& measure) {

@@ -19,10 +19,8 @@
 #include "app/QueryTexts.h"
 #include "app/RerunQuery.h"
 #include "data/TDbQuery.h"
+#include "support/LinkRanges.h"
 #include "toolkit/AnsiStrings.h"
-#include "toolkit/RichEditFormat_p.h"
-#include "toolkit/RichText_p.h"
-#include "toolkit/RtfReader_p.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
@@ -228,21 +226,6 @@ TEST_F(FirmListTest, TypedRubricAndChosenNameShowTheirCards) {
     EXPECT_NE(shownCard()->Text().find(itsStreet), std::string::npos);
 }
 
-// The link ranges of a card's text, as (first, after last) positions.
-std::vector<std::pair<int, int>> linkRanges(const TRichEdit& card) {
-    const QTextDocument& document = card.richText().document();
-    std::vector<std::pair<int, int>> ranges;
-    for (int position = 0; position < document.characterCount() - 1; ++position) {
-        if (!tk::isLinkFormat(tk::formatAt(document, position)))
-            continue;
-        if (!ranges.empty() && ranges.back().second == position)
-            ranges.back().second = position + 1;
-        else
-            ranges.emplace_back(position, position + 1);
-    }
-    return ranges;
-}
-
 TEST_F(FirmListTest, CardsWithoutWindowsMatchCardsBuiltWithTheirWindows) {
     const int zeroHeight = grid->Canvas()->TextHeight("0");
     const std::vector<AnsiString> rubrics =
@@ -284,7 +267,7 @@ TEST_F(FirmListTest, CardsWithoutWindowsMatchCardsBuiltWithTheirWindows) {
             EXPECT_EQ(card->richText().document().toHtml(), withWindow.richText().document().toHtml()) << row;
             EXPECT_EQ(card->Perform(EM_GETLINECOUNT, 0, 0), lines) << row;
             EXPECT_EQ(card->Height(), withWindow.Height()) << row;
-            EXPECT_EQ(linkRanges(*card), linkRanges(withWindow)) << row;
+            EXPECT_EQ(testsupport::linkRanges(*card), testsupport::linkRanges(withWindow)) << row;
             EXPECT_EQ(card->hasPeer(), row == 0) << row;
         }
         // Shown, a card gets its window, which asks for links.

@@ -17,6 +17,7 @@
 
 #include "support/Placed.h"
 #include "support/CardRtf.h"
+#include "support/LinkRanges.h"
 #include "toolkit/RichEditFormat_p.h"
 #include "toolkit/RtfReader_p.h"
 #include "toolkit/SyntheticInput.h"
@@ -233,21 +234,6 @@ std::string textRange(TRichEdit& edit, int first, int last) {
     return text.data();
 }
 
-// The link ranges of the edit's text, as (first, after last) positions.
-std::vector<std::pair<int, int>> linkRanges(const TRichEdit& edit) {
-    QTextDocument& document = *static_cast<QTextEdit&>(*edit.peer().widget()).document();
-    std::vector<std::pair<int, int>> ranges;
-    for (int position = 0; position < document.characterCount() - 1; ++position) {
-        if (!tk::isLinkFormat(tk::formatAt(document, position)))
-            continue;
-        if (!ranges.empty() && ranges.back().second == position)
-            ranges.back().second = position + 1;
-        else
-            ranges.emplace_back(position, position + 1);
-    }
-    return ranges;
-}
-
 TEST(TRichEditTest, CardTextGivesItsSignsColoursAndLinkTexts) {
     Fixture f;
     // Paragraph breaks are U+2029 in the document's raw text.
@@ -257,7 +243,7 @@ TEST(TRichEditTest, CardTextGivesItsSignsColoursAndLinkTexts) {
     ASSERT_EQ(f.edit->Lines()->Count(), 5);
 
     const std::vector<std::pair<int, int>> links{{0, 4}, {6, 25}, {27, 47}, {50, 57}};
-    EXPECT_EQ(linkRanges(*f.edit), links);
+    EXPECT_EQ(testsupport::linkRanges(*f.edit), links);
     const std::vector<std::string> linkTexts{tk::fromUtf8("Кафе"), "www.valdren.example", "info@valdren.example",
                                              tk::fromUtf8("Мира, 7")};
     for (size_t i = 0; i < links.size(); ++i)
