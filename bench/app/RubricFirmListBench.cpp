@@ -111,12 +111,14 @@ public:
     }
     ~ListWindow() { app::freeWindows(); }
 
-    // Puts the rubric grid on the rubric, untimed: the rubric edit holds its name.
+    // Puts the rubric grid on the rubric, untimed: the rubric edit holds its name, and the edit
+    // and the grid are painted.
     void chooseRubric(const Rubric& rubric) {
         TfmValdrenGIS& w = *fmValdrenGIS;
         w.Edit2->SetText(rubric.name);
         if (!w.qShowCat->Locate("Topic_Id", Variant(rubric.id), 0))
             mismatch("the rubric row");
+        Application->ProcessMessages();
     }
 
     // The double click's work, then the messages up to the first card shown.
