@@ -10,6 +10,11 @@
 //   none --BeginDrag(false)--> pending --moved 5 pixels--> dragging --WM_LBUTTONUP--> none
 //   none --BeginDrag(true)--> dragging;  pending --WM_LBUTTONUP--> none (the release passes on)
 // While dragging, moves and the release go to the drag alone.
+//
+// A control built with a peer maker starts without its widget:
+//   no peer --visible on a parent that shows, its parent shown, or peer() asked--> peer
+// and keeps it until it is freed; what was set meanwhile is kept on the control and given to
+// the widget when it is made.
 #include "toolkit/TControl.h"
 
 #include <algorithm>
