@@ -42,19 +42,9 @@ struct Rows {
 class DirectoryQueries {
 public:
     DirectoryQueries() {
-        connection_->SetName("BaselineConnection");
-        connection_->SetConnectPath(appbench::databasePath(1));
-        connection_->LoginPrompt = false;
-        connection_->Username = "USER";
-        connection_->Password = "valdren";
-        connection_->ReadOnly = true;
-        connection_->Connect();
-        for (auto [query, text] : {std::pair{objInfo_, app::sql::kObjInfo}, {showInfo_, app::sql::kShowInfo},
-                                   {showTopics_, app::sql::kShowTopics}}) {
-            query->SetDatabaseName("BaselineConnection");
-            query->SQL()->SetText(text);
-            query->Prepare();
-        }
+        appbench::connectBaseline(*connection_, 1,
+                                  {{objInfo_, app::sql::kObjInfo}, {showInfo_, app::sql::kShowInfo},
+                                   {showTopics_, app::sql::kShowTopics}});
     }
 
     Rows walk(const Address& address) {

@@ -8,7 +8,10 @@
 #include <unistd.h>
 
 #include "app/ProgramDirectory.h"
+#include "data/TDbConnection.h"
+#include "data/TDbQuery.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TStringList.h"
 
 namespace appbench {
 
@@ -37,6 +40,21 @@ bool skipMissing(benchmark::State& state, int size) {
         return false;
     state.SkipWithError(("no " + databasePath(size) + ": build the target bigdatabases").c_str());
     return true;
+}
+
+void connectBaseline(TDbConnection& connection, int size, std::initializer_list<std::pair<TDbQuery*, const char*>> queries) {
+    connection.SetName("BaselineConnection");
+    connection.SetConnectPath(databasePath(size));
+    connection.LoginPrompt = false;
+    connection.Username = "USER";
+    connection.Password = "valdren";
+    connection.ReadOnly = true;
+    connection.Connect();
+    for (auto [query, text] : queries) {
+        query->SetDatabaseName("BaselineConnection");
+        query->SQL()->SetText(text);
+        query->Prepare();
+    }
 }
 
 ProgramFolder::ProgramFolder(int size) {

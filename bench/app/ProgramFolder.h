@@ -4,9 +4,14 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include <benchmark/benchmark.h>
+
+class TDbConnection;
+class TDbQuery;
 
 namespace appbench {
 
@@ -21,6 +26,11 @@ void ensureApplication();
 
 // Skips the benchmark with a message when the database of the size is not built.
 bool skipMissing(benchmark::State& state, int size);
+
+// Names the connection "BaselineConnection", connects it read-only to the database of the size as
+// the program logs in, and prepares each query with its text on it, as the program prepares its
+// own: the baselines' queries without windows.
+void connectBaseline(TDbConnection& connection, int size, std::initializer_list<std::pair<TDbQuery*, const char*>> queries);
 
 // A folder laid out like the build, its database linked to the one of the size; made current
 // and set as the program's directory while it lives.

@@ -111,7 +111,9 @@ void TfmValdrenGIS::FillFirmGrid(TDbQuery* Query) {
 }
 
 void TfmValdrenGIS::fillFirmRows(TDbQuery& Query) {
-    for (int row = 0; row < StringGrid1->RowCount(); ++row) {
+    // Last row first: the cards go in the reverse order they came, which their parent and owner
+    // take in constant time each.
+    for (int row = StringGrid1->RowCount() - 1; row >= 0; --row) {
         delete CardAt(0, row);
         StringGrid1->SetObjects(0, row, nullptr);
         StringGrid1->SetCells(0, row, AnsiString());
@@ -131,8 +133,9 @@ void TfmValdrenGIS::fillFirmRows(TDbQuery& Query) {
         auto* card = new TRichEditWithLinks(this);
         // The cell owns the card from here, so that a failure while building it frees it with the list.
         StringGrid1->SetObjects(0, row, card);
-        card->SetParent(paRTF);
+        // Hidden before it is placed, a card gets no native window until its row shows it.
         card->SetVisible(false);
+        card->SetParent(paRTF);
         app::setUpFirmCard(*card);
         card->OnHyperlinkClicked = [this](TPersistent* Sender, std::int32_t cpMin, std::int32_t cpMax,
                                           const AnsiString& Link) { InfoHlinkClicked(Sender, cpMin, cpMax, Link); };

@@ -297,8 +297,11 @@ void ControlPeer::focusIn() {
 }
 
 void ControlPeer::shown() {
-    if (auto* w = dynamic_cast<TWinControl*>(&control_))
-        w->HandleNeeded();
+    auto* w = dynamic_cast<TWinControl*>(&control_);
+    if (w == nullptr)
+        return;
+    w->HandleNeeded();
+    w->showChildren();
 }
 
 bool ControlPeer::tabKey(bool forward) {

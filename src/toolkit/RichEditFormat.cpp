@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "toolkit/RichText_p.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TFont_p.h"
 
@@ -26,19 +27,19 @@ QTextCharFormat formatAt(const QTextDocument& document, int position) {
     return block.charFormat();
 }
 
-QTextCharFormat selectionFormat(const QTextEdit& edit) {
-    const QTextCursor caret = edit.textCursor();
+QTextCharFormat selectionFormat(const RichText& text) {
+    const QTextCursor caret = text.cursor();
     if (!caret.hasSelection())
         return caret.charFormat();
-    return formatAt(*edit.document(), caret.selectionStart());
+    return formatAt(text.document(), caret.selectionStart());
 }
 
-void mergeSelectionFormat(QTextEdit& edit, const QTextCharFormat& change) {
-    QTextCursor caret = edit.textCursor();
+void mergeSelectionFormat(RichText& text, const QTextCharFormat& change) {
+    QTextCursor caret = text.cursor();
     if (caret.hasSelection())
         caret.mergeCharFormat(change);
     else
-        edit.mergeCurrentCharFormat(change);
+        text.mergeCurrentFormat(change);
 }
 
 void setFaceName(QTextCharFormat& format, const AnsiString& name) {

@@ -25,10 +25,12 @@ bool isIdentifier(const AnsiString& name) {
                        [](char c) { return isIdentifierStart(c) || (c >= '0' && c <= '9'); });
 }
 
+// Components mostly leave last first (an owner frees its own so, and so do parents their
+// children): looked for from the end, the leaving one is found at once.
 void eraseOne(std::vector<TComponent*>& list, TComponent* item) {
-    const auto it = std::find(list.begin(), list.end(), item);
-    if (it != list.end())
-        list.erase(it);
+    const auto it = std::find(list.rbegin(), list.rend(), item);
+    if (it != list.rend())
+        list.erase(std::next(it).base());
 }
 
 } // namespace
@@ -98,7 +100,10 @@ void TComponent::InsertComponent(TComponent* AComponent) {
     if (!AComponent->name_.empty() && FindComponent(AComponent->name_) != nullptr)
         throw EComponentError("A component named " + AComponent->name_ + " already exists");
     components_.push_back(AComponent);
+    if (AComponent->hearsSiblings_)
+        listeners_.push_back(AComponent);
     AComponent->owner_ = this;
+    SetHearsSiblings(true);
     Notification(AComponent, opInsert);
 }
 
@@ -107,6 +112,8 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
         return;
     Notification(AComponent, opRemove);
     eraseOne(components_, AComponent);
+    if (AComponent->hearsSiblings_)
+        eraseOne(listeners_, AComponent);
     AComponent->owner_ = nullptr;
 }
 
@@ -114,6 +121,8 @@ void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* last = components_.back();
         components_.pop_back();
+        if (last->hearsSiblings_)
+            eraseOne(listeners_, last);
         last->owner_ = nullptr;
         delete last;
     }
@@ -143,6 +152,21 @@ void TComponent::Destroying() {
         component->Destroying();
 }
 
+void TComponent::SetHearsSiblings(bool Value) {
+    // What it owns must hear through it.
+    if (!Value && !components_.empty())
+        return;
+    if (Value == hearsSiblings_)
+        return;
+    hearsSiblings_ = Value;
+    if (owner_ == nullptr)
+        return;
+    if (Value)
+        owner_->listeners_.push_back(this);
+    else
+        eraseOne(owner_->listeners_, this);
+}
+
 void TComponent::BeginLoading() { state_ |= csLoading | csReading; }
 
 void TComponent::EndLoading() {
@@ -156,10 +180,10 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent != nullptr)
         RemoveFreeNotification(AComponent);
     // Walk from the end and re-check the bound: a handler may free components of this owner.
-    for (size_t i = components_.size(); i > 0; --i) {
-        if (i > components_.size())
+    for (size_t i = listeners_.size(); i > 0; --i) {
+        if (i > listeners_.size())
             continue;
-        components_[i - 1]->Notification(AComponent, Operation);
+        listeners_[i - 1]->Notification(AComponent, Operation);
     }
 }
 

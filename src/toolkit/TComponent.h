@@ -66,6 +66,13 @@ public:
     // descendant whose destructor must silence its own reactions calls it first.
     void Destroying();
 
+    // Whether the owner tells this component (Notification) of its other components coming and
+    // going; on by default. A component that keeps no reference to its siblings and owns none
+    // turns it off, so that an owner of thousands of them adds and frees each in constant time.
+    // Owning a component turns it back on, as the news must then be passed on.
+    bool HearsSiblings() const { return hearsSiblings_; }
+    void SetHearsSiblings(bool Value);
+
     // The layout reader brackets a component it reads: BeginLoading sets csLoading and csReading;
     // EndLoading, once the whole layout is read, clears csReading and calls Loaded.
     void BeginLoading();
@@ -85,6 +92,9 @@ private:
     AnsiString name_;
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;
+    // The owned components that hear of their siblings, in the order they came.
+    std::vector<TComponent*> listeners_;
+    bool hearsSiblings_ = true;
     std::vector<TComponent*> freeNotifies_;
     TComponentState state_ = 0;
 };

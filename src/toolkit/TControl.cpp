@@ -8,6 +8,11 @@
 //
 // A drag holds the mouse from BeginDrag to the release (DragSession.cpp); while it runs, moves
 // and the release go to the drag alone.
+//
+// A control built with a peer maker starts without its widget:
+//   no peer --visible on a parent that shows, its parent shown, or peer() asked--> peer
+// and keeps it until it is freed; what was set meanwhile is kept on the control and given to
+// the widget when it is made.
 #include "toolkit/TControl.h"
 
 #include <algorithm>
@@ -44,6 +49,43 @@ TControl::TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
     peer_->widget()->hide();
 }
 
+TControl::TControl(TComponent* AOwner, tk::PeerMaker Maker)
+    : TComponent(AOwner),
+      peerMaker_(std::move(Maker)),
+      constraints_(std::make_unique<TSizeConstraints>([this] { applyConstraints(); })) {
+    WindowProc = [this](TMessage& message) { WndProc(message); };
+}
+
+tk::ControlPeer& TControl::peer() const {
+    if (peer_ == nullptr)
+        const_cast<TControl*>(this)->createPeer();
+    return *peer_;
+}
+
+// The new widget takes everything the control kept meanwhile; it starts on top of its siblings,
+// as a window created late does.
+void TControl::createPeer() {
+    peer_ = peerMaker_(*this);
+    QWidget* widget = peer_->widget();
+    widget->hide();
+    if (parent_ != nullptr)
+        widget->setParent(parent_->peer().widget());
+    placeWidget();
+    applySizeLimits();
+    widget->setEnabled(enabled_);
+    peer_->colorChanged();
+    if (ownFont_)
+        widget->setFont(tk::qtFont(*font_));
+    if (cursor_ != crDefault)
+        peer_->cursorChanged();
+    applyHint();
+    widget->setAttribute(Qt::WA_OpaquePaintEvent, (controlStyle_ & csOpaque) != 0);
+    PeerCreated();
+    applyVisible();
+}
+
+bool TControl::wouldShow() const { return visible_ && parent_ != nullptr && parent_->Showing(); }
+
 TControl::~TControl() {
     Destroying();
     tk::DragSession::controlGone(*this);
@@ -63,9 +105,10 @@ void TControl::SetParent(TWinControl* Value) {
     if (old != nullptr)
         old->removeControl(this);
     parent_ = Value;
-    QWidget* widget = peer_->widget();
-    widget->setParent(Value != nullptr ? Value->peer().widget() : nullptr);
-    placeWidget();
+    if (peer_ != nullptr) {
+        peer_->widget()->setParent(Value != nullptr ? Value->peer().widget() : nullptr);
+        placeWidget();
+    }
     if (Value != nullptr) {
         if (parentColor_)
             applyColor(Value->Color());
@@ -73,10 +116,12 @@ void TControl::SetParent(TWinControl* Value) {
             applyHint();
         Value->insertControl(this);
         rememberAnchors();
-        Value->Realign();
+        // Only an aligned control moves its siblings; the others keep their places.
+        if (align_ != alNone)
+            Value->Realign();
     }
     applyVisible();
-    if (old != nullptr)
+    if (old != nullptr && align_ != alNone)
         old->Realign();
 }
 
@@ -107,6 +152,8 @@ void TControl::applyConstraints() {
 }
 
 void TControl::applySizeLimits() {
+    if (peer_ == nullptr)
+        return;
     QWidget* widget = peer_->widget();
     const TSizeConstraints& c = *constraints_;
     widget->setMinimumSize(c.MinWidth(), c.MinHeight());
@@ -115,6 +162,8 @@ void TControl::applySizeLimits() {
 }
 
 void TControl::placeWidget() {
+    if (peer_ == nullptr)
+        return;
     const TPoint origin = parent_ != nullptr ? parent_->clientOrigin() : Point(0, 0);
     peer_->widget()->setGeometry(Left() + origin.X, Top() + origin.Y, Width(), Height());
 }
@@ -178,14 +227,21 @@ void TControl::SetVisible(bool Value) {
 }
 
 void TControl::applyVisible() {
+    if (peer_ == nullptr) {
+        if (peerMaker_ && wouldShow())
+            createPeer();
+        return;
+    }
     peer_->widget()->setVisible(visible_ && (parent_ != nullptr || peer_->isWindow()));
 }
 
-bool TControl::Showing() const { return peer_->widget()->isVisible(); }
+// A control without a peer never shows: it gets one as soon as it would.
+bool TControl::Showing() const { return peer_ != nullptr && peer_->widget()->isVisible(); }
 
 void TControl::SetEnabled(bool Value) {
     enabled_ = Value;
-    peer_->widget()->setEnabled(Value);
+    if (peer_ != nullptr)
+        peer_->widget()->setEnabled(Value);
 }
 
 void TControl::SetColor(TColor Value) {
@@ -201,7 +257,8 @@ void TControl::SetParentColor(bool Value) {
 
 void TControl::applyColor(TColor color) {
     color_ = color;
-    peer_->colorChanged();
+    if (peer_ != nullptr)
+        peer_->colorChanged();
     Invalidate();
     if (auto* self = dynamic_cast<TWinControl*>(this))
         for (TControl* child : self->controls_)
@@ -211,7 +268,9 @@ void TControl::applyColor(TColor color) {
 
 void TControl::SetFont(const TFont& Value) {
     font_->Assign(Value);
-    peer_->widget()->setFont(tk::qtFont(*font_));
+    ownFont_ = true;
+    if (peer_ != nullptr)
+        peer_->widget()->setFont(tk::qtFont(*font_));
     FontChanged();
     Invalidate();
 }
@@ -220,7 +279,8 @@ void TControl::FontChanged() {}
 
 void TControl::SetCursor(TCursor Value) {
     cursor_ = Value;
-    peer_->cursorChanged();
+    if (peer_ != nullptr)
+        peer_->cursorChanged();
 }
 
 void TControl::SetHint(const AnsiString& Value) {
@@ -244,7 +304,8 @@ void TControl::SetParentShowHint(bool Value) {
 void TControl::applyHint() {
     // Qt shows the tool tip after its usual delay, while the application's ShowHint is on.
     const bool show = ShowHint() && !hint_.empty();
-    peer_->widget()->setToolTip(show ? tk::qString(shortHint(hint_)) : QString());
+    if (peer_ != nullptr)
+        peer_->widget()->setToolTip(show ? tk::qString(shortHint(hint_)) : QString());
     // Children that follow this control's ShowHint follow it now.
     if (auto* self = dynamic_cast<TWinControl*>(this))
         for (TControl* child : self->controls_)
@@ -254,8 +315,11 @@ void TControl::applyHint() {
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
     popupMenu_ = Value;
-    if (Value != nullptr)
-        Value->FreeNotification(this);
+    if (Value == nullptr)
+        return;
+    Value->FreeNotification(this);
+    // A menu of the same owner goes without telling this control unless it hears its siblings.
+    SetHearsSiblings(true);
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
@@ -266,7 +330,8 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TControl::SetControlStyle(TControlStyle Value) {
     controlStyle_ = Value;
-    peer_->widget()->setAttribute(Qt::WA_OpaquePaintEvent, (Value & csOpaque) != 0);
+    if (peer_ != nullptr)
+        peer_->widget()->setAttribute(Qt::WA_OpaquePaintEvent, (Value & csOpaque) != 0);
 }
 
 bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
@@ -276,42 +341,52 @@ void TControl::SetMouseCapture(bool Value) {
     if (Value) {
         input.capture = this;
         input.explicitCapture = true;
-        peer_->widget()->grabMouse();
+        peer().widget()->grabMouse();
         return;
     }
     if (input.capture != this)
         return;
     input.capture = nullptr;
     input.explicitCapture = false;
-    peer_->widget()->releaseMouse();
+    if (peer_ != nullptr)
+        peer_->widget()->releaseMouse();
     tk::captureEnded(*this);
 }
 
 TPoint TControl::ClientToScreen(TPoint Point) const {
     const TPoint origin = clientOrigin();
-    const QPoint p = peer_->widget()->mapToGlobal(QPoint(Point.X + origin.X, Point.Y + origin.Y));
+    const QPoint p = peer().widget()->mapToGlobal(QPoint(Point.X + origin.X, Point.Y + origin.Y));
     return ::Point(p.x(), p.y());
 }
 
 TPoint TControl::ScreenToClient(TPoint Point) const {
     const TPoint origin = clientOrigin();
-    const QPoint p = peer_->widget()->mapFromGlobal(QPoint(Point.X, Point.Y));
+    const QPoint p = peer().widget()->mapFromGlobal(QPoint(Point.X, Point.Y));
     return ::Point(p.x() - origin.X, p.y() - origin.Y);
 }
 
 void TControl::Invalidate() {
+    if (peer_ == nullptr)
+        return;
     peer_->dirty = true;
     peer_->widget()->update();
 }
 
-void TControl::Repaint() { peer_->repaint(); }
+void TControl::Repaint() {
+    if (peer_ != nullptr)
+        peer_->repaint();
+}
 
 void TControl::Update() {
-    if (peer_->dirty)
+    if (peer_ != nullptr && peer_->dirty)
         Repaint();
 }
 
-void TControl::BringToFront() { peer_->widget()->raise(); }
+// Without a peer there is nothing to raise: a peer made later starts on top.
+void TControl::BringToFront() {
+    if (peer_ != nullptr)
+        peer_->widget()->raise();
+}
 
 LRESULT TControl::Perform(unsigned Msg, WPARAM WParam, LPARAM LParam) {
     TMessage message{Msg, WParam, LParam, 0};

@@ -1,6 +1,9 @@
 // The control: a component with a place on screen, backed by one widget. It owns bounds,
 // alignment, visibility, colour, cursor and hint, turns the mouse messages that reach its
 // message handler into MouseDown / MouseMove / MouseUp, clicks and wheel events, and repaints.
+// A control whose state lives on the toolkit's side may get its widget only when it is needed,
+// as the platform creates a window handle only then: when the control would show, or when a
+// call needs the widget.
 #pragma once
 
 #include <algorithm>
@@ -19,6 +22,7 @@
 #include "toolkit/TRect.h"
 #include "toolkit/TSizeConstraints.h"
 
+class TControl;
 class TWinControl;
 class TPopupMenu;
 class TForm;
@@ -34,6 +38,11 @@ using TMouseWheelEvent =
 using TMouseWheelUpDownEvent = std::function<void(TPersistent* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 // MousePos in client coordinates; Handled keeps the popup menu shut.
 using TContextPopupEvent = std::function<void(TPersistent* Sender, TPoint MousePos, bool& Handled)>;
+
+namespace tk {
+// Makes a control's peer when the control first needs one.
+using PeerMaker = std::function<std::unique_ptr<ControlPeer>(TControl&)>;
+} // namespace tk
 
 class TControl : public TComponent {
 public:
@@ -177,16 +186,24 @@ public:
     TStartDragEvent OnStartDock;
     TEndDragEvent OnEndDock;
 
-    // The control's Qt side, the height of the band above its client area (a form's menu bar),
-    // and where the client area starts in the widget (below the band, inside the border);
-    // toolkit code only.
-    tk::ControlPeer& peer() const { return *peer_; }
+    // The control's Qt side, made now if the control has none yet, the height of the band above
+    // its client area (a form's menu bar), and where the client area starts in the widget (below
+    // the band, inside the border); toolkit code only.
+    tk::ControlPeer& peer() const;
+    bool hasPeer() const { return peer_ != nullptr; }
     int clientTop() const { return clientTop_; }
     TPoint clientOrigin() const { return Point(clientBorder_, clientTop_ + clientBorder_); }
 
 protected:
     // Descendants backed by a widget of their own kind pass its peer.
     TControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
+    // Descendants that keep all their state themselves pass how to make their peer: it is made
+    // when the control would show (visible, on a parent that shows) or when peer() is asked.
+    TControl(TComponent* AOwner, tk::PeerMaker Maker);
+    // The peer was just made: descendants give its widget the state they kept.
+    virtual void PeerCreated() {}
+    // SetFont was called.
+    bool hasOwnFont() const { return ownFont_; }
 
     // The message handler every message for this control goes through; descendants that handle
     // messages of their own override it and call the inherited one for the rest.
@@ -231,8 +248,12 @@ private:
     void followParent(int parentWidth, int parentHeight);
     void placeWidget();
     void applyConstraints();
+    void createPeer();
+    // Whether a control without a peer must get one now: it is visible on a parent that shows.
+    bool wouldShow() const;
 
     std::unique_ptr<tk::ControlPeer> peer_;
+    tk::PeerMaker peerMaker_;
     TWinControl* parent_ = nullptr;
     TRect bounds_;
     int clientTop_ = 0;
@@ -248,6 +269,8 @@ private:
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
     std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
+    // SetFont was called: a peer made later takes the font too.
+    bool ownFont_ = false;
     std::unique_ptr<TSizeConstraints> constraints_;
     TCursor cursor_ = crDefault;
     AnsiString hint_;

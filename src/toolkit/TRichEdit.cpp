@@ -3,16 +3,20 @@
 #include "toolkit/TRichEdit.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QStyle>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "toolkit/RichEditFormat_p.h"
+#include "toolkit/RichText_p.h"
 #include "toolkit/RtfReader_p.h"
 #include "toolkit/TControl_p.h"
+#include "toolkit/TFont_p.h"
 
 namespace tk {
 namespace {
@@ -23,37 +27,73 @@ QColor formatColor(TColor color) { return qColor(color); }
 
 bool isMouseMessage(unsigned msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK; }
 
+// What the style gives a text edit: the width of its styled frame and of its vertical scroll bar,
+// read once from a text edit that is never shown.
+struct EditMetrics {
+    int frame;
+    int scrollBar;
+};
+
+const EditMetrics& editMetrics() {
+    static const EditMetrics metrics = [] {
+        QTextEdit sample;
+        sample.setFrameShape(QFrame::StyledPanel);
+        return EditMetrics{sample.frameWidth(), sample.verticalScrollBar()->sizeHint().width()};
+    }();
+    return metrics;
+}
+
+// The font a text edit made for the control now would take: the text edits' own with what the
+// parent's font sets, under the control's own font when it was given one.
+QFont peerFont(const TRichEdit& edit, bool ownFont) {
+    QFont font = QApplication::font("QTextEdit");
+    if (const TWinControl* parent = edit.Parent(); parent != nullptr && parent->hasPeer())
+        font = parent->peer().widget()->font().resolve(font);
+    return ownFont ? qtFont(*edit.Font()).resolve(font) : font;
+}
+
 } // namespace
 } // namespace tk
 
 TRichEdit::TRichEdit(TComponent* AOwner)
-    : TWinControl(AOwner, tk::makePeer<QTextEdit, tk::NativePeer>(*this)),
+    : TWinControl(AOwner, [](TControl& self) { return tk::makePeer<QTextEdit, tk::NativePeer>(self); }),
+      text_(std::make_unique<tk::RichText>(*this)),
       lines_(std::make_unique<TRichEditStrings>(*this)),
       selAttributes_(std::make_unique<TTextAttributes>(*this, atSelected)),
       defAttributes_(std::make_unique<TTextAttributes>(*this, atDefaultText)) {
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 185, 89);
+    // It keeps no reference to other components but its popup menu, which turns hearing back on;
+    // so a window of thousands of rich edits makes and frees each without telling the others.
+    SetHearsSiblings(false);
+    text_->document().setDefaultFont(tk::peerFont(*this, /*ownFont=*/false));
+}
+
+TRichEdit::~TRichEdit() {
+    Destroying();
+    if (hasPeer())
+        tk::textEdit(*this).disconnect();
+    text_.reset();
+}
+
+void TRichEdit::PeerCreated() {
+    TWinControl::PeerCreated();
     QTextEdit& edit = tk::textEdit(*this);
     edit.setAcceptRichText(false);
     edit.viewport()->setMouseTracking(true);
-    SetScrollBars(ssNone);
-    QObject::connect(&edit, &QTextEdit::textChanged, [this] {
-        tk::guarded(this, [this] {
-            if (OnChange)
-                OnChange(this);
-        });
-    });
+    text_->attach(edit);
+    edit.setReadOnly(readOnly_);
+    edit.setLineWrapMode(wordWrap_ ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    SetScrollBars(scrollBars_);
+    SetBorderStyle(borderStyle_);
     // A change of the anchor alone moves no cursor position, a caret move changes no selection:
     // both signals are watched, and the range decides whether anything changed.
     QObject::connect(&edit, &QTextEdit::cursorPositionChanged, [this] { tk::guarded(this, [this] { selectionMoved(); }); });
     QObject::connect(&edit, &QTextEdit::selectionChanged, [this] { tk::guarded(this, [this] { selectionMoved(); }); });
     applyHideSelection();
-}
-
-TRichEdit::~TRichEdit() {
-    Destroying();
-    tk::textEdit(*this).disconnect();
+    if (hasOwnFont())
+        FontChanged();
 }
 
 AnsiString TRichEdit::Text() const {
@@ -63,7 +103,7 @@ AnsiString TRichEdit::Text() const {
     return text;
 }
 
-int TRichEdit::GetTextLen() const { return tk::textEdit(*this).document()->characterCount() - 1; }
+int TRichEdit::GetTextLen() const { return text_->document().characterCount() - 1; }
 
 void TRichEdit::SetHideSelection(bool Value) {
     hideSelection_ = Value;
@@ -71,6 +111,8 @@ void TRichEdit::SetHideSelection(bool Value) {
 }
 
 void TRichEdit::applyHideSelection() {
+    if (!hasPeer())
+        return;
     // The text control paints the selection of an unfocused edit in the inactive highlight
     // colours; a clear brush there leaves the text in its own colours on its own background.
     QTextEdit& edit = tk::textEdit(*this);
@@ -84,6 +126,9 @@ void TRichEdit::applyHideSelection() {
 }
 
 void TRichEdit::FontChanged() {
+    // A text edit made later takes the font with the control's colour.
+    if (!hasPeer())
+        return;
     // Text without a colour of its own shows in the font's.
     QTextEdit& edit = tk::textEdit(*this);
     QPalette palette = edit.palette();
@@ -91,8 +136,13 @@ void TRichEdit::FontChanged() {
     edit.setPalette(palette);
 }
 
+void TRichEdit::textChanged() {
+    if (OnChange)
+        OnChange(this);
+}
+
 void TRichEdit::selectionMoved() {
-    const QTextCursor cursor = tk::textEdit(*this).textCursor();
+    const QTextCursor cursor = text_->cursor();
     const std::pair<int, int> range{cursor.selectionStart(), cursor.selectionEnd()};
     if (range == reportedSelection_)
         return;
@@ -107,18 +157,26 @@ void TRichEdit::SetText(const AnsiString& Value) { lines_->SetText(Value); }
 
 void TRichEdit::Clear() { lines_->Clear(); }
 
-bool TRichEdit::ReadOnly() const { return tk::textEdit(*this).isReadOnly(); }
+bool TRichEdit::ReadOnly() const { return readOnly_; }
 
-void TRichEdit::SetReadOnly(bool Value) { tk::textEdit(*this).setReadOnly(Value); }
+void TRichEdit::SetReadOnly(bool Value) {
+    readOnly_ = Value;
+    if (hasPeer())
+        tk::textEdit(*this).setReadOnly(Value);
+}
 
-bool TRichEdit::WordWrap() const { return tk::textEdit(*this).lineWrapMode() != QTextEdit::NoWrap; }
+bool TRichEdit::WordWrap() const { return wordWrap_; }
 
 void TRichEdit::SetWordWrap(bool Value) {
-    tk::textEdit(*this).setLineWrapMode(Value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    wordWrap_ = Value;
+    if (hasPeer())
+        tk::textEdit(*this).setLineWrapMode(Value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
 }
 
 void TRichEdit::SetScrollBars(TScrollStyle Value) {
     scrollBars_ = Value;
+    if (!hasPeer())
+        return;
     QTextEdit& edit = tk::textEdit(*this);
     const bool vertical = Value == ssVertical || Value == ssBoth;
     const bool horizontal = Value == ssHorizontal || Value == ssBoth;
@@ -128,30 +186,36 @@ void TRichEdit::SetScrollBars(TScrollStyle Value) {
 
 void TRichEdit::SetBorderStyle(TFormBorderStyle Value) {
     borderStyle_ = Value;
-    tk::textEdit(*this).setFrameShape(Value == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+    if (hasPeer())
+        tk::textEdit(*this).setFrameShape(Value == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
 }
 
-int TRichEdit::SelStart() const { return tk::textEdit(*this).textCursor().selectionStart(); }
+int TRichEdit::viewportWidth() const {
+    const tk::EditMetrics& metrics = tk::editMetrics();
+    const int frame = borderStyle_ == bsNone ? 0 : metrics.frame;
+    const int bar = scrollBars_ == ssVertical || scrollBars_ == ssBoth ? metrics.scrollBar : 0;
+    return std::max(Width() - 2 * frame - bar, 0);
+}
+
+int TRichEdit::SelStart() const { return text_->cursor().selectionStart(); }
 
 void TRichEdit::SetSelStart(int Value) {
-    QTextEdit& edit = tk::textEdit(*this);
-    QTextCursor cursor = edit.textCursor();
-    cursor.setPosition(std::clamp(Value, 0, edit.document()->characterCount() - 1));
-    edit.setTextCursor(cursor);
+    QTextCursor cursor = text_->cursor();
+    cursor.setPosition(std::clamp(Value, 0, text_->document().characterCount() - 1));
+    text_->setCursor(cursor);
 }
 
 int TRichEdit::SelLength() const {
-    const QTextCursor cursor = tk::textEdit(*this).textCursor();
+    const QTextCursor cursor = text_->cursor();
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 
 void TRichEdit::SetSelLength(int Value) {
-    QTextEdit& edit = tk::textEdit(*this);
-    QTextCursor cursor = edit.textCursor();
+    QTextCursor cursor = text_->cursor();
     const int start = cursor.selectionStart();
     cursor.setPosition(start);
-    cursor.setPosition(std::clamp(start + Value, 0, edit.document()->characterCount() - 1), QTextCursor::KeepAnchor);
-    edit.setTextCursor(cursor);
+    cursor.setPosition(std::clamp(start + Value, 0, text_->document().characterCount() - 1), QTextCursor::KeepAnchor);
+    text_->setCursor(cursor);
 }
 
 void TRichEdit::WndProc(TMessage& Message) {
@@ -179,6 +243,42 @@ void TRichEdit::WndProc(TMessage& Message) {
     if (tk::isMouseMessage(Message.Msg) && (eventMask_ & ENM_LINK))
         notifyLink(Message);
     TWinControl::WndProc(Message);
+    // A wheel that no handler took scrolls the text, as the platform's rich edit does.
+    if (Message.Msg == WM_MOUSEWHEEL && Message.Result == 0) {
+        wheelScroll(static_cast<std::int16_t>((Message.WParam >> 16) & 0xFFFF));
+        Message.Result = 1;
+    }
+}
+
+void TRichEdit::wheelScroll(int delta) {
+    // Fine-grained wheels add up to whole lines.
+    wheelRest_ += delta * kWheelLines;
+    const int lines = wheelRest_ / kWheelDelta;
+    wheelRest_ -= lines * kWheelDelta;
+    if (lines != 0)
+        scrollLines(-lines);
+}
+
+void TRichEdit::scrollLines(int count) {
+    QTextEdit& edit = tk::textEdit(*this);
+    QScrollBar& bar = *edit.verticalScrollBar();
+    // The top of every line of the text, in document coordinates, in order.
+    std::vector<int> tops;
+    const QTextDocument& document = *edit.document();
+    document.documentLayout()->documentSize();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout& layout = *block.layout();
+        for (int i = 0; i < layout.lineCount(); ++i)
+            tops.push_back(static_cast<int>(layout.position().y() + layout.lineAt(i).y()));
+    }
+    if (tops.empty())
+        return;
+    // The line at the top of the view, then the one count lines on, put at the top whole; the
+    // first line goes back to the top with the margin above it.
+    const auto top = std::upper_bound(tops.begin(), tops.end(), bar.value()) - tops.begin() - 1;
+    const auto target = std::clamp<std::ptrdiff_t>(std::max<std::ptrdiff_t>(top, 0) + count, 0,
+                                                   static_cast<std::ptrdiff_t>(tops.size()) - 1);
+    bar.setValue(std::clamp(target == 0 ? 0 : tops[static_cast<size_t>(target)], bar.minimum(), bar.maximum()));
 }
 
 void TRichEdit::DestroyWnd() {
@@ -229,18 +329,17 @@ void TRichEdit::setCharFormat(WPARAM scope, const CHARFORMATA& format) {
         change.setForeground(tk::formatColor(format.crTextColor));
     if (format.dwMask & CFM_LINK)
         tk::setLinkFormat(change, (format.dwEffects & CFE_LINK) != 0);
-    QTextEdit& edit = tk::textEdit(*this);
     if (scope & SCF_ALL) {
-        QTextCursor all(edit.document());
+        QTextCursor all(&text_->document());
         all.select(QTextCursor::Document);
         all.mergeCharFormat(change);
         return;
     }
-    tk::mergeSelectionFormat(edit, change);
+    tk::mergeSelectionFormat(*text_, change);
 }
 
 LRESULT TRichEdit::textRange(TEXTRANGEA& range) const {
-    const QTextDocument& document = *tk::textEdit(*this).document();
+    const QTextDocument& document = text_->document();
     const int end = std::min(range.chrg.cpMax < 0 ? document.characterCount() - 1 : range.chrg.cpMax,
                              document.characterCount() - 1);
     const int start = std::clamp(range.chrg.cpMin, 0, end);
@@ -256,9 +355,15 @@ LRESULT TRichEdit::textRange(TEXTRANGEA& range) const {
 }
 
 int TRichEdit::lineCount() const {
-    const QTextEdit& edit = tk::textEdit(*this);
-    QTextDocument& document = *edit.document();
-    // Laying the whole document out makes every block's line count known.
+    QTextDocument& document = text_->document();
+    // Laying the whole document out makes every block's line count known: the text edit's
+    // layout, or without one a layout at the width and in the font the text edit would give it.
+    if (!hasPeer()) {
+        const QFont font = tk::peerFont(*this, hasOwnFont());
+        if (document.defaultFont() != font)
+            document.setDefaultFont(font);
+        text_->layOut(viewportWidth());
+    }
     document.documentLayout()->documentSize();
     int lines = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())

@@ -4,16 +4,16 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
-#include <QTextEdit>
 
 #include "toolkit/EListError.h"
+#include "toolkit/RichText_p.h"
 #include "toolkit/RtfReader_p.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TRichEdit.h"
 
 namespace {
 
-QTextDocument& documentOf(const TRichEdit& edit) { return *static_cast<QTextEdit&>(*edit.peer().widget()).document(); }
+QTextDocument& documentOf(const TRichEdit& edit) { return edit.richText().document(); }
 
 QTextBlock blockAt(const TRichEdit& edit, int index) {
     const QTextBlock block = documentOf(edit).findBlockByNumber(index);
@@ -40,10 +40,9 @@ void TRichEditStrings::Insert(int Index, const AnsiString& S) {
     const int count = Count();
     if (Index < 0 || Index > count)
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
-    QTextEdit& edit = static_cast<QTextEdit&>(*edit_.peer().widget());
-    QTextDocument& document = *edit.document();
+    QTextDocument& document = documentOf(edit_);
     // Added text takes the format set at the caret, as typed text would.
-    const QTextCharFormat format = edit.textCursor().charFormat();
+    const QTextCharFormat format = edit_.richText().cursor().charFormat();
     QTextCursor cursor(&document);
     cursor.setPosition(Index < count ? blockAt(edit_, Index).position() : document.lastBlock().position());
     // Rich text need not end in a break: the last paragraph gets one before the new line.
@@ -77,12 +76,18 @@ void TRichEditStrings::LoadFromStream(TStream& Stream) {
         SetText(bytes);
         return;
     }
-    QTextEdit& edit = static_cast<QTextEdit&>(*edit_.peer().widget());
+    tk::RichText& text = edit_.richText();
     // A hidden edit fits its viewport to its scroll bars and frame only when its document
     // reports a size; told so while the document is empty, it lays the text out once, at the
-    // width it keeps, instead of at the old width and then again.
-    QAbstractTextDocumentLayout& layout = *edit.document()->documentLayout();
-    emit layout.documentSizeChanged(layout.documentSize());
-    QTextCursor cursor(edit.document());
-    tk::insertRtf(cursor, bytes, edit.currentCharFormat());
+    // width it keeps, instead of at the old width and then again. Without a text edit the
+    // document has no layout yet and is laid out once, when its lines are counted.
+    if (text.edit() != nullptr) {
+        QAbstractTextDocumentLayout& layout = *text.document().documentLayout();
+        emit layout.documentSizeChanged(layout.documentSize());
+    }
+    QTextCursor cursor(&text.document());
+    tk::insertRtf(cursor, bytes, text.currentFormat());
+    // The caret, carried along to the end by the text put in front of it, goes back to the start,
+    // so that the edit shows the text from its first line.
+    text.setCursor(QTextCursor(&text.document()));
 }

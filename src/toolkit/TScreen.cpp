@@ -1,10 +1,14 @@
 // Cursors: standard ids map to Qt's cursor shapes; application ids to cursors loaded from the
 // program's cursor resources. A change is applied to the window at once, so it shows also while
-// a modal loop runs inside a mouse handler.
+// a modal loop runs inside a mouse handler. The screen cursor going back to crDefault is shown
+// when the message loop next runs: a busy cursor set again before then (every query of a long
+// fill shows its own wait cursor and puts the busy one back) stays up without a round trip to
+// the window system for each.
 #include "toolkit/TScreen.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QTimer>
 #include <QImage>
 #include <QScreen>
 #include <map>
@@ -33,6 +37,17 @@ struct CursorTable {
 CursorTable& cursorTable() {
     static CursorTable* table = new CursorTable;
     return *table;
+}
+
+// The screen cursor the windows show, and whether going back to crDefault waits for the loop.
+struct ShownScreenCursor {
+    TCursor shown = crDefault;
+    bool restorePending = false;
+};
+
+ShownScreenCursor& shownScreenCursor() {
+    static ShownScreenCursor shown;
+    return shown;
 }
 
 bool standardShape(TCursor id, Qt::CursorShape& shape) {
@@ -117,19 +132,32 @@ HCURSOR LoadCursor(HINSTANCE, const char* Name) {
 }
 
 void TScreen::SetCursor(TCursor Value) {
-    const TCursor old = cursor_;
     cursor_ = Value;
-    if (QCoreApplication::instance() == nullptr || Value == old)
+    if (QCoreApplication::instance() == nullptr)
         return;
+    ShownScreenCursor& shown = shownScreenCursor();
     if (Value == crDefault) {
-        while (QApplication::overrideCursor() != nullptr)
-            QApplication::restoreOverrideCursor();
+        if (shown.shown == crDefault || shown.restorePending)
+            return;
+        shown.restorePending = true;
+        QTimer::singleShot(0, qApp, [this] {
+            ShownScreenCursor& pending = shownScreenCursor();
+            pending.restorePending = false;
+            if (cursor_ != crDefault)
+                return;
+            while (QApplication::overrideCursor() != nullptr)
+                QApplication::restoreOverrideCursor();
+            pending.shown = crDefault;
+        });
         return;
     }
-    if (old == crDefault)
+    if (Value == shown.shown)
+        return;
+    if (shown.shown == crDefault)
         QApplication::setOverrideCursor(tk::qCursor(Value));
     else
         QApplication::changeOverrideCursor(tk::qCursor(Value));
+    shown.shown = Value;
 }
 
 HCURSOR TScreen::Cursors(TCursor Index) const {

@@ -6,25 +6,26 @@
 #include <cmath>
 
 #include "toolkit/RichEditFormat_p.h"
+#include "toolkit/RichText_p.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TRichEdit.h"
 
 namespace {
 
-QTextEdit& textEdit(const TRichEdit& edit) { return static_cast<QTextEdit&>(*edit.peer().widget()); }
+tk::RichText& textOf(const TRichEdit& edit) { return edit.richText(); }
 
 TColor tColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
 
 // The selection's format with what it leaves unset taken from the document's default font.
-QFont resolvedFont(const QTextEdit& edit, const QTextCharFormat& format) {
-    return format.font().resolve(edit.document()->defaultFont());
+QFont resolvedFont(const tk::RichText& text, const QTextCharFormat& format) {
+    return format.font().resolve(text.document().defaultFont());
 }
 
 // A write: the default attributes change the control's font, the selected ones the selection.
 template <class FontChange>
 void apply(TRichEdit& edit, TAttributeType type, FontChange changeFont, const QTextCharFormat& change) {
     if (type == atSelected) {
-        tk::mergeSelectionFormat(textEdit(edit), change);
+        tk::mergeSelectionFormat(textOf(edit), change);
         return;
     }
     TFont font;
@@ -38,7 +39,7 @@ void apply(TRichEdit& edit, TAttributeType type, FontChange changeFont, const QT
 TColor TTextAttributes::Color() const {
     if (type_ == atDefaultText)
         return edit_.Font()->Color();
-    const QTextCharFormat format = tk::selectionFormat(textEdit(edit_));
+    const QTextCharFormat format = tk::selectionFormat(textOf(edit_));
     return format.hasProperty(QTextFormat::ForegroundBrush) ? tColor(format.foreground().color())
                                                             : edit_.Font()->Color();
 }
@@ -46,7 +47,7 @@ TColor TTextAttributes::Color() const {
 TFontStyles TTextAttributes::Style() const {
     if (type_ == atDefaultText)
         return edit_.Font()->Style();
-    const QFont font = resolvedFont(textEdit(edit_), tk::selectionFormat(textEdit(edit_)));
+    const QFont font = resolvedFont(textOf(edit_), tk::selectionFormat(textOf(edit_)));
     TFontStyles style;
     if (font.bold())
         style << fsBold;
@@ -60,7 +61,7 @@ TFontStyles TTextAttributes::Style() const {
 AnsiString TTextAttributes::Name() const {
     if (type_ == atDefaultText)
         return edit_.Font()->Name();
-    const QTextCharFormat format = tk::selectionFormat(textEdit(edit_));
+    const QTextCharFormat format = tk::selectionFormat(textOf(edit_));
     const AnsiString name = tk::faceName(format);
     return name.empty() ? edit_.Font()->Name() : name;
 }
@@ -68,8 +69,8 @@ AnsiString TTextAttributes::Name() const {
 int TTextAttributes::Size() const {
     if (type_ == atDefaultText)
         return edit_.Font()->Size();
-    const QTextEdit& edit = textEdit(edit_);
-    const QFont font = resolvedFont(edit, tk::selectionFormat(edit));
+    const tk::RichText& text = textOf(edit_);
+    const QFont font = resolvedFont(text, tk::selectionFormat(text));
     // The control's own font is set in pixels, rich text in points; both read at 96 per inch.
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
     return static_cast<int>(std::lround(points));

@@ -30,6 +30,18 @@ TWinControl::TWinControl(TComponent* AOwner) : TWinControl(AOwner, tk::makePeer<
 TWinControl::TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer)
     : TControl(AOwner, std::move(Peer)), handle_(tk::registerWindow(this)) {}
 
+TWinControl::TWinControl(TComponent* AOwner, tk::PeerMaker Maker)
+    : TControl(AOwner, std::move(Maker)), handle_(tk::registerWindow(this)) {}
+
+void TWinControl::PeerCreated() { peer().widget()->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus); }
+
+void TWinControl::showChildren() {
+    // Indexed: a child's new peer may realign, never add or remove children.
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (!controls_[i]->hasPeer() && controls_[i]->Visible())
+            controls_[i]->peer();
+}
+
 TWinControl::~TWinControl() {
     Destroying();
     if (handleAllocated_)
@@ -51,9 +63,22 @@ void TWinControl::insertControl(TControl* control) {
     }
 }
 
+namespace {
+
+// Children leave last first when their parent or owner frees them: looked for from the end, the
+// leaving one is found at once.
+template <class List>
+void eraseLast(List& list, const TControl* control) {
+    const auto found = std::find(list.rbegin(), list.rend(), control);
+    if (found != list.rend())
+        list.erase(std::next(found).base());
+}
+
+} // namespace
+
 void TWinControl::removeControl(TControl* control) {
-    std::erase(controls_, control);
-    std::erase(tabList_, control);
+    eraseLast(controls_, control);
+    eraseLast(tabList_, control);
 }
 
 int TWinControl::TabOrder() const {
@@ -115,7 +140,8 @@ void TWinControl::focusEntered() {
 
 void TWinControl::SetTabStop(bool Value) {
     tabStop_ = Value;
-    peer().widget()->setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
+    if (hasPeer())
+        peer().widget()->setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 bool TWinControl::CanFocus() const {
@@ -136,6 +162,8 @@ void TWinControl::SetFocus() {
 // The window's focus control, which holds the keyboard while the window is active (Qt activates
 // a window asynchronously, after SetFocus has asked for it).
 bool TWinControl::Focused() const {
+    if (!hasPeer())
+        return false;
     const QWidget* widget = peer().widget();
     return widget->window()->focusWidget() == widget;
 }
@@ -146,6 +174,8 @@ void TWinControl::HandleNeeded() {
     if (Parent() != nullptr)
         Parent()->HandleNeeded();
     handleAllocated_ = true;
+    // Set first: a new peer that shows at once asks again.
+    peer();
     CreateWnd();
 }
 

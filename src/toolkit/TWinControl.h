@@ -82,6 +82,8 @@ public:
 
 protected:
     TWinControl(TComponent* AOwner, std::unique_ptr<tk::ControlPeer> Peer);
+    TWinControl(TComponent* AOwner, tk::PeerMaker Maker);
+    void PeerCreated() override;
 
     void WndProc(TMessage& Message) override;
     // Descendants set up what lives with the window (message masks) after the inherited call.
@@ -108,6 +110,8 @@ private:
     friend class tk::ControlPeer;
     void insertControl(TControl* control);
     void removeControl(TControl* control);
+    // This control's widget was shown: the visible children still without a peer get one.
+    void showChildren();
     void keyMessage(TMessage& message);
     LRESULT hitTest(LPARAM screenPoint) const;
     // Whether a typed character goes on to the form's controls as CM_DIALOGCHAR: with Alt

@@ -8,10 +8,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+
 #include "ProgramFixture.h"
+#include "app/FirmCard.h"
+#include "app/QueryTexts.h"
 #include "app/RerunQuery.h"
 #include "data/TDbQuery.h"
+#include "support/LinkRanges.h"
 #include "toolkit/AnsiStrings.h"
+#include "toolkit/TControl_p.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBrush.h"
@@ -214,6 +224,96 @@ TEST_F(FirmListTest, TypedRubricAndChosenNameShowTheirCards) {
     ASSERT_NE(shownCard(), nullptr);
     const AnsiString itsStreet = column("select Street from Branch where Office_Id = " + office).front();
     EXPECT_NE(shownCard()->Text().find(itsStreet), std::string::npos);
+}
+
+TEST_F(FirmListTest, CardsWithoutWindowsMatchCardsBuiltWithTheirWindows) {
+    const int zeroHeight = grid->Canvas()->TextHeight("0");
+    const std::vector<AnsiString> rubrics =
+        column("select Topic_Id from OfficeTopics group by Topic_Id order by count(*) desc, Topic_Id");
+    ASSERT_GE(rubrics.size(), 3u);
+    for (size_t r = 0; r < 3; ++r) {
+        SCOPED_TRACE(rubrics[r]);
+        listRubric(rubrics[r]);
+        TDbQuery firms(nullptr);
+        firms.SetDatabaseName("DbConnection1");
+        firms.SQL()->SetText(app::sql::kShowFirm);
+        firms.ParamByName("Topic_Id")->SetAsString(rubrics[r]);
+        firms.Open();
+        for (int row = 0; !firms.Eof(); ++row, firms.Next()) {
+            TRichEditWithLinks* card = w->CardAt(0, row);
+            ASSERT_NE(card, nullptr);
+            // Only the first card has been shown.
+            EXPECT_EQ(card->hasPeer(), row == 0) << row;
+            // Built as every card was before: placed on the shown card panel while visible, so
+            // that its window exists from the start, then hidden and built in the row's place.
+            TRichEditWithLinks withWindow(nullptr);
+            withWindow.SetParent(w->paRTF);
+            withWindow.SetVisible(false);
+            ASSERT_TRUE(withWindow.hasPeer());
+            app::setUpFirmCard(withWindow);
+            withWindow.SetColor(card->Color());
+            withWindow.Clear();
+            grid->SetObjects(0, row, &withWindow);
+            w->BuildFirmCard(0, row, &firms);
+            grid->SetObjects(0, row, card);
+            withWindow.SetHeight(int(withWindow.Perform(EM_GETLINECOUNT, 0, 0)) * zeroHeight);
+            // The first card is shown, filling the card panel: so is its twin.
+            if (row == 0) {
+                withWindow.SetAlign(alClient);
+                withWindow.SetVisible(true);
+            }
+            const LRESULT lines = withWindow.Perform(EM_GETLINECOUNT, 0, 0);
+
+            EXPECT_EQ(card->richText().document().toHtml(), withWindow.richText().document().toHtml()) << row;
+            EXPECT_EQ(card->Perform(EM_GETLINECOUNT, 0, 0), lines) << row;
+            EXPECT_EQ(card->Height(), withWindow.Height()) << row;
+            EXPECT_EQ(testsupport::linkRanges(*card), testsupport::linkRanges(withWindow)) << row;
+            EXPECT_EQ(card->hasPeer(), row == 0) << row;
+        }
+        // Shown, a card gets its window, which asks for links.
+        if (grid->RowCount() > 1) {
+            TRichEditWithLinks* second = w->CardAt(0, 1);
+            bool canSelect = true;
+            w->StringGrid1SelectCell(0, 1, canSelect);
+            Application->ProcessMessages();
+            EXPECT_TRUE(second->hasPeer());
+            EXPECT_TRUE(second->Showing());
+            EXPECT_EQ(second->Perform(EM_GETEVENTMASK, 0, 0) & ENM_LINK, ENM_LINK);
+        }
+    }
+}
+
+TEST_F(FirmListTest, LongCardOpensAtItsFirstLineAndScrollsToItsLastLineWhole) {
+    // The firm with the most branches, its card in a pane lower than the card.
+    const AnsiString office =
+        column("select Office_Id from Branch group by Office_Id order by count(*) desc, Office_Id").front();
+    app::rerunQuery(*w->qShowFirm2, [&](TDbQuery& q) { q.ParamByName("Office_Id")->SetAsString(office); });
+    w->FillFirmGrid(w->qShowFirm2);
+    w->paRTF->SetHeight(60);
+    Application->ProcessMessages();
+    TRichEditWithLinks* card = shownCard();
+    ASSERT_NE(card, nullptr);
+    auto& edit = static_cast<QTextEdit&>(*card->peer().widget());
+    QScrollBar& bar = *edit.verticalScrollBar();
+    ASSERT_GT(bar.maximum(), 0);
+    const QTextDocument& document = *edit.document();
+    const auto firstLineTop = [&] {
+        const QTextBlock first = document.begin();
+        return first.layout()->position().y() + first.layout()->lineAt(0).y() - bar.value();
+    };
+    const auto lastLineBottom = [&] {
+        const QTextBlock last = document.lastBlock();
+        const QTextLine line = last.layout()->lineAt(last.layout()->lineCount() - 1);
+        return last.layout()->position().y() + line.y() + line.height() - bar.value();
+    };
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_GE(firstLineTop(), 0);
+
+    for (int notch = 0; notch < 40; ++notch)
+        tk::input::wheel(*card, -120, 10, 10);
+    Application->ProcessMessages();
+    EXPECT_EQ(bar.value(), bar.maximum());
+    EXPECT_LE(lastLineBottom(), edit.viewport()->height());
 }
 
 } // namespace

@@ -71,6 +71,32 @@ TEST_F(TComponentTest, OwnerAndSiblingsHearOfInsertAndRemove) {
     EXPECT_EQ(a->ComponentIndex(), 0);
 }
 
+TEST_F(TComponentTest, SiblingsThatDoNotHearAreToldNothingUntilTheyOwnOne) {
+    Probe owner(/*owner=*/nullptr, "Form", journal);
+    auto* deaf = new Probe(&owner, "Deaf", journal);
+    deaf->SetHearsSiblings(false);
+    auto* hearing = new Probe(&owner, "Hearing", journal);
+    journal.clear();
+    delete new Probe(&owner, "", journal);
+    EXPECT_EQ(journal, (std::vector<std::string>{"Form +", "Hearing +", "free ", "Form -", "Hearing -"}));
+    EXPECT_EQ(owner.ComponentCount(), 2);
+
+    // Owning one, it must pass the news on, so it hears again; and it cannot be made deaf then.
+    auto* child = new Probe(deaf, "Child", journal);
+    deaf->SetHearsSiblings(false);
+    EXPECT_TRUE(deaf->HearsSiblings());
+    journal.clear();
+    delete new Probe(&owner, "", journal);
+    EXPECT_EQ(journal, (std::vector<std::string>{"Form +", "Deaf +", "Child +", "Hearing +", "free ", "Form -",
+                                                 "Deaf -", "Child -", "Hearing -"}));
+    // Freed in any order, deaf or not, each leaves its owner's list.
+    delete child;
+    deaf->SetHearsSiblings(false);
+    delete hearing;
+    delete deaf;
+    EXPECT_EQ(owner.ComponentCount(), 0);
+}
+
 TEST_F(TComponentTest, FreeNotificationReachesComponentsOfOtherOwnersOnceUntilRemoved) {
     Probe form1(/*owner=*/nullptr, "Form1", journal);
     Probe form2(/*owner=*/nullptr, "Form2", journal);

@@ -7,6 +7,9 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -14,12 +17,14 @@
 
 #include "support/Placed.h"
 #include "support/CardRtf.h"
+#include "support/LinkRanges.h"
 #include "toolkit/RichEditFormat_p.h"
 #include "toolkit/RtfReader_p.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
+#include "toolkit/TPopupMenu.h"
 #include "toolkit/WinApi.h"
 
 namespace {
@@ -116,26 +121,117 @@ TEST(TRichEditTest, WindowIsCreatedAtTheFirstShowAndRecreatedWithAFreshEventMask
     EXPECT_EQ(hidden->created, 1);
 }
 
+// A card-sized edit, hidden on a shown form, with the sample card loaded; WithPeer asks for its
+// window first, as every edit had one from the start before.
+TRichEdit* hiddenCard(TForm& form, int width, TFormBorderStyle border, TScrollStyle bars, bool withPeer) {
+    auto* edit = new TRichEdit(&form);
+    edit->SetVisible(false);
+    edit->SetParent(&form);
+    edit->SetBounds(0, 0, width, 120);
+    edit->SetBorderStyle(border);
+    edit->SetScrollBars(bars);
+    edit->SetReadOnly(true);
+    if (withPeer)
+        edit->HandleNeeded();
+    testsupport::loadCard(*edit, testsupport::sampleCard());
+    return edit;
+}
+
+TEST(TRichEditTest, HiddenEditGetsNoPeerButCountsItsLinesAndDrawsAsAnEditWithOne) {
+    struct Case {
+        int width;
+        TFormBorderStyle border;
+        TScrollStyle bars;
+    };
+    for (const Case& c : {Case{185, bsNone, ssVertical}, Case{130, bsSingle, ssNone}, Case{260, bsSingle, ssBoth},
+                          Case{90, bsNone, ssNone}}) {
+        SCOPED_TRACE(c.width);
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 500, 300);
+        form.Show();
+        Application->ProcessMessages();
+        TRichEdit* lazy = hiddenCard(form, c.width, c.border, c.bars, /*withPeer=*/false);
+        TRichEdit* eager = hiddenCard(form, c.width, c.border, c.bars, /*withPeer=*/true);
+        const LRESULT lines = lazy->Perform(EM_GETLINECOUNT, 0, 0);
+        EXPECT_FALSE(lazy->hasPeer());
+        EXPECT_EQ(lines, eager->Perform(EM_GETLINECOUNT, 0, 0));
+        EXPECT_GT(lines, lazy->Lines()->Count());
+        EXPECT_EQ(lazy->Text(), eager->Text());
+
+        lazy->SetVisible(true);
+        Application->ProcessMessages();
+        ASSERT_TRUE(lazy->hasPeer());
+        EXPECT_EQ(lazy->Perform(EM_GETLINECOUNT, 0, 0), lines);
+        const QImage shown = lazy->peer().widget()->grab().toImage();
+        lazy->SetVisible(false);
+        eager->SetVisible(true);
+        Application->ProcessMessages();
+        EXPECT_TRUE(shown == eager->peer().widget()->grab().toImage());
+    }
+}
+
+TEST(TRichEditTest, LongTextOpensAtItsFirstLineAndTheWheelAndScrollBarReachItsLastLineWhole) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* edit = tktest::placed<TRichEdit>(&form, 0, 0, 200, 60);
+    edit->SetScrollBars(ssVertical);
+    edit->SetBorderStyle(bsNone);
+    testsupport::loadCard(*edit, testsupport::sampleCard());
+    form.Show();
+    Application->ProcessMessages();
+    auto& widget = static_cast<QTextEdit&>(*edit->peer().widget());
+    QScrollBar& bar = *widget.verticalScrollBar();
+    QTextDocument& document = *widget.document();
+    // Every line's top and bottom in the view, at the current scroll position.
+    const auto lineSpans = [&] {
+        std::vector<std::pair<double, double>> spans;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            for (int i = 0; i < block.layout()->lineCount(); ++i) {
+                const QTextLine line = block.layout()->lineAt(i);
+                const double top = block.layout()->position().y() + line.y() - bar.value();
+                spans.emplace_back(top, top + line.height());
+            }
+        return spans;
+    };
+    ASSERT_GT(bar.maximum(), 0) << "the text must be taller than its pane";
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_GE(lineSpans().front().first, 0);
+
+    // A notch down puts the fourth line at the top, whole.
+    tk::input::wheel(*edit, -120, 20, 20);
+    Application->ProcessMessages();
+    EXPECT_NEAR(lineSpans()[3].first, 0, 1);
+    for (int notch = 0; notch < 20; ++notch)
+        tk::input::wheel(*edit, -120, 20, 20);
+    Application->ProcessMessages();
+    EXPECT_EQ(bar.value(), bar.maximum());
+    EXPECT_LE(lineSpans().back().second, widget.viewport()->height());
+    tk::input::wheel(*edit, 20 * 120, 20, 20);
+    Application->ProcessMessages();
+    EXPECT_EQ(bar.value(), 0);
+
+    bar.setValue(bar.maximum());
+    EXPECT_LE(lineSpans().back().second, widget.viewport()->height());
+    EXPECT_GE(lineSpans().back().first, 0);
+}
+
+TEST(TRichEditTest, HearsNothingOfItsSiblingsButItsPopupMenuGoing) {
+    TForm form(nullptr);
+    auto* edit = new TRichEdit(&form);
+    EXPECT_FALSE(edit->HearsSiblings());
+    auto* menu = new TPopupMenu(&form);
+    edit->SetPopupMenu(menu);
+    EXPECT_TRUE(edit->HearsSiblings());
+    delete menu;
+    EXPECT_EQ(edit->PopupMenu(), nullptr);
+}
+
 std::string textRange(TRichEdit& edit, int first, int last) {
     std::vector<char> text(static_cast<size_t>(last - first + 2));
     TEXTRANGEA range{CHARRANGE{first, last}, text.data()};
     edit.Perform(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
     return text.data();
-}
-
-// The link ranges of the edit's text, as (first, after last) positions.
-std::vector<std::pair<int, int>> linkRanges(const TRichEdit& edit) {
-    QTextDocument& document = *static_cast<QTextEdit&>(*edit.peer().widget()).document();
-    std::vector<std::pair<int, int>> ranges;
-    for (int position = 0; position < document.characterCount() - 1; ++position) {
-        if (!tk::isLinkFormat(tk::formatAt(document, position)))
-            continue;
-        if (!ranges.empty() && ranges.back().second == position)
-            ranges.back().second = position + 1;
-        else
-            ranges.emplace_back(position, position + 1);
-    }
-    return ranges;
 }
 
 TEST(TRichEditTest, CardTextGivesItsSignsColoursAndLinkTexts) {
@@ -147,7 +243,7 @@ TEST(TRichEditTest, CardTextGivesItsSignsColoursAndLinkTexts) {
     ASSERT_EQ(f.edit->Lines()->Count(), 5);
 
     const std::vector<std::pair<int, int>> links{{0, 4}, {6, 25}, {27, 47}, {50, 57}};
-    EXPECT_EQ(linkRanges(*f.edit), links);
+    EXPECT_EQ(testsupport::linkRanges(*f.edit), links);
     const std::vector<std::string> linkTexts{tk::fromUtf8("Кафе"), "www.valdren.example", "info@valdren.example",
                                              tk::fromUtf8("Мира, 7")};
     for (size_t i = 0; i < links.size(); ++i)

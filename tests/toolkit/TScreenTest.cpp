@@ -6,18 +6,27 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/TApplication.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TForm.h"
 
 namespace {
 
-TEST(TScreenTest, ScreenCursorOverridesEveryWindowUntilDefault) {
+TEST(TScreenTest, ScreenCursorOverridesEveryWindowUntilDefaultReachesTheLoop) {
     Screen->SetCursor(crHourGlass);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     Screen->SetCursor(crSizeAll);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::SizeAllCursor);
+    // Back to crDefault and busy again before the loop runs: the busy cursor never left.
     Screen->SetCursor(crDefault);
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+    Screen->SetCursor(crHourGlass);
+    Application->ProcessMessages();
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Screen->SetCursor(crDefault);
+    Application->ProcessMessages();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Screen->Cursor(), crDefault);
 }

@@ -1,6 +1,6 @@
 // The firm list and card scenes: the right-hand side of the main window after a rubric with a
-// marked firm was chosen (the marked row unselected, then selected), and the card of a firm with
-// rubrics, web and e-mail addresses, branches and telephones.
+// marked firm was chosen (the marked row unselected, then selected), the card of a firm with
+// rubrics, web and e-mail addresses, branches and telephones, and a card taller than its pane.
 #include <functional>
 #include <string>
 
@@ -75,6 +75,14 @@ const shots::SceneRegistrar firmCard("firm-card", [](const std::string& pngPath)
                         "(select count(*) from OfficeTopics T where T.Office_Id = O.Office_Id) > 1 and "
                         "(select count(*) from Branch B where B.Office_Id = O.Office_Id and B.Contact like '%,%') > 1",
                         [](TfmValdrenGIS&) {});
+});
+
+// The firm with the most branches in a card pane made low, as the splitter above it can make it:
+// the card opens at its first line, the scroll bar at the top.
+const shots::SceneRegistrar firmCardLong("firm-card-long", [](const std::string& pngPath) {
+    return drawFirmList(pngPath, &TfmValdrenGIS::qShowFirm2, "Office_Id",
+                        "select Office_Id from Branch group by Office_Id order by count(*) desc, Office_Id",
+                        [](TfmValdrenGIS& w) { w.paRTF->SetHeight(80); });
 });
 
 } // namespace
