@@ -372,6 +372,8 @@ struct CityMapCase {
     const char* line; // the start of the program's one line; none for the intact city
 };
 
+void PrintTo(const CityMapCase& c, std::ostream* os) { *os << c.name; }
+
 class CityMapLineTest : public apptest::ProgramFixture, public testing::WithParamInterface<CityMapCase> {};
 
 TEST_P(CityMapLineTest, ExplainsAnEmptyMapOnStandardError) {
