@@ -7,6 +7,7 @@
 #include <QTextBoundaryFinder>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -29,27 +30,54 @@ struct Bound {
 constexpr Bound kWidest{1.005, 1.5};
 constexpr Bound kNarrowest{0.96, 0};
 
-// The advances of one font's characters, each read when first needed.
+// The advances of one font's characters, each read when first needed. A character the font lacks
+// is drawn from a fallback font, which the layout chooses by the script of the text around it.
 class Advances {
 public:
-    Advances() { low_.fill(-1); }
+    Advances() { own_.fill(kUnknown); }
 
-    qreal of(char16_t c, const QFont& font) {
-        qreal& advance = c < low_.size() ? low_[c] : high_.try_emplace(c, -1).first->second;
-        if (advance < 0) {
-            if (!metrics_)
-                metrics_ = std::make_unique<QFontMetricsF>(font);
-            advance = metrics_->horizontalAdvance(QChar(c));
-        }
-        return advance;
+    // The character's advance within text of the script, or a negative number where unknown.
+    qreal of(char16_t c, QChar::Script script, const QFont& font) {
+        qreal& own = c < own_.size() ? own_[c] : ownHigh_.try_emplace(c, kUnknown).first->second;
+        if (own == kUnknown)
+            own = metrics(font).inFont(QChar(c)) ? metrics(font).horizontalAdvance(QChar(c)) : kFallback;
+        if (own != kFallback)
+            return own;
+        qreal& sign = fallback_.try_emplace(std::uint32_t(c) | std::uint32_t(script) << 16, kUnknown).first->second;
+        if (sign == kUnknown)
+            sign = inScript(c, script, metrics(font));
+        return sign;
     }
 
     // The metrics hold the font's engine, which must not outlive the application.
     void release() { metrics_.reset(); }
 
 private:
-    std::array<qreal, 0x500> low_{};
-    std::unordered_map<char16_t, qreal> high_;
+    static constexpr qreal kUnknown = -1;
+    static constexpr qreal kFallback = -2;
+
+    // Measured after a letter of the script, whose text it takes its script from; only scripts
+    // with such a letter here are measured.
+    static qreal inScript(char16_t c, QChar::Script script, const QFontMetricsF& metrics) {
+        const QString sign(QChar{c});
+        if (script == QChar::Script_Common)
+            return metrics.horizontalAdvance(sign);
+        const char16_t letter = script == QChar::Script_Latin ? u'n' : script == QChar::Script_Cyrillic ? u'\u043D' : 0;
+        if (letter == 0)
+            return kUnknown;
+        const QString before(QChar{letter});
+        return metrics.horizontalAdvance(before + sign) - metrics.horizontalAdvance(before);
+    }
+
+    const QFontMetricsF& metrics(const QFont& font) {
+        if (!metrics_)
+            metrics_ = std::make_unique<QFontMetricsF>(font);
+        return *metrics_;
+    }
+
+    std::array<qreal, 0x500> own_{};
+    std::unordered_map<char16_t, qreal> ownHigh_;
+    std::unordered_map<std::uint32_t, qreal> fallback_;
     std::unique_ptr<QFontMetricsF> metrics_;
 };
 
@@ -103,8 +131,12 @@ public:
         lines_ = 1;
         used_ = spaces_ = word_ = 0;
         lineEmpty_ = true;
+        breakPending_ = false;
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text[i];
+            // A tab that ran past the end of the line ended it; a line follows only if text does.
+            if (breakPending_)
+                newLine();
             if (c == QLatin1Char('\t')) {
                 if (!commit())
                     return std::nullopt;
@@ -114,7 +146,7 @@ public:
                 if (used_ + spaces_ > lineWidth_) {
                     if (used_ == 0)
                         return std::nullopt;
-                    newLine();
+                    breakPending_ = true;
                 }
                 continue;
             }
@@ -135,13 +167,13 @@ private:
         return c != QLatin1Char('\t') && c.isSpace() && c.decompositionTag() != QChar::NoBreak;
     }
 
-    // The word and the spaces before it join the line, or start the next one.
+    // The word and the spaces before it join the line, or start the next one; a word wider than
+    // a line of its own is broken by the layout where it must, which is not followed here.
     bool commit() {
-        if (!lineEmpty_ && used_ + spaces_ + word_ > lineWidth_) {
+        if (!lineEmpty_ && used_ + spaces_ + word_ > lineWidth_)
             newLine();
-            if (word_ > lineWidth_)
-                return false;
-        }
+        if (lineEmpty_ && used_ + spaces_ + word_ > lineWidth_)
+            return false;
         used_ += spaces_ + word_;
         lineEmpty_ = lineEmpty_ && spaces_ + word_ == 0;
         spaces_ = word_ = 0;
@@ -152,6 +184,7 @@ private:
         ++lines_;
         used_ = spaces_ = 0;
         lineEmpty_ = true;
+        breakPending_ = false;
     }
 
     qreal fullWidth_;
@@ -162,6 +195,7 @@ private:
     qreal spaces_ = 0;
     qreal word_ = 0;
     bool lineEmpty_ = true;
+    bool breakPending_ = false;
 };
 
 // Measures each paragraph; once one's lines are uncertain, the rest is only read.
@@ -179,16 +213,16 @@ public:
     void text(const QString& run, const RtfStyle& style, const RtfFormats& formats) override {
         if (!certain_)
             return;
-        Font& font = fontOf(style, formats);
+        const size_t font = fontOf(style, formats);
         for (const QChar c : run) {
             // Breaks within a paragraph and signs drawn from pairs are not measured here.
             if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.isSurrogate() || c == QChar::LineSeparator) {
                 certain_ = false;
                 return;
             }
-            advances_.push_back(c == QLatin1Char('\t') ? 0 : font.advances->of(c.unicode(), font.font));
         }
         paragraph_ += run;
+        charFonts_.insert(charFonts_.end(), size_t(run.size()), font);
     }
 
     void paragraph(const RtfStyle&, const RtfFormats&) override { endParagraph(); }
@@ -205,18 +239,56 @@ private:
         Advances* advances;
     };
 
-    Font& fontOf(const RtfStyle& style, const RtfFormats& formats) {
+    // The index of the style's font among those of the text.
+    size_t fontOf(const RtfStyle& style, const RtfFormats& formats) {
         FontKey key{formats.face(style), style.halfPoints, style.bold, style.italic};
-        for (Font& font : fonts_)
-            if (font.key == key)
-                return font;
+        for (size_t i = 0; i < fonts_.size(); ++i)
+            if (fonts_[i].key == key)
+                return i;
         // As the document gives a run its font: its format's, resolved against the default.
         QFont font = formats.format(style).font().resolve(defaultFont_);
         Advances& advances = advancesOf(font);
-        return fonts_.emplace_back(Font{std::move(key), std::move(font), &advances});
+        fonts_.push_back(Font{std::move(key), std::move(font), &advances});
+        return fonts_.size() - 1;
+    }
+
+    // The script the layout gives each character: a common one (digits, signs, punctuation,
+    // blanks) takes that of the text before it, or at the start that of the text after it.
+    std::vector<QChar::Script> scripts() const {
+        std::vector<QChar::Script> scripts(size_t(paragraph_.size()), QChar::Script_Common);
+        QChar::Script script = QChar::Script_Common;
+        size_t start = 0;
+        for (size_t i = 0; i < scripts.size(); ++i) {
+            const QChar::Script own = paragraph_[qsizetype(i)].script();
+            if (own == script || own <= QChar::Script_Common)
+                continue;
+            if (script > QChar::Script_Common)
+                std::fill(scripts.begin() + std::ptrdiff_t(start), scripts.begin() + std::ptrdiff_t(i), script);
+            if (script > QChar::Script_Common)
+                start = i;
+            script = own;
+        }
+        std::fill(scripts.begin() + std::ptrdiff_t(start), scripts.end(), script);
+        return scripts;
+    }
+
+    // Every character's advance, or false when one is unknown.
+    bool measure() {
+        const std::vector<QChar::Script> script = scripts();
+        advances_.resize(size_t(paragraph_.size()));
+        for (size_t i = 0; i < advances_.size(); ++i) {
+            const QChar c = paragraph_[qsizetype(i)];
+            const Font& font = fonts_[charFonts_[i]];
+            advances_[i] = c == QLatin1Char('\t') ? 0 : font.advances->of(c.unicode(), script[i], font.font);
+            if (advances_[i] < 0)
+                return false;
+        }
+        return true;
     }
 
     void endParagraph() {
+        if (certain_)
+            certain_ = measure();
         if (certain_) {
             const std::vector<bool> ends = Wrap::wordEnds(paragraph_);
             const std::optional<int> most = wrap_.lines(paragraph_, advances_, ends, kWidest);
@@ -224,13 +296,15 @@ private:
             lines_ += certain_ ? *most : 0;
         }
         paragraph_.clear();
-        advances_.clear();
+        charFonts_.clear();
     }
 
     QFont defaultFont_;
     Wrap wrap_;
     std::vector<Font> fonts_;
     QString paragraph_;
+    // The font of each character of the paragraph, and its advance.
+    std::vector<size_t> charFonts_;
     std::vector<qreal> advances_;
     int lines_ = 0;
     bool certain_ = true;
