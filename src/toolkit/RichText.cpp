@@ -113,13 +113,12 @@ qreal RichText::lineWidth(int viewportWidth) const {
     return viewportWidth - 2 * document_->documentMargin();
 }
 
-std::optional<int> RichText::unwrappedLineCount(int viewportWidth, const QFont& font) {
+std::optional<int> RichText::pendingLineCount(int viewportWidth, const QFont& font) {
     if (edit_ != nullptr || !pending_)
         return std::nullopt;
     if (document_->defaultFont() != font)
         document_->setDefaultFont(font);
-    return tk::unwrappedLineCount(pending_->rtf, pending_->base, font, lineWidth(viewportWidth),
-                                  document_->defaultTextOption().tabStopDistance());
+    return countLines(pending_->rtf, pending_->base, font, lineWidth(viewportWidth), document_->defaultTextOption());
 }
 
 void RichText::layOut(int viewportWidth, const QFont& font) {

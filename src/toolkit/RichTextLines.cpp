@@ -1,10 +1,11 @@
-// Paragraph widths bounded from above by the sum of the characters' advances, each advance read
-// once per font and kept for the program's life as plain numbers.
+// Paragraph widths bounded by the sums of the characters' advances, each advance read once per
+// font and kept for the program's life as plain numbers.
 #include "toolkit/RichTextLines_p.h"
 
 #include <QFontMetricsF>
 #include <QHash>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -198,11 +199,12 @@ private:
     bool breakPending_ = false;
 };
 
-// Measures each paragraph; once one's lines are uncertain, the rest is only read.
+// Counts each paragraph's lines; once the text holds what is not followed here, the rest is only
+// read.
 class Measure : public RtfSink {
 public:
-    Measure(const QFont& defaultFont, qreal lineWidth, qreal tabStop)
-        : defaultFont_(defaultFont), wrap_(lineWidth, tabStop) {}
+    Measure(const QFont& defaultFont, qreal lineWidth, const QTextOption& option)
+        : defaultFont_(defaultFont), lineWidth_(lineWidth), option_(option), wrap_(lineWidth, option.tabStopDistance()) {}
     Measure(const Measure&) = delete;
     Measure& operator=(const Measure&) = delete;
     ~Measure() {
@@ -211,26 +213,23 @@ public:
     }
 
     void text(const QString& run, const RtfStyle& style, const RtfFormats& formats) override {
-        if (!certain_)
+        if (!followed_)
             return;
-        const size_t font = fontOf(style, formats);
         for (const QChar c : run) {
-            // Breaks within a paragraph and signs drawn from pairs are not measured here.
             if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.isSurrogate() || c == QChar::LineSeparator) {
-                certain_ = false;
+                followed_ = false;
                 return;
             }
         }
+        runs_.push_back(Run{paragraph_.size(), run.size(), style});
+        charFonts_.insert(charFonts_.end(), size_t(run.size()), fontOf(style, formats));
         paragraph_ += run;
-        charFonts_.insert(charFonts_.end(), size_t(run.size()), font);
     }
 
-    void paragraph(const RtfStyle&, const RtfFormats&) override { endParagraph(); }
+    void paragraph(const RtfStyle&, const RtfFormats& formats) override { endParagraph(formats); }
+    void end(const RtfFormats& formats) override { endParagraph(formats); }
 
-    std::optional<int> lines() {
-        endParagraph();
-        return certain_ ? std::optional<int>(lines_) : std::nullopt;
-    }
+    std::optional<int> lines() const { return followed_ ? std::optional<int>(lines_) : std::nullopt; }
 
 private:
     struct Font {
@@ -238,8 +237,13 @@ private:
         QFont font;
         Advances* advances;
     };
+    struct Run {
+        qsizetype start;
+        qsizetype length;
+        RtfStyle style;
+    };
 
-    // The index of the style's font among those of the text.
+// The index of the style's font among those of the text.
     size_t fontOf(const RtfStyle& style, const RtfFormats& formats) {
         FontKey key{formats.face(style), style.halfPoints, style.bold, style.italic};
         for (size_t i = 0; i < fonts_.size(); ++i)
@@ -286,37 +290,66 @@ private:
         return true;
     }
 
-    void endParagraph() {
-        if (certain_)
-            certain_ = measure();
-        if (certain_) {
-            const std::vector<bool> ends = Wrap::wordEnds(paragraph_);
-            const std::optional<int> most = wrap_.lines(paragraph_, advances_, ends, kWidest);
-            certain_ = most && wrap_.lines(paragraph_, advances_, ends, kNarrowest) == most;
-            lines_ += certain_ ? *most : 0;
-        }
+    void endParagraph(const RtfFormats& formats) {
+        if (followed_)
+            lines_ += paragraphLines(formats);
         paragraph_.clear();
         charFonts_.clear();
+        runs_.clear();
+    }
+
+    int paragraphLines(const RtfFormats& formats) {
+        if (measure()) {
+            const std::vector<bool> ends = Wrap::wordEnds(paragraph_);
+            const std::optional<int> most = wrap_.lines(paragraph_, advances_, ends, kWidest);
+            if (most && wrap_.lines(paragraph_, advances_, ends, kNarrowest) == most)
+                return *most;
+        }
+        return laidOut(formats);
+    }
+
+    // The paragraph laid out as the document lays out its block: in its runs' formats, resolved
+    // against the default font, with the document's text option.
+    int laidOut(const RtfFormats& formats) const {
+        QTextLayout layout(paragraph_, defaultFont_);
+        layout.setTextOption(option_);
+        QList<QTextLayout::FormatRange> ranges;
+        ranges.reserve(qsizetype(runs_.size()));
+        for (const Run& run : runs_)
+            ranges.append(QTextLayout::FormatRange{int(run.start), int(run.length), formats.format(run.style)});
+        layout.setFormats(ranges);
+        layout.beginLayout();
+        int lines = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(lineWidth_);
+            ++lines;
+        }
+        layout.endLayout();
+        return std::max(lines, 1);
     }
 
     QFont defaultFont_;
+    qreal lineWidth_;
+    QTextOption option_;
     Wrap wrap_;
     std::vector<Font> fonts_;
     QString paragraph_;
     // The font of each character of the paragraph, and its advance.
     std::vector<size_t> charFonts_;
     std::vector<qreal> advances_;
+    std::vector<Run> runs_;
     int lines_ = 0;
-    bool certain_ = true;
+    bool followed_ = true;
 };
 
 } // namespace
 
-std::optional<int> unwrappedLineCount(const AnsiString& rtf, const QTextCharFormat& base, const QFont& defaultFont,
-                                      qreal lineWidth, qreal tabStop) {
-    if (tabStop <= 0)
+std::optional<int> countLines(const AnsiString& rtf, const QTextCharFormat& base, const QFont& defaultFont,
+                              qreal lineWidth, const QTextOption& option) {
+    // Tab stops beyond the end of a line are left to the document.
+    if (option.tabStopDistance() <= 0 || option.tabStopDistance() > lineWidth || !option.tabArray().isEmpty())
         return std::nullopt;
-    Measure measure(defaultFont, lineWidth, tabStop);
+    Measure measure(defaultFont, lineWidth, option);
     readRtf(rtf, base, measure);
     return measure.lines();
 }

@@ -2,7 +2,7 @@
 // has no peer, so that an edit never shown costs only its text and its layout; the text edit
 // made for its peer takes the document over and keeps the caret from then on. Rich text loaded
 // while there is no text edit waits as it came until something needs the document, and its
-// lines are counted from the text itself where that is certain.
+// lines are counted from the text itself.
 #pragma once
 
 #include <QFont>
@@ -44,9 +44,10 @@ public:
     void loadRtf(const AnsiString& rtf);
     // Empties the document.
     void clear();
-    // The lines the text takes in a text edit whose viewport is that wide, with that font, when
-    // they are certain without laying the text out; otherwise none.
-    std::optional<int> unwrappedLineCount(int viewportWidth, const QFont& font);
+    // The lines the waiting text takes in a text edit whose viewport is that wide, with that
+    // font, counted without putting it into the document; none when nothing waits or the count
+    // needs the document.
+    std::optional<int> pendingLineCount(int viewportWidth, const QFont& font);
     // Lays the document out as a text edit whose viewport is that wide would, in that font,
     // when there is no text edit to do it.
     void layOut(int viewportWidth, const QFont& font);

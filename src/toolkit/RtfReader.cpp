@@ -96,6 +96,7 @@ public:
             }
         }
         flush();
+        sink_.end(*this);
     }
 
 private:

@@ -42,6 +42,8 @@ public:
     virtual void text(const QString& run, const RtfStyle& style, const RtfFormats& formats) = 0;
     // The break takes the style it is written in.
     virtual void paragraph(const RtfStyle& style, const RtfFormats& formats) = 0;
+    // The text has ended.
+    virtual void end(const RtfFormats&) {}
 
 protected:
     ~RtfSink() = default;

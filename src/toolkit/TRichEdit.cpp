@@ -357,11 +357,11 @@ LRESULT TRichEdit::textRange(TEXTRANGEA& range) const {
 
 int TRichEdit::lineCount() const {
     // Laying the whole document out makes every block's line count known: the text edit's
-    // layout, or without one a layout at the width and in the font the text edit would give it,
-    // unless the text waiting to be loaded certainly takes a line per paragraph.
+    // layout, or without one a layout at the width and in the font the text edit would give it;
+    // text still waiting to go into the document is counted without it.
     if (!hasPeer()) {
         const QFont font = tk::peerFont(*this, hasOwnFont());
-        if (const std::optional<int> lines = text_->unwrappedLineCount(viewportWidth(), font))
+        if (const std::optional<int> lines = text_->pendingLineCount(viewportWidth(), font))
             return *lines;
         text_->layOut(viewportWidth(), font);
     }
