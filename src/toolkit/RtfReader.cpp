@@ -4,9 +4,9 @@
 #include "toolkit/RtfReader_p.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "base/CodePage.h"
@@ -57,14 +57,32 @@ QChar symbolSign(unsigned char byte) {
 enum class Word { fonttbl, colortbl, red, green, blue, f, fcharset, fs, cf, b, i, ul, ulnone, lnkd, plain, par, line, tab, other };
 
 Word wordOf(std::string_view name) {
-    static const std::unordered_map<std::string_view, Word> words{
-        {"fonttbl", Word::fonttbl}, {"colortbl", Word::colortbl}, {"red", Word::red},   {"green", Word::green},
-        {"blue", Word::blue},       {"f", Word::f},               {"fcharset", Word::fcharset}, {"fs", Word::fs},
-        {"cf", Word::cf},           {"b", Word::b},               {"i", Word::i},       {"ul", Word::ul},
-        {"ulnone", Word::ulnone},   {"lnkd", Word::lnkd},         {"plain", Word::plain}, {"par", Word::par},
-        {"line", Word::line},       {"tab", Word::tab}};
-    const auto found = words.find(name);
-    return found == words.end() ? Word::other : found->second;
+    // By length first: a card's text is mostly control words, and most of them short.
+    constexpr std::array<std::pair<std::string_view, Word>, 18> words{{{"f", Word::f},
+                                                                       {"b", Word::b},
+                                                                       {"i", Word::i},
+                                                                       {"fs", Word::fs},
+                                                                       {"cf", Word::cf},
+                                                                       {"ul", Word::ul},
+                                                                       {"red", Word::red},
+                                                                       {"par", Word::par},
+                                                                       {"tab", Word::tab},
+                                                                       {"blue", Word::blue},
+                                                                       {"lnkd", Word::lnkd},
+                                                                       {"line", Word::line},
+                                                                       {"green", Word::green},
+                                                                       {"plain", Word::plain},
+                                                                       {"ulnone", Word::ulnone},
+                                                                       {"fonttbl", Word::fonttbl},
+                                                                       {"colortbl", Word::colortbl},
+                                                                       {"fcharset", Word::fcharset}}};
+    for (const auto& [known, word] : words) {
+        if (known.size() > name.size())
+            break;
+        if (known == name)
+            return word;
+    }
+    return Word::other;
 }
 
 // Control words are ASCII, whatever the locale says of other bytes.
