@@ -124,6 +124,14 @@ public:
         return ends;
     }
 
+    // Whether the whole paragraph, at its widest, fits one line: then it needs no breaking.
+    bool fitsOneLine(const QString& text, const std::vector<qreal>& advances) const {
+        qreal x = 0;
+        for (qsizetype i = 0; i < text.size(); ++i)
+            x = text[i] == QLatin1Char('\t') ? (std::floor(x / tabStop_) + 1) * tabStop_ : x + advances[size_t(i)] * kWidest.factor;
+        return x <= fullWidth_ - kWidest.reserve;
+    }
+
     // The lines of a paragraph whose characters have those advances (tabs none), or none when a
     // word or tab alone is wider than a line, which the layout breaks otherwise.
     std::optional<int> lines(const QString& text, const std::vector<qreal>& advances, const std::vector<bool>& wordEnds,
@@ -300,6 +308,8 @@ private:
 
     int paragraphLines(const RtfFormats& formats) {
         if (measure()) {
+            if (wrap_.fitsOneLine(paragraph_, advances_))
+                return 1;
             const std::vector<bool> ends = Wrap::wordEnds(paragraph_);
             const std::optional<int> most = wrap_.lines(paragraph_, advances_, ends, kWidest);
             if (most && wrap_.lines(paragraph_, advances_, ends, kNarrowest) == most)
