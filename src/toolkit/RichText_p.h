@@ -1,13 +1,19 @@
 // The text of a rich edit: its document, caret and selection. The edit keeps them here while it
 // has no peer, so that an edit never shown costs only its text and its layout; the text edit
-// made for its peer takes the document over and keeps the caret from then on.
+// made for its peer takes the document over and keeps the caret from then on. Rich text loaded
+// while there is no text edit waits as it came until something needs the document, and its
+// lines are counted from the text itself.
 #pragma once
 
+#include <QFont>
 #include <QMetaObject>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <optional>
+
+#include "toolkit/AnsiString.h"
 
 class TRichEdit;
 
@@ -20,7 +26,7 @@ public:
     RichText(const RichText&) = delete;
     RichText& operator=(const RichText&) = delete;
 
-    QTextDocument& document() const { return *document_; }
+    QTextDocument& document() const;
     // The peer's text edit, or null while the edit has none.
     QTextEdit* edit() const { return edit_; }
 
@@ -33,14 +39,35 @@ public:
 
     // The peer's text edit was made: it owns the document from now on and takes the caret.
     void attach(QTextEdit& edit);
-    // Lays the document out as a text edit whose viewport is that wide would, when there is no
-    // text edit to do it.
-    void layOut(int viewportWidth);
+    // Loads rich text into the empty document with the format at the caret, the caret at its
+    // start; without a text edit it waits until the document is needed.
+    void loadRtf(const AnsiString& rtf);
+    // Empties the document.
+    void clear();
+    // The lines the waiting text takes in a text edit whose viewport is that wide, with that
+    // font, counted without putting it into the document; none when nothing waits or the count
+    // needs the document.
+    std::optional<int> pendingLineCount(int viewportWidth, const QFont& font);
+    // Lays the document out as a text edit whose viewport is that wide would, in that font,
+    // when there is no text edit to do it.
+    void layOut(int viewportWidth, const QFont& font);
 
 private:
+    // Rich text loaded but not yet in the document, and the format it was loaded with.
+    struct Pending {
+        AnsiString rtf;
+        QTextCharFormat base;
+    };
+    // Puts the waiting text into the document; its change was told when it was loaded.
+    void insertPending() const;
+    // The width the document's lines get at a viewport of that width.
+    qreal lineWidth(int viewportWidth) const;
+
     TRichEdit& owner_;
     QTextDocument* document_;
-    QTextCursor cursor_;
+    mutable QTextCursor cursor_;
+    mutable std::optional<Pending> pending_;
+    mutable bool inserting_ = false;
     QTextEdit* edit_ = nullptr;
     QMetaObject::Connection changed_;
     QMetaObject::Connection moved_;

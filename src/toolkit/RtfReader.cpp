@@ -4,8 +4,9 @@
 #include "toolkit/RtfReader_p.h"
 
 #include <algorithm>
-#include <cctype>
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/CodePage.h"
@@ -21,16 +22,8 @@ enum class Destination { text, fontTable, colorTable, skip };
 constexpr int maxFonts = 256;
 
 struct CharState {
-    int font = 0;
-    int halfPoints = 0;
-    int color = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool link = false;
+    RtfStyle style;
     Destination destination = Destination::text;
-
-    bool operator==(const CharState&) const = default;
 };
 
 // Sizes outside this many half-points are damage; Qt would otherwise build a giant font.
@@ -60,10 +53,48 @@ QChar symbolSign(unsigned char byte) {
     }
 }
 
-class Reader {
+// The control words the reader knows.
+enum class Word { fonttbl, colortbl, red, green, blue, f, fcharset, fs, cf, b, i, ul, ulnone, lnkd, plain, par, line, tab, other };
+
+Word wordOf(std::string_view name) {
+    // By length first: a card's text is mostly control words, and most of them short.
+    constexpr std::array<std::pair<std::string_view, Word>, 18> words{{{"f", Word::f},
+                                                                       {"b", Word::b},
+                                                                       {"i", Word::i},
+                                                                       {"fs", Word::fs},
+                                                                       {"cf", Word::cf},
+                                                                       {"ul", Word::ul},
+                                                                       {"red", Word::red},
+                                                                       {"par", Word::par},
+                                                                       {"tab", Word::tab},
+                                                                       {"blue", Word::blue},
+                                                                       {"lnkd", Word::lnkd},
+                                                                       {"line", Word::line},
+                                                                       {"green", Word::green},
+                                                                       {"plain", Word::plain},
+                                                                       {"ulnone", Word::ulnone},
+                                                                       {"fonttbl", Word::fonttbl},
+                                                                       {"colortbl", Word::colortbl},
+                                                                       {"fcharset", Word::fcharset}}};
+    for (const auto& [known, word] : words) {
+        if (known.size() > name.size())
+            break;
+        if (known == name)
+            return word;
+    }
+    return Word::other;
+}
+
+// Control words are ASCII, whatever the locale says of other bytes.
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+class Reader : public RtfFormats {
 public:
-    Reader(QTextCursor& cursor, const AnsiString& rtf, const QTextCharFormat& base)
-        : cursor_(cursor), text_(rtf), base_(base) {}
+    Reader(RtfSink& sink, const AnsiString& rtf, const QTextCharFormat& base) : sink_(sink), text_(rtf), base_(base) {}
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+    ~Reader() = default;
 
     void run() {
         while (pos_ < text_.size()) {
@@ -83,6 +114,7 @@ public:
             }
         }
         flush();
+        sink_.end(*this);
     }
 
 private:
@@ -90,7 +122,7 @@ private:
         if (pos_ >= text_.size())
             return;
         const char c = text_[pos_];
-        if (std::isalpha(static_cast<unsigned char>(c))) {
+        if (isLetter(c)) {
             controlWord();
             return;
         }
@@ -131,9 +163,10 @@ private:
     }
 
     void controlWord() {
-        std::string word;
-        while (pos_ < text_.size() && std::isalpha(static_cast<unsigned char>(text_[pos_])))
-            word += text_[pos_++];
+        const size_t start = pos_;
+        while (pos_ < text_.size() && isLetter(text_[pos_]))
+            ++pos_;
+        const std::string_view word(text_.data() + start, pos_ - start);
         bool hasParam = false;
         int param = 0;
         bool negative = false;
@@ -143,7 +176,7 @@ private:
         }
         // Parameters are small numbers; longer digit runs stop growing instead of overflowing.
         constexpr int largestParam = 1 << 20;
-        while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) {
+        while (pos_ < text_.size() && isDigit(text_[pos_])) {
             hasParam = true;
             param = std::min(param * 10 + (text_[pos_++] - '0'), largestParam);
         }
@@ -154,62 +187,82 @@ private:
         apply(word, hasParam, param);
     }
 
-    void apply(const std::string& word, bool hasParam, int param) {
-        if (word == "fonttbl") {
+    void apply(std::string_view name, bool hasParam, int param) {
+        switch (wordOf(name)) {
+        case Word::fonttbl:
             state_.destination = Destination::fontTable;
-        } else if (word == "colortbl") {
+            break;
+        case Word::colortbl:
             state_.destination = Destination::colorTable;
             colors_.clear();
             pendingColor_ = QColor(0, 0, 0);
-        } else if (word == "red" || word == "green" || word == "blue") {
-            if (word == "red")
-                pendingColor_.setRed(param);
-            else if (word == "green")
-                pendingColor_.setGreen(param);
-            else
-                pendingColor_.setBlue(param);
+            break;
+        case Word::red:
+            pendingColor_.setRed(param);
             pendingColorSet_ = true;
-        } else if (word == "f") {
-            state_.font = param;
+            break;
+        case Word::green:
+            pendingColor_.setGreen(param);
+            pendingColorSet_ = true;
+            break;
+        case Word::blue:
+            pendingColor_.setBlue(param);
+            pendingColorSet_ = true;
+            break;
+        case Word::f:
+            state_.style.font = param;
             if (state_.destination == Destination::fontTable)
                 currentFont_ = param;
-        } else if (word == "fcharset") {
+            break;
+        case Word::fcharset:
             if (state_.destination == Destination::fontTable && currentFont_ >= 0 && currentFont_ < maxFonts)
                 font(currentFont_).symbol = param == symbolCharset;
-        } else if (word == "fs") {
-            state_.halfPoints = std::clamp(param, smallestHalfPoints, largestHalfPoints);
-        } else if (word == "cf") {
-            state_.color = param;
-        } else if (word == "b") {
-            state_.bold = !hasParam || param != 0;
-        } else if (word == "i") {
-            state_.italic = !hasParam || param != 0;
-        } else if (word == "ul") {
-            state_.underline = !hasParam || param != 0;
-        } else if (word == "ulnone") {
-            state_.underline = false;
-        } else if (word == "lnkd") {
-            state_.link = true;
-        } else if (word == "plain") {
-            const Destination keep = state_.destination;
-            state_ = CharState{};
-            state_.destination = keep;
-        } else if (word == "par") {
+            break;
+        case Word::fs:
+            state_.style.halfPoints = std::clamp(param, smallestHalfPoints, largestHalfPoints);
+            break;
+        case Word::cf:
+            state_.style.color = param;
+            break;
+        case Word::b:
+            state_.style.bold = !hasParam || param != 0;
+            break;
+        case Word::i:
+            state_.style.italic = !hasParam || param != 0;
+            break;
+        case Word::ul:
+            state_.style.underline = !hasParam || param != 0;
+            break;
+        case Word::ulnone:
+            state_.style.underline = false;
+            break;
+        case Word::lnkd:
+            state_.style.link = true;
+            break;
+        case Word::plain:
+            state_.style = RtfStyle{};
+            break;
+        case Word::par:
             paragraph();
-        } else if (word == "line") {
+            break;
+        case Word::line:
             character('\x0B');
-        } else if (word == "tab") {
+            break;
+        case Word::tab:
             character('\t');
+            break;
+        case Word::other:
+            break;
         }
     }
 
     void character(char c) {
         switch (state_.destination) {
         case Destination::text:
-            if (!pending_.isEmpty() && !(pendingState_ == sameFormat(state_)))
+            if (!pending_.isEmpty() && !(pendingStyle_ == state_.style))
                 flush();
-            pendingState_ = sameFormat(state_);
-            pending_ += isSymbolFont(state_.font) ? symbolSign(static_cast<unsigned char>(c))
+            pendingStyle_ = state_.style;
+            pending_ += isSymbolFont(state_.style.font) ? symbolSign(static_cast<unsigned char>(c))
                                                   : QChar(static_cast<char16_t>(base::cp1251ToUnicode(static_cast<unsigned char>(c))));
             break;
         case Destination::fontTable:
@@ -239,8 +292,7 @@ private:
         if (state_.destination != Destination::text)
             return;
         flush();
-        // The break takes the state it is written in, not the format of the text before it.
-        cursor_.insertBlock(cursor_.blockFormat(), format(sameFormat(state_)));
+        sink_.paragraph(state_.style, *this);
     }
 
     Font& font(int index) {
@@ -253,17 +305,18 @@ private:
         return index >= 0 && index < static_cast<int>(fonts_.size()) && fonts_[static_cast<size_t>(index)].symbol;
     }
 
-    static CharState sameFormat(CharState s) {
-        s.destination = Destination::text;
-        return s;
+    const std::string& face(const RtfStyle& s) const override {
+        static const std::string none;
+        // A symbol font keeps the base face: its signs come from the fonts that carry them.
+        if (s.font < 0 || s.font >= static_cast<int>(fonts_.size()) || fonts_[static_cast<size_t>(s.font)].symbol)
+            return none;
+        return fonts_[static_cast<size_t>(s.font)].name;
     }
 
-    QTextCharFormat format(const CharState& s) const {
+    QTextCharFormat format(const RtfStyle& s) const override {
         QTextCharFormat f = base_;
-        // A symbol font keeps the base face: its signs come from the fonts that carry them.
-        if (s.font >= 0 && s.font < static_cast<int>(fonts_.size()) && !fonts_[static_cast<size_t>(s.font)].name.empty() &&
-            !fonts_[static_cast<size_t>(s.font)].symbol)
-            setFaceName(f, fonts_[static_cast<size_t>(s.font)].name);
+        if (const std::string& name = face(s); !name.empty())
+            setFaceName(f, name);
         if (s.halfPoints > 0)
             f.setFontPointSize(s.halfPoints / 2.0);
         if (s.color > 0 && s.color < static_cast<int>(colors_.size()) && colors_[static_cast<size_t>(s.color)].isValid())
@@ -278,11 +331,11 @@ private:
     void flush() {
         if (pending_.isEmpty())
             return;
-        cursor_.insertText(pending_, format(pendingState_));
+        sink_.text(pending_, pendingStyle_, *this);
         pending_.clear();
     }
 
-    QTextCursor& cursor_;
+    RtfSink& sink_;
     const AnsiString& text_;
     QTextCharFormat base_;
     size_t pos_ = 0;
@@ -294,10 +347,32 @@ private:
     QColor pendingColor_;
     bool pendingColorSet_ = false;
     QString pending_;
-    CharState pendingState_;
+    RtfStyle pendingStyle_;
+};
+
+// Runs and breaks go into a document at a cursor.
+class DocumentSink : public RtfSink {
+public:
+    explicit DocumentSink(QTextCursor& cursor) : cursor_(cursor) {}
+    DocumentSink(const DocumentSink&) = delete;
+    DocumentSink& operator=(const DocumentSink&) = delete;
+    ~DocumentSink() = default;
+
+    void text(const QString& run, const RtfStyle& style, const RtfFormats& formats) override {
+        cursor_.insertText(run, formats.format(style));
+    }
+    void paragraph(const RtfStyle& style, const RtfFormats& formats) override {
+        // The break takes the state it is written in, not the format of the text before it.
+        cursor_.insertBlock(cursor_.blockFormat(), formats.format(style));
+    }
+
+private:
+    QTextCursor& cursor_;
 };
 
 } // namespace
+
+void readRtf(const AnsiString& rtf, const QTextCharFormat& base, RtfSink& sink) { Reader(sink, rtf, base).run(); }
 
 void insertRtf(QTextCursor& cursor, const AnsiString& rtf, const QTextCharFormat& base) {
     // One edit block: the document is laid out and reports its change once, not after every run
@@ -309,7 +384,8 @@ void insertRtf(QTextCursor& cursor, const AnsiString& rtf, const QTextCharFormat
         EditBlock(const EditBlock&) = delete;
         EditBlock& operator=(const EditBlock&) = delete;
     } block(cursor);
-    Reader(cursor, rtf, base).run();
+    DocumentSink sink(cursor);
+    readRtf(rtf, base, sink);
 }
 
 bool isLinkFormat(const QTextCharFormat& format) { return format.isAnchor(); }

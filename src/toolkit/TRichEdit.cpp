@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "toolkit/RichEditFormat_p.h"
@@ -355,15 +356,16 @@ LRESULT TRichEdit::textRange(TEXTRANGEA& range) const {
 }
 
 int TRichEdit::lineCount() const {
-    QTextDocument& document = text_->document();
     // Laying the whole document out makes every block's line count known: the text edit's
-    // layout, or without one a layout at the width and in the font the text edit would give it.
+    // layout, or without one a layout at the width and in the font the text edit would give it;
+    // text still waiting to go into the document is counted without it.
     if (!hasPeer()) {
         const QFont font = tk::peerFont(*this, hasOwnFont());
-        if (document.defaultFont() != font)
-            document.setDefaultFont(font);
-        text_->layOut(viewportWidth());
+        if (const std::optional<int> lines = text_->pendingLineCount(viewportWidth(), font))
+            return *lines;
+        text_->layOut(viewportWidth(), font);
     }
+    QTextDocument& document = text_->document();
     document.documentLayout()->documentSize();
     int lines = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())

@@ -7,7 +7,6 @@
 
 #include "toolkit/EListError.h"
 #include "toolkit/RichText_p.h"
-#include "toolkit/RtfReader_p.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/TRichEdit.h"
 
@@ -66,7 +65,7 @@ void TRichEditStrings::Delete(int Index) {
     cursor.removeSelectedText();
 }
 
-void TRichEditStrings::Clear() { documentOf(edit_).clear(); }
+void TRichEditStrings::Clear() { edit_.richText().clear(); }
 
 void TRichEditStrings::LoadFromStream(TStream& Stream) {
     AnsiString bytes(static_cast<size_t>(Stream.Size() - Stream.Position()), '\0');
@@ -85,9 +84,5 @@ void TRichEditStrings::LoadFromStream(TStream& Stream) {
         QAbstractTextDocumentLayout& layout = *text.document().documentLayout();
         emit layout.documentSizeChanged(layout.documentSize());
     }
-    QTextCursor cursor(&text.document());
-    tk::insertRtf(cursor, bytes, text.currentFormat());
-    // The caret, carried along to the end by the text put in front of it, goes back to the start,
-    // so that the edit shows the text from its first line.
-    text.setCursor(QTextCursor(&text.document()));
+    text.loadRtf(bytes);
 }
