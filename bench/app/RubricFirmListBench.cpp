@@ -10,7 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ProgramFolder.h"
-#include "app/FirmCardText.h"
+#include "app/FirmCardQueries.h"
 #include "app/QueryTexts.h"
 #include "app/RerunQuery.h"
 #include "app/StartUp.h"
@@ -61,18 +61,7 @@ public:
         Work work;
         app::rerunQuery(*showFirm_, [&](TDbQuery& q) { q.ParamByName("Topic_Id")->SetAsString(topicId); });
         for (; !showFirm_->Eof(); showFirm_->Next(), ++work.firms) {
-            TField* office = showFirm_->FieldByName("Office_Id");
-            app::rerunQuery(*showInfo_, [office](TDbQuery& q) { q.ParamByName("Office_Id")->SetValue(office->Value()); });
-            app::rerunQuery(*showTopics_, [office](TDbQuery& q) { q.ParamByName("Office_Id")->SetAsInteger(office->AsInteger()); });
-            app::FirmCardData firm;
-            for (; !showTopics_->Eof(); showTopics_->Next())
-                firm.Rubrics.push_back(showTopics_->FieldByName("Name")->AsString());
-            firm.Inetref = showFirm_->FieldByName("inetref")->AsString();
-            for (; !showInfo_->Eof(); showInfo_->Next())
-                firm.Branches.push_back({showInfo_->FieldByName("Street")->AsString(),
-                                         showInfo_->FieldByName("House")->AsString(),
-                                         showInfo_->FieldByName("Apartment")->AsString(),
-                                         showInfo_->FieldByName("Contact")->AsString()});
+            const app::FirmCardData firm = app::readFirmCard(*showFirm_, *showInfo_, *showTopics_);
             work.textLength += app::firmCardText(firm, width, measure).size();
         }
         return work;

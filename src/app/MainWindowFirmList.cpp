@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/FirmCard.h"
+#include "app/FirmCardQueries.h"
 #include "app/FirmCardText.h"
 #include "app/RerunQuery.h"
 #include "data/TDbQuery.h"
@@ -150,19 +151,7 @@ void TfmValdrenGIS::fillFirmRows(TDbQuery& Query) {
 }
 
 void TfmValdrenGIS::BuildFirmCard(int ACol, int ARow, TDbQuery* Query) {
-    TField* office = Query->FieldByName("Office_Id");
-    app::rerunQuery(*qShowInfo, [office](TDbQuery& q) { q.ParamByName("Office_Id")->SetValue(office->Value()); });
-    app::rerunQuery(*qShowTopics, [office](TDbQuery& q) { q.ParamByName("Office_Id")->SetAsInteger(office->AsInteger()); });
-
-    app::FirmCardData firm;
-    for (; !qShowTopics->Eof(); qShowTopics->Next())
-        firm.Rubrics.push_back(qShowTopics->FieldByName("Name")->AsString());
-    firm.Inetref = Query->FieldByName("inetref")->AsString();
-    for (; !qShowInfo->Eof(); qShowInfo->Next()) {
-        firm.Branches.push_back({qShowInfo->FieldByName("Street")->AsString(), qShowInfo->FieldByName("House")->AsString(),
-                                 qShowInfo->FieldByName("Apartment")->AsString(),
-                                 qShowInfo->FieldByName("Contact")->AsString()});
-    }
+    const app::FirmCardData firm = app::readFirmCard(*Query, *qShowInfo, *qShowTopics);
     TCanvas* canvas = Canvas();
     const int width = paRTF->Width() - GetSystemMetrics(SM_CXVSCROLL);
     const AnsiString text = app::firmCardText(firm, width, [canvas](const AnsiString& s) { return canvas->TextWidth(s); });
