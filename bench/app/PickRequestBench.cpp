@@ -12,7 +12,6 @@
 #include "app/QueryTexts.h"
 #include "app/RerunQuery.h"
 #include "app/StartUp.h"
-#include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
 #include "data/TDbConnection.h"
 #include "data/TDbQuery.h"
@@ -83,14 +82,7 @@ std::array<Address, 2> busiestPair() {
 void BM_PickRequest(benchmark::State& state) {
     appbench::ensureApplication();
     appbench::ProgramFolder folder(1);
-    app::startUp([](TfmSplash& splash) { tk::input::key(splash, VK_RETURN); });
-    TfmValdrenGIS& window = *fmValdrenGIS;
-    window.Show();
-    while (window.MinScale() == 0)
-        Application->ProcessMessages();
-    window.SetWindowState(wsNormal);
-    window.SetBounds(0, 0, 1920, 1080);
-    Application->ProcessMessages();
+    TfmValdrenGIS& window = appbench::startProgramWindow();
     TDataMap& map = *window.DataMap1;
     map.SetScale(100);
     DirectoryQueries baseline;

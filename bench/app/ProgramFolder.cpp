@@ -8,8 +8,12 @@
 #include <unistd.h>
 
 #include "app/ProgramDirectory.h"
+#include "app/StartUp.h"
+#include "app/TfmSplash.h"
+#include "app/TfmValdrenGIS.h"
 #include "data/TDbConnection.h"
 #include "data/TDbQuery.h"
+#include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TStringList.h"
 
@@ -73,6 +77,18 @@ ProgramFolder::~ProgramFolder() {
     fs::current_path(previous_);
     app::setProgramDirectory("");
     fs::remove_all(path_);
+}
+
+TfmValdrenGIS& startProgramWindow() {
+    app::startUp([](TfmSplash& splash) { tk::input::key(splash, VK_RETURN); });
+    TfmValdrenGIS& window = *fmValdrenGIS;
+    window.Show();
+    while (window.MinScale() == 0)
+        Application->ProcessMessages();
+    window.SetWindowState(wsNormal);
+    window.SetBounds(0, 0, 1920, 1080);
+    Application->ProcessMessages();
+    return window;
 }
 
 } // namespace appbench

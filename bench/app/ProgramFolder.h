@@ -1,5 +1,5 @@
 // What the program's benchmarks share: the sample databases of the build by size, the offscreen
-// application, a folder laid out like the build for one run of the program, the skip for a
+// application, the program's main window started, a folder laid out like the build for one run of the program, the skip for a
 // database not built and the abort when a benchmark and its baseline do different work.
 #pragma once
 
@@ -12,6 +12,7 @@
 
 class TDbConnection;
 class TDbQuery;
+class TfmValdrenGIS;
 
 namespace appbench {
 
@@ -31,6 +32,10 @@ bool skipMissing(benchmark::State& state, int size);
 // the program logs in, and prepares each query with its text on it, as the program prepares its
 // own: the baselines' queries without windows.
 void connectBaseline(TDbConnection& connection, int size, std::initializer_list<std::pair<TDbQuery*, const char*>> queries);
+
+// Starts the program past its splash and returns its main window, shown, its map ready, in the
+// normal state at 1920 x 1080.
+TfmValdrenGIS& startProgramWindow();
 
 // A folder laid out like the build, its database linked to the one of the size; made current
 // and set as the program's directory while it lives.

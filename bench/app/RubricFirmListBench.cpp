@@ -14,14 +14,12 @@
 #include "app/QueryTexts.h"
 #include "app/RerunQuery.h"
 #include "app/StartUp.h"
-#include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
 #include "data/TDbConnection.h"
 #include "data/TDbQuery.h"
 #include "support/SampleQueries.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Shell.h"
-#include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBitmap.h"
 #include "toolkit/TCanvas.h"
@@ -89,14 +87,7 @@ private:
 class ListWindow {
 public:
     explicit ListWindow(int size) : folder_(size) {
-        app::startUp([](TfmSplash& splash) { tk::input::key(splash, VK_RETURN); });
-        TfmValdrenGIS& w = *fmValdrenGIS;
-        w.Show();
-        while (w.MinScale() == 0)
-            Application->ProcessMessages();
-        w.SetWindowState(wsNormal);
-        w.SetBounds(0, 0, 1920, 1080);
-        Application->ProcessMessages();
+        appbench::startProgramWindow();
     }
     ~ListWindow() { app::freeWindows(); }
 

@@ -13,7 +13,6 @@
 #include "ProgramFolder.h"
 #include "app/QueryTexts.h"
 #include "app/StartUp.h"
-#include "app/TfmSplash.h"
 #include "app/TfmValdrenGIS.h"
 #include "data/TDbQuery.h"
 #include "engine/CeEngine.h"
@@ -92,12 +91,7 @@ private:
 class SearchWindow {
 public:
     explicit SearchWindow(const SearchCase& c) : folder_(kSize) {
-        app::startUp([](TfmSplash& splash) { tk::input::key(splash, VK_RETURN); });
-        Application->MainForm()->Show();
-        while (fmValdrenGIS->MinScale() == 0)
-            Application->ProcessMessages();
-        TfmValdrenGIS& w = *fmValdrenGIS;
-        w.SetBounds(0, 0, 1920, 1080);
+        TfmValdrenGIS& w = appbench::startProgramWindow();
         w.PageControl1->SetActivePage(static_cast<TTabSheet*>(w.FindComponent(c.rubricEdit ? "tsRubric" : "tsAlphabet")));
         edit_ = c.rubricEdit ? w.Edit2 : w.Edit1;
         grid_ = c.rubricEdit ? w.ExDBGrid2 : w.ExDBGrid1;
