@@ -1,10 +1,12 @@
 // The surface follows the client area's size, keeping what was drawn where it still fits. A
 // resize or an invalidation makes the next paint run the control's Paint; drawing outside Paint
-// only asks for the surface to be shown again.
+// only asks for the surface to be shown again, and only when pixels changed: a form's canvas is
+// often taken just to measure text, and showing the surface of a form repaints the whole window.
 #include "toolkit/SurfacePeer_p.h"
 
 #include <QPainter>
 
+#include "toolkit/MessageQueue_p.h"
 #include "toolkit/TCanvas_p.h"
 
 namespace tk {
@@ -17,8 +19,23 @@ SurfacePeer::SurfacePeer(TControl& control, QWidget* widget) : ControlPeer(contr
 TCanvas& SurfacePeer::canvas() {
     fitSurface();
     if (!painting_)
-        widget()->update();
+        showIfDrawnOn();
     return canvas_;
+}
+
+void SurfacePeer::showIfDrawnOn() {
+    if (drawnCheckPending_)
+        return;
+    drawnCheckPending_ = true;
+    // Every write to the pixels detaches the image, which changes its cache key.
+    const qint64 before = surface_.cacheKey();
+    postToLoop([this, alive = std::weak_ptr<const char>(alive_), before] {
+        if (alive.expired())
+            return;
+        drawnCheckPending_ = false;
+        if (surface_.cacheKey() != before)
+            widget()->update();
+    });
 }
 
 void SurfacePeer::fitSurface() {

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <functional>
+#include <memory>
 
 #include "toolkit/TCanvas.h"
 #include "toolkit/TControl_p.h"
@@ -16,7 +17,7 @@ public:
     SurfacePeer(TControl& control, QWidget* widget);
 
     // The canvas on the surface. Drawn on outside Paint, it is shown at the next pass of the
-    // message loop.
+    // message loop; only measured with, it shows nothing again.
     TCanvas& canvas();
     // The control's Paint.
     std::function<void()> onPaint;
@@ -30,10 +31,15 @@ public:
 private:
     void fitSurface();
     void renderIfDirty();
+    // Shows the surface again at the next pass of the loop if its pixels change before then.
+    void showIfDrawnOn();
 
     QImage surface_;
     TCanvas canvas_;
     bool painting_ = false;
+    bool drawnCheckPending_ = false;
+    // Ends with the peer, so that a check already queued knows the peer is gone.
+    std::shared_ptr<const char> alive_ = std::make_shared<const char>();
 };
 
 } // namespace tk

@@ -3,12 +3,16 @@
 
 #include <memory>
 
+#include <QEvent>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include "support/Placed.h"
 #include "support/WindowShot.h"
 
 #include "toolkit/SyntheticInput.h"
+#include "toolkit/TControl_p.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TGraphicControl.h"
@@ -69,6 +73,38 @@ TEST(TCustomControlTest, PaintDrawsOverTheErasedBackgroundAndDrawingOutsideStays
     f.probe->Update();
     EXPECT_EQ(f.probe->paints, paints + 1);
     EXPECT_EQ(f.probe->Canvas()->Pixels(50, 50), clWhite);
+}
+
+// Counts the window system's paints of one widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST(TCustomControlTest, ACanvasMeasuredWithShowsNothingAgainButOneDrawnOnShowsAtTheNextPass) {
+    Fixture f;
+    PaintCounter form(*f.form->peer().widget());
+    PaintCounter probe(*f.probe->peer().widget());
+    f.form->Canvas()->TextWidth("measured");
+    f.probe->Canvas()->TextHeight("measured");
+    Application->ProcessMessages();
+    EXPECT_EQ(form.paints, 0);
+    EXPECT_EQ(probe.paints, 0);
+    f.probe->Canvas()->Brush()->SetColor(clLime);
+    f.probe->Canvas()->FillRect(Rect(40, 40, 60, 60));
+    Application->ProcessMessages();
+    EXPECT_EQ(probe.paints, 1);
+    // Drawn on once more after the pass, it is shown once more.
+    f.probe->Canvas()->SetPixels(1, 1, clBlue);
+    Application->ProcessMessages();
+    EXPECT_EQ(probe.paints, 2);
 }
 
 TEST(TCustomControlTest, OpaqueControlKeepsWhatItDidNotPaint) {
