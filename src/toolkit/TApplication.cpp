@@ -14,6 +14,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/FilePath.h"
 #include "toolkit/MessageQueue_p.h"
+#include "toolkit/ScrollBarPictures_p.h"
 #include "toolkit/ShutdownSteps.h"
 #include "toolkit/TControl_p.h"
 #include "toolkit/WindowRegistry_p.h"
@@ -84,6 +85,7 @@ void TApplication::Initialize() {
     keepQtSettingsOffDisk();
     qtApplication = new QApplication(qtArgc, qtArgv);
     loadQtTranslation(*qtApplication);
+    QApplication::setStyle(new tk::ScrollBarPictures);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationDisplayName(tk::qString(title_));
     qtApplication->installEventFilter(new HintFilter(qtApplication));
