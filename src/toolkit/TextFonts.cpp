@@ -47,6 +47,10 @@ TextFonts::Entry& TextFonts::entryOf(const TFont& font) {
 const TextFonts::Font& TextFonts::of(const TFont& font) { return entryOf(font).font; }
 
 int TextFonts::width(const TFont& font, const AnsiString& text) {
+    // A leading tab reaches the first tab stop whatever follows, and the text after it is shaped
+    // on its own: the widths add up, and the rest is often measured next without its tab.
+    if (text.size() > 1 && text.front() == '\t')
+        return width(font, "\t") + width(font, text.substr(1));
     Entry& entry = entryOf(font);
     if (const auto known = entry.widths.find(text); known != entry.widths.end()) return known->second;
     if (entry.widths.size() >= kMaxWidths) entry.widths.clear();

@@ -2,10 +2,13 @@
 // tests change the settings past what it keeps and check every measure against a fresh canvas.
 #include "toolkit/TextFonts_p.h"
 
+#include <QFontMetrics>
+
 #include <gtest/gtest.h>
 
 #include "toolkit/TBitmap.h"
 #include "toolkit/TCanvas.h"
+#include "toolkit/TControl_p.h"
 
 namespace {
 
@@ -31,6 +34,26 @@ TEST(TextFontsTest, MeasuresFollowTheFontThroughManySizesAndStyles) {
                 const TSize extent = canvas.TextExtent(text);
                 EXPECT_EQ(extent.cx, expected.cx) << height << " " << round;
                 EXPECT_EQ(extent.cy, expected.cy) << height << " " << round;
+            }
+        }
+    }
+}
+
+TEST(TextFontsTest, TextsBeginningWithTabsMeasureAsTheFontShapesThemWhole) {
+    const AnsiString texts[] = {"\t45-35-65", tk::fromUtf8("\t8-(3452)39-32-03"), "\t\tAV To", "\t",
+                                tk::fromUtf8("\tПр. Мира\tдом 7"), "\t 12", "\t\t"};
+    tk::TextFonts fonts;
+    TFont font;
+    for (const char* name : {"MS Sans Serif", "Times New Roman Cyr"}) {
+        for (int height : {-11, -13, -24}) {
+            for (const TFontStyles style : {TFontStyles{}, TFontStyles{fsBold}}) {
+                font.SetName(name);
+                font.SetHeight(height);
+                font.SetStyle(style);
+                for (const AnsiString& text : texts) {
+                    const int whole = QFontMetrics(fonts.of(font).font).horizontalAdvance(tk::qString(text));
+                    EXPECT_EQ(fonts.width(font, text), whole) << name << " " << height << " " << tk::toUtf8(text);
+                }
             }
         }
     }
