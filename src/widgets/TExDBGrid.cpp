@@ -794,8 +794,11 @@ bool TExDBGrid::mouseDownOnTitle(TMouseButton& Button, int X, int Y, const TGrid
 void TExDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (!AcquireFocus())
         return;
+    // A left double click does nothing else; a grid with click events has had its DblClick from
+    // the message already, and a second one would run the handler's work twice.
     if (Button == mbLeft && (Shift & ssDouble)) {
-        DblClick();
+        if (!(ControlStyle() & csClickEvents))
+            DblClick();
         return;
     }
     TGridState sizing = gsNormal;

@@ -302,6 +302,21 @@ TEST_F(TExDBGridTest, TheWheelMovesOneRecordAndMouseDownFiresOnce) {
     EXPECT_EQ(downs, 1);
 }
 
+TEST_F(TExDBGridTest, ADoubleClickFiresOnDblClickOnceAndLeavesTheRecordWhereTheFirstClickPutIt) {
+    int doubles = 0;
+    grid->OnDblClick = [&](TPersistent*) { ++doubles; };
+    const TPoint at = cellCentre(1, 4);
+    tk::input::click(*grid, at.X, at.Y);
+    pump();
+    const int clicked = id();
+    EXPECT_NE(clicked, 1);
+    tk::input::doubleClick(*grid, mbLeft, at.X, at.Y);
+    tk::input::release(*grid, mbLeft, at.X, at.Y);
+    pump();
+    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(id(), clicked);
+}
+
 TEST_F(TExDBGridTest, CharactersReachOnKeyPressOnceAfterTheFormsPreview) {
     std::vector<std::string> heard;
     form->SetKeyPreview(true);
