@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "toolkit/ImageBands_p.h"
+
 namespace tk {
 namespace {
 
@@ -25,7 +27,8 @@ void ScrollBarPictures::drawComplexControl(ComplexControl control, const QStyleO
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
-    painter->drawImage(bar->rect.topLeft(), pictureOf(*bar, painter->device()->devicePixelRatio(), widget));
+    const QImage& picture = pictureOf(*bar, painter->device()->devicePixelRatio(), widget);
+    drawImageInBands(*painter, bar->rect.topLeft(), picture, picture.rect());
 }
 
 const QImage& ScrollBarPictures::pictureOf(const QStyleOptionSlider& bar, qreal pixelRatio,

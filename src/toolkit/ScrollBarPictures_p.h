@@ -1,8 +1,8 @@
 // Scroll bars drawn once per look and then copied. The application's style paints a tall scroll
 // bar as several large gradient fills, and the raster engine splits every fill of that size
 // across worker threads; waiting for them costs far more than the drawing, and a list's scroll
-// bar is painted at every scroll and every fill. A copy of the finished picture is one plain
-// blit on the painting thread.
+// bar is painted at every scroll and every fill. A copy of the finished picture is a plain blit
+// on the painting thread.
 #pragma once
 
 #include <QImage>

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 
+#include "toolkit/ImageBands_p.h"
 #include "toolkit/MessageQueue_p.h"
 #include "toolkit/TCanvas_p.h"
 
@@ -87,7 +88,7 @@ void SurfacePeer::paint(QPaintEvent* event) {
     // The band above the client area and the border around it show the control's colour.
     if (shown != event->rect())
         painter.fillRect(event->rect(), qColor(control().Color()));
-    painter.drawImage(shown, surface_, shown.translated(-origin.X, -origin.Y));
+    drawImageInBands(painter, shown.topLeft(), surface_, shown.translated(-origin.X, -origin.Y));
 }
 
 } // namespace tk
