@@ -2,6 +2,7 @@
 // font and kept for the program's life as plain numbers.
 #include "toolkit/RichTextLines_p.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QTextBoundaryFinder>
@@ -100,6 +101,34 @@ struct FontKey {
 
     bool operator==(const FontKey&) const = default;
 };
+
+struct RunFont {
+    FontKey key;
+    QFont font;
+    Advances* advances;
+};
+
+// The fonts of runs, kept from count to count while the base format and the default font stay
+// the same; freed with the application, as fonts must be.
+struct RunFonts {
+    QTextCharFormat base;
+    QFont defaultFont;
+    std::vector<RunFont> fonts;
+};
+
+RunFonts& runFontsFor(const QTextCharFormat& base, const QFont& defaultFont) {
+    static RunFonts* kept = nullptr;
+    if (kept == nullptr) {
+        kept = new RunFonts;
+        qAddPostRoutine([] {
+            delete kept;
+            kept = nullptr;
+        });
+    }
+    if (!(kept->base == base) || kept->defaultFont != defaultFont)
+        *kept = RunFonts{base, defaultFont, {}};
+    return *kept;
+}
 
 // Breaks a paragraph into lines as the text layout does: a line takes words while they fit, a
 // word ending where the line may break; spaces between words count only inside the line, and a
@@ -211,12 +240,13 @@ private:
 // read.
 class Measure : public RtfSink {
 public:
-    Measure(const QFont& defaultFont, qreal lineWidth, const QTextOption& option)
-        : defaultFont_(defaultFont), lineWidth_(lineWidth), option_(option), wrap_(lineWidth, option.tabStopDistance()) {}
+    Measure(const QTextCharFormat& base, const QFont& defaultFont, qreal lineWidth, const QTextOption& option)
+        : defaultFont_(defaultFont), lineWidth_(lineWidth), option_(option), wrap_(lineWidth, option.tabStopDistance()),
+          fonts_(runFontsFor(base, defaultFont).fonts) {}
     Measure(const Measure&) = delete;
     Measure& operator=(const Measure&) = delete;
     ~Measure() {
-        for (Font& font : fonts_)
+        for (RunFont& font : fonts_)
             font.advances->release();
     }
 
@@ -240,11 +270,6 @@ public:
     std::optional<int> lines() const { return followed_ ? std::optional<int>(lines_) : std::nullopt; }
 
 private:
-    struct Font {
-        FontKey key;
-        QFont font;
-        Advances* advances;
-    };
     struct Run {
         qsizetype start;
         qsizetype length;
@@ -260,7 +285,7 @@ private:
         // As the document gives a run its font: its format's, resolved against the default.
         QFont font = formats.format(style).font().resolve(defaultFont_);
         Advances& advances = advancesOf(font);
-        fonts_.push_back(Font{std::move(key), std::move(font), &advances});
+        fonts_.push_back(RunFont{std::move(key), std::move(font), &advances});
         return fonts_.size() - 1;
     }
 
@@ -290,7 +315,7 @@ private:
         advances_.resize(size_t(paragraph_.size()));
         for (size_t i = 0; i < advances_.size(); ++i) {
             const QChar c = paragraph_[qsizetype(i)];
-            const Font& font = fonts_[charFonts_[i]];
+            const RunFont& font = fonts_[charFonts_[i]];
             advances_[i] = c == QLatin1Char('\t') ? 0 : font.advances->of(c.unicode(), script[i], font.font);
             if (advances_[i] < 0)
                 return false;
@@ -342,7 +367,8 @@ private:
     qreal lineWidth_;
     QTextOption option_;
     Wrap wrap_;
-    std::vector<Font> fonts_;
+    // The fonts of the runs of this count and of those before it.
+    std::vector<RunFont>& fonts_;
     QString paragraph_;
     // The font of each character of the paragraph, and its advance.
     std::vector<size_t> charFonts_;
@@ -359,7 +385,7 @@ std::optional<int> countLines(const AnsiString& rtf, const QTextCharFormat& base
     // Tab stops beyond the end of a line are left to the document.
     if (option.tabStopDistance() <= 0 || option.tabStopDistance() > lineWidth || !option.tabArray().isEmpty())
         return std::nullopt;
-    Measure measure(defaultFont, lineWidth, option);
+    Measure measure(base, defaultFont, lineWidth, option);
     readRtf(rtf, base, measure);
     return measure.lines();
 }
