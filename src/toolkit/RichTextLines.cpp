@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <array>
 #include <cmath>
@@ -15,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "toolkit/RichTextBreaks_p.h"
 #include "toolkit/RtfReader_p.h"
 
 namespace tk {
@@ -137,22 +137,6 @@ class Wrap {
 public:
     Wrap(qreal lineWidth, qreal tabStop) : fullWidth_(lineWidth), tabStop_(tabStop) {}
 
-    // Where the paragraph's words end: after the character before a breakable space, before a
-    // line break opportunity or at the end.
-    static std::vector<bool> wordEnds(const QString& text) {
-        std::vector<bool> ends(size_t(text.size()), false);
-        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
-        for (qsizetype next = 1; next <= text.size(); ++next) {
-            if (next == text.size() || isBreakableSpace(text[next])) {
-                ends[size_t(next - 1)] = true;
-                continue;
-            }
-            breaks.setPosition(next);
-            ends[size_t(next - 1)] = breaks.isAtBoundary();
-        }
-        return ends;
-    }
-
     // Whether the whole paragraph, at its widest, fits one line: then it needs no breaking.
     bool fitsOneLine(const QString& text, const std::vector<qreal>& advances) const {
         qreal x = 0;
@@ -201,10 +185,6 @@ public:
     }
 
 private:
-    static bool isBreakableSpace(QChar c) {
-        return c != QLatin1Char('\t') && c.isSpace() && c.decompositionTag() != QChar::NoBreak;
-    }
-
     // The word and the spaces before it join the line, or start the next one; a word wider than
     // a line of its own is broken by the layout where it must, which is not followed here.
     bool commit() {
@@ -335,7 +315,7 @@ private:
         if (measure()) {
             if (wrap_.fitsOneLine(paragraph_, advances_))
                 return 1;
-            const std::vector<bool> ends = Wrap::wordEnds(paragraph_);
+            const std::vector<bool> ends = wordEnds(paragraph_);
             const std::optional<int> most = wrap_.lines(paragraph_, advances_, ends, kWidest);
             if (most && wrap_.lines(paragraph_, advances_, ends, kNarrowest) == most)
                 return *most;
