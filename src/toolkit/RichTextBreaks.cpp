@@ -66,18 +66,18 @@ std::optional<std::vector<bool>> endsByPairs(const QString& text) {
     std::vector<bool> ends(size_t(text.size()), false);
     Kind before = Kind::other;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (isBreakableSpace(c)) {
+        // None of the kinds is a breakable space.
+        const Kind kind = kindOf(text[i]);
+        if (kind == Kind::other) {
+            if (!isBreakableSpace(text[i]))
+                return std::nullopt;
             if (i > 0)
                 ends[size_t(i - 1)] = true;
             before = Kind::other;
             continue;
         }
-        const Kind kind = kindOf(c);
-        if (kind == Kind::other)
-            return std::nullopt;
         // After a space the line breaks anyway; only breaks between two characters are asked.
-        if (i > 0 && !isBreakableSpace(text[i - 1])) {
+        if (i > 0 && before != Kind::other) {
             const std::optional<bool> breaks = breaksBetween(before, kind);
             if (!breaks)
                 return std::nullopt;
