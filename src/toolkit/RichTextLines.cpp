@@ -102,6 +102,7 @@ struct FontKey {
     bool operator==(const FontKey&) const = default;
 };
 
+// A font runs are measured in, by what it depends on, with its advances.
 struct RunFont {
     FontKey key;
     QFont font;
