@@ -92,7 +92,15 @@ std::optional<std::vector<bool>> endsByPairs(const QString& text) {
 
 } // namespace
 
-bool isBreakableSpace(QChar c) { return c != QLatin1Char('\t') && c.isSpace() && c.decompositionTag() != QChar::NoBreak; }
+bool isBreakableSpace(QChar c) {
+    // Most of a card is ASCII and Cyrillic, whose spaces are known without asking Qt's tables.
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return u == ' ' || (u >= 0x0A && u <= 0x0D);
+    if (u >= 0x0400 && u <= 0x04FF)
+        return false;
+    return c.isSpace() && c.decompositionTag() != QChar::NoBreak;
+}
 
 std::vector<bool> wordEnds(const QString& paragraph) {
     if (std::optional<std::vector<bool>> ends = endsByPairs(paragraph))

@@ -94,10 +94,11 @@ Advances& advancesOf(const QFont& font) {
 
 // What a run's advances depend on besides the base format and the default font.
 struct FontKey {
-    std::string face;
+    // The numbers first: they tell most keys apart before the faces are compared.
     int halfPoints;
     bool bold;
     bool italic;
+    std::string face;
 
     bool operator==(const FontKey&) const = default;
 };
@@ -223,7 +224,10 @@ class Measure : public RtfSink {
 public:
     Measure(const QTextCharFormat& base, const QFont& defaultFont, qreal lineWidth, const QTextOption& option)
         : defaultFont_(defaultFont), lineWidth_(lineWidth), option_(option), wrap_(lineWidth, option.tabStopDistance()),
-          fonts_(runFontsFor(base, defaultFont).fonts) {}
+          fonts_(runFontsFor(base, defaultFont).fonts) {
+        // Room of its own from the start, so that the first run is copied in, not shared.
+        paragraph_.reserve(kParagraphRoom);
+    }
     Measure(const Measure&) = delete;
     Measure& operator=(const Measure&) = delete;
     ~Measure() {
@@ -259,7 +263,7 @@ private:
 
 // The index of the style's font among those of the text.
     size_t fontOf(const RtfStyle& style, const RtfFormats& formats) {
-        FontKey key{formats.face(style), style.halfPoints, style.bold, style.italic};
+        FontKey key{style.halfPoints, style.bold, style.italic, formats.face(style)};
         for (size_t i = 0; i < fonts_.size(); ++i)
             if (fonts_[i].key == key)
                 return i;
@@ -307,7 +311,8 @@ private:
     void endParagraph(const RtfFormats& formats) {
         if (followed_)
             lines_ += paragraphLines(formats);
-        paragraph_.clear();
+        // Emptied, not freed: the next paragraph is written into the same room.
+        paragraph_.resize(0);
         charFonts_.clear();
         runs_.clear();
     }
@@ -344,6 +349,7 @@ private:
         return std::max(lines, 1);
     }
 
+    static constexpr qsizetype kParagraphRoom = 256;
     QFont defaultFont_;
     qreal lineWidth_;
     QTextOption option_;

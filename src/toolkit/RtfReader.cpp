@@ -67,7 +67,8 @@ Word wordOf(std::string_view name) {
     for (const auto& [known, word] : words) {
         if (known.size() > name.size())
             break;
-        if (known == name)
+        // The first letter tells most words apart without comparing the rest.
+        if (known.size() == name.size() && known.front() == name.front() && known == name)
             return word;
     }
     return Word::other;
