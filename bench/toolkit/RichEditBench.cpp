@@ -1,6 +1,7 @@
 // Loading a firm card: BM_RichEditLoadCard creates a hidden rich edit and loads a typical card
-// from its rich text, as the firm list does for every firm; BM_RichEditLoadCard_Baseline creates
-// a Qt text edit and inserts the same text runs with the same formats through a text cursor.
+// from its rich text into its document, as a card shown or asked for its text is loaded;
+// BM_RichEditLoadCard_Baseline creates a Qt text edit and inserts the same text runs with the
+// same formats through a text cursor.
 #include <QCoreApplication>
 #include <QTextBlock>
 #include <QTextCursor>

@@ -28,18 +28,20 @@ QTextCharFormat formatAt(const QTextDocument& document, int position) {
 }
 
 QTextCharFormat selectionFormat(const RichText& text) {
-    const QTextCursor caret = text.cursor();
-    if (!caret.hasSelection())
-        return caret.charFormat();
-    return formatAt(text.document(), caret.selectionStart());
+    const auto [start, end] = text.selection();
+    if (start == end)
+        return text.currentFormat();
+    return formatAt(text.document(), start);
 }
 
 void mergeSelectionFormat(RichText& text, const QTextCharFormat& change) {
-    QTextCursor caret = text.cursor();
-    if (caret.hasSelection())
-        caret.mergeCharFormat(change);
-    else
+    const auto [start, end] = text.selection();
+    if (start == end) {
         text.mergeCurrentFormat(change);
+        return;
+    }
+    QTextCursor caret = text.cursor();
+    caret.mergeCharFormat(change);
 }
 
 void setFaceName(QTextCharFormat& format, const AnsiString& name) {

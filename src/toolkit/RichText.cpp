@@ -9,8 +9,45 @@
 #include "toolkit/TRichEdit.h"
 
 namespace tk {
+namespace {
 
-RichText::RichText(TRichEdit& owner) : owner_(owner), document_(new QTextDocument), cursor_(document_) {
+// What a document has before anyone changes it: the margin of its root frame and its text option.
+struct DocumentDefaults {
+    qreal margin;
+    QTextOption option;
+};
+
+const DocumentDefaults& documentDefaults() {
+    static const DocumentDefaults defaults = [] {
+        const QTextDocument sample;
+        return DocumentDefaults{sample.documentMargin(), sample.defaultTextOption()};
+    }();
+    return defaults;
+}
+
+} // namespace
+
+RichText::RichText(TRichEdit& owner) : owner_(owner) {}
+
+RichText::~RichText() {
+    if (document_ == nullptr)
+        return;
+    QObject::disconnect(changed_);
+    QObject::disconnect(moved_);
+    // Once a text edit has it, the document goes with the text edit.
+    if (edit_ == nullptr)
+        delete document_;
+}
+
+void RichText::makeDocument() const {
+    document_ = new QTextDocument;
+    document_->setDefaultFont(defaultFont_);
+    cursor_ = QTextCursor(document_);
+    // The caret of an empty document keeps the format set for typing, as it would have had it
+    // all along.
+    if (typed_)
+        cursor_.setCharFormat(*typed_);
+    typed_.reset();
     // The text edit reports a change of its document's contents; so does the document alone.
     changed_ = QObject::connect(document_, &QTextDocument::contentsChanged, [this] {
         if (!inserting_)
@@ -23,21 +60,21 @@ RichText::RichText(TRichEdit& owner) : owner_(owner), document_(new QTextDocumen
     });
 }
 
-RichText::~RichText() {
-    QObject::disconnect(changed_);
-    QObject::disconnect(moved_);
-    // Once a text edit has it, the document goes with the text edit.
-    if (edit_ == nullptr)
-        delete document_;
-}
-
 QTextDocument& RichText::document() const {
+    if (document_ == nullptr)
+        makeDocument();
     insertPending();
     return *document_;
 }
 
+void RichText::setDefaultFont(const QFont& font) {
+    defaultFont_ = font;
+    if (document_ != nullptr && document_->defaultFont() != font)
+        document_->setDefaultFont(font);
+}
+
 QTextCursor RichText::cursor() const {
-    insertPending();
+    document();
     return edit_ != nullptr ? edit_->textCursor() : cursor_;
 }
 
@@ -50,13 +87,44 @@ void RichText::setCursor(const QTextCursor& cursor) {
     owner_.selectionMoved();
 }
 
+std::pair<int, int> RichText::selection() const {
+    // Text that waits has the caret at its start, where the load left it.
+    if (document_ == nullptr)
+        return {0, 0};
+    const QTextCursor caret = cursor();
+    return {caret.selectionStart(), caret.selectionEnd()};
+}
+
+void RichText::select(int anchor, int position) {
+    // The caret of a text without a document is at the start already, and keeps the format set
+    // for typing as a caret set where it is does.
+    if (document_ == nullptr && anchor == 0 && position == 0) {
+        owner_.selectionMoved();
+        return;
+    }
+    QTextCursor caret = cursor();
+    caret.setPosition(anchor);
+    caret.setPosition(position, QTextCursor::KeepAnchor);
+    setCursor(caret);
+}
+
+int RichText::length() const { return blank() ? 0 : document().characterCount() - 1; }
+
 QTextCharFormat RichText::currentFormat() const {
-    insertPending();
+    if (blank())
+        return typed_.value_or(QTextCharFormat());
+    document();
     return edit_ != nullptr ? edit_->currentCharFormat() : cursor_.charFormat();
 }
 
 void RichText::mergeCurrentFormat(const QTextCharFormat& change) {
-    insertPending();
+    if (blank()) {
+        QTextCharFormat format = currentFormat();
+        format.merge(change);
+        typed_ = format;
+        return;
+    }
+    document();
     if (edit_ != nullptr) {
         edit_->mergeCurrentCharFormat(change);
         return;
@@ -65,11 +133,12 @@ void RichText::mergeCurrentFormat(const QTextCharFormat& change) {
 }
 
 void RichText::attach(QTextEdit& edit) {
-    insertPending();
+    document();
     document_->setParent(&edit);
     // As a text edit sets up the document it makes itself: measured on its viewport, in its font.
     document_->documentLayout()->setPaintDevice(edit.viewport());
     document_->setDefaultFont(edit.font());
+    defaultFont_ = edit.font();
     edit.setDocument(document_);
     edit.setTextCursor(cursor_);
     edit_ = &edit;
@@ -94,42 +163,49 @@ void RichText::insertPending() const {
         return;
     const Pending pending = std::move(*pending_);
     pending_.reset();
-    // The caret stays at the start, where the load left it, and the change is not told twice.
+    // The caret stays at the start, where the load left it, with nothing selected, and the
+    // change is not told twice.
     cursor_.setKeepPositionOnInsert(true);
     inserting_ = true;
     QTextCursor at(document_);
     insertRtf(at, pending.rtf, pending.base);
     inserting_ = false;
     cursor_.setKeepPositionOnInsert(false);
+    cursor_.setPosition(cursor_.position());
 }
 
 void RichText::clear() {
     pending_.reset();
-    document_->clear();
+    typed_.reset();
+    // The document tells its own change.
+    if (document_ != nullptr)
+        document_->clear();
+    else
+        owner_.textChanged();
 }
 
 qreal RichText::lineWidth(int viewportWidth) const {
     // The root frame's margin lies on both sides of the text.
-    return viewportWidth - 2 * document_->documentMargin();
+    const qreal margin = document_ != nullptr ? document_->documentMargin() : documentDefaults().margin;
+    return viewportWidth - 2 * margin;
 }
 
 std::optional<int> RichText::pendingLineCount(int viewportWidth, const QFont& font) {
     if (edit_ != nullptr || !pending_)
         return std::nullopt;
-    if (document_->defaultFont() != font)
-        document_->setDefaultFont(font);
-    return countLines(pending_->rtf, pending_->base, font, lineWidth(viewportWidth), document_->defaultTextOption());
+    setDefaultFont(font);
+    const QTextOption& option = document_ != nullptr ? document_->defaultTextOption() : documentDefaults().option;
+    return countLines(pending_->rtf, pending_->base, font, lineWidth(viewportWidth), option);
 }
 
 void RichText::layOut(int viewportWidth, const QFont& font) {
     if (edit_ != nullptr)
         return;
-    if (document_->defaultFont() != font)
-        document_->setDefaultFont(font);
-    insertPending();
-    if (document_->textWidth() != viewportWidth)
-        document_->setTextWidth(viewportWidth);
-    document_->documentLayout()->documentSize();
+    setDefaultFont(font);
+    QTextDocument& laidOut = document();
+    if (laidOut.textWidth() != viewportWidth)
+        laidOut.setTextWidth(viewportWidth);
+    laidOut.documentLayout()->documentSize();
 }
 
 } // namespace tk

@@ -2,9 +2,9 @@
 // font and kept for the program's life as plain numbers.
 #include "toolkit/RichTextLines_p.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <array>
 #include <cmath>
@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "toolkit/RichTextBreaks_p.h"
 #include "toolkit/RtfReader_p.h"
 
 namespace tk {
@@ -93,13 +94,43 @@ Advances& advancesOf(const QFont& font) {
 
 // What a run's advances depend on besides the base format and the default font.
 struct FontKey {
-    std::string face;
+    // The numbers first: they tell most keys apart before the faces are compared.
     int halfPoints;
     bool bold;
     bool italic;
+    std::string face;
 
     bool operator==(const FontKey&) const = default;
 };
+
+// A font runs are measured in, by what it depends on, with its advances.
+struct RunFont {
+    FontKey key;
+    QFont font;
+    Advances* advances;
+};
+
+// The fonts of runs, kept from count to count while the base format and the default font stay
+// the same; freed with the application, as fonts must be.
+struct RunFonts {
+    QTextCharFormat base;
+    QFont defaultFont;
+    std::vector<RunFont> fonts;
+};
+
+RunFonts& runFontsFor(const QTextCharFormat& base, const QFont& defaultFont) {
+    static RunFonts* kept = nullptr;
+    if (kept == nullptr) {
+        kept = new RunFonts;
+        qAddPostRoutine([] {
+            delete kept;
+            kept = nullptr;
+        });
+    }
+    if (!(kept->base == base) || kept->defaultFont != defaultFont)
+        *kept = RunFonts{base, defaultFont, {}};
+    return *kept;
+}
 
 // Breaks a paragraph into lines as the text layout does: a line takes words while they fit, a
 // word ending where the line may break; spaces between words count only inside the line, and a
@@ -107,22 +138,6 @@ struct FontKey {
 class Wrap {
 public:
     Wrap(qreal lineWidth, qreal tabStop) : fullWidth_(lineWidth), tabStop_(tabStop) {}
-
-    // Where the paragraph's words end: after the character before a breakable space, before a
-    // line break opportunity or at the end.
-    static std::vector<bool> wordEnds(const QString& text) {
-        std::vector<bool> ends(size_t(text.size()), false);
-        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
-        for (qsizetype next = 1; next <= text.size(); ++next) {
-            if (next == text.size() || isBreakableSpace(text[next])) {
-                ends[size_t(next - 1)] = true;
-                continue;
-            }
-            breaks.setPosition(next);
-            ends[size_t(next - 1)] = breaks.isAtBoundary();
-        }
-        return ends;
-    }
 
     // Whether the whole paragraph, at its widest, fits one line: then it needs no breaking.
     bool fitsOneLine(const QString& text, const std::vector<qreal>& advances) const {
@@ -172,10 +187,6 @@ public:
     }
 
 private:
-    static bool isBreakableSpace(QChar c) {
-        return c != QLatin1Char('\t') && c.isSpace() && c.decompositionTag() != QChar::NoBreak;
-    }
-
     // The word and the spaces before it join the line, or start the next one; a word wider than
     // a line of its own is broken by the layout where it must, which is not followed here.
     bool commit() {
@@ -211,12 +222,16 @@ private:
 // read.
 class Measure : public RtfSink {
 public:
-    Measure(const QFont& defaultFont, qreal lineWidth, const QTextOption& option)
-        : defaultFont_(defaultFont), lineWidth_(lineWidth), option_(option), wrap_(lineWidth, option.tabStopDistance()) {}
+    Measure(const QTextCharFormat& base, const QFont& defaultFont, qreal lineWidth, const QTextOption& option)
+        : defaultFont_(defaultFont), lineWidth_(lineWidth), option_(option), wrap_(lineWidth, option.tabStopDistance()),
+          fonts_(runFontsFor(base, defaultFont).fonts) {
+        // Room of its own from the start, so that the first run is copied in, not shared.
+        paragraph_.reserve(kParagraphRoom);
+    }
     Measure(const Measure&) = delete;
     Measure& operator=(const Measure&) = delete;
     ~Measure() {
-        for (Font& font : fonts_)
+        for (RunFont& font : fonts_)
             font.advances->release();
     }
 
@@ -240,11 +255,6 @@ public:
     std::optional<int> lines() const { return followed_ ? std::optional<int>(lines_) : std::nullopt; }
 
 private:
-    struct Font {
-        FontKey key;
-        QFont font;
-        Advances* advances;
-    };
     struct Run {
         qsizetype start;
         qsizetype length;
@@ -253,14 +263,14 @@ private:
 
 // The index of the style's font among those of the text.
     size_t fontOf(const RtfStyle& style, const RtfFormats& formats) {
-        FontKey key{formats.face(style), style.halfPoints, style.bold, style.italic};
+        FontKey key{style.halfPoints, style.bold, style.italic, formats.face(style)};
         for (size_t i = 0; i < fonts_.size(); ++i)
             if (fonts_[i].key == key)
                 return i;
         // As the document gives a run its font: its format's, resolved against the default.
         QFont font = formats.format(style).font().resolve(defaultFont_);
         Advances& advances = advancesOf(font);
-        fonts_.push_back(Font{std::move(key), std::move(font), &advances});
+        fonts_.push_back(RunFont{std::move(key), std::move(font), &advances});
         return fonts_.size() - 1;
     }
 
@@ -290,7 +300,7 @@ private:
         advances_.resize(size_t(paragraph_.size()));
         for (size_t i = 0; i < advances_.size(); ++i) {
             const QChar c = paragraph_[qsizetype(i)];
-            const Font& font = fonts_[charFonts_[i]];
+            const RunFont& font = fonts_[charFonts_[i]];
             advances_[i] = c == QLatin1Char('\t') ? 0 : font.advances->of(c.unicode(), script[i], font.font);
             if (advances_[i] < 0)
                 return false;
@@ -301,7 +311,8 @@ private:
     void endParagraph(const RtfFormats& formats) {
         if (followed_)
             lines_ += paragraphLines(formats);
-        paragraph_.clear();
+        // Emptied, not freed: the next paragraph is written into the same room.
+        paragraph_.resize(0);
         charFonts_.clear();
         runs_.clear();
     }
@@ -310,7 +321,7 @@ private:
         if (measure()) {
             if (wrap_.fitsOneLine(paragraph_, advances_))
                 return 1;
-            const std::vector<bool> ends = Wrap::wordEnds(paragraph_);
+            const std::vector<bool> ends = wordEnds(paragraph_);
             const std::optional<int> most = wrap_.lines(paragraph_, advances_, ends, kWidest);
             if (most && wrap_.lines(paragraph_, advances_, ends, kNarrowest) == most)
                 return *most;
@@ -338,11 +349,13 @@ private:
         return std::max(lines, 1);
     }
 
+    static constexpr qsizetype kParagraphRoom = 256;
     QFont defaultFont_;
     qreal lineWidth_;
     QTextOption option_;
     Wrap wrap_;
-    std::vector<Font> fonts_;
+    // The fonts of the runs of this count and of those before it.
+    std::vector<RunFont>& fonts_;
     QString paragraph_;
     // The font of each character of the paragraph, and its advance.
     std::vector<size_t> charFonts_;
@@ -359,7 +372,7 @@ std::optional<int> countLines(const AnsiString& rtf, const QTextCharFormat& base
     // Tab stops beyond the end of a line are left to the document.
     if (option.tabStopDistance() <= 0 || option.tabStopDistance() > lineWidth || !option.tabArray().isEmpty())
         return std::nullopt;
-    Measure measure(defaultFont, lineWidth, option);
+    Measure measure(base, defaultFont, lineWidth, option);
     readRtf(rtf, base, measure);
     return measure.lines();
 }

@@ -58,28 +58,17 @@ enum class Word { fonttbl, colortbl, red, green, blue, f, fcharset, fs, cf, b, i
 
 Word wordOf(std::string_view name) {
     // By length first: a card's text is mostly control words, and most of them short.
-    constexpr std::array<std::pair<std::string_view, Word>, 18> words{{{"f", Word::f},
-                                                                       {"b", Word::b},
-                                                                       {"i", Word::i},
-                                                                       {"fs", Word::fs},
-                                                                       {"cf", Word::cf},
-                                                                       {"ul", Word::ul},
-                                                                       {"red", Word::red},
-                                                                       {"par", Word::par},
-                                                                       {"tab", Word::tab},
-                                                                       {"blue", Word::blue},
-                                                                       {"lnkd", Word::lnkd},
-                                                                       {"line", Word::line},
-                                                                       {"green", Word::green},
-                                                                       {"plain", Word::plain},
-                                                                       {"ulnone", Word::ulnone},
-                                                                       {"fonttbl", Word::fonttbl},
-                                                                       {"colortbl", Word::colortbl},
-                                                                       {"fcharset", Word::fcharset}}};
+    static constexpr std::array<std::pair<std::string_view, Word>, 18> words{
+        {{"f", Word::f},           {"b", Word::b},         {"i", Word::i},           {"fs", Word::fs},
+         {"cf", Word::cf},         {"ul", Word::ul},       {"red", Word::red},       {"par", Word::par},
+         {"tab", Word::tab},       {"blue", Word::blue},   {"lnkd", Word::lnkd},     {"line", Word::line},
+         {"green", Word::green},   {"plain", Word::plain}, {"ulnone", Word::ulnone}, {"fonttbl", Word::fonttbl},
+         {"colortbl", Word::colortbl}, {"fcharset", Word::fcharset}}};
     for (const auto& [known, word] : words) {
         if (known.size() > name.size())
             break;
-        if (known == name)
+        // The first letter tells most words apart without comparing the rest.
+        if (known.size() == name.size() && known.front() == name.front() && known == name)
             return word;
     }
     return Word::other;
@@ -89,6 +78,44 @@ Word wordOf(std::string_view name) {
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Everything the reader knows at a point of the text, but the text gathered for the sink.
+struct ReaderState {
+    size_t pos = 0;
+    CharState state;
+    std::vector<CharState> stack;
+    std::vector<Font> fonts;
+    int currentFont = -1;
+    std::vector<QColor> colors;
+    QColor pendingColor;
+    bool pendingColorSet = false;
+};
+
+// The state where the last text read first gave the sink anything (after its font and colour
+// tables), and the bytes that state depends on: the text up to there and the byte that ended
+// the control word before it. A text beginning with those bytes goes on from there.
+struct Header {
+    AnsiString bytes;
+    ReaderState state;
+};
+
+Header& lastHeader() {
+    static Header header;
+    return header;
+}
+
+// Bytes that are text wherever they stand, the rest being groups, controls and line ends.
+bool isPlain(char c) { return c != '{' && c != '}' && c != '\\' && c != '\r' && c != '\n'; }
+
+QChar cp1251Character(unsigned char byte) {
+    static const std::array<char16_t, 256> characters = [] {
+        std::array<char16_t, 256> table{};
+        for (size_t b = 0; b < table.size(); ++b)
+            table[b] = static_cast<char16_t>(base::cp1251ToUnicode(static_cast<unsigned char>(b)));
+        return table;
+    }();
+    return QChar(characters[byte]);
+}
+
 class Reader : public RtfFormats {
 public:
     Reader(RtfSink& sink, const AnsiString& rtf, const QTextCharFormat& base) : sink_(sink), text_(rtf), base_(base) {}
@@ -97,20 +124,22 @@ public:
     ~Reader() = default;
 
     void run() {
-        while (pos_ < text_.size()) {
-            const char c = text_[pos_++];
+        resumeAfterHeader();
+        while (s_.pos < text_.size()) {
+            tokenStart_ = s_.pos;
+            const char c = text_[s_.pos++];
             if (c == '{') {
-                stack_.push_back(state_);
+                s_.stack.push_back(s_.state);
             } else if (c == '}') {
                 endGroup();
-                if (stack_.empty())
+                if (s_.stack.empty())
                     break;
-                state_ = stack_.back();
-                stack_.pop_back();
+                s_.state = s_.stack.back();
+                s_.stack.pop_back();
             } else if (c == '\\') {
                 controlSymbol();
             } else if (c != '\r' && c != '\n') {
-                character(c);
+                plainRun();
             }
         }
         flush();
@@ -118,15 +147,50 @@ public:
     }
 
 private:
-    void controlSymbol() {
-        if (pos_ >= text_.size())
+    void resumeAfterHeader() {
+        const Header& header = lastHeader();
+        if (header.bytes.empty() || text_.compare(0, header.bytes.size(), header.bytes) != 0)
             return;
-        const char c = text_[pos_];
+        s_ = header.state;
+        headerTaken_ = true;
+    }
+
+    // Called before anything goes to the sink: the state is still that of the token's start,
+    // as no token changes it before it gives text or a break.
+    void takeHeader() {
+        if (headerTaken_)
+            return;
+        headerTaken_ = true;
+        Header& header = lastHeader();
+        header.bytes.assign(text_, 0, tokenStart_ + 1);
+        header.state = s_;
+        header.state.pos = tokenStart_;
+    }
+
+    // The plain bytes from the token's start on, up to the next group, control or line end.
+    void plainRun() {
+        size_t end = s_.pos;
+        while (end < text_.size() && isPlain(text_[end]))
+            ++end;
+        s_.pos = end;
+        const std::string_view bytes(text_.data() + tokenStart_, end - tokenStart_);
+        if (s_.state.destination == Destination::text) {
+            addText(bytes);
+            return;
+        }
+        for (const char c : bytes)
+            character(c);
+    }
+
+    void controlSymbol() {
+        if (s_.pos >= text_.size())
+            return;
+        const char c = text_[s_.pos];
         if (isLetter(c)) {
             controlWord();
             return;
         }
-        ++pos_;
+        ++s_.pos;
         switch (c) {
         case '\'':
             hexCharacter();
@@ -135,7 +199,7 @@ private:
             character('\xA0');
             break;
         case '*':
-            state_.destination = Destination::skip;
+            s_.state.destination = Destination::skip;
             break;
         case '\\':
         case '{':
@@ -152,10 +216,10 @@ private:
     }
 
     void hexCharacter() {
-        if (pos_ + 2 > text_.size())
+        if (s_.pos + 2 > text_.size())
             return;
-        const std::string hex = text_.substr(pos_, 2);
-        pos_ += 2;
+        const std::string hex = text_.substr(s_.pos, 2);
+        s_.pos += 2;
         char* end = nullptr;
         const long value = std::strtol(hex.c_str(), &end, 16);
         if (end == hex.c_str() + 2)
@@ -163,84 +227,85 @@ private:
     }
 
     void controlWord() {
-        const size_t start = pos_;
-        while (pos_ < text_.size() && isLetter(text_[pos_]))
-            ++pos_;
-        const std::string_view word(text_.data() + start, pos_ - start);
+        const size_t start = s_.pos;
+        while (s_.pos < text_.size() && isLetter(text_[s_.pos]))
+            ++s_.pos;
+        const std::string_view word(text_.data() + start, s_.pos - start);
         bool hasParam = false;
         int param = 0;
         bool negative = false;
-        if (pos_ < text_.size() && text_[pos_] == '-') {
+        if (s_.pos < text_.size() && text_[s_.pos] == '-') {
             negative = true;
-            ++pos_;
+            ++s_.pos;
         }
         // Parameters are small numbers; longer digit runs stop growing instead of overflowing.
         constexpr int largestParam = 1 << 20;
-        while (pos_ < text_.size() && isDigit(text_[pos_])) {
+        while (s_.pos < text_.size() && isDigit(text_[s_.pos])) {
             hasParam = true;
-            param = std::min(param * 10 + (text_[pos_++] - '0'), largestParam);
+            param = std::min(param * 10 + (text_[s_.pos++] - '0'), largestParam);
         }
         if (negative)
             param = -param;
-        if (pos_ < text_.size() && text_[pos_] == ' ')
-            ++pos_;
+        if (s_.pos < text_.size() && text_[s_.pos] == ' ')
+            ++s_.pos;
         apply(word, hasParam, param);
     }
 
     void apply(std::string_view name, bool hasParam, int param) {
+        CharState& state = s_.state;
         switch (wordOf(name)) {
         case Word::fonttbl:
-            state_.destination = Destination::fontTable;
+            state.destination = Destination::fontTable;
             break;
         case Word::colortbl:
-            state_.destination = Destination::colorTable;
-            colors_.clear();
-            pendingColor_ = QColor(0, 0, 0);
+            state.destination = Destination::colorTable;
+            s_.colors.clear();
+            s_.pendingColor = QColor(0, 0, 0);
             break;
         case Word::red:
-            pendingColor_.setRed(param);
-            pendingColorSet_ = true;
+            s_.pendingColor.setRed(param);
+            s_.pendingColorSet = true;
             break;
         case Word::green:
-            pendingColor_.setGreen(param);
-            pendingColorSet_ = true;
+            s_.pendingColor.setGreen(param);
+            s_.pendingColorSet = true;
             break;
         case Word::blue:
-            pendingColor_.setBlue(param);
-            pendingColorSet_ = true;
+            s_.pendingColor.setBlue(param);
+            s_.pendingColorSet = true;
             break;
         case Word::f:
-            state_.style.font = param;
-            if (state_.destination == Destination::fontTable)
-                currentFont_ = param;
+            state.style.font = param;
+            if (state.destination == Destination::fontTable)
+                s_.currentFont = param;
             break;
         case Word::fcharset:
-            if (state_.destination == Destination::fontTable && currentFont_ >= 0 && currentFont_ < maxFonts)
-                font(currentFont_).symbol = param == symbolCharset;
+            if (state.destination == Destination::fontTable && s_.currentFont >= 0 && s_.currentFont < maxFonts)
+                font(s_.currentFont).symbol = param == symbolCharset;
             break;
         case Word::fs:
-            state_.style.halfPoints = std::clamp(param, smallestHalfPoints, largestHalfPoints);
+            state.style.halfPoints = std::clamp(param, smallestHalfPoints, largestHalfPoints);
             break;
         case Word::cf:
-            state_.style.color = param;
+            state.style.color = param;
             break;
         case Word::b:
-            state_.style.bold = !hasParam || param != 0;
+            state.style.bold = !hasParam || param != 0;
             break;
         case Word::i:
-            state_.style.italic = !hasParam || param != 0;
+            state.style.italic = !hasParam || param != 0;
             break;
         case Word::ul:
-            state_.style.underline = !hasParam || param != 0;
+            state.style.underline = !hasParam || param != 0;
             break;
         case Word::ulnone:
-            state_.style.underline = false;
+            state.style.underline = false;
             break;
         case Word::lnkd:
-            state_.style.link = true;
+            state.style.link = true;
             break;
         case Word::plain:
-            state_.style = RtfStyle{};
+            state.style = RtfStyle{};
             break;
         case Word::par:
             paragraph();
@@ -257,25 +322,21 @@ private:
     }
 
     void character(char c) {
-        switch (state_.destination) {
+        switch (s_.state.destination) {
         case Destination::text:
-            if (!pending_.isEmpty() && !(pendingStyle_ == state_.style))
-                flush();
-            pendingStyle_ = state_.style;
-            pending_ += isSymbolFont(state_.style.font) ? symbolSign(static_cast<unsigned char>(c))
-                                                  : QChar(static_cast<char16_t>(base::cp1251ToUnicode(static_cast<unsigned char>(c))));
+            addText(std::string_view(&c, 1));
             break;
         case Destination::fontTable:
             if (c == ';')
-                currentFont_ = -1;
-            else if (currentFont_ >= 0 && currentFont_ < maxFonts)
-                font(currentFont_).name += c;
+                s_.currentFont = -1;
+            else if (s_.currentFont >= 0 && s_.currentFont < maxFonts)
+                font(s_.currentFont).name += c;
             break;
         case Destination::colorTable:
             if (c == ';') {
-                colors_.push_back(pendingColorSet_ ? pendingColor_ : QColor());
-                pendingColor_ = QColor(0, 0, 0);
-                pendingColorSet_ = false;
+                s_.colors.push_back(s_.pendingColorSet ? s_.pendingColor : QColor());
+                s_.pendingColor = QColor(0, 0, 0);
+                s_.pendingColorSet = false;
             }
             break;
         case Destination::skip:
@@ -283,34 +344,51 @@ private:
         }
     }
 
+    // Text in the current style, joining the run gathered so far when its style is the same.
+    void addText(std::string_view bytes) {
+        takeHeader();
+        if (!pending_.isEmpty() && !(pendingStyle_ == s_.state.style))
+            flush();
+        pendingStyle_ = s_.state.style;
+        const bool symbol = isSymbolFont(s_.state.style.font);
+        const qsizetype at = pending_.size();
+        pending_.resize(at + qsizetype(bytes.size()));
+        QChar* out = pending_.data() + at;
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            *out++ = symbol ? symbolSign(byte) : cp1251Character(byte);
+        }
+    }
+
     void endGroup() {
-        if (state_.destination == Destination::text)
+        if (s_.state.destination == Destination::text)
             flush();
     }
 
     void paragraph() {
-        if (state_.destination != Destination::text)
+        if (s_.state.destination != Destination::text)
             return;
+        takeHeader();
         flush();
-        sink_.paragraph(state_.style, *this);
+        sink_.paragraph(s_.state.style, *this);
     }
 
     Font& font(int index) {
-        if (index >= static_cast<int>(fonts_.size()))
-            fonts_.resize(static_cast<size_t>(index) + 1);
-        return fonts_[static_cast<size_t>(index)];
+        if (index >= static_cast<int>(s_.fonts.size()))
+            s_.fonts.resize(static_cast<size_t>(index) + 1);
+        return s_.fonts[static_cast<size_t>(index)];
     }
 
     bool isSymbolFont(int index) const {
-        return index >= 0 && index < static_cast<int>(fonts_.size()) && fonts_[static_cast<size_t>(index)].symbol;
+        return index >= 0 && index < static_cast<int>(s_.fonts.size()) && s_.fonts[static_cast<size_t>(index)].symbol;
     }
 
     const std::string& face(const RtfStyle& s) const override {
         static const std::string none;
         // A symbol font keeps the base face: its signs come from the fonts that carry them.
-        if (s.font < 0 || s.font >= static_cast<int>(fonts_.size()) || fonts_[static_cast<size_t>(s.font)].symbol)
+        if (s.font < 0 || s.font >= static_cast<int>(s_.fonts.size()) || s_.fonts[static_cast<size_t>(s.font)].symbol)
             return none;
-        return fonts_[static_cast<size_t>(s.font)].name;
+        return s_.fonts[static_cast<size_t>(s.font)].name;
     }
 
     QTextCharFormat format(const RtfStyle& s) const override {
@@ -319,8 +397,8 @@ private:
             setFaceName(f, name);
         if (s.halfPoints > 0)
             f.setFontPointSize(s.halfPoints / 2.0);
-        if (s.color > 0 && s.color < static_cast<int>(colors_.size()) && colors_[static_cast<size_t>(s.color)].isValid())
-            f.setForeground(colors_[static_cast<size_t>(s.color)]);
+        if (s.color > 0 && s.color < static_cast<int>(s_.colors.size()) && s_.colors[static_cast<size_t>(s.color)].isValid())
+            f.setForeground(s_.colors[static_cast<size_t>(s.color)]);
         f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
         f.setFontItalic(s.italic);
         f.setFontUnderline(s.underline);
@@ -332,20 +410,16 @@ private:
         if (pending_.isEmpty())
             return;
         sink_.text(pending_, pendingStyle_, *this);
-        pending_.clear();
+        pending_.resize(0);
     }
 
     RtfSink& sink_;
     const AnsiString& text_;
     QTextCharFormat base_;
-    size_t pos_ = 0;
-    CharState state_;
-    std::vector<CharState> stack_;
-    std::vector<Font> fonts_;
-    int currentFont_ = -1;
-    std::vector<QColor> colors_;
-    QColor pendingColor_;
-    bool pendingColorSet_ = false;
+    ReaderState s_;
+    // Where the token being read began, and whether the header has been taken or resumed.
+    size_t tokenStart_ = 0;
+    bool headerTaken_ = false;
     QString pending_;
     RtfStyle pendingStyle_;
 };

@@ -50,7 +50,9 @@ protected:
 };
 
 // What the reader does not know is skipped, damaged text ends the reading where it stops making
-// sense. Base is the format of plain text.
+// sense. Base is the format of plain text. A text that begins as the last one read did, up to
+// where that one first gave the sink anything, goes on from the state it had there (the font
+// and colour tables every card repeats are read once).
 void readRtf(const AnsiString& rtf, const QTextCharFormat& base, RtfSink& sink);
 
 // Inserts the text at the cursor, in one edit block.

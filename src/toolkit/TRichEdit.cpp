@@ -68,7 +68,7 @@ TRichEdit::TRichEdit(TComponent* AOwner)
     // It keeps no reference to other components but its popup menu, which turns hearing back on;
     // so a window of thousands of rich edits makes and frees each without telling the others.
     SetHearsSiblings(false);
-    text_->document().setDefaultFont(tk::peerFont(*this, /*ownFont=*/false));
+    text_->setDefaultFont(tk::peerFont(*this, /*ownFont=*/false));
 }
 
 TRichEdit::~TRichEdit() {
@@ -104,7 +104,7 @@ AnsiString TRichEdit::Text() const {
     return text;
 }
 
-int TRichEdit::GetTextLen() const { return text_->document().characterCount() - 1; }
+int TRichEdit::GetTextLen() const { return text_->length(); }
 
 void TRichEdit::SetHideSelection(bool Value) {
     hideSelection_ = Value;
@@ -143,8 +143,7 @@ void TRichEdit::textChanged() {
 }
 
 void TRichEdit::selectionMoved() {
-    const QTextCursor cursor = text_->cursor();
-    const std::pair<int, int> range{cursor.selectionStart(), cursor.selectionEnd()};
+    const std::pair<int, int> range = text_->selection();
     if (range == reportedSelection_)
         return;
     // Recorded first: a handler that changes the selection again is told once more, and one
@@ -198,25 +197,26 @@ int TRichEdit::viewportWidth() const {
     return std::max(Width() - 2 * frame - bar, 0);
 }
 
-int TRichEdit::SelStart() const { return text_->cursor().selectionStart(); }
+int TRichEdit::SelStart() const { return text_->selection().first; }
+
+int TRichEdit::positionWithin(int position) const {
+    // The text's length is asked only of a position past its start.
+    return position <= 0 ? 0 : std::min(position, text_->length());
+}
 
 void TRichEdit::SetSelStart(int Value) {
-    QTextCursor cursor = text_->cursor();
-    cursor.setPosition(std::clamp(Value, 0, text_->document().characterCount() - 1));
-    text_->setCursor(cursor);
+    const int position = positionWithin(Value);
+    text_->select(position, position);
 }
 
 int TRichEdit::SelLength() const {
-    const QTextCursor cursor = text_->cursor();
-    return cursor.selectionEnd() - cursor.selectionStart();
+    const auto [start, end] = text_->selection();
+    return end - start;
 }
 
 void TRichEdit::SetSelLength(int Value) {
-    QTextCursor cursor = text_->cursor();
-    const int start = cursor.selectionStart();
-    cursor.setPosition(start);
-    cursor.setPosition(std::clamp(start + Value, 0, text_->document().characterCount() - 1), QTextCursor::KeepAnchor);
-    text_->setCursor(cursor);
+    const int start = text_->selection().first;
+    text_->select(start, positionWithin(start + Value));
 }
 
 void TRichEdit::WndProc(TMessage& Message) {

@@ -78,6 +78,8 @@ private:
     void textChanged();
     // The width the text is laid out at: the control's less its frame and vertical scroll bar.
     int viewportWidth() const;
+    // The position brought within the text.
+    int positionWithin(int position) const;
     void notifyLink(const TMessage& mouse);
     void setCharFormat(WPARAM scope, const CHARFORMATA& format);
     LRESULT textRange(TEXTRANGEA& range) const;

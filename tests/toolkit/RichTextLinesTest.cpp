@@ -20,12 +20,13 @@ namespace {
 
 using namespace testsupport;
 
-// The lines a document of the text edits' font lays the text out in, its lines that wide.
-int laidOutLines(const std::string& rtf, qreal lineWidth) {
+// The lines a document of the font lays the text out in, its lines that wide.
+int laidOutLines(const std::string& rtf, qreal lineWidth, const QFont& font = QApplication::font("QTextEdit"),
+                 const QTextCharFormat& base = QTextCharFormat()) {
     QTextDocument document;
-    document.setDefaultFont(QApplication::font("QTextEdit"));
+    document.setDefaultFont(font);
     QTextCursor cursor(&document);
-    tk::insertRtf(cursor, rtf, QTextCharFormat());
+    tk::insertRtf(cursor, rtf, base);
     document.setTextWidth(lineWidth + 2 * document.documentMargin());
     document.documentLayout()->documentSize();
     int lines = 0;
@@ -57,6 +58,25 @@ TEST(RichTextLinesTest, CountsAreTheDocumentsAtEveryWidth) {
         for (int width = 80; width <= 420; width += 3) {
             SCOPED_TRACE(::testing::Message() << "text " << t << " width " << width);
             EXPECT_EQ(countedLines(kTexts[t], width), laidOutLines(kTexts[t], width));
+        }
+    }
+}
+
+// Counts keep the fonts of runs from one to the next while the default font and base stay.
+TEST(RichTextLinesTest, CountsInTurnsOfFontsAndBasesAreEachTheDocuments) {
+    QFont large = QApplication::font("QTextEdit");
+    large.setPointSize(20);
+    QTextCharFormat sized;
+    sized.setFontPointSize(14);
+    const std::vector<std::pair<QFont, QTextCharFormat>> turns = {
+        {QApplication::font("QTextEdit"), QTextCharFormat()}, {large, QTextCharFormat()},
+        {QApplication::font("QTextEdit"), sized}};
+    for (int width = 80; width <= 420; width += 5) {
+        for (size_t turn = 0; turn < turns.size(); ++turn) {
+            SCOPED_TRACE(::testing::Message() << "width " << width << " turn " << turn);
+            const auto& [font, base] = turns[turn];
+            EXPECT_EQ(tk::countLines(kTexts[2], base, font, width, QTextDocument().defaultTextOption()),
+                      laidOutLines(kTexts[2], width, font, base));
         }
     }
 }

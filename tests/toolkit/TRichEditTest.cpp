@@ -1,7 +1,9 @@
 // The rich edit: loading rich text, links, character formats and damaged input.
 #include "toolkit/TRichEdit.h"
 
+#include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -168,6 +170,121 @@ TEST(TRichEditTest, HiddenEditGetsNoPeerButCountsItsLinesAndDrawsAsAnEditWithOne
         Application->ProcessMessages();
         EXPECT_TRUE(shown == eager->peer().widget()->grab().toImage());
     }
+}
+
+// What an edit shows of itself through its calls and events.
+struct Observed {
+    int changes = 0;
+    int selectionChanges = 0;
+    int selStart = 0;
+    int selLength = 0;
+    int textLength = 0;
+    LRESULT lines = 0;
+    TColor color = 0;
+    TFontStyles style;
+    AnsiString text;
+    QString html;
+
+    bool operator==(const Observed&) const = default;
+};
+
+void PrintTo(const Observed& o, std::ostream* out) {
+    *out << "changes " << o.changes << ", selection changes " << o.selectionChanges << ", selection " << o.selStart
+         << "+" << o.selLength << ", length " << o.textLength << ", lines " << o.lines << ", colour " << o.color
+         << ", bold " << o.style.Contains(fsBold) << ", text " << o.text.size() << "\n"
+         << o.html.toStdString();
+}
+
+// Runs the steps on a fresh edit, its document made first when asked, and reports what it shows.
+template <class Steps>
+Observed runOnFreshEdit(bool documentFirst, Steps steps) {
+    TRichEdit edit(nullptr);
+    edit.SetWidth(150);
+    if (documentFirst)
+        edit.richText().document();
+    Observed seen;
+    edit.OnChange = [&seen](TPersistent*) { ++seen.changes; };
+    edit.OnSelectionChange = [&seen](TPersistent*) { ++seen.selectionChanges; };
+    steps(edit);
+    seen.selStart = edit.SelStart();
+    seen.selLength = edit.SelLength();
+    seen.textLength = edit.GetTextLen();
+    seen.lines = edit.Perform(EM_GETLINECOUNT, 0, 0);
+    seen.color = edit.SelAttributes()->Color();
+    seen.style = edit.SelAttributes()->Style();
+    seen.text = edit.Text();
+    seen.html = edit.richText().document().toHtml();
+    return seen;
+}
+
+void setLinkFormat(TRichEdit& edit, bool link, TColor color) {
+    CHARFORMATA format;
+    format.dwMask = CFM_LINK | CFM_UNDERLINE | CFM_COLOR;
+    format.dwEffects = link ? CFE_LINK | CFE_UNDERLINE : 0;
+    format.crTextColor = color;
+    edit.Perform(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+// An edit makes its document only when something needs it; until then it keeps what it was told
+// and answers as an edit with a document.
+TEST(TRichEditTest, EditWithoutItsDocumentYetActsAsAnEditWithOne) {
+    using Steps = std::function<void(TRichEdit&)>;
+    const std::vector<std::pair<const char*, Steps>> cases = {
+        {"card fill",
+         [](TRichEdit& e) {
+             e.Clear();
+             e.SetSelStart(0);
+             e.SetSelLength(0);
+             setLinkFormat(e, false, clBlack);
+             e.Clear();
+             testsupport::loadCard(e, kCard);
+         }},
+        {"format for typing, then a line", [](TRichEdit& e) {
+             setLinkFormat(e, true, clRed);
+             e.Lines()->Add("typed");
+         }},
+        {"format for typing, read back", [](TRichEdit& e) { setLinkFormat(e, true, clRed); }},
+        {"format for typing forgotten by a caret move", [](TRichEdit& e) {
+             setLinkFormat(e, true, clRed);
+             e.SetSelStart(0);
+             e.Lines()->Add("typed");
+         }},
+        {"format for typing forgotten by a clear", [](TRichEdit& e) {
+             setLinkFormat(e, true, clRed);
+             e.Clear();
+             e.Lines()->Add("typed");
+         }},
+        {"caret beyond an empty text", [](TRichEdit& e) {
+             e.SetSelStart(5);
+             e.SetSelLength(3);
+             e.SetSelLength(-2);
+         }},
+        {"caret moved in loaded text", [](TRichEdit& e) {
+             testsupport::loadCard(e, kCard);
+             e.SetSelStart(0);
+             e.SetSelLength(4);
+         }},
+        {"format of loaded text", [](TRichEdit& e) {
+             testsupport::loadCard(e, kCard);
+             setLinkFormat(e, true, clRed);
+             e.SetSelStart(2);
+             e.SetSelLength(3);
+             setLinkFormat(e, false, clGreen);
+         }},
+        {"loaded text cleared", [](TRichEdit& e) {
+             testsupport::loadCard(e, kCard);
+             e.Clear();
+         }},
+        {"nothing", [](TRichEdit&) {}},
+    };
+    for (const auto& [name, steps] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(runOnFreshEdit(false, steps), runOnFreshEdit(true, steps));
+    }
+    // Loaded text that went into the document later has the caret at its start, nothing selected.
+    const Observed loaded = runOnFreshEdit(true, [](TRichEdit& e) { testsupport::loadCard(e, kCard); });
+    EXPECT_EQ(loaded.selStart, 0);
+    EXPECT_EQ(loaded.selLength, 0);
 }
 
 TEST(TRichEditTest, LongTextOpensAtItsFirstLineAndTheWheelAndScrollBarReachItsLastLineWhole) {
