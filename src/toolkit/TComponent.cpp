@@ -140,6 +140,10 @@ void TComponent::FreeNotification(TComponent* AComponent) {
 }
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent) {
+    // The links go both ways: a component linked to none is in no list (every component an owner
+    // frees is told to all its siblings that listen).
+    if (AComponent->freeNotifies_.empty())
+        return;
     eraseOne(freeNotifies_, AComponent);
     eraseOne(AComponent->freeNotifies_, this);
 }
