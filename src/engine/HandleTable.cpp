@@ -25,8 +25,14 @@ uint32_t HandleTable::add(std::unique_ptr<HandleObject> object) {
 }
 
 HandleObject* HandleTable::find(uint32_t handle) const {
+    if (handle == lastHandle_ && lastObject_ != nullptr)
+        return lastObject_;
     const auto it = lowerBound(handle);
-    return it != entries_.end() && it->handle == handle ? it->object.get() : nullptr;
+    if (it == entries_.end() || it->handle != handle)
+        return nullptr;
+    lastHandle_ = handle;
+    lastObject_ = it->object.get();
+    return lastObject_;
 }
 
 std::vector<uint32_t> HandleTable::ownedBy(uint32_t owner) const {
@@ -47,6 +53,8 @@ void HandleTable::remove(uint32_t handle) {
     auto at = entries_.begin() + (it - entries_.begin());
     std::unique_ptr<HandleObject> object = std::move(at->object);
     entries_.erase(at);
+    lastHandle_ = 0;
+    lastObject_ = nullptr;
     object.reset();
 }
 

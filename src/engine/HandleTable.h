@@ -62,6 +62,10 @@ private:
     // memory beats a search through separately allocated nodes, and new handles, being the
     // largest, go to the end.
     std::vector<Entry> entries_;
+    // The handle found last: a dataset's calls come in runs on one handle (a row is several calls
+    // on its cursor). Objects do not move while they live, so only a removal forgets it.
+    mutable uint32_t lastHandle_ = 0;
+    mutable HandleObject* lastObject_ = nullptr;
     uint32_t next_ = 1;
 };
 
