@@ -66,6 +66,7 @@ TEST(HandleTableTest, LookUpsFindEveryLiveHandleAmongMany) {
     std::vector<uint32_t> live;
     for (int i = 0; i < 200; ++i)
         live.push_back(table.add(std::make_unique<Owner>()));
+    ASSERT_NE(table.find(live[0]), nullptr); // found last, then removed: it must not be found again
     for (size_t i = 0; i < live.size(); i += 3)
         table.remove(live[i]);
     for (size_t i = 0; i < live.size(); ++i)
