@@ -143,6 +143,8 @@ void TDbQuery::createStatement() {
     CEHANDLE statement = db::kNoHandle;
     EngineCheck(this, CeCreateSQLStatement(connection, &statement));
     statement_ = statement;
+    // A new statement has the engine's default options, whatever its number.
+    optionsStatement_ = db::kNoHandle;
 }
 
 void TDbQuery::closeStatement() {

@@ -3,6 +3,8 @@
 // A SELECT yields a new static cursor handle (kind 5) owned by the connection, so that it outlives
 // the statement and the statement's later executions. State of a statement:
 //   created --Prepare--> prepared --Execute--> executed --Prepare--> prepared ...
+//   prepared or executed --Prepare of the text it holds--> prepared, bindings empty, its SQLite
+//     statement and column descriptions kept (SQLite's re-preparation count catches a new schema)
 //   created --Execute--> 5018 (nothing prepared);  any --its connection closed--> gone
 #pragma once
 
