@@ -249,13 +249,43 @@ void TDbDataSet::readFieldDefs(CEHANDLE handle) {
     const TDefCollection::Reading reading(FieldDefs());
     uint16_t count = 0;
     EngineCheck(this, CeGetNumFields(handle, &count));
-    FieldDefs().Clear();
-    engineFieldDefs_.Clear();
-    for (uint16_t n = 1; n <= count; ++n)
-        addFieldDef(handle, n);
+    std::vector<ReadFieldDef> read;
+    read.reserve(count);
+    try {
+        for (uint16_t n = 1; n <= count; ++n)
+            readFieldDef(handle, n, read);
+    } catch (...) {
+        // The definitions read before the failure stand, as they would had each been added at once.
+        storeFieldDefs(read);
+        throw;
+    }
+    storeFieldDefs(read);
 }
 
-void TDbDataSet::addFieldDef(CEHANDLE handle, uint16_t fieldNo) {
+void TDbDataSet::storeFieldDefs(const std::vector<ReadFieldDef>& read) {
+    engineFieldDefs_.Clear();
+    for (const ReadFieldDef& field : read)
+        engineFieldDefs_.Add(field.engine);
+    // Every open of the same cursor reads the same definitions: the existing ones are given the
+    // values again rather than freed and made anew. No one hears of it either way (Reading).
+    if (FieldDefs().Count() != int(read.size())) {
+        FieldDefs().Clear();
+        for (const ReadFieldDef& field : read)
+            FieldDefs().Add(field.engine.Name, field.type, field.size, /*Required=*/false)->SetFieldNo(field.engine.FieldNo);
+        return;
+    }
+    for (int i = 0; i < FieldDefs().Count(); ++i) {
+        TFieldDef* def = FieldDefs()[i];
+        const ReadFieldDef& field = read[std::size_t(i)];
+        def->SetName(field.engine.Name);
+        def->SetDataType(field.type);
+        def->SetSize(field.size);
+        def->SetRequired(false);
+        def->SetFieldNo(field.engine.FieldNo);
+    }
+}
+
+void TDbDataSet::readFieldDef(CEHANDLE handle, uint16_t fieldNo, std::vector<ReadFieldDef>& read) {
     const CEFIELD field = CE_FIELDNO(fieldNo);
     TEngineFieldDef def;
     def.FieldNo = fieldNo;
@@ -324,8 +354,7 @@ void TDbDataSet::addFieldDef(CEHANDLE handle, uint16_t fieldNo) {
     }
     EngineCheck(this, CeGetFieldOffset(handle, field, &def.Offset));
     // Fields of unknown type are skipped, so the definition carries the engine's own number.
-    FieldDefs().Add(def.Name, type, size, /*Required=*/false)->SetFieldNo(fieldNo);
-    engineFieldDefs_.Add(def);
+    read.push_back({def, type, size});
 }
 
 // --- Index definitions. ---

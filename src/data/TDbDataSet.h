@@ -310,8 +310,17 @@ private:
     // One pass of the fetch loop: the cursor's row, without the record filter.
     TGetResult fetchRow(char* buffer, uint32_t length, TGetMode mode);
     void computeLayout();
-    void addFieldDef(CEHANDLE handle, uint16_t fieldNo);
+    // One field's description as the engine gives it, with the toolkit's type and size.
+    struct ReadFieldDef {
+        TEngineFieldDef engine;
+        TFieldType type;
+        int size;
+    };
+    // Adds the description of a field of a known type to read.
+    void readFieldDef(CEHANDLE handle, uint16_t fieldNo, std::vector<ReadFieldDef>& read);
     void readFieldDefs(CEHANDLE handle);
+    // Makes the definitions and the engine's descriptions those read.
+    void storeFieldDefs(const std::vector<ReadFieldDef>& read);
     // A raw image to the field's buffer form; false when the image is empty.
     bool rawToField(const TEngineFieldDef& def, TField* field, const char* raw, void* target);
     bool isEmptyRaw(const TEngineFieldDef& def, const TField* field, char* record, bool vdt);

@@ -44,11 +44,14 @@ void TDbDataSet::AllocKeyBuffers() {
     uint16_t fields = 0;
     EngineCheck(this, CeGetNumFields(tableHandle_, &fields));
     keyBufferSize_ = kKeyHeaderSize + rawSize_ + 2u * fields;
-    for (auto& buffer : keyBuffers_) {
-        // Zeroed: the spare header bytes take part in ApplyRange's comparison.
-        buffer = std::make_unique<char[]>(keyBufferSize_);
-        header(buffer.get())->size = int32_t(keyBufferSize_);
-        InitKeyBuffer(buffer.get());
+    // Zeroed: the spare header bytes take part in ApplyRange's comparison.
+    keyBuffers_[0] = std::make_unique<char[]>(keyBufferSize_);
+    header(keyBuffers_[0].get())->size = int32_t(keyBufferSize_);
+    InitKeyBuffer(keyBuffers_[0].get());
+    // The engine clears a record of one handle alike every time: the others start as copies.
+    for (size_t i = 1; i < keyBuffers_.size(); ++i) {
+        keyBuffers_[i] = std::make_unique_for_overwrite<char[]>(keyBufferSize_);
+        std::memcpy(keyBuffers_[i].get(), keyBuffers_[0].get(), keyBufferSize_);
     }
 }
 

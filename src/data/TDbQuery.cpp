@@ -143,6 +143,8 @@ void TDbQuery::createStatement() {
     CEHANDLE statement = db::kNoHandle;
     EngineCheck(this, CeCreateSQLStatement(connection, &statement));
     statement_ = statement;
+    // A new statement has the engine's default options, whatever its number.
+    optionsStatement_ = db::kNoHandle;
 }
 
 void TDbQuery::closeStatement() {
@@ -170,16 +172,31 @@ void TDbQuery::ReleaseHandles() {
 
 void TDbQuery::setStatementOptions() {
     const TDbTableOptions& options = *DbTableOptions();
-    EngineCheck(this, CeStmtSetTableLockType(statement_, options.DbLockType() == TDbLockTypes::Proprietary ? 1 : 0));
-    EngineCheck(this, CeStmtSetTableCharType(statement_, options.DbCharType() == TDbCharTypes::ANSI ? 1 : 2));
-    EngineCheck(this, CeStmtSetTableRights(statement_, options.DbRightsCheck() ? 1 : 2));
-    EngineCheck(this, CeStmtSetTableReadOnly(statement_, RequestLive ? 2 : 1));
-    if (DbConnection() != nullptr && DbConnection()->ReadOnly)
-        EngineCheck(this, CeStmtSetTableReadOnly(statement_, 1));
-    const uint16_t tableType = TableType() == ttDbVDT ? 3 : TableType() == ttDbCDX ? 2 : 1;
-    EngineCheck(this, CeStmtSetTableType(statement_, tableType));
-    EngineCheck(this, CeStmtConstrainUpdates(statement_, Constrained ? 1 : 2));
-    EngineCheck(this, CeStmtReadAllColumns(statement_, ReadAllColumns ? 1 : 2));
+    const bool readOnly = !RequestLive || (DbConnection() != nullptr && DbConnection()->ReadOnly);
+    const StatementOptions wanted{
+        uint16_t(options.DbLockType() == TDbLockTypes::Proprietary ? 1 : 0),
+        uint16_t(options.DbCharType() == TDbCharTypes::ANSI ? 1 : 2),
+        uint16_t(options.DbRightsCheck() ? 1 : 2),
+        uint16_t(readOnly ? 1 : 2),
+        uint16_t(TableType() == ttDbVDT ? 3 : TableType() == ttDbCDX ? 2 : 1),
+        uint16_t(Constrained ? 1 : 2),
+        uint16_t(ReadAllColumns ? 1 : 2),
+    };
+    // The engine keeps a statement's options until they are set again, and only this query sets
+    // them: the same options on the same statement need no engine call. Another statement handle
+    // (a new statement after a closed or lost one) takes them all again.
+    if (optionsStatement_ == statement_ && appliedOptions_ == wanted)
+        return;
+    optionsStatement_ = db::kNoHandle;
+    EngineCheck(this, CeStmtSetTableLockType(statement_, wanted.lockType));
+    EngineCheck(this, CeStmtSetTableCharType(statement_, wanted.charType));
+    EngineCheck(this, CeStmtSetTableRights(statement_, wanted.rights));
+    EngineCheck(this, CeStmtSetTableReadOnly(statement_, wanted.readOnly));
+    EngineCheck(this, CeStmtSetTableType(statement_, wanted.tableType));
+    EngineCheck(this, CeStmtConstrainUpdates(statement_, wanted.constrain));
+    EngineCheck(this, CeStmtReadAllColumns(statement_, wanted.readAllColumns));
+    appliedOptions_ = wanted;
+    optionsStatement_ = statement_;
 }
 
 CEHANDLE TDbQuery::execute() {

@@ -94,7 +94,15 @@ private:
     bool prepared_ = false;
     TParams params_;
     std::unique_ptr<TDbQueryDataLink> dataLink_;
+    // The engine options of a statement, in the order they are set.
+    struct StatementOptions {
+        uint16_t lockType, charType, rights, readOnly, tableType, constrain, readAllColumns;
+        bool operator==(const StatementOptions&) const = default;
+    };
     CEHANDLE statement_ = db::kNoHandle;
     CEHANDLE pooled_ = db::kNoHandle;
+    // The options last set and the statement they were set on (none: set them before the next run).
+    StatementOptions appliedOptions_{};
+    CEHANDLE optionsStatement_ = db::kNoHandle;
     std::string data_;
 };

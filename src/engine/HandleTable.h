@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -44,13 +43,29 @@ public:
     T* get(uint32_t handle) const {
         return dynamic_cast<T*>(find(handle));
     }
-    // Removes a handle and, first, every handle owned by it (recursively).
+    // Removes a handle and, first, every handle owned by it (recursively, in ascending order).
     void remove(uint32_t handle);
+    // The live handles owned by owner, ascending.
     std::vector<uint32_t> ownedBy(uint32_t owner) const;
     size_t count(HandleKind kind) const;
 
 private:
-    std::map<uint32_t, std::unique_ptr<HandleObject>> objects_;
+    struct Entry {
+        uint32_t handle;
+        uint32_t owner; // the object's, beside the handle so that finding the owned reads one block
+        std::unique_ptr<HandleObject> object;
+    };
+    std::vector<Entry>::const_iterator lowerBound(uint32_t handle) const;
+
+    // Sorted by handle. Every engine call looks its handle up, and a process holds few handles
+    // at a time (tables, their orders, statements, cursors): a binary search over one block of
+    // memory beats a search through separately allocated nodes, and new handles, being the
+    // largest, go to the end.
+    std::vector<Entry> entries_;
+    // The handle found last: a dataset's calls come in runs on one handle (a row is several calls
+    // on its cursor). Objects do not move while they live, so only a removal forgets it.
+    mutable uint32_t lastHandle_ = 0;
+    mutable HandleObject* lastObject_ = nullptr;
     uint32_t next_ = 1;
 };
 

@@ -115,11 +115,20 @@ Status stepFailure(sqlite3_stmt* stmt, int rc) { return sqliteFailure(sqlite3_db
 
 } // namespace
 
-Status readResult(sqlite3_stmt* stmt, std::vector<ResultColumn> columns, const std::string& name,
-                  const std::string& directory, std::shared_ptr<TableImage>& out) {
-    bool typed = true;
-    for (const ResultColumn& column : columns)
-        typed = typed && column.field.type != 0;
+std::optional<RecordLayout> typedLayout(const std::vector<ResultColumn>& columns) {
+    std::vector<FieldDef> fields;
+    fields.reserve(columns.size());
+    for (const ResultColumn& column : columns) {
+        if (column.field.type == 0)
+            return std::nullopt;
+        fields.push_back(column.field);
+    }
+    return RecordLayout(std::move(fields), TableFamily::Vdt);
+}
+
+Status readResult(sqlite3_stmt* stmt, const std::vector<ResultColumn>& columns,
+                  const std::optional<RecordLayout>& typed, const std::string& name, const std::string& directory,
+                  std::shared_ptr<TableImage>& out) {
     std::vector<unsigned char> rows;
     StaticBlobs blobs;
     TableSchema schema;
@@ -127,10 +136,7 @@ Status readResult(sqlite3_stmt* stmt, std::vector<ResultColumn> columns, const s
     uint32_t count = 0;
     int rc = SQLITE_ROW;
     if (typed) {
-        std::vector<FieldDef> fields;
-        for (const ResultColumn& column : columns)
-            fields.push_back(column.field);
-        schema.layout = RecordLayout(std::move(fields), TableFamily::Vdt);
+        schema.layout = *typed;
         RowWriter writer(schema.layout, rows, blobs);
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
             writer.append(++count, [&](size_t i) { return sqlite3_column_value(stmt, columns[i].column); });

@@ -9,6 +9,7 @@
 #include "engine/TableImage.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,14 @@ struct ResultColumn {
     FieldDef field;  // name as the result names it; type 0 when it comes from the values
 };
 
-// Steps stmt to its end. The image is named name and looks for index files in directory.
-Status readResult(sqlite3_stmt* stmt, std::vector<ResultColumn> columns, const std::string& name,
-                  const std::string& directory, std::shared_ptr<TableImage>& out);
+// The record layout of columns when every column's field is known, else none (the values size
+// the computed columns). Made once per description of the columns, not once per result.
+std::optional<RecordLayout> typedLayout(const std::vector<ResultColumn>& columns);
+
+// Steps stmt to its end. typed is typedLayout(columns). The image is named name and looks for
+// index files in directory.
+Status readResult(sqlite3_stmt* stmt, const std::vector<ResultColumn>& columns,
+                  const std::optional<RecordLayout>& typed, const std::string& name, const std::string& directory,
+                  std::shared_ptr<TableImage>& out);
 
 } // namespace ce

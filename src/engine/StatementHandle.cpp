@@ -12,6 +12,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 
@@ -83,6 +84,8 @@ Status staleStatement(sqlite3* db) {
 } // namespace
 
 Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
+    if (prepared_ && !ddl_ && sql == sql_ && stmt_.get())
+        return prepareAgain(session);
     prepared_ = false;
     sql_ = std::string(sql);
     scanned_ = scanParams(sql, MarkerStyle::Numbered);
@@ -124,6 +127,21 @@ Status StatementHandle::prepare(SqlSession& session, std::string_view sql) {
     preparePrefixForm(session, utf8);
     listing_ = OrderedListing::recognise(scanned_.text);
     utf8_ = utf8;
+    prepared_ = true;
+    return {};
+}
+
+// The text of the last successful preparation again: its markers, its SQLite statements, its
+// column descriptions and its recognised listing all still hold, so the text is neither scanned
+// nor converted again. A schema changed since is caught at execution, by SQLite's count of
+// re-preparations, as it is for a text prepared anew with the same SQLite text.
+Status StatementHandle::prepareAgain(SqlSession& session) {
+    prepared_ = false;
+    std::fill(values_.begin(), values_.end(), BoundValue{});
+    CE_TRY(session.attachTablesOf(sql_, options_.tableType));
+    stmt_.reset();
+    if (prefixStmt_.get())
+        prefixStmt_.reset();
     prepared_ = true;
     return {};
 }
@@ -205,6 +223,7 @@ Status StatementHandle::describeColumns(SqlSession& session, sqlite3_stmt* stmt)
     }
     if (resultName_.empty())
         resultName_ = "QUERY";
+    typed_ = typedLayout(columns_);
     return {};
 }
 
@@ -334,7 +353,7 @@ Status StatementHandle::runSql(SqlSession& session, uint32_t* cursor) {
     {
         const SqlSession::Tracking tracking(session, changes);
         if (sqlite3_column_count(stmt) > 0 && cursor) {
-            status = readResult(stmt, columns_, resultName_, session.directory(), image);
+            status = readResult(stmt, columns_, typed_, resultName_, session.directory(), image);
             // SQLite prepares the text again when the schema changed since; the fields are
             // described again and a query that changes nothing is read again with them.
             const int count = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
@@ -342,7 +361,7 @@ Status StatementHandle::runSql(SqlSession& session, uint32_t* cursor) {
                 reprepared = count;
                 sqlite3_reset(stmt);
                 CE_TRY(describeColumns(session, stmt));
-                status = readResult(stmt, columns_, resultName_, session.directory(), image);
+                status = readResult(stmt, columns_, typed_, resultName_, session.directory(), image);
             }
             rows = image ? static_cast<uint32_t>(image->size()) : 0;
         } else {

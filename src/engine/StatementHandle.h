@@ -3,6 +3,8 @@
 // A SELECT yields a new static cursor handle (kind 5) owned by the connection, so that it outlives
 // the statement and the statement's later executions. State of a statement:
 //   created --Prepare--> prepared --Execute--> executed --Prepare--> prepared ...
+//   prepared or executed --Prepare of the text it holds--> prepared, bindings empty, its SQLite
+//     statement and column descriptions kept (SQLite's re-preparation count catches a new schema)
 //   created --Execute--> 5018 (nothing prepared);  any --its connection closed--> gone
 #pragma once
 
@@ -15,6 +17,7 @@
 #include "engine/Status.h"
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -65,6 +68,7 @@ public:
     uint32_t lastAutoinc() const { return lastAutoinc_; }
 
 private:
+    Status prepareAgain(SqlSession& session);
     Status describeColumns(SqlSession& session, sqlite3_stmt* stmt);
     void preparePrefixForm(SqlSession& session, const std::string& utf8);
     // The range of each prefix comparison when every pattern bound to one is a plain beginning.
@@ -84,6 +88,7 @@ private:
     std::string utf8_;  // the text SQLite prepared
     SqlStatement stmt_;
     std::vector<ResultColumn> columns_;
+    std::optional<RecordLayout> typed_; // typedLayout(columns_), made with it
     int reprepared_ = 0; // SQLite's count of automatic re-preparations when columns_ was made
     SqlStatement prefixStmt_; // the text with index ranges for plain-beginning patterns, or none
     std::vector<PrefixLikeTerm> prefixTerms_;

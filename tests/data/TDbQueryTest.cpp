@@ -4,15 +4,19 @@
 #include "data/TDbQuery.h"
 
 #include <filesystem>
+#include <tuple>
+#include <vector>
 
 #include "CursorSuite.h"
 #include "data/TDbConnection.h"
 #include "data/TDbIndexFiles.h"
 #include "data/TDbTable.h"
+#include "data/TDbTableOptions.h"
 #include "data/TDynamicConnList.h"
 #include "toolkit/Controls.h"
 #include "toolkit/TDataSource.h"
 #include "toolkit/TField.h"
+#include "toolkit/TFieldDefs.h"
 #include "toolkit/TScreen.h"
 #include "toolkit/TStringList.h"
 
@@ -127,6 +131,75 @@ TEST_F(TDbQueryTest, ReRunsKeepOneStatementThatOutlivesAReconnect) {
     q->Open();
     delete q;
     EXPECT_EQ(handlesOf(ce::HandleKind::Statement), before);
+}
+
+// Options a re-run leaves alone are not set again; a changed option, a new statement and a
+// reconnected connection all reach the engine before the next run. The character type shows in
+// the cursor's record image: "\xC1" in code page 1251 is "\x81" in the OEM code page.
+TEST_F(TDbQueryTest, EveryRunCarriesTheQuerysCurrentOptions) {
+    query("INSERT INTO T VALUES (4, '\xC1')")->ExecSQL();
+    TDbQuery* q = query("SELECT NAME FROM T WHERE ID = 4");
+    const auto firstByteAfterOpen = [&](TDbCharTypes charType) {
+        q->Close();
+        q->DbTableOptions()->SetDbCharType(charType);
+        q->Open();
+        char record[64] = {};
+        uint32_t length = sizeof record;
+        EXPECT_EQ(CeGetRecord(q->TableHandle(), record, &length), 0u);
+        return uint8_t(record[0]);
+    };
+    EXPECT_EQ(firstByteAfterOpen(TDbCharTypes::ANSI), 0xC1);
+    EXPECT_EQ(firstByteAfterOpen(TDbCharTypes::ANSI), 0xC1);
+    EXPECT_EQ(firstByteAfterOpen(TDbCharTypes::OEM), 0x81);
+    EXPECT_EQ(firstByteAfterOpen(TDbCharTypes::ANSI), 0xC1);
+    q->Close();
+    q->FreeStatement();
+    EXPECT_EQ(firstByteAfterOpen(TDbCharTypes::OEM), 0x81);
+    EXPECT_EQ(q->FieldByName("NAME")->AsString(), "\xC1");
+    connection->Disconnect();
+    connection->Connect();
+    EXPECT_EQ(firstByteAfterOpen(TDbCharTypes::OEM), 0x81);
+    EXPECT_EQ(firstByteAfterOpen(TDbCharTypes::ANSI), 0xC1);
+}
+
+// Each open reads the field definitions again: a new text, a table of another shape under the
+// same text, or definitions changed by hand in between all give the cursor's definitions.
+TEST_F(TDbQueryTest, FieldDefinitionsFollowEveryOpen) {
+    TDbQuery* q = query("SELECT ID, NAME FROM T WHERE ID = 2");
+    const auto defs = [&] {
+        std::vector<std::tuple<AnsiString, TFieldType, int, int>> out;
+        for (int i = 0; i < q->FieldDefs().Count(); ++i) {
+            const TFieldDef* def = q->FieldDefs()[i];
+            out.emplace_back(def->Name(), def->DataType(), def->Size(), def->FieldNo());
+        }
+        return out;
+    };
+    using Defs = std::vector<std::tuple<AnsiString, TFieldType, int, int>>;
+    q->Open();
+    EXPECT_EQ(defs(), (Defs{{"ID", ftInteger, 0, 1}, {"NAME", ftString, 10, 2}}));
+    q->Close();
+    q->FieldDefs()[1]->SetSize(99);
+    q->FieldDefs()[0]->SetName("X");
+    q->Open();
+    EXPECT_EQ(defs(), (Defs{{"ID", ftInteger, 0, 1}, {"NAME", ftString, 10, 2}}));
+    EXPECT_EQ(q->FieldByName("NAME")->AsString(), "B");
+
+    q->SQL()->SetText("SELECT NAME, ID FROM T WHERE ID = 2");
+    q->Open();
+    EXPECT_EQ(defs(), (Defs{{"NAME", ftString, 10, 1}, {"ID", ftInteger, 0, 2}}));
+    EXPECT_EQ(q->FieldByName("ID")->AsInteger(), 2);
+    EXPECT_EQ(q->FieldByName("NAME")->AsString(), "B");
+
+    q->Close();
+    TDbQuery* ddl = query("DROP TABLE T");
+    ddl->ExecSQL();
+    ddl->SQL()->SetText("CREATE TABLE T (NAME CHAR(4), ID CHAR(2))");
+    ddl->ExecSQL();
+    ddl->SQL()->SetText("INSERT INTO T VALUES ('name', '2')");
+    ddl->ExecSQL();
+    q->Open();
+    EXPECT_EQ(defs(), (Defs{{"NAME", ftString, 4, 1}, {"ID", ftString, 2, 2}}));
+    EXPECT_EQ(q->FieldByName("ID")->AsString(), "2");
 }
 
 TEST_F(TDbQueryTest, OpenRefusesAStatementWithoutRowsThatExecSqlRuns) {

@@ -285,20 +285,67 @@ TEST_F(ApiSqlTest, DirectoryConnectionRunsSqlOnFreeTables) {
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
 
+// The same text, prepared again or only run again, follows its table's new shape; once the table
+// is gone it fails as the text prepared anew would.
 TEST_F(ApiSqlTest, RepreparedTextFollowsAChangedTable) {
     const CEHANDLE c = dictionary({"CREATE TABLE T (A CHAR(3))"});
     const CEHANDLE s = statement(c);
+    const CEHANDLE again = statement(c);
     const CEHANDLE other = statement(c);
     direct(s, "INSERT INTO T VALUES ('abc')");
     EXPECT_EQ(column(direct(s, "SELECT * FROM T"), "A"), (std::vector<std::string>{"abc"}));
+    EXPECT_EQ(column(direct(again, "SELECT * FROM T"), "A"), (std::vector<std::string>{"abc"}));
     direct(other, "DROP TABLE T");
     direct(other, "CREATE TABLE T (A CHAR(8), B INTEGER)");
     direct(other, "INSERT INTO T VALUES ('abcdefgh', 5)");
     const CEHANDLE cursor = direct(s, "SELECT * FROM T");
     EXPECT_EQ(got<uint32_t>(CeGetFieldLength, cursor, "A"), 8u);
     EXPECT_EQ(column(cursor, "A"), (std::vector<std::string>{"abcdefgh"}));
+    const CEHANDLE run = got<CEHANDLE>(CeExecuteSQL, again);
+    EXPECT_EQ(got<uint16_t>(CeGetNumFields, run), 2);
+    EXPECT_EQ(got<uint16_t>(CeGetFieldType, run, "B"), 11);
+    EXPECT_EQ(column(run, "A"), (std::vector<std::string>{"abcdefgh"}));
+    direct(other, "DROP TABLE T");
+    CEHANDLE none = 0;
+    EXPECT_EQ(CeExecuteSQL(again, &none), 7200u);
+    EXPECT_EQ(CeExecuteSQLDirect(s, "SELECT * FROM T", &none), 7200u);
     EXPECT_EQ(CeCloseSQLStatement(s), 0u);
+    EXPECT_EQ(CeCloseSQLStatement(again), 0u);
     EXPECT_EQ(CeCloseSQLStatement(other), 0u);
+}
+
+// Preparing the text a statement already holds reuses its SQLite statement and its column
+// descriptions, but starts without bindings like any preparation; a failed or different text in
+// between leaves nothing of the earlier one in use.
+TEST_F(ApiSqlTest, PreparingTheSameTextAgainIsAFreshPreparation) {
+    const CEHANDLE c = firms();
+    const CEHANDLE s = statement(c);
+    const char* const byPrice = "SELECT NAME FROM FIRMS WHERE PRICE > :p ORDER BY NAME";
+    ASSERT_EQ(CePrepareSQL(s, byPrice), 0u);
+    ASSERT_EQ(CeSetDouble(s, "p", 1.9), 0u);
+    EXPECT_EQ(column(got<CEHANDLE>(CeExecuteSQL, s), "NAME"), (std::vector<std::string>{"автомир", "Ёлка"}));
+    ASSERT_EQ(CePrepareSQL(s, byPrice), 0u);
+    EXPECT_EQ(column(got<CEHANDLE>(CeExecuteSQL, s), "NAME"), std::vector<std::string>{}) << "the marker is null again";
+
+    EXPECT_EQ(CePrepareSQL(s, "SELECT 'open"), 7210u);
+    CEHANDLE cursor = 0;
+    EXPECT_EQ(CeExecuteSQL(s, &cursor), 5018u) << "the failed text left nothing prepared";
+    ASSERT_EQ(CePrepareSQL(s, byPrice), 0u);
+    ASSERT_EQ(CeSetDouble(s, "p", 2.5), 0u);
+    EXPECT_EQ(column(got<CEHANDLE>(CeExecuteSQL, s), "NAME"), (std::vector<std::string>{"Ёлка"}));
+
+    cursor = direct(s, "SELECT PRICE, ID FROM FIRMS WHERE PRICE > 2.5");
+    EXPECT_EQ(got<uint16_t>(CeGetNumFields, cursor), 2);
+    EXPECT_EQ(got<uint16_t>(CeGetFieldType, cursor, CE_FIELDNO(1)), 10);
+    EXPECT_EQ(CeCloseTable(cursor), 0u);
+    ASSERT_EQ(CePrepareSQL(s, byPrice), 0u);
+    ASSERT_EQ(CeSetDouble(s, "p", 0), 0u);
+    cursor = got<CEHANDLE>(CeExecuteSQL, s);
+    EXPECT_EQ(got<uint16_t>(CeGetNumFields, cursor), 1);
+    EXPECT_EQ(got<uint16_t>(CeGetFieldType, cursor, CE_FIELDNO(1)), 4);
+    EXPECT_EQ(got<uint32_t>(CeGetRecordLength, cursor), 30u);
+    EXPECT_EQ(column(cursor, "NAME"), (std::vector<std::string>{"автомир", "Банк", "Ёлка"}));
+    EXPECT_EQ(CeCloseSQLStatement(s), 0u);
 }
 
 TEST_F(ApiSqlTest, DisconnectClosesStatementsAndCursors) {
