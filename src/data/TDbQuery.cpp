@@ -174,6 +174,8 @@ void TDbQuery::ReleaseHandles() {
 
 void TDbQuery::setStatementOptions() {
     const TDbTableOptions& options = *DbTableOptions();
+    // The engine keeps the last read-only value it is given: one call with the combined value
+    // leaves what a call for RequestLive followed by one for a read-only connection would.
     const bool readOnly = !RequestLive || (DbConnection() != nullptr && DbConnection()->ReadOnly);
     const StatementOptions wanted{
         uint16_t(options.DbLockType() == TDbLockTypes::Proprietary ? 1 : 0),
