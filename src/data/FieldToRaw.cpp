@@ -192,6 +192,8 @@ bool defaultToRaw(const TEngineFieldDef& Def, bool Vdt, TFieldType FieldType, co
         const double value = StrToFloat(text, tk::machineFormat());
         if (FieldType != ftSmallint)
             return store(&value);
+        // A numeric field read as a small integer takes its value in 16 bits: a default beyond
+        // them would wrap into another number, so it is refused as a shortint's default is.
         if (!(std::fabs(value) <= 32767.0))
             outOfRange(text);
         const auto small = int16_t(value);

@@ -28,6 +28,7 @@ AnsiString locateTerm(const AnsiString& FieldName, uint16_t EngineType, const st
         return "(" + FieldName + "=" + quoted(*Text) + ")";
     case ceLogical:
         return "(" + FieldName + "=" + (*Text == "T" ? ".TRUE." : ".FALSE.") + ")";
+    // A compact date is compared through ctod like a date: its bare text would not parse.
     case ceDate:
     case ceCompactDate:
         return "(" + FieldName + "=ctod(\"" + *Text + "\"))";

@@ -7,8 +7,8 @@
 //     --InternalOpen: OpenHandle (or the handle OpenOnHandle gave), key buffers, field
 //       definitions, layout, index choice, stored scope and filter, first row-->  open (table
 //       handle set, order handle set, fields bound)
-//   open --InternalClose: fields unbound, key buffers and old-record copy freed,
-//     CeCloseTable-->  closed
+//   open --InternalClose: (in design state the engine's table and cursor caches emptied first)
+//     fields unbound, key buffers and old-record copy freed, CeCloseTable-->  closed
 //   open --SwitchToIndex: new order handle, buffers rebuilt-->  open
 //
 // A failure inside InternalOpen leaves the toolkit closing the cursor again, so no handle stays.
@@ -106,6 +106,12 @@ void TDbDataSet::OpenOnHandle(CEHANDLE Handle) {
 }
 
 void TDbDataSet::InternalClose() {
+    if (ComponentState() & csDesigning) {
+        // A designer closes a dataset to change its table: the engine's cache would keep the
+        // closed table and cursor open behind it.
+        EngineCheck(this, CeCacheOpenTables(0));
+        EngineCheck(this, CeCacheOpenCursors(0));
+    }
     BindFields(false);
     if (DefaultFields())
         DestroyFields();

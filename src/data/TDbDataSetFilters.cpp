@@ -380,6 +380,8 @@ bool TDbDataSet::LocateRecord(const AnsiString& KeyFields, const Variant& KeyVal
     bool found = false;
     try {
         InitRecord(TempBuffer());
+        // One key field takes the whole KeyValues; given an array anyway, it takes the first
+        // element, as a field cannot hold an array.
         const bool whole = fields.size() == 1 && !KeyValues.IsArray();
         for (std::size_t i = 0; i < fields.size(); ++i)
             fields[i]->SetAsVariant(whole ? KeyValues : KeyValues[int(i)]);

@@ -26,6 +26,10 @@ namespace {
 
 constexpr CERESULT kRecordNotFound = 5022;
 constexpr uint32_t kSegmentNameRoom = 129;
+// Room for one raw key built for a seek or a range bound. A key is at most 256 bytes; the byte
+// past the longest one leaves room for a terminating zero, and the exact seek shares the buffer
+// of the nearest seek rather than having one a byte shorter.
+constexpr std::size_t kKeyRoom = 257;
 
 struct KeyHeader {
     uint8_t modified;
@@ -176,7 +180,7 @@ void TDbDataSet::BuildRawKey(TKeyIndex KeyIndex, bool Partial, char* Key, uint32
 }
 
 bool TDbDataSet::seekLookupKey(bool nearest) {
-    char key[257];
+    char key[kKeyRoom];
     uint32_t length = sizeof key;
     BuildRawKey(kiLookup, /*Partial=*/nearest, key, length);
     uint16_t found = 0;
@@ -241,7 +245,7 @@ bool TDbDataSet::ApplyRangeKeys() {
     for (const auto& bound : bounds) {
         if (!header(GetKeyBuffer(bound.edited))->modified)
             continue;
-        char key[257];
+        char key[kKeyRoom];
         uint32_t length = sizeof key;
         BuildRawKey(bound.edited, /*Partial=*/false, key, length);
         EngineCheck(this, CeSetScope(orderHandle_, bound.scope, key, length, 1));

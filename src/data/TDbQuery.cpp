@@ -8,7 +8,8 @@
 //     names a directory--> statement created (pooled handle held, or the connection's)
 //   created, closed --Prepare--> prepared mark set (refused while open, as UnPrepare is)
 //   created, closed --Open: Execute (options, CePrepareSQL, parameters, CeExecuteSQL)--> open
-//   open --Close: the cursor closed, the prepared mark cleared--> created, closed
+//   open --Close: the cursor closed, the prepared mark cleared--> created, closed (in design
+//     state: no statement, both handles forgotten)
 //   created --FreeStatement (closed only), a failure with 7209, a new DatabaseName--> no
 //     statement (pooled handle forgotten)
 //   created --ReleaseHandles (the connection disconnected): both handles forgotten--> no statement
@@ -84,7 +85,8 @@ void TDbQuery::sqlChange() {
         return;
     queryChanged();
     data_.clear();
-    if (ParamCheck) {
+    // A designer always sees the parameters of the text it edits.
+    if (ParamCheck || (ComponentState() & csDesigning)) {
         TParams parsed(this);
         parsed.ParseSQL(text, /*DoCreate=*/true);
         parsed.AssignValues(params_);
@@ -172,6 +174,8 @@ void TDbQuery::ReleaseHandles() {
 
 void TDbQuery::setStatementOptions() {
     const TDbTableOptions& options = *DbTableOptions();
+    // The engine keeps the last read-only value it is given: one call with the combined value
+    // leaves what a call for RequestLive followed by one for a read-only connection would.
     const bool readOnly = !RequestLive || (DbConnection() != nullptr && DbConnection()->ReadOnly);
     const StatementOptions wanted{
         uint16_t(options.DbLockType() == TDbLockTypes::Proprietary ? 1 : 0),
@@ -260,6 +264,9 @@ void TDbQuery::ExecSQL() {
 void TDbQuery::InternalClose() {
     TDbExtendedDataSet::InternalClose();
     prepared_ = false;
+    // A designer may change the text or the database next: no statement outlives the close.
+    if (ComponentState() & csDesigning)
+        closeStatement();
 }
 
 // --- Where the statement runs. ---

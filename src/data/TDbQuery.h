@@ -42,6 +42,7 @@ public:
 
     bool RequestLive = false;
     bool Constrained = false;
+    // A new text rebuilds Params from its markers (in design state always).
     bool ParamCheck = true;
     bool ReadAllColumns = false;
     TCursor WaitCursor = crDefault;

@@ -17,12 +17,20 @@ namespace {
 
 constexpr CERESULT kTableNotInDictionary = 5132;
 constexpr CERESULT kPropertyNotSet = 5138;
+constexpr uint16_t kTableTypeProperty = 202;
 constexpr uint16_t kDefaultIndexProperty = 213;
 constexpr uint16_t kMaxIndexes = 50;
 
 bool hasExtension(const AnsiString& name) {
     const AnsiString file = ExtractFileName(name);
     return file.find('.') != AnsiString::npos;
+}
+
+// The connection's engine handle, connecting it first when it is not.
+CEHANDLE connectedHandle(TDbConnection& connection) {
+    if (!connection.IsConnected())
+        connection.Connect();
+    return connection.GetConnectionHandle();
 }
 
 } // namespace
@@ -84,9 +92,7 @@ CEHANDLE TDbTable::OpenHandle() {
     CEHANDLE handle = 0;
     bool dictionary = false;
     if (connection != nullptr) {
-        if (!connection->IsConnected())
-            connection->Connect();
-        handle = connection->GetConnectionHandle();
+        handle = connectedHandle(*connection);
         dictionary = connection->GetIsDictionaryConn();
     } else {
         handle = TDynamicConnList::Instance().Find(path);
@@ -132,7 +138,26 @@ AnsiString TDbTable::GetTableFileName() {
 bool TDbTable::Exists() {
     if (Active())
         return true;
-    return !tableName_.empty() && FileExists(GetTableFileName());
+    if (tableName_.empty())
+        return false;
+    // A dictionary's tables live inside its one file, so only the dictionary can tell; a name it
+    // does not hold still opens as the free table beside it, so its file counts as well.
+    TDbConnection* connection = DbConnection();
+    if (connection != nullptr && connection->GetIsDictionaryConn() && dictionaryHoldsTable(*connection))
+        return true;
+    return FileExists(GetTableFileName());
+}
+
+bool TDbTable::dictionaryHoldsTable(TDbConnection& Connection) {
+    uint32_t type = 0;
+    uint32_t length = sizeof type;
+    const CERESULT result =
+        CeDDGetTableProperty(connectedHandle(Connection), tableName_.c_str(), kTableTypeProperty, &type, &length);
+    if (result == kTableNotInDictionary)
+        return false;
+    if (result != kPropertyNotSet)
+        EngineCheck(this, result);
+    return true;
 }
 
 void TDbTable::RefreshDefaultIndex() {

@@ -21,7 +21,7 @@ public:
     int GetLastAutoInc() override;
     // Database path + "\" + TableName, with ".vdt" or ".dbf" when the name has no extension.
     AnsiString GetTableFileName();
-    // An open table exists; a closed one when its file does.
+    // An open table exists; a closed one when its dictionary holds it or its file exists.
     bool Exists();
     void RefreshDefaultIndex() override;
 
@@ -42,4 +42,8 @@ public:
 
 protected:
     CEHANDLE OpenHandle() override;
+
+private:
+    // Asks the dictionary of the connection (connecting it) whether it holds TableName.
+    bool dictionaryHoldsTable(TDbConnection& Connection);
 };

@@ -178,6 +178,13 @@ void TComponent::EndLoading() {
     Loaded();
 }
 
+void TComponent::SetDesigning(bool Value) {
+    if (Value)
+        state_ |= csDesigning;
+    else
+        state_ &= ~static_cast<unsigned>(csDesigning);
+}
+
 void TComponent::Loaded() { state_ &= ~static_cast<unsigned>(csLoading); }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {

@@ -15,7 +15,7 @@ enum TComponentStateFlag : unsigned {
     csLoading = 1u << 0,    // being read from a window layout; cleared by Loaded
     csReading = 1u << 1,    // its own properties are being read
     csDestroying = 1u << 2, // its destruction has begun
-    csDesigning = 1u << 3,  // never set in the running program; kept for the code that tests it
+    csDesigning = 1u << 3,  // set by SetDesigning, which the running program never calls
 };
 using TComponentState = unsigned;
 
@@ -77,6 +77,10 @@ public:
     // EndLoading, once the whole layout is read, clears csReading and calls Loaded.
     void BeginLoading();
     void EndLoading();
+
+    // Puts the component into design state or takes it out (csDesigning). Only a designer does;
+    // the running program never does, and its tests do to reach the design-state branches.
+    void SetDesigning(bool Value);
 
 protected:
     // Told when AComponent is inserted into or removed from the owner, or, for a free-notification

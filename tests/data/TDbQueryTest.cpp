@@ -1,9 +1,11 @@
-// The query dataset: SQL changes, binding by round trip, the statement's life, Open
+// The query dataset: SQL changes, binding by round trip, the statement's life, design state, Open
 // against ExecSQL, the pooled connection, master-detail, the provider answers of a query, and
 // the navigation suite over a query.
 #include "data/TDbQuery.h"
 
 #include <filesystem>
+#include <mutex>
+#include <utility>
 #include <tuple>
 #include <vector>
 
@@ -200,6 +202,42 @@ TEST_F(TDbQueryTest, FieldDefinitionsFollowEveryOpen) {
     q->Open();
     EXPECT_EQ(defs(), (Defs{{"NAME", ftString, 4, 1}, {"ID", ftString, 2, 2}}));
     EXPECT_EQ(q->FieldByName("ID")->AsString(), "2");
+}
+
+// In design state a close lets go of all the engine keeps for the query (its statement and the
+// caches of closed tables and cursors), and a new text brings its parameters even unchecked.
+TEST_F(TDbQueryTest, DesignStateCloseLetsGoOfTheEngineAndTextsAlwaysBringParams) {
+    const auto cached = [] {
+        std::lock_guard<std::mutex> lock(ce::engineMutex());
+        return std::pair<int, int>(ce::settings().cachedTables, ce::settings().cachedCursors);
+    };
+    const struct {
+        bool designing;
+        int params;
+        size_t statementsAfterClose;
+        std::pair<int, int> cachedAfterClose;
+    } cases[] = {{false, 0, 1, {5, 7}}, {true, 1, 0, {0, 0}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.designing ? "design state" : "running");
+        const size_t statements = handlesOf(ce::HandleKind::Statement);
+        ASSERT_EQ(CeCacheOpenTables(5), 0u);
+        ASSERT_EQ(CeCacheOpenCursors(7), 0u);
+        auto* q = new TDbQuery(&owner);
+        q->SetDesigning(c.designing);
+        q->ParamCheck = false;
+        q->SetDatabaseName("DbConnection1");
+        q->SQL()->SetText("SELECT * FROM T WHERE ID > :LOW");
+        EXPECT_EQ(q->Params().Count(), c.params);
+        q->SQL()->SetText("SELECT * FROM T");
+        q->Open();
+        q->Close();
+        EXPECT_EQ(handlesOf(ce::HandleKind::Statement), statements + c.statementsAfterClose);
+        EXPECT_EQ(cached(), c.cachedAfterClose);
+        q->Open();
+        EXPECT_EQ(rowCount(*q), 3) << "the next open makes the statement it needs";
+        delete q;
+        EXPECT_EQ(handlesOf(ce::HandleKind::Statement), statements);
+    }
 }
 
 TEST_F(TDbQueryTest, OpenRefusesAStatementWithoutRowsThatExecSqlRuns) {

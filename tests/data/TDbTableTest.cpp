@@ -1,12 +1,13 @@
 // The table dataset: open options, the table type a dictionary reports, the retry beside the
-// dictionary, file names and refusals, index files, stored definitions, and the implicit-connection
-// pool.
+// dictionary, file names and refusals, whether a table exists, index files, stored definitions, and
+// the implicit-connection pool.
 #include "data/TDbTable.h"
 
 #include "DataFixture.h"
 #include "data/TDbConnection.h"
 #include "data/TDbIndexFiles.h"
 #include "toolkit/AnsiStrings.h"
+#include "toolkit/TIntegerField.h"
 
 namespace datatest {
 namespace {
@@ -74,6 +75,36 @@ TEST_F(TDbTableTest, FileNamesAndRefusals) {
     expectError<EDbEngineError>(
         [&] { named->Open(); },
         testing::Eq("dbCity: One of the DatabaseName property or the DbConnection property must have a value."));
+}
+
+// A closed table exists when its dictionary holds it or its file is there (the open retries a
+// name the dictionary lacks as the free table beside it); the provider's key fields follow.
+TEST_F(TDbTableTest, ExistsAsksTheDictionaryThenTheFile) {
+    dictionary({"CREATE TABLE T (CODE INTEGER)", "CREATE UNIQUE INDEX CODE ON T (CODE)"});
+    directory({"CREATE TABLE F (CODE INTEGER)", "CREATE UNIQUE INDEX CODE ON F (CODE)"});
+    dictionaryConnection();
+    const struct {
+        bool throughDictionary;
+        const char* name;
+        bool open;
+        bool exists;
+    } cases[] = {
+        {true, "T", false, true},        {true, "t", false, true}, {true, "T", true, true},
+        {true, "Nothing", false, false}, {true, "F", false, true}, {false, "F", false, true},
+        {false, "F", true, true},        {false, "T", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.throughDictionary ? "dictionary " : "folder ") + c.name + (c.open ? " open" : ""));
+        TDbTable* t = tableAt(c.throughDictionary ? AnsiString("DbConnection1") : temp.path().string(), c.name);
+        auto* code = new TIntegerField(t);
+        code->SetFieldName("CODE");
+        code->SetDataSet(t);
+        if (c.open)
+            t->Open();
+        EXPECT_EQ(t->Exists(), c.exists);
+        EXPECT_EQ(t->PSGetKeyFields(), c.exists ? "CODE" : "");
+        delete t;
+    }
 }
 
 TEST_F(TDbTableTest, IndexFilesOpenAndCloseWithTheList) {
