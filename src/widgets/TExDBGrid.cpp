@@ -959,6 +959,9 @@ void TExDBGrid::IniLoad() {
     const TCustomIniFile* storage = iniLink_->IniStorage();
     if (Name().empty() || storage == nullptr)
         return;
+    // The window first, made now for a grid not shown yet: its creation then comes before the
+    // restore, never after it over the restored columns.
+    HandleNeeded();
     const AnsiString section = layoutSection();
     BeginLayout();
     try {
