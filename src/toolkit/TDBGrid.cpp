@@ -530,8 +530,12 @@ bool TDBGrid::CanGridAcceptKey(std::uint16_t Key, TShiftState Shift) {
 }
 
 bool TDBGrid::AcquireFocus() {
+    // A grid that cannot have the focus (not shown yet, disabled, being designed) goes on without
+    // it: only a focus asked for and not given stops the mouse.
+    if (!CanFocus() || (ComponentState() & csDesigning))
+        return true;
     const auto hasFocus = [this] { return Focused() || (InplaceEditor() && InplaceEditor()->Focused()); };
-    if (!hasFocus() && CanFocus())
+    if (!hasFocus())
         SetFocus();
     return hasFocus();
 }

@@ -71,7 +71,7 @@ protected:
     // Whether the key may act on the grid: an active dataset; Insert and Ctrl+Delete also need a
     // dataset that can be modified and a grid that is not read-only.
     bool CanGridAcceptKey(std::uint16_t Key, TShiftState Shift);
-    // Takes the focus when the grid may; false when it cannot have it.
+    // Takes the focus when the grid can have it; false only when it could and did not get it.
     bool AcquireFocus();
 
     void Paint() override;

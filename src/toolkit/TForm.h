@@ -100,6 +100,9 @@ public:
     // moves a form shown normal at once, and a minimised or maximised one when it is restored.
     TRect normalBounds() const { return normalBounds_; }
     void setNormalBounds(const TRect& bounds);
+    // The state kept without applying it: the window stays as it is until the form is next
+    // shown or given a state. For a placement that minimises the application in the form's stead.
+    void storeWindowState(TWindowState state) { windowState_ = state; }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;

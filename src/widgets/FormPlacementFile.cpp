@@ -94,9 +94,10 @@ void ReadFormPlacement(TForm* Form, const TCustomIniFile* IniFile, const AnsiStr
         const bool mainForm = Application->MainForm() == nullptr || Application->MainForm() == Form;
         const TWindowState fallback = mainForm && Form->Position() == poDefault ? wsMaximized : wsNormal;
         const TWindowState state = stateOfShowCommand(IniReadInteger(IniFile, Section, "ShowCmd", SW_HIDE), fallback);
-        // A minimised main form minimises the application instead, once the form is shown.
+        // A minimised main form minimises the application instead. The form's own state becomes
+        // normal with its window left as it is: the application's minimising is all that shows.
         if (state == wsMinimized && mainForm) {
-            Form->SetWindowState(wsNormal);
+            Form->storeWindowState(wsNormal);
             PostMessage(Application->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
             return;
         }

@@ -8,17 +8,21 @@
 #include "toolkit/TControl.h"
 #include "toolkit/TForm.h"
 #include "toolkit/TIniFile.h"
-
-AnsiString IniReadString(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident,
-                         const AnsiString& Default) {
-    return Storage != nullptr ? Storage->ReadString(Section, Ident, Default) : Default;
-}
-
-int IniReadInteger(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Default) {
-    return Storage != nullptr ? Storage->ReadInteger(Section, Ident, Default) : Default;
-}
+#include "toolkit/TRegIniFile.h"
 
 namespace {
+
+enum class StorageKind { none, iniFile, registry };
+
+// The helpers know two stores, whose values differ in their quoting (see IniWriteString): an INI
+// file and the registry. Any other settings object counts as none.
+StorageKind kindOf(const TCustomIniFile* storage) {
+    if (dynamic_cast<const TIniFile*>(storage) != nullptr)
+        return StorageKind::iniFile;
+    if (dynamic_cast<const TRegIniFile*>(storage) != nullptr)
+        return StorageKind::registry;
+    return StorageKind::none;
+}
 
 bool isQuoted(const AnsiString& value) {
     return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
@@ -26,21 +30,30 @@ bool isQuoted(const AnsiString& value) {
 
 } // namespace
 
+AnsiString IniReadString(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident,
+                         const AnsiString& Default) {
+    return kindOf(Storage) != StorageKind::none ? Storage->ReadString(Section, Ident, Default) : Default;
+}
+
+int IniReadInteger(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Default) {
+    return kindOf(Storage) != StorageKind::none ? Storage->ReadInteger(Section, Ident, Default) : Default;
+}
+
 void IniWriteString(TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
-    if (Storage == nullptr)
+    const StorageKind kind = kindOf(Storage);
+    if (kind == StorageKind::none)
         return;
     // The INI reader strips one pair of quotes; the registry keeps its values whole by itself.
-    const bool iniFile = dynamic_cast<TIniFile*>(Storage) != nullptr;
-    Storage->WriteString(Section, Ident, iniFile && isQuoted(Value) ? '"' + Value + '"' : Value);
+    Storage->WriteString(Section, Ident, kind == StorageKind::iniFile && isQuoted(Value) ? '"' + Value + '"' : Value);
 }
 
 void IniWriteInteger(TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Value) {
-    if (Storage != nullptr)
+    if (kindOf(Storage) != StorageKind::none)
         Storage->WriteInteger(Section, Ident, Value);
 }
 
 void IniEraseSection(TCustomIniFile* Storage, const AnsiString& Section) {
-    if (Storage != nullptr)
+    if (kindOf(Storage) != StorageKind::none)
         Storage->EraseSection(Section);
 }
 

@@ -8,7 +8,8 @@
 class TComponent;
 class TCustomIniFile;
 
-// A null storage reads as the default and takes no writes.
+// The storage is an INI file or the registry; anything else (null, or another kind of settings
+// object) reads as the default and takes no writes.
 AnsiString IniReadString(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident,
                          const AnsiString& Default);
 int IniReadInteger(const TCustomIniFile* Storage, const AnsiString& Section, const AnsiString& Ident, int Default);

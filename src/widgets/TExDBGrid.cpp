@@ -76,6 +76,17 @@ private:
 
 int signOf(int value) { return (value > 0) - (value < 0); }
 
+// A mouse message's key state as shift flags: the keys and every button held.
+TShiftState shiftOfMouseKeys(WPARAM keys) {
+    constexpr std::pair<WPARAM, TShiftState> bits[] = {
+        {MK_SHIFT, ssShift}, {MK_CONTROL, ssCtrl}, {MK_LBUTTON, ssLeft}, {MK_RBUTTON, ssRight}, {MK_MBUTTON, ssMiddle}};
+    TShiftState shift = 0;
+    for (const auto& [key, state] : bits)
+        if (keys & key)
+            shift |= state;
+    return shift;
+}
+
 } // namespace
 
 TExDBGrid::TExDBGrid(TComponent* AOwner)
@@ -744,12 +755,8 @@ void TExDBGrid::WndProc(TMessage& Message) {
         break;
     case WM_RBUTTONUP:
         if (GridState() == gsRowMoving || GridState() == gsColMoving) {
-            TShiftState shift = 0;
-            if (Message.WParam & MK_SHIFT)
-                shift |= ssShift;
-            if (Message.WParam & MK_CONTROL)
-                shift |= ssCtrl;
-            MouseUp(mbRight, shift, GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+            MouseUp(mbRight, shiftOfMouseKeys(Message.WParam), GET_X_LPARAM(Message.LParam),
+                    GET_Y_LPARAM(Message.LParam));
             return;
         }
         break;
@@ -952,6 +959,9 @@ void TExDBGrid::IniLoad() {
     const TCustomIniFile* storage = iniLink_->IniStorage();
     if (Name().empty() || storage == nullptr)
         return;
+    // The window first, made now for a grid not shown yet: its creation then comes before the
+    // restore, never after it over the restored columns.
+    HandleNeeded();
     const AnsiString section = layoutSection();
     BeginLayout();
     try {

@@ -12,7 +12,7 @@
 //   idle --left press, kind 1..4--> sizing (mouse captured, hints off, the focused control's
 //        OnKeyDown borrowed, XOR line shown over the form)
 //   sizing --move--> sizing (the line follows within the limits)
-//   sizing --release--> idle, the control resized, OnPosChanged
+//   sizing --release of any button--> idle, the control resized, OnPosChanged
 //   sizing --Escape, lost capture, partner or splitter freed--> idle, nothing changed
 #include "widgets/TExSplitter.h"
 
@@ -254,9 +254,10 @@ void TExSplitter::MouseMove(TShiftState Shift, int X, int Y) {
     moveLine(Point(X - downPos_.X + Width() / 2, Y - downPos_.Y + Height() / 2));
 }
 
+// Any button's release ends the drag, applied as the left's is: a drag running on after a
+// release would go on following a mouse the user thinks let go.
 void TExSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button == mbLeft)
-        endDrag(/*apply=*/true, X, Y);
+    endDrag(/*apply=*/true, X, Y);
     TCustomPanel::MouseUp(Button, Shift, X, Y);
 }
 

@@ -11,6 +11,7 @@
 
 #include "support/AddressGridForm.h"
 #include "support/MemoryDataSet.h"
+#include "toolkit/Messages.h"
 #include "toolkit/SyntheticInput.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TBookmarkList.h"
@@ -150,6 +151,30 @@ TEST_F(TDBGridTest, AClickOnARowMovesTheDatasetByTheDifference) {
     pump();
     EXPECT_EQ(id(), 3);
     EXPECT_EQ(grid->DataLink()->ActiveRecord(), 2);
+}
+
+// A grid that cannot take the focus, its form hidden or itself disabled, handles the click
+// without it.
+TEST_F(TDBGridTest, AGridThatCannotTakeTheFocusStillMovesItsRecordOnAClick) {
+    const struct {
+        const char* what;
+        bool formShown;
+        bool gridEnabled;
+    } cases[] = {{"form hidden", false, true}, {"grid disabled", true, false}};
+    for (const auto& c : cases) {
+        form->SetVisible(true);
+        grid->SetEnabled(true);
+        form->SetFocus();
+        form->SetVisible(c.formShown);
+        grid->SetEnabled(c.gridEnabled);
+        pump();
+        ASSERT_FALSE(grid->CanFocus()) << c.what;
+        data.First();
+        const TPoint p = centreOfDataRow(2);
+        grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.X, p.Y));
+        grid->Perform(WM_LBUTTONUP, 0, MAKELPARAM(p.X, p.Y));
+        EXPECT_EQ(id(), 3) << c.what;
+    }
 }
 
 TEST_F(TDBGridTest, DisabledControlsRepaintOnceAndAClosedDatasetLeavesTheGridEmpty) {

@@ -3,9 +3,11 @@
 // character routing, the selection indicator and the program's own configuration.
 #include "widgets/TExDBGrid.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -286,6 +288,71 @@ TEST_F(TExDBGridTest, AClickOnAFrozenTitleReachesTheBaseGridOnTheIndicator) {
         pump();
     }
     EXPECT_EQ(titleClicks, std::vector<AnsiString>{"Name"}) << "only the scrolling column's title clicks";
+}
+
+// Clicks on frozen titles, with and without the indicator, leave the record where it was and
+// click only the scrolling column's title; a right release while a column is being moved reaches
+// MouseUp with the message's whole key state, its buttons too.
+TEST_F(TExDBGridTest, FrozenTitlesKeepTheRecordAndARightReleaseDuringAMoveKeepsItsKeyState) {
+    std::vector<std::string> heard;
+    grid->OnTitleClick = [&](TColumn* column) { heard.push_back("title " + column->FieldName()); };
+    grid->OnMouseUp = [&](TPersistent*, TMouseButton button, TShiftState shift, int, int) {
+        if (button != mbRight)
+            return;
+        std::string up = "right up";
+        for (const auto& [flag, name] : {std::pair{ssShift, " shift"}, {ssCtrl, " ctrl"}, {ssLeft, " left"},
+                                         {ssRight, " right"}, {ssMiddle, " middle"}})
+            if (shift & flag)
+                up += name;
+        heard.push_back(up);
+    };
+    // The frozen column's title, then the first scrolling column's.
+    auto clickTitles = [&] {
+        const int first = (grid->Options() & dgIndicator) ? 1 : 0;
+        for (int col : {first, first + 1}) {
+            const TPoint at = cellCentre(col, 0);
+            tk::input::click(*grid, at.X, at.Y);
+            pump();
+        }
+    };
+    // Drags the first data column's title towards the next and releases the right button on the
+    // way with that key state.
+    auto rightReleaseWhileMoving = [&](WPARAM keys) {
+        const TPoint from = cellCentre(1, 0);
+        const TPoint to = cellCentre(2, 0);
+        tk::input::press(*grid, mbLeft, from.X, from.Y);
+        tk::input::move(*grid, to.X, to.Y, ssLeft);
+        pump();
+        grid->Perform(WM_RBUTTONUP, keys, MAKELPARAM(to.X, to.Y));
+        tk::input::release(*grid, mbLeft, to.X, to.Y);
+        pump();
+    };
+    const TDBGridOptions withIndicator = grid->Options();
+    const struct {
+        const char* what;
+        TDBGridOptions options;
+        int frozen;
+        std::function<void()> input;
+        std::vector<std::string> heard;
+    } cases[] = {
+        {"frozen titles without the indicator", withIndicator & ~dgIndicator, 1, clickTitles, {"title Name"}},
+        {"frozen titles with the indicator", withIndicator, 1, clickTitles, {"title Name"}},
+        {"Shift with the left button held", withIndicator, 0, [&] { rightReleaseWhileMoving(MK_SHIFT | MK_LBUTTON); },
+         {"right up shift left"}},
+        {"Ctrl with the middle button held", withIndicator, 0,
+         [&] { rightReleaseWhileMoving(MK_CONTROL | MK_MBUTTON); }, {"right up ctrl middle"}},
+    };
+    for (const auto& c : cases) {
+        grid->SetOptions(c.options);
+        grid->SetFixedCols(c.frozen);
+        data.First();
+        data.MoveBy(4);
+        pump();
+        heard.clear();
+        c.input();
+        EXPECT_EQ(heard, c.heard) << c.what;
+        EXPECT_EQ(id(), 5) << c.what;
+    }
 }
 
 TEST_F(TExDBGridTest, TheWheelMovesOneRecordAndMouseDownFiresOnce) {

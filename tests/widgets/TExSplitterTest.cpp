@@ -101,6 +101,24 @@ TEST(TExSplitterTest, DragUpMakesTheBottomPanelTallerAndLeavesNoLine) {
     EXPECT_TRUE(WindowShot(*area.form) == *expected);
 }
 
+// The left button holds the drag; releasing another button ends it, applied, and the left's
+// release after it changes nothing more.
+TEST(TExSplitterTest, AnyButtonsReleaseEndsTheDragAndAppliesIt) {
+    for (TMouseButton button : {mbRight, mbMiddle}) {
+        CardArea area;
+        area.startDrag(-30);
+        tk::input::press(*area.splitter, button, 50, -29);
+        tk::input::release(*area.splitter, button, 50, -29);
+        Application->ProcessMessages();
+        EXPECT_EQ(area.card->Height(), 130) << button;
+        EXPECT_EQ(area.changed, 1) << button;
+        EXPECT_EQ(GetCaptureControl(), nullptr) << button;
+        area.release(-40);
+        EXPECT_EQ(area.card->Height(), 130) << button;
+        EXPECT_EQ(area.changed, 1) << button;
+    }
+}
+
 TEST(TExSplitterTest, LimitsAndRefusalsKeepTheLineAndShowNoDrop) {
     CardArea area;
     // Far past the top: the splitter's top edge stops 20 pixels inside the form.

@@ -1,5 +1,6 @@
 // The form placement over an INI file: the exact keys of a save, what a restore applies or
-// ignores, the chained form events, and a data grid's column layout stored through its link.
+// ignores, the chained form events, a minimised main form, and a data grid's column layout
+// stored through its link.
 #include "widgets/TFormPlacement.h"
 
 #include <filesystem>
@@ -179,6 +180,31 @@ TEST_F(TFormPlacementTest, AMinimisedMainFormMinimisesTheApplicationAndStaysNorm
     mainPlacement->Save();
     EXPECT_TRUE(keys("TForm").count("ShowCmd=2"));
     delete main;
+}
+
+// The fixture's form is the main form while there is none. A restore gives a linked grid its
+// window before its layout; a minimised state read for the form, shown maximised, minimises it
+// through the application and leaves its window as it was until then.
+TEST_F(TFormPlacementTest, ARestoreGivesALinkedGridItsWindowAndMinimisesAShownMainFormWithoutShowingItNormal) {
+    ASSERT_EQ(Application->MainForm(), nullptr);
+    auto* grid = new TExDBGrid(form.get());
+    grid->SetName("Grid1");
+    grid->SetParent(form.get());
+    grid->SetIniStorage(placement);
+    placement->Restore();
+    EXPECT_TRUE(grid->HandleAllocated()) << "the grid, never shown, has its window for the restore";
+
+    form->Show();
+    form->SetWindowState(wsMaximized);
+    Application->ProcessMessages();
+    TIniFile(iniName).WriteInteger("TfmProbe", "ShowCmd", SW_SHOWMINIMIZED);
+    placement->Restore();
+    WINDOWPLACEMENT shown;
+    GetWindowPlacement(form->Handle(), &shown);
+    EXPECT_EQ(shown.showCmd, unsigned(SW_SHOWMAXIMIZED)) << "not shown normal on the way";
+    EXPECT_NE(form->BoundsRect(), Rect(40, 50, 340, 250));
+    Application->ProcessMessages();
+    EXPECT_TRUE(IsIconic(form->Handle()));
 }
 
 MINMAXINFO answerOf(TForm& form) {
