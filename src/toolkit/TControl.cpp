@@ -31,9 +31,6 @@ constexpr int wheelNotch = 120;
 // How far the mouse moves before a pending drag starts, unless BeginDrag says.
 constexpr int dragThreshold = 5;
 
-// Mouse messages carry no Alt bit; it comes from the latest input.
-TShiftState shiftFromKeys(WPARAM keys) { return tk::shiftOfKeys(keys) | (tk::currentShiftState() & ssAlt); }
-
 // The short hint: the text before a "|".
 AnsiString shortHint(const AnsiString& hint) { return hint.substr(0, hint.find('|')); }
 
@@ -443,7 +440,7 @@ bool TControl::Dragging() const { return tk::DragSession::isDragging(*this); }
 void TControl::mouseMessage(TMessage& message) {
     const int x = GET_X_LPARAM(message.LParam);
     const int y = GET_Y_LPARAM(message.LParam);
-    const TShiftState shift = shiftFromKeys(message.WParam);
+    const TShiftState shift = KeysToShiftState(message.WParam);
     const bool clicks = (controlStyle_ & csClickEvents) != 0;
     const bool doubles = (controlStyle_ & csDoubleClicks) != 0;
     switch (message.Msg) {
@@ -506,7 +503,7 @@ void TControl::contextPopup(TPoint at) {
 
 void TControl::wheelMessage(TMessage& message) {
     const int delta = static_cast<std::int16_t>((message.WParam >> 16) & 0xFFFF);
-    const TShiftState shift = shiftFromKeys(message.WParam & 0xFFFF);
+    const TShiftState shift = KeysToShiftState(message.WParam & 0xFFFF);
     const TPoint at = Point(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
     message.Result = DoMouseWheel(shift, delta, at) ? 1 : 0;
 }
@@ -583,6 +580,8 @@ TForm* TControl::parentForm() const {
 }
 
 TControl* GetCaptureControl() { return tk::inputState().capture; }
+
+TShiftState KeysToShiftState(WPARAM Keys) { return tk::shiftOfKeys(Keys) | (tk::currentShiftState() & ssAlt); }
 
 namespace tk {
 

@@ -290,3 +290,6 @@ private:
 TControl* GetCaptureControl();
 // The control under the screen point, disabled ones included when AllowDisabled, or null.
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);
+// The shift state of a mouse message's key state: its keys and held buttons, with Alt taken from
+// the latest input, as mouse messages carry no Alt bit.
+TShiftState KeysToShiftState(WPARAM Keys);

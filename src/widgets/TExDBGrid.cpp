@@ -76,17 +76,6 @@ private:
 
 int signOf(int value) { return (value > 0) - (value < 0); }
 
-// A mouse message's key state as shift flags: the keys and every button held.
-TShiftState shiftOfMouseKeys(WPARAM keys) {
-    constexpr std::pair<WPARAM, TShiftState> bits[] = {
-        {MK_SHIFT, ssShift}, {MK_CONTROL, ssCtrl}, {MK_LBUTTON, ssLeft}, {MK_RBUTTON, ssRight}, {MK_MBUTTON, ssMiddle}};
-    TShiftState shift = 0;
-    for (const auto& [key, state] : bits)
-        if (keys & key)
-            shift |= state;
-    return shift;
-}
-
 } // namespace
 
 TExDBGrid::TExDBGrid(TComponent* AOwner)
@@ -755,7 +744,7 @@ void TExDBGrid::WndProc(TMessage& Message) {
         break;
     case WM_RBUTTONUP:
         if (GridState() == gsRowMoving || GridState() == gsColMoving) {
-            MouseUp(mbRight, shiftOfMouseKeys(Message.WParam), GET_X_LPARAM(Message.LParam),
+            MouseUp(mbRight, KeysToShiftState(Message.WParam), GET_X_LPARAM(Message.LParam),
                     GET_Y_LPARAM(Message.LParam));
             return;
         }
