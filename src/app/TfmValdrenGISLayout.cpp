@@ -71,9 +71,20 @@ TLabel* label(TComponent* owner, TWinControl* parent, const char* caption, int l
     return l;
 }
 
-// A read-only one-column list of the Name field, confirm-delete and cancel-on-exit only.
-TExDBGrid* nameGrid(TComponent* owner, TWinControl* parent, const char* name, TDataSource* source, const char* hint) {
-    auto* grid = place<TExDBGrid>(owner, parent, name);
+// Where the name lists end on a search page at the page control's stored height; from there they
+// keep their distance to the page's bottom.
+constexpr int kListBottom = 144;
+
+// A read-only one-column list of the Name field, confirm-delete and cancel-on-exit only. It fills
+// a borderless container that spans the page below its label and edit, from `top` down, and grows
+// with the page as the splitter moves.
+TExDBGrid* nameGrid(TComponent* owner, TWinControl* page, const char* container, const char* name, int top,
+                    TDataSource* source, const char* hint) {
+    TPanel* box = plainPanel(owner, page, container, alNone);
+    box->SetBounds(4, top, kPageWidth - 8, kListBottom - top);
+    box->SetAnchors(akLeft | akTop | akRight | akBottom);
+    auto* grid = place<TExDBGrid>(owner, box, name);
+    grid->SetAlign(alClient);
     grid->SetReadOnly(true);
     grid->SetOptions(dgConfirmDelete | dgCancelOnExit);
     grid->SetDataSource(source);
@@ -202,9 +213,8 @@ void TfmValdrenGIS::buildRightPanel() {
 
     label(this, rubricPage, "Рубрика:", 4, 4);
     Edit2 = searchEdit(this, rubricPage, "Edit2", 19, "Строка поиска\r\nВведите часть названия рубрики");
-    ExDBGrid2 = nameGrid(this, rubricPage, "ExDBGrid2", dsCat, "Список рубрик\r\nВведите часть названия в строку поиска");
-    ExDBGrid2->SetBounds(4, 44, kPageWidth - 8, 100);
-    ExDBGrid2->SetAnchors(akLeft | akTop | akRight | akBottom);
+    ExDBGrid2 = nameGrid(this, rubricPage, "paRubrics", "ExDBGrid2", 44, dsCat,
+                         "Список рубрик\r\nВведите часть названия в строку поиска");
 
     // Three rows of the alphabet bar: digits, then the letters in two halves.
     const std::array<std::string_view, 3> rows{"123456789", "АБВГДЕЖЗИКЛМНО", "ПРСТУФХЦЧШЩЭЮЯ"};
@@ -226,10 +236,8 @@ void TfmValdrenGIS::buildRightPanel() {
     }
     label(this, alphabetPage, "Наименование:", 4, 55);
     Edit1 = searchEdit(this, alphabetPage, "Edit1", 69, "Строка поиска\r\nВведите начало слова");
-    ExDBGrid1 = nameGrid(this, alphabetPage, "ExDBGrid1", dsPredpr,
+    ExDBGrid1 = nameGrid(this, alphabetPage, "paFirmNames", "ExDBGrid1", 94, dsPredpr,
                          "Список предприятий, организаций, учреждений\r\nВведите начало слова в строку поиска");
-    ExDBGrid1->SetBounds(4, 94, kPageWidth - 8, 50);
-    ExDBGrid1->SetAnchors(akLeft | akTop | akRight | akBottom);
 
     for (TEdit* edit : {Edit2, Edit1}) {
         edit->OnEnter = [this](TPersistent*) { Edit2Enter(); };

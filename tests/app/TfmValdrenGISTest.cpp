@@ -286,7 +286,8 @@ TEST_F(MainWindowTest, SearchesUpperCaseTheirPatternAndShowSelectionOnlyOverRows
 }
 
 // The alphabet page's edit and list end where the rubric page's do, inside the page, whichever
-// page was shown while the splitter changed the pages' height.
+// page was shown while the splitter changed the pages' height. Each list fills the box that
+// holds it on its page.
 TEST_F(MainWindowTest, AlphabetPageFitsItsEditAndListAsTheRubricPageDoes) {
     const auto shown = [&](int pageIndex, const TControl& control) {
         w->PageControl1->SetActivePageIndex(pageIndex);
@@ -295,14 +296,16 @@ TEST_F(MainWindowTest, AlphabetPageFitsItsEditAndListAsTheRubricPageDoes) {
     };
     for (const int height : {200, 160, 180}) {
         w->PageControl1->SetHeight(height);
-        const TRect edit1 = shown(1, *w->Edit1), list1 = shown(1, *w->ExDBGrid1);
+        const TRect edit1 = shown(1, *w->Edit1), list1 = shown(1, *w->ExDBGrid1->Parent());
         const TTabSheet& page = *w->PageControl1->ActivePage();
-        const TRect edit2 = shown(0, *w->Edit2), list2 = shown(0, *w->ExDBGrid2);
+        const TRect edit2 = shown(0, *w->Edit2), list2 = shown(0, *w->ExDBGrid2->Parent());
         EXPECT_EQ(edit1.Right, edit2.Right) << height;
         EXPECT_EQ(list1.Right, list2.Right) << height;
         EXPECT_EQ(list1.Bottom, list2.Bottom) << height;
         EXPECT_LT(list1.Right, page.ClientWidth()) << height;
         EXPECT_LT(list1.Bottom, page.ClientHeight()) << height;
+        for (const TExDBGrid* list : {w->ExDBGrid1, w->ExDBGrid2})
+            EXPECT_EQ(list->BoundsRect(), list->Parent()->ClientRect()) << height;
     }
 }
 

@@ -68,6 +68,8 @@ TEST(RtfReaderTest, TextAfterAnotherReadsAsAlone) {
         {"cut at the first output", kHeader + kBody, kHeader + testsupport::kCardPlain},
         {"output before the tables", "{\\rtf1 early" + kHeader.substr(6) + kBody, "{\\rtf1 early}"},
         {"nothing before", "", kHeader + kBody},
+        // Two groups are open where the text goes on; both close again after the output.
+        {"first output in a nested group", "{\\rtf1{\\b bold} plain}", "{\\rtf1{\\b bright} plain\\par}"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

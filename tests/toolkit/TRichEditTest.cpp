@@ -172,6 +172,28 @@ TEST(TRichEditTest, HiddenEditGetsNoPeerButCountsItsLinesAndDrawsAsAnEditWithOne
     }
 }
 
+// A read-only edit whose window is made at its first show still refuses typing; a writable one
+// made alike takes it.
+TEST(TRichEditTest, ReadOnlySetBeforeTheWindowHoldsOnceItShows) {
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly);
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 200);
+        form.Show();
+        auto* edit = new TRichEdit(&form);
+        edit->SetVisible(false);
+        edit->SetParent(&form);
+        edit->SetReadOnly(readOnly);
+        edit->SetText("card");
+        ASSERT_FALSE(edit->hasPeer());
+        edit->SetVisible(true);
+        edit->SetFocus();
+        tk::input::key(form, 0, 0, 'x');
+        Application->ProcessMessages();
+        EXPECT_EQ(edit->Text() == "card\r\n", readOnly) << edit->Text();
+    }
+}
+
 // What an edit shows of itself through its calls and events.
 struct Observed {
     int changes = 0;

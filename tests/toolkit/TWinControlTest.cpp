@@ -133,6 +133,31 @@ TEST(TWinControlTest, TabFollowsTabOrderSkipsWhatCannotFocusAndGoesToAControlTha
     EXPECT_EQ(form.ActiveControl(), edits[0]);
 }
 
+// A control freed or moved to another parent leaves its old parent's tab order; Tab then goes
+// round the controls that are there.
+TEST(TWinControlTest, FreedOrMovedControlLeavesItsOldParentsTabOrder) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 100);
+    std::vector<TCustomEdit*> edits;
+    for (int i = 0; i < 4; ++i)
+        edits.push_back(tktest::placed<TCustomEdit>(&form, i * 60, 0, 50, 21));
+    auto* panel = tktest::placed<TWinControl>(&form, 0, 50, 300, 50);
+    delete edits[1];
+    edits[2]->SetParent(panel);
+    // Checked before any Tab: a freed control still listed would be reached there.
+    ASSERT_EQ(edits[3]->TabOrder(), 1);
+    ASSERT_EQ(panel->TabOrder(), 2);
+    EXPECT_EQ(edits[2]->TabOrder(), 0);
+    form.Show();
+    edits[0]->SetFocus();
+    Application->ProcessMessages();
+    for (TCustomEdit* expected : {edits[3], edits[2], edits[0]}) {
+        tk::input::key(form, VK_TAB);
+        Application->ProcessMessages();
+        EXPECT_TRUE(expected->Focused());
+    }
+}
+
 // A windowless control that notes focus changes and takes its caption's accelerator.
 class TAccelLabel : public TGraphicControl {
 public:
