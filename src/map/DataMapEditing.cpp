@@ -73,6 +73,8 @@ Scaling scalingFor(const std::array<mapi::WorldPoint, 4>& c, int handle, mapi::W
     return s;
 }
 
+// Every point of the record moves: its points, a text's or a note's anchor, its centre, and
+// those of a group's members.
 void scaleRecord(TKEXMapObjectMem& rec, const Scaling& s) {
     if (TKexMapList* children = rec.Children()) {
         for (int i = 0; i < children->Count(); ++i)
@@ -82,6 +84,10 @@ void scaleRecord(TKEXMapObjectMem& rec, const Scaling& s) {
         for (mapi::WorldPoint& p : *points)
             s.apply(p);
     }
+    if (auto* text = std::get_if<mapi::Boxed<TKEXMapText>>(&rec.Data))
+        s.apply(text->get()->Anchor);
+    if (auto* note = std::get_if<mapi::Boxed<TKEXMapZametka>>(&rec.Data))
+        s.apply(note->get()->Anchor);
     s.apply(rec.Center);
 }
 
