@@ -69,10 +69,12 @@ void TDataMap::PostEditObject() {
     }
     DoBeforePostObject();
     mapi::CanvasTextMetrics metrics(*buffer().Canvas(), options_);
-    editBuffer_.Post(model_, metrics);
+    // The linked maps are up to date when the event fires; a post that stored nothing has
+    // nothing to give them.
+    if (editBuffer_.Post(model_, metrics))
+        SyncLinkedMaps(false, false);
     changed_ = true;
     DoAfterPostObject();
-    SyncLinkedMaps(false, false);
 }
 
 void TDataMap::DeleteObject(int Index, bool RecalcExtent) {
