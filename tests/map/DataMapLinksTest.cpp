@@ -1,5 +1,6 @@
 #include "map/TDataMap.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -195,6 +196,44 @@ TEST(DataMapLinksTest, APostReachesTheLinkedMapsBeforeItsEventAndOnlyWhenItStore
     EXPECT_EQ(*rebuilds, 0);
     mapfixture::postNew(*g.main, rectangle(150, 40, 170, 60, clYellow));
     EXPECT_EQ(seen, (std::vector<int>{3, 4}));
+}
+
+// The maps of a group share one object list: whatever renumbers it on one map, every other map's
+// buffer follows its object or is no longer valid, so that its next post cannot overwrite
+// another object.
+TEST(DataMapLinksTest, ARenumberingOnOneMapLeavesNoBufferOfTheGroupNamingAnotherObject) {
+    mapstream::MapDocument other = mapsamples::document(6);
+    other.Objects.AddObjectCopy(rectangle(0, 0, 20, 20, clYellow));
+    const struct {
+        const char* change;
+        std::function<void(TDataMap&)> run;
+    } changes[] = {
+        {"delete the first", [](TDataMap& m) { m.DeleteObject(0, /*RecalcExtent=*/true); }},
+        {"group the first and the last", [](TDataMap& m) { m.GroupObjects(std::vector<int>{0, 2}); }},
+        {"ungroup the first", [](TDataMap& m) { m.LoadEditObject(0); m.UnGroupEditObject(); }},
+        {"bring the first to the front", [](TDataMap& m) { m.LoadEditObject(0); m.BringObjectToFront(0); }},
+        {"send the last to the back", [](TDataMap& m) { m.LoadEditObject(2); m.SendObjectToBack(2); }},
+        {"load another map", [&other](TDataMap& m) { mapfixture::load(m, other); }},
+        {"empty the map", [](TDataMap& m) { m.ClearMap(); }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.change);
+        LinkedGroup g;
+        c.run(*g.main);
+        const mapi::MapEditBuffer& buffer = g.linked->EditBuffer();
+        const TKexMapList& objects = g.main->Model().Objects();
+        const int at = buffer.SourceIndex();
+        const bool namesBlue = at >= 0 && at < objects.Count() && objects[at].Id == g.blue;
+        EXPECT_TRUE(!buffer.Valid() || namesBlue) << "a valid buffer names place " << at;
+        const TKexMapList before = objects;
+        g.linked->EditBuffer().Record().Brush.Color = static_cast<uint32_t>(clYellow);
+        g.linked->PostEditObject();
+        for (int i = 0; i < before.Count(); ++i) {
+            if (before[i].Id != g.blue) {
+                EXPECT_TRUE(objects[i] == before[i]) << "object " << before[i].Id << " overwritten";
+            }
+        }
+    }
 }
 
 // The maps of a group share their street names: a name new to the dictionary, added on any of
