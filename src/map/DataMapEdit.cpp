@@ -69,10 +69,12 @@ void TDataMap::PostEditObject() {
     }
     DoBeforePostObject();
     mapi::CanvasTextMetrics metrics(*buffer().Canvas(), options_);
-    editBuffer_.Post(model_, metrics);
+    // The linked maps are up to date when the event fires; a post that stored nothing has
+    // nothing to give them.
+    if (editBuffer_.Post(model_, metrics))
+        SyncLinkedMaps(false, false);
     changed_ = true;
     DoAfterPostObject();
-    SyncLinkedMaps(false, false);
 }
 
 void TDataMap::DeleteObject(int Index, bool RecalcExtent) {
@@ -80,15 +82,22 @@ void TDataMap::DeleteObject(int Index, bool RecalcExtent) {
     if (Index < 0 || Index >= objects.Count() || isEditRefused(objects[Index]))
         return;
     model_.DeleteObject(Index);
-    endCreationInGroup();
-    dropIndex(selectedObjects_, Index);
-    dropIndex(blinkObjects_, Index);
-    selectedObject_ = false;
+    const int count = objects.Count();
+    forEachMapOfGroup([Index, count](TDataMap& map) { map.objectDeleted(Index, count); });
     if (RecalcExtent)
         CalcMapBounds();
-    editBuffer_.ObjectDeleted(objects.Count());
     changed_ = true;
     SyncLinkedMaps(false, false);
+}
+
+// Every map of the group drops its buffer, whichever object it held, as the map that deleted
+// does: no buffer goes on naming a place another object has taken.
+void TDataMap::objectDeleted(int index, int count) {
+    mouse_.EndCreation();
+    dropIndex(selectedObjects_, index);
+    dropIndex(blinkObjects_, index);
+    selectedObject_ = false;
+    editBuffer_.ObjectDeleted(count);
 }
 
 // ---- record accessors ----

@@ -73,6 +73,8 @@ Scaling scalingFor(const std::array<mapi::WorldPoint, 4>& c, int handle, mapi::W
     return s;
 }
 
+// Every point of the record moves: its points, a text's or a note's anchor, its centre, and
+// those of a group's members.
 void scaleRecord(TKEXMapObjectMem& rec, const Scaling& s) {
     if (TKexMapList* children = rec.Children()) {
         for (int i = 0; i < children->Count(); ++i)
@@ -82,6 +84,10 @@ void scaleRecord(TKEXMapObjectMem& rec, const Scaling& s) {
         for (mapi::WorldPoint& p : *points)
             s.apply(p);
     }
+    if (auto* text = std::get_if<mapi::Boxed<TKEXMapText>>(&rec.Data))
+        s.apply(text->get()->Anchor);
+    if (auto* note = std::get_if<mapi::Boxed<TKEXMapZametka>>(&rec.Data))
+        s.apply(note->get()->Anchor);
     s.apply(rec.Center);
 }
 
@@ -100,16 +106,10 @@ template <typename Change> void changeAnchor(TDataMap& map, TKEXMapObjectMem& re
     map.SetObjectNote(rec, note);
 }
 
-// The stored position of an object that moved from one place of the list to another.
+// The stored positions of the objects after one moved from one place of the list to another.
 void moveIndex(std::vector<int>& indices, int from, int to) {
-    for (int& i : indices) {
-        if (i == from)
-            i = to;
-        else if (from < to && i > from && i <= to)
-            --i;
-        else if (to < from && i >= to && i < from)
-            ++i;
-    }
+    for (int& i : indices)
+        i = mapi::MapModel::IndexAfterMove(i, from, to);
 }
 
 } // namespace
@@ -339,9 +339,7 @@ void TDataMap::BringObjectToFront(int Index) {
         return;
     const int last = objects.Count() - 1;
     model_.BringObjectToFront(Index);
-    endCreationInGroup();
-    moveIndex(selectedObjects_, Index, last);
-    moveIndex(blinkObjects_, Index, last);
+    forEachMapOfGroup([Index, last](TDataMap& map) { map.objectMoved(Index, last); });
     changed_ = true;
 }
 
@@ -351,10 +349,15 @@ void TDataMap::SendObjectToBack(int Index) {
         isEditRefused(objects[Index]))
         return;
     model_.SendObjectToBack(Index);
-    endCreationInGroup();
-    moveIndex(selectedObjects_, Index, 0);
-    moveIndex(blinkObjects_, Index, 0);
+    forEachMapOfGroup([Index](TDataMap& map) { map.objectMoved(Index, 0); });
     changed_ = true;
+}
+
+void TDataMap::objectMoved(int from, int to) {
+    mouse_.EndCreation();
+    moveIndex(selectedObjects_, from, to);
+    moveIndex(blinkObjects_, from, to);
+    editBuffer_.ObjectMoved(from, to);
 }
 
 void TDataMap::GroupObjects(std::span<const int> Indices) {

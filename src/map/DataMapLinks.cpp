@@ -5,7 +5,9 @@
 //
 // Link: own content --SetMainDataMap(M)--> sharing M's content (a copy of M's header)
 //       sharing --SetMainDataMap(none), or M freed--> own content, construction header, own extent
-// A map's own linked maps always share the content the map itself uses.
+// A map's own linked maps always share the content the map itself uses, and whatever renumbers
+// that content on one map brings the indices of every map of the group in step: an edit buffer
+// follows its object to the front or the back, and is dropped by a delete, a load or emptying.
 #include "map/TDataMap.h"
 
 #include <algorithm>
@@ -27,11 +29,9 @@ void TDataMap::SetMainDataMap(TDataMap* Value) {
     if (mainDataMap_)
         mainDataMap_->RemoveLinkedMap(this);
     mainDataMap_ = Value;
-    // The buffer's object index belongs to the list the map leaves: a post must not replace an
-    // object of the other list.
-    editBuffer_ = mapi::MapEditBuffer();
-    selectedObject_ = false;
-    mouse_.EndCreation();
+    // Its indices belong to the list the map leaves: a post must not replace an object of the
+    // other list.
+    forgetIndices();
     if (Value) {
         Value->AddLinkedMap(this);
         model_.ShareContent(&Value->model_.Content());
@@ -53,7 +53,7 @@ void TDataMap::SetMainDataMap(TDataMap* Value) {
 void TDataMap::shareWithLinkedMaps() {
     for (TDataMap* map : linkedMaps_) {
         map->model_.ShareContent(&model_.Content());
-        map->mouse_.EndCreation(); // its index was one of the list it left
+        map->forgetIndices(); // its indices were those of the list it left
         map->shareWithLinkedMaps();
     }
 }
@@ -109,10 +109,6 @@ void TDataMap::forEachMapOfGroup(const std::function<void(TDataMap&)>& visit) {
         visit(*map);
         pending.insert(pending.end(), map->linkedMaps_.begin(), map->linkedMaps_.end());
     }
-}
-
-void TDataMap::endCreationInGroup() {
-    forEachMapOfGroup([](TDataMap& map) { map.mouse_.EndCreation(); });
 }
 
 uint16_t TDataMap::AddStreetName(std::string_view Name) {

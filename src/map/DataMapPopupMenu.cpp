@@ -187,17 +187,11 @@ void TDataMap::PopupMenuClick(TPersistent* Sender) {
         reloadProperty();
         refresh();
     } else if (name == "ToFront" || name == "ToBack") {
-        const bool front = name == "ToFront";
-        const TKexMapList& objects = model_.Objects();
-        const bool movable = editBuffer_.Valid() && source >= 0 && source < objects.Count() &&
-                             !isEditRefused(objects[source]);
-        if (front)
+        // The buffer follows its object to its new place.
+        if (name == "ToFront")
             BringObjectToFront(source);
         else
             SendObjectToBack(source);
-        // The buffer follows its object to its new place.
-        if (movable)
-            LoadEditObject(front ? objects.Count() - 1 : 0);
         mouse_.MouseDown = false;
         changed_ = true;
         refresh();

@@ -7,6 +7,7 @@
 //   new --Post, stored--> loaded (source index = its new list index)
 //   loaded --Post--> loaded (the stored object replaced)
 //   new, loaded --ObjectDeleted--> invalid (source index kept below the count)
+//   new, loaded --ObjectMoved--> the same (a loaded buffer's source index follows its object)
 //   any --Clear--> invalid (source index -1)
 #include "map/MapEditBuffer.h"
 
@@ -99,6 +100,10 @@ void MapEditBuffer::ObjectDeleted(int count) {
     valid_ = false;
     if (sourceIndex_ >= count)
         sourceIndex_ = count - 1;
+}
+
+void MapEditBuffer::ObjectMoved(int from, int to) {
+    sourceIndex_ = MapModel::IndexAfterMove(sourceIndex_, from, to);
 }
 
 } // namespace mapi

@@ -39,6 +39,9 @@ public:
     // Object Index is gone from the model: the buffer is no longer valid, and its source index
     // stays below the new count.
     void ObjectDeleted(int count);
+    // An object moved from one place of the list to another: the buffer follows the object it
+    // names to its new place; a new object still appends.
+    void ObjectMoved(int from, int to);
     // The map was emptied or replaced: no object in the buffer, as after construction.
     void Clear() { *this = MapEditBuffer(); }
 

@@ -151,6 +151,16 @@ void MapModel::BringObjectToFront(int index) {
     grid.IndexObject(last);
 }
 
+int MapModel::IndexAfterMove(int index, int from, int to) {
+    if (index == from)
+        return to;
+    if (from < to && index > from && index <= to)
+        return index - 1;
+    if (to < from && index >= to && index < from)
+        return index + 1;
+    return index;
+}
+
 void MapModel::SendObjectToBack(int index) {
     if (!isInList(index))
         return;

@@ -67,6 +67,9 @@ public:
     void DeleteObject(int index);
     void BringObjectToFront(int index);
     void SendObjectToBack(int index);
+    // Where the object at index is after the object at from moved to to, the objects between
+    // closing the gap it left; an index outside the list stays as it is.
+    static int IndexAfterMove(int index, int from, int to);
 
     bool UseIndex() const { return useIndex_; }
     void SetUseIndex(bool value);

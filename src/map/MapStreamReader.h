@@ -36,7 +36,9 @@ public:
     std::function<void(int position)> OnProgress;
 
     // Reads from the stream's position into an emptied map. The header's object count becomes
-    // the number of top-level records read.
+    // the number of top-level records read, whatever the stream stored: the map goes by that
+    // count for the objects it has, and a count that disagrees with the list (a cut stream, a
+    // record given up at damage) would name objects that are not there.
     MapReadResult Read(TKEXMapHeader& header, StreetDictionary& names, TKexMapList& objects);
 
 private:

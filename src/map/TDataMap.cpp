@@ -233,9 +233,13 @@ void TDataMap::ClearMap() {
     SyncLinkedMaps(false, false);
 }
 
-// The indices and the record the map held refer to objects that are gone.
+// The indices and the records the maps of the group held refer to objects that are gone.
 void TDataMap::forgetObjects() {
-    endCreationInGroup();
+    forEachMapOfGroup([](TDataMap& map) { map.forgetIndices(); });
+}
+
+void TDataMap::forgetIndices() {
+    mouse_.EndCreation();
     editBuffer_.Clear();
     selectedObjects_.clear();
     selectedObject_ = false;

@@ -399,7 +399,16 @@ private:
     void drawLensRect(TCanvas& canvas, const TRect& rect);
     void loadScrollMarker();
     void releaseCache();
+    // The shared object list was replaced or emptied: every map of the group forgets what it
+    // held by index.
     void forgetObjects();
+    // This map's indices name no object any more: no buffer, no selection, nothing being drawn.
+    void forgetIndices();
+    // Object index left the shared list, which holds count objects now, or an object moved from
+    // one place of it to another: this map's indices (buffer, selection and blink lists, the
+    // object being drawn) are brought in step, by the rule the map that changed the list follows.
+    void objectDeleted(int index, int count);
+    void objectMoved(int from, int to);
     std::vector<TPoint> screenPixels_; // the one reused array of MapToScreenPoints
     void reportTimings() const;
 
@@ -413,8 +422,6 @@ private:
     void pushStateTo(TDataMap& other, bool flag1, bool flag2);
     // Every map of this one's group once: the top main map and all maps linked below it.
     void forEachMapOfGroup(const std::function<void(TDataMap&)>& visit);
-    // The objects were renumbered or replaced: no map of the group goes on drawing by an index.
-    void endCreationInGroup();
     void leaveLinks();
     TSmallPreView* smallView_ = nullptr;
     TBitmap smallBitmap_; // the last preview rendering, without the frame

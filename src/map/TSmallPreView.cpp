@@ -27,11 +27,11 @@ void TSmallPreView::RefreshSmallView() {
 }
 
 void TSmallPreView::Paint() {
+    // The map notes the size only when it rendered: a preview painted while its map had nothing
+    // to show asks again at its next paint.
     if (!busy_ && (Width() != renderedWidth_ || Height() != renderedHeight_)) {
         mapi::FlagGuard guard(busy_);
         RefreshSmallView();
-        renderedWidth_ = Width();
-        renderedHeight_ = Height();
     }
     TMyImage::Paint();
 }

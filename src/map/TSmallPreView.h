@@ -29,6 +29,7 @@ protected:
 private:
     friend class TDataMap; // the SmallView setter keeps both sides of the link
 
+    // The size of the last rendering, noted by the map when it rendered.
     int renderedWidth_ = 0;
     int renderedHeight_ = 0;
     bool busy_ = false;     // a rendering started from Paint runs (it repaints the preview)

@@ -187,6 +187,29 @@ TEST(DataMapEditingTest, ShiftResizeKeepsTheProportionsAndAGroupScalesItsMembers
     EXPECT_EQ((*group.Children())[0].Points()[2], (mapi::WorldPoint{20, 20}));
 }
 
+// Doubled by its bottom-right handle, a group doubles every point of its members about its
+// top-left corner: a square's corner and a text's and a note's anchor alike.
+TEST(DataMapEditingTest, ResizingAGroupScalesTheAnchorsOfItsTextsAndNotes) {
+    MouseMap f;
+    addObject(*f.map, mapsamples::groupObject({rectangle(0, 0, 100, 100, clBlue),
+                                               mapsamples::textObject({20, 40}, 0, "T"),
+                                               mapsamples::noteObject({60, 80}, "Default", "pic", "")}));
+    f.click(mbLeft, 50, 50);
+    f.drag(100, 100, 200, 200); // handle 4
+    const TKexMapList& members = *f.map->Model().Objects()[0].Children();
+    const struct {
+        const char* point;
+        mapi::WorldPoint found;
+        mapi::WorldPoint expected;
+    } cases[] = {
+        {"square's corner", members[0].Points()[2], {200, 200}},
+        {"text's anchor", members[1].Text()->Anchor, {40, 80}},
+        {"note's anchor", members[2].Note()->Anchor, {120, 160}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.found, c.expected) << c.point;
+}
+
 // Every object is found by the grid index over its own frame, and the index names no object
 // that is not there.
 void expectIndexMatchesObjects(TDataMap& map) {

@@ -1,6 +1,8 @@
 // The map control of the map suites and its probes.
 #include "map/DataMapFixture.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "map/MapSamples.h"
@@ -36,6 +38,13 @@ int addObject(TDataMap& map, TKEXMapObjectMem record) {
     map.CalcMapBounds();
     map.SetChanged();
     return i;
+}
+
+void postNew(TDataMap& map, TKEXMapObjectMem record) {
+    map.NewEditObject();
+    record.Id = map.EditBuffer().Record().Id;
+    map.EditBuffer().Record() = std::move(record);
+    map.PostEditObject();
 }
 
 TColor bufferPixel(TDataMap& map, int x, int y) { return map.Picture()->Bitmap()->Canvas()->Pixels(x, y); }

@@ -23,6 +23,9 @@ TKEXMapObjectMem rectangle(float x1, float y1, float x2, float y2, TColor fill);
 // Appends the record, widens the extent and returns its index.
 int addObject(TDataMap& map, TKEXMapObjectMem record);
 
+// Posts the record as a new object through the map's edit buffer, under the id the map gives it.
+void postNew(TDataMap& map, TKEXMapObjectMem record);
+
 TColor bufferPixel(TDataMap& map, int x, int y);
 
 struct Probe {

@@ -1,11 +1,15 @@
 #include "map/TDataMap.h"
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "map/DataMapFixture.h"
 #include "map/MapSamples.h"
+#include "map/TKexMapList.h"
+#include "support/MessageBoxLog.h"
 #include "toolkit/Exception.h"
 
 namespace {
@@ -126,10 +130,7 @@ TEST(DataMapLinksTest, APostOnTheMainMapShowsOnALinkedMap) {
 
     // A new object posted on the linked map takes an id the main map will not hand out again.
     linked->SetInstrument(iRectangle);
-    linked->NewEditObject();
-    linked->EditBuffer().Record() = rectangle(100, 10, 150, 50, clYellow);
-    linked->EditBuffer().Record().Id = linked->Model().Header.NextObjectId;
-    linked->PostEditObject();
+    mapfixture::postNew(*linked, rectangle(100, 10, 150, 50, clYellow));
     EXPECT_EQ(main->GetObjectCount(), 2);
     EXPECT_EQ(main->Model().Header.NextObjectId, linked->Model().Header.NextObjectId);
     EXPECT_EQ(bufferPixel(*main, 120, 30), clYellow);
@@ -159,6 +160,80 @@ TEST(DataMapLinksTest, AChangeOnAnyMapReachesTheWholeGroup) {
     }
     EXPECT_GE(*mainRebuilds, 1);
     EXPECT_GE(*siblingRebuilds, 1);
+}
+
+// A main map holding a group of two squares, a blue and a red square, and a map linked to it
+// whose edit buffer holds the blue square. Each object has an id of its own.
+struct LinkedGroup {
+    tktest::MessageBoxLog boxes;
+    std::unique_ptr<TDataMap> main = makeMap(200, 100);
+    std::unique_ptr<TDataMap> linked = makeMap(200, 100);
+    static constexpr uint32_t blue = 102;
+
+    LinkedGroup() {
+        addObject(*main, mapsamples::groupObject(
+                             {rectangle(0, 0, 10, 10, clGreen), rectangle(20, 0, 30, 10, clGreen)}));
+        addObject(*main, rectangle(40, 40, 60, 60, clBlue));
+        addObject(*main, rectangle(100, 40, 120, 60, clRed));
+        for (int i = 0; i < 3; ++i)
+            main->Model().Objects()[i].Id = 101 + static_cast<uint32_t>(i);
+        main->Model().Header.NextObjectId = 104;
+        linked->SetMainDataMap(main.get());
+        linked->LoadEditObject(1);
+    }
+};
+
+// The linked maps take what was stored before the main map says it was posted, and a post that
+// stored nothing leaves them alone.
+TEST(DataMapLinksTest, APostReachesTheLinkedMapsBeforeItsEventAndOnlyWhenItStored) {
+    LinkedGroup g;
+    std::vector<int> seen;
+    g.main->OnAfterPostObject = [&](TPersistent*) { seen.push_back(g.linked->GetObjectCount()); };
+    auto rebuilds = countRebuilds(*g.linked);
+    g.main->SetInstrument(iLine);
+    g.main->NewEditObject();
+    g.main->PostEditObject(); // no points: nothing stored
+    EXPECT_EQ(*rebuilds, 0);
+    mapfixture::postNew(*g.main, rectangle(150, 40, 170, 60, clYellow));
+    EXPECT_EQ(seen, (std::vector<int>{3, 4}));
+}
+
+// The maps of a group share one object list: whatever renumbers it on one map, every other map's
+// buffer follows its object or is no longer valid, so that its next post cannot overwrite
+// another object.
+TEST(DataMapLinksTest, ARenumberingOnOneMapLeavesNoBufferOfTheGroupNamingAnotherObject) {
+    mapstream::MapDocument other = mapsamples::document(6);
+    other.Objects.AddObjectCopy(rectangle(0, 0, 20, 20, clYellow));
+    const struct {
+        const char* change;
+        std::function<void(TDataMap&)> run;
+    } changes[] = {
+        {"delete the first", [](TDataMap& m) { m.DeleteObject(0, /*RecalcExtent=*/true); }},
+        {"group the first and the last", [](TDataMap& m) { m.GroupObjects(std::vector<int>{0, 2}); }},
+        {"ungroup the first", [](TDataMap& m) { m.LoadEditObject(0); m.UnGroupEditObject(); }},
+        {"bring the first to the front", [](TDataMap& m) { m.LoadEditObject(0); m.BringObjectToFront(0); }},
+        {"send the last to the back", [](TDataMap& m) { m.LoadEditObject(2); m.SendObjectToBack(2); }},
+        {"load another map", [&other](TDataMap& m) { mapfixture::load(m, other); }},
+        {"empty the map", [](TDataMap& m) { m.ClearMap(); }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.change);
+        LinkedGroup g;
+        c.run(*g.main);
+        const mapi::MapEditBuffer& buffer = g.linked->EditBuffer();
+        const TKexMapList& objects = g.main->Model().Objects();
+        const int at = buffer.SourceIndex();
+        const bool namesBlue = at >= 0 && at < objects.Count() && objects[at].Id == g.blue;
+        EXPECT_TRUE(!buffer.Valid() || namesBlue) << "a valid buffer names place " << at;
+        const TKexMapList before = objects;
+        g.linked->EditBuffer().Record().Brush.Color = static_cast<uint32_t>(clYellow);
+        g.linked->PostEditObject();
+        for (int i = 0; i < before.Count(); ++i) {
+            if (before[i].Id != g.blue) {
+                EXPECT_TRUE(objects[i] == before[i]) << "object " << before[i].Id << " overwritten";
+            }
+        }
+    }
 }
 
 // The maps of a group share their street names: a name new to the dictionary, added on any of

@@ -16,22 +16,31 @@ using mapfixture::addObject;
 using mapfixture::rectangle;
 
 // A shown form with a 200 x 100 map over the extent 0..1000 x 0..500 and a 100 x 50 preview of
-// it: a preview pixel is ten world units, with the world origin at its top-left pixel.
+// it: a preview pixel is ten world units, with the world origin at its top-left pixel. The two
+// red squares at the extent's corners are left out of a map that starts empty.
 struct Fixture {
     TForm form{nullptr};
     TDataMap* map = new TDataMap(&form);
     TSmallPreView* preview = new TSmallPreView(&form);
     int drawn = 0; // objects drawn, by the map or for the preview
 
-    Fixture() {
+    static TKEXMapObjectMem square(int corner) {
+        const float x = 900.0f * static_cast<float>(corner);
+        const float y = 400.0f * static_cast<float>(corner);
+        return rectangle(x, y, x + 100, y + 100, clRed);
+    }
+
+    explicit Fixture(bool empty = false) {
         form.SetBounds(50, 50, 400, 300);
         map->SetParent(&form);
         map->SetBounds(0, 0, 200, 100);
         map->Options()->SetmpGuideLines(false);
         preview->SetParent(&form);
         preview->SetBounds(250, 0, 100, 50);
-        addObject(*map, rectangle(0, 0, 100, 100, clRed));
-        addObject(*map, rectangle(900, 400, 1000, 500, clRed));
+        if (!empty) {
+            addObject(*map, square(0));
+            addObject(*map, square(1));
+        }
         map->OnPaintObject = [this](const TKEXMapObjectMem&, TPen*, TBrush*) { ++drawn; };
         map->SetSmallView(preview);
         form.Show();
@@ -53,6 +62,18 @@ TEST(TSmallPreViewTest, AResizeRendersAnewAndAPlainRepaintOnlyCopies) {
     EXPECT_EQ(f.drawn, 2);
     EXPECT_EQ(f.preview->Picture()->Bitmap()->Width(), 200);
     EXPECT_EQ(f.preview->GetCanvas()->Pixels(195, 95), clRed);
+}
+
+// Painted while its map had nothing to show, the preview renders at its first paint after
+// objects arrive.
+TEST(TSmallPreViewTest, APreviewPaintedWhileItsMapWasEmptyRendersOnceObjectsArrive) {
+    Fixture f(/*empty=*/true);
+    f.preview->Repaint();
+    for (int corner = 0; corner < 2; ++corner)
+        mapfixture::postNew(*f.map, Fixture::square(corner));
+    f.preview->Repaint();
+    EXPECT_EQ(f.preview->Picture()->Bitmap()->Width(), 100);
+    EXPECT_EQ(f.preview->GetCanvas()->Pixels(95, 45), clRed);
 }
 
 TEST(TSmallPreViewTest, ALeftPressAndDragMoveTheMapAndOtherButtonsDoNothing) {
