@@ -154,27 +154,32 @@ TEST_F(TDBGridTest, AClickOnARowMovesTheDatasetByTheDifference) {
 }
 
 // A grid that cannot take the focus, its form hidden or itself disabled, handles the click
-// without it.
+// without it; a grid being designed handles it without taking the focus.
 TEST_F(TDBGridTest, AGridThatCannotTakeTheFocusStillMovesItsRecordOnAClick) {
     const struct {
         const char* what;
         bool formShown;
         bool gridEnabled;
-    } cases[] = {{"form hidden", false, true}, {"grid disabled", true, false}};
+        bool designing;
+    } cases[] = {
+        {"form hidden", false, true, false}, {"grid disabled", true, false, false}, {"designing", true, true, true}};
     for (const auto& c : cases) {
         form->SetVisible(true);
         grid->SetEnabled(true);
         form->SetFocus();
         form->SetVisible(c.formShown);
         grid->SetEnabled(c.gridEnabled);
+        grid->SetDesigning(c.designing);
         pump();
-        ASSERT_FALSE(grid->CanFocus()) << c.what;
+        ASSERT_EQ(grid->CanFocus(), c.designing) << c.what;
         data.First();
         const TPoint p = centreOfDataRow(2);
         grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.X, p.Y));
         grid->Perform(WM_LBUTTONUP, 0, MAKELPARAM(p.X, p.Y));
         EXPECT_EQ(id(), 3) << c.what;
+        EXPECT_FALSE(grid->Focused()) << c.what;
     }
+    grid->SetDesigning(false);
 }
 
 TEST_F(TDBGridTest, DisabledControlsRepaintOnceAndAClosedDatasetLeavesTheGridEmpty) {
